@@ -1,0 +1,51 @@
+#pragma once
+// Every test runs on a home folder of its own: HOME and the XDG folders point
+// into a fresh temporary folder, and cached paths are reset.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace sorbeta::test {
+
+class TempHome {
+public:
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+
+    const std::filesystem::path& root() const { return root_; }  // holds home/ and outside/
+    const std::filesystem::path& home() const { return home_; }
+    // A folder beside home, for links that lead out of it.
+    const std::filesystem::path& outside() const { return outside_; }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::filesystem::path root_, home_, outside_;
+};
+
+// A fixture that gives each test its own TempHome.
+class HomeTest : public ::testing::Test {
+protected:
+    void SetUp() override { temp_ = std::make_unique<TempHome>(); }
+    void TearDown() override { temp_.reset(); }
+    const std::filesystem::path& home() const { return temp_->home(); }
+    const std::filesystem::path& outside() const { return temp_->outside(); }
+
+private:
+    std::unique_ptr<TempHome> temp_;
+};
+
+// Runs the Qt event loop until the predicate holds or the timeout passes.
+bool waitUntil(const std::function<bool()>& predicate, int timeoutMs = 5000);
+
+// Test programs drop the capabilities that let root ignore file permissions,
+// so unreadable folders behave as they do for a normal user. True when file
+// permissions are enforced for this process.
+bool permissionsEnforced();
+void dropFilePermissionOverrides();
+
+}  // namespace sorbeta::test
