@@ -1,0 +1,39 @@
+#pragma once
+// The pages of the main window. Only the visible ones are offered by the mode
+// switch; the others stay valid values with pages of their own.
+#include <QString>
+#include <array>
+
+#include "platform/Translate.h"
+
+namespace sorbeta {
+
+enum class AppMode { clean, uninstall, dev, files, history, status };
+
+inline constexpr std::array<AppMode, 6> allAppModes = {AppMode::clean, AppMode::uninstall, AppMode::dev,
+                                                       AppMode::files, AppMode::history, AppMode::status};
+
+// The modes the user can switch to, in the switch's order.
+inline constexpr std::array<AppMode, 3> visibleAppModes = {AppMode::clean, AppMode::uninstall,
+                                                           AppMode::status};
+
+inline constexpr bool isVisible(AppMode mode) {
+    for (AppMode visible : visibleAppModes)
+        if (visible == mode) return true;
+    return false;
+}
+
+// Looked up at every call, so a changed translator shows at once.
+inline QString appModeTitle(AppMode mode) {
+    switch (mode) {
+        case AppMode::clean: return tr("清理");
+        case AppMode::uninstall: return tr("卸载");
+        case AppMode::dev: return tr("开发");
+        case AppMode::files: return tr("文件");
+        case AppMode::history: return tr("变化");
+        case AppMode::status: return tr("状态");
+    }
+    return {};
+}
+
+}  // namespace sorbeta
