@@ -50,6 +50,9 @@ TempHome::TempHome() : dir_(std::make_unique<QTemporaryDir>()) {
 
 TempHome::~TempHome() {
     makeWritableRecursively(root_);
+    // QTemporaryDir cannot remove names that are not UTF-8; remove by bytes first.
+    std::error_code error;
+    fs::remove_all(root_, error);
     platform::resetForTesting();
 }
 

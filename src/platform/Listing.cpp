@@ -1,0 +1,76 @@
+#include "platform/Listing.h"
+
+#include <dirent.h>
+
+#include <QString>
+#include <QStringDecoder>
+#include <array>
+#include <cerrno>
+#include <string_view>
+
+namespace sorbeta::platform {
+
+std::optional<std::vector<std::string>> listNames(const Path& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return std::nullopt;
+    std::vector<std::string> names;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) break;
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..") continue;
+        names.emplace_back(name);
+    }
+    const bool failed = errno != 0;
+    ::closedir(dir);
+    if (failed) return std::nullopt;
+    return names;
+}
+
+bool exists(const Path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool isDirectory(const Path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isSymlink(const Path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool entryStat(const Path& path, struct stat& result) { return ::lstat(path.c_str(), &result) == 0; }
+
+bool isPackageName(const std::string& name) {
+    static constexpr std::array<std::string_view, 16> suffixes{
+        ".app",        ".appex",         ".bundle",       ".framework",  ".plugin",    ".kext",
+        ".xcodeproj",  ".xcworkspace",   ".xcarchive",    ".playground", ".rtfd",      ".pkg",
+        ".photoslibrary", ".musiclibrary", ".tvlibrary", ".photolibrary"};
+    const std::string lower = lowercased(name);
+    for (const auto suffix : suffixes) {
+        if (lower.size() > suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
+            return true;
+    }
+    return false;
+}
+
+std::string lowercased(const std::string& text) {
+    bool ascii = true;
+    for (const unsigned char c : text) ascii = ascii && c < 0x80;
+    if (!ascii) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder(QByteArrayView(text.data(), qsizetype(text.size())));
+        if (!decoder.hasError()) return decoded.toLower().toStdString();
+    }
+    std::string lower = text;
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+}  // namespace sorbeta::platform
