@@ -1,6 +1,7 @@
 #pragma once
 // The pages of the main window. Only the visible ones are offered by the mode
 // switch; the others stay valid values with pages of their own.
+#include <QMetaType>
 #include <QString>
 #include <array>
 
@@ -37,3 +38,5 @@ inline QString appModeTitle(AppMode mode) {
 }
 
 }  // namespace sorbeta
+
+Q_DECLARE_METATYPE(sorbeta::AppMode)
