@@ -1,0 +1,20 @@
+#include "platform/Relaunch.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QProcess>
+
+namespace sorbeta::platform {
+
+void relaunchSelf() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    // The outcome is not examined: this instance quits even when the new one
+    // could not start, as the user asked for a restart.
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    // exit() rather than quit(): a window that refuses to close must not keep
+    // the old instance alive next to the new one.
+    QMetaObject::invokeMethod(app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+}  // namespace sorbeta::platform

@@ -1,0 +1,12 @@
+#pragma once
+// The inline language picker: fills a menu with one checkable item per row of
+// the language choice. The check follows the stored choice each time the menu
+// opens; picking a row stores it and relaunches.
+class QMenu;
+
+namespace sorbeta {
+
+// Adds the rows to the menu (after what it already holds).
+void addLanguageChoices(QMenu* menu);
+
+}  // namespace sorbeta
