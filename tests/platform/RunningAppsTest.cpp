@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <filesystem>
+#include <fstream>
+
+#include "FileTree.h"
+#include "TestEnvironment.h"
+#include "platform/RunningApps.h"
+
+namespace sorbeta {
+namespace {
+namespace fs = std::filesystem;
+
+class RunningAppsTest : public test::HomeTest {
+protected:
+    void TearDown() override {
+        for (auto& child : children_) {
+            child->kill();
+            child->waitForFinished(2000);
+        }
+        test::HomeTest::TearDown();
+    }
+
+    QProcess& start(const fs::path& program, const QProcessEnvironment& env) {
+        children_.push_back(std::make_unique<QProcess>());
+        QProcess& child = *children_.back();
+        child.setProcessEnvironment(env);
+        child.start(QString::fromStdString(program.string()), {QStringLiteral("30")});
+        EXPECT_TRUE(child.waitForStarted(2000));
+        return child;
+    }
+
+    static platform::RunningAppPtr find(const QString& id) {
+        for (auto& app : platform::RunningApps::system()->list())
+            if (app->identifier() == id) return app;
+        return nullptr;
+    }
+
+private:
+    std::vector<std::unique_ptr<QProcess>> children_;
+};
+
+TEST_F(RunningAppsTest, FlatpakAppsAreNamedByTheirDesktopFileAndTerminateBySignal) {
+    test::FileTree tree(home());
+    tree.text(".local/share/applications/org.example.Sleepy.desktop",
+              "[Desktop Entry]\nType=Application\nName=Sleepy\nName[de]=Schläfrig\n[Desktop Action x]\nName=Other\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FLATPAK_ID"), QStringLiteral("org.example.Sleepy"));
+    QProcess& child = start("/bin/sleep", env);
+
+    const auto app = find(QStringLiteral("org.example.Sleepy"));
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(app->name(), "Sleepy");
+    EXPECT_FALSE(app->isTerminated());
+
+    app->terminate();
+    ASSERT_TRUE(child.waitForFinished(2000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);  // ended by SIGTERM
+    EXPECT_TRUE(app->isTerminated());
+    EXPECT_EQ(find(QStringLiteral("org.example.Sleepy")), nullptr);
+}
+
+TEST_F(RunningAppsTest, ProgramsInsideAnAppBundleCarryItsIdentifier) {
+    test::FileTree tree(home());
+    const fs::path exe = tree.at("Apps/Napper.app/Contents/MacOS/napper");
+    fs::create_directories(exe.parent_path());
+    fs::copy_file("/bin/sleep", exe);
+    fs::permissions(exe, fs::perms::owner_all);
+    tree.text("Apps/Napper.app/Contents/Info.plist",
+              "<?xml version=\"1.0\"?><plist><dict><key>CFBundleIdentifier</key><string>com.example.Napper</string>"
+              "<key>CFBundleName</key><string>Napper</string></dict></plist>");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("FLATPAK_ID"));
+    start(exe, env);
+
+    const auto app = find(QStringLiteral("com.example.Napper"));
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(app->name(), "Napper");
+    // Processes of other identities, and of none, are not this app.
+    for (const auto& other : platform::RunningApps::system()->list()) EXPECT_FALSE(other->identifier().isEmpty());
+}
+
+}  // namespace
+}  // namespace sorbeta
