@@ -1,0 +1,42 @@
+#pragma once
+// Dependency and build folders of code projects (node_modules, target, .venv…)
+// that can be regenerated: found only beside their build tool's marker file,
+// untouched for 7 days, not a repository themselves and not tracked by git.
+#include <QDateTime>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sorbeta::ProjectArtifacts {
+
+using Path = std::filesystem::path;
+
+struct Rule {
+    std::string name;                  // the artifact folder's exact name
+    std::vector<std::string> markers;  // any one of them must sit beside it, tried in order
+};
+
+// The 23 artifact folder names with their marker files, in table order.
+const std::vector<Rule>& rules();
+// Folder names the search never enters.
+const std::vector<std::string>& skipDirs();
+// The default code folders, as tilde paths.
+const std::vector<std::string>& searchRoots();
+
+// Nothing in an artifact may have changed during this window.
+inline constexpr int64_t kAgeWindowSeconds = 604'800;
+// A git that does not answer within this time is killed and the artifact kept.
+inline constexpr std::chrono::milliseconds kGitTimeLimit{10'000};
+
+// The removable artifact folders below `roots` (the default code folders when
+// nullopt), in the order found. Slow: lists folders and may run git; call it
+// off the main thread.
+std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDateTime& now);
+
+// Tests point the version-control tool elsewhere (a missing or hanging one);
+// an empty path restores /usr/bin/git and the default time limit.
+void setGitForTesting(const Path& executable, std::chrono::milliseconds timeLimit = kGitTimeLimit);
+
+}  // namespace sorbeta::ProjectArtifacts
