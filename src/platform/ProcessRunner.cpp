@@ -114,7 +114,8 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
     // signals as a fresh process would have them, whatever this thread masks.
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     posix_spawnattr_setpgroup(&attributes, 0);
     sigset_t signals;
     sigemptyset(&signals);
@@ -131,7 +132,8 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
     envp.push_back(nullptr);
 
     pid_t pid = -1;
-    const int spawnError = ::posix_spawn(&pid, executable.c_str(), &actions, &attributes, argv.data(), envp.data());
+    const int spawnError =
+        ::posix_spawn(&pid, executable.c_str(), &actions, &attributes, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     outWrite.reset();
@@ -174,8 +176,10 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
             if (!ended) killGroup(pid);
             break;
         }
-        if (outOpen && (fds[0].revents & (POLLIN | POLLHUP | POLLERR))) outOpen = drain(outRead.fd, result.out);
-        if (errOpen && (fds[1].revents & (POLLIN | POLLHUP | POLLERR))) errOpen = drain(errRead.fd, result.err);
+        if (outOpen && (fds[0].revents & (POLLIN | POLLHUP | POLLERR)))
+            outOpen = drain(outRead.fd, result.out);
+        if (errOpen && (fds[1].revents & (POLLIN | POLLHUP | POLLERR)))
+            errOpen = drain(errRead.fd, result.err);
     }
 
     int status = 0;
