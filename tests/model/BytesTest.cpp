@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <clocale>
+#include <cstdio>
 #include <string>
 
 #include "model/Bytes.h"
@@ -59,7 +60,11 @@ TEST(BytesTest, GermanLocaleStillPrintsAPoint) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     const QLocale previousQt;
     // The machine may lack the German locale; Qt's default changes anyway.
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8")) {
+        char probe[16];
+        std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+        EXPECT_STREQ(probe, "1,5");  // the C library really formats with a comma now
+    }
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     expectTable();
     EXPECT_EQ(Bytes::text(1'234'567'890), QStringLiteral("1.2 G"));
