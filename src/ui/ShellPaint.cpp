@@ -5,7 +5,7 @@
 
 namespace sorbeta {
 
-QPainterPath capsulePath(const QRectF& rect) {
+QPainterPath shellCapsule(const QRectF& rect) {
     QPainterPath path;
     const double radius = std::min(rect.width(), rect.height()) / 2;
     path.addRoundedRect(rect, radius, radius);

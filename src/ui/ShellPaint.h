@@ -19,6 +19,6 @@ void paintInnerShadow(QPainter& painter, const QPainterPath& path, const QColor&
                       QPointF offset);
 
 // A capsule (fully rounded rectangle) path.
-QPainterPath capsulePath(const QRectF& rect);
+QPainterPath shellCapsule(const QRectF& rect);
 
 }  // namespace sorbeta

@@ -124,7 +124,7 @@ void ModeSwitch::retarget(bool animated) {
 int ModeSwitch::segmentAt(QPointF point) const {
     const auto all = segments();
     for (std::size_t i = 0; i < all.size(); ++i)
-        if (capsulePath(all[i].rect).contains(point)) return int(i);
+        if (shellCapsule(all[i].rect).contains(point)) return int(i);
     return -1;
 }
 
@@ -164,14 +164,14 @@ void ModeSwitch::paintEvent(QPaintEvent*) {
     const QSize size = sizeHint();
     painter.setPen(Qt::NoPen);
     painter.setBrush(rgba(255, 255, 255, 0.7));
-    painter.drawPath(capsulePath(QRectF(0, 0, size.width(), size.height())));
+    painter.drawPath(shellCapsule(QRectF(0, 0, size.width(), size.height())));
 
     if (capsuleVisible_) {
         const double now = kitNow();
         const QRectF capsule(QPointF(left_.valueAt(now), kSwitchPadding),
                              QPointF(right_.valueAt(now), kSwitchPadding + kSegmentHeight));
         const JellyPalette colours = sorbeta::palette(modeFlavor(mode_));
-        const QPainterPath path = capsulePath(capsule);
+        const QPainterPath path = shellCapsule(capsule);
         paintDropShadow(painter, path, withOpacity(colours.deep, 0.35), 5, {0, 3});
         QLinearGradient fill(capsule.topLeft(), capsule.bottomLeft());
         fill.setColorAt(0, colours.light);
