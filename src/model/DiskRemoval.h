@@ -1,0 +1,42 @@
+#pragma once
+// The removal half of DiskScanner: the one safety test every removal passes
+// and the one function that deletes or holds what a cleaning rule found.
+// Synchronous, callable from any thread, never throws.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "platform/FileOps.h"
+
+namespace sorbeta {
+class HoldingWriter;
+}
+
+namespace sorbeta::DiskScanner {
+
+using Path = std::filesystem::path;
+
+// The path as the safety test judges it: its folder with symbolic links
+// resolved, its own last component unresolved, "." and ".." removed.
+// Nothing when the path is relative or its folder cannot be resolved.
+std::optional<Path> normalised(const Path& url);
+
+// Whether `url` may be removed. `allowUserFolders` permits places outside
+// ~/Library that are not dot-folders; `removingRoot` says the path itself
+// goes, not only what is inside it.
+bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot);
+
+// Removes the given places: a folder's contents unless `removeRoots`, a file
+// or link itself. With `hold` each item is moved into the holding batch; an
+// item the batch cannot take is left where it is. Returns the bytes freed or
+// held, counting only what really went.
+int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldingWriter* hold);
+
+// Deletes one item that already passed the safety test (the path as
+// normalised() gives it). Returns the bytes that really went: the measured
+// size when all of it went, else the part that is no longer there.
+int64_t removeMeasured(const Path& item, int64_t measuredBytes,
+                       platform::ParentLinks parentLinks = platform::ParentLinks::refuse);
+
+}  // namespace sorbeta::DiskScanner
