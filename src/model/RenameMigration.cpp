@@ -1,7 +1,5 @@
 #include "model/RenameMigration.h"
 
-#include <fcntl.h>
-#include <stdio.h>
 #include <sys/stat.h>
 
 #include <QFileInfo>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "platform/Defaults.h"
+#include "platform/FileOps.h"
 
 namespace sorbeta::RenameMigration {
 namespace {
@@ -66,7 +65,7 @@ void run(const QString& domain, const QStringList& olds, const std::filesystem::
     if (itemExists(oldFolder) && !itemExists(newFolder)) {
         // No-replace rename: a folder that appears in between is never
         // overwritten or merged into. A failure is left as it is.
-        ::renameat2(AT_FDCWD, oldFolder.c_str(), AT_FDCWD, newFolder.c_str(), RENAME_NOREPLACE);
+        platform::moveNoReplace(oldFolder, newFolder);
     }
 
     current.setValue(QString::fromLatin1(doneKey), true);
