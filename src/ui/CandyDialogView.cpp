@@ -12,10 +12,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#if __has_include("ui/ImageEffects.h")
 #include "ui/ImageEffects.h"
-#define SORBETA_HAVE_EFFECTS 1
-#endif
 #include "ui/KitClock.h"
 #include "ui/Theme.h"
 
@@ -139,12 +136,10 @@ void CandyDialogCard::paintEvent(QPaintEvent*) {
     } else {
         QPainterPath shape;
         shape.addRoundedRect(card, kCardRadius, kCardRadius);
-#ifdef SORBETA_HAVE_EFFECTS
         ImageEffects::drawLayer(painter,
                                 ImageEffects::dropShadow(shape, withOpacity(accent.deep, 0.25), kShadowRadius,
                                                          QPointF(0, kShadowDrop),
                                                          ImageEffects::pixelRatioOf(painter)));
-#endif
         painter.fillPath(shape, Qt::white);
         // The border lies inside the edge.
         const qreal inset = kBorderWidth / 2;
