@@ -21,6 +21,8 @@ struct JellyPalette {
 
 // A fresh palette on every call (no cache: four colours are cheap).
 JellyPalette palette(Flavor flavor);
+// The same, for code inside widgets, where QWidget::palette() hides palette().
+inline JellyPalette flavorPalette(Flavor flavor) { return palette(flavor); }
 
 namespace Theme {
 const QColor& paper();     // background
