@@ -7,6 +7,24 @@
 #include "platform/Defaults.h"
 
 namespace sorbeta {
+namespace {
+
+#if defined(__x86_64__) || defined(__i386__)
+// Code that ran earlier on this thread (graphics libraries loaded by the
+// application object) can leave the upper halves of the AVX registers dirty;
+// the maths library's SSE code then runs many times slower. Clearing them
+// first keeps the synthesis quick.
+__attribute__((target("avx"))) void clearUpperAvx() { __builtin_ia32_vzeroupper(); }
+void prepareFloatingPoint() {
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx) clearUpperAvx();
+}
+#else
+void prepareFloatingPoint() {}
+#endif
+
+}  // namespace
+
 namespace SoundSynth {
 
 int frameCount(const BlipBank& bank) { return int(double(kSampleRate) * bank.duration); }
@@ -25,6 +43,7 @@ std::vector<float> blip(const BlipBank& bank, double baseFrequency) {
     const int n = frameCount(bank);
     const double rate = kSampleRate;
     std::vector<float> samples(std::size_t(std::max(n, 0)));
+    prepareFloatingPoint();
     double phase = 0;
     for (int i = 0; i < n; ++i) {
         const double t = double(i) / rate;
