@@ -1,0 +1,81 @@
+#include "app/AppServices.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <fstream>
+
+#include "TestEnvironment.h"
+#include "model/AppModel.h"
+#include "model/Holding.h"
+#include "model/HoldingModel.h"
+#include "platform/Defaults.h"
+#include "platform/Paths.h"
+
+using namespace sorbeta;
+namespace fs = std::filesystem;
+
+namespace {
+
+DiskSnapshot snapshotOn(int day) {
+    DiskSnapshot snapshot;
+    snapshot.date = QDateTime(QDate(2024, 5, day), QTime(12, 0), Qt::UTC);
+    snapshot.total = 1000;
+    snapshot.free = 100 + day;
+    return snapshot;
+}
+
+void writeText(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+}  // namespace
+
+class AppServicesTest : public test::HomeTest {};
+
+TEST_F(AppServicesTest, MigratesFirstThenReadsTheMovedHistorySorted) {
+    // Only the former folder exists: it becomes ours before the history is read.
+    const fs::path former = platform::dataHome() / "Plinto";
+    writeText(former / "history.json", HistoryFile::encode({snapshotOn(3), snapshotOn(1), snapshotOn(2)}));
+    platform::Defaults(QStringLiteral("com.vantolier.plinto")).setValue("holdCleaned", true);
+
+    AppServices services;
+    EXPECT_TRUE(platform::Defaults().boolValue("migratedFromOldName"));
+    EXPECT_TRUE(platform::Defaults().boolValue("holdCleaned"));
+    EXPECT_FALSE(fs::exists(former));
+    ASSERT_EQ(services.historySnapshots().size(), 3u);
+    EXPECT_EQ(services.historySnapshots()[0].date.date().day(), 1);
+    EXPECT_EQ(services.historySnapshots()[2].date.date().day(), 3);
+}
+
+TEST_F(AppServicesTest, ABrokenHistoryStartsEmptyAndStaysOnDiskUntilTheNextRecord) {
+    const fs::path file = platform::appDataFolder() / "history.json";
+    writeText(file, R"({"not":"a list"})");
+    AppServices services;
+    EXPECT_TRUE(services.historySnapshots().empty());
+    std::ifstream in(file);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text, R"({"not":"a list"})");
+}
+
+TEST_F(AppServicesTest, AFinishedScanRecordsItsSnapshot) {
+    AppServices services;
+    QSignalSpy changed(&services, &AppServices::historyChanged);
+    ASSERT_TRUE(services.model().onSnapshot);
+    services.model().onSnapshot(snapshotOn(4));
+    EXPECT_EQ(changed.count(), 1);
+    ASSERT_EQ(services.historySnapshots().size(), 1u);
+    EXPECT_EQ(services.historyStore().load(), services.historySnapshots());
+}
+
+TEST_F(AppServicesTest, SpaceChangesAskForAFreeSpaceRefreshAndHeldBytesComeFromTheHoldingModel) {
+    AppServices services;
+    AppModel& model = services.model();
+    EXPECT_EQ(model.heldBytes(), services.holding().total());
+    ASSERT_TRUE(services.holding().onSpaceChanged());
+    EXPECT_EQ(model.totalBytes(), 0);
+    services.holding().onSpaceChanged()();
+    // The first re-read comes at once (after a zero wait).
+    EXPECT_TRUE(test::waitUntil([&] { return model.totalBytes() > 0; }, 2000));
+}
