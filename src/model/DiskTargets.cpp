@@ -66,7 +66,8 @@ std::vector<Path> expand(const std::string& pattern) {
     return candidates;
 }
 
-std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std::optional<std::string>& childrenOf,
+std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
+                               const std::optional<std::string>& childrenOf,
                                const std::set<std::string>& excluding,
                                const std::vector<std::string>& excludingPrefixes) {
     std::vector<Path> result;
@@ -76,10 +77,12 @@ std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std:
     }
     if (childrenOf) {
         const Path folder(withoutTrailingSlashes(platform::expandTilde(*childrenOf).native()));
-        const auto names = (limited() && Access::wouldPrompt(folder)) ? std::nullopt : platform::listNames(folder);
+        const auto names =
+            (limited() && Access::wouldPrompt(folder)) ? std::nullopt : platform::listNames(folder);
         if (names) {
             std::vector<std::string> prefixes;
-            for (const std::string& prefix : excludingPrefixes) prefixes.push_back(platform::lowercased(prefix));
+            for (const std::string& prefix : excludingPrefixes)
+                prefixes.push_back(platform::lowercased(prefix));
             for (const std::string& name : *names) {
                 if (excluding.count(name)) continue;
                 const std::string lower = platform::lowercased(name);
@@ -98,10 +101,10 @@ std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std:
 
 std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    std::vector<Path> found = spec.source == CleanSpec::Source::projectArtifacts
-                                  ? ProjectArtifacts::find(std::nullopt, now)
-                                  : resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren,
-                                                 spec.excludingPrefixes);
+    std::vector<Path> found =
+        spec.source == CleanSpec::Source::projectArtifacts
+            ? ProjectArtifacts::find(std::nullopt, now)
+            : resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, spec.excludingPrefixes);
     std::erase_if(found, [](const Path& path) { return !platform::exists(path); });
 
     if (!running.empty()) {

@@ -81,11 +81,11 @@ bool isTracked(const Path& artifact, const Path& project) {
     options.environment = {"PATH=/usr/bin:/bin", "HOME=" + platform::home().native(), "GIT_CONFIG_NOSYSTEM=1",
                            "GIT_TERMINAL_PROMPT=0", "GIT_OPTIONAL_LOCKS=0"};
     options.timeLimit = git.timeLimit;
-    const auto result = platform::runProcess(git.executable,
-                                             {"-c", "core.fsmonitor=false", "-c", "core.hooksPath=/dev/null", "-c",
-                                              "core.untrackedCache=false", "-C", project.native(), "ls-files", "--",
-                                              artifact.filename().native()},
-                                             options);
+    const auto result = platform::runProcess(
+        git.executable,
+        {"-c", "core.fsmonitor=false", "-c", "core.hooksPath=/dev/null", "-c", "core.untrackedCache=false",
+         "-C", project.native(), "ls-files", "--", artifact.filename().native()},
+        options);
     return !result.succeeded() || !result.out.empty();
 }
 
@@ -145,8 +145,9 @@ const std::vector<std::string>& skipDirs() {
 }
 
 const std::vector<std::string>& searchRoots() {
-    static const std::vector<std::string> roots{"~/Developer", "~/Projects", "~/Code",      "~/GitHub",     "~/dev",
-                                                "~/www",       "~/Workspace", "~/Repos", "~/Development"};
+    static const std::vector<std::string> roots{"~/Developer", "~/Projects", "~/Code",
+                                                "~/GitHub",    "~/dev",      "~/www",
+                                                "~/Workspace", "~/Repos",    "~/Development"};
     return roots;
 }
 
@@ -193,8 +194,9 @@ std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDat
             const auto rule = byName.find(name);
             if (rule == byName.end()) continue;
             const auto& markers = rule->second->markers;
-            const bool hasMarker = std::any_of(markers.begin(), markers.end(),
-                                               [&](const std::string& marker) { return names.count(marker) > 0; });
+            const bool hasMarker =
+                std::any_of(markers.begin(), markers.end(),
+                            [&](const std::string& marker) { return names.count(marker) > 0; });
             if (!hasMarker) continue;
             const Path child = dir / name;
             if (!isRealDirectory(child)) continue;

@@ -47,12 +47,13 @@ bool entryStat(const Path& path, struct stat& result) { return ::lstat(path.c_st
 
 bool isPackageName(const std::string& name) {
     static constexpr std::array<std::string_view, 16> suffixes{
-        ".app",        ".appex",         ".bundle",       ".framework",  ".plugin",    ".kext",
-        ".xcodeproj",  ".xcworkspace",   ".xcarchive",    ".playground", ".rtfd",      ".pkg",
+        ".app",           ".appex",        ".bundle",    ".framework",   ".plugin", ".kext",
+        ".xcodeproj",     ".xcworkspace",  ".xcarchive", ".playground",  ".rtfd",   ".pkg",
         ".photoslibrary", ".musiclibrary", ".tvlibrary", ".photolibrary"};
     const std::string lower = lowercased(name);
     for (const auto suffix : suffixes) {
-        if (lower.size() > suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
+        if (lower.size() > suffix.size() &&
+            lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
             return true;
     }
     return false;

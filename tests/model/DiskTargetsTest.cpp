@@ -37,7 +37,8 @@ protected:
 
 TEST_F(DiskTargetsTest, GlobsMatchDotNamesInListingOrder) {
     FileTree tree(home());
-    for (const char* name : {"b.part", ".hidden.part", "a.part", "a.partial", "part", "z.PART"}) tree.file(std::string("Downloads/") + name);
+    for (const char* name : {"b.part", ".hidden.part", "a.part", "a.partial", "part", "z.PART"})
+        tree.file(std::string("Downloads/") + name);
     const Paths expected = listed(home() / "Downloads", [](const std::string& name) {
         return name.size() >= 5 && name.compare(name.size() - 5, 5, ".part") == 0;
     });
@@ -45,15 +46,18 @@ TEST_F(DiskTargetsTest, GlobsMatchDotNamesInListingOrder) {
     EXPECT_EQ(DiskScanner::expand("~/Downloads/*.part"), expected);
 
     // Candidates first, then each candidate's listing; fixed pieces are not checked.
-    for (const char* device : {"D1", "D3", "D2"}) tree.dir(std::string("Library/Developer/CoreSimulator/Devices/") + device);
+    for (const char* device : {"D1", "D3", "D2"})
+        tree.dir(std::string("Library/Developer/CoreSimulator/Devices/") + device);
     tree.dir("Library/Developer/CoreSimulator/Devices/D2/data/tmp");
     Paths devices;
-    for (const auto& folder : listed(home() / "Library/Developer/CoreSimulator/Devices", [](auto&) { return true; }))
+    for (const auto& folder :
+         listed(home() / "Library/Developer/CoreSimulator/Devices", [](auto&) { return true; }))
         devices.push_back(folder / "data/tmp");
     const Paths simTmp = DiskScanner::expand("~/Library/Developer/CoreSimulator/Devices/*/data/tmp");
     EXPECT_EQ(simTmp, devices);
     auto spec = rule({"~/Library/Developer/CoreSimulator/Devices/*/data/tmp"});
-    EXPECT_EQ(DiskScanner::targets(spec, {}), Paths{home() / "Library/Developer/CoreSimulator/Devices/D2/data/tmp"});
+    EXPECT_EQ(DiskScanner::targets(spec, {}),
+              Paths{home() / "Library/Developer/CoreSimulator/Devices/D2/data/tmp"});
 
     // "?" and brackets work inside a piece with "*"; without "*" a piece is literal.
     tree.dir("g/ab1");
@@ -76,8 +80,8 @@ TEST_F(DiskTargetsTest, ChildrenOfWithExclusions) {
     FileTree tree(home());
     for (const char* name : {"keep", "Keep2", "skip", "Skip", "GoogleUpdater", "google-x", "goo", ".dot"})
         tree.dir(std::string("Library/Caches/") + name);
-    const auto roots = DiskScanner::resolveRoots({"~/Library/Logs", "~/missing"}, "~/Library/Caches",
-                                                 {"skip"}, {"google"});
+    const auto roots =
+        DiskScanner::resolveRoots({"~/Library/Logs", "~/missing"}, "~/Library/Caches", {"skip"}, {"google"});
     const Paths children = listed(home() / "Library/Caches", [](const std::string& name) {
         return name != "skip" && name != "GoogleUpdater" && name != "google-x";
     });
@@ -104,9 +108,12 @@ TEST_F(DiskTargetsTest, LimitedModeDropsPromptingPlaces) {
     EXPECT_TRUE(DiskScanner::expand("~/Documents/notes").empty());
     EXPECT_TRUE(DiskScanner::expand("~/Documents/*").empty());
     EXPECT_TRUE(DiskScanner::expand("~/Library/Containers/com.example.app/Data/Library/Caches/*").empty());
-    EXPECT_TRUE(DiskScanner::resolveRoots({"~/Library/Containers/*/Data/Library/Caches"}, std::nullopt, {}, {}).empty());
+    EXPECT_TRUE(
+        DiskScanner::resolveRoots({"~/Library/Containers/*/Data/Library/Caches"}, std::nullopt, {}, {})
+            .empty());
     EXPECT_TRUE(DiskScanner::resolveRoots({}, "~/Documents", {}, {}).empty());
-    EXPECT_EQ(DiskScanner::resolveRoots({}, "~/Library/Caches", {}, {}), Paths{home() / "Library/Caches/Homebrew"});
+    EXPECT_EQ(DiskScanner::resolveRoots({}, "~/Library/Caches", {}, {}),
+              Paths{home() / "Library/Caches/Homebrew"});
     EXPECT_TRUE(DiskScanner::targets(rule({"~/Documents/notes"}), {}).empty());
 
     DiskScanner::setLimited(false);
@@ -175,8 +182,9 @@ TEST_F(DiskTargetsTest, TargetsKeepExistingItemsOfAnyName) {
     tree.symlink(home() / "gone", ".cache/dangling");
     tree.symlink(outside(), ".cache/away");
     const auto found = DiskScanner::targets(rule({"~/.cache/*"}), {});
-    const std::set<fs::path> expected{home() / ".cache" / FileTree::spacedName(), home() / ".cache" / FileTree::chineseName(),
-                                      home() / ".cache" / FileTree::invalidUtf8Name(), home() / ".cache/away"};
+    const std::set<fs::path> expected{
+        home() / ".cache" / FileTree::spacedName(), home() / ".cache" / FileTree::chineseName(),
+        home() / ".cache" / FileTree::invalidUtf8Name(), home() / ".cache/away"};
     EXPECT_EQ(std::set<fs::path>(found.begin(), found.end()), expected);
     // Duplicates are not removed.
     EXPECT_EQ(DiskScanner::targets(rule({"~/.cache/away", "~/.cache/away"}), {}).size(), 2u);

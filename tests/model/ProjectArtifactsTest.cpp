@@ -46,9 +46,13 @@ protected:
     // Runs git in `folder` with a private configuration.
     bool git(const fs::path& folder, std::vector<std::string> arguments) {
         platform::ProcessOptions options;
-        options.environment = {"PATH=/usr/bin:/bin", "HOME=" + home().native(), "GIT_CONFIG_NOSYSTEM=1",
-                               "GIT_AUTHOR_NAME=Test", "GIT_AUTHOR_EMAIL=test@example.com",
-                               "GIT_COMMITTER_NAME=Test", "GIT_COMMITTER_EMAIL=test@example.com"};
+        options.environment = {"PATH=/usr/bin:/bin",
+                               "HOME=" + home().native(),
+                               "GIT_CONFIG_NOSYSTEM=1",
+                               "GIT_AUTHOR_NAME=Test",
+                               "GIT_AUTHOR_EMAIL=test@example.com",
+                               "GIT_COMMITTER_NAME=Test",
+                               "GIT_COMMITTER_EMAIL=test@example.com"};
         arguments.insert(arguments.begin(), {"-C", folder.native()});
         return platform::runProcess("/usr/bin/git", arguments, options).succeeded();
     }
@@ -68,7 +72,8 @@ TEST_F(ProjectArtifactsTest, FindsOldArtifactsBesideTheirMarker) {
     CleanSpec spec;
     spec.source = CleanSpec::Source::projectArtifacts;
     const Paths targets = DiskScanner::targets(spec, {});
-    EXPECT_EQ(std::set<fs::path>(targets.begin(), targets.end()), (std::set<fs::path>{modules, venv, gradle}));
+    EXPECT_EQ(std::set<fs::path>(targets.begin(), targets.end()),
+              (std::set<fs::path>{modules, venv, gradle}));
 }
 
 TEST_F(ProjectArtifactsTest, RecentArtifactsAreKeptAndNotDescended) {
@@ -136,7 +141,8 @@ TEST_F(ProjectArtifactsTest, RepositoriesKeepWhatGitTracks) {
     const auto untracked = artifact("Code/web", "node_modules", "package.json");
     // A project in a sub-folder of a repository is asked about too.
     const auto nested = artifact("Code/mono/packages/py", "__pycache__", "setup.py");
-    for (const char* repo : {"Code/android", "Code/web", "Code/mono"}) ASSERT_TRUE(git(home() / repo, {"init", "-q"}));
+    for (const char* repo : {"Code/android", "Code/web", "Code/mono"})
+        ASSERT_TRUE(git(home() / repo, {"init", "-q"}));
     ASSERT_TRUE(git(home() / "Code/android", {"add", "build"}));
     tree->setAgeDays("Code/android/build", 8);
 
