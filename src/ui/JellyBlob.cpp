@@ -6,11 +6,8 @@
 #include <numbers>
 
 #include "ui/ImageEffects.h"
-#include "ui/JellyBody.h"
-#if __has_include("ui/IconCache.h")
 #include "ui/IconCache.h"
-#define SORBETA_HAS_ICON_CACHE 1
-#endif
+#include "ui/JellyBody.h"
 
 namespace sorbeta {
 
@@ -98,11 +95,7 @@ namespace {
 void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, const JellyPalette& palette) {
     const double ratio = ImageEffects::pixelRatioOf(painter);
     const double s = g.iconSide;
-#ifdef SORBETA_HAS_ICON_CACHE
     const QPixmap pixmap = IconCache::icon(*node.iconPath).pixmap(QSize(int(std::ceil(s)), int(std::ceil(s))), ratio);
-#else
-    const QPixmap pixmap;
-#endif
     if (pixmap.isNull()) return;
     painter.save();
     painter.translate(g.iconCenter);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "ui/ImageEffects.h"
+#include "ui/SymbolIcons.h"
 
 namespace sorbeta {
 
@@ -44,18 +45,6 @@ void paintFizzBubbles(QPainter& painter, QSizeF size, double time, const QColor&
 
 // --- Tick dot
 
-namespace {
-
-QPainterPath checkmarkPath(const QPointF& center, double side) {
-    QPainterPath path;
-    path.moveTo(center + QPointF(-0.42, 0.02) * side);
-    path.lineTo(center + QPointF(-0.12, 0.32) * side);
-    path.lineTo(center + QPointF(0.44, -0.3) * side);
-    return path;
-}
-
-}  // namespace
-
 void paintPickDot(QPainter& painter, const QRectF& rect, double on, const JellyPalette& palette) {
     const double ratio = ImageEffects::pixelRatioOf(painter);
     const QRectF circle = rect;
@@ -83,12 +72,10 @@ void paintPickDot(QPainter& painter, const QRectF& rect, double on, const JellyP
     if (on > 0.001) {
         // Pops in by scale and fade, about the dot's centre.
         const double scale = std::max(on, 0.00001);
-        QPen pen(palette.deep, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         painter.translate(circle.center());
         painter.scale(scale, scale);
         painter.setOpacity(painter.opacity() * clamped);
-        painter.setPen(pen);
-        painter.drawPath(checkmarkPath(QPointF(0, 0), 10));
+        paintSymbol(painter, QStringLiteral("checkmark"), QRectF(-5, -5, 10, 10), palette.deep, SymbolWeight::heavy);
     }
     painter.restore();
 }

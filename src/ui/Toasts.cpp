@@ -1,0 +1,185 @@
+#include "ui/Toasts.h"
+
+#include <QCursor>
+#include <QEnterEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "model/Bytes.h"
+#include "platform/Translate.h"
+#include "ui/CandyControls.h"
+#include "ui/ImageEffects.h"
+#include "ui/Theme.h"
+
+namespace sorbeta {
+
+bool ToastCountdown::step(bool hovering) {
+    if (!hovering) remaining_ -= kStep;
+    return !(remaining_ > 0);
+}
+
+// --- Toast
+
+Toast::Toast(double seconds, QColor shadow, std::function<void()> dismiss, QWidget* parent)
+    : QWidget(parent), countdown_(seconds), shadow_(shadow), dismiss_(std::move(dismiss)) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_Hover);
+    // A missed leave event must not keep the toast open for ever: each step
+    // also asks where the pointer really is.
+    probe_ = [this] { return isVisible() && rect().contains(mapFromGlobal(QCursor::pos())); };
+    timer_.setTimerType(Qt::PreciseTimer);  // monotonic, like every Qt timer
+    timer_.setInterval(int(ToastCountdown::kStep * 1000));
+    connect(&timer_, &QTimer::timeout, this, &Toast::step);
+}
+
+void Toast::start() {
+    if (countdown_.overAtStart()) {
+        closeNow();
+        return;
+    }
+    timer_.start();
+}
+
+void Toast::step() {
+    if (dismissed_) return;
+    if (hovering_ && probe_ && !probe_()) hovering_ = false;
+    if (countdown_.step(hovering_)) closeNow();
+}
+
+void Toast::closeNow() {
+    if (dismissed_) return;
+    dismissed_ = true;
+    timer_.stop();
+    runQueued(dismiss_);
+}
+
+void Toast::runQueued(std::function<void()> action) {
+    if (!action) return;
+    // Dropped if the toast is gone by then: a removed toast calls nothing.
+    QMetaObject::invokeMethod(this, [action = std::move(action)] { action(); }, Qt::QueuedConnection);
+}
+
+void Toast::enterEvent(QEnterEvent* event) {
+    hovering_ = true;
+    QWidget::enterEvent(event);
+}
+
+void Toast::leaveEvent(QEvent* event) {
+    hovering_ = false;
+    QWidget::leaveEvent(event);
+}
+
+void Toast::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) applyMargins();
+}
+
+void Toast::applyMargins() {
+    if (!row_) return;
+    // 18 on the leading edge, 8 on the trailing edge, 8 above and below.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const int leading = 18, trailing = 8;
+    row_->setContentsMargins(kShadowMargins.left() + (rtl ? trailing : leading), kShadowMargins.top() + 8,
+                             kShadowMargins.right() + (rtl ? leading : trailing), kShadowMargins.bottom() + 8);
+}
+
+QHBoxLayout* Toast::buildRow(const QString& glyph, const QString& title, const QString& subtitle) {
+    row_ = new QHBoxLayout(this);
+    row_->setSpacing(12);
+    row_->setSizeConstraint(QLayout::SetFixedSize);
+    applyMargins();
+
+    auto* emoji = new QLabel(glyph, this);
+    QFont emojiFont = font();
+    emojiFont.setPixelSize(26);
+    emoji->setFont(emojiFont);
+    row_->addWidget(emoji, 0, Qt::AlignVCenter);
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    auto* titleLabel = new QLabel(title, this);
+    titleLabel->setObjectName(QStringLiteral("toastTitle"));
+    titleLabel->setFont(roundedFont(16, QFont::Bold));
+    QPalette ink = titleLabel->palette();
+    ink.setColor(QPalette::WindowText, Theme::ink());
+    titleLabel->setPalette(ink);
+    auto* subtitleLabel = new QLabel(subtitle, this);
+    subtitleLabel->setObjectName(QStringLiteral("toastSubtitle"));
+    subtitleLabel->setFont(roundedFont(12, QFont::Normal));
+    QPalette soft = subtitleLabel->palette();
+    soft.setColor(QPalette::WindowText, Theme::inkSoft());
+    subtitleLabel->setPalette(soft);
+    texts->addWidget(titleLabel, 0, Qt::AlignLeading);
+    texts->addWidget(subtitleLabel, 0, Qt::AlignLeading);
+    row_->addLayout(texts);
+    return row_;
+}
+
+void Toast::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF capsule = QRectF(rect()).marginsRemoved(QMarginsF(kShadowMargins));
+    if (capsule.isEmpty()) return;
+    const double ratio = ImageEffects::pixelRatioOf(painter);
+    QPainterPath path;
+    path.addRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
+    const QPainterPath local = path.translated(-capsule.topLeft());
+    const auto& shadow = ImageEffects::LayerCache::shared().get(
+        {0x70a5, int(capsule.width()), int(capsule.height()), 0, 2000, 0, 800, withOpacity(shadow_, 0.25).rgba(),
+         int(ratio * 100)},
+        [&] { return ImageEffects::dropShadow(local, withOpacity(shadow_, 0.25), 20, QPointF(0, 8), ratio); });
+    ImageEffects::drawLayer(painter, {shadow.image, shadow.target.translated(capsule.topLeft())});
+    painter.fillPath(path, Qt::white);
+}
+
+// --- Freed toast
+
+QString FreedToast::titleText(int64_t bytes, bool held) {
+    const QString size = Bytes::text(bytes, false);
+    return held ? tr("移走了 %1").arg(size) : tr("释放了 %1").arg(size);
+}
+
+QString FreedToast::subtitleText(const QStringList& skipped, bool held) {
+    if (!skipped.isEmpty()) return tr("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(skipped));
+    return held ? tr("在暂存区放 7 天，后悔了可以恢复") : tr("磁盘轻了一点点");
+}
+
+FreedToast::FreedToast(int64_t bytes, QStringList skipped, bool held, Actions actions, QWidget* parent)
+    : Toast(actions.share ? 12.0 : 6.0, rgba(255, 92, 138), actions.dismiss, parent) {
+    QHBoxLayout* row = buildRow(tr("🍧"), titleText(bytes, held), subtitleText(skipped, held));
+    auto addButton = [&](const QString& text, Flavor flavor, std::function<void()> action) {
+        auto* button = new CandyButton(text, flavor, true, 46, this);
+        connect(button, &QAbstractButton::clicked, this, [this, action] { runQueued(action); });
+        row->addWidget(button, 0, Qt::AlignVCenter);
+    };
+    if (held && actions.freeNow) addButton(tr("现在腾出空间"), Flavor::grape, actions.freeNow);
+    if (actions.share) addButton(tr("分享战报"), Flavor::strawberry, actions.share);
+    auto* done = new CandyButton(tr("好耶"), Flavor::lime, true, 46, this);
+    connect(done, &QAbstractButton::clicked, this, [this] { closeNow(); });
+    row->addWidget(done, 0, Qt::AlignVCenter);
+    start();
+}
+
+// --- Candy toast
+
+CandyToast::CandyToast(QString emoji, QString title, QString subtitle, std::optional<Action> action, double seconds,
+                       QString dismissTitle, std::function<void()> dismiss, QWidget* parent)
+    : Toast(seconds, rgba(161, 102, 255), dismiss, parent) {
+    QHBoxLayout* row = buildRow(emoji, title, subtitle);
+    auto addButton = [&](const QString& text, Flavor flavor, std::function<void()> handler) {
+        auto* button = new CandyButton(text, flavor, true, 36, this);
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { runQueued(handler); });
+        row->addWidget(button, 0, Qt::AlignVCenter);
+    };
+    if (action) addButton(action->title, Flavor::strawberry, action->handler);
+    auto* done = new CandyButton(dismissTitle, Flavor::grape, true, 36, this);
+    connect(done, &QAbstractButton::clicked, this, [this] { closeNow(); });
+    row->addWidget(done, 0, Qt::AlignVCenter);
+    start();
+}
+
+}  // namespace sorbeta

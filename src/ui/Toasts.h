@@ -1,0 +1,100 @@
+#pragma once
+// The capsule toasts that report results: the freed-space toast after a
+// manual clean and the general candy toast. Both close themselves after a
+// countdown that stands still while the pointer rests on them. Every close
+// and every button action runs as a queued call, so the owner may delete the
+// toast in response without the toast dying inside its own event handler.
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "model/Flavor.h"
+
+class QHBoxLayout;
+
+namespace sorbeta {
+
+// Counts a toast's time down in steps of 0.25 s while it is not hovered.
+class ToastCountdown {
+public:
+    static constexpr double kStep = 0.25;
+    explicit ToastCountdown(double seconds) : remaining_(seconds) {}
+    // Already over before the first step (a candy toast of 0 s or less).
+    bool overAtStart() const { return !(remaining_ > 0); }
+    // One step; true when the toast should close now.
+    bool step(bool hovering);
+    double remaining() const { return remaining_; }
+
+private:
+    double remaining_;
+};
+
+class Toast : public QWidget {
+    Q_OBJECT
+public:
+    // Room around the capsule for its shadow (radius 20, 8 down).
+    static constexpr QMargins kShadowMargins{24, 16, 24, 32};
+
+    bool isHovering() const { return hovering_; }
+    double remaining() const { return countdown_.remaining(); }
+    // One countdown step, as the 0.25 s timer runs it.
+    void step();
+    // Where the pointer really is; replaceable for tests.
+    void setPointerProbe(std::function<bool()> probe) { probe_ = std::move(probe); }
+
+protected:
+    Toast(double seconds, QColor shadow, std::function<void()> dismiss, QWidget* parent);
+    // Builds the row: glyph, title and subtitle, then the buttons.
+    QHBoxLayout* buildRow(const QString& glyph, const QString& title, const QString& subtitle);
+    // Runs `action` later on the event loop, never inside the caller's handler.
+    void runQueued(std::function<void()> action);
+    void start();
+    // Stops the countdown and calls dismiss once, queued.
+    void closeNow();
+
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyMargins();
+
+    ToastCountdown countdown_;
+    QColor shadow_;
+    std::function<void()> dismiss_;
+    std::function<bool()> probe_;
+    bool hovering_ = false;
+    bool dismissed_ = false;
+    QTimer timer_;
+    QHBoxLayout* row_ = nullptr;
+};
+
+class FreedToast final : public Toast {
+    Q_OBJECT
+public:
+    struct Actions {
+        std::function<void()> freeNow;  // empties the holding batch at once
+        std::function<void()> share;    // opens the share card
+        std::function<void()> dismiss;  // the owner removes the toast
+    };
+    FreedToast(int64_t bytes, QStringList skipped, bool held, Actions actions, QWidget* parent = nullptr);
+
+    static QString titleText(int64_t bytes, bool held);
+    static QString subtitleText(const QStringList& skipped, bool held);
+};
+
+class CandyToast final : public Toast {
+    Q_OBJECT
+public:
+    struct Action {
+        QString title;
+        std::function<void()> handler;
+    };
+    CandyToast(QString emoji, QString title, QString subtitle, std::optional<Action> action, double seconds,
+               QString dismissTitle, std::function<void()> dismiss, QWidget* parent = nullptr);
+};
+
+}  // namespace sorbeta
