@@ -1,16 +1,16 @@
 #include <QApplication>
-#include <QWidget>
 
+#include "app/SorbetaApp.h"
 #include "model/AppLanguage.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // The translator goes in before any interface text is built.
+    QApplication::setApplicationName(QStringLiteral("Sorbeta"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Sorbeta"));
+    QApplication::setOrganizationDomain(QStringLiteral("rovek.com"));
+    // The translator goes in before any text (the catalog's included) is built.
     sorbeta::AppLanguage::startUp();
-    app.setLayoutDirection(sorbeta::AppLanguage::layoutDirection());
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Sorbeta"));
-    window.resize(1280, 820);
-    window.show();
+    sorbeta::SorbetaApp sorbeta;
+    sorbeta.start();
     return app.exec();
 }

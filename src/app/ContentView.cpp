@@ -1,0 +1,102 @@
+#include "app/ContentView.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QShowEvent>
+
+#include "app/AppServices.h"
+#include "app/WorkingView.h"
+#include "model/Access.h"
+#include "model/AppModel.h"
+#include "platform/Defaults.h"
+#include "ui/AccessGuide.h"
+#include "ui/CandyBackground.h"
+
+namespace sorbeta {
+namespace {
+
+const QString kGuideDone = QStringLiteral("accessGuideDone");
+
+QCoro::Task<> runScan(QPointer<AppModel> model) {
+    if (model) co_await model->scan();
+}
+
+}  // namespace
+
+ContentView::ContentView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+    working_ = new WorkingView(services_, this);
+    connect(working_, &WorkingView::openSettings, this, &ContentView::openSettings);
+    connect(working_, &WorkingView::showHolding, this, &ContentView::showHolding);
+    connect(working_, &WorkingView::showGuide, this, [this] { setShowGuide(true); });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) applicationBecameActive();
+    });
+}
+
+ContentView::~ContentView() = default;
+
+void ContentView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!launched_) {
+        launched_ = true;
+        launch();
+    }
+}
+
+void ContentView::launch() {
+    if (!Access::hasFullDisk() && !platform::Defaults().boolValue(kGuideDone)) {
+        setShowGuide(true);
+        return;
+    }
+    startScan();
+}
+
+void ContentView::guideFinished(bool granted) {
+    platform::Defaults().setValue(kGuideDone, true);
+    setShowGuide(false);
+    // A guide skipped after a scan already ran (reopened from the badge) does not rescan.
+    if (!granted && services_.model().hasScanned()) return;
+    startScan();
+}
+
+void ContentView::applicationBecameActive() {
+    const AppModel& model = services_.model();
+    if (!model.hasScanned() || model.fullDisk() || showingGuide()) return;
+    if (!Access::hasFullDisk()) return;
+    startScan();
+}
+
+void ContentView::startScan() { runScan(QPointer<AppModel>(&services_.model())); }
+
+void ContentView::setShowGuide(bool show) {
+    if (show == showingGuide()) return;
+    if (show) {
+        QPointer<ContentView> self(this);
+        guide_ = new AccessGuide(
+            [self](bool granted) {
+                if (self) self->guideFinished(granted);
+            },
+            {}, this);
+        guide_->setGeometry(rect());
+        guide_->show();
+        working_->hide();
+    } else {
+        guide_->hide();
+        guide_->deleteLater();
+        guide_.clear();
+        working_->show();
+    }
+}
+
+void ContentView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    working_->setGeometry(rect());
+    if (guide_) guide_->setGeometry(rect());
+}
+
+void ContentView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintCandyBackground(painter, QRectF(rect()));
+}
+
+}  // namespace sorbeta

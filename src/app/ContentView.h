@@ -1,0 +1,54 @@
+#pragma once
+// The main window's content: the candy background, and either the onboarding
+// guide or the working window. It starts the scan when the window opens and
+// scans again when the application comes back after access was granted.
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "ui/AccessGuide.h"
+
+namespace sorbeta {
+
+
+class AppServices;
+class WorkingView;
+
+class ContentView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ContentView(AppServices& services, QWidget* parent = nullptr);
+    ~ContentView() override;
+
+    bool showingGuide() const { return guide_ != nullptr; }
+    WorkingView* working() const { return working_; }
+    AccessGuide* guide() const { return guide_; }
+
+    // The launch step: guide or scan. Runs the first time the content shows.
+    void launch();
+    // What the guide's finish action does (granted: access was found).
+    void guideFinished(bool granted);
+    // The reactivation handler.
+    void applicationBecameActive();
+
+signals:
+    void openSettings();
+    void showHolding();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setShowGuide(bool show);
+    void startScan();
+
+    AppServices& services_;
+    WorkingView* working_ = nullptr;
+    QPointer<AccessGuide> guide_;
+    bool launched_ = false;
+};
+
+}  // namespace sorbeta

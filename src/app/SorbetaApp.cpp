@@ -1,0 +1,134 @@
+#include "app/SorbetaApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/AppServices.h"
+#include "app/ContentView.h"
+#include "app/MenuBarExtra.h"
+#include "model/Access.h"
+#include "model/AppModel.h"
+#include "platform/Translate.h"
+#include "ui/CandyDialogView.h"
+#include "ui/LanguageChoices.h"
+
+namespace sorbeta {
+namespace {
+
+QCoro::Task<> runScan(QPointer<AppModel> model) {
+    if (model) co_await model->scan();
+}
+
+}  // namespace
+
+SorbetaApp::SorbetaApp(QObject* parent) : QObject(parent) {}
+
+SorbetaApp::~SorbetaApp() {
+    if (mainWindow_) delete mainWindow_.data();
+    if (settings_) delete settings_.data();
+}
+
+AppServices& SorbetaApp::services() {
+    if (!services_) {
+        services_ = std::make_unique<AppServices>();
+        QApplication::setLayoutDirection(AppServices::layoutDirection());
+    }
+    return *services_;
+}
+
+void SorbetaApp::start() {
+    AppServices& container = services();
+    extra_ = std::make_unique<MenuBarExtra>();
+    AppModel& model = container.model();
+    auto volume = [this, &model] { extra_->setVolume(model.totalBytes(), model.freeBytes()); };
+    connect(&model, &AppModel::totalBytesChanged, extra_.get(), volume);
+    connect(&model, &AppModel::freeBytesChanged, extra_.get(), volume);
+    volume();
+    connect(extra_.get(), &MenuBarExtra::openMainWindow, this, &SorbetaApp::showMainWindow);
+    connect(extra_.get(), &MenuBarExtra::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    extra_->show();
+    updateQuitOnClose();
+    showMainWindow();
+}
+
+void SorbetaApp::updateQuitOnClose() {
+    // With a tray the process outlives its window; without one, closing the
+    // window would leave an unreachable process, so it quits instead.
+    QApplication::setQuitOnLastWindowClosed(!MenuBarExtra::trayAvailable());
+}
+
+ContentView* SorbetaApp::content() const {
+    if (!mainWindow_) return nullptr;
+    return mainWindow_->findChild<ContentView*>();
+}
+
+void SorbetaApp::showMainWindow() {
+    if (mainWindow_) {
+        mainWindow_->showNormal();
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+        return;
+    }
+    auto* window = new QMainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);  // reopening builds the content afresh
+    window->setObjectName(QStringLiteral("main"));
+    auto* content = new ContentView(services());
+    content->setMinimumSize(kMinWidth, kMinHeight);
+    connect(content, &ContentView::openSettings, this, &SorbetaApp::openSettings);
+    window->setCentralWidget(candyDialogHost(content, CandyDialog::Host::main));
+    buildMenus(window->menuBar());
+    window->resize(kDefaultWidth, kDefaultHeight + window->menuBar()->sizeHint().height());
+    mainWindow_ = window;
+    window->show();
+}
+
+void SorbetaApp::buildMenus(QMenuBar* bar) {
+    QMenu* clean = bar->addMenu(sorbeta::tr("清理"));
+    QAction* rescanAction = clean->addAction(sorbeta::tr("重新扫描"));
+    rescanAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    AppModel& model = services().model();
+    auto follow = [rescanAction, &model] { rescanAction->setEnabled(model.phase().isIdle()); };
+    connect(&model, &AppModel::phaseChanged, rescanAction, follow);
+    follow();
+    connect(rescanAction, &QAction::triggered, this, &SorbetaApp::rescan);
+    clean->addSeparator();
+    QAction* access = clean->addAction(sorbeta::tr("打开“完全磁盘访问”设置…"));
+    connect(access, &QAction::triggered, this, [] { QDesktopServices::openUrl(Access::settingsURL()); });
+
+    QMenu* language = bar->addMenu(sorbeta::tr("语言"));
+    addLanguageChoices(language);
+
+    // The platform's quit command (the process otherwise outlives its window).
+    QAction* quit = new QAction(bar);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcutContext(Qt::ApplicationShortcut);
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    bar->parentWidget()->addAction(quit);
+}
+
+void SorbetaApp::rescan() {
+    AppModel& model = services().model();
+    if (!model.phase().isIdle()) return;
+    runScan(QPointer<AppModel>(&model));
+}
+
+void SorbetaApp::openSettings() {
+    if (!settings_) {
+        // The settings pages come with their own subsystem; until then the
+        // window opens empty.
+        auto* window = new QWidget(nullptr, Qt::Window);
+        window->setWindowTitle(sorbeta::tr("设置"));
+        window->setMinimumSize(520, 380);
+        settings_ = window;
+    }
+    settings_->show();
+    settings_->raise();
+    settings_->activateWindow();
+}
+
+}  // namespace sorbeta

@@ -1,0 +1,58 @@
+#pragma once
+// The application object: the one service container, the main window (made
+// afresh each time it is opened), the tray icon with its panel, the settings
+// window and the menu commands.
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include <QMainWindow>
+class QMenuBar;
+class QWidget;
+
+namespace sorbeta {
+
+class AppServices;
+class ContentView;
+class MenuBarExtra;
+
+class SorbetaApp final : public QObject {
+    Q_OBJECT
+
+public:
+    // Minimum and first size of the main window's content.
+    static constexpr int kMinWidth = 1040, kMinHeight = 660;
+    static constexpr int kDefaultWidth = 1280, kDefaultHeight = 820;
+
+    explicit SorbetaApp(QObject* parent = nullptr);
+    ~SorbetaApp() override;
+
+    // Sets up the tray and opens the main window.
+    void start();
+
+    // The container, made on first use.
+    AppServices& services();
+
+    QMainWindow* mainWindow() const { return mainWindow_; }
+    ContentView* content() const;
+    QWidget* settingsWindow() const { return settings_; }
+    MenuBarExtra* menuBarExtra() const { return extra_.get(); }
+
+public slots:
+    // Opens the main window, or brings the open one to the front.
+    void showMainWindow();
+    void openSettings();
+    // Starts a scan when nothing runs.
+    void rescan();
+
+private:
+    void buildMenus(QMenuBar* bar);
+    void updateQuitOnClose();
+
+    std::unique_ptr<AppServices> services_;
+    std::unique_ptr<MenuBarExtra> extra_;
+    QPointer<QMainWindow> mainWindow_;
+    QPointer<QWidget> settings_;
+};
+
+}  // namespace sorbeta

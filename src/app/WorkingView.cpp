@@ -1,0 +1,195 @@
+#include "app/WorkingView.h"
+
+#include <QAbstractButton>
+#include <QResizeEvent>
+
+#include "app/AppServices.h"
+#include "model/AppModel.h"
+#include "model/HoldingModel.h"
+#include "platform/Defaults.h"
+#include "ui/AccessGuide.h"
+#include "ui/CleanMapNodes.h"
+#include "ui/JellyMapView.h"
+#include "ui/SidePanel.h"
+#include "ui/TopBar.h"
+
+namespace sorbeta {
+namespace {
+
+// Side column: 400 wide, margins 32 leading, 18 trailing, −12 top (into the
+// top bar's empty left part), 28 bottom. Main area: 8 top, 22 bottom and trailing.
+constexpr int kColumnWidth = 400;
+constexpr int kColumnLeading = 32;
+constexpr int kColumnTrailing = 18;
+constexpr int kColumnTop = -12;
+constexpr int kColumnBottom = 28;
+constexpr int kColumnSpacing = 18;
+constexpr int kMainTop = 8;
+constexpr int kMainBottom = 22;
+constexpr int kMainTrailing = 22;
+constexpr double kOverviewGap = 7;
+
+QRect mirrored(const QRect& rect, int width, bool rtl) {
+    if (!rtl) return rect;
+    return QRect(width - rect.right() - 1, rect.top(), rect.width(), rect.height());
+}
+
+SidePanelText::State panelState(const AppModel& model, const HoldingModel& holding) {
+    SidePanelText::State state;
+    state.phase = model.phase();
+    state.items = model.items();
+    state.selected = model.selected();
+    state.hasScanned = model.hasScanned();
+    state.freeBytes = model.freeBytes();
+    state.heldBytes = holding.total();
+    state.scanFraction = model.scanFraction();
+    state.cleanProgress = model.cleanProgress();
+    state.holdCleaned = platform::Defaults().boolValue(QStringLiteral("holdCleaned"));
+    return state;
+}
+
+QCoro::Task<> runScan(QPointer<AppModel> model) {
+    if (model) co_await model->scan();
+}
+
+QCoro::Task<> runClean(QPointer<AppModel> model, std::set<std::string> ids) {
+    if (model) co_await model->cleanSelected(CandyDialog::Host::main, std::move(ids));
+}
+
+
+}  // namespace
+
+WorkingView::Frames WorkingView::frames(QSize size) {
+    Frames result;
+    // The desktop draws the title bar, so the top bar is the content's first row.
+    result.topBar = QRect(0, 0, size.width(), TopBar::kHeight);
+    const int rowTop = TopBar::kHeight;
+    result.sideColumn = QRect(kColumnLeading, rowTop + kColumnTop, kColumnWidth,
+                              size.height() - rowTop - kColumnTop - kColumnBottom);
+    const int mainLeft = kColumnLeading + kColumnWidth + kColumnTrailing;
+    result.mainArea = QRect(mainLeft, rowTop + kMainTop, std::max(0, size.width() - mainLeft - kMainTrailing),
+                            std::max(0, size.height() - rowTop - kMainTop - kMainBottom));
+    return result;
+}
+
+WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+    AppModel& model = services_.model();
+    HoldingModel& holding = services_.holding();
+
+    topBar_ = new TopBar(this);
+    modeSwitch_ = new ModeSwitch(this);
+    sidePanel_ = new SidePanel(this);
+    panels_[AppMode::clean] = sidePanel_;
+    // Pages whose subsystems are not part of this build stay empty.
+    for (AppMode mode : allAppModes) {
+        if (mode != AppMode::clean) panels_[mode] = new QWidget(this);
+        pages_[mode] = new QWidget(this);
+    }
+    map_ = new JellyMapView(pages_[AppMode::clean]);
+    map_->setGap(kOverviewGap);
+    badge_ = new LimitedBadge(this);
+    connect(badge_, &QAbstractButton::clicked, this, &WorkingView::showGuide);
+
+    connect(topBar_, &TopBar::openSettings, this, &WorkingView::openSettings);
+    connect(modeSwitch_, &ModeSwitch::modeChanged, this, &WorkingView::setMode);
+
+    QPointer<AppModel> weakModel(&model);
+    connect(sidePanel_, &SidePanel::toggleItem, this, [weakModel](const std::string& id) {
+        if (weakModel) weakModel->toggle(id);
+    });
+    connect(sidePanel_, &SidePanel::toggleAllItems, this, [weakModel](const std::vector<CleanItem>& items) {
+        if (weakModel) weakModel->toggleAll(items);
+    });
+    connect(sidePanel_, &SidePanel::cleanConfirmed, this,
+            [weakModel](const std::set<std::string>& ids) { runClean(weakModel, ids); });
+    connect(sidePanel_, &SidePanel::rescanRequested, this, [weakModel] { runScan(weakModel); });
+    connect(sidePanel_, &SidePanel::holdingRequested, this, &WorkingView::showHolding);
+
+    for (auto signal : {&AppModel::phaseChanged, &AppModel::itemsChanged, &AppModel::selectedChanged,
+                        &AppModel::hasScannedChanged, &AppModel::freeBytesChanged, &AppModel::scanDoneChanged,
+                        &AppModel::scanTotalChanged, &AppModel::cleanProgressChanged})
+        connect(&model, signal, this, &WorkingView::refreshPanel);
+    connect(&holding, &HoldingModel::batchesChanged, this, &WorkingView::refreshPanel);
+    for (auto signal : {&AppModel::hasScannedChanged, &AppModel::totalBytesChanged})
+        connect(&model, signal, this, &WorkingView::refreshCleanPane);
+    for (auto signal : {&AppModel::categoriesChanged, &AppModel::itemsChanged, &AppModel::totalBytesChanged,
+                        &AppModel::freeBytesChanged, &AppModel::scanCompleteChanged})
+        connect(&model, signal, this, &WorkingView::refreshMap);
+    for (auto signal : {&AppModel::scanCompleteChanged, &AppModel::fullDiskChanged})
+        connect(&model, signal, this, &WorkingView::refreshBadge);
+
+    setMode(AppMode::clean);
+    refreshPanel();
+    refreshMap();
+    refreshCleanPane();
+    refreshBadge();
+}
+
+WorkingView::~WorkingView() = default;
+
+QWidget* WorkingView::sidePanelFor(AppMode mode) const { return panels_.at(mode); }
+QWidget* WorkingView::mainPaneFor(AppMode mode) const { return pages_.at(mode); }
+QWidget* WorkingView::limitedBadge() const { return badge_; }
+
+void WorkingView::setMode(AppMode mode) {
+    mode_ = mode;
+    modeSwitch_->setMode(mode);
+    for (auto& [each, panel] : panels_) panel->setVisible(each == mode);
+    for (auto& [each, page] : pages_) page->setVisible(each == mode);
+    layoutChildren();
+}
+
+void WorkingView::refreshPanel() {
+    sidePanel_->setState(panelState(services_.model(), services_.holding()));
+    sidePanel_->setHoldingBatches(int(services_.holding().batches().size()));
+}
+
+void WorkingView::refreshCleanPane() {
+    // The map comes up once the first scan has measured the volume and stays
+    // during later scans.
+    const AppModel& model = services_.model();
+    const bool showMap = model.hasScanned() && model.totalBytes() >= 1;
+    map_->setVisible(showMap);
+}
+
+void WorkingView::refreshMap() { map_->setNodes(MapNodes::overview(services_.model())); }
+
+void WorkingView::refreshBadge() {
+    const AppModel& model = services_.model();
+    badge_->setVisible(model.scanComplete() && !model.fullDisk());
+    layoutChildren();
+}
+
+void WorkingView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutChildren();
+}
+
+void WorkingView::layoutChildren() {
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const Frames place = frames(size());
+    topBar_->setGeometry(place.topBar);
+    const QRect column = mirrored(place.sideColumn, width(), rtl);
+
+    // Column: mode switch, the panel filling the rest, the badge below it.
+    const QSize switchSize = modeSwitch_->sizeHint();
+    int top = column.top();
+    modeSwitch_->setGeometry(QRect(rtl ? column.right() - switchSize.width() + 1 : column.left(), top,
+                                   switchSize.width(), switchSize.height()));
+    top += switchSize.height() + kColumnSpacing;
+    int bottom = column.bottom() + 1;
+    if (badge_->isVisibleTo(this)) {
+        const QSize badgeSize = badge_->sizeHint();
+        badge_->setGeometry(QRect(rtl ? column.right() - badgeSize.width() + 1 : column.left(),
+                                  bottom - badgeSize.height(), badgeSize.width(), badgeSize.height()));
+        bottom -= badgeSize.height() + kColumnSpacing;
+    }
+    const QRect panelRect(column.left(), top, column.width(), std::max(0, bottom - top));
+    for (auto& [mode, panel] : panels_) panel->setGeometry(panelRect);
+
+    const QRect main = mirrored(place.mainArea, width(), rtl);
+    for (auto& [mode, page] : pages_) page->setGeometry(main);
+    map_->setGeometry(QRect(QPoint(0, 0), main.size()));
+}
+
+}  // namespace sorbeta

@@ -1,0 +1,74 @@
+#pragma once
+// The working window: the top bar, the side column (mode switch, the mode's
+// panel, the limited-scan badge) and the main area (the mode's map or page),
+// with the result toasts on top.
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+#include "model/AppMode.h"
+
+namespace sorbeta {
+
+class AppServices;
+class JellyMapView;
+class LimitedBadge;
+class ModeSwitch;
+class SidePanel;
+class TopBar;
+
+class WorkingView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit WorkingView(AppServices& services, QWidget* parent = nullptr);
+    ~WorkingView() override;
+
+    AppMode mode() const { return mode_; }
+    void setMode(AppMode mode);
+
+    // Side column and main area geometry for a window of the given size.
+    struct Frames {
+        QRect topBar;
+        QRect sideColumn;
+        QRect mainArea;
+    };
+    static Frames frames(QSize size);
+
+    TopBar* topBar() const { return topBar_; }
+    ModeSwitch* modeSwitch() const { return modeSwitch_; }
+    SidePanel* sidePanel() const { return sidePanel_; }
+    QWidget* sidePanelFor(AppMode mode) const;
+    QWidget* mainPaneFor(AppMode mode) const;
+    JellyMapView* map() const { return map_; }
+    QWidget* limitedBadge() const;
+
+signals:
+    void openSettings();
+    // The limited-scan badge asks for the onboarding guide.
+    void showGuide();
+    // The side panel asks for the holding-area sheet.
+    void showHolding();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutChildren();
+    void refreshPanel();
+    void refreshCleanPane();
+    void refreshBadge();
+    void refreshMap();
+
+    AppServices& services_;
+    AppMode mode_ = AppMode::clean;
+    TopBar* topBar_ = nullptr;
+    ModeSwitch* modeSwitch_ = nullptr;
+    SidePanel* sidePanel_ = nullptr;
+    std::map<AppMode, QWidget*> panels_;  // side panels by mode
+    std::map<AppMode, QWidget*> pages_;   // main panes by mode
+    JellyMapView* map_ = nullptr;
+    LimitedBadge* badge_ = nullptr;
+};
+
+}  // namespace sorbeta

@@ -1,0 +1,85 @@
+// One clean from start to end, through the real main window on a temporary
+// home: scan, tick, confirm in the candy dialog, hold the files, rescan.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMainWindow>
+#include <QTest>
+#include <fstream>
+
+#include "TestEnvironment.h"
+#include "app/AppServices.h"
+#include "app/ContentView.h"
+#include "app/SorbetaApp.h"
+#include "app/WorkingView.h"
+#include "model/AppModel.h"
+#include "model/HoldingModel.h"
+#include "platform/Defaults.h"
+#include "platform/Paths.h"
+#include "ui/CandyDialogView.h"
+#include "ui/JellyMapView.h"
+#include "ui/SidePanel.h"
+#include "ui/TopBar.h"
+
+using namespace sorbeta;
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeBytes(const fs::path& path, std::size_t bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    const std::string block(64 * 1024, 'x');
+    for (std::size_t written = 0; written < bytes; written += block.size()) out << block;
+}
+
+}  // namespace
+
+class CleanJourneyTest : public test::HomeTest {};
+
+TEST_F(CleanJourneyTest, ScanTickConfirmHoldAndRescan) {
+    const fs::path logs = home() / "Library/Logs/SomeApp";
+    writeBytes(logs / "old.log", 3 * 1024 * 1024);
+    platform::Defaults().setValue("holdCleaned", true);
+
+    SorbetaApp app;
+    app.start();
+    QMainWindow* window = app.mainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_GE(app.content()->minimumWidth(), 1040);
+    EXPECT_GE(app.content()->minimumHeight(), 660);
+    AppModel& model = app.services().model();
+
+    // The window opened and scanned at once (no guide: access is granted here).
+    ASSERT_FALSE(app.content()->showingGuide());
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    WorkingView* working = app.content()->working();
+    ASSERT_NE(working->map(), nullptr);
+    EXPECT_TRUE(working->map()->isVisibleTo(working));
+
+    SidePanel* panel = working->sidePanel();
+    auto* row = panel->safeSection()->rowButton("logs");
+    ASSERT_NE(row, nullptr) << "the logs rule was not measured";
+    // Tick exactly the logs rule through the interface.
+    model.setSelected({});
+    QTest::mouseClick(row, Qt::LeftButton);
+    EXPECT_EQ(model.selected(), (std::set<std::string>{"logs"}));
+    ASSERT_TRUE(panel->cleanButton()->isEnabled());
+    QTest::mouseClick(panel->cleanButton(), Qt::LeftButton);
+
+    // The confirmation shows in the main window's overlay; confirm it there.
+    auto* overlay = window->findChild<CandyDialogOverlay*>();
+    ASSERT_NE(overlay, nullptr);
+    ASSERT_TRUE(test::waitUntil([&] { return overlay->card() != nullptr; }, 3000));
+    QTest::mouseClick(overlay->card()->button(0), Qt::LeftButton);
+
+    // The clean holds the files, reports what it freed and rescans.
+    ASSERT_TRUE(test::waitUntil([&] { return model.lastFreed().has_value(); }, 20000));
+    EXPECT_GT(*model.lastFreed(), 3'000'000);
+    ASSERT_TRUE(model.lastBatch().has_value());
+    EXPECT_FALSE(fs::exists(logs / "old.log"));
+    EXPECT_FALSE(app.services().holding().batches().empty());
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    EXPECT_EQ(panel->safeSection()->rowButton("logs"), nullptr);  // nothing left to clean
+    EXPECT_TRUE(panel->holdingLink()->isVisibleTo(panel));
+}

@@ -1,0 +1,101 @@
+#include "app/WorkingView.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "TestEnvironment.h"
+#include "app/AppServices.h"
+#include "app/ContentView.h"
+#include "model/Access.h"
+#include "model/AppModel.h"
+#include "platform/Defaults.h"
+#include "ui/JellyMapView.h"
+#include "ui/SidePanel.h"
+#include "ui/TopBar.h"
+
+using namespace sorbeta;
+
+TEST(WorkingViewFrames, ColumnAndMainAreaAtTheDefaultSize) {
+    const auto frames = WorkingView::frames(QSize(1280, 820));
+    EXPECT_EQ(frames.topBar, QRect(0, 0, 1280, 40));
+    EXPECT_EQ(frames.sideColumn, QRect(32, 28, 400, 764));
+    EXPECT_EQ(frames.mainArea, QRect(450, 48, 808, 750));
+}
+
+class WorkingViewTest : public test::HomeTest {
+protected:
+    void TearDown() override {
+        Access::setProbeForTesting({});
+        test::HomeTest::TearDown();
+    }
+};
+
+TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndAnEmptyPageForUnbuiltModes) {
+    AppServices services;
+    WorkingView view(services);
+    view.resize(1280, 820);
+    view.show();
+    EXPECT_EQ(view.mode(), AppMode::clean);
+    EXPECT_TRUE(view.sidePanel()->isVisibleTo(&view));
+    EXPECT_FALSE(view.map()->isVisibleTo(&view));  // no volume reading yet
+
+    const auto segments = view.modeSwitch()->segments();
+    QTest::mouseClick(view.modeSwitch(), Qt::LeftButton, {}, segments[1].rect.center().toPoint());
+    EXPECT_EQ(view.mode(), AppMode::uninstall);
+    EXPECT_FALSE(view.sidePanel()->isVisibleTo(&view));
+    EXPECT_TRUE(view.sidePanelFor(AppMode::uninstall)->isVisibleTo(&view));
+    EXPECT_TRUE(view.mainPaneFor(AppMode::uninstall)->children().isEmpty());  // no placeholder content
+    view.setMode(AppMode::history);  // a hidden page stays reachable by code
+    EXPECT_TRUE(view.mainPaneFor(AppMode::history)->isVisibleTo(&view));
+    view.setMode(AppMode::clean);
+    EXPECT_TRUE(view.sidePanel()->isVisibleTo(&view));
+}
+
+TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {
+    Access::setProbeForTesting([] { return false; });
+    platform::Defaults().setValue("accessGuideDone", true);  // the guide was seen: scan at once
+    AppServices services;
+    ContentView content(services);
+    content.resize(1280, 820);
+    content.show();
+    AppModel& model = services.model();
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    WorkingView* view = content.working();
+    EXPECT_TRUE(view->map()->isVisibleTo(view));
+    ASSERT_TRUE(view->limitedBadge()->isVisibleTo(view));
+    EXPECT_FALSE(content.showingGuide());
+
+    // Reactivation without access does nothing; the badge opens the guide.
+    content.applicationBecameActive();
+    EXPECT_TRUE(model.phase().isIdle());
+    QTest::mouseClick(view->limitedBadge(), Qt::LeftButton);
+    EXPECT_TRUE(content.showingGuide());
+    // Skipped again after a scan: no new scan.
+    content.guideFinished(false);
+    EXPECT_FALSE(content.showingGuide());
+    EXPECT_TRUE(model.phase().isIdle());
+
+    // Access granted meanwhile: coming back rescans once, with access.
+    Access::setProbeForTesting([] { return true; });
+    content.applicationBecameActive();
+    EXPECT_FALSE(model.phase().isIdle());
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    EXPECT_TRUE(model.fullDisk());
+    EXPECT_FALSE(view->limitedBadge()->isVisibleTo(view));
+}
+
+TEST_F(WorkingViewTest, FirstLaunchWithoutAccessShowsTheGuideAndScansWhenItFinishes) {
+    Access::setProbeForTesting([] { return false; });
+    AppServices services;
+    ContentView content(services);
+    content.resize(1280, 820);
+    content.show();
+    EXPECT_TRUE(content.showingGuide());
+    EXPECT_TRUE(services.model().phase().isIdle());
+    EXPECT_FALSE(platform::Defaults().boolValue("accessGuideDone"));
+    content.guideFinished(false);  // skipped, nothing scanned yet: a limited scan starts
+    EXPECT_TRUE(platform::Defaults().boolValue("accessGuideDone"));
+    EXPECT_FALSE(services.model().phase().isIdle());
+    ASSERT_TRUE(test::waitUntil([&] { return services.model().phase().isIdle(); }, 20000));
+}
