@@ -15,6 +15,7 @@
 #include "model/AppModel.h"
 #include "platform/Translate.h"
 #include "ui/CandyDialogView.h"
+#include "ui/HoldingSheet.h"
 #include "ui/LanguageChoices.h"
 
 namespace sorbeta {
@@ -80,6 +81,11 @@ void SorbetaApp::showMainWindow() {
     auto* content = new ContentView(services());
     content->setMinimumSize(kMinWidth, kMinHeight);
     connect(content, &ContentView::openSettings, this, &SorbetaApp::openSettings);
+    connect(content, &ContentView::showHolding, this, [this, window] {
+        auto* sheet = new HoldingSheet(services().holding(), &services().model(), window);
+        sheet->setAttribute(Qt::WA_DeleteOnClose);
+        sheet->open();
+    });
     window->setCentralWidget(candyDialogHost(content, CandyDialog::Host::main));
     buildMenus(window->menuBar());
     window->resize(kDefaultWidth, kDefaultHeight + window->menuBar()->sizeHint().height());

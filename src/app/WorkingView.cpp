@@ -10,7 +10,9 @@
 #include "ui/AccessGuide.h"
 #include "ui/CleanMapNodes.h"
 #include "ui/JellyMapView.h"
+#include "ui/ScanningJelly.h"
 #include "ui/SidePanel.h"
+#include "ui/Toasts.h"
 #include "ui/TopBar.h"
 
 namespace sorbeta {
@@ -27,6 +29,7 @@ constexpr int kColumnSpacing = 18;
 constexpr int kMainTop = 8;
 constexpr int kMainBottom = 22;
 constexpr int kMainTrailing = 22;
+constexpr int kToastBottom = 30;
 constexpr double kOverviewGap = 7;
 
 QRect mirrored(const QRect& rect, int width, bool rtl) {
@@ -50,6 +53,14 @@ SidePanelText::State panelState(const AppModel& model, const HoldingModel& holdi
 
 QCoro::Task<> runScan(QPointer<AppModel> model) {
     if (model) co_await model->scan();
+}
+
+QCoro::Task<> purgeBatch(QPointer<HoldingModel> holding, QPointer<AppModel> model, HoldBatch batch) {
+    if (!holding) co_return;
+    co_await holding->purge(batch);
+    if (!model) co_return;
+    model->setLastBatch(std::nullopt);
+    model->setLastFreed(std::nullopt);
 }
 
 QCoro::Task<> runClean(QPointer<AppModel> model, std::set<std::string> ids) {
@@ -87,6 +98,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     }
     map_ = new JellyMapView(pages_[AppMode::clean]);
     map_->setGap(kOverviewGap);
+    scanning_ = new ScanningJelly(sorbeta::tr("正在扫描磁盘…"), pages_[AppMode::clean]);
     badge_ = new LimitedBadge(this);
     connect(badge_, &QAbstractButton::clicked, this, &WorkingView::showGuide);
 
@@ -117,12 +129,14 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         connect(&model, signal, this, &WorkingView::refreshMap);
     for (auto signal : {&AppModel::scanCompleteChanged, &AppModel::fullDiskChanged})
         connect(&model, signal, this, &WorkingView::refreshBadge);
+    connect(&model, &AppModel::lastFreedChanged, this, &WorkingView::refreshFreedToast);
 
     setMode(AppMode::clean);
     refreshPanel();
     refreshMap();
     refreshCleanPane();
     refreshBadge();
+    refreshFreedToast();
 }
 
 WorkingView::~WorkingView() = default;
@@ -146,10 +160,11 @@ void WorkingView::refreshPanel() {
 
 void WorkingView::refreshCleanPane() {
     // The map comes up once the first scan has measured the volume and stays
-    // during later scans.
+    // during later scans; the scanning jelly shows only before that.
     const AppModel& model = services_.model();
     const bool showMap = model.hasScanned() && model.totalBytes() >= 1;
     map_->setVisible(showMap);
+    scanning_->setVisible(!showMap);
 }
 
 void WorkingView::refreshMap() { map_->setNodes(MapNodes::overview(services_.model())); }
@@ -157,6 +172,28 @@ void WorkingView::refreshMap() { map_->setNodes(MapNodes::overview(services_.mod
 void WorkingView::refreshBadge() {
     const AppModel& model = services_.model();
     badge_->setVisible(model.scanComplete() && !model.fullDisk());
+    layoutChildren();
+}
+
+void WorkingView::refreshFreedToast() {
+    AppModel& model = services_.model();
+    if (freedToast_) freedToast_->deleteLater();
+    freedToast_.clear();
+    if (!model.lastFreed()) return;
+    QPointer<AppModel> weakModel(&model);
+    QPointer<HoldingModel> weakHolding(&services_.holding());
+    FreedToast::Actions actions;
+    actions.freeNow = [weakModel, weakHolding] {
+        if (!weakModel || !weakModel->lastBatch()) return;
+        purgeBatch(weakHolding, weakModel, *weakModel->lastBatch());
+    };
+    actions.dismiss = [weakModel] {
+        if (weakModel) weakModel->setLastFreed(std::nullopt);
+    };
+    freedToast_ = new FreedToast(*model.lastFreed(), model.lastSkipped(), model.lastBatch().has_value(),
+                                 std::move(actions), this);
+    freedToast_->show();
+    freedToast_->raise();
     layoutChildren();
 }
 
@@ -190,6 +227,13 @@ void WorkingView::layoutChildren() {
     const QRect main = mirrored(place.mainArea, width(), rtl);
     for (auto& [mode, page] : pages_) page->setGeometry(main);
     map_->setGeometry(QRect(QPoint(0, 0), main.size()));
+    scanning_->setGeometry(QRect(QPoint(0, 0), main.size()));
+    if (freedToast_) {
+        // Centred at the bottom, 30 above the window's edge.
+        const QSize toast = freedToast_->sizeHint();
+        freedToast_->setGeometry(QRect((width() - toast.width()) / 2, height() - kToastBottom - toast.height(),
+                                       toast.width(), toast.height()));
+    }
 }
 
 }  // namespace sorbeta

@@ -6,12 +6,16 @@
 #include <QWidget>
 #include <map>
 
+#include "ui/Toasts.h"
+
 #include "model/AppMode.h"
 
 namespace sorbeta {
 
 class AppServices;
+class FreedToast;
 class JellyMapView;
+class ScanningJelly;
 class LimitedBadge;
 class ModeSwitch;
 class SidePanel;
@@ -41,6 +45,8 @@ public:
     QWidget* sidePanelFor(AppMode mode) const;
     QWidget* mainPaneFor(AppMode mode) const;
     JellyMapView* map() const { return map_; }
+    ScanningJelly* scanningJelly() const { return scanning_; }
+    FreedToast* freedToast() const { return freedToast_; }
     QWidget* limitedBadge() const;
 
 signals:
@@ -59,6 +65,7 @@ private:
     void refreshCleanPane();
     void refreshBadge();
     void refreshMap();
+    void refreshFreedToast();
 
     AppServices& services_;
     AppMode mode_ = AppMode::clean;
@@ -68,7 +75,9 @@ private:
     std::map<AppMode, QWidget*> panels_;  // side panels by mode
     std::map<AppMode, QWidget*> pages_;   // main panes by mode
     JellyMapView* map_ = nullptr;
+    ScanningJelly* scanning_ = nullptr;
     LimitedBadge* badge_ = nullptr;
+    QPointer<FreedToast> freedToast_;
 };
 
 }  // namespace sorbeta

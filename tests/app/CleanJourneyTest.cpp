@@ -1,5 +1,5 @@
 // One clean from start to end, through the real main window on a temporary
-// home: scan, tick, confirm in the candy dialog, hold the files, rescan.
+// home: scan, tick, confirm in the candy dialog, hold the files, toast, rescan.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -37,7 +37,7 @@ void writeBytes(const fs::path& path, std::size_t bytes) {
 
 class CleanJourneyTest : public test::HomeTest {};
 
-TEST_F(CleanJourneyTest, ScanTickConfirmHoldAndRescan) {
+TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     const fs::path logs = home() / "Library/Logs/SomeApp";
     writeBytes(logs / "old.log", 3 * 1024 * 1024);
     platform::Defaults().setValue("holdCleaned", true);
@@ -73,13 +73,18 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldAndRescan) {
     ASSERT_TRUE(test::waitUntil([&] { return overlay->card() != nullptr; }, 3000));
     QTest::mouseClick(overlay->card()->button(0), Qt::LeftButton);
 
-    // The clean holds the files, reports what it freed and rescans.
+    // The clean holds the files, reports them in a toast and rescans.
     ASSERT_TRUE(test::waitUntil([&] { return model.lastFreed().has_value(); }, 20000));
     EXPECT_GT(*model.lastFreed(), 3'000'000);
     ASSERT_TRUE(model.lastBatch().has_value());
     EXPECT_FALSE(fs::exists(logs / "old.log"));
     EXPECT_FALSE(app.services().holding().batches().empty());
+    ASSERT_TRUE(test::waitUntil([&] { return working->freedToast() != nullptr; }, 3000));
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
     EXPECT_EQ(panel->safeSection()->rowButton("logs"), nullptr);  // nothing left to clean
     EXPECT_TRUE(panel->holdingLink()->isVisibleTo(panel));
+
+    // Closing the toast clears the result.
+    model.setLastFreed(std::nullopt);
+    ASSERT_TRUE(test::waitUntil([&] { return working->freedToast() == nullptr; }, 3000));
 }

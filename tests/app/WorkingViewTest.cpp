@@ -11,6 +11,7 @@
 #include "model/AppModel.h"
 #include "platform/Defaults.h"
 #include "ui/JellyMapView.h"
+#include "ui/ScanningJelly.h"
 #include "ui/SidePanel.h"
 #include "ui/TopBar.h"
 
@@ -38,7 +39,9 @@ TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndAnEmptyPageForUnbuiltMode
     view.show();
     EXPECT_EQ(view.mode(), AppMode::clean);
     EXPECT_TRUE(view.sidePanel()->isVisibleTo(&view));
-    EXPECT_FALSE(view.map()->isVisibleTo(&view));  // no volume reading yet
+    // Before the first volume reading the clean page shows the scanning jelly.
+    EXPECT_TRUE(view.scanningJelly()->isVisibleTo(&view));
+    EXPECT_FALSE(view.map()->isVisibleTo(&view));
 
     const auto segments = view.modeSwitch()->segments();
     QTest::mouseClick(view.modeSwitch(), Qt::LeftButton, {}, segments[1].rect.center().toPoint());
