@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -20,6 +19,7 @@
 #include <cmath>
 
 #include "platform/Translate.h"
+#include "ui/CandyControls.h"
 #include "ui/ImageEffects.h"
 #include "ui/JellyBody.h"
 #include "ui/KitClock.h"
@@ -283,43 +283,18 @@ public:
         setFont(roundedFont(14, QFont::DemiBold));
         setCursor(Qt::PointingHandCursor);
     }
-    QSize sizeHint() const override { return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(8, 8); }
+    QSize sizeHint() const override {
+        const QMargins m = contentsMargins();
+        return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(8 + m.left() + m.right(), 8 + m.top() + m.bottom());
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(isDown() ? Theme::ink() : Theme::inkSoft());
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        painter.drawText(contentsRect(), Qt::AlignCenter, text());
     }
 };
-
-// The "key.fill" symbol: a ring with a bit-bearing shaft, filled.
-QIcon keySymbol(int size) {
-    QPixmap pixmap(size * 2, size * 2);
-    pixmap.setDevicePixelRatio(2);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal u = size / 24.0;
-    QPainterPath key;
-    key.addEllipse(QRectF(2 * u, 3 * u, 11 * u, 11 * u));
-    QPainterPath hole;
-    hole.addEllipse(QRectF(4.5 * u, 5.5 * u, 4 * u, 4 * u));
-    key = key.subtracted(hole);
-    QPainterPath shaft;
-    shaft.addRoundedRect(QRectF(11 * u, 7 * u, 11 * u, 3.2 * u), 1.2 * u, 1.2 * u);
-    shaft.addRect(QRectF(17 * u, 9 * u, 2.4 * u, 5.5 * u));
-    shaft.addRect(QRectF(13.5 * u, 9 * u, 2.4 * u, 4 * u));
-    key = key.united(shaft);
-    painter.fillPath(key, Qt::white);
-    return QIcon(pixmap);
-}
-
-QAbstractButton* makeCandyButton(const QString& title, Flavor, bool, qreal height, QWidget* parent) {
-    auto* button = new QPushButton(title, parent);
-    button->setFixedHeight(int(height));
-    return button;
-}
 
 }  // namespace
 
@@ -364,19 +339,24 @@ AccessGuide::AccessGuide(std::function<void(bool)> finish, AccessGuideFlow::Serv
     steps->addWidget(new AppTile(further_));
     further->addLayout(steps);
 
-    further->addSpacing(30);
+    further->addSpacing(30 - CandyButton::kShadowMargins.top());
     auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(16);
+    // 16 between the capsule and the skip text; the candy button's widget
+    // already keeps its shadow room on that side.
+    buttons->setSpacing(16 - CandyButton::kShadowMargins.right());
     buttons->addStretch(1);
-    openButton_ = makeCandyButton(sorbeta::tr("打开系统设置"), Flavor::grape, false, 46, further_);
-    openButton_->setIcon(keySymbol(16));
+    auto* open = new CandyButton(sorbeta::tr("打开系统设置"), Flavor::grape, false, 46, further_);
+    open->setSymbol(QStringLiteral("key.fill"));
+    openButton_ = open;
     skipButton_ = new PlainButton(sorbeta::tr("先跳过"), further_);
+    // Centred on the capsule, not on the candy button's shadow room.
+    skipButton_->setContentsMargins(0, CandyButton::kShadowMargins.top(), 0, CandyButton::kShadowMargins.bottom());
     buttons->addWidget(openButton_, 0, Qt::AlignVCenter);
     buttons->addWidget(skipButton_, 0, Qt::AlignVCenter);
     buttons->addStretch(1);
     further->addLayout(buttons);
 
-    further->addSpacing(16);
+    further->addSpacing(std::max(0, 16 - CandyButton::kShadowMargins.bottom()));
     auto* footer = new QWidget(further_);
     footer->setFixedHeight(20);
     auto* footerRow = new QHBoxLayout(footer);

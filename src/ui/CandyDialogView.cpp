@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
 
+#include "ui/CandyBackground.h"
+#include "ui/CandyControls.h"
+#include "ui/CandyPaint.h"
 #include "ui/ImageEffects.h"
 #include "ui/KitClock.h"
 #include "ui/Theme.h"
@@ -41,9 +43,8 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& color, Q
 }
 
 QAbstractButton* makeChoiceButton(const CandyDialog::Choice& choice, qreal height, QWidget* parent) {
-    auto* button = new QPushButton(choice.title, parent);
-    button->setFixedHeight(int(height));
-    return button;
+    // Compact in both places; the height differs.
+    return new CandyButton(choice.title, choice.flavor, true, height, parent);
 }
 
 }  // namespace
@@ -112,7 +113,10 @@ void CandyDialogCard::relayout() {
     qreal messageHeight = 0;
     if (messageArea_) messageHeight = messageArea_->widget()->heightForWidth(int(inner - 2 * kMessagePadding));
     std::vector<qreal> widths;
-    for (QAbstractButton* button : buttons_) widths.push_back(button->sizeHint().width());
+    for (QAbstractButton* button : buttons_) {
+        const auto* candy = static_cast<CandyButton*>(button);
+        widths.push_back(candyButtonSize(candy->text(), true, candy->buttonHeight(), {}).width());
+    }
     layout_ = layoutCard(compact_, titleHeight, messageArea_ != nullptr, messageHeight, widths, layoutDirection());
 
     const QPointF origin = cardRect().topLeft();
@@ -120,7 +124,9 @@ void CandyDialogCard::relayout() {
     if (messageArea_) messageArea_->setGeometry(layout_.messageArea->translated(origin).toAlignedRect());
     const QPointF buttonsOrigin = origin + layout_.buttonArea.topLeft();
     for (const ButtonPlacement& placement : layout_.buttons.buttons)
-        buttons_[std::size_t(placement.choice)]->setGeometry(placement.rect.translated(buttonsOrigin).toRect());
+        // The button widget keeps room around its capsule for the shadow.
+        buttons_[std::size_t(placement.choice)]->setGeometry(
+            placement.rect.translated(buttonsOrigin).toRect().marginsAdded(CandyButton::kShadowMargins));
     setFixedSize(sizeHint());
 }
 
@@ -132,7 +138,7 @@ void CandyDialogCard::paintEvent(QPaintEvent*) {
     const QRectF card = QRectF(cardRect());
 
     if (compact_) {
-        painter.fillRect(card, Theme::paper());  // TODO candy background
+        paintCandyBackground(painter, card);
     } else {
         QPainterPath shape;
         shape.addRoundedRect(card, kCardRadius, kCardRadius);

@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QTextLayout>
 #include <QVBoxLayout>
@@ -17,6 +16,8 @@
 #include "model/Bytes.h"
 #include "model/HoldingModel.h"
 #include "platform/Translate.h"
+#include "ui/CandyControls.h"
+#include "ui/CandyPaint.h"
 #include "ui/Theme.h"
 
 namespace sorbeta {
@@ -51,11 +52,42 @@ QLabel* makeText(const QString& text, const QFont& font, const QColor& color, QW
     return label;
 }
 
-QAbstractButton* makeCandyButton(const QString& title, Flavor, bool, qreal height, QWidget* parent) {
-    auto* button = new QPushButton(title, parent);
-    button->setFixedHeight(int(height));
-    return button;
-}
+// Two candy buttons 12 apart. Placed by hand: each button widget keeps room
+// for its shadow around the capsule, which a box layout would add to the gap.
+class ButtonPair final : public QWidget {
+public:
+    ButtonPair(CandyButton* first, CandyButton* second, QWidget* parent) : QWidget(parent), first_(first), second_(second) {
+        first_->setParent(this);
+        second_->setParent(this);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+    QSize sizeHint() const override {
+        const QMargins room = CandyButton::kShadowMargins;
+        const int capsules = capsuleWidth(first_) + kGap + capsuleWidth(second_);
+        return {capsules + room.left() + room.right(), int(first_->buttonHeight()) + room.top() + room.bottom()};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        const QMargins room = CandyButton::kShadowMargins;
+        const int height = int(first_->buttonHeight());
+        const bool rtl = layoutDirection() == Qt::RightToLeft;
+        CandyButton* leading = rtl ? second_ : first_;
+        CandyButton* trailing = rtl ? first_ : second_;
+        const QRect a(room.left(), room.top(), capsuleWidth(leading), height);
+        const QRect b(a.right() + 1 + kGap, room.top(), capsuleWidth(trailing), height);
+        leading->setGeometry(a.marginsAdded(room));
+        trailing->setGeometry(b.marginsAdded(room));
+    }
+
+private:
+    static constexpr int kGap = 12;
+    static int capsuleWidth(const CandyButton* button) {
+        return int(std::ceil(candyButtonSize(button->text(), button->compact(), button->buttonHeight()).width()));
+    }
+    CandyButton* first_;
+    CandyButton* second_;
+};
 
 // A wrapped text cut after its second line.
 class TwoLineText final : public QWidget {
@@ -161,20 +193,25 @@ class BatchRow final : public QWidget {
 public:
     BatchRow(const HoldBatch& batch, const HoldingSheet::Clock& now, QWidget* parent) : QWidget(parent) {
         auto* row = new QHBoxLayout(this);
-        row->setContentsMargins(12, 12, 12, 12);
-        row->setSpacing(12);
+        row->setSpacing(0);
         auto* texts = new QVBoxLayout;
         texts->setSpacing(3);
         texts->addWidget(new TwoLineText(batch.title, roundedFont(14, QFont::DemiBold), Theme::ink(), this));
         texts->addWidget(new DetailLine(batch, now, this));
         row->addLayout(texts, 1);
+        row->addSpacing(12);
         const qint64 bytes = std::accumulate(batch.items.begin(), batch.items.end(), qint64(0),
                                              [](qint64 sum, const HoldBatch::Item& item) { return sum + item.bytes; });
         row->addWidget(makeText(Bytes::text(bytes, false), roundedFont(14, QFont::Bold), Theme::ink(), this));
-        restore = makeCandyButton(sorbeta::tr("恢复"), Flavor::lime, true, 32, this);
-        purge = makeCandyButton(sorbeta::tr("删除"), Flavor::strawberry, true, 32, this);
-        row->addWidget(restore);
-        row->addWidget(purge);
+        auto* restoreButton = new CandyButton(sorbeta::tr("恢复"), Flavor::lime, true, 32);
+        auto* purgeButton = new CandyButton(sorbeta::tr("删除"), Flavor::strawberry, true, 32);
+        restore = restoreButton;
+        purge = purgeButton;
+        // The pair's shadow room stands in the row's 12-point gap and padding.
+        const QMargins room = CandyButton::kShadowMargins;
+        row->addSpacing(12 - std::min(12, room.left()));
+        row->addWidget(new ButtonPair(restoreButton, purgeButton, this));
+        row->setContentsMargins(12, 12 - std::min(12, room.top()), 12 - std::min(12, room.right()), 12 - std::min(12, room.bottom()));
     }
 
     QAbstractButton* restore = nullptr;
@@ -216,7 +253,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     titles->addWidget(note);
     header->addLayout(titles, 1);
     // QDialog closes on Escape by itself, which is this button's key.
-    done_ = makeCandyButton(sorbeta::tr("完成"), Flavor::grape, true, 36, this);
+    done_ = new CandyButton(sorbeta::tr("完成"), Flavor::grape, true, 36, this);
     connect(done_, &QAbstractButton::clicked, this, &QDialog::accept);
     header->addWidget(done_, 0, Qt::AlignVCenter);
     column->addLayout(header);

@@ -12,6 +12,7 @@
 #include <qcoro/qcorotask.h>
 
 #include "ui/CandyConfirm.h"
+#include "ui/CandyControls.h"
 #include "ui/KitClock.h"
 #include "ui/Theme.h"
 
@@ -159,7 +160,7 @@ TEST_F(CandyDialogViewTest, LongMessageScrollsInsideCappedArea) {
     EXPECT_EQ(compact->messageArea()->height(), 160);
     // Stacked at full width, the first choice on top.
     EXPECT_LT(compact->button(0)->y(), compact->button(1)->y());
-    EXPECT_EQ(compact->button(0)->width(), 280);
+    EXPECT_DOUBLE_EQ(static_cast<CandyButton*>(compact->button(0))->capsuleRect().width(), 280);
 }
 
 TEST_F(CandyDialogViewTest, ConfirmBindingAsksAndRunsActionOnlyOnConfirm) {

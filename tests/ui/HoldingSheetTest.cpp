@@ -81,10 +81,11 @@ TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
     EXPECT_EQ(sheet.message(), QStringLiteral("放回去了 1 项，1 项原处已经有新的了，留在暂存区"));
     EXPECT_TRUE(std::filesystem::exists(home() / "new/a"));
     // The partly restored batch stays; a full rescan follows.
-    EXPECT_TRUE(test::waitUntil([&] { return model.hasScanned(); }));
+    EXPECT_TRUE(test::waitUntil([&] { return model.scanComplete(); }));
 
     const int before = sheet.rowCount();
-    QTest::mouseClick(sheet.restoreButton(before - 1), Qt::LeftButton);  // the old one, all free
+
+    sheet.restoreButton(before - 1)->click();  // the old one, all free
     ASSERT_TRUE(test::waitUntil([&] { return sheet.message() == QStringLiteral("放回去了 1 项"); }));
     EXPECT_EQ(sheet.rowCount(), before - 1);
     EXPECT_TRUE(std::filesystem::exists(home() / "old/a"));
@@ -101,7 +102,7 @@ TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
 
     auto sheet = std::make_unique<HoldingSheet>(holding, nullptr);
     sheet->show();
-    QTest::mouseClick(sheet->deleteButton(0), Qt::LeftButton);
+    sheet->deleteButton(0)->click();
     ASSERT_TRUE(test::waitUntil([&] { return !sheet->message().isEmpty(); }));
     EXPECT_TRUE(sheet->message().startsWith(QStringLiteral("腾出 ")));
     EXPECT_TRUE(sheet->message().endsWith(QStringLiteral(" 🎉")));
@@ -109,7 +110,7 @@ TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
     EXPECT_EQ(spaceReports, 1);
 
     // Close the sheet while a delete is still running.
-    QTest::mouseClick(sheet->deleteButton(0), Qt::LeftButton);
+    sheet->deleteButton(0)->click();
     sheet.reset();
     ASSERT_TRUE(test::waitUntil([&] { return holding.batches().empty(); }));
     QCoreApplication::processEvents();
