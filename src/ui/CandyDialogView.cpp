@@ -72,8 +72,8 @@ CandyDialogCard::CandyDialogCard(const CandyDialog& dialog, bool compact, std::f
         messageArea_->viewport()->setAutoFillBackground(false);
         QLabel* message = makeLabel(dialog.message, roundedFont(m.messageSize), Theme::inkSoft(),
                                     Qt::AlignLeading | Qt::AlignTop, nullptr);
-        message->setAutoFillBackground(false);
         messageArea_->setWidget(message);
+        message->setAutoFillBackground(false);  // setWidget() turned it on; the box shows through
     }
     for (std::size_t i = 0; i < dialog.choices.size(); ++i) {
         QAbstractButton* button = makeChoiceButton(dialog.choices[i], m.buttonHeight, this);

@@ -274,6 +274,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     rows_->addWidget(empty_);
     rows_->addStretch(1);
     scroll->setWidget(list);
+    list->setAutoFillBackground(false);  // setWidget() turned it on
     column->addWidget(scroll, 1);
 
     message_ = makeText(QString(), roundedFont(12, QFont::DemiBold), Theme::inkSoft(), this);
