@@ -59,12 +59,14 @@ TEST(CandyDialogCenterTest, QueueIsFirstInFirstOutAndNextIsCurrentBeforeCallerRe
 TEST(CandyDialogCenterTest, CallerAskingAgainQueuesBehindTheWaitingDialogs) {
     CandyDialogCenter center;
     std::vector<QString> order;
-    auto chain = [&]() -> QCoro::Task<> {
+    // The lambda must outlive the coroutine: its captures live in the closure.
+    auto body = [&]() -> QCoro::Task<> {
         co_await center.ask(dialog("A"));
         order.push_back("A answered");
         co_await center.ask(dialog("A2"));
         order.push_back("A2 answered");
-    }();
+    };
+    auto chain = body();
     center.confirm(dialog("B"), [&] { order.push_back("B confirmed"); });
 
     center.choose(0);  // A; A2 is asked from the continuation and waits behind B
