@@ -354,6 +354,10 @@ int main(int argc, char** argv) {
     fs::remove_all(folder, error);
 
     // 3. The figures, last.
+    const auto best = [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); };
+    std::printf("best runs: large root %.3f s vs du %.3f s (ratio %.2f); all %.3f s vs du %.3f s (ratio %.2f)\n",
+                best(oursTimes), best(duTimes), best(oursTimes) / best(duTimes), best(scanTimes), best(seqTimes),
+                best(scanTimes) / best(seqTimes));
     std::printf("threads: %d, runs per figure: %d (median, warm cache)\n", pool.maxThreadCount(), kRuns);
     std::printf("large root: DiskScanner::size %.3f s, du -sx %.3f s, ratio %.2f (aim <= 1.10)\n", oursLarge,
                 duLarge, oursLarge / duLarge);
