@@ -181,7 +181,7 @@ void AppModel::toggleAll(const std::vector<CleanItem>& list) {
 QCoro::Task<> AppModel::scan() {
     if (!phase_.isIdle()) co_return;
     QPointer<AppModel> self(this);
-    setPhase(Phase::scanning(tr("磁盘")));
+    setPhase(Phase::scanning(sorbeta::tr("磁盘")));
     setScanComplete(false);
 
     setFullDisk(Access::hasFullDisk());

@@ -228,16 +228,16 @@ QCoro::Task<bool> AppModel::askAboutBusyApps(std::vector<CleanSpec> rules, Candy
 
     CandyDialog dialog;
     dialog.emoji = QStringLiteral("✋");
-    dialog.title = tr("%1 还开着").arg(QLocale().createSeparatedList(names));
-    dialog.message = tr("清理这几项需要先退出它们：\n%1\n\n退出前记得保存手头的东西。").arg(lines.join(u'\n'));
+    dialog.title = sorbeta::tr("%1 还开着").arg(QLocale().createSeparatedList(names));
+    dialog.message = sorbeta::tr("清理这几项需要先退出它们：\n%1\n\n退出前记得保存手头的东西。").arg(lines.join(u'\n'));
     dialog.host = host;
     const bool allBlocked = blocked.size() == qsizetype(rules.size());
-    dialog.choices.push_back({tr("退出并清理"), Flavor::strawberry, true, false});
+    dialog.choices.push_back({sorbeta::tr("退出并清理"), Flavor::strawberry, true, false});
     if (allBlocked) {
-        dialog.choices.push_back({tr("先不清理"), Flavor::cloud, false, true});
+        dialog.choices.push_back({sorbeta::tr("先不清理"), Flavor::cloud, false, true});
     } else {
-        dialog.choices.push_back({tr("跳过这几项"), Flavor::grape, false, false});
-        dialog.choices.push_back({tr("取消"), Flavor::cloud, false, true});
+        dialog.choices.push_back({sorbeta::tr("跳过这几项"), Flavor::grape, false, false});
+        dialog.choices.push_back({sorbeta::tr("取消"), Flavor::cloud, false, true});
     }
 
     QCoro::Task<int> answer = CandyDialogCenter::shared().ask(std::move(dialog));

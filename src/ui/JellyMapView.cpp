@@ -302,9 +302,9 @@ std::unique_ptr<QMenu> JellyMapView::contextMenuFor(const std::string& id) {
     const PlacedNode* placed = placedNode(id);
     if (!placed || placed->node.urls.empty()) return menu;
     const MapNode node = placed->node;
-    menu->addAction(tr("在访达中显示"), this, [this, node] { reveal(node); });
+    menu->addAction(sorbeta::tr("在访达中显示"), this, [this, node] { reveal(node); });
     if (node.kind != MapNode::Kind::file && !node.tapToPick)
-        menu->addAction(tr("点开看看"), this, [this, node] {
+        menu->addAction(sorbeta::tr("点开看看"), this, [this, node] {
             if (onOpen_) onOpen_(node);
         });
     return menu;

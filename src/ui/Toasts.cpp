@@ -140,25 +140,25 @@ void Toast::paintEvent(QPaintEvent*) {
 
 QString FreedToast::titleText(int64_t bytes, bool held) {
     const QString size = Bytes::text(bytes, false);
-    return held ? tr("移走了 %1").arg(size) : tr("释放了 %1").arg(size);
+    return held ? sorbeta::tr("移走了 %1").arg(size) : sorbeta::tr("释放了 %1").arg(size);
 }
 
 QString FreedToast::subtitleText(const QStringList& skipped, bool held) {
-    if (!skipped.isEmpty()) return tr("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(skipped));
-    return held ? tr("在暂存区放 7 天，后悔了可以恢复") : tr("磁盘轻了一点点");
+    if (!skipped.isEmpty()) return sorbeta::tr("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(skipped));
+    return held ? sorbeta::tr("在暂存区放 7 天，后悔了可以恢复") : sorbeta::tr("磁盘轻了一点点");
 }
 
 FreedToast::FreedToast(int64_t bytes, QStringList skipped, bool held, Actions actions, QWidget* parent)
     : Toast(actions.share ? 12.0 : 6.0, rgba(255, 92, 138), actions.dismiss, parent) {
-    QHBoxLayout* row = buildRow(tr("🍧"), titleText(bytes, held), subtitleText(skipped, held));
+    QHBoxLayout* row = buildRow(sorbeta::tr("🍧"), titleText(bytes, held), subtitleText(skipped, held));
     auto addButton = [&](const QString& text, Flavor flavor, std::function<void()> action) {
         auto* button = new CandyButton(text, flavor, true, 46, this);
         connect(button, &QAbstractButton::clicked, this, [this, action] { runQueued(action); });
         row->addWidget(button, 0, Qt::AlignVCenter);
     };
-    if (held && actions.freeNow) addButton(tr("现在腾出空间"), Flavor::grape, actions.freeNow);
-    if (actions.share) addButton(tr("分享战报"), Flavor::strawberry, actions.share);
-    auto* done = new CandyButton(tr("好耶"), Flavor::lime, true, 46, this);
+    if (held && actions.freeNow) addButton(sorbeta::tr("现在腾出空间"), Flavor::grape, actions.freeNow);
+    if (actions.share) addButton(sorbeta::tr("分享战报"), Flavor::strawberry, actions.share);
+    auto* done = new CandyButton(sorbeta::tr("好耶"), Flavor::lime, true, 46, this);
     connect(done, &QAbstractButton::clicked, this, [this] { closeNow(); });
     row->addWidget(done, 0, Qt::AlignVCenter);
     start();
