@@ -4,8 +4,732 @@
 <context>
     <name>Sorbeta</name>
     <message>
+        <source>打开冰沙</source>
+        <translation>Open Sorbeta</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>清理</source>
+        <translation>Clean</translation>
+    </message>
+    <message>
+        <source>重新扫描</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>打开“完全磁盘访问”设置…</source>
+        <translation>Open “Full Disk Access” Settings…</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>正在扫描磁盘…</source>
+        <translation>Scanning disk…</translation>
+    </message>
+    <message>
+        <source>卸载</source>
+        <translation>Uninstall</translation>
+    </message>
+    <message>
+        <source>开发</source>
+        <translation>Develop</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>变化</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>磁盘</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>%1 还开着</source>
+        <translation>%1 is still open</translation>
+    </message>
+    <message>
+        <source>清理这几项需要先退出它们：
+%1
+
+退出前记得保存手头的东西。</source>
+        <translation>To clean these, they need to quit first:
+%1
+
+Remember to save your work before they quit.</translation>
+    </message>
+    <message>
+        <source>退出并清理</source>
+        <translation>Quit and Clean</translation>
+    </message>
+    <message>
+        <source>先不清理</source>
+        <translation>Don’t Clean Yet</translation>
+    </message>
+    <message>
+        <source>跳过这几项</source>
+        <translation>Skip These</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>跟随系统</source>
         <translation>Follow System</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>拖到“完全磁盘访问”列表里</source>
+        <translation>Drag to the “Full Disk Access” list</translation>
+    </message>
+    <message>
+        <source>拖我</source>
+        <translation>Drag me</translation>
+    </message>
+    <message>
+        <source>给冰沙一把钥匙</source>
+        <translation>Give Sorbeta a key</translation>
+    </message>
+    <message>
+        <source>开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。
+冰沙只读文件大小，只删你亲手勾选的东西。</source>
+        <translation>Turn on “Full Disk Access” once, and the system stops asking you folder by folder.
+Sorbeta only reads file sizes and only deletes what you tick yourself.</translation>
+    </message>
+    <message>
+        <source>打开系统设置</source>
+        <translation>Open System Settings</translation>
+    </message>
+    <message>
+        <source>点下面的糖果按钮</source>
+        <translation>Press the candy button below</translation>
+    </message>
+    <message>
+        <source>打开冰沙的开关</source>
+        <translation>Turn on Sorbeta’s switch</translation>
+    </message>
+    <message>
+        <source>列表里没有的话，
+把右边的图标拖进去</source>
+        <translation>If it isn’t in the list,
+drag the icon on the right into it</translation>
+    </message>
+    <message>
+        <source>退出并重新打开</source>
+        <translation>Quit and reopen</translation>
+    </message>
+    <message>
+        <source>系统问的时候点它，
+回来就好了</source>
+        <translation>Click it when the system asks,
+then you’re all set</translation>
+    </message>
+    <message>
+        <source>先跳过</source>
+        <translation>Skip for Now</translation>
+    </message>
+    <message>
+        <source>跳过也能用：照片、音乐、文稿、下载和聊天应用的数据先不扫，之后随时可以再开。</source>
+        <translation>Works without it too: photos, music, documents, downloads and chat app data are left out for now. You can turn it on any time.</translation>
+    </message>
+    <message>
+        <source>再打开一次</source>
+        <translation>Open Again</translation>
+    </message>
+    <message>
+        <source>等你打开开关…打开后这里会自己继续</source>
+        <translation>Waiting for the switch… this continues by itself once it’s on</translation>
+    </message>
+    <message>
+        <source>拿到钥匙啦</source>
+        <translation>Got the key!</translation>
+    </message>
+    <message>
+        <source>马上开始扫描</source>
+        <translation>Starting the scan</translation>
+    </message>
+    <message>
+        <source>照片、文稿、下载等还没算进来</source>
+        <translation>Photos, documents, downloads and more aren’t counted yet</translation>
+    </message>
+    <message>
+        <source>去开启 ›</source>
+        <translation>Turn on ›</translation>
+    </message>
+    <message>
+        <source>%1 · %2 项 · 还剩 %3 天</source>
+        <translation>%1 · %2 items · %3 days left</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>暂存区</source>
+        <translation>Holding Area</translation>
+    </message>
+    <message>
+        <source>最近 7 天清理的东西先放在这里，到期自动删除。要马上腾出空间可以直接删掉。</source>
+        <translation>What you cleaned in the last 7 days waits here and is deleted when it expires. Delete it now to free the space at once.</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>暂存区是空的 🍧</source>
+        <translation>The holding area is empty 🍧</translation>
+    </message>
+    <message>
+        <source>放回去了 %1 项</source>
+        <translation>Put back %1 items</translation>
+    </message>
+    <message>
+        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
+        <translation>Put back %1 items; %2 items have something new in their place and stay in the holding area</translation>
+    </message>
+    <message>
+        <source>腾出 %1 🎉</source>
+        <translation>Freed %1 🎉</translation>
+    </message>
+    <message>
+        <source>在访达中显示</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message>
+        <source>点开看看</source>
+        <translation>Take a Look</translation>
+    </message>
+    <message>
+        <source>共 %1</source>
+        <translation>%1 in total</translation>
+    </message>
+    <message>
+        <source>空闲空间 %1</source>
+        <translation>Free space %1</translation>
+    </message>
+    <message>
+        <source>系统、应用数据与其他没归类的文件 %1</source>
+        <translation>System, app data and other unsorted files %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2
+%3
+点右上角圆点选中，点果冻看里面有什么</source>
+        <translation>%1 · %2
+%3
+Click the dot at the top right to select, click the jelly to see what’s inside</translation>
+    </message>
+    <message>
+        <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
+点开看看里面有什么</source>
+        <translation>%1 holds %2 in total; the small jellies beside it can be cleaned, this piece is the remaining %3
+Click to see what’s inside</translation>
+    </message>
+    <message>
+        <source>%1 · 连同残留共 %2
+点开看看它留了什么</source>
+        <translation>%1 · %2 including leftovers
+Click to see what it left behind</translation>
+    </message>
+    <message>
+        <source>点开看看 ›</source>
+        <translation>Take a look ›</translation>
+    </message>
+    <message>
+        <source>取消选中</source>
+        <translation>Deselect</translation>
+    </message>
+    <message>
+        <source>选中，稍后清理</source>
+        <translation>Select to clean later</translation>
+    </message>
+    <message>
+        <source>可安全清理</source>
+        <translation>Safe to Clean</translation>
+    </message>
+    <message>
+        <source>没有发现可以放心删的缓存</source>
+        <translation>No caches found that are safe to delete</translation>
+    </message>
+    <message>
+        <source>确认后清理</source>
+        <translation>Clean After Confirming</translation>
+    </message>
+    <message>
+        <source>没有需要确认的项目</source>
+        <translation>Nothing needs confirming</translation>
+    </message>
+    <message>
+        <source>再想想</source>
+        <translation>Not Yet</translation>
+    </message>
+    <message>
+        <source>移走了 %1</source>
+        <translation>Moved away %1</translation>
+    </message>
+    <message>
+        <source>释放了 %1</source>
+        <translation>Freed %1</translation>
+    </message>
+    <message>
+        <source>%1 的应用还开着，这次先跳过了</source>
+        <translation>%1 was still open, so it was skipped this time</translation>
+    </message>
+    <message>
+        <source>在暂存区放 7 天，后悔了可以恢复</source>
+        <translation>Kept in the holding area for 7 days, in case you change your mind</translation>
+    </message>
+    <message>
+        <source>磁盘轻了一点点</source>
+        <translation>The disk got a little lighter</translation>
+    </message>
+    <message>
+        <source>🍧</source>
+        <translation>🍧</translation>
+    </message>
+    <message>
+        <source>现在腾出空间</source>
+        <translation>Free Up Space Now</translation>
+    </message>
+    <message>
+        <source>分享战报</source>
+        <translation>Share the Result</translation>
+    </message>
+    <message>
+        <source>好耶</source>
+        <translation>Yay</translation>
+    </message>
+    <message>
+        <source>照片与媒体</source>
+        <translation>Photos &amp; Media</translation>
+    </message>
+    <message>
+        <source>文稿与下载</source>
+        <translation>Documents &amp; Downloads</translation>
+    </message>
+    <message>
+        <source>项目与代码</source>
+        <translation>Projects &amp; Code</translation>
+    </message>
+    <message>
+        <source>Xcode 与 iOS 开发</source>
+        <translation>Xcode &amp; iOS Development</translation>
+    </message>
+    <message>
+        <source>本地 AI 模型</source>
+        <translation>Local AI Models</translation>
+    </message>
+    <message>
+        <source>依赖包缓存</source>
+        <translation>Package Caches</translation>
+    </message>
+    <message>
+        <source>聊天记录</source>
+        <translation>Chat History</translation>
+    </message>
+    <message>
+        <source>iPhone 备份与固件</source>
+        <translation>iPhone Backups &amp; Firmware</translation>
+    </message>
+    <message>
+        <source>应用程序</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>应用缓存</source>
+        <translation>App Caches</translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>废纸篓</source>
+        <translation>Trash</translation>
+    </message>
+    <message>
+        <source>编译中间产物，下次编译会自动重新生成。Xcode 开着时跳过。</source>
+        <translation>Intermediate build products; they are regenerated on the next build. Skipped while Xcode is open.</translation>
+    </message>
+    <message>
+        <source>模拟器缓存</source>
+        <translation>Simulator Caches</translation>
+    </message>
+    <message>
+        <source>CoreSimulator 的缓存和各个模拟器的临时文件，需要时会重建。</source>
+        <translation>CoreSimulator caches and each simulator’s temporary files; rebuilt when needed.</translation>
+    </message>
+    <message>
+        <source>旧的设备支持文件</source>
+        <translation>Old Device Support Files</translation>
+    </message>
+    <message>
+        <source>连接过的设备留下的符号文件。每种系统保留最新的 2 个，其余的删掉，旧设备再连接时会重新拷贝。</source>
+        <translation>Symbol files left by devices you connected. The newest 2 of each system version are kept and the rest deleted; an old device copies them again when it reconnects.</translation>
+    </message>
+    <message>
+        <source>Xcode 缓存</source>
+        <translation>Xcode Caches</translation>
+    </message>
+    <message>
+        <source>Xcode 自己的缓存目录。</source>
+        <translation>Xcode’s own cache folders.</translation>
+    </message>
+    <message>
+        <source>浏览器缓存</source>
+        <translation>Browser Caches</translation>
+    </message>
+    <message>
+        <source>Safari、Chrome、Edge、Brave、Arc、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</source>
+        <translation>Web caches of Safari, Chrome, Edge, Brave, Arc and Firefox. Cookies, history and passwords are left alone. Skipped while the browser is open.</translation>
+    </message>
+    <message>
+        <source>npm 缓存</source>
+        <translation>npm Cache</translation>
+    </message>
+    <message>
+        <source>npm 的下载缓存，装包时会重新下载。</source>
+        <translation>npm’s download cache; packages are downloaded again when installed.</translation>
+    </message>
+    <message>
+        <source>Yarn 缓存</source>
+        <translation>Yarn Cache</translation>
+    </message>
+    <message>
+        <source>Yarn 的下载缓存。</source>
+        <translation>Yarn’s download cache.</translation>
+    </message>
+    <message>
+        <source>Bun 缓存</source>
+        <translation>Bun Cache</translation>
+    </message>
+    <message>
+        <source>Bun 的安装缓存。</source>
+        <translation>Bun’s install cache.</translation>
+    </message>
+    <message>
+        <source>pip 缓存</source>
+        <translation>pip Cache</translation>
+    </message>
+    <message>
+        <source>Python 包的下载缓存。</source>
+        <translation>Download cache of Python packages.</translation>
+    </message>
+    <message>
+        <source>Homebrew 下载缓存</source>
+        <translation>Homebrew Download Cache</translation>
+    </message>
+    <message>
+        <source>已下载的安装包，brew 需要时会重新下载。API 索引保留。</source>
+        <translation>Downloaded installers; brew downloads them again when needed. The API index is kept.</translation>
+    </message>
+    <message>
+        <source>CocoaPods 缓存</source>
+        <translation>CocoaPods Cache</translation>
+    </message>
+    <message>
+        <source>Pod 的下载缓存。</source>
+        <translation>Download cache of pods.</translation>
+    </message>
+    <message>
+        <source>SwiftPM 缓存</source>
+        <translation>SwiftPM Cache</translation>
+    </message>
+    <message>
+        <source>Swift Package 的下载缓存。</source>
+        <translation>Download cache of Swift packages.</translation>
+    </message>
+    <message>
+        <source>Go 编译缓存</source>
+        <translation>Go Build Cache</translation>
+    </message>
+    <message>
+        <source>go build 的缓存，下次编译会重建。</source>
+        <translation>The go build cache; rebuilt on the next build.</translation>
+    </message>
+    <message>
+        <source>Gradle 临时文件</source>
+        <translation>Gradle Temporary Files</translation>
+    </message>
+    <message>
+        <source>Gradle 的守护进程日志、构建缓存和通知。依赖仓库本身不动。Gradle 在跑时跳过。</source>
+        <translation>Gradle’s daemon logs, build cache and notifications. The dependency repository itself is left alone. Skipped while Gradle runs.</translation>
+    </message>
+    <message>
+        <source>其他开发工具缓存</source>
+        <translation>Other Developer Tool Caches</translation>
+    </message>
+    <message>
+        <source>TypeScript、Vite、ESLint、Prettier、uv、Poetry、Ruff、Cargo、Composer、Android 等工具的缓存，都会自动重建。</source>
+        <translation>Caches of TypeScript, Vite, ESLint, Prettier, uv, Poetry, Ruff, Cargo, Composer, Android and other tools; all rebuilt automatically.</translation>
+    </message>
+    <message>
+        <source>用户日志</source>
+        <translation>User Logs</translation>
+    </message>
+    <message>
+        <source>应用写下的日志和崩溃报告，一般没人再看。</source>
+        <translation>Logs and crash reports written by apps; usually nobody reads them again.</translation>
+    </message>
+    <message>
+        <source>iOS 固件安装包</source>
+        <translation>iOS Firmware Installers</translation>
+    </message>
+    <message>
+        <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
+        <translation>The .ipsw files downloaded when updating a device through the file manager; useless once used.</translation>
+    </message>
+    <message>
+        <source>没下载完的文件</source>
+        <translation>Unfinished Downloads</translation>
+    </message>
+    <message>
+        <source>下载文件夹里中断的 .download / .crdownload / .part，一天以上没动过的。</source>
+        <translation>Interrupted .download / .crdownload / .part files in the Downloads folder, untouched for more than a day.</translation>
+    </message>
+    <message>
+        <source>微信缓存</source>
+        <translation>WeChat Cache</translation>
+    </message>
+    <message>
+        <source>微信的缩略图和网页缓存，删后会自动重新生成。聊天记录、图片和文件都不动。微信开着时跳过。</source>
+        <translation>WeChat’s thumbnails and web cache; regenerated automatically after deletion. Chat history, images and files are left alone. Skipped while WeChat is open.</translation>
+    </message>
+    <message>
+        <source>LINE 缓存</source>
+        <translation>LINE Cache</translation>
+    </message>
+    <message>
+        <source>LINE 的缓存，删后会自动重新生成。聊天记录和相册都不动。LINE 开着时跳过。</source>
+        <translation>LINE’s cache; regenerated automatically after deletion. Chat history and albums are left alone. Skipped while LINE is open.</translation>
+    </message>
+    <message>
+        <source>QQ 缓存</source>
+        <translation>QQ Cache</translation>
+    </message>
+    <message>
+        <source>QQ 的缓存，删后会自动重新生成。聊天记录和文件都不动。QQ 开着时跳过。</source>
+        <translation>QQ’s cache; regenerated automatically after deletion. Chat history and files are left alone. Skipped while QQ is open.</translation>
+    </message>
+    <message>
+        <source>Discord 缓存</source>
+        <translation>Discord Cache</translation>
+    </message>
+    <message>
+        <source>Discord 的网页和图片缓存，删后会自动重新生成。Discord 开着时跳过。</source>
+        <translation>Discord’s web and image cache; regenerated automatically after deletion. Skipped while Discord is open.</translation>
+    </message>
+    <message>
+        <source>Slack 缓存</source>
+        <translation>Slack Cache</translation>
+    </message>
+    <message>
+        <source>Slack 的网页和图片缓存，删后会自动重新生成。Slack 开着时跳过。</source>
+        <translation>Slack’s web and image cache; regenerated automatically after deletion. Skipped while Slack is open.</translation>
+    </message>
+    <message>
+        <source>剪映 / CapCut 缓存</source>
+        <translation>JianYing / CapCut Cache</translation>
+    </message>
+    <message>
+        <source>剪辑时生成的预览和素材缓存，再打开草稿时会重新生成。草稿和导出的视频都不动。剪映或 CapCut 开着时跳过。</source>
+        <translation>Preview and media caches made while editing; regenerated when a draft is opened again. Drafts and exported videos are left alone. Skipped while JianYing or CapCut is open.</translation>
+    </message>
+    <message>
+        <source>旧项目的依赖与构建产物</source>
+        <translation>Dependencies &amp; Build Products of Old Projects</translation>
+    </message>
+    <message>
+        <source>代码目录里 7 天没动过的项目的 node_modules、target、.build、Pods、.venv 等。被 git 跟踪的不碰。删后需要重新安装依赖。</source>
+        <translation>node_modules, target, .build, Pods, .venv and the like of projects in your code folders untouched for 7 days. Anything tracked by git is left alone. Dependencies must be reinstalled afterwards.</translation>
+    </message>
+    <message>
+        <source>清空第三方应用缓存</source>
+        <translation>Empty Third-Party App Caches</translation>
+    </message>
+    <message>
+        <source>各个应用的缓存。正在运行的应用、系统组件和密码管理器的缓存会跳过。删后应用会变慢一会儿。</source>
+        <translation>Caches of all apps. Caches of running apps, system components and password managers are skipped. Apps are slower for a while afterwards.</translation>
+    </message>
+    <message>
+        <source>pnpm 的全局内容仓库。已有项目还能用，但下次安装要重新下载。</source>
+        <translation>pnpm’s global content store. Existing projects keep working, but the next install downloads again.</translation>
+    </message>
+    <message>
+        <source>打包归档。删掉后就不能再从这些归档重新导出或上传了。</source>
+        <translation>Archives. Once deleted, you can no longer export or upload again from them.</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad 备份</source>
+        <translation>iPhone / iPad Backups</translation>
+    </message>
+    <message>
+        <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
+        <translation>Local backups of your devices; once deleted they cannot be recovered. Needs “Full Disk Access” to be seen.</translation>
+    </message>
+    <message>
+        <source>清倒废纸篓</source>
+        <translation>Empty the Trash</translation>
+    </message>
+    <message>
+        <source>废纸篓里的东西会被永久删除。</source>
+        <translation>Everything in the Trash will be deleted for good.</translation>
+    </message>
+    <message>
+        <source>微信里 3 个月前的图片和视频</source>
+        <translation>WeChat Images and Videos Older Than 3 Months</translation>
+    </message>
+    <message>
+        <source>聊天里收到的、3 个月以前的图片、视频和文件。删掉后在微信里会显示已过期，多数不能再下载。微信开着时跳过。</source>
+        <translation>Images, videos and files received in chats more than 3 months ago. Once deleted, WeChat shows them as expired and most cannot be downloaded again. Skipped while WeChat is open.</translation>
+    </message>
+    <message>
+        <source>Telegram 下载过的媒体</source>
+        <translation>Media Downloaded in Telegram</translation>
+    </message>
+    <message>
+        <source>Telegram 里看过的图片和视频的本地副本。云端还在的可以重新下载，私密聊天里的找不回来。Telegram 开着时跳过。</source>
+        <translation>Local copies of images and videos you viewed in Telegram. Those still in the cloud can be downloaded again; those from secret chats cannot be recovered. Skipped while Telegram is open.</translation>
+    </message>
+    <message>
+        <source>下载文件夹里的旧安装包</source>
+        <translation>Old Installers in Downloads</translation>
+    </message>
+    <message>
+        <source>下载文件夹里两周以上没动过的 .dmg 和 .pkg。软件装好后安装包一般就没用了。</source>
+        <translation>.dmg and .pkg files in the Downloads folder untouched for more than two weeks. Once the software is installed, the installer is usually of no further use.</translation>
+    </message>
+    <message>
+        <source>可用</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>系统与其他</source>
+        <translation>System &amp; Other</translation>
+    </message>
+    <message>
+        <source>其余 %1 项</source>
+        <translation>%1 more items</translation>
+    </message>
+    <message>
+        <source>清理所选后可用
+（现在 %1，暂存区 %2）</source>
+        <translation>Free after cleaning the selection
+(now %1, holding area %2)</translation>
+    </message>
+    <message>
+        <source>清理所选后可用
+（现在 %1）</source>
+        <translation>Free after cleaning the selection
+(now %1)</translation>
+    </message>
+    <message>
+        <source>很干净，没找到可以清理的东西 ✨</source>
+        <translation>All clean, nothing found to clean ✨</translation>
+    </message>
+    <message>
+        <source>准备扫描…</source>
+        <translation>Getting ready to scan…</translation>
+    </message>
+    <message>
+        <source>可以清理 %1，其中 %2 可以放心删除。</source>
+        <translation>%1 can be cleaned, %2 of it safely.</translation>
+    </message>
+    <message>
+        <source>正在重新扫描「%1」…</source>
+        <translation>Rescanning “%1”…</translation>
+    </message>
+    <message>
+        <source>正在翻看「%1」…</source>
+        <translation>Looking through “%1”…</translation>
+    </message>
+    <message>
+        <source>正在清理「%1」… %2/%3</source>
+        <translation>Cleaning “%1”… %2/%3</translation>
+    </message>
+    <message>
+        <source>正在清理，稍等一下 🫧</source>
+        <translation>Cleaning, just a moment 🫧</translation>
+    </message>
+    <message>
+        <source>清理所选 %1 项</source>
+        <translation>Clean %1 Selected Items</translation>
+    </message>
+    <message>
+        <source>选一些果冻来清理</source>
+        <translation>Pick some jellies to clean</translation>
+    </message>
+    <message>
+        <source>扫描完就能清理</source>
+        <translation>Cleaning is possible once the scan is done</translation>
+    </message>
+    <message>
+        <source>正在扫描…</source>
+        <translation>Scanning…</translation>
+    </message>
+    <message>
+        <source>正在清理…</source>
+        <translation>Cleaning…</translation>
+    </message>
+    <message>
+        <source>清理 %1 项，共 %2？</source>
+        <translation>Clean %1 items, %2 in total?</translation>
+    </message>
+    <message>
+        <source>
+
+会先放进暂存区，7 天内可以恢复，之后自动删除。</source>
+        <translation>
+
+They go to the holding area first and can be restored within 7 days; after that they are deleted automatically.</translation>
+    </message>
+    <message>
+        <source>
+
+文件会被直接删除，不经过废纸篓。</source>
+        <translation>
+
+The files will be deleted directly, without going through the Trash.</translation>
+    </message>
+    <message>
+        <source>已选 %1 / %2</source>
+        <translation>%1 / %2 selected</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>Select None</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>暂存区 %1 · 7 天内可以恢复</source>
+        <translation>Holding area %1 · can be restored within 7 days</translation>
     </message>
 </context>
 </TS>

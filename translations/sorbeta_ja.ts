@@ -4,7 +4,715 @@
 <context>
     <name>Sorbeta</name>
     <message>
+        <source>打开冰沙</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新扫描</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开“完全磁盘访问”设置…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在扫描磁盘…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>卸载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开发</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>变化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>磁盘</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 还开着</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理这几项需要先退出它们：
+%1
+
+退出前记得保存手头的东西。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出并清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先不清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>跳过这几项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>跟随系统</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拖到“完全磁盘访问”列表里</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拖我</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>给冰沙一把钥匙</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。
+冰沙只读文件大小，只删你亲手勾选的东西。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开系统设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点下面的糖果按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开冰沙的开关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列表里没有的话，
+把右边的图标拖进去</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出并重新打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统问的时候点它，
+回来就好了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先跳过</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>跳过也能用：照片、音乐、文稿、下载和聊天应用的数据先不扫，之后随时可以再开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>再打开一次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>等你打开开关…打开后这里会自己继续</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拿到钥匙啦</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>马上开始扫描</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>照片、文稿、下载等还没算进来</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>去开启 ›</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 项 · 还剩 %3 天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>暂存区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最近 7 天清理的东西先放在这里，到期自动删除。要马上腾出空间可以直接删掉。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>暂存区是空的 🍧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放回去了 %1 项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>腾出 %1 🎉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在访达中显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点开看看</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>共 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空闲空间 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统、应用数据与其他没归类的文件 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2
+%3
+点右上角圆点选中，点果冻看里面有什么</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
+点开看看里面有什么</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · 连同残留共 %2
+点开看看它留了什么</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点开看看 ›</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消选中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选中，稍后清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可安全清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有发现可以放心删的缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确认后清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有需要确认的项目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>再想想</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移走了 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>释放了 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 的应用还开着，这次先跳过了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在暂存区放 7 天，后悔了可以恢复</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>磁盘轻了一点点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🍧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>现在腾出空间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分享战报</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>好耶</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>照片与媒体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文稿与下载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目与代码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xcode 与 iOS 开发</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本地 AI 模型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>依赖包缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>聊天记录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iPhone 备份与固件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用程序</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>废纸篓</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编译中间产物，下次编译会自动重新生成。Xcode 开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>模拟器缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CoreSimulator 的缓存和各个模拟器的临时文件，需要时会重建。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>旧的设备支持文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接过的设备留下的符号文件。每种系统保留最新的 2 个，其余的删掉，旧设备再连接时会重新拷贝。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xcode 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xcode 自己的缓存目录。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>浏览器缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safari、Chrome、Edge、Brave、Arc、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>npm 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>npm 的下载缓存，装包时会重新下载。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yarn 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yarn 的下载缓存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bun 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bun 的安装缓存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pip 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Python 包的下载缓存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homebrew 下载缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已下载的安装包，brew 需要时会重新下载。API 索引保留。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CocoaPods 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pod 的下载缓存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SwiftPM 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swift Package 的下载缓存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go 编译缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>go build 的缓存，下次编译会重建。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradle 临时文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradle 的守护进程日志、构建缓存和通知。依赖仓库本身不动。Gradle 在跑时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他开发工具缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TypeScript、Vite、ESLint、Prettier、uv、Poetry、Ruff、Cargo、Composer、Android 等工具的缓存，都会自动重建。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用写下的日志和崩溃报告，一般没人再看。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iOS 固件安装包</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没下载完的文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载文件夹里中断的 .download / .crdownload / .part，一天以上没动过的。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>微信缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>微信的缩略图和网页缓存，删后会自动重新生成。聊天记录、图片和文件都不动。微信开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LINE 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LINE 的缓存，删后会自动重新生成。聊天记录和相册都不动。LINE 开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QQ 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QQ 的缓存，删后会自动重新生成。聊天记录和文件都不动。QQ 开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discord 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discord 的网页和图片缓存，删后会自动重新生成。Discord 开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slack 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slack 的网页和图片缓存，删后会自动重新生成。Slack 开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剪映 / CapCut 缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剪辑时生成的预览和素材缓存，再打开草稿时会重新生成。草稿和导出的视频都不动。剪映或 CapCut 开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>旧项目的依赖与构建产物</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>代码目录里 7 天没动过的项目的 node_modules、target、.build、Pods、.venv 等。被 git 跟踪的不碰。删后需要重新安装依赖。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空第三方应用缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各个应用的缓存。正在运行的应用、系统组件和密码管理器的缓存会跳过。删后应用会变慢一会儿。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pnpm 的全局内容仓库。已有项目还能用，但下次安装要重新下载。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打包归档。删掉后就不能再从这些归档重新导出或上传了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iPhone / iPad 备份</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清倒废纸篓</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>废纸篓里的东西会被永久删除。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>微信里 3 个月前的图片和视频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>聊天里收到的、3 个月以前的图片、视频和文件。删掉后在微信里会显示已过期，多数不能再下载。微信开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telegram 下载过的媒体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telegram 里看过的图片和视频的本地副本。云端还在的可以重新下载，私密聊天里的找不回来。Telegram 开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载文件夹里的旧安装包</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载文件夹里两周以上没动过的 .dmg 和 .pkg。软件装好后安装包一般就没用了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统与其他</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其余 %1 项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理所选后可用
+（现在 %1，暂存区 %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理所选后可用
+（现在 %1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>很干净，没找到可以清理的东西 ✨</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>准备扫描…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可以清理 %1，其中 %2 可以放心删除。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在重新扫描「%1」…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在翻看「%1」…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在清理「%1」… %2/%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在清理，稍等一下 🫧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理所选 %1 项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选一些果冻来清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>扫描完就能清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在扫描…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在清理…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理 %1 项，共 %2？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+会先放进暂存区，7 天内可以恢复，之后自动删除。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+文件会被直接删除，不经过废纸篓。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已选 %1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>暂存区 %1 · 7 天内可以恢复</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -23,6 +23,8 @@ TEST(Translations, EveryLanguageShipsAnEmbeddedCatalog) {
     ASSERT_TRUE(english.load(AppLanguage::translationResource("en")));
     QCoreApplication::installTranslator(&english);
     EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("Follow System"));
+    EXPECT_EQ(sorbeta::tr("暂存区"), QStringLiteral("Holding Area"));
+    EXPECT_EQ(sorbeta::tr("%1 · %2 项 · 还剩 %3 天").arg("x").arg(2).arg(6), QStringLiteral("x · 2 items · 6 days left"));
     QCoreApplication::removeTranslator(&english);
 
     // Untranslated languages fall back to the Chinese key.
