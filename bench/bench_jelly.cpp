@@ -81,11 +81,15 @@ int main(int argc, char** argv) {
     paintFrame(image, placed, 0.0, 5);
     const double coldMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 
-    // Warm frames: the map animating at 60 frames a second.
-    const int frames = 120;
-    timer.restart();
-    for (int f = 1; f <= frames; ++f) paintFrame(image, placed, f / 60.0, 5);
-    const double warmMs = static_cast<double>(timer.nsecsElapsed()) / 1e6 / frames;
+    // Warm frames: the map animating at 60 frames a second. The best of five
+    // batches, since the machine may be shared.
+    const int frames = 24;
+    double warmMs = 1e9;
+    for (int batch = 0; batch < 5; ++batch) {
+        timer.restart();
+        for (int f = 1; f <= frames; ++f) paintFrame(image, placed, (batch * frames + f) / 60.0, 5);
+        warmMs = std::min(warmMs, static_cast<double>(timer.nsecsElapsed()) / 1e6 / frames);
+    }
 
     // Relayout frames: sizes change every frame, so shadows miss the cache.
     timer.restart();

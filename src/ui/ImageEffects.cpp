@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -118,7 +119,7 @@ Layer dropShadow(const QPainterPath& path, const QColor& color, double radius, Q
         p.fillPath(path, Qt::white);
     }
     blur(mask, radius / 2.0 * scale);
-    return {colourise(mask, color), QRectF(target.topLeft(), QSizeF(mask.width() / scale, mask.height() / scale))};
+    return {colourise(mask, color), QRectF(target.topLeft(), QSizeF(mask.width() / scale, mask.height() / scale)), {}};
 }
 
 Layer innerShadow(const QPainterPath& path, const QColor& color, double radius, QPointF offset,
@@ -139,12 +140,110 @@ Layer innerShadow(const QPainterPath& path, const QColor& color, double radius, 
         p.fillPath(path, Qt::white);
     }
     blur(mask, radius / 2.0 * scale);
-    return {colourise(mask, color), QRectF(target.topLeft(), QSizeF(mask.width() / scale, mask.height() / scale))};
+    return {colourise(mask, color), QRectF(target.topLeft(), QSizeF(mask.width() / scale, mask.height() / scale)), {}};
+}
+
+void findHole(Layer& layer) {
+    layer.hole = QRect();
+    const QImage& image = layer.image;
+    if (image.isNull() || image.format() != QImage::Format_ARGB32_Premultiplied) return;
+    auto clear = [&](int x0, int y0, int x1, int y1) {  // inclusive bounds
+        if (x0 < 0 || y0 < 0 || x1 >= image.width() || y1 >= image.height()) return false;
+        for (int y = y0; y <= y1; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = x0; x <= x1; ++x)
+                if (qAlpha(line[x]) != 0) return false;
+        }
+        return true;
+    };
+    int left = image.width() / 2, right = left, top = image.height() / 2, bottom = top;
+    if (!clear(left, top, right, bottom)) return;
+    // Grow one side at a time while the new edge stays transparent.
+    for (bool grew = true; grew;) {
+        grew = false;
+        if (clear(left - 1, top, left - 1, bottom)) { --left; grew = true; }
+        if (clear(right + 1, top, right + 1, bottom)) { ++right; grew = true; }
+        if (clear(left, top - 1, right, top - 1)) { --top; grew = true; }
+        if (clear(left, bottom + 1, right, bottom + 1)) { ++bottom; grew = true; }
+    }
+    // Keep a pixel of transparent border so smooth scaling never samples across.
+    const QRect hole = QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(1, 1, -1, -1);
+    if (hole.width() > 8 && hole.height() > 8) layer.hole = hole;
+}
+
+void eraseInside(Layer& layer, const QPainterPath& path, double inset) {
+    if (layer.isNull() || path.isEmpty()) return;
+    const double sx = layer.image.width() / layer.target.width();
+    const double sy = layer.image.height() / layer.target.height();
+    QPainterPathStroker stroker;
+    stroker.setWidth(2 * inset);
+    const QPainterPath inner = path.subtracted(stroker.createStroke(path));
+    QPainter p(&layer.image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.scale(sx, sy);
+    p.translate(-layer.target.topLeft());
+    p.fillPath(inner, Qt::black);
+}
+
+void toFullResolution(Layer& layer, double pixelRatio) {
+    if (layer.isNull()) return;
+    const QSize size(std::max(1, static_cast<int>(std::lround(layer.target.width() * pixelRatio))),
+                     std::max(1, static_cast<int>(std::lround(layer.target.height() * pixelRatio))));
+    if (size != layer.image.size())
+        layer.image = layer.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+Layer combine(const std::vector<Layer>& layers, const QRectF& area) {
+    double scale = 0.0;
+    for (const Layer& layer : layers)
+        if (!layer.isNull()) scale = std::max(scale, layer.image.width() / layer.target.width());
+    if (scale <= 0.0) return {};
+    QImage image(pixelRect(area, scale).size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.scale(scale, scale);
+        p.translate(-area.topLeft());
+        for (const Layer& layer : layers)
+            if (!layer.isNull()) p.drawImage(layer.target, layer.image);
+    }
+    return {image, QRectF(area.topLeft(), QSizeF(image.width() / scale, image.height() / scale)), {}};
 }
 
 void drawLayer(QPainter& painter, const Layer& layer) {
     if (layer.isNull()) return;
-    painter.drawImage(layer.target, layer.image);
+    const QTransform& transform = painter.worldTransform();
+    if (layer.hole.isEmpty() || transform.type() > QTransform::TxScale) {
+        painter.drawImage(layer.target, layer.image);
+        return;
+    }
+    // Only the ring around the transparent middle, as up to four pieces whose
+    // edges are snapped to device pixels so neighbours neither overlap nor gap.
+    const double sx = layer.target.width() / layer.image.width();
+    const double sy = layer.target.height() / layer.image.height();
+    const QRect& h = layer.hole;
+    auto snapX = [&](double x) { return (std::round(transform.m11() * x + transform.dx()) - transform.dx()) / transform.m11(); };
+    auto snapY = [&](double y) { return (std::round(transform.m22() * y + transform.dy()) - transform.dy()) / transform.m22(); };
+    const double xs[4] = {snapX(layer.target.left()), snapX(layer.target.left() + h.left() * sx),
+                          snapX(layer.target.left() + (h.right() + 1) * sx), snapX(layer.target.right())};
+    const double ys[4] = {snapY(layer.target.top()), snapY(layer.target.top() + h.top() * sy),
+                          snapY(layer.target.top() + (h.bottom() + 1) * sy), snapY(layer.target.bottom())};
+    const int px[4] = {0, h.left(), h.right() + 1, layer.image.width()};
+    const int py[4] = {0, h.top(), h.bottom() + 1, layer.image.height()};
+    auto piece = [&](int x0, int x1, int y0, int y1) {  // indices into the edge lists
+        if (px[x1] <= px[x0] || py[y1] <= py[y0] || xs[x1] <= xs[x0] || ys[y1] <= ys[y0]) return;
+        painter.drawImage(QRectF(QPointF(xs[x0], ys[y0]), QPointF(xs[x1], ys[y1])), layer.image,
+                          QRectF(QPointF(px[x0], py[y0]), QPointF(px[x1], py[y1])));
+    };
+    const bool antialiased = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    piece(0, 3, 0, 1);  // top
+    piece(0, 3, 2, 3);  // bottom
+    piece(0, 1, 1, 2);  // left
+    piece(2, 3, 1, 2);  // right
+    painter.setRenderHint(QPainter::Antialiasing, antialiased);
 }
 
 double pixelRatioOf(const QPainter& painter) {
@@ -167,7 +266,7 @@ const Layer& LayerCache::get(const Key& key, const std::function<Layer()>& make)
 
 size_t qHash(const LayerCache::Key& key, size_t seed) {
     return qHashMulti(seed, key.effect, key.width, key.height, key.shapeParam, key.radius, key.offsetX,
-                      key.offsetY, key.color, key.pixelRatio);
+                      key.offsetY, key.color, key.radius2, key.offsetY2, key.color2, key.color3, key.pixelRatio);
 }
 
 }  // namespace sorbeta::ImageEffects

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -17,8 +18,23 @@ namespace sorbeta::ImageEffects {
 struct Layer {
     QImage image;
     QRectF target;
+    QRect hole;  // fully transparent inside (image pixels); drawing skips it
     bool isNull() const { return image.isNull(); }
 };
+
+// Finds the transparent middle of the layer so drawing can skip it.
+void findHole(Layer& layer);
+
+// Sets the pixels inside the path (painter units, inset by `inset`) fully
+// transparent: parts a layer draws under an opaque shape need not be drawn.
+void eraseInside(Layer& layer, const QPainterPath& path, double inset);
+
+// The layer resampled once to `pixelRatio` pixels per point, so drawing it
+// needs no smooth scaling.
+void toFullResolution(Layer& layer, double pixelRatio);
+
+// Several layers drawn into one covering `area`, at the finest of their scales.
+Layer combine(const std::vector<Layer>& layers, const QRectF& area);
 
 // Blurs an Alpha8 or ARGB32(_Premultiplied) image in place; sigma in pixels.
 void blur(QImage& image, double sigma);
@@ -50,10 +66,14 @@ public:
         int width = 0;
         int height = 0;
         int shapeParam = 0;
-        int radius = 0;
-        int offsetX = 0;
+        int radius = 0;   // hundredths of a point
+        int offsetX = 0;  // hundredths of a point
         int offsetY = 0;
         QRgb color = 0;
+        int radius2 = 0;  // a second shadow composed into the same layer
+        int offsetY2 = 0;
+        QRgb color2 = 0;
+        QRgb color3 = 0;
         int pixelRatio = 0;
         bool operator==(const Key&) const = default;
     };

@@ -14,42 +14,155 @@ namespace {
 using ImageEffects::Layer;
 using ImageEffects::LayerCache;
 
-enum Effect { kDrop = 1, kInner = 2 };
-
 struct ShadowSpec {
     QColor color;
     double radius;
     QPointF offset;
 };
 
-// Shadows of a jelly at rest, cached by size (rounded to 4 points), squareness
-// and effect, then stretched onto the actual frame. The wobble moves the
-// outline by a few points at most, far below the blur of these shadows, so
-// the resting outline stands in for it. A pulled jelly bulges further: its
-// shadows are made from its actual outline (usually one jelly, the hovered one).
-Layer shadowLayer(Effect effect, const QRectF& rect, const JellyShape& shape, const QPainterPath& path,
-                  const ShadowSpec& spec, double ratio) {
-    auto make = [&](const QPainterPath& from) {
-        return effect == kDrop ? ImageEffects::dropShadow(from, spec.color, spec.radius, spec.offset, ratio)
-                               : ImageEffects::innerShadow(from, spec.color, spec.radius, spec.offset, ratio);
-    };
-    if (shape.pull && shape.pullAmount > 0.0) return make(path);
+struct BodyLook {
+    ShadowSpec drop;
+    ShadowSpec upper;  // inner shadow lighting the top rim
+    ShadowSpec lower;  // inner shadow darkening the bottom rim
+};
 
-    const int qw = std::max(4, static_cast<int>(std::lround(rect.width() / 4.0)) * 4);
-    const int qh = std::max(4, static_cast<int>(std::lround(rect.height() / 4.0)) * 4);
-    const LayerCache::Key key{effect, qw, qh, static_cast<int>(std::lround(shape.squareness * 1000)),
-                              static_cast<int>(std::lround(spec.radius * 100)),
-                              static_cast<int>(std::lround(spec.offset.x() * 100)),
-                              static_cast<int>(std::lround(spec.offset.y() * 100)), spec.color.rgba(),
-                              static_cast<int>(std::lround(ratio * 100))};
-    const Layer& cached = LayerCache::shared().get(key, [&] {
-        const JellyShape resting{.squareness = shape.squareness};
-        return make(resting.path(QRectF(0, 0, qw, qh)));
-    });
+BodyLook lookOf(const JellyPalette& palette, bool glass) {
+    if (glass)
+        return {{withOpacity(palette.deep, 0.12), 12, {0, 8}},
+                {QColor(Qt::white), 8, {0, 6}},
+                {withOpacity(palette.deep, 0.18), 14, {0, -8}}};
+    return {{withOpacity(palette.deep, 0.4), 12, {0, 8}},
+            {withOpacity(Qt::white, 0.55), 10, {0, 8}},
+            {withOpacity(palette.deep, 0.65), 16, {0, -10}}};
+}
+
+// Inset of the drop shadow's erased middle under an opaque body: more than the
+// deepest inward wobble the map asks for (4 × 1.8 points).
+constexpr double kHiddenInset = 10.0;
+
+enum Effect { kDrop = 1, kSkin = 2 };
+
+void fillBody(QPainter& painter, const QPainterPath& path, const QRectF& rect, const JellyPalette& palette, bool glass) {
+    if (glass) {
+        QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
+        fill.setColorAt(0, withOpacity(Qt::white, 0.75));
+        fill.setColorAt(1, rgba(255, 233, 245, 0.45));
+        painter.fillPath(path, fill);
+    } else {
+        QLinearGradient fill(rect.topLeft(), rect.bottomRight());
+        fill.setColorAt(0, palette.light);
+        fill.setColorAt(0.5, palette.base);
+        fill.setColorAt(1, palette.deep);
+        painter.fillPath(path, fill);
+    }
+}
+
+Layer innerShadows(const QPainterPath& path, const BodyLook& look, double ratio) {
+    return ImageEffects::combine(
+        {ImageEffects::innerShadow(path, look.upper.color, look.upper.radius, look.upper.offset, ratio),
+         ImageEffects::innerShadow(path, look.lower.color, look.lower.radius, look.lower.offset, ratio)},
+        path.boundingRect().adjusted(-1, -1, 1, 1));
+}
+
+void paintGloss(QPainter& painter, const QRectF& rect, QSizeF tilt, bool glass) {
+    const JellyGloss gloss = jellyGloss(rect.size(), tilt);
+    const QRectF ellipse = gloss.ellipse.translated(rect.topLeft());
+    QLinearGradient sheen(ellipse.topLeft(), ellipse.bottomLeft());
+    sheen.setColorAt(0, withOpacity(Qt::white, glass ? 0.9 : 0.75));
+    sheen.setColorAt(1, withOpacity(Qt::white, 0.0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(sheen);
+    painter.drawEllipse(ellipse);
+    painter.setBrush(withOpacity(Qt::white, 0.85));
+    painter.drawEllipse(gloss.dot.translated(rect.topLeft()));
+}
+
+// Cached layers are made for the resting outline of a rect rounded to 4
+// points and stretched onto the actual frame. The wobble only moves the
+// outline inwards by a few points, far below the blur of these shadows, so
+// the resting outline stands in for it.
+int quantised(double extent) { return std::max(4, static_cast<int>(std::lround(extent / 4.0)) * 4); }
+
+LayerCache::Key keyFor(Effect effect, int qw, int qh, const JellyShape& shape, const JellyPalette& palette,
+                       const JellyBodyStyle& style, bool withGloss, double ratio) {
+    const int flags = (style.glass ? 1 : 0) | (withGloss ? 2 : 0);
+    return {.effect = effect * 8 + flags,
+            .width = qw,
+            .height = qh,
+            .shapeParam = static_cast<int>(std::lround(shape.squareness * 1000)),
+            .color = palette.light.rgba(),
+            .color2 = palette.base.rgba(),
+            .color3 = palette.deep.rgba(),
+            .pixelRatio = static_cast<int>(std::lround(ratio * 100))};
+}
+
+Layer stretched(const Layer& cached, const QRectF& rect, int qw, int qh) {
     const double sx = rect.width() / qw;
     const double sy = rect.height() / qh;
     const QRectF& t = cached.target;
-    return {cached.image, QRectF(rect.x() + t.x() * sx, rect.y() + t.y() * sy, t.width() * sx, t.height() * sy)};
+    return {cached.image, QRectF(rect.x() + t.x() * sx, rect.y() + t.y() * sy, t.width() * sx, t.height() * sy),
+            cached.hole};
+}
+
+// The drop shadow of the resting outline; under an opaque body its hidden
+// middle is erased so drawing skips it.
+Layer cachedDropShadow(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
+                       const JellyBodyStyle& style, double ratio) {
+    const int qw = quantised(rect.width()), qh = quantised(rect.height());
+    const Layer& cached = LayerCache::shared().get(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio), [&] {
+        const QPainterPath resting = JellyShape{.squareness = shape.squareness}.path(QRectF(0, 0, qw, qh));
+        const ShadowSpec drop = lookOf(palette, style.glass).drop;
+        Layer layer = ImageEffects::dropShadow(resting, drop.color, drop.radius, drop.offset, ratio);
+        if (!style.glass) ImageEffects::eraseInside(layer, resting, kHiddenInset);
+        ImageEffects::toFullResolution(layer, ratio);
+        ImageEffects::findHole(layer);
+        return layer;
+    });
+    return stretched(cached, rect, qw, qh);
+}
+
+// Everything drawn inside the outline of a resting jelly — gradient fill,
+// both inner shadows and (without tilt) the gloss — as one image, so a frame
+// fills the wobbling outline with it in one pass.
+Layer cachedSkin(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
+                 const JellyBodyStyle& style, bool withGloss, double ratio) {
+    const int qw = quantised(rect.width()), qh = quantised(rect.height());
+    const Layer& cached = LayerCache::shared().get(keyFor(kSkin, qw, qh, shape, palette, style, withGloss, ratio), [&] {
+        const QRectF frame(0, 0, qw, qh);
+        const QPainterPath resting = JellyShape{.squareness = shape.squareness}.path(frame);
+        QImage image(static_cast<int>(std::lround(qw * ratio)), static_cast<int>(std::lround(qh * ratio)),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.scale(ratio, ratio);
+            QPainterPath whole;
+            whole.addRect(frame);
+            fillBody(painter, whole, frame, palette, style.glass);
+            ImageEffects::drawLayer(painter, innerShadows(resting, lookOf(palette, style.glass), ratio));
+            if (withGloss) paintGloss(painter, frame, QSizeF(), style.glass);
+        }
+        // An opaque skin blends as a plain copy inside the outline.
+        if (!style.glass) image.convertTo(QImage::Format_RGB32);
+        return Layer{image, frame, {}};
+    });
+    return stretched(cached, rect, qw, qh);
+}
+
+void fillWithLayer(QPainter& painter, const QPainterPath& path, const Layer& layer) {
+    QBrush brush(layer.image);
+    brush.setTransform(QTransform(layer.target.width() / layer.image.width(), 0, 0,
+                                  layer.target.height() / layer.image.height(), layer.target.x(), layer.target.y()));
+    painter.fillPath(path, brush);
+}
+
+void strokeGlassOutline(QPainter& painter, const QPainterPath& path, const JellyPalette& palette) {
+    QPen dashed(withOpacity(palette.base, 0.35), 1.5, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    dashed.setDashPattern({5.0 / 1.5, 5.0 / 1.5});  // dash lengths are in line widths
+    dashed.setMiterLimit(10);
+    painter.strokePath(path, dashed);
 }
 
 }  // namespace
@@ -70,61 +183,47 @@ JellyGloss jellyGloss(QSizeF size, QSizeF tilt) {
     return {QRectF(ex - ew / 2, ey - eh / 2, ew, eh), QRectF(dx - dd / 2, dy - dd / 2, dd, dd)};
 }
 
-void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& shape,
-                    const JellyPalette& palette, const JellyBodyStyle& style) {
+void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
+                    const JellyBodyStyle& style) {
     if (!(rect.width() > 0.0) || !(rect.height() > 0.0)) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const double ratio = ImageEffects::pixelRatioOf(painter);
     const QPainterPath path = shape.path(rect);
+    const bool pulled = shape.pull && shape.pullAmount > 0.0;
+    const bool tilted = !style.tilt.isNull() && (style.tilt.width() != 0.0 || style.tilt.height() != 0.0);
 
-    // 1. Body.
-    const ShadowSpec drop = style.glass ? ShadowSpec{withOpacity(palette.deep, 0.12), 12, {0, 8}}
-                                        : ShadowSpec{withOpacity(palette.deep, 0.4), 12, {0, 8}};
-    const ShadowSpec upper = style.glass ? ShadowSpec{QColor(Qt::white), 8, {0, 6}}
-                                         : ShadowSpec{withOpacity(Qt::white, 0.55), 10, {0, 8}};
-    const ShadowSpec lower = style.glass ? ShadowSpec{withOpacity(palette.deep, 0.18), 14, {0, -8}}
-                                         : ShadowSpec{withOpacity(palette.deep, 0.65), 16, {0, -10}};
-    ImageEffects::drawLayer(painter, shadowLayer(kDrop, rect, shape, path, drop, ratio));
-    if (style.glass) {
-        QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
-        fill.setColorAt(0, withOpacity(Qt::white, 0.75));
-        fill.setColorAt(1, rgba(255, 233, 245, 0.45));
-        painter.fillPath(path, fill);
+    if (!pulled) {
+        // 1. Body from cached layers: the shadow, then the skin cut by the outline.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);  // layers are drawn at about 1:1
+        ImageEffects::drawLayer(painter, cachedDropShadow(rect, shape, palette, style, ratio));
+        fillWithLayer(painter, path, cachedSkin(rect, shape, palette, style, !tilted, ratio));
+        if (style.glass) strokeGlassOutline(painter, path, palette);
+        // 2. A tilted gloss moves with the pointer, so it is drawn afresh.
+        if (tilted) {
+            painter.save();
+            painter.setClipPath(path, Qt::IntersectClip);
+            paintGloss(painter, rect, style.tilt, style.glass);
+            painter.restore();
+        }
     } else {
-        QLinearGradient fill(rect.topLeft(), rect.bottomRight());
-        fill.setColorAt(0, palette.light);
-        fill.setColorAt(0.5, palette.base);
-        fill.setColorAt(1, palette.deep);
-        painter.fillPath(path, fill);
-    }
-    painter.save();
-    painter.setClipPath(path, Qt::IntersectClip);
-    ImageEffects::drawLayer(painter, shadowLayer(kInner, rect, shape, path, upper, ratio));
-    ImageEffects::drawLayer(painter, shadowLayer(kInner, rect, shape, path, lower, ratio));
-    if (style.glass) {
-        painter.restore();
-        QPen dashed(withOpacity(palette.base, 0.35), 1.5, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
-        dashed.setDashPattern({5.0 / 1.5, 5.0 / 1.5});  // dash lengths are in line widths
-        dashed.setMiterLimit(10);
-        painter.strokePath(path, dashed);
+        // A pulled jelly bulges past its resting outline: its shadows follow
+        // its actual outline (usually one jelly, the hovered one).
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const BodyLook look = lookOf(palette, style.glass);
+        ImageEffects::drawLayer(painter, ImageEffects::dropShadow(path, look.drop.color, look.drop.radius,
+                                                                  look.drop.offset, ratio));
+        fillBody(painter, path, rect, palette, style.glass);
         painter.save();
         painter.setClipPath(path, Qt::IntersectClip);
+        ImageEffects::drawLayer(painter, innerShadows(path, look, ratio));
+        painter.restore();
+        if (style.glass) strokeGlassOutline(painter, path, palette);
+        painter.save();
+        painter.setClipPath(path, Qt::IntersectClip);
+        paintGloss(painter, rect, style.tilt, style.glass);
+        painter.restore();
     }
-
-    // 2. Gloss, clipped to the shape.
-    const JellyGloss gloss = jellyGloss(rect.size(), style.tilt);
-    const QRectF ellipse = gloss.ellipse.translated(rect.topLeft());
-    QLinearGradient sheen(ellipse.topLeft(), ellipse.bottomLeft());
-    sheen.setColorAt(0, withOpacity(Qt::white, style.glass ? 0.9 : 0.75));
-    sheen.setColorAt(1, withOpacity(Qt::white, 0.0));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(sheen);
-    painter.drawEllipse(ellipse);
-    painter.setBrush(withOpacity(Qt::white, 0.85));
-    painter.drawEllipse(gloss.dot.translated(rect.topLeft()));
-    painter.restore();
 
     // 3. Selection rings.
     if (style.selected) {
