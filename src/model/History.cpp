@@ -144,9 +144,10 @@ bool setAside(const std::filesystem::path& url) {
     const std::string stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
     for (int n = 0; n < 100; ++n) {
-        std::string name = url.stem().string() + ".unreadable-" + stamp;
-        if (n > 0) name += "-" + std::to_string(n);
-        name += url.extension().string();
+        std::string name = url.stem().string();
+        name.append(".unreadable-").append(stamp);
+        if (n > 0) name.append("-").append(std::to_string(n));
+        name.append(url.extension().string());
         const std::filesystem::path aside = url.parent_path() / name;
         if (::renameat2(AT_FDCWD, url.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return true;
         if (errno != EEXIST) return false;
