@@ -20,7 +20,8 @@ CandyDialog dialog(const QString& title, CandyDialog::Host host = CandyDialog::H
 // Awaits one dialog and records what it returned and what was current then.
 QCoro::Task<> askAndRecord(CandyDialogCenter& center, CandyDialog d, std::vector<int>& answers,
                            std::vector<QString>& currentAtResume) {
-    const int index = co_await center.ask(std::move(d));
+    QCoro::Task<int> asking = center.ask(std::move(d));
+    const int index = co_await asking;
     answers.push_back(index);
     currentAtResume.push_back(center.current() ? center.current()->title : QStringLiteral("-"));
 }
@@ -59,14 +60,16 @@ TEST(CandyDialogCenterTest, QueueIsFirstInFirstOutAndNextIsCurrentBeforeCallerRe
 TEST(CandyDialogCenterTest, CallerAskingAgainQueuesBehindTheWaitingDialogs) {
     CandyDialogCenter center;
     std::vector<QString> order;
-    // The lambda must outlive the coroutine: its captures live in the closure.
-    auto body = [&]() -> QCoro::Task<> {
-        co_await center.ask(dialog("A"));
+    // A named closure: a coroutine lambda's captures live in the closure object.
+    auto asker = [&]() -> QCoro::Task<> {
+        QCoro::Task<int> first = center.ask(dialog("A"));
+        co_await first;
         order.push_back("A answered");
-        co_await center.ask(dialog("A2"));
+        QCoro::Task<int> second = center.ask(dialog("A2"));
+        co_await second;
         order.push_back("A2 answered");
     };
-    auto chain = body();
+    auto chain = asker();
     center.confirm(dialog("B"), [&] { order.push_back("B confirmed"); });
 
     center.choose(0);  // A; A2 is asked from the continuation and waits behind B
