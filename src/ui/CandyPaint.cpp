@@ -176,7 +176,11 @@ void paintJellyCheck(QPainter& painter, const QRectF& box, const JellyPalette& p
     painter.restore();
 }
 
-double progressFillWidth(double fraction, double width) { return std::max(fraction * width, kProgressMinFill); }
+double progressFillWidth(double fraction, double width) {
+    // A fraction that is not a number (0 of 0 done) shows the empty stub.
+    if (std::isnan(fraction)) return kProgressMinFill;
+    return std::max(fraction * width, kProgressMinFill);
+}
 
 void paintCleanProgressBar(QPainter& painter, const QRectF& rect, double fraction, Qt::LayoutDirection direction) {
     painter.save();

@@ -71,6 +71,7 @@ private:
         const double x0 = start_ - target_;
         const double v0 = velocity_;
         if (x0 == 0.0 && v0 == 0.0) return {target_, 0.0};
+        if (!(spring_.response > 0.0)) return {target_, 0.0};  // no response time: arrives at once
         const double t = std::max(0.0, now - startTime_);
         const double w0 = spring_.omega();
         const double zeta = spring_.dampingFraction;

@@ -25,8 +25,11 @@ std::vector<QRectF> layout(const std::vector<double>& values, const QRectF& rect
     std::vector<QRectF> result(values.size(), QRectF());
 
     const QRectF area = rect.normalized();
+    // Only positive weights count: a negative one would shrink the total and
+    // push the placed areas past the rectangle.
     double total = 0.0;
-    for (double value : values) total += value;
+    for (double value : values)
+        if (value > 0.0) total += value;
     if (!(total > 0.0) || !(area.width() > 0.0) || !(area.height() > 0.0)) return result;
 
     std::vector<std::size_t> order(values.size());

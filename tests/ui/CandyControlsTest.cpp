@@ -134,6 +134,7 @@ TEST(CandyControlsTest, ProgressBarFillWidths) {
     EXPECT_EQ(progressFillWidth(1, 200), 200);
     EXPECT_EQ(progressFillWidth(1.5, 200), 300);
     EXPECT_EQ(progressFillWidth(0.05, 200), 18);
+    EXPECT_EQ(progressFillWidth(std::nan(""), 200), 18);
 
     ManualKitClock clock;
     CleanProgressBar bar;

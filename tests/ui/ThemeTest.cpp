@@ -47,6 +47,10 @@ TEST(ThemeTest, SpringConstantsAndMotion) {
         value.setTarget(0.0, 10.1);
         EXPECT_NEAR(value.velocityAt(10.1), v, 1e-9);
     }
+    SpringValue instant(Spring{0.0, 0.5}, 0.0);
+    instant.setTarget(3.0, 1.0);
+    EXPECT_EQ(instant.valueAt(1.0), 3.0);
+
     // An underdamped spring overshoots.
     SpringValue bouncy(Spring{0.25, 0.4}, 0.0);
     bouncy.setTarget(1.0, 0.0);

@@ -36,6 +36,14 @@ TEST(TreemapTest, ZeroWeightsStayZeroAndKeepInputOrder) {
     expectRect(rects[3], 10, 80, 40, 20);
 }
 
+TEST(TreemapTest, NegativeWeightsNeitherPlacedNorShrinkTheTotal) {
+    const auto rects = Treemap::layout({2, -1, 2}, QRectF(0, 0, 100, 50));
+    EXPECT_EQ(rects[1], QRectF());
+    expectRect(rects[0], 0, 0, 50, 50);
+    expectRect(rects[2], 50, 0, 50, 50);
+    for (const QRectF& r : Treemap::layout({-1, -2}, QRectF(0, 0, 10, 10))) EXPECT_EQ(r, QRectF());
+}
+
 TEST(TreemapTest, SmallCasesFromTheLayoutRules) {
     auto two = Treemap::layout({1, 1}, QRectF(0, 0, 200, 100));
     expectRect(two[0], 0, 0, 100, 100);
