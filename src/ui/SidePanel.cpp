@@ -387,6 +387,8 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     sectionColumn->addWidget(review_);
     sectionColumn->addStretch(1);
     scroll->setWidget(sections);
+    // setWidget() turns the background on; the panel stands on the window's own.
+    sections->setAutoFillBackground(false);
     column->addWidget(scroll, 1);
     column->addSpacing(12);
 
