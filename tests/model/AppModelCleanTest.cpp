@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <filesystem>
 
 #include "AppModelTestSupport.h"
@@ -252,6 +253,38 @@ TEST_F(AppModelCleanTest, AScanStartedDuringTheDialogFinishesBeforeTheCleanBegin
                                                Phase::Kind::idle, Phase::Kind::scanning, Phase::Kind::idle}));
     EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
     EXPECT_TRUE(model->phase().isIdle());
+}
+
+// Marks every text looked up in the application's one context.
+class MarkingTranslator final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context) != "Sorbeta") return {};
+        return QStringLiteral("<") + QString::fromUtf8(source) + QStringLiteral(">");
+    }
+};
+
+TEST_F(AppModelCleanTest, TextsAreLookedUpInTheOneContext) {
+    MarkingTranslator marker;
+    QCoreApplication::installTranslator(&marker);
+    std::vector<Phase> phases;
+    QObject::connect(model.get(), &AppModel::phaseChanged, [&] { phases.push_back(model->phase()); });
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
+    auto task = model->cleanSelected(Host::main, {"browser"});
+    ASSERT_TRUE(waitForDialog());
+    const CandyDialog dialog = *center().current();
+    center().choose(1);
+    test::finish(task);
+    auto scanning = model->scan();
+    test::finish(scanning);
+    QCoreApplication::removeTranslator(&marker);
+
+    EXPECT_EQ(dialog.title, QStringLiteral("<Chrome 还开着>"));
+    EXPECT_TRUE(dialog.message.startsWith(QStringLiteral("<清理这几项需要先退出它们：\n· ")));
+    EXPECT_EQ(choiceTitles(dialog), (QStringList{"<退出并清理>", "<先不清理>"}));
+    ASSERT_FALSE(phases.empty());
+    EXPECT_EQ(phases.front(), Phase::scanning(QStringLiteral("<磁盘>")));
 }
 
 TEST_F(AppModelCleanTest, TheProcessProbeRunsPgrep) {
