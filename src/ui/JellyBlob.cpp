@@ -61,7 +61,9 @@ JellyShape blobShape(const MapNode& node, QSizeF size, const HoverFX& fx, double
 
 QTransform tilt3D(double degrees, QPointF axis, QPointF center, double distance) {
     const double length = std::hypot(axis.x(), axis.y());
-    if (degrees == 0 || length == 0 || distance <= 0) return QTransform();
+    // Below a hundredth of a degree nothing moves by a visible fraction of a
+    // pixel, and an affine frame paints far faster than a projective one.
+    if (std::abs(degrees) < 0.01 || length == 0 || distance <= 0) return QTransform();
     const double kx = axis.x() / length, ky = axis.y() / length;
     const double theta = degrees * std::numbers::pi / 180.0;
     const double c = std::cos(theta), s = std::sin(theta);

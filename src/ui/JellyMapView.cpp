@@ -44,6 +44,7 @@ struct JellyMapView::Blob {
     JellyLabelImage label;
     QPainterPath hitShape;  // resting outline in the blob's own coordinates
     QSizeF hitSize;
+    MapNode::Kind hitKind = MapNode::Kind::category;
     double idleTick = -1e300;  // the last slow-wobble frame time
     int order = 0;             // position in the layout result
 
@@ -152,8 +153,9 @@ void JellyMapView::relayout() {
         slot->node = placed.node;
         slot->present = true;
         slot->order = order++;
-        if (slot->hitSize != r.size()) {
+        if (slot->hitSize != r.size() || slot->hitKind != placed.node.kind || slot->hitShape.isEmpty()) {
             slot->hitSize = r.size();
+            slot->hitKind = placed.node.kind;
             slot->hitShape = jellyHitShape(QRectF(QPointF(0, 0), r.size()), jellySeed(placed.node.id),
                                            jellySquareness(placed.node.kind));
         }

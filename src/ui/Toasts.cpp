@@ -87,7 +87,7 @@ void Toast::applyMargins() {
                              kShadowMargins.right() + (rtl ? leading : trailing), kShadowMargins.bottom() + 8);
 }
 
-QHBoxLayout* Toast::buildRow(const QString& glyph, const QString& title, const QString& subtitle) {
+void Toast::buildRow(const QString& glyph, const QString& title, const QString& subtitle) {
     row_ = new QHBoxLayout(this);
     row_->setSpacing(12);
     row_->setSizeConstraint(QLayout::SetFixedSize);
@@ -116,7 +116,54 @@ QHBoxLayout* Toast::buildRow(const QString& glyph, const QString& title, const Q
     texts->addWidget(titleLabel, 0, Qt::AlignLeading);
     texts->addWidget(subtitleLabel, 0, Qt::AlignLeading);
     row_->addLayout(texts);
-    return row_;
+}
+
+void Toast::addButton(const QString& text, Flavor flavor, double height, std::function<void()> run) {
+    auto* button = new CandyButton(text, flavor, true, height, this);
+    connect(button, &QAbstractButton::clicked, this, [run = std::move(run)] { run(); });
+    buttons_.push_back(button);
+}
+
+void Toast::finishRow() {
+    double width = 0, height = 0;
+    for (QWidget* button : buttons_) {
+        const QSize capsule = button->sizeHint().shrunkBy(CandyButton::kShadowMargins);
+        width += capsule.width();
+        height = std::max(height, double(capsule.height()));
+    }
+    // Box layouts put no spacing next to a spacer item: the 12 before the
+    // first button is part of the space.
+    width += 12.0 * double(buttons_.size());
+    buttonSpace_ = new QSpacerItem(int(std::ceil(width)), int(std::ceil(height)), QSizePolicy::Fixed, QSizePolicy::Fixed);
+    row_->addSpacerItem(buttonSpace_);
+}
+
+void Toast::placeButtons() {
+    if (!buttonSpace_) return;
+    const QRect space = buttonSpace_->geometry();
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    int x = rtl ? space.right() + 1 - 12 : space.left() + 12;
+    for (QWidget* button : buttons_) {
+        const QSize full = button->sizeHint();
+        const QSize capsule = full.shrunkBy(CandyButton::kShadowMargins);
+        if (rtl) x -= capsule.width();
+        const int top = space.center().y() - capsule.height() / 2;
+        button->setGeometry(QRect(QPoint(x - CandyButton::kShadowMargins.left(), top - CandyButton::kShadowMargins.top()),
+                                  full));
+        x += rtl ? -12 : capsule.width() + 12;
+    }
+}
+
+void Toast::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeButtons();
+}
+
+bool Toast::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The row settles its geometry on a layout request, after any resize.
+    if (event->type() == QEvent::LayoutRequest) placeButtons();
+    return handled;
 }
 
 void Toast::paintEvent(QPaintEvent*) {
@@ -150,17 +197,12 @@ QString FreedToast::subtitleText(const QStringList& skipped, bool held) {
 
 FreedToast::FreedToast(int64_t bytes, QStringList skipped, bool held, Actions actions, QWidget* parent)
     : Toast(actions.share ? 12.0 : 6.0, rgba(255, 92, 138), actions.dismiss, parent) {
-    QHBoxLayout* row = buildRow(sorbeta::tr("🍧"), titleText(bytes, held), subtitleText(skipped, held));
-    auto addButton = [&](const QString& text, Flavor flavor, std::function<void()> action) {
-        auto* button = new CandyButton(text, flavor, true, 46, this);
-        connect(button, &QAbstractButton::clicked, this, [this, action] { runQueued(action); });
-        row->addWidget(button, 0, Qt::AlignVCenter);
-    };
-    if (held && actions.freeNow) addButton(sorbeta::tr("现在腾出空间"), Flavor::grape, actions.freeNow);
-    if (actions.share) addButton(sorbeta::tr("分享战报"), Flavor::strawberry, actions.share);
-    auto* done = new CandyButton(sorbeta::tr("好耶"), Flavor::lime, true, 46, this);
-    connect(done, &QAbstractButton::clicked, this, [this] { closeNow(); });
-    row->addWidget(done, 0, Qt::AlignVCenter);
+    buildRow(sorbeta::tr("🍧"), titleText(bytes, held), subtitleText(skipped, held));
+    auto later = [this](std::function<void()> action) { return [this, action] { runQueued(action); }; };
+    if (held && actions.freeNow) addButton(sorbeta::tr("现在腾出空间"), Flavor::grape, 46, later(actions.freeNow));
+    if (actions.share) addButton(sorbeta::tr("分享战报"), Flavor::strawberry, 46, later(actions.share));
+    addButton(sorbeta::tr("好耶"), Flavor::lime, 46, [this] { closeNow(); });
+    finishRow();
     start();
 }
 
@@ -169,16 +211,11 @@ FreedToast::FreedToast(int64_t bytes, QStringList skipped, bool held, Actions ac
 CandyToast::CandyToast(QString emoji, QString title, QString subtitle, std::optional<Action> action, double seconds,
                        QString dismissTitle, std::function<void()> dismiss, QWidget* parent)
     : Toast(seconds, rgba(161, 102, 255), dismiss, parent) {
-    QHBoxLayout* row = buildRow(emoji, title, subtitle);
-    auto addButton = [&](const QString& text, Flavor flavor, std::function<void()> handler) {
-        auto* button = new CandyButton(text, flavor, true, 36, this);
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { runQueued(handler); });
-        row->addWidget(button, 0, Qt::AlignVCenter);
-    };
-    if (action) addButton(action->title, Flavor::strawberry, action->handler);
-    auto* done = new CandyButton(dismissTitle, Flavor::grape, true, 36, this);
-    connect(done, &QAbstractButton::clicked, this, [this] { closeNow(); });
-    row->addWidget(done, 0, Qt::AlignVCenter);
+    buildRow(emoji, title, subtitle);
+    if (action)
+        addButton(action->title, Flavor::strawberry, 36, [this, handler = action->handler] { runQueued(handler); });
+    addButton(dismissTitle, Flavor::grape, 36, [this] { closeNow(); });
+    finishRow();
     start();
 }
 

@@ -9,10 +9,12 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "model/Flavor.h"
 
 class QHBoxLayout;
+class QSpacerItem;
 
 namespace sorbeta {
 
@@ -46,8 +48,12 @@ public:
 
 protected:
     Toast(double seconds, QColor shadow, std::function<void()> dismiss, QWidget* parent);
-    // Builds the row: glyph, title and subtitle, then the buttons.
-    QHBoxLayout* buildRow(const QString& glyph, const QString& title, const QString& subtitle);
+    // Builds the row: glyph, title and subtitle; then add the buttons.
+    void buildRow(const QString& glyph, const QString& title, const QString& subtitle);
+    // A candy button at the row's end; `run` is called on click.
+    void addButton(const QString& text, Flavor flavor, double height, std::function<void()> run);
+    // Ends the row once every button is in.
+    void finishRow();
     // Runs `action` later on the event loop, never inside the caller's handler.
     void runQueued(std::function<void()> action);
     void start();
@@ -55,12 +61,15 @@ protected:
     void closeNow();
 
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void applyMargins();
+    void placeButtons();
 
     ToastCountdown countdown_;
     QColor shadow_;
@@ -70,6 +79,10 @@ private:
     bool dismissed_ = false;
     QTimer timer_;
     QHBoxLayout* row_ = nullptr;
+    // Buttons carry room for their own shadow around the capsule; they are
+    // placed by hand so the capsules stand 12 points apart like the rest.
+    std::vector<QWidget*> buttons_;
+    QSpacerItem* buttonSpace_ = nullptr;
 };
 
 class FreedToast final : public Toast {
