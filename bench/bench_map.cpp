@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThreadPool>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -46,10 +45,6 @@ double median(std::vector<double> values) {
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    // SORBETA_BENCH_THREADS=1 keeps Qt's span filling on the painting thread,
-    // which measures the work itself on a machine busy with other jobs.
-    if (const char* threads = std::getenv("SORBETA_BENCH_THREADS"))
-        QThreadPool::globalInstance()->setMaxThreadCount(std::max(1, std::atoi(threads)));
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 120;
 
     // Sound: all 20 buffers, as the shared instance builds them on first use.
