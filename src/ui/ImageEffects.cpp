@@ -2,7 +2,6 @@
 
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPainterPathStroker>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -171,19 +170,16 @@ void findHole(Layer& layer) {
     if (hole.width() > 8 && hole.height() > 8) layer.hole = hole;
 }
 
-void eraseInside(Layer& layer, const QPainterPath& path, double inset) {
-    if (layer.isNull() || path.isEmpty()) return;
+void eraseInside(Layer& layer, const QPainterPath& inside) {
+    if (layer.isNull() || inside.isEmpty()) return;
     const double sx = layer.image.width() / layer.target.width();
     const double sy = layer.image.height() / layer.target.height();
-    QPainterPathStroker stroker;
-    stroker.setWidth(2 * inset);
-    const QPainterPath inner = path.subtracted(stroker.createStroke(path));
     QPainter p(&layer.image);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     p.scale(sx, sy);
     p.translate(-layer.target.topLeft());
-    p.fillPath(inner, Qt::black);
+    p.fillPath(inside, Qt::black);
 }
 
 void toFullResolution(Layer& layer, double pixelRatio) {
@@ -262,6 +258,36 @@ const Layer& LayerCache::get(const Key& key, const std::function<Layer()>& make)
     ++misses_;
     if (layers_.size() >= kCapacity) layers_.clear();
     return *layers_.insert(key, make());
+}
+
+const Layer* LayerCache::find(const Key& key) const {
+    auto found = layers_.constFind(key);
+    return found == layers_.constEnd() ? nullptr : &*found;
+}
+
+// Stand-ins differ by at most about 20 % per side.
+constexpr double kStandInRange = 0.18;
+
+const Layer* LayerCache::nearest(const Key& key, Key* found) const {
+    const Layer* best = nullptr;
+    double bestDistance = 0.0;
+    for (auto it = layers_.constBegin(); it != layers_.constEnd(); ++it) {
+        Key sized = it.key();
+        sized.width = key.width;
+        sized.height = key.height;
+        if (!(sized == key)) continue;
+        // Relative difference of the sides: stretching by a few percent is invisible.
+        const double dw = std::abs(std::log(double(it.key().width) / key.width));
+        const double dh = std::abs(std::log(double(it.key().height) / key.height));
+        if (dw > kStandInRange || dh > kStandInRange) continue;  // its margins would stretch visibly
+        const double distance = dw + dh;
+        if (!best || distance < bestDistance) {
+            best = &*it;
+            bestDistance = distance;
+            if (found) *found = it.key();
+        }
+    }
+    return best;
 }
 
 size_t qHash(const LayerCache::Key& key, size_t seed) {

@@ -25,9 +25,9 @@ struct Layer {
 // Finds the transparent middle of the layer so drawing can skip it.
 void findHole(Layer& layer);
 
-// Sets the pixels inside the path (painter units, inset by `inset`) fully
-// transparent: parts a layer draws under an opaque shape need not be drawn.
-void eraseInside(Layer& layer, const QPainterPath& path, double inset);
+// Sets the pixels inside the path (painter units) fully transparent: parts a
+// layer draws under an opaque shape need not be drawn.
+void eraseInside(Layer& layer, const QPainterPath& inside);
 
 // The layer resampled once to `pixelRatio` pixels per point, so drawing it
 // needs no smooth scaling.
@@ -81,6 +81,11 @@ public:
     static LayerCache& shared();
 
     const Layer& get(const Key& key, const std::function<Layer()>& make);
+    const Layer* find(const Key& key) const;
+    // The entry that differs from `key` only in size, closest in size and
+    // within about 20 % per side; none when there is no such entry. Stands in
+    // while sizes animate.
+    const Layer* nearest(const Key& key, Key* found) const;
     void clear() { layers_.clear(); }
     qsizetype size() const { return layers_.size(); }
     qsizetype misses() const { return misses_; }

@@ -1,5 +1,6 @@
 #include "ui/JellyBody.h"
 
+#include <QElapsedTimer>
 #include <QLinearGradient>
 #include <QPen>
 #include <algorithm>
@@ -37,7 +38,8 @@ BodyLook lookOf(const JellyPalette& palette, bool glass) {
 }
 
 // Inset of the drop shadow's erased middle under an opaque body: more than the
-// deepest inward wobble the map asks for (4 × 1.8 points).
+// deepest inward wobble the map asks for (4 × 1.8 points). The resting
+// outline of the inset frame keeps at least 9 points from the resting outline.
 constexpr double kHiddenInset = 10.0;
 
 enum Effect { kDrop = 1, kSkin = 2 };
@@ -96,6 +98,35 @@ LayerCache::Key keyFor(Effect effect, int qw, int qh, const JellyShape& shape, c
             .pixelRatio = static_cast<int>(std::lround(ratio * 100))};
 }
 
+// New layers made per frame while a similar one (another size) can stand in:
+// while a relayout animates every size, the map stays smooth and the exact
+// layers fill in over the next frames.
+constexpr int kMakesPerFrame = 4;
+
+bool mayMakeLayer() {
+    static QElapsedTimer frame;
+    static int made = 0;
+    if (!frame.isValid() || frame.elapsed() >= 16) {
+        frame.start();
+        made = 0;
+    }
+    return made++ < kMakesPerFrame;
+}
+
+// The cached layer for the key, or a stand-in of another size when the frame's
+// budget is spent; `qw`/`qh` become the size of what was returned.
+const Layer& cachedOrStandIn(LayerCache::Key key, int& qw, int& qh, const std::function<Layer()>& make) {
+    LayerCache& cache = LayerCache::shared();
+    if (const Layer* hit = cache.find(key)) return *hit;
+    LayerCache::Key found;
+    if (const Layer* near = cache.nearest(key, &found); near && !mayMakeLayer()) {
+        qw = found.width;
+        qh = found.height;
+        return *near;
+    }
+    return cache.get(key, make);
+}
+
 Layer stretched(const Layer& cached, const QRectF& rect, int qw, int qh) {
     const double sx = rect.width() / qw;
     const double sy = rect.height() / qh;
@@ -108,12 +139,17 @@ Layer stretched(const Layer& cached, const QRectF& rect, int qw, int qh) {
 // middle is erased so drawing skips it.
 Layer cachedDropShadow(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
                        const JellyBodyStyle& style, double ratio) {
-    const int qw = quantised(rect.width()), qh = quantised(rect.height());
-    const Layer& cached = LayerCache::shared().get(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio), [&] {
+    int qw = quantised(rect.width()), qh = quantised(rect.height());
+    const Layer& cached = cachedOrStandIn(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio), qw, qh, [&] {
         const QPainterPath resting = JellyShape{.squareness = shape.squareness}.path(QRectF(0, 0, qw, qh));
         const ShadowSpec drop = lookOf(palette, style.glass).drop;
         Layer layer = ImageEffects::dropShadow(resting, drop.color, drop.radius, drop.offset, ratio);
-        if (!style.glass) ImageEffects::eraseInside(layer, resting, kHiddenInset);
+        if (!style.glass) {
+            // The outline of the inset frame lies at least the inset inside the resting one.
+            const QRectF inner = QRectF(0, 0, qw, qh).adjusted(kHiddenInset, kHiddenInset, -kHiddenInset, -kHiddenInset);
+            if (inner.width() > 0 && inner.height() > 0)
+                ImageEffects::eraseInside(layer, JellyShape{.squareness = shape.squareness}.path(inner));
+        }
         ImageEffects::toFullResolution(layer, ratio);
         ImageEffects::findHole(layer);
         return layer;
@@ -126,8 +162,8 @@ Layer cachedDropShadow(const QRectF& rect, const JellyShape& shape, const JellyP
 // fills the wobbling outline with it in one pass.
 Layer cachedSkin(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
                  const JellyBodyStyle& style, bool withGloss, double ratio) {
-    const int qw = quantised(rect.width()), qh = quantised(rect.height());
-    const Layer& cached = LayerCache::shared().get(keyFor(kSkin, qw, qh, shape, palette, style, withGloss, ratio), [&] {
+    int qw = quantised(rect.width()), qh = quantised(rect.height());
+    const Layer& cached = cachedOrStandIn(keyFor(kSkin, qw, qh, shape, palette, style, withGloss, ratio), qw, qh, [&] {
         const QRectF frame(0, 0, qw, qh);
         const QPainterPath resting = JellyShape{.squareness = shape.squareness}.path(frame);
         QImage image(static_cast<int>(std::lround(qw * ratio)), static_cast<int>(std::lround(qh * ratio)),

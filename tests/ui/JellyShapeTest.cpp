@@ -142,6 +142,18 @@ TEST(JellyShapeTest, ShadowLayersAreCachedAcrossFrames) {
     for (double t = 0; t < 1; t += 0.1) render({}, {.time = t, .wobble = 4, .squareness = 4.4});
     EXPECT_EQ(ImageEffects::LayerCache::shared().misses() - before, 2);  // drop + both inner
 
+    // A layer of another size with the same look can stand in; a different look cannot.
+    ImageEffects::LayerCache cache;
+    auto make = [] { return ImageEffects::Layer{QImage(4, 4, QImage::Format_ARGB32_Premultiplied), QRectF(0, 0, 4, 4), {}}; };
+    cache.get({.effect = 1, .width = 100, .height = 40, .color = 7}, make);
+    cache.get({.effect = 1, .width = 200, .height = 40, .color = 7}, make);
+    cache.get({.effect = 1, .width = 120, .height = 40, .color = 8}, make);
+    ImageEffects::LayerCache::Key found;
+    EXPECT_NE(cache.nearest({.effect = 1, .width = 112, .height = 44, .color = 7}, &found), nullptr);
+    EXPECT_EQ(found.width, 100);
+    EXPECT_EQ(cache.nearest({.effect = 2, .width = 124, .height = 44, .color = 7}, &found), nullptr);
+    EXPECT_EQ(cache.nearest({.effect = 1, .width = 150, .height = 40, .color = 7}, &found), nullptr);  // too far
+
     // Skipping a layer's transparent middle draws the same pixels.
     QPainterPath ring;
     ring.addEllipse(QRectF(20, 20, 160, 100));
