@@ -59,7 +59,7 @@ std::array<BackgroundSpot, 4> candyBackgroundSpots(QSizeF size) {
 }
 
 void paintCandyBackground(QPainter& painter, const QRectF& rect) {
-    static SpotsImage cached;
+    thread_local SpotsImage cached;  // per thread: images may be painted off the main thread
     if (cached.image.isNull() || cached.size != rect.size().toSize()) cached = renderSpots(rect.size());
     painter.save();
     painter.fillRect(rect, Theme::paper());

@@ -248,7 +248,7 @@ double pixelRatioOf(const QPainter& painter) {
 }
 
 LayerCache& LayerCache::shared() {
-    static LayerCache cache;
+    thread_local LayerCache cache;  // per thread, so off-screen renders need no lock
     return cache;
 }
 

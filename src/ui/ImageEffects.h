@@ -57,8 +57,9 @@ void drawLayer(QPainter& painter, const Layer& layer);
 // Pixel ratio of the painter's device (1 when it has none).
 double pixelRatioOf(const QPainter& painter);
 
-// Blurred layers kept between frames, keyed by what determines them. Main
-// thread only; cleared as a whole when it grows past its capacity.
+// Blurred layers kept between frames, keyed by what determines them; one per
+// thread (shared() is thread-local); cleared as a whole when it grows past its
+// capacity.
 class LayerCache {
 public:
     struct Key {

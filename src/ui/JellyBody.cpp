@@ -104,8 +104,8 @@ LayerCache::Key keyFor(Effect effect, int qw, int qh, const JellyShape& shape, c
 constexpr int kMakesPerFrame = 4;
 
 bool mayMakeLayer() {
-    static QElapsedTimer frame;
-    static int made = 0;
+    thread_local QElapsedTimer frame;
+    thread_local int made = 0;
     if (!frame.isValid() || frame.elapsed() >= 16) {
         frame.start();
         made = 0;

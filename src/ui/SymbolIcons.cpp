@@ -326,7 +326,7 @@ bool hasSymbol(const QString& name) { return builders().contains(name); }
 
 QPainterPath symbolPath(const QString& name, const QRectF& rect, SymbolWeight weight) {
     // Unit paths are built once per name and weight; fitting is a transform.
-    static QHash<QString, QPainterPath> unitPaths;
+    thread_local QHash<QString, QPainterPath> unitPaths;
     const QString key = name + QLatin1Char('/') + QString::number(static_cast<int>(weight));
     auto found = unitPaths.constFind(key);
     if (found == unitPaths.constEnd()) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <thread>
 
 #include "ui/ImageEffects.h"
 #include "ui/JellyBody.h"
@@ -134,6 +135,16 @@ TEST(JellyShapeTest, BodyPaintsFlavourShadowsAndRings) {
     paintJellyBody(painter, QRectF(10, 10, 0, 0), {}, palette(Flavor::lime));
     painter.end();
     EXPECT_EQ(empty.pixelColor(10, 10), QColor(Qt::white));
+}
+
+TEST(JellyShapeTest, BodiesRenderOffTheMainThreadToo) {
+    QImage offThread;
+    std::thread worker([&] {
+        offThread = render({}, {.time = 0.5, .wobble = 3, .squareness = 4.4});
+    });
+    const QImage here = render({}, {.time = 0.5, .wobble = 3, .squareness = 4.4});
+    worker.join();
+    EXPECT_EQ(offThread, here);
 }
 
 TEST(JellyShapeTest, ShadowLayersAreCachedAcrossFrames) {
