@@ -4,49 +4,21 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include "model/JsonText.h"
 #include "platform/Paths.h"
 
 namespace sorbeta {
 
 namespace {
 
-// JSON string with the escapes of the usual encoder: quote, backslash and
-// slash escaped, control characters as \uXXXX. Bytes that are not UTF-8 are
-// replaced so the file stays valid JSON.
-void appendString(std::string& out, const std::string& raw) {
-    const QByteArray utf8 = QString::fromUtf8(raw.data(), qsizetype(raw.size())).toUtf8();
-    out += '"';
-    for (char c : utf8) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '/': out += "\\/"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", unsigned(static_cast<unsigned char>(c)));
-                out += buffer;
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-}
+void appendString(std::string& out, const std::string& raw) { out += JsonText::quote(raw); }
 
 template <typename Map, typename WriteValue>
 void appendObject(std::string& out, const Map& map, WriteValue writeValue) {
@@ -64,11 +36,7 @@ void appendObject(std::string& out, const Map& map, WriteValue writeValue) {
 
 void appendInteger(std::string& out, int64_t value) { out += std::to_string(value); }
 
-QString dateText(const QDateTime& date) {
-    // Whole seconds: the fraction is dropped, never rounded up.
-    const QDateTime utc = date.toUTC();
-    return utc.addMSecs(-utc.time().msec()).toString(Qt::ISODate);
-}
+QString dateText(const QDateTime& date) { return JsonText::formatDate(date).value_or(QString()); }
 
 bool readInteger(const QJsonValue& value, int64_t& out) {
     if (!value.isDouble()) return false;
@@ -86,7 +54,9 @@ bool readIntegerMap(const QJsonValue& value, std::map<std::string, int64_t>& out
     for (auto it = object.begin(); it != object.end(); ++it) {
         int64_t bytes = 0;
         if (!readInteger(it.value(), bytes)) return false;
-        out[it.key().toStdString()] = bytes;
+        const auto key = JsonText::bytesOf(it.key());
+        if (!key) return false;
+        out[*key] = bytes;
     }
     return true;
 }
@@ -96,7 +66,10 @@ bool readTextMap(const QJsonValue& value, std::map<std::string, std::string>& ou
     const QJsonObject object = value.toObject();
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!it.value().isString()) return false;
-        out[it.key().toStdString()] = it.value().toString().toStdString();
+        const auto key = JsonText::bytesOf(it.key());
+        const auto text = JsonText::bytesOf(it.value().toString());
+        if (!key || !text) return false;
+        out[*key] = *text;
     }
     return true;
 }
@@ -157,14 +130,7 @@ bool setAside(const std::filesystem::path& url) {
 
 }  // namespace
 
-QDateTime HistoryFile::parseDate(const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}Z$"));
-    if (!form.match(text).hasMatch()) return {};
-    QDateTime date = QDateTime::fromString(text, Qt::ISODate);
-    // Qt accepts 24:00:00 and other oddities; only what we would write back counts.
-    if (!date.isValid() || dateText(date) != text) return {};
-    return date.toUTC();
-}
+QDateTime HistoryFile::parseDate(const QString& text) { return JsonText::parseDate(text).value_or(QDateTime()); }
 
 std::string HistoryFile::encode(const std::vector<DiskSnapshot>& snapshots) {
     std::string out = "[";

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/JsonText.h"
+
 namespace sorbeta {
 
 struct HoldBatch {
@@ -36,13 +38,9 @@ namespace HoldingManifest {
 // Largest manifest or journal we read; anything bigger is not ours.
 inline constexpr std::size_t kMaxFileBytes = 64u << 20;
 
-// "2026-03-01T09:30:00Z"; nothing for a date outside years 0000…9999.
-std::optional<QString> formatDate(const QDateTime& date);
-// Only the exact form above parses: no fractions, no offsets, no spaces.
-std::optional<QDateTime> parseDate(const QString& text);
-
-// A JSON string literal (quotes included) of raw bytes.
-std::string quote(std::string_view bytes);
+using JsonText::formatDate;
+using JsonText::parseDate;
+using JsonText::quote;
 
 // The manifest of a batch; nothing when the date cannot be written.
 std::optional<std::string> encode(const HoldBatch& batch);
