@@ -21,7 +21,7 @@ QCoro::Task<> purgeExpiredOnce(QPointer<HoldingModel> holding) {
 
 }  // namespace
 
-AppServices::AppServices(QObject* parent) : QObject(parent), historyStore_{platform::appDataFolder() / "history.json"} {
+AppServices::AppServices(QObject* parent) : QObject(parent), historyStore_(HistoryStore::standard()) {
     RenameMigration::run(QString::fromLatin1(platform::Defaults::appDomain), RenameMigration::formerDomains(),
                          platform::dataHome());
 

@@ -5,26 +5,25 @@
 #include <QShowEvent>
 
 #include "app/AppServices.h"
+#include "app/ModelTasks.h"
 #include "app/WorkingView.h"
 #include "model/Access.h"
 #include "model/AppModel.h"
 #include "platform/Defaults.h"
 #include "ui/AccessGuide.h"
 #include "ui/CandyBackground.h"
+#include "ui/TransitionLayer.h"
 
 namespace sorbeta {
 namespace {
 
 const QString kGuideDone = QStringLiteral("accessGuideDone");
 
-QCoro::Task<> runScan(QPointer<AppModel> model) {
-    if (model) co_await model->scan();
-}
-
 }  // namespace
 
 ContentView::ContentView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {
     working_ = new WorkingView(services_, this);
+    transitions_ = new TransitionLayer(this);
     connect(working_, &WorkingView::openSettings, this, &ContentView::openSettings);
     connect(working_, &WorkingView::showHolding, this, &ContentView::showHolding);
     connect(working_, &WorkingView::showGuide, this, [this] { setShowGuide(true); });
@@ -66,7 +65,7 @@ void ContentView::applicationBecameActive() {
     startScan();
 }
 
-void ContentView::startScan() { runScan(QPointer<AppModel>(&services_.model())); }
+void ContentView::startScan() { sorbeta::startScan(services_.model()); }
 
 void ContentView::setShowGuide(bool show) {
     if (show == showingGuide()) return;
@@ -78,13 +77,15 @@ void ContentView::setShowGuide(bool show) {
             },
             {}, this);
         guide_->setGeometry(rect());
-        guide_->show();
-        working_->hide();
-    } else {
         guide_->hide();
+        // The guide grows in from 0.9 of its size as the working window fades.
+        transitions_->leave(working_, Transition::opacity(), kGuideSpring);
+        transitions_->enter(guide_, Transition::scaled(0.9), kGuideSpring);
+    } else {
+        transitions_->leave(guide_, Transition::scaled(0.9), kGuideSpring);
         guide_->deleteLater();
         guide_.clear();
-        working_->show();
+        transitions_->enter(working_, Transition::opacity(), kGuideSpring);
     }
 }
 

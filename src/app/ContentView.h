@@ -7,9 +7,11 @@
 #include <functional>
 
 #include "ui/AccessGuide.h"
+#include "ui/Spring.h"
 
 namespace sorbeta {
 
+class TransitionLayer;
 
 class AppServices;
 class WorkingView;
@@ -21,7 +23,11 @@ public:
     explicit ContentView(AppServices& services, QWidget* parent = nullptr);
     ~ContentView() override;
 
+    // The guide and the working window cross over with this spring.
+    static constexpr Spring kGuideSpring{0.55, 0.8};
+
     bool showingGuide() const { return guide_ != nullptr; }
+    TransitionLayer* transitions() const { return transitions_; }
     WorkingView* working() const { return working_; }
     AccessGuide* guide() const { return guide_; }
 
@@ -48,6 +54,7 @@ private:
     AppServices& services_;
     WorkingView* working_ = nullptr;
     QPointer<AccessGuide> guide_;
+    TransitionLayer* transitions_ = nullptr;
     bool launched_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include "app/AppServices.h"
 #include "app/ContentView.h"
 #include "app/MenuBarExtra.h"
+#include "app/ModelTasks.h"
 #include "model/Access.h"
 #include "model/AppModel.h"
 #include "platform/Translate.h"
@@ -20,10 +21,6 @@
 
 namespace sorbeta {
 namespace {
-
-QCoro::Task<> runScan(QPointer<AppModel> model) {
-    if (model) co_await model->scan();
-}
 
 }  // namespace
 
@@ -120,7 +117,7 @@ void SorbetaApp::buildMenus(QMenuBar* bar) {
 void SorbetaApp::rescan() {
     AppModel& model = services().model();
     if (!model.phase().isIdle()) return;
-    runScan(QPointer<AppModel>(&model));
+    startScan(model);
 }
 
 void SorbetaApp::openSettings() {

@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 
 #include "app/AppServices.h"
+#include "app/ModelTasks.h"
 #include "model/AppModel.h"
 #include "model/HoldingModel.h"
 #include "platform/Defaults.h"
@@ -14,6 +15,7 @@
 #include "ui/SidePanel.h"
 #include "ui/Toasts.h"
 #include "ui/TopBar.h"
+#include "ui/TransitionLayer.h"
 
 namespace sorbeta {
 namespace {
@@ -31,6 +33,9 @@ constexpr int kMainBottom = 22;
 constexpr int kMainTrailing = 22;
 constexpr int kToastBottom = 30;
 constexpr double kOverviewGap = 7;
+// The badge's coming and going has no spring of the window's own: the kit's
+// default one.
+constexpr Spring kBadgeSpring{};
 
 QRect mirrored(const QRect& rect, int width, bool rtl) {
     if (!rtl) return rect;
@@ -51,22 +56,6 @@ SidePanelText::State panelState(const AppModel& model, const HoldingModel& holdi
     return state;
 }
 
-QCoro::Task<> runScan(QPointer<AppModel> model) {
-    if (model) co_await model->scan();
-}
-
-QCoro::Task<> purgeBatch(QPointer<HoldingModel> holding, QPointer<AppModel> model, HoldBatch batch) {
-    if (!holding) co_return;
-    co_await holding->purge(batch);
-    if (!model) co_return;
-    model->setLastBatch(std::nullopt);
-    model->setLastFreed(std::nullopt);
-}
-
-QCoro::Task<> runClean(QPointer<AppModel> model, std::set<std::string> ids) {
-    if (model) co_await model->cleanSelected(CandyDialog::Host::main, std::move(ids));
-}
-
 
 }  // namespace
 
@@ -81,6 +70,20 @@ WorkingView::Frames WorkingView::frames(QSize size) {
     result.mainArea = QRect(mainLeft, rowTop + kMainTop, std::max(0, size.width() - mainLeft - kMainTrailing),
                             std::max(0, size.height() - rowTop - kMainTop - kMainBottom));
     return result;
+}
+
+Transition WorkingView::panelTransition(AppMode mode) {
+    switch (mode) {
+        case AppMode::clean: return Transition::slide(Edge::leading);
+        case AppMode::status: return Transition::slide(Edge::trailing);
+        default: return Transition::opacity();
+    }
+}
+
+Transition WorkingView::pageTransition(AppMode mode, bool cleanShowsMap) {
+    if (mode != AppMode::clean) return Transition::scaled(0.92);
+    // The map swells away; the scanning jelly only fades.
+    return cleanShowsMap ? Transition::scaled(1.12) : Transition::opacity();
 }
 
 WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {
@@ -100,7 +103,9 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     map_->setGap(kOverviewGap);
     scanning_ = new ScanningJelly(sorbeta::tr("正在扫描磁盘…"), pages_[AppMode::clean]);
     badge_ = new LimitedBadge(this);
+    badge_->hide();
     connect(badge_, &QAbstractButton::clicked, this, &WorkingView::showGuide);
+    transitions_ = new TransitionLayer(this);
 
     connect(topBar_, &TopBar::openSettings, this, &WorkingView::openSettings);
     connect(modeSwitch_, &ModeSwitch::modeChanged, this, &WorkingView::setMode);
@@ -113,8 +118,12 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         if (weakModel) weakModel->toggleAll(items);
     });
     connect(sidePanel_, &SidePanel::cleanConfirmed, this,
-            [weakModel](const std::set<std::string>& ids) { runClean(weakModel, ids); });
-    connect(sidePanel_, &SidePanel::rescanRequested, this, [weakModel] { runScan(weakModel); });
+            [weakModel](const std::set<std::string>& ids) {
+                if (weakModel) startClean(*weakModel, ids);
+            });
+    connect(sidePanel_, &SidePanel::rescanRequested, this, [weakModel] {
+        if (weakModel) startScan(*weakModel);
+    });
     connect(sidePanel_, &SidePanel::holdingRequested, this, &WorkingView::showHolding);
 
     for (auto signal : {&AppModel::phaseChanged, &AppModel::itemsChanged, &AppModel::selectedChanged,
@@ -131,7 +140,13 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         connect(&model, signal, this, &WorkingView::refreshBadge);
     connect(&model, &AppModel::lastFreedChanged, this, &WorkingView::refreshFreedToast);
 
-    setMode(AppMode::clean);
+    // The first mode and the first look of each part show without motion.
+    for (auto& [each, panel] : panels_) panel->setVisible(each == mode_);
+    for (auto& [each, page] : pages_) page->setVisible(each == mode_);
+    mapShown_ = model.hasScanned() && model.totalBytes() >= 1;
+    map_->setVisible(mapShown_);
+    scanning_->setVisible(!mapShown_);
+    layoutChildren();
     refreshPanel();
     refreshMap();
     refreshCleanPane();
@@ -146,11 +161,13 @@ QWidget* WorkingView::mainPaneFor(AppMode mode) const { return pages_.at(mode); 
 QWidget* WorkingView::limitedBadge() const { return badge_; }
 
 void WorkingView::setMode(AppMode mode) {
-    mode_ = mode;
     modeSwitch_->setMode(mode);
-    for (auto& [each, panel] : panels_) panel->setVisible(each == mode);
-    for (auto& [each, page] : pages_) page->setVisible(each == mode);
-    layoutChildren();
+    if (mode == mode_) return;
+    const AppMode before = std::exchange(mode_, mode);
+    transitions_->leave(panels_.at(before), panelTransition(before), kModeSpring);
+    transitions_->leave(pages_.at(before), pageTransition(before, mapShown_), kModeSpring);
+    transitions_->enter(panels_.at(mode), panelTransition(mode), kModeSpring);
+    transitions_->enter(pages_.at(mode), pageTransition(mode, mapShown_), kModeSpring);
 }
 
 void WorkingView::refreshPanel() {
@@ -163,38 +180,49 @@ void WorkingView::refreshCleanPane() {
     // during later scans; the scanning jelly shows only before that.
     const AppModel& model = services_.model();
     const bool showMap = model.hasScanned() && model.totalBytes() >= 1;
-    map_->setVisible(showMap);
-    scanning_->setVisible(!showMap);
+    if (showMap == mapShown_) return;
+    mapShown_ = showMap;
+    QWidget* going = showMap ? static_cast<QWidget*>(scanning_) : map_;
+    QWidget* coming = showMap ? static_cast<QWidget*>(map_) : scanning_;
+    transitions_->leave(going, pageTransition(AppMode::clean, !showMap), kFirstReadingSpring);
+    transitions_->enter(coming, pageTransition(AppMode::clean, showMap), kFirstReadingSpring);
 }
 
 void WorkingView::refreshMap() { map_->setNodes(MapNodes::overview(services_.model())); }
 
 void WorkingView::refreshBadge() {
     const AppModel& model = services_.model();
-    badge_->setVisible(model.scanComplete() && !model.fullDisk());
+    const bool shown = model.scanComplete() && !model.fullDisk();
+    if (shown == badgeShown_) return;
+    badgeShown_ = shown;
+    // The badge is placed (and the panel above it shortened) before it comes.
+    if (!shown) transitions_->leave(badge_, Transition::slide(Edge::bottom), kBadgeSpring);
     layoutChildren();
+    if (shown) transitions_->enter(badge_, Transition::slide(Edge::bottom), kBadgeSpring);
 }
 
 void WorkingView::refreshFreedToast() {
     AppModel& model = services_.model();
-    if (freedToast_) freedToast_->deleteLater();
+    if (freedToast_) {
+        transitions_->leave(freedToast_, Transition::slide(Edge::bottom), kFreedSpring);
+        freedToast_->deleteLater();
+    }
     freedToast_.clear();
     if (!model.lastFreed()) return;
     QPointer<AppModel> weakModel(&model);
     QPointer<HoldingModel> weakHolding(&services_.holding());
     FreedToast::Actions actions;
     actions.freeNow = [weakModel, weakHolding] {
-        if (!weakModel || !weakModel->lastBatch()) return;
-        purgeBatch(weakHolding, weakModel, *weakModel->lastBatch());
+        if (!weakModel || !weakHolding || !weakModel->lastBatch()) return;
+        startFreeNow(*weakHolding, *weakModel, *weakModel->lastBatch());
     };
     actions.dismiss = [weakModel] {
         if (weakModel) weakModel->setLastFreed(std::nullopt);
     };
     freedToast_ = new FreedToast(*model.lastFreed(), model.lastSkipped(), model.lastBatch().has_value(),
                                  std::move(actions), this);
-    freedToast_->show();
-    freedToast_->raise();
     layoutChildren();
+    transitions_->enter(freedToast_, Transition::slide(Edge::bottom), kFreedSpring);
 }
 
 void WorkingView::resizeEvent(QResizeEvent* event) {
@@ -215,7 +243,7 @@ void WorkingView::layoutChildren() {
                                    switchSize.width(), switchSize.height()));
     top += switchSize.height() + kColumnSpacing;
     int bottom = column.bottom() + 1;
-    if (badge_->isVisibleTo(this)) {
+    if (badgeShown_) {
         const QSize badgeSize = badge_->sizeHint();
         badge_->setGeometry(QRect(rtl ? column.right() - badgeSize.width() + 1 : column.left(),
                                   bottom - badgeSize.height(), badgeSize.width(), badgeSize.height()));

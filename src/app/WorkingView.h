@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <map>
 
-#include "ui/Toasts.h"
-
 #include "model/AppMode.h"
+#include "ui/Toasts.h"
+#include "ui/Transitions.h"
 
 namespace sorbeta {
 
@@ -20,6 +20,7 @@ class LimitedBadge;
 class ModeSwitch;
 class SidePanel;
 class TopBar;
+class TransitionLayer;
 
 class WorkingView final : public QWidget {
     Q_OBJECT
@@ -28,7 +29,18 @@ public:
     explicit WorkingView(AppServices& services, QWidget* parent = nullptr);
     ~WorkingView() override;
 
+    // The springs of the working window's changes.
+    static constexpr Spring kModeSpring{0.5, 0.8};
+    static constexpr Spring kFirstReadingSpring{0.6, 0.7};
+    static constexpr Spring kFreedSpring{0.5, 0.7};
+
+    // How each mode's side panel and main pane come and go.
+    static Transition panelTransition(AppMode mode);
+    static Transition pageTransition(AppMode mode, bool cleanShowsMap);
+
     AppMode mode() const { return mode_; }
+    // The panel and the page of the new mode replace the old ones at once,
+    // their pictures crossing over with the mode's spring.
     void setMode(AppMode mode);
 
     // Side column and main area geometry for a window of the given size.
@@ -48,6 +60,7 @@ public:
     ScanningJelly* scanningJelly() const { return scanning_; }
     FreedToast* freedToast() const { return freedToast_; }
     QWidget* limitedBadge() const;
+    TransitionLayer* transitions() const { return transitions_; }
 
 signals:
     void openSettings();
@@ -77,7 +90,10 @@ private:
     JellyMapView* map_ = nullptr;
     ScanningJelly* scanning_ = nullptr;
     LimitedBadge* badge_ = nullptr;
+    bool badgeShown_ = false;
+    bool mapShown_ = false;
     QPointer<FreedToast> freedToast_;
+    TransitionLayer* transitions_ = nullptr;
 };
 
 }  // namespace sorbeta

@@ -172,10 +172,7 @@ bool HistoryFile::decode(const QByteArray& data, std::vector<DiskSnapshot>& out)
     return true;
 }
 
-const HistoryStore& HistoryStore::standard() {
-    static const HistoryStore store{platform::appDataFolder() / "history.json"};
-    return store;
-}
+HistoryStore HistoryStore::standard() { return {platform::appDataFolder() / "history.json"}; }
 
 std::vector<DiskSnapshot> HistoryStore::load() const {
     std::vector<DiskSnapshot> list;

@@ -30,8 +30,9 @@ struct HistoryStore {
 
     std::filesystem::path url;
 
-    // <data folder>/history.json, worked out once per process.
-    static const HistoryStore& standard();
+    // <data folder>/history.json, for the data folder as it is at the call
+    // (tests give each case a home of its own).
+    static HistoryStore standard();
 
     // The stored history, oldest first; anything missing or broken reads empty.
     std::vector<DiskSnapshot> load() const;

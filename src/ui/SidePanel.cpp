@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QEnterEvent>
+#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,7 +17,10 @@
 #include "platform/Translate.h"
 #include "ui/CandyControls.h"
 #include "ui/CandyPaint.h"
-#include "ui/ShellPaint.h"
+#include "ui/ImageEffects.h"
+#include "ui/KitClock.h"
+#include "ui/SymbolIcons.h"
+#include "ui/TabularText.h"
 #include "ui/Theme.h"
 
 namespace sorbeta {
@@ -27,6 +31,12 @@ using SidePanelText::State;
 const QColor kFigurePink = rgba(255, 92, 138);
 const QColor kFigureOrange = rgba(255, 154, 60);
 const QColor kFigureViolet = rgba(161, 102, 255);
+
+const Spring kFigureSpring{0.5, 0.7};
+// The window's spring for the first reading of the volume.
+const Spring kFirstReadingSpring{0.6, 0.7};
+constexpr double kHeaderEase = 0.25;
+constexpr double kRowHoverEase = 0.15;
 
 QLabel* makeLabel(const QFont& font, const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -84,22 +94,19 @@ public:
         update();
     }
     QSize sizeHint() const override { return QSize(200, 20 + 2 * 8); }
+    // 0 … 1: how far the hover background has come.
+    double hoverAmount() const { return hover_.valueAt(kitNow()); }
 
 protected:
-    void enterEvent(QEnterEvent*) override {
-        hover_ = true;
-        update();
-    }
-    void leaveEvent(QEvent*) override {
-        hover_ = false;
-        update();
-    }
+    void enterEvent(QEnterEvent*) override { setHover(true); }
+    void leaveEvent(QEvent*) override { setHover(false); }
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        if (hover_) {
+        const double hover = std::clamp(hover_.valueAt(kitNow()), 0.0, 1.0);
+        if (hover > 0) {
             painter.setPen(Qt::NoPen);
-            painter.setBrush(rgba(255, 255, 255, 0.7));
+            painter.setBrush(rgba(255, 255, 255, 0.7 * hover));
             painter.drawRoundedRect(QRectF(rect()), 12, 12);
         }
         const bool rtl = layoutDirection() == Qt::RightToLeft;
@@ -109,7 +116,7 @@ protected:
 
         const QFont sizeFont = roundedFont(14, QFont::DemiBold);
         const QString size = Bytes::text(item_.bytes);
-        const double sizeWidth = QFontMetricsF(sizeFont).horizontalAdvance(size);
+        const double sizeWidth = tabularWidth(sizeFont, size);
         const double nameStart = 20 + 10;
         QRectF nameRect = inner.adjusted(nameStart, 0, -(sizeWidth + 10), 0);
         QRectF sizeRect(inner.right() - sizeWidth, inner.top(), sizeWidth, inner.height());
@@ -124,22 +131,28 @@ protected:
         painter.drawText(nameRect, Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, name);
         painter.setFont(sizeFont);
         painter.setPen(withOpacity(Theme::ink(), 0.8));
-        painter.drawText(sizeRect, Qt::AlignVCenter | Qt::AlignTrailing | Qt::TextSingleLine, size);
+        drawTabularText(painter, sizeRect, Qt::AlignTrailing, size, layoutDirection());
     }
 
 private:
+    void setHover(bool hover) {
+        hover_.animateTo(hover ? 1.0 : 0.0, kitNow(), Animation::easingOut(kRowHoverEase));
+        ticker_.run([this](double now) { return hover_.settledAt(now); });
+    }
+
     CleanItem item_;
     bool on_;
     JellyPalette palette_;
-    bool hover_ = false;
+    AnimatedValue hover_;
+    FrameTicker ticker_{this};
 };
 
 // Section title row ---------------------------------------------------------
 
 class SectionTitleRow final : public QWidget {
 public:
-    SectionTitleRow(QString title, ShellSymbol icon, Flavor tint, QWidget* parent)
-        : QWidget(parent), icon_(icon), palette_(sorbeta::palette(tint)) {
+    SectionTitleRow(QString title, QString icon, Flavor tint, QWidget* parent)
+        : QWidget(parent), icon_(std::move(icon)), palette_(sorbeta::palette(tint)) {
         auto* row = new QHBoxLayout(this);
         row->setContentsMargins(0, 0, 0, 4);
         row->setSpacing(8);
@@ -150,37 +163,40 @@ public:
         titleLabel->setText(title);
         row->addWidget(titleLabel);
         row->addStretch(1);
-        selected_ = makeLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
+        // Allowed to shrink to three quarters of its size before it crowds the button.
+        selected_ = new TabularLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), 0.75, this);
         row->addWidget(selected_);
         selectAll_ = new PlainTextButton(roundedFont(12, QFont::Bold), palette_.deep, this);
         row->addWidget(selectAll_);
     }
-    QLabel* selected_ = nullptr;
+    TabularLabel* selected_ = nullptr;
     QAbstractButton* selectAll_ = nullptr;
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        QLinearGradient fill(0, 0, 0, 24);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF box(iconSpace_->geometry());
+        QLinearGradient fill(box.topLeft(), box.bottomLeft());
         fill.setColorAt(0, palette_.light);
         fill.setColorAt(1, palette_.deep);
-        paintShellSymbol(painter, QRectF(iconSpace_->geometry()), icon_, fill);
+        painter.fillPath(symbolPath(icon_, box, SymbolWeight::bold), fill);
     }
 
 private:
-    ShellSymbol icon_;
+    QString icon_;
     JellyPalette palette_;
     QWidget* iconSpace_ = nullptr;
 };
 
 // Section -------------------------------------------------------------------
 
-SidePanelSection::SidePanelSection(QString title, ShellSymbol icon, Flavor tint, QString emptyText, QWidget* parent)
+SidePanelSection::SidePanelSection(QString title, QString icon, Flavor tint, QString emptyText, QWidget* parent)
     : QWidget(parent), tint_(tint) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
-    titleRow_ = new SectionTitleRow(std::move(title), icon, tint, this);
+    titleRow_ = new SectionTitleRow(std::move(title), std::move(icon), tint, this);
     column->addWidget(titleRow_);
     empty_ = makeLabel(roundedFont(13), Theme::inkSoft(), this);
     empty_->setText(emptyText);
@@ -244,14 +260,73 @@ QAbstractButton* SidePanelSection::rowButton(const std::string& id) const {
     return nullptr;
 }
 
+// Progress slot -----------------------------------------------------------------
+
+ProgressSlot::ProgressSlot(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    bar_ = new CleanProgressBar(this);
+    fade_ = new QGraphicsOpacityEffect(this);
+    setGraphicsEffect(fade_);
+    apply(kitNow());
+}
+
+void ProgressSlot::setShown(bool shown, const Animation& animation) {
+    const double now = kitNow();
+    presence_.animateTo(shown ? 1.0 : 0.0, now, animation);
+    apply(now);
+    ticker_.run([this](double at) {
+        apply(at);
+        return presence_.settledAt(at);
+    });
+}
+
+double ProgressSlot::presence() const { return presence_.valueAt(kitNow()); }
+
+QSize ProgressSlot::sizeHint() const { return {200, int(kProgressBarHeight)}; }
+
+void ProgressSlot::apply(double now) {
+    const double presence = std::clamp(presence_.valueAt(now), 0.0, 1.0);
+    const bool settled = presence_.settledAt(now);
+    // Closed for good once it has gone, so the header's spacing closes too.
+    setVisible(!(settled && presence_.target() <= 0));
+    const int height = int(std::lround(kProgressBarHeight * presence));
+    if (height != this->height() || maximumHeight() != height) setFixedHeight(height);
+    bar_->setGeometry(0, 0, width(), int(kProgressBarHeight));
+    fade_->setOpacity(presence);
+    // At full opacity the effect draws the bar straight through.
+    fade_->setEnabled(presence < 1.0);
+}
+
 // Figure --------------------------------------------------------------------
 
-SidePanelFigure::SidePanelFigure(QWidget* parent) : QWidget(parent) {
+namespace {
+
+const QString kNoReading = QStringLiteral("…");
+
+QFont figureFont() { return roundedFont(76, QFont::ExtraBold); }
+QFont figureUnitFont() { return roundedFont(26, QFont::ExtraBold); }
+
+}  // namespace
+
+SidePanelFigure::SidePanelFigure(QWidget* parent) : QWidget(parent), counter_(kFigureSpring) {
     // The number always precedes its unit, also in a right-to-left interface.
     setLayoutDirection(Qt::LeftToRight);
 }
 
-void SidePanelFigure::setFigure(const QString& number, const QString& unit, int64_t) {
+void SidePanelFigure::setFigure(const QString& number, const QString& unit, int64_t bytes) {
+    const double now = kitNow();
+    // A reading replacing "…" shows at once; a figure replacing a figure counts.
+    const bool count = !number_.isEmpty() && number_ != kNoReading && number != kNoReading;
+    if (bytes != counter_.target() || !count) {
+        startWidth_ = QFontMetricsF(figureFont()).horizontalAdvance(count ? shownParts().number : number);
+        counter_.setBytes(bytes, now, count);
+        if (count)
+            ticker_.run([this](double at) {
+                if (!counter_.settledAt(at)) return false;
+                updateGeometry();  // the room kept for where the count began goes
+                return true;
+            });
+    }
     if (number == number_ && unit == unit_) return;
     number_ = number;
     unit_ = unit;
@@ -259,39 +334,46 @@ void SidePanelFigure::setFigure(const QString& number, const QString& unit, int6
     update();
 }
 
+Bytes::Parts SidePanelFigure::shownParts() const {
+    if (number_ == kNoReading) return {number_, unit_};
+    return counter_.partsAt(kitNow());
+}
+
+bool SidePanelFigure::counting() const { return !counter_.settledAt(kitNow()); }
+
 QSize SidePanelFigure::sizeHint() const {
-    const QFontMetricsF big(roundedFont(76, QFont::ExtraBold));
-    const QFontMetricsF small(roundedFont(26, QFont::ExtraBold));
-    const double width = big.horizontalAdvance(number_) + 6 + small.horizontalAdvance(unit_) + 12;
+    const QFontMetricsF big(figureFont());
+    const QFontMetricsF small(figureUnitFont());
+    // Room for the widest of where the count began and where it ends.
+    const double number = std::max(big.horizontalAdvance(number_), counting() ? startWidth_ : 0.0);
+    const double width = number + 6 + small.horizontalAdvance(unit_) + 12;
     return QSize(int(std::ceil(width)), int(std::ceil(big.ascent() + big.descent() + 6)));
 }
 
 void SidePanelFigure::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QFont bigFont = roundedFont(76, QFont::ExtraBold);
-    const QFont smallFont = roundedFont(26, QFont::ExtraBold);
+    const Bytes::Parts shown = shownParts();
+    const QFont bigFont = figureFont();
     const QFontMetricsF big(bigFont);
     const double baseline = big.ascent();
-    const double numberWidth = big.horizontalAdvance(number_);
+    const double numberWidth = big.horizontalAdvance(shown.number);
 
     QPainterPath numberPath;
-    numberPath.addText(QPointF(0, baseline), bigFont, number_);
+    numberPath.addText(QPointF(0, baseline), bigFont, shown.number);
     // A soft pink glow under the digits.
-    paintDropShadow(painter, numberPath, withOpacity(kFigurePink, 0.25), 10, {0, 6});
+    ImageEffects::drawLayer(painter, ImageEffects::dropShadow(numberPath, withOpacity(kFigurePink, 0.25), 10, {0, 6},
+                                                              ImageEffects::pixelRatioOf(painter)));
     QLinearGradient fill(0, 0, std::max(1.0, numberWidth), 0);
     fill.setColorAt(0, kFigurePink);
     fill.setColorAt(0.5, kFigureOrange);
     fill.setColorAt(1, kFigureViolet);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawPath(numberPath);
+    painter.fillPath(numberPath, fill);
 
-    painter.setFont(smallFont);
+    painter.setFont(figureUnitFont());
     painter.setPen(kFigureViolet);
-    painter.drawText(QPointF(numberWidth + 6, baseline), unit_);
+    painter.drawText(QPointF(numberWidth + 6, baseline), shown.unit);
 }
-
 
 // Holding link --------------------------------------------------------------
 
@@ -316,20 +398,21 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(rgba(255, 255, 255, 0.75));
-        painter.drawPath(shellCapsule(QRectF(rect())));
+        painter.drawPath(candyCapsulePath(QRectF(rect())));
         const bool rtl = layoutDirection() == Qt::RightToLeft;
         const QRectF inner = QRectF(rect()).adjusted(12, 8, -12, -8);
         const double side = 13;
         const QRectF lead(rtl ? inner.right() - side : inner.left(), inner.center().y() - side / 2, side, side);
         const QRectF trail(rtl ? inner.left() : inner.right() - side, lead.top(), side, side);
-        paintShellSymbol(painter, lead, ShellSymbol::uturnBackwardCircleFill, sorbeta::palette(Flavor::grape).base);
+        paintSymbol(painter, QStringLiteral("arrow.uturn.backward.circle.fill"), lead,
+                    sorbeta::palette(Flavor::grape).base, SymbolWeight::semibold);
         painter.save();
         if (rtl) {  // the chevron points the reading way
             painter.translate(trail.center());
             painter.scale(-1, 1);
             painter.translate(-trail.center());
         }
-        paintShellSymbol(painter, trail, ShellSymbol::chevronForward, Theme::inkSoft());
+        paintSymbol(painter, QStringLiteral("chevron.forward"), trail, Theme::inkSoft(), SymbolWeight::semibold);
         painter.restore();
         painter.setPen(Theme::ink());
         painter.setFont(font());
@@ -362,8 +445,8 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     summary_->setWordWrap(true);
     summary_->setMaximumHeight(QFontMetrics(summary_->font()).lineSpacing() * 2 + 2);
     header->addWidget(summary_);
-    progress_ = new CleanProgressBar(this);
-    header->addWidget(progress_);
+    progressSlot_ = new ProgressSlot(this);
+    header->addWidget(progressSlot_);
     column->addLayout(header);
 
     // The two sections in a scroll view without visible bars.
@@ -379,9 +462,9 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     auto* sectionColumn = new QVBoxLayout(sections);
     sectionColumn->setContentsMargins(0, 2, 0, 2);
     sectionColumn->setSpacing(20);
-    safe_ = new SidePanelSection(sorbeta::tr("可安全清理"), ShellSymbol::dropFill, Flavor::lime,
+    safe_ = new SidePanelSection(sorbeta::tr("可安全清理"), QStringLiteral("drop.fill"), Flavor::lime,
                                  sorbeta::tr("没有发现可以放心删的缓存"), sections);
-    review_ = new SidePanelSection(sorbeta::tr("确认后清理"), ShellSymbol::dropHalfFull, Flavor::mango,
+    review_ = new SidePanelSection(sorbeta::tr("确认后清理"), QStringLiteral("drop.halffull"), Flavor::mango,
                                    sorbeta::tr("没有需要确认的项目"), sections);
     sectionColumn->addWidget(safe_);
     sectionColumn->addWidget(review_);
@@ -417,30 +500,41 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     connect(clean_, &QAbstractButton::clicked, this, &SidePanel::askToClean);
     connect(rescan_, &QAbstractButton::clicked, this, &SidePanel::rescanRequested);
     connect(holdingLink_, &QAbstractButton::clicked, this, &SidePanel::holdingRequested);
-    refresh();
+    refresh(state_);
 }
 
 QAbstractButton* SidePanel::cleanButton() const { return clean_; }
 QAbstractButton* SidePanel::rescanButton() const { return rescan_; }
 QAbstractButton* SidePanel::holdingLink() const { return holdingLink_; }
 
-double SidePanel::shownProgress() const { return progress_->isVisibleTo(this) ? progress_->fraction() : -1.0; }
+double SidePanel::shownProgress() const {
+    return progressSlot_->shown() ? progressSlot_->bar()->fraction() : -1.0;
+}
 
 void SidePanel::setState(const State& state) {
-    state_ = state;
-    refresh();
+    const State before = std::exchange(state_, state);
+    refresh(before);
 }
 
 void SidePanel::setHoldingBatches(int count) { holdingLink_->setVisible(count > 0); }
 
-void SidePanel::refresh() {
+void SidePanel::refresh(const State& before) {
     figure_->setFigure(SidePanelText::figureNumber(state_), SidePanelText::figureUnit(state_),
                        SidePanelText::afterCleanBytes(state_));
     caption_->setText(SidePanelText::caption(state_));
     summary_->setText(SidePanelText::summary(state_));
     const auto fraction = SidePanelText::progressFraction(state_);
-    progress_->setVisible(fraction.has_value());
-    if (fraction) progress_->setFraction(*fraction);
+    if (fraction.has_value() != progressSlot_->shown()) {
+        // The header eases its changes when the panel turns busy or idle; the
+        // bar that the first reading brings mid-scan comes with that reading's spring.
+        Animation animation;
+        if (before.busy() != state_.busy())
+            animation = Animation::easingOut(kHeaderEase);
+        else if (before.hasScanned != state_.hasScanned)
+            animation = Animation::springy(kFirstReadingSpring);
+        progressSlot_->setShown(fraction.has_value(), animation);
+    }
+    if (fraction) progressSlot_->bar()->setFraction(*fraction);
     safe_->setItems(state_.safeItems(), state_);
     review_->setItems(state_.reviewItems(), state_);
     static_cast<HoldingLinkButton*>(holdingLink_)->setHeldBytes(state_.heldBytes);

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "ui/ShellSymbols.h"
+#include "ui/CandyControls.h"
 #include "ui/SidePanelText.h"
+#include "ui/Transitions.h"
 
 class QAbstractButton;
+class QGraphicsOpacityEffect;
 class QScrollArea;
 class QVBoxLayout;
 
@@ -22,8 +24,10 @@ namespace sorbeta {
 class CandyDialogCenter;
 class CandyButton;
 class CleanProgressBar;
+class ProgressSlot;
 class SidePanelFigure;
 class SidePanelSection;
+class TabularLabel;
 
 class SidePanel final : public QWidget {
     Q_OBJECT
@@ -44,8 +48,10 @@ public:
     QAbstractButton* holdingLink() const;
     QString summaryText() const { return summary_->text(); }
     QString captionText() const { return caption_->text(); }
-    // The progress bar's fraction while it shows, else a negative value.
+    // The progress bar's fraction while it shows (or is on its way in), else
+    // a negative value.
     double shownProgress() const;
+    ProgressSlot* progressSlot() const { return progressSlot_; }
     SidePanelSection* safeSection() const { return safe_; }
     SidePanelSection* reviewSection() const { return review_; }
     SidePanelFigure* figure() const { return figure_; }
@@ -61,13 +67,13 @@ signals:
 
 private:
     void askToClean();
-    void refresh();
+    void refresh(const SidePanelText::State& before);
 
     SidePanelText::State state_;
     SidePanelFigure* figure_ = nullptr;
     QLabel* caption_ = nullptr;
     QLabel* summary_ = nullptr;
-    CleanProgressBar* progress_ = nullptr;
+    ProgressSlot* progressSlot_ = nullptr;
     SidePanelSection* safe_ = nullptr;
     SidePanelSection* review_ = nullptr;
     QAbstractButton* holdingLink_ = nullptr;
@@ -76,15 +82,45 @@ private:
     QPointer<CandyDialogCenter> dialogs_;
 };
 
-// The big after-clean figure: number and unit, always left to right.
+// The header's progress bar in a slot that opens and fades in when the bar
+// comes and closes when it goes (ease-out over 0.25 s when the panel turns
+// busy or idle, the first reading's spring when that brings the bar).
+class ProgressSlot final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ProgressSlot(QWidget* parent = nullptr);
+    CleanProgressBar* bar() const { return bar_; }
+    void setShown(bool shown, const Animation& animation);
+    bool shown() const { return presence_.target() > 0; }
+    // 0 closed … 1 open, now.
+    double presence() const;
+    QSize sizeHint() const override;
+
+private:
+    void apply(double now);
+
+    CleanProgressBar* bar_ = nullptr;
+    AnimatedValue presence_;
+    QGraphicsOpacityEffect* fade_ = nullptr;
+    FrameTicker ticker_{this};
+};
+
+// The big after-clean figure: number and unit, always left to right. A new
+// figure counts up (or down) from the old one with a spring.
 class SidePanelFigure final : public QWidget {
     Q_OBJECT
 
 public:
     explicit SidePanelFigure(QWidget* parent = nullptr);
+    // `number` "…" stands for no reading yet: shown as it is, nothing counts.
     void setFigure(const QString& number, const QString& unit, int64_t bytes);
+    // The figure it is going to.
     QString number() const { return number_; }
     QString unit() const { return unit_; }
+    // What it shows now, while counting.
+    Bytes::Parts shownParts() const;
+    bool counting() const;
     QSize sizeHint() const override;
 
 protected:
@@ -92,6 +128,9 @@ protected:
 
 private:
     QString number_, unit_;
+    CountingBytes counter_;
+    double startWidth_ = 0;  // the number's width where the count began
+    FrameTicker ticker_{this};
 };
 
 // One section of rules: its title row and one row per item.
@@ -99,7 +138,8 @@ class SidePanelSection final : public QWidget {
     Q_OBJECT
 
 public:
-    SidePanelSection(QString title, ShellSymbol icon, Flavor tint, QString emptyText, QWidget* parent = nullptr);
+    // `icon` names a symbol of the kit.
+    SidePanelSection(QString title, QString icon, Flavor tint, QString emptyText, QWidget* parent = nullptr);
     void setItems(const std::vector<CleanItem>& items, const SidePanelText::State& state);
 
     QAbstractButton* selectAllButton() const;

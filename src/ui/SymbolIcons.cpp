@@ -300,6 +300,20 @@ const QHash<QString, Builder>& builders() {
              p.addPath(polyline({{0.5, 0.48}, {0.5, 0.92}}));
              return stroked(p, l);
          }},
+        {"chart.line.uptrend.xyaxis", [](double l) {
+             QPainterPath p = polyline({{0.1, 0.08}, {0.1, 0.9}, {0.92, 0.9}});
+             p.addPath(polyline({{0.24, 0.7}, {0.44, 0.46}, {0.6, 0.6}, {0.86, 0.28}}));
+             p.addPath(polyline({{0.66, 0.28}, {0.86, 0.28}, {0.86, 0.48}}));
+             return stroked(p, l);
+         }},
+        {"gauge.with.needle", [](double l) {
+             QPainterPath p = stroked(circle({0.5, 0.5}, 0.42), l);
+             p.addPath(stroked(polyline({{0.5, 0.56}, {0.7, 0.32}}), l * 1.1));
+             p.addPath(circle({0.5, 0.56}, l * 1.1));
+             for (const QPointF& tick : {QPointF(0.26, 0.5), QPointF(0.33, 0.33), QPointF(0.5, 0.26)})
+                 p.addPath(circle(tick, l * 0.55));
+             return p;
+         }},
         {"hammer", [](double l) {
              QPainterPath head = roundRect(QRectF(0.2, 0.12, 0.56, 0.2), 0.04);
              QPainterPath p = stroked(head, l);

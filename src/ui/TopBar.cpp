@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "ui/CandyPaint.h"
+#include "ui/ImageEffects.h"
 #include "ui/KitClock.h"
-#include "ui/ShellPaint.h"
+#include "ui/SymbolIcons.h"
 #include "ui/Theme.h"
 
 namespace sorbeta {
@@ -19,7 +21,6 @@ constexpr double kSegmentPadding = 14;
 constexpr double kSegmentHeight = 30;
 constexpr double kIconSize = 13;
 constexpr double kIconSpacing = 6;
-constexpr int kFrameMs = 16;
 
 const Spring kSwitchSpring{0.35, 0.65};
 const Spring kGearSpring{0.35, 0.5};
@@ -28,16 +29,16 @@ QFont segmentFont() { return roundedFont(13, QFont::Bold); }
 
 }  // namespace
 
-ShellSymbol modeSymbol(AppMode mode) {
+QString modeSymbol(AppMode mode) {
     switch (mode) {
-        case AppMode::clean: return ShellSymbol::sparkles;
-        case AppMode::uninstall: return ShellSymbol::shippingBox;
-        case AppMode::dev: return ShellSymbol::hammer;
-        case AppMode::files: return ShellSymbol::docOnDoc;
-        case AppMode::history: return ShellSymbol::chartUptrend;
-        case AppMode::status: return ShellSymbol::gaugeWithNeedle;
+        case AppMode::clean: return QStringLiteral("sparkles");
+        case AppMode::uninstall: return QStringLiteral("shippingbox");
+        case AppMode::dev: return QStringLiteral("hammer");
+        case AppMode::files: return QStringLiteral("doc.on.doc");
+        case AppMode::history: return QStringLiteral("chart.line.uptrend.xyaxis");
+        case AppMode::status: return QStringLiteral("gauge.with.needle");
     }
-    return ShellSymbol::sparkles;
+    return QStringLiteral("sparkles");
 }
 
 Flavor modeFlavor(AppMode mode) {
@@ -58,12 +59,6 @@ ModeSwitch::ModeSwitch(QWidget* parent)
     : QWidget(parent), left_(kSwitchSpring), right_(kSwitchSpring) {
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
-    frames_.setInterval(kFrameMs);
-    connect(&frames_, &QTimer::timeout, this, [this] {
-        const double now = kitNow();
-        if (left_.settledAt(now) && right_.settledAt(now)) frames_.stop();
-        update();
-    });
     retarget(false);
 }
 
@@ -112,7 +107,7 @@ void ModeSwitch::retarget(bool animated) {
             const double now = kitNow();
             left_.setTarget(segment.rect.left(), now);
             right_.setTarget(segment.rect.right(), now);
-            frames_.start();
+            ticker_.run([this](double at) { return left_.settledAt(at) && right_.settledAt(at); });
         } else {
             left_.jumpTo(segment.rect.left());
             right_.jumpTo(segment.rect.right());
@@ -124,7 +119,7 @@ void ModeSwitch::retarget(bool animated) {
 int ModeSwitch::segmentAt(QPointF point) const {
     const auto all = segments();
     for (std::size_t i = 0; i < all.size(); ++i)
-        if (shellCapsule(all[i].rect).contains(point)) return int(i);
+        if (candyCapsulePath(all[i].rect).contains(point)) return int(i);
     return -1;
 }
 
@@ -164,35 +159,39 @@ void ModeSwitch::paintEvent(QPaintEvent*) {
     const QSize size = sizeHint();
     painter.setPen(Qt::NoPen);
     painter.setBrush(rgba(255, 255, 255, 0.7));
-    painter.drawPath(shellCapsule(QRectF(0, 0, size.width(), size.height())));
+    painter.drawPath(candyCapsulePath(QRectF(0, 0, size.width(), size.height())));
 
     if (capsuleVisible_) {
         const double now = kitNow();
         const QRectF capsule(QPointF(left_.valueAt(now), kSwitchPadding),
                              QPointF(right_.valueAt(now), kSwitchPadding + kSegmentHeight));
         const JellyPalette colours = sorbeta::palette(modeFlavor(mode_));
-        const QPainterPath path = shellCapsule(capsule);
-        paintDropShadow(painter, path, withOpacity(colours.deep, 0.35), 5, {0, 3});
+        const QPainterPath path = candyCapsulePath(capsule);
+        const double ratio = ImageEffects::pixelRatioOf(painter);
+        ImageEffects::drawLayer(painter,
+                                ImageEffects::dropShadow(path, withOpacity(colours.deep, 0.35), 5, {0, 3}, ratio));
         QLinearGradient fill(capsule.topLeft(), capsule.bottomLeft());
         fill.setColorAt(0, colours.light);
         fill.setColorAt(0.5, colours.base);
         fill.setColorAt(1, colours.deep);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(fill);
-        painter.drawPath(path);
-        paintInnerShadow(painter, path, rgba(255, 255, 255, 0.5), 3, {0, 2});
+        painter.fillPath(path, fill);
+        painter.save();
+        painter.setClipPath(path, Qt::IntersectClip);
+        ImageEffects::drawLayer(painter,
+                                ImageEffects::innerShadow(path, rgba(255, 255, 255, 0.5), 3, {0, 2}, ratio));
+        painter.restore();
     }
 
     painter.setFont(segmentFont());
-    const QFontMetricsF metrics(segmentFont());
     const bool rtl = layoutDirection() == Qt::RightToLeft;
     for (const Segment& segment : segments()) {
         const bool selected = capsuleVisible_ && segment.mode == mode_;
         const QColor colour = selected ? QColor(Qt::white) : Theme::inkSoft();
         const QRectF inner = segment.rect.adjusted(kSegmentPadding, 0, -kSegmentPadding, 0);
         const double iconX = rtl ? inner.right() - kIconSize : inner.left();
-        paintShellSymbol(painter, QRectF(iconX, inner.center().y() - kIconSize / 2, kIconSize, kIconSize),
-                         modeSymbol(segment.mode), colour);
+        paintSymbol(painter, modeSymbol(segment.mode),
+                    QRectF(iconX, inner.center().y() - kIconSize / 2, kIconSize, kIconSize), colour,
+                    SymbolWeight::bold);
         const QRectF text = rtl ? QRectF(inner.left(), inner.top(), inner.width() - kIconSize - kIconSpacing,
                                          inner.height())
                                 : inner.adjusted(kIconSize + kIconSpacing, 0, 0, 0);
@@ -200,7 +199,6 @@ void ModeSwitch::paintEvent(QPaintEvent*) {
         painter.drawText(text, Qt::AlignVCenter | Qt::AlignHCenter | Qt::TextSingleLine,
                          appModeTitle(segment.mode));
     }
-    (void)metrics;
 }
 
 // TopBar -------------------------------------------------------------------
@@ -208,11 +206,6 @@ void ModeSwitch::paintEvent(QPaintEvent*) {
 TopBar::TopBar(QWidget* parent) : QWidget(parent), hoverAmount_(kGearSpring) {
     setFixedHeight(kHeight);
     setMouseTracking(true);
-    frames_.setInterval(kFrameMs);
-    connect(&frames_, &QTimer::timeout, this, [this] {
-        if (hoverAmount_.settledAt(kitNow())) frames_.stop();
-        update();
-    });
 }
 
 QRectF TopBar::gearRect() const {
@@ -228,8 +221,7 @@ void TopBar::setHover(bool hover) {
     hover_ = hover;
     setCursor(hover ? Qt::PointingHandCursor : Qt::ArrowCursor);
     hoverAmount_.setTarget(hover ? 1.0 : 0.0, kitNow());
-    frames_.start();
-    update();
+    ticker_.run([this](double now) { return hoverAmount_.settledAt(now); });
 }
 
 void TopBar::mouseMoveEvent(QMouseEvent* event) {
@@ -270,8 +262,8 @@ void TopBar::paintEvent(QPaintEvent*) {
     painter.translate(gear.center());
     painter.rotate(30.0 * amount);
     const double symbol = 15;
-    paintShellSymbol(painter, QRectF(-symbol / 2, -symbol / 2, symbol, symbol), ShellSymbol::gearshapeFill,
-                     Theme::inkSoft());
+    paintSymbol(painter, QStringLiteral("gearshape.fill"), QRectF(-symbol / 2, -symbol / 2, symbol, symbol),
+                Theme::inkSoft(), SymbolWeight::semibold);
     painter.restore();
 }
 

@@ -1,19 +1,18 @@
 #pragma once
 // The strip across the top of the main window (a settings gear at its
 // trailing end) and the capsule mode switch at the head of the side column.
-#include <QTimer>
 #include <QWidget>
 #include <vector>
 
 #include "model/AppMode.h"
 #include "model/Flavor.h"
-#include "ui/ShellSymbols.h"
+#include "ui/CandyControls.h"
 #include "ui/Spring.h"
 
 namespace sorbeta {
 
-// The fixed look of each mode's segment.
-ShellSymbol modeSymbol(AppMode mode);
+// The fixed look of each mode's segment: its symbol's name and its flavour.
+QString modeSymbol(AppMode mode);
 Flavor modeFlavor(AppMode mode);
 
 class ModeSwitch final : public QWidget {
@@ -54,7 +53,7 @@ private:
     // The selected capsule's left and right edges follow the bound mode.
     SpringValue left_, right_;
     bool capsuleVisible_ = true;
-    QTimer frames_;
+    FrameTicker ticker_{this};
 };
 
 class TopBar final : public QWidget {
@@ -87,7 +86,7 @@ private:
 
     bool hover_ = false;
     SpringValue hoverAmount_;  // 0 at rest, 1 hovered: drives turn and brightness
-    QTimer frames_;
+    FrameTicker ticker_{this};
 };
 
 }  // namespace sorbeta

@@ -79,3 +79,21 @@ TEST_F(AppServicesTest, SpaceChangesAskForAFreeSpaceRefreshAndHeldBytesComeFromT
     // The first re-read comes at once (after a zero wait).
     EXPECT_TRUE(test::waitUntil([&] { return model.totalBytes() > 0; }, 2000));
 }
+
+TEST(AppServicesHomes, EachHomeKeepsItsOwnHistoryFile) {
+    // The history file follows the data folder of the moment, so a second
+    // home in the same process never writes into the first one.
+    fs::path first;
+    {
+        test::TempHome home;
+        AppServices services;
+        first = services.historyStore().url;
+        EXPECT_EQ(first, platform::appDataFolder() / "history.json");
+        EXPECT_TRUE(first.string().starts_with(home.root().string()));
+    }
+    test::TempHome home;
+    AppServices services;
+    EXPECT_NE(services.historyStore().url, first);
+    EXPECT_TRUE(services.historyStore().url.string().starts_with(home.root().string()));
+    EXPECT_EQ(HistoryStore::standard().url, services.historyStore().url);
+}

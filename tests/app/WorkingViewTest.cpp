@@ -10,10 +10,12 @@
 #include "model/Access.h"
 #include "model/AppModel.h"
 #include "platform/Defaults.h"
+#include "ui/KitClock.h"
 #include "ui/JellyMapView.h"
 #include "ui/ScanningJelly.h"
 #include "ui/SidePanel.h"
 #include "ui/TopBar.h"
+#include "ui/TransitionLayer.h"
 
 using namespace sorbeta;
 
@@ -48,11 +50,74 @@ TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndAnEmptyPageForUnbuiltMode
     EXPECT_EQ(view.mode(), AppMode::uninstall);
     EXPECT_FALSE(view.sidePanel()->isVisibleTo(&view));
     EXPECT_TRUE(view.sidePanelFor(AppMode::uninstall)->isVisibleTo(&view));
-    EXPECT_TRUE(view.mainPaneFor(AppMode::uninstall)->children().isEmpty());  // no placeholder content
+    // No placeholder content.
+    EXPECT_TRUE(view.mainPaneFor(AppMode::uninstall)->findChildren<QWidget*>().isEmpty());
     view.setMode(AppMode::history);  // a hidden page stays reachable by code
     EXPECT_TRUE(view.mainPaneFor(AppMode::history)->isVisibleTo(&view));
     view.setMode(AppMode::clean);
     EXPECT_TRUE(view.sidePanel()->isVisibleTo(&view));
+}
+
+TEST_F(WorkingViewTest, ModeSwitchCrossesThePanesOverWithTheModeSpringAndEndsOnTheNewOnes) {
+    ManualKitClock clock;
+    AppServices services;
+    WorkingView view(services);
+    view.resize(1280, 820);
+    view.show();
+    TransitionLayer* layer = view.transitions();
+    EXPECT_FALSE(layer->running());  // the first mode shows without motion
+
+    const auto segments = view.modeSwitch()->segments();
+    QTest::mouseClick(view.modeSwitch(), Qt::LeftButton, {}, segments[2].rect.center().toPoint());
+    ASSERT_EQ(view.mode(), AppMode::status);
+    // The clean panel and page leave as pictures; the status ones are live at once.
+    ASSERT_TRUE(layer->running());
+    EXPECT_FALSE(view.sidePanel()->isVisible());
+    EXPECT_FALSE(view.mainPaneFor(AppMode::clean)->isVisible());
+    QWidget* panel = view.sidePanelFor(AppMode::status);
+    QWidget* page = view.mainPaneFor(AppMode::status);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_NE(panel->graphicsEffect(), nullptr);
+    EXPECT_DOUBLE_EQ(layer->presenceOf(panel), 0.0);
+    EXPECT_DOUBLE_EQ(layer->presenceOf(view.sidePanel()), 1.0);
+
+    // The mode's spring (0.5 s, damping 0.8): a little past its target
+    // before it rests.
+    SpringValue reference(WorkingView::kModeSpring, 0.0);
+    reference.setTarget(1.0, clock.now());
+    clock.advance(0.2);
+    EXPECT_NEAR(layer->presenceOf(page), reference.valueAt(clock.now()), 1e-9);
+    EXPECT_NEAR(layer->presenceOf(view.sidePanel()), 1.0 - reference.valueAt(clock.now()), 1e-9);
+
+    // Switching back half-way sends the clean panel back from where it is.
+    const double cleanAt = layer->presenceOf(view.sidePanel());
+    view.setMode(AppMode::clean);
+    EXPECT_TRUE(view.sidePanel()->isVisible());
+    EXPECT_NEAR(layer->presenceOf(view.sidePanel()), cleanAt, 1e-9);
+    EXPECT_FALSE(panel->isVisible());
+
+    clock.advance(3.0);
+    ASSERT_TRUE(test::waitUntil([&] { return !layer->running(); }, 1000));
+    EXPECT_EQ(view.mode(), AppMode::clean);
+    EXPECT_TRUE(view.sidePanel()->isVisible());
+    EXPECT_EQ(view.sidePanel()->graphicsEffect(), nullptr);
+    EXPECT_TRUE(view.mainPaneFor(AppMode::clean)->isVisible());
+    EXPECT_EQ(view.mainPaneFor(AppMode::clean)->graphicsEffect(), nullptr);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(page->isVisible());
+    EXPECT_FALSE(layer->isVisible());
+}
+
+TEST(WorkingViewTransitions, EachModeComesAndGoesItsOwnWay) {
+    EXPECT_TRUE(WorkingView::panelTransition(AppMode::clean).move);
+    EXPECT_EQ(WorkingView::panelTransition(AppMode::clean).edge, Edge::leading);
+    EXPECT_EQ(WorkingView::panelTransition(AppMode::status).edge, Edge::trailing);
+    EXPECT_FALSE(WorkingView::panelTransition(AppMode::uninstall).move);
+    EXPECT_TRUE(WorkingView::panelTransition(AppMode::history).fade);
+    EXPECT_DOUBLE_EQ(WorkingView::pageTransition(AppMode::uninstall, true).scale, 0.92);
+    EXPECT_DOUBLE_EQ(WorkingView::pageTransition(AppMode::clean, true).scale, 1.12);
+    EXPECT_DOUBLE_EQ(WorkingView::pageTransition(AppMode::clean, false).scale, 1.0);
+    EXPECT_TRUE(WorkingView::pageTransition(AppMode::clean, false).fade);
 }
 
 TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {

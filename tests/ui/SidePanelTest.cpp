@@ -8,6 +8,8 @@
 
 #include "TestEnvironment.h"
 #include "model/CandyDialog.h"
+#include "ui/CandyControls.h"
+#include "ui/KitClock.h"
 
 using namespace sorbeta;
 using SidePanelText::State;
@@ -139,4 +141,47 @@ TEST_F(SidePanelTest, CleanConfirmsWhatTheDialogListedEvenIfTicksChangeMeanwhile
     center.choose(1);
     QTest::qWait(20);
     EXPECT_EQ(confirmed.count(), 1);
+}
+
+TEST_F(SidePanelTest, FigureCountsToANewSelectionAndTheBarEasesInWhenBusy) {
+    ManualKitClock clock;
+    State state = scannedState();
+    panel.setState(state);  // the first reading replaces "…" at once
+    EXPECT_FALSE(panel.figure()->counting());
+    EXPECT_EQ(panel.figure()->shownParts(), (Bytes::Parts{"13.0", "G"}));
+
+    state.selected = {"a", "b", "c"};  // + 2.0 G
+    panel.setState(state);
+    EXPECT_EQ(panel.figure()->number(), QStringLiteral("15.0"));  // where it goes
+    EXPECT_TRUE(panel.figure()->counting());
+    EXPECT_EQ(panel.figure()->shownParts().number, QStringLiteral("13.0"));
+    clock.advance(0.08);
+    const double shown = panel.figure()->shownParts().number.toDouble();
+    EXPECT_GT(shown, 13.0);
+    EXPECT_LT(shown, 15.0);
+    clock.advance(3.0);
+    EXPECT_FALSE(panel.figure()->counting());
+    EXPECT_EQ(panel.figure()->shownParts(), (Bytes::Parts{"15.0", "G"}));
+
+    // Turning busy eases the bar in over 0.25 s; its slot opens as it fades in.
+    ProgressSlot* slot = panel.progressSlot();
+    EXPECT_FALSE(slot->isVisibleTo(&panel));
+    state.phase = Phase::scanning(QStringLiteral("日志"));
+    state.scanFraction = 0.3;
+    panel.setState(state);
+    EXPECT_DOUBLE_EQ(panel.shownProgress(), 0.3);
+    EXPECT_TRUE(slot->isVisibleTo(&panel));
+    EXPECT_DOUBLE_EQ(slot->presence(), 0.0);
+    clock.advance(0.125);
+    EXPECT_NEAR(slot->presence(), easeOut(0.5), 1e-9);
+    clock.advance(0.125);
+    EXPECT_DOUBLE_EQ(slot->presence(), 1.0);
+    ASSERT_TRUE(test::waitUntil([&] { return slot->height() == 10; }, 500));
+
+    // Idle again: it eases out and the slot closes.
+    state.phase = Phase::idle();
+    panel.setState(state);
+    EXPECT_LT(panel.shownProgress(), 0);
+    clock.advance(0.3);
+    ASSERT_TRUE(test::waitUntil([&] { return !slot->isVisibleTo(&panel); }, 500));
 }

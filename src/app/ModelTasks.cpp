@@ -1,0 +1,37 @@
+#include "app/ModelTasks.h"
+
+#include <QPointer>
+
+#include "model/AppModel.h"
+#include "model/HoldingModel.h"
+
+namespace sorbeta {
+namespace {
+
+QCoro::Task<> scan(QPointer<AppModel> model) {
+    if (model) co_await model->scan();
+}
+
+QCoro::Task<> clean(QPointer<AppModel> model, std::set<std::string> ids) {
+    if (model) co_await model->cleanSelected(CandyDialog::Host::main, std::move(ids));
+}
+
+QCoro::Task<> freeNow(QPointer<HoldingModel> holding, QPointer<AppModel> model, HoldBatch batch) {
+    if (!holding) co_return;
+    co_await holding->purge(batch);
+    if (!model) co_return;
+    model->setLastBatch(std::nullopt);
+    model->setLastFreed(std::nullopt);
+}
+
+}  // namespace
+
+void startScan(AppModel& model) { scan(QPointer<AppModel>(&model)); }
+
+void startClean(AppModel& model, std::set<std::string> ids) { clean(QPointer<AppModel>(&model), std::move(ids)); }
+
+void startFreeNow(HoldingModel& holding, AppModel& model, HoldBatch batch) {
+    freeNow(QPointer<HoldingModel>(&holding), QPointer<AppModel>(&model), std::move(batch));
+}
+
+}  // namespace sorbeta

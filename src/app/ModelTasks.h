@@ -1,0 +1,21 @@
+#pragma once
+// The model work that views start and do not wait for. Each runs as a task on
+// the main thread and ends quietly when its model has gone meanwhile.
+#include <set>
+#include <string>
+
+#include "model/HoldingManifest.h"
+
+namespace sorbeta {
+
+class AppModel;
+class HoldingModel;
+
+void startScan(AppModel& model);
+// Cleans exactly these rules (the ones the confirmation listed).
+void startClean(AppModel& model, std::set<std::string> ids);
+// Deletes a held batch for good, then clears the clean's result, which closes
+// its toast.
+void startFreeNow(HoldingModel& holding, AppModel& model, HoldBatch batch);
+
+}  // namespace sorbeta

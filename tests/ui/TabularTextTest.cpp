@@ -1,0 +1,69 @@
+#include "ui/TabularText.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "ui/Theme.h"
+
+using namespace sorbeta;
+
+namespace {
+
+// The leftmost and rightmost columns with ink in them.
+std::pair<int, int> inkedColumns(const QImage& image) {
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 160) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+QImage drawn(const QString& text, Qt::Alignment alignment) {
+    QImage image(200, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(roundedFont(14, QFont::DemiBold));
+    painter.setPen(Qt::black);
+    drawTabularText(painter, QRectF(0, 0, 200, 30), alignment, text);
+    return image;
+}
+
+}  // namespace
+
+TEST(TabularText, EveryDigitTakesTheSameRoomAndTrailingTextEndsAtTheEdge) {
+    const QFont font = roundedFont(14, QFont::DemiBold);
+    // "1" is the narrowest digit in most fonts; tabular it is as wide as "8".
+    EXPECT_DOUBLE_EQ(tabularWidth(font, "111.1 G"), tabularWidth(font, "888.8 G"));
+    EXPECT_GE(tabularWidth(font, "1"), QFontMetricsF(font).horizontalAdvance("1"));
+    EXPECT_DOUBLE_EQ(tabularWidth(font, "G B"), QFontMetricsF(font).horizontalAdvance("G B"));
+    EXPECT_EQ(tabularWidth(font, ""), 0);
+
+    // Right-aligned sizes share their right edge whatever their digits.
+    const auto ones = inkedColumns(drawn("11.1 M", Qt::AlignRight));
+    const auto eights = inkedColumns(drawn("88.8 M", Qt::AlignRight));
+    EXPECT_EQ(ones.second, eights.second);
+    EXPECT_GT(ones.second, 185);
+    // And their digits start in the same cell: the ones sit centred in it.
+    EXPECT_GT(ones.first, eights.first);
+    const auto left = inkedColumns(drawn("42 K", Qt::AlignLeft));
+    EXPECT_LT(left.first, 4);
+}
+
+TEST(TabularLabel, ShrinksToThreeQuartersAtMost) {
+    TabularLabel label(roundedFont(12, QFont::Medium), Theme::inkSoft(), 0.75);
+    label.setText(QStringLiteral("已选 3.0 G / 3.0 G"));
+    const QSize full = label.sizeHint();
+    EXPECT_GT(full.width(), 60);
+    EXPECT_EQ(label.minimumSizeHint().width(), int(std::ceil(full.width() * 0.75)));
+    label.resize(full);
+    EXPECT_DOUBLE_EQ(label.drawnScale(), 1.0);
+    label.resize(full.width() * 0.8, full.height());
+    EXPECT_NEAR(label.drawnScale(), 0.8, 0.02);
+    label.resize(full.width() / 2, full.height());
+    EXPECT_DOUBLE_EQ(label.drawnScale(), 0.75);
+}
