@@ -14,6 +14,7 @@
 #include "ui/JellyMapView.h"
 #include "ui/ScanningJelly.h"
 #include "ui/SidePanel.h"
+#include "ui/Toasts.h"
 #include "ui/TopBar.h"
 #include "ui/TransitionLayer.h"
 
@@ -120,6 +121,35 @@ TEST(WorkingViewTransitions, EachModeComesAndGoesItsOwnWay) {
     EXPECT_TRUE(WorkingView::pageTransition(AppMode::clean, false).fade);
 }
 
+TEST_F(WorkingViewTest, FreedToastSlidesInAndOutWithItsResult) {
+    ManualKitClock clock;
+    AppServices services;
+    WorkingView view(services);
+    view.resize(1280, 820);
+    view.show();
+    AppModel& model = services.model();
+    model.setLastFreed(int64_t(2'000'000'000));
+    FreedToast* toast = view.freedToast();
+    ASSERT_NE(toast, nullptr);
+    EXPECT_TRUE(toast->isVisible());
+    SpringValue reference(WorkingView::kFreedSpring, 0.0);
+    reference.setTarget(1.0, clock.now());
+    clock.advance(0.1);
+    EXPECT_NEAR(view.transitions()->presenceOf(toast), reference.valueAt(clock.now()), 1e-9);
+    // 30 points above the bottom edge once in place.
+    EXPECT_EQ(toast->geometry().bottom(), 820 - 30 - 1);
+
+    clock.advance(3.0);
+    view.transitions()->step();
+    EXPECT_EQ(toast->graphicsEffect(), nullptr);
+    model.setLastFreed(std::nullopt);  // closed: its picture slides away
+    EXPECT_EQ(view.freedToast(), nullptr);
+    EXPECT_TRUE(view.transitions()->running());
+    clock.advance(3.0);
+    view.transitions()->step();
+    EXPECT_FALSE(view.transitions()->running());
+}
+
 TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {
     Access::setProbeForTesting([] { return false; });
     platform::Defaults().setValue("accessGuideDone", true);  // the guide was seen: scan at once
@@ -162,7 +192,12 @@ TEST_F(WorkingViewTest, FirstLaunchWithoutAccessShowsTheGuideAndScansWhenItFinis
     EXPECT_TRUE(content.showingGuide());
     EXPECT_TRUE(services.model().phase().isIdle());
     EXPECT_FALSE(platform::Defaults().boolValue("accessGuideDone"));
+    // The guide grows in while the working window fades out.
+    EXPECT_GE(content.transitions()->presenceOf(content.guide()), 0.0);
+    EXPECT_FALSE(content.working()->isVisible());
     content.guideFinished(false);  // skipped, nothing scanned yet: a limited scan starts
+    EXPECT_TRUE(content.working()->isVisible());
+    EXPECT_GE(content.transitions()->presenceOf(content.working()), 0.0);
     EXPECT_TRUE(platform::Defaults().boolValue("accessGuideDone"));
     EXPECT_FALSE(services.model().phase().isIdle());
     ASSERT_TRUE(test::waitUntil([&] { return services.model().phase().isIdle(); }, 20000));
