@@ -81,10 +81,7 @@ AppModel::~AppModel() = default;
 void AppModel::setTotalBytes(int64_t value) { SORBETA_SET(totalBytes_, totalBytesChanged) }
 void AppModel::setFreeBytes(int64_t value) { SORBETA_SET(freeBytes_, freeBytesChanged) }
 void AppModel::setSelected(std::set<std::string> value) { SORBETA_SET(selected_, selectedChanged) }
-void AppModel::setPhase(Phase value) {
-    SORBETA_SET(phase_, phaseChanged)
-    if (phase_.isIdle() && !idleWaiters_.empty()) wakeIdleWaiters();
-}
+void AppModel::setPhase(Phase value) { SORBETA_SET(phase_, phaseChanged) }
 void AppModel::setLastFreed(std::optional<int64_t> value) { SORBETA_SET(lastFreed_, lastFreedChanged) }
 void AppModel::setLastSkipped(QStringList value) { SORBETA_SET(lastSkipped_, lastSkippedChanged) }
 void AppModel::setHasScanned(bool value) { SORBETA_SET(hasScanned_, hasScannedChanged) }

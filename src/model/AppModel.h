@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QStringList>
 #include <chrono>
-#include <coroutine>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -173,8 +172,6 @@ signals:
 
 private:
     struct ScanRun;
-    struct IdleWait;
-    void wakeIdleWaiters();
     void setCategories(std::vector<CategoryResult> value);
     void setItems(std::vector<CleanItem> value);
     void setLastSkipped(QStringList value);
@@ -215,7 +212,6 @@ private:
 
     CleanEnvironment environment_;
     uint64_t freeRefreshGeneration_ = 0;  // a running refresh stops when this moves on
-    std::vector<std::coroutine_handle<>> idleWaiters_;  // cleans waiting for another run to end
 };
 
 }  // namespace sorbeta

@@ -91,22 +91,6 @@ QCoro::Task<AppModel::CleanResult> AppModel::clean(std::vector<CleanSpec> rules,
     co_return result;
 }
 
-// Parks a coroutine until the phase returns to idle; it resumes from the
-// event loop, after whoever made the phase idle has finished its step.
-struct AppModel::IdleWait {
-    AppModel* model;
-    bool await_ready() const noexcept { return model->phase_.isIdle(); }
-    void await_suspend(std::coroutine_handle<> waiter) { model->idleWaiters_.push_back(waiter); }
-    void await_resume() const noexcept {}
-};
-
-void AppModel::wakeIdleWaiters() {
-    std::vector<std::coroutine_handle<>> waiters;
-    waiters.swap(idleWaiters_);
-    for (std::coroutine_handle<> waiter : waiters)
-        QMetaObject::invokeMethod(this, [waiter] { waiter.resume(); }, Qt::QueuedConnection);
-}
-
 QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host) {
     return cleanSelected(host, selected_);
 }
@@ -129,12 +113,9 @@ QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host, std::set<std::stri
     const bool goOn = co_await asking;
     if (!self || !goOn) co_return;
     // While the dialog was open a scan or an automatic clean may have
-    // started: wait for it, so that two runs never change the lists at once.
-    while (!phase_.isIdle()) {
-        IdleWait idle{this};
-        co_await idle;
-        if (!self) co_return;
-    }
+    // started: then this clean does not go on, so that two runs never change
+    // the lists at once. The ticks stay for the user to try again.
+    if (!phase_.isIdle()) co_return;
 
     // Exactly what was confirmed and is still listed.
     const std::vector<CleanItem> chosen = chosenItems();

@@ -191,6 +191,13 @@ std::vector<DiskSnapshot> HistoryStore::record(const DiskSnapshot& snapshot, con
     if (list.size() > std::size_t(maxSnapshots))
         list.erase(list.begin(), list.end() - maxSnapshots);
 
+    // A date the file cannot hold (invalid, or beyond year 9999) fails the
+    // encoding: nothing is written, rather than a file no one can read back.
+    const bool encodable = std::all_of(list.begin(), list.end(), [](const DiskSnapshot& each) {
+        return JsonText::formatDate(each.date).has_value();
+    });
+    if (!encodable) return list;
+
     platform::makeAppFolder(url.parent_path());
     // A history we cannot read stays on disk under another name; when even
     // that fails, nothing is written over it.

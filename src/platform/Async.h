@@ -13,7 +13,11 @@ inline QCoro::Task<> sleepFor(std::chrono::milliseconds duration) {
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     timer.start(duration);
-    co_await qCoro(timer).waitForTimeout();
+    // Named, not awaited as temporaries: g++ 12 destroys temporaries inside a
+    // co_await expression twice.
+    auto awaitable = qCoro(timer);
+    QCoro::Task<> timeout = awaitable.waitForTimeout();
+    co_await timeout;
 }
 
 }  // namespace sorbeta

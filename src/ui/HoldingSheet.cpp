@@ -326,7 +326,10 @@ QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
     QPointer<HoldingModel> holding = holding_;
     QPointer<AppModel> model = model_;
     if (!holding) co_return;
-    const HoldingArea::RestoreResult result = co_await holding->restore(std::move(batch));
+    // Awaited tasks are named: g++ 12 destroys temporaries inside a co_await
+    // expression twice.
+    QCoro::Task<HoldingArea::RestoreResult> restoring = holding->restore(std::move(batch));
+    const HoldingArea::RestoreResult result = co_await restoring;
     // The sheet may have closed meanwhile: then there is no line to show.
     if (self) {
         if (result.skipped.empty())
@@ -337,14 +340,17 @@ QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
                                  .arg(qint64(result.skipped.size())));
     }
     // The clean page shows the restored files again after a full rescan.
-    if (model) co_await model->scan();
+    if (!model) co_return;
+    QCoro::Task<> rescan = model->scan();
+    co_await rescan;
 }
 
 QCoro::Task<> HoldingSheet::purge(HoldBatch batch) {
     QPointer<HoldingSheet> self(this);
     QPointer<HoldingModel> holding = holding_;
     if (!holding) co_return;
-    const qint64 freed = co_await holding->purge(std::move(batch));
+    QCoro::Task<qint64> purging = holding->purge(std::move(batch));
+    const qint64 freed = co_await purging;
     if (self) self->setMessage(sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(freed, false)));
 }
 

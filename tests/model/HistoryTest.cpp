@@ -185,6 +185,20 @@ TEST_F(HistoryTest, WhenSettingAsideFailsTheFileStaysAsItWas) {
     EXPECT_EQ(readAll(asideFiles(folder)[0]), "garbage");
 }
 
+TEST_F(HistoryTest, ASnapshotWhoseDateTheFileCannotHoldWritesNothing) {
+    store().record(snapshot("2024-03-05T12:00:00Z"), shanghai);
+    const std::string before = readAll(store().url);
+    for (const QDateTime& date : {QDateTime(), QDateTime(QDate(10000, 1, 2), QTime(0, 0), Qt::UTC)}) {
+        DiskSnapshot odd = snapshot("2024-03-06T12:00:00Z");
+        odd.date = date;
+        // The caller still gets the new list; the file keeps its readable history.
+        EXPECT_EQ(store().record(odd, shanghai).size(), 2u);
+        EXPECT_EQ(readAll(store().url), before);
+        EXPECT_EQ(store().load().size(), 1u);
+    }
+    EXPECT_TRUE(asideFiles(store().url.parent_path()).empty());
+}
+
 TEST_F(HistoryTest, TenThousandElementsAndOddNamesRoundTrip) {
     std::vector<DiskSnapshot> many;
     for (int i = 0; i < 10'000; ++i) {
