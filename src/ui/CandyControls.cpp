@@ -83,7 +83,8 @@ void CandyButton::pressTo(double target) {
 
 void CandyButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintCandyButton(painter, capsuleRect(), text(), flavor_, isEnabled() ? pressAmount() : 0.0, isEnabled(), symbol_);
+    paintCandyButton(painter, capsuleRect(), text(), flavor_, isEnabled() ? pressAmount() : 0.0, isEnabled(), symbol_,
+                     layoutDirection());
 }
 
 bool CandyButton::hitButton(const QPoint& pos) const { return candyCapsulePath(capsuleRect()).contains(QPointF(pos)); }
@@ -175,6 +176,11 @@ void CandySegmented::setSelection(const QVariant& value) {
     animateSelection();
 }
 
+void CandySegmented::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) update();
+}
+
 void CandySegmented::setFlavor(Flavor flavor) {
     flavor_ = flavor;
     update();
@@ -189,6 +195,8 @@ void CandySegmented::animateSelection() {
     });
 }
 
+// Segments in option order from the leading edge; right to left they run
+// from the right, as a row of the interface does.
 std::vector<QRectF> CandySegmented::segmentRects() const {
     const QFontMetricsF metrics(segmentFont());
     std::vector<QRectF> rects;
@@ -198,12 +206,23 @@ std::vector<QRectF> CandySegmented::segmentRects() const {
         rects.emplace_back(x, kRowPadding, width, kSegmentHeight);
         x += width + kSegmentSpacing;
     }
+    if (layoutDirection() == Qt::RightToLeft)
+        for (QRectF& rect : rects) rect.moveLeft(width() - rect.right());
     return rects;
 }
 
+QRectF CandySegmented::rowRect() const {
+    const QSize size = sizeHint();
+    const double left = layoutDirection() == Qt::RightToLeft ? width() - size.width() : 0.0;
+    return QRectF(left, 0, size.width(), size.height());
+}
+
 QSize CandySegmented::sizeHint() const {
-    const auto rects = segmentRects();
-    const double width = rects.empty() ? 2 * kRowPadding : rects.back().right() + kRowPadding;
+    const QFontMetricsF metrics(segmentFont());
+    double width = kRowPadding;
+    for (const Option& option : options_)
+        width += std::ceil(metrics.horizontalAdvance(option.second)) + 2 * kSegmentPadding + kSegmentSpacing;
+    width += kRowPadding - (options_.empty() ? 0.0 : kSegmentSpacing);
     return {static_cast<int>(std::ceil(width)), static_cast<int>(kSegmentHeight + 2 * kRowPadding)};
 }
 
@@ -221,12 +240,13 @@ void CandySegmented::mousePressEvent(QMouseEvent* event) {
 void CandySegmented::mouseReleaseEvent(QMouseEvent* event) {
     const int index = segmentAt(event->position());
     if (event->button() == Qt::LeftButton && index >= 0 && index == pressed_) {
+        // Tapping the segment already selected changes nothing.
         const QVariant value = options_[static_cast<std::size_t>(index)].first;
         if (value != selection_) {
             selection_ = value;
             animateSelection();
+            emit selectionChanged(value);
         }
-        emit selectionChanged(value);
     }
     pressed_ = -1;
 }
@@ -236,8 +256,7 @@ void CandySegmented::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const auto rects = segmentRects();
-    const QRectF row(0, 0, sizeHint().width(), sizeHint().height());
-    painter.fillPath(candyCapsulePath(row), withOpacity(Qt::white, 0.7));
+    painter.fillPath(candyCapsulePath(rowRect()), withOpacity(Qt::white, 0.7));
 
     const JellyPalette p = flavorPalette(flavor_);
     const double now = kitNow();

@@ -126,17 +126,21 @@ public:
     void setFlavor(Flavor flavor);
     const std::vector<Option>& options() const { return options_; }
 
-    // Segment capsules in widget coordinates, in option order.
+    // Segment capsules in widget coordinates, in option order (mirrored right
+    // to left), and the row capsule that holds them.
     std::vector<QRectF> segmentRects() const;
+    QRectF rowRect() const;
     QSize sizeHint() const override;
 
 signals:
+    // A tap chose another value.
     void selectionChanged(const QVariant& value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int segmentAt(QPointF pos) const;

@@ -29,7 +29,7 @@ void innerShadow(QPainter& painter, const QPainterPath& path, const QColor& colo
 }
 
 void paintButtonFace(QPainter& painter, const QRectF& rect, const QString& label, const JellyPalette& p,
-                     double press, const QString& symbol) {
+                     double press, const QString& symbol, Qt::LayoutDirection direction) {
     // Squash about the bottom centre: wider and shorter while pressed.
     const double sx = lerp(1.0, 1.06, press);
     const double sy = lerp(1.0, 0.9, press);
@@ -62,8 +62,10 @@ void paintButtonFace(QPainter& painter, const QRectF& rect, const QString& label
     const double symbolSide = symbol.isEmpty() ? 0.0 : metrics.height() * 0.8;
     const double contentWidth = textWidth + (symbol.isEmpty() ? 0.0 : symbolSide + (label.isEmpty() ? 0 : kSymbolGap));
     const double left = rect.center().x() - contentWidth / 2.0;
-    const QRectF symbolRect(left, rect.center().y() - symbolSide / 2.0, symbolSide, symbolSide);
-    const QRectF textRect(left + contentWidth - textWidth, rect.top(), textWidth + 1, rect.height());
+    const bool rtl = direction == Qt::RightToLeft;
+    const QRectF symbolRect(rtl ? left + contentWidth - symbolSide : left, rect.center().y() - symbolSide / 2.0,
+                            symbolSide, symbolSide);
+    const QRectF textRect(rtl ? left : left + contentWidth - textWidth, rect.top(), textWidth + 1, rect.height());
     for (int pass = 0; pass < 2; ++pass) {
         const QColor color = pass == 0 ? withOpacity(p.deep, 0.5) : QColor(Qt::white);
         const QPointF shift(0, pass == 0 ? 1 : 0);
@@ -106,14 +108,14 @@ QSizeF candyButtonSize(const QString& label, bool compact, double height, const 
 }
 
 void paintCandyButton(QPainter& painter, const QRectF& rect, const QString& label, Flavor flavor, double press,
-                      bool enabled, const QString& symbol) {
+                      bool enabled, const QString& symbol, Qt::LayoutDirection direction) {
     const JellyPalette p = palette(flavor);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (enabled) {
-        paintButtonFace(painter, rect, label, p, press, symbol);
+        paintButtonFace(painter, rect, label, p, press, symbol, direction);
     } else {
         // Washed out: draw into a layer, desaturate it, lay it down faded.
         const double ratio = ImageEffects::pixelRatioOf(painter);
@@ -125,7 +127,7 @@ void paintCandyButton(QPainter& painter, const QRectF& rect, const QString& labe
             QPainter inner(&layer);
             inner.setRenderHints(painter.renderHints());
             inner.translate(-area.topLeft());
-            paintButtonFace(inner, rect, label, p, 0.0, symbol);
+            paintButtonFace(inner, rect, label, p, 0.0, symbol, direction);
         }
         saturate(layer, 0.15);
         painter.setOpacity(painter.opacity() * 0.6);

@@ -172,6 +172,10 @@ TEST(CandyControlsTest, SegmentedEmitsTappedValue) {
     EXPECT_EQ(changed.at(0).at(0).toInt(), 2);
     EXPECT_EQ(picker.selection().toInt(), 2);
 
+    // Tapping the segment already chosen changes nothing.
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, rects[1].center().toPoint());
+    EXPECT_EQ(changed.count(), 1);
+
     // A selection matching no option draws no selected capsule.
     picker.setSelection(QVariant(9));
     clock.advance(2);
@@ -179,6 +183,40 @@ TEST(CandyControlsTest, SegmentedEmitsTappedValue) {
     picker.render(&image);
     const QColor inside = image.pixelColor(rects[1].center().toPoint() + QPoint(0, -10));
     EXPECT_GT(inside.green(), 200);  // white row capsule, no grape
+}
+
+TEST(CandyControlsTest, RightToLeftRowsRunFromTheRight) {
+    ManualKitClock clock;
+    CandySegmented picker({{QVariant(1), "地图"}, {QVariant(2), "列表"}}, QVariant(1), Flavor::grape);
+    picker.resize(picker.sizeHint());
+    const auto ltr = picker.segmentRects();
+    picker.setLayoutDirection(Qt::RightToLeft);
+    const auto rtl = picker.segmentRects();
+    ASSERT_EQ(rtl.size(), 2u);
+    EXPECT_DOUBLE_EQ(rtl[0].right(), picker.width() - 3.0);  // the first option at the leading (right) edge
+    EXPECT_DOUBLE_EQ(rtl[1].right(), rtl[0].left() - 2.0);
+    EXPECT_EQ(rtl[0].width(), ltr[0].width());
+    QSignalSpy changed(&picker, &CandySegmented::selectionChanged);
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, rtl[1].center().toPoint());
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).toInt(), 2);
+
+    // A button's symbol stands on the leading side of its label.
+    auto symbolCentre = [](Qt::LayoutDirection direction) {
+        QImage image = canvas(200, 60);
+        {
+            QPainter p(&image);
+            paintCandyButton(p, QRectF(20, 10, 160, 40), "      ", Flavor::grape, 0, true, "checkmark", direction);
+        }
+        double sum = 0;
+        int count = 0;
+        for (int y = 24; y < 36; ++y)
+            for (int x = 20; x < 180; ++x)
+                if (image.pixelColor(x, y).green() > 230) sum += x, ++count;
+        return count ? sum / count : 100.0;
+    };
+    EXPECT_LT(symbolCentre(Qt::LeftToRight), 95);
+    EXPECT_GT(symbolCentre(Qt::RightToLeft), 105);
 }
 
 TEST(CandyControlsTest, BackgroundSpotsSymbolsAndIcons) {

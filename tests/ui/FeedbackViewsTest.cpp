@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include "TestEnvironment.h"
+#include "ui/CandyControls.h"
 #include "ui/ScanningJelly.h"
 #include "ui/Toasts.h"
 
@@ -87,6 +88,27 @@ TEST(FreedToastTest, TextsAndButtons) {
               (QStringList{QStringLiteral("现在腾出空间"), QStringLiteral("分享战报"), QStringLiteral("好耶")}));
     EXPECT_EQ(buttonTexts(FreedToast(1, {}, true, {{}, {}, nothing})), QStringList{QStringLiteral("好耶")});
     EXPECT_EQ(buttonTexts(FreedToast(1, {}, false, {nothing, {}, nothing})), QStringList{QStringLiteral("好耶")});
+}
+
+// Flavour and capsule height of each candy button, in row order; all compact.
+std::vector<std::pair<Flavor, double>> buttonStyles(const QWidget& toast) {
+    std::vector<std::pair<Flavor, double>> styles;
+    for (auto* button : toast.findChildren<CandyButton*>()) {
+        EXPECT_TRUE(button->compact()) << button->text().toStdString();
+        EXPECT_EQ(button->capsuleRect().height(), button->buttonHeight());
+        styles.emplace_back(button->flavor(), button->buttonHeight());
+    }
+    return styles;
+}
+
+TEST(ToastTest, ButtonStylesAndHeights) {
+    auto nothing = [] {};
+    using Styles = std::vector<std::pair<Flavor, double>>;
+    EXPECT_EQ(buttonStyles(FreedToast(1, {}, true, {nothing, nothing, nothing})),
+              (Styles{{Flavor::grape, 46}, {Flavor::strawberry, 46}, {Flavor::lime, 46}}));
+    const CandyToast candy(QStringLiteral("🧹"), QStringLiteral("t"), QStringLiteral("s"),
+                           CandyToast::Action{QStringLiteral("看看"), nothing}, 5, QStringLiteral("好"), nothing);
+    EXPECT_EQ(buttonStyles(candy), (Styles{{Flavor::strawberry, 36}, {Flavor::grape, 36}}));
 }
 
 TEST(FreedToastTest, ButtonsRunQueuedAndARemovedToastCallsNothing) {
