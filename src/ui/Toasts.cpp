@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -28,9 +29,10 @@ Toast::Toast(double seconds, QColor shadow, std::function<void()> dismiss, QWidg
     : QWidget(parent), countdown_(seconds), shadow_(shadow), dismiss_(std::move(dismiss)) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_Hover);
+    setMouseTracking(true);  // the pointer may cross the shadow margin into the capsule
     // A missed leave event must not keep the toast open for ever: each step
     // also asks where the pointer really is.
-    probe_ = [this] { return isVisible() && rect().contains(mapFromGlobal(QCursor::pos())); };
+    probe_ = [this] { return isVisible() && overCapsule(QPointF(mapFromGlobal(QCursor::pos()))); };
     timer_.setTimerType(Qt::PreciseTimer);  // monotonic, like every Qt timer
     timer_.setInterval(int(ToastCountdown::kStep * 1000));
     connect(&timer_, &QTimer::timeout, this, &Toast::step);
@@ -63,9 +65,29 @@ void Toast::runQueued(std::function<void()> action) {
     QMetaObject::invokeMethod(this, [action = std::move(action)] { action(); }, Qt::QueuedConnection);
 }
 
+QRectF Toast::capsuleRect() const { return QRectF(rect()).marginsRemoved(QMarginsF(kShadowMargins)); }
+
 void Toast::enterEvent(QEnterEvent* event) {
-    hovering_ = true;
+    hovering_ = overCapsule(event->position());
     QWidget::enterEvent(event);
+}
+
+void Toast::mouseMoveEvent(QMouseEvent* event) {
+    hovering_ = overCapsule(event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Toast::eventFilter(QObject* watched, QEvent* event) {
+    // A button's own shadow room reaches past the capsule: entering the button
+    // there is not yet the toast.
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        if (auto* child = qobject_cast<QWidget*>(watched)) {
+            const QPointF at = event->type() == QEvent::Enter ? static_cast<QEnterEvent*>(event)->position()
+                                                               : static_cast<QMouseEvent*>(event)->position();
+            hovering_ = overCapsule(child->mapTo(this, at));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Toast::leaveEvent(QEvent* event) {
@@ -120,6 +142,8 @@ void Toast::buildRow(const QString& glyph, const QString& title, const QString& 
 
 void Toast::addButton(const QString& text, Flavor flavor, double height, std::function<void()> run) {
     auto* button = new CandyButton(text, flavor, true, height, this);
+    button->installEventFilter(this);
+    button->setMouseTracking(true);
     connect(button, &QAbstractButton::clicked, this, [run = std::move(run)] { run(); });
     buttons_.push_back(button);
 }
@@ -169,7 +193,7 @@ bool Toast::event(QEvent* event) {
 void Toast::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF capsule = QRectF(rect()).marginsRemoved(QMarginsF(kShadowMargins));
+    const QRectF capsule = capsuleRect();
     if (capsule.isEmpty()) return;
     const double ratio = ImageEffects::pixelRatioOf(painter);
     QPainterPath path;

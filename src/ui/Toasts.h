@@ -40,6 +40,9 @@ public:
     static constexpr QMargins kShadowMargins{24, 16, 24, 32};
 
     bool isHovering() const { return hovering_; }
+    // The visible capsule; the rest of the widget is room for its shadow and
+    // does not count as the toast for the pointer.
+    QRectF capsuleRect() const;
     double remaining() const { return countdown_.remaining(); }
     // One countdown step, as the 0.25 s timer runs it.
     void step();
@@ -65,9 +68,12 @@ protected:
     bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    bool overCapsule(QPointF local) const { return capsuleRect().contains(local); }
     void applyMargins();
     void placeButtons();
 

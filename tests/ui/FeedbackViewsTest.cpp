@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <cmath>
@@ -61,7 +62,9 @@ TEST(FreedToastTest, CountsDownTwelveOrSixSecondsAndPausesWhileHovered) {
     bool pointerInside = true;
     plain.setPointerProbe([&] { return pointerInside; });
     for (int i = 0; i < 10; ++i) plain.step();
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    plain.adjustSize();
+    const QPointF inside = plain.capsuleRect().center();
+    QEnterEvent enter(inside, inside, inside);
     QApplication::sendEvent(&plain, &enter);
     for (int i = 0; i < 100; ++i) plain.step();
     EXPECT_EQ(plain.remaining(), 3.5);  // stood still
@@ -72,6 +75,33 @@ TEST(FreedToastTest, CountsDownTwelveOrSixSecondsAndPausesWhileHovered) {
     for (int i = 0; i < 5; ++i) plain.step();
     QApplication::processEvents();
     EXPECT_EQ(dismissed, 1);  // once only
+}
+
+TEST(FreedToastTest, OnlyTheCapsuleCountsAsHovered) {
+    FreedToast toast(1, {}, false, {{}, {}, [] {}});
+    toast.adjustSize();
+    const QRectF capsule = toast.capsuleRect();
+    ASSERT_FALSE(capsule.isEmpty());
+    EXPECT_GE(capsule.top(), 16);  // the widget holds room for the shadow around it
+    auto enterAt = [&](QPointF at) {
+        QEnterEvent enter(at, toast.mapToGlobal(at), toast.mapToGlobal(at));
+        QApplication::sendEvent(&toast, &enter);
+        return toast.isHovering();
+    };
+    auto moveTo = [&](QPointF at) {
+        QMouseEvent move(QEvent::MouseMove, at, toast.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&toast, &move);
+        return toast.isHovering();
+    };
+    const QPointF shadowBelow(capsule.center().x(), capsule.bottom() + 10);
+    EXPECT_FALSE(enterAt(shadowBelow));
+    EXPECT_TRUE(moveTo(capsule.topLeft() + QPointF(capsule.height() / 2, capsule.height() / 2)));
+    EXPECT_FALSE(moveTo(shadowBelow));
+    // The count runs while the pointer rests on the shadow.
+    toast.setPointerProbe([] { return false; });
+    const double before = toast.remaining();
+    toast.step();
+    EXPECT_EQ(toast.remaining(), before - 0.25);
 }
 
 TEST(FreedToastTest, TextsAndButtons) {
