@@ -71,6 +71,9 @@ bool touchesDataFolder(const std::vector<std::string>& c) {
 
 bool judge(const std::vector<std::string>& c, bool allowUserFolders, bool removingRoot) {
     const std::vector<std::string> h = componentsOf(platform::home());
+    // A home folder of "/" (HOME unset or "/", as for system accounts) would
+    // make the whole disk "inside home".
+    if (h.size() < 2) return false;
     if (c.size() < h.size() + 1) return false;  // home itself, or above it
     if (!startsWith(c, h)) return false;
     const auto& protectedNames = protectedComponents();
@@ -105,10 +108,14 @@ Found look(const Path& path) {
 
 // The direct children of a folder that was judged safe. The folder is opened
 // without following any link on its way, so what is listed is what was judged.
+// A folder on which another file system is mounted is judged by where it lies,
+// but what is inside belongs to that other disk: it gives no children.
 std::vector<Path> childrenOf(const Path& folder) {
     std::vector<Path> children;
     const platform::UniqueFd base = platform::openFolder(folder, ParentLinks::refuse);
     if (!base.valid()) return children;
+    const platform::UniqueFd parent = platform::openFolder(folder.parent_path(), ParentLinks::refuse);
+    if (!parent.valid() || !platform::sameMount(base.get(), parent.get())) return children;
     const int fd = ::openat(base.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return children;
     DIR* listing = ::fdopendir(fd);

@@ -179,6 +179,11 @@ UniqueFd openFolder(const Path& folder, ParentLinks links) {
     return current;
 }
 
+bool sameMount(int fdA, int fdB) {
+    MountKey a, b;
+    return mountOf(fdA, a) && mountOf(fdB, b) && a == b;
+}
+
 bool isPlainName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
            name.find('\0') == std::string_view::npos;

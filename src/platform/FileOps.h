@@ -46,6 +46,10 @@ enum class ParentLinks { follow, refuse };
 // Returns an invalid descriptor on failure (errno set).
 UniqueFd openFolder(const Path& folder, ParentLinks links);
 
+// Whether two open files lie on the same mount (bind mounts told apart too).
+// False when either cannot be asked.
+bool sameMount(int fdA, int fdB);
+
 // A bare name of one directory entry: not empty, not "." or "..", no "/" and
 // no NUL byte.
 bool isPlainName(std::string_view name);
