@@ -4,7 +4,6 @@
 #include <QDrag>
 #include <QFileIconProvider>
 #include <QFileInfo>
-#include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +18,7 @@
 #include <cmath>
 
 #include "platform/Translate.h"
+#include "ui/AccessGuideMotion.h"
 #include "ui/CandyControls.h"
 #include "ui/ImageEffects.h"
 #include "ui/JellyBody.h"
@@ -61,17 +61,24 @@ public:
     }
 };
 
+QColor mix(const QColor& from, const QColor& to, double amount) {
+    const auto channel = [amount](double a, double b) { return a + (b - a) * amount; };
+    return QColor::fromRgbF(float(channel(from.redF(), to.redF())), float(channel(from.greenF(), to.greenF())),
+                            float(channel(from.blueF(), to.blueF())), float(channel(from.alphaF(), to.alphaF())));
+}
+
 // The key mascot: a grape jelly with a swinging key that turns into a happy
-// lime jelly with a tick. Redrawn on every frame while shown.
+// lime jelly with a tick. Redrawn on every frame while shown; turning happy
+// rides the guide's grant spring.
 class KeyJelly final : public QWidget {
 public:
-    explicit KeyJelly(QWidget* parent) : QWidget(parent), frames_(this) {
+    explicit KeyJelly(QWidget* parent) : QWidget(parent), happy_(Spring{0.5, 0.7}, 0.0), frames_(this) {
         setFixedSize(kMascotSize + 2 * kMascotRoom, kMascotSize + 2 * kMascotRoom);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         connect(&frames_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     }
     void setHappy(bool happy) {
-        happy_ = happy;
+        happy_.setTarget(happy ? 1.0 : 0.0, kitNow());
         update();
     }
 
@@ -81,6 +88,9 @@ protected:
     void paintEvent(QPaintEvent*) override {
         const double t = kitNow();
         const double s = std::sin(2.2 * t);
+        // 0 sad, 1 happy; the spring may pass either end on its way.
+        const double h = happy_.valueAt(t);
+        const double shown = std::clamp(h, 0.0, 1.0);
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF frame(kMascotRoom, kMascotRoom, kMascotSize, kMascotSize);
@@ -92,25 +102,38 @@ protected:
         JellyShape shape;
         shape.time = 1.6 * t;
         shape.seed = 4;
-        shape.wobble = happy_ ? 7 : 4;
+        shape.wobble = 4 + 3 * h;
         shape.squareness = 3;
-        paintJellyBody(painter, frame, shape, sorbeta::palette(happy_ ? Flavor::lime : Flavor::grape),
-                       JellyBodyStyle{false, false, QSizeF(0, 0), happy_ ? 0.3 : 0.0});
+        const JellyPalette sad = sorbeta::palette(Flavor::grape);
+        const JellyPalette glad = sorbeta::palette(Flavor::lime);
+        const JellyPalette colours = shown <= 0 ? sad
+                                     : shown >= 1
+                                         ? glad
+                                         : JellyPalette{mix(sad.light, glad.light, shown), mix(sad.base, glad.base, shown),
+                                                        mix(sad.deep, glad.deep, shown), mix(sad.ink, glad.ink, shown)};
+        paintJellyBody(painter, frame, shape, colours, JellyBodyStyle{false, false, QSizeF(0, 0), 0.3 * shown});
 
-        painter.save();
-        painter.translate(frame.center());
-        if (!happy_) painter.rotate(10 * s);
-        QFont font = roundedFont(happy_ ? 56 : 54, QFont::ExtraBold);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QRectF(-kMascotSize / 2.0, -kMascotSize / 2.0, kMascotSize, kMascotSize),
-                         Qt::AlignCenter, happy_ ? QStringLiteral("✓") : QStringLiteral("🔑"));
-        painter.restore();
+        // The key and the tick cross-fade; the key's swing comes to rest.
+        const auto drawMark = [&](const QString& mark, int size, double angle, double opacity) {
+            if (opacity <= 0) return;
+            painter.save();
+            painter.setOpacity(opacity);
+            painter.translate(frame.center());
+            painter.rotate(angle);
+            painter.setFont(roundedFont(size, QFont::ExtraBold));
+            painter.setPen(Qt::white);
+            painter.drawText(QRectF(-kMascotSize / 2.0, -kMascotSize / 2.0, kMascotSize, kMascotSize),
+                             Qt::AlignCenter, mark);
+            painter.restore();
+        };
+        const double swing = 10 * s * (1 - h);
+        drawMark(QStringLiteral("🔑"), 54, swing, 1 - shown);
+        drawMark(QStringLiteral("✓"), 56, swing, shown);
     }
 
 private:
+    SpringValue happy_;
     FrameTimer frames_;
-    bool happy_ = false;
 };
 
 // One numbered step: a disc in the flavour's colours, a title and a subtitle.
@@ -358,6 +381,7 @@ AccessGuide::AccessGuide(std::function<void(bool)> finish, AccessGuideFlow::Serv
 
     further->addSpacing(std::max(0, 16 - CandyButton::kShadowMargins.bottom()));
     auto* footer = new QWidget(further_);
+    footer_ = footer;
     footer->setFixedHeight(20);
     auto* footerRow = new QHBoxLayout(footer);
     footerRow->setContentsMargins(0, 0, 0, 0);
@@ -386,36 +410,37 @@ AccessGuide::AccessGuide(std::function<void(bool)> finish, AccessGuideFlow::Serv
 
 void AccessGuide::showWaiting() {
     const bool waiting = flow_->waiting();
-    openButton_->setText(waiting ? sorbeta::tr("再打开一次") : sorbeta::tr("打开系统设置"));
-    spinner_->setVisible(waiting);
-    footerText_->setText(waiting ? sorbeta::tr("等你打开开关…打开后这里会自己继续")
-                                 : sorbeta::tr("跳过也能用：照片、音乐、文稿、下载和聊天应用的数据先不扫，"
-                                               "之后随时可以再开。"));
+    // Changes caused by `waiting` ease out over 0.2 s.
+    const GuideMotion ease = GuideMotion::easingOut(0.2);
+    SwapOverlay::run(
+        this, openButton_,
+        [this, waiting] { openButton_->setText(waiting ? sorbeta::tr("再打开一次") : sorbeta::tr("打开系统设置")); },
+        SwapOverlay::Style::crossFade, ease);
+    SwapOverlay::run(
+        this, footer_,
+        [this, waiting] {
+            spinner_->setVisible(waiting);
+            footerText_->setText(waiting ? sorbeta::tr("等你打开开关…打开后这里会自己继续")
+                                         : sorbeta::tr("跳过也能用：照片、音乐、文稿、下载和聊天应用的数据先不扫，"
+                                                       "之后随时可以再开。"));
+        },
+        SwapOverlay::Style::crossFade, ease);
 }
 
 void AccessGuide::showGranted() {
     if (!flow_->granted()) return;
+    // Changes caused by the grant ride one spring: the mascot turns happy,
+    // the title counts up to its new text, the subtitle cross-fades, and the
+    // steps, buttons and footer fade away as the column closes around them.
+    const GuideMotion spring = GuideMotion::springy(Spring{0.5, 0.7});
     static_cast<KeyJelly*>(mascot_)->setHappy(true);
-    title_->setText(sorbeta::tr("拿到钥匙啦"));
-    subtitle_->setText(spacedLines(sorbeta::tr("马上开始扫描")));
-    // The steps, buttons and footer fade away as a whole on the guide's
-    // spring, then leave the layout.
-    auto* fade = new QGraphicsOpacityEffect(further_);
-    further_->setGraphicsEffect(fade);
+    FadingGap::replace(further_, spring);  // hidden at once: no button during the pause
     further_->setEnabled(false);
-    auto spring = std::make_shared<SpringValue>(Spring{0.5, 0.7}, 1.0);
-    spring->setTarget(0.0, kitNow());
-    auto* frames = new FrameTimer(this);
-    connect(frames, &QTimer::timeout, this, [this, fade, spring, frames] {
-        const double now = kitNow();
-        fade->setOpacity(std::clamp(spring->valueAt(now), 0.0, 1.0));
-        if (spring->settledAt(now) || spring->valueAt(now) <= 0.0) {
-            frames->stop();
-            frames->deleteLater();
-            further_->hide();
-        }
-    });
-    frames->start();
+    SwapOverlay::run(
+        this, title_, [this] { title_->setText(sorbeta::tr("拿到钥匙啦")); }, SwapOverlay::Style::countUp, spring);
+    SwapOverlay::run(
+        this, subtitle_, [this] { subtitle_->setText(spacedLines(sorbeta::tr("马上开始扫描"))); },
+        SwapOverlay::Style::crossFade, spring);
 }
 
 // -------------------------------------------------------------- badge ----

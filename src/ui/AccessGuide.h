@@ -41,6 +41,7 @@ private:
     QWidget* further_ = nullptr;
     QAbstractButton* openButton_ = nullptr;
     QAbstractButton* skipButton_ = nullptr;
+    QWidget* footer_ = nullptr;
     QWidget* spinner_ = nullptr;
     QLabel* footerText_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TestEnvironment.h"
+#include "ui/AccessGuideMotion.h"
 #include "ui/KitClock.h"
 
 namespace sorbeta {
@@ -34,14 +35,36 @@ TEST(AccessGuideView, FollowsTheFlowFromStartToGranted) {
     EXPECT_EQ(guide.openSettingsButton()->text(), QStringLiteral("再打开一次"));
     EXPECT_EQ(guide.footerLabel()->text(), QStringLiteral("等你打开开关…打开后这里会自己继续"));
     ASSERT_EQ(timers.size(), 1u);
+    // The button's label and the footer change over a 0.2-second ease-out.
+    EXPECT_NE(SwapOverlay::runningOn(guide.openSettingsButton()), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(guide.footerLabel()->parentWidget()), nullptr);
+    clock.advance(0.19);
+    QTest::qWait(40);
+    EXPECT_NE(SwapOverlay::runningOn(guide.openSettingsButton()), nullptr);
+    clock.advance(0.02);
+    EXPECT_TRUE(test::waitUntil([&] {
+        return !SwapOverlay::runningOn(guide.openSettingsButton()) &&
+               !SwapOverlay::runningOn(guide.footerLabel()->parentWidget());
+    }, 500));
 
     access = true;
+    const int titleAt = guide.titleLabel()->y();
     auto pass = timers.back();
     pass();
     EXPECT_EQ(guide.titleLabel()->text(), QStringLiteral("拿到钥匙啦"));
     EXPECT_FALSE(guide.stepsBlock()->isEnabled());  // no button during the pause
+    EXPECT_TRUE(guide.stepsBlock()->isHidden());
+    // The title counts up to its new text on the grant's spring, and the
+    // column closes around the steps as they fade.
+    EXPECT_NE(SwapOverlay::runningOn(guide.titleLabel()), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(guide.subtitleLabel()), nullptr);
+    clock.advance(0.2);
+    QTest::qWait(40);
+    EXPECT_NE(SwapOverlay::runningOn(guide.titleLabel()), nullptr);
     clock.advance(3);
-    EXPECT_TRUE(test::waitUntil([&] { return guide.stepsBlock()->isHidden(); }, 500));
+    EXPECT_TRUE(test::waitUntil([&] {
+        return !SwapOverlay::runningOn(guide.titleLabel()) && guide.titleLabel()->y() > titleAt + 50;
+    }, 500));
     EXPECT_TRUE(finishes.empty());
     timers.back()();  // the 1.1-second pause ends
     EXPECT_EQ(finishes, std::vector<bool>{true});
