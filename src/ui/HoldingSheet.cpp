@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTextLayout>
 #include <QVBoxLayout>
@@ -28,11 +29,21 @@ qint64 holdingDaysLeft(const QDateTime& date, const QDateTime& now) {
     return std::max<qint64>(0, 7 - whole);
 }
 
+QString abbreviatedDateTime(const QDateTime& date, const QLocale& locale) {
+    // The locale's long date without the weekday and with the month's short
+    // name ("Mar 1, 2026", "2026年3月1日"), then its short time.
+    QString pattern = locale.dateFormat(QLocale::LongFormat);
+    static const QRegularExpression weekday(QStringLiteral("[\\s,،]*d{4}[\\s,،]*"));
+    pattern.replace(weekday, QStringLiteral(" "));
+    pattern = pattern.trimmed();
+    pattern.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    const QDateTime local = date.toLocalTime();
+    return locale.toString(local.date(), pattern) + QLatin1Char(' ') +
+           locale.toString(local.time(), QLocale::ShortFormat);
+}
+
 QString holdingDetailLine(const HoldBatch& batch, const QDateTime& now) {
-    const QLocale locale;
-    const QDateTime local = batch.date.toLocalTime();
-    const QString when = locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                         locale.toString(local.time(), QLocale::ShortFormat);
+    const QString when = abbreviatedDateTime(batch.date, QLocale());
     return sorbeta::tr("%1 · %2 项 · 还剩 %3 天")
         .arg(when)
         .arg(qint64(batch.items.size()))
@@ -160,6 +171,51 @@ private:
     QColor color_;
 };
 
+// A size text whose digits all take the width of the widest one, so sizes in
+// the rows below one another line up digit by digit.
+class EvenDigitsText final : public QWidget {
+public:
+    EvenDigitsText(QString text, const QFont& font, QColor color, QWidget* parent)
+        : QWidget(parent), text_(std::move(text)), color_(std::move(color)) {
+        setFont(font);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        setAccessibleName(text_);
+    }
+    QString text() const { return text_; }
+    // Advance of each character: digits the widest digit's, others their own.
+    static qreal advance(const QFontMetricsF& metrics, QChar c) {
+        if (!c.isDigit()) return metrics.horizontalAdvance(c);
+        qreal widest = 0;
+        for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
+        return widest;
+    }
+    QSize sizeHint() const override {
+        const QFontMetricsF metrics(font());
+        qreal width = 0;
+        for (const QChar c : text_) width += advance(metrics, c);
+        return {int(std::ceil(width)), int(std::ceil(metrics.height()))};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(color_);
+        const QFontMetricsF metrics(font());
+        // Number and unit always read left to right.
+        qreal x = layoutDirection() == Qt::RightToLeft ? width() - sizeHint().width() : 0;
+        const qreal baseline = (height() - metrics.height()) / 2 + metrics.ascent();
+        for (const QChar c : text_) {
+            const qreal cell = advance(metrics, c);
+            painter.drawText(QPointF(x + (cell - metrics.horizontalAdvance(c)) / 2, baseline), QString(c));
+            x += cell;
+        }
+    }
+
+private:
+    QString text_;
+    QColor color_;
+};
+
 // The detail line works its days left out each time it is drawn.
 class DetailLine final : public QLabel {
 public:
@@ -191,38 +247,54 @@ private:
 
 class BatchRow final : public QWidget {
 public:
+    // The buttons' shadow room reaches further below the capsules than the
+    // row's 12-point padding: that much of it hangs below the card.
+    static int overhang() { return std::max(0, CandyButton::kShadowMargins.bottom() - 12); }
+
     BatchRow(const HoldBatch& batch, const HoldingSheet::Clock& now, QWidget* parent) : QWidget(parent) {
+        const QMargins room = CandyButton::kShadowMargins;
         auto* row = new QHBoxLayout(this);
         row->setSpacing(0);
+        // Texts and size are centred on the capsules, which sit higher in
+        // their widgets than the middle by the difference of the shadow room.
+        auto* info = new QHBoxLayout;
+        info->setSpacing(0);
+        info->setContentsMargins(0, 0, 0, std::max(0, room.bottom() - room.top()));
         auto* texts = new QVBoxLayout;
         texts->setSpacing(3);
         texts->addWidget(new TwoLineText(batch.title, roundedFont(14, QFont::DemiBold), Theme::ink(), this));
         texts->addWidget(new DetailLine(batch, now, this));
-        row->addLayout(texts, 1);
-        row->addSpacing(12);
+        // Centred as a block: the buttons set the row's height.
+        texts->insertStretch(0, 1);
+        texts->addStretch(1);
+        info->addLayout(texts, 1);
+        info->addSpacing(12);
         const qint64 bytes = std::accumulate(batch.items.begin(), batch.items.end(), qint64(0),
                                              [](qint64 sum, const HoldBatch::Item& item) { return sum + item.bytes; });
-        row->addWidget(makeText(Bytes::text(bytes, false), roundedFont(14, QFont::Bold), Theme::ink(), this));
+        size = new EvenDigitsText(Bytes::text(bytes, false), roundedFont(14, QFont::Bold), Theme::ink(), this);
+        info->addWidget(size);
+        row->addLayout(info, 1);
         auto* restoreButton = new CandyButton(sorbeta::tr("恢复"), Flavor::lime, true, 32);
         auto* purgeButton = new CandyButton(sorbeta::tr("删除"), Flavor::strawberry, true, 32);
         restore = restoreButton;
         purge = purgeButton;
         // The pair's shadow room stands in the row's 12-point gap and padding.
-        const QMargins room = CandyButton::kShadowMargins;
         row->addSpacing(12 - std::min(12, room.left()));
         row->addWidget(new ButtonPair(restoreButton, purgeButton, this));
-        row->setContentsMargins(12, 12 - std::min(12, room.top()), 12 - std::min(12, room.right()), 12 - std::min(12, room.bottom()));
+        row->setContentsMargins(12, 12 - std::min(12, room.top()), 12 - std::min(12, room.right()),
+                                12 - std::min(12, room.bottom()));
     }
 
     QAbstractButton* restore = nullptr;
     QAbstractButton* purge = nullptr;
+    EvenDigitsText* size = nullptr;
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         QPainterPath card;
-        card.addRoundedRect(QRectF(rect()), 16, 16);
+        card.addRoundedRect(QRectF(rect()).adjusted(0, 0, 0, -overhang()), 16, 16);
         painter.fillPath(card, withOpacity(Qt::white, 0.7));
     }
 };
@@ -267,7 +339,8 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     list->setAutoFillBackground(false);
     rows_ = new QVBoxLayout(list);
     rows_->setContentsMargins(0, 0, 0, 0);
-    rows_->setSpacing(8);
+    // 8 between the cards; the buttons' shadow hangs into it.
+    rows_->setSpacing(8 - BatchRow::overhang());
     empty_ = makeText(sorbeta::tr("暂存区是空的 🍧"), roundedFont(13), Theme::inkSoft(), list);
     empty_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     empty_->setContentsMargins(0, 20, 0, 0);
@@ -291,6 +364,10 @@ int HoldingSheet::rowCount() const { return int(rowWidgets_.size()); }
 
 QAbstractButton* HoldingSheet::restoreButton(int row) const {
     return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->restore : nullptr;
+}
+
+QWidget* HoldingSheet::sizeLabel(int row) const {
+    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->size : nullptr;
 }
 
 QAbstractButton* HoldingSheet::deleteButton(int row) const {

@@ -3,6 +3,7 @@
 // left and size, restored or deleted with one press, and one short result line
 // at the foot. The list follows HoldingModel while the sheet is open.
 #include <QDateTime>
+#include <QLocale>
 #include <QDialog>
 #include <QPointer>
 #include <functional>
@@ -24,6 +25,10 @@ class HoldingModel;
 // more than 7.
 qint64 holdingDaysLeft(const QDateTime& date, const QDateTime& now);
 
+// The date with the locale's abbreviated date style (short month name, no
+// weekday) and its short time, in local time.
+QString abbreviatedDateTime(const QDateTime& date, const QLocale& locale);
+
 // "<date> · <n> 项 · 还剩 <d> 天" with the date in the current locale's short
 // date and time.
 QString holdingDetailLine(const HoldBatch& batch, const QDateTime& now);
@@ -42,6 +47,8 @@ public:
     int rowCount() const;
     QAbstractButton* restoreButton(int row) const;
     QAbstractButton* deleteButton(int row) const;
+    // The batch's size; its accessible name is the text.
+    QWidget* sizeLabel(int row) const;
     QAbstractButton* doneButton() const { return done_; }
     QLabel* emptyLabel() const { return empty_; }
 

@@ -31,6 +31,19 @@ TEST(HoldingSheetDays, DaysLeftTruncateAndNeverGoBelowZero) {
     EXPECT_TRUE(holdingDetailLine(batch, now).endsWith(QStringLiteral(" · 2 项 · 还剩 6 天")));
 }
 
+TEST(HoldingSheetDays, DatesUseTheAbbreviatedStyleWithAShortTime) {
+    // Midday local time, so the day is the same in every zone's local time.
+    const QDateTime date(QDate(2026, 3, 1), QTime(12, 5));
+    const QString english = abbreviatedDateTime(date, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(english.startsWith(QStringLiteral("Mar 1, 2026 12:05"))) << english.toStdString();
+    const QString chinese = abbreviatedDateTime(date, QLocale(QLocale::Chinese, QLocale::China));
+    EXPECT_TRUE(chinese.startsWith(QStringLiteral("2026年3月1日 "))) << chinese.toStdString();
+    EXPECT_TRUE(chinese.endsWith(QStringLiteral("12:05"))) << chinese.toStdString();
+    const QString spanish = abbreviatedDateTime(date, QLocale(QLocale::Spanish, QLocale::Spain));
+    EXPECT_FALSE(spanish.contains(QStringLiteral("domingo"))) << spanish.toStdString();  // no weekday
+    EXPECT_TRUE(spanish.startsWith(QStringLiteral("1 de mar"))) << spanish.toStdString();
+}
+
 class HoldingSheetTest : public test::HomeTest {
 protected:
     void SetUp() override {
@@ -73,6 +86,10 @@ TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
     HoldingSheet sheet(holding, &model);
     sheet.show();
     ASSERT_EQ(sheet.rowCount(), 2);
+    // Sizes in decimal units; their digits take equal widths, so rows line up.
+    EXPECT_EQ(sheet.sizeLabel(0)->accessibleName(), QStringLiteral("8.2 K"));
+    EXPECT_EQ(sheet.sizeLabel(1)->accessibleName(), QStringLiteral("4.1 K"));
+    EXPECT_EQ(sheet.sizeLabel(0)->sizeHint().width(), sheet.sizeLabel(1)->sizeHint().width());
 
     // Something new now sits where one of the newest batch's files was.
     tree->text("new/b", "in the way");
