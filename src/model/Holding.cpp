@@ -209,8 +209,11 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& batch) {
     }
 
     const Path folder = root_ / batch.id;
+    // A batch folder that is gone, or that is no longer a real folder, gets
+    // no manifest written through it.
+    if (!folderFd.valid()) return result;
     if (kept.empty()) {
-        if (folderFd.valid()) platform::removeTree(folder, ParentLinks::follow);
+        platform::removeTree(folder, ParentLinks::follow);
         return result;
     }
     HoldBatch rest = batch;

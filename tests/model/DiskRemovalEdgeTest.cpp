@@ -220,3 +220,22 @@ TEST_F(DiskRemovalEdgeTest, NothingIsSafeWhenHomeIsTheRootFolder) {
         }
     }
 }
+
+TEST_F(DiskRemovalEdgeTest, ATrailingSlashNeverLeadsThroughALink) {
+    // "link/" names the folder the link points to; emptying it would reach
+    // through the link into Documents.
+    test::FileTree tree(home());
+    tree.text("Documents/thesis.tex", "years of work");
+    tree.symlink(home() / "Documents", "Library/Caches/com.app");
+    HoldingArea area(platform::holdingFolder());
+    const auto writer = area.makeWriter();
+    for (HoldingWriter* hold : {static_cast<HoldingWriter*>(nullptr), writer.get()}) {
+        clean({fs::path(home().native() + "/Library/Caches/com.app/")}, false, false, hold);
+        EXPECT_EQ(contents(home() / "Documents/thesis.tex"), "years of work");
+    }
+    // Spelled with a slash, a real folder is still emptied.
+    tree.text("Library/Caches/real/blob", "cache");
+    clean({fs::path(home().native() + "/Library/Caches/real//")}, false, false, nullptr);
+    EXPECT_TRUE(fs::is_directory(home() / "Library/Caches/real"));
+    EXPECT_FALSE(present(home() / "Library/Caches/real/blob"));
+}

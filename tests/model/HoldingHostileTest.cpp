@@ -173,3 +173,28 @@ TEST_F(HoldingHostileTest, HostileJournalsAreNotBatches) {
     EXPECT_TRUE(area.batches().empty());
     expectNothingOutsideTouched();
 }
+
+TEST_F(HoldingHostileTest, ABatchFolderSwappedForALinkIsNeitherFollowedNorWrittenThrough) {
+    tree->text("held/a", "a");
+    HoldingArea area(root);
+    auto writer = area.makeWriter();
+    ASSERT_TRUE(writer->hold(home() / "held/a", 1));
+    const auto batch = *area.commit(*writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc());
+    // The sheet still shows the batch; meanwhile its folder became a link to
+    // a look-alike elsewhere.
+    fs::rename(root / batch.id, outside() / "moved");
+    test::FileTree(outside()).text("lookalike/files/0-a", "not ours");
+    fs::create_symlink(outside() / "lookalike", root / batch.id);
+
+    const auto result = area.restore(batch);
+    EXPECT_EQ(result.restored, 0);
+    EXPECT_FALSE(present(home() / "held/a"));
+    EXPECT_FALSE(present(outside() / "lookalike/manifest.json"));
+    EXPECT_TRUE(present(outside() / "lookalike/files/0-a"));
+
+    area.purge(batch);  // the link goes, never what it points to
+    EXPECT_FALSE(present(root / batch.id));
+    EXPECT_TRUE(present(outside() / "lookalike/files/0-a"));
+    EXPECT_TRUE(present(outside() / "moved/files/0-a"));
+    expectNothingOutsideTouched();
+}

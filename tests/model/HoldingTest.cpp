@@ -231,3 +231,15 @@ TEST_F(HoldingTest, NamesThatAreNotUtf8SurviveTheManifest) {
     EXPECT_EQ(area->restore(list[0]).restored, 3);
     EXPECT_EQ(contents(home() / odd), odd);
 }
+
+TEST_F(HoldingTest, ExpiryNeverTakesABatchStillBeingWritten) {
+    tree->text("w/a", "a");
+    auto writer = area->makeWriter();
+    ASSERT_TRUE(writer->hold(home() / "w/a", 1));
+    // Backdate the folder: only the writer at work says it is not an orphan.
+    test::FileTree(area->root()).setAgeDays(writer->id(), 3);
+    EXPECT_EQ(area->purgeExpired(7, QDateTime::currentDateTimeUtc()), 0);
+    EXPECT_TRUE(present(writer->batch() / "files/0-a"));
+    ASSERT_TRUE(area->commit(*writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
+    EXPECT_EQ(area->batches().size(), 1u);
+}
