@@ -305,6 +305,7 @@ bool HoldingWriter::append(const std::string& line) {
         }
         done += std::size_t(wrote);
     }
+    journalBytes_ += line.size();
     return true;
 }
 
@@ -325,9 +326,11 @@ bool HoldingWriter::hold(const Path& url, int64_t bytes) {
     // The number is the count of items held so far; shortened names stay
     // unique because no two items share a number.
     HoldBatch::Item item{path, platform::fitName(std::to_string(items_.size()) + "-", leaf, nameMax_), bytes};
+    const std::string line = HoldingManifest::journalItem(item);
+    if (journalBytes_ + line.size() > journalLimit_) return false;  // the batch is full: leave it in place
     // Journal first: a crash between the two leaves an entry whose file never
     // arrived, which the listing drops, never a file that nothing lists.
-    if (!append(HoldingManifest::journalItem(item))) return false;
+    if (!append(line)) return false;
     if (platform::moveNoReplace(lastParentFd_.get(), leaf, files_.get(), item.stored) != 0) {
         append(HoldingManifest::journalUndo(item.stored));
         return false;

@@ -93,6 +93,12 @@ public:
     // normalised it (no links among its folders). True when it moved.
     bool hold(const Path& url, int64_t bytes);
 
+    // A batch whose manifest grew past what the listing reads would turn into
+    // an orphan and be deleted unseen a day later, so a writer takes no more
+    // once its journal reaches this size (half the read limit, leaving room
+    // for the title). Tests lower it.
+    void setJournalLimit(std::size_t bytes) { journalLimit_ = bytes; }
+
 private:
     friend class HoldingArea;
     bool prepare();
@@ -106,6 +112,8 @@ private:
     platform::UniqueFd files_;
     platform::UniqueFd journal_;
     std::size_t nameMax_ = 255;
+    std::size_t journalLimit_ = HoldingManifest::kMaxFileBytes / 2;
+    std::size_t journalBytes_ = 0;
     Path lastParent_;
     platform::UniqueFd lastParentFd_;
     bool broken_ = false;   // the journal could not be written: take nothing more

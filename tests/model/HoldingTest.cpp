@@ -243,3 +243,19 @@ TEST_F(HoldingTest, ExpiryNeverTakesABatchStillBeingWritten) {
     ASSERT_TRUE(area->commit(*writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
     EXPECT_EQ(area->batches().size(), 1u);
 }
+
+TEST_F(HoldingTest, AFullBatchTakesNothingMoreAndStaysReadable) {
+    for (int i = 0; i < 5; ++i) tree->text("many/f" + std::to_string(i), "x");
+    auto writer = area->makeWriter();
+    // Room for the header and about two item lines.
+    writer->setJournalLimit(HoldingManifest::journalHeader(writer->id(), QDateTime::currentDateTimeUtc())->size() +
+                            2 * HoldingManifest::journalItem({(home() / "many/f0").native(), "0-f0", 1}).size() + 8);
+    int held = 0;
+    for (int i = 0; i < 5; ++i) held += writer->hold(home() / ("many/f" + std::to_string(i)), 1);
+    EXPECT_EQ(held, 2);
+    for (int i = 2; i < 5; ++i) EXPECT_EQ(contents(home() / ("many/f" + std::to_string(i))), "x");
+    ASSERT_TRUE(area->commit(*writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
+    const auto list = area->batches();
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].items.size(), 2u);
+}
