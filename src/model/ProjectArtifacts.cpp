@@ -65,7 +65,9 @@ bool isInsideGitRepo(const Path& path) {
     const std::string home = platform::home().native();
     Path dir = path.parent_path();
     while (dir.native().size() > home.size()) {
-        if (platform::exists(dir / ".git")) return true;
+        // Any ".git" entry counts, even a link that leads nowhere: then git
+        // is asked, fails, and the folder is kept.
+        if (hasEntry(dir, ".git")) return true;
         const Path parent = dir.parent_path();
         if (parent == dir) break;
         dir = parent;

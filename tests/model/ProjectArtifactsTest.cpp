@@ -171,6 +171,17 @@ TEST_F(ProjectArtifactsTest, HangingGitIsStoppedAndTheArtifactKept) {
     EXPECT_LT(timer.elapsed(), 5000);
 }
 
+TEST_F(ProjectArtifactsTest, AnyGitEntryAboveTheProjectMeansAsking) {
+    // A dangling ".git" link (a moved worktree, say) still marks a repository;
+    // git then cannot answer and the artifact is kept.
+    const auto modules = artifact("Code/mono/app", "node_modules", "package.json");
+    tree->symlink(outside() / "moved-away/.git", "Code/mono/.git");
+    ProjectArtifacts::setGitForTesting(outside() / "no-git");
+    EXPECT_TRUE(findIn("Code").empty());
+    fs::remove(home() / "Code/mono/.git");
+    EXPECT_EQ(findIn("Code"), Paths{modules});
+}
+
 TEST_F(ProjectArtifactsTest, ChildWithUnreadableDateKeepsTheFolder) {
     if (!test::permissionsEnforced()) GTEST_SKIP() << "file permissions are not enforced";
     const auto modules = artifact("Code/app", "node_modules", "package.json");
