@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -21,6 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kDiedOnPurpose = 42;
+// Set only by the parent test for its child, whose HOME is the parent's
+// temporary home: run any other way, the child would clean the real one.
+constexpr const char* kChildMarker = "SORBETA_INTERRUPT_CHILD";
 
 std::vector<CleanSpec> rulesByID(std::initializer_list<const char*> ids) {
     std::vector<CleanSpec> rules;
@@ -38,6 +43,7 @@ std::string contents(const fs::path& path) {
 // Run only as a child of the test below, in its home folder: cleans three
 // rules into the holding area and dies as the third one starts.
 TEST(AppModelInterruptChild, DISABLED_CleanAndDie) {
+    if (!std::getenv(kChildMarker)) GTEST_SKIP() << "runs only as the interrupt test's child";
     platform::resetForTesting();
     auto task = AppModel::clean(rulesByID({"npm", "yarn", "logs"}), HoldingArea::standard(),
                                 [](int position, const QString&) {
@@ -55,6 +61,9 @@ TEST_F(AppModelInterruptTest, ACleanKilledBetweenRulesLeavesModelAndHoldingAreaC
 
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kChildMarker), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("--gtest_also_run_disabled_tests"),
                  QStringLiteral("--gtest_filter=AppModelInterruptChild.DISABLED_CleanAndDie")});
