@@ -251,6 +251,8 @@ void WorkingView::layoutChildren() {
     }
     const QRect panelRect(column.left(), top, column.width(), std::max(0, bottom - top));
     for (auto& [mode, panel] : panels_) panel->setGeometry(panelRect);
+    // The clean panel's buttons cast their shadows past the column.
+    sidePanel_->setGeometry(panelRect.marginsAdded(SidePanel::kBleed));
 
     const QRect main = mirrored(place.mainArea, width(), rtl);
     for (auto& [mode, page] : pages_) page->setGeometry(main);

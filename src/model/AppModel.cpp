@@ -9,6 +9,7 @@
 
 #include "model/Access.h"
 #include "model/Catalog.h"
+#include "model/CleanSelection.h"
 #include "model/DiskScanner.h"
 #include "platform/Translate.h"
 
@@ -120,26 +121,11 @@ double AppModel::scanFraction() const {
     return double(scanDone_) / double(scanTotal_);
 }
 
-std::vector<CleanItem> AppModel::safeItems() const {
-    std::vector<CleanItem> out;
-    std::copy_if(items_.begin(), items_.end(), std::back_inserter(out),
-                 [](const CleanItem& item) { return item.spec.safety == Safety::safe; });
-    return out;
-}
+std::vector<CleanItem> AppModel::safeItems() const { return CleanSelection::withSafety(items_, Safety::safe); }
 
-std::vector<CleanItem> AppModel::reviewItems() const {
-    std::vector<CleanItem> out;
-    std::copy_if(items_.begin(), items_.end(), std::back_inserter(out),
-                 [](const CleanItem& item) { return item.spec.safety == Safety::review; });
-    return out;
-}
+std::vector<CleanItem> AppModel::reviewItems() const { return CleanSelection::withSafety(items_, Safety::review); }
 
-std::vector<CleanItem> AppModel::selectedItems() const {
-    std::vector<CleanItem> out;
-    std::copy_if(items_.begin(), items_.end(), std::back_inserter(out),
-                 [&](const CleanItem& item) { return selected_.count(item.spec.id) > 0; });
-    return out;
-}
+std::vector<CleanItem> AppModel::selectedItems() const { return CleanSelection::ticked(items_, selected_); }
 
 std::vector<CleanItem> AppModel::itemsIn(const std::string& categoryID) const {
     std::vector<CleanItem> out;
@@ -149,10 +135,7 @@ std::vector<CleanItem> AppModel::itemsIn(const std::string& categoryID) const {
 }
 
 int64_t AppModel::selectedBytes(const std::vector<CleanItem>& list) const {
-    int64_t sum = 0;
-    for (const CleanItem& item : list)
-        if (selected_.count(item.spec.id)) sum += item.bytes;
-    return sum;
+    return CleanSelection::tickedBytes(list, selected_);
 }
 
 void AppModel::toggle(const std::string& id) {

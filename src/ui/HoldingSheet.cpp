@@ -17,8 +17,10 @@
 #include "model/Bytes.h"
 #include "model/HoldingModel.h"
 #include "platform/Translate.h"
+#include "ui/CandyButtonRow.h"
 #include "ui/CandyControls.h"
 #include "ui/CandyPaint.h"
+#include "ui/KitText.h"
 #include "ui/Theme.h"
 
 namespace sorbeta {
@@ -51,54 +53,6 @@ QString holdingDetailLine(const HoldBatch& batch, const QDateTime& now) {
 }
 
 namespace {
-
-QLabel* makeText(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
-}
-
-// Two candy buttons 12 apart. Placed by hand: each button widget keeps room
-// for its shadow around the capsule, which a box layout would add to the gap.
-class ButtonPair final : public QWidget {
-public:
-    ButtonPair(CandyButton* first, CandyButton* second, QWidget* parent) : QWidget(parent), first_(first), second_(second) {
-        first_->setParent(this);
-        second_->setParent(this);
-        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    }
-    QSize sizeHint() const override {
-        const QMargins room = CandyButton::kShadowMargins;
-        const int capsules = capsuleWidth(first_) + kGap + capsuleWidth(second_);
-        return {capsules + room.left() + room.right(), int(first_->buttonHeight()) + room.top() + room.bottom()};
-    }
-
-protected:
-    void resizeEvent(QResizeEvent*) override {
-        const QMargins room = CandyButton::kShadowMargins;
-        const int height = int(first_->buttonHeight());
-        const bool rtl = layoutDirection() == Qt::RightToLeft;
-        CandyButton* leading = rtl ? second_ : first_;
-        CandyButton* trailing = rtl ? first_ : second_;
-        const QRect a(room.left(), room.top(), capsuleWidth(leading), height);
-        const QRect b(a.right() + 1 + kGap, room.top(), capsuleWidth(trailing), height);
-        leading->setGeometry(a.marginsAdded(room));
-        trailing->setGeometry(b.marginsAdded(room));
-    }
-
-private:
-    static constexpr int kGap = 12;
-    static int capsuleWidth(const CandyButton* button) {
-        return int(std::ceil(candyButtonSize(button->text(), button->compact(), button->buttonHeight()).width()));
-    }
-    CandyButton* first_;
-    CandyButton* second_;
-};
 
 // A wrapped text cut after its second line.
 class TwoLineText final : public QWidget {
@@ -280,7 +234,7 @@ public:
         purge = purgeButton;
         // The pair's shadow room stands in the row's 12-point gap and padding.
         row->addSpacing(12 - std::min(12, room.left()));
-        row->addWidget(new ButtonPair(restoreButton, purgeButton, this));
+        row->addWidget(new CandyButtonRow({restoreButton, purgeButton}, 12, this));
         row->setContentsMargins(12, 12 - std::min(12, room.top()), 12 - std::min(12, room.right()),
                                 12 - std::min(12, room.bottom()));
     }
@@ -318,8 +272,8 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     auto* header = new QHBoxLayout;
     auto* titles = new QVBoxLayout;
     titles->setSpacing(4);
-    titles->addWidget(makeText(sorbeta::tr("暂存区"), roundedFont(24, QFont::ExtraBold), Theme::ink(), this));
-    QLabel* note = makeText(sorbeta::tr("最近 7 天清理的东西先放在这里，到期自动删除。要马上腾出空间可以直接删掉。"),
+    titles->addWidget(makeKitText(sorbeta::tr("暂存区"), roundedFont(24, QFont::ExtraBold), Theme::ink(), this));
+    QLabel* note = makeKitText(sorbeta::tr("最近 7 天清理的东西先放在这里，到期自动删除。要马上腾出空间可以直接删掉。"),
                             roundedFont(12), Theme::inkSoft(), this);
     note->setWordWrap(true);
     titles->addWidget(note);
@@ -341,7 +295,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     rows_->setContentsMargins(0, 0, 0, 0);
     // 8 between the cards; the buttons' shadow hangs into it.
     rows_->setSpacing(8 - BatchRow::overhang());
-    empty_ = makeText(sorbeta::tr("暂存区是空的 🍧"), roundedFont(13), Theme::inkSoft(), list);
+    empty_ = makeKitText(sorbeta::tr("暂存区是空的 🍧"), roundedFont(13), Theme::inkSoft(), list);
     empty_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     empty_->setContentsMargins(0, 20, 0, 0);
     rows_->addWidget(empty_);
@@ -350,7 +304,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     list->setAutoFillBackground(false);  // setWidget() turned it on
     column->addWidget(scroll, 1);
 
-    message_ = makeText(QString(), roundedFont(12, QFont::DemiBold), Theme::inkSoft(), this);
+    message_ = makeKitText(QString(), roundedFont(12, QFont::DemiBold), Theme::inkSoft(), this);
     message_->hide();
     column->addWidget(message_);
 

@@ -9,14 +9,19 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "model/Bytes.h"
+#include "model/CleanSelection.h"
 #include "model/CandyDialog.h"
+#include "ui/CandyButtonRow.h"
 #include "ui/CandyConfirm.h"
 #include "platform/Translate.h"
 #include "ui/CandyControls.h"
 #include "ui/CandyPaint.h"
 #include "ui/KitClock.h"
+#include "ui/KitText.h"
 #include "ui/SymbolIcons.h"
 #include "ui/TabularText.h"
 #include "ui/Theme.h"
@@ -30,15 +35,7 @@ using SidePanelText::State;
 const Spring kFirstReadingSpring{0.6, 0.7};
 constexpr double kHeaderEase = 0.25;
 constexpr double kRowHoverEase = 0.15;
-
-QLabel* makeLabel(const QFont& font, const QColor& colour, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFont(font);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    return label;
-}
+constexpr int kCaptionLeading = 6;
 
 // A plain text button: no frame, the given font and colour.
 class PlainTextButton final : public QAbstractButton {
@@ -152,8 +149,7 @@ public:
         iconSpace_ = new QWidget(this);
         iconSpace_->setFixedSize(14, 14);
         row->addWidget(iconSpace_);
-        auto* titleLabel = makeLabel(roundedFont(14, QFont::Bold), Theme::ink(), this);
-        titleLabel->setText(title);
+        auto* titleLabel = makeKitText(title, roundedFont(14, QFont::Bold), Theme::ink(), this);
         row->addWidget(titleLabel);
         row->addStretch(1);
         // Allowed to shrink to three quarters of its size before it crowds the button.
@@ -191,8 +187,7 @@ SidePanelSection::SidePanelSection(QString title, QString icon, Flavor tint, QSt
     column->setSpacing(4);
     titleRow_ = new SectionTitleRow(std::move(title), std::move(icon), tint, this);
     column->addWidget(titleRow_);
-    empty_ = makeLabel(roundedFont(13), Theme::inkSoft(), this);
-    empty_->setText(emptyText);
+    empty_ = makeKitText(emptyText, roundedFont(13), Theme::inkSoft(), this);
     empty_->setContentsMargins(0, 8, 0, 8);
     column->addWidget(empty_);
     rowsLayout_ = new QVBoxLayout;
@@ -226,7 +221,7 @@ void SidePanelSection::setItems(const std::vector<CleanItem>& items, const State
     titleRow_->selected_->setVisible(any);
     titleRow_->selectAll_->setVisible(any);
     titleRow_->selected_->setText(
-        SidePanelText::sectionSelectedText(state.selectedBytes(items_), SidePanelText::total(items_)));
+        SidePanelText::sectionSelectedText(state.selectedBytes(items_), CleanSelection::totalBytes(items_)));
     titleRow_->selectAll_->setText(SidePanelText::selectAllTitle(SidePanelText::allSelected(state, items_)));
     titleRow_->selectAll_->updateGeometry();
 }
@@ -309,17 +304,24 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     // Header.
     auto* header = new QVBoxLayout;
     header->setSpacing(6);
-    header->setContentsMargins(0, 0, 0, 18);
+    header->setContentsMargins(kBleed.left(), 0, kBleed.right(), 18);
     auto* figureRow = new QHBoxLayout;
     figureRow->setSpacing(6);
     figure_ = new SidePanelFigure(this);
-    figureRow->addWidget(figure_, 0, Qt::AlignBottom);
-    caption_ = makeLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
-    caption_->setContentsMargins(6, 0, 0, 14);
-    figureRow->addWidget(caption_, 0, Qt::AlignBottom);
+    figureRow->addWidget(figure_, 0, Qt::AlignTop);
+    // The caption's first line stands on the digits' baseline.
+    caption_ = makeKitText(QString(), roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
+    caption_->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    const int captionDrop =
+        int(std::lround(figure_->baseline() - QFontMetricsF(caption_->font()).ascent()));
+    auto* captionPlace = new QVBoxLayout;
+    captionPlace->setContentsMargins(kCaptionLeading, std::max(0, captionDrop), 0, 0);
+    captionPlace->addWidget(caption_);
+    captionPlace->addStretch(1);
+    figureRow->addLayout(captionPlace);
     figureRow->addStretch(1);
     header->addLayout(figureRow);
-    summary_ = makeLabel(roundedFont(16, QFont::DemiBold), Theme::ink(), this);
+    summary_ = makeKitText(QString(), roundedFont(16, QFont::DemiBold), Theme::ink(), this);
     summary_->setWordWrap(true);
     summary_->setMaximumHeight(QFontMetrics(summary_->font()).lineSpacing() * 2 + 2);
     header->addWidget(summary_);
@@ -338,7 +340,7 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     auto* sections = new QWidget;
     sections->setAutoFillBackground(false);
     auto* sectionColumn = new QVBoxLayout(sections);
-    sectionColumn->setContentsMargins(0, 2, 0, 2);
+    sectionColumn->setContentsMargins(kBleed.left(), 2, kBleed.right(), 2);
     sectionColumn->setSpacing(20);
     safe_ = new SidePanelSection(sorbeta::tr("可安全清理"), QStringLiteral("drop.fill"), Flavor::lime,
                                  sorbeta::tr("没有发现可以放心删的缓存"), sections);
@@ -351,25 +353,27 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     // setWidget() turns the background on; the panel stands on the window's own.
     sections->setAutoFillBackground(false);
     column->addWidget(scroll, 1);
-    column->addSpacing(12);
+    // 12 below the sections, 10 between the holding link and the buttons'
+    // capsules; the buttons' shadow room above the capsules counts in both.
+    const int shadowTop = CandyButton::kShadowMargins.top();
+    column->addSpacing(12 - shadowTop);
 
-    // Holding link.
-    holdingLink_ = new HoldingLinkButton(this);
-    column->addWidget(holdingLink_);
-    column->addSpacing(10);
-    holdingLink_->hide();
+    // Holding link, with its spacing; gone together when the area is empty.
+    holdingBox_ = new QWidget(this);
+    auto* linkRow = new QHBoxLayout(holdingBox_);
+    linkRow->setContentsMargins(kBleed.left(), shadowTop, kBleed.right(), 10 - shadowTop);
+    holdingLink_ = new HoldingLinkButton(holdingBox_);
+    linkRow->addWidget(holdingLink_);
+    column->addWidget(holdingBox_);
+    holdingBox_->hide();
 
-    // Footer.
-    auto* footer = new QHBoxLayout;
-    footer->setSpacing(10);
-    clean_ = new CandyButton(QString(), Flavor::strawberry, false, 46, this);
-    rescan_ = new CandyButton(QString(), Flavor::sky, true, 46, this);
+    // Footer: the two capsules 10 apart, the first on the panel's leading edge.
+    clean_ = new CandyButton(QString(), Flavor::strawberry, false, 46);
+    rescan_ = new CandyButton(QString(), Flavor::sky, true, 46);
     rescan_->setToolTip(sorbeta::tr("重新扫描"));
     rescan_->setSymbol(QStringLiteral("arrow.clockwise"));
-    footer->addWidget(clean_);
-    footer->addWidget(rescan_);
-    footer->addStretch(1);
-    column->addLayout(footer);
+    footer_ = new CandyButtonRow({clean_, rescan_}, 10, this);
+    column->addWidget(footer_, 0, Qt::AlignLeft);
 
     connect(safe_, &SidePanelSection::toggleItem, this, &SidePanel::toggleItem);
     connect(review_, &SidePanelSection::toggleItem, this, &SidePanel::toggleItem);
@@ -394,7 +398,7 @@ void SidePanel::setState(const State& state) {
     refresh(before);
 }
 
-void SidePanel::setHoldingBatches(int count) { holdingLink_->setVisible(count > 0); }
+void SidePanel::setHoldingBatches(int count) { holdingBox_->setVisible(count > 0); }
 
 void SidePanel::refresh(const State& before) {
     figure_->setFigure(SidePanelText::figureNumber(state_), SidePanelText::figureUnit(state_),

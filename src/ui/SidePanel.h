@@ -4,6 +4,7 @@
 // holding-area link, and the clean and rescan buttons. It owns no data: the
 // shell hands it the model's state and acts on its signals.
 #include <QLabel>
+#include <QMargins>
 #include <QPointer>
 #include <QWidget>
 #include <set>
@@ -21,6 +22,7 @@ namespace sorbeta {
 
 class CandyDialogCenter;
 class CandyButton;
+class CandyButtonRow;
 class SidePanelSection;
 class TabularLabel;
 
@@ -29,6 +31,10 @@ class SidePanel final : public QWidget {
 
 public:
     explicit SidePanel(QWidget* parent = nullptr);
+
+    // The panel reaches this far past the column it is given on each side:
+    // room for the footer buttons' shadows, which take no room of the column.
+    static constexpr QMargins kBleed{12, 0, 12, 18};
 
     void setState(const SidePanelText::State& state);
     const SidePanelText::State& state() const { return state_; }
@@ -43,6 +49,7 @@ public:
     QAbstractButton* holdingLink() const;
     QString summaryText() const { return summary_->text(); }
     QString captionText() const { return caption_->text(); }
+    QLabel* caption() const { return caption_; }
     // The progress bar's fraction while it shows (or is on its way in), else
     // a negative value.
     double shownProgress() const;
@@ -50,6 +57,7 @@ public:
     SidePanelSection* safeSection() const { return safe_; }
     SidePanelSection* reviewSection() const { return review_; }
     SidePanelFigure* figure() const { return figure_; }
+    CandyButtonRow* footer() const { return footer_; }
 
 signals:
     void toggleItem(const std::string& id);
@@ -71,7 +79,9 @@ private:
     ProgressSlot* progressSlot_ = nullptr;
     SidePanelSection* safe_ = nullptr;
     SidePanelSection* review_ = nullptr;
+    QWidget* holdingBox_ = nullptr;
     QAbstractButton* holdingLink_ = nullptr;
+    CandyButtonRow* footer_ = nullptr;
     CandyButton* clean_ = nullptr;
     CandyButton* rescan_ = nullptr;
     QPointer<CandyDialogCenter> dialogs_;

@@ -104,12 +104,15 @@ Bytes::Parts SidePanelFigure::shownParts() const {
 
 bool SidePanelFigure::counting() const { return !counter_.settledAt(kitNow()); }
 
+double SidePanelFigure::baseline() const { return QFontMetricsF(figureFont()).ascent(); }
+
 QSize SidePanelFigure::sizeHint() const {
     const QFontMetricsF big(figureFont());
     const QFontMetricsF small(figureUnitFont());
     // Room for the widest of where the count began and where it ends.
     const double number = std::max(big.horizontalAdvance(number_), counting() ? startWidth_ : 0.0);
-    const double width = number + 6 + small.horizontalAdvance(unit_) + 12;
+    // The glow may spill over the edges; like any shadow it takes no room.
+    const double width = number + 6 + small.horizontalAdvance(unit_);
     return QSize(int(std::ceil(width)), int(std::ceil(big.ascent() + big.descent() + 6)));
 }
 
@@ -119,7 +122,7 @@ void SidePanelFigure::paintEvent(QPaintEvent*) {
     const Bytes::Parts shown = shownParts();
     const QFont bigFont = figureFont();
     const QFontMetricsF big(bigFont);
-    const double baseline = big.ascent();
+    const double baseline = this->baseline();
     const double numberWidth = big.horizontalAdvance(shown.number);
 
     QPainterPath numberPath;

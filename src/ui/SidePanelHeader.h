@@ -50,6 +50,9 @@ public:
     // What it shows now, while counting.
     Bytes::Parts shownParts() const;
     bool counting() const;
+    // The digits' baseline, from the widget's top: the caption beside the
+    // figure stands on it with its first line.
+    double baseline() const;
     QSize sizeHint() const override;
 
 protected:

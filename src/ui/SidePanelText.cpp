@@ -4,45 +4,21 @@
 
 #include "model/Bytes.h"
 #include "model/Catalog.h"
+#include "model/CleanSelection.h"
 #include "platform/Translate.h"
 
 namespace sorbeta::SidePanelText {
-namespace {
 
-std::vector<CleanItem> withSafety(const std::vector<CleanItem>& items, Safety safety) {
-    std::vector<CleanItem> result;
-    for (const CleanItem& item : items)
-        if (item.spec.safety == safety) result.push_back(item);
-    return result;
-}
-
-}  // namespace
-
-std::vector<CleanItem> State::safeItems() const { return withSafety(items, Safety::safe); }
-std::vector<CleanItem> State::reviewItems() const { return withSafety(items, Safety::review); }
-
-std::vector<CleanItem> State::selectedItems() const {
-    std::vector<CleanItem> result;
-    for (const CleanItem& item : items)
-        if (selected.count(item.spec.id)) result.push_back(item);
-    return result;
-}
+std::vector<CleanItem> State::safeItems() const { return CleanSelection::withSafety(items, Safety::safe); }
+std::vector<CleanItem> State::reviewItems() const { return CleanSelection::withSafety(items, Safety::review); }
+std::vector<CleanItem> State::selectedItems() const { return CleanSelection::ticked(items, selected); }
 
 int64_t State::selectedBytes(const std::vector<CleanItem>& of) const {
-    int64_t sum = 0;
-    for (const CleanItem& item : of)
-        if (selected.count(item.spec.id)) sum += item.bytes;
-    return sum;
-}
-
-int64_t total(const std::vector<CleanItem>& items) {
-    int64_t sum = 0;
-    for (const CleanItem& item : items) sum += item.bytes;
-    return sum;
+    return CleanSelection::tickedBytes(of, selected);
 }
 
 int64_t afterCleanBytes(const State& state) {
-    return state.freeBytes + state.heldBytes + total(state.selectedItems());
+    return state.freeBytes + state.heldBytes + CleanSelection::totalBytes(state.selectedItems());
 }
 
 QString figureNumber(const State& state) {
@@ -65,7 +41,7 @@ QString summary(const State& state) {
             if (state.items.empty())
                 return state.hasScanned ? tr("很干净，没找到可以清理的东西 ✨") : tr("准备扫描…");
             return tr("可以清理 %1，其中 %2 可以放心删除。")
-                .arg(Bytes::text(total(state.items)), Bytes::text(total(state.safeItems())));
+                .arg(Bytes::text(CleanSelection::totalBytes(state.items)), Bytes::text(CleanSelection::totalBytes(state.safeItems())));
         case Phase::Kind::scanning:
             if (state.hasScanned && !state.items.empty())
                 return tr("正在重新扫描「%1」…").arg(state.phase.label());
@@ -107,7 +83,7 @@ std::optional<double> progressFraction(const State& state) {
 
 QString confirmTitle(const State& state) {
     const auto chosen = state.selectedItems();
-    return tr("清理 %1 项，共 %2？").arg(QString::number(chosen.size()), Bytes::text(total(chosen)));
+    return tr("清理 %1 项，共 %2？").arg(QString::number(chosen.size()), Bytes::text(CleanSelection::totalBytes(chosen)));
 }
 
 QString confirmMessage(const State& state) {

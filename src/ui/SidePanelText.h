@@ -32,8 +32,6 @@ struct State {
     int64_t selectedBytes(const std::vector<CleanItem>& of) const;
 };
 
-int64_t total(const std::vector<CleanItem>& items);
-
 // Free space + held space + the ticked items.
 int64_t afterCleanBytes(const State& state);
 // Number and unit of the big figure; "…" stands for the number before the

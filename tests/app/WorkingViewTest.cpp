@@ -42,6 +42,10 @@ TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndAnEmptyPageForUnbuiltMode
     view.show();
     EXPECT_EQ(view.mode(), AppMode::clean);
     EXPECT_TRUE(view.sidePanel()->isVisibleTo(&view));
+    // The clean panel reaches past the column by its buttons' shadow room.
+    EXPECT_EQ(view.sidePanel()->geometry(),
+              view.sidePanelFor(AppMode::uninstall)->geometry().marginsAdded(SidePanel::kBleed));
+    EXPECT_EQ(view.sidePanelFor(AppMode::uninstall)->geometry().left(), WorkingView::frames(view.size()).sideColumn.left());
     // Before the first volume reading the clean page shows the scanning jelly.
     EXPECT_TRUE(view.scanningJelly()->isVisibleTo(&view));
     EXPECT_FALSE(view.map()->isVisibleTo(&view));

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "TestEnvironment.h"
 #include "model/CandyDialog.h"
+#include "ui/CandyButtonRow.h"
 #include "ui/CandyControls.h"
 #include "ui/KitClock.h"
+#include "ui/Theme.h"
 
 using namespace sorbeta;
 using SidePanelText::State;
@@ -184,4 +187,57 @@ TEST_F(SidePanelTest, FigureCountsToANewSelectionAndTheBarEasesInWhenBusy) {
     EXPECT_LT(panel.shownProgress(), 0);
     clock.advance(0.3);
     ASSERT_TRUE(test::waitUntil([&] { return !slot->isVisibleTo(&panel); }, 500));
+}
+
+TEST_F(SidePanelTest, CaptionStandsOnTheFiguresBaselineTwelvePointsAfterTheUnit) {
+    panel.setState(scannedState());
+    QTest::qWait(1);
+    SidePanelFigure* figure = panel.figure();
+    QLabel* caption = panel.caption();
+    const QRect figureAt = figure->geometry();
+    const QRect captionAt = caption->geometry();
+    // First text baselines line up: the caption's first line sits on the digits' baseline.
+    const double captionBaseline = captionAt.top() + QFontMetricsF(caption->font()).ascent();
+    EXPECT_NEAR(captionBaseline, figureAt.top() + figure->baseline(), 1.0);
+    // The figure takes the room of its number, 6 and its unit; the caption's
+    // text follows 6 apart plus its own 6 of padding.
+    EXPECT_EQ(figureAt.width(), figure->sizeHint().width());
+    const double content = QFontMetricsF(roundedFont(76, QFont::ExtraBold)).horizontalAdvance(QStringLiteral("13.0")) +
+                           6 + QFontMetricsF(roundedFont(26, QFont::ExtraBold)).horizontalAdvance(QStringLiteral("G"));
+    EXPECT_LE(figureAt.width(), std::ceil(content));
+    EXPECT_EQ(captionAt.left() - (figureAt.right() + 1), 12);
+    EXPECT_EQ(caption->textFormat(), Qt::PlainText);
+}
+
+TEST_F(SidePanelTest, ButtonCapsulesStandOnTheColumnsEdgesTenApartAndTenBelowTheHoldingLink) {
+    panel.resize(QSize(400, 700).grownBy(SidePanel::kBleed));
+    panel.setState(scannedState());
+    panel.setHoldingBatches(1);
+    QTest::qWait(1);
+    const QMargins bleed = SidePanel::kBleed;
+    const CandyButtonRow* footer = panel.footer();
+    const auto capsules = footer->capsules();
+    ASSERT_EQ(capsules.size(), 2u);
+    const QRect clean = capsules[0].translated(footer->pos());
+    const QRect rescan = capsules[1].translated(footer->pos());
+    // The first capsule on the column's leading edge, like the rows and the link.
+    EXPECT_EQ(clean.left(), bleed.left());
+    const QWidget* row = panel.safeSection()->rowButton("a");
+    EXPECT_EQ(row->mapTo(&panel, QPoint(0, 0)).x(), bleed.left());
+    EXPECT_EQ(panel.holdingLink()->mapTo(&panel, QPoint(0, 0)).x(), bleed.left());
+    EXPECT_EQ(rescan.left() - (clean.right() + 1), 10);
+    EXPECT_EQ(clean.height(), 46);
+    // The capsules end on the column's bottom; the link stands 10 above them.
+    EXPECT_EQ(clean.bottom() + 1, panel.height() - bleed.bottom());
+    const QRect link(panel.holdingLink()->mapTo(&panel, QPoint(0, 0)), panel.holdingLink()->size());
+    EXPECT_EQ(clean.top() - (link.bottom() + 1), 10);
+    // The clean button's new title widens its capsule; the rescan one follows 10 after it.
+    State busy = scannedState();
+    busy.phase = Phase::scanning(QStringLiteral("日志"));
+    panel.setState(busy);
+    QTest::qWait(1);
+    const auto moved = footer->capsules();
+    EXPECT_NE(moved[0].width(), capsules[0].width());
+    EXPECT_EQ(moved[1].left() - (moved[0].right() + 1), 10);
+    EXPECT_EQ(panel.cleanButton()->geometry(), moved[0].marginsAdded(CandyButton::kShadowMargins));
 }
