@@ -237,10 +237,12 @@ void WorkingView::layoutChildren() {
     const QRect column = mirrored(place.sideColumn, width(), rtl);
 
     // Column: mode switch, the panel filling the rest, the badge below it.
-    const QSize switchSize = modeSwitch_->sizeHint();
+    // The switch's widget reaches past its capsule by its shadow room.
+    const QSize switchSize = modeSwitch_->sizeHint().shrunkBy(ModeSwitch::kBleed);
     int top = column.top();
-    modeSwitch_->setGeometry(QRect(rtl ? column.right() - switchSize.width() + 1 : column.left(), top,
-                                   switchSize.width(), switchSize.height()));
+    const QRect switchRect(rtl ? column.right() - switchSize.width() + 1 : column.left(), top, switchSize.width(),
+                           switchSize.height());
+    modeSwitch_->setGeometry(switchRect.marginsAdded(ModeSwitch::kBleed));
     top += switchSize.height() + kColumnSpacing;
     int bottom = column.bottom() + 1;
     if (badgeShown_) {

@@ -66,12 +66,12 @@ std::vector<ModeSwitch::Segment> ModeSwitch::segments() const {
     // Laid out left to right, or mirrored in a right-to-left interface.
     const QFontMetricsF metrics(segmentFont());
     std::vector<Segment> result;
-    double x = kSwitchPadding;
+    double x = kBleed.left() + kSwitchPadding;
     for (AppMode mode : visibleAppModes) {
         const double width =
             kSegmentPadding + kIconSize + kIconSpacing + metrics.horizontalAdvance(appModeTitle(mode)) +
             kSegmentPadding;
-        result.push_back({mode, QRectF(x, kSwitchPadding, std::ceil(width), kSegmentHeight)});
+        result.push_back({mode, QRectF(x, kBleed.top() + kSwitchPadding, std::ceil(width), kSegmentHeight)});
         x += std::ceil(width) + kSegmentSpacing;
     }
     if (layoutDirection() == Qt::RightToLeft) {
@@ -82,14 +82,16 @@ std::vector<ModeSwitch::Segment> ModeSwitch::segments() const {
     return result;
 }
 
-QSize ModeSwitch::sizeHint() const {
+QSize ModeSwitch::sizeHint() const { return controlRect().size().grownBy(kBleed); }
+
+QRect ModeSwitch::controlRect() const {
     const QFontMetricsF metrics(segmentFont());
     double width = 2 * kSwitchPadding;
     for (AppMode mode : visibleAppModes)
         width += std::ceil(kSegmentPadding * 2 + kIconSize + kIconSpacing +
                            metrics.horizontalAdvance(appModeTitle(mode)));
     width += kSegmentSpacing * (visibleAppModes.size() - 1);
-    return QSize(int(std::ceil(width)), int(kSegmentHeight + 2 * kSwitchPadding));
+    return QRect(kBleed.left(), kBleed.top(), int(std::ceil(width)), int(kSegmentHeight + 2 * kSwitchPadding));
 }
 
 void ModeSwitch::setMode(AppMode mode) {
@@ -156,15 +158,14 @@ void ModeSwitch::changeEvent(QEvent* event) {
 void ModeSwitch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QSize size = sizeHint();
     painter.setPen(Qt::NoPen);
     painter.setBrush(rgba(255, 255, 255, 0.7));
-    painter.drawPath(candyCapsulePath(QRectF(0, 0, size.width(), size.height())));
+    painter.drawPath(candyCapsulePath(QRectF(controlRect())));
 
     if (capsuleVisible_) {
         const double now = kitNow();
-        const QRectF capsule(QPointF(left_.valueAt(now), kSwitchPadding),
-                             QPointF(right_.valueAt(now), kSwitchPadding + kSegmentHeight));
+        const double top = kBleed.top() + kSwitchPadding;
+        const QRectF capsule(QPointF(left_.valueAt(now), top), QPointF(right_.valueAt(now), top + kSegmentHeight));
         const JellyPalette colours = sorbeta::palette(modeFlavor(mode_));
         const QPainterPath path = candyCapsulePath(capsule);
         const double ratio = ImageEffects::pixelRatioOf(painter);

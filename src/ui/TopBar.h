@@ -1,6 +1,7 @@
 #pragma once
 // The strip across the top of the main window (a settings gear at its
 // trailing end) and the capsule mode switch at the head of the side column.
+#include <QMargins>
 #include <QWidget>
 #include <vector>
 
@@ -20,6 +21,12 @@ class ModeSwitch final : public QWidget {
 
 public:
     explicit ModeSwitch(QWidget* parent = nullptr);
+
+    // The widget reaches this far past the control on each side, so the
+    // selected capsule's shadow (and its spring's overshoot) is not cut off.
+    static constexpr QMargins kBleed{10, 6, 10, 14};
+    // The white capsule of the control, in the widget's coordinates.
+    QRect controlRect() const;
 
     AppMode mode() const { return mode_; }
     // A change made from outside animates the capsule like a click does.

@@ -40,12 +40,17 @@ TEST(ModeSwitch, ClickWritesTheModeOnlyOnChangeAndSegmentsAreCapsulesOf30) {
     ModeSwitch modes;
     modes.resize(modes.sizeHint());
     modes.show();
-    EXPECT_EQ(modes.sizeHint().height(), 36);
+    // The control is 30 + 2 × 3 tall; the widget keeps shadow room around it.
+    const QRect control = modes.controlRect();
+    EXPECT_EQ(control.height(), 36);
+    EXPECT_EQ(modes.sizeHint(), control.size().grownBy(ModeSwitch::kBleed));
+    EXPECT_EQ(control.topLeft(), QPoint(ModeSwitch::kBleed.left(), ModeSwitch::kBleed.top()));
     const auto segments = modes.segments();
     ASSERT_EQ(segments.size(), 3u);
     EXPECT_EQ(segments[0].rect.height(), 30);
     EXPECT_EQ(segments[1].rect.left() - segments[0].rect.right(), 4);
-    EXPECT_EQ(segments[0].rect.left(), 3);
+    EXPECT_EQ(segments[0].rect.topLeft(), QPointF(control.left() + 3, control.top() + 3));
+    EXPECT_EQ(segments[2].rect.right() + 3, control.right() + 1);
 
     QSignalSpy changed(&modes, &ModeSwitch::modeChanged);
     QTest::mouseClick(&modes, Qt::LeftButton, {}, segments[0].rect.center().toPoint());
@@ -71,6 +76,10 @@ TEST(ModeSwitch, SelectedSegmentIsFilledInItsFlavourAndHiddenModesSelectNothing)
     EXPECT_GT(cleanFill.red(), 200);
     EXPECT_LT(cleanFill.green(), 160);  // strawberry, not the white track
     EXPECT_GT(fillAt(image, 1).green(), 230);  // unselected: the white track
+    // The selected capsule's shadow falls below the control, not cut at its edge.
+    ASSERT_LT(modes.controlRect().bottom() + 4, image.height());
+    const QColor below = image.pixelColor(int(segments[0].rect.center().x()), modes.controlRect().bottom() + 4);
+    EXPECT_LT(below.green(), 250);
 
     modes.setMode(AppMode::history);
     clock.advance(2.0);
