@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <qcoro/qcorotask.h>
 
 #include "ui/CandyConfirm.h"
@@ -54,7 +56,9 @@ protected:
         overlayOf(panel.get())->tick();
     }
     QCoro::Task<> ask(CandyDialog dialog) {
-        const int index = co_await center.ask(std::move(dialog));
+        // Named: g++ 12 destroys temporaries inside a co_await expression twice.
+        QCoro::Task<int> asking = center.ask(std::move(dialog));
+        const int index = co_await asking;
         answers.push_back(index);
         currentAtResume.push_back(center.current() ? center.current()->title : QString());
     }
@@ -151,6 +155,14 @@ TEST_F(CandyDialogViewTest, LongMessageScrollsInsideCappedArea) {
     ASSERT_NE(card->messageArea(), nullptr);
     EXPECT_EQ(card->messageArea()->height(), 240);
     EXPECT_GT(card->messageArea()->widget()->height(), 240);
+    // The indicators are hidden, yet the wheel scrolls the message.
+    QWidget* viewport = card->messageArea()->viewport();
+    const QPointF inside(viewport->width() / 2.0, viewport->height() / 2.0);
+    QWheelEvent wheel(inside, viewport->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(viewport, &wheel);
+    EXPECT_GT(card->messageArea()->verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(card->messageArea()->verticalScrollBar()->isVisible());
     center.choose(0);
 
     tasks.push_back(ask(dialogFor(CandyDialog::Host::menuBar, QStringLiteral("长"), longText)));
