@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QWidget>
 
 namespace sorbeta {
 
@@ -13,7 +14,12 @@ QLabel* makeKitText(const QString& text, const QFont& font, const QColor& colour
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, colour);
     label->setPalette(colours);
+    label->setAlignment(kitLeading(label) | Qt::AlignVCenter);
     return label;
+}
+
+Qt::Alignment kitLeading(const QWidget* widget) {
+    return Qt::AlignAbsolute | (widget->layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
 }
 
 }  // namespace sorbeta

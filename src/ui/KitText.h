@@ -4,12 +4,19 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <Qt>
 
 class QLabel;
 class QWidget;
 
 namespace sorbeta {
 
+// Set on the interface's leading edge. A label otherwise aligns by the
+// direction of its own text, so a Chinese or numeric text would stand on the
+// left of a right-to-left window.
 QLabel* makeKitText(const QString& text, const QFont& font, const QColor& colour, QWidget* parent);
+
+// The leading edge of `widget`'s layout direction, as an absolute alignment.
+Qt::Alignment kitLeading(const QWidget* widget);
 
 }  // namespace sorbeta

@@ -311,7 +311,7 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     figureRow->addWidget(figure_, 0, Qt::AlignTop);
     // The caption's first line stands on the digits' baseline.
     caption_ = makeKitText(QString(), roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
-    caption_->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    caption_->setAlignment(kitLeading(caption_) | Qt::AlignTop);
     const int captionDrop =
         int(std::lround(figure_->baseline() - QFontMetricsF(caption_->font()).ascent()));
     auto* captionPlace = new QVBoxLayout;

@@ -65,10 +65,16 @@ void drawTabularText(QPainter& painter, const QRectF& rect, Qt::Alignment alignm
     else if (horizontal & Qt::AlignHCenter)
         left = rect.center().x() - width / 2;
     const double baseline = rect.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+    // The pieces stand left to right as placed: drawn in a right-to-left
+    // painter, a piece such as " M / " would have its blanks moved to the
+    // other end.
+    const Qt::LayoutDirection painterDirection = painter.layoutDirection();
+    painter.setLayoutDirection(Qt::LeftToRight);
     layoutRuns(metrics, text, [&](const QString& piece, double x, double cellWidth) {
         const double inset = (cellWidth - metrics.horizontalAdvance(piece)) / 2;
         painter.drawText(QPointF(left + x + inset, baseline), piece);
     });
+    painter.setLayoutDirection(painterDirection);
 }
 
 // TabularLabel -----------------------------------------------------------------

@@ -23,10 +23,11 @@ std::pair<int, int> inkedColumns(const QImage& image) {
     return {first, last};
 }
 
-QImage drawn(const QString& text, Qt::Alignment alignment) {
+QImage drawn(const QString& text, Qt::Alignment alignment, Qt::LayoutDirection painterDirection = Qt::LeftToRight) {
     QImage image(200, 30, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.setLayoutDirection(painterDirection);  // what a right-to-left widget hands its painter
     painter.setFont(roundedFont(14, QFont::DemiBold));
     painter.setPen(Qt::black);
     drawTabularText(painter, QRectF(0, 0, 200, 30), alignment, text);
@@ -52,6 +53,17 @@ TEST(TabularText, EveryDigitTakesTheSameRoomAndTrailingTextEndsAtTheEdge) {
     EXPECT_GT(ones.first, eights.first);
     const auto left = inkedColumns(drawn("42 K", Qt::AlignLeft));
     EXPECT_LT(left.first, 4);
+}
+
+TEST(TabularText, ARightToLeftPainterLaysTheSamePiecesOutTheSame) {
+    // Without letters of a right-to-left script the pieces keep their order
+    // and their blanks: "6.0 M" must not turn into "6.0M ", nor the section
+    // total into "已选10.5 / M 10.5M".
+    for (const QString& text : {QStringLiteral("6.0 M"), QStringLiteral("已选 10.5 M / 10.5 M")}) {
+        const QImage leftToRight = drawn(text, Qt::AlignHCenter);
+        const QImage rightToLeft = drawn(text, Qt::AlignHCenter, Qt::RightToLeft);
+        EXPECT_EQ(leftToRight, rightToLeft) << text.toStdString();
+    }
 }
 
 TEST(TabularLabel, ShrinksToThreeQuartersAtMost) {
