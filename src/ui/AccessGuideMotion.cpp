@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/KitClock.h"
+#include "ui/TransitionLayer.h"
 
 namespace sorbeta {
 
@@ -45,17 +46,6 @@ bool GuideMotion::finished(double elapsed) const {
 
 namespace {
 
-// The widget as it draws itself, over nothing: grab() would fill in the
-// window's background and hide what lies beneath the image.
-QPixmap imageOf(QWidget* widget) {
-    const qreal ratio = widget->devicePixelRatioF();
-    QPixmap image(widget->size() * ratio);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-
 // The swaps that run now (GUI thread only).
 std::vector<SwapOverlay*>& runningSwaps() {
     static std::vector<SwapOverlay*> swaps;
@@ -77,12 +67,12 @@ void SwapOverlay::run(QWidget* stage, QWidget* target, const std::function<void(
         change();
         return;
     }
-    QPixmap before = imageOf(target);
+    QPixmap before = pictureOf(target);
     change();
     // Lay the stage out now, so that the image after the change has its final size.
     if (stage->layout()) stage->layout()->activate();
     if (!target->isVisible()) return;  // the change took it away: nothing to show
-    QPixmap after = imageOf(target);
+    QPixmap after = pictureOf(target);
     new SwapOverlay(stage, target, std::move(before), std::move(after), style, motion);
 }
 
@@ -195,7 +185,7 @@ FadingGap* FadingGap::replace(QWidget* block, GuideMotion motion) {
     QWidget* parent = block->parentWidget();
     auto* box = parent ? qobject_cast<QBoxLayout*>(parent->layout()) : nullptr;
     const int index = box ? box->indexOf(block) : -1;
-    QPixmap image = block->isVisible() ? imageOf(block) : QPixmap();
+    QPixmap image = block->isVisible() ? pictureOf(block) : QPixmap();
     block->hide();
     if (index < 0 || image.isNull()) return nullptr;
     const Qt::Alignment alignment = box->itemAt(index)->alignment();

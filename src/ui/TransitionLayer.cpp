@@ -9,11 +9,10 @@
 #include "ui/KitClock.h"
 
 namespace sorbeta {
-namespace {
 
-// The pane as it draws itself, on a transparent ground: QWidget::grab() would
-// also paint the window's background colour behind panes that have none.
 QPixmap pictureOf(QWidget* pane) {
+    // Rendered on a transparent ground: QWidget::grab() would also paint the
+    // window's background colour behind panes that have none.
     const double ratio = pane->devicePixelRatioF();
     QPixmap picture(pane->size() * ratio);
     picture.setDevicePixelRatio(ratio);
@@ -21,8 +20,6 @@ QPixmap pictureOf(QWidget* pane) {
     pane->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
     return picture;
 }
-
-}  // namespace
 
 TransitionLayer::TransitionLayer(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);

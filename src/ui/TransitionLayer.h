@@ -17,6 +17,10 @@
 
 namespace sorbeta {
 
+// The widget as it draws itself (with its children) over nothing, at the
+// screen's pixel ratio.
+QPixmap pictureOf(QWidget* pane);
+
 class TransitionLayer final : public QWidget {
     Q_OBJECT
 
