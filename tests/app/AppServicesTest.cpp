@@ -97,3 +97,33 @@ TEST(AppServicesHomes, EachHomeKeepsItsOwnHistoryFile) {
     EXPECT_TRUE(services.historyStore().url.string().starts_with(home.root().string()));
     EXPECT_EQ(HistoryStore::standard().url, services.historyStore().url);
 }
+
+TEST_F(AppServicesTest, ExpiredBatchesGoShortlyAfterLaunchAndAHeldCleanReloadsTheBatches) {
+    // One batch held 8 days ago: read at start, gone once the launch's expiry
+    // pass has run, and the freed space asks for a free-space reading.
+    const auto area = HoldingArea::standard();
+    {
+        std::ofstream(home() / "old.log") << "old";
+        auto writer = area->makeWriter();
+        ASSERT_TRUE(writer->hold(home() / "old.log", 3));
+        ASSERT_TRUE(area->commit(*writer, QStringLiteral("old"), QDateTime::currentDateTimeUtc().addDays(-8)));
+    }
+    AppServices services;
+    EXPECT_EQ(services.holding().batches().size(), 1u);  // read synchronously at creation
+    ASSERT_TRUE(test::waitUntil([&] { return services.holding().batches().empty(); }, 2000));
+    EXPECT_TRUE(test::waitUntil([&] { return services.model().totalBytes() > 0; }, 2000));
+
+    // A clean that held files makes the model call onHeld: the list is read again.
+    {
+        std::ofstream(home() / "new.log") << "new";
+        auto writer = area->makeWriter();
+        ASSERT_TRUE(writer->hold(home() / "new.log", 3));
+        ASSERT_TRUE(area->commit(*writer, QStringLiteral("new"), QDateTime::currentDateTimeUtc()));
+    }
+    EXPECT_TRUE(services.holding().batches().empty());
+    ASSERT_TRUE(services.model().onHeld);
+    services.model().onHeld();
+    ASSERT_EQ(services.holding().batches().size(), 1u);
+    EXPECT_EQ(services.holding().batches()[0].title, QStringLiteral("new"));
+    EXPECT_EQ(services.model().heldBytes(), services.holding().total());
+}
