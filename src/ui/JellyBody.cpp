@@ -59,11 +59,12 @@ void fillBody(QPainter& painter, const QPainterPath& path, const QRectF& rect, c
     }
 }
 
-Layer innerShadows(const QPainterPath& path, const BodyLook& look, double ratio) {
+Layer innerShadows(const QPainterPath& path, const BodyLook& look, double ratio, QRectF area = {}) {
+    if (area.isEmpty()) area = path.boundingRect().adjusted(-1, -1, 1, 1);
     return ImageEffects::combine(
         {ImageEffects::innerShadow(path, look.upper.color, look.upper.radius, look.upper.offset, ratio),
          ImageEffects::innerShadow(path, look.lower.color, look.lower.radius, look.lower.offset, ratio)},
-        path.boundingRect().adjusted(-1, -1, 1, 1));
+        area);
 }
 
 void paintGloss(QPainter& painter, const QRectF& rect, QSizeF tilt, bool glass) {
@@ -85,13 +86,41 @@ void paintGloss(QPainter& painter, const QRectF& rect, QSizeF tilt, bool glass) 
 // the resting outline stands in for it.
 int quantised(double extent) { return std::max(4, static_cast<int>(std::lround(extent / 4.0)) * 4); }
 
+// The pull a cached layer is made for: the point in eighths of the frame and
+// the amount in whole points. The outline itself is always exact; only the
+// soft shading inside and under it is shared between nearby pulls.
+struct PullKey {
+    int x = 0, y = 0, amount = 0;
+    bool active() const { return amount > 0; }
+};
+
+PullKey pullKeyOf(const JellyShape& shape) {
+    if (!shape.pull || !(shape.pullAmount > 0.0)) return {};
+    auto eighths = [](double unit) { return static_cast<int>(std::lround(std::clamp(unit, 0.0, 1.0) * 8.0)); };
+    return {eighths(shape.pull->x()), eighths(shape.pull->y()), static_cast<int>(std::lround(shape.pullAmount))};
+}
+
+// Room around a pulled layer for the bulge (the largest pull is 11 points).
+constexpr double kPullMargin = 12.0;
+
+JellyShape restingShape(const JellyShape& shape, PullKey pull) {
+    JellyShape resting{.squareness = shape.squareness};
+    if (pull.active()) {
+        resting.pull = QPointF(pull.x / 8.0, pull.y / 8.0);
+        resting.pullAmount = pull.amount;
+    }
+    return resting;
+}
+
 LayerCache::Key keyFor(Effect effect, int qw, int qh, const JellyShape& shape, const JellyPalette& palette,
-                       const JellyBodyStyle& style, bool withGloss, double ratio) {
+                       const JellyBodyStyle& style, bool withGloss, double ratio, PullKey pull = {}) {
     const int flags = (style.glass ? 1 : 0) | (withGloss ? 2 : 0);
     return {.effect = effect * 8 + flags,
             .width = qw,
             .height = qh,
             .shapeParam = static_cast<int>(std::lround(shape.squareness * 1000)),
+            .radius = pull.active() ? 1 + pull.x * 16 + pull.y : 0,
+            .offsetX = pull.active() ? pull.amount : 0,
             .color = palette.light.rgba(),
             .color2 = palette.base.rgba(),
             .color3 = palette.deep.rgba(),
@@ -138,10 +167,10 @@ Layer stretched(const Layer& cached, const QRectF& rect, int qw, int qh) {
 // The drop shadow of the resting outline; under an opaque body its hidden
 // middle is erased so drawing skips it.
 Layer cachedDropShadow(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
-                       const JellyBodyStyle& style, double ratio) {
+                       const JellyBodyStyle& style, double ratio, PullKey pull = {}) {
     int qw = quantised(rect.width()), qh = quantised(rect.height());
-    const Layer& cached = cachedOrStandIn(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio), qw, qh, [&] {
-        const QPainterPath resting = JellyShape{.squareness = shape.squareness}.path(QRectF(0, 0, qw, qh));
+    const Layer& cached = cachedOrStandIn(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio, pull), qw, qh, [&] {
+        const QPainterPath resting = restingShape(shape, pull).path(QRectF(0, 0, qw, qh));
         const ShadowSpec drop = lookOf(palette, style.glass).drop;
         Layer layer = ImageEffects::dropShadow(resting, drop.color, drop.radius, drop.offset, ratio);
         if (!style.glass) {
@@ -161,24 +190,30 @@ Layer cachedDropShadow(const QRectF& rect, const JellyShape& shape, const JellyP
 // both inner shadows and (without tilt) the gloss — as one image, so a frame
 // fills the wobbling outline with it in one pass.
 Layer cachedSkin(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
-                 const JellyBodyStyle& style, bool withGloss, double ratio) {
+                 const JellyBodyStyle& style, bool withGloss, double ratio, PullKey pull = {}) {
     int qw = quantised(rect.width()), qh = quantised(rect.height());
-    const Layer& cached = cachedOrStandIn(keyFor(kSkin, qw, qh, shape, palette, style, withGloss, ratio), qw, qh, [&] {
-        const QRectF frame(0, 0, qw, qh);
-        const QPainterPath resting = JellyShape{.squareness = shape.squareness}.path(frame);
-        QImage image(static_cast<int>(std::lround(qw * ratio)), static_cast<int>(std::lround(qh * ratio)),
-                     QImage::Format_ARGB32_Premultiplied);
+    const LayerCache::Key key = keyFor(kSkin, qw, qh, shape, palette, style, withGloss, ratio, pull);
+    const Layer& cached = cachedOrStandIn(key, qw, qh, [&] {
+        const QRectF box(0, 0, qw, qh);
+        // A pulled outline bulges past the frame: its skin reaches further.
+        const double margin = pull.active() ? kPullMargin : 0.0;
+        const QRectF frame = box.adjusted(-margin, -margin, margin, margin);
+        const QPainterPath resting = restingShape(shape, pull).path(box);
+        QImage image(static_cast<int>(std::lround(frame.width() * ratio)),
+                     static_cast<int>(std::lround(frame.height() * ratio)), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.scale(ratio, ratio);
+            painter.translate(-frame.topLeft());
             QPainterPath whole;
             whole.addRect(frame);
-            fillBody(painter, whole, frame, palette, style.glass);
-            ImageEffects::drawLayer(painter, innerShadows(resting, lookOf(palette, style.glass), ratio));
-            if (withGloss) paintGloss(painter, frame, QSizeF(), style.glass);
+            fillBody(painter, whole, box, palette, style.glass);
+            ImageEffects::drawLayer(painter, innerShadows(resting, lookOf(palette, style.glass), ratio,
+                                                        frame.adjusted(-1, -1, 1, 1)));
+            if (withGloss) paintGloss(painter, box, QSizeF(), style.glass);
         }
         // An opaque skin blends as a plain copy inside the outline.
         if (!style.glass) image.convertTo(QImage::Format_RGB32);
@@ -201,7 +236,278 @@ void strokeGlassOutline(QPainter& painter, const QPainterPath& path, const Jelly
     painter.strokePath(path, dashed);
 }
 
+void strokeSelection(QPainter& painter, const QPainterPath& path, const JellyShape& shape, const QRectF& rect,
+                     const JellyPalette& palette) {
+    painter.strokePath(path, QPen(Qt::white, 3));
+    QPen ring(palette.deep, 2, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    ring.setDashPattern({2.0 / 2.0, 5.0 / 2.0});
+    painter.strokePath(shape.path(rect.adjusted(-5, -5, 5, 5)), ring);
+}
+
+// A highlight of the gloss in the jelly's own points: an ellipse of white
+// whose opacity falls linearly from `top` at its upper edge to `bottom` at its
+// lower edge.
+struct Highlight {
+    QRectF rect;
+    double top = 0, bottom = 0;
+    double pixels = 1;  // device pixels per point, for the antialiased edge
+
+    double left = 0, right = -1, upper = 0, lower = -1;  // the rect grown by a point; empty when none
+
+    Highlight(const QRectF& r, double topOpacity, double bottomOpacity, double pixelsPerPoint)
+        : rect(r), top(topOpacity), bottom(bottomOpacity), pixels(pixelsPerPoint) {
+        if (r.width() > 0 && r.height() > 0) {
+            left = r.left() - 1;
+            right = r.right() + 1;
+            upper = r.top() - 1;
+            lower = r.bottom() + 1;
+        }
+    }
+    bool rowNear(double y) const { return y >= upper && y <= lower; }
+    bool near(double x) const { return x >= left && x <= right; }
+    QRgb at(double x, double y) const {
+        const double coverage = ImageEffects::ellipseCoverage(x, y, rect.center().x(), rect.center().y(),
+                                                              rect.width() / 2, rect.height() / 2, pixels);
+        if (coverage <= 0.0) return 0;
+        const double t = std::clamp((y - rect.top()) / rect.height(), 0.0, 1.0);
+        return ImageEffects::whiteAt(static_cast<uint>(std::lround(255.0 * (top + (bottom - top) * t) * coverage)));
+    }
+};
+
+// Nearest-pixel reads of a cached layer at the jelly's own points.
+struct LayerSampler {
+    const uchar* bits = nullptr;
+    qsizetype stride = 0;
+    int width = 0, height = 0;
+    double x0 = 0, y0 = 0, kx = 1, ky = 1;
+    int holeLeft = 1, holeTop = 1, holeRight = 0, holeBottom = 0;  // empty
+
+    explicit LayerSampler(const Layer& layer) {
+        if (layer.isNull()) return;
+        bits = layer.image.constBits();
+        stride = layer.image.bytesPerLine();
+        width = layer.image.width();
+        height = layer.image.height();
+        x0 = layer.target.x();
+        y0 = layer.target.y();
+        kx = width / layer.target.width();
+        ky = height / layer.target.height();
+        if (!layer.hole.isEmpty()) {
+            holeLeft = layer.hole.left();
+            holeTop = layer.hole.top();
+            holeRight = layer.hole.right();
+            holeBottom = layer.hole.bottom();
+        }
+    }
+    const QRgb* line(int v) const { return reinterpret_cast<const QRgb*>(bits + v * stride); }
+    // Transparent outside the layer and inside its hole.
+    QRgb at(double x, double y) const {
+        const double u = (x - x0) * kx, v = (y - y0) * ky;
+        if (!(u >= 0 && v >= 0 && u < width && v < height)) return 0;
+        const int iu = static_cast<int>(u), iv = static_cast<int>(v);
+        if (iu >= holeLeft && iu <= holeRight && iv >= holeTop && iv <= holeBottom) return 0;
+        return line(iv)[iu];
+    }
+    // Clamped to the layer's edge pixels.
+    QRgb clamped(double x, double y) const {
+        const int iu = std::clamp(static_cast<int>((x - x0) * kx), 0, width - 1);
+        const int iv = std::clamp(static_cast<int>((y - y0) * ky), 0, height - 1);
+        return line(iv)[iu];
+    }
+};
+
+QRgb insideAt(const JellyInside& inside, double x, double y, double pixels) {
+    using ImageEffects::over;
+    using ImageEffects::whiteAt;
+    QRgb q = 0;
+    for (const JellyInside::Bubble& bubble : inside.bubbles) {
+        const double r = bubble.diameter / 2;
+        const double dx = x - bubble.center.x(), dy = y - bubble.center.y();
+        if (std::abs(dx) > r + 1 || std::abs(dy) > r + 1) continue;
+        const double distance = std::sqrt(dx * dx + dy * dy);
+        const double fill = std::clamp((r - distance) * pixels + 0.5, 0.0, 1.0);
+        if (fill <= 0.0) continue;
+        q = over(whiteAt(static_cast<uint>(std::lround(127.5 * fill))), q);
+        const double rim = std::clamp(0.6 * pixels + 0.5 - std::abs(distance - (r - 0.6)) * pixels, 0.0, 1.0) * fill;
+        if (rim > 0.0) {
+            const QColor& tint = inside.bubbleTint;
+            const auto a = static_cast<uint>(std::lround(255.0 * 0.35 * tint.alphaF() * rim));
+            q = over(ImageEffects::byteMul(qRgba(tint.red(), tint.green(), tint.blue(), 255), a), q);
+        }
+    }
+    if (inside.lightCenter) {
+        const double dx = x - inside.lightCenter->x(), dy = y - inside.lightCenter->y();
+        const double t = std::sqrt(dx * dx + dy * dy) / inside.lightRadius;
+        if (t < 1.0) q = over(whiteAt(static_cast<uint>(std::lround(255.0 * inside.lightOpacity * (1.0 - t)))), q);
+    }
+    if (inside.rippleCenter) {
+        const double dx = x - inside.rippleCenter->x(), dy = y - inside.rippleCenter->y();
+        const double off = std::abs(std::sqrt(dx * dx + dy * dy) - inside.rippleRadius) * pixels;
+        const double coverage = std::clamp(1.25 * pixels + 0.5 - off, 0.0, 1.0);
+        if (coverage > 0.0) q = over(whiteAt(static_cast<uint>(std::lround(255.0 * inside.rippleOpacity * coverage))), q);
+    }
+    return q;
+}
+
+uint alphaOf(double opacity) { return static_cast<uint>(std::lround(255.0 * std::clamp(opacity, 0.0, 1.0))); }
+
 }  // namespace
+
+bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF size, const JellyShape& shape,
+                      const JellyPalette& palette, const JellyBodyStyle& style, double bodyOpacity,
+                      const JellyInside* inside) {
+    using ImageEffects::byteMul;
+    using ImageEffects::over;
+    QImage* target = ImageEffects::directTarget(painter);
+    if (!target) return false;
+    if (!(size.width() > 0.0) || !(size.height() > 0.0)) return true;
+    const QTransform toDevice = toPainter * painter.deviceTransform();
+    bool invertible = false;
+    const QTransform toLocal = toDevice.inverted(&invertible);
+    if (!invertible) return true;
+    const bool projective = toLocal.type() == QTransform::TxProject;
+    const double pixels = std::sqrt(std::abs(toDevice.m11() * toDevice.m22() - toDevice.m12() * toDevice.m21()));
+    const double ratio = ImageEffects::pixelRatioOf(painter);
+    const QRectF box(QPointF(0, 0), size);
+
+    // Pulled layers are made a few per frame; until then the resting ones stand in.
+    PullKey pull = pullKeyOf(shape);
+    if (pull.active() && !LayerCache::shared().find(keyFor(kSkin, quantised(size.width()), quantised(size.height()),
+                                                          shape, palette, style, false, ratio, pull)) &&
+        !mayMakeLayer())
+        pull = {};
+    const Layer drop = cachedDropShadow(box, shape, palette, style, ratio, pull);
+    const Layer skinLayer = cachedSkin(box, shape, palette, style, false, ratio, pull);
+    const LayerSampler shadow(drop), skin(skinLayer);
+
+    QRectF reach = box;
+    if (!drop.isNull()) reach |= drop.target;
+    if (shape.pull && shape.pullAmount > 0) reach |= box.adjusted(-kPullMargin, -kPullMargin, kPullMargin, kPullMargin);
+    const QRect area = toDevice.mapRect(reach).toAlignedRect() & target->rect();
+    if (area.isEmpty()) return true;
+
+    // The outline's coverage, rasterised once in device pixels.
+    const QPainterPath path = shape.path(box);
+    const QRect bodyArea = toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) & area;
+    QImage mask = ImageEffects::scratchImage(1, bodyArea.size());
+    if (!bodyArea.isEmpty()) {
+        for (int y = 0; y < mask.height(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(mask.scanLine(y)), mask.width(), 0u);
+        QPainter coverage(&mask);
+        coverage.setRenderHint(QPainter::Antialiasing);
+        coverage.setTransform(toDevice * QTransform::fromTranslate(-bodyArea.left(), -bodyArea.top()));
+        coverage.fillPath(path, Qt::white);
+    }
+
+    const JellyGloss gloss = jellyGloss(size, style.tilt);
+    const Highlight sheen(gloss.ellipse, style.glass ? 0.9 : 0.75, 0.0, pixels);
+    const Highlight dot(gloss.dot, 0.85, 0.85, pixels);
+    const QRgb glow = ImageEffects::whiteAt(alphaOf(0.07 * style.glow));
+    const uint bodyAlpha = alphaOf(bodyOpacity * painter.opacity());
+    const uint insideAlpha = inside ? alphaOf(inside->opacity * painter.opacity()) : 0;
+    // Under an opaque body the shadow is never seen.
+    const bool opaqueBody = !style.glass && bodyAlpha == 255;
+
+    const uchar* maskBits = mask.constBits();
+    const qsizetype maskStride = mask.bytesPerLine();
+    uchar* bits = const_cast<uchar*>(target->constBits());  // bits() could detach it from the painter
+    const qsizetype stride = target->bytesPerLine();
+    // One pixel: the shadow where the body may not hide it, then the body and
+    // what lies inside it; `shadowPx` and `skinPx` read the layers lazily.
+    auto shade = [&](QRgb& out, uint m, double lx, double ly, bool sheenRow, bool dotRow, auto shadowPx,
+                     auto skinPx) {
+        if (!(m == 255 && opaqueBody)) {
+            QRgb s = shadowPx();
+            if (s) {
+                if (bodyAlpha != 255) s = byteMul(s, bodyAlpha);
+                out = over(s, out);
+            }
+        }
+        if (m == 0) return;
+        QRgb p = skinPx();
+        if (sheenRow && sheen.near(lx)) p = over(sheen.at(lx, ly), p);
+        if (dotRow && dot.near(lx)) p = over(dot.at(lx, ly), p);
+        if (glow) p = over(glow, p);
+        const uint a = (m * bodyAlpha + 127) / 255;
+        if (a != 255) p = byteMul(p, a);
+        out = qAlpha(p) == 255 ? p : over(p, out);
+        if (inside) {
+            const QRgb q = insideAt(*inside, lx, ly, pixels);
+            if (q) out = over(byteMul(q, (m * insideAlpha + 127) / 255), out);
+        }
+    };
+    const bool axisAligned = !projective && toLocal.m12() == 0.0 && toLocal.m21() == 0.0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(bits + y * stride);
+        const bool bodyRow = y >= bodyArea.top() && y <= bodyArea.bottom();
+        const QRgb* coverage =
+            bodyRow ? reinterpret_cast<const QRgb*>(maskBits + (y - bodyArea.top()) * maskStride) - bodyArea.left()
+                    : nullptr;
+        auto coverageAt = [&](int x) -> uint {
+            return bodyRow && x >= bodyArea.left() && x <= bodyArea.right() ? qAlpha(coverage[x]) : 0u;
+        };
+        const double py = y + 0.5, px = area.left() + 0.5;
+        double X = toLocal.m11() * px + toLocal.m21() * py + toLocal.dx();
+        double Y = toLocal.m12() * px + toLocal.m22() * py + toLocal.dy();
+        double W = toLocal.m13() * px + toLocal.m23() * py + toLocal.m33();
+        if (axisAligned) {
+            // One row of the layers serves the whole row; columns step in 16.16 fixed point.
+            const double ly = Y, step = toLocal.m11();
+            const QRgb* skinLine = skin.line(std::clamp(static_cast<int>((ly - skin.y0) * skin.ky), 0, skin.height - 1));
+            auto kx = static_cast<int64_t>(std::floor((X - skin.x0) * skin.kx * 65536.0));
+            const auto kStep = static_cast<int64_t>(std::llround(step * skin.kx * 65536.0));
+            const QRgb* shadowLine = nullptr;
+            bool holeRow = false;
+            int64_t sx = 0, sStep = 0;
+            if (shadow.bits) {
+                const double v = (ly - shadow.y0) * shadow.ky;
+                if (v >= 0 && v < shadow.height) {
+                    const int iv = static_cast<int>(v);
+                    shadowLine = shadow.line(iv);
+                    holeRow = iv >= shadow.holeTop && iv <= shadow.holeBottom;
+                }
+                sx = static_cast<int64_t>(std::floor((X - shadow.x0) * shadow.kx * 65536.0));
+                sStep = static_cast<int64_t>(std::llround(step * shadow.kx * 65536.0));
+            }
+            double lx = X;
+            const bool sheenRow = sheen.rowNear(ly), dotRow = dot.rowNear(ly);
+            for (int x = area.left(); x <= area.right(); ++x, lx += step, kx += kStep, sx += sStep) {
+                shade(out[x], coverageAt(x), lx, ly, sheenRow, dotRow,
+                      [&]() -> QRgb {
+                          if (!shadowLine) return 0;
+                          const auto iu = static_cast<int>(sx >> 16);
+                          if (iu < 0 || iu >= shadow.width) return 0;
+                          if (holeRow && iu >= shadow.holeLeft && iu <= shadow.holeRight) return 0;
+                          return shadowLine[iu];
+                      },
+                      [&] { return skinLine[std::clamp(static_cast<int>(kx >> 16), 0, skin.width - 1)]; });
+            }
+            continue;
+        }
+        for (int x = area.left(); x <= area.right(); ++x, X += toLocal.m11(), Y += toLocal.m12(), W += toLocal.m13()) {
+            double lx = X, ly = Y;
+            if (projective) {
+                if (W <= 0.0) continue;
+                lx /= W;
+                ly /= W;
+            }
+            shade(out[x], coverageAt(x), lx, ly, sheen.rowNear(ly), dot.rowNear(ly), [&] { return shadow.bits ? shadow.at(lx, ly) : 0u; },
+                  [&] { return skin.clamped(lx, ly); });
+        }
+    }
+
+    // The glass look's dashes and the selection rings lie on the outline.
+    if (style.glass || style.selected) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setTransform(toPainter, true);
+        painter.setOpacity(painter.opacity() * bodyOpacity);
+        if (style.glass) strokeGlassOutline(painter, path, palette);
+        if (style.selected) strokeSelection(painter, path, shape, box, palette);
+        painter.restore();
+    }
+    return true;
+}
 
 JellyGloss jellyGloss(QSizeF size, QSizeF tilt) {
     const double w = size.width();
@@ -222,6 +528,8 @@ JellyGloss jellyGloss(QSizeF size, QSizeF tilt) {
 void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
                     const JellyBodyStyle& style) {
     if (!(rect.width() > 0.0) || !(rect.height() > 0.0)) return;
+    if (paintJellyDirect(painter, QTransform::fromTranslate(rect.x(), rect.y()), rect.size(), shape, palette, style))
+        return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const double ratio = ImageEffects::pixelRatioOf(painter);
@@ -262,12 +570,7 @@ void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& sha
     }
 
     // 3. Selection rings.
-    if (style.selected) {
-        painter.strokePath(path, QPen(Qt::white, 3));
-        QPen ring(palette.deep, 2, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
-        ring.setDashPattern({2.0 / 2.0, 5.0 / 2.0});
-        painter.strokePath(shape.path(rect.adjusted(-5, -5, 5, 5)), ring);
-    }
+    if (style.selected) strokeSelection(painter, path, shape, rect, palette);
 
     // 4. Glow.
     if (style.glow > 0.0) painter.fillPath(path, withOpacity(Qt::white, 0.07 * style.glow));
