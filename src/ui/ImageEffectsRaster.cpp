@@ -114,6 +114,7 @@ void blendBilinear(QImage& dst, const QImage& src, const QTransform& m, uint alp
             if (iu >= 0 && iv >= 0 && iu + 1 < sw && iv + 1 < sh) {
                 const auto* row = reinterpret_cast<const QRgb*>(sbits + iv * sstride) + iu;
                 const auto* next = reinterpret_cast<const QRgb*>(reinterpret_cast<const uchar*>(row) + sstride);
+                if ((row[0] | row[1] | next[0] | next[1]) == 0) continue;  // clear: nothing to draw
                 top = lerp256(row[0], row[1], fx);
                 bottom = lerp256(next[0], next[1], fx);
             } else {
@@ -126,19 +127,22 @@ void blendBilinear(QImage& dst, const QImage& src, const QTransform& m, uint alp
     }
 }
 
-bool integral(double value) { return std::abs(value - std::round(value)) < 1e-6; }
-
 }  // namespace
 
 QImage* directTarget(const QPainter& painter) {
+    QImage* image = pixelTarget(painter);
+    const QTransform t = painter.deviceTransform();
+    if (!image || t.type() > QTransform::TxScale || t.m11() <= 0 || t.m22() <= 0) return nullptr;
+    return image;
+}
+
+QImage* pixelTarget(const QPainter& painter) {
     if (!painter.isActive()) return nullptr;
     QPaintDevice* device = painter.device();
     if (!device || device->devType() != QInternal::Image) return nullptr;
     auto* image = static_cast<QImage*>(device);
     if (image->format() != QImage::Format_ARGB32_Premultiplied) return nullptr;
     if (painter.hasClipping() || painter.compositionMode() != QPainter::CompositionMode_SourceOver) return nullptr;
-    const QTransform t = painter.deviceTransform();
-    if (t.type() > QTransform::TxScale || t.m11() <= 0 || t.m22() <= 0) return nullptr;
     return image;
 }
 
@@ -152,7 +156,8 @@ void blendImage(QImage& dst, const QImage& source, const QTransform& srcToDst, d
     area &= srcToDst.mapRect(QRectF(src.rect())).toAlignedRect();
     if (area.isEmpty()) return;
     const QTransform::TransformationType type = srcToDst.type();
-    if (type <= QTransform::TxTranslate && integral(srcToDst.dx()) && integral(srcToDst.dy())) {
+    // Like Qt's own image drawing, an unscaled image lands on whole pixels.
+    if (type <= QTransform::TxTranslate) {
         const int dx = static_cast<int>(std::lround(srcToDst.dx())), dy = static_cast<int>(std::lround(srcToDst.dy()));
         blendTranslated(dst, src, dx, dy, alpha, area & src.rect().translated(dx, dy));
     } else if (type <= QTransform::TxScale && sampling == Sampling::nearest && srcToDst.m11() > 0 &&

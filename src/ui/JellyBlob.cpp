@@ -134,6 +134,33 @@ void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, co
 
 }  // namespace
 
+namespace {
+
+// Layers 2 to 4, painted with the body in one pass over its pixels.
+JellyInside insideOf(const MapNode& node, QSizeF size, const HoverFX& fx, const BlobGeometry& g, double time,
+                     const JellyPalette& pal) {
+    const double w = size.width(), h = size.height();
+    JellyInside inside;
+    if (node.kind == MapNode::Kind::free) {
+        for (const FizzBubble& bubble : fizzBubbles(size, time * (1 + 2 * fx.amount)))
+            inside.bubbles.push_back({bubble.center, bubble.diameter});
+        inside.bubbleTint = pal.base;
+    }
+    if (fx.point && fx.amount > 0.01) {
+        inside.lightCenter = QPointF(fx.point->x() * w, fx.point->y() * h);
+        inside.lightRadius = 0.55 * g.m;
+        inside.lightOpacity = 0.38 * fx.amount;
+    }
+    if (fx.ripple) {
+        inside.rippleCenter = QPointF(fx.ripple->center.x() * w, fx.ripple->center.y() * h);
+        inside.rippleRadius = g.m * fx.ripple->progress * 2.4 / 2;
+        inside.rippleOpacity = fx.ripple->opacity;
+    }
+    return inside;
+}
+
+}  // namespace
+
 void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
     const MapNode& node = *frame.node;
     const QSizeF size = frame.rect.size();
@@ -143,50 +170,53 @@ void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
     const BlobGeometry g = blobGeometry(node, size, fx, frame.rightToLeft);
     const JellyShape shape = blobShape(node, size, fx, frame.time);
     const QRectF box(QPointF(0, 0), size);
+    const QTransform toMap = blobTransform(size, fx, frame.squish, frame.rect.topLeft());
+    JellyBodyStyle style;
+    style.glass = node.kind == MapNode::Kind::free;
+    style.selected = frame.selected;
+    style.tilt = QSizeF(-fx.tiltX, -fx.tiltY);
+    style.glow = frame.glow;
 
     painter.save();
-    painter.setTransform(blobTransform(size, fx, frame.squish, frame.rect.topLeft()), true);
     painter.setOpacity(painter.opacity() * frame.opacity);
-
-    // 1: the body.
-    {
+    // 1 to 4 straight into the image's pixels when it can be reached.
+    const JellyInside inside = insideOf(node, size, fx, g, frame.time, pal);
+    const bool direct = paintJellyDirect(painter, toMap, size, shape, pal, style, g.bodyOpacity, &inside);
+    painter.setTransform(toMap, true);
+    if (!direct) {
+        // 1: the body.
         painter.save();
         painter.setOpacity(painter.opacity() * g.bodyOpacity);
-        JellyBodyStyle style;
-        style.glass = node.kind == MapNode::Kind::free;
-        style.selected = frame.selected;
-        style.tilt = QSizeF(-fx.tiltX, -fx.tiltY);
-        style.glow = frame.glow;
         paintJellyBody(painter, box, shape, pal, style);
         painter.restore();
-    }
 
-    const QPainterPath outline = shape.path(box);
-    // 2 to 4 live inside the outline.
-    const bool light = fx.point && fx.amount > 0.01;
-    if (node.kind == MapNode::Kind::free || fx.ripple || light) {
-        painter.save();
-        painter.setClipPath(outline, Qt::IntersectClip);
-        if (node.kind == MapNode::Kind::free)
-            paintFizzBubbles(painter, size, frame.time * (1 + 2 * fx.amount), pal.base);
-        if (light) {
-            const QPointF at(fx.point->x() * w, fx.point->y() * h);
-            QRadialGradient spot(at, 0.55 * g.m);
-            spot.setColorAt(0, withOpacity(Qt::white, 0.38 * fx.amount));
-            spot.setColorAt(1, withOpacity(Qt::white, 0));
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(spot);
-            painter.drawPath(outline);
+        const QPainterPath outline = shape.path(box);
+        // 2 to 4 live inside the outline.
+        const bool light = fx.point && fx.amount > 0.01;
+        if (node.kind == MapNode::Kind::free || fx.ripple || light) {
+            painter.save();
+            painter.setClipPath(outline, Qt::IntersectClip);
+            if (node.kind == MapNode::Kind::free)
+                paintFizzBubbles(painter, size, frame.time * (1 + 2 * fx.amount), pal.base);
+            if (light) {
+                const QPointF at(fx.point->x() * w, fx.point->y() * h);
+                QRadialGradient spot(at, 0.55 * g.m);
+                spot.setColorAt(0, withOpacity(Qt::white, 0.38 * fx.amount));
+                spot.setColorAt(1, withOpacity(Qt::white, 0));
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(spot);
+                painter.drawPath(outline);
+            }
+            if (fx.ripple) {
+                const double radius = g.m * fx.ripple->progress * 2.4 / 2;
+                QPen ring(withOpacity(Qt::white, fx.ripple->opacity), 2.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+                ring.setMiterLimit(10);
+                painter.setPen(ring);
+                painter.setBrush(Qt::NoBrush);
+                painter.drawEllipse(QPointF(fx.ripple->center.x() * w, fx.ripple->center.y() * h), radius, radius);
+            }
+            painter.restore();
         }
-        if (fx.ripple) {
-            const double radius = g.m * fx.ripple->progress * 2.4 / 2;
-            QPen ring(withOpacity(Qt::white, fx.ripple->opacity), 2.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-            ring.setMiterLimit(10);
-            painter.setPen(ring);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawEllipse(QPointF(fx.ripple->center.x() * w, fx.ripple->center.y() * h), radius, radius);
-        }
-        painter.restore();
     }
 
     // 5: the icon.

@@ -244,6 +244,9 @@ void strokeSelection(QPainter& painter, const QPainterPath& path, const JellySha
     painter.strokePath(shape.path(rect.adjusted(-5, -5, 5, 5)), ring);
 }
 
+// A non-negative value rounded to the nearest byte count (no libm call).
+inline uint toByte(double value) { return static_cast<uint>(value + 0.5); }
+
 // A highlight of the gloss in the jelly's own points: an ellipse of white
 // whose opacity falls linearly from `top` at its upper edge to `bottom` at its
 // lower edge.
@@ -270,7 +273,7 @@ struct Highlight {
                                                               rect.width() / 2, rect.height() / 2, pixels);
         if (coverage <= 0.0) return 0;
         const double t = std::clamp((y - rect.top()) / rect.height(), 0.0, 1.0);
-        return ImageEffects::whiteAt(static_cast<uint>(std::lround(255.0 * (top + (bottom - top) * t) * coverage)));
+        return ImageEffects::whiteAt(toByte(255.0 * (top + (bottom - top) * t) * coverage));
     }
 };
 
@@ -327,29 +330,34 @@ QRgb insideAt(const JellyInside& inside, double x, double y, double pixels) {
         const double distance = std::sqrt(dx * dx + dy * dy);
         const double fill = std::clamp((r - distance) * pixels + 0.5, 0.0, 1.0);
         if (fill <= 0.0) continue;
-        q = over(whiteAt(static_cast<uint>(std::lround(127.5 * fill))), q);
+        q = over(whiteAt(toByte(127.5 * fill)), q);
         const double rim = std::clamp(0.6 * pixels + 0.5 - std::abs(distance - (r - 0.6)) * pixels, 0.0, 1.0) * fill;
         if (rim > 0.0) {
             const QColor& tint = inside.bubbleTint;
-            const auto a = static_cast<uint>(std::lround(255.0 * 0.35 * tint.alphaF() * rim));
+            const uint a = toByte(255.0 * 0.35 * tint.alphaF() * rim);
             q = over(ImageEffects::byteMul(qRgba(tint.red(), tint.green(), tint.blue(), 255), a), q);
         }
     }
     if (inside.lightCenter) {
         const double dx = x - inside.lightCenter->x(), dy = y - inside.lightCenter->y();
-        const double t = std::sqrt(dx * dx + dy * dy) / inside.lightRadius;
-        if (t < 1.0) q = over(whiteAt(static_cast<uint>(std::lround(255.0 * inside.lightOpacity * (1.0 - t)))), q);
+        const double d2 = dx * dx + dy * dy, r = inside.lightRadius;
+        if (d2 < r * r) q = over(whiteAt(toByte(255.0 * inside.lightOpacity * (1.0 - std::sqrt(d2) / r))), q);
     }
     if (inside.rippleCenter) {
         const double dx = x - inside.rippleCenter->x(), dy = y - inside.rippleCenter->y();
-        const double off = std::abs(std::sqrt(dx * dx + dy * dy) - inside.rippleRadius) * pixels;
-        const double coverage = std::clamp(1.25 * pixels + 0.5 - off, 0.0, 1.0);
-        if (coverage > 0.0) q = over(whiteAt(static_cast<uint>(std::lround(255.0 * inside.rippleOpacity * coverage))), q);
+        const double d2 = dx * dx + dy * dy;
+        const double reach = 1.25 + 1.0 / pixels, inner = std::max(inside.rippleRadius - reach, 0.0),
+                     outer = inside.rippleRadius + reach;
+        if (d2 > inner * inner && d2 < outer * outer) {
+            const double off = std::abs(std::sqrt(d2) - inside.rippleRadius) * pixels;
+            const double coverage = std::clamp(1.25 * pixels + 0.5 - off, 0.0, 1.0);
+            if (coverage > 0.0) q = over(whiteAt(toByte(255.0 * inside.rippleOpacity * coverage)), q);
+        }
     }
     return q;
 }
 
-uint alphaOf(double opacity) { return static_cast<uint>(std::lround(255.0 * std::clamp(opacity, 0.0, 1.0))); }
+uint alphaOf(double opacity) { return toByte(255.0 * std::clamp(opacity, 0.0, 1.0)); }
 
 }  // namespace
 
@@ -361,6 +369,7 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     QImage* target = ImageEffects::directTarget(painter);
     if (!target) return false;
     if (!(size.width() > 0.0) || !(size.height() > 0.0)) return true;
+    if (inside && !inside->lightCenter && !inside->rippleCenter && inside->bubbles.empty()) inside = nullptr;
     const QTransform toDevice = toPainter * painter.deviceTransform();
     bool invertible = false;
     const QTransform toLocal = toDevice.inverted(&invertible);
@@ -436,63 +445,69 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
             if (q) out = over(byteMul(q, (m * insideAlpha + 127) / 255), out);
         }
     };
-    const bool axisAligned = !projective && toLocal.m12() == 0.0 && toLocal.m21() == 0.0;
+    // The jelly's own coordinates of a pixel centre.
+    auto localAt = [&](double x, double y) {
+        const double X = toLocal.m11() * x + toLocal.m21() * y + toLocal.dx();
+        const double Y = toLocal.m12() * x + toLocal.m22() * y + toLocal.dy();
+        if (!projective) return QPointF(X, Y);
+        const double W = toLocal.m13() * x + toLocal.m23() * y + toLocal.m33();
+        return W > 0.0 ? QPointF(X / W, Y / W) : QPointF(-1e9, -1e9);
+    };
+    // Along a row the mapping is linear, or (in perspective) so nearly linear
+    // over 16 pixels that stepping between exact ends is off by far less than
+    // a hundredth of a pixel. Layer positions step in 16.16 fixed point.
+    constexpr int kSegment = 16;
+    const int segment = projective ? kSegment : area.width();
+    auto fixed = [](double value) { return static_cast<int64_t>(std::floor(value * 65536.0)); };
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* out = reinterpret_cast<QRgb*>(bits + y * stride);
         const bool bodyRow = y >= bodyArea.top() && y <= bodyArea.bottom();
         const QRgb* coverage =
             bodyRow ? reinterpret_cast<const QRgb*>(maskBits + (y - bodyArea.top()) * maskStride) - bodyArea.left()
                     : nullptr;
-        auto coverageAt = [&](int x) -> uint {
-            return bodyRow && x >= bodyArea.left() && x <= bodyArea.right() ? qAlpha(coverage[x]) : 0u;
-        };
-        const double py = y + 0.5, px = area.left() + 0.5;
-        double X = toLocal.m11() * px + toLocal.m21() * py + toLocal.dx();
-        double Y = toLocal.m12() * px + toLocal.m22() * py + toLocal.dy();
-        double W = toLocal.m13() * px + toLocal.m23() * py + toLocal.m33();
-        if (axisAligned) {
-            // One row of the layers serves the whole row; columns step in 16.16 fixed point.
-            const double ly = Y, step = toLocal.m11();
-            const QRgb* skinLine = skin.line(std::clamp(static_cast<int>((ly - skin.y0) * skin.ky), 0, skin.height - 1));
-            auto kx = static_cast<int64_t>(std::floor((X - skin.x0) * skin.kx * 65536.0));
-            const auto kStep = static_cast<int64_t>(std::llround(step * skin.kx * 65536.0));
-            const QRgb* shadowLine = nullptr;
-            bool holeRow = false;
-            int64_t sx = 0, sStep = 0;
+        for (int x0 = area.left(); x0 <= area.right(); x0 += segment) {
+            const int x1 = std::min(x0 + segment, area.right() + 1);
+            const QPointF a = localAt(x0 + 0.5, y + 0.5), b = localAt(x1 + 0.5, y + 0.5);
+            if (a.x() < -1e8 || b.x() < -1e8) continue;
+            const double dx = (b.x() - a.x()) / (x1 - x0), dy = (b.y() - a.y()) / (x1 - x0);
+            int64_t ku = fixed((a.x() - skin.x0) * skin.kx), kv = fixed((a.y() - skin.y0) * skin.ky);
+            const int64_t kdu = fixed(dx * skin.kx), kdv = fixed(dy * skin.ky);
+            int64_t su = 0, sv = 0, sdu = 0, sdv = 0;
             if (shadow.bits) {
-                const double v = (ly - shadow.y0) * shadow.ky;
-                if (v >= 0 && v < shadow.height) {
-                    const int iv = static_cast<int>(v);
-                    shadowLine = shadow.line(iv);
-                    holeRow = iv >= shadow.holeTop && iv <= shadow.holeBottom;
+                su = fixed((a.x() - shadow.x0) * shadow.kx);
+                sv = fixed((a.y() - shadow.y0) * shadow.ky);
+                sdu = fixed(dx * shadow.kx);
+                sdv = fixed(dy * shadow.ky);
+            }
+            double lx = a.x(), ly = a.y();
+            // Rows away from the highlights (and rows of an untilted jelly) decide once.
+            const bool sheenRows = sheen.rowNear(a.y()) || sheen.rowNear(b.y());
+            const bool dotRows = dot.rowNear(a.y()) || dot.rowNear(b.y());
+            const bool plainInside = opaqueBody && !glow && !inside;
+            for (int x = x0; x < x1; ++x, lx += dx, ly += dy, ku += kdu, kv += kdv, su += sdu, sv += sdv) {
+                const uint m = bodyRow && x >= bodyArea.left() && x <= bodyArea.right() ? qAlpha(coverage[x]) : 0u;
+                const bool sheenRow = sheenRows && sheen.rowNear(ly), dotRow = dotRows && dot.rowNear(ly);
+                if (m == 255 && plainInside && !(sheenRow && sheen.near(lx)) && !(dotRow && dot.near(lx))) {
+                    // The common case: deep inside an opaque body, the skin alone.
+                    out[x] = skin.line(std::clamp(static_cast<int>(kv >> 16), 0, skin.height - 1))[std::clamp(
+                        static_cast<int>(ku >> 16), 0, skin.width - 1)];
+                    continue;
                 }
-                sx = static_cast<int64_t>(std::floor((X - shadow.x0) * shadow.kx * 65536.0));
-                sStep = static_cast<int64_t>(std::llround(step * shadow.kx * 65536.0));
-            }
-            double lx = X;
-            const bool sheenRow = sheen.rowNear(ly), dotRow = dot.rowNear(ly);
-            for (int x = area.left(); x <= area.right(); ++x, lx += step, kx += kStep, sx += sStep) {
-                shade(out[x], coverageAt(x), lx, ly, sheenRow, dotRow,
+                shade(out[x], m, lx, ly, sheenRow, dotRow,
                       [&]() -> QRgb {
-                          if (!shadowLine) return 0;
-                          const auto iu = static_cast<int>(sx >> 16);
-                          if (iu < 0 || iu >= shadow.width) return 0;
-                          if (holeRow && iu >= shadow.holeLeft && iu <= shadow.holeRight) return 0;
-                          return shadowLine[iu];
+                          if (!shadow.bits) return 0;
+                          const auto iu = static_cast<int>(su >> 16), iv = static_cast<int>(sv >> 16);
+                          if (iu < 0 || iv < 0 || iu >= shadow.width || iv >= shadow.height) return 0;
+                          if (iu >= shadow.holeLeft && iu <= shadow.holeRight && iv >= shadow.holeTop &&
+                              iv <= shadow.holeBottom)
+                              return 0;
+                          return shadow.line(iv)[iu];
                       },
-                      [&] { return skinLine[std::clamp(static_cast<int>(kx >> 16), 0, skin.width - 1)]; });
+                      [&] {
+                          return skin.line(std::clamp(static_cast<int>(kv >> 16), 0, skin.height - 1))[std::clamp(
+                              static_cast<int>(ku >> 16), 0, skin.width - 1)];
+                      });
             }
-            continue;
-        }
-        for (int x = area.left(); x <= area.right(); ++x, X += toLocal.m11(), Y += toLocal.m12(), W += toLocal.m13()) {
-            double lx = X, ly = Y;
-            if (projective) {
-                if (W <= 0.0) continue;
-                lx /= W;
-                ly /= W;
-            }
-            shade(out[x], coverageAt(x), lx, ly, sheen.rowNear(ly), dot.rowNear(ly), [&] { return shadow.bits ? shadow.at(lx, ly) : 0u; },
-                  [&] { return skin.clamped(lx, ly); });
         }
     }
 

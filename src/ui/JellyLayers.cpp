@@ -195,7 +195,17 @@ QSizeF JellyLabelImage::size() const {
 void JellyLabelImage::paint(QPainter& painter, QPointF center) const {
     if (image_.isNull()) return;
     const QSizeF s = size();
-    painter.drawImage(QRectF(center - QPointF(s.width() / 2, s.height() / 2), s), image_);
+    const QRectF target(center - QPointF(s.width() / 2, s.height() / 2), s);
+    if (QImage* pixels = ImageEffects::pixelTarget(painter)) {
+        // Our own resampling: under a tilted jelly Qt's would take its slow path.
+        const double ratio = image_.devicePixelRatio();
+        ImageEffects::blendImage(*pixels, image_,
+                                 QTransform::fromScale(1 / ratio, 1 / ratio) *
+                                     QTransform::fromTranslate(target.x(), target.y()) * painter.deviceTransform(),
+                                 painter.opacity());
+        return;
+    }
+    painter.drawImage(target, image_);
 }
 
 }  // namespace sorbeta
