@@ -94,10 +94,14 @@ QTransform blobTransform(QSizeF size, const HoverFX& fx, Squish squish, QPointF 
 
 namespace {
 
-void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, const JellyPalette& palette) {
+void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, const JellyPalette& palette,
+               const QImage* prepared) {
     const double ratio = ImageEffects::pixelRatioOf(painter);
     const double s = g.iconSide;
-    const QPixmap pixmap = IconCache::icon(*node.iconPath).pixmap(QSize(int(std::ceil(s)), int(std::ceil(s))), ratio);
+    const QImage pixmap = prepared ? *prepared
+                                   : IconCache::icon(*node.iconPath)
+                                         .pixmap(QSize(int(std::ceil(s)), int(std::ceil(s))), ratio)
+                                         .toImage();
     if (pixmap.isNull()) return;
     painter.save();
     painter.translate(g.iconCenter);
@@ -110,8 +114,7 @@ void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, co
             QImage mask(pixmap.size(), QImage::Format_ARGB32_Premultiplied);
             mask.fill(Qt::transparent);
             QPainter p(&mask);
-            const QImage source = pixmap.toImage();
-            p.drawImage(QRect(QPoint(0, 0), pixmap.size()), source);
+            p.drawImage(QRect(QPoint(0, 0), pixmap.size()), pixmap);
             p.setCompositionMode(QPainter::CompositionMode_SourceIn);
             p.fillRect(mask.rect(), withOpacity(palette.deep, 0.4));
             p.end();
@@ -128,11 +131,20 @@ void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, co
                                                        s + 2 * margin)};
         });
     ImageEffects::drawLayer(painter, shadow);
-    painter.drawPixmap(target, pixmap, QRectF(pixmap.rect()));
+    painter.drawImage(target, pixmap, QRectF(pixmap.rect()));
     painter.restore();
 }
 
 }  // namespace
+
+QImage blobIconImage(const MapNode& node, QSizeF size, double pixelRatio) {
+    if (!node.iconPath) return {};
+    const double s = std::min(0.42 * std::min(size.width(), size.height()), 72.0);
+    return IconCache::icon(*node.iconPath)
+        .pixmap(QSize(int(std::ceil(s)), int(std::ceil(s))), pixelRatio)
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 namespace {
 
@@ -220,7 +232,7 @@ void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
     }
 
     // 5: the icon.
-    if (g.showIcon) paintIcon(painter, node, g, pal);
+    if (g.showIcon) paintIcon(painter, node, g, pal, frame.icon);
 
     // 6: the label.
     if (frame.label && !frame.label->isEmpty() && g.labelOpacity > 0) {

@@ -63,7 +63,14 @@ struct BlobFrame {
     bool selected = false;
     bool rightToLeft = false;
     const JellyLabelImage* label = nullptr;
+    // The node's icon at its drawn size (`blobIconImage`); null to fetch it
+    // while painting, which only the main thread may do.
+    const QImage* icon = nullptr;
 };
+
+// The node's workspace icon for a jelly of `size` at the pixel ratio, as an
+// image that any thread may draw. Main thread only.
+QImage blobIconImage(const MapNode& node, QSizeF size, double pixelRatio);
 
 void paintJellyBlob(QPainter& painter, const BlobFrame& frame);
 

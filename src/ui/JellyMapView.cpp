@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QToolTip>
 #include <QUrl>
 #include <algorithm>
@@ -15,6 +17,8 @@
 #include "platform/RevealFiles.h"
 #include "model/AppModel.h"
 #include "platform/Translate.h"
+#include "ui/ImageEffects.h"
+#include "ui/JellyMapViewBands.h"
 #include "ui/KitClock.h"
 #include "ui/MapLayout.h"
 #include "ui/SoundFX.h"
@@ -29,6 +33,13 @@ constexpr double kIdleInterval = 1.0 / 15.0;
 constexpr int kOpenDelayMs = 160;
 constexpr int kRecheckDelayMs = 1700;
 
+// Where a jelly of the placed rectangle can draw: its shadow, selection ring,
+// swell, squish and tilt stay within this.
+QRectF blobReach(const QRectF& r) {
+    const double margin = 40 + 0.25 * std::max(r.width(), r.height());
+    return r.adjusted(-margin, -margin, margin, margin);
+}
+
 }  // namespace
 
 // What the map keeps per drawn jelly between frames.
@@ -42,6 +53,8 @@ struct JellyMapView::Blob {
     bool dotKnown = false;
     SquishAnimation squish;
     JellyLabelImage label;
+    QImage icon;  // the node's icon at its drawn size, so any thread may draw it
+    QString iconKey;
     QPainterPath hitShape;  // resting outline in the blob's own coordinates
     QSizeF hitSize;
     MapNode::Kind hitKind = MapNode::Kind::category;
@@ -50,6 +63,11 @@ struct JellyMapView::Blob {
 
     QRectF rectAt(double now) const {
         return QRectF(x.valueAt(now), y.valueAt(now), std::max(w.valueAt(now), 0.0), std::max(h.valueAt(now), 0.0));
+    }
+    // Moving or fading: its old place must be repainted too.
+    bool placingAt(double now) const {
+        return !x.settledAt(now) || !y.settledAt(now) || !w.settledAt(now) || !h.settledAt(now) ||
+               !fade.settledAt(now);
     }
     bool movingAt(double now) const {
         return !x.settledAt(now) || !y.settledAt(now) || !w.settledAt(now) || !h.settledAt(now) ||
@@ -61,7 +79,7 @@ JellyMapView::JellyMapView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
     frameTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&frameTimer_, &QTimer::timeout, this, [this] { update(); });
+    connect(&frameTimer_, &QTimer::timeout, this, [this] { frameTick(); });
     scheduler_ = [this](int ms, std::function<void()> task) { QTimer::singleShot(ms, this, std::move(task)); };
 }
 
@@ -356,7 +374,9 @@ bool JellyMapView::blobIsLively(const Blob& blob, double now) const {
     return tracker_.hovered() == blob.node.id || tracker_.touch(blob.node.id) || blob.movingAt(now);
 }
 
-void JellyMapView::paintMap(QPainter& painter) {
+void JellyMapView::paintMap(QPainter& painter) { paintBlobs(painter, true); }
+
+void JellyMapView::paintBlobs(QPainter& painter, bool advanceIdle) {
     const double now = kitNow();
     const bool rtl = layoutDirection() == Qt::RightToLeft;
     const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
@@ -382,6 +402,11 @@ void JellyMapView::paintMap(QPainter& painter) {
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Everything that needs the main thread is prepared first; then the
+    // frames are painted, in bands at the same time when the painter draws
+    // straight into an image.
+    std::vector<BlobFrame> frames;
+    frames.reserve(drawn.size());
     for (const Drawn& entry : drawn) {
         Blob& blob = *entry.blob;
         const std::string& id = blob.node.id;
@@ -406,7 +431,8 @@ void JellyMapView::paintMap(QPainter& painter) {
             frame.time = now;
         } else {
             // Resting jellies wobble at most 15 frames a second.
-            if (now - blob.idleTick >= kIdleInterval) blob.idleTick = now;
+            // Only a whole repaint moves them on, so a partial one never tears a jelly.
+            if (advanceIdle && now - blob.idleTick >= kIdleInterval) blob.idleTick = now;
             frame.time = blob.idleTick;
         }
         frame.fx = hoverFX(touch ? std::optional<Touch>(*touch) : std::nullopt, now);
@@ -424,14 +450,79 @@ void JellyMapView::paintMap(QPainter& painter) {
         const QColor ink = blob.node.kind == MapNode::Kind::free ? Theme::ink() : sorbeta::palette(blob.node.flavor).ink;
         blob.label.update(jellyLabelContent(blob.node, labelSize), ink, g.labelTextWidth, ratio);
         frame.label = &blob.label;
-        paintJellyBlob(painter, frame);
+        if (blob.node.iconPath) {
+            const QString key = *blob.node.iconPath + QChar(0x02) + QString::number(labelSize.width()) +
+                                QChar(0x02) + QString::number(labelSize.height()) + QChar(0x02) +
+                                QString::number(ratio);
+            if (key != blob.iconKey) {
+                blob.icon = blobIconImage(blob.node, labelSize, ratio);
+                blob.iconKey = key;
+            }
+            frame.icon = &blob.icon;
+        }
+        frames.push_back(frame);
     }
+
+    QImage* target = ImageEffects::directTarget(painter);
+    if (!target) {
+        for (const BlobFrame& frame : frames) paintJellyBlob(painter, frame);
+        return;
+    }
+    const QTransform toDevice = painter.deviceTransform();
+    BandPainter::shared().paint(*target, painter, [&](QPainter& band, QRect rows) {
+        for (const BlobFrame& frame : frames) {
+            const QRect reach = toDevice.mapRect(blobReach(frame.rect)).toAlignedRect();
+            if (reach.bottom() < rows.top() || reach.top() > rows.bottom() || reach.right() < 0 ||
+                reach.left() >= target->width())
+                continue;
+            paintJellyBlob(band, frame);
+        }
+    });
 }
 
-void JellyMapView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paintMap(painter);
+void JellyMapView::paintEvent(QPaintEvent* event) {
+    // Painted into an image of our own, where jellies go straight into the
+    // pixels, then copied; only the part asked for is painted.
+    const double ratio = devicePixelRatioF();
+    const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    if (frame_.size() != pixels) frame_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    frame_.setDevicePixelRatio(ratio);
+    const bool whole = event->region().contains(rect());
+    const QRectF asked = whole ? QRectF(rect()) : QRectF(event->region().boundingRect());
+    const QRect dirty =
+        QRectF(asked.x() * ratio, asked.y() * ratio, asked.width() * ratio, asked.height() * ratio).toAlignedRect() &
+        frame_.rect();
+    if (!dirty.isEmpty()) {
+        QImage part(frame_.bits() + dirty.top() * frame_.bytesPerLine() + dirty.left() * 4, dirty.width(),
+                    dirty.height(), frame_.bytesPerLine(), frame_.format());
+        part.setDevicePixelRatio(ratio);
+        part.fill(Qt::transparent);
+        {
+            QPainter painter(&part);
+            painter.translate(-dirty.left() / ratio, -dirty.top() / ratio);
+            paintBlobs(painter, whole);
+        }
+        QPainter painter(this);
+        painter.drawImage(QRectF(dirty.left() / ratio, dirty.top() / ratio, dirty.width() / ratio,
+                                 dirty.height() / ratio),
+                          frame_, QRectF(dirty));
+    }
+    if (whole) lastFullFrame_ = kitNow();
     scheduleFrame();
+}
+
+void JellyMapView::frameTick() {
+    const double now = kitNow();
+    // Resting jellies wobble 15 times a second; in between only the lively
+    // ones (and those settling) are painted again, where they can reach.
+    if (reduceMotion_ || now - lastFullFrame_ >= kIdleInterval - 0.004) return update();
+    QRegion dirty;
+    for (const auto& [id, blob] : blobs_) {
+        if (blob->placingAt(now)) return update();
+        if (blobIsLively(*blob, now) || blob->movingAt(now))
+            dirty += blobReach(blob->rectAt(now)).toAlignedRect() & rect();
+    }
+    if (!dirty.isEmpty()) update(dirty);
 }
 
 void JellyMapView::scheduleFrame() {

@@ -85,6 +85,8 @@ private:
     double blipSizeOf(const std::string& id) const;
     bool blobIsLively(const Blob& blob, double now) const;
     void scheduleFrame();
+    void frameTick();
+    void paintBlobs(QPainter& painter, bool advanceIdle);
 
     std::vector<MapNode> nodes_;
     std::vector<PlacedNode> placed_;
@@ -102,6 +104,8 @@ private:
     std::optional<std::string> pressed_;
     bool pressedOnDot_ = false;
     QTimer frameTimer_;
+    QImage frame_;  // what paint events copy from: the map painted straight into pixels
+    double lastFullFrame_ = -1e300;
 };
 
 }  // namespace sorbeta
