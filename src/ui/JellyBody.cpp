@@ -1,7 +1,7 @@
 #include "ui/JellyBody.h"
 
-#include <QElapsedTimer>
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -127,19 +127,14 @@ LayerCache::Key keyFor(Effect effect, int qw, int qh, const JellyShape& shape, c
             .pixelRatio = static_cast<int>(std::lround(ratio * 100))};
 }
 
-// New layers made per frame while a similar one (another size) can stand in:
-// while a relayout animates every size, the map stays smooth and the exact
-// layers fill in over the next frames.
-constexpr int kMakesPerFrame = 4;
+// New layers the current frame may still make on this thread; negative: no limit.
+thread_local int layersToMake = -1;
 
 bool mayMakeLayer() {
-    thread_local QElapsedTimer frame;
-    thread_local int made = 0;
-    if (!frame.isValid() || frame.elapsed() >= 16) {
-        frame.start();
-        made = 0;
-    }
-    return made++ < kMakesPerFrame;
+    if (layersToMake < 0) return true;
+    if (layersToMake == 0) return false;
+    --layersToMake;
+    return true;
 }
 
 // The cached layer for the key, or a stand-in of another size when the frame's
@@ -229,19 +224,27 @@ void fillWithLayer(QPainter& painter, const QPainterPath& path, const Layer& lay
     painter.fillPath(path, brush);
 }
 
+// Dashes laid out along the outline in the jelly's own coordinates, so they
+// come out the same whatever part of the image a painter can reach (Qt's own
+// dashing starts afresh where the device clips the outline).
+QPainterPath dashes(const QPainterPath& path, double width, double on, double off, Qt::PenJoinStyle join) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::FlatCap);
+    stroker.setJoinStyle(join);
+    stroker.setMiterLimit(10);
+    stroker.setDashPattern({on / width, off / width});  // dash lengths are in line widths
+    return stroker.createStroke(path);
+}
+
 void strokeGlassOutline(QPainter& painter, const QPainterPath& path, const JellyPalette& palette) {
-    QPen dashed(withOpacity(palette.base, 0.35), 1.5, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
-    dashed.setDashPattern({5.0 / 1.5, 5.0 / 1.5});  // dash lengths are in line widths
-    dashed.setMiterLimit(10);
-    painter.strokePath(path, dashed);
+    painter.fillPath(dashes(path, 1.5, 5, 5, Qt::MiterJoin), withOpacity(palette.base, 0.35));
 }
 
 void strokeSelection(QPainter& painter, const QPainterPath& path, const JellyShape& shape, const QRectF& rect,
                      const JellyPalette& palette) {
     painter.strokePath(path, QPen(Qt::white, 3));
-    QPen ring(palette.deep, 2, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
-    ring.setDashPattern({2.0 / 2.0, 5.0 / 2.0});
-    painter.strokePath(shape.path(rect.adjusted(-5, -5, 5, 5)), ring);
+    painter.fillPath(dashes(shape.path(rect.adjusted(-5, -5, 5, 5)), 2, 2, 5, Qt::MiterJoin), palette.deep);
 }
 
 // A non-negative value rounded to the nearest byte count (no libm call).
@@ -361,6 +364,10 @@ uint alphaOf(double opacity) { return toByte(255.0 * std::clamp(opacity, 0.0, 1.
 
 }  // namespace
 
+JellyLayerBudget::JellyLayerBudget(int count) : previous_(layersToMake) { layersToMake = std::max(count, 0); }
+
+JellyLayerBudget::~JellyLayerBudget() { layersToMake = previous_; }
+
 bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF size, const JellyShape& shape,
                       const JellyPalette& palette, const JellyBodyStyle& style, double bodyOpacity,
                       const JellyInside* inside) {
@@ -453,11 +460,13 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
         const double W = toLocal.m13() * x + toLocal.m23() * y + toLocal.m33();
         return W > 0.0 ? QPointF(X / W, Y / W) : QPointF(-1e9, -1e9);
     };
-    // Along a row the mapping is linear, or (in perspective) so nearly linear
-    // over 16 pixels that stepping between exact ends is off by far less than
-    // a hundredth of a pixel. Layer positions step in 16.16 fixed point.
-    constexpr int kSegment = 16;
-    const int segment = projective ? kSegment : area.width();
+    // Along a row the mapping is linear, or (in perspective) nearly so: its
+    // positions step linearly between exact ends of short segments. At the
+    // largest tilt a segment of √side pixels strays about 0.02 of a pixel at
+    // most, where an affine stand-in for the whole jelly would be off by 3 %
+    // of its side.
+    const double side = std::min(size.width(), size.height()) * pixels;
+    const int segment = projective ? std::clamp(static_cast<int>(std::sqrt(std::max(side, 1.0))), 4, 16) : area.width();
     auto fixed = [](double value) { return static_cast<int64_t>(std::floor(value * 65536.0)); };
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* out = reinterpret_cast<QRgb*>(bits + y * stride);

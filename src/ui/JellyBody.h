@@ -54,6 +54,21 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
                       const JellyPalette& palette, const JellyBodyStyle& style, double bodyOpacity = 1.0,
                       const JellyInside* inside = nullptr);
 
+// Within its scope the jellies painted on this thread make at most `count`
+// new cached layers where a similar one can stand in for now (one frame of an
+// animating map: sizes or pulls that change every frame fill in over the next
+// frames). Outside any scope every layer is made when first needed.
+class JellyLayerBudget {
+public:
+    explicit JellyLayerBudget(int count);
+    ~JellyLayerBudget();
+    JellyLayerBudget(const JellyLayerBudget&) = delete;
+    JellyLayerBudget& operator=(const JellyLayerBudget&) = delete;
+
+private:
+    int previous_;
+};
+
 // The two gloss highlights in the body's own coordinates (origin at the frame's
 // top-left): the wide ellipse and the small dot.
 struct JellyGloss {

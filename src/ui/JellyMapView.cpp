@@ -18,6 +18,7 @@
 #include "model/AppModel.h"
 #include "platform/Translate.h"
 #include "ui/ImageEffects.h"
+#include "ui/JellyBody.h"
 #include "ui/JellyMapViewBands.h"
 #include "ui/KitClock.h"
 #include "ui/MapLayout.h"
@@ -32,6 +33,10 @@ constexpr Spring kDotSpring{0.3, 0.5};
 constexpr double kIdleInterval = 1.0 / 15.0;
 constexpr int kOpenDelayMs = 160;
 constexpr int kRecheckDelayMs = 1700;
+// Shadow layers a frame makes per band while similar ones stand in: while a
+// relayout animates every size, or the pointer moves a bulge, the map stays
+// smooth and the exact layers fill in over the next frames.
+constexpr int kLayersPerFrame = 4;
 
 // Where a jelly of the placed rectangle can draw: its shadow, selection ring,
 // swell, squish and tilt stay within this.
@@ -465,11 +470,13 @@ void JellyMapView::paintBlobs(QPainter& painter, bool advanceIdle) {
 
     QImage* target = ImageEffects::directTarget(painter);
     if (!target) {
+        const JellyLayerBudget budget(kLayersPerFrame);
         for (const BlobFrame& frame : frames) paintJellyBlob(painter, frame);
         return;
     }
     const QTransform toDevice = painter.deviceTransform();
     BandPainter::shared().paint(*target, painter, [&](QPainter& band, QRect rows) {
+        const JellyLayerBudget budget(kLayersPerFrame);
         for (const BlobFrame& frame : frames) {
             const QRect reach = toDevice.mapRect(blobReach(frame.rect)).toAlignedRect();
             if (reach.bottom() < rows.top() || reach.top() > rows.bottom() || reach.right() < 0 ||
