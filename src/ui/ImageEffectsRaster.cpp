@@ -107,8 +107,9 @@ void blendBilinear(QImage& dst, const QImage& src, const QTransform& m, uint alp
             u -= 0.5;
             v -= 0.5;
             if (u <= -1.0 || v <= -1.0 || u >= sw || v >= sh) continue;
-            const double fu = std::floor(u), fv = std::floor(v);
-            const int iu = static_cast<int>(fu), iv = static_cast<int>(fv);
+            // floor() of values above −1 without a library call.
+            const int iu = static_cast<int>(u + 1.0) - 1, iv = static_cast<int>(v + 1.0) - 1;
+            const double fu = iu, fv = iv;
             const uint fx = static_cast<uint>((u - fu) * 256.0), fy = static_cast<uint>((v - fv) * 256.0);
             QRgb top, bottom;
             if (iu >= 0 && iv >= 0 && iu + 1 < sw && iv + 1 < sh) {

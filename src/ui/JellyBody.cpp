@@ -260,9 +260,19 @@ struct Highlight {
 
     double left = 0, right = -1, upper = 0, lower = -1;  // the rect grown by a point; empty when none
 
+    double cx = 0, cy = 0, rx = 1, ry = 1, fullyIn = 0, fullyOut = 0;
+
     Highlight(const QRectF& r, double topOpacity, double bottomOpacity, double pixelsPerPoint)
         : rect(r), top(topOpacity), bottom(bottomOpacity), pixels(pixelsPerPoint) {
         if (r.width() > 0 && r.height() > 0) {
+            cx = r.center().x();
+            cy = r.center().y();
+            rx = r.width() / 2;
+            ry = r.height() / 2;
+            // A pixel is at least the smaller radius × (√f − 1) from the edge.
+            const double band = 1.0 / (std::min(rx, ry) * pixels);
+            fullyIn = std::max(1.0 - band, 0.0) * std::max(1.0 - band, 0.0);
+            fullyOut = (1.0 + band) * (1.0 + band);
             left = r.left() - 1;
             right = r.right() + 1;
             upper = r.top() - 1;
@@ -272,8 +282,11 @@ struct Highlight {
     bool rowNear(double y) const { return y >= upper && y <= lower; }
     bool near(double x) const { return x >= left && x <= right; }
     QRgb at(double x, double y) const {
-        const double coverage = ImageEffects::ellipseCoverage(x, y, rect.center().x(), rect.center().y(),
-                                                              rect.width() / 2, rect.height() / 2, pixels);
+        // Well inside or outside the antialiased edge, coverage is 1 or 0.
+        const double ux = (x - cx) / rx, uy = (y - cy) / ry, f = ux * ux + uy * uy;
+        if (f >= fullyOut) return 0;
+        const double coverage =
+            f <= fullyIn ? 1.0 : ImageEffects::ellipseCoverage(x, y, cx, cy, rx, ry, pixels);
         if (coverage <= 0.0) return 0;
         const double t = std::clamp((y - rect.top()) / rect.height(), 0.0, 1.0);
         return ImageEffects::whiteAt(toByte(255.0 * (top + (bottom - top) * t) * coverage));

@@ -494,7 +494,7 @@ void JellyMapView::paintEvent(QPaintEvent* event) {
     const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
     if (frame_.size() != pixels) frame_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     frame_.setDevicePixelRatio(ratio);
-    const bool whole = event->region().contains(rect());
+    const bool whole = QRegion(rect()).subtracted(event->region()).isEmpty();
     const QRectF asked = whole ? QRectF(rect()) : QRectF(event->region().boundingRect());
     const QRect dirty =
         QRectF(asked.x() * ratio, asked.y() * ratio, asked.width() * ratio, asked.height() * ratio).toAlignedRect() &

@@ -248,5 +248,28 @@ TEST_F(JellyMapViewTest, DrawsEachNodeInItsFlavour) {
     EXPECT_LE(largest, 2);
 }
 
+TEST_F(JellyMapViewTest, PartialRepaintsNeverTearARestingJelly) {
+    view.setNodes({makeNode("a", 3000, Flavor::lime, MapNode::Kind::category),
+                   makeNode("b", 2000, Flavor::grape, MapNode::Kind::category)});
+    clock.advance(3);
+    auto shown = [&](const QRegion& region, QImage base) {
+        view.render(&base, region.boundingRect().topLeft(), region, QWidget::DrawChildren);
+        return base;
+    };
+    QImage blank(view.size(), QImage::Format_ARGB32_Premultiplied);
+    blank.fill(Qt::white);
+    const QImage first = shown(QRegion(view.rect()), blank);
+
+    // Half a second later the idle wobble has moved on, but a repaint of part
+    // of the map keeps the resting jellies as they were, so no seam appears.
+    clock.advance(0.5);
+    const QRect part = rectOf("a").toAlignedRect().adjusted(20, 20, -20, -20);
+    const QImage patched = shown(QRegion(part), blank);
+    EXPECT_EQ(patched.copy(part), first.copy(part));
+    EXPECT_EQ(patched.pixel(part.topLeft() - QPoint(3, 3)), qRgb(255, 255, 255));  // nothing outside the part
+    // A whole repaint moves them on.
+    EXPECT_NE(shown(QRegion(view.rect()), blank), first);
+}
+
 }  // namespace
 }  // namespace sorbeta
