@@ -5,25 +5,11 @@
 #include <QImage>
 #include <QLabel>
 
+#include "InkedColumns.h"
 #include "ui/Theme.h"
 
 using namespace sorbeta;
-
-namespace {
-
-// The leftmost and rightmost columns with dark ink.
-std::pair<int, int> inked(const QImage& image) {
-    int first = image.width(), last = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 160) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
-    return {first, last};
-}
-
-}  // namespace
+using test::inkedColumns;
 
 TEST(KitText, PlainTextOnTheInterfacesLeadingEdge) {
     for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
@@ -36,7 +22,7 @@ TEST(KitText, PlainTextOnTheInterfacesLeadingEdge) {
         QImage image(label->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         label->render(&image);
-        const auto [first, last] = inked(image);
+        const auto [first, last] = inkedColumns(image);
         ASSERT_GE(last, 0);
         // A Chinese text in a right-to-left window stands on the right, as
         // every other part of the panel does.

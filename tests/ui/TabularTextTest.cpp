@@ -5,23 +5,13 @@
 #include <QImage>
 #include <QPainter>
 
+#include "InkedColumns.h"
 #include "ui/Theme.h"
 
 using namespace sorbeta;
+using test::inkedColumns;
 
 namespace {
-
-// The leftmost and rightmost columns with ink in them.
-std::pair<int, int> inkedColumns(const QImage& image) {
-    int first = image.width(), last = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 160) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
-    return {first, last};
-}
 
 QImage drawn(const QString& text, Qt::Alignment alignment, Qt::LayoutDirection painterDirection = Qt::LeftToRight) {
     QImage image(200, 30, QImage::Format_RGB32);
