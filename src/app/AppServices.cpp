@@ -16,7 +16,9 @@ namespace sorbeta {
 namespace {
 
 QCoro::Task<> purgeExpiredOnce(QPointer<HoldingModel> holding) {
-    if (holding) co_await holding->purgeExpired();
+    if (!holding) co_return;
+    auto task = holding->purgeExpired();  // named: g++ 12 mishandles temporaries inside co_await
+    co_await task;
 }
 
 }  // namespace

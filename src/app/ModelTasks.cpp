@@ -8,17 +8,23 @@
 namespace sorbeta {
 namespace {
 
+// Awaited tasks are named: g++ 12 mishandles temporaries inside co_await.
 QCoro::Task<> scan(QPointer<AppModel> model) {
-    if (model) co_await model->scan();
+    if (!model) co_return;
+    auto task = model->scan();
+    co_await task;
 }
 
 QCoro::Task<> clean(QPointer<AppModel> model, std::set<std::string> ids) {
-    if (model) co_await model->cleanSelected(CandyDialog::Host::main, std::move(ids));
+    if (!model) co_return;
+    auto task = model->cleanSelected(CandyDialog::Host::main, std::move(ids));
+    co_await task;
 }
 
 QCoro::Task<> freeNow(QPointer<HoldingModel> holding, QPointer<AppModel> model, HoldBatch batch) {
     if (!holding) co_return;
-    co_await holding->purge(batch);
+    auto task = holding->purge(batch);
+    co_await task;
     if (!model) co_return;
     model->setLastBatch(std::nullopt);
     model->setLastFreed(std::nullopt);
