@@ -97,9 +97,10 @@ inline QRgb whiteAt(uint alpha) { return alpha * 0x01010101u; }
 // device pixel of antialiasing at its edge (`pixels` device pixels a unit).
 double ellipseCoverage(double x, double y, double cx, double cy, double rx, double ry, double pixels = 1.0);
 
-// A scratch premultiplied image of at least `size` pixels, reused per thread
-// and slot (contents undefined).
-QImage scratchImage(int slot, QSize size);
+// A premultiplied image of at least `size` pixels kept per thread for
+// scratch work (contents undefined). The same image object every time, so a
+// painter on it keeps its paint engine instead of building one per use.
+QImage& scratchImage(QSize size);
 
 // Blurred layers kept between frames, keyed by what determines them; one per
 // thread (shared() is thread-local); cleared as a whole when it grows past its

@@ -5,7 +5,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -181,13 +180,12 @@ double ellipseCoverage(double x, double y, double cx, double cy, double rx, doub
     return std::clamp(0.5 - distance * pixels, 0.0, 1.0);
 }
 
-QImage scratchImage(int slot, QSize size) {
-    thread_local std::array<std::vector<QRgb>, 4> buffers;
-    auto& buffer = buffers[static_cast<std::size_t>(std::clamp(slot, 0, 3))];
-    const auto needed = static_cast<std::size_t>(std::max(size.width(), 1)) * static_cast<std::size_t>(std::max(size.height(), 1));
-    if (buffer.size() < needed) buffer.resize(needed);
-    return QImage(reinterpret_cast<uchar*>(buffer.data()), std::max(size.width(), 1), std::max(size.height(), 1),
-                  std::max(size.width(), 1) * 4, QImage::Format_ARGB32_Premultiplied);
+QImage& scratchImage(QSize size) {
+    thread_local QImage image;
+    if (image.width() < size.width() || image.height() < size.height())
+        image = QImage(std::max({size.width(), image.width(), 64}), std::max({size.height(), image.height(), 64}),
+                       QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 }  // namespace sorbeta::ImageEffects

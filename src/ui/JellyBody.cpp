@@ -357,7 +357,13 @@ QRgb insideAt(const JellyInside& inside, double x, double y, double pixels) {
     if (inside.lightCenter) {
         const double dx = x - inside.lightCenter->x(), dy = y - inside.lightCenter->y();
         const double d2 = dx * dx + dy * dy, r = inside.lightRadius;
-        if (d2 < r * r) q = over(whiteAt(toByte(255.0 * inside.lightOpacity * (1.0 - std::sqrt(d2) / r))), q);
+        if (d2 < r * r) {
+            // Linear in the distance: opacity × (1 − d / r), as bytes.
+            const float peak = 255.0f * static_cast<float>(inside.lightOpacity);
+            const float t = std::sqrt(static_cast<float>(d2)) * static_cast<float>(1.0 / r);
+            const QRgb light = whiteAt(static_cast<uint>(peak - peak * t + 0.5f));
+            q = q ? over(light, q) : light;
+        }
     }
     if (inside.rippleCenter) {
         const double dx = x - inside.rippleCenter->x(), dy = y - inside.rippleCenter->y();
@@ -371,6 +377,81 @@ QRgb insideAt(const JellyInside& inside, double x, double y, double pixels) {
         }
     }
     return q;
+}
+
+// Copies skin pixels from `x` while the coverage is full, up to `end`;
+// returns where it stopped. Kept apart so the loop stays in registers.
+int copyCovered(QRgb* out, const QRgb* coverage, const QRgb* skinLine, int lastSkin, int64_t& ku, int64_t step, int x,
+                int end) {
+    int64_t u = ku;
+    for (; x < end && coverage[x] == 0xffffffffu; ++x, u += step)
+        out[x] = skinLine[std::clamp(static_cast<int>(u >> 16), 0, lastSkin)];
+    ku = u;
+    return x;
+}
+
+// Positions along a row of a tilted or scaled jelly: in its own points and
+// in the skin's pixels (16.16), each with its step per device pixel.
+struct RowWalk {
+    double lx, ly, dx, dy;
+    int64_t ku, kv, kdu, kdv;
+    void advance(int n) {
+        lx += n * dx;
+        ly += n * dy;
+        ku += n * kdu;
+        kv += n * kdv;
+    }
+};
+
+// The stepped twin of copyCovered: skin and what lies inside the outline,
+// from `x` while the coverage is full and no highlight is near, up to `end`.
+int paintCovered(QRgb* out, const QRgb* coverage, const LayerSampler& skin, RowWalk& walk, int x, int end,
+                 const Highlight& sheen, const Highlight& dot, bool highlightRows, const JellyInside* inside,
+                 double pixels, uint insideAlpha) {
+    using ImageEffects::byteMul;
+    using ImageEffects::over;
+    RowWalk w = walk;
+    const int lastU = skin.width - 1, lastV = skin.height - 1;
+    for (; x < end && coverage[x] == 0xffffffffu; ++x) {
+        if (highlightRows &&
+            ((sheen.rowNear(w.ly) && sheen.near(w.lx)) || (dot.rowNear(w.ly) && dot.near(w.lx))))
+            break;
+        QRgb p = skin.line(std::clamp(static_cast<int>(w.kv >> 16), 0, lastV))[std::clamp(
+            static_cast<int>(w.ku >> 16), 0, lastU)];
+        if (inside) {
+            const QRgb q = insideAt(*inside, w.lx, w.ly, pixels);
+            if (q) p = over(insideAlpha == 255 ? q : byteMul(q, insideAlpha), p);
+        }
+        out[x] = p;
+        w.advance(1);
+    }
+    walk = w;
+    return x;
+}
+
+// The drop shadow alone, from `x` while the pixel lies outside the outline
+// (no coverage; `coverage` may be null for rows without body), up to `end`;
+// its position steps in 16.16 pixels of the layer. Returns where it stopped.
+int paintShadowOnly(QRgb* out, const QRgb* coverage, int bodyFrom, int bodyTo, const LayerSampler& shadow,
+                    int64_t& su, int64_t& sv, int64_t sdu, int64_t sdv, uint alpha, int x, int end) {
+    using ImageEffects::byteMul;
+    using ImageEffects::over;
+    int64_t u = su, v = sv;
+    for (; x < end; ++x, u += sdu, v += sdv) {
+        if (coverage && x >= bodyFrom && x <= bodyTo && coverage[x] != 0) break;
+        if (!shadow.bits) continue;
+        const auto iu = static_cast<int>(u >> 16), iv = static_cast<int>(v >> 16);
+        if (iu < 0 || iv < 0 || iu >= shadow.width || iv >= shadow.height) continue;
+        if (iu >= shadow.holeLeft && iu <= shadow.holeRight && iv >= shadow.holeTop && iv <= shadow.holeBottom)
+            continue;
+        QRgb s = shadow.line(iv)[iu];
+        if (!s) continue;
+        if (alpha != 255) s = byteMul(s, alpha);
+        out[x] = over(s, out[x]);
+    }
+    su = u;
+    sv = v;
+    return x;
 }
 
 uint alphaOf(double opacity) { return toByte(255.0 * std::clamp(opacity, 0.0, 1.0)); }
@@ -418,11 +499,12 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     // The outline's coverage, rasterised once in device pixels.
     const QPainterPath path = shape.path(box);
     const QRect bodyArea = toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) & area;
-    QImage mask = ImageEffects::scratchImage(1, bodyArea.size());
+    QImage& mask = ImageEffects::scratchImage(bodyArea.size());
     if (!bodyArea.isEmpty()) {
-        for (int y = 0; y < mask.height(); ++y)
-            std::fill_n(reinterpret_cast<QRgb*>(mask.scanLine(y)), mask.width(), 0u);
+        for (int y = 0; y < bodyArea.height(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(mask.scanLine(y)), bodyArea.width(), 0u);
         QPainter coverage(&mask);
+        coverage.setClipRect(QRect(QPoint(0, 0), bodyArea.size()));
         coverage.setRenderHint(QPainter::Antialiasing);
         coverage.setTransform(toDevice * QTransform::fromTranslate(-bodyArea.left(), -bodyArea.top()));
         coverage.fillPath(path, Qt::white);
@@ -480,8 +562,94 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     // of its side.
     const double side = std::min(size.width(), size.height()) * pixels;
     const int segment = projective ? std::clamp(static_cast<int>(std::sqrt(std::max(side, 1.0))), 4, 16) : area.width();
-    auto fixed = [](double value) { return static_cast<int64_t>(std::floor(value * 65536.0)); };
-    for (int y = area.top(); y <= area.bottom(); ++y) {
+    auto fixed = [](double value) {  // floor in 16.16, without a library call
+        const double scaled = value * 65536.0;
+        const auto truncated = static_cast<int64_t>(scaled);
+        return truncated - (scaled < static_cast<double>(truncated) ? 1 : 0);
+    };
+    // An upright jelly with nothing inside its outline but its body (every
+    // resting jelly): rows split into shadow-only runs and body runs, each in
+    // a tight loop.
+    const bool upright = !projective && toLocal.m12() == 0.0 && toLocal.m21() == 0.0 && !inside;
+    for (int y = area.top(); upright && y <= area.bottom(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(bits + y * stride);
+        const double ly = toLocal.m22() * (y + 0.5) + toLocal.dy();
+        const double step = toLocal.m11();
+        auto localX = [&](int x) { return toLocal.m11() * (x + 0.5) + toLocal.dx(); };
+        // The shadow's row; its columns step in 16.16 fixed point.
+        const QRgb* shadowLine = nullptr;
+        int holeFrom = 1, holeTo = 0;
+        if (shadow.bits) {
+            const double v = (ly - shadow.y0) * shadow.ky;
+            if (v >= 0 && v < shadow.height) {
+                shadowLine = shadow.line(static_cast<int>(v));
+                if (static_cast<int>(v) >= shadow.holeTop && static_cast<int>(v) <= shadow.holeBottom) {
+                    holeFrom = shadow.holeLeft;
+                    holeTo = shadow.holeRight;
+                }
+            }
+        }
+        const int64_t sStep = fixed(step * shadow.kx);
+        auto shadowRun = [&](int from, int to) {  // [from, to)
+            if (!shadowLine || from >= to) return;
+            int64_t su = fixed((localX(from) - shadow.x0) * shadow.kx);
+            for (int x = from; x < to; ++x, su += sStep) {
+                const auto iu = static_cast<int>(su >> 16);
+                if (iu < 0 || iu >= shadow.width || (iu >= holeFrom && iu <= holeTo)) continue;
+                QRgb s = shadowLine[iu];
+                if (!s) continue;
+                if (bodyAlpha != 255) s = byteMul(s, bodyAlpha);
+                out[x] = over(s, out[x]);
+            }
+        };
+        const bool bodyRow = y >= bodyArea.top() && y <= bodyArea.bottom();
+        if (!bodyRow) {
+            shadowRun(area.left(), area.right() + 1);
+            continue;
+        }
+        shadowRun(area.left(), bodyArea.left());
+        shadowRun(bodyArea.right() + 1, area.right() + 1);
+        const QRgb* coverage = reinterpret_cast<const QRgb*>(maskBits + (y - bodyArea.top()) * maskStride) - bodyArea.left();
+        const QRgb* skinLine = skin.line(std::clamp(static_cast<int>((ly - skin.y0) * skin.ky), 0, skin.height - 1));
+        const int64_t kStep = fixed(step * skin.kx);
+        int64_t ku = fixed((localX(bodyArea.left()) - skin.x0) * skin.kx);
+        int64_t su = fixed((localX(bodyArea.left()) - shadow.x0) * shadow.kx);
+        const bool sheenRow = sheen.rowNear(ly), dotRow = dot.rowNear(ly);
+        // Device columns the highlights may touch on this row.
+        auto columns = [&](const Highlight& h, bool row) {
+            if (!row) return std::pair(1, 0);
+            return std::pair(static_cast<int>(std::floor((h.left - toLocal.dx()) / step)) - 1,
+                             static_cast<int>(std::ceil((h.right - toLocal.dx()) / step)) + 1);
+        };
+        const auto [sheenFrom, sheenTo] = columns(sheen, sheenRow);
+        const auto [dotFrom, dotTo] = columns(dot, dotRow);
+        const bool plain = opaqueBody && !glow;
+        const int lastSkin = skin.width - 1;
+        for (int x = bodyArea.left(); x <= bodyArea.right(); ++x, ku += kStep, su += sStep) {
+            if (plain) {
+                // Up to the next highlight column, full coverage is the skin alone.
+                int limit = bodyArea.right() + 1;
+                if (x < sheenFrom) limit = std::min(limit, sheenFrom);
+                else if (x <= sheenTo) limit = x;
+                if (x < dotFrom) limit = std::min(limit, dotFrom);
+                else if (x <= dotTo) limit = x;
+                const int stop = copyCovered(out, coverage, skinLine, lastSkin, ku, kStep, x, limit);
+                su += (stop - x) * sStep;
+                x = stop;
+                if (x > bodyArea.right()) break;
+            }
+            const uint m = qAlpha(coverage[x]);
+            shade(out[x], m, localX(x), ly, sheenRow, dotRow,
+                  [&]() -> QRgb {
+                      if (!shadowLine) return 0;
+                      const auto iu = static_cast<int>(su >> 16);
+                      if (iu < 0 || iu >= shadow.width || (iu >= holeFrom && iu <= holeTo)) return 0;
+                      return shadowLine[iu];
+                  },
+                  [&] { return skinLine[std::clamp(static_cast<int>(ku >> 16), 0, lastSkin)]; });
+        }
+    }
+    for (int y = area.top(); !upright && y <= area.bottom(); ++y) {
         auto* out = reinterpret_cast<QRgb*>(bits + y * stride);
         const bool bodyRow = y >= bodyArea.top() && y <= bodyArea.bottom();
         const QRgb* coverage =
@@ -501,20 +669,32 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
                 sdu = fixed(dx * shadow.kx);
                 sdv = fixed(dy * shadow.ky);
             }
-            double lx = a.x(), ly = a.y();
             // Rows away from the highlights (and rows of an untilted jelly) decide once.
             const bool sheenRows = sheen.rowNear(a.y()) || sheen.rowNear(b.y());
             const bool dotRows = dot.rowNear(a.y()) || dot.rowNear(b.y());
-            const bool plainInside = opaqueBody && !glow && !inside;
-            for (int x = x0; x < x1; ++x, lx += dx, ly += dy, ku += kdu, kv += kdv, su += sdu, sv += sdv) {
+            const bool plainBody = opaqueBody && !glow;
+            RowWalk walk{a.x(), a.y(), dx, dy, ku, kv, kdu, kdv};
+            for (int x = x0; x < x1; ++x, walk.advance(1), su += sdu, sv += sdv) {
+                {
+                    const int stop = paintShadowOnly(out, coverage, bodyArea.left(), bodyArea.right(), shadow, su, sv,
+                                                     sdu, sdv, bodyAlpha, x, x1);
+                    walk.advance(stop - x);
+                    x = stop;
+                    if (x >= x1) break;
+                }
+                if (plainBody && bodyRow && x >= bodyArea.left()) {
+                    const int stop = paintCovered(out, coverage, skin, walk, x, std::min(x1, bodyArea.right() + 1),
+                                                  sheen, dot, sheenRows || dotRows, inside, pixels, insideAlpha);
+                    su += (stop - x) * sdu;
+                    sv += (stop - x) * sdv;
+                    x = stop;
+                    if (x >= x1) break;
+                }
+                const double lx = walk.lx, ly = walk.ly;
+                ku = walk.ku;
+                kv = walk.kv;
                 const uint m = bodyRow && x >= bodyArea.left() && x <= bodyArea.right() ? qAlpha(coverage[x]) : 0u;
                 const bool sheenRow = sheenRows && sheen.rowNear(ly), dotRow = dotRows && dot.rowNear(ly);
-                if (m == 255 && plainInside && !(sheenRow && sheen.near(lx)) && !(dotRow && dot.near(lx))) {
-                    // The common case: deep inside an opaque body, the skin alone.
-                    out[x] = skin.line(std::clamp(static_cast<int>(kv >> 16), 0, skin.height - 1))[std::clamp(
-                        static_cast<int>(ku >> 16), 0, skin.width - 1)];
-                    continue;
-                }
                 shade(out[x], m, lx, ly, sheenRow, dotRow,
                       [&]() -> QRgb {
                           if (!shadow.bits) return 0;
