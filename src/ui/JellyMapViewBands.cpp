@@ -38,9 +38,9 @@ struct BandPainter::State {
 };
 
 BandPainter& BandPainter::shared() {
-    // Half the processors, at most four: enough to keep a frame short without
-    // crowding out the rest of the program.
-    static BandPainter painter(static_cast<int>(std::clamp(std::thread::hardware_concurrency() / 2, 1u, 4u)));
+    // Three quarters of the processors, at most six: a frame is a short burst
+    // of work, and a quarter stays free for the rest of the program.
+    static BandPainter painter(static_cast<int>(std::clamp(std::thread::hardware_concurrency() * 3 / 4, 1u, 6u)));
     return painter;
 }
 
