@@ -45,7 +45,9 @@ void paintFizzBubbles(QPainter& painter, QSizeF size, double time, const QColor&
 
 // --- Tick dot
 
-void paintPickDot(QPainter& painter, const QRectF& rect, double on, const JellyPalette& palette) {
+namespace {
+
+void paintPickDotShapes(QPainter& painter, const QRectF& rect, double on, const JellyPalette& palette) {
     const double ratio = ImageEffects::pixelRatioOf(painter);
     const QRectF circle = rect;
     QPainterPath disc;
@@ -78,6 +80,39 @@ void paintPickDot(QPainter& painter, const QRectF& rect, double on, const JellyP
         paintSymbol(painter, QStringLiteral("checkmark"), QRectF(-5, -5, 10, 10), palette.deep, SymbolWeight::heavy);
     }
     painter.restore();
+}
+
+}  // namespace
+
+void paintPickDot(QPainter& painter, const QRectF& rect, double on, const JellyPalette& palette) {
+    QImage* pixels = ImageEffects::pixelTarget(painter);
+    if (!pixels) return paintPickDotShapes(painter, rect, on, palette);
+    // The whole dot drawn once per look (its tick state in steps of 1/32,
+    // overshoot included) and copied: a map draws many, and under a tilted
+    // jelly Qt's own drawing would take its slow path.
+    const double ratio = ImageEffects::pixelRatioOf(painter);
+    const int step = static_cast<int>(std::lround(std::clamp(on, -0.5, 1.5) * 32));
+    constexpr double margin = 8;  // room for the shadow
+    const ImageEffects::Layer& dot = ImageEffects::LayerCache::shared().get(
+        {0x7d08, int(rect.width() * 4), int(rect.height() * 4), step, 0, 0, 0, palette.deep.rgba(), 0, 0,
+         palette.base.rgba(), 0, int(ratio * 100)},
+        [&] {
+            const QRectF local(QPointF(margin, margin), rect.size());
+            QImage image(int(std::ceil((rect.width() + 2 * margin) * ratio)),
+                         int(std::ceil((rect.height() + 2 * margin) * ratio)), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(ratio, ratio);
+            paintPickDotShapes(p, local, step / 32.0, palette);
+            p.end();
+            return ImageEffects::Layer{image, QRectF(-margin, -margin, image.width() / ratio, image.height() / ratio), {}};
+        });
+    ImageEffects::blendImage(*pixels, dot.image,
+                             QTransform::fromScale(1 / ratio, 1 / ratio) *
+                                 QTransform::fromTranslate(rect.x() + dot.target.x(), rect.y() + dot.target.y()) *
+                                 painter.deviceTransform(),
+                             painter.opacity());
 }
 
 // --- Hint

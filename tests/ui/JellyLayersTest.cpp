@@ -225,6 +225,36 @@ TEST(PickDotTest, TickedDotIsOpaqueWhite) {
         for (int y = 12; y < 28; ++y)
             if (image.pixelColor(x, y).blue() > 150 && image.pixelColor(x, y).red() < 160) deep = true;
     EXPECT_TRUE(deep);
+
+    // Copied from its cached image it looks as drawn through Qt (a clip keeps
+    // the painter on Qt's own path), half-ticked, tilted and faded too.
+    for (const double on : {0.0, 0.5, 1.0}) {
+        auto draw = [&](bool viaQt) {
+            QImage out(60, 60, QImage::Format_ARGB32_Premultiplied);
+            out.fill(QColor(120, 200, 90));
+            QPainter p(&out);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            if (viaQt) p.setClipRect(out.rect());
+            p.setOpacity(0.8);
+            QTransform tilt;
+            tilt.translate(30, 30);
+            tilt.rotate(8, Qt::YAxis);
+            tilt.translate(-30, -30);
+            p.setTransform(tilt);
+            paintPickDot(p, QRectF(20, 20, 20, 20), on, palette(Flavor::mint));
+            return out;
+        };
+        const QImage qt = draw(true), ours = draw(false);
+        double sum = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const QColor a = qt.pixelColor(x, y), b = ours.pixelColor(x, y);
+                sum += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                 std::abs(a.blue() - b.blue())});
+            }
+        EXPECT_LT(sum / 3600, 2.0) << on;
+    }
 }
 
 }  // namespace
