@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "ui/ImageEffects.h"
 #include "ui/JellyBody.h"
@@ -105,49 +106,76 @@ struct LayerSampler {
     }
 };
 
-QRgb insideAt(const JellyInside& inside, double x, double y, double pixels) {
-    using ImageEffects::over;
-    using ImageEffects::whiteAt;
-    QRgb q = 0;
-    for (const JellyInside::Bubble& bubble : inside.bubbles) {
-        const double r = bubble.diameter / 2;
-        const double dx = x - bubble.center.x(), dy = y - bubble.center.y();
-        if (std::abs(dx) > r + 1 || std::abs(dy) > r + 1) continue;
-        const double distance = std::sqrt(dx * dx + dy * dy);
-        const double fill = std::clamp((r - distance) * pixels + 0.5, 0.0, 1.0);
-        if (fill <= 0.0) continue;
-        q = over(whiteAt(toByte(127.5 * fill)), q);
-        const double rim = std::clamp(0.6 * pixels + 0.5 - std::abs(distance - (r - 0.6)) * pixels, 0.0, 1.0) * fill;
-        if (rim > 0.0) {
-            const QColor& tint = inside.bubbleTint;
-            const uint a = toByte(255.0 * 0.35 * tint.alphaF() * rim);
-            q = over(ImageEffects::byteMul(qRgba(tint.red(), tint.green(), tint.blue(), 255), a), q);
+// What lies inside the outline (JellyInside), ready for one pixel after
+// another: the constants of its light, ripple and bubbles worked out once.
+class InsideLayers {
+public:
+    InsideLayers(const JellyInside& inside, double pixels) : inside_(inside), pixels_(pixels) {
+        if (inside.lightCenter) {
+            lightX_ = inside.lightCenter->x();
+            lightY_ = inside.lightCenter->y();
+            lightR2_ = inside.lightRadius * inside.lightRadius;
+            lightInverse_ = static_cast<float>(1.0 / inside.lightRadius);
+            lightPeak_ = 255.0f * static_cast<float>(inside.lightOpacity);
         }
-    }
-    if (inside.lightCenter) {
-        const double dx = x - inside.lightCenter->x(), dy = y - inside.lightCenter->y();
-        const double d2 = dx * dx + dy * dy, r = inside.lightRadius;
-        if (d2 < r * r) {
-            // Linear in the distance: opacity × (1 − d / r), as bytes.
-            const float peak = 255.0f * static_cast<float>(inside.lightOpacity);
-            const float t = std::sqrt(static_cast<float>(d2)) * static_cast<float>(1.0 / r);
-            const QRgb light = whiteAt(static_cast<uint>(peak - peak * t + 0.5f));
-            q = q ? over(light, q) : light;
+        if (inside.rippleCenter) {
+            const double reach = 1.25 + 1.0 / pixels, inner = std::max(inside.rippleRadius - reach, 0.0),
+                         outer = inside.rippleRadius + reach;
+            rippleX_ = inside.rippleCenter->x();
+            rippleY_ = inside.rippleCenter->y();
+            rippleInner2_ = inner * inner;
+            rippleOuter2_ = outer * outer;
         }
+        const QColor& tint = inside.bubbleTint;
+        tint_ = qRgba(tint.red(), tint.green(), tint.blue(), 255);
+        tintOpacity_ = 0.35 * tint.alphaF();
     }
-    if (inside.rippleCenter) {
-        const double dx = x - inside.rippleCenter->x(), dy = y - inside.rippleCenter->y();
-        const double d2 = dx * dx + dy * dy;
-        const double reach = 1.25 + 1.0 / pixels, inner = std::max(inside.rippleRadius - reach, 0.0),
-                     outer = inside.rippleRadius + reach;
-        if (d2 > inner * inner && d2 < outer * outer) {
-            const double off = std::abs(std::sqrt(d2) - inside.rippleRadius) * pixels;
-            const double coverage = std::clamp(1.25 * pixels + 0.5 - off, 0.0, 1.0);
-            if (coverage > 0.0) q = over(whiteAt(toByte(255.0 * inside.rippleOpacity * coverage)), q);
+
+    QRgb at(double x, double y) const {
+        using ImageEffects::over;
+        using ImageEffects::whiteAt;
+        QRgb q = 0;
+        for (const JellyInside::Bubble& bubble : inside_.bubbles) {
+            const double r = bubble.diameter / 2;
+            const double dx = x - bubble.center.x(), dy = y - bubble.center.y();
+            if (std::abs(dx) > r + 1 || std::abs(dy) > r + 1) continue;
+            const double distance = std::sqrt(dx * dx + dy * dy);
+            const double fill = std::clamp((r - distance) * pixels_ + 0.5, 0.0, 1.0);
+            if (fill <= 0.0) continue;
+            q = over(whiteAt(toByte(127.5 * fill)), q);
+            const double rim =
+                std::clamp(0.6 * pixels_ + 0.5 - std::abs(distance - (r - 0.6)) * pixels_, 0.0, 1.0) * fill;
+            if (rim > 0.0) q = over(ImageEffects::byteMul(tint_, toByte(255.0 * tintOpacity_ * rim)), q);
         }
+        if (inside_.lightCenter) {
+            const double dx = x - lightX_, dy = y - lightY_, d2 = dx * dx + dy * dy;
+            if (d2 < lightR2_) {
+                // Linear in the distance: opacity × (1 − d / r), as bytes.
+                const float t = std::sqrt(static_cast<float>(d2)) * lightInverse_;
+                const QRgb light = whiteAt(static_cast<uint>(lightPeak_ - lightPeak_ * t + 0.5f));
+                q = q ? over(light, q) : light;
+            }
+        }
+        if (inside_.rippleCenter) {
+            const double dx = x - rippleX_, dy = y - rippleY_, d2 = dx * dx + dy * dy;
+            if (d2 > rippleInner2_ && d2 < rippleOuter2_) {
+                const double off = std::abs(std::sqrt(d2) - inside_.rippleRadius) * pixels_;
+                const double coverage = std::clamp(1.25 * pixels_ + 0.5 - off, 0.0, 1.0);
+                if (coverage > 0.0) q = over(whiteAt(toByte(255.0 * inside_.rippleOpacity * coverage)), q);
+            }
+        }
+        return q;
     }
-    return q;
-}
+
+private:
+    const JellyInside& inside_;
+    double pixels_;
+    double lightX_ = 0, lightY_ = 0, lightR2_ = 0;
+    float lightInverse_ = 0, lightPeak_ = 0;
+    double rippleX_ = 0, rippleY_ = 0, rippleInner2_ = 0, rippleOuter2_ = 0;
+    QRgb tint_ = 0;
+    double tintOpacity_ = 0;
+};
 
 // Copies skin pixels from `x` while the coverage is full, up to `end`;
 // returns where it stopped. Kept apart so the loop stays in registers.
@@ -176,8 +204,8 @@ struct RowWalk {
 // The stepped twin of copyCovered: skin and what lies inside the outline,
 // from `x` while the coverage is full and no highlight is near, up to `end`.
 int paintCovered(QRgb* out, const QRgb* coverage, const LayerSampler& skin, RowWalk& walk, int x, int end,
-                 const Highlight& sheen, const Highlight& dot, bool highlightRows, const JellyInside* inside,
-                 double pixels, uint insideAlpha) {
+                 const Highlight& sheen, const Highlight& dot, bool highlightRows, const InsideLayers* inside,
+                 uint insideAlpha) {
     using ImageEffects::byteMul;
     using ImageEffects::over;
     RowWalk w = walk;
@@ -189,7 +217,7 @@ int paintCovered(QRgb* out, const QRgb* coverage, const LayerSampler& skin, RowW
         QRgb p = skin.line(std::clamp(static_cast<int>(w.kv >> 16), 0, lastV))[std::clamp(
             static_cast<int>(w.ku >> 16), 0, lastU)];
         if (inside) {
-            const QRgb q = insideAt(*inside, w.lx, w.ly, pixels);
+            const QRgb q = inside->at(w.lx, w.ly);
             if (q) p = over(insideAlpha == 255 ? q : byteMul(q, insideAlpha), p);
         }
         out[x] = p;
@@ -279,6 +307,9 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     const QRgb glow = ImageEffects::whiteAt(alphaOf(0.07 * style.glow));
     const uint bodyAlpha = alphaOf(bodyOpacity * painter.opacity());
     const uint insideAlpha = inside ? alphaOf(inside->opacity * painter.opacity()) : 0;
+    const std::optional<InsideLayers> insideReady =
+        inside ? std::optional<InsideLayers>(std::in_place, *inside, pixels) : std::nullopt;
+    const InsideLayers* insideLayers = insideReady ? &*insideReady : nullptr;
     // Under an opaque body the shadow is never seen.
     const bool opaqueBody = !style.glass && bodyAlpha == 255;
 
@@ -306,7 +337,7 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
         if (a != 255) p = byteMul(p, a);
         out = qAlpha(p) == 255 ? p : over(p, out);
         if (inside) {
-            const QRgb q = insideAt(*inside, lx, ly, pixels);
+            const QRgb q = insideLayers->at(lx, ly);
             if (q) out = over(byteMul(q, (m * insideAlpha + 127) / 255), out);
         }
     };
@@ -447,7 +478,7 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
                 }
                 if (plainBody && bodyRow && x >= bodyArea.left()) {
                     const int stop = paintCovered(out, coverage, skin, walk, x, std::min(x1, bodyArea.right() + 1),
-                                                  sheen, dot, sheenRows || dotRows, inside, pixels, insideAlpha);
+                                                  sheen, dot, sheenRows || dotRows, insideLayers, insideAlpha);
                     su += (stop - x) * sdu;
                     sv += (stop - x) * sdv;
                     x = stop;
