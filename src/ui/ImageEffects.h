@@ -72,14 +72,13 @@ QImage* directTarget(const QPainter& painter);
 // The same with any device transform (our loops then map each pixel back).
 QImage* pixelTarget(const QPainter& painter);
 
-enum class Sampling { nearest, bilinear };
-
 // Draws `src` over `dst` (source-over), `srcToDst` mapping source pixel
-// coordinates (pixel i spans [i, i+1)) to destination ones; affine or
-// projective. A translation alone lands on whole pixels, as Qt's own drawing does. `clip` limits
-// the destination pixels touched (empty: the whole image).
+// coordinates (pixel i spans [i, i+1)) to destination ones, affine or
+// projective, resampled bilinearly. A translation alone lands on whole
+// pixels, as Qt's own drawing does. `clip` limits the destination pixels
+// touched (empty: the whole image).
 void blendImage(QImage& dst, const QImage& src, const QTransform& srcToDst, double opacity,
-                Sampling sampling = Sampling::bilinear, const QRect& clip = QRect());
+                const QRect& clip = QRect());
 
 // A premultiplied pixel over another.
 inline QRgb byteMul(QRgb x, uint a) {

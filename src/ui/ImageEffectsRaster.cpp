@@ -56,26 +56,6 @@ void blendTranslated(QImage& dst, const QImage& src, int dx, int dy, uint alpha,
     }
 }
 
-void blendNearest(QImage& dst, const QImage& src, const QTransform& m, uint alpha, const QRect& area) {
-    uchar* dbits = writableBits(dst);
-    const qsizetype dstride = dst.bytesPerLine();
-    const int sw = src.width(), sh = src.height();
-    // Source position of a destination pixel centre, in 16.16 fixed point.
-    const double kx = 1.0 / m.m11(), ky = 1.0 / m.m22();
-    const auto step = static_cast<int64_t>(std::llround(kx * 65536.0));
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const int sy = static_cast<int>(std::floor((y + 0.5 - m.dy()) * ky));
-        if (sy < 0 || sy >= sh) continue;
-        auto* d = reinterpret_cast<QRgb*>(dbits + y * dstride);
-        const auto* s = reinterpret_cast<const QRgb*>(src.constScanLine(sy));
-        auto sx = static_cast<int64_t>(std::llround((area.left() + 0.5 - m.dx()) * kx * 65536.0));
-        for (int x = area.left(); x <= area.right(); ++x, sx += step) {
-            const auto ix = static_cast<int>(sx >> 16);
-            if (ix >= 0 && ix < sw) blendPixel(d[x], s[ix], alpha);
-        }
-    }
-}
-
 void blendBilinear(QImage& dst, const QImage& src, const QTransform& m, uint alpha, const QRect& area) {
     bool invertible = false;
     const QTransform inv = m.inverted(&invertible);
@@ -146,8 +126,7 @@ QImage* pixelTarget(const QPainter& painter) {
     return image;
 }
 
-void blendImage(QImage& dst, const QImage& source, const QTransform& srcToDst, double opacity, Sampling sampling,
-                const QRect& clip) {
+void blendImage(QImage& dst, const QImage& source, const QTransform& srcToDst, double opacity, const QRect& clip) {
     if (source.isNull() || dst.isNull() || !(opacity > 0.0)) return;
     const auto alpha = static_cast<uint>(std::clamp(std::lround(opacity * 255.0), 0L, 255L));
     if (alpha == 0) return;
@@ -160,9 +139,6 @@ void blendImage(QImage& dst, const QImage& source, const QTransform& srcToDst, d
     if (type <= QTransform::TxTranslate) {
         const int dx = static_cast<int>(std::lround(srcToDst.dx())), dy = static_cast<int>(std::lround(srcToDst.dy()));
         blendTranslated(dst, src, dx, dy, alpha, area & src.rect().translated(dx, dy));
-    } else if (type <= QTransform::TxScale && sampling == Sampling::nearest && srcToDst.m11() > 0 &&
-               srcToDst.m22() > 0) {
-        blendNearest(dst, src, srcToDst, alpha, area);
     } else {
         blendBilinear(dst, src, srcToDst, alpha, area);
     }
