@@ -10,7 +10,9 @@ HoldingModel::HoldingModel(std::shared_ptr<HoldingArea> area, QObject* parent)
     : QObject(parent),
       area_(std::move(area)),
       clock_([] { return QDateTime::currentDateTimeUtc(); }),
-      pool_(QThreadPool::globalInstance()) {}
+      pool_(&ownPool_) {
+    ownPool_.setMaxThreadCount(1);
+}
 
 void HoldingModel::setBatches(std::vector<HoldBatch> batches) {
     if (batches == batches_) return;

@@ -59,6 +59,10 @@ private:
     std::function<void()> onSpaceChanged_;
     Clock clock_;
     QThreadPool* pool_;
+    // One worker: operations take turns in the order the user asked for them,
+    // so a restore clicked before expiry runs is never overtaken by it.
+    // Declared last so it waits for running work before the rest goes.
+    QThreadPool ownPool_;
 };
 
 }  // namespace sorbeta
