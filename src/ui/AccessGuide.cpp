@@ -23,6 +23,7 @@
 #include "ui/ImageEffects.h"
 #include "ui/JellyBody.h"
 #include "ui/KitClock.h"
+#include "ui/KitText.h"
 #include "ui/Spring.h"
 #include "ui/Theme.h"
 
@@ -33,13 +34,8 @@ constexpr int kMascotSize = 150;
 constexpr int kMascotRoom = 16;  // the jelly's shadow and bounce reach beyond its frame
 
 QLabel* makeText(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
+    QLabel* label = makeKitText(text, font, color, parent);
     label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
     return label;
 }
 

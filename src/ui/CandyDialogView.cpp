@@ -16,6 +16,7 @@
 #include "ui/CandyPaint.h"
 #include "ui/ImageEffects.h"
 #include "ui/KitClock.h"
+#include "ui/KitText.h"
 #include "ui/Theme.h"
 
 namespace sorbeta {
@@ -29,16 +30,10 @@ constexpr qreal kBackdropOpacity = 0.28;
 
 QLabel* makeLabel(const QString& text, const QFont& font, const QColor& color, Qt::Alignment alignment,
                   QWidget* parent) {
-    auto* label = new QLabel(parent);
-    // Titles and messages carry file and application names: never rich text.
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
+    // Titles and messages carry file and application names: plain text only.
+    QLabel* label = makeKitText(text, font, color, parent);
     label->setWordWrap(true);
     label->setAlignment(alignment);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
     return label;
 }
 

@@ -188,6 +188,7 @@ void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
     style.selected = frame.selected;
     style.tilt = QSizeF(-fx.tiltX, -fx.tiltY);
     style.glow = frame.glow;
+    style.rightToLeft = frame.rightToLeft;
 
     painter.save();
     painter.setOpacity(painter.opacity() * frame.opacity);

@@ -48,14 +48,17 @@ enum Effect { kDrop = 1, kSkin = 2 };
 using bodylayers::kPullMargin;
 using bodylayers::PullKey;
 
-void fillBody(QPainter& painter, const QPainterPath& path, const QRectF& rect, const JellyPalette& palette, bool glass) {
-    if (glass) {
+void fillBody(QPainter& painter, const QPainterPath& path, const QRectF& rect, const JellyPalette& palette,
+              const JellyBodyStyle& style) {
+    if (style.glass) {
         QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
         fill.setColorAt(0, withOpacity(Qt::white, 0.75));
         fill.setColorAt(1, rgba(255, 233, 245, 0.45));
         painter.fillPath(path, fill);
     } else {
-        QLinearGradient fill(rect.topLeft(), rect.bottomRight());
+        // Light at the leading top corner, deep at the trailing bottom one.
+        QLinearGradient fill = style.rightToLeft ? QLinearGradient(rect.topRight(), rect.bottomLeft())
+                                                 : QLinearGradient(rect.topLeft(), rect.bottomRight());
         fill.setColorAt(0, palette.light);
         fill.setColorAt(0.5, palette.base);
         fill.setColorAt(1, palette.deep);
@@ -101,7 +104,9 @@ JellyShape restingShape(const JellyShape& shape, PullKey pull) {
 
 LayerCache::Key keyFor(Effect effect, int qw, int qh, const JellyShape& shape, const JellyPalette& palette,
                        const JellyBodyStyle& style, bool withGloss, double ratio, PullKey pull) {
-    const int flags = (style.glass ? 1 : 0) | (withGloss ? 2 : 0);
+    // Only an opaque skin's fill depends on the direction; shadows and glass do not.
+    const bool mirrored = effect == kSkin && !style.glass && style.rightToLeft;
+    const int flags = (style.glass ? 1 : 0) | (withGloss ? 2 : 0) | (mirrored ? 4 : 0);
     return {.effect = effect * 8 + flags,
             .width = qw,
             .height = qh,
@@ -218,7 +223,7 @@ Layer cachedSkin(const QRectF& rect, const JellyShape& shape, const JellyPalette
             painter.translate(-frame.topLeft());
             QPainterPath whole;
             whole.addRect(frame);
-            fillBody(painter, whole, box, palette, style.glass);
+            fillBody(painter, whole, box, palette, style);
             ImageEffects::drawLayer(painter, innerShadows(resting, lookOf(palette, style.glass), ratio,
                                                         frame.adjusted(-1, -1, 1, 1)));
             if (withGloss) paintGloss(painter, box, QSizeF(), style.glass);
@@ -328,7 +333,7 @@ void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& sha
         const BodyLook look = lookOf(palette, style.glass);
         ImageEffects::drawLayer(painter, ImageEffects::dropShadow(path, look.drop.color, look.drop.radius,
                                                                   look.drop.offset, ratio));
-        fillBody(painter, path, rect, palette, style.glass);
+        fillBody(painter, path, rect, palette, style);
         painter.save();
         painter.setClipPath(path, Qt::IntersectClip);
         ImageEffects::drawLayer(painter, innerShadows(path, look, ratio));

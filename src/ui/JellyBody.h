@@ -19,6 +19,7 @@ struct JellyBodyStyle {
     bool selected = false;  // white outline and a dashed ring 5 points outside
     QSizeF tilt;            // shifts the gloss highlights
     double glow = 0.0;      // strength of a white overlay; 0 for none
+    bool rightToLeft = false;  // the opaque fill runs from the top-right corner instead
 };
 
 // Draws the jelly whose frame is `rect`. Shadows and the selection ring reach

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "FileTree.h"
+#include "OnDisk.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "model/DiskRemoval.h"
@@ -21,21 +22,11 @@
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
+using test::present;
+using test::contents;
 using DiskScanner::clean;
 
 namespace {
-
-bool present(const fs::path& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
-
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 // A chain of folders whose full path is longer than PATH_MAX, built with
 // relative steps because the kernel refuses such paths whole.

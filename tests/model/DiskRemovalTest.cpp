@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "FileTree.h"
+#include "OnDisk.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "model/DiskRemoval.h"
@@ -14,15 +15,11 @@
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
+using test::present;
 using DiskScanner::clean;
 using DiskScanner::isSafeToTouch;
 
 namespace {
-
-bool present(const fs::path& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 int64_t allocated(const fs::path& path) { return test::FileTree::allocated(path); }
 

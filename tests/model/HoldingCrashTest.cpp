@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "FileTree.h"
+#include "OnDisk.h"
 #include "TestEnvironment.h"
 #include "model/DiskRemoval.h"
 #include "model/Holding.h"
@@ -31,6 +32,7 @@ extern char** environ;
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
+using test::contents;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -38,13 +40,6 @@ namespace {
 constexpr const char* kChildHome = "SORBETA_CRASH_CHILD_HOME";
 constexpr int kReadyFd = 3;
 constexpr int kItems = 240;
-
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 // Every regular file and link below `root`, by relative path, with its bytes.
 std::map<std::string, std::string> snapshot(const fs::path& root) {

@@ -8,19 +8,16 @@
 #include <filesystem>
 
 #include "FileTree.h"
+#include "OnDisk.h"
 #include "TestEnvironment.h"
 #include "model/Holding.h"
 #include "platform/Paths.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
+using test::present;
 
 namespace {
-
-bool present(const fs::path& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
 
 const char* kGoodId = "0A1B2C3D-0000-4000-8000-000000000001";
 

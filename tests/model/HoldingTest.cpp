@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "FileTree.h"
+#include "OnDisk.h"
 #include "TestEnvironment.h"
 #include "model/DiskScanner.h"
 #include "model/Holding.h"
@@ -15,20 +16,10 @@
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
+using test::present;
+using test::contents;
 
 namespace {
-
-bool present(const fs::path& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
-
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 QDateTime at(const char* text) { return *HoldingManifest::parseDate(QString::fromLatin1(text)); }
 

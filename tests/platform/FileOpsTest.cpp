@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "FileTree.h"
+#include "OnDisk.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "platform/FileOps.h"
@@ -17,22 +18,8 @@
 using namespace sorbeta;
 using platform::ParentLinks;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-bool present(const fs::path& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
-
-}  // namespace
+using test::contents;
+using test::present;
 
 class FileOpsTest : public test::HomeTest {};
 

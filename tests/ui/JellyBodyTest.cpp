@@ -61,6 +61,7 @@ TEST(JellyBodyTest, DirectPaintingLooksLikeQtPainting) {
         JellyBodyStyle style;
         Flavor flavor;
         double meanLimit = 1.0;
+        double over24Limit = 0.002;
     };
     const JellyShape wobbling{.time = 0.7, .seed = 1.3, .wobble = 4, .squareness = 4.4};
     JellyShape pulled = wobbling;
@@ -74,6 +75,10 @@ TEST(JellyBodyTest, DirectPaintingLooksLikeQtPainting) {
         // The cached shading of a pulled jelly leaves out the wobble, as it
         // does for every resting jelly; Qt's path shades the exact outline.
         {"pulled", pulled, {.tilt = QSizeF(0.5, -0.5)}, Flavor::mango, 2.5},
+        {"right to left", wobbling, {.rightToLeft = true}, Flavor::strawberry},
+        // The left-out wobble shows more on the mid-tone left side than on
+        // the light corner (without wobble both paths agree as closely).
+        {"pulled right to left", pulled, {.rightToLeft = true}, Flavor::mango, 2.5, 0.008},
     };
     for (const Case& c : cases) {
         auto paint = [&](QPainter& p) {
@@ -83,8 +88,39 @@ TEST(JellyBodyTest, DirectPaintingLooksLikeQtPainting) {
         const QImage qt = render(true, paint), direct = render(false, paint);
         const Difference d = compare(qt, direct);
         EXPECT_LT(d.mean, c.meanLimit) << c.name;
-        EXPECT_LT(d.over24, 0.002) << c.name;
+        EXPECT_LT(d.over24, c.over24Limit) << c.name;
         EXPECT_LE(d.largest, 72) << c.name;  // a few antialiased edge pixels
+    }
+}
+
+TEST(JellyBodyTest, FillRunsFromTheLeadingTopCorner) {
+    // Two points at the same height near the left and right edges, clear of
+    // the gloss; the inner shadows only move vertically, so the fill decides.
+    const QRectF rect(40, 30, 230, 140);
+    const QPoint left(40 + 12, 30 + 50), right(40 + 218, 30 + 50);
+    const JellyShape shape{.squareness = 4.4};
+    auto lightness = [](QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); };
+    for (const bool viaQt : {true, false}) {
+        // Left to right first: a skin cached for one direction must not serve the other.
+        for (const bool rtl : {false, true}) {
+            const QImage image = render(viaQt, [&](QPainter& p) {
+                paintJellyBody(p, rect, shape, palette(Flavor::grape), {.rightToLeft = rtl});
+            });
+            const int l = lightness(image.pixel(left)), r = lightness(image.pixel(right));
+            if (rtl)
+                EXPECT_GT(r, l + 30) << "Qt: " << viaQt;
+            else
+                EXPECT_GT(l, r + 30) << "Qt: " << viaQt;
+        }
+    }
+    // Glass runs straight down whatever the direction.
+    for (const bool viaQt : {true, false}) {
+        auto glass = [&](bool rtl) {
+            return render(viaQt, [&](QPainter& p) {
+                paintJellyBody(p, rect, shape, palette(Flavor::sky), {.glass = true, .rightToLeft = rtl});
+            });
+        };
+        EXPECT_EQ(glass(false), glass(true)) << "Qt: " << viaQt;
     }
 }
 
