@@ -58,7 +58,7 @@ void buildTree(const fs::path& root, std::mt19937& random) {
     for (int i = 0; i < kItems; ++i) {
         const std::string content = std::to_string(random()) + std::string(random() % 64, char('a' + i % 26));
         switch (i % 6) {
-        case 0: tree.text("d" + std::to_string(i) + "/inner/deep.txt", content); break;
+        case 0: tree.text(std::string(1, 'd').append(std::to_string(i)).append("/inner/deep.txt"), content); break;
         case 1: tree.text("same name " + std::to_string(i) + ".log", content); break;
         case 2: tree.text(test::FileTree::chineseName() + std::to_string(i), content); break;
         case 3: tree.text(test::FileTree::invalidUtf8Name() + std::to_string(i), content); break;

@@ -12,7 +12,7 @@ namespace {
 
 MapNode node(MapNode::Kind kind, int64_t bytes = 1500000, QString title = QStringLiteral("缓存")) {
     MapNode n;
-    n.id = "n";
+    n.id = std::string(1, 'n');
     n.title = std::move(title);
     n.bytes = bytes;
     n.flavor = Flavor::mango;

@@ -216,7 +216,7 @@ TEST_F(JellyMapViewTest, DrawsEachNodeInItsFlavour) {
     const std::vector<Flavor> flavours = {Flavor::strawberry, Flavor::lime, Flavor::blueberry, Flavor::grape,
                                           Flavor::mango, Flavor::sky};
     for (std::size_t i = 0; i < flavours.size(); ++i)
-        nodes.push_back(makeNode("n" + std::to_string(i), 10000, flavours[i], MapNode::Kind::category));
+        nodes.push_back(makeNode(std::string(1, 'n').append(std::to_string(i)), 10000, flavours[i], MapNode::Kind::category));
     view.setNodes(nodes);
     clock.advance(3);  // the fade-in is over
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
