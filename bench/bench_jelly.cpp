@@ -12,12 +12,12 @@
 #include <random>
 #include <vector>
 
-#include "ui/ImageEffects.h"
-#include "ui/JellyBody.h"
-#include "ui/JellyMapViewBands.h"
-#include "ui/MapLayout.h"
-#include "ui/Theme.h"
-#include "ui/Treemap.h"
+#include "ui/kit/ImageEffects.h"
+#include "ui/jelly/JellyBody.h"
+#include "ui/map/JellyMapViewBands.h"
+#include "ui/map/MapLayout.h"
+#include "ui/kit/Theme.h"
+#include "ui/map/Treemap.h"
 
 using namespace sorbeta;
 

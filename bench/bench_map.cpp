@@ -13,9 +13,9 @@
 #include <ctime>
 #include <vector>
 
-#include "ui/JellyMapView.h"
-#include "ui/KitClock.h"
-#include "ui/SoundFX.h"
+#include "ui/map/JellyMapView.h"
+#include "ui/kit/KitClock.h"
+#include "ui/kit/SoundFX.h"
 
 using namespace sorbeta;
 

@@ -26,8 +26,8 @@
 #include <thread>
 #include <vector>
 
-#include "model/Catalog.h"
-#include "model/DiskScanner.h"
+#include "model/catalog/Catalog.h"
+#include "model/disk/DiskScanner.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"
 #include "platform/ProcessRunner.h"

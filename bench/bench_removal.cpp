@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "model/DiskRemoval.h"
-#include "model/Holding.h"
+#include "model/disk/Removal.h"
+#include "model/holding/HoldingArea.h"
 #include "platform/Paths.h"
 
 extern char** environ;
@@ -33,7 +33,7 @@ double msSince(Clock::time_point start) {
 
 void makeFiles(const fs::path& root, int folders, int perFolder) {
     for (int d = 0; d < folders; ++d) {
-        const fs::path folder = folders == 1 ? root : root / std::string(1, 'd').append(std::to_string(d));
+        const fs::path folder = folders == 1 ? root : root / ("d" + std::to_string(d));
         fs::create_directories(folder);
         for (int f = 0; f < perFolder; ++f) {
             const std::string path = (folder / ("file-" + std::to_string(f) + ".cache")).native();

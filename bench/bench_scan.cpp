@@ -23,9 +23,9 @@
 
 #include <qcoro/qcorotask.h>
 
-#include "model/AppModel.h"
-#include "model/Catalog.h"
-#include "model/DiskScanner.h"
+#include "model/scan/AppModel.h"
+#include "model/catalog/Catalog.h"
+#include "model/disk/DiskScanner.h"
 #include "platform/Paths.h"
 #include "platform/RunningApps.h"
 

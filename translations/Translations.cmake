@@ -23,6 +23,7 @@ qt_add_resources(sorbeta_ui sorbeta_translations
 
 add_executable(sorbeta_tsmerge EXCLUDE_FROM_ALL ${SORBETA_ROOT}/translations/tsmerge/TsMerge.cpp)
 target_link_libraries(sorbeta_tsmerge PRIVATE Qt6::Core)
+target_compile_features(sorbeta_tsmerge PRIVATE cxx_std_20)
 target_compile_options(sorbeta_tsmerge PRIVATE ${SORBETA_WARNINGS})
 
 set(SORBETA_EXTRACTED_TS ${CMAKE_CURRENT_BINARY_DIR}/translations/extracted.ts)

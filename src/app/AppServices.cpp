@@ -4,11 +4,11 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "model/AppLanguage.h"
-#include "model/AppModel.h"
-#include "model/Holding.h"
-#include "model/HoldingModel.h"
-#include "model/RenameMigration.h"
+#include "model/shell/AppLanguage.h"
+#include "model/scan/AppModel.h"
+#include "model/holding/HoldingArea.h"
+#include "model/holding/HoldingModel.h"
+#include "model/shell/RenameMigration.h"
 #include "platform/Defaults.h"
 #include "platform/Paths.h"
 

@@ -7,7 +7,7 @@
 #include <Qt>
 #include <vector>
 
-#include "model/History.h"
+#include "model/history/History.h"
 
 namespace sorbeta {
 

@@ -7,12 +7,12 @@
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
 #include "app/WorkingView.h"
-#include "model/Access.h"
-#include "model/AppModel.h"
+#include "model/disk/Access.h"
+#include "model/scan/AppModel.h"
 #include "platform/Defaults.h"
-#include "ui/AccessGuide.h"
-#include "ui/CandyBackground.h"
-#include "ui/TransitionLayer.h"
+#include "ui/views/clean/AccessGuide.h"
+#include "ui/kit/CandyBackground.h"
+#include "ui/kit/TransitionLayer.h"
 
 namespace sorbeta {
 namespace {

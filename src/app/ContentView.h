@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "ui/AccessGuide.h"
-#include "ui/Spring.h"
+#include "ui/views/clean/AccessGuide.h"
+#include "ui/kit/Spring.h"
 
 namespace sorbeta {
 

@@ -11,7 +11,7 @@
 #include <QScreen>
 
 #include "platform/Translate.h"
-#include "ui/Theme.h"
+#include "ui/kit/Theme.h"
 
 namespace sorbeta {
 

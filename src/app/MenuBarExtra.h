@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "model/Flavor.h"
+#include "model/common/Flavor.h"
 
 class QMenu;
 

@@ -2,8 +2,8 @@
 
 #include <QPointer>
 
-#include "model/AppModel.h"
-#include "model/HoldingModel.h"
+#include "model/scan/AppModel.h"
+#include "model/holding/HoldingModel.h"
 
 namespace sorbeta {
 namespace {

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "model/HoldingManifest.h"
+#include "model/holding/HoldingManifest.h"
 
 namespace sorbeta {
 

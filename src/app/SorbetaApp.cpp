@@ -12,12 +12,12 @@
 #include "app/ContentView.h"
 #include "app/MenuBarExtra.h"
 #include "app/ModelTasks.h"
-#include "model/Access.h"
-#include "model/AppModel.h"
+#include "model/disk/Access.h"
+#include "model/scan/AppModel.h"
 #include "platform/Translate.h"
-#include "ui/CandyDialogView.h"
-#include "ui/HoldingSheet.h"
-#include "ui/LanguageChoices.h"
+#include "ui/kit/CandyDialogView.h"
+#include "ui/views/clean/HoldingSheet.h"
+#include "app/LanguageChoices.h"
 
 namespace sorbeta {
 namespace {

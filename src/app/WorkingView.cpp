@@ -5,17 +5,17 @@
 
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
-#include "model/AppModel.h"
-#include "model/HoldingModel.h"
+#include "model/scan/AppModel.h"
+#include "model/holding/HoldingModel.h"
 #include "platform/Defaults.h"
-#include "ui/AccessGuide.h"
-#include "ui/CleanMapNodes.h"
-#include "ui/JellyMapView.h"
-#include "ui/ScanningJelly.h"
-#include "ui/SidePanel.h"
-#include "ui/Toasts.h"
-#include "ui/TopBar.h"
-#include "ui/TransitionLayer.h"
+#include "ui/views/clean/AccessGuide.h"
+#include "ui/map/CleanMapNodes.h"
+#include "ui/map/JellyMapView.h"
+#include "ui/jelly/ScanningJelly.h"
+#include "ui/views/clean/SidePanel.h"
+#include "ui/views/clean/Toasts.h"
+#include "ui/views/clean/TopBar.h"
+#include "ui/kit/TransitionLayer.h"
 
 namespace sorbeta {
 namespace {

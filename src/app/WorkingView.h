@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <map>
 
-#include "model/AppMode.h"
-#include "ui/Toasts.h"
-#include "ui/Transitions.h"
+#include "model/shell/AppMode.h"
+#include "ui/views/clean/Toasts.h"
+#include "ui/kit/Transitions.h"
 
 namespace sorbeta {
 

@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "TestEnvironment.h"
-#include "model/AppModel.h"
-#include "model/Holding.h"
-#include "model/HoldingModel.h"
+#include "model/scan/AppModel.h"
+#include "model/holding/HoldingArea.h"
+#include "model/holding/HoldingModel.h"
 #include "platform/Defaults.h"
 #include "platform/Paths.h"
 

@@ -12,14 +12,14 @@
 #include "app/ContentView.h"
 #include "app/SorbetaApp.h"
 #include "app/WorkingView.h"
-#include "model/AppModel.h"
-#include "model/HoldingModel.h"
+#include "model/scan/AppModel.h"
+#include "model/holding/HoldingModel.h"
 #include "platform/Defaults.h"
 #include "platform/Paths.h"
-#include "ui/CandyDialogView.h"
-#include "ui/JellyMapView.h"
-#include "ui/SidePanel.h"
-#include "ui/TopBar.h"
+#include "ui/kit/CandyDialogView.h"
+#include "ui/map/JellyMapView.h"
+#include "ui/views/clean/SidePanel.h"
+#include "ui/views/clean/TopBar.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;

@@ -4,8 +4,8 @@
 
 #include "TestEnvironment.h"
 #include "app/AppServices.h"
-#include "model/Access.h"
-#include "model/AppModel.h"
+#include "model/disk/Access.h"
+#include "model/scan/AppModel.h"
 #include "platform/Defaults.h"
 
 using namespace sorbeta;

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "ui/Theme.h"
+#include "ui/kit/Theme.h"
 
 using namespace sorbeta;
 

@@ -1,0 +1,40 @@
+#include "app/LanguageChoices.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+#include "model/shell/LanguageMenu.h"
+
+namespace sorbeta {
+namespace {
+
+void markSelection(QActionGroup* group) {
+    const QString selected = LanguageMenu::selection();
+    for (QAction* action : group->actions()) action->setChecked(action->data().toString() == selected);
+}
+
+}  // namespace
+
+void addLanguageChoices(QMenu* menu) {
+    auto* group = new QActionGroup(menu);
+    // Exclusive in look only: a stored code outside the list marks no row, so
+    // the group must allow none to be checked.
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const LanguageMenu::Row& row : LanguageMenu::rows()) {
+        if (row.kind == LanguageMenu::Row::Kind::divider) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(row.title);
+        action->setCheckable(true);
+        action->setData(row.value);
+        group->addAction(action);
+        const QString value = row.value;
+        QObject::connect(action, &QAction::triggered, menu, [value] { LanguageMenu::pick(value); });
+    }
+    markSelection(group);
+    QObject::connect(menu, &QMenu::aboutToShow, group, [group] { markSelection(group); });
+}
+
+}  // namespace sorbeta

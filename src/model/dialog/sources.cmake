@@ -1,0 +1,3 @@
+target_sources(sorbeta_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CandyDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CandyDialog.h)

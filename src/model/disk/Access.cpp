@@ -1,0 +1,149 @@
+#include "model/disk/Access.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <memory>
+#include <mutex>
+#include <string_view>
+
+#include "platform/Paths.h"
+
+namespace sorbeta::Access {
+namespace {
+
+// The folders whose contents the privacy gate guards, written as the user
+// sees them. The two container folders end in "/": only what lies inside
+// them is guarded, not the folder itself.
+constexpr std::array<std::string_view, 19> kPromptPrefixes = {
+    "~/Documents",
+    "~/Downloads",
+    "~/Desktop",
+    "~/Pictures",
+    "~/Movies",
+    "~/Music",
+    "~/Library/Mobile Documents",
+    "~/Library/Photos",
+    "~/Library/Calendars",
+    "~/Library/Reminders",
+    "~/Library/Application Support/AddressBook",
+    "~/Library/Application Support/com.apple.TCC",
+    "~/Library/Containers/",
+    "~/Library/Group Containers/",
+    "~/Library/Application Support/MobileSync",
+    "~/Library/Mail",
+    "~/Library/Messages",
+    "~/Library/Safari",
+    "~/.Trash",
+};
+
+// A prefix of names, not a folder: every cache of the system's own apps.
+constexpr std::string_view kPromptNamePrefix = "~/Library/Caches/com.apple.";
+
+// The expanded tables belong to one home folder; tests move home between
+// cases, so they are rebuilt when it changes.
+struct Tables {
+    std::string home;
+    std::string namePrefix;
+    // Each entry with the form that flags what lies below it.
+    std::vector<std::pair<std::string, std::string>> prefixes;
+};
+
+std::shared_ptr<const Tables> tablesFor(const std::string& home) {
+    static std::mutex mutex;
+    static std::shared_ptr<const Tables> cached;
+    std::lock_guard lock(mutex);
+    if (cached && cached->home == home) return cached;
+    auto tables = std::make_shared<Tables>();
+    tables->home = home;
+    tables->namePrefix = platform::expandTilde(std::string(kPromptNamePrefix)).native();
+    for (std::string_view entry : kPromptPrefixes) {
+        std::string expanded = platform::expandTilde(std::string(entry)).native();
+        std::string below = expanded.ends_with('/') ? expanded : expanded + '/';
+        tables->prefixes.emplace_back(std::move(expanded), std::move(below));
+    }
+    cached = std::move(tables);
+    return cached;
+}
+
+bool endsWithCaseless(std::string_view text, std::string_view lowerSuffix) {
+    if (text.size() < lowerSuffix.size()) return false;
+    const std::string_view tail = text.substr(text.size() - lowerSuffix.size());
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        char c = tail[i];
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        if (c != lowerSuffix[i]) return false;
+    }
+    return true;
+}
+
+std::mutex probeMutex;
+std::function<bool()> installedProbe;
+
+}  // namespace
+
+const std::vector<std::string>& promptingPackageSuffixes() {
+    static const std::vector<std::string> suffixes = {".photoslibrary", ".musiclibrary", ".tvlibrary",
+                                                      ".photolibrary"};
+    return suffixes;
+}
+
+bool wouldPrompt(const std::filesystem::path& path) {
+    // A path names its item without a trailing slash, as a file URL's path does.
+    std::string_view text = path.native();
+    while (text.size() > 1 && text.back() == '/') text.remove_suffix(1);
+
+    const auto tables = tablesFor(platform::home().native());
+    if (text.starts_with(tables->namePrefix)) return true;
+    for (const std::string& suffix : promptingPackageSuffixes())
+        if (endsWithCaseless(text, suffix)) return true;
+    for (const auto& [entry, below] : tables->prefixes)
+        if (text == entry || text.starts_with(below)) return true;
+    return false;
+}
+
+QUrl settingsURL() {
+    return QUrl(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
+}
+
+bool fullDiskProbe() {
+    const std::string home = platform::home().native();
+    const std::array<std::string, 3> probes = {home + "/Library/Application Support/com.apple.TCC/TCC.db",
+                                               home + "/Library/Safari/CloudTabs.db",
+                                               home + "/Library/Safari/Bookmarks.plist"};
+    for (const std::string& probe : probes) {
+        struct stat info {};
+        // Existence shows even without access; only the first existing file counts.
+        if (::stat(probe.c_str(), &info) != 0) continue;
+        // Non-blocking so that a special file in its place cannot hang the probe.
+        const int fd = ::open(probe.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        if (fd < 0) return false;
+        ::close(fd);
+        return true;
+    }
+    DIR* safari = ::opendir((home + "/Library/Safari").c_str());
+    if (!safari) return false;
+    ::closedir(safari);
+    return true;
+}
+
+bool hasFullDisk() {
+    std::function<bool()> probe;
+    {
+        std::lock_guard lock(probeMutex);
+        probe = installedProbe;
+    }
+    // Linux has no privacy gate: everything the user owns is as readable as
+    // its permissions say, so the app never runs limited.
+    return probe ? probe() : true;
+}
+
+void setProbeForTesting(std::function<bool()> probe) {
+    std::lock_guard lock(probeMutex);
+    installedProbe = std::move(probe);
+}
+
+}  // namespace sorbeta::Access

@@ -1,0 +1,221 @@
+#include "model/disk/ProjectArtifacts.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <deque>
+#include <mutex>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "model/disk/Access.h"
+#include "model/disk/DiskScanner.h"
+#include "platform/Listing.h"
+#include "platform/Paths.h"
+#include "platform/ProcessRunner.h"
+
+namespace sorbeta::ProjectArtifacts {
+namespace {
+
+// Breadth-first search stops descending below this depth.
+constexpr int kMaxDescendDepth = 5;
+
+struct GitTool {
+    Path executable = "/usr/bin/git";
+    std::chrono::milliseconds timeLimit = kGitTimeLimit;
+};
+
+std::mutex gitMutex;
+GitTool gitTool;
+
+GitTool currentGit() {
+    std::lock_guard guard(gitMutex);
+    return gitTool;
+}
+
+const std::unordered_map<std::string, const Rule*>& rulesByName() {
+    static const auto table = [] {
+        std::unordered_map<std::string, const Rule*> byName;
+        for (const Rule& rule : rules()) byName.emplace(rule.name, &rule);
+        return byName;
+    }();
+    return table;
+}
+
+bool isSkipDir(const std::string& name) {
+    const auto& skip = skipDirs();
+    return std::find(skip.begin(), skip.end(), name) != skip.end();
+}
+
+bool hasEntry(const Path& folder, const char* name) {
+    struct stat st {};
+    return platform::entryStat(folder / name, st);
+}
+
+// A folder of its own: not a link, not a package.
+bool isRealDirectory(const Path& path) {
+    struct stat st {};
+    if (!platform::entryStat(path, st)) return false;
+    return S_ISDIR(st.st_mode) && !platform::isPackageName(path.filename().native());
+}
+
+bool isInsideGitRepo(const Path& path) {
+    const std::string home = platform::home().native();
+    Path dir = path.parent_path();
+    while (dir.native().size() > home.size()) {
+        // Any ".git" entry counts, even a link that leads nowhere: then git
+        // is asked, fails, and the folder is kept.
+        if (hasEntry(dir, ".git")) return true;
+        const Path parent = dir.parent_path();
+        if (parent == dir) break;
+        dir = parent;
+    }
+    return false;
+}
+
+// Whether git tracks anything under the artifact's name. Any doubt (git
+// missing, failing or hanging) answers tracked, which keeps the folder.
+bool isTracked(const Path& artifact, const Path& project) {
+    const GitTool git = currentGit();
+    platform::ProcessOptions options;
+    options.environment = {"PATH=/usr/bin:/bin", "HOME=" + platform::home().native(), "GIT_CONFIG_NOSYSTEM=1",
+                           "GIT_TERMINAL_PROMPT=0", "GIT_OPTIONAL_LOCKS=0"};
+    options.timeLimit = git.timeLimit;
+    const auto result = platform::runProcess(
+        git.executable,
+        {"-c", "core.fsmonitor=false", "-c", "core.hooksPath=/dev/null", "-c", "core.untrackedCache=false",
+         "-C", project.native(), "ls-files", "--", artifact.filename().native()},
+        options);
+    return !result.succeeded() || !result.out.empty();
+}
+
+// Newer than the cutoff, or a date that cannot be read: this folder deletes
+// whole trees, so a doubtful date keeps it.
+bool isRecent(const Path& path, const QDateTime& cutoff) {
+    const QDateTime date = DiskScanner::modified(path);
+    return date == DiskScanner::distantPast() || date > cutoff;
+}
+
+bool isRemovable(const Path& artifact, const Path& project, const QDateTime& cutoff) {
+    if (hasEntry(artifact, ".git")) return false;
+    if (isRecent(artifact, cutoff)) return false;
+    if (const auto names = platform::listNames(artifact)) {
+        for (const std::string& name : *names) {
+            if (isRecent(artifact / name, cutoff)) return false;
+        }
+    }
+    if (hasEntry(project, ".git") || isInsideGitRepo(project)) return !isTracked(artifact, project);
+    return true;
+}
+
+}  // namespace
+
+const std::vector<Rule>& rules() {
+    static const std::vector<Rule> table{
+        {"node_modules", {"package.json"}},
+        {".next", {"package.json"}},
+        {".nuxt", {"package.json"}},
+        {".svelte-kit", {"package.json"}},
+        {".angular", {"package.json"}},
+        {".turbo", {"package.json"}},
+        {".parcel-cache", {"package.json"}},
+        {".expo", {"package.json"}},
+        {"target", {"Cargo.toml"}},
+        {".build", {"Package.swift"}},
+        {"Pods", {"Podfile"}},
+        {".dart_tool", {"pubspec.yaml"}},
+        {"build", {"build.gradle", "build.gradle.kts"}},
+        {".gradle", {"build.gradle", "build.gradle.kts", "settings.gradle"}},
+        {".venv", {"pyproject.toml", "requirements.txt", "setup.py"}},
+        {"venv", {"pyproject.toml", "requirements.txt", "setup.py"}},
+        {"__pycache__", {"pyproject.toml", "requirements.txt", "setup.py"}},
+        {".pytest_cache", {"pyproject.toml", "requirements.txt", "setup.py", "pytest.ini"}},
+        {".mypy_cache", {"pyproject.toml", "requirements.txt", "setup.py"}},
+        {".ruff_cache", {"pyproject.toml", "requirements.txt", "setup.py", "ruff.toml"}},
+        {".tox", {"tox.ini", "pyproject.toml"}},
+        {"zig-out", {"build.zig"}},
+        {".zig-cache", {"build.zig"}},
+    };
+    return table;
+}
+
+const std::vector<std::string>& skipDirs() {
+    static const std::vector<std::string> names{".git", "Library", ".Trash", "Applications", "DerivedData"};
+    return names;
+}
+
+const std::vector<std::string>& searchRoots() {
+    static const std::vector<std::string> roots{"~/Developer", "~/Projects", "~/Code",
+                                                "~/GitHub",    "~/dev",      "~/www",
+                                                "~/Workspace", "~/Repos",    "~/Development"};
+    return roots;
+}
+
+void setGitForTesting(const Path& executable, std::chrono::milliseconds timeLimit) {
+    std::lock_guard guard(gitMutex);
+    gitTool = executable.empty() ? GitTool{} : GitTool{executable, timeLimit};
+}
+
+std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDateTime& now) {
+    const QDateTime cutoff = now.addSecs(-kAgeWindowSeconds);
+
+    std::vector<Path> starts;
+    if (roots) {
+        starts = *roots;
+    } else {
+        for (const std::string& root : searchRoots()) starts.push_back(platform::expandTilde(root));
+    }
+
+    std::deque<std::pair<Path, int>> queue;
+    for (Path start : starts) {
+        if (char* resolved = ::realpath(start.c_str(), nullptr)) {
+            start = resolved;
+            ::free(resolved);
+        }
+        if (!platform::exists(start)) continue;
+        if (DiskScanner::limited() && Access::wouldPrompt(start)) continue;
+        queue.emplace_back(std::move(start), 0);
+    }
+
+    const auto& byName = rulesByName();
+    std::unordered_set<std::string> visited;
+    std::vector<Path> results;
+    while (!queue.empty()) {
+        const auto [dir, depth] = std::move(queue.front());
+        queue.pop_front();
+        if (!visited.insert(dir.native()).second) continue;
+
+        const auto listing = platform::listNames(dir);
+        if (!listing) continue;
+        const std::set<std::string> names(listing->begin(), listing->end());
+
+        std::set<std::string> found;
+        for (const std::string& name : *listing) {
+            const auto rule = byName.find(name);
+            if (rule == byName.end()) continue;
+            const auto& markers = rule->second->markers;
+            const bool hasMarker =
+                std::any_of(markers.begin(), markers.end(),
+                            [&](const std::string& marker) { return names.count(marker) > 0; });
+            if (!hasMarker) continue;
+            const Path child = dir / name;
+            if (!isRealDirectory(child)) continue;
+            found.insert(name);
+            if (isRemovable(child, dir, cutoff)) results.push_back(child);
+        }
+
+        if (depth > kMaxDescendDepth) continue;
+        for (const std::string& name : *listing) {
+            if (found.count(name) || isSkipDir(name) || name.front() == '.' || byName.count(name)) continue;
+            const Path child = dir / name;
+            struct stat st {};
+            if (!platform::entryStat(child, st)) continue;
+            if (S_ISDIR(st.st_mode) && !platform::isPackageName(name)) queue.emplace_back(child, depth + 1);
+        }
+    }
+    return results;
+}
+
+}  // namespace sorbeta::ProjectArtifacts

@@ -1,0 +1,144 @@
+// The pattern half of DiskScanner: catalog patterns become concrete paths, and
+// a cleaning rule's targets are filtered by existence, running apps, count and age.
+#include <fnmatch.h>
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "model/disk/Access.h"
+#include "model/disk/DiskScanner.h"
+#include "model/disk/ProjectArtifacts.h"
+#include "platform/Listing.h"
+#include "platform/Paths.h"
+
+namespace sorbeta::DiskScanner {
+namespace {
+
+// The path a file URL of `text` would carry: trailing slashes dropped, "/" kept.
+std::string withoutTrailingSlashes(std::string text) {
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    return text;
+}
+
+std::vector<std::string> pieces(const std::string& path) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        if (end > start) result.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return result;
+}
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
+std::vector<Path> expand(const std::string& pattern) {
+    const std::string expanded = platform::expandTilde(pattern).native();
+    const std::size_t star = expanded.find('*');
+    if (limited()) {
+        const std::string fixed = withoutTrailingSlashes(expanded.substr(0, star));
+        if (Access::wouldPrompt(Path(fixed))) return {};
+    }
+    if (star == std::string::npos) return {Path(withoutTrailingSlashes(expanded))};
+
+    std::vector<Path> candidates{Path("/")};
+    for (const std::string& piece : pieces(expanded)) {
+        std::vector<Path> next;
+        if (piece.find('*') == std::string::npos) {
+            next.reserve(candidates.size());
+            for (const Path& candidate : candidates) next.push_back(candidate / piece);
+        } else {
+            for (const Path& candidate : candidates) {
+                const auto names = platform::listNames(candidate);
+                if (!names) continue;
+                for (const std::string& name : *names) {
+                    if (::fnmatch(piece.c_str(), name.c_str(), 0) == 0) next.push_back(candidate / name);
+                }
+            }
+        }
+        candidates = std::move(next);
+    }
+    return candidates;
+}
+
+std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
+                               const std::optional<std::string>& childrenOf,
+                               const std::set<std::string>& excluding,
+                               const std::vector<std::string>& excludingPrefixes) {
+    std::vector<Path> result;
+    for (const std::string& root : roots) {
+        auto expanded = expand(root);
+        result.insert(result.end(), expanded.begin(), expanded.end());
+    }
+    if (childrenOf) {
+        const Path folder(withoutTrailingSlashes(platform::expandTilde(*childrenOf).native()));
+        const auto names =
+            (limited() && Access::wouldPrompt(folder)) ? std::nullopt : platform::listNames(folder);
+        if (names) {
+            std::vector<std::string> prefixes;
+            for (const std::string& prefix : excludingPrefixes)
+                prefixes.push_back(platform::lowercased(prefix));
+            for (const std::string& name : *names) {
+                if (excluding.count(name)) continue;
+                const std::string lower = platform::lowercased(name);
+                if (std::any_of(prefixes.begin(), prefixes.end(),
+                                [&](const std::string& prefix) { return startsWith(lower, prefix); }))
+                    continue;
+                result.push_back(folder / name);
+            }
+        }
+    }
+    if (limited()) {
+        std::erase_if(result, [](const Path& path) { return Access::wouldPrompt(path); });
+    }
+    return result;
+}
+
+std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    std::vector<Path> found =
+        spec.source == CleanSpec::Source::projectArtifacts
+            ? ProjectArtifacts::find(std::nullopt, now)
+            : resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, spec.excludingPrefixes);
+    std::erase_if(found, [](const Path& path) { return !platform::exists(path); });
+
+    if (!running.empty()) {
+        std::erase_if(found, [&](const Path& path) {
+            return running.count(platform::lowercased(path.filename().native())) > 0;
+        });
+    }
+
+    if (spec.keepNewest > 0) {
+        // Groups in order of first appearance, so the result is stable.
+        std::vector<std::string> order;
+        std::unordered_map<std::string, std::vector<std::pair<Path, QDateTime>>> groups;
+        for (const Path& path : found) {
+            const std::string parent = path.parent_path().native();
+            auto [it, fresh] = groups.try_emplace(parent);
+            if (fresh) order.push_back(parent);
+            it->second.emplace_back(path, modified(path));
+        }
+        std::vector<Path> kept;
+        for (const std::string& parent : order) {
+            auto& members = groups[parent];
+            std::stable_sort(members.begin(), members.end(),
+                             [](const auto& a, const auto& b) { return a.second > b.second; });
+            for (std::size_t i = std::size_t(spec.keepNewest); i < members.size(); ++i)
+                kept.push_back(members[i].first);
+        }
+        found = std::move(kept);
+    }
+
+    if (spec.minAgeDays > 0) {
+        const QDateTime cutoff = now.addSecs(-spec.minAgeDays * 86400);
+        std::erase_if(found, [&](const Path& path) { return !(modified(path) < cutoff); });
+    }
+    return found;
+}
+
+}  // namespace sorbeta::DiskScanner

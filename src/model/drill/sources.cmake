@@ -1,0 +1,2 @@
+target_sources(sorbeta_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/DirEntry.h)

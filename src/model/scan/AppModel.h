@@ -1,0 +1,217 @@
+#pragma once
+// The clean page's one model: the volume's figures, the measured categories,
+// the rules worth cleaning, the user's ticks, what the engine is doing and
+// what the last clean freed, skipped and held. Lives on the GUI thread; the
+// measuring and removing run on the worker pool and their results are
+// applied here as they arrive.
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <qcoro/qcorotask.h>
+
+#include "model/dialog/CandyDialog.h"
+#include "model/scan/CleanReport.h"
+#include "model/history/History.h"
+#include "model/holding/HoldingManifest.h"
+#include "model/scan/ScanTypes.h"
+#include "platform/RunningApps.h"
+
+namespace sorbeta {
+
+class HoldingArea;
+
+// What the clean asks of the system: the running applications and whether a
+// named process runs. Tests hand in fakes.
+struct CleanEnvironment {
+    std::shared_ptr<const platform::RunningApps> apps = platform::RunningApps::system();
+    // Called on the clean's worker thread.
+    std::function<bool(const QString& processName)> isProcessRunning;  // empty: the pgrep probe
+
+    // Waits of the busy-apps dialog and the free-space refresh.
+    int quitChecks = 60;
+    std::chrono::milliseconds quitInterval{250};
+    std::vector<std::chrono::milliseconds> freeRefreshDelays{std::chrono::milliseconds(0),
+                                                             std::chrono::milliseconds(1500),
+                                                             std::chrono::milliseconds(2500),
+                                                             std::chrono::milliseconds(4000),
+                                                             std::chrono::milliseconds(6000)};
+};
+
+class AppModel final : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(qint64 totalBytes READ totalBytes WRITE setTotalBytes NOTIFY totalBytesChanged)
+    Q_PROPERTY(qint64 freeBytes READ freeBytes WRITE setFreeBytes NOTIFY freeBytesChanged)
+    Q_PROPERTY(std::vector<sorbeta::CategoryResult> categories READ categories NOTIFY categoriesChanged)
+    Q_PROPERTY(std::vector<sorbeta::CleanItem> items READ items NOTIFY itemsChanged)
+    Q_PROPERTY(std::set<std::string> selected READ selected WRITE setSelected NOTIFY selectedChanged)
+    Q_PROPERTY(sorbeta::Phase phase READ phase WRITE setPhase NOTIFY phaseChanged)
+    Q_PROPERTY(std::optional<int64_t> lastFreed READ lastFreed WRITE setLastFreed NOTIFY lastFreedChanged)
+    Q_PROPERTY(QStringList lastSkipped READ lastSkipped NOTIFY lastSkippedChanged)
+    Q_PROPERTY(bool hasScanned READ hasScanned NOTIFY hasScannedChanged)
+    Q_PROPERTY(bool scanComplete READ scanComplete NOTIFY scanCompleteChanged)
+    Q_PROPERTY(std::optional<sorbeta::DiskSnapshot> lastSnapshot READ lastSnapshot NOTIFY lastSnapshotChanged)
+    Q_PROPERTY(std::optional<sorbeta::HoldBatch> lastBatch READ lastBatch WRITE setLastBatch NOTIFY lastBatchChanged)
+    Q_PROPERTY(std::optional<sorbeta::CleanProgress> cleanProgress READ cleanProgress NOTIFY cleanProgressChanged)
+    Q_PROPERTY(int scanDone READ scanDone NOTIFY scanDoneChanged)
+    Q_PROPERTY(int scanTotal READ scanTotal NOTIFY scanTotalChanged)
+    Q_PROPERTY(std::optional<sorbeta::CleanReport> lastReport READ lastReport NOTIFY lastReportChanged)
+    Q_PROPERTY(bool fullDisk READ fullDisk NOTIFY fullDiskChanged)
+
+public:
+    // A rule becomes a clean item from this many bytes on.
+    static constexpr int64_t cleanItemThreshold = 1'000'000;
+    // Sub-folders of a category from this size on go into the snapshot.
+    static constexpr int64_t minPartBytes = 20'000'000;
+
+    explicit AppModel(QObject* parent = nullptr);
+    explicit AppModel(CleanEnvironment environment, QObject* parent = nullptr);
+    ~AppModel() override;
+
+    // ----- observed state
+    int64_t totalBytes() const { return totalBytes_; }
+    void setTotalBytes(int64_t value);
+    int64_t freeBytes() const { return freeBytes_; }
+    void setFreeBytes(int64_t value);
+    const std::vector<CategoryResult>& categories() const { return categories_; }
+    const std::vector<CleanItem>& items() const { return items_; }
+    const std::set<std::string>& selected() const { return selected_; }
+    void setSelected(std::set<std::string> value);
+    const Phase& phase() const { return phase_; }
+    void setPhase(Phase value);
+    std::optional<int64_t> lastFreed() const { return lastFreed_; }
+    void setLastFreed(std::optional<int64_t> value);
+    const QStringList& lastSkipped() const { return lastSkipped_; }
+    bool hasScanned() const { return hasScanned_; }
+    bool scanComplete() const { return scanComplete_; }
+    const std::optional<DiskSnapshot>& lastSnapshot() const { return lastSnapshot_; }
+    const std::optional<HoldBatch>& lastBatch() const { return lastBatch_; }
+    void setLastBatch(std::optional<HoldBatch> value);
+    const std::optional<CleanProgress>& cleanProgress() const { return cleanProgress_; }
+    int scanDone() const { return scanDone_; }
+    int scanTotal() const { return scanTotal_; }
+    const std::optional<CleanReport>& lastReport() const { return lastReport_; }
+    bool fullDisk() const { return fullDisk_; }
+
+    // ----- actions installed by the service container (not observed)
+    std::function<void(const DiskSnapshot&)> onSnapshot;
+    std::function<void()> onHeld;
+    std::function<int64_t()> heldBytes = [] { return int64_t(0); };
+
+    // ----- derived, computed afresh on every call
+    double scanFraction() const;
+    std::vector<CleanItem> safeItems() const;
+    std::vector<CleanItem> reviewItems() const;
+    std::vector<CleanItem> selectedItems() const;
+    std::vector<CleanItem> itemsIn(const std::string& categoryID) const;
+    int64_t selectedBytes(const std::vector<CleanItem>& list) const;
+
+    // ----- changes
+    void toggle(const std::string& id);
+    void toggleAll(const std::vector<CleanItem>& list);
+
+    // Measures the volume, every category and every rule; does nothing
+    // unless the phase is idle.
+    QCoro::Task<> scan();
+
+    // Cleans the rules the user confirmed (`confirmed`: the ticks at the
+    // moment of confirming, so later ticks never widen the clean) that are
+    // still listed; asks `host` about busy applications first.
+    QCoro::Task<> cleanSelected(CandyDialog::Host host, std::set<std::string> confirmed);
+    // The same with the current ticks, for callers that tick and clean at once.
+    QCoro::Task<> cleanSelected(CandyDialog::Host host);
+
+    // Re-reads free space now and after 1.5, 4, 8 and 14 seconds; a new call
+    // restarts the series.
+    void refreshFreeSoon();
+
+    // ----- the clean itself (also used by the automatic rules)
+    struct CleanResult {
+        int64_t freed = 0;
+        QStringList skipped;  // rule names, in rule order
+        std::optional<HoldBatch> batch;
+    };
+    // Cleans the rules one after another on one worker thread, skipping
+    // those whose guarding application or process runs; with `holdIn` the
+    // files go into a new holding batch. `progress` is called on that worker
+    // with the rule's position and name.
+    static QCoro::Task<CleanResult> clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
+                                          std::function<void(int, QString)> progress,
+                                          CleanEnvironment environment = {});
+
+    // Whether a process whose command line matches `name` runs (pgrep -f).
+    // Blocks; a probe that cannot run or hangs counts as running.
+    static bool isProcessRunning(const QString& name);
+
+signals:
+    void totalBytesChanged();
+    void freeBytesChanged();
+    void categoriesChanged();
+    void itemsChanged();
+    void selectedChanged();
+    void phaseChanged();
+    void lastFreedChanged();
+    void lastSkippedChanged();
+    void hasScannedChanged();
+    void scanCompleteChanged();
+    void lastSnapshotChanged();
+    void lastBatchChanged();
+    void cleanProgressChanged();
+    void scanDoneChanged();
+    void scanTotalChanged();
+    void lastReportChanged();
+    void fullDiskChanged();
+
+private:
+    struct ScanRun;
+    void setCategories(std::vector<CategoryResult> value);
+    void setItems(std::vector<CleanItem> value);
+    void setLastSkipped(QStringList value);
+    void setHasScanned(bool value);
+    void setScanComplete(bool value);
+    void setLastSnapshot(std::optional<DiskSnapshot> value);
+    void setCleanProgress(std::optional<CleanProgress> value);
+    void setScanDone(int value);
+    void setScanTotal(int value);
+    void setLastReport(std::optional<CleanReport> value);
+    void setFullDisk(bool value);
+
+    void applyCategory(ScanRun& run, const std::string& id, int64_t bytes,
+                       std::vector<std::filesystem::path> urls, std::map<std::string, int64_t> parts);
+    void applyRule(ScanRun& run, std::size_t position, int64_t bytes, std::vector<std::filesystem::path> urls);
+    DiskSnapshot buildSnapshot(const ScanRun& run) const;
+
+    QCoro::Task<bool> askAboutBusyApps(std::vector<CleanSpec> rules, CandyDialog::Host host);
+    QCoro::Task<> refreshFree(uint64_t generation);
+
+    int64_t totalBytes_ = 0;
+    int64_t freeBytes_ = 0;
+    std::vector<CategoryResult> categories_;
+    std::vector<CleanItem> items_;
+    std::set<std::string> selected_;
+    Phase phase_ = Phase::idle();
+    std::optional<int64_t> lastFreed_;
+    QStringList lastSkipped_;
+    bool hasScanned_ = false;
+    bool scanComplete_ = false;
+    std::optional<DiskSnapshot> lastSnapshot_;
+    std::optional<HoldBatch> lastBatch_;
+    std::optional<CleanProgress> cleanProgress_;
+    int scanDone_ = 0;
+    int scanTotal_ = 0;
+    std::optional<CleanReport> lastReport_;
+    bool fullDisk_ = true;
+
+    CleanEnvironment environment_;
+    uint64_t freeRefreshGeneration_ = 0;  // a running refresh stops when this moves on
+};
+
+}  // namespace sorbeta

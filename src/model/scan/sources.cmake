@@ -1,0 +1,9 @@
+target_sources(sorbeta_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/AppModel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AppModel.h
+  ${CMAKE_CURRENT_LIST_DIR}/AppModelClean.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CleanReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CleanReport.h
+  ${CMAKE_CURRENT_LIST_DIR}/CleanSelection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CleanSelection.h
+  ${CMAKE_CURRENT_LIST_DIR}/ScanTypes.h)

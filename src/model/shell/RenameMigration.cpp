@@ -1,0 +1,74 @@
+#include "model/shell/RenameMigration.h"
+
+#include <sys/stat.h>
+
+#include <QFileInfo>
+#include <optional>
+#include <vector>
+
+#include "platform/Defaults.h"
+#include "platform/FileOps.h"
+
+namespace sorbeta::RenameMigration {
+namespace {
+
+using platform::Defaults;
+
+// A domain "has stored values" when its settings file exists; values are
+// read straight from the file so they are copied exactly as stored.
+std::optional<Defaults> storedDomain(const QString& name) {
+    Defaults domain(name);
+    if (!QFileInfo::exists(domain.filePath())) return std::nullopt;
+    return domain;
+}
+
+bool itemExists(const std::filesystem::path& path) {
+    struct stat info;
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+}  // namespace
+
+const QStringList& keys() {
+    static const QStringList list = {QStringLiteral("accessGuideDone"), QStringLiteral("careSettings"),
+                                     QStringLiteral("holdCleaned"), QStringLiteral("soundEffects"),
+                                     QStringLiteral("AppleLanguages")};
+    return list;
+}
+
+const QStringList& formerDomains() {
+    static const QStringList list = {QStringLiteral("com.vantolier.sorbeta"),
+                                     QStringLiteral("com.vantolier.plinto")};
+    return list;
+}
+
+void run(const QString& domain, const QStringList& olds, const std::filesystem::path& support) {
+    Defaults current(domain);
+    if (current.boolValue(QString::fromLatin1(doneKey))) return;
+
+    std::vector<Defaults> formers;
+    for (const QString& old : olds) {
+        if (old == domain) continue;
+        if (auto stored = storedDomain(old)) formers.push_back(*stored);
+    }
+    for (const QString& key : keys()) {
+        if (current.contains(key)) continue;
+        for (const Defaults& former : formers) {
+            if (!former.contains(key)) continue;
+            current.setValue(key, former.value(key));
+            break;
+        }
+    }
+
+    const auto oldFolder = support / formerFolder;
+    const auto newFolder = support / currentFolder;
+    if (itemExists(oldFolder) && !itemExists(newFolder)) {
+        // No-replace rename: a folder that appears in between is never
+        // overwritten or merged into. A failure is left as it is.
+        platform::moveNoReplace(oldFolder, newFolder);
+    }
+
+    current.setValue(QString::fromLatin1(doneKey), true);
+}
+
+}  // namespace sorbeta::RenameMigration

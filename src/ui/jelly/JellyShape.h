@@ -1,0 +1,45 @@
+#pragma once
+// The jelly outline: a superellipse through the rect's edge midpoints whose
+// 36 points wobble inwards over time and bulge towards a pull point. Pure
+// geometry; the map re-creates it every frame with a new time.
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "ui/map/MapNode.h"
+
+namespace sorbeta {
+
+struct JellyShape {
+    static constexpr int kPointCount = 36;
+
+    double time = 0.0;         // animation clock, seconds
+    double seed = 0.0;         // per-jelly phase (radians)
+    double wobble = 0.0;       // inward wobble depth, points
+    double squareness = 4.4;   // superellipse exponent is 2 / squareness
+    std::optional<QPointF> pull;  // unit coordinates of the rect (0…1 from the top-left)
+    double pullAmount = 0.0;   // largest outward shift at the pull point, points
+
+    std::array<QPointF, kPointCount> outline(const QRectF& rect) const;
+    QPainterPath path(const QRectF& rect) const;
+
+    // Closed Catmull-Rom spline through the points as cubic curves; fewer than
+    // three points give an empty path.
+    static QPainterPath smoothClosed(std::span<const QPointF> points);
+};
+
+// Squareness of a node's jelly: free space is rounder (3.4), all others 4.4.
+double jellySquareness(MapNode::Kind kind);
+
+// Per-jelly phase from its id: |hash mod 1000| / 1000 × 6.28. The same within
+// one run, so the drawn outline and the hit shape agree.
+double jellySeed(const std::string& id);
+
+// The resting outline (time 0, no wobble, no pull): the jelly's hit area.
+QPainterPath jellyHitShape(const QRectF& rect, double seed, double squareness);
+
+}  // namespace sorbeta

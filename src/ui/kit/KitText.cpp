@@ -1,0 +1,25 @@
+#include "ui/kit/KitText.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace sorbeta {
+
+QLabel* makeKitText(const QString& text, const QFont& font, const QColor& colour, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+    label->setAlignment(kitLeading(label) | Qt::AlignVCenter);
+    return label;
+}
+
+Qt::Alignment kitLeading(const QWidget* widget) {
+    return Qt::AlignAbsolute | (widget->layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+}
+
+}  // namespace sorbeta

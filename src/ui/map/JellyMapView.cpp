@@ -1,0 +1,554 @@
+#include "ui/map/JellyMapView.h"
+
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QToolTip>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/RevealFiles.h"
+#include "model/scan/AppModel.h"
+#include "platform/Translate.h"
+#include "ui/kit/ImageEffects.h"
+#include "ui/jelly/JellyBody.h"
+#include "ui/map/JellyMapViewBands.h"
+#include "ui/kit/KitClock.h"
+#include "ui/map/MapLayout.h"
+#include "ui/kit/SoundFX.h"
+
+namespace sorbeta {
+namespace {
+
+constexpr Spring kLayoutSpring{0.7, 0.62};
+constexpr Spring kHoverSpring{0.3, 0.6};
+constexpr Spring kDotSpring{0.3, 0.5};
+constexpr double kIdleInterval = 1.0 / 15.0;
+constexpr int kOpenDelayMs = 160;
+constexpr int kRecheckDelayMs = 1700;
+// Shadow layers a frame makes per band while similar ones stand in: while a
+// relayout animates every size, or the pointer moves a bulge, the map stays
+// smooth and the exact layers fill in over the next frames.
+constexpr int kLayersPerFrame = 4;
+
+// Where a jelly of the placed rectangle can draw: its shadow, selection ring,
+// swell, squish and tilt stay within this.
+QRectF blobReach(const QRectF& r) {
+    const double margin = 40 + 0.25 * std::max(r.width(), r.height());
+    return r.adjusted(-margin, -margin, margin, margin);
+}
+
+}  // namespace
+
+// What the map keeps per drawn jelly between frames.
+struct JellyMapView::Blob {
+    MapNode node;
+    bool present = true;  // false while fading out of the map
+    SpringValue x{kLayoutSpring}, y{kLayoutSpring}, w{kLayoutSpring}, h{kLayoutSpring};
+    SpringValue fade{kLayoutSpring, 0.0};
+    SpringValue hover{kHoverSpring, 0.0};
+    SpringValue dot{kDotSpring, 0.0};
+    bool dotKnown = false;
+    SquishAnimation squish;
+    JellyLabelImage label;
+    QImage icon;  // the node's icon at its drawn size, so any thread may draw it
+    QString iconKey;
+    QPainterPath hitShape;  // resting outline in the blob's own coordinates
+    QSizeF hitSize;
+    MapNode::Kind hitKind = MapNode::Kind::category;
+    double idleTick = -1e300;  // the last slow-wobble frame time
+    int order = 0;             // position in the layout result
+
+    QRectF rectAt(double now) const {
+        return QRectF(x.valueAt(now), y.valueAt(now), std::max(w.valueAt(now), 0.0), std::max(h.valueAt(now), 0.0));
+    }
+    // Moving or fading: its old place must be repainted too.
+    bool placingAt(double now) const {
+        return !x.settledAt(now) || !y.settledAt(now) || !w.settledAt(now) || !h.settledAt(now) ||
+               !fade.settledAt(now);
+    }
+    bool movingAt(double now) const {
+        return !x.settledAt(now) || !y.settledAt(now) || !w.settledAt(now) || !h.settledAt(now) ||
+               !fade.settledAt(now) || !hover.settledAt(now) || !dot.settledAt(now) || squish.runningAt(now);
+    }
+};
+
+JellyMapView::JellyMapView(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&frameTimer_, &QTimer::timeout, this, [this] { frameTick(); });
+    scheduler_ = [this](int ms, std::function<void()> task) { QTimer::singleShot(ms, this, std::move(task)); };
+}
+
+JellyMapView::~JellyMapView() = default;
+
+void JellyMapView::setNodes(std::vector<MapNode> nodes) {
+    nodes_ = std::move(nodes);
+    relayout();
+}
+
+void JellyMapView::setSelection(std::optional<MapSelection> selection) {
+    selection_ = std::move(selection);
+    update();
+}
+
+void JellyMapView::setModel(AppModel* model) {
+    disconnect(modelConnection_);
+    model_ = model;
+    if (model) modelConnection_ = connect(model, &AppModel::selectedChanged, this, [this] { update(); });
+    update();
+}
+
+void JellyMapView::setOnOpen(std::function<void(const MapNode&)> onOpen) { onOpen_ = std::move(onOpen); }
+
+void JellyMapView::setGap(double gap) {
+    gap_ = gap;
+    relayout();
+}
+
+void JellyMapView::setReduceMotion(bool reduce) {
+    reduceMotion_ = reduce;
+    update();
+    scheduleFrame();
+}
+
+void JellyMapView::setScheduler(Scheduler scheduler) { scheduler_ = std::move(scheduler); }
+
+bool JellyMapView::isTicked(const std::string& id) const {
+    const PlacedNode* placed = placedNode(id);
+    if (!placed || placed->node.kind != MapNode::Kind::item) return false;
+    if (selection_) return selection_->isOn && selection_->isOn(id);
+    return model_ && model_->selected().contains(id);
+}
+
+int JellyMapView::pokes(const std::string& id) const {
+    const auto found = pokes_.find(id);
+    return found == pokes_.end() ? 0 : found->second;
+}
+
+const PlacedNode* JellyMapView::placedNode(const std::string& id) const {
+    for (const PlacedNode& placed : placed_)
+        if (placed.node.id == id) return &placed;
+    return nullptr;
+}
+
+QRectF JellyMapView::targetRect(const std::string& id) const {
+    const PlacedNode* placed = placedNode(id);
+    return placed ? placed->rect : QRectF();
+}
+
+// --- Layout
+
+void JellyMapView::relayout() {
+    const double now = kitNow();
+    placed_ = MapLayout::layout(nodes_, QRectF(0, 0, width(), height()), gap_);
+    if (layoutDirection() == Qt::RightToLeft)
+        for (PlacedNode& placed : placed_)
+            placed.rect.moveLeft(width() - placed.rect.right());
+
+    for (auto& [id, blob] : blobs_) blob->present = false;
+    int order = 0;
+    for (const PlacedNode& placed : placed_) {
+        auto& slot = blobs_[placed.node.id];
+        const QRectF& r = placed.rect;
+        if (!slot) {
+            // A new jelly appears where it belongs and fades in.
+            slot = std::make_unique<Blob>();
+            slot->x.jumpTo(r.x());
+            slot->y.jumpTo(r.y());
+            slot->w.jumpTo(r.width());
+            slot->h.jumpTo(r.height());
+        } else {
+            slot->x.setTarget(r.x(), now);
+            slot->y.setTarget(r.y(), now);
+            slot->w.setTarget(r.width(), now);
+            slot->h.setTarget(r.height(), now);
+        }
+        slot->fade.setTarget(1.0, now);
+        slot->node = placed.node;
+        slot->present = true;
+        slot->order = order++;
+        if (slot->hitSize != r.size() || slot->hitKind != placed.node.kind || slot->hitShape.isEmpty()) {
+            slot->hitSize = r.size();
+            slot->hitKind = placed.node.kind;
+            slot->hitShape = jellyHitShape(QRectF(QPointF(0, 0), r.size()), jellySeed(placed.node.id),
+                                           jellySquareness(placed.node.kind));
+        }
+    }
+    for (auto& [id, blob] : blobs_)
+        if (!blob->present) blob->fade.setTarget(0.0, now);
+    if (pressed_ && !placedNode(*pressed_)) pressed_.reset();
+    update();
+    scheduleFrame();
+}
+
+void JellyMapView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void JellyMapView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    scheduleFrame();
+}
+
+void JellyMapView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) relayout();
+}
+
+// --- Hit testing
+
+std::optional<std::string> JellyMapView::blobAt(QPointF position) const {
+    // Topmost first: the hovered jelly, then touched ones, then the rest.
+    std::optional<std::string> best;
+    int bestLevel = -1, bestOrder = -1;
+    for (const PlacedNode& placed : placed_) {
+        const QRectF& r = placed.rect;
+        if (!r.contains(position)) continue;
+        const auto found = blobs_.find(placed.node.id);
+        if (found == blobs_.end()) continue;
+        const Blob& blob = *found->second;
+        if (!blob.hitShape.contains(position - r.topLeft()) && !onDot(placed.node.id, position)) continue;
+        const int level = tracker_.hovered() == placed.node.id ? 2 : tracker_.touch(placed.node.id) ? 1 : 0;
+        if (level > bestLevel || (level == bestLevel && blob.order > bestOrder)) {
+            best = placed.node.id;
+            bestLevel = level;
+            bestOrder = blob.order;
+        }
+    }
+    return best;
+}
+
+bool JellyMapView::onDot(const std::string& id, QPointF position) const {
+    const PlacedNode* placed = placedNode(id);
+    if (!placed || placed->node.kind != MapNode::Kind::item) return false;
+    const BlobGeometry g =
+        blobGeometry(placed->node, placed->rect.size(), HoverFX{}, layoutDirection() == Qt::RightToLeft);
+    const QPointF center = g.dotRect.center() + placed->rect.topLeft();
+    return std::hypot(position.x() - center.x(), position.y() - center.y()) <= g.dotHitRadius &&
+           placed->rect.contains(position);
+}
+
+double JellyMapView::blipSizeOf(const std::string& id) const { return blipSize(targetRect(id).size()); }
+
+// --- Pointer
+
+void JellyMapView::track(const std::optional<std::string>& id, QPointF position) {
+    const double now = kitNow();
+    const std::optional<std::string> previous = tracker_.hovered();
+    if (previous && previous != id) {
+        tracker_.leave(*previous, now);
+        const std::string left = *previous;
+        scheduler_(kRecheckDelayMs, [this, left] {
+            tracker_.recheck(left, kitNow());
+            update();
+        });
+    }
+    if (id) {
+        const QRectF r = targetRect(*id);
+        if (tracker_.move(*id, position - r.topLeft(), r.size(), now)) SoundFX::shared().hover(blipSizeOf(*id));
+    }
+    update();
+    scheduleFrame();
+}
+
+void JellyMapView::mouseMoveEvent(QMouseEvent* event) {
+    track(blobAt(event->position()), event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
+void JellyMapView::leaveEvent(QEvent* event) {
+    track(std::nullopt, QPointF());
+    QWidget::leaveEvent(event);
+}
+
+void JellyMapView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    pressed_ = blobAt(event->position());
+    pressedOnDot_ = pressed_ && onDot(*pressed_, event->position());
+}
+
+void JellyMapView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+    const auto pressed = std::exchange(pressed_, std::nullopt);
+    if (!pressed || blobAt(event->position()) != pressed) return;
+    const bool dot = pressedOnDot_ && onDot(*pressed, event->position());
+    // The tick dot's own tap only picks; the jelly's tap does not run.
+    if (dot)
+        pick(*pressed);
+    else
+        tap(*pressed);
+}
+
+void JellyMapView::poke(const std::string& id) {
+    ++pokes_[id];
+    if (const auto found = blobs_.find(id); found != blobs_.end()) found->second->squish.poke(kitNow());
+    update();
+    scheduleFrame();
+}
+
+void JellyMapView::pick(const std::string& id) {
+    poke(id);
+    SoundFX::shared().tap(blipSizeOf(id));
+    if (selection_) {
+        if (selection_->toggle) selection_->toggle(id);
+    } else if (model_) {
+        model_->toggle(id);
+    }
+    update();
+}
+
+void JellyMapView::tap(const std::string& id) {
+    const PlacedNode* placed = placedNode(id);
+    if (!placed) return;
+    if (placed->node.tapToPick) return pick(id);
+    poke(id);
+    SoundFX::shared().tap(blipSizeOf(id));
+    if (placed->node.urls.empty() || placed->node.kind == MapNode::Kind::file) return;
+    // The squish starts before the page changes.
+    scheduler_(kOpenDelayMs, [this, node = placed->node] {
+        if (onOpen_) onOpen_(node);
+    });
+}
+
+// --- Menu and tooltip
+
+std::unique_ptr<QMenu> JellyMapView::contextMenuFor(const std::string& id) {
+    auto menu = std::make_unique<QMenu>(this);
+    const PlacedNode* placed = placedNode(id);
+    if (!placed || placed->node.urls.empty()) return menu;
+    const MapNode node = placed->node;
+    menu->addAction(sorbeta::tr("在访达中显示"), this, [this, node] { reveal(node); });
+    if (node.kind != MapNode::Kind::file && !node.tapToPick)
+        menu->addAction(sorbeta::tr("点开看看"), this, [this, node] {
+            if (onOpen_) onOpen_(node);
+        });
+    return menu;
+}
+
+void JellyMapView::reveal(const MapNode& node) {
+    platform::revealFiles(node.urls, [urls = node.urls](bool shown) {
+        // Without a file manager service, at least open the folder that holds it.
+        if (!shown && !urls.empty())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(
+                QFile::decodeName(QByteArray::fromStdString(urls.front().parent_path().native()))));
+    });
+}
+
+void JellyMapView::contextMenuEvent(QContextMenuEvent* event) {
+    const auto id = blobAt(event->pos());
+    if (!id) return;
+    auto menu = contextMenuFor(*id);
+    if (menu->isEmpty()) return;
+    menu->exec(event->globalPos());
+}
+
+QString JellyMapView::tooltipAt(QPointF position) const {
+    const auto id = blobAt(position);
+    if (!id) return {};
+    if (onDot(*id, position)) return pickDotHelp(isTicked(*id));
+    return jellyTooltip(placedNode(*id)->node);
+}
+
+bool JellyMapView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = tooltipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+// --- Painting
+
+bool JellyMapView::blobIsLively(const Blob& blob, double now) const {
+    if (reduceMotion_) return false;
+    return tracker_.hovered() == blob.node.id || tracker_.touch(blob.node.id) || blob.movingAt(now);
+}
+
+void JellyMapView::paintMap(QPainter& painter) { paintBlobs(painter, true); }
+
+void JellyMapView::paintBlobs(QPainter& painter, bool advanceIdle) {
+    const double now = kitNow();
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+
+    // Forget jellies that have faded out of the map.
+    std::erase_if(blobs_, [now](const auto& entry) {
+        return !entry.second->present && entry.second->fade.target() == 0.0 && entry.second->fade.valueAt(now) < 0.01;
+    });
+
+    struct Drawn {
+        Blob* blob;
+        int level;
+    };
+    std::vector<Drawn> drawn;
+    drawn.reserve(blobs_.size());
+    for (auto& [id, blob] : blobs_) {
+        const int level = tracker_.hovered() == id ? 2 : tracker_.touch(id) ? 1 : 0;
+        drawn.push_back({blob.get(), blob->present ? level : -1});
+    }
+    std::stable_sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
+        return a.level != b.level ? a.level < b.level : a.blob->order < b.blob->order;
+    });
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Everything that needs the main thread is prepared first; then the
+    // frames are painted, in bands at the same time when the painter draws
+    // straight into an image.
+    std::vector<BlobFrame> frames;
+    frames.reserve(drawn.size());
+    for (const Drawn& entry : drawn) {
+        Blob& blob = *entry.blob;
+        const std::string& id = blob.node.id;
+        const bool hovered = tracker_.hovered() == id;
+        blob.hover.setTarget(hovered ? 1.0 : 0.0, now);
+        const bool ticked = blob.node.kind == MapNode::Kind::item && blob.present && isTicked(id);
+        if (!blob.dotKnown) {
+            blob.dot.jumpTo(ticked ? 1.0 : 0.0);
+            blob.dotKnown = true;
+        } else {
+            blob.dot.setTarget(ticked ? 1.0 : 0.0, now);
+        }
+
+        BlobFrame frame;
+        frame.node = &blob.node;
+        frame.rect = blob.rectAt(now);
+        if (frame.rect.width() <= 0 || frame.rect.height() <= 0) continue;
+        const Touch* touch = reduceMotion_ ? nullptr : tracker_.touch(id);
+        if (reduceMotion_) {
+            frame.time = 0;  // a still jelly
+        } else if (hovered || touch) {
+            frame.time = now;
+        } else {
+            // Resting jellies wobble at most 15 frames a second.
+            // Only a whole repaint moves them on, so a partial one never tears a jelly.
+            if (advanceIdle && now - blob.idleTick >= kIdleInterval) blob.idleTick = now;
+            frame.time = blob.idleTick;
+        }
+        frame.fx = hoverFX(touch ? std::optional<Touch>(*touch) : std::nullopt, now);
+        frame.squish = blob.squish.valueAt(now);
+        frame.opacity = std::clamp(blob.fade.valueAt(now), 0.0, 1.0);
+        frame.glow = std::max(blob.hover.valueAt(now), 0.0);
+        frame.hint = std::clamp(blob.hover.valueAt(now), 0.0, 1.0);
+        frame.dot = blob.dot.valueAt(now);
+        frame.selected = ticked;
+        frame.rightToLeft = rtl;
+
+        // The label follows the jelly's laid-out size, not its animated frame.
+        const QSizeF labelSize = blob.hitSize.isEmpty() ? frame.rect.size() : blob.hitSize;
+        const BlobGeometry g = blobGeometry(blob.node, labelSize, HoverFX{}, rtl);
+        const QColor ink = blob.node.kind == MapNode::Kind::free ? Theme::ink() : sorbeta::palette(blob.node.flavor).ink;
+        blob.label.update(jellyLabelContent(blob.node, labelSize), ink, g.labelTextWidth, ratio);
+        frame.label = &blob.label;
+        if (blob.node.iconPath) {
+            const QString key = *blob.node.iconPath + QChar(0x02) + QString::number(labelSize.width()) +
+                                QChar(0x02) + QString::number(labelSize.height()) + QChar(0x02) +
+                                QString::number(ratio);
+            if (key != blob.iconKey) {
+                blob.icon = blobIconImage(blob.node, labelSize, ratio);
+                blob.iconKey = key;
+            }
+            frame.icon = &blob.icon;
+        }
+        frames.push_back(frame);
+    }
+
+    QImage* target = ImageEffects::directTarget(painter);
+    if (!target) {
+        const JellyLayerBudget budget(kLayersPerFrame);
+        for (const BlobFrame& frame : frames) paintJellyBlob(painter, frame);
+        return;
+    }
+    const QTransform toDevice = painter.deviceTransform();
+    BandPainter::shared().paint(*target, painter, [&](QPainter& band, QRect rows) {
+        const JellyLayerBudget budget(kLayersPerFrame);
+        for (const BlobFrame& frame : frames) {
+            const QRect reach = toDevice.mapRect(blobReach(frame.rect)).toAlignedRect();
+            if (reach.bottom() < rows.top() || reach.top() > rows.bottom() || reach.right() < 0 ||
+                reach.left() >= target->width())
+                continue;
+            paintJellyBlob(band, frame);
+        }
+    });
+}
+
+void JellyMapView::paintEvent(QPaintEvent* event) {
+    // Painted into an image of our own, where jellies go straight into the
+    // pixels, then copied; only the part asked for is painted.
+    const double ratio = devicePixelRatioF();
+    const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    if (frame_.size() != pixels) frame_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    frame_.setDevicePixelRatio(ratio);
+    const bool whole = QRegion(rect()).subtracted(event->region()).isEmpty();
+    const QRectF asked = whole ? QRectF(rect()) : QRectF(event->region().boundingRect());
+    const QRect dirty =
+        QRectF(asked.x() * ratio, asked.y() * ratio, asked.width() * ratio, asked.height() * ratio).toAlignedRect() &
+        frame_.rect();
+    if (!dirty.isEmpty()) {
+        QImage part(frame_.bits() + dirty.top() * frame_.bytesPerLine() + dirty.left() * 4, dirty.width(),
+                    dirty.height(), frame_.bytesPerLine(), frame_.format());
+        part.setDevicePixelRatio(ratio);
+        part.fill(Qt::transparent);
+        {
+            QPainter painter(&part);
+            painter.translate(-dirty.left() / ratio, -dirty.top() / ratio);
+            paintBlobs(painter, whole);
+        }
+        QPainter painter(this);
+        painter.drawImage(QRectF(dirty.left() / ratio, dirty.top() / ratio, dirty.width() / ratio,
+                                 dirty.height() / ratio),
+                          frame_, QRectF(dirty));
+    }
+    if (whole) lastFullFrame_ = kitNow();
+    scheduleFrame();
+}
+
+void JellyMapView::frameTick() {
+    const double now = kitNow();
+    // Resting jellies wobble 15 times a second; in between only the lively
+    // ones (and those settling) are painted again, where they can reach.
+    if (reduceMotion_ || now - lastFullFrame_ >= kIdleInterval - 0.004) return update();
+    QRegion dirty;
+    for (const auto& [id, blob] : blobs_) {
+        if (blob->placingAt(now)) return update();
+        if (blobIsLively(*blob, now) || blob->movingAt(now))
+            dirty += blobReach(blob->rectAt(now)).toAlignedRect() & rect();
+    }
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+void JellyMapView::scheduleFrame() {
+    const double now = kitNow();
+    bool lively = false, anyMoving = false;
+    for (const auto& [id, blob] : blobs_) {
+        lively = lively || blobIsLively(*blob, now);
+        anyMoving = anyMoving || blob->movingAt(now);
+    }
+    int interval = -1;
+    if (lively || anyMoving)
+        interval = 16;  // about 60 frames a second
+    else if (!reduceMotion_ && !blobs_.empty())
+        interval = int(kIdleInterval * 1000);
+    if (interval < 0 || !isVisible()) {
+        frameTimer_.stop();
+    } else if (!frameTimer_.isActive() || frameTimer_.interval() != interval) {
+        frameTimer_.start(interval);
+    }
+}
+
+}  // namespace sorbeta

@@ -1,0 +1,111 @@
+#pragma once
+// The map of soft jellies every usage page shows. One widget lays out, paints
+// and hit-tests all blobs from one layout result; it owns the pointer
+// interaction (hover physics, blips, presses, ticks, context menu, tooltips)
+// and hands opening and ticking back to the page.
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/map/JellyBlob.h"
+#include "ui/map/MapNode.h"
+#include "ui/kit/Spring.h"
+
+class QMenu;
+
+namespace sorbeta {
+
+class AppModel;
+
+class JellyMapView final : public QWidget {
+    Q_OBJECT
+public:
+    // Runs `task` after `milliseconds` on the main thread; replaceable so tests
+    // decide when delayed work happens.
+    using Scheduler = std::function<void(int milliseconds, std::function<void()> task)>;
+
+    explicit JellyMapView(QWidget* parent = nullptr);
+    ~JellyMapView() override;
+
+    void setNodes(std::vector<MapNode> nodes);
+    const std::vector<MapNode>& nodes() const { return nodes_; }
+    // Tick hooks of the page; without them ticks read and write the scan
+    // model's selection.
+    void setSelection(std::optional<MapSelection> selection);
+    void setModel(AppModel* model);
+    void setOnOpen(std::function<void(const MapNode&)> onOpen);
+    void setGap(double gap);
+    void setReduceMotion(bool reduce);
+    bool reduceMotion() const { return reduceMotion_; }
+    void setScheduler(Scheduler scheduler);
+
+    // The layout result in widget coordinates (mirrored right to left).
+    const std::vector<PlacedNode>& placed() const { return placed_; }
+    std::optional<std::string> blobAt(QPointF position) const;
+    QString tooltipAt(QPointF position) const;
+    std::unique_ptr<QMenu> contextMenuFor(const std::string& id);
+
+    const TouchTracker& tracker() const { return tracker_; }
+    int pokes(const std::string& id) const;
+    bool isTicked(const std::string& id) const;
+
+    // Paints every blob at the kit clock's current time.
+    void paintMap(QPainter& painter);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct Blob;
+
+    void relayout();
+    void track(const std::optional<std::string>& id, QPointF position);
+    void pick(const std::string& id);
+    void tap(const std::string& id);
+    void poke(const std::string& id);
+    void reveal(const MapNode& node);
+    bool onDot(const std::string& id, QPointF position) const;
+    QRectF targetRect(const std::string& id) const;
+    const PlacedNode* placedNode(const std::string& id) const;
+    double blipSizeOf(const std::string& id) const;
+    bool blobIsLively(const Blob& blob, double now) const;
+    void scheduleFrame();
+    void frameTick();
+    void paintBlobs(QPainter& painter, bool advanceIdle);
+
+    std::vector<MapNode> nodes_;
+    std::vector<PlacedNode> placed_;
+    std::optional<MapSelection> selection_;
+    QPointer<AppModel> model_;
+    QMetaObject::Connection modelConnection_;
+    std::function<void(const MapNode&)> onOpen_;
+    Scheduler scheduler_;
+    double gap_ = kMapGap;
+    bool reduceMotion_ = false;
+
+    TouchTracker tracker_;
+    std::map<std::string, int> pokes_;
+    std::map<std::string, std::unique_ptr<Blob>> blobs_;
+    std::optional<std::string> pressed_;
+    bool pressedOnDot_ = false;
+    QTimer frameTimer_;
+    QImage frame_;  // what paint events copy from: the map painted straight into pixels
+    double lastFullFrame_ = -1e300;
+};
+
+}  // namespace sorbeta

@@ -1,0 +1,388 @@
+#include "ui/views/clean/HoldingSheet.h"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QTextLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
+
+#include "model/scan/AppModel.h"
+#include "model/common/Bytes.h"
+#include "model/holding/HoldingModel.h"
+#include "platform/Translate.h"
+#include "ui/kit/CandyButtonRow.h"
+#include "ui/kit/CandyControls.h"
+#include "ui/kit/CandyPaint.h"
+#include "ui/kit/KitText.h"
+#include "ui/kit/Theme.h"
+
+namespace sorbeta {
+
+qint64 holdingDaysLeft(const QDateTime& date, const QDateTime& now) {
+    const qint64 elapsed = date.secsTo(now);
+    const qint64 whole = elapsed / 86'400;  // truncates toward zero
+    return std::max<qint64>(0, 7 - whole);
+}
+
+QString abbreviatedDateTime(const QDateTime& date, const QLocale& locale) {
+    // The locale's long date without the weekday and with the month's short
+    // name ("Mar 1, 2026", "2026年3月1日"), then its short time.
+    QString pattern = locale.dateFormat(QLocale::LongFormat);
+    static const QRegularExpression weekday(QStringLiteral("[\\s,،]*d{4}[\\s,،]*"));
+    pattern.replace(weekday, QStringLiteral(" "));
+    pattern = pattern.trimmed();
+    pattern.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    const QDateTime local = date.toLocalTime();
+    return locale.toString(local.date(), pattern) + QLatin1Char(' ') +
+           locale.toString(local.time(), QLocale::ShortFormat);
+}
+
+QString holdingDetailLine(const HoldBatch& batch, const QDateTime& now) {
+    const QString when = abbreviatedDateTime(batch.date, QLocale());
+    return sorbeta::tr("%1 · %2 项 · 还剩 %3 天")
+        .arg(when)
+        .arg(qint64(batch.items.size()))
+        .arg(holdingDaysLeft(batch.date, now));
+}
+
+namespace {
+
+// A wrapped text cut after its second line.
+class TwoLineText final : public QWidget {
+public:
+    TwoLineText(QString text, QFont font, QColor color, QWidget* parent)
+        : QWidget(parent), text_(std::move(text)), color_(std::move(color)) {
+        setFont(font);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        return int(std::ceil(std::min(2, lineCount(width)) * fontMetrics().lineSpacing()));
+    }
+    QSize sizeHint() const override { return {200, heightForWidth(200)}; }
+    QSize minimumSizeHint() const override { return {40, fontMetrics().lineSpacing()}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(color_);
+        QTextLayout layout(text_, font());
+        QTextOption option(layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        qreal y = 0;
+        int shown = 0;
+        while (shown < 2) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid()) break;
+            line.setLineWidth(width());
+            line.setPosition(QPointF(0, y));
+            y += fontMetrics().lineSpacing();
+            ++shown;
+        }
+        layout.endLayout();
+        const bool cut = layout.lineCount() == 2 && layout.lineAt(1).textStart() + layout.lineAt(1).textLength() <
+                                                        text_.size();
+        if (!cut) {
+            layout.draw(&painter, QPointF(0, 0));
+            return;
+        }
+        layout.lineAt(0).draw(&painter, QPointF(0, 0));
+        const QTextLine second = layout.lineAt(1);
+        const QString rest = text_.mid(second.textStart());
+        const QString elided = fontMetrics().elidedText(rest, Qt::ElideRight, width());
+        painter.drawText(QRectF(0, second.y(), width(), fontMetrics().lineSpacing()),
+                         Qt::AlignLeading | Qt::AlignTop, elided);
+    }
+
+private:
+    int lineCount(int width) const {
+        QTextLayout layout(text_, font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        int count = 0;
+        while (count < 3) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid()) break;
+            line.setLineWidth(std::max(1, width));
+            ++count;
+        }
+        layout.endLayout();
+        return std::max(1, count);
+    }
+
+    QString text_;
+    QColor color_;
+};
+
+// A size text whose digits all take the width of the widest one, so sizes in
+// the rows below one another line up digit by digit.
+class EvenDigitsText final : public QWidget {
+public:
+    EvenDigitsText(QString text, const QFont& font, QColor color, QWidget* parent)
+        : QWidget(parent), text_(std::move(text)), color_(std::move(color)) {
+        setFont(font);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        setAccessibleName(text_);
+    }
+    QString text() const { return text_; }
+    // Advance of each character: digits the widest digit's, others their own.
+    static qreal advance(const QFontMetricsF& metrics, QChar c) {
+        if (!c.isDigit()) return metrics.horizontalAdvance(c);
+        qreal widest = 0;
+        for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
+        return widest;
+    }
+    QSize sizeHint() const override {
+        const QFontMetricsF metrics(font());
+        qreal width = 0;
+        for (const QChar c : text_) width += advance(metrics, c);
+        return {int(std::ceil(width)), int(std::ceil(metrics.height()))};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(color_);
+        const QFontMetricsF metrics(font());
+        // Number and unit always read left to right.
+        qreal x = layoutDirection() == Qt::RightToLeft ? width() - sizeHint().width() : 0;
+        const qreal baseline = (height() - metrics.height()) / 2 + metrics.ascent();
+        for (const QChar c : text_) {
+            const qreal cell = advance(metrics, c);
+            painter.drawText(QPointF(x + (cell - metrics.horizontalAdvance(c)) / 2, baseline), QString(c));
+            x += cell;
+        }
+    }
+
+private:
+    QString text_;
+    QColor color_;
+};
+
+// The detail line works its days left out each time it is drawn.
+class DetailLine final : public QLabel {
+public:
+    DetailLine(HoldBatch batch, HoldingSheet::Clock now, QWidget* parent)
+        : QLabel(parent), batch_(std::move(batch)), now_(std::move(now)) {
+        setTextFormat(Qt::PlainText);
+        setFont(roundedFont(11));
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::WindowText, Theme::inkSoft());
+        setPalette(palette);
+        refresh();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        refresh();
+        QLabel::paintEvent(event);
+    }
+
+private:
+    void refresh() {
+        const QString line = holdingDetailLine(batch_, now_());
+        if (line != text()) setText(line);
+    }
+
+    HoldBatch batch_;
+    HoldingSheet::Clock now_;
+};
+
+class BatchRow final : public QWidget {
+public:
+    // The buttons' shadow room reaches further below the capsules than the
+    // row's 12-point padding: that much of it hangs below the card.
+    static int overhang() { return std::max(0, CandyButton::kShadowMargins.bottom() - 12); }
+
+    BatchRow(const HoldBatch& batch, const HoldingSheet::Clock& now, QWidget* parent) : QWidget(parent) {
+        const QMargins room = CandyButton::kShadowMargins;
+        auto* row = new QHBoxLayout(this);
+        row->setSpacing(0);
+        // Texts and size are centred on the capsules, which sit higher in
+        // their widgets than the middle by the difference of the shadow room.
+        auto* info = new QHBoxLayout;
+        info->setSpacing(0);
+        info->setContentsMargins(0, 0, 0, std::max(0, room.bottom() - room.top()));
+        auto* texts = new QVBoxLayout;
+        texts->setSpacing(3);
+        texts->addWidget(new TwoLineText(batch.title, roundedFont(14, QFont::DemiBold), Theme::ink(), this));
+        texts->addWidget(new DetailLine(batch, now, this));
+        // Centred as a block: the buttons set the row's height.
+        texts->insertStretch(0, 1);
+        texts->addStretch(1);
+        info->addLayout(texts, 1);
+        info->addSpacing(12);
+        const qint64 bytes = std::accumulate(batch.items.begin(), batch.items.end(), qint64(0),
+                                             [](qint64 sum, const HoldBatch::Item& item) { return sum + item.bytes; });
+        size = new EvenDigitsText(Bytes::text(bytes, false), roundedFont(14, QFont::Bold), Theme::ink(), this);
+        info->addWidget(size);
+        row->addLayout(info, 1);
+        auto* restoreButton = new CandyButton(sorbeta::tr("恢复"), Flavor::lime, true, 32);
+        auto* purgeButton = new CandyButton(sorbeta::tr("删除"), Flavor::strawberry, true, 32);
+        restore = restoreButton;
+        purge = purgeButton;
+        // The pair's shadow room stands in the row's 12-point gap and padding.
+        row->addSpacing(12 - std::min(12, room.left()));
+        row->addWidget(new CandyButtonRow({restoreButton, purgeButton}, 12, this));
+        row->setContentsMargins(12, 12 - std::min(12, room.top()), 12 - std::min(12, room.right()),
+                                12 - std::min(12, room.bottom()));
+    }
+
+    QAbstractButton* restore = nullptr;
+    QAbstractButton* purge = nullptr;
+    EvenDigitsText* size = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath card;
+        card.addRoundedRect(QRectF(rect()).adjusted(0, 0, 0, -overhang()), 16, 16);
+        painter.fillPath(card, withOpacity(Qt::white, 0.7));
+    }
+};
+
+}  // namespace
+
+HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* parent, Clock now)
+    : QDialog(parent), holding_(&holding), model_(model), now_(std::move(now)) {
+    if (!now_) now_ = [] { return QDateTime::currentDateTimeUtc(); };
+    setFixedSize(560, 480);
+    setWindowTitle(sorbeta::tr("暂存区"));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Theme::paper());
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 24, 24, 24);
+    column->setSpacing(14);
+
+    auto* header = new QHBoxLayout;
+    auto* titles = new QVBoxLayout;
+    titles->setSpacing(4);
+    titles->addWidget(makeKitText(sorbeta::tr("暂存区"), roundedFont(24, QFont::ExtraBold), Theme::ink(), this));
+    QLabel* note = makeKitText(sorbeta::tr("最近 7 天清理的东西先放在这里，到期自动删除。要马上腾出空间可以直接删掉。"),
+                            roundedFont(12), Theme::inkSoft(), this);
+    note->setWordWrap(true);
+    titles->addWidget(note);
+    header->addLayout(titles, 1);
+    // QDialog closes on Escape by itself, which is this button's key.
+    done_ = new CandyButton(sorbeta::tr("完成"), Flavor::grape, true, 36, this);
+    connect(done_, &QAbstractButton::clicked, this, &QDialog::accept);
+    header->addWidget(done_, 0, Qt::AlignVCenter);
+    column->addLayout(header);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* list = new QWidget;
+    list->setAutoFillBackground(false);
+    rows_ = new QVBoxLayout(list);
+    rows_->setContentsMargins(0, 0, 0, 0);
+    // 8 between the cards; the buttons' shadow hangs into it.
+    rows_->setSpacing(8 - BatchRow::overhang());
+    empty_ = makeKitText(sorbeta::tr("暂存区是空的 🍧"), roundedFont(13), Theme::inkSoft(), list);
+    empty_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    empty_->setContentsMargins(0, 20, 0, 0);
+    rows_->addWidget(empty_);
+    rows_->addStretch(1);
+    scroll->setWidget(list);
+    list->setAutoFillBackground(false);  // setWidget() turned it on
+    column->addWidget(scroll, 1);
+
+    message_ = makeKitText(QString(), roundedFont(12, QFont::DemiBold), Theme::inkSoft(), this);
+    message_->hide();
+    column->addWidget(message_);
+
+    connect(&holding, &HoldingModel::batchesChanged, this, &HoldingSheet::rebuildRows);
+    rebuildRows();
+}
+
+QString HoldingSheet::message() const { return message_->text(); }
+
+int HoldingSheet::rowCount() const { return int(rowWidgets_.size()); }
+
+QAbstractButton* HoldingSheet::restoreButton(int row) const {
+    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->restore : nullptr;
+}
+
+QWidget* HoldingSheet::sizeLabel(int row) const {
+    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->size : nullptr;
+}
+
+QAbstractButton* HoldingSheet::deleteButton(int row) const {
+    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->purge : nullptr;
+}
+
+void HoldingSheet::rebuildRows() {
+    for (QWidget* row : rowWidgets_) {
+        row->hide();
+        row->deleteLater();  // a row's own button may have started this
+    }
+    rowWidgets_.clear();
+    if (!holding_) return;
+    const std::vector<HoldBatch>& batches = holding_->batches();
+    empty_->setVisible(batches.empty());
+    int index = 0;
+    for (const HoldBatch& batch : batches) {
+        auto* row = new BatchRow(batch, now_, empty_->parentWidget());
+        rows_->insertWidget(index++, row);
+        connect(row->restore, &QAbstractButton::clicked, this, [this, batch] { restore(batch); });
+        connect(row->purge, &QAbstractButton::clicked, this, [this, batch] { purge(batch); });
+        rowWidgets_.push_back(row);
+    }
+}
+
+void HoldingSheet::setMessage(const QString& text) {
+    message_->setText(text);
+    message_->setVisible(!text.isEmpty());
+}
+
+QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
+    QPointer<HoldingSheet> self(this);
+    QPointer<HoldingModel> holding = holding_;
+    QPointer<AppModel> model = model_;
+    if (!holding) co_return;
+    // Awaited tasks are named: g++ 12 destroys temporaries inside a co_await
+    // expression twice.
+    QCoro::Task<HoldingArea::RestoreResult> restoring = holding->restore(std::move(batch));
+    const HoldingArea::RestoreResult result = co_await restoring;
+    // The sheet may have closed meanwhile: then there is no line to show.
+    if (self) {
+        if (result.skipped.empty())
+            self->setMessage(sorbeta::tr("放回去了 %1 项").arg(result.restored));
+        else
+            self->setMessage(sorbeta::tr("放回去了 %1 项，%2 项原处已经有新的了，留在暂存区")
+                                 .arg(result.restored)
+                                 .arg(qint64(result.skipped.size())));
+    }
+    // The clean page shows the restored files again after a full rescan.
+    if (!model) co_return;
+    QCoro::Task<> rescan = model->scan();
+    co_await rescan;
+}
+
+QCoro::Task<> HoldingSheet::purge(HoldBatch batch) {
+    QPointer<HoldingSheet> self(this);
+    QPointer<HoldingModel> holding = holding_;
+    if (!holding) co_return;
+    QCoro::Task<qint64> purging = holding->purge(std::move(batch));
+    const qint64 freed = co_await purging;
+    if (self) self->setMessage(sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(freed, false)));
+}
+
+}  // namespace sorbeta

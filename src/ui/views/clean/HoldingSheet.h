@@ -1,0 +1,73 @@
+#pragma once
+// The holding area's sheet: every held batch with its date, item count, days
+// left and size, restored or deleted with one press, and one short result line
+// at the foot. The list follows HoldingModel while the sheet is open.
+#include <QDateTime>
+#include <QLocale>
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <qcoro/qcorotask.h>
+
+#include "model/holding/HoldingArea.h"
+
+class QAbstractButton;
+class QLabel;
+class QVBoxLayout;
+
+namespace sorbeta {
+
+class AppModel;
+class HoldingModel;
+
+// Days a batch still has before expiry: 7 less the whole days since it was
+// made (truncated toward zero), never below 0. A date in the future gives
+// more than 7.
+qint64 holdingDaysLeft(const QDateTime& date, const QDateTime& now);
+
+// The date with the locale's abbreviated date style (short month name, no
+// weekday) and its short time, in local time.
+QString abbreviatedDateTime(const QDateTime& date, const QLocale& locale);
+
+// "<date> · <n> 项 · 还剩 <d> 天" with the date in the current locale's short
+// date and time.
+QString holdingDetailLine(const HoldBatch& batch, const QDateTime& now);
+
+class HoldingSheet final : public QDialog {
+    Q_OBJECT
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    // `model` is rescanned after a restore; it may be null (no rescan).
+    HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* parent = nullptr, Clock now = {});
+
+    // The last result, "" before any.
+    QString message() const;
+    int rowCount() const;
+    QAbstractButton* restoreButton(int row) const;
+    QAbstractButton* deleteButton(int row) const;
+    // The batch's size; its accessible name is the text.
+    QWidget* sizeLabel(int row) const;
+    QAbstractButton* doneButton() const { return done_; }
+    QLabel* emptyLabel() const { return empty_; }
+
+    // The button actions; also started by the rows' buttons.
+    QCoro::Task<> restore(HoldBatch batch);
+    QCoro::Task<> purge(HoldBatch batch);
+
+private:
+    void rebuildRows();
+    void setMessage(const QString& text);
+
+    QPointer<HoldingModel> holding_;
+    QPointer<AppModel> model_;
+    Clock now_;
+    QAbstractButton* done_ = nullptr;
+    QVBoxLayout* rows_ = nullptr;
+    QLabel* empty_ = nullptr;
+    QLabel* message_ = nullptr;
+    std::vector<QWidget*> rowWidgets_;
+};
+
+}  // namespace sorbeta

@@ -1,0 +1,443 @@
+#include "ui/views/clean/SidePanel.h"
+
+#include <QAbstractButton>
+#include <QEnterEvent>
+#include <QHBoxLayout>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "model/common/Bytes.h"
+#include "model/scan/CleanSelection.h"
+#include "model/dialog/CandyDialog.h"
+#include "ui/kit/CandyButtonRow.h"
+#include "ui/kit/CandyConfirm.h"
+#include "platform/Translate.h"
+#include "ui/kit/CandyControls.h"
+#include "ui/kit/CandyPaint.h"
+#include "ui/kit/KitClock.h"
+#include "ui/kit/KitText.h"
+#include "ui/kit/SymbolIcons.h"
+#include "ui/kit/TabularText.h"
+#include "ui/kit/Theme.h"
+
+namespace sorbeta {
+namespace {
+
+using SidePanelText::State;
+
+// The window's spring for the first reading of the volume.
+const Spring kFirstReadingSpring{0.6, 0.7};
+constexpr double kHeaderEase = 0.25;
+constexpr double kRowHoverEase = 0.15;
+constexpr int kCaptionLeading = 6;
+
+// A plain text button: no frame, the given font and colour.
+class PlainTextButton final : public QAbstractButton {
+public:
+    PlainTextButton(QFont font, QColor colour, QWidget* parent) : QAbstractButton(parent), colour_(colour) {
+        setFont(font);
+        setCursor(Qt::PointingHandCursor);
+    }
+    QSize sizeHint() const override {
+        const QFontMetrics metrics(font());
+        return QSize(metrics.horizontalAdvance(text()) + 2, metrics.height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(colour_);
+        painter.setFont(font());
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+    }
+
+private:
+    QColor colour_;
+};
+
+
+}  // namespace
+
+// ItemRow -------------------------------------------------------------------
+
+class ItemRow final : public QAbstractButton {
+public:
+    ItemRow(const CleanItem& item, bool on, QWidget* parent)
+        : QAbstractButton(parent), item_(item), on_(on),
+          palette_(sorbeta::palette(SidePanelText::itemFlavor(item))) {
+        setToolTip(item.spec.note);
+        setCursor(Qt::PointingHandCursor);
+        setAttribute(Qt::WA_Hover);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    const std::string& id() const { return item_.spec.id; }
+    bool on() const { return on_; }
+    void setOn(bool on) {
+        if (on == on_) return;
+        on_ = on;
+        update();
+    }
+    QSize sizeHint() const override { return QSize(200, 20 + 2 * 8); }
+    // 0 … 1: how far the hover background has come.
+    double hoverAmount() const { return hover_.valueAt(kitNow()); }
+
+protected:
+    void enterEvent(QEnterEvent*) override { setHover(true); }
+    void leaveEvent(QEvent*) override { setHover(false); }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double hover = std::clamp(hover_.valueAt(kitNow()), 0.0, 1.0);
+        if (hover > 0) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(rgba(255, 255, 255, 0.7 * hover));
+            painter.drawRoundedRect(QRectF(rect()), 12, 12);
+        }
+        const bool rtl = layoutDirection() == Qt::RightToLeft;
+        const QRectF inner = QRectF(rect()).adjusted(10, 8, -10, -8);
+        const QRectF box(rtl ? inner.right() - 20 : inner.left(), inner.center().y() - 10, 20, 20);
+        paintJellyCheck(painter, box, palette_, on_ ? 1.0 : 0.0);
+
+        const QFont sizeFont = roundedFont(14, QFont::DemiBold);
+        const QString size = Bytes::text(item_.bytes);
+        const double sizeWidth = tabularWidth(sizeFont, size);
+        const double nameStart = 20 + 10;
+        QRectF nameRect = inner.adjusted(nameStart, 0, -(sizeWidth + 10), 0);
+        QRectF sizeRect(inner.right() - sizeWidth, inner.top(), sizeWidth, inner.height());
+        if (rtl) {
+            nameRect = inner.adjusted(sizeWidth + 10, 0, -nameStart, 0);
+            sizeRect.moveLeft(inner.left());
+        }
+        const QFont nameFont = roundedFont(14, QFont::Medium);
+        painter.setFont(nameFont);
+        painter.setPen(Theme::ink());
+        const QString name = QFontMetricsF(nameFont).elidedText(item_.spec.name, Qt::ElideRight, nameRect.width());
+        painter.drawText(nameRect, Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, name);
+        painter.setFont(sizeFont);
+        painter.setPen(withOpacity(Theme::ink(), 0.8));
+        drawTabularText(painter, sizeRect, Qt::AlignTrailing, size, layoutDirection());
+    }
+
+private:
+    void setHover(bool hover) {
+        hover_.animateTo(hover ? 1.0 : 0.0, kitNow(), Animation::easingOut(kRowHoverEase));
+        ticker_.run([this](double now) { return hover_.settledAt(now); });
+    }
+
+    CleanItem item_;
+    bool on_;
+    JellyPalette palette_;
+    AnimatedValue hover_;
+    FrameTicker ticker_{this};
+};
+
+// Section title row ---------------------------------------------------------
+
+class SectionTitleRow final : public QWidget {
+public:
+    SectionTitleRow(QString title, QString icon, Flavor tint, QWidget* parent)
+        : QWidget(parent), icon_(std::move(icon)), palette_(sorbeta::palette(tint)) {
+        auto* row = new QHBoxLayout(this);
+        row->setContentsMargins(0, 0, 0, 4);
+        row->setSpacing(8);
+        iconSpace_ = new QWidget(this);
+        iconSpace_->setFixedSize(14, 14);
+        row->addWidget(iconSpace_);
+        auto* titleLabel = makeKitText(title, roundedFont(14, QFont::Bold), Theme::ink(), this);
+        row->addWidget(titleLabel);
+        row->addStretch(1);
+        // Allowed to shrink to three quarters of its size before it crowds the button.
+        selected_ = new TabularLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), 0.75, this);
+        row->addWidget(selected_);
+        selectAll_ = new PlainTextButton(roundedFont(12, QFont::Bold), palette_.deep, this);
+        row->addWidget(selectAll_);
+    }
+    TabularLabel* selected_ = nullptr;
+    QAbstractButton* selectAll_ = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF box(iconSpace_->geometry());
+        QLinearGradient fill(box.topLeft(), box.bottomLeft());
+        fill.setColorAt(0, palette_.light);
+        fill.setColorAt(1, palette_.deep);
+        painter.fillPath(symbolPath(icon_, box, SymbolWeight::bold), fill);
+    }
+
+private:
+    QString icon_;
+    JellyPalette palette_;
+    QWidget* iconSpace_ = nullptr;
+};
+
+// Section -------------------------------------------------------------------
+
+SidePanelSection::SidePanelSection(QString title, QString icon, Flavor tint, QString emptyText, QWidget* parent)
+    : QWidget(parent), tint_(tint) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    titleRow_ = new SectionTitleRow(std::move(title), std::move(icon), tint, this);
+    column->addWidget(titleRow_);
+    empty_ = makeKitText(emptyText, roundedFont(13), Theme::inkSoft(), this);
+    empty_->setContentsMargins(0, 8, 0, 8);
+    column->addWidget(empty_);
+    rowsLayout_ = new QVBoxLayout;
+    rowsLayout_->setSpacing(4);
+    rowsLayout_->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(rowsLayout_);
+    connect(titleRow_->selectAll_, &QAbstractButton::clicked, this, [this] { emit toggleAll(items_); });
+}
+
+void SidePanelSection::setItems(const std::vector<CleanItem>& items, const State& state) {
+    bool sameRows = items.size() == rowWidgets_.size();
+    for (std::size_t i = 0; sameRows && i < items.size(); ++i)
+        sameRows = items[i] == items_[i];
+    items_ = items;
+    if (!sameRows) {
+        // Rows are rebuilt when the items change, identified by rule id.
+        for (ItemRow* row : rowWidgets_) row->deleteLater();
+        rowWidgets_.clear();
+        for (const CleanItem& item : items_) {
+            auto* row = new ItemRow(item, state.selected.count(item.spec.id) > 0, this);
+            const std::string id = item.spec.id;
+            connect(row, &QAbstractButton::clicked, this, [this, id] { emit toggleItem(id); });
+            rowsLayout_->addWidget(row);
+            rowWidgets_.push_back(row);
+        }
+    }
+    for (ItemRow* row : rowWidgets_) row->setOn(state.selected.count(row->id()) > 0);
+
+    const bool any = !items_.empty();
+    empty_->setVisible(!any);
+    titleRow_->selected_->setVisible(any);
+    titleRow_->selectAll_->setVisible(any);
+    titleRow_->selected_->setText(
+        SidePanelText::sectionSelectedText(state.selectedBytes(items_), CleanSelection::totalBytes(items_)));
+    titleRow_->selectAll_->setText(SidePanelText::selectAllTitle(SidePanelText::allSelected(state, items_)));
+    titleRow_->selectAll_->updateGeometry();
+}
+
+QAbstractButton* SidePanelSection::selectAllButton() const {
+    return titleRow_->selectAll_->isVisibleTo(const_cast<SidePanelSection*>(this)) ? titleRow_->selectAll_ : nullptr;
+}
+
+QString SidePanelSection::selectedText() const {
+    return titleRow_->selected_->isVisibleTo(this) ? titleRow_->selected_->text() : QString();
+}
+
+bool SidePanelSection::showsEmptyText() const { return empty_->isVisibleTo(this); }
+
+std::vector<std::pair<std::string, bool>> SidePanelSection::rows() const {
+    std::vector<std::pair<std::string, bool>> result;
+    for (ItemRow* row : rowWidgets_) result.emplace_back(row->id(), row->on());
+    return result;
+}
+
+QAbstractButton* SidePanelSection::rowButton(const std::string& id) const {
+    for (ItemRow* row : rowWidgets_)
+        if (row->id() == id) return row;
+    return nullptr;
+}
+
+// Holding link --------------------------------------------------------------
+
+class HoldingLinkButton final : public QAbstractButton {
+public:
+    explicit HoldingLinkButton(QWidget* parent) : QAbstractButton(parent) {
+        setCursor(Qt::PointingHandCursor);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setFont(roundedFont(12, QFont::DemiBold));
+    }
+    void setHeldBytes(int64_t bytes) {
+        const QString next = SidePanelText::holdingLinkText(bytes);
+        if (next == text()) return;
+        setText(next);
+        update();
+    }
+    QSize sizeHint() const override { return QSize(200, QFontMetrics(font()).height() + 16); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(rgba(255, 255, 255, 0.75));
+        painter.drawPath(candyCapsulePath(QRectF(rect())));
+        const bool rtl = layoutDirection() == Qt::RightToLeft;
+        const QRectF inner = QRectF(rect()).adjusted(12, 8, -12, -8);
+        const double side = 13;
+        const QRectF lead(rtl ? inner.right() - side : inner.left(), inner.center().y() - side / 2, side, side);
+        const QRectF trail(rtl ? inner.left() : inner.right() - side, lead.top(), side, side);
+        paintSymbol(painter, QStringLiteral("arrow.uturn.backward.circle.fill"), lead,
+                    sorbeta::palette(Flavor::grape).base, SymbolWeight::semibold);
+        painter.save();
+        if (rtl) {  // the chevron points the reading way
+            painter.translate(trail.center());
+            painter.scale(-1, 1);
+            painter.translate(-trail.center());
+        }
+        paintSymbol(painter, QStringLiteral("chevron.forward"), trail, Theme::inkSoft(), SymbolWeight::semibold);
+        painter.restore();
+        painter.setPen(Theme::ink());
+        painter.setFont(font());
+        const QRectF textRect = inner.adjusted(side + 8, 0, -(side + 8), 0);
+        painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, text());
+    }
+};
+
+// Panel ---------------------------------------------------------------------
+
+SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCenter::shared()) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    // Header.
+    auto* header = new QVBoxLayout;
+    header->setSpacing(6);
+    header->setContentsMargins(kBleed.left(), 0, kBleed.right(), 18);
+    auto* figureRow = new QHBoxLayout;
+    figureRow->setSpacing(6);
+    figure_ = new SidePanelFigure(this);
+    figureRow->addWidget(figure_, 0, Qt::AlignTop);
+    // The caption's first line stands on the digits' baseline.
+    caption_ = makeKitText(QString(), roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
+    caption_->setAlignment(kitLeading(caption_) | Qt::AlignTop);
+    const int captionDrop =
+        int(std::lround(figure_->baseline() - QFontMetricsF(caption_->font()).ascent()));
+    auto* captionPlace = new QVBoxLayout;
+    captionPlace->setContentsMargins(kCaptionLeading, std::max(0, captionDrop), 0, 0);
+    captionPlace->addWidget(caption_);
+    captionPlace->addStretch(1);
+    figureRow->addLayout(captionPlace);
+    figureRow->addStretch(1);
+    header->addLayout(figureRow);
+    summary_ = makeKitText(QString(), roundedFont(16, QFont::DemiBold), Theme::ink(), this);
+    summary_->setWordWrap(true);
+    summary_->setMaximumHeight(QFontMetrics(summary_->font()).lineSpacing() * 2 + 2);
+    header->addWidget(summary_);
+    progressSlot_ = new ProgressSlot(this);
+    header->addWidget(progressSlot_);
+    column->addLayout(header);
+
+    // The two sections in a scroll view without visible bars.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* sections = new QWidget;
+    sections->setAutoFillBackground(false);
+    auto* sectionColumn = new QVBoxLayout(sections);
+    sectionColumn->setContentsMargins(kBleed.left(), 2, kBleed.right(), 2);
+    sectionColumn->setSpacing(20);
+    safe_ = new SidePanelSection(sorbeta::tr("可安全清理"), QStringLiteral("drop.fill"), Flavor::lime,
+                                 sorbeta::tr("没有发现可以放心删的缓存"), sections);
+    review_ = new SidePanelSection(sorbeta::tr("确认后清理"), QStringLiteral("drop.halffull"), Flavor::mango,
+                                   sorbeta::tr("没有需要确认的项目"), sections);
+    sectionColumn->addWidget(safe_);
+    sectionColumn->addWidget(review_);
+    sectionColumn->addStretch(1);
+    scroll->setWidget(sections);
+    // setWidget() turns the background on; the panel stands on the window's own.
+    sections->setAutoFillBackground(false);
+    column->addWidget(scroll, 1);
+    // 12 below the sections, 10 between the holding link and the buttons'
+    // capsules; the buttons' shadow room above the capsules counts in both.
+    const int shadowTop = CandyButton::kShadowMargins.top();
+    column->addSpacing(12 - shadowTop);
+
+    // Holding link, with its spacing; gone together when the area is empty.
+    holdingBox_ = new QWidget(this);
+    auto* linkRow = new QHBoxLayout(holdingBox_);
+    linkRow->setContentsMargins(kBleed.left(), shadowTop, kBleed.right(), 10 - shadowTop);
+    holdingLink_ = new HoldingLinkButton(holdingBox_);
+    linkRow->addWidget(holdingLink_);
+    column->addWidget(holdingBox_);
+    holdingBox_->hide();
+
+    // Footer: the two capsules 10 apart, the first on the panel's leading edge.
+    clean_ = new CandyButton(QString(), Flavor::strawberry, false, 46);
+    rescan_ = new CandyButton(QString(), Flavor::sky, true, 46);
+    rescan_->setToolTip(sorbeta::tr("重新扫描"));
+    rescan_->setSymbol(QStringLiteral("arrow.clockwise"));
+    footer_ = new CandyButtonRow({clean_, rescan_}, 10, this);
+    column->addWidget(footer_, 0, Qt::AlignLeft);
+
+    connect(safe_, &SidePanelSection::toggleItem, this, &SidePanel::toggleItem);
+    connect(review_, &SidePanelSection::toggleItem, this, &SidePanel::toggleItem);
+    connect(safe_, &SidePanelSection::toggleAll, this, &SidePanel::toggleAllItems);
+    connect(review_, &SidePanelSection::toggleAll, this, &SidePanel::toggleAllItems);
+    connect(clean_, &QAbstractButton::clicked, this, &SidePanel::askToClean);
+    connect(rescan_, &QAbstractButton::clicked, this, &SidePanel::rescanRequested);
+    connect(holdingLink_, &QAbstractButton::clicked, this, &SidePanel::holdingRequested);
+    refresh(state_);
+}
+
+QAbstractButton* SidePanel::cleanButton() const { return clean_; }
+QAbstractButton* SidePanel::rescanButton() const { return rescan_; }
+QAbstractButton* SidePanel::holdingLink() const { return holdingLink_; }
+
+double SidePanel::shownProgress() const {
+    return progressSlot_->shown() ? progressSlot_->bar()->fraction() : -1.0;
+}
+
+void SidePanel::setState(const State& state) {
+    const State before = std::exchange(state_, state);
+    refresh(before);
+}
+
+void SidePanel::setHoldingBatches(int count) { holdingBox_->setVisible(count > 0); }
+
+void SidePanel::refresh(const State& before) {
+    figure_->setFigure(SidePanelText::figureNumber(state_), SidePanelText::figureUnit(state_),
+                       SidePanelText::afterCleanBytes(state_));
+    caption_->setText(SidePanelText::caption(state_));
+    summary_->setText(SidePanelText::summary(state_));
+    const auto fraction = SidePanelText::progressFraction(state_);
+    if (fraction.has_value() != progressSlot_->shown()) {
+        // The header eases its changes when the panel turns busy or idle; the
+        // bar that the first reading brings mid-scan comes with that reading's spring.
+        Animation animation;
+        if (before.busy() != state_.busy())
+            animation = Animation::easingOut(kHeaderEase);
+        else if (before.hasScanned != state_.hasScanned)
+            animation = Animation::springy(kFirstReadingSpring);
+        progressSlot_->setShown(fraction.has_value(), animation);
+    }
+    if (fraction) progressSlot_->bar()->setFraction(*fraction);
+    safe_->setItems(state_.safeItems(), state_);
+    review_->setItems(state_.reviewItems(), state_);
+    static_cast<HoldingLinkButton*>(holdingLink_)->setHeldBytes(state_.heldBytes);
+    clean_->setText(SidePanelText::buttonTitle(state_));
+    clean_->setEnabled(SidePanelText::cleanEnabled(state_));
+    rescan_->setEnabled(SidePanelText::rescanEnabled(state_));
+}
+
+void SidePanel::askToClean() {
+    if (!SidePanelText::cleanEnabled(state_) || !dialogs_) return;
+    // Title, message and the rules to clean are taken now, so the clean
+    // removes exactly what the dialog lists, whatever is ticked meanwhile.
+    std::set<std::string> ids;
+    for (const CleanItem& item : state_.selectedItems()) ids.insert(item.spec.id);
+    QPointer<SidePanel> self(this);
+    candyConfirm(QStringLiteral("🍧"), SidePanelText::confirmTitle(state_), SidePanelText::confirmMessage(state_),
+                 sorbeta::tr("清理"), Flavor::strawberry, sorbeta::tr("再想想"),
+                 [self, ids] {
+                     if (self) emit self->cleanConfirmed(ids);
+                 },
+                 *dialogs_);
+}
+
+}  // namespace sorbeta

@@ -1,0 +1,119 @@
+#pragma once
+// The clean page's control column: the figure of free space after cleaning,
+// what the engine is doing, the safe and review rules with their ticks, the
+// holding-area link, and the clean and rescan buttons. It owns no data: the
+// shell hands it the model's state and acts on its signals.
+#include <QLabel>
+#include <QMargins>
+#include <QPointer>
+#include <QWidget>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/views/clean/SidePanelHeader.h"
+#include "ui/views/clean/SidePanelText.h"
+
+class QAbstractButton;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace sorbeta {
+
+class CandyDialogCenter;
+class CandyButton;
+class CandyButtonRow;
+class SidePanelSection;
+class TabularLabel;
+
+class SidePanel final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SidePanel(QWidget* parent = nullptr);
+
+    // The panel reaches this far past the column it is given on each side:
+    // room for the footer buttons' shadows, which take no room of the column.
+    static constexpr QMargins kBleed{12, 0, 12, 18};
+
+    void setState(const SidePanelText::State& state);
+    const SidePanelText::State& state() const { return state_; }
+    // The holding link shows while the area holds at least one batch.
+    void setHoldingBatches(int count);
+
+    // The centre that shows the clean confirmation (the shared one by default).
+    void setDialogCenter(CandyDialogCenter* center) { dialogs_ = center; }
+
+    QAbstractButton* cleanButton() const;
+    QAbstractButton* rescanButton() const;
+    QAbstractButton* holdingLink() const;
+    QString summaryText() const { return summary_->text(); }
+    QString captionText() const { return caption_->text(); }
+    QLabel* caption() const { return caption_; }
+    // The progress bar's fraction while it shows (or is on its way in), else
+    // a negative value.
+    double shownProgress() const;
+    ProgressSlot* progressSlot() const { return progressSlot_; }
+    SidePanelSection* safeSection() const { return safe_; }
+    SidePanelSection* reviewSection() const { return review_; }
+    SidePanelFigure* figure() const { return figure_; }
+    CandyButtonRow* footer() const { return footer_; }
+
+signals:
+    void toggleItem(const std::string& id);
+    void toggleAllItems(const std::vector<CleanItem>& items);
+    // The user confirmed the clean of exactly these rule ids (the ones the
+    // dialog listed).
+    void cleanConfirmed(const std::set<std::string>& ids);
+    void rescanRequested();
+    void holdingRequested();
+
+private:
+    void askToClean();
+    void refresh(const SidePanelText::State& before);
+
+    SidePanelText::State state_;
+    SidePanelFigure* figure_ = nullptr;
+    QLabel* caption_ = nullptr;
+    QLabel* summary_ = nullptr;
+    ProgressSlot* progressSlot_ = nullptr;
+    SidePanelSection* safe_ = nullptr;
+    SidePanelSection* review_ = nullptr;
+    QWidget* holdingBox_ = nullptr;
+    QAbstractButton* holdingLink_ = nullptr;
+    CandyButtonRow* footer_ = nullptr;
+    CandyButton* clean_ = nullptr;
+    CandyButton* rescan_ = nullptr;
+    QPointer<CandyDialogCenter> dialogs_;
+};
+
+// One section of rules: its title row and one row per item.
+class SidePanelSection final : public QWidget {
+    Q_OBJECT
+
+public:
+    // `icon` names a symbol of the kit.
+    SidePanelSection(QString title, QString icon, Flavor tint, QString emptyText, QWidget* parent = nullptr);
+    void setItems(const std::vector<CleanItem>& items, const SidePanelText::State& state);
+
+    QAbstractButton* selectAllButton() const;
+    QString selectedText() const;
+    bool showsEmptyText() const;
+    // The rows' rule ids, in order, and whether each is ticked.
+    std::vector<std::pair<std::string, bool>> rows() const;
+    QAbstractButton* rowButton(const std::string& id) const;
+
+signals:
+    void toggleItem(const std::string& id);
+    void toggleAll(const std::vector<CleanItem>& items);
+
+private:
+    std::vector<CleanItem> items_;
+    Flavor tint_;
+    class SectionTitleRow* titleRow_ = nullptr;
+    QLabel* empty_ = nullptr;
+    QVBoxLayout* rowsLayout_ = nullptr;
+    std::vector<class ItemRow*> rowWidgets_;
+};
+
+}  // namespace sorbeta

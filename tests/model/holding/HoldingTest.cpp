@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "FileTree.h"
+#include "OnDisk.h"
+#include "TestEnvironment.h"
+#include "model/disk/DiskScanner.h"
+#include "model/holding/HoldingArea.h"
+#include "platform/Paths.h"
+
+using namespace sorbeta;
+namespace fs = std::filesystem;
+using test::present;
+using test::contents;
+
+namespace {
+
+QDateTime at(const char* text) { return *HoldingManifest::parseDate(QString::fromLatin1(text)); }
+
+}  // namespace
+
+class HoldingTest : public test::HomeTest {
+protected:
+    void SetUp() override {
+        HomeTest::SetUp();
+        area = std::make_unique<HoldingArea>(platform::holdingFolder());
+        tree = std::make_unique<test::FileTree>(home());
+    }
+    // One committed batch holding the given home-relative files.
+    HoldBatch holdFiles(const std::vector<std::string>& relatives, const char* date = "2026-03-01T09:00:00Z") {
+        auto writer = area->makeWriter();
+        for (const auto& relative : relatives) {
+            const fs::path path = home() / relative;
+            if (!present(path)) tree->text(relative, relative);
+            EXPECT_TRUE(writer->hold(path, DiskScanner::size(path))) << relative;
+        }
+        return *area->commit(*writer, QStringLiteral("清理"), at(date));
+    }
+    fs::path folderOf(const HoldBatch& batch) const { return area->root() / batch.id; }
+
+    std::unique_ptr<HoldingArea> area;
+    std::unique_ptr<test::FileTree> tree;
+};
+
+TEST_F(HoldingTest, HoldNumbersNamesAndCommitsAManifest) {
+    tree->text("x/a.log", "first");
+    tree->text("y/a.log", "second");
+    auto writer = area->makeWriter();
+    EXPECT_FALSE(present(writer->batch()));  // nothing on disk before the first hold
+    EXPECT_TRUE(writer->hold(home() / "x/a.log", 4096));
+    EXPECT_FALSE(writer->hold(home() / "x/missing", 1));  // a failed move keeps the number free
+    EXPECT_TRUE(writer->hold(home() / "y/a.log", 4096));
+    ASSERT_EQ(writer->items().size(), 2u);
+    EXPECT_EQ(writer->items()[0].stored, "0-a.log");
+    EXPECT_EQ(writer->items()[1].stored, "1-a.log");
+    EXPECT_EQ(contents(writer->batch() / "files/1-a.log"), "second");
+
+    const QDateTime date = QDateTime::fromMSecsSinceEpoch(1772355600123, Qt::UTC);
+    const auto batch = area->commit(*writer, QStringLiteral("缓存 / 日志"), date);
+    ASSERT_TRUE(batch);
+    EXPECT_EQ(batch->id.size(), 36u);
+    EXPECT_EQ(QString::fromStdString(batch->id), QString::fromStdString(batch->id).toUpper());
+    const std::string manifest = contents(folderOf(*batch) / "manifest.json");
+    const std::string expected = "{\"id\":\"" + batch->id +
+                                 "\",\"date\":\"2026-03-01T09:00:00Z\",\"title\":\"缓存 \\/ 日志\",\"items\":[" +
+                                 "{\"original\":\"" + HoldingManifest::quote((home() / "x/a.log").native()).substr(1);
+    EXPECT_EQ(manifest.substr(0, expected.size()), expected);
+    EXPECT_NE(manifest.find("\"stored\":\"1-a.log\",\"bytes\":4096}]}"), std::string::npos);
+    EXPECT_FALSE(present(folderOf(*batch) / "manifest.journal"));
+    EXPECT_EQ(area->batches(), std::vector<HoldBatch>{*batch});
+
+    // A writer that held nothing leaves nothing behind.
+    auto empty = area->makeWriter();
+    EXPECT_FALSE(area->commit(*empty, QStringLiteral("t"), date));
+    EXPECT_FALSE(present(empty->batch()));
+}
+
+TEST_F(HoldingTest, LongNamesAreShortenedToFit) {
+    const std::string longName = std::string(248, 'L') + ".cache";
+    tree->text("long/" + longName, "data");
+    auto writer = area->makeWriter();
+    for (int i = 0; i < 11; ++i) writer->hold(home() / "nothing", 0);  // numbers stay at 0
+    ASSERT_TRUE(writer->hold(home() / "long" / longName, 1));
+    const std::string stored = writer->items()[0].stored;
+    EXPECT_LE(stored.size(), 255u);
+    EXPECT_EQ(stored.substr(0, 2), "0-");
+    EXPECT_EQ(contents(writer->batch() / "files" / stored), "data");
+    const auto batch = area->commit(*writer, QStringLiteral("t"), at("2026-03-01T09:00:00Z"));
+    EXPECT_EQ(area->restore(*batch).restored, 1);
+    EXPECT_EQ(contents(home() / "long" / longName), "data");
+}
+
+TEST_F(HoldingTest, ListingIsNewestFirstAndSkipsWhatIsNotABatch) {
+    EXPECT_TRUE(area->batches().empty());  // no root yet
+    const auto nine = holdFiles({"a"}, "2026-03-01T09:00:00Z");
+    const auto ten = holdFiles({"b"}, "2026-03-01T10:00:00Z");
+    const auto list = area->batches();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0], ten);
+    EXPECT_EQ(list[1], nine);
+}
+
+TEST_F(HoldingTest, RestorePutsBackSkipsTakenPlacesAndRewritesTheManifest) {
+    const auto batch = holdFiles({"docs/one", "docs/two", "gone/deep/three"});
+    tree->text("docs/two", "new file in the way");
+    fs::remove_all(home() / "gone");
+    const auto result = area->restore(batch);
+    EXPECT_EQ(result.restored, 2);
+    EXPECT_EQ(result.skipped, std::vector<std::string>{(home() / "docs/two").native()});
+    EXPECT_EQ(contents(home() / "docs/one"), "docs/one");
+    EXPECT_EQ(contents(home() / "docs/two"), "new file in the way");
+    EXPECT_EQ(contents(home() / "gone/deep/three"), "gone/deep/three");  // folders recreated
+    const auto left = area->batches();
+    ASSERT_EQ(left.size(), 1u);
+    ASSERT_EQ(left[0].items.size(), 1u);
+    EXPECT_EQ(left[0].items[0].original, (home() / "docs/two").native());
+
+    // A dangling link in the way counts as taken: skipped, still held.
+    fs::remove(home() / "docs/two");
+    fs::create_symlink("nowhere", home() / "docs/two");
+    const auto again = area->restore(left[0]);
+    EXPECT_EQ(again.restored, 0);
+    EXPECT_EQ(again.skipped.size(), 1u);
+    EXPECT_TRUE(present(folderOf(batch) / "files" / left[0].items[0].stored));
+
+    // All held files deleted by hand: the batch goes, nothing restored or skipped.
+    fs::remove_all(folderOf(batch) / "files");
+    EXPECT_EQ(area->restore(left[0]), HoldingArea::RestoreResult{});
+    EXPECT_FALSE(present(folderOf(batch)));
+}
+
+TEST_F(HoldingTest, PurgeCountsOnlyWhatWent) {
+    const auto batch = holdFiles({"p/a", "p/b"});
+    const int64_t size = DiskScanner::size(folderOf(batch));
+    EXPECT_GT(size, 0);
+    EXPECT_EQ(area->purge(batch), size);  // manifest included
+    EXPECT_FALSE(present(folderOf(batch)));
+    EXPECT_EQ(area->purge(batch), 0);  // already gone
+
+    if (!test::permissionsEnforced()) return;
+    const auto stuck = holdFiles({"q/a", "q/b"});
+    const fs::path files = folderOf(stuck) / "files";
+    ::chmod(files.c_str(), 0555);
+    const int64_t manifestBytes = test::FileTree::allocated(folderOf(stuck) / "manifest.json");
+    EXPECT_EQ(area->purge(stuck), manifestBytes);
+    ::chmod(files.c_str(), 0755);
+    EXPECT_TRUE(present(files / "0-a"));
+}
+
+TEST_F(HoldingTest, ExpiryKeepsTheLimitAndOrphansOfLessThanADay) {
+    const QDateTime now = at("2026-03-10T12:00:00Z");
+    const auto exact = holdFiles({"e1"}, "2026-03-03T12:00:00Z");
+    const auto older = holdFiles({"e2"}, "2026-03-03T11:59:59Z");
+    const auto fresh = holdFiles({"e3"}, "2026-03-10T11:00:00Z");
+    test::FileTree root(area->root());
+    const auto setAge = [&](const char* name, double hours) {
+        root.setModified(name, std::chrono::system_clock::from_time_t(now.toSecsSinceEpoch()) -
+                                   std::chrono::seconds(int64_t(hours * 3600)));
+    };
+    root.text("young/stuff", "x");
+    root.text("old/stuff", "x");
+    root.text(".dot/stuff", "x");
+    setAge("young", 23);
+    setAge("old", 25);
+    setAge(".dot", 1000);
+    const int64_t expected = DiskScanner::size(folderOf(older)) + DiskScanner::size(area->root() / "old");
+    EXPECT_EQ(area->purgeExpired(7, now), expected);
+    EXPECT_TRUE(present(folderOf(exact)));
+    EXPECT_FALSE(present(folderOf(older)));
+    EXPECT_TRUE(present(folderOf(fresh)));
+    EXPECT_TRUE(present(area->root() / "young"));
+    EXPECT_FALSE(present(area->root() / "old"));
+    EXPECT_TRUE(present(area->root() / ".dot"));
+}
+
+TEST_F(HoldingTest, AnInterruptedCleanIsListedFromItsJournal) {
+    tree->text("j/a", "a");
+    tree->text("j/b", "b");
+    auto writer = area->makeWriter();
+    ASSERT_TRUE(writer->hold(home() / "j/a", 10));
+    ASSERT_TRUE(writer->hold(home() / "j/b", 20));
+    EXPECT_TRUE(area->batches().empty());  // still being written
+    const fs::path folder = writer->batch();
+    const std::string id = writer->id();
+    writer.reset();  // the clean dies before its commit
+    // A torn last line, as a crash in mid-write leaves it.
+    std::ofstream(folder / "manifest.journal", std::ios::app) << "{\"original\":\"/x";
+    const auto list = area->batches();
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].id, id);
+    ASSERT_EQ(list[0].items.size(), 2u);
+    EXPECT_EQ(list[0].items[1].bytes, 20);
+    // It is a batch, so expiry does not take it for an orphan a day later.
+    EXPECT_EQ(area->purgeExpired(7, QDateTime::currentDateTimeUtc().addDays(2)), 0);
+    EXPECT_EQ(area->restore(list[0]).restored, 2);
+    EXPECT_EQ(contents(home() / "j/b"), "b");
+    EXPECT_FALSE(present(folder));
+}
+
+TEST_F(HoldingTest, StrictDates) {
+    EXPECT_TRUE(HoldingManifest::parseDate("2026-03-01T09:30:00Z"));
+    for (const char* bad : {"2026-03-01T09:30:00.5Z", "2026-03-01T09:30:00+00:00", "2026-03-01 09:30:00Z",
+                            "2026-02-30T09:30:00Z", "2026-03-01T24:00:00Z", "2026-3-01T09:30:00Z",
+                            "２026-03-01T09:30:00Z", "2026-03-01T09:30:00z", ""}) {
+        EXPECT_FALSE(HoldingManifest::parseDate(QString::fromUtf8(bad))) << bad;
+    }
+    EXPECT_EQ(*HoldingManifest::formatDate(at("2026-12-31T23:59:59Z")), "2026-12-31T23:59:59Z");
+}
+
+TEST_F(HoldingTest, NamesThatAreNotUtf8SurviveTheManifest) {
+    const std::string odd = test::FileTree::invalidUtf8Name();
+    const auto batch = holdFiles({odd, test::FileTree::chineseName(), "quote\"back\\slash\ttab"});
+    const auto list = area->batches();
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0], batch);
+    EXPECT_EQ(area->restore(list[0]).restored, 3);
+    EXPECT_EQ(contents(home() / odd), odd);
+}
+
+TEST_F(HoldingTest, ExpiryNeverTakesABatchStillBeingWritten) {
+    tree->text("w/a", "a");
+    auto writer = area->makeWriter();
+    ASSERT_TRUE(writer->hold(home() / "w/a", 1));
+    // Backdate the folder: only the writer at work says it is not an orphan.
+    test::FileTree(area->root()).setAgeDays(writer->id(), 3);
+    EXPECT_EQ(area->purgeExpired(7, QDateTime::currentDateTimeUtc()), 0);
+    EXPECT_TRUE(present(writer->batch() / "files/0-a"));
+    ASSERT_TRUE(area->commit(*writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
+    EXPECT_EQ(area->batches().size(), 1u);
+}
+
+TEST_F(HoldingTest, AFullBatchTakesNothingMoreAndStaysReadable) {
+    for (int i = 0; i < 5; ++i) tree->text("many/f" + std::to_string(i), "x");
+    auto writer = area->makeWriter();
+    // Room for the header and about two item lines.
+    writer->setJournalLimit(HoldingManifest::journalHeader(writer->id(), QDateTime::currentDateTimeUtc())->size() +
+                            2 * HoldingManifest::journalItem({(home() / "many/f0").native(), "0-f0", 1}).size() + 8);
+    int held = 0;
+    for (int i = 0; i < 5; ++i) held += writer->hold(home() / ("many/f" + std::to_string(i)), 1);
+    EXPECT_EQ(held, 2);
+    for (int i = 2; i < 5; ++i) EXPECT_EQ(contents(home() / ("many/f" + std::to_string(i))), "x");
+    ASSERT_TRUE(area->commit(*writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
+    const auto list = area->batches();
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].items.size(), 2u);
+}

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTranslator>
+#include <filesystem>
+
+#include "AppModelTestSupport.h"
+#include "model/holding/HoldingArea.h"
+#include "platform/Defaults.h"
+#include "platform/Paths.h"
+
+namespace sorbeta {
+namespace {
+namespace fs = std::filesystem;
+using Host = CandyDialog::Host;
+
+std::vector<std::string> ids(const std::vector<CleanItem>& items) {
+    std::vector<std::string> out;
+    for (const CleanItem& item : items) out.push_back(item.spec.id);
+    return out;
+}
+
+QStringList choiceTitles(const CandyDialog& dialog) {
+    QStringList out;
+    for (const auto& choice : dialog.choices) out << choice.title;
+    return out;
+}
+
+class AppModelCleanTest : public test::AppModelFixture {
+protected:
+    void SetUp() override {
+        AppModelFixture::SetUp();
+        buildHome();
+        model = makeModel();
+        model->onHeld = [this] { ++held; };
+        scan(*model);
+    }
+    void TearDown() override {
+        model.reset();
+        AppModelFixture::TearDown();
+    }
+
+    bool exists(const char* relative) const { return fs::exists(home() / relative); }
+    CandyDialogCenter& center() { return CandyDialogCenter::shared(); }
+    bool waitForDialog() {
+        return test::waitUntil([&] { return center().isShowing(); }, 5000);
+    }
+
+    std::unique_ptr<AppModel> model;
+    int held = 0;
+};
+
+TEST_F(AppModelCleanTest, HeldCleanReportsAndRescans) {
+    platform::Defaults().setValue(QStringLiteral("holdCleaned"), true);
+    const int64_t npmBytes = model->items()[0].bytes;
+    std::vector<CleanProgress> progress;
+    QObject::connect(model.get(), &AppModel::cleanProgressChanged, [&] {
+        if (model->cleanProgress()) progress.push_back(*model->cleanProgress());
+    });
+    std::vector<Phase> phases;
+    QObject::connect(model.get(), &AppModel::phaseChanged, [&] { phases.push_back(model->phase()); });
+    const int64_t freeBefore = model->freeBytes();
+
+    auto task = model->cleanSelected(Host::main, {"npm", "logs"});
+    EXPECT_FALSE(center().isShowing());  // nothing guards these rules
+    test::finish(task);
+
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_FALSE(exists("Library/Logs/app/crash.log"));
+    EXPECT_TRUE(exists("Library/Caches/Yarn/v6/pkg.tgz"));  // ticked, but not confirmed
+    ASSERT_TRUE(model->lastFreed());
+    EXPECT_GE(*model->lastFreed(), npmBytes);
+    EXPECT_TRUE(model->lastSkipped().isEmpty());
+    EXPECT_TRUE(model->selected().empty());
+    EXPECT_EQ(held, 1);
+    EXPECT_FALSE(model->cleanProgress());
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.front(), (CleanProgress{0, 2, model->lastReport()->items.front().name}));
+
+    // The batch holds both rules' files, titled by the rule names.
+    ASSERT_TRUE(model->lastBatch());
+    EXPECT_EQ(model->lastBatch()->items.size(), 2u);
+    const auto batches = HoldingArea::standard()->batches();
+    ASSERT_EQ(batches.size(), 1u);
+    EXPECT_EQ(batches[0].id, model->lastBatch()->id);
+
+    ASSERT_TRUE(model->lastReport());
+    EXPECT_EQ(model->lastReport()->items.size(), 2u);
+    EXPECT_EQ(model->lastReport()->freed, *model->lastFreed());
+    EXPECT_EQ(model->lastReport()->freeBefore, freeBefore);
+
+    // Cleaning, idle, then the follow-up scan.
+    ASSERT_GE(phases.size(), 3u);
+    EXPECT_TRUE(phases[0].isCleaning());
+    EXPECT_TRUE(phases[1].isIdle());
+    EXPECT_TRUE(phases[2].isScanning());
+    EXPECT_TRUE(model->phase().isIdle());
+    EXPECT_EQ(ids(model->items()), (std::vector<std::string>{"browser", "yarn", "trash"}));
+}
+
+TEST_F(AppModelCleanTest, DeletingCleanWithNothingTickedOrNothingFreed) {
+    // Nothing ticked: no dialog, no phase change.
+    auto none = model->cleanSelected(Host::main, {});
+    EXPECT_TRUE(none.isReady());
+    auto gone = model->cleanSelected(Host::main, {"no-such-rule"});
+    EXPECT_TRUE(gone.isReady());
+    EXPECT_FALSE(model->lastFreed());
+
+    // Without "holdCleaned" files go for good and no batch is made.
+    auto task = model->cleanSelected(Host::main, {"yarn"});
+    test::finish(task);
+    EXPECT_FALSE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    EXPECT_FALSE(model->lastBatch());
+    EXPECT_EQ(held, 1);
+    EXPECT_TRUE(HoldingArea::standard()->batches().empty());
+
+    // A rule whose files vanished since the scan frees 0: no report, lastFreed 0.
+    fs::remove_all(home() / ".npm");
+    auto empty = model->cleanSelected(Host::main, {"npm"});
+    test::finish(empty);
+    ASSERT_TRUE(model->lastFreed());
+    EXPECT_EQ(*model->lastFreed(), 0);
+    EXPECT_FALSE(model->lastReport());
+    EXPECT_EQ(held, 2);
+}
+
+TEST_F(AppModelCleanTest, QuitAndClean) {
+    auto chrome = apps->add(QStringLiteral("com.google.chrome"), QStringLiteral("Google Chrome"));
+    auto task = model->cleanSelected(Host::menuBar, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    const CandyDialog& dialog = *center().current();
+    EXPECT_EQ(dialog.host, Host::menuBar);
+    EXPECT_EQ(dialog.emoji, QStringLiteral("✋"));
+    EXPECT_EQ(dialog.title, QStringLiteral("Google Chrome 还开着"));
+    EXPECT_EQ(dialog.message, QStringLiteral("清理这几项需要先退出它们：\n· 浏览器缓存\n\n退出前记得保存手头的东西。"));
+    EXPECT_EQ(choiceTitles(dialog), (QStringList{"退出并清理", "跳过这几项", "取消"}));
+    EXPECT_TRUE(dialog.choices[0].isDefault);
+    EXPECT_EQ(dialog.choices[1].flavor, Flavor::grape);
+    EXPECT_TRUE(dialog.choices[2].isCancel);
+    EXPECT_TRUE(model->phase().isIdle());  // the question comes before the clean
+
+    center().choose(0);
+    test::finish(task);
+    EXPECT_EQ(chrome->terminateCalls, 1);
+    EXPECT_FALSE(exists("Library/Caches/Google/Chrome/Default/Cache/data_1"));
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_TRUE(model->lastSkipped().isEmpty());
+}
+
+TEST_F(AppModelCleanTest, QuitThatNeverHappensSkipsTheGuardedRule) {
+    auto chrome = apps->add(QStringLiteral("COM.GOOGLE.CHROME"), {}, /*quitsOnTerminate=*/false);
+    auto task = model->cleanSelected(Host::main, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    EXPECT_EQ(center().current()->title, QStringLiteral("COM.GOOGLE.CHROME 还开着"));  // no name: the identifier
+    center().choose(0);
+    test::finish(task);
+    EXPECT_EQ(chrome->terminateCalls, 1);
+    EXPECT_TRUE(exists("Library/Caches/Google/Chrome/Default/Cache/data_1"));
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_EQ(model->lastSkipped(), QStringList{QStringLiteral("浏览器缓存")});
+    ASSERT_TRUE(model->lastReport());
+    EXPECT_EQ(model->lastReport()->items.size(), 1u);  // only what was cleaned
+}
+
+TEST_F(AppModelCleanTest, SkipThese) {
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
+    auto task = model->cleanSelected(Host::main, {"browser", "yarn"});
+    ASSERT_TRUE(waitForDialog());
+    center().choose(1);
+    test::finish(task);
+    EXPECT_TRUE(exists("Library/Caches/Google/Chrome/Default/Cache/data_1"));
+    EXPECT_FALSE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    EXPECT_EQ(model->lastSkipped(), QStringList{QStringLiteral("浏览器缓存")});
+    EXPECT_TRUE(model->selected().empty());  // skipped ticks go too
+    EXPECT_EQ(ids(model->items()), (std::vector<std::string>{"npm", "browser", "logs", "trash"}));
+}
+
+TEST_F(AppModelCleanTest, NotNowChangesNothing) {
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
+    apps->add(QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
+    const auto selectedBefore = model->selected();
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    auto task = model->cleanSelected(Host::main, {"browser"});
+    ASSERT_TRUE(waitForDialog());
+    QLocale::setDefault(previous);
+    EXPECT_EQ(center().current()->title, QStringLiteral("Chrome和Firefox 还开着"));
+    EXPECT_EQ(choiceTitles(*center().current()), (QStringList{"退出并清理", "先不清理"}));
+    EXPECT_TRUE(center().current()->choices[1].isCancel);
+    center().choose(1);
+    test::finish(task);
+    EXPECT_TRUE(exists("Library/Caches/Google/Chrome/Default/Cache/data_1"));
+    EXPECT_EQ(model->selected(), selectedBefore);
+    EXPECT_FALSE(model->lastFreed());
+    EXPECT_EQ(held, 0);
+    EXPECT_TRUE(model->phase().isIdle());
+}
+
+TEST_F(AppModelCleanTest, GuardingProcessesAndRunningAppFoldersAreSpared) {
+    // A probe that finds a running process skips the rule without a dialog.
+    environment.isProcessRunning = [](const QString& name) { return name == QStringLiteral("GradleDaemon"); };
+    tree->file(".gradle/daemon/8.0/daemon.log", 1'100'000);
+    // The review rule for app caches spares the folders of running apps.
+    tree->file("Library/Caches/com.example.Busy/blob", 1'000'000);
+    tree->file("Library/Caches/com.example.Idle/blob", 1'000'000);
+    apps->add(QStringLiteral("com.example.Busy"), QStringLiteral("Busy"));
+    model = makeModel();
+    scan(*model);
+    ASSERT_GE(model->items().size(), 1u);
+
+    auto task = model->cleanSelected(Host::main, {"gradlecache", "appcache"});
+    test::finish(task);
+    EXPECT_FALSE(center().isShowing());
+    EXPECT_TRUE(exists(".gradle/daemon/8.0/daemon.log"));
+    EXPECT_EQ(model->lastSkipped(), QStringList{QStringLiteral("Gradle 临时文件")});
+    EXPECT_TRUE(exists("Library/Caches/com.example.Busy/blob"));
+    EXPECT_FALSE(exists("Library/Caches/com.example.Idle/blob"));
+}
+
+TEST_F(AppModelCleanTest, OnlyTheConfirmedRulesAreCleanedEvenIfTicksChangeDuringTheDialog) {
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
+    auto task = model->cleanSelected(Host::main, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    model->setSelected({"npm", "yarn", "logs"});  // the menu-bar panel ticks the safe items
+    center().choose(1);
+    test::finish(task);
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_TRUE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    EXPECT_TRUE(exists("Library/Logs/app/crash.log"));
+}
+
+TEST_F(AppModelCleanTest, AScanStartedDuringTheDialogStopsTheClean) {
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
+    std::vector<Phase::Kind> kinds;
+    QObject::connect(model.get(), &AppModel::phaseChanged, [&] {
+        if (kinds.empty() || kinds.back() != model->phase().kind()) kinds.push_back(model->phase().kind());
+    });
+    model->setSelected({"browser", "npm"});
+
+    auto cleaning = model->cleanSelected(Host::main, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    auto scanning = model->scan();
+    ASSERT_TRUE(model->phase().isScanning());
+    center().choose(1);  // "skip these", answered while the scan runs
+    test::finish(cleaning);
+    test::finish(scanning);
+
+    // Only the scan ran: the clean did not go on, and left everything as it was.
+    EXPECT_EQ(kinds, (std::vector<Phase::Kind>{Phase::Kind::scanning, Phase::Kind::idle}));
+    EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
+    EXPECT_EQ(model->selected(), (std::set<std::string>{"browser", "npm"}));
+    EXPECT_FALSE(model->lastFreed().has_value());
+    EXPECT_EQ(held, 0);
+
+    // The same while an automatic clean holds the phase.
+    auto again = model->cleanSelected(Host::main, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    model->setPhase(Phase::cleaning());
+    center().choose(0);  // quit and clean
+    test::finish(again);
+    EXPECT_TRUE(model->phase().isCleaning());
+    EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
+    EXPECT_EQ(held, 0);
+    model->setPhase(Phase::idle());
+}
+
+// Marks every text looked up in the application's one context.
+class MarkingTranslator final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context) != "Sorbeta") return {};
+        return QStringLiteral("<") + QString::fromUtf8(source) + QStringLiteral(">");
+    }
+};
+
+TEST_F(AppModelCleanTest, TextsAreLookedUpInTheOneContext) {
+    MarkingTranslator marker;
+    QCoreApplication::installTranslator(&marker);
+    std::vector<Phase> phases;
+    QObject::connect(model.get(), &AppModel::phaseChanged, [&] { phases.push_back(model->phase()); });
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
+    auto task = model->cleanSelected(Host::main, {"browser"});
+    ASSERT_TRUE(waitForDialog());
+    const CandyDialog dialog = *center().current();
+    center().choose(1);
+    test::finish(task);
+    auto scanning = model->scan();
+    test::finish(scanning);
+    QCoreApplication::removeTranslator(&marker);
+
+    EXPECT_EQ(dialog.title, QStringLiteral("<Chrome 还开着>"));
+    EXPECT_TRUE(dialog.message.startsWith(QStringLiteral("<清理这几项需要先退出它们：\n· ")));
+    EXPECT_EQ(choiceTitles(dialog), (QStringList{"<退出并清理>", "<先不清理>"}));
+    ASSERT_FALSE(phases.empty());
+    EXPECT_EQ(phases.front(), Phase::scanning(QStringLiteral("<磁盘>")));
+}
+
+TEST_F(AppModelCleanTest, TheProcessProbeRunsPgrep) {
+    EXPECT_FALSE(AppModel::isProcessRunning(QStringLiteral("sorbeta-no-such-process-7f3a")));
+    QProcess child;
+    child.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sleep 5; true"),
+                                            QStringLiteral("sorbeta-guard-7f3a")});
+    ASSERT_TRUE(child.waitForStarted(2000));
+    EXPECT_TRUE(AppModel::isProcessRunning(QStringLiteral("sorbeta-guard-7f3a")));
+    child.kill();
+    child.waitForFinished(2000);
+}
+
+}  // namespace
+}  // namespace sorbeta

@@ -1,0 +1,37 @@
+#include "ui/kit/KitText.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+
+#include "InkedColumns.h"
+#include "ui/kit/Theme.h"
+
+using namespace sorbeta;
+using test::inkedColumns;
+
+TEST(KitText, PlainTextOnTheInterfacesLeadingEdge) {
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QWidget parent;
+        parent.setLayoutDirection(direction);
+        QLabel* label = makeKitText(QStringLiteral("<b>没有需要确认的项目</b>"), roundedFont(13), Qt::black, &parent);
+        // Names are never read as markup.
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        label->resize(600, 24);
+        QImage image(label->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        label->render(&image);
+        const auto [first, last] = inkedColumns(image);
+        ASSERT_GE(last, 0);
+        // A Chinese text in a right-to-left window stands on the right, as
+        // every other part of the panel does.
+        if (direction == Qt::RightToLeft) {
+            EXPECT_GT(first, 300);
+            EXPECT_GT(last, 590);
+        } else {
+            EXPECT_LT(first, 4);
+            EXPECT_LT(last, 300);
+        }
+    }
+}

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QMenu>
+#include <QTranslator>
+
+#include "TestEnvironment.h"
+#include "model/shell/AppLanguage.h"
+#include "platform/Defaults.h"
+#include "platform/Translate.h"
+#include "app/LanguageChoices.h"
+
+namespace sorbeta {
+namespace {
+
+TEST(Translations, EveryLanguageShipsAnEmbeddedCatalog) {
+    const QStringList shipped = AppLanguage::shippedLocalizations();
+    ASSERT_EQ(shipped.size(), 9);
+    for (const auto& language : AppLanguage::languages)
+        EXPECT_TRUE(shipped.contains(QString::fromUtf8(language.code))) << language.code;
+
+    QTranslator english;
+    ASSERT_TRUE(english.load(AppLanguage::translationResource("en")));
+    QCoreApplication::installTranslator(&english);
+    EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("Follow System"));
+    EXPECT_EQ(sorbeta::tr("暂存区"), QStringLiteral("Holding Area"));
+    EXPECT_EQ(sorbeta::tr("%1 · %2 项 · 还剩 %3 天").arg("x").arg(2).arg(6), QStringLiteral("x · 2 items · 6 days left"));
+    QCoreApplication::removeTranslator(&english);
+
+    // Untranslated languages fall back to the Chinese key.
+    QTranslator arabic;
+    ASSERT_TRUE(arabic.load(AppLanguage::translationResource("ar")));
+    QCoreApplication::installTranslator(&arabic);
+    EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("跟随系统"));
+    QCoreApplication::removeTranslator(&arabic);
+}
+
+class LanguageChoicesTest : public test::HomeTest {};
+
+TEST_F(LanguageChoicesTest, MarksStoredChoiceAndPicksWithRelaunch) {
+    int relaunches = 0;
+    AppLanguage::setRelauncherForTesting([&] { ++relaunches; });
+    QMenu menu;
+    addLanguageChoices(&menu);
+    const auto actions = menu.actions();
+    ASSERT_EQ(actions.size(), 11);
+    EXPECT_TRUE(actions[1]->isSeparator());
+    EXPECT_TRUE(actions[0]->isChecked());  // nothing stored: follow the system
+
+    actions[10]->trigger();  // العربية
+    EXPECT_EQ(relaunches, 1);
+    EXPECT_EQ(AppLanguage::chosen(), QStringLiteral("ar"));
+    emit menu.aboutToShow();
+    EXPECT_TRUE(actions[10]->isChecked());
+    EXPECT_FALSE(actions[0]->isChecked());
+
+    // A stored code that no row offers marks none.
+    platform::Defaults().setValue(QStringLiteral("AppleLanguages"), QVariantList{QStringLiteral("fr")});
+    emit menu.aboutToShow();
+    for (QAction* action : actions) EXPECT_FALSE(action->isChecked()) << action->text().toStdString();
+
+    actions[0]->trigger();
+    EXPECT_EQ(relaunches, 2);
+    EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
+    AppLanguage::setRelauncherForTesting({});
+}
+
+}  // namespace
+}  // namespace sorbeta

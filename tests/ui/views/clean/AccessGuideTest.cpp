@@ -1,0 +1,93 @@
+#include "ui/views/clean/AccessGuide.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <vector>
+
+#include "TestEnvironment.h"
+#include "ui/views/clean/AccessGuideMotion.h"
+#include "ui/kit/KitClock.h"
+
+namespace sorbeta {
+namespace {
+
+using std::chrono::milliseconds;
+
+TEST(AccessGuideView, FollowsTheFlowFromStartToGranted) {
+    ManualKitClock clock;
+    bool access = false;
+    std::vector<std::function<void()>> timers;
+    std::vector<bool> finishes;
+    AccessGuide guide([&](bool granted) { finishes.push_back(granted); },
+                      {[&] { return access; }, [] {},
+                       [&](milliseconds, QObject*, std::function<void()> fire) { timers.push_back(fire); }});
+    guide.resize(1100, 760);
+    guide.show();
+    EXPECT_EQ(guide.titleLabel()->text(), QStringLiteral("给冰沙一把钥匙"));
+    EXPECT_EQ(guide.openSettingsButton()->text(), QStringLiteral("打开系统设置"));
+    EXPECT_TRUE(guide.footerLabel()->text().startsWith(QStringLiteral("跳过也能用")));
+    EXPECT_FALSE(guide.grab().isNull());
+
+    QTest::mouseClick(guide.openSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(guide.openSettingsButton()->text(), QStringLiteral("再打开一次"));
+    EXPECT_EQ(guide.footerLabel()->text(), QStringLiteral("等你打开开关…打开后这里会自己继续"));
+    ASSERT_EQ(timers.size(), 1u);
+    // The button's label and the footer change over a 0.2-second ease-out.
+    EXPECT_NE(SwapOverlay::runningOn(guide.openSettingsButton()), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(guide.footerLabel()->parentWidget()), nullptr);
+    clock.advance(0.19);
+    QTest::qWait(40);
+    EXPECT_NE(SwapOverlay::runningOn(guide.openSettingsButton()), nullptr);
+    clock.advance(0.02);
+    EXPECT_TRUE(test::waitUntil([&] {
+        return !SwapOverlay::runningOn(guide.openSettingsButton()) &&
+               !SwapOverlay::runningOn(guide.footerLabel()->parentWidget());
+    }, 500));
+
+    access = true;
+    const int titleAt = guide.titleLabel()->y();
+    auto pass = timers.back();
+    pass();
+    EXPECT_EQ(guide.titleLabel()->text(), QStringLiteral("拿到钥匙啦"));
+    EXPECT_FALSE(guide.stepsBlock()->isEnabled());  // no button during the pause
+    EXPECT_TRUE(guide.stepsBlock()->isHidden());
+    // The title counts up to its new text on the grant's spring, and the
+    // column closes around the steps as they fade.
+    EXPECT_NE(SwapOverlay::runningOn(guide.titleLabel()), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(guide.subtitleLabel()), nullptr);
+    clock.advance(0.2);
+    QTest::qWait(40);
+    EXPECT_NE(SwapOverlay::runningOn(guide.titleLabel()), nullptr);
+    clock.advance(3);
+    EXPECT_TRUE(test::waitUntil([&] {
+        return !SwapOverlay::runningOn(guide.titleLabel()) && guide.titleLabel()->y() > titleAt + 50;
+    }, 500));
+    EXPECT_TRUE(finishes.empty());
+    timers.back()();  // the 1.1-second pause ends
+    EXPECT_EQ(finishes, std::vector<bool>{true});
+}
+
+TEST(AccessGuideView, SkipAndBadge) {
+    std::vector<bool> finishes;
+    AccessGuide guide([&](bool granted) { finishes.push_back(granted); }, {[] { return false; }, [] {}, {}});
+    guide.show();
+    QTest::mouseClick(guide.skipButton(), Qt::LeftButton);
+    EXPECT_EQ(finishes, std::vector<bool>{false});
+
+    LimitedBadge badge;
+    badge.resize(badge.sizeHint());
+    badge.show();
+    QSignalSpy clicks(&badge, &QAbstractButton::clicked);
+    QTest::mouseClick(&badge, Qt::LeftButton);
+    QTest::mouseClick(&badge, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 2);
+    // The capsule is white over nothing: its middle is near white.
+    const QImage image = badge.grab().toImage();
+    EXPECT_GT(image.pixelColor(badge.width() / 2, 12).alpha(), 200);
+}
+
+}  // namespace
+}  // namespace sorbeta

@@ -1,0 +1,138 @@
+#include "ui/views/clean/HoldingSheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+#include <filesystem>
+
+#include "FileTree.h"
+#include "TestEnvironment.h"
+#include "model/scan/AppModel.h"
+#include "model/holding/HoldingModel.h"
+#include "platform/Paths.h"
+
+namespace sorbeta {
+namespace {
+
+TEST(HoldingSheetDays, DaysLeftTruncateAndNeverGoBelowZero) {
+    const QDateTime now = QDateTime(QDate(2026, 3, 10), QTime(12, 0), Qt::UTC);
+    EXPECT_EQ(holdingDaysLeft(now, now), 7);
+    EXPECT_EQ(holdingDaysLeft(now.addSecs(-86'399), now), 7);
+    EXPECT_EQ(holdingDaysLeft(now.addSecs(-25 * 3600), now), 6);
+    EXPECT_EQ(holdingDaysLeft(now.addDays(-6).addSecs(-60), now), 1);
+    EXPECT_EQ(holdingDaysLeft(now.addDays(-7).addSecs(-60), now), 0);
+    EXPECT_EQ(holdingDaysLeft(now.addDays(-30), now), 0);
+    // Clock moved back: the batch lies in the future.
+    EXPECT_EQ(holdingDaysLeft(now.addDays(2).addSecs(60), now), 9);
+
+    HoldBatch batch{"id", now.addSecs(-25 * 3600), QStringLiteral("t"), {{"/a", "1-a", 5}, {"/b", "2-b", 6}}};
+    EXPECT_TRUE(holdingDetailLine(batch, now).endsWith(QStringLiteral(" · 2 项 · 还剩 6 天")));
+}
+
+TEST(HoldingSheetDays, DatesUseTheAbbreviatedStyleWithAShortTime) {
+    // Midday local time, so the day is the same in every zone's local time.
+    const QDateTime date(QDate(2026, 3, 1), QTime(12, 5));
+    const QString english = abbreviatedDateTime(date, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(english.startsWith(QStringLiteral("Mar 1, 2026 12:05"))) << english.toStdString();
+    const QString chinese = abbreviatedDateTime(date, QLocale(QLocale::Chinese, QLocale::China));
+    EXPECT_TRUE(chinese.startsWith(QStringLiteral("2026年3月1日 "))) << chinese.toStdString();
+    EXPECT_TRUE(chinese.endsWith(QStringLiteral("12:05"))) << chinese.toStdString();
+    const QString spanish = abbreviatedDateTime(date, QLocale(QLocale::Spanish, QLocale::Spain));
+    EXPECT_FALSE(spanish.contains(QStringLiteral("domingo"))) << spanish.toStdString();  // no weekday
+    EXPECT_TRUE(spanish.startsWith(QStringLiteral("1 de mar"))) << spanish.toStdString();
+}
+
+class HoldingSheetTest : public test::HomeTest {
+protected:
+    void SetUp() override {
+        HomeTest::SetUp();
+        area = std::make_shared<HoldingArea>(platform::holdingFolder());
+        tree = std::make_unique<test::FileTree>(home());
+    }
+    HoldBatch hold(const std::vector<std::string>& files, QDateTime date, const QString& title) {
+        auto writer = area->makeWriter();
+        for (const auto& relative : files) {
+            tree->file(relative, 4096);
+            EXPECT_TRUE(writer->hold(home() / relative, 4096));
+        }
+        return *area->commit(*writer, title, date);
+    }
+
+    std::shared_ptr<HoldingArea> area;
+    std::unique_ptr<test::FileTree> tree;
+};
+
+TEST_F(HoldingSheetTest, EmptyAreaShowsOnlyTheEmptyLine) {
+    HoldingModel holding(area);
+    HoldingSheet sheet(holding, nullptr);
+    sheet.show();
+    EXPECT_EQ(sheet.rowCount(), 0);
+    EXPECT_TRUE(sheet.emptyLabel()->isVisible());
+    EXPECT_EQ(sheet.emptyLabel()->text(), QStringLiteral("暂存区是空的 🍧"));
+    EXPECT_EQ(sheet.size(), QSize(560, 480));
+    QTest::keyClick(&sheet, Qt::Key_Escape);
+    EXPECT_FALSE(sheet.isVisible());
+}
+
+TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    hold({"old/a"}, now.addSecs(-3600), QStringLiteral("旧的"));
+    hold({"new/a", "new/b"}, now, QStringLiteral("新的"));
+    HoldingModel holding(area);
+    holding.setBatches(area->batches());
+    AppModel model;
+    HoldingSheet sheet(holding, &model);
+    sheet.show();
+    ASSERT_EQ(sheet.rowCount(), 2);
+    // Sizes in decimal units; their digits take equal widths, so rows line up.
+    EXPECT_EQ(sheet.sizeLabel(0)->accessibleName(), QStringLiteral("8.2 K"));
+    EXPECT_EQ(sheet.sizeLabel(1)->accessibleName(), QStringLiteral("4.1 K"));
+    EXPECT_EQ(sheet.sizeLabel(0)->sizeHint().width(), sheet.sizeLabel(1)->sizeHint().width());
+
+    // Something new now sits where one of the newest batch's files was.
+    tree->text("new/b", "in the way");
+    QTest::mouseClick(sheet.restoreButton(0), Qt::LeftButton);
+    ASSERT_TRUE(test::waitUntil([&] { return !sheet.message().isEmpty(); }));
+    EXPECT_EQ(sheet.message(), QStringLiteral("放回去了 1 项，1 项原处已经有新的了，留在暂存区"));
+    EXPECT_TRUE(std::filesystem::exists(home() / "new/a"));
+    // The partly restored batch stays; a full rescan follows.
+    EXPECT_TRUE(test::waitUntil([&] { return model.scanComplete(); }));
+
+    const int before = sheet.rowCount();
+
+    sheet.restoreButton(before - 1)->click();  // the old one, all free
+    ASSERT_TRUE(test::waitUntil([&] { return sheet.message() == QStringLiteral("放回去了 1 项"); }));
+    EXPECT_EQ(sheet.rowCount(), before - 1);
+    EXPECT_TRUE(std::filesystem::exists(home() / "old/a"));
+}
+
+TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    hold({"x/a", "x/b"}, now, QStringLiteral("删"));
+    hold({"y/a"}, now.addSecs(-10), QStringLiteral("关"));
+    HoldingModel holding(area);
+    holding.setBatches(area->batches());
+    int spaceReports = 0;
+    holding.setOnSpaceChanged([&] { ++spaceReports; });
+
+    auto sheet = std::make_unique<HoldingSheet>(holding, nullptr);
+    sheet->show();
+    sheet->deleteButton(0)->click();
+    ASSERT_TRUE(test::waitUntil([&] { return !sheet->message().isEmpty(); }));
+    EXPECT_TRUE(sheet->message().startsWith(QStringLiteral("腾出 ")));
+    EXPECT_TRUE(sheet->message().endsWith(QStringLiteral(" 🎉")));
+    EXPECT_EQ(sheet->rowCount(), 1);
+    EXPECT_EQ(spaceReports, 1);
+
+    // Close the sheet while a delete is still running.
+    sheet->deleteButton(0)->click();
+    sheet.reset();
+    ASSERT_TRUE(test::waitUntil([&] { return holding.batches().empty(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(spaceReports, 2);
+}
+
+}  // namespace
+}  // namespace sorbeta
