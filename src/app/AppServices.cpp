@@ -17,7 +17,7 @@ namespace {
 
 QCoro::Task<> purgeExpiredOnce(QPointer<HoldingModel> holding) {
     if (!holding) co_return;
-    auto task = holding->purgeExpired();  // named: g++ 12 mishandles temporaries inside co_await
+    auto task = holding->purgeExpired();  // named: see platform/Async.h
     co_await task;
 }
 

@@ -8,7 +8,7 @@
 namespace sorbeta {
 namespace {
 
-// Awaited tasks are named: g++ 12 mishandles temporaries inside co_await.
+// Awaited tasks are named: see platform/Async.h.
 QCoro::Task<> scan(QPointer<AppModel> model) {
     if (!model) co_return;
     auto task = model->scan();

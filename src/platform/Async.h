@@ -1,5 +1,11 @@
 #pragma once
 // Small awaitables for coroutines on the GUI thread.
+//
+// Awaited tasks and futures are named, never awaited as temporaries: g++ 12
+// destroys temporaries inside a co_await expression twice
+// (https://gcc.gnu.org/bugzilla/show_bug.cgi?id=99576). Every
+// `auto task = …; co_await task;` in Sorbeta is written that way for this
+// reason; the other places only point here.
 #include <QTimer>
 #include <chrono>
 #include <qcoro/qcorotask.h>
@@ -13,10 +19,8 @@ inline QCoro::Task<> sleepFor(std::chrono::milliseconds duration) {
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     timer.start(duration);
-    // Named, not awaited as temporaries: g++ 12 destroys temporaries inside a
-    // co_await expression twice.
     auto awaitable = qCoro(timer);
-    QCoro::Task<> timeout = awaitable.waitForTimeout();
+    QCoro::Task<> timeout = awaitable.waitForTimeout();  // named: see the note above
     co_await timeout;
 }
 

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/PathText.h"
+
 namespace sorbeta::platform {
 namespace {
 
@@ -93,8 +95,8 @@ bool removeContents(int folder, const MountKey& mount, int64_t& removed) {
 }
 
 bool removeFolderAt(int parent, const char* name, const MountKey& mount, int64_t& removed) {
-    const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
+    UniqueFd fd(::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.valid()) {
         if (errno == ENOENT) return true;
         if (errno == ENOTDIR || errno == ELOOP) {
             // Not a folder (any more): a link or file is unlinked itself.
@@ -112,12 +114,9 @@ bool removeFolderAt(int parent, const char* name, const MountKey& mount, int64_t
         return false;
     }
     MountKey here;
-    if (!mountOf(fd, here) || !(here == mount)) {
-        ::close(fd);
-        return false;  // another file system is mounted here: never enter it
-    }
-    removeContents(fd, mount, removed);
-    ::close(fd);
+    if (!mountOf(fd.get(), here) || !(here == mount)) return false;  // another file system is mounted here: never enter it
+    removeContents(fd.get(), mount, removed);
+    fd.reset();
     if (::unlinkat(parent, name, AT_REMOVEDIR) == 0) {
         ++removed;
         return true;
@@ -125,35 +124,7 @@ bool removeFolderAt(int parent, const char* name, const MountKey& mount, int64_t
     return errno == ENOENT;
 }
 
-std::string lastComponent(const Path& path) {
-    std::string text = path.native();
-    while (text.size() > 1 && text.back() == '/') text.pop_back();
-    const auto slash = text.rfind('/');
-    return slash == std::string::npos ? text : text.substr(slash + 1);
-}
-
-Path parentOf(const Path& path) {
-    std::string text = path.native();
-    while (text.size() > 1 && text.back() == '/') text.pop_back();
-    const auto slash = text.rfind('/');
-    if (slash == std::string::npos) return Path(".");
-    if (slash == 0) return Path("/");
-    return Path(text.substr(0, slash));
-}
-
 }  // namespace
-
-UniqueFd::~UniqueFd() {
-    if (fd_ >= 0) ::close(fd_);
-}
-
-UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
-    if (this != &other) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = other.release();
-    }
-    return *this;
-}
 
 UniqueFd openFolder(const Path& folder, ParentLinks links) {
     if (links == ParentLinks::follow) return UniqueFd(::open(folder.c_str(), kPathFlags));

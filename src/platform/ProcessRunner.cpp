@@ -13,39 +13,44 @@
 #include <cstring>
 
 #include "platform/Paths.h"
+#include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Closes a descriptor once, on every path out.
-struct Fd {
-    int fd = -1;
-    Fd() = default;
-    explicit Fd(int value) : fd(value) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { reset(); }
-    void reset() {
-        if (fd >= 0) ::close(fd);
-        fd = -1;
-    }
+// The read and write ends of one pipe; the read end does not block.
+struct Pipe {
+    UniqueFd read;
+    UniqueFd write;
 };
+
+bool openPipe(Pipe& pipe, std::string& failure) {
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) < 0) {
+        failure = std::strerror(errno);
+        return false;
+    }
+    pipe.read = UniqueFd(ends[0]);
+    pipe.write = UniqueFd(ends[1]);
+    ::fcntl(pipe.read.get(), F_SETFL, O_NONBLOCK);
+    return true;
+}
 
 // A descriptor that becomes readable when the child ends, so one poll waits
 // for output and exit together. Kernels before 5.3 lack it: we then poll in
 // short steps instead.
-int openPidFd(pid_t pid) {
+UniqueFd openPidFd(pid_t pid) {
 #ifdef SYS_pidfd_open
     const long fd = ::syscall(SYS_pidfd_open, pid, 0);
     if (fd >= 0) {
         ::fcntl(static_cast<int>(fd), F_SETFD, FD_CLOEXEC);
-        return static_cast<int>(fd);
+        return UniqueFd(static_cast<int>(fd));
     }
 #endif
     (void)pid;
-    return -1;
+    return UniqueFd();
 }
 
 // True once the child has ended; it stays a zombie (not reaped), so its pid
@@ -78,34 +83,27 @@ bool drain(int fd, std::string& into) {
     }
 }
 
-}  // namespace
+// argv or envp for the spawn call: pointers into `texts`, ending in null.
+std::vector<char*> nullTerminated(const std::vector<std::string>& texts, const char* first = nullptr) {
+    std::vector<char*> list;
+    if (first) list.push_back(const_cast<char*>(first));
+    for (const std::string& text : texts) list.push_back(const_cast<char*>(text.c_str()));
+    list.push_back(nullptr);
+    return list;
+}
 
-ProcessResult runProcess(const std::filesystem::path& executable, const std::vector<std::string>& arguments,
-                         const ProcessOptions& options) {
-    ProcessResult result;
-    const auto deadline = Clock::now() + std::max(options.timeLimit, std::chrono::milliseconds(0));
-
-    int outPipe[2], errPipe[2];
-    if (::pipe2(outPipe, O_CLOEXEC) < 0) {
-        result.failure = std::strerror(errno);
-        return result;
-    }
-    Fd outRead(outPipe[0]), outWrite(outPipe[1]);
-    if (::pipe2(errPipe, O_CLOEXEC) < 0) {
-        result.failure = std::strerror(errno);
-        return result;
-    }
-    Fd errRead(errPipe[0]), errWrite(errPipe[1]);
-    ::fcntl(outRead.fd, F_SETFL, O_NONBLOCK);
-    ::fcntl(errRead.fd, F_SETFL, O_NONBLOCK);
-
+// Starts the child with stdin from /dev/null, stdout and stderr into the
+// pipes, in a process group of its own and with default signals. Returns 0
+// or the error number.
+int spawnChild(pid_t& pid, const std::filesystem::path& executable, const std::vector<std::string>& arguments,
+               const ProcessOptions& options, int outFd, int errFd) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (!options.workingDirectory.empty())
         posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory.c_str());
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, outWrite.fd, STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, errWrite.fd, STDERR_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errFd, STDERR_FILENO);
     // Our pipes are close-on-exec, but descriptors opened elsewhere without
     // the flag must not leak into the tool either.
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
@@ -114,8 +112,7 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
     // signals as a fresh process would have them, whatever this thread masks.
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes,
-                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     posix_spawnattr_setpgroup(&attributes, 0);
     sigset_t signals;
     sigemptyset(&signals);
@@ -123,28 +120,18 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
     sigfillset(&signals);
     posix_spawnattr_setsigdefault(&attributes, &signals);
 
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(executable.c_str()));
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (const std::string& entry : options.environment) envp.push_back(const_cast<char*>(entry.c_str()));
-    envp.push_back(nullptr);
-
-    pid_t pid = -1;
-    const int spawnError =
-        ::posix_spawn(&pid, executable.c_str(), &actions, &attributes, argv.data(), envp.data());
+    std::vector<char*> argv = nullTerminated(arguments, executable.c_str());
+    std::vector<char*> envp = nullTerminated(options.environment);
+    const int error = ::posix_spawn(&pid, executable.c_str(), &actions, &attributes, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
-    outWrite.reset();
-    errWrite.reset();
-    if (spawnError != 0) {
-        result.failure = std::strerror(spawnError);
-        return result;
-    }
-    result.started = true;
+    return error;
+}
 
-    Fd pidFd(openPidFd(pid));
+// Collects the child's output until it has ended and both pipes are closed,
+// or kills it (and its group) at the deadline.
+void collectUntilEnd(pid_t pid, Pipe& out, Pipe& err, Clock::time_point deadline, ProcessResult& result) {
+    const UniqueFd pidFd = openPidFd(pid);
     bool ended = false;
     bool outOpen = true, errOpen = true;
     for (;;) {
@@ -154,7 +141,7 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
             // open; they go with it.
             killGroup(pid);
         }
-        if (ended && !outOpen && !errOpen) break;
+        if (ended && !outOpen && !errOpen) return;
 
         const auto now = Clock::now();
         if (now >= deadline) {
@@ -162,31 +149,56 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
                 result.timedOut = true;
                 killGroup(pid);
             }
-            break;
+            return;
         }
         auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now) +
                     std::chrono::milliseconds(1);
-        if (pidFd.fd < 0 && !ended) wait = std::min(wait, std::chrono::milliseconds(10));
+        if (!pidFd.valid() && !ended) wait = std::min(wait, std::chrono::milliseconds(10));
 
-        pollfd fds[3] = {{outOpen ? outRead.fd : -1, POLLIN, 0},
-                         {errOpen ? errRead.fd : -1, POLLIN, 0},
-                         {ended ? -1 : pidFd.fd, POLLIN, 0}};
+        pollfd fds[3] = {{outOpen ? out.read.get() : -1, POLLIN, 0},
+                         {errOpen ? err.read.get() : -1, POLLIN, 0},
+                         {ended ? -1 : pidFd.get(), POLLIN, 0}};
         const int ready = ::poll(fds, 3, static_cast<int>(std::min<long long>(wait.count(), 60'000)));
         if (ready < 0 && errno != EINTR) {
             if (!ended) killGroup(pid);
-            break;
+            return;
         }
-        if (outOpen && (fds[0].revents & (POLLIN | POLLHUP | POLLERR)))
-            outOpen = drain(outRead.fd, result.out);
-        if (errOpen && (fds[1].revents & (POLLIN | POLLHUP | POLLERR)))
-            errOpen = drain(errRead.fd, result.err);
+        if (outOpen && (fds[0].revents & (POLLIN | POLLHUP | POLLERR))) outOpen = drain(out.read.get(), result.out);
+        if (errOpen && (fds[1].revents & (POLLIN | POLLHUP | POLLERR))) errOpen = drain(err.read.get(), result.err);
     }
+}
 
+// Reaps the child and records how it ended.
+void reap(pid_t pid, ProcessResult& result) {
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     if (WIFEXITED(status) && !result.timedOut) result.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+}
+
+}  // namespace
+
+ProcessResult runProcess(const std::filesystem::path& executable, const std::vector<std::string>& arguments,
+                         const ProcessOptions& options) {
+    ProcessResult result;
+    const auto deadline = Clock::now() + std::max(options.timeLimit, std::chrono::milliseconds(0));
+
+    Pipe out, err;
+    if (!openPipe(out, result.failure) || !openPipe(err, result.failure)) return result;
+
+    pid_t pid = -1;
+    const int spawnError = spawnChild(pid, executable, arguments, options, out.write.get(), err.write.get());
+    // Only the child writes: our copies would keep the pipes from ever ending.
+    out.write.reset();
+    err.write.reset();
+    if (spawnError != 0) {
+        result.failure = std::strerror(spawnError);
+        return result;
+    }
+    result.started = true;
+    collectUntilEnd(pid, out, err, deadline, result);
+    reap(pid, result);
     return result;
 }
 

@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "platform/Paths.h"
+#include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
 namespace {
@@ -195,23 +196,18 @@ QString commandName(pid_t pid) {
 class ProcApp final : public RunningApp {
 public:
     ProcApp(QString id, QString name) : id_(std::move(id)), name_(std::move(name)) {}
-    ~ProcApp() override {
-        for (int fd : pidfds_) ::close(fd);
-    }
-    ProcApp(const ProcApp&) = delete;
-    ProcApp& operator=(const ProcApp&) = delete;
 
-    void add(int pidfd) { pidfds_.push_back(pidfd); }
+    void add(UniqueFd pidfd) { pidfds_.push_back(std::move(pidfd)); }
     void setName(QString name) { name_ = std::move(name); }
 
     QString identifier() const override { return id_; }
     QString name() const override { return name_; }
     void terminate() override {
-        for (int fd : pidfds_) sendThrough(fd, SIGTERM);
+        for (const UniqueFd& fd : pidfds_) sendThrough(fd.get(), SIGTERM);
     }
     bool isTerminated() const override {
-        for (int fd : pidfds_) {
-            pollfd entry{fd, POLLIN, 0};
+        for (const UniqueFd& fd : pidfds_) {
+            pollfd entry{fd.get(), POLLIN, 0};
             if (::poll(&entry, 1, 0) <= 0 || !(entry.revents & (POLLIN | POLLHUP))) return false;
         }
         return true;
@@ -220,7 +216,7 @@ public:
 private:
     QString id_;
     QString name_;
-    std::vector<int> pidfds_;
+    std::vector<UniqueFd> pidfds_;
 };
 
 class ProcRunningApps final : public RunningApps {
@@ -245,12 +241,8 @@ public:
             if (identity.id.isEmpty() || started.empty()) continue;
             // The pidfd pins this very process; the start time confirms the
             // pid was not reused between reading /proc and opening it.
-            const int fd = openPidfd(pid);
-            if (fd < 0) continue;
-            if (startTimeOf(pid) != started) {
-                ::close(fd);
-                continue;
-            }
+            UniqueFd fd(openPidfd(pid));
+            if (!fd.valid() || startTimeOf(pid) != started) continue;
             auto& app = apps[identity.id];
             if (!app) {
                 QString name = identity.name;
@@ -259,7 +251,7 @@ public:
                 app = std::make_shared<ProcApp>(identity.id, name);
                 ordered.push_back(app);
             }
-            app->add(fd);
+            app->add(std::move(fd));
         }
         ::closedir(proc);
         return ordered;

@@ -43,7 +43,7 @@ void CandyDialogCenter::enqueue(CandyDialog dialog) {
 }
 
 QCoro::Task<int> CandyDialogCenter::ask(CandyDialog dialog) {
-    // A named awaiter: g++ 12 mishandles temporaries inside co_await expressions.
+    // Named: see platform/Async.h.
     Answer answer{this, std::move(dialog)};
     const int index = co_await answer;
     co_return index;

@@ -44,8 +44,7 @@ void HoldingModel::spaceChanged() {
 QCoro::Task<HoldingArea::RestoreResult> HoldingModel::restore(HoldBatch batch) {
     QPointer<HoldingModel> self(this);
     const auto area = area_;
-    // Named futures: temporaries inside a co_await expression are destroyed
-    // twice by g++ 12.
+    // Named futures: see platform/Async.h.
     auto future = QtConcurrent::run(pool_, [area, batch] { return area->restore(batch); });
     const auto result = co_await future;
     if (!self) co_return result;

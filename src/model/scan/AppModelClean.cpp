@@ -108,7 +108,7 @@ QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host, std::set<std::stri
     if (rules.empty()) co_return;
 
     QPointer<AppModel> self(this);
-    // Awaited tasks are named: g++ 12 mishandles temporaries in co_await.
+    // Awaited tasks are named: see platform/Async.h.
     QCoro::Task<bool> asking = askAboutBusyApps(rules, host);
     const bool goOn = co_await asking;
     if (!self || !goOn) co_return;

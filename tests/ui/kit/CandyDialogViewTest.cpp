@@ -56,7 +56,7 @@ protected:
         overlayOf(panel.get())->tick();
     }
     QCoro::Task<> ask(CandyDialog dialog) {
-        // Named: g++ 12 destroys temporaries inside a co_await expression twice.
+        // Named: see platform/Async.h.
         QCoro::Task<int> asking = center.ask(std::move(dialog));
         const int index = co_await asking;
         answers.push_back(index);

@@ -357,8 +357,7 @@ QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
     QPointer<HoldingModel> holding = holding_;
     QPointer<AppModel> model = model_;
     if (!holding) co_return;
-    // Awaited tasks are named: g++ 12 destroys temporaries inside a co_await
-    // expression twice.
+    // Awaited tasks are named: see platform/Async.h.
     QCoro::Task<HoldingArea::RestoreResult> restoring = holding->restore(std::move(batch));
     const HoldingArea::RestoreResult result = co_await restoring;
     // The sheet may have closed meanwhile: then there is no line to show.

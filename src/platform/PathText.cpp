@@ -1,0 +1,29 @@
+#include "platform/PathText.h"
+
+namespace sorbeta::platform {
+
+std::string withoutTrailingSlashes(std::string text) {
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    return text;
+}
+
+std::string_view withoutTrailingSlashes(std::string_view text) {
+    while (text.size() > 1 && text.back() == '/') text.remove_suffix(1);
+    return text;
+}
+
+std::string lastComponent(const Path& path) {
+    const std::string_view text = withoutTrailingSlashes(std::string_view(path.native()));
+    const auto slash = text.rfind('/');
+    return std::string(slash == std::string_view::npos ? text : text.substr(slash + 1));
+}
+
+Path parentOf(const Path& path) {
+    const std::string_view text = withoutTrailingSlashes(std::string_view(path.native()));
+    const auto slash = text.rfind('/');
+    if (slash == std::string_view::npos) return Path(".");
+    if (slash == 0) return Path("/");
+    return Path(std::string(text.substr(0, slash)));
+}
+
+}  // namespace sorbeta::platform

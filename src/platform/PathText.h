@@ -1,0 +1,22 @@
+#pragma once
+// Paths as texts of raw bytes: the forms a file URL's path would take, worked
+// out without asking the file system.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace sorbeta::platform {
+
+using Path = std::filesystem::path;
+
+// The text without trailing slashes, as a file URL's path carries it; "/" stays "/".
+std::string withoutTrailingSlashes(std::string text);
+std::string_view withoutTrailingSlashes(std::string_view text);
+
+// The last component of a path, trailing slashes ignored ("/a/b/" gives "b").
+std::string lastComponent(const Path& path);
+// The folder that holds the last component: "." for a bare name, "/" for a
+// component right below the root.
+Path parentOf(const Path& path);
+
+}  // namespace sorbeta::platform
