@@ -28,6 +28,7 @@
 
 #include "model/catalog/Catalog.h"
 #include "model/disk/DiskScanner.h"
+#include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"
 #include "platform/ProcessRunner.h"

@@ -124,9 +124,7 @@ bool removeFolderAt(int parent, const char* name, const MountKey& mount, int64_t
     return errno == ENOENT;
 }
 
-}  // namespace
-
-UniqueFd openFolder(const Path& folder, ParentLinks links) {
+UniqueFd openFolderWalking(const Path& folder, ParentLinks links) {
     if (links == ParentLinks::follow) return UniqueFd(::open(folder.c_str(), kPathFlags));
     const std::string& text = folder.native();
     if (text.empty() || text.front() != '/') {
@@ -148,6 +146,20 @@ UniqueFd openFolder(const Path& folder, ParentLinks links) {
         current = UniqueFd(::openat(current.get(), part.c_str(), kPathFlags | O_NOFOLLOW));
     }
     return current;
+}
+
+}  // namespace
+
+UniqueFd openFolder(const Path& folder, ParentLinks links, bool* missing) {
+    UniqueFd opened = openFolderWalking(folder, links);
+    if (!opened.valid() && missing) *missing = errno == ENOENT;
+    return opened;
+}
+
+UniqueFd openChildFolder(int parentFd, const std::string& name, bool* missing) {
+    UniqueFd opened(::openat(parentFd, name.c_str(), kPathFlags | O_NOFOLLOW));
+    if (!opened.valid() && missing) *missing = errno == ENOENT;
+    return opened;
 }
 
 bool sameMount(int fdA, int fdB) {
@@ -176,6 +188,11 @@ int moveNoReplace(const Path& from, const Path& to, ParentLinks fromLinks) {
     return moveNoReplace(fromDir.get(), fromName, toDir.get(), toName);
 }
 
+int moveNoReplace(int fromDir, const std::string& fromName, const Path& to) {
+    if (::renameat2(fromDir, fromName.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    return errno;
+}
+
 Removal removeEntry(int parentDir, const std::string& name) {
     Removal result;
     if (!isPlainName(name)) return result;
@@ -197,6 +214,28 @@ Removal removeTree(const Path& path, ParentLinks parentLinks) {
     const UniqueFd parent = openFolder(parentOf(path), parentLinks);
     if (!parent.valid()) return {};
     return removeEntry(parent.get(), name);
+}
+
+bool removeFile(const Path& path) { return ::unlink(path.c_str()) == 0; }
+
+UniqueFd openForAppending(const Path& path) {
+    return UniqueFd(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600));
+}
+
+bool appendWhole(int fd, std::string_view bytes) {
+    struct stat info {};
+    const off_t before = ::fstat(fd, &info) == 0 ? info.st_size : -1;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) {
+            if (before >= 0) [[maybe_unused]] const int ignored = ::ftruncate(fd, before);
+            return false;
+        }
+        done += std::size_t(wrote);
+    }
+    return true;
 }
 
 bool writeFileAtomically(const Path& path, std::string_view bytes) {

@@ -22,8 +22,11 @@ enum class ParentLinks { follow, refuse };
 
 // Opens a folder for use as the base of *at() calls (O_PATH). With `refuse`
 // no component of the path, the last one included, may be a symbolic link.
-// Returns an invalid descriptor on failure (errno set).
-UniqueFd openFolder(const Path& folder, ParentLinks links);
+// Returns an invalid descriptor on failure; `missing` (if given) then tells
+// whether the failure was that something on the way does not exist.
+UniqueFd openFolder(const Path& folder, ParentLinks links, bool* missing = nullptr);
+// Opens the folder `name` inside an open folder the same way, never through a link.
+UniqueFd openChildFolder(int parentFd, const std::string& name, bool* missing = nullptr);
 
 // Whether two open files lie on the same mount (bind mounts told apart too).
 // False when either cannot be asked.
@@ -40,6 +43,8 @@ int moveNoReplace(int fromDir, const std::string& fromName, int toDir, const std
 // The same for two paths; the parents of `from` are opened as `fromLinks` says,
 // those of `to` are followed.
 int moveNoReplace(const Path& from, const Path& to, ParentLinks fromLinks = ParentLinks::follow);
+// From a name in an open folder to a path (whose folders are followed).
+int moveNoReplace(int fromDir, const std::string& fromName, const Path& to);
 
 // What one removal did.
 struct Removal {
@@ -53,6 +58,16 @@ struct Removal {
 // whatever can go, goes. A folder that still holds something stays.
 Removal removeTree(const Path& path, ParentLinks parentLinks);
 Removal removeEntry(int parentDir, const std::string& name);
+
+// Unlinks one file or link of our own (never a folder); false when it stays.
+bool removeFile(const Path& path);
+
+// Opens (creating it with mode 0600 if needed) a file of our own for
+// appending; never through a final link.
+UniqueFd openForAppending(const Path& path);
+// Appends all of `bytes`. When a write fails part-way, the file is cut back
+// to where it was, so no torn piece stays, and the answer is false.
+bool appendWhole(int fd, std::string_view bytes);
 
 // Writes `bytes` to `path` through a temporary file in the same folder that
 // is flushed to disk and then renamed over the target, so readers see either

@@ -1,6 +1,7 @@
 #include "platform/Listing.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 
 #include <QString>
 #include <QStringDecoder>
@@ -8,11 +9,14 @@
 #include <cerrno>
 #include <string_view>
 
+#include "platform/UniqueFd.h"
+
 namespace sorbeta::platform {
 
-std::optional<std::vector<std::string>> listNames(const Path& folder) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return std::nullopt;
+namespace {
+
+// Reads a whole open listing; nullopt when a read fails part-way.
+std::optional<std::vector<std::string>> readAll(DIR* dir) {
     std::vector<std::string> names;
     for (;;) {
         errno = 0;
@@ -28,22 +32,22 @@ std::optional<std::vector<std::string>> listNames(const Path& folder) {
     return names;
 }
 
-bool exists(const Path& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+}  // namespace
+
+std::optional<std::vector<std::string>> listNames(const Path& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return std::nullopt;
+    return readAll(dir);
 }
 
-bool isDirectory(const Path& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+std::optional<std::vector<std::string>> listNamesAt(int folderFd) {
+    UniqueFd fd(::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.valid()) return std::nullopt;
+    DIR* dir = ::fdopendir(fd.get());
+    if (!dir) return std::nullopt;
+    fd.release();  // the listing owns it now
+    return readAll(dir);
 }
-
-bool isSymlink(const Path& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-bool entryStat(const Path& path, struct stat& result) { return ::lstat(path.c_str(), &result) == 0; }
 
 bool isPackageName(const std::string& name) {
     static constexpr std::array<std::string_view, 16> suffixes{

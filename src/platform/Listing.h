@@ -1,8 +1,6 @@
 #pragma once
-// Small, non-throwing questions about the file system that the engine asks
-// over and over: a folder's children, whether something exists, what kind it is.
-#include <sys/stat.h>
-
+// A folder's children by name, and how the engine compares names: small,
+// non-throwing questions it asks over and over.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,16 +14,9 @@ using Path = std::filesystem::path;
 // them, hidden names included, "." and ".." left out. nullopt when the folder
 // cannot be listed (a read error part-way counts as a failed listing).
 std::optional<std::vector<std::string>> listNames(const Path& folder);
-
-// Something exists at the path; a final symbolic link is followed, so a
-// dangling link does not exist.
-bool exists(const Path& path);
-// A directory, following a final symbolic link.
-bool isDirectory(const Path& path);
-// The path itself is a symbolic link.
-bool isSymlink(const Path& path);
-// The entry itself (a final link is not followed); false when it cannot be read.
-bool entryStat(const Path& path, struct stat& result);
+// The same for a folder already open (an O_PATH descriptor will do): what is
+// listed is that very folder, whatever its path leads to now.
+std::optional<std::vector<std::string>> listNamesAt(int folderFd);
 
 // A folder that the desktop treats as one document rather than a folder to
 // open (an application bundle, a media library): judged by its name's suffix,

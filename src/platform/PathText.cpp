@@ -1,5 +1,7 @@
 #include "platform/PathText.h"
 
+#include <fnmatch.h>
+
 namespace sorbeta::platform {
 
 std::string withoutTrailingSlashes(std::string text) {
@@ -24,6 +26,10 @@ Path parentOf(const Path& path) {
     if (slash == std::string_view::npos) return Path(".");
     if (slash == 0) return Path("/");
     return Path(std::string(text.substr(0, slash)));
+}
+
+bool matchesGlob(const std::string& pattern, const std::string& name) {
+    return ::fnmatch(pattern.c_str(), name.c_str(), 0) == 0;
 }
 
 }  // namespace sorbeta::platform

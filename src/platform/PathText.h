@@ -19,4 +19,8 @@ std::string lastComponent(const Path& path);
 // component right below the root.
 Path parentOf(const Path& path);
 
+// Whether one name matches one shell pattern piece ("*", "?", "[...]"), with
+// no special treatment of a leading dot or of "/" (fnmatch without flags).
+bool matchesGlob(const std::string& pattern, const std::string& name);
+
 }  // namespace sorbeta::platform

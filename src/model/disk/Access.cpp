@@ -1,15 +1,12 @@
 #include "model/disk/Access.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
 #include <memory>
 #include <mutex>
 #include <string_view>
 
+#include "platform/EntryInfo.h"
+#include "platform/PathText.h"
 #include "platform/Paths.h"
 
 namespace sorbeta::Access {
@@ -93,8 +90,7 @@ const std::vector<std::string>& promptingPackageSuffixes() {
 
 bool wouldPrompt(const std::filesystem::path& path) {
     // A path names its item without a trailing slash, as a file URL's path does.
-    std::string_view text = path.native();
-    while (text.size() > 1 && text.back() == '/') text.remove_suffix(1);
+    const std::string_view text = platform::withoutTrailingSlashes(std::string_view(path.native()));
 
     const auto tables = tablesFor(platform::home().native());
     if (text.starts_with(tables->namePrefix)) return true;
@@ -115,19 +111,11 @@ bool fullDiskProbe() {
                                                home + "/Library/Safari/CloudTabs.db",
                                                home + "/Library/Safari/Bookmarks.plist"};
     for (const std::string& probe : probes) {
-        struct stat info {};
         // Existence shows even without access; only the first existing file counts.
-        if (::stat(probe.c_str(), &info) != 0) continue;
-        // Non-blocking so that a special file in its place cannot hang the probe.
-        const int fd = ::open(probe.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-        if (fd < 0) return false;
-        ::close(fd);
-        return true;
+        if (!platform::exists(probe)) continue;
+        return platform::opensForReading(probe);
     }
-    DIR* safari = ::opendir((home + "/Library/Safari").c_str());
-    if (!safari) return false;
-    ::closedir(safari);
-    return true;
+    return platform::opensAsFolder(home + "/Library/Safari");
 }
 
 bool hasFullDisk() {

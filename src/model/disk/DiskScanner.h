@@ -3,8 +3,6 @@
 // counted once, the per-child parts of a category, the volume's figures and
 // modification dates; and turning catalog patterns into concrete paths.
 // Synchronous, callable from any thread, never throws.
-#include <sys/types.h>
-
 #include <QDateTime>
 #include <atomic>
 #include <cstdint>
@@ -27,17 +25,17 @@ using Path = std::filesystem::path;
 class InodeSet {
 public:
     // True when (device, inode) was not in the set yet.
-    bool insert(dev_t device, ino_t inode);
+    bool insert(uint64_t device, uint64_t inode);
 
 private:
     struct Key {
-        dev_t device;
-        ino_t inode;
+        uint64_t device;
+        uint64_t inode;
         bool operator==(const Key&) const = default;
     };
     struct KeyHash {
         std::size_t operator()(const Key& key) const noexcept {
-            return std::hash<uint64_t>()(uint64_t(key.inode) * 1000003u ^ uint64_t(key.device));
+            return std::hash<uint64_t>()(key.inode * 1000003u ^ key.device);
         }
     };
     std::mutex lock_;

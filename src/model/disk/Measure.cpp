@@ -1,17 +1,15 @@
-// The measuring half of DiskScanner: fts walks that add up allocated blocks,
+// The measuring half of DiskScanner: tree walks that add up allocated blocks,
 // with hard links counted once per inode set.
 #include "model/disk/DiskScanner.h"
 
-#include <fts.h>
-#include <sys/stat.h>
-#include <sys/statvfs.h>
-
-#include <cstring>
 #include <string_view>
 
 #include "model/disk/Access.h"
+#include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"
+#include "platform/TreeWalk.h"
+#include "platform/Volume.h"
 
 namespace sorbeta::DiskScanner {
 namespace {
@@ -22,13 +20,14 @@ std::atomic<bool> limitedFlag{false};
 // Media libraries are walked only with full disk access. The length and
 // last-byte test keeps the string work off nearly every directory: every
 // library suffix ends in "y" and the shortest is 13 bytes.
-bool isPromptingLibrary(const char* path, std::size_t length) {
+bool isPromptingLibrary(std::string_view path) {
+    const std::size_t length = path.size();
     if (length < 13) return false;
     const char last = path[length - 1];
     if (last != 'y' && last != 'Y') return false;
     for (const std::string& suffix : Access::promptingPackageSuffixes()) {
         if (suffix.size() > length) continue;
-        const char* tail = path + (length - suffix.size());
+        const std::string_view tail = path.substr(length - suffix.size());
         bool same = true;
         for (std::size_t i = 0; i < suffix.size() && same; ++i) {
             char c = tail[i];
@@ -42,7 +41,7 @@ bool isPromptingLibrary(const char* path, std::size_t length) {
 
 }  // namespace
 
-bool InodeSet::insert(dev_t device, ino_t inode) {
+bool InodeSet::insert(uint64_t device, uint64_t inode) {
     std::lock_guard guard(lock_);
     return set_.insert(Key{device, inode}).second;
 }
@@ -56,36 +55,21 @@ QDateTime distantPast() {
 }
 
 int64_t size(const Path& root, InodeSet* shared) {
-    // fts wants writable strings that outlive the walk.
-    std::string rootPath = root.native();
-    char* roots[] = {rootPath.data(), nullptr};
-    FTS* walk = ::fts_open(roots, FTS_NOCHDIR | FTS_PHYSICAL | FTS_XDEV, nullptr);
-    if (!walk) return 0;
+    platform::WalkOptions options;
+    if (limited()) options.skipFolder = isPromptingLibrary;
+    platform::TreeWalk walk(root, std::move(options));
 
-    const bool prune = limited();
     InodeSet own;
     InodeSet& seen = shared ? *shared : own;
     int64_t total = 0;
-    while (FTSENT* entry = ::fts_read(walk)) {
-        switch (entry->fts_info) {
-            case FTS_F:
-            case FTS_SL:
-            case FTS_DEFAULT: {
-                const struct stat* st = entry->fts_statp;
-                if (!st) break;
-                if (st->st_nlink >= 2 && !seen.insert(st->st_dev, st->st_ino)) break;
-                total += int64_t(st->st_blocks) * 512;
-                break;
-            }
-            case FTS_D:
-                if (prune && isPromptingLibrary(entry->fts_path, entry->fts_pathlen))
-                    ::fts_set(walk, entry, FTS_SKIP);
-                break;
-            default:
-                break;  // directories, unreadable folders, failed stats: nothing of their own
-        }
+    while (const platform::WalkEntry* entry = walk.next()) {
+        // Folders hold nothing of their own; unreadable folders, entries that
+        // could not be examined and the like add nothing either.
+        if (entry->error != platform::WalkError::none || entry->info.kind == platform::EntryKind::folder) continue;
+        const platform::EntryInfo& info = entry->info;
+        if (info.links >= 2 && !seen.insert(info.device, info.inode)) continue;
+        total += info.allocatedBytes;
     }
-    ::fts_close(walk);
     return total;
 }
 
@@ -105,9 +89,9 @@ SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts) {
         if (bytes >= minParts) result.parts[unit.native()] = bytes;
     };
     for (const Path& root : roots) {
-        struct stat target {};
-        if (::stat(root.c_str(), &target) != 0) continue;
-        if (S_ISDIR(target.st_mode) && !platform::isSymlink(root)) {
+        const auto target = platform::targetInfo(root);
+        if (!target) continue;
+        if (target->kind == platform::EntryKind::folder && !platform::isSymlink(root)) {
             if (const auto names = platform::listNames(root)) {
                 for (const std::string& name : *names) {
                     const Path child = root / name;
@@ -123,15 +107,15 @@ SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts) {
 }
 
 Volume volume() {
-    struct statvfs info {};
-    if (::statvfs(platform::home().c_str(), &info) != 0) return {};
-    return {int64_t(info.f_blocks) * int64_t(info.f_frsize), int64_t(info.f_bavail) * int64_t(info.f_frsize)};
+    const auto figures = platform::volumeFigures(platform::home());
+    if (!figures) return {};
+    return {figures->total, figures->available};
 }
 
 QDateTime modified(const Path& path) {
-    struct stat st {};
-    if (!platform::entryStat(path, st)) return distantPast();
-    const int64_t ms = int64_t(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    const auto info = platform::entryInfo(path);
+    if (!info) return distantPast();
+    const int64_t ms = info->modifiedSeconds * 1000 + info->modifiedNanoseconds / 1000000;
     return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
 }
 

@@ -1,9 +1,6 @@
 #include "model/disk/ProjectArtifacts.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <deque>
 #include <mutex>
 #include <set>
@@ -12,6 +9,7 @@
 
 #include "model/disk/Access.h"
 #include "model/disk/DiskScanner.h"
+#include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"
 #include "platform/ProcessRunner.h"
@@ -49,16 +47,12 @@ bool isSkipDir(const std::string& name) {
     return std::find(skip.begin(), skip.end(), name) != skip.end();
 }
 
-bool hasEntry(const Path& folder, const char* name) {
-    struct stat st {};
-    return platform::entryStat(folder / name, st);
-}
+bool hasEntry(const Path& folder, const char* name) { return platform::entryExists(folder / name); }
 
 // A folder of its own: not a link, not a package.
 bool isRealDirectory(const Path& path) {
-    struct stat st {};
-    if (!platform::entryStat(path, st)) return false;
-    return S_ISDIR(st.st_mode) && !platform::isPackageName(path.filename().native());
+    const auto info = platform::entryInfo(path);
+    return info && info->kind == platform::EntryKind::folder && !platform::isPackageName(path.filename().native());
 }
 
 bool isInsideGitRepo(const Path& path) {
@@ -170,10 +164,7 @@ std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDat
 
     std::deque<std::pair<Path, int>> queue;
     for (Path start : starts) {
-        if (char* resolved = ::realpath(start.c_str(), nullptr)) {
-            start = resolved;
-            ::free(resolved);
-        }
+        if (auto resolved = platform::resolvedPath(start)) start = std::move(*resolved);
         if (!platform::exists(start)) continue;
         if (DiskScanner::limited() && Access::wouldPrompt(start)) continue;
         queue.emplace_back(std::move(start), 0);
@@ -210,9 +201,10 @@ std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDat
         for (const std::string& name : *listing) {
             if (found.count(name) || isSkipDir(name) || name.front() == '.' || byName.count(name)) continue;
             const Path child = dir / name;
-            struct stat st {};
-            if (!platform::entryStat(child, st)) continue;
-            if (S_ISDIR(st.st_mode) && !platform::isPackageName(name)) queue.emplace_back(child, depth + 1);
+            const auto info = platform::entryInfo(child);
+            if (!info) continue;
+            if (info->kind == platform::EntryKind::folder && !platform::isPackageName(name))
+                queue.emplace_back(child, depth + 1);
         }
     }
     return results;

@@ -1,18 +1,13 @@
 #include "model/disk/Removal.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <climits>
-#include <cstdlib>
 #include <set>
 #include <string>
 
 #include "model/disk/DiskScanner.h"
-#include "model/holding/HoldingArea.h"
+#include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
+#include "platform/Listing.h"
+#include "platform/PathText.h"
 #include "platform/Paths.h"
 
 namespace sorbeta::DiskScanner {
@@ -47,18 +42,14 @@ bool startsWith(const std::vector<std::string>& path, const std::vector<std::str
     return true;
 }
 
-std::string stripTrailingSlashes(std::string text) {
-    while (text.size() > 1 && text.back() == '/') text.pop_back();
-    return text;
-}
+using platform::withoutTrailingSlashes;
 
 // Our own data folder, as written and with its links resolved: neither it,
 // nor anything in it, nor a folder that holds it may be removed.
 std::vector<std::vector<std::string>> dataFolderForms() {
     const Path data = platform::appDataFolder().lexically_normal();
-    std::vector<std::vector<std::string>> forms{componentsOf(Path(stripTrailingSlashes(data.native())))};
-    char buffer[PATH_MAX];
-    if (::realpath(data.c_str(), buffer)) forms.push_back(componentsOf(Path(buffer)));
+    std::vector<std::vector<std::string>> forms{componentsOf(Path(withoutTrailingSlashes(data.native())))};
+    if (const auto resolved = platform::resolvedPath(data)) forms.push_back(componentsOf(*resolved));
     return forms;
 }
 
@@ -98,11 +89,11 @@ struct Found {
 
 Found look(const Path& path) {
     Found found;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return found;
+    const auto target = platform::targetInfo(path);
+    if (!target) return found;
     found.exists = true;
-    found.isDirectory = S_ISDIR(info.st_mode);
-    if (::lstat(path.c_str(), &info) == 0) found.isLink = S_ISLNK(info.st_mode);
+    found.isDirectory = target->kind == platform::EntryKind::folder;
+    found.isLink = platform::isSymlink(path);
     return found;
 }
 
@@ -116,29 +107,16 @@ std::vector<Path> childrenOf(const Path& folder) {
     if (!base.valid()) return children;
     const platform::UniqueFd parent = platform::openFolder(folder.parent_path(), ParentLinks::refuse);
     if (!parent.valid() || !platform::sameMount(base.get(), parent.get())) return children;
-    const int fd = ::openat(base.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return children;
-    DIR* listing = ::fdopendir(fd);
-    if (!listing) {
-        ::close(fd);
-        return children;
-    }
-    errno = 0;
-    while (const dirent* entry = ::readdir(listing)) {
-        const char* name = entry->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-        children.push_back(folder / name);
-    }
-    const bool failed = errno != 0;
-    ::closedir(listing);
-    if (failed) children.clear();  // a listing cut short is no listing
+    const auto names = platform::listNamesAt(base.get());
+    if (!names) return children;  // a listing cut short is no listing
+    for (const std::string& name : *names) children.push_back(folder / name);
     return children;
 }
 
 }  // namespace
 
 std::optional<Path> normalised(const Path& url) {
-    const std::string text = stripTrailingSlashes(url.native());
+    const std::string text = withoutTrailingSlashes(url.native());
     if (text.empty() || text.front() != '/' || text.find('\0') != std::string::npos) return std::nullopt;
     if (text == "/") return Path("/");
     const auto slash = text.rfind('/');
@@ -148,17 +126,20 @@ std::optional<Path> normalised(const Path& url) {
     // rest holds no links because it does not exist.
     std::string existing = parent;
     std::string rest;
-    char buffer[PATH_MAX];
-    while (!::realpath(existing.c_str(), buffer)) {
-        if ((errno != ENOENT && errno != ENOTDIR) || existing == "/") return std::nullopt;
+    std::optional<Path> resolved;
+    for (;;) {
+        bool missing = false;
+        resolved = platform::resolvedPath(existing, &missing);
+        if (resolved) break;
+        if (!missing || existing == "/") return std::nullopt;
         const auto cut = existing.rfind('/');
         rest = existing.substr(cut + 1) + (rest.empty() ? "" : "/" + rest);
         existing = cut == 0 ? "/" : existing.substr(0, cut);
     }
-    Path joined = Path(buffer);
+    Path joined = *resolved;
     if (!rest.empty()) joined /= rest;
     joined = (joined / leaf).lexically_normal();
-    return Path(stripTrailingSlashes(joined.native()));
+    return Path(withoutTrailingSlashes(joined.native()));
 }
 
 bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot) {
@@ -176,7 +157,7 @@ int64_t removeMeasured(const Path& item, int64_t measuredBytes, ParentLinks pare
     return measuredBytes > left ? measuredBytes - left : 0;
 }
 
-int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldingWriter* hold) {
+int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold) {
     int64_t freed = 0;
     for (const Path& url : urls) {
         const Found found = look(url);

@@ -9,13 +9,19 @@
 
 #include "platform/FileOps.h"
 
-namespace sorbeta {
-class HoldingWriter;
-}
-
 namespace sorbeta::DiskScanner {
 
 using Path = std::filesystem::path;
+
+// Where a clean puts the items the user asked to keep for a while instead of
+// deleting them (the holding area's writer).
+class HoldSink {
+public:
+    virtual ~HoldSink() = default;
+    // Takes one item, a path as normalised() gives it, measured at `bytes`.
+    // True when it was taken; an item not taken stays where it is.
+    virtual bool hold(const Path& item, int64_t bytes) = 0;
+};
 
 // The path as the safety test judges it: its folder with symbolic links
 // resolved, its own last component unresolved, "." and ".." removed.
@@ -31,7 +37,7 @@ bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot);
 // or link itself. With `hold` each item is moved into the holding batch; an
 // item the batch cannot take is left where it is. Returns the bytes freed or
 // held, counting only what really went.
-int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldingWriter* hold);
+int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold);
 
 // Deletes one item that already passed the safety test (the path as
 // normalised() gives it). Returns the bytes that really went: the measured

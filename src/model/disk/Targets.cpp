@@ -1,24 +1,20 @@
 // The pattern half of DiskScanner: catalog patterns become concrete paths, and
 // a cleaning rule's targets are filtered by existence, running apps, count and age.
-#include <fnmatch.h>
-
 #include <algorithm>
 #include <unordered_map>
 
 #include "model/disk/Access.h"
 #include "model/disk/DiskScanner.h"
 #include "model/disk/ProjectArtifacts.h"
+#include "platform/EntryInfo.h"
 #include "platform/Listing.h"
+#include "platform/PathText.h"
 #include "platform/Paths.h"
 
 namespace sorbeta::DiskScanner {
 namespace {
 
-// The path a file URL of `text` would carry: trailing slashes dropped, "/" kept.
-std::string withoutTrailingSlashes(std::string text) {
-    while (text.size() > 1 && text.back() == '/') text.pop_back();
-    return text;
-}
+using platform::withoutTrailingSlashes;
 
 std::vector<std::string> pieces(const std::string& path) {
     std::vector<std::string> result;
@@ -57,7 +53,7 @@ std::vector<Path> expand(const std::string& pattern) {
                 const auto names = platform::listNames(candidate);
                 if (!names) continue;
                 for (const std::string& name : *names) {
-                    if (::fnmatch(piece.c_str(), name.c_str(), 0) == 0) next.push_back(candidate / name);
+                    if (platform::matchesGlob(piece, name)) next.push_back(candidate / name);
                 }
             }
         }

@@ -6,12 +6,12 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <system_error>
 
 #include "model/common/JsonText.h"
+#include "platform/EntryInfo.h"
+#include "platform/FileOps.h"
 #include "platform/Paths.h"
 
 namespace sorbeta {
@@ -98,8 +98,7 @@ enum class FileState { missing, readable, unreadable };
 
 FileState readHistory(const std::filesystem::path& url, std::vector<DiskSnapshot>& out) {
     out.clear();
-    struct stat info {};
-    if (::lstat(url.c_str(), &info) != 0 && errno == ENOENT) return FileState::missing;
+    if (platform::presenceOf(url) == platform::Presence::absent) return FileState::missing;
     QFile file(QFile::decodeName(url.c_str()));
     if (!file.open(QIODevice::ReadOnly)) return FileState::unreadable;
     const QByteArray data = file.readAll();
@@ -122,8 +121,9 @@ bool setAside(const std::filesystem::path& url) {
         if (n > 0) name.append("-").append(std::to_string(n));
         name.append(url.extension().string());
         const std::filesystem::path aside = url.parent_path() / name;
-        if (::renameat2(AT_FDCWD, url.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return true;
-        if (errno != EEXIST) return false;
+        const int error = platform::moveNoReplace(url, aside);
+        if (error == 0) return true;
+        if (error != int(std::errc::file_exists)) return false;
     }
     return false;
 }

@@ -1,20 +1,18 @@
 #include "model/holding/HoldingArea.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QUuid>
 #include <algorithm>
-#include <cerrno>
 #include <map>
 #include <mutex>
 #include <set>
 #include <system_error>
 
-#include "model/disk/Removal.h"
 #include "model/disk/DiskScanner.h"
+#include "model/disk/Removal.h"
+#include "platform/EntryInfo.h"
+#include "platform/FileOps.h"
+#include "platform/Listing.h"
+#include "platform/PathText.h"
 #include "platform/Paths.h"
 
 namespace sorbeta {
@@ -45,42 +43,13 @@ std::shared_ptr<HoldingArea::Shared> sharedFor(const std::filesystem::path& root
     return shared;
 }
 
+// The names in a folder; none when it cannot be listed.
 std::vector<std::string> entryNames(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    DIR* listing = ::opendir(folder.c_str());
-    if (!listing) return names;
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
-    }
-    ::closedir(listing);
-    return names;
-}
-
-bool entryExists(const std::filesystem::path& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
-
-std::string lastComponent(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string parentOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    return platform::listNames(folder).value_or(std::vector<std::string>{});
 }
 
 QDateTime wholeSeconds(const QDateTime& date) {
     return QDateTime::fromSecsSinceEpoch(date.toSecsSinceEpoch(), Qt::UTC);
-}
-
-UniqueFd openChild(int parent, const char* name, int& error) {
-    UniqueFd fd(::openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    error = fd.valid() ? 0 : errno;
-    return fd;
 }
 
 }  // namespace
@@ -118,7 +87,7 @@ std::optional<HoldBatch> HoldingArea::commit(HoldingWriter& writer, const QStrin
     const auto bytes = HoldingManifest::encode(batch);
     if (bytes && platform::writeFileAtomically(writer.batch_ / kManifest, *bytes)) {
         // The manifest now lists everything the journal did.
-        ::unlink((writer.batch_ / kJournal).c_str());
+        platform::removeFile(writer.batch_ / kJournal);
     }
     writer.finish();
     return batch;
@@ -128,13 +97,12 @@ std::optional<HoldBatch> HoldingArea::readBatch(const std::string& name) const {
     // A batch's folder is the folder its manifest was read from, and only a
     // real folder (never a link) whose manifest names it.
     const Path folder = root_ / name;
-    struct stat info {};
-    if (!platform::isPlainName(name) || ::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        return std::nullopt;
-    }
+    if (!platform::isPlainName(name)) return std::nullopt;
+    const auto info = platform::entryInfo(folder);
+    if (!info || info->kind != platform::EntryKind::folder) return std::nullopt;
     std::string bytes;
     const Path manifest = folder / kManifest;
-    if (entryExists(manifest)) {
+    if (platform::entryExists(manifest)) {
         if (!platform::readSmallFile(manifest, HoldingManifest::kMaxFileBytes, bytes)) return std::nullopt;
         auto batch = HoldingManifest::decode(bytes);
         if (!batch || batch->id != name) return std::nullopt;
@@ -146,7 +114,7 @@ std::optional<HoldBatch> HoldingArea::readBatch(const std::string& name) const {
     auto batch = HoldingManifest::decodeJournal(bytes);
     if (!batch || batch->id != name) return std::nullopt;
     const Path files = folder / kFiles;
-    std::erase_if(batch->items, [&](const HoldBatch::Item& item) { return !entryExists(files / item.stored); });
+    std::erase_if(batch->items, [&](const HoldBatch::Item& item) { return !platform::entryExists(files / item.stored); });
     if (batch->items.empty()) return std::nullopt;
     return batch;
 }
@@ -169,12 +137,13 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& batch) {
 
     // Open the batch's folders without following links, and tell "gone" apart
     // from "cannot look": only a held file that is really gone is dropped.
-    int folderError = 0, filesError = 0;
-    const UniqueFd rootFd = platform::openFolder(root_, ParentLinks::follow);
-    if (!rootFd.valid()) folderError = errno;
-    const UniqueFd folderFd = rootFd.valid() ? openChild(rootFd.get(), batch.id.c_str(), folderError) : UniqueFd();
-    const UniqueFd filesFd = folderFd.valid() ? openChild(folderFd.get(), kFiles, filesError) : UniqueFd();
-    if (!folderFd.valid()) filesError = folderError;
+    bool folderMissing = false, filesMissing = false;
+    const UniqueFd rootFd = platform::openFolder(root_, ParentLinks::follow, &folderMissing);
+    const UniqueFd folderFd =
+        rootFd.valid() ? platform::openChildFolder(rootFd.get(), batch.id, &folderMissing) : UniqueFd();
+    const UniqueFd filesFd =
+        folderFd.valid() ? platform::openChildFolder(folderFd.get(), kFiles, &filesMissing) : UniqueFd();
+    if (!folderFd.valid()) filesMissing = folderMissing;
 
     std::vector<HoldBatch::Item> kept;
     for (const HoldBatch::Item& item : batch.items) {
@@ -183,28 +152,28 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& batch) {
             continue;
         }
         if (!filesFd.valid()) {
-            if (filesError != ENOENT) kept.push_back(item);
+            if (!filesMissing) kept.push_back(item);
             continue;
         }
-        struct stat info {};
-        if (::fstatat(filesFd.get(), item.stored.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno != ENOENT) kept.push_back(item);
+        const platform::Presence held = platform::presenceAt(filesFd.get(), item.stored);
+        if (held != platform::Presence::present) {
+            if (held == platform::Presence::unknown) kept.push_back(item);
             continue;
         }
-        // lstat: a dangling link at the original place is something too.
-        if (::lstat(item.original.c_str(), &info) == 0) {
+        // A dangling link at the original place is something too.
+        if (platform::entryExists(item.original)) {
             result.skipped.push_back(item.original);
             kept.push_back(item);
             continue;
         }
         std::error_code ignored;
-        std::filesystem::create_directories(Path(parentOf(item.original)), ignored);
-        const int error = platform::moveNoReplace(filesFd.get(), item.stored, AT_FDCWD, item.original);
+        std::filesystem::create_directories(platform::parentOf(item.original), ignored);
+        const int error = platform::moveNoReplace(filesFd.get(), item.stored, Path(item.original));
         if (error == 0) {
             ++result.restored;
             continue;
         }
-        if (error == EEXIST) result.skipped.push_back(item.original);
+        if (error == int(std::errc::file_exists)) result.skipped.push_back(item.original);
         kept.push_back(item);
     }
 
@@ -219,7 +188,7 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& batch) {
     HoldBatch rest = batch;
     rest.items = std::move(kept);
     const auto bytes = HoldingManifest::encode(rest);
-    if (bytes && platform::writeFileAtomically(folder / kManifest, *bytes)) ::unlink((folder / kJournal).c_str());
+    if (bytes && platform::writeFileAtomically(folder / kManifest, *bytes)) platform::removeFile(folder / kJournal);
     return result;
 }
 
@@ -279,7 +248,7 @@ bool HoldingWriter::prepare() {
     if (!files_.valid()) return false;
     nameMax_ = platform::nameMax(files_.get());
     const Path journal = batch_ / HoldingArea::kJournal;
-    journal_ = UniqueFd(::open(journal.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600));
+    journal_ = platform::openForAppending(journal);
     if (!journal_.valid()) return false;
     const auto header = HoldingManifest::journalHeader(id_, QDateTime::currentDateTimeUtc());
     if (!header || !append(*header)) {
@@ -291,19 +260,10 @@ bool HoldingWriter::prepare() {
 }
 
 bool HoldingWriter::append(const std::string& line) {
-    struct stat info {};
-    const off_t before = ::fstat(journal_.get(), &info) == 0 ? info.st_size : -1;
-    std::size_t done = 0;
-    while (done < line.size()) {
-        const ssize_t wrote = ::write(journal_.get(), line.data() + done, line.size() - done);
-        if (wrote < 0 && errno == EINTR) continue;
-        if (wrote <= 0) {
-            // Take back a torn line; whatever happens, write nothing more.
-            if (before >= 0) [[maybe_unused]] const int ignored = ::ftruncate(journal_.get(), before);
-            broken_ = true;
-            return false;
-        }
-        done += std::size_t(wrote);
+    // A torn line is taken back; whatever happens, nothing more is written.
+    if (!platform::appendWhole(journal_.get(), line)) {
+        broken_ = true;
+        return false;
     }
     journalBytes_ += line.size();
     return true;
@@ -312,11 +272,11 @@ bool HoldingWriter::append(const std::string& line) {
 bool HoldingWriter::hold(const Path& url, int64_t bytes) {
     if (finished_ || broken_) return false;
     const std::string& path = url.native();
-    const std::string leaf = lastComponent(path);
+    const std::string leaf = platform::lastComponent(url);
     if (!platform::isPlainName(leaf) || !HoldingManifest::isValidOriginal(path)) return false;
     if (!prepare()) return false;
 
-    const Path parent = parentOf(path);
+    const Path parent = platform::parentOf(url);
     if (!lastParentFd_.valid() || parent != lastParent_) {
         lastParentFd_ = platform::openFolder(parent, ParentLinks::refuse);
         lastParent_ = lastParentFd_.valid() ? parent : Path();

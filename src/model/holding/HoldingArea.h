@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "model/disk/Removal.h"
 #include "model/holding/HoldingManifest.h"
-#include "platform/FileOps.h"
+#include "platform/UniqueFd.h"
 
 namespace sorbeta {
 
@@ -76,12 +77,12 @@ private:
 // Collects one batch while a clean runs. Each hold is written to the batch's
 // journal before the item moves, so a clean that dies at any moment leaves
 // every moved item listed. One writer is used by one task at a time.
-class HoldingWriter {
+class HoldingWriter final : public DiskScanner::HoldSink {
 public:
     using Path = std::filesystem::path;
 
     HoldingWriter(const HoldingArea& area, std::string id);
-    ~HoldingWriter();
+    ~HoldingWriter() override;
     HoldingWriter(const HoldingWriter&) = delete;
     HoldingWriter& operator=(const HoldingWriter&) = delete;
 
@@ -91,7 +92,7 @@ public:
 
     // Moves one item into the batch. `url` is a path as the safety test
     // normalised it (no links among its folders). True when it moved.
-    bool hold(const Path& url, int64_t bytes);
+    bool hold(const Path& url, int64_t bytes) override;
 
     // A batch whose manifest grew past what the listing reads would turn into
     // an orphan and be deleted unseen a day later, so a writer takes no more

@@ -1,12 +1,11 @@
 #include "model/shell/RenameMigration.h"
 
-#include <sys/stat.h>
-
 #include <QFileInfo>
 #include <optional>
 #include <vector>
 
 #include "platform/Defaults.h"
+#include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
 
 namespace sorbeta::RenameMigration {
@@ -20,11 +19,6 @@ std::optional<Defaults> storedDomain(const QString& name) {
     Defaults domain(name);
     if (!QFileInfo::exists(domain.filePath())) return std::nullopt;
     return domain;
-}
-
-bool itemExists(const std::filesystem::path& path) {
-    struct stat info;
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 }  // namespace
@@ -62,7 +56,7 @@ void run(const QString& domain, const QStringList& olds, const std::filesystem::
 
     const auto oldFolder = support / formerFolder;
     const auto newFolder = support / currentFolder;
-    if (itemExists(oldFolder) && !itemExists(newFolder)) {
+    if (platform::entryExists(oldFolder) && !platform::entryExists(newFolder)) {
         // No-replace rename: a folder that appears in between is never
         // overwritten or merged into. A failure is left as it is.
         platform::moveNoReplace(oldFolder, newFolder);

@@ -1,0 +1,85 @@
+#include "platform/EntryInfo.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "platform/StatInfo.h"
+#include "platform/UniqueFd.h"
+
+namespace sorbeta::platform {
+namespace {
+
+Presence presenceFrom(int result) {
+    if (result == 0) return Presence::present;
+    return errno == ENOENT ? Presence::absent : Presence::unknown;
+}
+
+}  // namespace
+
+std::optional<EntryInfo> entryInfo(const Path& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return std::nullopt;
+    return entryInfoOf(st);
+}
+
+std::optional<EntryInfo> targetInfo(const Path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return entryInfoOf(st);
+}
+
+bool exists(const Path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool isDirectory(const Path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isSymlink(const Path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool entryExists(const Path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+Presence presenceOf(const Path& path) {
+    struct stat st {};
+    return presenceFrom(::lstat(path.c_str(), &st));
+}
+
+Presence presenceAt(int folderFd, const std::string& name) {
+    struct stat st {};
+    return presenceFrom(::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW));
+}
+
+std::optional<Path> resolvedPath(const Path& path, bool* missing) {
+    char buffer[PATH_MAX];
+    if (::realpath(path.c_str(), buffer)) return Path(buffer);
+    if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
+    return std::nullopt;
+}
+
+bool opensForReading(const Path& path) {
+    return UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)).valid();
+}
+
+bool opensAsFolder(const Path& path) {
+    DIR* folder = ::opendir(path.c_str());
+    if (!folder) return false;
+    ::closedir(folder);
+    return true;
+}
+
+}  // namespace sorbeta::platform

@@ -1,0 +1,112 @@
+#include "platform/TreeWalk.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "FileTree.h"
+#include "TestEnvironment.h"
+#include "platform/EntryInfo.h"
+
+using namespace sorbeta;
+using platform::EntryKind;
+using platform::WalkError;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Seen {
+    EntryKind kind;
+    WalkError error;
+    uint64_t links;
+    int64_t bytes;
+};
+
+// Every record of one walk by path; a path reported twice fails the test.
+std::map<std::string, Seen> walkAll(const fs::path& root, platform::WalkOptions options = {}) {
+    std::map<std::string, Seen> seen;
+    platform::TreeWalk walk(root, std::move(options));
+    while (const platform::WalkEntry* entry = walk.next()) {
+        const bool fresh = seen.emplace(std::string(entry->path), Seen{entry->info.kind, entry->error,
+                                                                       entry->info.links, entry->info.allocatedBytes})
+                               .second;
+        EXPECT_TRUE(fresh) << entry->path;
+    }
+    return seen;
+}
+
+}  // namespace
+
+class TreeWalkTest : public test::HomeTest {};
+
+TEST_F(TreeWalkTest, OneRecordPerEntryLinksAsThemselvesFailuresAsData) {
+    test::FileTree tree(home());
+    const auto file = tree.file("t/a.bin", 30000);
+    tree.hardlink("t/a.bin", "t/sub/b.bin");
+    tree.symlink(outside(), "t/out");
+    tree.file("t/sub/" + test::FileTree::invalidUtf8Name(), 10);
+    tree.file("t/locked/x", 10);
+    const bool enforced = test::permissionsEnforced();
+    if (enforced) tree.unreadable("t/locked");
+
+    const auto seen = walkAll(tree.at("t"));
+    const std::string t = tree.at("t").native();
+    EXPECT_EQ(seen.at(t).kind, EntryKind::folder);
+    EXPECT_EQ(seen.at(t + "/a.bin").kind, EntryKind::file);
+    EXPECT_EQ(seen.at(t + "/a.bin").links, 2u);
+    EXPECT_EQ(seen.at(t + "/a.bin").bytes, test::FileTree::allocated(file));
+    EXPECT_EQ(seen.at(t + "/out").kind, EntryKind::symlink);  // reported, never followed
+    EXPECT_EQ(seen.count(t + "/sub/" + test::FileTree::invalidUtf8Name()), 1u);
+    if (enforced) {
+        EXPECT_EQ(seen.at(t + "/locked").error, WalkError::unreadableFolder);
+        EXPECT_EQ(seen.at(t + "/locked").kind, EntryKind::folder);
+        EXPECT_EQ(seen.count(t + "/locked/x"), 0u);
+    }
+    for (const auto& [path, record] : seen) {
+        if (path != t + "/locked") {
+            EXPECT_EQ(record.error, WalkError::none) << path;
+        }
+    }
+
+    // A root that is not there is one record that says so.
+    const auto missing = walkAll(home() / "missing");
+    ASSERT_EQ(missing.size(), 1u);
+    EXPECT_EQ(missing.begin()->second.error, WalkError::failedStat);
+    // A link as the root is the link alone.
+    const auto link = walkAll(tree.at("t/out"));
+    ASSERT_EQ(link.size(), 1u);
+    EXPECT_EQ(link.begin()->second.kind, EntryKind::symlink);
+}
+
+TEST_F(TreeWalkTest, SkippedFoldersAreReportedButNotEntered) {
+    test::FileTree tree(home());
+    tree.file("t/keep/a", 10);
+    tree.file("t/skip/b", 10);
+    platform::WalkOptions options;
+    options.skipFolder = [](std::string_view path) { return path.ends_with("/skip"); };
+    const auto seen = walkAll(tree.at("t"), std::move(options));
+    const std::string t = tree.at("t").native();
+    EXPECT_EQ(seen.count(t + "/skip"), 1u);
+    EXPECT_EQ(seen.count(t + "/skip/b"), 0u);
+    EXPECT_EQ(seen.count(t + "/keep/a"), 1u);
+}
+
+TEST_F(TreeWalkTest, EntryQuestionsTellMissingFromUnreachable) {
+    test::FileTree tree(home());
+    tree.symlink(home() / "nowhere", "dangling");
+    tree.file("closed/inside", 10);
+    EXPECT_EQ(platform::presenceOf(home() / "dangling"), platform::Presence::present);
+    EXPECT_FALSE(platform::exists(home() / "dangling"));
+    EXPECT_EQ(platform::presenceOf(home() / "none"), platform::Presence::absent);
+
+    bool missing = false;
+    EXPECT_EQ(platform::resolvedPath(home() / "closed/../closed/inside"), home() / "closed/inside");
+    EXPECT_FALSE(platform::resolvedPath(home() / "none/x", &missing));
+    EXPECT_TRUE(missing);
+    if (!test::permissionsEnforced()) GTEST_SKIP() << "file permissions are not enforced";
+    tree.unreadable("closed");
+    EXPECT_EQ(platform::presenceOf(home() / "closed/inside"), platform::Presence::unknown);
+    EXPECT_FALSE(platform::resolvedPath(home() / "closed/inside", &missing));
+    EXPECT_FALSE(missing);
+}
