@@ -27,7 +27,8 @@
 #include <vector>
 
 #include "model/catalog/Catalog.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
+#include "model/disk/Targets.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"

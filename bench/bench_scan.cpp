@@ -25,7 +25,8 @@
 
 #include "model/scan/AppModel.h"
 #include "model/catalog/Catalog.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
+#include "model/disk/Targets.h"
 #include "platform/Paths.h"
 #include "platform/RunningApps.h"
 

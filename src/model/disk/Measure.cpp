@@ -1,6 +1,6 @@
 // The measuring half of DiskScanner: tree walks that add up allocated blocks,
 // with hard links counted once per inode set.
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 
 #include <string_view>
 

@@ -8,7 +8,7 @@
 #include <unordered_set>
 
 #include "model/disk/Access.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/Paths.h"

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 #include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
 #include "platform/Listing.h"

@@ -1,10 +1,12 @@
 // The pattern half of DiskScanner: catalog patterns become concrete paths, and
 // a cleaning rule's targets are filtered by existence, running apps, count and age.
+#include "model/disk/Targets.h"
+
 #include <algorithm>
 #include <unordered_map>
 
 #include "model/disk/Access.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 #include "model/disk/ProjectArtifacts.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"

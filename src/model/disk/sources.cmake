@@ -1,10 +1,11 @@
 target_sources(sorbeta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Access.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Access.h
-  ${CMAKE_CURRENT_LIST_DIR}/DiskScanner.h
   ${CMAKE_CURRENT_LIST_DIR}/Measure.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Measure.h
   ${CMAKE_CURRENT_LIST_DIR}/ProjectArtifacts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProjectArtifacts.h
   ${CMAKE_CURRENT_LIST_DIR}/Removal.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Removal.h
-  ${CMAKE_CURRENT_LIST_DIR}/Targets.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/Targets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Targets.h)

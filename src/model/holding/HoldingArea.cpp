@@ -7,7 +7,7 @@
 #include <set>
 #include <system_error>
 
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 #include "model/disk/Removal.h"
 #include "platform/EntryInfo.h"
 #include "platform/FileOps.h"

@@ -10,7 +10,8 @@
 #include "model/disk/Access.h"
 #include "model/catalog/Catalog.h"
 #include "model/scan/CleanSelection.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
+#include "model/disk/Targets.h"
 #include "platform/Translate.h"
 
 namespace sorbeta {

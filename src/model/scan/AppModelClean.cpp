@@ -11,7 +11,8 @@
 
 #include "model/scan/AppModel.h"
 #include "model/disk/Removal.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
+#include "model/disk/Targets.h"
 #include "model/holding/HoldingArea.h"
 #include "platform/Async.h"
 #include "platform/Defaults.h"

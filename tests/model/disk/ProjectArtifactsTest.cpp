@@ -7,7 +7,8 @@
 
 #include "FileTree.h"
 #include "TestEnvironment.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
+#include "model/disk/Targets.h"
 #include "platform/ProcessRunner.h"
 
 namespace sorbeta {

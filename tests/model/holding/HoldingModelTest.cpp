@@ -6,7 +6,7 @@
 
 #include "FileTree.h"
 #include "TestEnvironment.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Paths.h"
 

@@ -10,7 +10,7 @@
 #include "FileTree.h"
 #include "OnDisk.h"
 #include "TestEnvironment.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 #include "model/holding/HoldingArea.h"
 #include "platform/Paths.h"
 

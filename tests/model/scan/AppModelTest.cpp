@@ -5,7 +5,8 @@
 
 #include "AppModelTestSupport.h"
 #include "model/catalog/Catalog.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
+#include "model/disk/Targets.h"
 #include "model/holding/HoldingArea.h"
 #include "platform/Defaults.h"
 

@@ -1,20 +1,16 @@
 #pragma once
-// Measuring file trees under the home folder: allocated sizes with hard links
-// counted once, the per-child parts of a category, the volume's figures and
-// modification dates; and turning catalog patterns into concrete paths.
-// Synchronous, callable from any thread, never throws.
+// The measuring half of DiskScanner: allocated sizes of file trees under the
+// home folder with hard links counted once, the per-child parts of a
+// category, the volume's figures and modification dates. Synchronous,
+// callable from any thread, never throws.
 #include <QDateTime>
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <mutex>
-#include <set>
 #include <string>
 #include <unordered_set>
 #include <vector>
-
-#include "model/catalog/CatalogTypes.h"
 
 namespace sorbeta::DiskScanner {
 
@@ -50,13 +46,20 @@ void setLimited(bool value);
 // The one date that stands for "cannot be read": sorts oldest, passes every age test.
 QDateTime distantPast();
 
+// The allocated bytes of everything at and below `root` (a link counts as
+// itself). Files with several links count once per `shared` set, or once per
+// walk without one. Folders that cannot be read add nothing.
 int64_t size(const Path& root, InodeSet* shared = nullptr);
+// The same for several roots sharing one set.
 int64_t size(const std::vector<Path>& roots);
 
+// A category's bytes, measured child by child: each folder root is measured
+// through its direct children (each a part), any other root as one part.
 struct SizedParts {
     int64_t total = 0;
     std::map<std::string, int64_t> parts;  // absolute path (bytes) -> allocated bytes
 };
+// Parts below `minParts` bytes count in the total but are not listed.
 SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts);
 
 struct Volume {
@@ -68,13 +71,5 @@ Volume volume();
 
 // Content modification date in UTC, or distantPast().
 QDateTime modified(const Path& path);
-
-std::vector<Path> expand(const std::string& pattern);
-std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
-                               const std::optional<std::string>& childrenOf,
-                               const std::set<std::string>& excluding,
-                               const std::vector<std::string>& excludingPrefixes);
-// `running` holds lower-cased names of running applications to spare.
-std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running);
 
 }  // namespace sorbeta::DiskScanner

@@ -1,4 +1,4 @@
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 
 #include <sys/mount.h>
 #include <unistd.h>

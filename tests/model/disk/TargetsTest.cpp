@@ -3,7 +3,8 @@
 #include "FileTree.h"
 #include "TestEnvironment.h"
 #include "model/disk/Access.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
+#include "model/disk/Targets.h"
 #include "platform/Listing.h"
 
 namespace sorbeta {

@@ -16,7 +16,7 @@
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "model/disk/Removal.h"
-#include "model/disk/DiskScanner.h"
+#include "model/disk/Measure.h"
 #include "model/holding/HoldingArea.h"
 #include "platform/Paths.h"
 

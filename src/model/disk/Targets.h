@@ -1,0 +1,32 @@
+#pragma once
+// The pattern half of DiskScanner: catalog patterns become concrete paths, and
+// a cleaning rule's targets are filtered by existence, running applications,
+// count and age. Synchronous, callable from any thread, never throws.
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/catalog/CatalogTypes.h"
+
+namespace sorbeta::DiskScanner {
+
+using Path = std::filesystem::path;
+
+// A catalog pattern ("~/Library/Caches/*/x") as the paths it names: pieces
+// with "*" are matched against folder listings in listing order (dot-names
+// included); a pattern without "*" is one path, whether or not it exists.
+std::vector<Path> expand(const std::string& pattern);
+// The roots' expansions, then the children of `childrenOf` except the names
+// excluded and those starting with an excluded prefix (any letter case).
+std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
+                               const std::optional<std::string>& childrenOf,
+                               const std::set<std::string>& excluding,
+                               const std::vector<std::string>& excludingPrefixes);
+// A cleaning rule's existing targets after its filters: running applications'
+// folders spared (`running`: their lower-cased names), the newest of each
+// folder kept, then the minimum age.
+std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running);
+
+}  // namespace sorbeta::DiskScanner
