@@ -31,7 +31,7 @@
 #include "model/disk/Targets.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 #include "platform/ProcessRunner.h"
 
 namespace fs = std::filesystem;
@@ -202,7 +202,7 @@ int64_t du(const std::vector<fs::path>& roots) {
     std::vector<std::string> arguments{"-sx", "-B1"};
     for (const auto& root : roots) arguments.push_back(root.native());
     platform::ProcessOptions options;
-    options.environment = platform::toolEnvironment();
+    options.environment = platform::toolEnvironment(platform::Places::fromEnvironment().home);
     options.timeLimit = std::chrono::minutes(10);
     const auto result = platform::runProcess("/usr/bin/du", arguments, options);
     if (!result.succeeded()) HomeBuilder::fail("du failed: " + result.err);
@@ -247,25 +247,25 @@ struct Unit {
     std::vector<fs::path> roots;       // what it resolved to, for du
 };
 
-std::vector<Unit> scanUnits() {
+std::vector<Unit> scanUnits(const platform::Places& places) {
     std::vector<Unit> units;
     for (const CategorySpec& category : Catalog::categories()) {
         Unit unit{category.id, {}, {}};
-        unit.measure = [category] {
+        unit.measure = [category, places] {
             auto urls = DiskScanner::resolveRoots(category.roots, category.childrenOf,
-                                                  category.excludingChildren, {});
+                                                  category.excludingChildren, {}, places);
             std::erase_if(urls, [](const fs::path& url) { return !platform::exists(url); });
-            return DiskScanner::sizeWithParts(urls, 20'000'000).total;
+            return DiskScanner::sizeWithParts(urls, 20'000'000, places).total;
         };
-        auto urls =
-            DiskScanner::resolveRoots(category.roots, category.childrenOf, category.excludingChildren, {});
+        auto urls = DiskScanner::resolveRoots(category.roots, category.childrenOf, category.excludingChildren, {},
+                                              places);
         std::erase_if(urls, [](const fs::path& url) { return !platform::exists(url); });
         unit.roots = urls;
         units.push_back(std::move(unit));
     }
     for (const CleanSpec& rule : Catalog::cleanables()) {
-        Unit unit{rule.id, {}, DiskScanner::targets(rule, {})};
-        unit.measure = [rule] { return DiskScanner::size(DiskScanner::targets(rule, {})); };
+        Unit unit{rule.id, {}, DiskScanner::targets(rule, {}, places)};
+        unit.measure = [rule, places] { return DiskScanner::size(DiskScanner::targets(rule, {}, places)); };
         units.push_back(std::move(unit));
     }
     return units;
@@ -280,7 +280,7 @@ int main(int argc, char** argv) {
     const fs::path home = fs::path(folder) / "home";
     fs::create_directories(home);
     ::setenv("HOME", home.c_str(), 1);
-    platform::resetForTesting();
+    const auto places = platform::Places::fromEnvironment();
 
     std::printf("building the synthetic home in %s …\n", home.c_str());
     std::fflush(stdout);
@@ -309,7 +309,7 @@ int main(int argc, char** argv) {
         ours == theirs - largeCensus.folderBytes ? ", same" : ", DIFFERENT");
 
     // 2. Every category and rule, concurrently, against du over the same roots in turn.
-    const std::vector<Unit> units = scanUnits();
+    const std::vector<Unit> units = scanUnits(places);
     std::vector<fs::path> allRoots;
     for (const Unit& unit : units) allRoots.insert(allRoots.end(), unit.roots.begin(), unit.roots.end());
     const Census scanCensus = census(allRoots);

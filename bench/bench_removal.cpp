@@ -17,7 +17,7 @@
 
 #include "model/disk/Removal.h"
 #include "model/holding/HoldingArea.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 extern char** environ;
 
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     fs::create_directories(home);
     ::setenv("HOME", home.c_str(), 1);
     ::setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    platform::resetForTesting();
+    const auto places = platform::Places::fromEnvironment();
 
     constexpr int kRounds = 3;
     std::vector<double> engine, rm;
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
         makeFiles(ours, 100, 1000);
         makeFiles(theirs, 100, 1000);
         const auto start = Clock::now();
-        freed = DiskScanner::clean({ours}, true, false, nullptr);
+        freed = DiskScanner::clean({ours}, true, false, nullptr, places);
         engine.push_back(msSince(start));
         rm.push_back(rmRf(theirs));
         if (fs::exists(ours)) std::fprintf(stderr, "engine left the tree behind\n");
@@ -95,10 +95,10 @@ int main(int argc, char** argv) {
     for (int round = 0; round < kRounds; ++round) {
         const fs::path source = home / ".cache/hold";
         makeFiles(source, 1, 10000);
-        HoldingArea area(platform::holdingFolder());
+        HoldingArea area(places.holdingFolder());
         const auto start = Clock::now();
         auto writer = area.makeWriter();
-        DiskScanner::clean({source}, false, false, writer.get());
+        DiskScanner::clean({source}, false, false, writer.get(), places);
         const auto batch = area.commit(*writer, QStringLiteral("bench"), QDateTime::currentDateTimeUtc());
         holding.push_back(msSince(start));
         held = batch ? batch->items.size() : 0;

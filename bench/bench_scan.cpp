@@ -27,7 +27,7 @@
 #include "model/catalog/Catalog.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Targets.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 #include "platform/RunningApps.h"
 
 using namespace sorbeta;
@@ -110,13 +110,14 @@ int buildHome(const fs::path& home, int files) {
 }
 
 // The places the scan measures: every category's existing roots and every rule's targets.
-std::vector<fs::path> scanRoots() {
+std::vector<fs::path> scanRoots(const platform::Places& places) {
     std::vector<fs::path> roots;
     for (const CategorySpec& spec : Catalog::categories())
-        for (const fs::path& root : DiskScanner::resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, {}))
+        for (const fs::path& root :
+             DiskScanner::resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, {}, places))
             if (fs::exists(root)) roots.push_back(root);
     for (const CleanSpec& spec : Catalog::cleanables())
-        for (const fs::path& target : DiskScanner::targets(spec, {})) roots.push_back(target);
+        for (const fs::path& target : DiskScanner::targets(spec, {}, places)) roots.push_back(target);
     return roots;
 }
 
@@ -183,17 +184,17 @@ int main(int argc, char** argv) {
     ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
     QCoreApplication app(argc, argv);
-    platform::resetForTesting();
+    const auto places = platform::Places::fromEnvironment();
 
-    buildHome(platform::home(), files);
-    const std::vector<fs::path> roots = scanRoots();
+    buildHome(places.home, files);
+    const std::vector<fs::path> roots = scanRoots(places);
 
     std::fflush(stdout);  // the du children must not flush it again
     // Warm the cache, then time du over the same roots one after another.
     sequentialDu(roots);
     const double du = sequentialDu(roots);
 
-    CleanEnvironment environment;
+    ModelEnvironment environment = ModelEnvironment::system(places);
     environment.apps = nullptr;  // the scan never asks
     AppModel model(environment);
     const ScanFigures first = timedScan(model);
@@ -204,9 +205,10 @@ int main(int argc, char** argv) {
     for (const CategoryResult& result : model.categories()) {
         std::vector<fs::path> kept;
         for (const fs::path& root :
-             DiskScanner::resolveRoots(result.spec.roots, result.spec.childrenOf, result.spec.excludingChildren, {}))
+             DiskScanner::resolveRoots(result.spec.roots, result.spec.childrenOf, result.spec.excludingChildren, {},
+                                       places))
             if (fs::exists(root)) kept.push_back(root);
-        const int64_t expected = DiskScanner::sizeWithParts(kept, AppModel::minPartBytes).total;
+        const int64_t expected = DiskScanner::sizeWithParts(kept, AppModel::minPartBytes, places).total;
         if (expected != result.bytes) {
             same = false;
             std::printf("MISMATCH %s: scan %lld, measuring %lld\n", result.spec.id.c_str(),

@@ -10,7 +10,7 @@
 #include "model/holding/HoldingModel.h"
 #include "model/shell/RenameMigration.h"
 #include "platform/Defaults.h"
-#include "platform/Paths.h"
+#include "platform/Relaunch.h"
 
 namespace sorbeta {
 namespace {
@@ -23,18 +23,26 @@ QCoro::Task<> purgeExpiredOnce(QPointer<HoldingModel> holding) {
 
 }  // namespace
 
-AppServices::AppServices(QObject* parent) : QObject(parent), historyStore_(HistoryStore::standard()) {
-    RenameMigration::run(QString::fromLatin1(platform::Defaults::appDomain), RenameMigration::formerDomains(),
-                         platform::dataHome());
+AppServices::AppServices(QObject* parent)
+    : AppServices(ModelEnvironment::system(platform::Places::fromEnvironment()), parent) {}
 
-    model_ = new AppModel(this);
+AppServices::AppServices(ModelEnvironment environment, QObject* parent)
+    : QObject(parent),
+      places_(environment.places),
+      hasFullDisk_(environment.hasFullDisk),
+      relaunch_(&platform::relaunchSelf),
+      historyStore_(HistoryStore::standard(places_)) {
+    RenameMigration::run(places_, QString::fromLatin1(platform::Defaults::appDomain),
+                         RenameMigration::formerDomains());
+
+    model_ = new AppModel(std::move(environment), this);
 
     // The stored history, oldest first; equal dates keep their file order.
     history_ = historyStore_.load();
     std::stable_sort(history_.begin(), history_.end(),
                      [](const DiskSnapshot& a, const DiskSnapshot& b) { return a.date < b.date; });
 
-    holding_ = new HoldingModel(HoldingArea::standard(), this);
+    holding_ = new HoldingModel(HoldingArea::standard(places_), this);
     holding_->setBatches(holding_->area()->batches());
 
     // A finished scan's snapshot goes into the history file.

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "model/history/History.h"
+#include "model/scan/ModelEnvironment.h"
+#include "model/shell/AppLanguage.h"
+#include "platform/Places.h"
 
 namespace sorbeta {
 
@@ -19,9 +22,20 @@ class AppServices final : public QObject {
 
 public:
     // Runs the migration, creates and wires the models, then starts the
-    // expiry pass of the holding area (after the constructor returns).
+    // expiry pass of the holding area (after the constructor returns). The
+    // first form uses the system's own services, places read from the
+    // environment once; the second takes them from the caller (tests).
     explicit AppServices(QObject* parent = nullptr);
+    explicit AppServices(ModelEnvironment environment, QObject* parent = nullptr);
     ~AppServices() override;
+
+    const platform::Places& places() const { return places_; }
+    // Whether the process has full disk access now (the guide and the
+    // window ask the same probe as the scan).
+    bool hasFullDisk() const { return hasFullDisk_(); }
+    const Access::Probe& accessProbe() const { return hasFullDisk_; }
+    // Starts a new instance and quits this one (a language change).
+    const AppLanguage::Relaunch& relaunch() const { return relaunch_; }
 
     AppModel& model() const { return *model_; }
     HoldingModel& holding() const { return *holding_; }
@@ -37,6 +51,9 @@ signals:
     void historyChanged();
 
 private:
+    platform::Places places_;
+    Access::Probe hasFullDisk_;
+    AppLanguage::Relaunch relaunch_;
     AppModel* model_ = nullptr;
     HoldingModel* holding_ = nullptr;
     HistoryStore historyStore_;

@@ -7,7 +7,6 @@
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
 #include "app/WorkingView.h"
-#include "model/disk/Access.h"
 #include "model/scan/AppModel.h"
 #include "platform/Defaults.h"
 #include "ui/views/clean/AccessGuide.h"
@@ -43,7 +42,7 @@ void ContentView::showEvent(QShowEvent* event) {
 }
 
 void ContentView::launch() {
-    if (!Access::hasFullDisk() && !platform::Defaults().boolValue(kGuideDone)) {
+    if (!services_.hasFullDisk() && !platform::Defaults().boolValue(kGuideDone)) {
         setShowGuide(true);
         return;
     }
@@ -61,7 +60,7 @@ void ContentView::guideFinished(bool granted) {
 void ContentView::applicationBecameActive() {
     const AppModel& model = services_.model();
     if (!model.hasScanned() || model.fullDisk() || showingGuide()) return;
-    if (!Access::hasFullDisk()) return;
+    if (!services_.hasFullDisk()) return;
     startScan();
 }
 
@@ -75,7 +74,7 @@ void ContentView::setShowGuide(bool show) {
             [self](bool granted) {
                 if (self) self->guideFinished(granted);
             },
-            {}, this);
+            {services_.accessProbe(), {}, {}}, this);
         guide_->setGeometry(rect());
         guide_->hide();
         // The guide grows in from 0.9 of its size as the working window fades.

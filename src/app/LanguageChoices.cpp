@@ -16,7 +16,7 @@ void markSelection(QActionGroup* group) {
 
 }  // namespace
 
-void addLanguageChoices(QMenu* menu) {
+void addLanguageChoices(QMenu* menu, AppLanguage::Relaunch relaunch) {
     auto* group = new QActionGroup(menu);
     // Exclusive in look only: a stored code outside the list marks no row, so
     // the group must allow none to be checked.
@@ -31,7 +31,7 @@ void addLanguageChoices(QMenu* menu) {
         action->setData(row.value);
         group->addAction(action);
         const QString value = row.value;
-        QObject::connect(action, &QAction::triggered, menu, [value] { LanguageMenu::pick(value); });
+        QObject::connect(action, &QAction::triggered, menu, [value, relaunch] { LanguageMenu::pick(value, relaunch); });
     }
     markSelection(group);
     QObject::connect(menu, &QMenu::aboutToShow, group, [group] { markSelection(group); });

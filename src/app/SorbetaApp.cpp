@@ -104,7 +104,7 @@ void SorbetaApp::buildMenus(QMenuBar* bar) {
     connect(access, &QAction::triggered, this, [] { QDesktopServices::openUrl(Access::settingsURL()); });
 
     QMenu* language = bar->addMenu(sorbeta::tr("语言"));
-    addLanguageChoices(language);
+    addLanguageChoices(language, services().relaunch());
 
     // The platform's quit command (the process otherwise outlives its window).
     QAction* quit = new QAction(bar);

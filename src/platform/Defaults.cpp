@@ -2,7 +2,8 @@
 
 #include <QSettings>
 
-#include "platform/Paths.h"
+#include "platform/FileOps.h"
+#include "platform/Places.h"
 
 namespace sorbeta::platform {
 namespace {
@@ -13,10 +14,13 @@ QSettings open(const QString& path) { return QSettings(path, QSettings::IniForma
 
 }  // namespace
 
-Defaults::Defaults(QString domain) : domain_(std::move(domain)) {}
+Defaults::Defaults(QString domain) : Defaults(std::move(domain), Places::fromEnvironment().configHome) {}
+
+Defaults::Defaults(QString domain, std::filesystem::path configFolder)
+    : domain_(std::move(domain)), configFolder_(std::move(configFolder)) {}
 
 QString Defaults::filePath() const {
-    return QString::fromStdString((configHome() / (domain_.toStdString() + ".ini")).string());
+    return QString::fromStdString((configFolder_ / (domain_.toStdString() + ".ini")).string());
 }
 
 bool Defaults::contains(const QString& key) const { return open(filePath()).contains(key); }
@@ -24,7 +28,7 @@ bool Defaults::contains(const QString& key) const { return open(filePath()).cont
 QVariant Defaults::value(const QString& key) const { return open(filePath()).value(key); }
 
 void Defaults::setValue(const QString& key, const QVariant& value) {
-    makeAppFolder(configHome());
+    makeAppFolder(configFolder_);
     QSettings settings(filePath(), QSettings::IniFormat);
     settings.setValue(key, value);
     settings.sync();

@@ -1,9 +1,11 @@
 #pragma once
-// User defaults: one INI file per domain under $XDG_CONFIG_HOME. Reads go to
-// the file every time, so several Defaults objects of one domain agree.
+// User defaults: one INI file per domain in the user's configuration folder
+// ($XDG_CONFIG_HOME). Reads go to the file every time, so several Defaults
+// objects of one domain agree.
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <filesystem>
 #include <optional>
 
 namespace sorbeta::platform {
@@ -13,7 +15,10 @@ public:
     // The application's own domain.
     static constexpr const char* appDomain = "com.rovek.sorbeta";
 
+    // The domain in the configuration folder the environment names now.
     explicit Defaults(QString domain = QString::fromLatin1(appDomain));
+    // The domain in a given configuration folder (Places::configHome).
+    Defaults(QString domain, std::filesystem::path configFolder);
 
     const QString& domain() const { return domain_; }
     QString filePath() const;
@@ -34,6 +39,7 @@ public:
 
 private:
     QString domain_;
+    std::filesystem::path configFolder_;
 };
 
 }  // namespace sorbeta::platform

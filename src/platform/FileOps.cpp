@@ -216,6 +216,15 @@ Removal removeTree(const Path& path, ParentLinks parentLinks) {
     return removeEntry(parent.get(), name);
 }
 
+bool makeAppFolder(const Path& folder) {
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error)) return true;
+    if (!folder.has_parent_path() || folder.parent_path() == folder) return false;
+    if (!makeAppFolder(folder.parent_path())) return false;
+    if (::mkdir(folder.c_str(), 0700) == 0) return true;
+    return errno == EEXIST && std::filesystem::is_directory(folder, error);
+}
+
 bool removeFile(const Path& path) { return ::unlink(path.c_str()) == 0; }
 
 UniqueFd openForAppending(const Path& path) {

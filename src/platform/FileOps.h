@@ -59,6 +59,9 @@ struct Removal {
 Removal removeTree(const Path& path, ParentLinks parentLinks);
 Removal removeEntry(int parentDir, const std::string& name);
 
+// Creates the folder and its missing parents; folders we create get mode 0700.
+bool makeAppFolder(const Path& folder);
+
 // Unlinks one file or link of our own (never a folder); false when it stays.
 bool removeFile(const Path& path);
 

@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/Paths.h"
 #include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
@@ -202,8 +201,8 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
     return result;
 }
 
-std::vector<std::string> toolEnvironment() {
-    return {"PATH=/usr/bin:/bin:/usr/sbin:/sbin", "HOME=" + home().native(), "LC_ALL=C", "LANG=C"};
+std::vector<std::string> toolEnvironment(const std::filesystem::path& home) {
+    return {"PATH=/usr/bin:/bin:/usr/sbin:/sbin", "HOME=" + home.native(), "LC_ALL=C", "LANG=C"};
 }
 
 }  // namespace sorbeta::platform

@@ -38,6 +38,6 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
 
 // A small, predictable environment for system tools: PATH of the system
 // folders, HOME of the user, and the C locale so output is parseable.
-std::vector<std::string> toolEnvironment();
+std::vector<std::string> toolEnvironment(const std::filesystem::path& home);
 
 }  // namespace sorbeta::platform

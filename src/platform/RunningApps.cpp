@@ -16,7 +16,6 @@
 #include <map>
 #include <sstream>
 
-#include "platform/Paths.h"
 #include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
@@ -157,8 +156,8 @@ Identity identityOf(pid_t pid) {
 }
 
 // Name (in the interface language when the desktop file has it) of "<id>.desktop".
-QString desktopName(const QString& id) {
-    std::vector<fs::path> roots{dataHome()};
+QString desktopName(const QString& id, const fs::path& dataHome) {
+    std::vector<fs::path> roots{dataHome};
     const char* dirs = std::getenv("XDG_DATA_DIRS");
     const QString list = dirs && *dirs ? QString::fromLocal8Bit(dirs) : QStringLiteral("/usr/local/share:/usr/share");
     for (const QString& dir : list.split(u':', Qt::SkipEmptyParts)) roots.emplace_back(dir.toStdString());
@@ -221,6 +220,8 @@ private:
 
 class ProcRunningApps final : public RunningApps {
 public:
+    explicit ProcRunningApps(fs::path dataHome) : dataHome_(std::move(dataHome)) {}
+
     std::vector<RunningAppPtr> list() const override {
         std::map<QString, std::shared_ptr<ProcApp>> apps;
         std::vector<RunningAppPtr> ordered;
@@ -246,7 +247,7 @@ public:
             auto& app = apps[identity.id];
             if (!app) {
                 QString name = identity.name;
-                if (name.isEmpty()) name = desktopName(identity.id);
+                if (name.isEmpty()) name = desktopName(identity.id, dataHome_);
                 if (name.isEmpty()) name = commandName(pid);
                 app = std::make_shared<ProcApp>(identity.id, name);
                 ordered.push_back(app);
@@ -256,13 +257,15 @@ public:
         ::closedir(proc);
         return ordered;
     }
+
+private:
+    fs::path dataHome_;
 };
 
 }  // namespace
 
-std::shared_ptr<const RunningApps> RunningApps::system() {
-    static const std::shared_ptr<const RunningApps> apps = std::make_shared<ProcRunningApps>();
-    return apps;
+std::shared_ptr<const RunningApps> RunningApps::system(const Places& places) {
+    return std::make_shared<ProcRunningApps>(places.dataHome);
 }
 
 }  // namespace sorbeta::platform

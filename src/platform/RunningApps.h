@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Places.h"
+
 namespace sorbeta::platform {
 
 class RunningApp {
@@ -33,8 +35,9 @@ public:
     virtual ~RunningApps() = default;
     virtual std::vector<RunningAppPtr> list() const = 0;
 
-    // The one reading /proc.
-    static std::shared_ptr<const RunningApps> system();
+    // The one reading /proc; names come from the desktop files of the
+    // user's data folder and of $XDG_DATA_DIRS.
+    static std::shared_ptr<const RunningApps> system(const Places& places);
 };
 
 }  // namespace sorbeta::platform

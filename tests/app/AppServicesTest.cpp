@@ -10,7 +10,7 @@
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Defaults.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
@@ -36,7 +36,7 @@ class AppServicesTest : public test::HomeTest {};
 
 TEST_F(AppServicesTest, MigratesFirstThenReadsTheMovedHistorySorted) {
     // Only the former folder exists: it becomes ours before the history is read.
-    const fs::path former = platform::dataHome() / "Plinto";
+    const fs::path former = places().dataHome / "Plinto";
     writeText(former / "history.json", HistoryFile::encode({snapshotOn(3), snapshotOn(1), snapshotOn(2)}));
     platform::Defaults(QStringLiteral("com.vantolier.plinto")).setValue("holdCleaned", true);
 
@@ -50,7 +50,7 @@ TEST_F(AppServicesTest, MigratesFirstThenReadsTheMovedHistorySorted) {
 }
 
 TEST_F(AppServicesTest, ABrokenHistoryStartsEmptyAndStaysOnDiskUntilTheNextRecord) {
-    const fs::path file = platform::appDataFolder() / "history.json";
+    const fs::path file = places().appDataFolder() / "history.json";
     writeText(file, R"({"not":"a list"})");
     AppServices services;
     EXPECT_TRUE(services.historySnapshots().empty());
@@ -88,20 +88,20 @@ TEST(AppServicesHomes, EachHomeKeepsItsOwnHistoryFile) {
         test::TempHome home;
         AppServices services;
         first = services.historyStore().url;
-        EXPECT_EQ(first, platform::appDataFolder() / "history.json");
+        EXPECT_EQ(first, home.places().appDataFolder() / "history.json");
         EXPECT_TRUE(first.string().starts_with(home.root().string()));
     }
     test::TempHome home;
     AppServices services;
     EXPECT_NE(services.historyStore().url, first);
     EXPECT_TRUE(services.historyStore().url.string().starts_with(home.root().string()));
-    EXPECT_EQ(HistoryStore::standard().url, services.historyStore().url);
+    EXPECT_EQ(HistoryStore::standard(home.places()).url, services.historyStore().url);
 }
 
 TEST_F(AppServicesTest, ExpiredBatchesGoShortlyAfterLaunchAndAHeldCleanReloadsTheBatches) {
     // One batch held 8 days ago: read at start, gone once the launch's expiry
     // pass has run, and the freed space asks for a free-space reading.
-    const auto area = HoldingArea::standard();
+    const auto area = HoldingArea::standard(places());
     {
         std::ofstream(home() / "old.log") << "old";
         auto writer = area->makeWriter();

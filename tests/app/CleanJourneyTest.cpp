@@ -15,7 +15,7 @@
 #include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Defaults.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 #include "ui/kit/CandyDialogView.h"
 #include "ui/map/JellyMapView.h"
 #include "ui/views/clean/SidePanel.h"

@@ -14,17 +14,18 @@ namespace {
 
 class ContentViewTest : public test::HomeTest {
 protected:
-    void TearDown() override {
-        Access::setProbeForTesting({});
-        test::HomeTest::TearDown();
+    // The system's services for this home, with an access probe of the test's own.
+    ModelEnvironment withAccess(Access::Probe probe) const {
+        ModelEnvironment environment = ModelEnvironment::system(places());
+        environment.hasFullDisk = std::move(probe);
+        return environment;
     }
 };
 
 }  // namespace
 
 TEST_F(ContentViewTest, WithAccessTheFirstLaunchScansAtOnceAndLeavesTheGuideUnseen) {
-    Access::setProbeForTesting([] { return true; });
-    AppServices services;
+    AppServices services(withAccess([] { return true; }));
     ContentView content(services);
     content.resize(1280, 820);
     content.show();
@@ -40,8 +41,7 @@ TEST_F(ContentViewTest, WithAccessTheFirstLaunchScansAtOnceAndLeavesTheGuideUnse
 
 TEST_F(ContentViewTest, AGrantWhileTheGuideShowsIsTheGuidesToReportAndStartsOneScan) {
     bool access = false;
-    Access::setProbeForTesting([&access] { return access; });
-    AppServices services;
+    AppServices services(withAccess([&access] { return access; }));
     ContentView content(services);
     content.resize(1280, 820);
     content.show();

@@ -29,9 +29,11 @@ TEST(WorkingViewFrames, ColumnAndMainAreaAtTheDefaultSize) {
 
 class WorkingViewTest : public test::HomeTest {
 protected:
-    void TearDown() override {
-        Access::setProbeForTesting({});
-        test::HomeTest::TearDown();
+    // The system's services for this home, with an access probe of the test's own.
+    ModelEnvironment withAccess(Access::Probe probe) const {
+        ModelEnvironment environment = ModelEnvironment::system(places());
+        environment.hasFullDisk = std::move(probe);
+        return environment;
     }
 };
 
@@ -155,9 +157,9 @@ TEST_F(WorkingViewTest, FreedToastSlidesInAndOutWithItsResult) {
 }
 
 TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {
-    Access::setProbeForTesting([] { return false; });
+    bool access = false;
     platform::Defaults().setValue("accessGuideDone", true);  // the guide was seen: scan at once
-    AppServices services;
+    AppServices services(withAccess([&access] { return access; }));
     ContentView content(services);
     content.resize(1280, 820);
     content.show();
@@ -179,7 +181,7 @@ TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {
     EXPECT_TRUE(model.phase().isIdle());
 
     // Access granted meanwhile: coming back rescans once, with access.
-    Access::setProbeForTesting([] { return true; });
+    access = true;
     content.applicationBecameActive();
     EXPECT_FALSE(model.phase().isIdle());
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
@@ -188,8 +190,7 @@ TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {
 }
 
 TEST_F(WorkingViewTest, FirstLaunchWithoutAccessShowsTheGuideAndScansWhenItFinishes) {
-    Access::setProbeForTesting([] { return false; });
-    AppServices services;
+    AppServices services(withAccess([] { return false; }));
     ContentView content(services);
     content.resize(1280, 820);
     content.show();

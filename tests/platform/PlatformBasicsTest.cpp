@@ -1,26 +1,45 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <cstdlib>
 
 #include "TestEnvironment.h"
 #include "platform/Defaults.h"
-#include "platform/Paths.h"
+#include "platform/FileOps.h"
+#include "platform/Places.h"
 
 using namespace sorbeta;
 
 class PlatformBasicsTest : public test::HomeTest {};
 
 TEST_F(PlatformBasicsTest, HomeAndTildeFollowTheTemporaryHome) {
-    EXPECT_EQ(platform::home(), home());
-    EXPECT_EQ(platform::expandTilde("~"), home());
-    EXPECT_EQ(platform::expandTilde("~/Library/Caches"), home() / "Library/Caches");
-    EXPECT_EQ(platform::expandTilde("/Applications"), std::filesystem::path("/Applications"));
-    EXPECT_EQ(platform::expandTilde("~other/x"), std::filesystem::path("~other/x"));
-    EXPECT_EQ(platform::holdingFolder(), home() / ".local/share/Sorbeta/Holding");
+    const auto places = platform::Places::fromEnvironment();
+    EXPECT_EQ(places.home, home());
+    EXPECT_EQ(places.expandTilde("~"), home());
+    EXPECT_EQ(places.expandTilde("~/Library/Caches"), home() / "Library/Caches");
+    EXPECT_EQ(places.expandTilde("/Applications"), std::filesystem::path("/Applications"));
+    EXPECT_EQ(places.expandTilde("~other/x"), std::filesystem::path("~other/x"));
+    EXPECT_EQ(places.holdingFolder(), home() / ".local/share/Sorbeta/Holding");
+}
+
+TEST_F(PlatformBasicsTest, PlacesAreReadWhenBuiltWithoutACache) {
+    // A home reached through a link and written with a trailing slash is
+    // resolved; XDG folders that are not absolute fall back to home.
+    std::filesystem::create_symlink(home(), outside() / "alias");
+    ::setenv("HOME", (outside().native() + "/alias/").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", "relative/cache", 1);
+    ::setenv("XDG_STATE_HOME", (outside() / "state").c_str(), 1);
+    const auto places = platform::Places::fromEnvironment();
+    EXPECT_EQ(places.home, home());
+    EXPECT_EQ(places.cacheHome, home() / ".cache");
+    EXPECT_EQ(places.stateHome, outside() / "state");
+    EXPECT_EQ(places.dataHome, home() / ".local/share");
+    ::unsetenv("HOME");
+    EXPECT_EQ(platform::Places::fromEnvironment().home, std::filesystem::path("/"));
 }
 
 TEST_F(PlatformBasicsTest, AppFoldersArePrivate) {
-    const auto folder = platform::holdingFolder();
+    const auto folder = places().holdingFolder();
     ASSERT_TRUE(platform::makeAppFolder(folder));
     EXPECT_EQ(std::filesystem::status(folder).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_all);

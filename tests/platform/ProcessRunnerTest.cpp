@@ -72,7 +72,7 @@ TEST_F(ProcessRunnerTest, ExactEnvironmentAndEmptyStdin) {
     EXPECT_TRUE(cat.succeeded());
     EXPECT_EQ(cat.out, "");
 
-    auto tools = platform::toolEnvironment();
+    auto tools = platform::toolEnvironment(places().home);
     EXPECT_NE(std::find(tools.begin(), tools.end(), "HOME=" + home().native()), tools.end());
 }
 

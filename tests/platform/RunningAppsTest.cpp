@@ -32,8 +32,8 @@ protected:
         return child;
     }
 
-    static platform::RunningAppPtr find(const QString& id) {
-        for (auto& app : platform::RunningApps::system()->list())
+    platform::RunningAppPtr find(const QString& id) const {
+        for (auto& app : platform::RunningApps::system(places())->list())
             if (app->identifier() == id) return app;
         return nullptr;
     }
@@ -79,7 +79,7 @@ TEST_F(RunningAppsTest, ProgramsInsideAnAppBundleCarryItsIdentifier) {
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(app->name(), "Napper");
     // Processes of other identities, and of none, are not this app.
-    for (const auto& other : platform::RunningApps::system()->list()) EXPECT_FALSE(other->identifier().isEmpty());
+    for (const auto& other : platform::RunningApps::system(places())->list()) EXPECT_FALSE(other->identifier().isEmpty());
 }
 
 }  // namespace

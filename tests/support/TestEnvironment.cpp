@@ -10,7 +10,6 @@
 #include <QThread>
 #include <cstdlib>
 
-#include "platform/Paths.h"
 
 namespace sorbeta::test {
 namespace fs = std::filesystem;
@@ -45,7 +44,7 @@ TempHome::TempHome() : dir_(std::make_unique<QTemporaryDir>()) {
     ::setenv("XDG_CONFIG_HOME", (home_ / ".config").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (home_ / ".cache").c_str(), 1);
     ::setenv("XDG_STATE_HOME", (home_ / ".local/state").c_str(), 1);
-    platform::resetForTesting();
+    places_ = platform::Places::fromEnvironment();
 }
 
 TempHome::~TempHome() {
@@ -53,7 +52,6 @@ TempHome::~TempHome() {
     // QTemporaryDir cannot remove names that are not UTF-8; remove by bytes first.
     std::error_code error;
     fs::remove_all(root_, error);
-    platform::resetForTesting();
 }
 
 bool waitUntil(const std::function<bool()>& predicate, int timeoutMs) {

@@ -1,12 +1,14 @@
 #pragma once
 // Every test runs on a home folder of its own: HOME and the XDG folders point
-// into a fresh temporary folder, and cached paths are reset.
+// into a fresh temporary folder, and the places built from them are at hand.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
 #include <memory>
+
+#include "platform/Places.h"
 
 namespace sorbeta::test {
 
@@ -21,10 +23,13 @@ public:
     const std::filesystem::path& home() const { return home_; }
     // A folder beside home, for links that lead out of it.
     const std::filesystem::path& outside() const { return outside_; }
+    // The places of this home, as the service container would build them.
+    const platform::Places& places() const { return places_; }
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
     std::filesystem::path root_, home_, outside_;
+    platform::Places places_;
 };
 
 // A fixture that gives each test its own TempHome.
@@ -34,6 +39,7 @@ protected:
     void TearDown() override { temp_.reset(); }
     const std::filesystem::path& home() const { return temp_->home(); }
     const std::filesystem::path& outside() const { return temp_->outside(); }
+    const platform::Places& places() const { return temp_->places(); }
 
 private:
     std::unique_ptr<TempHome> temp_;

@@ -7,7 +7,7 @@
 
 #include "platform/EntryInfo.h"
 #include "platform/PathText.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 namespace sorbeta::Access {
 namespace {
@@ -40,8 +40,8 @@ constexpr std::array<std::string_view, 19> kPromptPrefixes = {
 // A prefix of names, not a folder: every cache of the system's own apps.
 constexpr std::string_view kPromptNamePrefix = "~/Library/Caches/com.apple.";
 
-// The expanded tables belong to one home folder; tests move home between
-// cases, so they are rebuilt when it changes.
+// The expanded tables belong to one home folder; they are built again when a
+// caller asks about another one.
 struct Tables {
     std::string home;
     std::string namePrefix;
@@ -49,16 +49,16 @@ struct Tables {
     std::vector<std::pair<std::string, std::string>> prefixes;
 };
 
-std::shared_ptr<const Tables> tablesFor(const std::string& home) {
+std::shared_ptr<const Tables> tablesFor(const platform::Places& places) {
     static std::mutex mutex;
     static std::shared_ptr<const Tables> cached;
     std::lock_guard lock(mutex);
-    if (cached && cached->home == home) return cached;
+    if (cached && cached->home == places.home.native()) return cached;
     auto tables = std::make_shared<Tables>();
-    tables->home = home;
-    tables->namePrefix = platform::expandTilde(std::string(kPromptNamePrefix)).native();
+    tables->home = places.home.native();
+    tables->namePrefix = places.expandTilde(std::string(kPromptNamePrefix)).native();
     for (std::string_view entry : kPromptPrefixes) {
-        std::string expanded = platform::expandTilde(std::string(entry)).native();
+        std::string expanded = places.expandTilde(std::string(entry)).native();
         std::string below = expanded.ends_with('/') ? expanded : expanded + '/';
         tables->prefixes.emplace_back(std::move(expanded), std::move(below));
     }
@@ -77,9 +77,6 @@ bool endsWithCaseless(std::string_view text, std::string_view lowerSuffix) {
     return true;
 }
 
-std::mutex probeMutex;
-std::function<bool()> installedProbe;
-
 }  // namespace
 
 const std::vector<std::string>& promptingPackageSuffixes() {
@@ -88,11 +85,11 @@ const std::vector<std::string>& promptingPackageSuffixes() {
     return suffixes;
 }
 
-bool wouldPrompt(const std::filesystem::path& path) {
+bool wouldPrompt(const std::filesystem::path& path, const platform::Places& places) {
     // A path names its item without a trailing slash, as a file URL's path does.
     const std::string_view text = platform::withoutTrailingSlashes(std::string_view(path.native()));
 
-    const auto tables = tablesFor(platform::home().native());
+    const auto tables = tablesFor(places);
     if (text.starts_with(tables->namePrefix)) return true;
     for (const std::string& suffix : promptingPackageSuffixes())
         if (endsWithCaseless(text, suffix)) return true;
@@ -105,8 +102,8 @@ QUrl settingsURL() {
     return QUrl(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
 }
 
-bool fullDiskProbe() {
-    const std::string home = platform::home().native();
+bool fullDiskProbe(const platform::Places& places) {
+    const std::string home = places.home.native();
     const std::array<std::string, 3> probes = {home + "/Library/Application Support/com.apple.TCC/TCC.db",
                                                home + "/Library/Safari/CloudTabs.db",
                                                home + "/Library/Safari/Bookmarks.plist"};
@@ -119,19 +116,9 @@ bool fullDiskProbe() {
 }
 
 bool hasFullDisk() {
-    std::function<bool()> probe;
-    {
-        std::lock_guard lock(probeMutex);
-        probe = installedProbe;
-    }
     // Linux has no privacy gate: everything the user owns is as readable as
     // its permissions say, so the app never runs limited.
-    return probe ? probe() : true;
-}
-
-void setProbeForTesting(std::function<bool()> probe) {
-    std::lock_guard lock(probeMutex);
-    installedProbe = std::move(probe);
+    return true;
 }
 
 }  // namespace sorbeta::Access

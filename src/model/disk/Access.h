@@ -7,13 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "platform/Places.h"
+
 namespace sorbeta::Access {
 
-// Probed on every read; safe on any thread.
+// Whether the process has full disk access, probed afresh on every call; safe
+// on any thread. Linux has no privacy gate: it answers true.
 bool hasFullDisk();
 
-// Pure string test on the path; never touches the file system.
-bool wouldPrompt(const std::filesystem::path& path);
+// The question as the models ask it: hasFullDisk in the application, a
+// stand-in ("no access") in tests of the limited mode. Handed in by the
+// service container.
+using Probe = std::function<bool()>;
+
+// Pure string test on the path (for the home folder of `places`); never
+// touches the file system.
+bool wouldPrompt(const std::filesystem::path& path, const platform::Places& places);
 
 // ".photoslibrary", ".musiclibrary", ".tvlibrary", ".photolibrary"
 const std::vector<std::string>& promptingPackageSuffixes();
@@ -21,10 +30,8 @@ const std::vector<std::string>& promptingPackageSuffixes();
 // The system settings page for full disk access (opens nothing on Linux).
 QUrl settingsURL();
 
-// The probe used on this platform. Linux has no privacy gate, so the default
-// answers true; tests install their own to exercise the limited mode. The
-// privacy-gate probe itself is fullDiskProbe().
-void setProbeForTesting(std::function<bool()> probe);  // empty restores the default
-bool fullDiskProbe();
+// The privacy-gate probe of a system that has one: the first existing of
+// three protected files opened for reading, else the Safari folder listed.
+bool fullDiskProbe(const platform::Places& places);
 
 }  // namespace sorbeta::Access

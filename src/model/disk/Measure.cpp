@@ -7,7 +7,6 @@
 #include "model/disk/Access.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
-#include "platform/Paths.h"
 #include "platform/TreeWalk.h"
 #include "platform/Volume.h"
 
@@ -80,7 +79,7 @@ int64_t size(const std::vector<Path>& roots) {
     return total;
 }
 
-SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts) {
+SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const platform::Places& places) {
     InodeSet set;
     SizedParts result;
     const auto measure = [&](const Path& unit) {
@@ -95,7 +94,7 @@ SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts) {
             if (const auto names = platform::listNames(root)) {
                 for (const std::string& name : *names) {
                     const Path child = root / name;
-                    if (limited() && Access::wouldPrompt(child)) continue;
+                    if (limited() && Access::wouldPrompt(child, places)) continue;
                     measure(child);
                 }
                 continue;
@@ -106,8 +105,8 @@ SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts) {
     return result;
 }
 
-Volume volume() {
-    const auto figures = platform::volumeFigures(platform::home());
+Volume volume(const platform::Places& places) {
+    const auto figures = platform::volumeFigures(places.home);
     if (!figures) return {};
     return {figures->total, figures->available};
 }

@@ -12,6 +12,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "platform/Places.h"
+
 namespace sorbeta::DiskScanner {
 
 using Path = std::filesystem::path;
@@ -59,15 +61,16 @@ struct SizedParts {
     int64_t total = 0;
     std::map<std::string, int64_t> parts;  // absolute path (bytes) -> allocated bytes
 };
-// Parts below `minParts` bytes count in the total but are not listed.
-SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts);
+// Parts below `minParts` bytes count in the total but are not listed. In
+// limited mode children that would prompt (for the home of `places`) are left out.
+SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const platform::Places& places);
 
 struct Volume {
     int64_t total = 0;
     int64_t free = 0;
 };
 // The file system that holds the home folder; a failed read gives (0, 0).
-Volume volume();
+Volume volume(const platform::Places& places);
 
 // Content modification date in UTC, or distantPast().
 QDateTime modified(const Path& path);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <mutex>
 #include <set>
 #include <unordered_map>
 #include <unordered_set>
@@ -11,7 +10,6 @@
 #include "model/disk/Measure.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
-#include "platform/Paths.h"
 #include "platform/ProcessRunner.h"
 
 namespace sorbeta::ProjectArtifacts {
@@ -19,19 +17,6 @@ namespace {
 
 // Breadth-first search stops descending below this depth.
 constexpr int kMaxDescendDepth = 5;
-
-struct GitTool {
-    Path executable = "/usr/bin/git";
-    std::chrono::milliseconds timeLimit = kGitTimeLimit;
-};
-
-std::mutex gitMutex;
-GitTool gitTool;
-
-GitTool currentGit() {
-    std::lock_guard guard(gitMutex);
-    return gitTool;
-}
 
 const std::unordered_map<std::string, const Rule*>& rulesByName() {
     static const auto table = [] {
@@ -55,8 +40,8 @@ bool isRealDirectory(const Path& path) {
     return info && info->kind == platform::EntryKind::folder && !platform::isPackageName(path.filename().native());
 }
 
-bool isInsideGitRepo(const Path& path) {
-    const std::string home = platform::home().native();
+bool isInsideGitRepo(const Path& path, const Path& homeFolder) {
+    const std::string& home = homeFolder.native();
     Path dir = path.parent_path();
     while (dir.native().size() > home.size()) {
         // Any ".git" entry counts, even a link that leads nowhere: then git
@@ -71,10 +56,9 @@ bool isInsideGitRepo(const Path& path) {
 
 // Whether git tracks anything under the artifact's name. Any doubt (git
 // missing, failing or hanging) answers tracked, which keeps the folder.
-bool isTracked(const Path& artifact, const Path& project) {
-    const GitTool git = currentGit();
+bool isTracked(const Path& artifact, const Path& project, const Path& home, const Git& git) {
     platform::ProcessOptions options;
-    options.environment = {"PATH=/usr/bin:/bin", "HOME=" + platform::home().native(), "GIT_CONFIG_NOSYSTEM=1",
+    options.environment = {"PATH=/usr/bin:/bin", "HOME=" + home.native(), "GIT_CONFIG_NOSYSTEM=1",
                            "GIT_TERMINAL_PROMPT=0", "GIT_OPTIONAL_LOCKS=0"};
     options.timeLimit = git.timeLimit;
     const auto result = platform::runProcess(
@@ -92,7 +76,8 @@ bool isRecent(const Path& path, const QDateTime& cutoff) {
     return date == DiskScanner::distantPast() || date > cutoff;
 }
 
-bool isRemovable(const Path& artifact, const Path& project, const QDateTime& cutoff) {
+bool isRemovable(const Path& artifact, const Path& project, const QDateTime& cutoff, const platform::Places& places,
+                 const Git& git) {
     if (hasEntry(artifact, ".git")) return false;
     if (isRecent(artifact, cutoff)) return false;
     if (const auto names = platform::listNames(artifact)) {
@@ -100,7 +85,8 @@ bool isRemovable(const Path& artifact, const Path& project, const QDateTime& cut
             if (isRecent(artifact / name, cutoff)) return false;
         }
     }
-    if (hasEntry(project, ".git") || isInsideGitRepo(project)) return !isTracked(artifact, project);
+    if (hasEntry(project, ".git") || isInsideGitRepo(project, places.home))
+        return !isTracked(artifact, project, places.home, git);
     return true;
 }
 
@@ -147,26 +133,22 @@ const std::vector<std::string>& searchRoots() {
     return roots;
 }
 
-void setGitForTesting(const Path& executable, std::chrono::milliseconds timeLimit) {
-    std::lock_guard guard(gitMutex);
-    gitTool = executable.empty() ? GitTool{} : GitTool{executable, timeLimit};
-}
-
-std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDateTime& now) {
+std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDateTime& now,
+                       const platform::Places& places, const Git& git) {
     const QDateTime cutoff = now.addSecs(-kAgeWindowSeconds);
 
     std::vector<Path> starts;
     if (roots) {
         starts = *roots;
     } else {
-        for (const std::string& root : searchRoots()) starts.push_back(platform::expandTilde(root));
+        for (const std::string& root : searchRoots()) starts.push_back(places.expandTilde(root));
     }
 
     std::deque<std::pair<Path, int>> queue;
     for (Path start : starts) {
         if (auto resolved = platform::resolvedPath(start)) start = std::move(*resolved);
         if (!platform::exists(start)) continue;
-        if (DiskScanner::limited() && Access::wouldPrompt(start)) continue;
+        if (DiskScanner::limited() && Access::wouldPrompt(start, places)) continue;
         queue.emplace_back(std::move(start), 0);
     }
 
@@ -194,7 +176,7 @@ std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDat
             const Path child = dir / name;
             if (!isRealDirectory(child)) continue;
             found.insert(name);
-            if (isRemovable(child, dir, cutoff)) results.push_back(child);
+            if (isRemovable(child, dir, cutoff, places, git)) results.push_back(child);
         }
 
         if (depth > kMaxDescendDepth) continue;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Places.h"
+
 namespace sorbeta::ProjectArtifacts {
 
 using Path = std::filesystem::path;
@@ -30,13 +32,17 @@ inline constexpr int64_t kAgeWindowSeconds = 604'800;
 // A git that does not answer within this time is killed and the artifact kept.
 inline constexpr std::chrono::milliseconds kGitTimeLimit{10'000};
 
-// The removable artifact folders below `roots` (the default code folders when
-// nullopt), in the order found. Slow: lists folders and may run git; call it
-// off the main thread.
-std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDateTime& now);
+// The version-control tool asked whether an artifact is tracked. Tests hand
+// in a missing or a hanging one.
+struct Git {
+    Path executable = "/usr/bin/git";
+    std::chrono::milliseconds timeLimit = kGitTimeLimit;
+};
 
-// Tests point the version-control tool elsewhere (a missing or hanging one);
-// an empty path restores /usr/bin/git and the default time limit.
-void setGitForTesting(const Path& executable, std::chrono::milliseconds timeLimit = kGitTimeLimit);
+// The removable artifact folders below `roots` (the default code folders of
+// `places` when nullopt), in the order found. Slow: lists folders and may run
+// git; call it off the main thread.
+std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDateTime& now,
+                       const platform::Places& places, const Git& git = {});
 
 }  // namespace sorbeta::ProjectArtifacts

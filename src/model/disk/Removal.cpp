@@ -8,7 +8,7 @@
 #include "platform/FileOps.h"
 #include "platform/Listing.h"
 #include "platform/PathText.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 namespace sorbeta::DiskScanner {
 namespace {
@@ -46,22 +46,23 @@ using platform::withoutTrailingSlashes;
 
 // Our own data folder, as written and with its links resolved: neither it,
 // nor anything in it, nor a folder that holds it may be removed.
-std::vector<std::vector<std::string>> dataFolderForms() {
-    const Path data = platform::appDataFolder().lexically_normal();
+std::vector<std::vector<std::string>> dataFolderForms(const platform::Places& places) {
+    const Path data = places.appDataFolder().lexically_normal();
     std::vector<std::vector<std::string>> forms{componentsOf(Path(withoutTrailingSlashes(data.native())))};
     if (const auto resolved = platform::resolvedPath(data)) forms.push_back(componentsOf(*resolved));
     return forms;
 }
 
-bool touchesDataFolder(const std::vector<std::string>& c) {
-    for (const auto& data : dataFolderForms()) {
+bool touchesDataFolder(const std::vector<std::string>& c, const platform::Places& places) {
+    for (const auto& data : dataFolderForms(places)) {
         if (startsWith(c, data) || startsWith(data, c)) return true;
     }
     return false;
 }
 
-bool judge(const std::vector<std::string>& c, bool allowUserFolders, bool removingRoot) {
-    const std::vector<std::string> h = componentsOf(platform::home());
+bool judge(const std::vector<std::string>& c, bool allowUserFolders, bool removingRoot,
+           const platform::Places& places) {
+    const std::vector<std::string> h = componentsOf(places.home);
     // A home folder of "/" (HOME unset or "/", as for system accounts) would
     // make the whole disk "inside home".
     if (h.size() < 2) return false;
@@ -71,7 +72,7 @@ bool judge(const std::vector<std::string>& c, bool allowUserFolders, bool removi
     for (const std::string& part : c) {
         if (protectedNames.count(part) || part == "..") return false;
     }
-    if (touchesDataFolder(c)) return false;
+    if (touchesDataFolder(c, places)) return false;
     const std::size_t depth = c.size() - h.size();
     const std::string& first = c[h.size()];
     const bool dotted = first.front() == '.';
@@ -142,10 +143,10 @@ std::optional<Path> normalised(const Path& url) {
     return Path(withoutTrailingSlashes(joined.native()));
 }
 
-bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot) {
+bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, const platform::Places& places) {
     const auto path = normalised(url);
     if (!path) return false;
-    return judge(componentsOf(*path), allowUserFolders, removingRoot);
+    return judge(componentsOf(*path), allowUserFolders, removingRoot, places);
 }
 
 int64_t removeMeasured(const Path& item, int64_t measuredBytes, ParentLinks parentLinks) {
@@ -157,7 +158,8 @@ int64_t removeMeasured(const Path& item, int64_t measuredBytes, ParentLinks pare
     return measuredBytes > left ? measuredBytes - left : 0;
 }
 
-int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold) {
+int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
+              const platform::Places& places) {
     int64_t freed = 0;
     for (const Path& url : urls) {
         const Found found = look(url);
@@ -167,7 +169,7 @@ int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFol
         // Judge what will really happen: a file or a link goes itself even
         // when the rule only empties folders.
         const bool contentsOnly = found.isDirectory && !removeRoots && !found.isLink;
-        if (!judge(componentsOf(*path), allowUserFolders, !contentsOnly)) continue;
+        if (!judge(componentsOf(*path), allowUserFolders, !contentsOnly, places)) continue;
 
         const std::vector<Path> items = contentsOnly ? childrenOf(*path) : std::vector<Path>{*path};
         for (const Path& item : items) {

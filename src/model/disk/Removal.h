@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/FileOps.h"
+#include "platform/Places.h"
 
 namespace sorbeta::DiskScanner {
 
@@ -28,16 +29,19 @@ public:
 // Nothing when the path is relative or its folder cannot be resolved.
 std::optional<Path> normalised(const Path& url);
 
-// Whether `url` may be removed. `allowUserFolders` permits places outside
-// ~/Library that are not dot-folders; `removingRoot` says the path itself
-// goes, not only what is inside it.
-bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot);
+// Whether `url` may be removed: it lies inside the home folder of `places`,
+// outside our data folder, and passes the depth and name rules.
+// `allowUserFolders` permits places outside ~/Library that are not
+// dot-folders; `removingRoot` says the path itself goes, not only what is
+// inside it.
+bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, const platform::Places& places);
 
 // Removes the given places: a folder's contents unless `removeRoots`, a file
 // or link itself. With `hold` each item is moved into the holding batch; an
 // item the batch cannot take is left where it is. Returns the bytes freed or
 // held, counting only what really went.
-int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold);
+int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
+              const platform::Places& places);
 
 // Deletes one item that already passed the safety test (the path as
 // normalised() gives it). Returns the bytes that really went: the measured

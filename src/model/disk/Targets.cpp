@@ -11,7 +11,6 @@
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/PathText.h"
-#include "platform/Paths.h"
 
 namespace sorbeta::DiskScanner {
 namespace {
@@ -35,12 +34,12 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 
 }  // namespace
 
-std::vector<Path> expand(const std::string& pattern) {
-    const std::string expanded = platform::expandTilde(pattern).native();
+std::vector<Path> expand(const std::string& pattern, const platform::Places& places) {
+    const std::string expanded = places.expandTilde(pattern).native();
     const std::size_t star = expanded.find('*');
     if (limited()) {
         const std::string fixed = withoutTrailingSlashes(expanded.substr(0, star));
-        if (Access::wouldPrompt(Path(fixed))) return {};
+        if (Access::wouldPrompt(Path(fixed), places)) return {};
     }
     if (star == std::string::npos) return {Path(withoutTrailingSlashes(expanded))};
 
@@ -67,16 +66,16 @@ std::vector<Path> expand(const std::string& pattern) {
 std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
                                const std::optional<std::string>& childrenOf,
                                const std::set<std::string>& excluding,
-                               const std::vector<std::string>& excludingPrefixes) {
+                               const std::vector<std::string>& excludingPrefixes, const platform::Places& places) {
     std::vector<Path> result;
     for (const std::string& root : roots) {
-        auto expanded = expand(root);
+        auto expanded = expand(root, places);
         result.insert(result.end(), expanded.begin(), expanded.end());
     }
     if (childrenOf) {
-        const Path folder(withoutTrailingSlashes(platform::expandTilde(*childrenOf).native()));
+        const Path folder(withoutTrailingSlashes(places.expandTilde(*childrenOf).native()));
         const auto names =
-            (limited() && Access::wouldPrompt(folder)) ? std::nullopt : platform::listNames(folder);
+            (limited() && Access::wouldPrompt(folder, places)) ? std::nullopt : platform::listNames(folder);
         if (names) {
             std::vector<std::string> prefixes;
             for (const std::string& prefix : excludingPrefixes)
@@ -92,17 +91,18 @@ std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
         }
     }
     if (limited()) {
-        std::erase_if(result, [](const Path& path) { return Access::wouldPrompt(path); });
+        std::erase_if(result, [&](const Path& path) { return Access::wouldPrompt(path, places); });
     }
     return result;
 }
 
-std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running) {
+std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running,
+                          const platform::Places& places, const ProjectArtifacts::Git& git) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     std::vector<Path> found =
         spec.source == CleanSpec::Source::projectArtifacts
-            ? ProjectArtifacts::find(std::nullopt, now)
-            : resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, spec.excludingPrefixes);
+            ? ProjectArtifacts::find(std::nullopt, now, places, git)
+            : resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, spec.excludingPrefixes, places);
     std::erase_if(found, [](const Path& path) { return !platform::exists(path); });
 
     if (!running.empty()) {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "model/catalog/CatalogTypes.h"
+#include "model/disk/ProjectArtifacts.h"
+#include "platform/Places.h"
 
 namespace sorbeta::DiskScanner {
 
@@ -17,16 +19,17 @@ using Path = std::filesystem::path;
 // A catalog pattern ("~/Library/Caches/*/x") as the paths it names: pieces
 // with "*" are matched against folder listings in listing order (dot-names
 // included); a pattern without "*" is one path, whether or not it exists.
-std::vector<Path> expand(const std::string& pattern);
+std::vector<Path> expand(const std::string& pattern, const platform::Places& places);
 // The roots' expansions, then the children of `childrenOf` except the names
 // excluded and those starting with an excluded prefix (any letter case).
 std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
                                const std::optional<std::string>& childrenOf,
                                const std::set<std::string>& excluding,
-                               const std::vector<std::string>& excludingPrefixes);
+                               const std::vector<std::string>& excludingPrefixes, const platform::Places& places);
 // A cleaning rule's existing targets after its filters: running applications'
 // folders spared (`running`: their lower-cased names), the newest of each
-// folder kept, then the minimum age.
-std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running);
+// folder kept, then the minimum age. Project artifacts are found with `git`.
+std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running,
+                          const platform::Places& places, const ProjectArtifacts::Git& git = {});
 
 }  // namespace sorbeta::DiskScanner

@@ -12,7 +12,6 @@
 #include "model/common/JsonText.h"
 #include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
-#include "platform/Paths.h"
 
 namespace sorbeta {
 
@@ -172,7 +171,9 @@ bool HistoryFile::decode(const QByteArray& data, std::vector<DiskSnapshot>& out)
     return true;
 }
 
-HistoryStore HistoryStore::standard() { return {platform::appDataFolder() / "history.json"}; }
+HistoryStore HistoryStore::standard(const platform::Places& places) {
+    return {places.appDataFolder() / "history.json"};
+}
 
 std::vector<DiskSnapshot> HistoryStore::load() const {
     std::vector<DiskSnapshot> list;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Places.h"
+
 namespace sorbeta {
 
 // What one finished scan saw: the volume's figures, the bytes of each usage
@@ -30,9 +32,8 @@ struct HistoryStore {
 
     std::filesystem::path url;
 
-    // <data folder>/history.json, for the data folder as it is at the call
-    // (tests give each case a home of its own).
-    static HistoryStore standard();
+    // <data folder>/history.json in the data folder of `places`.
+    static HistoryStore standard(const platform::Places& places);
 
     // The stored history, oldest first; anything missing or broken reads empty.
     std::vector<DiskSnapshot> load() const;

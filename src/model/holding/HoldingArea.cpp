@@ -13,7 +13,6 @@
 #include "platform/FileOps.h"
 #include "platform/Listing.h"
 #include "platform/PathText.h"
-#include "platform/Paths.h"
 
 namespace sorbeta {
 
@@ -56,14 +55,8 @@ QDateTime wholeSeconds(const QDateTime& date) {
 
 HoldingArea::HoldingArea(Path root) : root_(std::move(root)), shared_(sharedFor(root_)) {}
 
-std::shared_ptr<HoldingArea> HoldingArea::standard() {
-    static std::mutex lock;
-    static std::shared_ptr<HoldingArea> area;
-    std::lock_guard guard(lock);
-    // Follows the data folder when tests move the home folder.
-    const Path root = platform::holdingFolder();
-    if (!area || area->root() != root) area = std::make_shared<HoldingArea>(root);
-    return area;
+std::shared_ptr<HoldingArea> HoldingArea::standard(const platform::Places& places) {
+    return std::make_shared<HoldingArea>(places.holdingFolder());
 }
 
 std::unique_ptr<HoldingWriter> HoldingArea::makeWriter() {

@@ -14,6 +14,7 @@
 
 #include "model/disk/Removal.h"
 #include "model/holding/HoldingManifest.h"
+#include "platform/Places.h"
 #include "platform/UniqueFd.h"
 
 namespace sorbeta {
@@ -35,8 +36,9 @@ public:
 
     struct Shared;  // per-root state, defined in Holding.cpp
 
-    // The shared area in the data folder. The folder is made by the first hold.
-    static std::shared_ptr<HoldingArea> standard();
+    // The area in the data folder of `places`. Areas on one folder share
+    // their lock, however many are made. The folder is made by the first hold.
+    static std::shared_ptr<HoldingArea> standard(const platform::Places& places);
 
     const Path& root() const { return root_; }
 

@@ -33,21 +33,22 @@ struct RuleMeasure {
     std::vector<fs::path> urls;
 };
 
-CategoryMeasure measureCategory(const CategorySpec& spec) {
+CategoryMeasure measureCategory(const CategorySpec& spec, const platform::Places& places) {
     CategoryMeasure out{spec.id, 0, {}, {}};
-    for (fs::path& url : DiskScanner::resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, {})) {
+    for (fs::path& url : DiskScanner::resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, {}, places)) {
         std::error_code error;
         if (fs::exists(url, error)) out.urls.push_back(std::move(url));
     }
-    DiskScanner::SizedParts sized = DiskScanner::sizeWithParts(out.urls, AppModel::minPartBytes);
+    DiskScanner::SizedParts sized = DiskScanner::sizeWithParts(out.urls, AppModel::minPartBytes, places);
     out.bytes = sized.total;
     out.parts = std::move(sized.parts);
     return out;
 }
 
-RuleMeasure measureRule(const CleanSpec& spec, std::size_t position) {
+RuleMeasure measureRule(const CleanSpec& spec, std::size_t position, const platform::Places& places,
+                        const ProjectArtifacts::Git& git) {
     // A scan measures the folders of running applications too.
-    RuleMeasure out{position, 0, DiskScanner::targets(spec, {})};
+    RuleMeasure out{position, 0, DiskScanner::targets(spec, {}, places, git)};
     out.bytes = DiskScanner::size(out.urls);
     return out;
 }
@@ -66,9 +67,10 @@ struct AppModel::ScanRun {
     bool firstScan = false;
 };
 
-AppModel::AppModel(QObject* parent) : AppModel(CleanEnvironment{}, parent) {}
+AppModel::AppModel(QObject* parent)
+    : AppModel(ModelEnvironment::system(platform::Places::fromEnvironment()), parent) {}
 
-AppModel::AppModel(CleanEnvironment environment, QObject* parent)
+AppModel::AppModel(ModelEnvironment environment, QObject* parent)
     : QObject(parent), environment_(std::move(environment)) {}
 
 AppModel::~AppModel() = default;
@@ -165,10 +167,13 @@ QCoro::Task<> AppModel::scan() {
     setPhase(Phase::scanning(sorbeta::tr("磁盘")));
     setScanComplete(false);
 
-    setFullDisk(Access::hasFullDisk());
+    setFullDisk(environment_.hasFullDisk());
     DiskScanner::setLimited(!fullDisk_);
 
-    QFuture<DiskScanner::Volume> volumeRead = QtConcurrent::run(QThreadPool::globalInstance(), &DiskScanner::volume);
+    const platform::Places places = environment_.places;
+    const ProjectArtifacts::Git git = environment_.git;
+    QFuture<DiskScanner::Volume> volumeRead =
+        QtConcurrent::run(QThreadPool::globalInstance(), [places] { return DiskScanner::volume(places); });
     const DiskScanner::Volume volume = co_await volumeRead;
     if (!self) co_return;
     // A failed read (no capacity) never replaces the figures we have.
@@ -196,14 +201,15 @@ QCoro::Task<> AppModel::scan() {
     std::vector<QFuture<void>> children;
     children.reserve(categorySpecs.size() + rules.size());
     for (const CategorySpec& spec : categorySpecs) {
-        QFuture<CategoryMeasure> child = QtConcurrent::run(QThreadPool::globalInstance(), measureCategory, spec);
+        QFuture<CategoryMeasure> child =
+            QtConcurrent::run(QThreadPool::globalInstance(), measureCategory, spec, places);
         children.push_back(child.then(this, [this, &run](CategoryMeasure m) {
             applyCategory(run, m.id, m.bytes, std::move(m.urls), std::move(m.parts));
         }));
     }
     for (std::size_t position = 0; position < rules.size(); ++position) {
         QFuture<RuleMeasure> child =
-            QtConcurrent::run(QThreadPool::globalInstance(), measureRule, rules[position], position);
+            QtConcurrent::run(QThreadPool::globalInstance(), measureRule, rules[position], position, places, git);
         children.push_back(child.then(this, [this, &run](RuleMeasure m) {
             applyRule(run, m.position, m.bytes, std::move(m.urls));
         }));

@@ -22,29 +22,13 @@
 #include "model/scan/CleanReport.h"
 #include "model/history/History.h"
 #include "model/holding/HoldingManifest.h"
+#include "model/scan/ModelEnvironment.h"
 #include "model/scan/ScanTypes.h"
 #include "platform/RunningApps.h"
 
 namespace sorbeta {
 
 class HoldingArea;
-
-// What the clean asks of the system: the running applications and whether a
-// named process runs. Tests hand in fakes.
-struct CleanEnvironment {
-    std::shared_ptr<const platform::RunningApps> apps = platform::RunningApps::system();
-    // Called on the clean's worker thread.
-    std::function<bool(const QString& processName)> isProcessRunning;  // empty: the pgrep probe
-
-    // Waits of the busy-apps dialog and the free-space refresh.
-    int quitChecks = 60;
-    std::chrono::milliseconds quitInterval{250};
-    std::vector<std::chrono::milliseconds> freeRefreshDelays{std::chrono::milliseconds(0),
-                                                             std::chrono::milliseconds(1500),
-                                                             std::chrono::milliseconds(2500),
-                                                             std::chrono::milliseconds(4000),
-                                                             std::chrono::milliseconds(6000)};
-};
 
 class AppModel final : public QObject {
     Q_OBJECT
@@ -72,8 +56,9 @@ public:
     // Sub-folders of a category from this size on go into the snapshot.
     static constexpr int64_t minPartBytes = 20'000'000;
 
+    // With the system's own services, its places read from the environment.
     explicit AppModel(QObject* parent = nullptr);
-    explicit AppModel(CleanEnvironment environment, QObject* parent = nullptr);
+    explicit AppModel(ModelEnvironment environment, QObject* parent = nullptr);
     ~AppModel() override;
 
     // ----- observed state
@@ -145,11 +130,11 @@ public:
     // with the rule's position and name.
     static QCoro::Task<CleanResult> clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
                                           std::function<void(int, QString)> progress,
-                                          CleanEnvironment environment = {});
+                                          ModelEnvironment environment);
 
     // Whether a process whose command line matches `name` runs (pgrep -f).
     // Blocks; a probe that cannot run or hangs counts as running.
-    static bool isProcessRunning(const QString& name);
+    static bool isProcessRunning(const QString& name, const platform::Places& places);
 
 signals:
     void totalBytesChanged();
@@ -210,7 +195,7 @@ private:
     std::optional<CleanReport> lastReport_;
     bool fullDisk_ = true;
 
-    CleanEnvironment environment_;
+    ModelEnvironment environment_;
     uint64_t freeRefreshGeneration_ = 0;  // a running refresh stops when this moves on
 };
 

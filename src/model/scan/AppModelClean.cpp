@@ -44,9 +44,9 @@ bool guardedByRunningApp(const CleanSpec& rule, const std::set<std::string>& run
 
 }  // namespace
 
-bool AppModel::isProcessRunning(const QString& name) {
+bool AppModel::isProcessRunning(const QString& name, const platform::Places& places) {
     platform::ProcessOptions options;
-    options.environment = platform::toolEnvironment();
+    options.environment = platform::toolEnvironment(places.home);
     options.timeLimit = kProbeTimeLimit;
     const platform::ProcessResult result =
         platform::runProcess("/usr/bin/pgrep", {"-f", name.toStdString()}, options);
@@ -56,14 +56,17 @@ bool AppModel::isProcessRunning(const QString& name) {
 
 QCoro::Task<AppModel::CleanResult> AppModel::clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
                                                    std::function<void(int, QString)> progress,
-                                                   CleanEnvironment environment) {
+                                                   ModelEnvironment environment) {
     // One worker, rule after rule: the holding writer is used by this task only.
     auto body = [rules = std::move(rules), holdIn = std::move(holdIn), progress = std::move(progress),
                  environment = std::move(environment)]() -> CleanResult {
         const std::set<std::string> running =
             environment.apps ? runningIdentifiers(*environment.apps) : std::set<std::string>{};
-        const auto processRunning = environment.isProcessRunning ? environment.isProcessRunning
-                                                                 : std::function<bool(const QString&)>(isProcessRunning);
+        const auto processRunning =
+            environment.isProcessRunning
+                ? environment.isProcessRunning
+                : std::function<bool(const QString&)>(
+                      [&environment](const QString& name) { return isProcessRunning(name, environment.places); });
         std::unique_ptr<HoldingWriter> writer = holdIn ? holdIn->makeWriter() : nullptr;
         CleanResult result;
         QStringList cleanedNames;
@@ -78,8 +81,10 @@ QCoro::Task<AppModel::CleanResult> AppModel::clean(std::vector<CleanSpec> rules,
                 result.skipped << rule.name;
                 continue;
             }
-            const auto targets = DiskScanner::targets(rule, rule.skipRunningAppDirs ? running : std::set<std::string>{});
-            result.freed += DiskScanner::clean(targets, rule.removeRoots, rule.allowUserFolders, writer.get());
+            const auto targets = DiskScanner::targets(rule, rule.skipRunningAppDirs ? running : std::set<std::string>{},
+                                                      environment.places, environment.git);
+            result.freed +=
+                DiskScanner::clean(targets, rule.removeRoots, rule.allowUserFolders, writer.get(), environment.places);
             cleanedNames << rule.name;
         }
         if (holdIn && writer)
@@ -140,7 +145,7 @@ QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host, std::set<std::stri
             Qt::QueuedConnection);
     };
     QCoro::Task<CleanResult> cleaning =
-        clean(rules, hold ? HoldingArea::standard() : nullptr, std::move(progress), environment_);
+        clean(rules, hold ? HoldingArea::standard(environment_.places) : nullptr, std::move(progress), environment_);
     CleanResult result = co_await cleaning;
     if (!self) co_return;
     setCleanProgress(std::nullopt);
@@ -253,7 +258,8 @@ QCoro::Task<> AppModel::refreshFree(uint64_t generation) {
         QCoro::Task<> pause = sleepFor(delay);
         co_await pause;
         if (!self || self->freeRefreshGeneration_ != generation) co_return;
-        QFuture<DiskScanner::Volume> read = QtConcurrent::run(QThreadPool::globalInstance(), &DiskScanner::volume);
+        QFuture<DiskScanner::Volume> read = QtConcurrent::run(
+            QThreadPool::globalInstance(), [places = environment_.places] { return DiskScanner::volume(places); });
         const DiskScanner::Volume volume = co_await read;
         if (!self || self->freeRefreshGeneration_ != generation || volume.total < 1) co_return;
         setFreeBytes(volume.free);

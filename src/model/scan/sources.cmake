@@ -6,4 +6,6 @@ target_sources(sorbeta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CleanReport.h
   ${CMAKE_CURRENT_LIST_DIR}/CleanSelection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CleanSelection.h
+  ${CMAKE_CURRENT_LIST_DIR}/ModelEnvironment.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ModelEnvironment.h
   ${CMAKE_CURRENT_LIST_DIR}/ScanTypes.h)

@@ -7,15 +7,9 @@
 #include <QVariantList>
 
 #include "platform/Defaults.h"
-#include "platform/Relaunch.h"
 
 namespace sorbeta::AppLanguage {
 namespace {
-
-std::function<void()>& relauncher() {
-    static std::function<void()> instance;
-    return instance;
-}
 
 // Set once by startUp(); the main thread is the only reader and writer.
 QString& pickedLocalization() {
@@ -37,18 +31,15 @@ QString current() {
     return picked.isEmpty() ? QString::fromLatin1(sourceLocalization) : picked;
 }
 
-void choose(const std::optional<QString>& code) {
+void choose(const std::optional<QString>& code, const Relaunch& relaunch) {
     platform::Defaults defaults;
     const QString key = QString::fromLatin1(defaultsKey);
     // A list, not a QStringList: the INI format stores a one-element string
     // list as a bare text, which reads back as no choice.
     if (code) defaults.setValue(key, QVariantList{*code});
     else defaults.remove(key);
-    if (relauncher()) relauncher()();
-    else platform::relaunchSelf();
+    if (relaunch) relaunch();
 }
-
-void setRelauncherForTesting(std::function<void()> replacement) { relauncher() = std::move(replacement); }
 
 QString localizationFor(const QString& languageTag, const QStringList& shipped) {
     QString tag = languageTag.trimmed();

@@ -42,13 +42,13 @@ std::optional<QString> chosen();
 // picked at start-up).
 QString current();
 
-// Stores the code (a one-element list) or removes the key for none, then asks
-// for a relaunch. Neither checks the code nor compares with the stored one.
-void choose(const std::optional<QString>& code);
+// Starts a new instance of the application and quits this one; the service
+// container hands in the real one (platform::relaunchSelf).
+using Relaunch = std::function<void()>;
 
-// The relaunch request; empty restores the real one (start a new instance of
-// ourselves, then quit).
-void setRelauncherForTesting(std::function<void()> relauncher);
+// Stores the code (a one-element list) or removes the key for none, then
+// calls `relaunch`. Neither checks the code nor compares with the stored one.
+void choose(const std::optional<QString>& code, const Relaunch& relaunch);
 
 // --- Start-up --------------------------------------------------------------
 

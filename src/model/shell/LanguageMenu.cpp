@@ -16,8 +16,8 @@ std::vector<Row> rows() {
 
 QString selection() { return AppLanguage::chosen().value_or(QString()); }
 
-void pick(const QString& value) {
-    AppLanguage::choose(value.isEmpty() ? std::nullopt : std::optional<QString>(value));
+void pick(const QString& value, const AppLanguage::Relaunch& relaunch) {
+    AppLanguage::choose(value.isEmpty() ? std::nullopt : std::optional<QString>(value), relaunch);
 }
 
 }  // namespace sorbeta::LanguageMenu

@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+#include "model/shell/AppLanguage.h"
+
 namespace sorbeta::LanguageMenu {
 
 struct Row {
@@ -20,7 +22,7 @@ std::vector<Row> rows();
 QString selection();
 
 // Writes the picked value through AppLanguage::choose (none for ""), which
-// relaunches. Never compares with the stored choice.
-void pick(const QString& value);
+// calls `relaunch`. Never compares with the stored choice.
+void pick(const QString& value, const AppLanguage::Relaunch& relaunch);
 
 }  // namespace sorbeta::LanguageMenu

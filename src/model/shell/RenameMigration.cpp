@@ -15,8 +15,8 @@ using platform::Defaults;
 
 // A domain "has stored values" when its settings file exists; values are
 // read straight from the file so they are copied exactly as stored.
-std::optional<Defaults> storedDomain(const QString& name) {
-    Defaults domain(name);
+std::optional<Defaults> storedDomain(const QString& name, const std::filesystem::path& configFolder) {
+    Defaults domain(name, configFolder);
     if (!QFileInfo::exists(domain.filePath())) return std::nullopt;
     return domain;
 }
@@ -36,14 +36,14 @@ const QStringList& formerDomains() {
     return list;
 }
 
-void run(const QString& domain, const QStringList& olds, const std::filesystem::path& support) {
-    Defaults current(domain);
+void run(const platform::Places& places, const QString& domain, const QStringList& olds) {
+    Defaults current(domain, places.configHome);
     if (current.boolValue(QString::fromLatin1(doneKey))) return;
 
     std::vector<Defaults> formers;
     for (const QString& old : olds) {
         if (old == domain) continue;
-        if (auto stored = storedDomain(old)) formers.push_back(*stored);
+        if (auto stored = storedDomain(old, places.configHome)) formers.push_back(*stored);
     }
     for (const QString& key : keys()) {
         if (current.contains(key)) continue;
@@ -54,8 +54,8 @@ void run(const QString& domain, const QStringList& olds, const std::filesystem::
         }
     }
 
-    const auto oldFolder = support / formerFolder;
-    const auto newFolder = support / currentFolder;
+    const auto oldFolder = places.dataHome / formerFolder;
+    const auto newFolder = places.dataHome / currentFolder;
     if (platform::entryExists(oldFolder) && !platform::entryExists(newFolder)) {
         // No-replace rename: a folder that appears in between is never
         // overwritten or merged into. A failure is left as it is.

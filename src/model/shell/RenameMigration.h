@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <filesystem>
 
+#include "platform/Places.h"
+
 namespace sorbeta::RenameMigration {
 
 // The keys carried over, in order.
@@ -21,8 +23,9 @@ inline constexpr const char* currentFolder = "Sorbeta";
 inline constexpr const char* doneKey = "migratedFromOldName";
 
 // Copies each key the current domain lacks from the first former domain that
-// holds it, moves support/Plinto to support/Sorbeta when only the former
-// exists (never replacing anything), then sets the flag. Never fails.
-void run(const QString& domain, const QStringList& olds, const std::filesystem::path& support);
+// holds it (all domains in the configuration folder of `places`), moves
+// <data>/Plinto to <data>/Sorbeta when only the former exists (never
+// replacing anything), then sets the flag. Never fails.
+void run(const platform::Places& places, const QString& domain, const QStringList& olds);
 
 }  // namespace sorbeta::RenameMigration

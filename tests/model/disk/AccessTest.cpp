@@ -5,17 +5,14 @@
 #include "FileTree.h"
 #include "TestEnvironment.h"
 #include "model/disk/Access.h"
-#include "platform/Paths.h"
 
 using namespace sorbeta;
 
 class AccessTest : public test::HomeTest {
 protected:
-    void TearDown() override {
-        Access::setProbeForTesting({});
-        HomeTest::TearDown();
-    }
-    bool prompts(const std::string& relative) { return Access::wouldPrompt(home() / relative); }
+    bool prompts(const std::string& relative) { return Access::wouldPrompt(home() / relative, places()); }
+    bool promptsAt(const std::filesystem::path& path) { return Access::wouldPrompt(path, places()); }
+    bool probe() { return Access::fullDiskProbe(places()); }
     static void lock(const std::filesystem::path& file) { ::chmod(file.c_str(), 0); }
 
     static constexpr const char* kTcc = "Library/Application Support/com.apple.TCC/TCC.db";
@@ -36,8 +33,8 @@ TEST_F(AccessTest, GuardedFoldersAndWhatLiesBelowThem) {
     EXPECT_TRUE(prompts(".Trash"));
     EXPECT_FALSE(prompts(".Trash2"));
     EXPECT_FALSE(prompts("Library/Application Support/Slack"));
-    EXPECT_FALSE(Access::wouldPrompt("/Applications"));
-    EXPECT_FALSE(Access::wouldPrompt(home()));
+    EXPECT_FALSE(promptsAt(std::filesystem::path("/Applications")));
+    EXPECT_FALSE(promptsAt(home()));
 }
 
 TEST_F(AccessTest, ContainerFoldersThemselvesAreNotFlagged) {
@@ -53,12 +50,12 @@ TEST_F(AccessTest, SystemCachesAndMediaLibraries) {
     EXPECT_TRUE(prompts("Library/Caches/com.apple.x/deeper"));
     EXPECT_FALSE(prompts("Library/Caches/Homebrew"));
     EXPECT_FALSE(prompts("Library/Caches/com.applex"));
-    EXPECT_TRUE(Access::wouldPrompt("/Volumes/Ext/Photos Library.PhotosLibrary"));
-    EXPECT_TRUE(Access::wouldPrompt("/tmp/x.PHOTOSLIBRARY"));
+    EXPECT_TRUE(promptsAt(std::filesystem::path("/Volumes/Ext/Photos Library.PhotosLibrary")));
+    EXPECT_TRUE(promptsAt(std::filesystem::path("/tmp/x.PHOTOSLIBRARY")));
     EXPECT_TRUE(prompts("Music/Music Library.musiclibrary"));
-    EXPECT_TRUE(Access::wouldPrompt("/data/TV.TvLibrary"));
-    EXPECT_TRUE(Access::wouldPrompt("/data/iPhoto.photolibrary"));
-    EXPECT_FALSE(Access::wouldPrompt("/data/x.photoslibrary/inside"));
+    EXPECT_TRUE(promptsAt(std::filesystem::path("/data/TV.TvLibrary")));
+    EXPECT_TRUE(promptsAt(std::filesystem::path("/data/iPhoto.photolibrary")));
+    EXPECT_FALSE(promptsAt(std::filesystem::path("/data/x.photoslibrary/inside")));
     EXPECT_EQ(Access::promptingPackageSuffixes(),
               (std::vector<std::string>{".photoslibrary", ".musiclibrary", ".tvlibrary", ".photolibrary"}));
 }
@@ -67,9 +64,10 @@ TEST_F(AccessTest, TablesFollowTheHomeFolder) {
     // The prefix tables are expanded against the home folder of the moment;
     // another test's home must not linger.
     EXPECT_TRUE(prompts("Downloads/x.dmg"));
-    test::TempHome other;  // points HOME at a new folder
-    EXPECT_FALSE(Access::wouldPrompt(home() / "Downloads/x.dmg"));
-    EXPECT_TRUE(Access::wouldPrompt(other.home() / "Downloads/x.dmg"));
+    test::TempHome other;
+    EXPECT_FALSE(Access::wouldPrompt(home() / "Downloads/x.dmg", other.places()));
+    EXPECT_TRUE(Access::wouldPrompt(other.home() / "Downloads/x.dmg", other.places()));
+    EXPECT_TRUE(prompts("Downloads/x.dmg"));
 }
 
 TEST_F(AccessTest, SettingsPage) {
@@ -77,45 +75,41 @@ TEST_F(AccessTest, SettingsPage) {
               "x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles");
 }
 
-TEST_F(AccessTest, LinuxAnswersGrantedUnlessATestSaysOtherwise) {
+TEST_F(AccessTest, LinuxAnswersGranted) {
     EXPECT_TRUE(Access::hasFullDisk());  // no probe files at all in this home
-    Access::setProbeForTesting([] { return false; });
-    EXPECT_FALSE(Access::hasFullDisk());
-    Access::setProbeForTesting({});
-    EXPECT_TRUE(Access::hasFullDisk());
 }
 
 TEST_F(AccessTest, ProbeOpensTheFirstExistingProbeFile) {
     test::FileTree tree(home());
     // Nothing there and no Safari folder: listing fails.
-    EXPECT_FALSE(Access::fullDiskProbe());
+    EXPECT_FALSE(probe());
 
     // Only the Safari folder: its listing decides.
     tree.dir("Library/Safari");
-    EXPECT_TRUE(Access::fullDiskProbe());
+    EXPECT_TRUE(probe());
     tree.file(kBookmarks, 10);
-    EXPECT_TRUE(Access::fullDiskProbe());
+    EXPECT_TRUE(probe());
 
     if (!test::permissionsEnforced()) GTEST_SKIP() << "file permissions are not enforced here";
     lock(tree.at(kBookmarks));
-    EXPECT_FALSE(Access::fullDiskProbe());
+    EXPECT_FALSE(probe());
 
     // An earlier probe file takes over: a readable CloudTabs.db wins over the locked bookmarks.
     tree.file(kCloudTabs, 10);
-    EXPECT_TRUE(Access::fullDiskProbe());
+    EXPECT_TRUE(probe());
 
     // A locked TCC database says no, even though the Safari files are readable.
     ::chmod(tree.at(kBookmarks).c_str(), 0644);
     tree.file(kTcc, 10);
     lock(tree.at(kTcc));
-    EXPECT_FALSE(Access::fullDiskProbe());
+    EXPECT_FALSE(probe());
     ::chmod(tree.at(kTcc).c_str(), 0644);
-    EXPECT_TRUE(Access::fullDiskProbe());
+    EXPECT_TRUE(probe());
 }
 
 TEST_F(AccessTest, ProbeListingOfAnUnreadableSafariFolder) {
     if (!test::permissionsEnforced()) GTEST_SKIP() << "file permissions are not enforced here";
     test::FileTree tree(home());
     tree.unreadable("Library/Safari");
-    EXPECT_FALSE(Access::fullDiskProbe());
+    EXPECT_FALSE(probe());
 }

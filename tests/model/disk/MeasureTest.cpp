@@ -8,7 +8,7 @@
 
 #include "FileTree.h"
 #include "TestEnvironment.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 namespace sorbeta {
 namespace {
@@ -179,7 +179,7 @@ TEST_F(DiskScannerTest, SizeWithPartsListsMeasuredUnits) {
     tree.symlink(home() / "cat", "linkroot");
 
     const auto all = DiskScanner::sizeWithParts(
-        {tree.at("cat"), tree.at("second"), tree.at("missing"), file, tree.at("linkroot")}, 0);
+        {tree.at("cat"), tree.at("second"), tree.at("missing"), file, tree.at("linkroot")}, 0, places());
     const std::string cat = tree.at("cat").native();
     EXPECT_EQ(all.parts.count(cat), 0u);  // measured through its children
     EXPECT_EQ(all.parts.at(cat + "/big"), alloc(big));
@@ -191,7 +191,7 @@ TEST_F(DiskScannerTest, SizeWithPartsListsMeasuredUnits) {
     EXPECT_EQ(all.parts.size(), 6u);
     EXPECT_EQ(all.total, alloc(big) + alloc(small) + alloc(file) + alloc(tree.at("linkroot")));
 
-    const auto large = DiskScanner::sizeWithParts({tree.at("cat"), file}, alloc(file) + 1);
+    const auto large = DiskScanner::sizeWithParts({tree.at("cat"), file}, alloc(file) + 1, places());
     EXPECT_EQ(large.parts.size(), 1u);
     EXPECT_EQ(large.parts.count(cat + "/big"), 1u);
     EXPECT_EQ(large.total, alloc(big) + alloc(small) + alloc(file));
@@ -202,7 +202,7 @@ TEST_F(DiskScannerTest, SizeWithPartsMeasuresAnUnlistableFolderWhole) {
     FileTree tree(home());
     tree.file("locked/x.bin", 1000);
     const auto locked = tree.unreadable("locked");
-    const auto result = DiskScanner::sizeWithParts({locked}, 0);
+    const auto result = DiskScanner::sizeWithParts({locked}, 0, places());
     EXPECT_EQ(result.total, 0);
     ASSERT_EQ(result.parts.size(), 1u);
     EXPECT_EQ(result.parts.begin()->first, locked.native());
@@ -213,11 +213,11 @@ TEST_F(DiskScannerTest, SizeWithPartsSkipsPromptingChildrenWhenLimited) {
     const auto docs = tree.file("Documents/report.pdf", 50000);
     const auto dot = tree.file(".config/x", 5000);
     DiskScanner::setLimited(true);
-    auto result = DiskScanner::sizeWithParts({home()}, 0);
+    auto result = DiskScanner::sizeWithParts({home()}, 0, places());
     EXPECT_EQ(result.parts.count(tree.at("Documents").native()), 0u);
     EXPECT_EQ(result.total, alloc(dot));
     DiskScanner::setLimited(false);
-    result = DiskScanner::sizeWithParts({home()}, 0);
+    result = DiskScanner::sizeWithParts({home()}, 0, places());
     EXPECT_EQ(result.parts.at(tree.at("Documents").native()), alloc(docs));
 }
 
@@ -228,22 +228,20 @@ TEST_F(DiskScannerTest, NamesNeedNotBeUtf8) {
     const auto c = tree.file("names/" + FileTree::invalidUtf8Name() + "/c", 4000);
     EXPECT_EQ(DiskScanner::size(tree.at("names")), alloc(a) + alloc(b) + alloc(c));
     EXPECT_EQ(DiskScanner::size(tree.at("names/" + FileTree::invalidUtf8Name())), alloc(c));
-    const auto parts = DiskScanner::sizeWithParts({tree.at("names")}, 0);
+    const auto parts = DiskScanner::sizeWithParts({tree.at("names")}, 0, places());
     EXPECT_EQ(parts.parts.at(tree.at("names/" + FileTree::invalidUtf8Name()).native()), alloc(c));
 }
 
 TEST_F(DiskScannerTest, VolumeOfTheHomeFileSystem) {
-    const auto figures = DiskScanner::volume();
+    const auto figures = DiskScanner::volume(places());
     EXPECT_GT(figures.total, 0);
     EXPECT_GE(figures.free, 0);
     EXPECT_LE(figures.free, figures.total);
 
     const std::string saved = home().native();
     ::setenv("HOME", (outside() / "does/not/exist").c_str(), 1);
-    platform::resetForTesting();
-    const auto failed = DiskScanner::volume();
+    const auto failed = DiskScanner::volume(platform::Places::fromEnvironment());
     ::setenv("HOME", saved.c_str(), 1);
-    platform::resetForTesting();
     EXPECT_EQ(failed.total, 0);
     EXPECT_EQ(failed.free, 0);
 }

@@ -25,7 +25,6 @@ protected:
         tree = std::make_unique<FileTree>(home());
     }
     void TearDown() override {
-        ProjectArtifacts::setGitForTesting({});
         DiskScanner::setLimited(false);
         tree.reset();
         test::HomeTest::TearDown();
@@ -41,7 +40,8 @@ protected:
         return home() / folder / name;
     }
 
-    Paths findIn(const std::string& root) { return ProjectArtifacts::find(Paths{home() / root}, now()); }
+    Paths findIn(const std::string& root) { return find(Paths{home() / root}); }
+    Paths find(const std::optional<Paths>& roots) { return ProjectArtifacts::find(roots, now(), places(), gitTool); }
     static QDateTime now() { return QDateTime::currentDateTimeUtc(); }
 
     // Runs git in `folder` with a private configuration.
@@ -59,6 +59,7 @@ protected:
     }
 
     std::unique_ptr<FileTree> tree;
+    ProjectArtifacts::Git gitTool;  // the real one unless a test says otherwise
 };
 
 TEST_F(ProjectArtifactsTest, FindsOldArtifactsBesideTheirMarker) {
@@ -67,12 +68,12 @@ TEST_F(ProjectArtifactsTest, FindsOldArtifactsBesideTheirMarker) {
     const auto gradle = artifact("Projects/android", "build", "build.gradle.kts");
     EXPECT_EQ(findIn("Projects").size(), 3u);
     // Through the default code folders, as a cleaning rule asks for them.
-    const Paths found = ProjectArtifacts::find(std::nullopt, now());
+    const Paths found = find(std::nullopt);
     EXPECT_EQ(std::set<fs::path>(found.begin(), found.end()), (std::set<fs::path>{modules, venv, gradle}));
 
     CleanSpec spec;
     spec.source = CleanSpec::Source::projectArtifacts;
-    const Paths targets = DiskScanner::targets(spec, {});
+    const Paths targets = DiskScanner::targets(spec, {}, places());
     EXPECT_EQ(std::set<fs::path>(targets.begin(), targets.end()),
               (std::set<fs::path>{modules, venv, gradle}));
 }
@@ -123,17 +124,17 @@ TEST_F(ProjectArtifactsTest, SearchDepthHiddenFoldersAndSkippedNames) {
 TEST_F(ProjectArtifactsTest, RootsResolvingToOneFolderAreExaminedOnce) {
     const auto modules = artifact("Projects/app", "node_modules", "package.json");
     tree->symlink(home() / "Projects", "Code");
-    EXPECT_EQ(ProjectArtifacts::find(std::nullopt, now()), Paths{modules});
-    EXPECT_EQ(ProjectArtifacts::find(Paths{home() / "Projects", home() / "Code", home() / "none"}, now()),
+    EXPECT_EQ(find(std::nullopt), Paths{modules});
+    EXPECT_EQ(find(Paths{home() / "Projects", home() / "Code", home() / "none"}),
               Paths{modules});
 }
 
 TEST_F(ProjectArtifactsTest, LimitedModeDropsPromptingRoots) {
     artifact("Documents/Code/app", "node_modules", "package.json");
     DiskScanner::setLimited(true);
-    EXPECT_TRUE(ProjectArtifacts::find(Paths{home() / "Documents/Code"}, now()).empty());
+    EXPECT_TRUE(find(Paths{home() / "Documents/Code"}).empty());
     DiskScanner::setLimited(false);
-    EXPECT_EQ(ProjectArtifacts::find(Paths{home() / "Documents/Code"}, now()).size(), 1u);
+    EXPECT_EQ(find(Paths{home() / "Documents/Code"}).size(), 1u);
 }
 
 TEST_F(ProjectArtifactsTest, RepositoriesKeepWhatGitTracks) {
@@ -155,7 +156,7 @@ TEST_F(ProjectArtifactsTest, RepositoriesKeepWhatGitTracks) {
     EXPECT_EQ(findIn("Code"), Paths{untracked});
 
     // Without a working git every artifact in a repository is kept.
-    ProjectArtifacts::setGitForTesting(outside() / "no-git");
+    gitTool = {outside() / "no-git"};
     EXPECT_TRUE(findIn("Code").empty());
     (void)tracked;
 }
@@ -165,7 +166,7 @@ TEST_F(ProjectArtifactsTest, HangingGitIsStoppedAndTheArtifactKept) {
     ::chmod(script.c_str(), 0755);
     artifact("Code/web", "node_modules", "package.json");
     tree->dir("Code/web/.git");
-    ProjectArtifacts::setGitForTesting(script, std::chrono::milliseconds(200));
+    gitTool = {script, std::chrono::milliseconds(200)};
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(findIn("Code").empty());
@@ -177,7 +178,7 @@ TEST_F(ProjectArtifactsTest, AnyGitEntryAboveTheProjectMeansAsking) {
     // git then cannot answer and the artifact is kept.
     const auto modules = artifact("Code/mono/app", "node_modules", "package.json");
     tree->symlink(outside() / "moved-away/.git", "Code/mono/.git");
-    ProjectArtifacts::setGitForTesting(outside() / "no-git");
+    gitTool = {outside() / "no-git"};
     EXPECT_TRUE(findIn("Code").empty());
     fs::remove(home() / "Code/mono/.git");
     EXPECT_EQ(findIn("Code"), Paths{modules});

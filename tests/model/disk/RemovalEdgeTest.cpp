@@ -18,13 +18,12 @@
 #include "model/disk/Removal.h"
 #include "model/disk/Measure.h"
 #include "model/holding/HoldingArea.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
 using test::present;
 using test::contents;
-using DiskScanner::clean;
 
 namespace {
 
@@ -53,7 +52,13 @@ fs::path deepChain(const fs::path& top, int levels) {
 
 }  // namespace
 
-class DiskRemovalEdgeTest : public test::HomeTest {};
+class DiskRemovalEdgeTest : public test::HomeTest {
+protected:
+    int64_t clean(const std::vector<fs::path>& urls, bool removeRoots, bool allowUserFolders,
+                  DiskScanner::HoldSink* hold) {
+        return DiskScanner::clean(urls, removeRoots, allowUserFolders, hold, places());
+    }
+};
 
 TEST_F(DiskRemovalEdgeTest, AFolderThatIsAMountPointIsNotEmptied) {
     test::FileTree tree(home());
@@ -75,9 +80,9 @@ TEST_F(DiskRemovalEdgeTest, HoldingOnAnotherFileSystemLeavesEverythingInPlace) {
     test::FileTree tree(home());
     const auto a = tree.text(".cache/app/a.log", "a");
     const auto b = tree.text(".cache/app/sub/b.log", "b");
-    test::ScratchMount mount(platform::appDataFolder());
+    test::ScratchMount mount(places().appDataFolder());
     if (!mount.mounted()) GTEST_SKIP() << "cannot mount here";
-    HoldingArea area(platform::holdingFolder());
+    HoldingArea area(places().holdingFolder());
     auto writer = area.makeWriter();
     EXPECT_EQ(clean({home() / ".cache/app"}, false, false, writer.get()), 0);
     EXPECT_EQ(contents(a), "a");
@@ -92,6 +97,7 @@ TEST_F(DiskRemovalEdgeTest, AFullDiskDuringHoldLeavesEverythingInPlace) {
     test::ScratchMount mount(disk);
     if (!mount.mounted()) GTEST_SKIP() << "cannot mount here";
     ::setenv("XDG_DATA_HOME", (disk / "share").c_str(), 1);
+    const auto moved = platform::Places::fromEnvironment();
     test::FileTree tree(disk);
     const auto a = tree.text("cache/app/a.log", "a");
     {
@@ -100,9 +106,9 @@ TEST_F(DiskRemovalEdgeTest, AFullDiskDuringHoldLeavesEverythingInPlace) {
         while (fill.write(block.data(), block.size())) {
         }
     }
-    HoldingArea area(platform::holdingFolder());
+    HoldingArea area(moved.holdingFolder());
     auto writer = area.makeWriter();
-    EXPECT_EQ(clean({disk / "cache/app"}, false, false, writer.get()), 0);
+    EXPECT_EQ(DiskScanner::clean({disk / "cache/app"}, false, false, writer.get(), moved), 0);
     EXPECT_EQ(contents(a), "a");
     area.commit(*writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc());
     EXPECT_TRUE(area.batches().empty());
@@ -110,7 +116,7 @@ TEST_F(DiskRemovalEdgeTest, AFullDiskDuringHoldLeavesEverythingInPlace) {
     // With room again the same clean holds it: the disk was the only obstacle.
     fs::remove(disk / "filler");
     auto second = area.makeWriter();
-    EXPECT_GT(clean({disk / "cache/app"}, false, false, second.get()), 0);
+    EXPECT_GT(DiskScanner::clean({disk / "cache/app"}, false, false, second.get(), moved), 0);
     EXPECT_FALSE(present(a));
     EXPECT_TRUE(area.commit(*second, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
 }
@@ -121,7 +127,7 @@ TEST_F(DiskRemovalEdgeTest, AnItemThatCannotMoveStaysAndTheRestAreHeld) {
     const auto stuck = tree.text(".cache/app/locked/stuck.log", "stuck");
     const auto free = tree.text(".cache/app/free.log", "free");
     ::chmod((home() / ".cache/app/locked").c_str(), 0555);
-    HoldingArea area(platform::holdingFolder());
+    HoldingArea area(places().holdingFolder());
     auto writer = area.makeWriter();
     const int64_t freeBytes = DiskScanner::size(free);
     // The locked folder itself can move (its parent is writable); what cannot
@@ -142,7 +148,7 @@ TEST_F(DiskRemovalEdgeTest, NamesWithNewlinesAndOtherBytesRoundTrip) {
     const std::vector<std::string> names = {"line\nbreak", "tab\there", "quote\"back\\slash", "\x01\x7f",
                                             test::FileTree::invalidUtf8Name(), "中文 名字"};
     for (const auto& name : names) tree.text(".cache/app/" + name, name);
-    HoldingArea area(platform::holdingFolder());
+    HoldingArea area(places().holdingFolder());
     auto writer = area.makeWriter();
     clean({home() / ".cache/app"}, false, false, writer.get());
     EXPECT_TRUE(fs::is_empty(home() / ".cache/app"));
@@ -164,7 +170,7 @@ TEST_F(DiskRemovalEdgeTest, TreesDeeperThanAPathCanBeAreRemovedOrHeldWhole) {
     // Held: the top folder moves in one piece and comes back in one piece.
     const fs::path again = home() / "Library/Caches/again";
     deepChain(again, 30);
-    HoldingArea area(platform::holdingFolder());
+    HoldingArea area(places().holdingFolder());
     auto writer = area.makeWriter();
     clean({again}, true, false, writer.get());
     EXPECT_FALSE(present(again));
@@ -189,25 +195,25 @@ TEST_F(DiskRemovalEdgeTest, AHomeReachedThroughALinkIsJudgedByItsRealPlace) {
     const fs::path link = outside() / "home-link";
     fs::create_directory_symlink(real, link);
     ::setenv("HOME", link.c_str(), 1);
-    platform::resetForTesting();
-    EXPECT_EQ(platform::home(), real);
+    const auto linked = platform::Places::fromEnvironment();
+    EXPECT_EQ(linked.home, real);
     test::FileTree tree(real);
     tree.text(".cache/app/a", "a");
     tree.text("Documents/keep", "keep");
-    EXPECT_TRUE(DiskScanner::isSafeToTouch(link / ".cache/app", false, true));
-    EXPECT_FALSE(DiskScanner::isSafeToTouch(link / "Documents/keep", false, true));
-    clean({link / ".cache/app", link / "Documents"}, true, false, nullptr);
+    EXPECT_TRUE(DiskScanner::isSafeToTouch(link / ".cache/app", false, true, linked));
+    EXPECT_FALSE(DiskScanner::isSafeToTouch(link / "Documents/keep", false, true, linked));
+    DiskScanner::clean({link / ".cache/app", link / "Documents"}, true, false, nullptr, linked);
     EXPECT_FALSE(present(real / ".cache/app"));
     EXPECT_EQ(contents(real / "Documents/keep"), "keep");
 }
 
 TEST_F(DiskRemovalEdgeTest, NothingIsSafeWhenHomeIsTheRootFolder) {
     ::setenv("HOME", "/", 1);
-    platform::resetForTesting();
+    const auto rooted = platform::Places::fromEnvironment();
     for (const char* path : {"/.cache", "/.cache/x", "/tmp/x", "/Downloads/a.part", "/Library/Caches/x"}) {
         for (bool allow : {false, true}) {
-            EXPECT_FALSE(DiskScanner::isSafeToTouch(path, allow, false)) << path;
-            EXPECT_FALSE(DiskScanner::isSafeToTouch(path, allow, true)) << path;
+            EXPECT_FALSE(DiskScanner::isSafeToTouch(path, allow, false, rooted)) << path;
+            EXPECT_FALSE(DiskScanner::isSafeToTouch(path, allow, true, rooted)) << path;
         }
     }
 }
@@ -218,7 +224,7 @@ TEST_F(DiskRemovalEdgeTest, ATrailingSlashNeverLeadsThroughALink) {
     test::FileTree tree(home());
     tree.text("Documents/thesis.tex", "years of work");
     tree.symlink(home() / "Documents", "Library/Caches/com.app");
-    HoldingArea area(platform::holdingFolder());
+    HoldingArea area(places().holdingFolder());
     const auto writer = area.makeWriter();
     for (HoldingWriter* hold : {static_cast<HoldingWriter*>(nullptr), writer.get()}) {
         clean({fs::path(home().native() + "/Library/Caches/com.app/")}, false, false, hold);

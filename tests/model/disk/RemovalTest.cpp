@@ -11,13 +11,10 @@
 #include "TestEnvironment.h"
 #include "model/disk/Removal.h"
 #include "model/holding/HoldingArea.h"
-#include "platform/Paths.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
 using test::present;
-using DiskScanner::clean;
-using DiskScanner::isSafeToTouch;
 
 namespace {
 
@@ -28,7 +25,11 @@ int64_t allocated(const fs::path& path) { return test::FileTree::allocated(path)
 class DiskRemovalTest : public test::HomeTest {
 protected:
     bool safe(const fs::path& path, bool allowUserFolders = false, bool removingRoot = false) {
-        return isSafeToTouch(path, allowUserFolders, removingRoot);
+        return DiskScanner::isSafeToTouch(path, allowUserFolders, removingRoot, places());
+    }
+    int64_t clean(const std::vector<fs::path>& urls, bool removeRoots, bool allowUserFolders,
+                  DiskScanner::HoldSink* hold) {
+        return DiskScanner::clean(urls, removeRoots, allowUserFolders, hold, places());
     }
 };
 
@@ -80,7 +81,7 @@ TEST_F(DiskRemovalTest, ProtectedNamesAtAnyDepth) {
 }
 
 TEST_F(DiskRemovalTest, OurOwnDataFolderIsNeverTouched) {
-    const fs::path data = platform::appDataFolder();
+    const fs::path data = places().appDataFolder();
     test::FileTree(data).text("Holding/B/files/0-a", "held");
     test::FileTree(data).text("history.json", "[]");
     for (const fs::path& path : {data, data / "history.json", data / "Holding", data / "Holding/B/files/0-a",
@@ -204,7 +205,7 @@ TEST_F(DiskRemovalTest, HeldItemsMoveAndRefusedOnesStay) {
     const auto a = tree.file(".cache/app/a.log", 4096);
     const auto b = tree.file(".cache/app/b.log", 8192);
     const int64_t aBytes = allocated(a), bBytes = allocated(b);
-    HoldingArea area(platform::holdingFolder());
+    HoldingArea area(places().holdingFolder());
     auto writer = area.makeWriter();
     EXPECT_EQ(clean({home() / ".cache/app"}, false, false, writer.get()), aBytes + bBytes);
     EXPECT_FALSE(present(a));

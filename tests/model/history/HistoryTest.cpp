@@ -8,7 +8,7 @@
 #include "FileTree.h"
 #include "TestEnvironment.h"
 #include "model/history/History.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 namespace sorbeta {
 namespace {
@@ -48,13 +48,13 @@ std::vector<fs::path> asideFiles(const fs::path& folder) {
 
 class HistoryTest : public test::HomeTest {
 protected:
-    HistoryStore store() const { return HistoryStore{platform::appDataFolder() / "history.json"}; }
+    HistoryStore store() const { return HistoryStore{places().appDataFolder() / "history.json"}; }
     const QTimeZone shanghai{8 * 3600};
 };
 
 TEST_F(HistoryTest, FirstRecordCreatesTheFolderAndACompactFile) {
     EXPECT_TRUE(store().load().empty());
-    EXPECT_TRUE(HistoryStore::standard().url.string().ends_with("Sorbeta/history.json"));
+    EXPECT_TRUE(HistoryStore::standard(places()).url.string().ends_with("Sorbeta/history.json"));
 
     DiskSnapshot s = snapshot("2024-03-01T10:00:00Z");
     s.date = s.date.addMSecs(750);  // fractions are cut, not rounded

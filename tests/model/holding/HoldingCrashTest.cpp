@@ -26,7 +26,7 @@
 #include "TestEnvironment.h"
 #include "model/disk/Removal.h"
 #include "model/holding/HoldingArea.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 extern char** environ;
 
@@ -124,12 +124,12 @@ TEST(HoldingCrashChild, DISABLED_Clean) {
     const fs::path home = childHome;
     ::setenv("HOME", home.c_str(), 1);
     ::setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    platform::resetForTesting();
-    auto area = HoldingArea::standard();
+    const auto places = platform::Places::fromEnvironment();
+    auto area = HoldingArea::standard(places);
     auto writer = area->makeWriter();
     const char go = 'g';
     if (::write(kReadyFd, &go, 1) != 1) std::_Exit(2);
-    DiskScanner::clean({home / ".cache/tree"}, false, false, writer.get());
+    DiskScanner::clean({home / ".cache/tree"}, false, false, writer.get(), places);
     area->commit(*writer, QStringLiteral("crash test"), QDateTime::currentDateTimeUtc());
     std::_Exit(0);
 }

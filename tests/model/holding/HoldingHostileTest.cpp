@@ -11,7 +11,7 @@
 #include "OnDisk.h"
 #include "TestEnvironment.h"
 #include "model/holding/HoldingArea.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
@@ -35,7 +35,7 @@ class HoldingHostileTest : public test::HomeTest {
 protected:
     void SetUp() override {
         HomeTest::SetUp();
-        root = platform::holdingFolder();
+        root = places().holdingFolder();
         tree = std::make_unique<test::FileTree>(home());
         tree->text("sentinel", "must stay");
         tree->text("docs/keep", "must stay");

@@ -8,7 +8,7 @@
 #include "TestEnvironment.h"
 #include "model/disk/Measure.h"
 #include "model/holding/HoldingModel.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
@@ -17,7 +17,7 @@ class HoldingModelTest : public test::HomeTest {
 protected:
     void SetUp() override {
         HomeTest::SetUp();
-        area = std::make_shared<HoldingArea>(platform::holdingFolder());
+        area = std::make_shared<HoldingArea>(places().holdingFolder());
         tree = std::make_unique<test::FileTree>(home());
     }
     HoldBatch hold(const std::vector<std::pair<std::string, int64_t>>& files, QDateTime date) {

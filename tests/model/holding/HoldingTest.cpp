@@ -12,7 +12,7 @@
 #include "TestEnvironment.h"
 #include "model/disk/Measure.h"
 #include "model/holding/HoldingArea.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
@@ -29,7 +29,7 @@ class HoldingTest : public test::HomeTest {
 protected:
     void SetUp() override {
         HomeTest::SetUp();
-        area = std::make_unique<HoldingArea>(platform::holdingFolder());
+        area = std::make_unique<HoldingArea>(places().holdingFolder());
         tree = std::make_unique<test::FileTree>(home());
     }
     // One committed batch holding the given home-relative files.

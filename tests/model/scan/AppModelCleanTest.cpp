@@ -9,7 +9,7 @@
 #include "AppModelTestSupport.h"
 #include "model/holding/HoldingArea.h"
 #include "platform/Defaults.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 namespace sorbeta {
 namespace {
@@ -82,7 +82,7 @@ TEST_F(AppModelCleanTest, HeldCleanReportsAndRescans) {
     // The batch holds both rules' files, titled by the rule names.
     ASSERT_TRUE(model->lastBatch());
     EXPECT_EQ(model->lastBatch()->items.size(), 2u);
-    const auto batches = HoldingArea::standard()->batches();
+    const auto batches = HoldingArea::standard(places())->batches();
     ASSERT_EQ(batches.size(), 1u);
     EXPECT_EQ(batches[0].id, model->lastBatch()->id);
 
@@ -114,7 +114,7 @@ TEST_F(AppModelCleanTest, DeletingCleanWithNothingTickedOrNothingFreed) {
     EXPECT_FALSE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
     EXPECT_FALSE(model->lastBatch());
     EXPECT_EQ(held, 1);
-    EXPECT_TRUE(HoldingArea::standard()->batches().empty());
+    EXPECT_TRUE(HoldingArea::standard(places())->batches().empty());
 
     // A rule whose files vanished since the scan frees 0: no report, lastFreed 0.
     fs::remove_all(home() / ".npm");
@@ -299,12 +299,12 @@ TEST_F(AppModelCleanTest, TextsAreLookedUpInTheOneContext) {
 }
 
 TEST_F(AppModelCleanTest, TheProcessProbeRunsPgrep) {
-    EXPECT_FALSE(AppModel::isProcessRunning(QStringLiteral("sorbeta-no-such-process-7f3a")));
+    EXPECT_FALSE(AppModel::isProcessRunning(QStringLiteral("sorbeta-no-such-process-7f3a"), places()));
     QProcess child;
     child.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sleep 5; true"),
                                             QStringLiteral("sorbeta-guard-7f3a")});
     ASSERT_TRUE(child.waitForStarted(2000));
-    EXPECT_TRUE(AppModel::isProcessRunning(QStringLiteral("sorbeta-guard-7f3a")));
+    EXPECT_TRUE(AppModel::isProcessRunning(QStringLiteral("sorbeta-guard-7f3a"), places()));
     child.kill();
     child.waitForFinished(2000);
 }

@@ -16,7 +16,7 @@
 #include "AppModelTestSupport.h"
 #include "model/catalog/Catalog.h"
 #include "model/holding/HoldingArea.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 namespace sorbeta {
 namespace {
@@ -44,11 +44,12 @@ std::string contents(const fs::path& path) {
 // rules into the holding area and dies as the third one starts.
 TEST(AppModelInterruptChild, DISABLED_CleanAndDie) {
     if (!std::getenv(kChildMarker)) GTEST_SKIP() << "runs only as the interrupt test's child";
-    platform::resetForTesting();
-    auto task = AppModel::clean(rulesByID({"npm", "yarn", "logs"}), HoldingArea::standard(),
+    const auto places = platform::Places::fromEnvironment();
+    auto task = AppModel::clean(rulesByID({"npm", "yarn", "logs"}), HoldingArea::standard(places),
                                 [](int position, const QString&) {
                                     if (position == 2) ::_exit(kDiedOnPurpose);
-                                });
+                                },
+                                ModelEnvironment::system(places));
     test::finish(task);
     FAIL() << "the clean should have died";
 }
@@ -73,12 +74,12 @@ TEST_F(AppModelInterruptTest, ACleanKilledBetweenRulesLeavesModelAndHoldingAreaC
     // The next launch.
     auto model = makeModel();
     scan(*model);
-    const auto batches = HoldingArea::standard()->batches();
+    const auto batches = HoldingArea::standard(places())->batches();
     ASSERT_EQ(batches.size(), 1u);
     std::set<std::string> originals;
     for (const auto& item : batches[0].items) {
         originals.insert(item.original);
-        EXPECT_TRUE(fs::exists(platform::holdingFolder() / batches[0].id / "files" / item.stored)) << item.stored;
+        EXPECT_TRUE(fs::exists(places().holdingFolder() / batches[0].id / "files" / item.stored)) << item.stored;
     }
     EXPECT_EQ(originals, (std::set<std::string>{(home() / ".npm/_cacache/index").string(),
                                                 (home() / "Library/Caches/Yarn/v6").string()}));
@@ -92,7 +93,7 @@ TEST_F(AppModelInterruptTest, ACleanKilledBetweenRulesLeavesModelAndHoldingAreaC
     EXPECT_EQ(listed.count("logs"), 1u);
 
     // Everything comes back.
-    const auto result = HoldingArea::standard()->restore(batches[0]);
+    const auto result = HoldingArea::standard(places())->restore(batches[0]);
     EXPECT_TRUE(result.skipped.empty());
     EXPECT_EQ(contents(home() / ".npm/_cacache/index/blob"), npm);
     EXPECT_TRUE(fs::exists(home() / "Library/Caches/Yarn/v6/pkg.tgz"));

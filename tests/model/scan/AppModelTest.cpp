@@ -105,10 +105,10 @@ TEST_F(AppModelTest, AScanMeasuresEverythingAndPreselectsOnlyTheFirstTime) {
     for (const CategoryResult& result : model->categories()) {
         std::vector<fs::path> roots;
         for (const fs::path& root : DiskScanner::resolveRoots(result.spec.roots, result.spec.childrenOf,
-                                                              result.spec.excludingChildren, {}))
+                                                              result.spec.excludingChildren, {}, places()))
             if (fs::exists(root)) roots.push_back(root);
         EXPECT_EQ(result.urls, roots) << result.spec.id;
-        EXPECT_EQ(result.bytes, DiskScanner::sizeWithParts(roots, AppModel::minPartBytes).total) << result.spec.id;
+        EXPECT_EQ(result.bytes, DiskScanner::sizeWithParts(roots, AppModel::minPartBytes, places()).total) << result.spec.id;
     }
     EXPECT_EQ(categories.count(), int(Catalog::categories().size()) + 1);
 

@@ -32,6 +32,7 @@ protected:
         HomeTest::SetUp();
         tree = std::make_unique<FileTree>(home());
         apps = std::make_shared<FakeRunningApps>();
+        environment = ModelEnvironment::system(places());
         environment.apps = apps;
         environment.isProcessRunning = [](const QString&) { return false; };
         environment.quitChecks = 3;
@@ -67,7 +68,7 @@ protected:
 
     std::unique_ptr<FileTree> tree;
     std::shared_ptr<FakeRunningApps> apps;
-    CleanEnvironment environment;
+    ModelEnvironment environment;
 };
 
 }  // namespace sorbeta::test

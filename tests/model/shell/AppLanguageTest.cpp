@@ -15,14 +15,8 @@ namespace {
 
 class AppLanguageTest : public test::HomeTest {
 protected:
-    void SetUp() override {
-        HomeTest::SetUp();
-        AppLanguage::setRelauncherForTesting([this] { ++relaunches; });
-    }
-    void TearDown() override {
-        AppLanguage::setRelauncherForTesting({});
-        HomeTest::TearDown();
-    }
+    // What a relaunch does here: count.
+    const AppLanguage::Relaunch relaunch = [this] { ++relaunches; };
     // Writes the app domain's file by hand, as another program would.
     void writeDomain(const QByteArray& text) {
         const QString path = platform::Defaults().filePath();
@@ -59,7 +53,7 @@ TEST_F(AppLanguageTest, ChosenIsNoneUnlessAListOfTexts) {
 }
 
 TEST_F(AppLanguageTest, ChoosingStoresOneElementListAndRelaunches) {
-    AppLanguage::choose(QStringLiteral("ar"));
+    AppLanguage::choose(QStringLiteral("ar"), relaunch);
     EXPECT_EQ(relaunches, 1);
     EXPECT_EQ(AppLanguage::chosen(), QStringLiteral("ar"));
 
@@ -71,11 +65,11 @@ TEST_F(AppLanguageTest, ChoosingStoresOneElementListAndRelaunches) {
               QStringList{QStringLiteral("ar")});
 
     // The same choice again is stored and relaunches again.
-    AppLanguage::choose(QStringLiteral("ar"));
+    AppLanguage::choose(QStringLiteral("ar"), relaunch);
     EXPECT_EQ(relaunches, 2);
 
     // Following the system removes the key.
-    AppLanguage::choose(std::nullopt);
+    AppLanguage::choose(std::nullopt, relaunch);
     EXPECT_EQ(relaunches, 3);
     EXPECT_FALSE(platform::Defaults().contains(QStringLiteral("AppleLanguages")));
     EXPECT_EQ(LanguageMenu::selection(), QString());
@@ -90,9 +84,9 @@ TEST_F(AppLanguageTest, MenuRowsPickThroughChoose) {
     EXPECT_EQ(rows[10].value, QStringLiteral("ar"));
     EXPECT_EQ(rows[10].title, QStringLiteral("العربية"));
 
-    LanguageMenu::pick(QStringLiteral("vi"));
+    LanguageMenu::pick(QStringLiteral("vi"), relaunch);
     EXPECT_EQ(AppLanguage::chosen(), QStringLiteral("vi"));
-    LanguageMenu::pick(QString());
+    LanguageMenu::pick(QString(), relaunch);
     EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
     EXPECT_EQ(relaunches, 2);
 }

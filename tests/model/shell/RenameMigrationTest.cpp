@@ -7,7 +7,7 @@
 
 #include "TestEnvironment.h"
 #include "platform/Defaults.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
@@ -19,8 +19,8 @@ const QString current = QStringLiteral("com.rovek.sorbeta");
 const QString oldSorbeta = QStringLiteral("com.vantolier.sorbeta");
 const QString oldPlinto = QStringLiteral("com.vantolier.plinto");
 
-void runMigration() {
-    RenameMigration::run(current, RenameMigration::formerDomains(), platform::dataHome());
+void runMigration(const QString& domain = current) {
+    RenameMigration::run(platform::Places::fromEnvironment(), domain, RenameMigration::formerDomains());
 }
 
 void writeFile(const fs::path& path, const std::string& text) {
@@ -57,29 +57,29 @@ TEST_F(RenameMigrationTest, RunsOnlyOnce) {
     runMigration();
     EXPECT_TRUE(Defaults(current).boolValue("migratedFromOldName"));
     Defaults(oldSorbeta).setValue("holdCleaned", true);
-    writeFile(platform::dataHome() / "Plinto/history.json", "[]");
+    writeFile(places().dataHome / "Plinto/history.json", "[]");
 
     runMigration();
 
     EXPECT_FALSE(Defaults(current).contains("holdCleaned"));
-    EXPECT_TRUE(fs::exists(platform::dataHome() / "Plinto/history.json"));
-    EXPECT_FALSE(fs::exists(platform::dataHome() / "Sorbeta"));
+    EXPECT_TRUE(fs::exists(places().dataHome / "Plinto/history.json"));
+    EXPECT_FALSE(fs::exists(places().dataHome / "Sorbeta"));
 }
 
 TEST_F(RenameMigrationTest, FormerDomainEqualToCurrentIsIgnoredAndEmptyDomainReadsBoth) {
     Defaults(oldSorbeta).setValue("holdCleaned", true);
-    RenameMigration::run(oldSorbeta, RenameMigration::formerDomains(), platform::dataHome());
+    runMigration(oldSorbeta);
     EXPECT_EQ(Defaults(oldSorbeta).optionalBool("holdCleaned"), true);
 
     // No identifier at all: the empty domain equals no former one.
     Defaults(oldPlinto).setValue("soundEffects", false);
-    RenameMigration::run(QString(), RenameMigration::formerDomains(), platform::dataHome());
+    runMigration(QString());
     EXPECT_EQ(Defaults(QString()).optionalBool("holdCleaned"), true);
     EXPECT_EQ(Defaults(QString()).optionalBool("soundEffects"), false);
 }
 
 TEST_F(RenameMigrationTest, OnlyFormerFolderIsMoved) {
-    const fs::path support = platform::dataHome();
+    const fs::path support = places().dataHome;
     writeFile(support / "Plinto/history.json", "[1]");
     writeFile(support / "Plinto/Holding/ABC/manifest.json", "{}");
 
@@ -91,7 +91,7 @@ TEST_F(RenameMigrationTest, OnlyFormerFolderIsMoved) {
 }
 
 TEST_F(RenameMigrationTest, FoldersAreNeverMergedOrReplaced) {
-    const fs::path support = platform::dataHome();
+    const fs::path support = places().dataHome;
     writeFile(support / "Plinto/history.json", "old");
     writeFile(support / "Sorbeta/history.json", "new");
     runMigration();
@@ -104,7 +104,7 @@ TEST_F(RenameMigrationTest, FoldersAreNeverMergedOrReplaced) {
 }
 
 TEST_F(RenameMigrationTest, ExistingItemAtNewNameEvenADanglingLinkBlocksTheMove) {
-    const fs::path support = platform::dataHome();
+    const fs::path support = places().dataHome;
     writeFile(support / "Plinto/history.json", "old");
     fs::create_symlink(support / "nowhere", support / "Sorbeta");
     runMigration();
@@ -114,7 +114,7 @@ TEST_F(RenameMigrationTest, ExistingItemAtNewNameEvenADanglingLinkBlocksTheMove)
 
 TEST_F(RenameMigrationTest, FailedMoveIsNotRetried) {
     if (!test::permissionsEnforced()) GTEST_SKIP() << "permissions not enforced";
-    const fs::path support = platform::dataHome();
+    const fs::path support = places().dataHome;
     writeFile(support / "Plinto/history.json", "old");
     fs::permissions(support, fs::perms::owner_read | fs::perms::owner_exec);
     runMigration();

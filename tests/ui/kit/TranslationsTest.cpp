@@ -39,9 +39,8 @@ class LanguageChoicesTest : public test::HomeTest {};
 
 TEST_F(LanguageChoicesTest, MarksStoredChoiceAndPicksWithRelaunch) {
     int relaunches = 0;
-    AppLanguage::setRelauncherForTesting([&] { ++relaunches; });
     QMenu menu;
-    addLanguageChoices(&menu);
+    addLanguageChoices(&menu, [&] { ++relaunches; });
     const auto actions = menu.actions();
     ASSERT_EQ(actions.size(), 11);
     EXPECT_TRUE(actions[1]->isSeparator());
@@ -62,7 +61,6 @@ TEST_F(LanguageChoicesTest, MarksStoredChoiceAndPicksWithRelaunch) {
     actions[0]->trigger();
     EXPECT_EQ(relaunches, 2);
     EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
-    AppLanguage::setRelauncherForTesting({});
 }
 
 }  // namespace

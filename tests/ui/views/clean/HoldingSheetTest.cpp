@@ -11,7 +11,7 @@
 #include "TestEnvironment.h"
 #include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
-#include "platform/Paths.h"
+#include "platform/Places.h"
 
 namespace sorbeta {
 namespace {
@@ -48,7 +48,7 @@ class HoldingSheetTest : public test::HomeTest {
 protected:
     void SetUp() override {
         HomeTest::SetUp();
-        area = std::make_shared<HoldingArea>(platform::holdingFolder());
+        area = std::make_shared<HoldingArea>(places().holdingFolder());
         tree = std::make_unique<test::FileTree>(home());
     }
     HoldBatch hold(const std::vector<std::string>& files, QDateTime date, const QString& title) {

@@ -1,0 +1,12 @@
+#include "model/scan/ModelEnvironment.h"
+
+namespace sorbeta {
+
+ModelEnvironment ModelEnvironment::system(const platform::Places& places) {
+    ModelEnvironment environment;
+    environment.places = places;
+    environment.apps = platform::RunningApps::system(places);
+    return environment;
+}
+
+}  // namespace sorbeta

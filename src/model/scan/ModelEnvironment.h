@@ -1,0 +1,41 @@
+#pragma once
+// What the scan model and its runs ask of the rest of the system. The service
+// container fills one from the real system once; tests hand in a temporary
+// home, fakes and short waits.
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/disk/Access.h"
+#include "model/disk/ProjectArtifacts.h"
+#include "platform/Places.h"
+#include "platform/RunningApps.h"
+
+namespace sorbeta {
+
+struct ModelEnvironment {
+    platform::Places places;
+    // Asked at the start of every scan.
+    Access::Probe hasFullDisk = &Access::hasFullDisk;
+    // Asked by the project-artifact rule.
+    ProjectArtifacts::Git git;
+    std::shared_ptr<const platform::RunningApps> apps;
+    // Called on the clean's worker thread; empty: the pgrep probe.
+    std::function<bool(const QString& processName)> isProcessRunning;
+
+    // Waits of the busy-apps dialog and the free-space refresh.
+    int quitChecks = 60;
+    std::chrono::milliseconds quitInterval{250};
+    std::vector<std::chrono::milliseconds> freeRefreshDelays{std::chrono::milliseconds(0),
+                                                             std::chrono::milliseconds(1500),
+                                                             std::chrono::milliseconds(2500),
+                                                             std::chrono::milliseconds(4000),
+                                                             std::chrono::milliseconds(6000)};
+
+    // The system's own services for these places.
+    static ModelEnvironment system(const platform::Places& places);
+};
+
+}  // namespace sorbeta
