@@ -29,6 +29,7 @@ AppServices::AppServices(QObject* parent)
 AppServices::AppServices(ModelEnvironment environment, QObject* parent)
     : QObject(parent),
       places_(environment.places),
+      settings_(places_),
       hasFullDisk_(environment.hasFullDisk),
       relaunch_(&platform::relaunchSelf),
       historyStore_(HistoryStore::standard(places_)) {

@@ -10,6 +10,7 @@
 #include "model/history/History.h"
 #include "model/scan/ModelEnvironment.h"
 #include "model/shell/AppLanguage.h"
+#include "model/shell/AppSettings.h"
 #include "platform/Places.h"
 
 namespace sorbeta {
@@ -30,6 +31,8 @@ public:
     ~AppServices() override;
 
     const platform::Places& places() const { return places_; }
+    // The application's settings in the configuration folder of places().
+    AppSettings& settings() { return settings_; }
     // Whether the process has full disk access now (the guide and the
     // window ask the same probe as the scan).
     bool hasFullDisk() const { return hasFullDisk_(); }
@@ -52,6 +55,7 @@ signals:
 
 private:
     platform::Places places_;
+    AppSettings settings_;
     Access::Probe hasFullDisk_;
     AppLanguage::Relaunch relaunch_;
     AppModel* model_ = nullptr;

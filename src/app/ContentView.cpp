@@ -8,18 +8,11 @@
 #include "app/ModelTasks.h"
 #include "app/WorkingView.h"
 #include "model/scan/AppModel.h"
-#include "platform/Defaults.h"
 #include "ui/views/clean/AccessGuide.h"
 #include "ui/kit/CandyBackground.h"
 #include "ui/kit/TransitionLayer.h"
 
 namespace sorbeta {
-namespace {
-
-const QString kGuideDone = QStringLiteral("accessGuideDone");
-
-}  // namespace
-
 ContentView::ContentView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {
     working_ = new WorkingView(services_, this);
     transitions_ = new TransitionLayer(this);
@@ -42,7 +35,7 @@ void ContentView::showEvent(QShowEvent* event) {
 }
 
 void ContentView::launch() {
-    if (!services_.hasFullDisk() && !platform::Defaults().boolValue(kGuideDone)) {
+    if (!services_.hasFullDisk() && !services_.settings().accessGuideDone()) {
         setShowGuide(true);
         return;
     }
@@ -50,7 +43,7 @@ void ContentView::launch() {
 }
 
 void ContentView::guideFinished(bool granted) {
-    platform::Defaults().setValue(kGuideDone, true);
+    services_.settings().setAccessGuideDone(true);
     setShowGuide(false);
     // A guide skipped after a scan already ran (reopened from the badge) does not rescan.
     if (!granted && services_.model().hasScanned()) return;

@@ -7,7 +7,7 @@
 #include "app/ModelTasks.h"
 #include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
-#include "platform/Defaults.h"
+#include "model/shell/AppSettings.h"
 #include "ui/views/clean/AccessGuide.h"
 #include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"
@@ -52,7 +52,7 @@ SidePanelText::State panelState(const AppModel& model, const HoldingModel& holdi
     state.heldBytes = holding.total();
     state.scanFraction = model.scanFraction();
     state.cleanProgress = model.cleanProgress();
-    state.holdCleaned = platform::Defaults().boolValue(QStringLiteral("holdCleaned"));
+    state.holdCleaned = AppSettings().holdCleaned();
     return state;
 }
 

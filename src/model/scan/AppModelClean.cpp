@@ -15,7 +15,6 @@
 #include "model/disk/Targets.h"
 #include "model/holding/HoldingArea.h"
 #include "platform/Async.h"
-#include "platform/Defaults.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Translate.h"
 
@@ -131,7 +130,7 @@ QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host, std::set<std::stri
 
     setPhase(Phase::cleaning());
     const int64_t freeBefore = freeBytes_ + (heldBytes ? heldBytes() : 0);
-    const bool hold = platform::Defaults().boolValue(QStringLiteral("holdCleaned"));
+    const bool hold = environment_.settings.holdCleaned();
     const int total = int(rules.size());
     setCleanProgress(CleanProgress{0, total, rules.front().name});
 

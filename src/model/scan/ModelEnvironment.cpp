@@ -6,6 +6,7 @@ ModelEnvironment ModelEnvironment::system(const platform::Places& places) {
     ModelEnvironment environment;
     environment.places = places;
     environment.apps = platform::RunningApps::system(places);
+    environment.settings = AppSettings(places);
     return environment;
 }
 

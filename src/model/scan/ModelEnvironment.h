@@ -10,6 +10,7 @@
 
 #include "model/disk/Access.h"
 #include "model/disk/ProjectArtifacts.h"
+#include "model/shell/AppSettings.h"
 #include "platform/Places.h"
 #include "platform/RunningApps.h"
 
@@ -24,6 +25,8 @@ struct ModelEnvironment {
     std::shared_ptr<const platform::RunningApps> apps;
     // Called on the clean's worker thread; empty: the pgrep probe.
     std::function<bool(const QString& processName)> isProcessRunning;
+    // Where "hold cleaned files" is read.
+    AppSettings settings;
 
     // Waits of the busy-apps dialog and the free-space refresh.
     int quitChecks = 60;

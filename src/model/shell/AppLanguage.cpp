@@ -4,9 +4,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QTranslator>
-#include <QVariantList>
 
-#include "platform/Defaults.h"
+#include "model/shell/AppSettings.h"
 
 namespace sorbeta::AppLanguage {
 namespace {
@@ -19,12 +18,7 @@ QString& pickedLocalization() {
 
 }  // namespace
 
-std::optional<QString> chosen() {
-    const platform::Defaults defaults;
-    const std::optional<QStringList> list = defaults.stringList(QString::fromLatin1(defaultsKey));
-    if (!list || list->isEmpty()) return std::nullopt;
-    return list->first();
-}
+std::optional<QString> chosen() { return AppSettings().chosenLanguage(); }
 
 QString current() {
     const QString& picked = pickedLocalization();
@@ -32,12 +26,7 @@ QString current() {
 }
 
 void choose(const std::optional<QString>& code, const Relaunch& relaunch) {
-    platform::Defaults defaults;
-    const QString key = QString::fromLatin1(defaultsKey);
-    // A list, not a QStringList: the INI format stores a one-element string
-    // list as a bare text, which reads back as no choice.
-    if (code) defaults.setValue(key, QVariantList{*code});
-    else defaults.remove(key);
+    AppSettings().setChosenLanguage(code);
     if (relaunch) relaunch();
 }
 

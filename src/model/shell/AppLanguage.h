@@ -1,8 +1,8 @@
 #pragma once
 // The interface language: nine shipped languages or the system's order. A
-// choice is stored as a one-element list under "AppleLanguages" in our own
-// defaults domain and takes effect in a new instance: the localisation and the
-// layout direction are fixed when the process starts.
+// choice is stored as a one-element list in our own settings
+// (AppSettings::chosenLanguage) and takes effect in a new instance: the
+// localisation and the layout direction are fixed when the process starts.
 #include <QString>
 #include <QStringList>
 #include <Qt>
@@ -29,13 +29,11 @@ inline constexpr std::array<Language, 9> languages = {{
     {"ar", "العربية"},
 }};
 
-inline constexpr const char* defaultsKey = "AppleLanguages";
 // The language the texts are written in; it needs no translation file.
 inline constexpr const char* sourceLocalization = "zh-Hans";
 
-// The stored override: the first element of "AppleLanguages" when it is a
-// non-empty list of texts; none for a missing key, another type or an empty
-// list. Read from our own domain on every call.
+// The stored override (AppSettings::chosenLanguage), read from our own
+// domain on every call.
 std::optional<QString> chosen();
 
 // The localisation the running interface is shown in ("zh-Hans" when none was

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/shell/AppSettings.h"
 #include "platform/Defaults.h"
 #include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
@@ -24,9 +25,10 @@ std::optional<Defaults> storedDomain(const QString& name, const std::filesystem:
 }  // namespace
 
 const QStringList& keys() {
-    static const QStringList list = {QStringLiteral("accessGuideDone"), QStringLiteral("careSettings"),
-                                     QStringLiteral("holdCleaned"), QStringLiteral("soundEffects"),
-                                     QStringLiteral("AppleLanguages")};
+    static const QStringList list = {
+        QString::fromLatin1(AppSettings::kAccessGuideDone), QString::fromLatin1(AppSettings::kCareSettings),
+        QString::fromLatin1(AppSettings::kHoldCleaned), QString::fromLatin1(AppSettings::kSoundEffects),
+        QString::fromLatin1(AppSettings::kAppleLanguages)};
     return list;
 }
 
@@ -38,7 +40,8 @@ const QStringList& formerDomains() {
 
 void run(const platform::Places& places, const QString& domain, const QStringList& olds) {
     Defaults current(domain, places.configHome);
-    if (current.boolValue(QString::fromLatin1(doneKey))) return;
+    AppSettings settings(current);
+    if (settings.migratedFromOldName()) return;
 
     std::vector<Defaults> formers;
     for (const QString& old : olds) {
@@ -62,7 +65,7 @@ void run(const platform::Places& places, const QString& domain, const QStringLis
         platform::moveNoReplace(oldFolder, newFolder);
     }
 
-    current.setValue(QString::fromLatin1(doneKey), true);
+    settings.setMigratedFromOldName();
 }
 
 }  // namespace sorbeta::RenameMigration

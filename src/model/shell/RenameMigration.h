@@ -20,8 +20,6 @@ const QStringList& formerDomains();
 inline constexpr const char* formerFolder = "Plinto";
 inline constexpr const char* currentFolder = "Sorbeta";
 
-inline constexpr const char* doneKey = "migratedFromOldName";
-
 // Copies each key the current domain lacks from the first former domain that
 // holds it (all domains in the configuration folder of `places`), moves
 // <data>/Plinto to <data>/Sorbeta when only the former exists (never

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/Defaults.h"
+#include "model/shell/AppSettings.h"
 
 namespace sorbeta {
 namespace {
@@ -74,7 +74,7 @@ int SoundFX::note(double size) {
     return int(std::min(raw, 9.0));
 }
 
-bool SoundFX::enabled() { return platform::Defaults().boolValue(QStringLiteral("soundEffects")); }
+bool SoundFX::enabled() { return AppSettings().soundEffects(); }
 
 bool SoundFX::start() {
     if (started_ && output_->isRunning()) return true;
