@@ -36,6 +36,8 @@ AppServices::AppServices(ModelEnvironment environment, QObject* parent)
     RenameMigration::run(places_, QString::fromLatin1(platform::Defaults::appDomain),
                          RenameMigration::formerDomains());
 
+    const std::shared_ptr<HoldingArea> area =
+        environment.holding ? environment.holding : HoldingArea::standard(places_);
     model_ = new AppModel(std::move(environment), this);
 
     // The stored history, oldest first; equal dates keep their file order.
@@ -43,7 +45,7 @@ AppServices::AppServices(ModelEnvironment environment, QObject* parent)
     std::stable_sort(history_.begin(), history_.end(),
                      [](const DiskSnapshot& a, const DiskSnapshot& b) { return a.date < b.date; });
 
-    holding_ = new HoldingModel(HoldingArea::standard(places_), this);
+    holding_ = new HoldingModel(area, this);
     holding_->setBatches(holding_->area()->batches());
 
     // A finished scan's snapshot goes into the history file.

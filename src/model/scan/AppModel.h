@@ -1,9 +1,9 @@
 #pragma once
 // The clean page's one model: the volume's figures, the measured categories,
 // the rules worth cleaning, the user's ticks, what the engine is doing and
-// what the last clean freed, skipped and held. Lives on the GUI thread; the
-// measuring and removing run on the worker pool and their results are
-// applied here as they arrive.
+// what the last clean freed, skipped and held. Lives on the GUI thread. One
+// scan is a ScanRun, one clean a CleanRun: they measure and remove on the
+// worker pool and apply their results here as they arrive.
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -118,24 +118,6 @@ public:
     // restarts the series.
     void refreshFreeSoon();
 
-    // ----- the clean itself (also used by the automatic rules)
-    struct CleanResult {
-        int64_t freed = 0;
-        QStringList skipped;  // rule names, in rule order
-        std::optional<HoldBatch> batch;
-    };
-    // Cleans the rules one after another on one worker thread, skipping
-    // those whose guarding application or process runs; with `holdIn` the
-    // files go into a new holding batch. `progress` is called on that worker
-    // with the rule's position and name.
-    static QCoro::Task<CleanResult> clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
-                                          std::function<void(int, QString)> progress,
-                                          ModelEnvironment environment);
-
-    // Whether a process whose command line matches `name` runs (pgrep -f).
-    // Blocks; a probe that cannot run or hangs counts as running.
-    static bool isProcessRunning(const QString& name, const platform::Places& places);
-
 signals:
     void totalBytesChanged();
     void freeBytesChanged();
@@ -156,7 +138,10 @@ signals:
     void fullDiskChanged();
 
 private:
-    struct ScanRun;
+    // The two runs change the observed state through the setters below.
+    friend class ScanRun;
+    friend class CleanRun;
+
     void setCategories(std::vector<CategoryResult> value);
     void setItems(std::vector<CleanItem> value);
     void setLastSkipped(QStringList value);
@@ -169,12 +154,6 @@ private:
     void setLastReport(std::optional<CleanReport> value);
     void setFullDisk(bool value);
 
-    void applyCategory(ScanRun& run, const std::string& id, int64_t bytes,
-                       std::vector<std::filesystem::path> urls, std::map<std::string, int64_t> parts);
-    void applyRule(ScanRun& run, std::size_t position, int64_t bytes, std::vector<std::filesystem::path> urls);
-    DiskSnapshot buildSnapshot(const ScanRun& run) const;
-
-    QCoro::Task<bool> askAboutBusyApps(std::vector<CleanSpec> rules, CandyDialog::Host host);
     QCoro::Task<> refreshFree(uint64_t generation);
 
     int64_t totalBytes_ = 0;

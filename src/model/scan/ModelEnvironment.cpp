@@ -1,5 +1,7 @@
 #include "model/scan/ModelEnvironment.h"
 
+#include "model/holding/HoldingArea.h"
+
 namespace sorbeta {
 
 ModelEnvironment ModelEnvironment::system(const platform::Places& places) {
@@ -7,6 +9,8 @@ ModelEnvironment ModelEnvironment::system(const platform::Places& places) {
     environment.places = places;
     environment.apps = platform::RunningApps::system(places);
     environment.settings = AppSettings(places);
+    environment.holding = HoldingArea::standard(places);
+    environment.dialogs = &CandyDialogCenter::shared();
     return environment;
 }
 

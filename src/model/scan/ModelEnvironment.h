@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/dialog/CandyDialog.h"
 #include "model/disk/Access.h"
 #include "model/disk/ProjectArtifacts.h"
 #include "model/shell/AppSettings.h"
@@ -15,6 +16,8 @@
 #include "platform/RunningApps.h"
 
 namespace sorbeta {
+
+class HoldingArea;
 
 struct ModelEnvironment {
     platform::Places places;
@@ -27,6 +30,11 @@ struct ModelEnvironment {
     std::function<bool(const QString& processName)> isProcessRunning;
     // Where "hold cleaned files" is read.
     AppSettings settings;
+    // Where held files go.
+    std::shared_ptr<HoldingArea> holding;
+    // Where the question about busy applications is asked; with none, a
+    // clean that meets running applications cleans nothing.
+    CandyDialogCenter* dialogs = nullptr;
 
     // Waits of the busy-apps dialog and the free-space refresh.
     int quitChecks = 60;

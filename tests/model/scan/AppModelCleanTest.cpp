@@ -8,6 +8,7 @@
 
 #include "AppModelTestSupport.h"
 #include "model/holding/HoldingArea.h"
+#include "model/scan/CleanRun.h"
 #include "platform/Defaults.h"
 #include "platform/Places.h"
 
@@ -299,12 +300,12 @@ TEST_F(AppModelCleanTest, TextsAreLookedUpInTheOneContext) {
 }
 
 TEST_F(AppModelCleanTest, TheProcessProbeRunsPgrep) {
-    EXPECT_FALSE(AppModel::isProcessRunning(QStringLiteral("sorbeta-no-such-process-7f3a"), places()));
+    EXPECT_FALSE(CleanRun::isProcessRunning(QStringLiteral("sorbeta-no-such-process-7f3a"), places()));
     QProcess child;
     child.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sleep 5; true"),
                                             QStringLiteral("sorbeta-guard-7f3a")});
     ASSERT_TRUE(child.waitForStarted(2000));
-    EXPECT_TRUE(AppModel::isProcessRunning(QStringLiteral("sorbeta-guard-7f3a"), places()));
+    EXPECT_TRUE(CleanRun::isProcessRunning(QStringLiteral("sorbeta-guard-7f3a"), places()));
     child.kill();
     child.waitForFinished(2000);
 }

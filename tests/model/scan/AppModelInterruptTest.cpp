@@ -16,6 +16,7 @@
 #include "AppModelTestSupport.h"
 #include "model/catalog/Catalog.h"
 #include "model/holding/HoldingArea.h"
+#include "model/scan/CleanRun.h"
 #include "platform/Places.h"
 
 namespace sorbeta {
@@ -45,7 +46,7 @@ std::string contents(const fs::path& path) {
 TEST(AppModelInterruptChild, DISABLED_CleanAndDie) {
     if (!std::getenv(kChildMarker)) GTEST_SKIP() << "runs only as the interrupt test's child";
     const auto places = platform::Places::fromEnvironment();
-    auto task = AppModel::clean(rulesByID({"npm", "yarn", "logs"}), HoldingArea::standard(places),
+    auto task = CleanRun::clean(rulesByID({"npm", "yarn", "logs"}), HoldingArea::standard(places),
                                 [](int position, const QString&) {
                                     if (position == 2) ::_exit(kDiedOnPurpose);
                                 },

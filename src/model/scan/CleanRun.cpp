@@ -1,19 +1,18 @@
-// The manual clean: the busy-applications question, the removal of the
-// chosen rules on one worker thread, the report, and the free-space refresh.
+#include "model/scan/CleanRun.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QThreadPool>
-#include <QUuid>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 #include <qcoro/qcorofuture.h>
 
-#include "model/scan/AppModel.h"
-#include "model/disk/Removal.h"
 #include "model/disk/Measure.h"
+#include "model/disk/Removal.h"
 #include "model/disk/Targets.h"
 #include "model/holding/HoldingArea.h"
+#include "model/scan/AppModel.h"
 #include "platform/Async.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Translate.h"
@@ -41,9 +40,40 @@ bool guardedByRunningApp(const CleanSpec& rule, const std::set<std::string>& run
                        [&](const std::string& id) { return running.count(lowered(id).toStdString()) > 0; });
 }
 
+// The dialog that asks about the applications that still run.
+CandyDialog busyAppsDialog(const std::vector<platform::RunningAppPtr>& busy, const QStringList& blocked,
+                           bool allBlocked, CandyDialog::Host host) {
+    QStringList names;
+    for (const platform::RunningAppPtr& app : busy) {
+        QString name = app->name();
+        if (name.isEmpty()) name = app->identifier();
+        if (name.isEmpty()) name = QStringLiteral("?");
+        names << name;
+    }
+    QStringList lines;
+    for (const QString& name : blocked) lines << QStringLiteral("· ") + name;
+
+    CandyDialog dialog;
+    dialog.emoji = QStringLiteral("✋");
+    dialog.title = sorbeta::tr("%1 还开着").arg(QLocale().createSeparatedList(names));
+    dialog.message = sorbeta::tr("清理这几项需要先退出它们：\n%1\n\n退出前记得保存手头的东西。").arg(lines.join(u'\n'));
+    dialog.host = host;
+    dialog.choices.push_back({sorbeta::tr("退出并清理"), Flavor::strawberry, true, false});
+    if (allBlocked) {
+        dialog.choices.push_back({sorbeta::tr("先不清理"), Flavor::cloud, false, true});
+    } else {
+        dialog.choices.push_back({sorbeta::tr("跳过这几项"), Flavor::grape, false, false});
+        dialog.choices.push_back({sorbeta::tr("取消"), Flavor::cloud, false, true});
+    }
+    return dialog;
+}
+
 }  // namespace
 
-bool AppModel::isProcessRunning(const QString& name, const platform::Places& places) {
+CleanRun::CleanRun(AppModel& model, ModelEnvironment environment)
+    : model_(&model), environment_(std::move(environment)) {}
+
+bool CleanRun::isProcessRunning(const QString& name, const platform::Places& places) {
     platform::ProcessOptions options;
     options.environment = platform::toolEnvironment(places.home);
     options.timeLimit = kProbeTimeLimit;
@@ -53,12 +83,12 @@ bool AppModel::isProcessRunning(const QString& name, const platform::Places& pla
     return result.signal == 0 && result.exitCode == 0;
 }
 
-QCoro::Task<AppModel::CleanResult> AppModel::clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
-                                                   std::function<void(int, QString)> progress,
-                                                   ModelEnvironment environment) {
+QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
+                                              std::function<void(int, QString)> progress,
+                                              ModelEnvironment environment) {
     // One worker, rule after rule: the holding writer is used by this task only.
     auto body = [rules = std::move(rules), holdIn = std::move(holdIn), progress = std::move(progress),
-                 environment = std::move(environment)]() -> CleanResult {
+                 environment = std::move(environment)]() -> Result {
         const std::set<std::string> running =
             environment.apps ? runningIdentifiers(*environment.apps) : std::set<std::string>{};
         const auto processRunning =
@@ -67,7 +97,7 @@ QCoro::Task<AppModel::CleanResult> AppModel::clean(std::vector<CleanSpec> rules,
                 : std::function<bool(const QString&)>(
                       [&environment](const QString& name) { return isProcessRunning(name, environment.places); });
         std::unique_ptr<HoldingWriter> writer = holdIn ? holdIn->makeWriter() : nullptr;
-        CleanResult result;
+        Result result;
         QStringList cleanedNames;
         for (std::size_t position = 0; position < rules.size(); ++position) {
             const CleanSpec& rule = rules[position];
@@ -91,100 +121,102 @@ QCoro::Task<AppModel::CleanResult> AppModel::clean(std::vector<CleanSpec> rules,
                                           QDateTime::currentDateTimeUtc());
         return result;
     };
-    QFuture<CleanResult> work = QtConcurrent::run(QThreadPool::globalInstance(), std::move(body));
-    CleanResult result = co_await work;
+    QFuture<Result> work = QtConcurrent::run(QThreadPool::globalInstance(), std::move(body));
+    Result result = co_await work;
     co_return result;
 }
 
-QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host) {
-    return cleanSelected(host, selected_);
+std::vector<CleanItem> CleanRun::stillListed(const std::set<std::string>& confirmed) const {
+    std::vector<CleanItem> chosen;
+    for (const CleanItem& item : model_->items())
+        if (confirmed.count(item.spec.id)) chosen.push_back(item);
+    return chosen;
 }
 
-QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host, std::set<std::string> confirmed) {
-    if (!phase_.isIdle()) co_return;
-    auto chosenItems = [this, &confirmed] {
-        std::vector<CleanItem> chosen;
-        for (const CleanItem& item : items_)
-            if (confirmed.count(item.spec.id)) chosen.push_back(item);
-        return chosen;
-    };
+QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confirmed) {
+    if (!model_ || !model_->phase().isIdle()) co_return;
     std::vector<CleanSpec> rules;
-    for (const CleanItem& item : chosenItems()) rules.push_back(item.spec);
+    for (const CleanItem& item : stillListed(confirmed)) rules.push_back(item.spec);
     if (rules.empty()) co_return;
 
-    QPointer<AppModel> self(this);
-    // Awaited tasks are named: see platform/Async.h.
-    QCoro::Task<bool> asking = askAboutBusyApps(rules, host);
+    QCoro::Task<bool> asking = askAboutBusyApps(rules, host);  // named: see platform/Async.h
     const bool goOn = co_await asking;
-    if (!self || !goOn) co_return;
+    if (!model_ || !goOn) co_return;
     // While the dialog was open a scan or an automatic clean may have
     // started: then this clean does not go on, so that two runs never change
     // the lists at once. The ticks stay for the user to try again.
-    if (!phase_.isIdle()) co_return;
+    if (!model_->phase().isIdle()) co_return;
 
     // Exactly what was confirmed and is still listed.
-    const std::vector<CleanItem> chosen = chosenItems();
+    const std::vector<CleanItem> chosen = stillListed(confirmed);
     if (chosen.empty()) co_return;
     rules.clear();
     for (const CleanItem& item : chosen) rules.push_back(item.spec);
 
-    setPhase(Phase::cleaning());
-    const int64_t freeBefore = freeBytes_ + (heldBytes ? heldBytes() : 0);
+    AppModel& model = *model_;
+    model.setPhase(Phase::cleaning());
+    const int64_t freeBefore = model.freeBytes() + (model.heldBytes ? model.heldBytes() : 0);
     const bool hold = environment_.settings.holdCleaned();
     const int total = int(rules.size());
-    setCleanProgress(CleanProgress{0, total, rules.front().name});
+    model.setCleanProgress(CleanProgress{0, total, rules.front().name});
 
     // Called on the worker: only schedules the update, dropped once the model is gone.
-    auto progress = [self, total](int position, QString name) {
+    auto progress = [self = model_, total](int position, QString name) {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, position, total, name = std::move(name)] {
-                if (self && self->cleanProgress_) self->setCleanProgress(CleanProgress{position, total, name});
+                if (self && self->cleanProgress()) self->setCleanProgress(CleanProgress{position, total, name});
             },
             Qt::QueuedConnection);
     };
-    QCoro::Task<CleanResult> cleaning =
-        clean(rules, hold ? HoldingArea::standard(environment_.places) : nullptr, std::move(progress), environment_);
-    CleanResult result = co_await cleaning;
-    if (!self) co_return;
-    setCleanProgress(std::nullopt);
+    QCoro::Task<Result> cleaning =
+        clean(rules, hold ? environment_.holding : nullptr, std::move(progress), environment_);
+    const Result result = co_await cleaning;
+    if (!model_) co_return;
+    report(chosen, result, freeBefore);
+
+    model_->refreshFreeSoon();
+    QCoro::Task<> rescan = model_->scan();
+    co_await rescan;
+}
+
+// The model after the clean: the report, the ticks cleared, the batch, the
+// cleaned rules gone from the list, the skipped names and the freed bytes.
+void CleanRun::report(const std::vector<CleanItem>& chosen, const Result& result, int64_t freeBefore) {
+    AppModel& model = *model_;
+    model.setCleanProgress(std::nullopt);
 
     std::vector<CleanItem> cleaned;
     for (const CleanItem& item : chosen)
         if (!result.skipped.contains(item.spec.name)) cleaned.push_back(item);
     if (result.freed >= 1 && !cleaned.empty())
-        setLastReport(CleanReport{QDateTime::currentDateTimeUtc(), CleanReport::itemsFrom(cleaned), result.freed,
-                                  freeBefore});
+        model.setLastReport(CleanReport{QDateTime::currentDateTimeUtc(), CleanReport::itemsFrom(cleaned), result.freed,
+                                        freeBefore});
     else
-        setLastReport(std::nullopt);
+        model.setLastReport(std::nullopt);
 
-    setPhase(Phase::idle());
-    setSelected({});
-    setLastBatch(result.batch);
-    if (onHeld) onHeld();
+    model.setPhase(Phase::idle());
+    model.setSelected({});
+    model.setLastBatch(result.batch);
+    if (model.onHeld) model.onHeld();
 
     std::set<std::string> cleanedIDs;
     for (const CleanItem& item : cleaned) cleanedIDs.insert(item.spec.id);
     std::vector<CleanItem> remaining;
-    for (const CleanItem& item : items_)
+    for (const CleanItem& item : model.items())
         if (!cleanedIDs.count(item.spec.id)) remaining.push_back(item);
-    setItems(std::move(remaining));
-    setLastSkipped(result.skipped);
-    setLastFreed(result.freed);
-
-    refreshFreeSoon();
-    QCoro::Task<> rescan = scan();
-    co_await rescan;
+    model.setItems(std::move(remaining));
+    model.setLastSkipped(result.skipped);
+    model.setLastFreed(result.freed);
 }
 
-QCoro::Task<bool> AppModel::askAboutBusyApps(std::vector<CleanSpec> rules, CandyDialog::Host host) {
-    QPointer<AppModel> self(this);
+QCoro::Task<bool> CleanRun::askAboutBusyApps(std::vector<CleanSpec> rules, CandyDialog::Host host) {
     // Reading the process table is file work: do it off the GUI thread.
     QFuture<std::vector<platform::RunningAppPtr>> listing = QtConcurrent::run(
         QThreadPool::globalInstance(),
         [apps = environment_.apps] { return apps ? apps->list() : std::vector<platform::RunningAppPtr>{}; });
     const std::vector<platform::RunningAppPtr> running = co_await listing;
-    if (!self) co_return false;
+    if (!model_) co_return false;
 
     QStringList blocked;
     std::vector<platform::RunningAppPtr> busy;
@@ -202,68 +234,31 @@ QCoro::Task<bool> AppModel::askAboutBusyApps(std::vector<CleanSpec> rules, Candy
     }
     if (busy.empty()) co_return true;
 
-    QStringList names;
-    for (const platform::RunningAppPtr& app : busy) {
-        QString name = app->name();
-        if (name.isEmpty()) name = app->identifier();
-        if (name.isEmpty()) name = QStringLiteral("?");
-        names << name;
-    }
-    QStringList lines;
-    for (const QString& name : blocked) lines << QStringLiteral("· ") + name;
-
-    CandyDialog dialog;
-    dialog.emoji = QStringLiteral("✋");
-    dialog.title = sorbeta::tr("%1 还开着").arg(QLocale().createSeparatedList(names));
-    dialog.message = sorbeta::tr("清理这几项需要先退出它们：\n%1\n\n退出前记得保存手头的东西。").arg(lines.join(u'\n'));
-    dialog.host = host;
+    // With no one to ask, nothing is cleaned while applications run.
+    if (!environment_.dialogs) co_return false;
     const bool allBlocked = blocked.size() == qsizetype(rules.size());
-    dialog.choices.push_back({sorbeta::tr("退出并清理"), Flavor::strawberry, true, false});
-    if (allBlocked) {
-        dialog.choices.push_back({sorbeta::tr("先不清理"), Flavor::cloud, false, true});
-    } else {
-        dialog.choices.push_back({sorbeta::tr("跳过这几项"), Flavor::grape, false, false});
-        dialog.choices.push_back({sorbeta::tr("取消"), Flavor::cloud, false, true});
-    }
-
-    QCoro::Task<int> answer = CandyDialogCenter::shared().ask(std::move(dialog));
+    QCoro::Task<int> answer = environment_.dialogs->ask(busyAppsDialog(busy, blocked, allBlocked, host));
     const int index = co_await answer;
-    if (!self) co_return false;
+    if (!model_) co_return false;
     if (index == 0) {
-        for (const platform::RunningAppPtr& app : busy) app->terminate();
-        const int checks = environment_.quitChecks;
-        const auto interval = environment_.quitInterval;
-        for (int check = 0; check < checks; ++check) {
-            if (std::all_of(busy.begin(), busy.end(), [](const platform::RunningAppPtr& app) { return app->isTerminated(); }))
-                co_return true;
-            QCoro::Task<> pause = sleepFor(interval);
-            co_await pause;
-            if (!self) co_return false;
-        }
-        co_return true;  // what still runs is skipped by the clean
+        QCoro::Task<bool> quitting = quitAndWait(std::move(busy));
+        co_return co_await quitting;
     }
     co_return index == 1 && !allBlocked;
 }
 
-void AppModel::refreshFreeSoon() {
-    // Moving the generation on stops the running series at its next wake.
-    refreshFree(++freeRefreshGeneration_);
-}
-
-QCoro::Task<> AppModel::refreshFree(uint64_t generation) {
-    QPointer<AppModel> self(this);
-    const std::vector<std::chrono::milliseconds> delays = environment_.freeRefreshDelays;
-    for (const std::chrono::milliseconds delay : delays) {
-        QCoro::Task<> pause = sleepFor(delay);
+// Asks the busy applications to quit and waits a while for them; whatever
+// still runs afterwards is skipped by the clean.
+QCoro::Task<bool> CleanRun::quitAndWait(std::vector<platform::RunningAppPtr> busy) {
+    for (const platform::RunningAppPtr& app : busy) app->terminate();
+    for (int check = 0; check < environment_.quitChecks; ++check) {
+        if (std::all_of(busy.begin(), busy.end(), [](const platform::RunningAppPtr& app) { return app->isTerminated(); }))
+            co_return true;
+        QCoro::Task<> pause = sleepFor(environment_.quitInterval);
         co_await pause;
-        if (!self || self->freeRefreshGeneration_ != generation) co_return;
-        QFuture<DiskScanner::Volume> read = QtConcurrent::run(
-            QThreadPool::globalInstance(), [places = environment_.places] { return DiskScanner::volume(places); });
-        const DiskScanner::Volume volume = co_await read;
-        if (!self || self->freeRefreshGeneration_ != generation || volume.total < 1) co_return;
-        setFreeBytes(volume.free);
-        setTotalBytes(volume.total);
+        if (!model_) co_return false;
     }
+    co_return true;
 }
 
 }  // namespace sorbeta

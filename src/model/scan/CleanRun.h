@@ -1,0 +1,70 @@
+#pragma once
+// One manual clean from start to end: the question about busy applications,
+// the removal of the confirmed rules on one worker thread, the report, the
+// ticks and lists afterwards, the free-space refresh and the rescan. Lives in
+// the frame of AppModel::cleanSelected; every step after an await checks that
+// the model is still there. The clean itself (rule after rule, sparing what
+// running applications and processes guard) is a static the automatic rules
+// use as well.
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <qcoro/qcorotask.h>
+
+#include "model/dialog/CandyDialog.h"
+#include "model/holding/HoldingManifest.h"
+#include "model/scan/ModelEnvironment.h"
+#include "model/scan/ScanTypes.h"
+
+namespace sorbeta {
+
+class AppModel;
+class HoldingArea;
+
+class CleanRun {
+public:
+    struct Result {
+        int64_t freed = 0;
+        QStringList skipped;  // rule names, in rule order
+        std::optional<HoldBatch> batch;
+    };
+
+    // Takes from `environment` what the clean asks of the system: places,
+    // git, running applications, the process probe, the holding area, the
+    // dialog centre, the settings and the waits.
+    CleanRun(AppModel& model, ModelEnvironment environment);
+
+    // Cleans the rules in `confirmed` that are still listed, asking `host`
+    // about busy applications first. Does nothing unless the model is idle,
+    // before and after the question.
+    QCoro::Task<> run(CandyDialog::Host host, std::set<std::string> confirmed);
+
+    // Cleans the rules one after another on one worker thread, skipping those
+    // whose guarding application or process runs; with `holdIn` the files go
+    // into a new holding batch. `progress` is called on that worker with the
+    // rule's position and name.
+    static QCoro::Task<Result> clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
+                                     std::function<void(int, QString)> progress, ModelEnvironment environment);
+
+    // Whether a process whose command line matches `name` runs (pgrep -f).
+    // Blocks; a probe that cannot run or hangs counts as running.
+    static bool isProcessRunning(const QString& name, const platform::Places& places);
+
+private:
+    std::vector<CleanItem> stillListed(const std::set<std::string>& confirmed) const;
+    QCoro::Task<bool> askAboutBusyApps(std::vector<CleanSpec> rules, CandyDialog::Host host);
+    QCoro::Task<bool> quitAndWait(std::vector<platform::RunningAppPtr> busy);
+    void report(const std::vector<CleanItem>& chosen, const Result& result, int64_t freeBefore);
+
+    QPointer<AppModel> model_;
+    ModelEnvironment environment_;
+};
+
+}  // namespace sorbeta

@@ -1,0 +1,169 @@
+#include "model/scan/ScanRun.h"
+
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+
+#include <qcoro/qcorofuture.h>
+
+#include "model/catalog/Catalog.h"
+#include "model/disk/Measure.h"
+#include "model/disk/Targets.h"
+#include "model/scan/AppModel.h"
+#include "platform/EntryInfo.h"
+#include "platform/Translate.h"
+
+namespace sorbeta {
+namespace {
+
+namespace fs = std::filesystem;
+
+ScanRun::CategoryMeasure measureCategory(const CategorySpec& spec, const platform::Places& places) {
+    ScanRun::CategoryMeasure out{spec.id, 0, {}, {}};
+    for (fs::path& url : DiskScanner::resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, {}, places)) {
+        std::error_code error;
+        if (fs::exists(url, error)) out.urls.push_back(std::move(url));
+    }
+    DiskScanner::SizedParts sized = DiskScanner::sizeWithParts(out.urls, AppModel::minPartBytes, places);
+    out.bytes = sized.total;
+    out.parts = std::move(sized.parts);
+    return out;
+}
+
+ScanRun::RuleMeasure measureRule(const CleanSpec& spec, std::size_t position, const platform::Places& places,
+                                 const ProjectArtifacts::Git& git) {
+    // A scan measures the folders of running applications too.
+    ScanRun::RuleMeasure out{position, 0, DiskScanner::targets(spec, {}, places, git)};
+    out.bytes = DiskScanner::size(out.urls);
+    return out;
+}
+
+std::vector<CleanItem> sortedBySize(std::vector<CleanItem> list) {
+    std::stable_sort(list.begin(), list.end(), [](const CleanItem& a, const CleanItem& b) { return a.bytes > b.bytes; });
+    return list;
+}
+
+}  // namespace
+
+ScanRun::ScanRun(AppModel& model, const ModelEnvironment& environment)
+    : model_(&model), places_(environment.places), hasFullDisk_(environment.hasFullDisk), git_(environment.git) {}
+
+QCoro::Task<> ScanRun::run() {
+    if (!model_ || !model_->phase().isIdle()) co_return;
+    AppModel& model = *model_;
+    model.setPhase(Phase::scanning(sorbeta::tr("磁盘")));
+    model.setScanComplete(false);
+
+    model.setFullDisk(hasFullDisk_ ? hasFullDisk_() : Access::hasFullDisk());
+    DiskScanner::setLimited(!model.fullDisk());
+
+    QFuture<DiskScanner::Volume> volumeRead = QtConcurrent::run(
+        QThreadPool::globalInstance(), [places = places_] { return DiskScanner::volume(places); });
+    const DiskScanner::Volume volume = co_await volumeRead;
+    if (!model_) co_return;
+    // A failed read (no capacity) never replaces the figures we have.
+    if (volume.total >= 1) {
+        model_->setTotalBytes(volume.total);
+        model_->setFreeBytes(volume.free);
+    }
+
+    firstScan_ = !model_->hasScanned();
+    model_->setHasScanned(true);
+    QCoro::Task<> measuring = measureAll();  // named: see platform/Async.h
+    co_await measuring;
+    if (!model_) co_return;
+    finish();
+}
+
+QCoro::Task<> ScanRun::measureAll() {
+    AppModel& model = *model_;
+    const auto& categorySpecs = Catalog::categories();
+    const auto& rules = Catalog::cleanables();
+    if (model.categories().empty()) {
+        std::vector<CategoryResult> fresh;
+        for (const CategorySpec& spec : categorySpecs) fresh.push_back(CategoryResult{spec, 0, {}});
+        model.setCategories(std::move(fresh));
+    }
+    model.setScanDone(0);
+    model.setScanTotal(int(categorySpecs.size() + rules.size()));
+
+    // One child per category, then one per rule, all at once on the pool;
+    // each result is applied here, on the GUI thread, as it arrives.
+    std::vector<QFuture<void>> children;
+    children.reserve(categorySpecs.size() + rules.size());
+    for (const CategorySpec& spec : categorySpecs) {
+        QFuture<CategoryMeasure> child =
+            QtConcurrent::run(QThreadPool::globalInstance(), measureCategory, spec, places_);
+        children.push_back(child.then(model_.data(), [this](CategoryMeasure m) { applyCategory(std::move(m)); }));
+    }
+    for (std::size_t position = 0; position < rules.size(); ++position) {
+        QFuture<RuleMeasure> child =
+            QtConcurrent::run(QThreadPool::globalInstance(), measureRule, rules[position], position, places_, git_);
+        children.push_back(child.then(model_.data(), [this](RuleMeasure m) { applyRule(std::move(m)); }));
+    }
+    for (QFuture<void>& child : children) {
+        co_await child;
+        if (!model_) co_return;
+    }
+}
+
+void ScanRun::applyCategory(CategoryMeasure measure) {
+    AppModel& model = *model_;
+    model.setScanDone(model.scanDone() + 1);
+    partsByCategory_[measure.id] = std::move(measure.parts);
+    auto& categories = model.categories_;
+    const auto entry = std::find_if(categories.begin(), categories.end(),
+                                    [&](const CategoryResult& result) { return result.spec.id == measure.id; });
+    if (entry == categories.end()) return;
+    entry->bytes = measure.bytes;
+    entry->urls = std::move(measure.urls);
+    emit model.categoriesChanged();
+    model.setPhase(Phase::scanning(entry->spec.name));
+}
+
+void ScanRun::applyRule(RuleMeasure measure) {
+    AppModel& model = *model_;
+    model.setScanDone(model.scanDone() + 1);
+    if (measure.bytes < AppModel::cleanItemThreshold) return;
+    const CleanSpec& spec = Catalog::cleanables()[measure.position];
+    found_.push_back(CleanItem{spec, measure.bytes, std::move(measure.urls)});
+    // Only the first scan shows items as they come and ticks the pre-selected
+    // ones; later scans keep the previous list and the user's ticks until the end.
+    if (!firstScan_) return;
+    model.setItems(sortedBySize(found_));
+    if (spec.selectedByDefault) {
+        std::set<std::string> next = model.selected();
+        next.insert(spec.id);
+        model.setSelected(std::move(next));
+    }
+}
+
+void ScanRun::finish() {
+    AppModel& model = *model_;
+    model.setItems(sortedBySize(found_));
+    std::set<std::string> kept;
+    for (const CleanItem& item : model.items())
+        if (model.selected().count(item.spec.id)) kept.insert(item.spec.id);
+    model.setSelected(std::move(kept));
+    model.setLastSnapshot(snapshot());
+    model.setScanComplete(true);
+    model.setPhase(Phase::idle());
+}
+
+DiskSnapshot ScanRun::snapshot() const {
+    const AppModel& model = *model_;
+    DiskSnapshot snapshot;
+    snapshot.date = QDateTime::currentDateTimeUtc();
+    snapshot.total = model.totalBytes();
+    snapshot.free = model.freeBytes();
+    for (const CategoryResult& result : model.categories()) snapshot.categories[result.spec.id] = result.bytes;
+    for (const auto& [category, parts] : partsByCategory_) {
+        for (const auto& [path, bytes] : parts) {
+            snapshot.parts.emplace(path, bytes);     // the first category's bytes stay
+            snapshot.partCategory[path] = category;  // the last category wins
+        }
+    }
+    return snapshot;
+}
+
+}  // namespace sorbeta
