@@ -156,7 +156,9 @@ CleanSpec rule(const char* id, Name name, const char* categoryID, Safety safety,
 
 // Texts stay on one line each so they can be found by their translation key.
 // clang-format off
-void addSafeRules(std::vector<CleanSpec>& list) {
+// The safe rules, in table order: Xcode and the browsers, then developer
+// caches, then everyday leftovers.
+void addSafeXcodeAndBrowserRules(std::vector<CleanSpec>& list) {
     constexpr Safety safe = Safety::safe;
     {
         CleanSpec& r = list.emplace_back(
@@ -205,6 +207,10 @@ void addSafeRules(std::vector<CleanSpec>& list) {
         r.guardBundleIDs = {"com.apple.Safari",  "com.google.Chrome",          "com.microsoft.edgemac",
                             "com.brave.Browser", "company.thebrowser.Browser", "org.mozilla.firefox"};
     }
+}
+
+void addSafeDeveloperCacheRules(std::vector<CleanSpec>& list) {
+    constexpr Safety safe = Safety::safe;
     list.push_back(rule("npm", SORBETA_TR_NOOP("npm 缓存"), "deps", safe,
                         SORBETA_TR_NOOP("npm 的下载缓存，装包时会重新下载。"),
                         {"~/.npm/_cacache", "~/.npm/_logs"}));
@@ -239,6 +245,10 @@ void addSafeRules(std::vector<CleanSpec>& list) {
     list.push_back(rule("devcaches", SORBETA_TR_NOOP("其他开发工具缓存"), "deps", safe,
                         SORBETA_TR_NOOP("TypeScript、Vite、ESLint、Prettier、uv、Poetry、Ruff、Cargo、Composer、Android 等工具的缓存，都会自动重建。"),
                         devToolCacheRoots()));
+}
+
+void addSafeEverydayRules(std::vector<CleanSpec>& list) {
+    constexpr Safety safe = Safety::safe;
     list.push_back(rule("logs", SORBETA_TR_NOOP("用户日志"), "logs", safe,
                         SORBETA_TR_NOOP("应用写下的日志和崩溃报告，一般没人再看。"), {"~/Library/Logs"}));
     {
@@ -313,7 +323,8 @@ void addSafeRules(std::vector<CleanSpec>& list) {
     }
 }
 
-void addReviewRules(std::vector<CleanSpec>& list) {
+// The rules to review, in table order: developer leftovers, then personal files.
+void addReviewDeveloperRules(std::vector<CleanSpec>& list) {
     constexpr Safety review = Safety::review;
     {
         CleanSpec& r = list.emplace_back(
@@ -357,6 +368,10 @@ void addReviewRules(std::vector<CleanSpec>& list) {
     list.push_back(rule("archives", Verbatim{"Xcode Archives"}, "xcode", review,
                         SORBETA_TR_NOOP("打包归档。删掉后就不能再从这些归档重新导出或上传了。"),
                         {"~/Library/Developer/Xcode/Archives"}));
+}
+
+void addReviewPersonalRules(std::vector<CleanSpec>& list) {
+    constexpr Safety review = Safety::review;
     {
         CleanSpec& r = list.emplace_back(
             rule("backups", SORBETA_TR_NOOP("iPhone / iPad 备份"), "mobile", review,
@@ -401,8 +416,11 @@ void addReviewRules(std::vector<CleanSpec>& list) {
 std::vector<CleanSpec> buildCleanables() {
     std::vector<CleanSpec> list;
     list.reserve(33);
-    addSafeRules(list);
-    addReviewRules(list);
+    addSafeXcodeAndBrowserRules(list);
+    addSafeDeveloperCacheRules(list);
+    addSafeEverydayRules(list);
+    addReviewDeveloperRules(list);
+    addReviewPersonalRules(list);
     return list;
 }
 

@@ -2,6 +2,8 @@
 
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "model/disk/Measure.h"
 #include "platform/EntryInfo.h"
@@ -15,14 +17,66 @@ namespace {
 
 using platform::ParentLinks;
 
-// Places that hold the user's secrets. The first twelve are the system's own
-// stores; the rest are where Linux keeps keys, passwords and keyrings.
+// Names that hold the user's secrets, refused at any depth. The first twelve
+// are the system's own stores; the rest are where Linux keeps keys,
+// passwords and keyrings. Compared exactly, as the file system does.
 const std::set<std::string>& protectedComponents() {
     static const std::set<std::string> names{
         "Keychains", "Accounts", "Mail", "Calendars", "Contacts", "Mobile Documents", "Preferences",
         "com.apple.e5rt.e5bundlecache", "CloudKit", "com.apple.containermanagerd", "com.apple.homed",
         "com.apple.HomeKit", ".ssh", ".gnupg", ".password-store", ".pki", "keyrings"};
     return names;
+}
+
+// What a place below home allows.
+enum class Allowed {
+    never,
+    contentsOnly,     // what is inside it, not the place itself
+    always,
+    withUserFolders,  // only for rules that may touch the user's own folders
+};
+
+// A place below home, written as its components: a name stands for itself,
+// ".*" for any dot-name, "*" for any name, and "**" (last) for one or more
+// further names.
+struct PlaceRule {
+    std::vector<std::string_view> pattern;
+    Allowed allowed;
+};
+
+// The first rule that matches a path decides.
+const std::vector<PlaceRule>& placeRules() {
+    static const std::vector<PlaceRule> rules{
+        {{".*"}, Allowed::contentsOnly},           // ~/.cache: what it holds, never the folder
+        {{".*", "**"}, Allowed::always},           // anything inside a dot-folder
+        {{"Library", "Logs"}, Allowed::contentsOnly},
+        {{"Library", "*"}, Allowed::never},        // ~/Library/Caches and its siblings themselves
+        {{"Library", "*", "**"}, Allowed::always},
+        {{"*"}, Allowed::never},                   // ~/Documents, ~/Library and the like themselves
+        {{"*", "**"}, Allowed::withUserFolders},   // inside the user's own folders
+    };
+    return rules;
+}
+
+bool matches(const std::vector<std::string_view>& pattern, const std::vector<std::string>& below) {
+    std::size_t i = 0;
+    for (const std::string_view piece : pattern) {
+        if (piece == "**") return i < below.size();
+        if (i >= below.size()) return false;
+        const std::string& name = below[i++];
+        if (piece == ".*" ? name.front() != '.' : piece != "*" && piece != name) return false;
+    }
+    return i == below.size();
+}
+
+bool allows(Allowed allowed, bool allowUserFolders, bool removingRoot) {
+    switch (allowed) {
+        case Allowed::never: return false;
+        case Allowed::contentsOnly: return !removingRoot;
+        case Allowed::always: return true;
+        case Allowed::withUserFolders: return allowUserFolders;
+    }
+    return false;
 }
 
 std::vector<std::string> componentsOf(const Path& path) {
@@ -60,6 +114,7 @@ bool touchesDataFolder(const std::vector<std::string>& c, const platform::Places
     return false;
 }
 
+// The safety test on a normalised path's components.
 bool judge(const std::vector<std::string>& c, bool allowUserFolders, bool removingRoot,
            const platform::Places& places) {
     const std::vector<std::string> h = componentsOf(places.home);
@@ -73,13 +128,11 @@ bool judge(const std::vector<std::string>& c, bool allowUserFolders, bool removi
         if (protectedNames.count(part) || part == "..") return false;
     }
     if (touchesDataFolder(c, places)) return false;
-    const std::size_t depth = c.size() - h.size();
-    const std::string& first = c[h.size()];
-    const bool dotted = first.front() == '.';
-    if (depth == 1) return dotted && !removingRoot;
-    if (first != "Library") return dotted || allowUserFolders;
-    if (depth == 2) return c.back() == "Logs" && !removingRoot;
-    return true;
+    const std::vector<std::string> below(c.begin() + std::ptrdiff_t(h.size()), c.end());
+    for (const PlaceRule& rule : placeRules()) {
+        if (matches(rule.pattern, below)) return allows(rule.allowed, allowUserFolders, removingRoot);
+    }
+    return false;
 }
 
 struct Found {
