@@ -39,11 +39,6 @@ bool exists(const Path& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-bool isDirectory(const Path& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 bool isSymlink(const Path& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);

@@ -33,8 +33,6 @@ std::optional<EntryInfo> targetInfo(const Path& path);
 
 // Something exists at the path, following a final link: a dangling link does not exist.
 bool exists(const Path& path);
-// A folder, following a final symbolic link.
-bool isDirectory(const Path& path);
 // The path itself is a symbolic link.
 bool isSymlink(const Path& path);
 // An entry of any kind is at the path, a dangling link included.

@@ -148,6 +148,22 @@ UniqueFd openFolderWalking(const Path& folder, ParentLinks links) {
     return current;
 }
 
+// Removes one entry of an open folder (see removeTree).
+Removal removeEntry(int parentDir, const std::string& name) {
+    Removal result;
+    if (!isPlainName(name)) return result;
+    struct stat info {};
+    if (::fstatat(parentDir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return result;
+    if (!S_ISDIR(info.st_mode)) {
+        if (::unlinkat(parentDir, name.c_str(), 0) == 0) result = {true, 1};
+        return result;
+    }
+    MountKey mount;
+    if (!mountOf(parentDir, mount)) return result;
+    result.complete = removeFolderAt(parentDir, name.c_str(), mount, result.removed);
+    return result;
+}
+
 }  // namespace
 
 UniqueFd openFolder(const Path& folder, ParentLinks links, bool* missing) {
@@ -191,21 +207,6 @@ int moveNoReplace(const Path& from, const Path& to, ParentLinks fromLinks) {
 int moveNoReplace(int fromDir, const std::string& fromName, const Path& to) {
     if (::renameat2(fromDir, fromName.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     return errno;
-}
-
-Removal removeEntry(int parentDir, const std::string& name) {
-    Removal result;
-    if (!isPlainName(name)) return result;
-    struct stat info {};
-    if (::fstatat(parentDir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return result;
-    if (!S_ISDIR(info.st_mode)) {
-        if (::unlinkat(parentDir, name.c_str(), 0) == 0) result = {true, 1};
-        return result;
-    }
-    MountKey mount;
-    if (!mountOf(parentDir, mount)) return result;
-    result.complete = removeFolderAt(parentDir, name.c_str(), mount, result.removed);
-    return result;
 }
 
 Removal removeTree(const Path& path, ParentLinks parentLinks) {

@@ -57,7 +57,6 @@ struct Removal {
 // on another mount (bind mounts included), and goes on past failures so that
 // whatever can go, goes. A folder that still holds something stays.
 Removal removeTree(const Path& path, ParentLinks parentLinks);
-Removal removeEntry(int parentDir, const std::string& name);
 
 // Creates the folder and its missing parents; folders we create get mode 0700.
 bool makeAppFolder(const Path& folder);

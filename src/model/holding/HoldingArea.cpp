@@ -215,8 +215,8 @@ int64_t HoldingArea::purgeExpired(int days, const QDateTime& now) {
 
 // ---------------------------------------------------------------------------
 
-HoldingWriter::HoldingWriter(const HoldingArea& area, std::string id)
-    : shared_(area.shared_), id_(std::move(id)), batch_(area.root() / id_) {
+HoldingWriter::HoldingWriter(const HoldingArea& area, std::string id, std::size_t journalLimit)
+    : shared_(area.shared_), id_(std::move(id)), batch_(area.root() / id_), journalLimit_(journalLimit) {
     std::lock_guard lock(shared_->activeLock);
     shared_->active.insert(id_);
 }

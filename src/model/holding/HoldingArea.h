@@ -83,7 +83,13 @@ class HoldingWriter final : public DiskScanner::HoldSink {
 public:
     using Path = std::filesystem::path;
 
-    HoldingWriter(const HoldingArea& area, std::string id);
+    // A batch whose manifest grew past what the listing reads would turn into
+    // an orphan and be deleted unseen a day later, so a writer takes no more
+    // once its journal reaches `journalLimit` (by default half the read
+    // limit, leaving room for the title).
+    static constexpr std::size_t kJournalLimit = HoldingManifest::kMaxFileBytes / 2;
+
+    HoldingWriter(const HoldingArea& area, std::string id, std::size_t journalLimit = kJournalLimit);
     ~HoldingWriter() override;
     HoldingWriter(const HoldingWriter&) = delete;
     HoldingWriter& operator=(const HoldingWriter&) = delete;
@@ -95,12 +101,6 @@ public:
     // Moves one item into the batch. `url` is a path as the safety test
     // normalised it (no links among its folders). True when it moved.
     bool hold(const Path& url, int64_t bytes) override;
-
-    // A batch whose manifest grew past what the listing reads would turn into
-    // an orphan and be deleted unseen a day later, so a writer takes no more
-    // once its journal reaches this size (half the read limit, leaving room
-    // for the title). Tests lower it.
-    void setJournalLimit(std::size_t bytes) { journalLimit_ = bytes; }
 
 private:
     friend class HoldingArea;
@@ -115,7 +115,7 @@ private:
     platform::UniqueFd files_;
     platform::UniqueFd journal_;
     std::size_t nameMax_ = 255;
-    std::size_t journalLimit_ = HoldingManifest::kMaxFileBytes / 2;
+    std::size_t journalLimit_;
     std::size_t journalBytes_ = 0;
     Path lastParent_;
     platform::UniqueFd lastParentFd_;

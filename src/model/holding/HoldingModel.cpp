@@ -7,10 +7,10 @@
 namespace sorbeta {
 
 HoldingModel::HoldingModel(std::shared_ptr<HoldingArea> area, QObject* parent)
-    : QObject(parent),
-      area_(std::move(area)),
-      clock_([] { return QDateTime::currentDateTimeUtc(); }),
-      pool_(&ownPool_) {
+    : HoldingModel(std::move(area), [] { return QDateTime::currentDateTimeUtc(); }, parent) {}
+
+HoldingModel::HoldingModel(std::shared_ptr<HoldingArea> area, Clock clock, QObject* parent)
+    : QObject(parent), area_(std::move(area)), clock_(std::move(clock)) {
     ownPool_.setMaxThreadCount(1);
 }
 
@@ -45,7 +45,7 @@ QCoro::Task<HoldingArea::RestoreResult> HoldingModel::restore(HoldBatch batch) {
     QPointer<HoldingModel> self(this);
     const auto area = area_;
     // Named futures: see platform/Async.h.
-    auto future = QtConcurrent::run(pool_, [area, batch] { return area->restore(batch); });
+    auto future = QtConcurrent::run(&ownPool_, [area, batch] { return area->restore(batch); });
     const auto result = co_await future;
     if (!self) co_return result;
     reload();
@@ -56,7 +56,7 @@ QCoro::Task<HoldingArea::RestoreResult> HoldingModel::restore(HoldBatch batch) {
 QCoro::Task<qint64> HoldingModel::purge(HoldBatch batch) {
     QPointer<HoldingModel> self(this);
     const auto area = area_;
-    auto future = QtConcurrent::run(pool_, [area, batch] { return area->purge(batch); });
+    auto future = QtConcurrent::run(&ownPool_, [area, batch] { return area->purge(batch); });
     const qint64 freed = co_await future;
     if (!self) co_return freed;
     reload();
@@ -68,7 +68,7 @@ QCoro::Task<> HoldingModel::purgeExpired() {
     QPointer<HoldingModel> self(this);
     const auto area = area_;
     const QDateTime now = clock_();
-    auto future = QtConcurrent::run(pool_, [area, now] { return area->purgeExpired(kExpiryDays, now); });
+    auto future = QtConcurrent::run(&ownPool_, [area, now] { return area->purgeExpired(kExpiryDays, now); });
     const qint64 freed = co_await future;
     if (!self) co_return;
     reload();

@@ -22,7 +22,9 @@ class HoldingModel final : public QObject {
 public:
     using Clock = std::function<QDateTime()>;
 
+    // `clock` is the time expiry reads (tests hand in their own).
     explicit HoldingModel(std::shared_ptr<HoldingArea> area, QObject* parent = nullptr);
+    HoldingModel(std::shared_ptr<HoldingArea> area, Clock clock, QObject* parent = nullptr);
 
     const std::vector<HoldBatch>& batches() const { return batches_; }
     // Stores the list; observers hear of it only when it differs.
@@ -40,10 +42,6 @@ public:
     QCoro::Task<qint64> purge(HoldBatch batch);
     QCoro::Task<> purgeExpired();
 
-    // For tests: the clock expiry reads and the pool file work runs on.
-    void setClock(Clock clock) { clock_ = std::move(clock); }
-    void setPool(QThreadPool* pool) { pool_ = pool; }
-
     static constexpr int kExpiryDays = 7;
 
 signals:
@@ -58,7 +56,6 @@ private:
     std::shared_ptr<HoldingArea> area_;
     std::function<void()> onSpaceChanged_;
     Clock clock_;
-    QThreadPool* pool_;
     // One worker: operations take turns in the order the user asked for them,
     // so a restore clicked before expiry runs is never overtaken by it.
     // Declared last so it waits for running work before the rest goes.

@@ -67,17 +67,17 @@ TEST_F(HoldingModelTest, RestoreReloadsAndReportsSpace) {
 TEST_F(HoldingModelTest, PurgeAlwaysReportsExpiryOnlyWhenItFreedSomething) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const auto batch = hold({{"a", 1}}, now);
-    HoldingModel model(area);
+    QDateTime clock = now;
+    HoldingModel model(area, [&clock] { return clock; });
     model.setBatches(area->batches());
     int spaceCalls = 0;
     model.setOnSpaceChanged([&] { ++spaceCalls; });
-    model.setClock([now] { return now; });
 
     QCoro::waitFor(model.purgeExpired());
     EXPECT_EQ(spaceCalls, 0);
     EXPECT_EQ(model.batches().size(), 1u);
 
-    model.setClock([now] { return now.addDays(8); });
+    clock = now.addDays(8);
     QCoro::waitFor(model.purgeExpired());
     EXPECT_EQ(spaceCalls, 1);
     EXPECT_TRUE(model.batches().empty());

@@ -237,10 +237,11 @@ TEST_F(HoldingTest, ExpiryNeverTakesABatchStillBeingWritten) {
 
 TEST_F(HoldingTest, AFullBatchTakesNothingMoreAndStaysReadable) {
     for (int i = 0; i < 5; ++i) tree->text("many/f" + std::to_string(i), "x");
-    auto writer = area->makeWriter();
     // Room for the header and about two item lines.
-    writer->setJournalLimit(HoldingManifest::journalHeader(writer->id(), QDateTime::currentDateTimeUtc())->size() +
-                            2 * HoldingManifest::journalItem({(home() / "many/f0").native(), "0-f0", 1}).size() + 8);
+    const std::string id = "6F9619FF-8B86-D011-B42D-00C04FC964FF";
+    const std::size_t limit = HoldingManifest::journalHeader(id, QDateTime::currentDateTimeUtc())->size() +
+                              2 * HoldingManifest::journalItem({(home() / "many/f0").native(), "0-f0", 1}).size() + 8;
+    auto writer = std::make_unique<HoldingWriter>(*area, id, limit);
     int held = 0;
     for (int i = 0; i < 5; ++i) held += writer->hold(home() / ("many/f" + std::to_string(i)), 1);
     EXPECT_EQ(held, 2);

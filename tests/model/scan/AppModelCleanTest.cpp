@@ -44,7 +44,7 @@ protected:
     }
 
     bool exists(const char* relative) const { return fs::exists(home() / relative); }
-    CandyDialogCenter& center() { return CandyDialogCenter::shared(); }
+    CandyDialogCenter& center() { return dialogs; }
     bool waitForDialog() {
         return test::waitUntil([&] { return center().isShowing(); }, 5000);
     }

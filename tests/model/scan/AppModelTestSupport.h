@@ -34,14 +34,15 @@ protected:
         apps = std::make_shared<FakeRunningApps>();
         environment = ModelEnvironment::system(places());
         environment.apps = apps;
+        environment.dialogs = &dialogs;
         environment.isProcessRunning = [](const QString&) { return false; };
         environment.quitChecks = 3;
         environment.quitInterval = std::chrono::milliseconds(1);
         environment.freeRefreshDelays = {std::chrono::milliseconds(0), std::chrono::milliseconds(1)};
     }
     void TearDown() override {
-        // Leave the shared dialog centre empty for the next test.
-        while (CandyDialogCenter::shared().isShowing()) CandyDialogCenter::shared().choose(-1);
+        // Answer what is still asked, so no clean waits on a centre that is gone.
+        while (dialogs.isShowing()) dialogs.choose(-1);
         tree.reset();
         HomeTest::TearDown();
     }
@@ -68,6 +69,7 @@ protected:
 
     std::unique_ptr<FileTree> tree;
     std::shared_ptr<FakeRunningApps> apps;
+    CandyDialogCenter dialogs;  // the model's own, not the application's
     ModelEnvironment environment;
 };
 
