@@ -43,13 +43,11 @@ bool removeFolderAt(int parent, const char* name, const MountKey& mount, int64_t
 
 // Empties an open folder; true when nothing is left in it.
 bool removeContents(int folder, const MountKey& mount, int64_t& removed) {
-    const int listFd = ::dup(folder);
-    if (listFd < 0) return false;
-    DIR* listing = ::fdopendir(listFd);
-    if (!listing) {
-        ::close(listFd);
-        return false;
-    }
+    UniqueFd listFd(::dup(folder));
+    if (!listFd.valid()) return false;
+    DIR* listing = ::fdopendir(listFd.get());
+    if (!listing) return false;
+    listFd.release();  // the listing owns it now
     // Read the whole listing before changing the folder, so removals cannot
     // make the directory stream skip or repeat entries.
     struct Entry {
@@ -261,7 +259,7 @@ bool writeFileAtomically(const Path& path, std::string_view bytes) {
         else done += std::size_t(wrote);
     }
     if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
+    if (::close(fd) != 0) ok = false;  // by hand: a failed close means the data may not be there
     if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) ok = false;
     if (!ok) ::unlink(temporary.c_str());
     return ok;
