@@ -36,8 +36,9 @@ AppServices::AppServices(ModelEnvironment environment, QObject* parent)
     RenameMigration::run(places_, QString::fromLatin1(platform::Defaults::appDomain),
                          RenameMigration::formerDomains());
 
-    const std::shared_ptr<HoldingArea> area =
-        environment.holding ? environment.holding : HoldingArea::standard(places_);
+    // One holding area for the scan model and the holding model.
+    if (!environment.holding) environment.holding = HoldingArea::standard(places_);
+    const std::shared_ptr<HoldingArea> area = environment.holding;
     model_ = new AppModel(std::move(environment), this);
 
     // The stored history, oldest first; equal dates keep their file order.

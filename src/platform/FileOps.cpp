@@ -112,7 +112,8 @@ bool removeFolderAt(int parent, const char* name, const MountKey& mount, int64_t
         return false;
     }
     MountKey here;
-    if (!mountOf(fd.get(), here) || !(here == mount)) return false;  // another file system is mounted here: never enter it
+    // Another file system is mounted here: never enter it.
+    if (!mountOf(fd.get(), here) || !(here == mount)) return false;
     removeContents(fd.get(), mount, removed);
     fd.reset();
     if (::unlinkat(parent, name, AT_REMOVEDIR) == 0) {

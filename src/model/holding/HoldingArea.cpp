@@ -107,7 +107,8 @@ std::optional<HoldBatch> HoldingArea::readBatch(const std::string& name) const {
     auto batch = HoldingManifest::decodeJournal(bytes);
     if (!batch || batch->id != name) return std::nullopt;
     const Path files = folder / kFiles;
-    std::erase_if(batch->items, [&](const HoldBatch::Item& item) { return !platform::entryExists(files / item.stored); });
+    std::erase_if(batch->items,
+                  [&](const HoldBatch::Item& item) { return !platform::entryExists(files / item.stored); });
     if (batch->items.empty()) return std::nullopt;
     return batch;
 }
