@@ -178,6 +178,20 @@ TEST_F(AppModelCleanTest, SkipThese) {
     EXPECT_EQ(ids(model->items()), (std::vector<std::string>{"npm", "browser", "logs", "trash"}));
 }
 
+TEST_F(AppModelCleanTest, WithNoOneToAskRunningAppsKeepEverything) {
+    environment.dialogs = nullptr;
+    auto lonely = makeModel();
+    scan(*lonely);
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
+    auto task = lonely->cleanSelected(Host::main, {"browser", "yarn"});
+    test::finish(task);
+    EXPECT_FALSE(center().isShowing());
+    EXPECT_TRUE(exists("Library/Caches/Google/Chrome/Default/Cache/data_1"));
+    EXPECT_TRUE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    EXPECT_FALSE(lonely->lastFreed());
+    EXPECT_TRUE(lonely->phase().isIdle());
+}
+
 TEST_F(AppModelCleanTest, NotNowChangesNothing) {
     apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
     apps->add(QStringLiteral("org.mozilla.firefox"), QStringLiteral("Firefox"));
