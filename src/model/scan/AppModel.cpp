@@ -15,9 +15,6 @@
 
 namespace sorbeta {
 
-AppModel::AppModel(QObject* parent)
-    : AppModel(ModelEnvironment::system(platform::Places::fromEnvironment()), parent) {}
-
 AppModel::AppModel(ModelEnvironment environment, QObject* parent)
     : QObject(parent), environment_(std::move(environment)) {}
 

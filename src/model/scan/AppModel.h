@@ -56,8 +56,6 @@ public:
     // Sub-folders of a category from this size on go into the snapshot.
     static constexpr int64_t minPartBytes = 20'000'000;
 
-    // With the system's own services, its places read from the environment.
-    explicit AppModel(QObject* parent = nullptr);
     explicit AppModel(ModelEnvironment environment, QObject* parent = nullptr);
     ~AppModel() override;
 

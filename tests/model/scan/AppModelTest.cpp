@@ -32,7 +32,7 @@ CleanItem item(const char* id, Safety safety, int64_t bytes, const char* categor
 class AppModelTest : public test::AppModelFixture {};
 
 TEST_F(AppModelTest, BeforeAnyScanAndTheSelectionOperations) {
-    AppModel model;
+    AppModel model(environment);
     EXPECT_EQ(model.scanFraction(), 0);
     EXPECT_TRUE(model.fullDisk());
     EXPECT_TRUE(model.phase().isIdle());

@@ -137,7 +137,7 @@ TEST_F(JellyMapViewTest, TapToPickTogglesThroughTheHooks) {
 }
 
 TEST_F(JellyMapViewTest, ItemDotTicksTheScanModelsSelection) {
-    AppModel model;
+    AppModel model{ModelEnvironment{}};  // never scans
     view.setModel(&model);
     const auto& selected = model.selected();
     // A rule id that equals a category id elsewhere is still its own jelly.

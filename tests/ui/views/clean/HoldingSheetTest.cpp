@@ -82,7 +82,7 @@ TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
     hold({"new/a", "new/b"}, now, QStringLiteral("新的"));
     HoldingModel holding(area);
     holding.setBatches(area->batches());
-    AppModel model;
+    AppModel model(ModelEnvironment::system(places()));
     HoldingSheet sheet(holding, &model);
     sheet.show();
     ASSERT_EQ(sheet.rowCount(), 2);
