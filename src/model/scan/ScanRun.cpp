@@ -1,5 +1,6 @@
 #include "model/scan/ScanRun.h"
 
+#include <QFutureWatcher>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -88,23 +89,37 @@ QCoro::Task<> ScanRun::measureAll() {
     model.setScanTotal(int(categorySpecs.size() + rules.size()));
 
     // One child per category, then one per rule, all at once on the pool;
-    // each result is applied here, on the GUI thread, as it arrives.
-    std::vector<QFuture<void>> children;
-    children.reserve(categorySpecs.size() + rules.size());
+    // each result is applied here, on the GUI thread, as it arrives, and the
+    // scan goes on once every result was applied (or dropped, when the model
+    // went meanwhile).
+    unapplied_ = int(categorySpecs.size() + rules.size());
+    allApplied_.start();
     for (const CategorySpec& spec : categorySpecs) {
-        QFuture<CategoryMeasure> child =
-            QtConcurrent::run(QThreadPool::globalInstance(), measureCategory, spec, places_);
-        children.push_back(child.then(model_.data(), [this](CategoryMeasure m) { applyCategory(std::move(m)); }));
+        whenMeasured(QtConcurrent::run(QThreadPool::globalInstance(), measureCategory, spec, places_),
+                     [this](CategoryMeasure m) { applyCategory(std::move(m)); });
     }
     for (std::size_t position = 0; position < rules.size(); ++position) {
-        QFuture<RuleMeasure> child =
-            QtConcurrent::run(QThreadPool::globalInstance(), measureRule, rules[position], position, places_, git_);
-        children.push_back(child.then(model_.data(), [this](RuleMeasure m) { applyRule(std::move(m)); }));
+        whenMeasured(
+            QtConcurrent::run(QThreadPool::globalInstance(), measureRule, rules[position], position, places_, git_),
+            [this](RuleMeasure m) { applyRule(std::move(m)); });
     }
-    for (QFuture<void>& child : children) {
-        co_await child;
-        if (!model_) co_return;
-    }
+    QFuture<void> applied = allApplied_.future();
+    co_await applied;
+}
+
+// A watcher of the run's own brings the result to the GUI thread. Unlike a
+// continuation with a context object (which Qt 6.4 requires to outlive the
+// future), a watcher may go first; and what it leaves in the event queue
+// does nothing when dropped at exit.
+template <typename Measure, typename Apply>
+void ScanRun::whenMeasured(QFuture<Measure> measuring, Apply apply) {
+    auto* watcher = new QFutureWatcher<Measure>(&receiver_);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, &receiver_, [this, watcher, apply] {
+        if (model_) apply(watcher->result());
+        watcher->deleteLater();
+        if (--unapplied_ == 0) allApplied_.finish();
+    });
+    watcher->setFuture(measuring);
 }
 
 void ScanRun::applyCategory(CategoryMeasure measure) {

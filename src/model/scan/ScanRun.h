@@ -4,7 +4,10 @@
 // worker pool, apply each result to the model on the GUI thread as it
 // arrives, and end with the snapshot of what was seen. Lives in the frame of
 // AppModel::scan; every step after an await checks that the model is still there.
+#include <QFuture>
+#include <QObject>
 #include <QPointer>
+#include <QPromise>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -43,6 +46,8 @@ public:
 
 private:
     QCoro::Task<> measureAll();
+    template <typename Measure, typename Apply>
+    void whenMeasured(QFuture<Measure> measuring, Apply apply);
     void applyCategory(CategoryMeasure measure);
     void applyRule(RuleMeasure measure);
     void finish();
@@ -53,6 +58,10 @@ private:
     Access::Probe hasFullDisk_;
     ProjectArtifacts::Git git_;
 
+    // Measurements come back through watchers owned by `receiver_`.
+    QObject receiver_;
+    int unapplied_ = 0;
+    QPromise<void> allApplied_;
     std::vector<CleanItem> found_;  // in the order measurements finished
     std::map<std::string, std::map<std::string, int64_t>> partsByCategory_;
     bool firstScan_ = false;

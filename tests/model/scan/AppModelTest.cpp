@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QSignalSpy>
+#include <QThreadPool>
 #include <filesystem>
 
 #include "AppModelTestSupport.h"
@@ -156,6 +158,26 @@ TEST_F(AppModelTest, AFailedVolumeReadKeepsTheLastFigures) {
     EXPECT_GT(model->freeBytes(), 0);
     ASSERT_TRUE(model->lastSnapshot());
     EXPECT_EQ(model->lastSnapshot()->total, total);
+}
+
+TEST_F(AppModelTest, AModelThatGoesMidScanIsLeftAloneByTheMeasurementsStillRunning) {
+    // A project whose artifact asks a git that hangs: that rule is still being
+    // measured when the model goes.
+    tree->file("Code/web/package.json");
+    tree->file("Code/web/node_modules/x.js", 100);
+    tree->setAgeDays("Code/web/node_modules/x.js", 8);
+    tree->setAgeDays("Code/web/node_modules", 8);
+    tree->dir("Code/web/.git");
+    const auto script = tree->text(outside() / "slow-git", "#!/bin/sh\nsleep 20\n");
+    ::chmod(script.c_str(), 0755);
+    environment.git = {script, std::chrono::milliseconds(400)};
+    auto model = makeModel();
+    auto task = model->scan();
+    ASSERT_TRUE(test::waitUntil([&] { return model->scanDone() > 0; }));
+    EXPECT_LT(model->scanDone(), model->scanTotal());
+    model.reset();
+    QThreadPool::globalInstance()->waitForDone();
+    test::finish(task);  // the scan ends quietly, having applied nothing more
 }
 
 TEST_F(AppModelTest, RefreshingFreeSpaceRestartsTheSeries) {
