@@ -30,8 +30,7 @@ public:
     explicit AppServices(ModelEnvironment environment, QObject* parent = nullptr);
     ~AppServices() override;
 
-    const platform::Places& places() const { return places_; }
-    // The application's settings in the configuration folder of places().
+    // The application's settings in the configuration folder of its places.
     AppSettings& settings() { return settings_; }
     // Whether the process has full disk access now (the guide and the
     // window ask the same probe as the scan).
