@@ -1,5 +1,6 @@
 #include "model/scan/AppModel.h"
 
+#include <QPointer>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>

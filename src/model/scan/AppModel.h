@@ -5,12 +5,9 @@
 // scan is a ScanRun, one clean a CleanRun: they measure and remove on the
 // worker pool and apply their results here as they arrive.
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
-#include <chrono>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -19,16 +16,13 @@
 #include <qcoro/qcorotask.h>
 
 #include "model/dialog/CandyDialog.h"
-#include "model/scan/CleanReport.h"
 #include "model/history/History.h"
 #include "model/holding/HoldingManifest.h"
+#include "model/scan/CleanReport.h"
 #include "model/scan/ModelEnvironment.h"
 #include "model/scan/ScanTypes.h"
-#include "platform/RunningApps.h"
 
 namespace sorbeta {
-
-class HoldingArea;
 
 class AppModel final : public QObject {
     Q_OBJECT
