@@ -14,6 +14,7 @@
 
 #include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
+#include "ui/map/JellyBlob.h"
 #include "ui/map/JellyMapViewBands.h"
 #include "ui/map/MapLayout.h"
 #include "ui/kit/Theme.h"

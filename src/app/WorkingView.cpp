@@ -8,6 +8,7 @@
 #include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Defaults.h"
+#include "platform/Translate.h"
 #include "ui/views/clean/AccessGuide.h"
 #include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"

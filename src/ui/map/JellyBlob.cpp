@@ -11,6 +11,8 @@
 
 namespace sorbeta {
 
+double jellySquareness(MapNode::Kind kind) { return kind == MapNode::Kind::free ? 3.4 : 4.4; }
+
 BlobGeometry blobGeometry(const MapNode& node, QSizeF size, const HoverFX& fx, bool rightToLeft) {
     BlobGeometry g;
     const double w = size.width(), h = size.height();

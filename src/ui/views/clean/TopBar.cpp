@@ -11,6 +11,8 @@
 #include "ui/kit/KitClock.h"
 #include "ui/kit/SymbolIcons.h"
 #include "ui/kit/Theme.h"
+#include "platform/Translate.h"
+#include "ui/views/ModeLooks.h"
 
 namespace sorbeta {
 namespace {
@@ -28,30 +30,6 @@ const Spring kGearSpring{0.35, 0.5};
 QFont segmentFont() { return roundedFont(13, QFont::Bold); }
 
 }  // namespace
-
-QString modeSymbol(AppMode mode) {
-    switch (mode) {
-        case AppMode::clean: return QStringLiteral("sparkles");
-        case AppMode::uninstall: return QStringLiteral("shippingbox");
-        case AppMode::dev: return QStringLiteral("hammer");
-        case AppMode::files: return QStringLiteral("doc.on.doc");
-        case AppMode::history: return QStringLiteral("chart.line.uptrend.xyaxis");
-        case AppMode::status: return QStringLiteral("gauge.with.needle");
-    }
-    return QStringLiteral("sparkles");
-}
-
-Flavor modeFlavor(AppMode mode) {
-    switch (mode) {
-        case AppMode::clean: return Flavor::strawberry;
-        case AppMode::uninstall: return Flavor::grape;
-        case AppMode::dev: return Flavor::sky;
-        case AppMode::files: return Flavor::lemon;
-        case AppMode::history: return Flavor::peach;
-        case AppMode::status: return Flavor::mint;
-    }
-    return Flavor::strawberry;
-}
 
 // ModeSwitch ---------------------------------------------------------------
 
