@@ -11,6 +11,9 @@
 #include "model/shell/RenameMigration.h"
 #include "platform/Defaults.h"
 #include "platform/Paths.h"
+#include "ui/kit/KitClock.h"
+#include "ui/kit/SoundFX.h"
+#include "ui/map/JellyMapViewBands.h"
 
 namespace sorbeta {
 namespace {
@@ -58,6 +61,16 @@ AppServices::AppServices(QObject* parent) : QObject(parent), historyStore_(Histo
 }
 
 AppServices::~AppServices() = default;
+
+SoundFX& AppServices::sound() {
+    if (!sound_) sound_ = std::make_unique<SoundFX>(makeDeviceSoundOutput(), [] { return kitNow(); });
+    return *sound_;
+}
+
+BandPainter& AppServices::mapPainter() {
+    if (!mapPainter_) mapPainter_ = std::make_unique<BandPainter>();
+    return *mapPainter_;
+}
 
 Qt::LayoutDirection AppServices::layoutDirection() {
     static const Qt::LayoutDirection direction = AppLanguage::layoutDirection();

@@ -5,6 +5,7 @@
 // starts the background work that runs for the life of the process.
 #include <QObject>
 #include <Qt>
+#include <memory>
 #include <vector>
 
 #include "model/history/History.h"
@@ -12,7 +13,9 @@
 namespace sorbeta {
 
 class AppModel;
+class BandPainter;
 class HoldingModel;
+class SoundFX;
 
 class AppServices final : public QObject {
     Q_OBJECT
@@ -29,6 +32,11 @@ public:
     const std::vector<DiskSnapshot>& historySnapshots() const { return history_; }
     const HistoryStore& historyStore() const { return historyStore_; }
 
+    // The interface's blips and the threads its maps paint on: one each for
+    // the whole application, made when first asked for.
+    SoundFX& sound();
+    BandPainter& mapPainter();
+
     // The interface's layout direction, fixed for the life of the process by
     // the interface language picked at start-up.
     static Qt::LayoutDirection layoutDirection();
@@ -41,6 +49,8 @@ private:
     HoldingModel* holding_ = nullptr;
     HistoryStore historyStore_;
     std::vector<DiskSnapshot> history_;
+    std::unique_ptr<SoundFX> sound_;
+    std::unique_ptr<BandPainter> mapPainter_;
 };
 
 }  // namespace sorbeta

@@ -100,7 +100,8 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         if (mode != AppMode::clean) panels_[mode] = new QWidget(this);
         pages_[mode] = new QWidget(this);
     }
-    map_ = new JellyMapView(pages_[AppMode::clean]);
+    map_ = new JellyMapView(MapServices{.sound = &services_.sound(), .bands = &services_.mapPainter()},
+                            pages_[AppMode::clean]);
     map_->setGap(kOverviewGap);
     scanning_ = new ScanningJelly(sorbeta::tr("正在扫描磁盘…"), pages_[AppMode::clean]);
     badge_ = new LimitedBadge(this);

@@ -80,12 +80,15 @@ struct JellyMapView::Blob {
     }
 };
 
-JellyMapView::JellyMapView(QWidget* parent) : QWidget(parent) {
+JellyMapView::JellyMapView(MapServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
     frameTimer_.setTimerType(Qt::PreciseTimer);
     connect(&frameTimer_, &QTimer::timeout, this, [this] { frameTick(); });
-    scheduler_ = [this](int ms, std::function<void()> task) { QTimer::singleShot(ms, this, std::move(task)); };
+    if (!services_.schedule)
+        services_.schedule = [this](int ms, std::function<void()> task) {
+            QTimer::singleShot(ms, this, std::move(task));
+        };
 }
 
 JellyMapView::~JellyMapView() = default;
@@ -119,8 +122,6 @@ void JellyMapView::setReduceMotion(bool reduce) {
     update();
     scheduleFrame();
 }
-
-void JellyMapView::setScheduler(Scheduler scheduler) { scheduler_ = std::move(scheduler); }
 
 bool JellyMapView::isTicked(const std::string& id) const {
     const PlacedNode* placed = placedNode(id);
@@ -248,14 +249,15 @@ void JellyMapView::track(const std::optional<std::string>& id, QPointF position)
     if (previous && previous != id) {
         tracker_.leave(*previous, now);
         const std::string left = *previous;
-        scheduler_(kRecheckDelayMs, [this, left] {
+        services_.schedule(kRecheckDelayMs, [this, left] {
             tracker_.recheck(left, kitNow());
             update();
         });
     }
     if (id) {
         const QRectF r = targetRect(*id);
-        if (tracker_.move(*id, position - r.topLeft(), r.size(), now)) SoundFX::shared().hover(blipSizeOf(*id));
+        if (tracker_.move(*id, position - r.topLeft(), r.size(), now) && services_.sound)
+            services_.sound->hover(blipSizeOf(*id));
     }
     update();
     scheduleFrame();
@@ -298,7 +300,7 @@ void JellyMapView::poke(const std::string& id) {
 
 void JellyMapView::pick(const std::string& id) {
     poke(id);
-    SoundFX::shared().tap(blipSizeOf(id));
+    if (services_.sound) services_.sound->tap(blipSizeOf(id));
     if (selection_) {
         if (selection_->toggle) selection_->toggle(id);
     } else if (model_) {
@@ -312,10 +314,10 @@ void JellyMapView::tap(const std::string& id) {
     if (!placed) return;
     if (placed->node.tapToPick) return pick(id);
     poke(id);
-    SoundFX::shared().tap(blipSizeOf(id));
+    if (services_.sound) services_.sound->tap(blipSizeOf(id));
     if (placed->node.urls.empty() || placed->node.kind == MapNode::Kind::file) return;
     // The squish starts before the page changes.
-    scheduler_(kOpenDelayMs, [this, node = placed->node] {
+    services_.schedule(kOpenDelayMs, [this, node = placed->node] {
         if (onOpen_) onOpen_(node);
     });
 }
@@ -469,13 +471,13 @@ void JellyMapView::paintBlobs(QPainter& painter, bool advanceIdle) {
     }
 
     QImage* target = ImageEffects::directTarget(painter);
-    if (!target) {
+    if (!target || !services_.bands) {
         const JellyLayerBudget budget(kLayersPerFrame);
         for (const BlobFrame& frame : frames) paintJellyBlob(painter, frame);
         return;
     }
     const QTransform toDevice = painter.deviceTransform();
-    BandPainter::shared().paint(*target, painter, [&](QPainter& band, QRect rows) {
+    services_.bands->paint(*target, painter, [&](QPainter& band, QRect rows) {
         const JellyLayerBudget budget(kLayersPerFrame);
         for (const BlobFrame& frame : frames) {
             const QRect reach = toDevice.mapRect(blobReach(frame.rect)).toAlignedRect();

@@ -22,15 +22,24 @@ class QMenu;
 namespace sorbeta {
 
 class AppModel;
+class BandPainter;
+class SoundFX;
+
+// What a map takes from the application; each may be left out.
+struct MapServices {
+    // Plays the hover and tap blips; none: the map is silent.
+    SoundFX* sound = nullptr;
+    // Paints the map's image in bands at the same time; none: on the calling thread.
+    BandPainter* bands = nullptr;
+    // Runs `task` after `milliseconds` on the main thread; none: the view's own
+    // timers. Lets tests decide when delayed work happens.
+    std::function<void(int milliseconds, std::function<void()> task)> schedule;
+};
 
 class JellyMapView final : public QWidget {
     Q_OBJECT
 public:
-    // Runs `task` after `milliseconds` on the main thread; replaceable so tests
-    // decide when delayed work happens.
-    using Scheduler = std::function<void(int milliseconds, std::function<void()> task)>;
-
-    explicit JellyMapView(QWidget* parent = nullptr);
+    explicit JellyMapView(MapServices services = {}, QWidget* parent = nullptr);
     ~JellyMapView() override;
 
     void setNodes(std::vector<MapNode> nodes);
@@ -43,7 +52,6 @@ public:
     void setGap(double gap);
     void setReduceMotion(bool reduce);
     bool reduceMotion() const { return reduceMotion_; }
-    void setScheduler(Scheduler scheduler);
 
     // The layout result in widget coordinates (mirrored right to left).
     const std::vector<PlacedNode>& placed() const { return placed_; }
@@ -94,7 +102,7 @@ private:
     QPointer<AppModel> model_;
     QMetaObject::Connection modelConnection_;
     std::function<void(const MapNode&)> onOpen_;
-    Scheduler scheduler_;
+    MapServices services_;
     double gap_ = kMapGap;
     bool reduceMotion_ = false;
 

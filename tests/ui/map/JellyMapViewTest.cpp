@@ -31,7 +31,6 @@ class JellyMapViewTest : public test::HomeTest {
 protected:
     void SetUp() override {
         HomeTest::SetUp();
-        view.setScheduler([this](int ms, std::function<void()> task) { scheduled.push_back({ms, std::move(task)}); });
         view.setOnOpen([this](const MapNode& node) { opened.push_back(node.id); });
         view.resize(600, 400);
     }
@@ -69,8 +68,10 @@ protected:
     }
 
     ManualKitClock clock{5000};
-    JellyMapView view;
     std::vector<std::pair<int, std::function<void()>>> scheduled;
+    JellyMapView view{MapServices{.schedule = [this](int ms, std::function<void()> task) {
+        scheduled.push_back({ms, std::move(task)});
+    }}};
     std::vector<std::string> opened;
 };
 
