@@ -103,6 +103,8 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     map_ = new JellyMapView(MapServices{.sound = &services_.sound(), .bands = &services_.mapPainter()},
                             pages_[AppMode::clean]);
     map_->setGap(kOverviewGap);
+    // The overview's item jellies tick the rules the side panel lists.
+    map_->setSelection(MapNodes::overviewSelection(model));
     scanning_ = new ScanningJelly(sorbeta::tr("正在扫描磁盘…"), pages_[AppMode::clean]);
     badge_ = new LimitedBadge(this);
     badge_->hide();
@@ -138,6 +140,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     for (auto signal : {&AppModel::categoriesChanged, &AppModel::itemsChanged, &AppModel::totalBytesChanged,
                         &AppModel::freeBytesChanged, &AppModel::scanCompleteChanged})
         connect(&model, signal, this, &WorkingView::refreshMap);
+    connect(&model, &AppModel::selectedChanged, map_, [this] { map_->update(); });
     for (auto signal : {&AppModel::scanCompleteChanged, &AppModel::fullDiskChanged})
         connect(&model, signal, this, &WorkingView::refreshBadge);
     connect(&model, &AppModel::lastFreedChanged, this, &WorkingView::refreshFreedToast);

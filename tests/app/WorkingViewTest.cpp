@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QTest>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
 
 #include "TestEnvironment.h"
 #include "app/AppServices.h"
 #include "app/ContentView.h"
+#include "app/ModelTasks.h"
 #include "model/disk/Access.h"
 #include "model/scan/AppModel.h"
 #include "platform/Defaults.h"
@@ -205,4 +210,97 @@ TEST_F(WorkingViewTest, FirstLaunchWithoutAccessShowsTheGuideAndScansWhenItFinis
     EXPECT_TRUE(platform::Defaults().boolValue("accessGuideDone"));
     EXPECT_FALSE(services.model().phase().isIdle());
     ASSERT_TRUE(test::waitUntil([&] { return services.model().phase().isIdle(); }, 20000));
+}
+
+namespace {
+
+// Pixels of `image` inside the circle that are (nearly) opaque white.
+int whitePixelsIn(const QImage& image, QPointF center, double radius) {
+    int count = 0;
+    for (int y = int(center.y() - radius); y <= int(center.y() + radius); ++y)
+        for (int x = int(center.x() - radius); x <= int(center.x() + radius); ++x) {
+            if (std::hypot(x + 0.5 - center.x(), y + 0.5 - center.y()) > radius) continue;
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 245 && c.green() > 245 && c.blue() > 245) ++count;
+        }
+    return count;
+}
+
+// Strongly coloured pixels in the strip 8 points high above `rect`, where the
+// dashed selection ring runs and the drop shadow (cast downwards) is faint.
+int ringPixelsAbove(const QImage& image, const QRectF& rect) {
+    int count = 0;
+    for (int y = int(rect.top() - 8); y < int(rect.top()); ++y)
+        for (int x = int(rect.left() + 20); x <= int(rect.right() - 20); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::min({c.red(), c.green(), c.blue()}) < 170) ++count;
+        }
+    return count;
+}
+
+}  // namespace
+
+TEST_F(WorkingViewTest, TappingAnItemsDotOnTheMapTicksItsRuleAndDrawsTheTickAndRings) {
+    ManualKitClock clock;  // the same wobble in every run
+    const auto logs = home() / "Library/Logs/SomeApp";
+    std::filesystem::create_directories(logs);
+    {
+        std::ofstream out(logs / "old.log", std::ios::binary);
+        out << std::string(3 * 1024 * 1024, 'x');
+    }
+    AppServices services;
+    WorkingView view(services);
+    view.resize(1280, 820);
+    view.show();
+    AppModel& model = services.model();
+    startScan(model);
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    JellyMapView* map = view.map();
+    ASSERT_TRUE(map->isVisibleTo(&view));
+
+    // A small volume, so the measured logs fill much of the map.
+    model.setTotalBytes(8'000'000);
+    model.setFreeBytes(1'000'000);
+    model.setSelected({});  // the first scan ticked the safe rules; start from none
+    QRectF item;
+    for (const PlacedNode& placed : map->placed())
+        if (placed.node.id == "logs" && placed.node.kind == MapNode::Kind::item) item = placed.rect;
+    ASSERT_FALSE(item.isEmpty()) << "the logs rule has no jelly on the map";
+    const double pad = std::min(item.width(), item.height()) > 60 ? 10 : 4;
+    const QPointF dot(item.right() - pad - 10, item.top() + pad + 10);
+    // A frame as the widget paints it after a change, then one when the
+    // dot's spring and the fades have settled.
+    auto drawn = [&] {
+        QImage image(map->size(), QImage::Format_ARGB32_Premultiplied);
+        for (int frame = 0; frame < 2; ++frame) {
+            clock.advance(2);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            map->paintMap(painter);
+        }
+        return image;
+    };
+    const QImage unticked = drawn();
+    EXPECT_FALSE(map->isTicked("logs"));
+
+    // A tap on the dot ticks the rule in the scan model, which the side panel lists.
+    QTest::mouseClick(map, Qt::LeftButton, {}, dot.toPoint());
+    EXPECT_EQ(model.selected(), (std::set<std::string>{"logs"}));
+    EXPECT_TRUE(map->isTicked("logs"));
+    const QImage ticked = drawn();
+    // The dot fills with white around its check mark, and the selection
+    // rings (the white outline, the dashed ring 5 points out) appear.
+    EXPECT_GT(whitePixelsIn(ticked, dot, 7), whitePixelsIn(unticked, dot, 7) + 40);
+    EXPECT_LT(ringPixelsAbove(unticked, item), 5);
+    EXPECT_GT(ringPixelsAbove(ticked, item), 100);
+
+    // A tick taken away elsewhere (the side panel) shows on the map too.
+    model.setSelected({});
+    EXPECT_FALSE(map->isTicked("logs"));
+    const QImage untickedAgain = drawn();
+    EXPECT_EQ(whitePixelsIn(untickedAgain, dot, 7), whitePixelsIn(unticked, dot, 7));
+    EXPECT_LT(ringPixelsAbove(untickedAgain, item), 5);
+    QTest::mouseClick(map, Qt::LeftButton, {}, dot.toPoint());
+    QTest::mouseClick(map, Qt::LeftButton, {}, dot.toPoint());
+    EXPECT_TRUE(model.selected().empty());
 }

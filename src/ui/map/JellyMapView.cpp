@@ -15,7 +15,6 @@
 #include <cmath>
 
 #include "platform/RevealFiles.h"
-#include "model/scan/AppModel.h"
 #include "platform/Translate.h"
 #include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
@@ -103,13 +102,6 @@ void JellyMapView::setSelection(std::optional<MapSelection> selection) {
     update();
 }
 
-void JellyMapView::setModel(AppModel* model) {
-    disconnect(modelConnection_);
-    model_ = model;
-    if (model) modelConnection_ = connect(model, &AppModel::selectedChanged, this, [this] { update(); });
-    update();
-}
-
 void JellyMapView::setOnOpen(std::function<void(const MapNode&)> onOpen) { onOpen_ = std::move(onOpen); }
 
 void JellyMapView::setGap(double gap) {
@@ -126,8 +118,7 @@ void JellyMapView::setReduceMotion(bool reduce) {
 bool JellyMapView::isTicked(const std::string& id) const {
     const PlacedNode* placed = placedNode(id);
     if (!placed || placed->node.kind != MapNode::Kind::item) return false;
-    if (selection_) return selection_->isOn && selection_->isOn(id);
-    return model_ && model_->selected().contains(id);
+    return selection_ && selection_->isOn && selection_->isOn(id);
 }
 
 int JellyMapView::pokes(const std::string& id) const {
@@ -301,11 +292,7 @@ void JellyMapView::poke(const std::string& id) {
 void JellyMapView::pick(const std::string& id) {
     poke(id);
     if (services_.sound) services_.sound->tap(blipSizeOf(id));
-    if (selection_) {
-        if (selection_->toggle) selection_->toggle(id);
-    } else if (model_) {
-        model_->toggle(id);
-    }
+    if (selection_ && selection_->toggle) selection_->toggle(id);
     update();
 }
 

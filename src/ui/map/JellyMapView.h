@@ -3,7 +3,6 @@
 // and hit-tests all blobs from one layout result; it owns the pointer
 // interaction (hover physics, blips, presses, ticks, context menu, tooltips)
 // and hands opening and ticking back to the page.
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -21,7 +20,6 @@ class QMenu;
 
 namespace sorbeta {
 
-class AppModel;
 class BandPainter;
 class SoundFX;
 
@@ -44,10 +42,10 @@ public:
 
     void setNodes(std::vector<MapNode> nodes);
     const std::vector<MapNode>& nodes() const { return nodes_; }
-    // Tick hooks of the page; without them ticks read and write the scan
-    // model's selection.
+    // Tick hooks of the page; without them no jelly shows a tick and picking
+    // one only squishes and sounds. The page repaints the map (update()) when
+    // its ticks change from elsewhere.
     void setSelection(std::optional<MapSelection> selection);
-    void setModel(AppModel* model);
     void setOnOpen(std::function<void(const MapNode&)> onOpen);
     void setGap(double gap);
     void setReduceMotion(bool reduce);
@@ -99,8 +97,6 @@ private:
     std::vector<MapNode> nodes_;
     std::vector<PlacedNode> placed_;
     std::optional<MapSelection> selection_;
-    QPointer<AppModel> model_;
-    QMetaObject::Connection modelConnection_;
     std::function<void(const MapNode&)> onOpen_;
     MapServices services_;
     double gap_ = kMapGap;

@@ -10,6 +10,7 @@
 
 #include "TestEnvironment.h"
 #include "model/scan/AppModel.h"
+#include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"
 #include "ui/kit/KitClock.h"
 
@@ -139,7 +140,7 @@ TEST_F(JellyMapViewTest, TapToPickTogglesThroughTheHooks) {
 
 TEST_F(JellyMapViewTest, ItemDotTicksTheScanModelsSelection) {
     AppModel model;
-    view.setModel(&model);
+    view.setSelection(MapNodes::overviewSelection(model));
     const auto& selected = model.selected();
     // A rule id that equals a category id elsewhere is still its own jelly.
     view.setNodes({makeNode("logs.rest", 6000, Flavor::mango, MapNode::Kind::remainder),
