@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/ModelTasks.h"
 #include "model/shell/AppLanguage.h"
 #include "model/scan/AppModel.h"
 #include "model/holding/HoldingArea.h"
@@ -61,6 +62,8 @@ AppServices::AppServices(QObject* parent) : QObject(parent), historyStore_(Histo
 }
 
 AppServices::~AppServices() = default;
+
+void AppServices::rescanAfterRestore() { startScan(*model_); }
 
 SoundFX& AppServices::sound() {
     if (!sound_) sound_ = std::make_unique<SoundFX>(makeDeviceSoundOutput(), [] { return kitNow(); });

@@ -32,6 +32,9 @@ public:
     const std::vector<DiskSnapshot>& historySnapshots() const { return history_; }
     const HistoryStore& historyStore() const { return historyStore_; }
 
+    // Files restored from the holding area show again after a full rescan.
+    void rescanAfterRestore();
+
     // The interface's blips and the threads its maps paint on: one each for
     // the whole application, made when first asked for.
     SoundFX& sound();

@@ -79,7 +79,13 @@ void SorbetaApp::showMainWindow() {
     content->setMinimumSize(kMinWidth, kMinHeight);
     connect(content, &ContentView::openSettings, this, &SorbetaApp::openSettings);
     connect(content, &ContentView::showHolding, this, [this, window] {
-        auto* sheet = new HoldingSheet(services().holding(), &services().model(), window);
+        QPointer<AppServices> services(&this->services());
+        auto* sheet = new HoldingSheet(
+            services->holding(),
+            [services] {
+                if (services) services->rescanAfterRestore();
+            },
+            window);
         sheet->setAttribute(Qt::WA_DeleteOnClose);
         sheet->open();
     });

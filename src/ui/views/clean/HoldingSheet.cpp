@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "model/scan/AppModel.h"
 #include "model/common/Bytes.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Translate.h"
@@ -255,8 +254,8 @@ protected:
 
 }  // namespace
 
-HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* parent, Clock now)
-    : QDialog(parent), holding_(&holding), model_(model), now_(std::move(now)) {
+HoldingSheet::HoldingSheet(HoldingModel& holding, std::function<void()> restored, QWidget* parent, Clock now)
+    : QDialog(parent), holding_(&holding), restored_(std::move(restored)), now_(std::move(now)) {
     if (!now_) now_ = [] { return QDateTime::currentDateTimeUtc(); };
     setFixedSize(560, 480);
     setWindowTitle(sorbeta::tr("暂存区"));
@@ -355,7 +354,7 @@ void HoldingSheet::setMessage(const QString& text) {
 QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
     QPointer<HoldingSheet> self(this);
     QPointer<HoldingModel> holding = holding_;
-    QPointer<AppModel> model = model_;
+    const std::function<void()> restored = restored_;
     if (!holding) co_return;
     // Awaited tasks are named: g++ 12 destroys temporaries inside a co_await
     // expression twice.
@@ -370,10 +369,7 @@ QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
                                  .arg(result.restored)
                                  .arg(qint64(result.skipped.size())));
     }
-    // The clean page shows the restored files again after a full rescan.
-    if (!model) co_return;
-    QCoro::Task<> rescan = model->scan();
-    co_await rescan;
+    if (restored) restored();
 }
 
 QCoro::Task<> HoldingSheet::purge(HoldBatch batch) {

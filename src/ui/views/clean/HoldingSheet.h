@@ -17,7 +17,6 @@ class QVBoxLayout;
 
 namespace sorbeta {
 
-class AppModel;
 class HoldingModel;
 
 // Days a batch still has before expiry: 7 less the whole days since it was
@@ -39,8 +38,9 @@ class HoldingSheet final : public QDialog {
 public:
     using Clock = std::function<QDateTime()>;
 
-    // `model` is rescanned after a restore; it may be null (no rescan).
-    HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* parent = nullptr, Clock now = {});
+    // `restored` is told after every restore, also one that ends after the
+    // sheet has closed; it may be empty.
+    HoldingSheet(HoldingModel& holding, std::function<void()> restored, QWidget* parent = nullptr, Clock now = {});
 
     // The last result, "" before any.
     QString message() const;
@@ -61,7 +61,7 @@ private:
     void setMessage(const QString& text);
 
     QPointer<HoldingModel> holding_;
-    QPointer<AppModel> model_;
+    std::function<void()> restored_;
     Clock now_;
     QAbstractButton* done_ = nullptr;
     QVBoxLayout* rows_ = nullptr;

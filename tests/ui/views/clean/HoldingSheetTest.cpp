@@ -9,7 +9,6 @@
 
 #include "FileTree.h"
 #include "TestEnvironment.h"
-#include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Paths.h"
 
@@ -66,7 +65,7 @@ protected:
 
 TEST_F(HoldingSheetTest, EmptyAreaShowsOnlyTheEmptyLine) {
     HoldingModel holding(area);
-    HoldingSheet sheet(holding, nullptr);
+    HoldingSheet sheet(holding, {});
     sheet.show();
     EXPECT_EQ(sheet.rowCount(), 0);
     EXPECT_TRUE(sheet.emptyLabel()->isVisible());
@@ -82,8 +81,8 @@ TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
     hold({"new/a", "new/b"}, now, QStringLiteral("新的"));
     HoldingModel holding(area);
     holding.setBatches(area->batches());
-    AppModel model;
-    HoldingSheet sheet(holding, &model);
+    int restores = 0;
+    HoldingSheet sheet(holding, [&] { ++restores; });
     sheet.show();
     ASSERT_EQ(sheet.rowCount(), 2);
     // Sizes in decimal units; their digits take equal widths, so rows line up.
@@ -97,8 +96,9 @@ TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
     ASSERT_TRUE(test::waitUntil([&] { return !sheet.message().isEmpty(); }));
     EXPECT_EQ(sheet.message(), QStringLiteral("放回去了 1 项，1 项原处已经有新的了，留在暂存区"));
     EXPECT_TRUE(std::filesystem::exists(home() / "new/a"));
-    // The partly restored batch stays; a full rescan follows.
-    EXPECT_TRUE(test::waitUntil([&] { return model.scanComplete(); }));
+    // The partly restored batch stays; the restore is reported (the service
+    // container rescans).
+    EXPECT_EQ(restores, 1);
 
     const int before = sheet.rowCount();
 
@@ -106,6 +106,13 @@ TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
     ASSERT_TRUE(test::waitUntil([&] { return sheet.message() == QStringLiteral("放回去了 1 项"); }));
     EXPECT_EQ(sheet.rowCount(), before - 1);
     EXPECT_TRUE(std::filesystem::exists(home() / "old/a"));
+    EXPECT_EQ(restores, 2);
+
+    // A restore that ends after its sheet has closed is still reported.
+    auto closing = std::make_unique<HoldingSheet>(holding, [&] { ++restores; });
+    closing->restoreButton(0)->click();
+    closing.reset();
+    ASSERT_TRUE(test::waitUntil([&] { return restores == 3; }));
 }
 
 TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
@@ -117,7 +124,7 @@ TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
     int spaceReports = 0;
     holding.setOnSpaceChanged([&] { ++spaceReports; });
 
-    auto sheet = std::make_unique<HoldingSheet>(holding, nullptr);
+    auto sheet = std::make_unique<HoldingSheet>(holding, std::function<void()>());
     sheet->show();
     sheet->deleteButton(0)->click();
     ASSERT_TRUE(test::waitUntil([&] { return !sheet->message().isEmpty(); }));
