@@ -93,6 +93,12 @@ private:
     void scheduleFrame();
     void frameTick();
     void paintBlobs(QPainter& painter, bool advanceIdle);
+    std::vector<Blob*> stackedBlobs() const;
+    // The jelly's frame at `now`; advancing its spring targets to the present state.
+    BlobFrame frameOf(Blob& blob, double now, bool advanceIdle, bool rtl);
+    // The label and icon images any painting thread may draw.
+    void prepareImages(Blob& blob, BlobFrame& frame, double ratio);
+    void paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames);
 
     std::vector<MapNode> nodes_;
     std::vector<PlacedNode> placed_;
