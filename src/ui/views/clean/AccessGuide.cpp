@@ -24,6 +24,7 @@
 #include "ui/jelly/JellyBody.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
+#include "ui/kit/PlainTextButton.h"
 #include "ui/kit/Spring.h"
 #include "ui/kit/Theme.h"
 
@@ -294,27 +295,6 @@ private:
     FrameTimer frames_;
 };
 
-// A button that is only its text.
-class PlainButton final : public QAbstractButton {
-public:
-    PlainButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
-        setText(text);
-        setFont(roundedFont(14, QFont::DemiBold));
-        setCursor(Qt::PointingHandCursor);
-    }
-    QSize sizeHint() const override {
-        const QMargins m = contentsMargins();
-        return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(8 + m.left() + m.right(), 8 + m.top() + m.bottom());
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(isDown() ? Theme::ink() : Theme::inkSoft());
-        painter.drawText(contentsRect(), Qt::AlignCenter, text());
-    }
-};
-
 }  // namespace
 
 // -------------------------------------------------------------- guide ----
@@ -367,7 +347,8 @@ AccessGuide::AccessGuide(std::function<void(bool)> finish, AccessGuideFlow::Serv
     auto* open = new CandyButton(sorbeta::tr("打开系统设置"), Flavor::grape, false, 46, further_);
     open->setSymbol(QStringLiteral("key.fill"));
     openButton_ = open;
-    skipButton_ = new PlainButton(sorbeta::tr("先跳过"), further_);
+    skipButton_ = new PlainTextButton(sorbeta::tr("先跳过"), roundedFont(14, QFont::DemiBold), Theme::inkSoft(),
+                                      Theme::ink(), QSize(8, 8), further_);
     // Centred on the capsule, not on the candy button's shadow room.
     skipButton_->setContentsMargins(0, CandyButton::kShadowMargins.top(), 0, CandyButton::kShadowMargins.bottom());
     buttons->addWidget(openButton_, 0, Qt::AlignVCenter);

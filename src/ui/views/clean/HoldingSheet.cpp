@@ -20,6 +20,7 @@
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/CandyPaint.h"
 #include "ui/kit/KitText.h"
+#include "ui/kit/TabularText.h"
 #include "ui/kit/Theme.h"
 
 namespace sorbeta {
@@ -124,51 +125,6 @@ private:
     QColor color_;
 };
 
-// A size text whose digits all take the width of the widest one, so sizes in
-// the rows below one another line up digit by digit.
-class EvenDigitsText final : public QWidget {
-public:
-    EvenDigitsText(QString text, const QFont& font, QColor color, QWidget* parent)
-        : QWidget(parent), text_(std::move(text)), color_(std::move(color)) {
-        setFont(font);
-        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-        setAccessibleName(text_);
-    }
-    QString text() const { return text_; }
-    // Advance of each character: digits the widest digit's, others their own.
-    static qreal advance(const QFontMetricsF& metrics, QChar c) {
-        if (!c.isDigit()) return metrics.horizontalAdvance(c);
-        qreal widest = 0;
-        for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
-        return widest;
-    }
-    QSize sizeHint() const override {
-        const QFontMetricsF metrics(font());
-        qreal width = 0;
-        for (const QChar c : text_) width += advance(metrics, c);
-        return {int(std::ceil(width)), int(std::ceil(metrics.height()))};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(color_);
-        const QFontMetricsF metrics(font());
-        // Number and unit always read left to right.
-        qreal x = layoutDirection() == Qt::RightToLeft ? width() - sizeHint().width() : 0;
-        const qreal baseline = (height() - metrics.height()) / 2 + metrics.ascent();
-        for (const QChar c : text_) {
-            const qreal cell = advance(metrics, c);
-            painter.drawText(QPointF(x + (cell - metrics.horizontalAdvance(c)) / 2, baseline), QString(c));
-            x += cell;
-        }
-    }
-
-private:
-    QString text_;
-    QColor color_;
-};
-
 // The detail line works its days left out each time it is drawn.
 class DetailLine final : public QLabel {
 public:
@@ -224,7 +180,13 @@ public:
         info->addSpacing(12);
         const qint64 bytes = std::accumulate(batch.items.begin(), batch.items.end(), qint64(0),
                                              [](qint64 sum, const HoldBatch::Item& item) { return sum + item.bytes; });
-        size = new EvenDigitsText(Bytes::text(bytes, false), roundedFont(14, QFont::Bold), Theme::ink(), this);
+        // Digits of equal width, so sizes in the rows below one another line
+        // up digit by digit. The label is as wide as its text, which starts at
+        // its left edge in both directions: a size reads left to right.
+        size = new TabularLabel(roundedFont(14, QFont::Bold), Theme::ink(), 1.0, this);
+        size->setText(Bytes::text(bytes, false));
+        size->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+        size->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         info->addWidget(size);
         row->addLayout(info, 1);
         auto* restoreButton = new CandyButton(sorbeta::tr("恢复"), Flavor::lime, true, 32);
@@ -240,7 +202,7 @@ public:
 
     QAbstractButton* restore = nullptr;
     QAbstractButton* purge = nullptr;
-    EvenDigitsText* size = nullptr;
+    TabularLabel* size = nullptr;
 
 protected:
     void paintEvent(QPaintEvent*) override {

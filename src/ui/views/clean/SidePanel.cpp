@@ -22,6 +22,7 @@
 #include "ui/kit/CandyPaint.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
+#include "ui/kit/PlainTextButton.h"
 #include "ui/kit/SymbolIcons.h"
 #include "ui/kit/TabularText.h"
 #include "ui/kit/Theme.h"
@@ -36,31 +37,6 @@ const Spring kFirstReadingSpring{0.6, 0.7};
 constexpr double kHeaderEase = 0.25;
 constexpr double kRowHoverEase = 0.15;
 constexpr int kCaptionLeading = 6;
-
-// A plain text button: no frame, the given font and colour.
-class PlainTextButton final : public QAbstractButton {
-public:
-    PlainTextButton(QFont font, QColor colour, QWidget* parent) : QAbstractButton(parent), colour_(colour) {
-        setFont(font);
-        setCursor(Qt::PointingHandCursor);
-    }
-    QSize sizeHint() const override {
-        const QFontMetrics metrics(font());
-        return QSize(metrics.horizontalAdvance(text()) + 2, metrics.height());
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(colour_);
-        painter.setFont(font());
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
-    }
-
-private:
-    QColor colour_;
-};
-
 
 }  // namespace
 
@@ -155,7 +131,8 @@ public:
         // Allowed to shrink to three quarters of its size before it crowds the button.
         selected_ = new TabularLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), 0.75, this);
         row->addWidget(selected_);
-        selectAll_ = new PlainTextButton(roundedFont(12, QFont::Bold), palette_.deep, this);
+        selectAll_ =
+            new PlainTextButton(QString(), roundedFont(12, QFont::Bold), palette_.deep, palette_.deep, QSize(2, 0), this);
         row->addWidget(selectAll_);
     }
     TabularLabel* selected_ = nullptr;
