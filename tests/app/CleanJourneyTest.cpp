@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "TestEnvironment.h"
+#include "ui/views/clean/SidePanelParts.h"
 #include "app/AppServices.h"
 #include "app/ContentView.h"
 #include "app/SorbetaApp.h"
@@ -22,6 +23,7 @@
 #include "ui/views/clean/TopBar.h"
 
 using namespace sorbeta;
+using namespace sorbeta::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -58,14 +60,14 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     EXPECT_TRUE(working->map()->isVisibleTo(working));
 
     SidePanel* panel = working->sidePanel();
-    auto* row = panel->safeSection()->rowButton("logs");
+    auto* row = rowButton(safeSection(panel), "logs");
     ASSERT_NE(row, nullptr) << "the logs rule was not measured";
     // Tick exactly the logs rule through the interface.
     model.setSelected({});
     QTest::mouseClick(row, Qt::LeftButton);
     EXPECT_EQ(model.selected(), (std::set<std::string>{"logs"}));
-    ASSERT_TRUE(panel->cleanButton()->isEnabled());
-    QTest::mouseClick(panel->cleanButton(), Qt::LeftButton);
+    ASSERT_TRUE(cleanButton(panel)->isEnabled());
+    QTest::mouseClick(cleanButton(panel), Qt::LeftButton);
 
     // The confirmation shows in the main window's overlay; confirm it there.
     auto* overlay = window->findChild<CandyDialogOverlay*>();
@@ -81,8 +83,8 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     EXPECT_FALSE(app.services().holding().batches().empty());
     ASSERT_TRUE(test::waitUntil([&] { return working->freedToast() != nullptr; }, 3000));
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
-    EXPECT_EQ(panel->safeSection()->rowButton("logs"), nullptr);  // nothing left to clean
-    EXPECT_TRUE(panel->holdingLink()->isVisibleTo(panel));
+    EXPECT_EQ(rowButton(safeSection(panel), "logs"), nullptr);  // nothing left to clean
+    EXPECT_TRUE(holdingLink(panel)->isVisibleTo(panel));
 
     // Closing the toast clears the result.
     model.setLastFreed(std::nullopt);
