@@ -60,11 +60,6 @@ void SorbetaApp::updateQuitOnClose() {
     QApplication::setQuitOnLastWindowClosed(!MenuBarExtra::trayAvailable());
 }
 
-ContentView* SorbetaApp::content() const {
-    if (!mainWindow_) return nullptr;
-    return mainWindow_->findChild<ContentView*>();
-}
-
 void SorbetaApp::showMainWindow() {
     if (mainWindow_) {
         mainWindow_->showNormal();
@@ -76,6 +71,7 @@ void SorbetaApp::showMainWindow() {
     window->setAttribute(Qt::WA_DeleteOnClose);  // reopening builds the content afresh
     window->setObjectName(QStringLiteral("main"));
     auto* content = new ContentView(services());
+    content->setObjectName(QStringLiteral("content"));
     content->setMinimumSize(kMinWidth, kMinHeight);
     connect(content, &ContentView::openSettings, this, &SorbetaApp::openSettings);
     connect(content, &ContentView::showHolding, this, [this, window] {

@@ -42,18 +42,6 @@ void CandyButton::setFlavor(Flavor flavor) {
     update();
 }
 
-void CandyButton::setCompact(bool compact) {
-    compact_ = compact;
-    updateGeometry();
-    update();
-}
-
-void CandyButton::setButtonHeight(double height) {
-    height_ = height;
-    updateGeometry();
-    update();
-}
-
 void CandyButton::setSymbol(const QString& symbol) {
     symbol_ = symbol;
     updateGeometry();
@@ -94,11 +82,6 @@ JellyCheck::JellyCheck(const JellyPalette& palette, QWidget* parent) : QAbstract
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::NoFocus);
-}
-
-void JellyCheck::setJellyPalette(const JellyPalette& palette) {
-    palette_ = palette;
-    update();
 }
 
 double JellyCheck::onAmount() const { return on_.valueAt(kitNow()); }

@@ -41,7 +41,6 @@ public:
     ~JellyMapView() override;
 
     void setNodes(std::vector<MapNode> nodes);
-    const std::vector<MapNode>& nodes() const { return nodes_; }
     // Tick hooks of the page; without them no jelly shows a tick and picking
     // one only squishes and sounds. The page repaints the map (update()) when
     // its ticks change from elsewhere.
@@ -49,7 +48,6 @@ public:
     void setOnOpen(std::function<void(const MapNode&)> onOpen);
     void setGap(double gap);
     void setReduceMotion(bool reduce);
-    bool reduceMotion() const { return reduceMotion_; }
 
     // The layout result in widget coordinates (mirrored right to left).
     const std::vector<PlacedNode>& placed() const { return placed_; }

@@ -189,8 +189,12 @@ public:
         size->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         info->addWidget(size);
         row->addLayout(info, 1);
+        setObjectName(QStringLiteral("batch"));
+        size->setObjectName(QStringLiteral("size"));
         auto* restoreButton = new CandyButton(sorbeta::tr("恢复"), Flavor::lime, true, 32);
+        restoreButton->setObjectName(QStringLiteral("restore"));
         auto* purgeButton = new CandyButton(sorbeta::tr("删除"), Flavor::strawberry, true, 32);
+        purgeButton->setObjectName(QStringLiteral("delete"));
         restore = restoreButton;
         purge = purgeButton;
         // The pair's shadow room stands in the row's 12-point gap and padding.
@@ -241,6 +245,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, std::function<void()> restored
     header->addLayout(titles, 1);
     // QDialog closes on Escape by itself, which is this button's key.
     done_ = new CandyButton(sorbeta::tr("完成"), Flavor::grape, true, 36, this);
+    done_->setObjectName(QStringLiteral("done"));
     connect(done_, &QAbstractButton::clicked, this, &QDialog::accept);
     header->addWidget(done_, 0, Qt::AlignVCenter);
     column->addLayout(header);
@@ -257,6 +262,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, std::function<void()> restored
     // 8 between the cards; the buttons' shadow hangs into it.
     rows_->setSpacing(8 - BatchRow::overhang());
     empty_ = makeKitText(sorbeta::tr("暂存区是空的 🍧"), roundedFont(13), Theme::inkSoft(), list);
+    empty_->setObjectName(QStringLiteral("empty"));
     empty_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     empty_->setContentsMargins(0, 20, 0, 0);
     rows_->addWidget(empty_);
@@ -266,6 +272,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, std::function<void()> restored
     column->addWidget(scroll, 1);
 
     message_ = makeKitText(QString(), roundedFont(12, QFont::DemiBold), Theme::inkSoft(), this);
+    message_->setObjectName(QStringLiteral("message"));
     message_->hide();
     column->addWidget(message_);
 
@@ -273,24 +280,9 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, std::function<void()> restored
     rebuildRows();
 }
 
-QString HoldingSheet::message() const { return message_->text(); }
-
-int HoldingSheet::rowCount() const { return int(rowWidgets_.size()); }
-
-QAbstractButton* HoldingSheet::restoreButton(int row) const {
-    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->restore : nullptr;
-}
-
-QWidget* HoldingSheet::sizeLabel(int row) const {
-    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->size : nullptr;
-}
-
-QAbstractButton* HoldingSheet::deleteButton(int row) const {
-    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->purge : nullptr;
-}
-
 void HoldingSheet::rebuildRows() {
     for (QWidget* row : rowWidgets_) {
+        row->setObjectName(QString());  // no longer one of the rows
         row->hide();
         row->deleteLater();  // a row's own button may have started this
     }

@@ -1,7 +1,10 @@
 #pragma once
 // The holding area's sheet: every held batch with its date, item count, days
 // left and size, restored or deleted with one press, and one short result line
-// at the foot. The list follows HoldingModel while the sheet is open.
+// at the foot. The list follows HoldingModel while the sheet is open. Its
+// parts are named (objectName): "done", "empty", "message", and one "batch"
+// row per batch, in order, each with "size" (its accessible name is the
+// text), "restore" and "delete".
 #include <QDateTime>
 #include <QLocale>
 #include <QDialog>
@@ -42,21 +45,10 @@ public:
     // sheet has closed; it may be empty.
     HoldingSheet(HoldingModel& holding, std::function<void()> restored, QWidget* parent = nullptr, Clock now = {});
 
-    // The last result, "" before any.
-    QString message() const;
-    int rowCount() const;
-    QAbstractButton* restoreButton(int row) const;
-    QAbstractButton* deleteButton(int row) const;
-    // The batch's size; its accessible name is the text.
-    QWidget* sizeLabel(int row) const;
-    QAbstractButton* doneButton() const { return done_; }
-    QLabel* emptyLabel() const { return empty_; }
-
-    // The button actions; also started by the rows' buttons.
+private:
+    // The rows' button actions.
     QCoro::Task<> restore(HoldBatch batch);
     QCoro::Task<> purge(HoldBatch batch);
-
-private:
     void rebuildRows();
     void setMessage(const QString& text);
 
