@@ -14,6 +14,7 @@
 
 #include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
+#include "ui/map/JellyBlob.h"
 #include "ui/map/JellyMapViewBands.h"
 #include "ui/map/MapLayout.h"
 #include "ui/kit/Theme.h"
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
 
     QImage image(1280, 820, QImage::Format_ARGB32_Premultiplied);
     BandPainter one(1);
-    BandPainter& bands = BandPainter::shared();
+    BandPainter bands;
 
     // Cold frame: every shadow is blurred.
     ImageEffects::LayerCache::shared().clear();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/map/JellyMapView.h"
+#include "ui/map/JellyMapViewBands.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/SoundFX.h"
 
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 120;
 
-    // Sound: all 20 buffers, as the shared instance builds them on first use.
+    // Sound: all 20 buffers, as the application's instance builds them.
     std::vector<double> synthMs;
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer timer;
@@ -63,8 +64,9 @@ int main(int argc, char** argv) {
     }
 
     ManualKitClock clock(700'000'000.0);
-    JellyMapView view;
-    view.setScheduler([](int, std::function<void()>) {});  // keep every touch alive
+    BandPainter bands;
+    // No sound, and delayed work never runs: every touch stays alive.
+    JellyMapView view(MapServices{.bands = &bands, .schedule = [](int, std::function<void()>) {}});
     view.resize(1280, 820);
     view.setNodes(sixtyNodes());
     clock.advance(3);  // fade-in over

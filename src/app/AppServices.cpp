@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/ModelTasks.h"
 #include "model/shell/AppLanguage.h"
 #include "model/scan/AppModel.h"
 #include "model/holding/HoldingArea.h"
@@ -11,6 +12,9 @@
 #include "model/shell/RenameMigration.h"
 #include "platform/Defaults.h"
 #include "platform/Relaunch.h"
+#include "ui/kit/KitClock.h"
+#include "ui/kit/SoundFX.h"
+#include "ui/map/JellyMapViewBands.h"
 
 namespace sorbeta {
 namespace {
@@ -70,6 +74,18 @@ AppServices::AppServices(ModelEnvironment environment, QObject* parent)
 }
 
 AppServices::~AppServices() = default;
+
+void AppServices::rescanAfterRestore() { startScan(*model_); }
+
+SoundFX& AppServices::sound() {
+    if (!sound_) sound_ = std::make_unique<SoundFX>(makeDeviceSoundOutput(), [] { return kitNow(); });
+    return *sound_;
+}
+
+BandPainter& AppServices::mapPainter() {
+    if (!mapPainter_) mapPainter_ = std::make_unique<BandPainter>();
+    return *mapPainter_;
+}
 
 Qt::LayoutDirection AppServices::layoutDirection() {
     static const Qt::LayoutDirection direction = AppLanguage::layoutDirection();

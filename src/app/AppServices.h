@@ -5,6 +5,7 @@
 // starts the background work that runs for the life of the process.
 #include <QObject>
 #include <Qt>
+#include <memory>
 #include <vector>
 
 #include "model/history/History.h"
@@ -16,7 +17,9 @@
 namespace sorbeta {
 
 class AppModel;
+class BandPainter;
 class HoldingModel;
+class SoundFX;
 
 class AppServices final : public QObject {
     Q_OBJECT
@@ -45,6 +48,14 @@ public:
     const std::vector<DiskSnapshot>& historySnapshots() const { return history_; }
     const HistoryStore& historyStore() const { return historyStore_; }
 
+    // Files restored from the holding area show again after a full rescan.
+    void rescanAfterRestore();
+
+    // The interface's blips and the threads its maps paint on: one each for
+    // the whole application, made when first asked for.
+    SoundFX& sound();
+    BandPainter& mapPainter();
+
     // The interface's layout direction, fixed for the life of the process by
     // the interface language picked at start-up.
     static Qt::LayoutDirection layoutDirection();
@@ -61,6 +72,8 @@ private:
     HoldingModel* holding_ = nullptr;
     HistoryStore historyStore_;
     std::vector<DiskSnapshot> history_;
+    std::unique_ptr<SoundFX> sound_;
+    std::unique_ptr<BandPainter> mapPainter_;
 };
 
 }  // namespace sorbeta

@@ -15,7 +15,9 @@
 namespace sorbeta {
 ContentView::ContentView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {
     working_ = new WorkingView(services_, this);
+    working_->setObjectName(QStringLiteral("working"));
     transitions_ = new TransitionLayer(this);
+    transitions_->setObjectName(QStringLiteral("contentTransitions"));
     connect(working_, &WorkingView::openSettings, this, &ContentView::openSettings);
     connect(working_, &WorkingView::showHolding, this, &ContentView::showHolding);
     connect(working_, &WorkingView::showGuide, this, [this] { setShowGuide(true); });
@@ -68,6 +70,7 @@ void ContentView::setShowGuide(bool show) {
                 if (self) self->guideFinished(granted);
             },
             {services_.accessProbe(), {}, {}}, this);
+        guide_->setObjectName(QStringLiteral("guide"));
         guide_->setGeometry(rect());
         guide_->hide();
         // The guide grows in from 0.9 of its size as the working window fades.
@@ -75,6 +78,7 @@ void ContentView::setShowGuide(bool show) {
         transitions_->enter(guide_, Transition::scaled(0.9), kGuideSpring);
     } else {
         transitions_->leave(guide_, Transition::scaled(0.9), kGuideSpring);
+        guide_->setObjectName(QString());  // gone, though deleted later
         guide_->deleteLater();
         guide_.clear();
         transitions_->enter(working_, Transition::opacity(), kGuideSpring);

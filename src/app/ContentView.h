@@ -1,7 +1,9 @@
 #pragma once
 // The main window's content: the candy background, and either the onboarding
 // guide or the working window. It starts the scan when the window opens and
-// scans again when the application comes back after access was granted.
+// scans again when the application comes back after access was granted. Its
+// parts are named (objectName): "working", "guide" while it shows, and
+// "contentTransitions".
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -27,9 +29,6 @@ public:
     static constexpr Spring kGuideSpring{0.55, 0.8};
 
     bool showingGuide() const { return guide_ != nullptr; }
-    TransitionLayer* transitions() const { return transitions_; }
-    WorkingView* working() const { return working_; }
-    AccessGuide* guide() const { return guide_; }
 
     // The launch step: guide or scan. Runs the first time the content shows.
     void launch();

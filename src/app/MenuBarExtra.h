@@ -36,7 +36,6 @@ public:
     Flavor flavor() const { return flavor_; }
     // The panel window the icon opens; its content is installed by the panel.
     QWidget* panel() const { return panel_.get(); }
-    QSystemTrayIcon* trayIcon() const { return tray_; }
 
     // Shows the icon (when the desktop has a tray).
     void show();

@@ -60,11 +60,6 @@ void SorbetaApp::updateQuitOnClose() {
     QApplication::setQuitOnLastWindowClosed(!MenuBarExtra::trayAvailable());
 }
 
-ContentView* SorbetaApp::content() const {
-    if (!mainWindow_) return nullptr;
-    return mainWindow_->findChild<ContentView*>();
-}
-
 void SorbetaApp::showMainWindow() {
     if (mainWindow_) {
         mainWindow_->showNormal();
@@ -76,10 +71,17 @@ void SorbetaApp::showMainWindow() {
     window->setAttribute(Qt::WA_DeleteOnClose);  // reopening builds the content afresh
     window->setObjectName(QStringLiteral("main"));
     auto* content = new ContentView(services());
+    content->setObjectName(QStringLiteral("content"));
     content->setMinimumSize(kMinWidth, kMinHeight);
     connect(content, &ContentView::openSettings, this, &SorbetaApp::openSettings);
     connect(content, &ContentView::showHolding, this, [this, window] {
-        auto* sheet = new HoldingSheet(services().holding(), &services().model(), window);
+        QPointer<AppServices> services(&this->services());
+        auto* sheet = new HoldingSheet(
+            services->holding(),
+            [services] {
+                if (services) services->rescanAfterRestore();
+            },
+            window);
         sheet->setAttribute(Qt::WA_DeleteOnClose);
         sheet->open();
     });

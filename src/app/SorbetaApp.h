@@ -1,7 +1,7 @@
 #pragma once
 // The application object: the one service container, the main window (made
-// afresh each time it is opened), the tray icon with its panel, the settings
-// window and the menu commands.
+// afresh each time it is opened, named "main"), the tray icon with its panel,
+// the settings window and the menu commands.
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -13,7 +13,6 @@ class QWidget;
 namespace sorbeta {
 
 class AppServices;
-class ContentView;
 class MenuBarExtra;
 
 class SorbetaApp final : public QObject {
@@ -33,10 +32,6 @@ public:
     // The container, made on first use.
     AppServices& services();
 
-    QMainWindow* mainWindow() const { return mainWindow_; }
-    ContentView* content() const;
-    QWidget* settingsWindow() const { return settings_; }
-    MenuBarExtra* menuBarExtra() const { return extra_.get(); }
 
 public slots:
     // Opens the main window, or brings the open one to the front.

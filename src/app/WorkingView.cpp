@@ -8,6 +8,7 @@
 #include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
 #include "model/shell/AppSettings.h"
+#include "platform/Translate.h"
 #include "ui/views/clean/AccessGuide.h"
 #include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"
@@ -36,6 +37,19 @@ constexpr double kOverviewGap = 7;
 // The badge's coming and going has no spring of the window's own: the kit's
 // default one.
 constexpr Spring kBadgeSpring{};
+
+// The name of a mode in the names of its panel and page.
+QString modeKey(AppMode mode) {
+    switch (mode) {
+        case AppMode::clean: return QStringLiteral("clean");
+        case AppMode::uninstall: return QStringLiteral("uninstall");
+        case AppMode::dev: return QStringLiteral("dev");
+        case AppMode::files: return QStringLiteral("files");
+        case AppMode::history: return QStringLiteral("history");
+        case AppMode::status: return QStringLiteral("status");
+    }
+    return {};
+}
 
 QRect mirrored(const QRect& rect, int width, bool rtl) {
     if (!rtl) return rect;
@@ -91,21 +105,32 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     HoldingModel& holding = services_.holding();
 
     topBar_ = new TopBar(this);
+    topBar_->setObjectName(QStringLiteral("topBar"));
     modeSwitch_ = new ModeSwitch(this);
+    modeSwitch_->setObjectName(QStringLiteral("modeSwitch"));
     sidePanel_ = new SidePanel(this);
     panels_[AppMode::clean] = sidePanel_;
     // Pages whose subsystems are not part of this build stay empty.
     for (AppMode mode : allAppModes) {
         if (mode != AppMode::clean) panels_[mode] = new QWidget(this);
+        panels_[mode]->setObjectName(modeKey(mode) + QStringLiteral("Panel"));
         pages_[mode] = new QWidget(this);
+        pages_[mode]->setObjectName(modeKey(mode) + QStringLiteral("Page"));
     }
-    map_ = new JellyMapView(pages_[AppMode::clean]);
+    map_ = new JellyMapView(MapServices{.sound = &services_.sound(), .bands = &services_.mapPainter()},
+                            pages_[AppMode::clean]);
+    map_->setObjectName(QStringLiteral("map"));
     map_->setGap(kOverviewGap);
+    // The overview's item jellies tick the rules the side panel lists.
+    map_->setSelection(MapNodes::overviewSelection(model));
     scanning_ = new ScanningJelly(sorbeta::tr("正在扫描磁盘…"), pages_[AppMode::clean]);
+    scanning_->setObjectName(QStringLiteral("scanningJelly"));
     badge_ = new LimitedBadge(this);
+    badge_->setObjectName(QStringLiteral("limitedBadge"));
     badge_->hide();
     connect(badge_, &QAbstractButton::clicked, this, &WorkingView::showGuide);
     transitions_ = new TransitionLayer(this);
+    transitions_->setObjectName(QStringLiteral("transitions"));
 
     connect(topBar_, &TopBar::openSettings, this, &WorkingView::openSettings);
     connect(modeSwitch_, &ModeSwitch::modeChanged, this, &WorkingView::setMode);
@@ -136,6 +161,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     for (auto signal : {&AppModel::categoriesChanged, &AppModel::itemsChanged, &AppModel::totalBytesChanged,
                         &AppModel::freeBytesChanged, &AppModel::scanCompleteChanged})
         connect(&model, signal, this, &WorkingView::refreshMap);
+    connect(&model, &AppModel::selectedChanged, map_, [this] { map_->update(); });
     for (auto signal : {&AppModel::scanCompleteChanged, &AppModel::fullDiskChanged})
         connect(&model, signal, this, &WorkingView::refreshBadge);
     connect(&model, &AppModel::lastFreedChanged, this, &WorkingView::refreshFreedToast);
@@ -155,10 +181,6 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
 }
 
 WorkingView::~WorkingView() = default;
-
-QWidget* WorkingView::sidePanelFor(AppMode mode) const { return panels_.at(mode); }
-QWidget* WorkingView::mainPaneFor(AppMode mode) const { return pages_.at(mode); }
-QWidget* WorkingView::limitedBadge() const { return badge_; }
 
 void WorkingView::setMode(AppMode mode) {
     modeSwitch_->setMode(mode);
@@ -205,6 +227,7 @@ void WorkingView::refreshFreedToast() {
     AppModel& model = services_.model();
     if (freedToast_) {
         transitions_->leave(freedToast_, Transition::slide(Edge::bottom), kFreedSpring);
+        freedToast_->setObjectName(QString());  // gone, though deleted later
         freedToast_->deleteLater();
     }
     freedToast_.clear();
@@ -221,6 +244,7 @@ void WorkingView::refreshFreedToast() {
     };
     freedToast_ = new FreedToast(*model.lastFreed(), model.lastSkipped(), model.lastBatch().has_value(),
                                  std::move(actions), this);
+    freedToast_->setObjectName(QStringLiteral("freedToast"));
     layoutChildren();
     transitions_->enter(freedToast_, Transition::slide(Edge::bottom), kFreedSpring);
 }

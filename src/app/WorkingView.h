@@ -1,7 +1,10 @@
 #pragma once
 // The working window: the top bar, the side column (mode switch, the mode's
 // panel, the limited-scan badge) and the main area (the mode's map or page),
-// with the result toasts on top.
+// with the result toasts on top. Its parts are named (objectName): "topBar",
+// "modeSwitch", "<mode>Panel" and "<mode>Page" for each mode (the clean
+// panel is the side panel), "map", "scanningJelly", "limitedBadge",
+// "freedToast" while one shows, and "transitions".
 #include <QPointer>
 #include <QWidget>
 #include <map>
@@ -50,17 +53,6 @@ public:
         QRect mainArea;
     };
     static Frames frames(QSize size);
-
-    TopBar* topBar() const { return topBar_; }
-    ModeSwitch* modeSwitch() const { return modeSwitch_; }
-    SidePanel* sidePanel() const { return sidePanel_; }
-    QWidget* sidePanelFor(AppMode mode) const;
-    QWidget* mainPaneFor(AppMode mode) const;
-    JellyMapView* map() const { return map_; }
-    ScanningJelly* scanningJelly() const { return scanning_; }
-    FreedToast* freedToast() const { return freedToast_; }
-    QWidget* limitedBadge() const;
-    TransitionLayer* transitions() const { return transitions_; }
 
 signals:
     void openSettings();

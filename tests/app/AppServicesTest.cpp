@@ -127,3 +127,12 @@ TEST_F(AppServicesTest, ExpiredBatchesGoShortlyAfterLaunchAndAHeldCleanReloadsTh
     EXPECT_EQ(services.holding().batches()[0].title, QStringLiteral("new"));
     EXPECT_EQ(services.model().heldBytes(), services.holding().total());
 }
+
+TEST_F(AppServicesTest, ARestoreFromTheHoldingSheetStartsAFullRescan) {
+    AppServices services;
+    AppModel& model = services.model();
+    ASSERT_TRUE(model.phase().isIdle());
+    services.rescanAfterRestore();
+    EXPECT_FALSE(model.phase().isIdle());
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+}

@@ -8,6 +8,8 @@
 #include <fstream>
 
 #include "TestEnvironment.h"
+#include "WindowParts.h"
+#include "ui/views/clean/SidePanelParts.h"
 #include "app/AppServices.h"
 #include "app/ContentView.h"
 #include "app/SorbetaApp.h"
@@ -22,6 +24,7 @@
 #include "ui/views/clean/TopBar.h"
 
 using namespace sorbeta;
+using namespace sorbeta::test;
 namespace fs = std::filesystem;
 
 namespace {
@@ -44,28 +47,28 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
 
     SorbetaApp app;
     app.start();
-    QMainWindow* window = app.mainWindow();
+    QMainWindow* window = mainWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_GE(app.content()->minimumWidth(), 1040);
-    EXPECT_GE(app.content()->minimumHeight(), 660);
+    EXPECT_GE(content(mainWindow())->minimumWidth(), 1040);
+    EXPECT_GE(content(mainWindow())->minimumHeight(), 660);
     AppModel& model = app.services().model();
 
     // The window opened and scanned at once (no guide: access is granted here).
-    ASSERT_FALSE(app.content()->showingGuide());
+    ASSERT_FALSE(content(mainWindow())->showingGuide());
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
-    WorkingView* working = app.content()->working();
-    ASSERT_NE(working->map(), nullptr);
-    EXPECT_TRUE(working->map()->isVisibleTo(working));
+    WorkingView* working = test::working(content(mainWindow()));
+    ASSERT_NE(map(working), nullptr);
+    EXPECT_TRUE(map(working)->isVisibleTo(working));
 
-    SidePanel* panel = working->sidePanel();
-    auto* row = panel->safeSection()->rowButton("logs");
+    SidePanel* panel = sidePanel(working);
+    auto* row = rowButton(safeSection(panel), "logs");
     ASSERT_NE(row, nullptr) << "the logs rule was not measured";
     // Tick exactly the logs rule through the interface.
     model.setSelected({});
     QTest::mouseClick(row, Qt::LeftButton);
     EXPECT_EQ(model.selected(), (std::set<std::string>{"logs"}));
-    ASSERT_TRUE(panel->cleanButton()->isEnabled());
-    QTest::mouseClick(panel->cleanButton(), Qt::LeftButton);
+    ASSERT_TRUE(cleanButton(panel)->isEnabled());
+    QTest::mouseClick(cleanButton(panel), Qt::LeftButton);
 
     // The confirmation shows in the main window's overlay; confirm it there.
     auto* overlay = window->findChild<CandyDialogOverlay*>();
@@ -79,12 +82,12 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     ASSERT_TRUE(model.lastBatch().has_value());
     EXPECT_FALSE(fs::exists(logs / "old.log"));
     EXPECT_FALSE(app.services().holding().batches().empty());
-    ASSERT_TRUE(test::waitUntil([&] { return working->freedToast() != nullptr; }, 3000));
+    ASSERT_TRUE(test::waitUntil([&] { return freedToast(working) != nullptr; }, 3000));
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
-    EXPECT_EQ(panel->safeSection()->rowButton("logs"), nullptr);  // nothing left to clean
-    EXPECT_TRUE(panel->holdingLink()->isVisibleTo(panel));
+    EXPECT_EQ(rowButton(safeSection(panel), "logs"), nullptr);  // nothing left to clean
+    EXPECT_TRUE(holdingLink(panel)->isVisibleTo(panel));
 
     // Closing the toast clears the result.
     model.setLastFreed(std::nullopt);
-    ASSERT_TRUE(test::waitUntil([&] { return working->freedToast() == nullptr; }, 3000));
+    ASSERT_TRUE(test::waitUntil([&] { return freedToast(working) == nullptr; }, 3000));
 }

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QSystemTrayIcon>
 
 #include "ui/kit/Theme.h"
 
@@ -31,7 +32,7 @@ TEST(MenuBarExtra, IconTakesTheFlavourOfTheVolume) {
     EXPECT_EQ(extra.flavor(), Flavor::cloud);
     extra.setVolume(1000, 10);
     EXPECT_EQ(extra.flavor(), Flavor::cherry);
-    const QImage image = extra.trayIcon()->icon().pixmap(QSize(18, 16)).toImage();
+    const QImage image = extra.findChild<QSystemTrayIcon*>()->icon().pixmap(QSize(18, 16)).toImage();
     ASSERT_FALSE(image.isNull());
     // The body's middle is drawn in the cherry palette, not as a grey template.
     const QColor middle = image.pixelColor(image.width() / 2, image.height() * 2 / 3);

@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QTest>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
 
 #include "TestEnvironment.h"
+#include "WindowParts.h"
 #include "app/AppServices.h"
 #include "app/ContentView.h"
+#include "app/ModelTasks.h"
 #include "model/disk/Access.h"
 #include "model/scan/AppModel.h"
 #include "platform/Defaults.h"
@@ -19,6 +25,7 @@
 #include "ui/kit/TransitionLayer.h"
 
 using namespace sorbeta;
+using namespace sorbeta::test;
 
 TEST(WorkingViewFrames, ColumnAndMainAreaAtTheDefaultSize) {
     const auto frames = WorkingView::frames(QSize(1280, 820));
@@ -43,26 +50,26 @@ TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndAnEmptyPageForUnbuiltMode
     view.resize(1280, 820);
     view.show();
     EXPECT_EQ(view.mode(), AppMode::clean);
-    EXPECT_TRUE(view.sidePanel()->isVisibleTo(&view));
+    EXPECT_TRUE(sidePanel(&view)->isVisibleTo(&view));
     // The clean panel reaches past the column by its buttons' shadow room.
-    EXPECT_EQ(view.sidePanel()->geometry(),
-              view.sidePanelFor(AppMode::uninstall)->geometry().marginsAdded(SidePanel::kBleed));
-    EXPECT_EQ(view.sidePanelFor(AppMode::uninstall)->geometry().left(), WorkingView::frames(view.size()).sideColumn.left());
+    EXPECT_EQ(sidePanel(&view)->geometry(),
+              sidePanelFor(&view, AppMode::uninstall)->geometry().marginsAdded(SidePanel::kBleed));
+    EXPECT_EQ(sidePanelFor(&view, AppMode::uninstall)->geometry().left(), WorkingView::frames(view.size()).sideColumn.left());
     // Before the first volume reading the clean page shows the scanning jelly.
-    EXPECT_TRUE(view.scanningJelly()->isVisibleTo(&view));
-    EXPECT_FALSE(view.map()->isVisibleTo(&view));
+    EXPECT_TRUE(scanningJelly(&view)->isVisibleTo(&view));
+    EXPECT_FALSE(map(&view)->isVisibleTo(&view));
 
-    const auto segments = view.modeSwitch()->segments();
-    QTest::mouseClick(view.modeSwitch(), Qt::LeftButton, {}, segments[1].rect.center().toPoint());
+    const auto segments = modeSwitch(&view)->segments();
+    QTest::mouseClick(modeSwitch(&view), Qt::LeftButton, {}, segments[1].rect.center().toPoint());
     EXPECT_EQ(view.mode(), AppMode::uninstall);
-    EXPECT_FALSE(view.sidePanel()->isVisibleTo(&view));
-    EXPECT_TRUE(view.sidePanelFor(AppMode::uninstall)->isVisibleTo(&view));
+    EXPECT_FALSE(sidePanel(&view)->isVisibleTo(&view));
+    EXPECT_TRUE(sidePanelFor(&view, AppMode::uninstall)->isVisibleTo(&view));
     // No placeholder content.
-    EXPECT_TRUE(view.mainPaneFor(AppMode::uninstall)->findChildren<QWidget*>().isEmpty());
+    EXPECT_TRUE(mainPaneFor(&view, AppMode::uninstall)->findChildren<QWidget*>().isEmpty());
     view.setMode(AppMode::history);  // a hidden page stays reachable by code
-    EXPECT_TRUE(view.mainPaneFor(AppMode::history)->isVisibleTo(&view));
+    EXPECT_TRUE(mainPaneFor(&view, AppMode::history)->isVisibleTo(&view));
     view.setMode(AppMode::clean);
-    EXPECT_TRUE(view.sidePanel()->isVisibleTo(&view));
+    EXPECT_TRUE(sidePanel(&view)->isVisibleTo(&view));
 }
 
 TEST_F(WorkingViewTest, ModeSwitchCrossesThePanesOverWithTheModeSpringAndEndsOnTheNewOnes) {
@@ -71,22 +78,22 @@ TEST_F(WorkingViewTest, ModeSwitchCrossesThePanesOverWithTheModeSpringAndEndsOnT
     WorkingView view(services);
     view.resize(1280, 820);
     view.show();
-    TransitionLayer* layer = view.transitions();
+    TransitionLayer* layer = transitions(&view);
     EXPECT_FALSE(layer->running());  // the first mode shows without motion
 
-    const auto segments = view.modeSwitch()->segments();
-    QTest::mouseClick(view.modeSwitch(), Qt::LeftButton, {}, segments[2].rect.center().toPoint());
+    const auto segments = modeSwitch(&view)->segments();
+    QTest::mouseClick(modeSwitch(&view), Qt::LeftButton, {}, segments[2].rect.center().toPoint());
     ASSERT_EQ(view.mode(), AppMode::status);
     // The clean panel and page leave as pictures; the status ones are live at once.
     ASSERT_TRUE(layer->running());
-    EXPECT_FALSE(view.sidePanel()->isVisible());
-    EXPECT_FALSE(view.mainPaneFor(AppMode::clean)->isVisible());
-    QWidget* panel = view.sidePanelFor(AppMode::status);
-    QWidget* page = view.mainPaneFor(AppMode::status);
+    EXPECT_FALSE(sidePanel(&view)->isVisible());
+    EXPECT_FALSE(mainPaneFor(&view, AppMode::clean)->isVisible());
+    QWidget* panel = sidePanelFor(&view, AppMode::status);
+    QWidget* page = mainPaneFor(&view, AppMode::status);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_NE(panel->graphicsEffect(), nullptr);
     EXPECT_DOUBLE_EQ(layer->presenceOf(panel), 0.0);
-    EXPECT_DOUBLE_EQ(layer->presenceOf(view.sidePanel()), 1.0);
+    EXPECT_DOUBLE_EQ(layer->presenceOf(sidePanel(&view)), 1.0);
 
     // The mode's spring (0.5 s, damping 0.8): a little past its target
     // before it rests.
@@ -94,22 +101,22 @@ TEST_F(WorkingViewTest, ModeSwitchCrossesThePanesOverWithTheModeSpringAndEndsOnT
     reference.setTarget(1.0, clock.now());
     clock.advance(0.2);
     EXPECT_NEAR(layer->presenceOf(page), reference.valueAt(clock.now()), 1e-9);
-    EXPECT_NEAR(layer->presenceOf(view.sidePanel()), 1.0 - reference.valueAt(clock.now()), 1e-9);
+    EXPECT_NEAR(layer->presenceOf(sidePanel(&view)), 1.0 - reference.valueAt(clock.now()), 1e-9);
 
     // Switching back half-way sends the clean panel back from where it is.
-    const double cleanAt = layer->presenceOf(view.sidePanel());
+    const double cleanAt = layer->presenceOf(sidePanel(&view));
     view.setMode(AppMode::clean);
-    EXPECT_TRUE(view.sidePanel()->isVisible());
-    EXPECT_NEAR(layer->presenceOf(view.sidePanel()), cleanAt, 1e-9);
+    EXPECT_TRUE(sidePanel(&view)->isVisible());
+    EXPECT_NEAR(layer->presenceOf(sidePanel(&view)), cleanAt, 1e-9);
     EXPECT_FALSE(panel->isVisible());
 
     clock.advance(3.0);
     ASSERT_TRUE(test::waitUntil([&] { return !layer->running(); }, 1000));
     EXPECT_EQ(view.mode(), AppMode::clean);
-    EXPECT_TRUE(view.sidePanel()->isVisible());
-    EXPECT_EQ(view.sidePanel()->graphicsEffect(), nullptr);
-    EXPECT_TRUE(view.mainPaneFor(AppMode::clean)->isVisible());
-    EXPECT_EQ(view.mainPaneFor(AppMode::clean)->graphicsEffect(), nullptr);
+    EXPECT_TRUE(sidePanel(&view)->isVisible());
+    EXPECT_EQ(sidePanel(&view)->graphicsEffect(), nullptr);
+    EXPECT_TRUE(mainPaneFor(&view, AppMode::clean)->isVisible());
+    EXPECT_EQ(mainPaneFor(&view, AppMode::clean)->graphicsEffect(), nullptr);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_FALSE(page->isVisible());
     EXPECT_FALSE(layer->isVisible());
@@ -135,25 +142,25 @@ TEST_F(WorkingViewTest, FreedToastSlidesInAndOutWithItsResult) {
     view.show();
     AppModel& model = services.model();
     model.setLastFreed(int64_t(2'000'000'000));
-    FreedToast* toast = view.freedToast();
+    FreedToast* toast = freedToast(&view);
     ASSERT_NE(toast, nullptr);
     EXPECT_TRUE(toast->isVisible());
     SpringValue reference(WorkingView::kFreedSpring, 0.0);
     reference.setTarget(1.0, clock.now());
     clock.advance(0.1);
-    EXPECT_NEAR(view.transitions()->presenceOf(toast), reference.valueAt(clock.now()), 1e-9);
+    EXPECT_NEAR(transitions(&view)->presenceOf(toast), reference.valueAt(clock.now()), 1e-9);
     // 30 points above the bottom edge once in place.
     EXPECT_EQ(toast->geometry().bottom(), 820 - 30 - 1);
 
     clock.advance(3.0);
-    view.transitions()->step();
+    transitions(&view)->step();
     EXPECT_EQ(toast->graphicsEffect(), nullptr);
     model.setLastFreed(std::nullopt);  // closed: its picture slides away
-    EXPECT_EQ(view.freedToast(), nullptr);
-    EXPECT_TRUE(view.transitions()->running());
+    EXPECT_EQ(freedToast(&view), nullptr);
+    EXPECT_TRUE(transitions(&view)->running());
     clock.advance(3.0);
-    view.transitions()->step();
-    EXPECT_FALSE(view.transitions()->running());
+    transitions(&view)->step();
+    EXPECT_FALSE(transitions(&view)->running());
 }
 
 TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {
@@ -165,15 +172,15 @@ TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {
     content.show();
     AppModel& model = services.model();
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
-    WorkingView* view = content.working();
-    EXPECT_TRUE(view->map()->isVisibleTo(view));
-    ASSERT_TRUE(view->limitedBadge()->isVisibleTo(view));
+    WorkingView* view = working(&content);
+    EXPECT_TRUE(map(view)->isVisibleTo(view));
+    ASSERT_TRUE(limitedBadge(view)->isVisibleTo(view));
     EXPECT_FALSE(content.showingGuide());
 
     // Reactivation without access does nothing; the badge opens the guide.
     content.applicationBecameActive();
     EXPECT_TRUE(model.phase().isIdle());
-    QTest::mouseClick(view->limitedBadge(), Qt::LeftButton);
+    QTest::mouseClick(limitedBadge(view), Qt::LeftButton);
     EXPECT_TRUE(content.showingGuide());
     // Skipped again after a scan: no new scan.
     content.guideFinished(false);
@@ -186,7 +193,7 @@ TEST_F(WorkingViewTest, LimitedBadgeAfterAScanWithoutAccessOffersTheGuide) {
     EXPECT_FALSE(model.phase().isIdle());
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
     EXPECT_TRUE(model.fullDisk());
-    EXPECT_FALSE(view->limitedBadge()->isVisibleTo(view));
+    EXPECT_FALSE(limitedBadge(view)->isVisibleTo(view));
 }
 
 TEST_F(WorkingViewTest, FirstLaunchWithoutAccessShowsTheGuideAndScansWhenItFinishes) {
@@ -198,12 +205,105 @@ TEST_F(WorkingViewTest, FirstLaunchWithoutAccessShowsTheGuideAndScansWhenItFinis
     EXPECT_TRUE(services.model().phase().isIdle());
     EXPECT_FALSE(platform::Defaults().boolValue("accessGuideDone"));
     // The guide grows in while the working window fades out.
-    EXPECT_GE(content.transitions()->presenceOf(content.guide()), 0.0);
-    EXPECT_FALSE(content.working()->isVisible());
+    EXPECT_GE(transitions(&content)->presenceOf(guide(&content)), 0.0);
+    EXPECT_FALSE(working(&content)->isVisible());
     content.guideFinished(false);  // skipped, nothing scanned yet: a limited scan starts
-    EXPECT_TRUE(content.working()->isVisible());
-    EXPECT_GE(content.transitions()->presenceOf(content.working()), 0.0);
+    EXPECT_TRUE(working(&content)->isVisible());
+    EXPECT_GE(transitions(&content)->presenceOf(working(&content)), 0.0);
     EXPECT_TRUE(platform::Defaults().boolValue("accessGuideDone"));
     EXPECT_FALSE(services.model().phase().isIdle());
     ASSERT_TRUE(test::waitUntil([&] { return services.model().phase().isIdle(); }, 20000));
+}
+
+namespace {
+
+// Pixels of `image` inside the circle that are (nearly) opaque white.
+int whitePixelsIn(const QImage& image, QPointF center, double radius) {
+    int count = 0;
+    for (int y = int(center.y() - radius); y <= int(center.y() + radius); ++y)
+        for (int x = int(center.x() - radius); x <= int(center.x() + radius); ++x) {
+            if (std::hypot(x + 0.5 - center.x(), y + 0.5 - center.y()) > radius) continue;
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 245 && c.green() > 245 && c.blue() > 245) ++count;
+        }
+    return count;
+}
+
+// Strongly coloured pixels in the strip 8 points high above `rect`, where the
+// dashed selection ring runs and the drop shadow (cast downwards) is faint.
+int ringPixelsAbove(const QImage& image, const QRectF& rect) {
+    int count = 0;
+    for (int y = int(rect.top() - 8); y < int(rect.top()); ++y)
+        for (int x = int(rect.left() + 20); x <= int(rect.right() - 20); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::min({c.red(), c.green(), c.blue()}) < 170) ++count;
+        }
+    return count;
+}
+
+}  // namespace
+
+TEST_F(WorkingViewTest, TappingAnItemsDotOnTheMapTicksItsRuleAndDrawsTheTickAndRings) {
+    ManualKitClock clock;  // the same wobble in every run
+    const auto logs = home() / "Library/Logs/SomeApp";
+    std::filesystem::create_directories(logs);
+    {
+        std::ofstream out(logs / "old.log", std::ios::binary);
+        out << std::string(3 * 1024 * 1024, 'x');
+    }
+    AppServices services;
+    WorkingView view(services);
+    view.resize(1280, 820);
+    view.show();
+    AppModel& model = services.model();
+    startScan(model);
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    JellyMapView* map = test::map(&view);
+    ASSERT_TRUE(map->isVisibleTo(&view));
+
+    // A small volume, so the measured logs fill much of the map.
+    model.setTotalBytes(8'000'000);
+    model.setFreeBytes(1'000'000);
+    model.setSelected({});  // the first scan ticked the safe rules; start from none
+    QRectF item;
+    for (const PlacedNode& placed : map->placed())
+        if (placed.node.id == "logs" && placed.node.kind == MapNode::Kind::item) item = placed.rect;
+    ASSERT_FALSE(item.isEmpty()) << "the logs rule has no jelly on the map";
+    const double pad = std::min(item.width(), item.height()) > 60 ? 10 : 4;
+    const QPointF dot(item.right() - pad - 10, item.top() + pad + 10);
+    // A frame as the widget paints it after a change, then one when the
+    // dot's spring and the fades have settled.
+    auto drawn = [&] {
+        QImage image(map->size(), QImage::Format_ARGB32_Premultiplied);
+        for (int frame = 0; frame < 2; ++frame) {
+            clock.advance(2);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            map->paintMap(painter);
+        }
+        return image;
+    };
+    const QImage unticked = drawn();
+    EXPECT_FALSE(map->isTicked("logs"));
+
+    // A tap on the dot ticks the rule in the scan model, which the side panel lists.
+    QTest::mouseClick(map, Qt::LeftButton, {}, dot.toPoint());
+    EXPECT_EQ(model.selected(), (std::set<std::string>{"logs"}));
+    EXPECT_TRUE(map->isTicked("logs"));
+    const QImage ticked = drawn();
+    // The dot fills with white around its check mark, and the selection
+    // rings (the white outline, the dashed ring 5 points out) appear.
+    EXPECT_GT(whitePixelsIn(ticked, dot, 7), whitePixelsIn(unticked, dot, 7) + 40);
+    EXPECT_LT(ringPixelsAbove(unticked, item), 5);
+    EXPECT_GT(ringPixelsAbove(ticked, item), 100);
+
+    // A tick taken away elsewhere (the side panel) shows on the map too.
+    model.setSelected({});
+    EXPECT_FALSE(map->isTicked("logs"));
+    const QImage untickedAgain = drawn();
+    EXPECT_EQ(whitePixelsIn(untickedAgain, dot, 7), whitePixelsIn(unticked, dot, 7));
+    EXPECT_LT(ringPixelsAbove(untickedAgain, item), 5);
+    QTest::mouseClick(map, Qt::LeftButton, {}, dot.toPoint());
+    QTest::mouseClick(map, Qt::LeftButton, {}, dot.toPoint());
+    EXPECT_TRUE(model.selected().empty());
 }

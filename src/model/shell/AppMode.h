@@ -2,10 +2,7 @@
 // The pages of the main window. Only the visible ones are offered by the mode
 // switch; the others stay valid values with pages of their own.
 #include <QMetaType>
-#include <QString>
 #include <array>
-
-#include "platform/Translate.h"
 
 namespace sorbeta {
 
@@ -22,19 +19,6 @@ inline constexpr bool isVisible(AppMode mode) {
     for (AppMode visible : visibleAppModes)
         if (visible == mode) return true;
     return false;
-}
-
-// Looked up at every call, so a changed translator shows at once.
-inline QString appModeTitle(AppMode mode) {
-    switch (mode) {
-        case AppMode::clean: return tr("清理");
-        case AppMode::uninstall: return tr("卸载");
-        case AppMode::dev: return tr("开发");
-        case AppMode::files: return tr("文件");
-        case AppMode::history: return tr("变化");
-        case AppMode::status: return tr("状态");
-    }
-    return {};
 }
 
 }  // namespace sorbeta

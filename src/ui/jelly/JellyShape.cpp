@@ -122,8 +122,6 @@ QPainterPath JellyShape::smoothClosed(std::span<const QPointF> points) {
     return path;
 }
 
-double jellySquareness(MapNode::Kind kind) { return kind == MapNode::Kind::free ? 3.4 : 4.4; }
-
 double jellySeed(const std::string& id) {
     const auto hash = static_cast<int64_t>(std::hash<std::string>{}(id));
     return static_cast<double>(std::abs(hash % 1000)) / 1000.0 * 6.28;

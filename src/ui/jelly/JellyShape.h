@@ -10,8 +10,6 @@
 #include <span>
 #include <string>
 
-#include "ui/map/MapNode.h"
-
 namespace sorbeta {
 
 struct JellyShape {
@@ -31,9 +29,6 @@ struct JellyShape {
     // three points give an empty path.
     static QPainterPath smoothClosed(std::span<const QPointF> points);
 };
-
-// Squareness of a node's jelly: free space is rounder (3.4), all others 4.4.
-double jellySquareness(MapNode::Kind kind);
 
 // Per-jelly phase from its id: |hash mod 1000| / 1000 × 6.28. The same within
 // one run, so the drawn outline and the hit shape agree.

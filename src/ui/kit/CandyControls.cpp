@@ -1,7 +1,6 @@
 #include "ui/kit/CandyControls.h"
 
 #include <QFontMetricsF>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,7 +8,6 @@
 #include <cmath>
 
 #include "ui/kit/CandyPaint.h"
-#include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitClock.h"
 
 namespace sorbeta {
@@ -41,18 +39,6 @@ CandyButton::CandyButton(const QString& text, Flavor flavor, bool compact, doubl
 
 void CandyButton::setFlavor(Flavor flavor) {
     flavor_ = flavor;
-    update();
-}
-
-void CandyButton::setCompact(bool compact) {
-    compact_ = compact;
-    updateGeometry();
-    update();
-}
-
-void CandyButton::setButtonHeight(double height) {
-    height_ = height;
-    updateGeometry();
     update();
 }
 
@@ -96,11 +82,6 @@ JellyCheck::JellyCheck(const JellyPalette& palette, QWidget* parent) : QAbstract
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::NoFocus);
-}
-
-void JellyCheck::setJellyPalette(const JellyPalette& palette) {
-    palette_ = palette;
-    update();
 }
 
 double JellyCheck::onAmount() const { return on_.valueAt(kitNow()); }
@@ -260,22 +241,13 @@ void CandySegmented::paintEvent(QPaintEvent*) {
 
     const JellyPalette p = flavorPalette(flavor_);
     const double now = kitNow();
-    const double ratio = ImageEffects::pixelRatioOf(painter);
     painter.setFont(segmentFont());
     for (std::size_t i = 0; i < rects.size(); ++i) {
         const double amount = std::clamp(selected_[i].valueAt(now), 0.0, 1.0);
-        const QPainterPath capsule = candyCapsulePath(rects[i]);
         if (amount > 0.0) {
             painter.save();
             painter.setOpacity(amount);
-            ImageEffects::drawLayer(painter, ImageEffects::dropShadow(capsule, withOpacity(p.deep, 0.3), 4, {0, 2}, ratio));
-            QLinearGradient fill(rects[i].topLeft(), rects[i].bottomLeft());
-            fill.setColorAt(0, p.light);
-            fill.setColorAt(0.5, p.base);
-            fill.setColorAt(1, p.deep);
-            painter.fillPath(capsule, fill);
-            painter.setClipPath(capsule, Qt::IntersectClip);
-            ImageEffects::drawLayer(painter, ImageEffects::innerShadow(capsule, withOpacity(Qt::white, 0.5), 3, {0, 2}, ratio));
+            paintChosenCapsule(painter, rects[i], p, 0.3, 4, 2);
             painter.restore();
         }
         const QColor soft = Theme::inkSoft();

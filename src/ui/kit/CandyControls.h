@@ -40,9 +40,7 @@ public:
 
     void setFlavor(Flavor flavor);
     Flavor flavor() const { return flavor_; }
-    void setCompact(bool compact);
     bool compact() const { return compact_; }
-    void setButtonHeight(double height);
     double buttonHeight() const { return height_; }
     void setSymbol(const QString& symbol);  // optional leading symbol name
 
@@ -76,8 +74,6 @@ public:
 
     void setOn(bool on) { setChecked(on); }
     bool isOn() const { return isChecked(); }
-    void setJellyPalette(const JellyPalette& palette);
-    const JellyPalette& jellyPalette() const { return palette_; }
     double onAmount() const;
 
     QSize sizeHint() const override;

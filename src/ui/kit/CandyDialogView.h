@@ -32,9 +32,7 @@ public:
     CandyDialogCard(const CandyDialog& dialog, bool compact, std::function<void(int)> choose,
                     QWidget* parent = nullptr);
 
-    const QUuid& dialogId() const { return id_; }
     bool isCompact() const { return compact_; }
-    const CardLayout& cardLayout() const { return layout_; }
     // The card within the widget (the widget is larger by the shadow's room).
     QRect cardRect() const;
     QAbstractButton* button(int choice) const;
@@ -73,11 +71,8 @@ public:
     CandyDialog::Host host() const { return host_; }
     // The live card of the dialog on show, or none.
     CandyDialogCard* card() const;
-    // The shown dialog's id; null when none.
-    QUuid shownId() const { return shownId_; }
     // Advances the animations to kitNow(); the frame timer calls it.
     void tick();
-    bool isAnimating() const { return frame_.isActive(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -204,3 +204,24 @@ void paintCleanProgressBar(QPainter& painter, const QRectF& rect, double fractio
 }
 
 }  // namespace sorbeta
+
+namespace sorbeta {
+
+void paintChosenCapsule(QPainter& painter, const QRectF& rect, const JellyPalette& palette, double shadowOpacity,
+                        double shadowRadius, double shadowDrop) {
+    const QPainterPath capsule = candyCapsulePath(rect);
+    const double ratio = ImageEffects::pixelRatioOf(painter);
+    ImageEffects::drawLayer(painter, ImageEffects::dropShadow(capsule, withOpacity(palette.deep, shadowOpacity),
+                                                              shadowRadius, {0, shadowDrop}, ratio));
+    QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
+    fill.setColorAt(0, palette.light);
+    fill.setColorAt(0.5, palette.base);
+    fill.setColorAt(1, palette.deep);
+    painter.fillPath(capsule, fill);
+    painter.save();
+    painter.setClipPath(capsule, Qt::IntersectClip);
+    ImageEffects::drawLayer(painter, ImageEffects::innerShadow(capsule, withOpacity(Qt::white, 0.5), 3, {0, 2}, ratio));
+    painter.restore();
+}
+
+}  // namespace sorbeta

@@ -46,6 +46,13 @@ void paintCleanProgressBar(QPainter& painter, const QRectF& rect, double fractio
 // A capsule (fully rounded rectangle) path.
 QPainterPath candyCapsulePath(const QRectF& rect);
 
+// The chosen segment of a segmented control: a capsule in a top-to-bottom
+// light, base and deep gradient with a white inner shadow, over a drop shadow
+// of the deep colour at `shadowOpacity`, blurred by `shadowRadius` and
+// dropped by `shadowDrop`.
+void paintChosenCapsule(QPainter& painter, const QRectF& rect, const JellyPalette& palette, double shadowOpacity,
+                        double shadowRadius, double shadowDrop);
+
 // Moves every colour of the image towards its luminance: 1 keeps it, 0 is gray.
 void saturate(QImage& image, double amount);
 

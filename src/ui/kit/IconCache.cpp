@@ -2,43 +2,27 @@
 
 #include <QFileIconProvider>
 #include <QFileInfo>
-#include <QHash>
 
-namespace sorbeta::IconCache {
+namespace sorbeta {
 
-namespace {
-
-QHash<QString, QIcon>& table() {
-    static QHash<QString, QIcon> cache;
-    return cache;
-}
-
-std::function<QIcon(const QString&)>& providerOverride() {
-    static std::function<QIcon(const QString&)> provider;
-    return provider;
-}
-
-QIcon fetch(const QString& path) {
-    if (providerOverride()) return providerOverride()(path);
+QIcon IconCache::platformIcon(const QString& path) {
     static const QFileIconProvider provider;
     QIcon icon = provider.icon(QFileInfo(path));
     if (icon.isNull()) icon = provider.icon(QFileIconProvider::File);
     return icon;
 }
 
-}  // namespace
-
-QIcon icon(const QString& path) {
-    auto& cache = table();
-    auto found = cache.constFind(path);
-    if (found != cache.constEnd()) return *found;
-    return *cache.insert(path, fetch(path));
+QIcon IconCache::icon(const QString& path) {
+    static IconCache process;  // lives as long as the process, as its icons do
+    return process.lookup(path);
 }
 
-qsizetype size() { return table().size(); }
+IconCache::IconCache(Provider provider) : provider_(std::move(provider)) {}
 
-void setProviderForTesting(std::function<QIcon(const QString&)> provider) { providerOverride() = std::move(provider); }
+QIcon IconCache::lookup(const QString& path) {
+    auto found = icons_.constFind(path);
+    if (found != icons_.constEnd()) return *found;
+    return *icons_.insert(path, provider_(path));
+}
 
-void clearForTesting() { table().clear(); }
-
-}  // namespace sorbeta::IconCache
+}  // namespace sorbeta

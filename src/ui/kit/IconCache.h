@@ -1,23 +1,37 @@
 #pragma once
 // The platform's icon of a file or folder, fetched once per path text and kept
-// for the life of the process. Main thread only.
+// for the life of the cache. Main thread only.
+#include <QHash>
 #include <QIcon>
 #include <QString>
 #include <functional>
 
-namespace sorbeta::IconCache {
+namespace sorbeta {
 
-// The same icon object (same cacheKey) for the same text; paths naming one
-// file by different texts are separate entries. A missing path gets the
-// provider's generic icon, cached like any other.
-QIcon icon(const QString& path);
+class IconCache {
+public:
+    // How an icon is fetched the first time its path is asked for.
+    using Provider = std::function<QIcon(const QString& path)>;
 
-// Number of paths cached so far.
-qsizetype size();
+    // The platform's icon of the file at `path`; its generic file icon when
+    // the path is missing or has none.
+    static QIcon platformIcon(const QString& path);
 
-// Replaces how icons are fetched (tests); an empty function restores the
-// platform's provider. Does not clear the cache.
-void setProviderForTesting(std::function<QIcon(const QString&)> provider);
-void clearForTesting();
+    // The process's cache over the platform's icons, for the whole interface.
+    static QIcon icon(const QString& path);
 
-}  // namespace sorbeta::IconCache
+    explicit IconCache(Provider provider = platformIcon);
+
+    // The same icon object (same cacheKey) for the same text; paths naming one
+    // file by different texts are separate entries. Whatever the provider
+    // answers is cached, a generic icon too.
+    QIcon lookup(const QString& path);
+    // Number of paths cached so far.
+    qsizetype size() const { return icons_.size(); }
+
+private:
+    Provider provider_;
+    QHash<QString, QIcon> icons_;
+};
+
+}  // namespace sorbeta

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <mutex>
 
-#include "ui/kit/KitClock.h"
 #include "ui/kit/SoundFX.h"
 
 namespace sorbeta {
@@ -128,12 +127,5 @@ private:
 }  // namespace
 
 std::unique_ptr<SoundOutput> makeDeviceSoundOutput() { return std::make_unique<DeviceSoundOutput>(); }
-
-SoundFX& SoundFX::shared() {
-    // Never destroyed: the audio sink must not outlive the application object
-    // in a static destructor, and the instance lives as long as the process.
-    static SoundFX* instance = new SoundFX(makeDeviceSoundOutput(), [] { return kitNow(); });
-    return *instance;
-}
 
 }  // namespace sorbeta

@@ -60,11 +60,24 @@ std::vector<float> blip(const BlipBank& bank, double baseFrequency) {
 }  // namespace SoundSynth
 
 SoundFX::SoundFX(std::unique_ptr<SoundOutput> output, std::function<double()> clock)
-    : output_(std::move(output)), clock_(std::move(clock)) {
+    : output_(std::move(output)), clock_(std::move(clock)) {}
+
+void SoundFX::synthesize() const {
+    if (!tapBuffers_.empty()) return;
     hoverBuffers_.reserve(SoundSynth::kScale.size());
     tapBuffers_.reserve(SoundSynth::kScale.size());
     for (double f : SoundSynth::kScale) hoverBuffers_.push_back(SoundSynth::blip(SoundSynth::kHover, f));
     for (double f : SoundSynth::kScale) tapBuffers_.push_back(SoundSynth::blip(SoundSynth::kTap, f));
+}
+
+const std::vector<std::vector<float>>& SoundFX::hoverBuffers() const {
+    synthesize();
+    return hoverBuffers_;
+}
+
+const std::vector<std::vector<float>>& SoundFX::tapBuffers() const {
+    synthesize();
+    return tapBuffers_;
 }
 
 int SoundFX::note(double size) {
@@ -93,14 +106,14 @@ void SoundFX::play(const std::vector<float>& buffer) {
 }
 
 void SoundFX::tap(double size) {
-    if (enabled()) play(tapBuffers_[std::size_t(note(size))]);
+    if (enabled()) play(tapBuffers()[std::size_t(note(size))]);
 }
 
 void SoundFX::hover(double size) {
     const double now = clock_();
     if (enabled() && now - lastHover_ > kHoverInterval) {
         lastHover_ = now;
-        play(hoverBuffers_[std::size_t(note(size))]);
+        play(hoverBuffers()[std::size_t(note(size))]);
     }
 }
 

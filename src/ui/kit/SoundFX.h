@@ -63,10 +63,8 @@ public:
     // Hover blips closer together than this are dropped.
     static constexpr double kHoverInterval = 0.07;
 
-    // The application's instance, built on first use with all 20 buffers.
-    static SoundFX& shared();
-
-    // `clock` gives seconds on the kit's clock.
+    // `clock` gives seconds on the kit's clock. The application keeps one
+    // for every view that blips; its 20 buffers are synthesised on first use.
     SoundFX(std::unique_ptr<SoundOutput> output, std::function<double()> clock);
     SoundFX(const SoundFX&) = delete;
     SoundFX& operator=(const SoundFX&) = delete;
@@ -79,8 +77,8 @@ public:
     // The "soundEffects" default, read at every call.
     static bool enabled();
 
-    const std::vector<std::vector<float>>& hoverBuffers() const { return hoverBuffers_; }
-    const std::vector<std::vector<float>>& tapBuffers() const { return tapBuffers_; }
+    const std::vector<std::vector<float>>& hoverBuffers() const;
+    const std::vector<std::vector<float>>& tapBuffers() const;
     double lastHover() const { return lastHover_; }
     bool started() const { return started_; }
     int nextVoice() const { return next_; }
@@ -88,11 +86,12 @@ public:
 private:
     bool start();
     void play(const std::vector<float>& buffer);
+    void synthesize() const;
 
     std::unique_ptr<SoundOutput> output_;
     std::function<double()> clock_;
-    std::vector<std::vector<float>> hoverBuffers_;
-    std::vector<std::vector<float>> tapBuffers_;
+    mutable std::vector<std::vector<float>> hoverBuffers_;
+    mutable std::vector<std::vector<float>> tapBuffers_;
     int next_ = 0;
     double lastHover_ = 0;
     bool started_ = false;

@@ -5,15 +5,14 @@
 #include <QPainterPathStroker>
 #include <QPixmap>
 #include <cmath>
-#include <functional>
+#include <charconv>
 #include <numbers>
+#include <string_view>
+#include <vector>
 
 namespace sorbeta {
 
 namespace {
-
-// Symbols are drawn in a unit square; `line` is the stroke width for the weight.
-using Builder = std::function<QPainterPath(double line)>;
 
 // Stroking and path booleans flatten curves with an absolute tolerance, so
 // they run at 100 × the unit size and the result is scaled back.
@@ -22,7 +21,7 @@ constexpr double kWork = 100.0;
 QPainterPath up(const QPainterPath& path) { return QTransform::fromScale(kWork, kWork).map(path); }
 QPainterPath down(const QPainterPath& path) { return QTransform::fromScale(1 / kWork, 1 / kWork).map(path); }
 
-QPainterPath stroked(const QPainterPath& path, double line, Qt::PenCapStyle cap = Qt::RoundCap) {
+QPainterPath stroke(const QPainterPath& path, double line, Qt::PenCapStyle cap) {
     QPainterPathStroker stroker;
     stroker.setWidth(line * kWork);
     stroker.setCapStyle(cap);
@@ -33,6 +32,22 @@ QPainterPath stroked(const QPainterPath& path, double line, Qt::PenCapStyle cap 
 QPainterPath minus(const QPainterPath& a, const QPainterPath& b) { return down(up(a).subtracted(up(b))); }
 QPainterPath plus(const QPainterPath& a, const QPainterPath& b) { return down(up(a).united(up(b))); }
 QPainterPath within(const QPainterPath& a, const QPainterPath& b) { return down(up(a).intersected(up(b))); }
+
+// --- Shapes
+//
+// A shape is written as a path text in the unit square: commands, each
+// followed by its numbers. A number ending in "l" is a multiple of the
+// weight's stroke width.
+//   M x y, L x y, C x1 y1 x2 y2 x y, Q x1 y1 x y, Z     move, line, cubic, quad, close
+//   E cx cy rx ry                                       an ellipse on the same path
+//   A x y w h start sweep                               an arc of the ellipse in the rect (degrees)
+// and, each added as a path of its own:
+//   O cx cy r        a circle                R x y w h r      a rounded rect
+//   B x y w h        a rect                  P x y w h        a page with a folded corner
+//   * cx cy r        a four-pointed star     G n outer inner  a gear of n teeth
+//   U n r a          a ring of n bumps (radius r, bump a)
+//   H dx dy angle size  an arrow head whose tip lies (dx, dy) past the end of
+//                       the previous step's shape, pointing along `angle`
 
 QPainterPath polyline(std::initializer_list<QPointF> points) {
     QPainterPath path;
@@ -51,19 +66,44 @@ QPainterPath circle(QPointF centre, double radius) {
     return path;
 }
 
-QPainterPath roundRect(const QRectF& rect, double radius) {
+QPainterPath star(QPointF c, double r) {
+    QPainterPath s;
+    s.moveTo(c.x(), c.y() - r);
+    s.quadTo(c, QPointF(c.x() + r, c.y()));
+    s.quadTo(c, QPointF(c.x(), c.y() + r));
+    s.quadTo(c, QPointF(c.x() - r, c.y()));
+    s.quadTo(c, QPointF(c.x(), c.y() - r));
+    return s;
+}
+
+QPainterPath page(const QRectF& r) {
+    const double fold = r.width() * 0.32;
+    return polyline({r.topLeft(), {r.right() - fold, r.top()}, {r.right(), r.top() + fold}, r.bottomRight(),
+                     r.bottomLeft(), r.topLeft()});
+}
+
+QPainterPath gear(int teeth, double outer, double inner) {
     QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
+    for (int i = 0; i < teeth * 4; ++i) {
+        const double angle = 2 * std::numbers::pi * i / (teeth * 4);
+        const double radius = (i % 4 < 2) ? outer : inner;
+        const QPointF point(0.5 + radius * std::cos(angle), 0.5 + radius * std::sin(angle));
+        if (i == 0) path.moveTo(point);
+        else path.lineTo(point);
+    }
+    path.closeSubpath();
     return path;
 }
 
-QPainterPath drop() {
+QPainterPath bumpyRing(int bumps, double radius, double bump) {
     QPainterPath path;
-    path.moveTo(0.5, 0.06);
-    path.cubicTo(0.6, 0.25, 0.82, 0.42, 0.82, 0.62);
-    path.cubicTo(0.82, 0.8, 0.68, 0.94, 0.5, 0.94);
-    path.cubicTo(0.32, 0.94, 0.18, 0.8, 0.18, 0.62);
-    path.cubicTo(0.18, 0.42, 0.4, 0.25, 0.5, 0.06);
+    for (int i = 0; i <= bumps * 8; ++i) {
+        const double angle = 2 * std::numbers::pi * i / (bumps * 8);
+        const double r = radius + bump * std::cos(angle * bumps);
+        const QPointF point(0.5 + r * std::cos(angle), 0.5 + r * std::sin(angle));
+        if (i == 0) path.moveTo(point);
+        else path.lineTo(point);
+    }
     path.closeSubpath();
     return path;
 }
@@ -74,254 +114,270 @@ QPainterPath arrowHead(QPointF tip, double angle, double size) {
     return polyline({a, tip, b});
 }
 
-// A filled disc with the stroked glyph cut out of it.
-QPainterPath discWith(const QPainterPath& glyph) {
-    return minus(circle({0.5, 0.5}, 0.46), glyph);
-}
+// Reads a shape's path text (see above).
+class ShapeReader {
+public:
+    ShapeReader(std::string_view text, double line, QPointF previousEnd)
+        : text_(text), line_(line), previousEnd_(previousEnd) {}
 
-QPainterPath page(const QRectF& r) {
-    const double fold = r.width() * 0.32;
-    return polyline({r.topLeft(), {r.right() - fold, r.top()}, {r.right(), r.top() + fold}, r.bottomRight(),
-                     r.bottomLeft(), r.topLeft()});
-}
+    QPainterPath read() {
+        QPainterPath path;
+        while (skipSpaces()) {
+            const char command = text_[at_++];
+            switch (command) {
+                case 'M': path.moveTo(point()); break;
+                case 'L': path.lineTo(point()); break;
+                case 'C': {
+                    const QPointF c1 = point(), c2 = point();
+                    path.cubicTo(c1, c2, point());
+                    break;
+                }
+                case 'Q': {
+                    const QPointF c = point();
+                    path.quadTo(c, point());
+                    break;
+                }
+                case 'Z': path.closeSubpath(); break;
+                case 'E': {
+                    const QPointF c = point();
+                    const double rx = number();
+                    path.addEllipse(c, rx, number());
+                    break;
+                }
+                case 'A': {
+                    const QRectF r = rect();
+                    const double start = number();
+                    path.arcMoveTo(r, start);
+                    path.arcTo(r, start, number());
+                    break;
+                }
+                default: path.addPath(shape(command)); break;
+            }
+        }
+        return path;
+    }
 
-const QHash<QString, Builder>& builders() {
-    static const QHash<QString, Builder> table = {
-        {"checkmark", [](double l) { return stroked(polyline({{0.12, 0.55}, {0.4, 0.82}, {0.9, 0.18}}), l * 1.3); }},
-        {"xmark", [](double l) {
-             QPainterPath p = polyline({{0.2, 0.2}, {0.8, 0.8}});
-             p.addPath(polyline({{0.8, 0.2}, {0.2, 0.8}}));
-             return stroked(p, l * 1.2);
-         }},
-        {"chevron.forward", [](double l) { return stroked(polyline({{0.35, 0.12}, {0.7, 0.5}, {0.35, 0.88}}), l * 1.2); }},
-        {"chevron.backward", [](double l) { return stroked(polyline({{0.65, 0.12}, {0.3, 0.5}, {0.65, 0.88}}), l * 1.2); }},
-        {"magnifyingglass", [](double l) {
-             QPainterPath p = circle({0.42, 0.42}, 0.28);
-             p.addPath(polyline({{0.63, 0.63}, {0.88, 0.88}}));
-             return stroked(p, l * 1.1);
-         }},
-        {"trash", [](double l) {
-             QPainterPath p = polyline({{0.14, 0.24}, {0.86, 0.24}});
-             p.addPath(polyline({{0.38, 0.24}, {0.4, 0.1}, {0.6, 0.1}, {0.62, 0.24}}));
-             p.addPath(polyline({{0.22, 0.24}, {0.28, 0.9}, {0.72, 0.9}, {0.78, 0.24}}));
-             p.addPath(polyline({{0.42, 0.4}, {0.43, 0.74}}));
-             p.addPath(polyline({{0.58, 0.4}, {0.57, 0.74}}));
-             return stroked(p, l);
-         }},
-        {"trash.fill", [](double l) {
-             QPainterPath body = polyline({{0.2, 0.3}, {0.27, 0.92}, {0.73, 0.92}, {0.8, 0.3}});
-             body.closeSubpath();
-             QPainterPath p = stroked(polyline({{0.12, 0.2}, {0.88, 0.2}}), l);
-             p.addPath(stroked(polyline({{0.38, 0.2}, {0.4, 0.08}, {0.6, 0.08}, {0.62, 0.2}}), l));
-             return minus(minus(plus(p, body), stroked(polyline({{0.42, 0.42}, {0.43, 0.78}}), l * 0.8)),
-                          stroked(polyline({{0.58, 0.42}, {0.57, 0.78}}), l * 0.8));
-         }},
-        {"drop.fill", [](double) { return drop(); }},
-        {"drop.halffull", [](double l) {
-             QPainterPath lower;
-             lower.addRect(0, 0.55, 1, 0.5);
-             return plus(stroked(drop(), l), within(drop(), lower));
-         }},
-        {"arrow.clockwise", [](double l) {
-             QPainterPath p;
-             p.arcMoveTo(QRectF(0.16, 0.18, 0.68, 0.68), 80);
-             p.arcTo(QRectF(0.16, 0.18, 0.68, 0.68), 80, -320);
-             const QPointF tip = p.currentPosition();
-             QPainterPath arc = stroked(p, l);
-             arc.addPath(stroked(arrowHead(tip + QPointF(0.02, -0.02), -0.45, 0.2), l));
-             return plus(arc, QPainterPath());
-         }},
-        {"folder", [](double l) {
-             QPainterPath p = polyline({{0.08, 0.22}, {0.38, 0.22}, {0.46, 0.32}, {0.92, 0.32}, {0.92, 0.82}, {0.08, 0.82}, {0.08, 0.22}});
-             return stroked(p, l);
-         }},
-        {"doc.fill", [](double) {
-             QPainterPath p = page(QRectF(0.2, 0.08, 0.6, 0.84));
-             p.closeSubpath();
-             return p;
-         }},
-        {"doc.on.doc", [](double l) {
-             QPainterPath p = page(QRectF(0.14, 0.06, 0.5, 0.66));
-             p.addPath(page(QRectF(0.36, 0.28, 0.5, 0.66)));
-             return stroked(p, l);
-         }},
-        {"gearshape.fill", [](double) {
-             QPainterPath gear;
-             const int teeth = 8;
-             for (int i = 0; i < teeth * 4; ++i) {
-                 const double angle = 2 * std::numbers::pi * i / (teeth * 4);
-                 const double radius = (i % 4 < 2) ? 0.46 : 0.36;
-                 const QPointF point(0.5 + radius * std::cos(angle), 0.5 + radius * std::sin(angle));
-                 if (i == 0) gear.moveTo(point);
-                 else gear.lineTo(point);
-             }
-             gear.closeSubpath();
-             return minus(gear, circle({0.5, 0.5}, 0.15));
-         }},
-        {"sparkles", [](double) {
-             auto star = [](QPointF c, double r) {
-                 QPainterPath s;
-                 s.moveTo(c.x(), c.y() - r);
-                 s.quadTo(c, QPointF(c.x() + r, c.y()));
-                 s.quadTo(c, QPointF(c.x(), c.y() + r));
-                 s.quadTo(c, QPointF(c.x() - r, c.y()));
-                 s.quadTo(c, QPointF(c.x(), c.y() - r));
-                 return s;
-             };
-             QPainterPath p = star({0.42, 0.56}, 0.36);
-             p.addPath(star({0.78, 0.2}, 0.16));
-             p.addPath(star({0.8, 0.8}, 0.1));
-             return p;
-         }},
-        {"exclamationmark.triangle.fill", [](double l) {
-             QPainterPath t = polyline({{0.5, 0.08}, {0.95, 0.88}, {0.05, 0.88}});
-             t.closeSubpath();
-             t = plus(stroked(t, 0.08), t);
-             QPainterPath mark = stroked(polyline({{0.5, 0.36}, {0.5, 0.6}}), l * 1.2);
-             mark.addPath(circle({0.5, 0.74}, l * 0.7));
-             return minus(t, mark);
-         }},
-        {"info.circle.fill", [](double l) {
-             QPainterPath glyph = stroked(polyline({{0.5, 0.45}, {0.5, 0.74}}), l * 1.2);
-             glyph.addPath(circle({0.5, 0.3}, l * 0.75));
-             return discWith(glyph);
-         }},
-        {"arrow.up.circle.fill", [](double l) {
-             QPainterPath glyph = polyline({{0.5, 0.76}, {0.5, 0.26}});
-             glyph.addPath(polyline({{0.3, 0.46}, {0.5, 0.26}, {0.7, 0.46}}));
-             return discWith(stroked(glyph, l * 1.2));
-         }},
-        {"arrow.down.circle.fill", [](double l) {
-             QPainterPath glyph = polyline({{0.5, 0.24}, {0.5, 0.74}});
-             glyph.addPath(polyline({{0.3, 0.54}, {0.5, 0.74}, {0.7, 0.54}}));
-             return discWith(stroked(glyph, l * 1.2));
-         }},
-        {"arrow.uturn.backward.circle.fill", [](double l) {
-             QPainterPath glyph;
-             glyph.moveTo(0.3, 0.4);
-             glyph.lineTo(0.58, 0.4);
-             glyph.cubicTo(0.78, 0.4, 0.78, 0.7, 0.58, 0.7);
-             glyph.lineTo(0.45, 0.7);
-             glyph.addPath(polyline({{0.42, 0.27}, {0.29, 0.4}, {0.42, 0.53}}));
-             return discWith(stroked(glyph, l * 1.1));
-         }},
-        {"checkmark.seal.fill", [](double l) {
-             QPainterPath seal;
-             const int bumps = 12;
-             for (int i = 0; i <= bumps * 8; ++i) {
-                 const double angle = 2 * std::numbers::pi * i / (bumps * 8);
-                 const double radius = 0.43 + 0.04 * std::cos(angle * bumps);
-                 const QPointF point(0.5 + radius * std::cos(angle), 0.5 + radius * std::sin(angle));
-                 if (i == 0) seal.moveTo(point);
-                 else seal.lineTo(point);
-             }
-             seal.closeSubpath();
-             return minus(seal, stroked(polyline({{0.32, 0.52}, {0.45, 0.65}, {0.68, 0.36}}), l * 1.2));
-         }},
-        {"eye", [](double l) {
-             QPainterPath p;
-             p.moveTo(0.06, 0.5);
-             p.quadTo(0.5, 0.1, 0.94, 0.5);
-             p.quadTo(0.5, 0.9, 0.06, 0.5);
-             QPainterPath e = stroked(p, l);
-             e.addPath(circle({0.5, 0.5}, 0.13));
-             return e;
-         }},
-        {"key.fill", [](double l) {
-             QPainterPath head = minus(circle({0.3, 0.5}, 0.22), circle({0.22, 0.5}, 0.06));
-             QPainterPath shaft = stroked(polyline({{0.48, 0.5}, {0.92, 0.5}}), l * 1.6, Qt::FlatCap);
-             shaft.addPath(stroked(polyline({{0.78, 0.5}, {0.78, 0.66}}), l * 1.4, Qt::FlatCap));
-             shaft.addPath(stroked(polyline({{0.9, 0.5}, {0.9, 0.62}}), l * 1.4, Qt::FlatCap));
-             return plus(head, shaft);
-         }},
-        {"wind", [](double l) {
-             QPainterPath p;
-             p.moveTo(0.08, 0.36);
-             p.lineTo(0.62, 0.36);
-             p.cubicTo(0.8, 0.36, 0.8, 0.12, 0.64, 0.14);
-             p.moveTo(0.08, 0.54);
-             p.lineTo(0.8, 0.54);
-             p.cubicTo(0.98, 0.54, 0.98, 0.3, 0.84, 0.3);
-             p.moveTo(0.08, 0.72);
-             p.lineTo(0.52, 0.72);
-             p.cubicTo(0.7, 0.72, 0.7, 0.94, 0.56, 0.92);
-             return stroked(p, l);
-         }},
-        {"clock", [](double l) {
-             QPainterPath p = circle({0.5, 0.5}, 0.42);
-             p.addPath(polyline({{0.5, 0.24}, {0.5, 0.5}, {0.68, 0.6}}));
-             return stroked(p, l);
-         }},
-        {"bell.fill", [](double) {
-             QPainterPath p;
-             p.moveTo(0.5, 0.1);
-             p.cubicTo(0.26, 0.1, 0.22, 0.34, 0.22, 0.5);
-             p.lineTo(0.22, 0.66);
-             p.lineTo(0.12, 0.78);
-             p.lineTo(0.88, 0.78);
-             p.lineTo(0.78, 0.66);
-             p.lineTo(0.78, 0.5);
-             p.cubicTo(0.78, 0.34, 0.74, 0.1, 0.5, 0.1);
-             p.addEllipse(QPointF(0.5, 0.86), 0.09, 0.07);
-             return p;
-         }},
-        {"list", [](double l) {
-             QPainterPath p;
-             for (double y : {0.25, 0.5, 0.75}) {
-                 p.addPath(circle({0.14, y}, l * 0.75));
-                 p.addPath(stroked(polyline({{0.32, y}, {0.9, y}}), l));
-             }
-             return p;
-         }},
-        {"macwindow", [](double l) {
-             QPainterPath p = roundRect(QRectF(0.08, 0.16, 0.84, 0.68), 0.1);
-             p.addPath(polyline({{0.08, 0.34}, {0.92, 0.34}}));
-             return stroked(p, l);
-         }},
-        {"internaldrive", [](double l) {
-             QPainterPath p = stroked(roundRect(QRectF(0.06, 0.3, 0.88, 0.4), 0.1), l);
-             p.addPath(circle({0.78, 0.5}, l * 0.8));
-             return p;
-         }},
-        {"cpu", [](double l) {
-             QPainterPath p = roundRect(QRectF(0.22, 0.22, 0.56, 0.56), 0.08);
-             p.addPath(roundRect(QRectF(0.38, 0.38, 0.24, 0.24), 0.03));
-             for (double t : {0.36, 0.5, 0.64}) {
-                 p.addPath(polyline({{t, 0.06}, {t, 0.22}}));
-                 p.addPath(polyline({{t, 0.78}, {t, 0.94}}));
-                 p.addPath(polyline({{0.06, t}, {0.22, t}}));
-                 p.addPath(polyline({{0.78, t}, {0.94, t}}));
-             }
-             return stroked(p, l * 0.8);
-         }},
-        {"shippingbox", [](double l) {
-             QPainterPath p = polyline({{0.5, 0.08}, {0.9, 0.28}, {0.9, 0.72}, {0.5, 0.92}, {0.1, 0.72}, {0.1, 0.28}, {0.5, 0.08}});
-             p.addPath(polyline({{0.1, 0.28}, {0.5, 0.48}, {0.9, 0.28}}));
-             p.addPath(polyline({{0.5, 0.48}, {0.5, 0.92}}));
-             return stroked(p, l);
-         }},
-        {"chart.line.uptrend.xyaxis", [](double l) {
-             QPainterPath p = polyline({{0.1, 0.08}, {0.1, 0.9}, {0.92, 0.9}});
-             p.addPath(polyline({{0.24, 0.7}, {0.44, 0.46}, {0.6, 0.6}, {0.86, 0.28}}));
-             p.addPath(polyline({{0.66, 0.28}, {0.86, 0.28}, {0.86, 0.48}}));
-             return stroked(p, l);
-         }},
-        {"gauge.with.needle", [](double l) {
-             QPainterPath p = stroked(circle({0.5, 0.5}, 0.42), l);
-             p.addPath(stroked(polyline({{0.5, 0.56}, {0.7, 0.32}}), l * 1.1));
-             p.addPath(circle({0.5, 0.56}, l * 1.1));
-             for (const QPointF& tick : {QPointF(0.26, 0.5), QPointF(0.33, 0.33), QPointF(0.5, 0.26)})
-                 p.addPath(circle(tick, l * 0.55));
-             return p;
-         }},
-        {"hammer", [](double l) {
-             QPainterPath head = roundRect(QRectF(0.2, 0.12, 0.56, 0.2), 0.04);
-             QPainterPath p = stroked(head, l);
-             p.addPath(stroked(polyline({{0.52, 0.32}, {0.52, 0.92}}), l * 1.4));
-             return p;
-         }},
+private:
+    // The commands that add a path of their own.
+    QPainterPath shape(char command) {
+        switch (command) {
+            case 'O': {
+                const QPointF c = point();
+                return circle(c, number());
+            }
+            case 'R': {
+                const QRectF r = rect();
+                const double radius = number();
+                QPainterPath path;
+                path.addRoundedRect(r, radius, radius);
+                return path;
+            }
+            case 'B': {
+                QPainterPath path;
+                path.addRect(rect());
+                return path;
+            }
+            case 'P': return page(rect());
+            case '*': {
+                const QPointF c = point();
+                return star(c, number());
+            }
+            case 'G': {
+                const int teeth = static_cast<int>(number());
+                const double outer = number();
+                return gear(teeth, outer, number());
+            }
+            case 'U': {
+                const int bumps = static_cast<int>(number());
+                const double radius = number();
+                return bumpyRing(bumps, radius, number());
+            }
+            case 'H': {
+                const QPointF offset = point();
+                const double angle = number();
+                return arrowHead(previousEnd_ + offset, angle, number());
+            }
+        }
+        Q_ASSERT_X(false, "ShapeReader", "unknown command");
+        return {};
+    }
+
+    bool skipSpaces() {
+        while (at_ < text_.size() && text_[at_] == ' ') ++at_;
+        return at_ < text_.size();
+    }
+    double number() {
+        skipSpaces();
+        double value = 0;
+        const auto [end, error] = std::from_chars(text_.data() + at_, text_.data() + text_.size(), value);
+        Q_ASSERT_X(error == std::errc(), "ShapeReader", "a number was expected");
+        at_ = std::size_t(end - text_.data());
+        if (at_ < text_.size() && text_[at_] == 'l') {
+            value *= line_;
+            ++at_;
+        }
+        return value;
+    }
+    QPointF point() {
+        const double x = number();
+        return QPointF(x, number());
+    }
+    QRectF rect() {
+        const double x = number(), y = number(), w = number();
+        return QRectF(x, y, w, number());
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+    double line_;
+    QPointF previousEnd_;
+};
+
+// --- Symbols
+//
+// A symbol is a list of steps. Each makes a path (its shape, or the path of
+// its own steps), strokes it or takes it as it is, then joins it with what the
+// steps before made.
+
+enum class Join {
+    start,  // the symbol so far is this path
+    add,    // this path is added beside it, overlaps and all
+    unite,  // the symbol becomes the union of both
+    cut,    // this path is cut out of it
+};
+
+struct Step {
+    Join join = Join::start;
+    std::string_view shape;
+    double stroke = 0;  // the stroke width in multiples of the weight's; 0: the shape is used as it is
+    bool absolute = false;  // the stroke width is in units, whatever the weight
+    Qt::PenCapStyle cap = Qt::RoundCap;
+    std::string_view clip;    // when set, the path is cut down to this shape
+    std::vector<Step> steps;  // when set, they make the path instead of `shape`
+};
+
+Step filled(Join join, std::string_view shape) { return {.join = join, .shape = shape}; }
+Step stroked(Join join, double width, std::string_view shape, Qt::PenCapStyle cap = Qt::RoundCap) {
+    return {.join = join, .shape = shape, .stroke = width, .cap = cap};
+}
+Step group(Join join, std::vector<Step> steps) { return {.join = join, .steps = std::move(steps)}; }
+
+constexpr std::string_view kDrop =
+    "M 0.5 0.06 C 0.6 0.25 0.82 0.42 0.82 0.62 C 0.82 0.8 0.68 0.94 0.5 0.94 "
+    "C 0.32 0.94 0.18 0.8 0.18 0.62 C 0.18 0.42 0.4 0.25 0.5 0.06 Z";
+constexpr std::string_view kDisc = "O 0.5 0.5 0.46";
+
+const QHash<QString, std::vector<Step>>& symbolTable() {
+    using enum Join;
+    static const QHash<QString, std::vector<Step>> table = {
+        {"checkmark", {stroked(start, 1.3, "M 0.12 0.55 L 0.4 0.82 L 0.9 0.18")}},
+        {"xmark", {stroked(start, 1.2, "M 0.2 0.2 L 0.8 0.8 M 0.8 0.2 L 0.2 0.8")}},
+        {"chevron.forward", {stroked(start, 1.2, "M 0.35 0.12 L 0.7 0.5 L 0.35 0.88")}},
+        {"chevron.backward", {stroked(start, 1.2, "M 0.65 0.12 L 0.3 0.5 L 0.65 0.88")}},
+        {"magnifyingglass", {stroked(start, 1.1, "O 0.42 0.42 0.28 M 0.63 0.63 L 0.88 0.88")}},
+        {"trash",
+         {stroked(start, 1,
+                  "M 0.14 0.24 L 0.86 0.24 M 0.38 0.24 L 0.4 0.1 L 0.6 0.1 L 0.62 0.24 "
+                  "M 0.22 0.24 L 0.28 0.9 L 0.72 0.9 L 0.78 0.24 M 0.42 0.4 L 0.43 0.74 M 0.58 0.4 L 0.57 0.74")}},
+        {"trash.fill",
+         {stroked(start, 1, "M 0.12 0.2 L 0.88 0.2"), stroked(add, 1, "M 0.38 0.2 L 0.4 0.08 L 0.6 0.08 L 0.62 0.2"),
+          filled(unite, "M 0.2 0.3 L 0.27 0.92 L 0.73 0.92 L 0.8 0.3 Z"),
+          stroked(cut, 0.8, "M 0.42 0.42 L 0.43 0.78"), stroked(cut, 0.8, "M 0.58 0.42 L 0.57 0.78")}},
+        {"drop.fill", {filled(start, kDrop)}},
+        {"drop.halffull",
+         {stroked(start, 1, kDrop), {.join = unite, .shape = kDrop, .clip = "B 0 0.55 1 0.5"}}},
+        {"arrow.clockwise",
+         {stroked(start, 1, "A 0.16 0.18 0.68 0.68 80 -320"), stroked(add, 1, "H 0.02 -0.02 -0.45 0.2"),
+          filled(unite, "")}},
+        {"folder",
+         {stroked(start, 1, "M 0.08 0.22 L 0.38 0.22 L 0.46 0.32 L 0.92 0.32 L 0.92 0.82 L 0.08 0.82 L 0.08 0.22")}},
+        {"doc.fill", {filled(start, "P 0.2 0.08 0.6 0.84 Z")}},
+        {"doc.on.doc", {stroked(start, 1, "P 0.14 0.06 0.5 0.66 P 0.36 0.28 0.5 0.66")}},
+        {"gearshape.fill", {filled(start, "G 8 0.46 0.36"), filled(cut, "O 0.5 0.5 0.15")}},
+        {"sparkles", {filled(start, "* 0.42 0.56 0.36 * 0.78 0.2 0.16 * 0.8 0.8 0.1")}},
+        {"exclamationmark.triangle.fill",
+         {{.join = start, .shape = "M 0.5 0.08 L 0.95 0.88 L 0.05 0.88 Z", .stroke = 0.08, .absolute = true},
+          filled(unite, "M 0.5 0.08 L 0.95 0.88 L 0.05 0.88 Z"),
+          group(cut, {stroked(start, 1.2, "M 0.5 0.36 L 0.5 0.6"), filled(add, "O 0.5 0.74 0.7l")})}},
+        {"info.circle.fill",
+         {filled(start, kDisc),
+          group(cut, {stroked(start, 1.2, "M 0.5 0.45 L 0.5 0.74"), filled(add, "O 0.5 0.3 0.75l")})}},
+        {"arrow.up.circle.fill",
+         {filled(start, kDisc), stroked(cut, 1.2, "M 0.5 0.76 L 0.5 0.26 M 0.3 0.46 L 0.5 0.26 L 0.7 0.46")}},
+        {"arrow.down.circle.fill",
+         {filled(start, kDisc), stroked(cut, 1.2, "M 0.5 0.24 L 0.5 0.74 M 0.3 0.54 L 0.5 0.74 L 0.7 0.54")}},
+        {"arrow.uturn.backward.circle.fill",
+         {filled(start, kDisc),
+          stroked(cut, 1.1,
+                  "M 0.3 0.4 L 0.58 0.4 C 0.78 0.4 0.78 0.7 0.58 0.7 L 0.45 0.7 "
+                  "M 0.42 0.27 L 0.29 0.4 L 0.42 0.53")}},
+        {"checkmark.seal.fill",
+         {filled(start, "U 12 0.43 0.04"), stroked(cut, 1.2, "M 0.32 0.52 L 0.45 0.65 L 0.68 0.36")}},
+        {"eye", {stroked(start, 1, "M 0.06 0.5 Q 0.5 0.1 0.94 0.5 Q 0.5 0.9 0.06 0.5"), filled(add, "O 0.5 0.5 0.13")}},
+        {"key.fill",
+         {filled(start, "O 0.3 0.5 0.22"), filled(cut, "O 0.22 0.5 0.06"),
+          group(unite, {stroked(start, 1.6, "M 0.48 0.5 L 0.92 0.5", Qt::FlatCap),
+                        stroked(add, 1.4, "M 0.78 0.5 L 0.78 0.66", Qt::FlatCap),
+                        stroked(add, 1.4, "M 0.9 0.5 L 0.9 0.62", Qt::FlatCap)})}},
+        {"wind",
+         {stroked(start, 1,
+                  "M 0.08 0.36 L 0.62 0.36 C 0.8 0.36 0.8 0.12 0.64 0.14 M 0.08 0.54 L 0.8 0.54 "
+                  "C 0.98 0.54 0.98 0.3 0.84 0.3 M 0.08 0.72 L 0.52 0.72 C 0.7 0.72 0.7 0.94 0.56 0.92")}},
+        {"clock", {stroked(start, 1, "O 0.5 0.5 0.42 M 0.5 0.24 L 0.5 0.5 L 0.68 0.6")}},
+        {"bell.fill",
+         {filled(start,
+                 "M 0.5 0.1 C 0.26 0.1 0.22 0.34 0.22 0.5 L 0.22 0.66 L 0.12 0.78 L 0.88 0.78 L 0.78 0.66 "
+                 "L 0.78 0.5 C 0.78 0.34 0.74 0.1 0.5 0.1 E 0.5 0.86 0.09 0.07")}},
+        {"list",
+         {filled(add, "O 0.14 0.25 0.75l"), stroked(add, 1, "M 0.32 0.25 L 0.9 0.25"), filled(add, "O 0.14 0.5 0.75l"),
+          stroked(add, 1, "M 0.32 0.5 L 0.9 0.5"), filled(add, "O 0.14 0.75 0.75l"),
+          stroked(add, 1, "M 0.32 0.75 L 0.9 0.75")}},
+        {"macwindow", {stroked(start, 1, "R 0.08 0.16 0.84 0.68 0.1 M 0.08 0.34 L 0.92 0.34")}},
+        {"internaldrive", {stroked(start, 1, "R 0.06 0.3 0.88 0.4 0.1"), filled(add, "O 0.78 0.5 0.8l")}},
+        {"cpu",
+         {stroked(start, 0.8,
+                  "R 0.22 0.22 0.56 0.56 0.08 R 0.38 0.38 0.24 0.24 0.03 "
+                  "M 0.36 0.06 L 0.36 0.22 M 0.36 0.78 L 0.36 0.94 M 0.06 0.36 L 0.22 0.36 M 0.78 0.36 L 0.94 0.36 "
+                  "M 0.5 0.06 L 0.5 0.22 M 0.5 0.78 L 0.5 0.94 M 0.06 0.5 L 0.22 0.5 M 0.78 0.5 L 0.94 0.5 "
+                  "M 0.64 0.06 L 0.64 0.22 M 0.64 0.78 L 0.64 0.94 M 0.06 0.64 L 0.22 0.64 M 0.78 0.64 L 0.94 0.64")}},
+        {"shippingbox",
+         {stroked(start, 1,
+                  "M 0.5 0.08 L 0.9 0.28 L 0.9 0.72 L 0.5 0.92 L 0.1 0.72 L 0.1 0.28 L 0.5 0.08 "
+                  "M 0.1 0.28 L 0.5 0.48 L 0.9 0.28 M 0.5 0.48 L 0.5 0.92")}},
+        {"chart.line.uptrend.xyaxis",
+         {stroked(start, 1,
+                  "M 0.1 0.08 L 0.1 0.9 L 0.92 0.9 M 0.24 0.7 L 0.44 0.46 L 0.6 0.6 L 0.86 0.28 "
+                  "M 0.66 0.28 L 0.86 0.28 L 0.86 0.48")}},
+        {"gauge.with.needle",
+         {stroked(start, 1, "O 0.5 0.5 0.42"), stroked(add, 1.1, "M 0.5 0.56 L 0.7 0.32"),
+          filled(add, "O 0.5 0.56 1.1l O 0.26 0.5 0.55l O 0.33 0.33 0.55l O 0.5 0.26 0.55l")}},
+        {"hammer", {stroked(start, 1, "R 0.2 0.12 0.56 0.2 0.04"), stroked(add, 1.4, "M 0.52 0.32 L 0.52 0.92")}},
     };
     return table;
+}
+
+// Makes the path of `steps` for strokes `line` wide.
+QPainterPath build(const std::vector<Step>& steps, double line) {
+    QPainterPath symbol;
+    QPointF previousEnd;
+    for (const Step& step : steps) {
+        QPainterPath path;
+        if (!step.steps.empty()) {
+            path = build(step.steps, line);
+        } else {
+            path = ShapeReader(step.shape, line, previousEnd).read();
+            previousEnd = path.currentPosition();
+        }
+        if (step.stroke > 0) path = stroke(path, step.absolute ? step.stroke : line * step.stroke, step.cap);
+        if (!step.clip.empty()) path = within(path, ShapeReader(step.clip, line, previousEnd).read());
+        switch (step.join) {
+            case Join::start: symbol = path; break;
+            case Join::add: symbol.addPath(path); break;
+            case Join::unite: symbol = plus(symbol, path); break;
+            case Join::cut: symbol = minus(symbol, path); break;
+        }
+    }
+    return symbol;
 }
 
 double lineWidth(SymbolWeight weight) {
@@ -336,7 +392,7 @@ double lineWidth(SymbolWeight weight) {
 
 }  // namespace
 
-bool hasSymbol(const QString& name) { return builders().contains(name); }
+bool hasSymbol(const QString& name) { return symbolTable().contains(name); }
 
 QPainterPath symbolPath(const QString& name, const QRectF& rect, SymbolWeight weight) {
     // Unit paths are built once per name and weight; fitting is a transform.
@@ -344,10 +400,10 @@ QPainterPath symbolPath(const QString& name, const QRectF& rect, SymbolWeight we
     const QString key = name + QLatin1Char('/') + QString::number(static_cast<int>(weight));
     auto found = unitPaths.constFind(key);
     if (found == unitPaths.constEnd()) {
-        const auto builder = builders().constFind(name);
-        if (builder == builders().constEnd()) return {};
-        // One outline without overlaps: holes cut by the builders stay holes.
-        const QPainterPath unit = down(up((*builder)(lineWidth(weight))).simplified());
+        const auto symbol = symbolTable().constFind(name);
+        if (symbol == symbolTable().constEnd()) return {};
+        // One outline without overlaps: holes cut by the steps stay holes.
+        const QPainterPath unit = down(up(build(*symbol, lineWidth(weight))).simplified());
         found = unitPaths.insert(key, unit);
     }
     const double side = std::min(rect.width(), rect.height());

@@ -88,7 +88,13 @@ TabularLabel::TabularLabel(QFont font, QColor colour, double minimumScale, QWidg
 void TabularLabel::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
+    setAccessibleName(text);
     updateGeometry();
+    update();
+}
+
+void TabularLabel::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
     update();
 }
 
@@ -112,12 +118,12 @@ void TabularLabel::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font());
     painter.setPen(colour_);
-    // Drawn small in a box as much larger: the text keeps to the trailing end
-    // and the middle line, where it meets the button beside it.
+    // Drawn small in a box as much larger: the text keeps to its end of the
+    // box and the middle line (beside the select-all button: the trailing end).
     const double scale = drawnScale();
     const QRectF box(QPointF(0, 0), QSizeF(size()) / scale);
     painter.scale(scale, scale);
-    drawTabularText(painter, box, Qt::AlignTrailing, text_, layoutDirection());
+    drawTabularText(painter, box, alignment_, text_, layoutDirection());
 }
 
 }  // namespace sorbeta

@@ -23,13 +23,15 @@ void drawTabularText(QPainter& painter, const QRectF& rect, Qt::Alignment alignm
                      Qt::LayoutDirection direction = Qt::LeftToRight);
 
 // A one-line label with tabular digits that may shrink to `minimumScale` of
-// its size when its room is short.
+// its size when its room is short. Its accessible name is its text.
 class TabularLabel final : public QWidget {
 public:
     TabularLabel(QFont font, QColor colour, double minimumScale, QWidget* parent = nullptr);
 
     QString text() const { return text_; }
     void setText(const QString& text);
+    // Where the text stands in the label's width (trailing by default).
+    void setAlignment(Qt::Alignment alignment);
     // The scale the text is drawn at in the present width (minimumScale … 1).
     double drawnScale() const;
 
@@ -43,6 +45,7 @@ private:
     QString text_;
     QColor colour_;
     double minimumScale_;
+    Qt::Alignment alignment_ = Qt::AlignTrailing;
 };
 
 }  // namespace sorbeta

@@ -21,6 +21,8 @@ target_sources(sorbeta_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/KitClock.h
   ${CMAKE_CURRENT_LIST_DIR}/KitText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KitText.h
+  ${CMAKE_CURRENT_LIST_DIR}/PlainTextButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlainTextButton.h
   ${CMAKE_CURRENT_LIST_DIR}/SoundDevice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundFX.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundFX.h

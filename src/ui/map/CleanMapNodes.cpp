@@ -1,5 +1,6 @@
 #include "ui/map/CleanMapNodes.h"
 
+#include <QPointer>
 #include <algorithm>
 #include <array>
 
@@ -85,6 +86,15 @@ std::vector<MapNode> overview(int64_t totalBytes, int64_t freeBytes, bool scanCo
 
 std::vector<MapNode> overview(const AppModel& model) {
     return overview(model.totalBytes(), model.freeBytes(), model.scanComplete(), model.categories(), model.items());
+}
+
+MapSelection overviewSelection(AppModel& model) {
+    QPointer<AppModel> weak(&model);
+    return MapSelection{.isOn = [weak](const std::string& id) { return weak && weak->selected().contains(id); },
+                        .toggle =
+                            [weak](const std::string& id) {
+                                if (weak) weak->toggle(id);
+                            }};
 }
 
 std::vector<MapNode> folder(const std::vector<DirEntry>& entries, Flavor parent) {

@@ -26,6 +26,9 @@ std::vector<MapNode> overview(const AppModel& model);
 std::vector<MapNode> overview(int64_t totalBytes, int64_t freeBytes, bool scanComplete,
                               const std::vector<CategoryResult>& categories, const std::vector<CleanItem>& items);
 
+// Ticks of the overview's item jellies: the scan model's selection, by rule id.
+MapSelection overviewSelection(AppModel& model);
+
 // The first 40 entries, coloured through the flavour cycle from the parent's
 // colour; more entries are gathered into one "rest" node.
 std::vector<MapNode> folder(const std::vector<DirEntry>& entries, Flavor parent);

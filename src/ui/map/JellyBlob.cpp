@@ -11,6 +11,8 @@
 
 namespace sorbeta {
 
+double jellySquareness(MapNode::Kind kind) { return kind == MapNode::Kind::free ? 3.4 : 4.4; }
+
 BlobGeometry blobGeometry(const MapNode& node, QSizeF size, const HoverFX& fx, bool rightToLeft) {
     BlobGeometry g;
     const double w = size.width(), h = size.height();
@@ -171,67 +173,41 @@ JellyInside insideOf(const MapNode& node, QSizeF size, const HoverFX& fx, const 
     return inside;
 }
 
-}  // namespace
-
-void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
+// Layers 2 to 4 through Qt, clipped to the outline: fizz, light spot, ripple.
+void paintInsideThroughQt(QPainter& painter, const BlobFrame& frame, const BlobGeometry& g,
+                          const QPainterPath& outline, const JellyPalette& pal) {
     const MapNode& node = *frame.node;
-    const QSizeF size = frame.rect.size();
-    const double w = size.width(), h = size.height();
     const HoverFX& fx = frame.fx;
-    const JellyPalette pal = palette(node.flavor);
-    const BlobGeometry g = blobGeometry(node, size, fx, frame.rightToLeft);
-    const JellyShape shape = blobShape(node, size, fx, frame.time);
-    const QRectF box(QPointF(0, 0), size);
-    const QTransform toMap = blobTransform(size, fx, frame.squish, frame.rect.topLeft());
-    JellyBodyStyle style;
-    style.glass = node.kind == MapNode::Kind::free;
-    style.selected = frame.selected;
-    style.tilt = QSizeF(-fx.tiltX, -fx.tiltY);
-    style.glow = frame.glow;
-    style.rightToLeft = frame.rightToLeft;
-
+    const double w = frame.rect.width(), h = frame.rect.height();
+    const bool light = fx.point && fx.amount > 0.01;
+    if (node.kind != MapNode::Kind::free && !fx.ripple && !light) return;
     painter.save();
-    painter.setOpacity(painter.opacity() * frame.opacity);
-    // 1 to 4 straight into the image's pixels when it can be reached.
-    const JellyInside inside = insideOf(node, size, fx, g, frame.time, pal);
-    const bool direct = paintJellyDirect(painter, toMap, size, shape, pal, style, g.bodyOpacity, &inside);
-    painter.setTransform(toMap, true);
-    if (!direct) {
-        // 1: the body.
-        painter.save();
-        painter.setOpacity(painter.opacity() * g.bodyOpacity);
-        paintJellyBody(painter, box, shape, pal, style);
-        painter.restore();
-
-        const QPainterPath outline = shape.path(box);
-        // 2 to 4 live inside the outline.
-        const bool light = fx.point && fx.amount > 0.01;
-        if (node.kind == MapNode::Kind::free || fx.ripple || light) {
-            painter.save();
-            painter.setClipPath(outline, Qt::IntersectClip);
-            if (node.kind == MapNode::Kind::free)
-                paintFizzBubbles(painter, size, frame.time * (1 + 2 * fx.amount), pal.base);
-            if (light) {
-                const QPointF at(fx.point->x() * w, fx.point->y() * h);
-                QRadialGradient spot(at, 0.55 * g.m);
-                spot.setColorAt(0, withOpacity(Qt::white, 0.38 * fx.amount));
-                spot.setColorAt(1, withOpacity(Qt::white, 0));
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(spot);
-                painter.drawPath(outline);
-            }
-            if (fx.ripple) {
-                const double radius = g.m * fx.ripple->progress * 2.4 / 2;
-                QPen ring(withOpacity(Qt::white, fx.ripple->opacity), 2.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-                ring.setMiterLimit(10);
-                painter.setPen(ring);
-                painter.setBrush(Qt::NoBrush);
-                painter.drawEllipse(QPointF(fx.ripple->center.x() * w, fx.ripple->center.y() * h), radius, radius);
-            }
-            painter.restore();
-        }
+    painter.setClipPath(outline, Qt::IntersectClip);
+    if (node.kind == MapNode::Kind::free)
+        paintFizzBubbles(painter, frame.rect.size(), frame.time * (1 + 2 * fx.amount), pal.base);
+    if (light) {
+        const QPointF at(fx.point->x() * w, fx.point->y() * h);
+        QRadialGradient spot(at, 0.55 * g.m);
+        spot.setColorAt(0, withOpacity(Qt::white, 0.38 * fx.amount));
+        spot.setColorAt(1, withOpacity(Qt::white, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(spot);
+        painter.drawPath(outline);
     }
+    if (fx.ripple) {
+        const double radius = g.m * fx.ripple->progress * 2.4 / 2;
+        QPen ring(withOpacity(Qt::white, fx.ripple->opacity), 2.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        ring.setMiterLimit(10);
+        painter.setPen(ring);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(fx.ripple->center.x() * w, fx.ripple->center.y() * h), radius, radius);
+    }
+    painter.restore();
+}
 
+// Layers 5 to 8, over the body: icon, label, tick dot and the hint.
+void paintOverlays(QPainter& painter, const BlobFrame& frame, const BlobGeometry& g, const JellyPalette& pal) {
+    const MapNode& node = *frame.node;
     // 5: the icon.
     if (g.showIcon) paintIcon(painter, node, g, pal, frame.icon);
 
@@ -250,8 +226,43 @@ void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
     // 8: the invitation to open, while hovered.
     if (g.hintAllowed && frame.hint > 0.001) {
         const QColor ink = node.kind == MapNode::Kind::free ? Theme::ink() : pal.ink;
-        paintOpenHint(painter, size, ink, frame.hint);
+        paintOpenHint(painter, frame.rect.size(), ink, frame.hint);
     }
+}
+
+}  // namespace
+
+void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
+    const MapNode& node = *frame.node;
+    const QSizeF size = frame.rect.size();
+    const HoverFX& fx = frame.fx;
+    const JellyPalette pal = palette(node.flavor);
+    const BlobGeometry g = blobGeometry(node, size, fx, frame.rightToLeft);
+    const JellyShape shape = blobShape(node, size, fx, frame.time);
+    const QTransform toMap = blobTransform(size, fx, frame.squish, frame.rect.topLeft());
+    JellyBodyStyle style;
+    style.glass = node.kind == MapNode::Kind::free;
+    style.selected = frame.selected;
+    style.tilt = QSizeF(-fx.tiltX, -fx.tiltY);
+    style.glow = frame.glow;
+    style.rightToLeft = frame.rightToLeft;
+
+    painter.save();
+    painter.setOpacity(painter.opacity() * frame.opacity);
+    // 1 to 4 straight into the image's pixels when it can be reached.
+    const JellyInside inside = insideOf(node, size, fx, g, frame.time, pal);
+    const bool direct = paintJellyDirect(painter, toMap, size, shape, pal, style, g.bodyOpacity, &inside);
+    painter.setTransform(toMap, true);
+    if (!direct) {
+        // 1: the body; 2 to 4 live inside its outline.
+        const QRectF box(QPointF(0, 0), size);
+        painter.save();
+        painter.setOpacity(painter.opacity() * g.bodyOpacity);
+        paintJellyBody(painter, box, shape, pal, style);
+        painter.restore();
+        paintInsideThroughQt(painter, frame, g, shape.path(box), pal);
+    }
+    paintOverlays(painter, frame, g, pal);
     painter.restore();
 }
 

@@ -13,6 +13,9 @@
 
 namespace sorbeta {
 
+// Squareness of a node's jelly: free space is rounder (3.4), all others 4.4.
+double jellySquareness(MapNode::Kind kind);
+
 // Where the layers of one jelly stand in its box (origin at the box's
 // top-left corner, size w × h), for one pointer reaction.
 struct BlobGeometry {

@@ -15,7 +15,6 @@
 #include <cmath>
 
 #include "platform/RevealFiles.h"
-#include "model/scan/AppModel.h"
 #include "platform/Translate.h"
 #include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
@@ -80,12 +79,15 @@ struct JellyMapView::Blob {
     }
 };
 
-JellyMapView::JellyMapView(QWidget* parent) : QWidget(parent) {
+JellyMapView::JellyMapView(MapServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
     frameTimer_.setTimerType(Qt::PreciseTimer);
     connect(&frameTimer_, &QTimer::timeout, this, [this] { frameTick(); });
-    scheduler_ = [this](int ms, std::function<void()> task) { QTimer::singleShot(ms, this, std::move(task)); };
+    if (!services_.schedule)
+        services_.schedule = [this](int ms, std::function<void()> task) {
+            QTimer::singleShot(ms, this, std::move(task));
+        };
 }
 
 JellyMapView::~JellyMapView() = default;
@@ -97,13 +99,6 @@ void JellyMapView::setNodes(std::vector<MapNode> nodes) {
 
 void JellyMapView::setSelection(std::optional<MapSelection> selection) {
     selection_ = std::move(selection);
-    update();
-}
-
-void JellyMapView::setModel(AppModel* model) {
-    disconnect(modelConnection_);
-    model_ = model;
-    if (model) modelConnection_ = connect(model, &AppModel::selectedChanged, this, [this] { update(); });
     update();
 }
 
@@ -120,13 +115,10 @@ void JellyMapView::setReduceMotion(bool reduce) {
     scheduleFrame();
 }
 
-void JellyMapView::setScheduler(Scheduler scheduler) { scheduler_ = std::move(scheduler); }
-
 bool JellyMapView::isTicked(const std::string& id) const {
     const PlacedNode* placed = placedNode(id);
     if (!placed || placed->node.kind != MapNode::Kind::item) return false;
-    if (selection_) return selection_->isOn && selection_->isOn(id);
-    return model_ && model_->selected().contains(id);
+    return selection_ && selection_->isOn && selection_->isOn(id);
 }
 
 int JellyMapView::pokes(const std::string& id) const {
@@ -248,14 +240,15 @@ void JellyMapView::track(const std::optional<std::string>& id, QPointF position)
     if (previous && previous != id) {
         tracker_.leave(*previous, now);
         const std::string left = *previous;
-        scheduler_(kRecheckDelayMs, [this, left] {
+        services_.schedule(kRecheckDelayMs, [this, left] {
             tracker_.recheck(left, kitNow());
             update();
         });
     }
     if (id) {
         const QRectF r = targetRect(*id);
-        if (tracker_.move(*id, position - r.topLeft(), r.size(), now)) SoundFX::shared().hover(blipSizeOf(*id));
+        if (tracker_.move(*id, position - r.topLeft(), r.size(), now) && services_.sound)
+            services_.sound->hover(blipSizeOf(*id));
     }
     update();
     scheduleFrame();
@@ -298,12 +291,8 @@ void JellyMapView::poke(const std::string& id) {
 
 void JellyMapView::pick(const std::string& id) {
     poke(id);
-    SoundFX::shared().tap(blipSizeOf(id));
-    if (selection_) {
-        if (selection_->toggle) selection_->toggle(id);
-    } else if (model_) {
-        model_->toggle(id);
-    }
+    if (services_.sound) services_.sound->tap(blipSizeOf(id));
+    if (selection_ && selection_->toggle) selection_->toggle(id);
     update();
 }
 
@@ -312,10 +301,10 @@ void JellyMapView::tap(const std::string& id) {
     if (!placed) return;
     if (placed->node.tapToPick) return pick(id);
     poke(id);
-    SoundFX::shared().tap(blipSizeOf(id));
+    if (services_.sound) services_.sound->tap(blipSizeOf(id));
     if (placed->node.urls.empty() || placed->node.kind == MapNode::Kind::file) return;
     // The squish starts before the page changes.
-    scheduler_(kOpenDelayMs, [this, node = placed->node] {
+    services_.schedule(kOpenDelayMs, [this, node = placed->node] {
         if (onOpen_) onOpen_(node);
     });
 }
@@ -383,26 +372,9 @@ void JellyMapView::paintMap(QPainter& painter) { paintBlobs(painter, true); }
 
 void JellyMapView::paintBlobs(QPainter& painter, bool advanceIdle) {
     const double now = kitNow();
-    const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-
     // Forget jellies that have faded out of the map.
     std::erase_if(blobs_, [now](const auto& entry) {
         return !entry.second->present && entry.second->fade.target() == 0.0 && entry.second->fade.valueAt(now) < 0.01;
-    });
-
-    struct Drawn {
-        Blob* blob;
-        int level;
-    };
-    std::vector<Drawn> drawn;
-    drawn.reserve(blobs_.size());
-    for (auto& [id, blob] : blobs_) {
-        const int level = tracker_.hovered() == id ? 2 : tracker_.touch(id) ? 1 : 0;
-        drawn.push_back({blob.get(), blob->present ? level : -1});
-    }
-    std::stable_sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
-        return a.level != b.level ? a.level < b.level : a.blob->order < b.blob->order;
     });
 
     painter.setRenderHint(QPainter::Antialiasing);
@@ -410,72 +382,105 @@ void JellyMapView::paintBlobs(QPainter& painter, bool advanceIdle) {
     // Everything that needs the main thread is prepared first; then the
     // frames are painted, in bands at the same time when the painter draws
     // straight into an image.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     std::vector<BlobFrame> frames;
-    frames.reserve(drawn.size());
-    for (const Drawn& entry : drawn) {
-        Blob& blob = *entry.blob;
-        const std::string& id = blob.node.id;
-        const bool hovered = tracker_.hovered() == id;
-        blob.hover.setTarget(hovered ? 1.0 : 0.0, now);
-        const bool ticked = blob.node.kind == MapNode::Kind::item && blob.present && isTicked(id);
-        if (!blob.dotKnown) {
-            blob.dot.jumpTo(ticked ? 1.0 : 0.0);
-            blob.dotKnown = true;
-        } else {
-            blob.dot.setTarget(ticked ? 1.0 : 0.0, now);
-        }
-
-        BlobFrame frame;
-        frame.node = &blob.node;
-        frame.rect = blob.rectAt(now);
+    frames.reserve(blobs_.size());
+    for (Blob* blob : stackedBlobs()) {
+        BlobFrame frame = frameOf(*blob, now, advanceIdle, rtl);
         if (frame.rect.width() <= 0 || frame.rect.height() <= 0) continue;
-        const Touch* touch = reduceMotion_ ? nullptr : tracker_.touch(id);
-        if (reduceMotion_) {
-            frame.time = 0;  // a still jelly
-        } else if (hovered || touch) {
-            frame.time = now;
-        } else {
-            // Resting jellies wobble at most 15 frames a second.
-            // Only a whole repaint moves them on, so a partial one never tears a jelly.
-            if (advanceIdle && now - blob.idleTick >= kIdleInterval) blob.idleTick = now;
-            frame.time = blob.idleTick;
-        }
-        frame.fx = hoverFX(touch ? std::optional<Touch>(*touch) : std::nullopt, now);
-        frame.squish = blob.squish.valueAt(now);
-        frame.opacity = std::clamp(blob.fade.valueAt(now), 0.0, 1.0);
-        frame.glow = std::max(blob.hover.valueAt(now), 0.0);
-        frame.hint = std::clamp(blob.hover.valueAt(now), 0.0, 1.0);
-        frame.dot = blob.dot.valueAt(now);
-        frame.selected = ticked;
-        frame.rightToLeft = rtl;
-
-        // The label follows the jelly's laid-out size, not its animated frame.
-        const QSizeF labelSize = blob.hitSize.isEmpty() ? frame.rect.size() : blob.hitSize;
-        const BlobGeometry g = blobGeometry(blob.node, labelSize, HoverFX{}, rtl);
-        const QColor ink = blob.node.kind == MapNode::Kind::free ? Theme::ink() : sorbeta::palette(blob.node.flavor).ink;
-        blob.label.update(jellyLabelContent(blob.node, labelSize), ink, g.labelTextWidth, ratio);
-        frame.label = &blob.label;
-        if (blob.node.iconPath) {
-            const QString key = *blob.node.iconPath + QChar(0x02) + QString::number(labelSize.width()) +
-                                QChar(0x02) + QString::number(labelSize.height()) + QChar(0x02) +
-                                QString::number(ratio);
-            if (key != blob.iconKey) {
-                blob.icon = blobIconImage(blob.node, labelSize, ratio);
-                blob.iconKey = key;
-            }
-            frame.icon = &blob.icon;
-        }
+        prepareImages(*blob, frame, ratio);
         frames.push_back(frame);
     }
+    paintFrames(painter, frames);
+}
 
+std::vector<JellyMapView::Blob*> JellyMapView::stackedBlobs() const {
+    // Bottom first: jellies leaving the map, then resting, touched and the
+    // hovered one; each level in layout order.
+    struct Drawn {
+        Blob* blob;
+        int level;
+    };
+    std::vector<Drawn> drawn;
+    drawn.reserve(blobs_.size());
+    for (const auto& [id, blob] : blobs_) {
+        const int level = tracker_.hovered() == id ? 2 : tracker_.touch(id) ? 1 : 0;
+        drawn.push_back({blob.get(), blob->present ? level : -1});
+    }
+    std::stable_sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
+        return a.level != b.level ? a.level < b.level : a.blob->order < b.blob->order;
+    });
+    std::vector<Blob*> stacked;
+    stacked.reserve(drawn.size());
+    for (const Drawn& entry : drawn) stacked.push_back(entry.blob);
+    return stacked;
+}
+
+BlobFrame JellyMapView::frameOf(Blob& blob, double now, bool advanceIdle, bool rtl) {
+    const std::string& id = blob.node.id;
+    const bool hovered = tracker_.hovered() == id;
+    blob.hover.setTarget(hovered ? 1.0 : 0.0, now);
+    const bool ticked = blob.node.kind == MapNode::Kind::item && blob.present && isTicked(id);
+    if (!blob.dotKnown) {
+        blob.dot.jumpTo(ticked ? 1.0 : 0.0);
+        blob.dotKnown = true;
+    } else {
+        blob.dot.setTarget(ticked ? 1.0 : 0.0, now);
+    }
+
+    BlobFrame frame;
+    frame.node = &blob.node;
+    frame.rect = blob.rectAt(now);
+    if (frame.rect.width() <= 0 || frame.rect.height() <= 0) return frame;
+    const Touch* touch = reduceMotion_ ? nullptr : tracker_.touch(id);
+    if (reduceMotion_) {
+        frame.time = 0;  // a still jelly
+    } else if (hovered || touch) {
+        frame.time = now;
+    } else {
+        // Resting jellies wobble at most 15 frames a second.
+        // Only a whole repaint moves them on, so a partial one never tears a jelly.
+        if (advanceIdle && now - blob.idleTick >= kIdleInterval) blob.idleTick = now;
+        frame.time = blob.idleTick;
+    }
+    frame.fx = hoverFX(touch ? std::optional<Touch>(*touch) : std::nullopt, now);
+    frame.squish = blob.squish.valueAt(now);
+    frame.opacity = std::clamp(blob.fade.valueAt(now), 0.0, 1.0);
+    frame.glow = std::max(blob.hover.valueAt(now), 0.0);
+    frame.hint = std::clamp(blob.hover.valueAt(now), 0.0, 1.0);
+    frame.dot = blob.dot.valueAt(now);
+    frame.selected = ticked;
+    frame.rightToLeft = rtl;
+    return frame;
+}
+
+void JellyMapView::prepareImages(Blob& blob, BlobFrame& frame, double ratio) {
+    // The label follows the jelly's laid-out size, not its animated frame.
+    const QSizeF labelSize = blob.hitSize.isEmpty() ? frame.rect.size() : blob.hitSize;
+    const BlobGeometry g = blobGeometry(blob.node, labelSize, HoverFX{}, frame.rightToLeft);
+    const QColor ink = blob.node.kind == MapNode::Kind::free ? Theme::ink() : sorbeta::palette(blob.node.flavor).ink;
+    blob.label.update(jellyLabelContent(blob.node, labelSize), ink, g.labelTextWidth, ratio);
+    frame.label = &blob.label;
+    if (!blob.node.iconPath) return;
+    const QString key = *blob.node.iconPath + QChar(0x02) + QString::number(labelSize.width()) + QChar(0x02) +
+                        QString::number(labelSize.height()) + QChar(0x02) + QString::number(ratio);
+    if (key != blob.iconKey) {
+        blob.icon = blobIconImage(blob.node, labelSize, ratio);
+        blob.iconKey = key;
+    }
+    frame.icon = &blob.icon;
+}
+
+void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames) {
     QImage* target = ImageEffects::directTarget(painter);
-    if (!target) {
+    if (!target || !services_.bands) {
         const JellyLayerBudget budget(kLayersPerFrame);
         for (const BlobFrame& frame : frames) paintJellyBlob(painter, frame);
         return;
     }
     const QTransform toDevice = painter.deviceTransform();
-    BandPainter::shared().paint(*target, painter, [&](QPainter& band, QRect rows) {
+    services_.bands->paint(*target, painter, [&](QPainter& band, QRect rows) {
         const JellyLayerBudget budget(kLayersPerFrame);
         for (const BlobFrame& frame : frames) {
             const QRect reach = toDevice.mapRect(blobReach(frame.rect)).toAlignedRect();

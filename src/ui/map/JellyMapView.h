@@ -3,7 +3,6 @@
 // and hit-tests all blobs from one layout result; it owns the pointer
 // interaction (hover physics, blips, presses, ticks, context menu, tooltips)
 // and hands opening and ticking back to the page.
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -21,29 +20,34 @@ class QMenu;
 
 namespace sorbeta {
 
-class AppModel;
+class BandPainter;
+class SoundFX;
+
+// What a map takes from the application; each may be left out.
+struct MapServices {
+    // Plays the hover and tap blips; none: the map is silent.
+    SoundFX* sound = nullptr;
+    // Paints the map's image in bands at the same time; none: on the calling thread.
+    BandPainter* bands = nullptr;
+    // Runs `task` after `milliseconds` on the main thread; none: the view's own
+    // timers. Lets tests decide when delayed work happens.
+    std::function<void(int milliseconds, std::function<void()> task)> schedule;
+};
 
 class JellyMapView final : public QWidget {
     Q_OBJECT
 public:
-    // Runs `task` after `milliseconds` on the main thread; replaceable so tests
-    // decide when delayed work happens.
-    using Scheduler = std::function<void(int milliseconds, std::function<void()> task)>;
-
-    explicit JellyMapView(QWidget* parent = nullptr);
+    explicit JellyMapView(MapServices services = {}, QWidget* parent = nullptr);
     ~JellyMapView() override;
 
     void setNodes(std::vector<MapNode> nodes);
-    const std::vector<MapNode>& nodes() const { return nodes_; }
-    // Tick hooks of the page; without them ticks read and write the scan
-    // model's selection.
+    // Tick hooks of the page; without them no jelly shows a tick and picking
+    // one only squishes and sounds. The page repaints the map (update()) when
+    // its ticks change from elsewhere.
     void setSelection(std::optional<MapSelection> selection);
-    void setModel(AppModel* model);
     void setOnOpen(std::function<void(const MapNode&)> onOpen);
     void setGap(double gap);
     void setReduceMotion(bool reduce);
-    bool reduceMotion() const { return reduceMotion_; }
-    void setScheduler(Scheduler scheduler);
 
     // The layout result in widget coordinates (mirrored right to left).
     const std::vector<PlacedNode>& placed() const { return placed_; }
@@ -87,14 +91,18 @@ private:
     void scheduleFrame();
     void frameTick();
     void paintBlobs(QPainter& painter, bool advanceIdle);
+    std::vector<Blob*> stackedBlobs() const;
+    // The jelly's frame at `now`; advancing its spring targets to the present state.
+    BlobFrame frameOf(Blob& blob, double now, bool advanceIdle, bool rtl);
+    // The label and icon images any painting thread may draw.
+    void prepareImages(Blob& blob, BlobFrame& frame, double ratio);
+    void paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames);
 
     std::vector<MapNode> nodes_;
     std::vector<PlacedNode> placed_;
     std::optional<MapSelection> selection_;
-    QPointer<AppModel> model_;
-    QMetaObject::Connection modelConnection_;
     std::function<void(const MapNode&)> onOpen_;
-    Scheduler scheduler_;
+    MapServices services_;
     double gap_ = kMapGap;
     bool reduceMotion_ = false;
 

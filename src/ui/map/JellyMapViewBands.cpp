@@ -37,11 +37,8 @@ struct BandPainter::State {
     }
 };
 
-BandPainter& BandPainter::shared() {
-    // Three quarters of the processors, at most six: a frame is a short burst
-    // of work, and a quarter stays free for the rest of the program.
-    static BandPainter painter(static_cast<int>(std::clamp(std::thread::hardware_concurrency() * 3 / 4, 1u, 6u)));
-    return painter;
+int BandPainter::defaultBands() {
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency() * 3 / 4, 1u, 6u));
 }
 
 BandPainter::BandPainter(int bands) : state_(std::make_unique<State>()) {

@@ -14,10 +14,13 @@ namespace sorbeta {
 
 class BandPainter {
 public:
-    // Shared by every map of the process; paints one image at a time.
-    static BandPainter& shared();
+    // Three quarters of the processors, at most six: a frame is a short burst
+    // of work, and a quarter stays free for the rest of the program.
+    static int defaultBands();
 
-    explicit BandPainter(int bands);
+    // Starts a thread for every band but the first. One painter can serve
+    // every map of the application: it paints one image at a time.
+    explicit BandPainter(int bands = defaultBands());
     ~BandPainter();
     BandPainter(const BandPainter&) = delete;
     BandPainter& operator=(const BandPainter&) = delete;

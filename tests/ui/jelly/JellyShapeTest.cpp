@@ -8,6 +8,7 @@
 #include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
 #include "ui/jelly/JellyShape.h"
+#include "ui/map/JellyBlob.h"
 
 namespace sorbeta {
 namespace {

@@ -240,23 +240,22 @@ TEST(CandyControlsTest, BackgroundSpotsSymbolsAndIcons) {
     EXPECT_LE(box.bottom(), 40 + 0.01);
 
     int asked = 0;
-    IconCache::clearForTesting();
-    IconCache::setProviderForTesting([&](const QString&) {
+    IconCache icons([&](const QString&) {
         ++asked;
         QPixmap pixmap(8, 8);
         pixmap.fill(Qt::red);
         return QIcon(pixmap);
     });
-    const QIcon first = IconCache::icon("/tmp/x");
-    EXPECT_EQ(IconCache::icon("/tmp/x").cacheKey(), first.cacheKey());
+    const QIcon first = icons.lookup("/tmp/x");
+    EXPECT_EQ(icons.lookup("/tmp/x").cacheKey(), first.cacheKey());
     EXPECT_EQ(asked, 1);
-    IconCache::icon("/tmp/x/");
+    icons.lookup("/tmp/x/");
     EXPECT_EQ(asked, 2);
-    IconCache::setProviderForTesting({});
-    const qsizetype before = IconCache::size();
-    IconCache::icon("/definitely/missing/file");  // the platform's generic answer, cached too
-    EXPECT_EQ(IconCache::size(), before + 1);
-    IconCache::clearForTesting();
+    IconCache platform;
+    platform.lookup("/definitely/missing/file");  // the platform's generic answer, cached too
+    EXPECT_EQ(platform.size(), 1);
+    EXPECT_FALSE(platform.lookup("/definitely/missing/file").isNull());
+    EXPECT_EQ(IconCache::icon("/definitely/missing/file").cacheKey(), IconCache::icon("/definitely/missing/file").cacheKey());
 }
 
 }  // namespace

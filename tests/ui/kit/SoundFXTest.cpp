@@ -5,6 +5,7 @@
 
 #include "TestEnvironment.h"
 #include "platform/Defaults.h"
+#include "ui/kit/KitClock.h"
 #include "ui/kit/SoundFX.h"
 
 namespace sorbeta {
@@ -166,12 +167,13 @@ TEST_F(SoundFXTest, NoDeviceDropsBlipsAndRetries) {
     EXPECT_EQ(output->scheduled.size(), 2u);
 }
 
-TEST(SoundDevice, SharedInstancePlaysOrDropsWithoutFailing) {
+TEST(SoundDevice, DeviceInstancePlaysOrDropsWithoutFailing) {
     test::TempHome home;
     platform::Defaults().setValue(QStringLiteral("soundEffects"), true);
-    SoundFX::shared().tap(0.5);
-    SoundFX::shared().hover(0.5);
-    EXPECT_EQ(SoundFX::shared().tapBuffers().size(), 10u);
+    SoundFX device(makeDeviceSoundOutput(), [] { return kitNow(); });
+    device.tap(0.5);
+    device.hover(0.5);
+    EXPECT_EQ(device.tapBuffers().size(), 10u);
 }
 
 }  // namespace

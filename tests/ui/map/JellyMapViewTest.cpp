@@ -10,6 +10,7 @@
 
 #include "TestEnvironment.h"
 #include "model/scan/AppModel.h"
+#include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"
 #include "ui/kit/KitClock.h"
 
@@ -31,7 +32,6 @@ class JellyMapViewTest : public test::HomeTest {
 protected:
     void SetUp() override {
         HomeTest::SetUp();
-        view.setScheduler([this](int ms, std::function<void()> task) { scheduled.push_back({ms, std::move(task)}); });
         view.setOnOpen([this](const MapNode& node) { opened.push_back(node.id); });
         view.resize(600, 400);
     }
@@ -69,8 +69,10 @@ protected:
     }
 
     ManualKitClock clock{5000};
-    JellyMapView view;
     std::vector<std::pair<int, std::function<void()>>> scheduled;
+    JellyMapView view{MapServices{.schedule = [this](int ms, std::function<void()> task) {
+        scheduled.push_back({ms, std::move(task)});
+    }}};
     std::vector<std::string> opened;
 };
 
@@ -138,7 +140,7 @@ TEST_F(JellyMapViewTest, TapToPickTogglesThroughTheHooks) {
 
 TEST_F(JellyMapViewTest, ItemDotTicksTheScanModelsSelection) {
     AppModel model{ModelEnvironment{}};  // never scans
-    view.setModel(&model);
+    view.setSelection(MapNodes::overviewSelection(model));
     const auto& selected = model.selected();
     // A rule id that equals a category id elsewhere is still its own jelly.
     view.setNodes({makeNode("logs.rest", 6000, Flavor::mango, MapNode::Kind::remainder),

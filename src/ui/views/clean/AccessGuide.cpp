@@ -24,6 +24,7 @@
 #include "ui/jelly/JellyBody.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
+#include "ui/kit/PlainTextButton.h"
 #include "ui/kit/Spring.h"
 #include "ui/kit/Theme.h"
 
@@ -294,27 +295,6 @@ private:
     FrameTimer frames_;
 };
 
-// A button that is only its text.
-class PlainButton final : public QAbstractButton {
-public:
-    PlainButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
-        setText(text);
-        setFont(roundedFont(14, QFont::DemiBold));
-        setCursor(Qt::PointingHandCursor);
-    }
-    QSize sizeHint() const override {
-        const QMargins m = contentsMargins();
-        return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(8 + m.left() + m.right(), 8 + m.top() + m.bottom());
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(isDown() ? Theme::ink() : Theme::inkSoft());
-        painter.drawText(contentsRect(), Qt::AlignCenter, text());
-    }
-};
-
 }  // namespace
 
 // -------------------------------------------------------------- guide ----
@@ -327,70 +307,16 @@ AccessGuide::AccessGuide(std::function<void(bool)> finish, AccessGuideFlow::Serv
     column->setContentsMargins(48, 48, 48, 48);
     column->setSpacing(0);
     column->addStretch(1);
-
-    auto* mascot = new KeyJelly(this);
-    mascot_ = mascot;
-    column->addWidget(mascot_, 0, Qt::AlignHCenter);
-    column->addSpacing(22 - kMascotRoom);
-
-    title_ = makeText(sorbeta::tr("给冰沙一把钥匙"), roundedFont(34, QFont::ExtraBold), Theme::ink(), this);
-    column->addWidget(title_, 0, Qt::AlignHCenter);
-    column->addSpacing(10);
-    subtitle_ = makeText(QString(), roundedFont(14, QFont::Medium), Theme::inkSoft(), this);
-    subtitle_->setTextFormat(Qt::RichText);
-    subtitle_->setText(spacedLines(sorbeta::tr("开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。\n"
-                                               "冰沙只读文件大小，只删你亲手勾选的东西。")));
-    column->addWidget(subtitle_, 0, Qt::AlignHCenter);
+    buildHeading(column);
 
     further_ = new QWidget(this);
+    further_->setObjectName(QStringLiteral("steps"));
     auto* further = new QVBoxLayout(further_);
     further->setContentsMargins(0, 0, 0, 0);
     further->setSpacing(0);
-    further->addSpacing(30);
-    auto* steps = new QHBoxLayout;
-    steps->setSpacing(14);
-    steps->addWidget(new StepCard(1, Flavor::strawberry, sorbeta::tr("打开系统设置"),
-                                  sorbeta::tr("点下面的糖果按钮"), further_));
-    steps->addWidget(new StepCard(2, Flavor::mango, sorbeta::tr("打开冰沙的开关"),
-                                  sorbeta::tr("列表里没有的话，\n把右边的图标拖进去"), further_));
-    steps->addWidget(new StepCard(3, Flavor::lime, sorbeta::tr("退出并重新打开"),
-                                  sorbeta::tr("系统问的时候点它，\n回来就好了"), further_));
-    steps->addWidget(new AppTile(further_));
-    further->addLayout(steps);
-
-    further->addSpacing(30 - CandyButton::kShadowMargins.top());
-    auto* buttons = new QHBoxLayout;
-    // 16 between the capsule and the skip text; the candy button's widget
-    // already keeps its shadow room on that side.
-    buttons->setSpacing(16 - CandyButton::kShadowMargins.right());
-    buttons->addStretch(1);
-    auto* open = new CandyButton(sorbeta::tr("打开系统设置"), Flavor::grape, false, 46, further_);
-    open->setSymbol(QStringLiteral("key.fill"));
-    openButton_ = open;
-    skipButton_ = new PlainButton(sorbeta::tr("先跳过"), further_);
-    // Centred on the capsule, not on the candy button's shadow room.
-    skipButton_->setContentsMargins(0, CandyButton::kShadowMargins.top(), 0, CandyButton::kShadowMargins.bottom());
-    buttons->addWidget(openButton_, 0, Qt::AlignVCenter);
-    buttons->addWidget(skipButton_, 0, Qt::AlignVCenter);
-    buttons->addStretch(1);
-    further->addLayout(buttons);
-
-    further->addSpacing(std::max(0, 16 - CandyButton::kShadowMargins.bottom()));
-    auto* footer = new QWidget(further_);
-    footer_ = footer;
-    footer->setFixedHeight(20);
-    auto* footerRow = new QHBoxLayout(footer);
-    footerRow->setContentsMargins(0, 0, 0, 0);
-    footerRow->setSpacing(8);
-    footerRow->addStretch(1);
-    spinner_ = new WaitSpinner(footer);
-    spinner_->hide();
-    footerText_ = makeText(sorbeta::tr("跳过也能用：照片、音乐、文稿、下载和聊天应用的数据先不扫，之后随时可以再开。"),
-                           roundedFont(12, QFont::Medium), withOpacity(Theme::inkSoft(), 0.8), footer);
-    footerRow->addWidget(spinner_, 0, Qt::AlignVCenter);
-    footerRow->addWidget(footerText_, 0, Qt::AlignVCenter);
-    footerRow->addStretch(1);
-    further->addWidget(footer);
+    buildSteps(further);
+    buildButtons(further);
+    buildFooter(further);
     column->addWidget(further_, 0, Qt::AlignHCenter);
     column->addStretch(1);
 
@@ -402,6 +328,82 @@ AccessGuide::AccessGuide(std::function<void(bool)> finish, AccessGuideFlow::Serv
     connect(qApp, &QGuiApplication::applicationStateChanged, flow_, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive) flow_->applicationBecameActive();
     });
+}
+
+// The mascot, the title and the subtitle.
+void AccessGuide::buildHeading(QVBoxLayout* column) {
+    mascot_ = new KeyJelly(this);
+    column->addWidget(mascot_, 0, Qt::AlignHCenter);
+    column->addSpacing(22 - kMascotRoom);
+
+    title_ = makeText(sorbeta::tr("给冰沙一把钥匙"), roundedFont(34, QFont::ExtraBold), Theme::ink(), this);
+    title_->setObjectName(QStringLiteral("title"));
+    column->addWidget(title_, 0, Qt::AlignHCenter);
+    column->addSpacing(10);
+    subtitle_ = makeText(QString(), roundedFont(14, QFont::Medium), Theme::inkSoft(), this);
+    subtitle_->setObjectName(QStringLiteral("subtitle"));
+    subtitle_->setTextFormat(Qt::RichText);
+    subtitle_->setText(spacedLines(sorbeta::tr("开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。\n"
+                                               "冰沙只读文件大小，只删你亲手勾选的东西。")));
+    column->addWidget(subtitle_, 0, Qt::AlignHCenter);
+}
+
+// The three step cards and the tile with our icon.
+void AccessGuide::buildSteps(QVBoxLayout* further) {
+    further->addSpacing(30);
+    auto* steps = new QHBoxLayout;
+    steps->setSpacing(14);
+    steps->addWidget(new StepCard(1, Flavor::strawberry, sorbeta::tr("打开系统设置"),
+                                  sorbeta::tr("点下面的糖果按钮"), further_));
+    steps->addWidget(new StepCard(2, Flavor::mango, sorbeta::tr("打开冰沙的开关"),
+                                  sorbeta::tr("列表里没有的话，\n把右边的图标拖进去"), further_));
+    steps->addWidget(new StepCard(3, Flavor::lime, sorbeta::tr("退出并重新打开"),
+                                  sorbeta::tr("系统问的时候点它，\n回来就好了"), further_));
+    steps->addWidget(new AppTile(further_));
+    further->addLayout(steps);
+}
+
+// The open-settings capsule and the skip text beside it.
+void AccessGuide::buildButtons(QVBoxLayout* further) {
+    further->addSpacing(30 - CandyButton::kShadowMargins.top());
+    auto* buttons = new QHBoxLayout;
+    // 16 between the capsule and the skip text; the candy button's widget
+    // already keeps its shadow room on that side.
+    buttons->setSpacing(16 - CandyButton::kShadowMargins.right());
+    buttons->addStretch(1);
+    auto* open = new CandyButton(sorbeta::tr("打开系统设置"), Flavor::grape, false, 46, further_);
+    open->setSymbol(QStringLiteral("key.fill"));
+    open->setObjectName(QStringLiteral("openSettings"));
+    openButton_ = open;
+    skipButton_ = new PlainTextButton(sorbeta::tr("先跳过"), roundedFont(14, QFont::DemiBold), Theme::inkSoft(),
+                                      Theme::ink(), QSize(8, 8), further_);
+    skipButton_->setObjectName(QStringLiteral("skip"));
+    // Centred on the capsule, not on the candy button's shadow room.
+    skipButton_->setContentsMargins(0, CandyButton::kShadowMargins.top(), 0, CandyButton::kShadowMargins.bottom());
+    buttons->addWidget(openButton_, 0, Qt::AlignVCenter);
+    buttons->addWidget(skipButton_, 0, Qt::AlignVCenter);
+    buttons->addStretch(1);
+    further->addLayout(buttons);
+}
+
+// The footer line, with the spinner that shows while waiting for the grant.
+void AccessGuide::buildFooter(QVBoxLayout* further) {
+    further->addSpacing(std::max(0, 16 - CandyButton::kShadowMargins.bottom()));
+    footer_ = new QWidget(further_);
+    footer_->setFixedHeight(20);
+    auto* footerRow = new QHBoxLayout(footer_);
+    footerRow->setContentsMargins(0, 0, 0, 0);
+    footerRow->setSpacing(8);
+    footerRow->addStretch(1);
+    spinner_ = new WaitSpinner(footer_);
+    spinner_->hide();
+    footerText_ = makeText(sorbeta::tr("跳过也能用：照片、音乐、文稿、下载和聊天应用的数据先不扫，之后随时可以再开。"),
+                           roundedFont(12, QFont::Medium), withOpacity(Theme::inkSoft(), 0.8), footer_);
+    footerText_->setObjectName(QStringLiteral("footerText"));
+    footerRow->addWidget(spinner_, 0, Qt::AlignVCenter);
+    footerRow->addWidget(footerText_, 0, Qt::AlignVCenter);
+    footerRow->addStretch(1);
+    further->addWidget(footer_);
 }
 
 void AccessGuide::showWaiting() {

@@ -2,8 +2,11 @@
 // The full-disk-access onboarding screen: a key mascot, three step cards, a
 // tile with our own icon to drag into the settings list, the open-settings
 // and skip buttons and a footer line. It watches for the grant through
-// AccessGuideFlow and calls `finish` once; the host removes it. Also the
-// small badge the main window shows after a scan that ran without access.
+// AccessGuideFlow and calls `finish` once; the host removes it. Its parts are
+// named (objectName): "title", "subtitle", "steps" (the steps, buttons and
+// footer, which go away once access is seen), "openSettings", "skip" and
+// "footerText". Also the small badge the main window shows after a scan that
+// ran without access.
 #include <QAbstractButton>
 #include <QWidget>
 #include <functional>
@@ -11,6 +14,7 @@
 #include "ui/views/clean/AccessGuideFlow.h"
 
 class QLabel;
+class QVBoxLayout;
 
 namespace sorbeta {
 
@@ -21,16 +25,11 @@ public:
     explicit AccessGuide(std::function<void(bool)> finish, AccessGuideFlow::Services services = {},
                          QWidget* parent = nullptr);
 
-    AccessGuideFlow& flow() { return *flow_; }
-    QAbstractButton* openSettingsButton() const { return openButton_; }
-    QAbstractButton* skipButton() const { return skipButton_; }
-    QLabel* titleLabel() const { return title_; }
-    QLabel* subtitleLabel() const { return subtitle_; }
-    QLabel* footerLabel() const { return footerText_; }
-    // The steps, buttons and footer, which go away once access is seen.
-    QWidget* stepsBlock() const { return further_; }
-
 private:
+    void buildHeading(QVBoxLayout* column);
+    void buildSteps(QVBoxLayout* further);
+    void buildButtons(QVBoxLayout* further);
+    void buildFooter(QVBoxLayout* further);
     void showGranted();
     void showWaiting();
 

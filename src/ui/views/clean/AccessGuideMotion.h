@@ -82,7 +82,6 @@ public:
     ~FadingGap() override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
-    bool isClosing() const { return frames_.isActive(); }
     // 1 at the start, 0 once closed (a spring may pass it on the way).
     double remaining() const;
     const QPixmap& image() const { return image_; }

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "model/scan/AppModel.h"
 #include "model/common/Bytes.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Translate.h"
@@ -21,6 +20,7 @@
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/CandyPaint.h"
 #include "ui/kit/KitText.h"
+#include "ui/kit/TabularText.h"
 #include "ui/kit/Theme.h"
 
 namespace sorbeta {
@@ -125,51 +125,6 @@ private:
     QColor color_;
 };
 
-// A size text whose digits all take the width of the widest one, so sizes in
-// the rows below one another line up digit by digit.
-class EvenDigitsText final : public QWidget {
-public:
-    EvenDigitsText(QString text, const QFont& font, QColor color, QWidget* parent)
-        : QWidget(parent), text_(std::move(text)), color_(std::move(color)) {
-        setFont(font);
-        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-        setAccessibleName(text_);
-    }
-    QString text() const { return text_; }
-    // Advance of each character: digits the widest digit's, others their own.
-    static qreal advance(const QFontMetricsF& metrics, QChar c) {
-        if (!c.isDigit()) return metrics.horizontalAdvance(c);
-        qreal widest = 0;
-        for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, metrics.horizontalAdvance(QChar(digit)));
-        return widest;
-    }
-    QSize sizeHint() const override {
-        const QFontMetricsF metrics(font());
-        qreal width = 0;
-        for (const QChar c : text_) width += advance(metrics, c);
-        return {int(std::ceil(width)), int(std::ceil(metrics.height()))};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(color_);
-        const QFontMetricsF metrics(font());
-        // Number and unit always read left to right.
-        qreal x = layoutDirection() == Qt::RightToLeft ? width() - sizeHint().width() : 0;
-        const qreal baseline = (height() - metrics.height()) / 2 + metrics.ascent();
-        for (const QChar c : text_) {
-            const qreal cell = advance(metrics, c);
-            painter.drawText(QPointF(x + (cell - metrics.horizontalAdvance(c)) / 2, baseline), QString(c));
-            x += cell;
-        }
-    }
-
-private:
-    QString text_;
-    QColor color_;
-};
-
 // The detail line works its days left out each time it is drawn.
 class DetailLine final : public QLabel {
 public:
@@ -225,11 +180,21 @@ public:
         info->addSpacing(12);
         const qint64 bytes = std::accumulate(batch.items.begin(), batch.items.end(), qint64(0),
                                              [](qint64 sum, const HoldBatch::Item& item) { return sum + item.bytes; });
-        size = new EvenDigitsText(Bytes::text(bytes, false), roundedFont(14, QFont::Bold), Theme::ink(), this);
+        // Digits of equal width, so sizes in the rows below one another line
+        // up digit by digit. The label is as wide as its text, which starts at
+        // its left edge in both directions: a size reads left to right.
+        size = new TabularLabel(roundedFont(14, QFont::Bold), Theme::ink(), 1.0, this);
+        size->setText(Bytes::text(bytes, false));
+        size->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+        size->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         info->addWidget(size);
         row->addLayout(info, 1);
+        setObjectName(QStringLiteral("batch"));
+        size->setObjectName(QStringLiteral("size"));
         auto* restoreButton = new CandyButton(sorbeta::tr("恢复"), Flavor::lime, true, 32);
+        restoreButton->setObjectName(QStringLiteral("restore"));
         auto* purgeButton = new CandyButton(sorbeta::tr("删除"), Flavor::strawberry, true, 32);
+        purgeButton->setObjectName(QStringLiteral("delete"));
         restore = restoreButton;
         purge = purgeButton;
         // The pair's shadow room stands in the row's 12-point gap and padding.
@@ -241,7 +206,7 @@ public:
 
     QAbstractButton* restore = nullptr;
     QAbstractButton* purge = nullptr;
-    EvenDigitsText* size = nullptr;
+    TabularLabel* size = nullptr;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -255,8 +220,8 @@ protected:
 
 }  // namespace
 
-HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* parent, Clock now)
-    : QDialog(parent), holding_(&holding), model_(model), now_(std::move(now)) {
+HoldingSheet::HoldingSheet(HoldingModel& holding, std::function<void()> restored, QWidget* parent, Clock now)
+    : QDialog(parent), holding_(&holding), restored_(std::move(restored)), now_(std::move(now)) {
     if (!now_) now_ = [] { return QDateTime::currentDateTimeUtc(); };
     setFixedSize(560, 480);
     setWindowTitle(sorbeta::tr("暂存区"));
@@ -280,6 +245,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     header->addLayout(titles, 1);
     // QDialog closes on Escape by itself, which is this button's key.
     done_ = new CandyButton(sorbeta::tr("完成"), Flavor::grape, true, 36, this);
+    done_->setObjectName(QStringLiteral("done"));
     connect(done_, &QAbstractButton::clicked, this, &QDialog::accept);
     header->addWidget(done_, 0, Qt::AlignVCenter);
     column->addLayout(header);
@@ -296,6 +262,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     // 8 between the cards; the buttons' shadow hangs into it.
     rows_->setSpacing(8 - BatchRow::overhang());
     empty_ = makeKitText(sorbeta::tr("暂存区是空的 🍧"), roundedFont(13), Theme::inkSoft(), list);
+    empty_->setObjectName(QStringLiteral("empty"));
     empty_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     empty_->setContentsMargins(0, 20, 0, 0);
     rows_->addWidget(empty_);
@@ -305,6 +272,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     column->addWidget(scroll, 1);
 
     message_ = makeKitText(QString(), roundedFont(12, QFont::DemiBold), Theme::inkSoft(), this);
+    message_->setObjectName(QStringLiteral("message"));
     message_->hide();
     column->addWidget(message_);
 
@@ -312,24 +280,9 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* pare
     rebuildRows();
 }
 
-QString HoldingSheet::message() const { return message_->text(); }
-
-int HoldingSheet::rowCount() const { return int(rowWidgets_.size()); }
-
-QAbstractButton* HoldingSheet::restoreButton(int row) const {
-    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->restore : nullptr;
-}
-
-QWidget* HoldingSheet::sizeLabel(int row) const {
-    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->size : nullptr;
-}
-
-QAbstractButton* HoldingSheet::deleteButton(int row) const {
-    return row >= 0 && row < rowCount() ? static_cast<BatchRow*>(rowWidgets_[std::size_t(row)])->purge : nullptr;
-}
-
 void HoldingSheet::rebuildRows() {
     for (QWidget* row : rowWidgets_) {
+        row->setObjectName(QString());  // no longer one of the rows
         row->hide();
         row->deleteLater();  // a row's own button may have started this
     }
@@ -355,7 +308,7 @@ void HoldingSheet::setMessage(const QString& text) {
 QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
     QPointer<HoldingSheet> self(this);
     QPointer<HoldingModel> holding = holding_;
-    QPointer<AppModel> model = model_;
+    const std::function<void()> restored = restored_;
     if (!holding) co_return;
     // Awaited tasks are named: see platform/Async.h.
     QCoro::Task<HoldingArea::RestoreResult> restoring = holding->restore(std::move(batch));
@@ -369,10 +322,7 @@ QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
                                  .arg(result.restored)
                                  .arg(qint64(result.skipped.size())));
     }
-    // The clean page shows the restored files again after a full rescan.
-    if (!model) co_return;
-    QCoro::Task<> rescan = model->scan();
-    co_await rescan;
+    if (restored) restored();
 }
 
 QCoro::Task<> HoldingSheet::purge(HoldBatch batch) {

@@ -1,7 +1,10 @@
 #pragma once
 // The holding area's sheet: every held batch with its date, item count, days
 // left and size, restored or deleted with one press, and one short result line
-// at the foot. The list follows HoldingModel while the sheet is open.
+// at the foot. The list follows HoldingModel while the sheet is open. Its
+// parts are named (objectName): "done", "empty", "message", and one "batch"
+// row per batch, in order, each with "size" (its accessible name is the
+// text), "restore" and "delete".
 #include <QDateTime>
 #include <QLocale>
 #include <QDialog>
@@ -17,7 +20,6 @@ class QVBoxLayout;
 
 namespace sorbeta {
 
-class AppModel;
 class HoldingModel;
 
 // Days a batch still has before expiry: 7 less the whole days since it was
@@ -39,29 +41,19 @@ class HoldingSheet final : public QDialog {
 public:
     using Clock = std::function<QDateTime()>;
 
-    // `model` is rescanned after a restore; it may be null (no rescan).
-    HoldingSheet(HoldingModel& holding, AppModel* model, QWidget* parent = nullptr, Clock now = {});
-
-    // The last result, "" before any.
-    QString message() const;
-    int rowCount() const;
-    QAbstractButton* restoreButton(int row) const;
-    QAbstractButton* deleteButton(int row) const;
-    // The batch's size; its accessible name is the text.
-    QWidget* sizeLabel(int row) const;
-    QAbstractButton* doneButton() const { return done_; }
-    QLabel* emptyLabel() const { return empty_; }
-
-    // The button actions; also started by the rows' buttons.
-    QCoro::Task<> restore(HoldBatch batch);
-    QCoro::Task<> purge(HoldBatch batch);
+    // `restored` is told after every restore, also one that ends after the
+    // sheet has closed; it may be empty.
+    HoldingSheet(HoldingModel& holding, std::function<void()> restored, QWidget* parent = nullptr, Clock now = {});
 
 private:
+    // The rows' button actions.
+    QCoro::Task<> restore(HoldBatch batch);
+    QCoro::Task<> purge(HoldBatch batch);
     void rebuildRows();
     void setMessage(const QString& text);
 
     QPointer<HoldingModel> holding_;
-    QPointer<AppModel> model_;
+    std::function<void()> restored_;
     Clock now_;
     QAbstractButton* done_ = nullptr;
     QVBoxLayout* rows_ = nullptr;

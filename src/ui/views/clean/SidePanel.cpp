@@ -22,6 +22,7 @@
 #include "ui/kit/CandyPaint.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
+#include "ui/kit/PlainTextButton.h"
 #include "ui/kit/SymbolIcons.h"
 #include "ui/kit/TabularText.h"
 #include "ui/kit/Theme.h"
@@ -37,57 +38,31 @@ constexpr double kHeaderEase = 0.25;
 constexpr double kRowHoverEase = 0.15;
 constexpr int kCaptionLeading = 6;
 
-// A plain text button: no frame, the given font and colour.
-class PlainTextButton final : public QAbstractButton {
-public:
-    PlainTextButton(QFont font, QColor colour, QWidget* parent) : QAbstractButton(parent), colour_(colour) {
-        setFont(font);
-        setCursor(Qt::PointingHandCursor);
-    }
-    QSize sizeHint() const override {
-        const QFontMetrics metrics(font());
-        return QSize(metrics.horizontalAdvance(text()) + 2, metrics.height());
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(colour_);
-        painter.setFont(font());
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
-    }
-
-private:
-    QColor colour_;
-};
-
-
 }  // namespace
 
 // ItemRow -------------------------------------------------------------------
 
+// A rule's row. It shows the tick it is given and never ticks itself: a
+// click asks for the change, and the state that comes back sets its check.
 class ItemRow final : public QAbstractButton {
 public:
     ItemRow(const CleanItem& item, bool on, QWidget* parent)
-        : QAbstractButton(parent), item_(item), on_(on),
-          palette_(sorbeta::palette(SidePanelText::itemFlavor(item))) {
+        : QAbstractButton(parent), item_(item), palette_(sorbeta::palette(SidePanelText::itemFlavor(item))) {
+        setObjectName(QString::fromStdString(item.spec.id));
+        setCheckable(true);
+        setChecked(on);
         setToolTip(item.spec.note);
         setCursor(Qt::PointingHandCursor);
         setAttribute(Qt::WA_Hover);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
     const std::string& id() const { return item_.spec.id; }
-    bool on() const { return on_; }
-    void setOn(bool on) {
-        if (on == on_) return;
-        on_ = on;
-        update();
-    }
     QSize sizeHint() const override { return QSize(200, 20 + 2 * 8); }
     // 0 … 1: how far the hover background has come.
     double hoverAmount() const { return hover_.valueAt(kitNow()); }
 
 protected:
+    void nextCheckState() override {}
     void enterEvent(QEnterEvent*) override { setHover(true); }
     void leaveEvent(QEvent*) override { setHover(false); }
     void paintEvent(QPaintEvent*) override {
@@ -102,7 +77,7 @@ protected:
         const bool rtl = layoutDirection() == Qt::RightToLeft;
         const QRectF inner = QRectF(rect()).adjusted(10, 8, -10, -8);
         const QRectF box(rtl ? inner.right() - 20 : inner.left(), inner.center().y() - 10, 20, 20);
-        paintJellyCheck(painter, box, palette_, on_ ? 1.0 : 0.0);
+        paintJellyCheck(painter, box, palette_, isChecked() ? 1.0 : 0.0);
 
         const QFont sizeFont = roundedFont(14, QFont::DemiBold);
         const QString size = Bytes::text(item_.bytes);
@@ -131,7 +106,6 @@ private:
     }
 
     CleanItem item_;
-    bool on_;
     JellyPalette palette_;
     AnimatedValue hover_;
     FrameTicker ticker_{this};
@@ -154,8 +128,11 @@ public:
         row->addStretch(1);
         // Allowed to shrink to three quarters of its size before it crowds the button.
         selected_ = new TabularLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), 0.75, this);
+        selected_->setObjectName(QStringLiteral("selected"));
         row->addWidget(selected_);
-        selectAll_ = new PlainTextButton(roundedFont(12, QFont::Bold), palette_.deep, this);
+        selectAll_ =
+            new PlainTextButton(QString(), roundedFont(12, QFont::Bold), palette_.deep, palette_.deep, QSize(2, 0), this);
+        selectAll_->setObjectName(QStringLiteral("selectAll"));
         row->addWidget(selectAll_);
     }
     TabularLabel* selected_ = nullptr;
@@ -188,6 +165,7 @@ SidePanelSection::SidePanelSection(QString title, QString icon, Flavor tint, QSt
     titleRow_ = new SectionTitleRow(std::move(title), std::move(icon), tint, this);
     column->addWidget(titleRow_);
     empty_ = makeKitText(emptyText, roundedFont(13), Theme::inkSoft(), this);
+    empty_->setObjectName(QStringLiteral("empty"));
     empty_->setContentsMargins(0, 8, 0, 8);
     column->addWidget(empty_);
     rowsLayout_ = new QVBoxLayout;
@@ -204,7 +182,10 @@ void SidePanelSection::setItems(const std::vector<CleanItem>& items, const State
     items_ = items;
     if (!sameRows) {
         // Rows are rebuilt when the items change, identified by rule id.
-        for (ItemRow* row : rowWidgets_) row->deleteLater();
+        for (ItemRow* row : rowWidgets_) {
+            row->setObjectName(QString());  // no longer one of the rows
+            row->deleteLater();
+        }
         rowWidgets_.clear();
         for (const CleanItem& item : items_) {
             auto* row = new ItemRow(item, state.selected.count(item.spec.id) > 0, this);
@@ -214,7 +195,7 @@ void SidePanelSection::setItems(const std::vector<CleanItem>& items, const State
             rowWidgets_.push_back(row);
         }
     }
-    for (ItemRow* row : rowWidgets_) row->setOn(state.selected.count(row->id()) > 0);
+    for (ItemRow* row : rowWidgets_) row->setChecked(state.selected.count(row->id()) > 0);
 
     const bool any = !items_.empty();
     empty_->setVisible(!any);
@@ -224,28 +205,6 @@ void SidePanelSection::setItems(const std::vector<CleanItem>& items, const State
         SidePanelText::sectionSelectedText(state.selectedBytes(items_), CleanSelection::totalBytes(items_)));
     titleRow_->selectAll_->setText(SidePanelText::selectAllTitle(SidePanelText::allSelected(state, items_)));
     titleRow_->selectAll_->updateGeometry();
-}
-
-QAbstractButton* SidePanelSection::selectAllButton() const {
-    return titleRow_->selectAll_->isVisibleTo(const_cast<SidePanelSection*>(this)) ? titleRow_->selectAll_ : nullptr;
-}
-
-QString SidePanelSection::selectedText() const {
-    return titleRow_->selected_->isVisibleTo(this) ? titleRow_->selected_->text() : QString();
-}
-
-bool SidePanelSection::showsEmptyText() const { return empty_->isVisibleTo(this); }
-
-std::vector<std::pair<std::string, bool>> SidePanelSection::rows() const {
-    std::vector<std::pair<std::string, bool>> result;
-    for (ItemRow* row : rowWidgets_) result.emplace_back(row->id(), row->on());
-    return result;
-}
-
-QAbstractButton* SidePanelSection::rowButton(const std::string& id) const {
-    for (ItemRow* row : rowWidgets_)
-        if (row->id() == id) return row;
-    return nullptr;
 }
 
 // Holding link --------------------------------------------------------------
@@ -296,21 +255,37 @@ protected:
 
 // Panel ---------------------------------------------------------------------
 
-SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCenter::shared()) {
+SidePanel::SidePanel(QWidget* parent, CandyDialogCenter& dialogs) : QWidget(parent), dialogs_(&dialogs) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    buildHeader(column);
+    buildSections(column);
+    buildFooter(column);
 
-    // Header.
+    connect(safe_, &SidePanelSection::toggleItem, this, &SidePanel::toggleItem);
+    connect(review_, &SidePanelSection::toggleItem, this, &SidePanel::toggleItem);
+    connect(safe_, &SidePanelSection::toggleAll, this, &SidePanel::toggleAllItems);
+    connect(review_, &SidePanelSection::toggleAll, this, &SidePanel::toggleAllItems);
+    connect(clean_, &QAbstractButton::clicked, this, &SidePanel::askToClean);
+    connect(rescan_, &QAbstractButton::clicked, this, &SidePanel::rescanRequested);
+    connect(holdingLink_, &QAbstractButton::clicked, this, &SidePanel::holdingRequested);
+    refresh(state_);
+}
+
+// The figure with its caption, the summary and the progress slot.
+void SidePanel::buildHeader(QVBoxLayout* column) {
     auto* header = new QVBoxLayout;
     header->setSpacing(6);
     header->setContentsMargins(kBleed.left(), 0, kBleed.right(), 18);
     auto* figureRow = new QHBoxLayout;
     figureRow->setSpacing(6);
     figure_ = new SidePanelFigure(this);
+    figure_->setObjectName(QStringLiteral("figure"));
     figureRow->addWidget(figure_, 0, Qt::AlignTop);
     // The caption's first line stands on the digits' baseline.
     caption_ = makeKitText(QString(), roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
+    caption_->setObjectName(QStringLiteral("caption"));
     caption_->setAlignment(kitLeading(caption_) | Qt::AlignTop);
     const int captionDrop =
         int(std::lround(figure_->baseline() - QFontMetricsF(caption_->font()).ascent()));
@@ -322,14 +297,18 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     figureRow->addStretch(1);
     header->addLayout(figureRow);
     summary_ = makeKitText(QString(), roundedFont(16, QFont::DemiBold), Theme::ink(), this);
+    summary_->setObjectName(QStringLiteral("summary"));
     summary_->setWordWrap(true);
     summary_->setMaximumHeight(QFontMetrics(summary_->font()).lineSpacing() * 2 + 2);
     header->addWidget(summary_);
     progressSlot_ = new ProgressSlot(this);
+    progressSlot_->setObjectName(QStringLiteral("progress"));
     header->addWidget(progressSlot_);
     column->addLayout(header);
+}
 
-    // The two sections in a scroll view without visible bars.
+// The two sections in a scroll view without visible bars.
+void SidePanel::buildSections(QVBoxLayout* column) {
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -344,8 +323,10 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     sectionColumn->setSpacing(20);
     safe_ = new SidePanelSection(sorbeta::tr("可安全清理"), QStringLiteral("drop.fill"), Flavor::lime,
                                  sorbeta::tr("没有发现可以放心删的缓存"), sections);
+    safe_->setObjectName(QStringLiteral("safe"));
     review_ = new SidePanelSection(sorbeta::tr("确认后清理"), QStringLiteral("drop.halffull"), Flavor::mango,
                                    sorbeta::tr("没有需要确认的项目"), sections);
+    review_->setObjectName(QStringLiteral("review"));
     sectionColumn->addWidget(safe_);
     sectionColumn->addWidget(review_);
     sectionColumn->addStretch(1);
@@ -353,6 +334,10 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     // setWidget() turns the background on; the panel stands on the window's own.
     sections->setAutoFillBackground(false);
     column->addWidget(scroll, 1);
+}
+
+// The holding link and the clean and rescan buttons.
+void SidePanel::buildFooter(QVBoxLayout* column) {
     // 12 below the sections, 10 between the holding link and the buttons'
     // capsules; the buttons' shadow room above the capsules counts in both.
     const int shadowTop = CandyButton::kShadowMargins.top();
@@ -363,34 +348,21 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent), dialogs_(&CandyDialogCe
     auto* linkRow = new QHBoxLayout(holdingBox_);
     linkRow->setContentsMargins(kBleed.left(), shadowTop, kBleed.right(), 10 - shadowTop);
     holdingLink_ = new HoldingLinkButton(holdingBox_);
+    holdingLink_->setObjectName(QStringLiteral("holdingLink"));
     linkRow->addWidget(holdingLink_);
     column->addWidget(holdingBox_);
     holdingBox_->hide();
 
     // Footer: the two capsules 10 apart, the first on the panel's leading edge.
     clean_ = new CandyButton(QString(), Flavor::strawberry, false, 46);
+    clean_->setObjectName(QStringLiteral("clean"));
     rescan_ = new CandyButton(QString(), Flavor::sky, true, 46);
+    rescan_->setObjectName(QStringLiteral("rescan"));
     rescan_->setToolTip(sorbeta::tr("重新扫描"));
     rescan_->setSymbol(QStringLiteral("arrow.clockwise"));
     footer_ = new CandyButtonRow({clean_, rescan_}, 10, this);
+    footer_->setObjectName(QStringLiteral("footer"));
     column->addWidget(footer_, 0, Qt::AlignLeft);
-
-    connect(safe_, &SidePanelSection::toggleItem, this, &SidePanel::toggleItem);
-    connect(review_, &SidePanelSection::toggleItem, this, &SidePanel::toggleItem);
-    connect(safe_, &SidePanelSection::toggleAll, this, &SidePanel::toggleAllItems);
-    connect(review_, &SidePanelSection::toggleAll, this, &SidePanel::toggleAllItems);
-    connect(clean_, &QAbstractButton::clicked, this, &SidePanel::askToClean);
-    connect(rescan_, &QAbstractButton::clicked, this, &SidePanel::rescanRequested);
-    connect(holdingLink_, &QAbstractButton::clicked, this, &SidePanel::holdingRequested);
-    refresh(state_);
-}
-
-QAbstractButton* SidePanel::cleanButton() const { return clean_; }
-QAbstractButton* SidePanel::rescanButton() const { return rescan_; }
-QAbstractButton* SidePanel::holdingLink() const { return holdingLink_; }
-
-double SidePanel::shownProgress() const {
-    return progressSlot_->shown() ? progressSlot_->bar()->fraction() : -1.0;
 }
 
 void SidePanel::setState(const State& state) {

@@ -2,7 +2,11 @@
 // The clean page's control column: the figure of free space after cleaning,
 // what the engine is doing, the safe and review rules with their ticks, the
 // holding-area link, and the clean and rescan buttons. It owns no data: the
-// shell hands it the model's state and acts on its signals.
+// shell hands it the model's state and acts on its signals. Its parts are
+// named (objectName): "figure", "caption", "summary", "progress", the sections
+// "safe" and "review" (each with "selectAll", "selected", "empty" and one row
+// per rule, named by its id and checked while ticked), "holdingLink",
+// "footer", "clean" and "rescan".
 #include <QLabel>
 #include <QMargins>
 #include <QPointer>
@@ -11,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "model/dialog/CandyDialog.h"
 #include "ui/views/clean/SidePanelHeader.h"
 #include "ui/views/clean/SidePanelText.h"
 
@@ -20,7 +25,6 @@ class QVBoxLayout;
 
 namespace sorbeta {
 
-class CandyDialogCenter;
 class CandyButton;
 class CandyButtonRow;
 class SidePanelSection;
@@ -30,34 +34,16 @@ class SidePanel final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SidePanel(QWidget* parent = nullptr);
+    // `dialogs` shows the clean confirmation.
+    explicit SidePanel(QWidget* parent = nullptr, CandyDialogCenter& dialogs = CandyDialogCenter::shared());
 
     // The panel reaches this far past the column it is given on each side:
     // room for the footer buttons' shadows, which take no room of the column.
     static constexpr QMargins kBleed{12, 0, 12, 18};
 
     void setState(const SidePanelText::State& state);
-    const SidePanelText::State& state() const { return state_; }
     // The holding link shows while the area holds at least one batch.
     void setHoldingBatches(int count);
-
-    // The centre that shows the clean confirmation (the shared one by default).
-    void setDialogCenter(CandyDialogCenter* center) { dialogs_ = center; }
-
-    QAbstractButton* cleanButton() const;
-    QAbstractButton* rescanButton() const;
-    QAbstractButton* holdingLink() const;
-    QString summaryText() const { return summary_->text(); }
-    QString captionText() const { return caption_->text(); }
-    QLabel* caption() const { return caption_; }
-    // The progress bar's fraction while it shows (or is on its way in), else
-    // a negative value.
-    double shownProgress() const;
-    ProgressSlot* progressSlot() const { return progressSlot_; }
-    SidePanelSection* safeSection() const { return safe_; }
-    SidePanelSection* reviewSection() const { return review_; }
-    SidePanelFigure* figure() const { return figure_; }
-    CandyButtonRow* footer() const { return footer_; }
 
 signals:
     void toggleItem(const std::string& id);
@@ -69,6 +55,9 @@ signals:
     void holdingRequested();
 
 private:
+    void buildHeader(QVBoxLayout* column);
+    void buildSections(QVBoxLayout* column);
+    void buildFooter(QVBoxLayout* column);
     void askToClean();
     void refresh(const SidePanelText::State& before);
 
@@ -95,13 +84,6 @@ public:
     // `icon` names a symbol of the kit.
     SidePanelSection(QString title, QString icon, Flavor tint, QString emptyText, QWidget* parent = nullptr);
     void setItems(const std::vector<CleanItem>& items, const SidePanelText::State& state);
-
-    QAbstractButton* selectAllButton() const;
-    QString selectedText() const;
-    bool showsEmptyText() const;
-    // The rows' rule ids, in order, and whether each is ticked.
-    std::vector<std::pair<std::string, bool>> rows() const;
-    QAbstractButton* rowButton(const std::string& id) const;
 
 signals:
     void toggleItem(const std::string& id);

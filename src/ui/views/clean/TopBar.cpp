@@ -1,16 +1,16 @@
 #include "ui/views/clean/TopBar.h"
 
 #include <QHelpEvent>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include "ui/kit/CandyPaint.h"
-#include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/SymbolIcons.h"
 #include "ui/kit/Theme.h"
+#include "platform/Translate.h"
+#include "ui/views/ModeLooks.h"
 
 namespace sorbeta {
 namespace {
@@ -28,30 +28,6 @@ const Spring kGearSpring{0.35, 0.5};
 QFont segmentFont() { return roundedFont(13, QFont::Bold); }
 
 }  // namespace
-
-QString modeSymbol(AppMode mode) {
-    switch (mode) {
-        case AppMode::clean: return QStringLiteral("sparkles");
-        case AppMode::uninstall: return QStringLiteral("shippingbox");
-        case AppMode::dev: return QStringLiteral("hammer");
-        case AppMode::files: return QStringLiteral("doc.on.doc");
-        case AppMode::history: return QStringLiteral("chart.line.uptrend.xyaxis");
-        case AppMode::status: return QStringLiteral("gauge.with.needle");
-    }
-    return QStringLiteral("sparkles");
-}
-
-Flavor modeFlavor(AppMode mode) {
-    switch (mode) {
-        case AppMode::clean: return Flavor::strawberry;
-        case AppMode::uninstall: return Flavor::grape;
-        case AppMode::dev: return Flavor::sky;
-        case AppMode::files: return Flavor::lemon;
-        case AppMode::history: return Flavor::peach;
-        case AppMode::status: return Flavor::mint;
-    }
-    return Flavor::strawberry;
-}
 
 // ModeSwitch ---------------------------------------------------------------
 
@@ -166,21 +142,7 @@ void ModeSwitch::paintEvent(QPaintEvent*) {
         const double now = kitNow();
         const double top = kBleed.top() + kSwitchPadding;
         const QRectF capsule(QPointF(left_.valueAt(now), top), QPointF(right_.valueAt(now), top + kSegmentHeight));
-        const JellyPalette colours = sorbeta::palette(modeFlavor(mode_));
-        const QPainterPath path = candyCapsulePath(capsule);
-        const double ratio = ImageEffects::pixelRatioOf(painter);
-        ImageEffects::drawLayer(painter,
-                                ImageEffects::dropShadow(path, withOpacity(colours.deep, 0.35), 5, {0, 3}, ratio));
-        QLinearGradient fill(capsule.topLeft(), capsule.bottomLeft());
-        fill.setColorAt(0, colours.light);
-        fill.setColorAt(0.5, colours.base);
-        fill.setColorAt(1, colours.deep);
-        painter.fillPath(path, fill);
-        painter.save();
-        painter.setClipPath(path, Qt::IntersectClip);
-        ImageEffects::drawLayer(painter,
-                                ImageEffects::innerShadow(path, rgba(255, 255, 255, 0.5), 3, {0, 2}, ratio));
-        painter.restore();
+        paintChosenCapsule(painter, capsule, sorbeta::palette(modeFlavor(mode_)), 0.35, 5, 3);
     }
 
     painter.setFont(segmentFont());

@@ -6,15 +6,10 @@
 #include <vector>
 
 #include "model/shell/AppMode.h"
-#include "model/common/Flavor.h"
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/Spring.h"
 
 namespace sorbeta {
-
-// The fixed look of each mode's segment: its symbol's name and its flavour.
-QString modeSymbol(AppMode mode);
-Flavor modeFlavor(AppMode mode);
 
 class ModeSwitch final : public QWidget {
     Q_OBJECT

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <vector>
 
+#include "Children.h"
 #include "TestEnvironment.h"
 #include "ui/views/clean/AccessGuideMotion.h"
 #include "ui/kit/KitClock.h"
@@ -26,44 +28,50 @@ TEST(AccessGuideView, FollowsTheFlowFromStartToGranted) {
                        [&](milliseconds, QObject*, std::function<void()> fire) { timers.push_back(fire); }});
     guide.resize(1100, 760);
     guide.show();
-    EXPECT_EQ(guide.titleLabel()->text(), QStringLiteral("给冰沙一把钥匙"));
-    EXPECT_EQ(guide.openSettingsButton()->text(), QStringLiteral("打开系统设置"));
-    EXPECT_TRUE(guide.footerLabel()->text().startsWith(QStringLiteral("跳过也能用")));
+    auto* title = test::child<QLabel>(&guide, "title");
+    auto* subtitle = test::child<QLabel>(&guide, "subtitle");
+    auto* open = test::child<QAbstractButton>(&guide, "openSettings");
+    auto* footer = test::child<QLabel>(&guide, "footerText");
+    auto* steps = test::child<QWidget>(&guide, "steps");
+    ASSERT_TRUE(title && subtitle && open && footer && steps);
+    EXPECT_EQ(title->text(), QStringLiteral("给冰沙一把钥匙"));
+    EXPECT_EQ(open->text(), QStringLiteral("打开系统设置"));
+    EXPECT_TRUE(footer->text().startsWith(QStringLiteral("跳过也能用")));
     EXPECT_FALSE(guide.grab().isNull());
 
-    QTest::mouseClick(guide.openSettingsButton(), Qt::LeftButton);
-    EXPECT_EQ(guide.openSettingsButton()->text(), QStringLiteral("再打开一次"));
-    EXPECT_EQ(guide.footerLabel()->text(), QStringLiteral("等你打开开关…打开后这里会自己继续"));
+    QTest::mouseClick(open, Qt::LeftButton);
+    EXPECT_EQ(open->text(), QStringLiteral("再打开一次"));
+    EXPECT_EQ(footer->text(), QStringLiteral("等你打开开关…打开后这里会自己继续"));
     ASSERT_EQ(timers.size(), 1u);
     // The button's label and the footer change over a 0.2-second ease-out.
-    EXPECT_NE(SwapOverlay::runningOn(guide.openSettingsButton()), nullptr);
-    EXPECT_NE(SwapOverlay::runningOn(guide.footerLabel()->parentWidget()), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(open), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(footer->parentWidget()), nullptr);
     clock.advance(0.19);
     QTest::qWait(40);
-    EXPECT_NE(SwapOverlay::runningOn(guide.openSettingsButton()), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(open), nullptr);
     clock.advance(0.02);
     EXPECT_TRUE(test::waitUntil([&] {
-        return !SwapOverlay::runningOn(guide.openSettingsButton()) &&
-               !SwapOverlay::runningOn(guide.footerLabel()->parentWidget());
+        return !SwapOverlay::runningOn(open) &&
+               !SwapOverlay::runningOn(footer->parentWidget());
     }, 500));
 
     access = true;
-    const int titleAt = guide.titleLabel()->y();
+    const int titleAt = title->y();
     auto pass = timers.back();
     pass();
-    EXPECT_EQ(guide.titleLabel()->text(), QStringLiteral("拿到钥匙啦"));
-    EXPECT_FALSE(guide.stepsBlock()->isEnabled());  // no button during the pause
-    EXPECT_TRUE(guide.stepsBlock()->isHidden());
+    EXPECT_EQ(title->text(), QStringLiteral("拿到钥匙啦"));
+    EXPECT_FALSE(steps->isEnabled());  // no button during the pause
+    EXPECT_TRUE(steps->isHidden());
     // The title counts up to its new text on the grant's spring, and the
     // column closes around the steps as they fade.
-    EXPECT_NE(SwapOverlay::runningOn(guide.titleLabel()), nullptr);
-    EXPECT_NE(SwapOverlay::runningOn(guide.subtitleLabel()), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(title), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(subtitle), nullptr);
     clock.advance(0.2);
     QTest::qWait(40);
-    EXPECT_NE(SwapOverlay::runningOn(guide.titleLabel()), nullptr);
+    EXPECT_NE(SwapOverlay::runningOn(title), nullptr);
     clock.advance(3);
     EXPECT_TRUE(test::waitUntil([&] {
-        return !SwapOverlay::runningOn(guide.titleLabel()) && guide.titleLabel()->y() > titleAt + 50;
+        return !SwapOverlay::runningOn(title) && title->y() > titleAt + 50;
     }, 500));
     EXPECT_TRUE(finishes.empty());
     timers.back()();  // the 1.1-second pause ends
@@ -74,7 +82,7 @@ TEST(AccessGuideView, SkipAndBadge) {
     std::vector<bool> finishes;
     AccessGuide guide([&](bool granted) { finishes.push_back(granted); }, {[] { return false; }, [] {}, {}});
     guide.show();
-    QTest::mouseClick(guide.skipButton(), Qt::LeftButton);
+    QTest::mouseClick(test::child<QAbstractButton>(&guide, "skip"), Qt::LeftButton);
     EXPECT_EQ(finishes, std::vector<bool>{false});
 
     LimitedBadge badge;

@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "FileTree.h"
+#include "Children.h"
 #include "TestEnvironment.h"
-#include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Places.h"
 
@@ -44,6 +44,25 @@ TEST(HoldingSheetDays, DatesUseTheAbbreviatedStyleWithAShortTime) {
     EXPECT_TRUE(spanish.startsWith(QStringLiteral("1 de mar"))) << spanish.toStdString();
 }
 
+// The sheet's parts, by the names it gives them.
+std::vector<QWidget*> batchRows(const QWidget* sheet) {
+    std::vector<QWidget*> rows;
+    for (QWidget* row : sheet->findChildren<QWidget*>(QStringLiteral("batch"))) rows.push_back(row);
+    return rows;
+}
+int rowCount(const QWidget* sheet) { return int(batchRows(sheet).size()); }
+QAbstractButton* restoreButton(const QWidget* sheet, int row) {
+    return test::child<QAbstractButton>(batchRows(sheet).at(std::size_t(row)), "restore");
+}
+QAbstractButton* deleteButton(const QWidget* sheet, int row) {
+    return test::child<QAbstractButton>(batchRows(sheet).at(std::size_t(row)), "delete");
+}
+QWidget* sizeLabel(const QWidget* sheet, int row) {
+    return test::child<QWidget>(batchRows(sheet).at(std::size_t(row)), "size");
+}
+QString message(const QWidget* sheet) { return test::child<QLabel>(sheet, "message")->text(); }
+QLabel* emptyLabel(const QWidget* sheet) { return test::child<QLabel>(sheet, "empty"); }
+
 class HoldingSheetTest : public test::HomeTest {
 protected:
     void SetUp() override {
@@ -66,11 +85,11 @@ protected:
 
 TEST_F(HoldingSheetTest, EmptyAreaShowsOnlyTheEmptyLine) {
     HoldingModel holding(area);
-    HoldingSheet sheet(holding, nullptr);
+    HoldingSheet sheet(holding, {});
     sheet.show();
-    EXPECT_EQ(sheet.rowCount(), 0);
-    EXPECT_TRUE(sheet.emptyLabel()->isVisible());
-    EXPECT_EQ(sheet.emptyLabel()->text(), QStringLiteral("暂存区是空的 🍧"));
+    EXPECT_EQ(rowCount(&sheet), 0);
+    EXPECT_TRUE(emptyLabel(&sheet)->isVisible());
+    EXPECT_EQ(emptyLabel(&sheet)->text(), QStringLiteral("暂存区是空的 🍧"));
     EXPECT_EQ(sheet.size(), QSize(560, 480));
     QTest::keyClick(&sheet, Qt::Key_Escape);
     EXPECT_FALSE(sheet.isVisible());
@@ -82,30 +101,38 @@ TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
     hold({"new/a", "new/b"}, now, QStringLiteral("新的"));
     HoldingModel holding(area);
     holding.setBatches(area->batches());
-    AppModel model(ModelEnvironment::system(places()));
-    HoldingSheet sheet(holding, &model);
+    int restores = 0;
+    HoldingSheet sheet(holding, [&] { ++restores; });
     sheet.show();
-    ASSERT_EQ(sheet.rowCount(), 2);
+    ASSERT_EQ(rowCount(&sheet), 2);
     // Sizes in decimal units; their digits take equal widths, so rows line up.
-    EXPECT_EQ(sheet.sizeLabel(0)->accessibleName(), QStringLiteral("8.2 K"));
-    EXPECT_EQ(sheet.sizeLabel(1)->accessibleName(), QStringLiteral("4.1 K"));
-    EXPECT_EQ(sheet.sizeLabel(0)->sizeHint().width(), sheet.sizeLabel(1)->sizeHint().width());
+    EXPECT_EQ(sizeLabel(&sheet, 0)->accessibleName(), QStringLiteral("8.2 K"));
+    EXPECT_EQ(sizeLabel(&sheet, 1)->accessibleName(), QStringLiteral("4.1 K"));
+    EXPECT_EQ(sizeLabel(&sheet, 0)->sizeHint().width(), sizeLabel(&sheet, 1)->sizeHint().width());
 
     // Something new now sits where one of the newest batch's files was.
     tree->text("new/b", "in the way");
-    QTest::mouseClick(sheet.restoreButton(0), Qt::LeftButton);
-    ASSERT_TRUE(test::waitUntil([&] { return !sheet.message().isEmpty(); }));
-    EXPECT_EQ(sheet.message(), QStringLiteral("放回去了 1 项，1 项原处已经有新的了，留在暂存区"));
+    QTest::mouseClick(restoreButton(&sheet, 0), Qt::LeftButton);
+    ASSERT_TRUE(test::waitUntil([&] { return !message(&sheet).isEmpty(); }));
+    EXPECT_EQ(message(&sheet), QStringLiteral("放回去了 1 项，1 项原处已经有新的了，留在暂存区"));
     EXPECT_TRUE(std::filesystem::exists(home() / "new/a"));
-    // The partly restored batch stays; a full rescan follows.
-    EXPECT_TRUE(test::waitUntil([&] { return model.scanComplete(); }));
+    // The partly restored batch stays; the restore is reported (the service
+    // container rescans).
+    EXPECT_EQ(restores, 1);
 
-    const int before = sheet.rowCount();
+    const int before = rowCount(&sheet);
 
-    sheet.restoreButton(before - 1)->click();  // the old one, all free
-    ASSERT_TRUE(test::waitUntil([&] { return sheet.message() == QStringLiteral("放回去了 1 项"); }));
-    EXPECT_EQ(sheet.rowCount(), before - 1);
+    restoreButton(&sheet, before - 1)->click();  // the old one, all free
+    ASSERT_TRUE(test::waitUntil([&] { return message(&sheet) == QStringLiteral("放回去了 1 项"); }));
+    EXPECT_EQ(rowCount(&sheet), before - 1);
     EXPECT_TRUE(std::filesystem::exists(home() / "old/a"));
+    EXPECT_EQ(restores, 2);
+
+    // A restore that ends after its sheet has closed is still reported.
+    auto closing = std::make_unique<HoldingSheet>(holding, [&] { ++restores; });
+    restoreButton(closing.get(), 0)->click();
+    closing.reset();
+    ASSERT_TRUE(test::waitUntil([&] { return restores == 3; }));
 }
 
 TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
@@ -117,17 +144,17 @@ TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
     int spaceReports = 0;
     holding.setOnSpaceChanged([&] { ++spaceReports; });
 
-    auto sheet = std::make_unique<HoldingSheet>(holding, nullptr);
+    auto sheet = std::make_unique<HoldingSheet>(holding, std::function<void()>());
     sheet->show();
-    sheet->deleteButton(0)->click();
-    ASSERT_TRUE(test::waitUntil([&] { return !sheet->message().isEmpty(); }));
-    EXPECT_TRUE(sheet->message().startsWith(QStringLiteral("腾出 ")));
-    EXPECT_TRUE(sheet->message().endsWith(QStringLiteral(" 🎉")));
-    EXPECT_EQ(sheet->rowCount(), 1);
+    deleteButton(sheet.get(), 0)->click();
+    ASSERT_TRUE(test::waitUntil([&] { return !message(sheet.get()).isEmpty(); }));
+    EXPECT_TRUE(message(sheet.get()).startsWith(QStringLiteral("腾出 ")));
+    EXPECT_TRUE(message(sheet.get()).endsWith(QStringLiteral(" 🎉")));
+    EXPECT_EQ(rowCount(sheet.get()), 1);
     EXPECT_EQ(spaceReports, 1);
 
     // Close the sheet while a delete is still running.
-    sheet->deleteButton(0)->click();
+    deleteButton(sheet.get(), 0)->click();
     sheet.reset();
     ASSERT_TRUE(test::waitUntil([&] { return holding.batches().empty(); }));
     QCoreApplication::processEvents();

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "TestEnvironment.h"
+#include "ui/views/clean/SidePanelParts.h"
 #include "model/dialog/CandyDialog.h"
 #include "ui/kit/CandyButtonRow.h"
 #include "ui/kit/CandyControls.h"
@@ -15,6 +16,7 @@
 #include "ui/kit/Theme.h"
 
 using namespace sorbeta;
+using namespace sorbeta::test;
 using SidePanelText::State;
 
 namespace {
@@ -42,9 +44,8 @@ State scannedState() {
 
 struct SidePanelTest : ::testing::Test {
     CandyDialogCenter center;
-    SidePanel panel;
+    SidePanel panel{nullptr, center};
     SidePanelTest() {
-        panel.setDialogCenter(&center);
         panel.resize(400, 700);
         panel.show();
     }
@@ -53,45 +54,45 @@ struct SidePanelTest : ::testing::Test {
 }  // namespace
 
 TEST_F(SidePanelTest, ShowsFigureButtonsAndProgressForEachPhase) {
-    EXPECT_EQ(panel.figure()->number(), QStringLiteral("…"));
-    EXPECT_EQ(panel.summaryText(), QStringLiteral("准备扫描…"));
-    EXPECT_LT(panel.shownProgress(), 0);
-    EXPECT_TRUE(panel.safeSection()->showsEmptyText());
-    EXPECT_EQ(panel.safeSection()->selectAllButton(), nullptr);
+    EXPECT_EQ(figure(&panel)->number(), QStringLiteral("…"));
+    EXPECT_EQ(summaryText(&panel), QStringLiteral("准备扫描…"));
+    EXPECT_LT(shownProgress(&panel), 0);
+    EXPECT_TRUE(showsEmptyText(safeSection(&panel)));
+    EXPECT_EQ(selectAllButton(safeSection(&panel)), nullptr);
 
     State state = scannedState();
     panel.setState(state);
-    EXPECT_EQ(panel.figure()->number(), QStringLiteral("13.0"));
-    EXPECT_EQ(panel.figure()->unit(), QStringLiteral("G"));
-    EXPECT_EQ(panel.cleanButton()->text(), QStringLiteral("清理所选 2 项"));
-    EXPECT_TRUE(panel.cleanButton()->isEnabled());
-    EXPECT_TRUE(panel.rescanButton()->isEnabled());
-    EXPECT_FALSE(panel.safeSection()->showsEmptyText());
-    EXPECT_EQ(panel.safeSection()->selectedText(), QStringLiteral("已选 3.0 G / 3.0 G"));
-    ASSERT_NE(panel.safeSection()->selectAllButton(), nullptr);
-    EXPECT_EQ(panel.safeSection()->selectAllButton()->text(), QStringLiteral("全不选"));
-    EXPECT_EQ(panel.reviewSection()->selectAllButton()->text(), QStringLiteral("全选"));
-    EXPECT_EQ(panel.safeSection()->rows(),
+    EXPECT_EQ(figure(&panel)->number(), QStringLiteral("13.0"));
+    EXPECT_EQ(figure(&panel)->unit(), QStringLiteral("G"));
+    EXPECT_EQ(cleanButton(&panel)->text(), QStringLiteral("清理所选 2 项"));
+    EXPECT_TRUE(cleanButton(&panel)->isEnabled());
+    EXPECT_TRUE(rescanButton(&panel)->isEnabled());
+    EXPECT_FALSE(showsEmptyText(safeSection(&panel)));
+    EXPECT_EQ(selectedText(safeSection(&panel)), QStringLiteral("已选 3.0 G / 3.0 G"));
+    ASSERT_NE(selectAllButton(safeSection(&panel)), nullptr);
+    EXPECT_EQ(selectAllButton(safeSection(&panel))->text(), QStringLiteral("全不选"));
+    EXPECT_EQ(selectAllButton(reviewSection(&panel))->text(), QStringLiteral("全选"));
+    EXPECT_EQ(rows(safeSection(&panel)),
               (std::vector<std::pair<std::string, bool>>{{"a", true}, {"c", true}}));
 
     state.phase = Phase::scanning(QStringLiteral("日志"));
     state.scanFraction = 0.5;
     panel.setState(state);
-    EXPECT_EQ(panel.summaryText(), QStringLiteral("正在重新扫描「日志」…"));
-    EXPECT_DOUBLE_EQ(panel.shownProgress(), 0.5);
-    EXPECT_FALSE(panel.cleanButton()->isEnabled());
-    EXPECT_FALSE(panel.rescanButton()->isEnabled());
-    EXPECT_EQ(panel.cleanButton()->text(), QStringLiteral("扫描完就能清理"));
+    EXPECT_EQ(summaryText(&panel), QStringLiteral("正在重新扫描「日志」…"));
+    EXPECT_DOUBLE_EQ(shownProgress(&panel), 0.5);
+    EXPECT_FALSE(cleanButton(&panel)->isEnabled());
+    EXPECT_FALSE(rescanButton(&panel)->isEnabled());
+    EXPECT_EQ(cleanButton(&panel)->text(), QStringLiteral("扫描完就能清理"));
 
     state.phase = Phase::cleaning();
     state.cleanProgress = CleanProgress{1, 4, QStringLiteral("Beta")};
     panel.setState(state);
-    EXPECT_EQ(panel.summaryText(), QStringLiteral("正在清理「Beta」… 2/4"));
-    EXPECT_DOUBLE_EQ(panel.shownProgress(), 0.25);
-    EXPECT_EQ(panel.cleanButton()->text(), QStringLiteral("正在清理…"));
+    EXPECT_EQ(summaryText(&panel), QStringLiteral("正在清理「Beta」… 2/4"));
+    EXPECT_DOUBLE_EQ(shownProgress(&panel), 0.25);
+    EXPECT_EQ(cleanButton(&panel)->text(), QStringLiteral("正在清理…"));
     // Rows and select-all stay clickable while busy.
     QSignalSpy toggled(&panel, &SidePanel::toggleItem);
-    QTest::mouseClick(panel.safeSection()->rowButton("c"), Qt::LeftButton);
+    QTest::mouseClick(rowButton(safeSection(&panel), "c"), Qt::LeftButton);
     ASSERT_EQ(toggled.count(), 1);
     EXPECT_EQ(toggled[0][0].value<std::string>(), "c");
 }
@@ -100,20 +101,20 @@ TEST_F(SidePanelTest, RowsToggleSelectAllAndHoldingLink) {
     State state = scannedState();
     panel.setState(state);
     QSignalSpy all(&panel, &SidePanel::toggleAllItems);
-    QTest::mouseClick(panel.reviewSection()->selectAllButton(), Qt::LeftButton);
+    QTest::mouseClick(selectAllButton(reviewSection(&panel)), Qt::LeftButton);
     ASSERT_EQ(all.count(), 1);
     const auto items = all[0][0].value<std::vector<CleanItem>>();
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].spec.id, "b");
-    EXPECT_EQ(panel.safeSection()->rowButton("a")->toolTip(), QStringLiteral("note of a"));
+    EXPECT_EQ(rowButton(safeSection(&panel), "a")->toolTip(), QStringLiteral("note of a"));
 
-    EXPECT_FALSE(panel.holdingLink()->isVisibleTo(&panel));
+    EXPECT_FALSE(holdingLink(&panel)->isVisibleTo(&panel));
     panel.setHoldingBatches(1);  // even a zero-byte batch shows the link
-    EXPECT_TRUE(panel.holdingLink()->isVisibleTo(&panel));
-    EXPECT_EQ(panel.holdingLink()->text(), QStringLiteral("暂存区 0 B · 7 天内可以恢复"));
-    EXPECT_EQ(panel.captionText(), QStringLiteral("清理所选后可用\n（现在 10.0 G）"));
+    EXPECT_TRUE(holdingLink(&panel)->isVisibleTo(&panel));
+    EXPECT_EQ(holdingLink(&panel)->text(), QStringLiteral("暂存区 0 B · 7 天内可以恢复"));
+    EXPECT_EQ(captionText(&panel), QStringLiteral("清理所选后可用\n（现在 10.0 G）"));
     QSignalSpy holding(&panel, &SidePanel::holdingRequested);
-    QTest::mouseClick(panel.holdingLink(), Qt::LeftButton);
+    QTest::mouseClick(holdingLink(&panel), Qt::LeftButton);
     EXPECT_EQ(holding.count(), 1);
 }
 
@@ -122,7 +123,7 @@ TEST_F(SidePanelTest, CleanConfirmsWhatTheDialogListedEvenIfTicksChangeMeanwhile
     state.holdCleaned = true;
     panel.setState(state);
     QSignalSpy confirmed(&panel, &SidePanel::cleanConfirmed);
-    QTest::mouseClick(panel.cleanButton(), Qt::LeftButton);
+    QTest::mouseClick(cleanButton(&panel), Qt::LeftButton);
     ASSERT_TRUE(center.current().has_value());
     const CandyDialog& dialog = *center.current();
     EXPECT_EQ(dialog.emoji, QStringLiteral("🍧"));
@@ -140,7 +141,7 @@ TEST_F(SidePanelTest, CleanConfirmsWhatTheDialogListedEvenIfTicksChangeMeanwhile
     EXPECT_EQ(confirmed[0][0].value<std::set<std::string>>(), (std::set<std::string>{"a", "c"}));
 
     // "再想想" does nothing.
-    QTest::mouseClick(panel.cleanButton(), Qt::LeftButton);
+    QTest::mouseClick(cleanButton(&panel), Qt::LeftButton);
     center.choose(1);
     QTest::qWait(20);
     EXPECT_EQ(confirmed.count(), 1);
@@ -150,29 +151,29 @@ TEST_F(SidePanelTest, FigureCountsToANewSelectionAndTheBarEasesInWhenBusy) {
     ManualKitClock clock;
     State state = scannedState();
     panel.setState(state);  // the first reading replaces "…" at once
-    EXPECT_FALSE(panel.figure()->counting());
-    EXPECT_EQ(panel.figure()->shownParts(), (Bytes::Parts{"13.0", "G"}));
+    EXPECT_FALSE(figure(&panel)->counting());
+    EXPECT_EQ(figure(&panel)->shownParts(), (Bytes::Parts{"13.0", "G"}));
 
     state.selected = {"a", "b", "c"};  // + 2.0 G
     panel.setState(state);
-    EXPECT_EQ(panel.figure()->number(), QStringLiteral("15.0"));  // where it goes
-    EXPECT_TRUE(panel.figure()->counting());
-    EXPECT_EQ(panel.figure()->shownParts().number, QStringLiteral("13.0"));
+    EXPECT_EQ(figure(&panel)->number(), QStringLiteral("15.0"));  // where it goes
+    EXPECT_TRUE(figure(&panel)->counting());
+    EXPECT_EQ(figure(&panel)->shownParts().number, QStringLiteral("13.0"));
     clock.advance(0.08);
-    const double shown = panel.figure()->shownParts().number.toDouble();
+    const double shown = figure(&panel)->shownParts().number.toDouble();
     EXPECT_GT(shown, 13.0);
     EXPECT_LT(shown, 15.0);
     clock.advance(3.0);
-    EXPECT_FALSE(panel.figure()->counting());
-    EXPECT_EQ(panel.figure()->shownParts(), (Bytes::Parts{"15.0", "G"}));
+    EXPECT_FALSE(figure(&panel)->counting());
+    EXPECT_EQ(figure(&panel)->shownParts(), (Bytes::Parts{"15.0", "G"}));
 
     // Turning busy eases the bar in over 0.25 s; its slot opens as it fades in.
-    ProgressSlot* slot = panel.progressSlot();
+    ProgressSlot* slot = progressSlot(&panel);
     EXPECT_FALSE(slot->isVisibleTo(&panel));
     state.phase = Phase::scanning(QStringLiteral("日志"));
     state.scanFraction = 0.3;
     panel.setState(state);
-    EXPECT_DOUBLE_EQ(panel.shownProgress(), 0.3);
+    EXPECT_DOUBLE_EQ(shownProgress(&panel), 0.3);
     EXPECT_TRUE(slot->isVisibleTo(&panel));
     EXPECT_DOUBLE_EQ(slot->presence(), 0.0);
     clock.advance(0.125);
@@ -184,7 +185,7 @@ TEST_F(SidePanelTest, FigureCountsToANewSelectionAndTheBarEasesInWhenBusy) {
     // Idle again: it eases out and the slot closes.
     state.phase = Phase::idle();
     panel.setState(state);
-    EXPECT_LT(panel.shownProgress(), 0);
+    EXPECT_LT(shownProgress(&panel), 0);
     clock.advance(0.3);
     ASSERT_TRUE(test::waitUntil([&] { return !slot->isVisibleTo(&panel); }, 500));
 }
@@ -192,8 +193,8 @@ TEST_F(SidePanelTest, FigureCountsToANewSelectionAndTheBarEasesInWhenBusy) {
 TEST_F(SidePanelTest, CaptionStandsOnTheFiguresBaselineTwelvePointsAfterTheUnit) {
     panel.setState(scannedState());
     QTest::qWait(1);
-    SidePanelFigure* figure = panel.figure();
-    QLabel* caption = panel.caption();
+    SidePanelFigure* figure = test::figure(&panel);
+    QLabel* caption = test::caption(&panel);
     const QRect figureAt = figure->geometry();
     const QRect captionAt = caption->geometry();
     // First text baselines line up: the caption's first line sits on the digits' baseline.
@@ -215,21 +216,21 @@ TEST_F(SidePanelTest, ButtonCapsulesStandOnTheColumnsEdgesTenApartAndTenBelowThe
     panel.setHoldingBatches(1);
     QTest::qWait(1);
     const QMargins bleed = SidePanel::kBleed;
-    const CandyButtonRow* footer = panel.footer();
+    const CandyButtonRow* footer = test::footer(&panel);
     const auto capsules = footer->capsules();
     ASSERT_EQ(capsules.size(), 2u);
     const QRect clean = capsules[0].translated(footer->pos());
     const QRect rescan = capsules[1].translated(footer->pos());
     // The first capsule on the column's leading edge, like the rows and the link.
     EXPECT_EQ(clean.left(), bleed.left());
-    const QWidget* row = panel.safeSection()->rowButton("a");
+    const QWidget* row = rowButton(safeSection(&panel), "a");
     EXPECT_EQ(row->mapTo(&panel, QPoint(0, 0)).x(), bleed.left());
-    EXPECT_EQ(panel.holdingLink()->mapTo(&panel, QPoint(0, 0)).x(), bleed.left());
+    EXPECT_EQ(holdingLink(&panel)->mapTo(&panel, QPoint(0, 0)).x(), bleed.left());
     EXPECT_EQ(rescan.left() - (clean.right() + 1), 10);
     EXPECT_EQ(clean.height(), 46);
     // The capsules end on the column's bottom; the link stands 10 above them.
     EXPECT_EQ(clean.bottom() + 1, panel.height() - bleed.bottom());
-    const QRect link(panel.holdingLink()->mapTo(&panel, QPoint(0, 0)), panel.holdingLink()->size());
+    const QRect link(holdingLink(&panel)->mapTo(&panel, QPoint(0, 0)), holdingLink(&panel)->size());
     EXPECT_EQ(clean.top() - (link.bottom() + 1), 10);
     // The clean button's new title widens its capsule; the rescan one follows 10 after it.
     State busy = scannedState();
@@ -239,5 +240,5 @@ TEST_F(SidePanelTest, ButtonCapsulesStandOnTheColumnsEdgesTenApartAndTenBelowThe
     const auto moved = footer->capsules();
     EXPECT_NE(moved[0].width(), capsules[0].width());
     EXPECT_EQ(moved[1].left() - (moved[0].right() + 1), 10);
-    EXPECT_EQ(panel.cleanButton()->geometry(), moved[0].marginsAdded(CandyButton::kShadowMargins));
+    EXPECT_EQ(cleanButton(&panel)->geometry(), moved[0].marginsAdded(CandyButton::kShadowMargins));
 }
