@@ -12,12 +12,12 @@
 #include <random>
 #include <vector>
 
-#include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
+#include "ui/kit/ImageEffects.h"
+#include "ui/kit/Theme.h"
 #include "ui/map/JellyBlob.h"
 #include "ui/map/JellyMapViewBands.h"
 #include "ui/map/MapLayout.h"
-#include "ui/kit/Theme.h"
 #include "ui/map/Treemap.h"
 
 using namespace sorbeta;
@@ -42,8 +42,8 @@ std::vector<MapNode> sampleNodes(int count) {
 
 void paintBody(QPainter& painter, const PlacedNode& p, int i, double time, int selectedIndex) {
     const bool free = p.node.kind == MapNode::Kind::free;
-    JellyShape shape{.time = time, .seed = jellySeed(p.node.id), .wobble = 3.0,
-                     .squareness = jellySquareness(p.node.kind)};
+    JellyShape shape{
+        .time = time, .seed = jellySeed(p.node.id), .wobble = 3.0, .squareness = jellySquareness(p.node.kind)};
     if (i == selectedIndex) {  // the hovered jelly bulges towards the pointer
         shape.pull = QPointF(0.7, 0.3);
         shape.pullAmount = 8.0;
@@ -64,7 +64,8 @@ void paintFrame(QImage& image, const std::vector<PlacedNode>& placed, double tim
         for (const PlacedNode& p : placed) {
             // Shadows reach about 20 points out and 28 down.
             const QRect reach = p.rect.adjusted(-30, -30, 30, 40).toAlignedRect();
-            if (reach.bottom() >= rows.top() && reach.top() <= rows.bottom()) paintBody(band, p, i, time, selectedIndex);
+            if (reach.bottom() >= rows.top() && reach.top() <= rows.bottom())
+                paintBody(band, p, i, time, selectedIndex);
             ++i;
         }
     });

@@ -13,10 +13,10 @@
 #include <ctime>
 #include <vector>
 
-#include "ui/map/JellyMapView.h"
-#include "ui/map/JellyMapViewBands.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/SoundFX.h"
+#include "ui/map/JellyMapView.h"
+#include "ui/map/JellyMapViewBands.h"
 
 using namespace sorbeta;
 
@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
     std::printf("sound buffers, 20 blips / 180810 samples: median %.2f ms (aim < 20 ms: %.2fx)\n", median(synthMs),
                 median(synthMs) / 20.0);
     std::printf("map frame, 60 blobs resting (slow wobble): median %.2f ms (aim 8 ms: %.2fx)\n", idle, idle / 8.0);
-    std::printf("map frame, 60 blobs hovered and rippling at 1280x820: median %.2f ms, best %.2f ms (aim 8 ms: %.2fx)\n",
-                lively, *std::min_element(frameMs.begin(), frameMs.end()), lively / 8.0);
+    std::printf(
+        "map frame, 60 blobs hovered and rippling at 1280x820: median %.2f ms, best %.2f ms (aim 8 ms: %.2fx)\n",
+        lively, *std::min_element(frameMs.begin(), frameMs.end()), lively / 8.0);
     return 0;
 }

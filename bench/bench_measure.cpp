@@ -58,8 +58,7 @@ public:
         if (fd < 0) fail("cannot create " + path.native());
         static const std::string chunk(1 << 16, 'x');
         for (int64_t left = bytes; left > 0;) {
-            const auto n =
-                ::write(fd, chunk.data(), std::size_t(std::min<int64_t>(left, int64_t(chunk.size()))));
+            const auto n = ::write(fd, chunk.data(), std::size_t(std::min<int64_t>(left, int64_t(chunk.size()))));
             if (n <= 0) fail("cannot write " + path.native());
             left -= n;
         }
@@ -101,8 +100,7 @@ public:
         char name[40];
         for (int i = 0; i < count; ++i) {
             const unsigned value = unsigned(random_());
-            std::snprintf(name, sizeof name, "%02x/%02x/%08x%06d", value & 0xff, (value >> 8) & 0xff, value,
-                          i);
+            std::snprintf(name, sizeof name, "%02x/%02x/%08x%06d", value & 0xff, (value >> 8) & 0xff, value, i);
             made.push_back(file(at(relative) / name));
         }
         return made;
@@ -155,19 +153,17 @@ void buildHome(HomeBuilder& b) {
     b.flat("Library/Caches/pip/http", 4000, ".body");
     b.flat("Library/Caches/Homebrew/downloads", 300, ".bottle.tar.gz");
     // Application caches: many folders, one very flat one.
-    for (int app = 0; app < 40; ++app)
-        b.tree(b.at("Library/Caches/com.example.app" + std::to_string(app)), 3, 2, 30);
+    for (int app = 0; app < 40; ++app) b.tree(b.at("Library/Caches/com.example.app" + std::to_string(app)), 3, 2, 30);
     b.flat("Library/Caches/com.flat.cache", 40000, ".cache");
     b.tree(b.at("Library/Caches/Google/Chrome/Default/Cache"), 4, 2, 100);
     // Xcode: deep DerivedData trees, device support, simulator devices.
     for (int project = 0; project < 8; ++project)
-        b.deep(b.at("Library/Developer/Xcode/DerivedData/App" + std::to_string(project) +
-                    "/Build/Intermediates.noindex"),
-               30, 80);
+        b.deep(
+            b.at("Library/Developer/Xcode/DerivedData/App" + std::to_string(project) + "/Build/Intermediates.noindex"),
+            30, 80);
     b.tree(b.at("Library/Developer/Xcode/iOS DeviceSupport/17.0 (21A329)"), 5, 2, 40);
     for (int device = 0; device < 12; ++device) {
-        const std::string folder =
-            "Library/Developer/CoreSimulator/Devices/DEVICE-" + std::to_string(device) + "/data";
+        const std::string folder = "Library/Developer/CoreSimulator/Devices/DEVICE-" + std::to_string(device) + "/data";
         b.flat(folder + "/tmp", 150, ".tmp");
         b.tree(b.at(folder + "/Containers"), 3, 2, 20);
     }
@@ -182,8 +178,7 @@ void buildHome(HomeBuilder& b) {
     b.tree(b.at("Library/Containers/com.tencent.xinWeChat/Data/Library/Caches"), 4, 2, 150);
     b.tree(b.at("Library/Application Support/Slack/Cache"), 4, 1, 300);
     b.flat(".Trash", 3000, ".old");
-    for (int blob = 0; blob < 4; ++blob)
-        b.file(b.at(".ollama/models/blobs/sha256-" + std::to_string(blob)), 8 << 20);
+    for (int blob = 0; blob < 4; ++blob) b.file(b.at(".ollama/models/blobs/sha256-" + std::to_string(blob)), 8 << 20);
 }
 
 double seconds(const std::function<void()>& work) {
@@ -252,13 +247,13 @@ std::vector<Unit> scanUnits(const platform::Places& places) {
     for (const CategorySpec& category : Catalog::categories()) {
         Unit unit{category.id, {}, {}};
         unit.measure = [category, places] {
-            auto urls = DiskScanner::resolveRoots(category.roots, category.childrenOf,
-                                                  category.excludingChildren, {}, places);
+            auto urls =
+                DiskScanner::resolveRoots(category.roots, category.childrenOf, category.excludingChildren, {}, places);
             std::erase_if(urls, [](const fs::path& url) { return !platform::exists(url); });
             return DiskScanner::sizeWithParts(urls, 20'000'000, places).total;
         };
-        auto urls = DiskScanner::resolveRoots(category.roots, category.childrenOf, category.excludingChildren, {},
-                                              places);
+        auto urls =
+            DiskScanner::resolveRoots(category.roots, category.childrenOf, category.excludingChildren, {}, places);
         std::erase_if(urls, [](const fs::path& url) { return !platform::exists(url); });
         unit.roots = urls;
         units.push_back(std::move(unit));
@@ -302,11 +297,10 @@ int main(int argc, char** argv) {
         duTimes.push_back(seconds([&] { theirs = du({large}); }));
     }
     const double oursLarge = median(oursTimes), duLarge = median(duTimes);
-    std::printf(
-        "large root %s: %lld entries; DiskScanner %lld bytes, du %lld bytes (%lld without folders)%s\n",
-        large.c_str(), (long long)largeCensus.entries, (long long)ours, (long long)theirs,
-        (long long)(theirs - largeCensus.folderBytes),
-        ours == theirs - largeCensus.folderBytes ? ", same" : ", DIFFERENT");
+    std::printf("large root %s: %lld entries; DiskScanner %lld bytes, du %lld bytes (%lld without folders)%s\n",
+                large.c_str(), (long long)largeCensus.entries, (long long)ours, (long long)theirs,
+                (long long)(theirs - largeCensus.folderBytes),
+                ours == theirs - largeCensus.folderBytes ? ", same" : ", DIFFERENT");
 
     // 2. Every category and rule, concurrently, against du over the same roots in turn.
     const std::vector<Unit> units = scanUnits(places);
@@ -344,13 +338,11 @@ int main(int argc, char** argv) {
         seqTimes.push_back(seconds(sequentialDu));
     }
     const double scanTime = median(scanTimes), seqTime = median(seqTimes);
-    std::printf(
-        "scan: %zu units over %zu roots, %lld entries walked; DiskScanner %lld bytes, du %lld bytes\n",
-        units.size(), allRoots.size(), (long long)scanCensus.entries, (long long)scanBytes,
-        (long long)duBytes);
+    std::printf("scan: %zu units over %zu roots, %lld entries walked; DiskScanner %lld bytes, du %lld bytes\n",
+                units.size(), allRoots.size(), (long long)scanCensus.entries, (long long)scanBytes, (long long)duBytes);
 
-    std::printf("units one after another: DiskScanner %.3f s in all, longest \"%s\" %.3f s\n", unitSum,
-                longest.c_str(), unitMax);
+    std::printf("units one after another: DiskScanner %.3f s in all, longest \"%s\" %.3f s\n", unitSum, longest.c_str(),
+                unitMax);
 
     std::error_code error;
     fs::remove_all(folder, error);
@@ -361,14 +353,12 @@ int main(int argc, char** argv) {
                 best(oursTimes), best(duTimes), best(oursTimes) / best(duTimes), best(scanTimes), best(seqTimes),
                 best(scanTimes) / best(seqTimes));
     std::printf("threads: %d, runs per figure: %d (median, warm cache)\n", pool.maxThreadCount(), kRuns);
-    std::printf("large root: DiskScanner::size %.3f s, du -sx %.3f s, ratio %.2f (aim <= 1.10)\n", oursLarge,
-                duLarge, oursLarge / duLarge);
-    std::printf(
-        "all categories and rules: concurrent %.3f s, sequential du -sx %.3f s, ratio %.2f (aim <= 0.50)\n",
-        scanTime, seqTime, scanTime / seqTime);
-    std::printf(
-        "entries/s: large root DiskScanner %.0f, du %.0f; all roots concurrent %.0f, sequential du %.0f\n",
-        largeCensus.entries / oursLarge, largeCensus.entries / duLarge, scanCensus.entries / scanTime,
-        scanCensus.entries / seqTime);
+    std::printf("large root: DiskScanner::size %.3f s, du -sx %.3f s, ratio %.2f (aim <= 1.10)\n", oursLarge, duLarge,
+                oursLarge / duLarge);
+    std::printf("all categories and rules: concurrent %.3f s, sequential du -sx %.3f s, ratio %.2f (aim <= 0.50)\n",
+                scanTime, seqTime, scanTime / seqTime);
+    std::printf("entries/s: large root DiskScanner %.0f, du %.0f; all roots concurrent %.0f, sequential du %.0f\n",
+                largeCensus.entries / oursLarge, largeCensus.entries / duLarge, scanCensus.entries / scanTime,
+                scanCensus.entries / seqTime);
     return 0;
 }

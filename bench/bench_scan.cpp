@@ -23,10 +23,10 @@
 
 #include <qcoro/qcorotask.h>
 
-#include "model/scan/AppModel.h"
 #include "model/catalog/Catalog.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Targets.h"
+#include "model/scan/AppModel.h"
 #include "platform/Places.h"
 #include "platform/RunningApps.h"
 
@@ -38,8 +38,8 @@ namespace {
 // Where the files go, with the share of the total each place gets.
 struct Place {
     const char* folder;
-    int share;   // per mille
-    int depth;   // folder levels below it
+    int share;  // per mille
+    int depth;  // folder levels below it
 };
 
 const Place kPlaces[] = {
@@ -204,9 +204,8 @@ int main(int argc, char** argv) {
     bool same = true;
     for (const CategoryResult& result : model.categories()) {
         std::vector<fs::path> kept;
-        for (const fs::path& root :
-             DiskScanner::resolveRoots(result.spec.roots, result.spec.childrenOf, result.spec.excludingChildren, {},
-                                       places))
+        for (const fs::path& root : DiskScanner::resolveRoots(result.spec.roots, result.spec.childrenOf,
+                                                              result.spec.excludingChildren, {}, places))
             if (fs::exists(root)) kept.push_back(root);
         const int64_t expected = DiskScanner::sizeWithParts(kept, AppModel::minPartBytes, places).total;
         if (expected != result.bytes) {

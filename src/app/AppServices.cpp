@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "app/ModelTasks.h"
-#include "model/shell/AppLanguage.h"
-#include "model/scan/AppModel.h"
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
+#include "model/scan/AppModel.h"
+#include "model/shell/AppLanguage.h"
 #include "model/shell/RenameMigration.h"
 #include "platform/Defaults.h"
 #include "platform/Relaunch.h"
@@ -37,8 +37,7 @@ AppServices::AppServices(ModelEnvironment environment, QObject* parent)
       hasFullDisk_(environment.hasFullDisk),
       relaunch_(&platform::relaunchSelf),
       historyStore_(HistoryStore::standard(places_)) {
-    RenameMigration::run(places_, QString::fromLatin1(platform::Defaults::appDomain),
-                         RenameMigration::formerDomains());
+    RenameMigration::run(places_, QString::fromLatin1(platform::Defaults::appDomain), RenameMigration::formerDomains());
 
     // One holding area for the scan model and the holding model.
     if (!environment.holding) environment.holding = HoldingArea::standard(places_);

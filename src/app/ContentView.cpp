@@ -8,9 +8,9 @@
 #include "app/ModelTasks.h"
 #include "app/WorkingView.h"
 #include "model/scan/AppModel.h"
-#include "ui/views/clean/AccessGuide.h"
 #include "ui/kit/CandyBackground.h"
 #include "ui/kit/TransitionLayer.h"
+#include "ui/views/clean/AccessGuide.h"
 
 namespace sorbeta {
 ContentView::ContentView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {

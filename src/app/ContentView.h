@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "ui/views/clean/AccessGuide.h"
 #include "ui/kit/Spring.h"
+#include "ui/views/clean/AccessGuide.h"
 
 namespace sorbeta {
 

@@ -61,11 +61,9 @@ MenuBarExtra::MenuBarExtra(QObject* parent) : QObject(parent) {
     // Desktops without a window for the tray panel still get the two things a
     // status item must offer: the main window and quitting.
     contextMenu_ = std::make_unique<QMenu>();
-    connect(contextMenu_->addAction(sorbeta::tr("打开冰沙")), &QAction::triggered, this,
-            &MenuBarExtra::openMainWindow);
+    connect(contextMenu_->addAction(sorbeta::tr("打开冰沙")), &QAction::triggered, this, &MenuBarExtra::openMainWindow);
     contextMenu_->addSeparator();
-    connect(contextMenu_->addAction(sorbeta::tr("退出")), &QAction::triggered, this,
-            &MenuBarExtra::quitRequested);
+    connect(contextMenu_->addAction(sorbeta::tr("退出")), &QAction::triggered, this, &MenuBarExtra::quitRequested);
     tray_->setContextMenu(contextMenu_.get());
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger) togglePanel();

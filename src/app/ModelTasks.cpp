@@ -2,8 +2,8 @@
 
 #include <QPointer>
 
-#include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
+#include "model/scan/AppModel.h"
 
 namespace sorbeta {
 namespace {

@@ -10,6 +10,7 @@
 
 #include "app/AppServices.h"
 #include "app/ContentView.h"
+#include "app/LanguageChoices.h"
 #include "app/MenuBarExtra.h"
 #include "app/ModelTasks.h"
 #include "model/disk/Access.h"
@@ -17,12 +18,9 @@
 #include "platform/Translate.h"
 #include "ui/kit/CandyDialogView.h"
 #include "ui/views/clean/HoldingSheet.h"
-#include "app/LanguageChoices.h"
 
 namespace sorbeta {
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 SorbetaApp::SorbetaApp(QObject* parent) : QObject(parent) {}
 

@@ -32,7 +32,6 @@ public:
     // The container, made on first use.
     AppServices& services();
 
-
 public slots:
     // Opens the main window, or brings the open one to the front.
     void showMainWindow();

@@ -5,18 +5,18 @@
 
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
-#include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
+#include "model/scan/AppModel.h"
 #include "model/shell/AppSettings.h"
 #include "platform/Translate.h"
-#include "ui/views/clean/AccessGuide.h"
+#include "ui/jelly/ScanningJelly.h"
+#include "ui/kit/TransitionLayer.h"
 #include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"
-#include "ui/jelly/ScanningJelly.h"
+#include "ui/views/clean/AccessGuide.h"
 #include "ui/views/clean/SidePanel.h"
 #include "ui/views/clean/Toasts.h"
 #include "ui/views/clean/TopBar.h"
-#include "ui/kit/TransitionLayer.h"
 
 namespace sorbeta {
 namespace {
@@ -70,7 +70,6 @@ SidePanelText::State panelState(const AppModel& model, const HoldingModel& holdi
     return state;
 }
 
-
 }  // namespace
 
 WorkingView::Frames WorkingView::frames(QSize size) {
@@ -78,8 +77,8 @@ WorkingView::Frames WorkingView::frames(QSize size) {
     // The desktop draws the title bar, so the top bar is the content's first row.
     result.topBar = QRect(0, 0, size.width(), TopBar::kHeight);
     const int rowTop = TopBar::kHeight;
-    result.sideColumn = QRect(kColumnLeading, rowTop + kColumnTop, kColumnWidth,
-                              size.height() - rowTop - kColumnTop - kColumnBottom);
+    result.sideColumn =
+        QRect(kColumnLeading, rowTop + kColumnTop, kColumnWidth, size.height() - rowTop - kColumnTop - kColumnBottom);
     const int mainLeft = kColumnLeading + kColumnWidth + kColumnTrailing;
     result.mainArea = QRect(mainLeft, rowTop + kMainTop, std::max(0, size.width() - mainLeft - kMainTrailing),
                             std::max(0, size.height() - rowTop - kMainTop - kMainBottom));
@@ -142,10 +141,9 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     connect(sidePanel_, &SidePanel::toggleAllItems, this, [weakModel](const std::vector<CleanItem>& items) {
         if (weakModel) weakModel->toggleAll(items);
     });
-    connect(sidePanel_, &SidePanel::cleanConfirmed, this,
-            [weakModel](const std::set<std::string>& ids) {
-                if (weakModel) startClean(*weakModel, ids);
-            });
+    connect(sidePanel_, &SidePanel::cleanConfirmed, this, [weakModel](const std::set<std::string>& ids) {
+        if (weakModel) startClean(*weakModel, ids);
+    });
     connect(sidePanel_, &SidePanel::rescanRequested, this, [weakModel] {
         if (weakModel) startScan(*weakModel);
     });

@@ -10,8 +10,8 @@
 #include <map>
 
 #include "model/shell/AppMode.h"
-#include "ui/views/clean/Toasts.h"
 #include "ui/kit/Transitions.h"
+#include "ui/views/clean/Toasts.h"
 
 namespace sorbeta {
 

@@ -6,10 +6,10 @@
 // (https://gcc.gnu.org/bugzilla/show_bug.cgi?id=99576). Every
 // `auto task = …; co_await task;` in Sorbeta is written that way for this
 // reason; the other places only point here.
-#include <QTimer>
-#include <chrono>
 #include <qcoro/qcorotask.h>
 #include <qcoro/qcorotimer.h>
+#include <QTimer>
+#include <chrono>
 
 namespace sorbeta {
 

@@ -61,8 +61,7 @@ QString Defaults::string(const QString& key) const {
 
 std::optional<QStringList> Defaults::stringList(const QString& key) const {
     const QVariant stored = value(key);
-    if (stored.typeId() != QMetaType::QStringList && stored.typeId() != QMetaType::QVariantList)
-        return std::nullopt;
+    if (stored.typeId() != QMetaType::QStringList && stored.typeId() != QMetaType::QVariantList) return std::nullopt;
     QStringList result;
     for (const QVariant& element : stored.toList()) {
         if (element.typeId() != QMetaType::QString) return std::nullopt;

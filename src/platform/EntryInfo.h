@@ -19,7 +19,7 @@ struct EntryInfo {
     uint64_t device = 0;
     uint64_t inode = 0;
     uint64_t links = 0;
-    int64_t allocatedBytes = 0;  // blocks really allocated: sparse files count what they use
+    int64_t allocatedBytes = 0;   // blocks really allocated: sparse files count what they use
     int64_t modifiedSeconds = 0;  // content modification time since the epoch
     int64_t modifiedNanoseconds = 0;
 

@@ -239,7 +239,8 @@ bool appendWhole(int fd, std::string_view bytes) {
         const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (wrote < 0 && errno == EINTR) continue;
         if (wrote <= 0) {
-            if (before >= 0) [[maybe_unused]] const int ignored = ::ftruncate(fd, before);
+            if (before >= 0) [[maybe_unused]]
+                const int ignored = ::ftruncate(fd, before);
             return false;
         }
         done += std::size_t(wrote);
@@ -256,8 +257,10 @@ bool writeFileAtomically(const Path& path, std::string_view bytes) {
     while (ok && done < bytes.size()) {
         const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (wrote < 0 && errno == EINTR) continue;
-        if (wrote <= 0) ok = false;
-        else done += std::size_t(wrote);
+        if (wrote <= 0)
+            ok = false;
+        else
+            done += std::size_t(wrote);
     }
     if (ok && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;  // by hand: a failed close means the data may not be there
@@ -274,8 +277,7 @@ bool readSmallFile(const Path& path, std::size_t limit, std::string& out) {
     if (fd < 0) return false;
     UniqueFd owner(fd);
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        std::size_t(info.st_size) > limit) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 || std::size_t(info.st_size) > limit) {
         return false;
     }
     // Read to the end rather than trusting the size: the file may grow.

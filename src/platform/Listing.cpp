@@ -56,8 +56,7 @@ bool isPackageName(const std::string& name) {
         ".photoslibrary", ".musiclibrary", ".tvlibrary", ".photolibrary"};
     const std::string lower = lowercased(name);
     for (const auto suffix : suffixes) {
-        if (lower.size() > suffix.size() &&
-            lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
+        if (lower.size() > suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
             return true;
     }
     return false;

@@ -150,8 +150,8 @@ void collectUntilEnd(pid_t pid, Pipe& out, Pipe& err, Clock::time_point deadline
             }
             return;
         }
-        auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now) +
-                    std::chrono::milliseconds(1);
+        auto wait =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now) + std::chrono::milliseconds(1);
         if (!pidFd.valid() && !ended) wait = std::min(wait, std::chrono::milliseconds(10));
 
         pollfd fds[3] = {{outOpen ? out.read.get() : -1, POLLIN, 0},
@@ -170,8 +170,7 @@ void collectUntilEnd(pid_t pid, Pipe& out, Pipe& err, Clock::time_point deadline
 // Reaps the child and records how it ended.
 void reap(pid_t pid, ProcessResult& result) {
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     if (WIFEXITED(status) && !result.timedOut) result.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
 }

@@ -14,7 +14,8 @@ void relaunchSelf() {
     QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
     // exit() rather than quit(): a window that refuses to close must not keep
     // the old instance alive next to the new one.
-    QMetaObject::invokeMethod(app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 }  // namespace sorbeta::platform

@@ -18,8 +18,8 @@ void revealFiles(const std::vector<std::filesystem::path>& items, std::function<
     }
     QStringList uris;
     for (const auto& item : items)
-        uris << QString::fromLatin1(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(item.native())))
-                                        .toEncoded());
+        uris << QString::fromLatin1(
+            QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(item.native()))).toEncoded());
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));

@@ -107,8 +107,8 @@ QString idFromCgroup(pid_t pid) {
 
 // Text of a <key>…</key><string>…</string> pair in an XML property list.
 QString plistString(const QString& plist, const QString& key) {
-    const QRegularExpression pattern(QStringLiteral("<key>\\s*%1\\s*</key>\\s*<string>([^<]*)</string>")
-                                         .arg(QRegularExpression::escape(key)));
+    const QRegularExpression pattern(
+        QStringLiteral("<key>\\s*%1\\s*</key>\\s*<string>([^<]*)</string>").arg(QRegularExpression::escape(key)));
     const auto match = pattern.match(plist);
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
@@ -163,8 +163,7 @@ QString desktopName(const QString& id, const fs::path& dataHome) {
     for (const QString& dir : list.split(u':', Qt::SkipEmptyParts)) roots.emplace_back(dir.toStdString());
     const QString locale = QLocale().name();  // e.g. "zh_CN"
     const QStringList wanted = {QStringLiteral("Name[%1]").arg(locale),
-                                QStringLiteral("Name[%1]").arg(locale.section(u'_', 0, 0)),
-                                QStringLiteral("Name")};
+                                QStringLiteral("Name[%1]").arg(locale.section(u'_', 0, 0)), QStringLiteral("Name")};
     for (const fs::path& root : roots) {
         const std::string raw = readSmallFile(root / "applications" / (id.toStdString() + ".desktop"), 1 << 18);
         if (raw.empty()) continue;
@@ -234,8 +233,7 @@ public:
             if (!end || *end != '\0' || value <= 0) continue;
             const pid_t pid = pid_t(value);
             struct stat info {};
-            if (pid == ::getpid() || ::stat(("/proc/" + std::to_string(pid)).c_str(), &info) != 0 ||
-                info.st_uid != me)
+            if (pid == ::getpid() || ::stat(("/proc/" + std::to_string(pid)).c_str(), &info) != 0 || info.st_uid != me)
                 continue;
             const std::string started = startTimeOf(pid);
             const Identity identity = identityOf(pid);

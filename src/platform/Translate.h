@@ -8,9 +8,7 @@ namespace sorbeta {
 
 inline constexpr const char* kTrContext = "Sorbeta";
 
-inline QString tr(const char* chineseKey) {
-    return QCoreApplication::translate(kTrContext, chineseKey);
-}
+inline QString tr(const char* chineseKey) { return QCoreApplication::translate(kTrContext, chineseKey); }
 
 }  // namespace sorbeta
 

@@ -14,8 +14,8 @@ struct TreeWalk::State {
     FTS* fts = nullptr;
     WalkOptions options;
     WalkEntry entry;
-    std::string folderPath;       // a folder's path outlives the read that looks past it
-    FTSENT* pending = nullptr;    // read ahead, not reported yet
+    std::string folderPath;     // a folder's path outlives the read that looks past it
+    FTSENT* pending = nullptr;  // read ahead, not reported yet
     bool over = false;
 
     ~State() {
@@ -35,17 +35,12 @@ struct TreeWalk::State {
     bool describe(FTSENT* found) {
         entry = WalkEntry{std::string_view(found->fts_path, found->fts_pathlen), {}, WalkError::none};
         switch (found->fts_info) {
-            case FTS_D:
-                describeFolder(found);
-                return true;
-            case FTS_DP:
-                return false;
+            case FTS_D: describeFolder(found); return true;
+            case FTS_DP: return false;
             case FTS_F:
             case FTS_SL:
             case FTS_SLNONE:
-            case FTS_DEFAULT:
-                entry.info = entryInfoOf(*found->fts_statp);
-                return true;
+            case FTS_DEFAULT: entry.info = entryInfoOf(*found->fts_statp); return true;
             case FTS_DNR:
                 entry.info = entryInfoOf(*found->fts_statp);
                 entry.error = WalkError::unreadableFolder;
@@ -55,12 +50,8 @@ struct TreeWalk::State {
                 entry.error = WalkError::cycle;
                 return true;
             case FTS_NS:
-            case FTS_NSOK:
-                entry.error = WalkError::failedStat;
-                return true;
-            default:
-                entry.error = WalkError::failed;
-                return true;
+            case FTS_NSOK: entry.error = WalkError::failedStat; return true;
+            default: entry.error = WalkError::failed; return true;
         }
     }
 

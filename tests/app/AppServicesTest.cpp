@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "TestEnvironment.h"
-#include "model/scan/AppModel.h"
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
+#include "model/scan/AppModel.h"
 #include "platform/Defaults.h"
 #include "platform/Places.h"
 

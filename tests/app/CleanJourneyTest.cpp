@@ -9,18 +9,18 @@
 
 #include "TestEnvironment.h"
 #include "WindowParts.h"
-#include "ui/views/clean/SidePanelParts.h"
 #include "app/AppServices.h"
 #include "app/ContentView.h"
 #include "app/SorbetaApp.h"
 #include "app/WorkingView.h"
-#include "model/scan/AppModel.h"
 #include "model/holding/HoldingModel.h"
+#include "model/scan/AppModel.h"
 #include "platform/Defaults.h"
 #include "platform/Places.h"
 #include "ui/kit/CandyDialogView.h"
 #include "ui/map/JellyMapView.h"
 #include "ui/views/clean/SidePanel.h"
+#include "ui/views/clean/SidePanelParts.h"
 #include "ui/views/clean/TopBar.h"
 
 using namespace sorbeta;

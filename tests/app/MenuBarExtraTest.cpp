@@ -14,13 +14,13 @@ TEST(MenuBarFlavor, FollowsTheShareOfFreeSpaceWithExclusiveLowBounds) {
     EXPECT_EQ(menuBarFlavor(0, 0), Flavor::cloud);
     EXPECT_EQ(menuBarFlavor(0, 500), Flavor::cloud);
     EXPECT_EQ(menuBarFlavor(-3, 500), Flavor::cloud);
-    EXPECT_EQ(menuBarFlavor(1000, 49), Flavor::cherry);   // 4.9 %
-    EXPECT_EQ(menuBarFlavor(1000, 50), Flavor::mango);    // 5 %
+    EXPECT_EQ(menuBarFlavor(1000, 49), Flavor::cherry);    // 4.9 %
+    EXPECT_EQ(menuBarFlavor(1000, 50), Flavor::mango);     // 5 %
     EXPECT_EQ(menuBarFlavor(10000, 499), Flavor::cherry);  // 4.99 %
-    EXPECT_EQ(menuBarFlavor(1000, 119), Flavor::mango);   // 11.9 %
-    EXPECT_EQ(menuBarFlavor(1000, 120), Flavor::lime);    // 12 %
+    EXPECT_EQ(menuBarFlavor(1000, 119), Flavor::mango);    // 11.9 %
+    EXPECT_EQ(menuBarFlavor(1000, 120), Flavor::lime);     // 12 %
     EXPECT_EQ(menuBarFlavor(1000, 1000), Flavor::lime);
-    EXPECT_EQ(menuBarFlavor(1000, -5), Flavor::cherry);   // negative free: negative share
+    EXPECT_EQ(menuBarFlavor(1000, -5), Flavor::cherry);  // negative free: negative share
     // Real disk sizes: no overflow or integer division on the way.
     const int64_t total = 994'662'584'320;
     EXPECT_EQ(menuBarFlavor(total, total / 20), Flavor::mango);

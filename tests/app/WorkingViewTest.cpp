@@ -16,13 +16,13 @@
 #include "model/disk/Access.h"
 #include "model/scan/AppModel.h"
 #include "platform/Defaults.h"
-#include "ui/kit/KitClock.h"
-#include "ui/map/JellyMapView.h"
 #include "ui/jelly/ScanningJelly.h"
+#include "ui/kit/KitClock.h"
+#include "ui/kit/TransitionLayer.h"
+#include "ui/map/JellyMapView.h"
 #include "ui/views/clean/SidePanel.h"
 #include "ui/views/clean/Toasts.h"
 #include "ui/views/clean/TopBar.h"
-#include "ui/kit/TransitionLayer.h"
 
 using namespace sorbeta;
 using namespace sorbeta::test;
@@ -54,7 +54,8 @@ TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndAnEmptyPageForUnbuiltMode
     // The clean panel reaches past the column by its buttons' shadow room.
     EXPECT_EQ(sidePanel(&view)->geometry(),
               sidePanelFor(&view, AppMode::uninstall)->geometry().marginsAdded(SidePanel::kBleed));
-    EXPECT_EQ(sidePanelFor(&view, AppMode::uninstall)->geometry().left(), WorkingView::frames(view.size()).sideColumn.left());
+    EXPECT_EQ(sidePanelFor(&view, AppMode::uninstall)->geometry().left(),
+              WorkingView::frames(view.size()).sideColumn.left());
     // Before the first volume reading the clean page shows the scanning jelly.
     EXPECT_TRUE(scanningJelly(&view)->isVisibleTo(&view));
     EXPECT_FALSE(map(&view)->isVisibleTo(&view));

@@ -102,8 +102,7 @@ TEST_F(ProcessRunnerTest, TimeLimitKillsTheToolAndWhatItStarted) {
 
     // What the tool started in the background dies with it.
     const auto pidFile = home() / "helper.pid";
-    auto group =
-        runProcess("/bin/sh", {"-c", "sleep 10 & echo $! > '" + pidFile.native() + "'; wait"}, options);
+    auto group = runProcess("/bin/sh", {"-c", "sleep 10 & echo $! > '" + pidFile.native() + "'; wait"}, options);
     EXPECT_TRUE(group.timedOut);
     pid_t helper = 0;
     std::ifstream(pidFile) >> helper;
@@ -122,8 +121,7 @@ TEST_F(ProcessRunnerTest, TimeLimitKillsTheToolAndWhatItStarted) {
 TEST_F(ProcessRunnerTest, LargeOutputIsReadWhileTheToolRuns) {
     // More than a pipe buffer on both streams: a runner that read only at the
     // end would deadlock until the limit.
-    auto result =
-        runProcess("/bin/sh", {"-c", "head -c 300000 /dev/zero; head -c 200000 /dev/zero >&2"}, quick());
+    auto result = runProcess("/bin/sh", {"-c", "head -c 300000 /dev/zero; head -c 200000 /dev/zero >&2"}, quick());
     ASSERT_TRUE(result.succeeded());
     EXPECT_EQ(result.out.size(), 300000u);
     EXPECT_EQ(result.err.size(), 200000u);
@@ -147,8 +145,7 @@ TEST_F(ProcessRunnerTest, ConcurrentCallsKeepTheirOwnOutput) {
     std::vector<std::thread> threads;
     std::vector<std::string> outputs(8);
     for (int i = 0; i < 8; ++i)
-        threads.emplace_back(
-            [&, i] { outputs[i] = runProcess("/bin/echo", {std::to_string(i)}, quick()).out; });
+        threads.emplace_back([&, i] { outputs[i] = runProcess("/bin/echo", {std::to_string(i)}, quick()).out; });
     for (auto& thread : threads) thread.join();
     for (int i = 0; i < 8; ++i) EXPECT_EQ(outputs[i], std::to_string(i) + "\n");
 }

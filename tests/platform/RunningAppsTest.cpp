@@ -79,7 +79,8 @@ TEST_F(RunningAppsTest, ProgramsInsideAnAppBundleCarryItsIdentifier) {
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(app->name(), "Napper");
     // Processes of other identities, and of none, are not this app.
-    for (const auto& other : platform::RunningApps::system(places())->list()) EXPECT_FALSE(other->identifier().isEmpty());
+    for (const auto& other : platform::RunningApps::system(places())->list())
+        EXPECT_FALSE(other->identifier().isEmpty());
 }
 
 }  // namespace

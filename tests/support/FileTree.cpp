@@ -12,9 +12,7 @@ namespace fs = std::filesystem;
 
 FileTree::FileTree(fs::path root) : root_(std::move(root)) { fs::create_directories(root_); }
 
-fs::path FileTree::at(const fs::path& relative) const {
-    return relative.is_absolute() ? relative : root_ / relative;
-}
+fs::path FileTree::at(const fs::path& relative) const { return relative.is_absolute() ? relative : root_ / relative; }
 
 static void ensureParent(const fs::path& path) {
     if (path.has_parent_path()) fs::create_directories(path.parent_path());
@@ -96,8 +94,8 @@ void FileTree::setModified(const fs::path& relative, std::chrono::system_clock::
 }
 
 void FileTree::setAgeDays(const fs::path& relative, double days) {
-    const auto age = std::chrono::duration_cast<std::chrono::system_clock::duration>(
-        std::chrono::duration<double>(days * 86400.0));
+    const auto age =
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::duration<double>(days * 86400.0));
     setModified(relative, std::chrono::system_clock::now() - age);
 }
 

@@ -10,7 +10,6 @@
 #include <QThread>
 #include <cstdlib>
 
-
 namespace sorbeta::test {
 namespace fs = std::filesystem;
 

@@ -122,8 +122,7 @@ int main(int argc, char** argv) {
         const QString& context = message.context;
         if (context != QLatin1String("Sorbeta") && context != QLatin1String("sorbeta") &&
             !context.startsWith(QLatin1String("sorbeta::")))
-            std::fprintf(stderr, "note: \"%s\" found in context %s\n", qPrintable(message.source),
-                         qPrintable(context));
+            std::fprintf(stderr, "note: \"%s\" found in context %s\n", qPrintable(message.source), qPrintable(context));
     }
     int failures = 0;
     for (const QString& path : args.mid(1)) {

@@ -111,27 +111,25 @@ std::vector<CategorySpec> buildCategories() {
     list.push_back(makeCategory("docs", SORBETA_TR_NOOP("文稿与下载"), Flavor::blueberry,
                                 {"~/Documents", "~/Downloads", "~/Desktop"}));
     list.push_back(makeCategory("projects", SORBETA_TR_NOOP("项目与代码"), Flavor::bubblegum,
-                                {"~/Developer", "~/Projects", "~/Code", "~/GitHub", "~/dev", "~/www",
-                                 "~/Workspace", "~/Repos", "~/Development"}));
-    list.push_back(
-        makeCategory("xcode", SORBETA_TR_NOOP("Xcode 与 iOS 开发"), Flavor::sky, {"~/Library/Developer"}));
+                                {"~/Developer", "~/Projects", "~/Code", "~/GitHub", "~/dev", "~/www", "~/Workspace",
+                                 "~/Repos", "~/Development"}));
+    list.push_back(makeCategory("xcode", SORBETA_TR_NOOP("Xcode 与 iOS 开发"), Flavor::sky, {"~/Library/Developer"}));
     list.push_back(makeCategory("ai", SORBETA_TR_NOOP("本地 AI 模型"), Flavor::grape,
                                 {"~/.ollama", "~/.cache/huggingface", "~/.lmstudio", "~/.cache/lm-studio"}));
     list.push_back(makeCategory("deps", SORBETA_TR_NOOP("依赖包缓存"), Flavor::lime, depsRoots()));
-    list.push_back(makeCategory(
-        "chat", SORBETA_TR_NOOP("聊天记录"), Flavor::mint,
-        {"~/Library/Containers/com.tencent.xinWeChat", "~/Library/Containers/com.tencent.qq",
-         "~/Library/Containers/jp.naver.line.mac", "~/Library/Application Support/Slack",
-         "~/Library/Application Support/discord", "~/Library/Containers/com.tinyspeck.slackmacgap",
-         "~/Library/Group Containers/6N38VWS5BX.ru.keepcoder.Telegram",
-         "~/Library/Application Support/Telegram Desktop", "~/Library/Containers/com.electron.lark",
-         "~/Library/Containers/com.alibaba.DingTalkMac"}));
+    list.push_back(
+        makeCategory("chat", SORBETA_TR_NOOP("聊天记录"), Flavor::mint,
+                     {"~/Library/Containers/com.tencent.xinWeChat", "~/Library/Containers/com.tencent.qq",
+                      "~/Library/Containers/jp.naver.line.mac", "~/Library/Application Support/Slack",
+                      "~/Library/Application Support/discord", "~/Library/Containers/com.tinyspeck.slackmacgap",
+                      "~/Library/Group Containers/6N38VWS5BX.ru.keepcoder.Telegram",
+                      "~/Library/Application Support/Telegram Desktop", "~/Library/Containers/com.electron.lark",
+                      "~/Library/Containers/com.alibaba.DingTalkMac"}));
     list.push_back(makeCategory("mobile", SORBETA_TR_NOOP("iPhone 备份与固件"), Flavor::cherry,
                                 {"~/Library/Application Support/MobileSync/Backup", "~/Library/iTunes"}));
-    list.push_back(makeCategory("apps", SORBETA_TR_NOOP("应用程序"), Flavor::mango,
-                                {"/Applications", "~/Applications"}));
-    CategorySpec& caches =
-        list.emplace_back(makeCategory("caches", SORBETA_TR_NOOP("应用缓存"), Flavor::peach, {}));
+    list.push_back(
+        makeCategory("apps", SORBETA_TR_NOOP("应用程序"), Flavor::mango, {"/Applications", "~/Applications"}));
+    CategorySpec& caches = list.emplace_back(makeCategory("caches", SORBETA_TR_NOOP("应用缓存"), Flavor::peach, {}));
     caches.childrenOf = "~/Library/Caches";
     caches.excludingChildren = devCacheNames();
     list.push_back(makeCategory("logs", SORBETA_TR_NOOP("日志"), Flavor::lemon, {"~/Library/Logs"}));
@@ -427,9 +425,8 @@ std::vector<CleanSpec> buildCleanables() {
 }  // namespace
 
 const std::set<std::string>& devCacheNames() {
-    static const std::set<std::string> names = {
-        "Yarn", "pip",      "Homebrew",      "CocoaPods", "org.swift.swiftpm",
-        "pnpm", "go-build", "ms-playwright", "pypoetry",  "composer"};
+    static const std::set<std::string> names = {"Yarn", "pip",      "Homebrew",      "CocoaPods", "org.swift.swiftpm",
+                                                "pnpm", "go-build", "ms-playwright", "pypoetry",  "composer"};
     return names;
 }
 

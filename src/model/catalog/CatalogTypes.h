@@ -2,8 +2,8 @@
 // The value types of the built-in catalog: a usage category of the map and a
 // cleaning rule of the side panel.
 #include <QString>
-#include <set>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 

@@ -11,8 +11,8 @@ namespace {
 // always uses ".").
 QString fixed(double value, int decimals) {
     std::array<char, 64> buffer{};
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, decimals);
+    auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
     if (error != std::errc()) return QStringLiteral("0");
     return QString::fromLatin1(buffer.data(), int(end - buffer.data()));
 }
@@ -22,9 +22,12 @@ QString fixed(double value, int decimals) {
 Parts parts(int64_t bytes, bool binary) {
     const double base = binary ? 1024.0 : 1000.0;
     const double v = bytes < 1 ? 0.0 : double(bytes);
-    struct Step { double threshold; const char* unit; };
-    const std::array<Step, 4> steps = {{{std::pow(base, 4), "T"}, {std::pow(base, 3), "G"},
-                                        {base * base, "M"}, {base, "K"}}};
+    struct Step {
+        double threshold;
+        const char* unit;
+    };
+    const std::array<Step, 4> steps = {
+        {{std::pow(base, 4), "T"}, {std::pow(base, 3), "G"}, {base * base, "M"}, {base, "K"}}};
     for (const Step& step : steps) {
         if (step.threshold <= v) {
             const double x = v / step.threshold;

@@ -7,19 +7,29 @@
 namespace sorbeta {
 
 enum class Flavor {
-    strawberry, mango, lime, blueberry, grape, peach, mint,
-    cherry, lemon, bubblegum, sky, plum, cloud
+    strawberry,
+    mango,
+    lime,
+    blueberry,
+    grape,
+    peach,
+    mint,
+    cherry,
+    lemon,
+    bubblegum,
+    sky,
+    plum,
+    cloud
 };
 
 inline constexpr std::array<Flavor, 13> allFlavors = {
-    Flavor::strawberry, Flavor::mango, Flavor::lime, Flavor::blueberry, Flavor::grape,
-    Flavor::peach, Flavor::mint, Flavor::cherry, Flavor::lemon, Flavor::bubblegum,
-    Flavor::sky, Flavor::plum, Flavor::cloud};
+    Flavor::strawberry, Flavor::mango, Flavor::lime,      Flavor::blueberry, Flavor::grape, Flavor::peach, Flavor::mint,
+    Flavor::cherry,     Flavor::lemon, Flavor::bubblegum, Flavor::sky,       Flavor::plum,  Flavor::cloud};
 
 inline constexpr std::string_view flavorName(Flavor flavor) {
-    constexpr std::array<std::string_view, 13> names = {
-        "strawberry", "mango", "lime", "blueberry", "grape", "peach", "mint",
-        "cherry", "lemon", "bubblegum", "sky", "plum", "cloud"};
+    constexpr std::array<std::string_view, 13> names = {"strawberry", "mango", "lime",   "blueberry", "grape",
+                                                        "peach",      "mint",  "cherry", "lemon",     "bubblegum",
+                                                        "sky",        "plum",  "cloud"};
     return names[static_cast<std::size_t>(flavor)];
 }
 

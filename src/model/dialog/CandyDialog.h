@@ -36,7 +36,7 @@ struct CandyDialog {
     QUuid id = QUuid::createUuid();  // fresh per dialog; views key their animation on it
     QString emoji;
     QString title;
-    QString message;  // empty: no message box
+    QString message;              // empty: no message box
     std::vector<Choice> choices;  // the answer is an index into this list
     Host host = Host::main;
     // Receives the chosen index exactly once. Dialogs are built with an empty

@@ -80,8 +80,7 @@ bool endsWithCaseless(std::string_view text, std::string_view lowerSuffix) {
 }  // namespace
 
 const std::vector<std::string>& promptingPackageSuffixes() {
-    static const std::vector<std::string> suffixes = {".photoslibrary", ".musiclibrary", ".tvlibrary",
-                                                      ".photolibrary"};
+    static const std::vector<std::string> suffixes = {".photoslibrary", ".musiclibrary", ".tvlibrary", ".photolibrary"};
     return suffixes;
 }
 

@@ -63,8 +63,8 @@ bool isTracked(const Path& artifact, const Path& project, const Path& home, cons
     options.timeLimit = git.timeLimit;
     const auto result = platform::runProcess(
         git.executable,
-        {"-c", "core.fsmonitor=false", "-c", "core.hooksPath=/dev/null", "-c", "core.untrackedCache=false",
-         "-C", project.native(), "ls-files", "--", artifact.filename().native()},
+        {"-c", "core.fsmonitor=false", "-c", "core.hooksPath=/dev/null", "-c", "core.untrackedCache=false", "-C",
+         project.native(), "ls-files", "--", artifact.filename().native()},
         options);
     return !result.succeeded() || !result.out.empty();
 }
@@ -127,9 +127,8 @@ const std::vector<std::string>& skipDirs() {
 }
 
 const std::vector<std::string>& searchRoots() {
-    static const std::vector<std::string> roots{"~/Developer", "~/Projects", "~/Code",
-                                                "~/GitHub",    "~/dev",      "~/www",
-                                                "~/Workspace", "~/Repos",    "~/Development"};
+    static const std::vector<std::string> roots{"~/Developer", "~/Projects",  "~/Code",  "~/GitHub",     "~/dev",
+                                                "~/www",       "~/Workspace", "~/Repos", "~/Development"};
     return roots;
 }
 
@@ -169,9 +168,8 @@ std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDat
             const auto rule = byName.find(name);
             if (rule == byName.end()) continue;
             const auto& markers = rule->second->markers;
-            const bool hasMarker =
-                std::any_of(markers.begin(), markers.end(),
-                            [&](const std::string& marker) { return names.count(marker) > 0; });
+            const bool hasMarker = std::any_of(markers.begin(), markers.end(),
+                                               [&](const std::string& marker) { return names.count(marker) > 0; });
             if (!hasMarker) continue;
             const Path child = dir / name;
             if (!isRealDirectory(child)) continue;

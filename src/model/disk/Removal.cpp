@@ -21,17 +21,30 @@ using platform::ParentLinks;
 // are the system's own stores; the rest are where Linux keeps keys,
 // passwords and keyrings. Compared exactly, as the file system does.
 const std::set<std::string>& protectedComponents() {
-    static const std::set<std::string> names{
-        "Keychains", "Accounts", "Mail", "Calendars", "Contacts", "Mobile Documents", "Preferences",
-        "com.apple.e5rt.e5bundlecache", "CloudKit", "com.apple.containermanagerd", "com.apple.homed",
-        "com.apple.HomeKit", ".ssh", ".gnupg", ".password-store", ".pki", "keyrings"};
+    static const std::set<std::string> names{"Keychains",
+                                             "Accounts",
+                                             "Mail",
+                                             "Calendars",
+                                             "Contacts",
+                                             "Mobile Documents",
+                                             "Preferences",
+                                             "com.apple.e5rt.e5bundlecache",
+                                             "CloudKit",
+                                             "com.apple.containermanagerd",
+                                             "com.apple.homed",
+                                             "com.apple.HomeKit",
+                                             ".ssh",
+                                             ".gnupg",
+                                             ".password-store",
+                                             ".pki",
+                                             "keyrings"};
     return names;
 }
 
 // What a place below home allows.
 enum class Allowed {
     never,
-    contentsOnly,     // what is inside it, not the place itself
+    contentsOnly,  // what is inside it, not the place itself
     always,
     withUserFolders,  // only for rules that may touch the user's own folders
 };
@@ -47,13 +60,13 @@ struct PlaceRule {
 // The first rule that matches a path decides.
 const std::vector<PlaceRule>& placeRules() {
     static const std::vector<PlaceRule> rules{
-        {{".*"}, Allowed::contentsOnly},           // ~/.cache: what it holds, never the folder
-        {{".*", "**"}, Allowed::always},           // anything inside a dot-folder
+        {{".*"}, Allowed::contentsOnly},  // ~/.cache: what it holds, never the folder
+        {{".*", "**"}, Allowed::always},  // anything inside a dot-folder
         {{"Library", "Logs"}, Allowed::contentsOnly},
-        {{"Library", "*"}, Allowed::never},        // ~/Library/Caches and its siblings themselves
+        {{"Library", "*"}, Allowed::never},  // ~/Library/Caches and its siblings themselves
         {{"Library", "*", "**"}, Allowed::always},
-        {{"*"}, Allowed::never},                   // ~/Documents, ~/Library and the like themselves
-        {{"*", "**"}, Allowed::withUserFolders},   // inside the user's own folders
+        {{"*"}, Allowed::never},                  // ~/Documents, ~/Library and the like themselves
+        {{"*", "**"}, Allowed::withUserFolders},  // inside the user's own folders
     };
     return rules;
 }

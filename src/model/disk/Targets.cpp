@@ -63,8 +63,7 @@ std::vector<Path> expand(const std::string& pattern, const platform::Places& pla
     return candidates;
 }
 
-std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
-                               const std::optional<std::string>& childrenOf,
+std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std::optional<std::string>& childrenOf,
                                const std::set<std::string>& excluding,
                                const std::vector<std::string>& excludingPrefixes, const platform::Places& places) {
     std::vector<Path> result;
@@ -78,8 +77,7 @@ std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
             (limited() && Access::wouldPrompt(folder, places)) ? std::nullopt : platform::listNames(folder);
         if (names) {
             std::vector<std::string> prefixes;
-            for (const std::string& prefix : excludingPrefixes)
-                prefixes.push_back(platform::lowercased(prefix));
+            for (const std::string& prefix : excludingPrefixes) prefixes.push_back(platform::lowercased(prefix));
             for (const std::string& name : *names) {
                 if (excluding.count(name)) continue;
                 const std::string lower = platform::lowercased(name);
@@ -96,8 +94,8 @@ std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
     return result;
 }
 
-std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running,
-                          const platform::Places& places, const ProjectArtifacts::Git& git) {
+std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running, const platform::Places& places,
+                          const ProjectArtifacts::Git& git) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     std::vector<Path> found =
         spec.source == CleanSpec::Source::projectArtifacts
@@ -106,9 +104,8 @@ std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& ru
     std::erase_if(found, [](const Path& path) { return !platform::exists(path); });
 
     if (!running.empty()) {
-        std::erase_if(found, [&](const Path& path) {
-            return running.count(platform::lowercased(path.filename().native())) > 0;
-        });
+        std::erase_if(
+            found, [&](const Path& path) { return running.count(platform::lowercased(path.filename().native())) > 0; });
     }
 
     if (spec.keepNewest > 0) {

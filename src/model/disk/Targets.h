@@ -22,14 +22,13 @@ using Path = std::filesystem::path;
 std::vector<Path> expand(const std::string& pattern, const platform::Places& places);
 // The roots' expansions, then the children of `childrenOf` except the names
 // excluded and those starting with an excluded prefix (any letter case).
-std::vector<Path> resolveRoots(const std::vector<std::string>& roots,
-                               const std::optional<std::string>& childrenOf,
+std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std::optional<std::string>& childrenOf,
                                const std::set<std::string>& excluding,
                                const std::vector<std::string>& excludingPrefixes, const platform::Places& places);
 // A cleaning rule's existing targets after its filters: running applications'
 // folders spared (`running`: their lower-cased names), the newest of each
 // folder kept, then the minimum age. Project artifacts are found with `git`.
-std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running,
-                          const platform::Places& places, const ProjectArtifacts::Git& git = {});
+std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running, const platform::Places& places,
+                          const ProjectArtifacts::Git& git = {});
 
 }  // namespace sorbeta::DiskScanner

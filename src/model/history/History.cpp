@@ -112,8 +112,7 @@ FileState readHistory(const std::filesystem::path& url, std::vector<DiskSnapshot
 // Moves a history we cannot read out of the way under a name of its own in
 // the same folder, never replacing anything there.
 bool setAside(const std::filesystem::path& url) {
-    const std::string stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    const std::string stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
     for (int n = 0; n < 100; ++n) {
         std::string name = url.stem().string();
         name.append(".unreadable-").append(stamp);
@@ -189,14 +188,12 @@ std::vector<DiskSnapshot> HistoryStore::record(const DiskSnapshot& snapshot, con
     std::erase_if(list, [&](const DiskSnapshot& old) { return old.date.toTimeZone(zone).date() == day; });
     list.push_back(snapshot);
     sortByDate(list);
-    if (list.size() > std::size_t(maxSnapshots))
-        list.erase(list.begin(), list.end() - maxSnapshots);
+    if (list.size() > std::size_t(maxSnapshots)) list.erase(list.begin(), list.end() - maxSnapshots);
 
     // A date the file cannot hold (invalid, or beyond year 9999) fails the
     // encoding: nothing is written, rather than a file no one can read back.
-    const bool encodable = std::all_of(list.begin(), list.end(), [](const DiskSnapshot& each) {
-        return JsonText::formatDate(each.date).has_value();
-    });
+    const bool encodable = std::all_of(
+        list.begin(), list.end(), [](const DiskSnapshot& each) { return JsonText::formatDate(each.date).has_value(); });
     if (!encodable) return list;
 
     platform::makeAppFolder(url.parent_path());

@@ -20,8 +20,8 @@ struct DiskSnapshot {
     QDateTime date;  // UTC
     int64_t total = 0;
     int64_t free = 0;
-    std::map<std::string, int64_t> categories;       // category id -> bytes
-    std::map<std::string, int64_t> parts;            // absolute folder path -> bytes
+    std::map<std::string, int64_t> categories;        // category id -> bytes
+    std::map<std::string, int64_t> parts;             // absolute folder path -> bytes
     std::map<std::string, std::string> partCategory;  // same keys as parts -> category id
 
     bool operator==(const DiskSnapshot&) const = default;

@@ -119,8 +119,7 @@ std::vector<HoldBatch> HoldingArea::batches() const {
         if (isWriting(name)) continue;
         if (auto batch = readBatch(name)) list.push_back(std::move(*batch));
     }
-    std::stable_sort(list.begin(), list.end(),
-                     [](const HoldBatch& a, const HoldBatch& b) { return a.date > b.date; });
+    std::stable_sort(list.begin(), list.end(), [](const HoldBatch& a, const HoldBatch& b) { return a.date > b.date; });
     return list;
 }
 

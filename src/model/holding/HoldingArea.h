@@ -119,7 +119,7 @@ private:
     std::size_t journalBytes_ = 0;
     Path lastParent_;
     platform::UniqueFd lastParentFd_;
-    bool broken_ = false;   // the journal could not be written: take nothing more
+    bool broken_ = false;  // the journal could not be written: take nothing more
     bool finished_ = false;
 };
 

@@ -39,8 +39,7 @@ std::optional<HoldBatch::Item> decodeItem(const QJsonObject& object) {
 
 std::optional<QJsonObject> parseObject(std::string_view bytes) {
     QJsonParseError error{};
-    const QJsonDocument document =
-        QJsonDocument::fromJson(QByteArray(bytes.data(), qsizetype(bytes.size())), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray(bytes.data(), qsizetype(bytes.size())), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
     return document.object();
 }

@@ -1,13 +1,14 @@
 #include "model/holding/HoldingModel.h"
 
+#include <qcoro/qcorofuture.h>
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
-#include <qcoro/qcorofuture.h>
 
 namespace sorbeta {
 
 HoldingModel::HoldingModel(std::shared_ptr<HoldingArea> area, QObject* parent)
-    : HoldingModel(std::move(area), [] { return QDateTime::currentDateTimeUtc(); }, parent) {}
+    : HoldingModel(
+          std::move(area), [] { return QDateTime::currentDateTimeUtc(); }, parent) {}
 
 HoldingModel::HoldingModel(std::shared_ptr<HoldingArea> area, Clock clock, QObject* parent)
     : QObject(parent), area_(std::move(area)), clock_(std::move(clock)) {

@@ -2,12 +2,12 @@
 // The holding area as the views see it: the batches last read from disk and
 // their total, and restore, purge and expiry run on the worker pool. Lives on
 // the GUI thread.
+#include <qcoro/qcorotask.h>
 #include <QDateTime>
 #include <QObject>
 #include <QThreadPool>
 #include <functional>
 #include <memory>
-#include <qcoro/qcorotask.h>
 #include <vector>
 
 #include "model/holding/HoldingArea.h"

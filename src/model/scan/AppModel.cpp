@@ -37,7 +37,9 @@ void AppModel::setLastSkipped(QStringList value) { SORBETA_SET(lastSkipped_, las
 void AppModel::setHasScanned(bool value) { SORBETA_SET(hasScanned_, hasScannedChanged) }
 void AppModel::setScanComplete(bool value) { SORBETA_SET(scanComplete_, scanCompleteChanged) }
 void AppModel::setLastBatch(std::optional<HoldBatch> value) { SORBETA_SET(lastBatch_, lastBatchChanged) }
-void AppModel::setCleanProgress(std::optional<CleanProgress> value) { SORBETA_SET(cleanProgress_, cleanProgressChanged) }
+void AppModel::setCleanProgress(std::optional<CleanProgress> value) {
+    SORBETA_SET(cleanProgress_, cleanProgressChanged)
+}
 void AppModel::setScanDone(int value) { SORBETA_SET(scanDone_, scanDoneChanged) }
 void AppModel::setScanTotal(int value) { SORBETA_SET(scanTotal_, scanTotalChanged) }
 void AppModel::setLastReport(std::optional<CleanReport> value) { SORBETA_SET(lastReport_, lastReportChanged) }
@@ -96,11 +98,14 @@ void AppModel::toggle(const std::string& id) {
 void AppModel::toggleAll(const std::vector<CleanItem>& list) {
     std::set<std::string> ids;
     for (const CleanItem& item : list) ids.insert(item.spec.id);
-    const bool allTicked = std::all_of(ids.begin(), ids.end(), [&](const std::string& id) { return selected_.count(id) > 0; });
+    const bool allTicked =
+        std::all_of(ids.begin(), ids.end(), [&](const std::string& id) { return selected_.count(id) > 0; });
     std::set<std::string> next = selected_;
     for (const std::string& id : ids) {
-        if (allTicked) next.erase(id);
-        else next.insert(id);
+        if (allTicked)
+            next.erase(id);
+        else
+            next.insert(id);
     }
     setSelected(std::move(next));
 }

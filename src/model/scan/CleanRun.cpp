@@ -77,8 +77,7 @@ bool CleanRun::isProcessRunning(const QString& name, const platform::Places& pla
     platform::ProcessOptions options;
     options.environment = platform::toolEnvironment(places.home);
     options.timeLimit = kProbeTimeLimit;
-    const platform::ProcessResult result =
-        platform::runProcess("/usr/bin/pgrep", {"-f", name.toStdString()}, options);
+    const platform::ProcessResult result = platform::runProcess("/usr/bin/pgrep", {"-f", name.toStdString()}, options);
     if (!result.started || result.timedOut) return true;
     return result.signal == 0 && result.exitCode == 0;
 }
@@ -91,11 +90,11 @@ QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std:
                  environment = std::move(environment)]() -> Result {
         const std::set<std::string> running =
             environment.apps ? runningIdentifiers(*environment.apps) : std::set<std::string>{};
-        const auto processRunning =
-            environment.isProcessRunning
-                ? environment.isProcessRunning
-                : std::function<bool(const QString&)>(
-                      [&environment](const QString& name) { return isProcessRunning(name, environment.places); });
+        const auto processRunning = environment.isProcessRunning
+                                        ? environment.isProcessRunning
+                                        : std::function<bool(const QString&)>([&environment](const QString& name) {
+                                              return isProcessRunning(name, environment.places);
+                                          });
         std::unique_ptr<HoldingWriter> writer = holdIn ? holdIn->makeWriter() : nullptr;
         Result result;
         QStringList cleanedNames;
@@ -117,8 +116,8 @@ QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std:
             cleanedNames << rule.name;
         }
         if (holdIn && writer)
-            result.batch = holdIn->commit(*writer, QLocale().createSeparatedList(cleanedNames),
-                                          QDateTime::currentDateTimeUtc());
+            result.batch =
+                holdIn->commit(*writer, QLocale().createSeparatedList(cleanedNames), QDateTime::currentDateTimeUtc());
         return result;
     };
     QFuture<Result> work = QtConcurrent::run(QThreadPool::globalInstance(), std::move(body));
@@ -190,8 +189,8 @@ void CleanRun::report(const std::vector<CleanItem>& chosen, const Result& result
     for (const CleanItem& item : chosen)
         if (!result.skipped.contains(item.spec.name)) cleaned.push_back(item);
     if (result.freed >= 1 && !cleaned.empty())
-        model.setLastReport(CleanReport{QDateTime::currentDateTimeUtc(), CleanReport::itemsFrom(cleaned), result.freed,
-                                        freeBefore});
+        model.setLastReport(
+            CleanReport{QDateTime::currentDateTimeUtc(), CleanReport::itemsFrom(cleaned), result.freed, freeBefore});
     else
         model.setLastReport(std::nullopt);
 
@@ -224,8 +223,9 @@ QCoro::Task<bool> CleanRun::askAboutBusyApps(std::vector<CleanSpec> rules, Candy
         bool matched = false;
         for (const platform::RunningAppPtr& app : running) {
             const QString id = app->identifier().toLower();
-            const bool guards = std::any_of(rule.guardBundleIDs.begin(), rule.guardBundleIDs.end(),
-                                            [&](const std::string& guard) { return !id.isEmpty() && lowered(guard) == id; });
+            const bool guards =
+                std::any_of(rule.guardBundleIDs.begin(), rule.guardBundleIDs.end(),
+                            [&](const std::string& guard) { return !id.isEmpty() && lowered(guard) == id; });
             if (!guards) continue;
             matched = true;
             if (std::find(busy.begin(), busy.end(), app) == busy.end()) busy.push_back(app);
@@ -252,7 +252,8 @@ QCoro::Task<bool> CleanRun::askAboutBusyApps(std::vector<CleanSpec> rules, Candy
 QCoro::Task<bool> CleanRun::quitAndWait(std::vector<platform::RunningAppPtr> busy) {
     for (const platform::RunningAppPtr& app : busy) app->terminate();
     for (int check = 0; check < environment_.quitChecks; ++check) {
-        if (std::all_of(busy.begin(), busy.end(), [](const platform::RunningAppPtr& app) { return app->isTerminated(); }))
+        if (std::all_of(busy.begin(), busy.end(),
+                        [](const platform::RunningAppPtr& app) { return app->isTerminated(); }))
             co_return true;
         QCoro::Task<> pause = sleepFor(environment_.quitInterval);
         co_await pause;

@@ -39,11 +39,9 @@ struct ModelEnvironment {
     // Waits of the busy-apps dialog and the free-space refresh.
     int quitChecks = 60;
     std::chrono::milliseconds quitInterval{250};
-    std::vector<std::chrono::milliseconds> freeRefreshDelays{std::chrono::milliseconds(0),
-                                                             std::chrono::milliseconds(1500),
-                                                             std::chrono::milliseconds(2500),
-                                                             std::chrono::milliseconds(4000),
-                                                             std::chrono::milliseconds(6000)};
+    std::vector<std::chrono::milliseconds> freeRefreshDelays{
+        std::chrono::milliseconds(0), std::chrono::milliseconds(1500), std::chrono::milliseconds(2500),
+        std::chrono::milliseconds(4000), std::chrono::milliseconds(6000)};
 
     // The system's own services for these places.
     static ModelEnvironment system(const platform::Places& places);

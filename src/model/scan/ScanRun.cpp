@@ -40,7 +40,8 @@ ScanRun::RuleMeasure measureRule(const CleanSpec& spec, std::size_t position, co
 }
 
 std::vector<CleanItem> sortedBySize(std::vector<CleanItem> list) {
-    std::stable_sort(list.begin(), list.end(), [](const CleanItem& a, const CleanItem& b) { return a.bytes > b.bytes; });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const CleanItem& a, const CleanItem& b) { return a.bytes > b.bytes; });
     return list;
 }
 
@@ -58,8 +59,8 @@ QCoro::Task<> ScanRun::run() {
     model.setFullDisk(hasFullDisk_ ? hasFullDisk_() : Access::hasFullDisk());
     DiskScanner::setLimited(!model.fullDisk());
 
-    QFuture<DiskScanner::Volume> volumeRead = QtConcurrent::run(
-        QThreadPool::globalInstance(), [places = places_] { return DiskScanner::volume(places); });
+    QFuture<DiskScanner::Volume> volumeRead =
+        QtConcurrent::run(QThreadPool::globalInstance(), [places = places_] { return DiskScanner::volume(places); });
     const DiskScanner::Volume volume = co_await volumeRead;
     if (!model_) co_return;
     // A failed read (no capacity) never replaces the figures we have.

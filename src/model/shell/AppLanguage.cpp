@@ -40,8 +40,7 @@ QString localizationFor(const QString& languageTag, const QStringList& shipped) 
     QString code;
     if (locale.language() == QLocale::Chinese) {
         // QLocale fills in the likely script: zh-TW and zh-HK are Traditional.
-        code = locale.script() == QLocale::TraditionalHanScript ? QStringLiteral("zh-Hant")
-                                                                 : QStringLiteral("zh-Hans");
+        code = locale.script() == QLocale::TraditionalHanScript ? QStringLiteral("zh-Hant") : QStringLiteral("zh-Hans");
     } else {
         code = QLocale::languageToCode(locale.language());
     }
@@ -72,8 +71,7 @@ QStringList shippedLocalizations() {
     QStringList shipped{QString::fromLatin1(sourceLocalization)};
     for (const Language& language : languages) {
         const QString code = QString::fromUtf8(language.code);
-        if (code != QLatin1String(sourceLocalization) && QFile::exists(translationResource(code)))
-            shipped << code;
+        if (code != QLatin1String(sourceLocalization) && QFile::exists(translationResource(code))) shipped << code;
     }
     return shipped;
 }
@@ -86,8 +84,10 @@ QString startUp() {
     if (code != QLatin1String(sourceLocalization)) {
         // Owned by the application, which keeps it for the life of the process.
         auto* translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(translationResource(code))) QCoreApplication::installTranslator(translator);
-        else delete translator;
+        if (translator->load(translationResource(code)))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
     }
     return code;
 }

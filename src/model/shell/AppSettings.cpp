@@ -33,8 +33,10 @@ std::optional<QString> AppSettings::chosenLanguage() const {
 void AppSettings::setChosenLanguage(const std::optional<QString>& code) {
     // A list, not a QStringList: the INI format stores a one-element string
     // list as a bare text, which reads back as no choice.
-    if (code) defaults_.setValue(key(kAppleLanguages), QVariantList{*code});
-    else defaults_.remove(key(kAppleLanguages));
+    if (code)
+        defaults_.setValue(key(kAppleLanguages), QVariantList{*code});
+    else
+        defaults_.remove(key(kAppleLanguages));
 }
 
 bool AppSettings::migratedFromOldName() const { return defaults_.boolValue(key(kMigratedFromOldName)); }

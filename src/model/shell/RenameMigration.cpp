@@ -33,8 +33,7 @@ const QStringList& keys() {
 }
 
 const QStringList& formerDomains() {
-    static const QStringList list = {QStringLiteral("com.vantolier.sorbeta"),
-                                     QStringLiteral("com.vantolier.plinto")};
+    static const QStringList list = {QStringLiteral("com.vantolier.sorbeta"), QStringLiteral("com.vantolier.plinto")};
     return list;
 }
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBodyLayers.h"
+#include "ui/kit/ImageEffects.h"
 
 namespace sorbeta {
 
@@ -182,28 +182,30 @@ namespace bodylayers {
 Layer cachedDropShadow(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
                        const JellyBodyStyle& style, double ratio, PullKey pull) {
     int qw = quantised(rect.width()), qh = quantised(rect.height());
-    const Layer& cached = cachedOrStandIn(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio, pull), qw, qh, [&] {
-        const QPainterPath resting = restingShape(shape, pull).path(QRectF(0, 0, qw, qh));
-        const ShadowSpec drop = lookOf(palette, style.glass).drop;
-        Layer layer = ImageEffects::dropShadow(resting, drop.color, drop.radius, drop.offset, ratio);
-        if (!style.glass) {
-            // The outline of the inset frame lies at least the inset inside the resting one.
-            const QRectF inner = QRectF(0, 0, qw, qh).adjusted(kHiddenInset, kHiddenInset, -kHiddenInset, -kHiddenInset);
-            if (inner.width() > 0 && inner.height() > 0)
-                ImageEffects::eraseInside(layer, JellyShape{.squareness = shape.squareness}.path(inner));
-        }
-        ImageEffects::toFullResolution(layer, ratio);
-        ImageEffects::findHole(layer);
-        return layer;
-    });
+    const Layer& cached =
+        cachedOrStandIn(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio, pull), qw, qh, [&] {
+            const QPainterPath resting = restingShape(shape, pull).path(QRectF(0, 0, qw, qh));
+            const ShadowSpec drop = lookOf(palette, style.glass).drop;
+            Layer layer = ImageEffects::dropShadow(resting, drop.color, drop.radius, drop.offset, ratio);
+            if (!style.glass) {
+                // The outline of the inset frame lies at least the inset inside the resting one.
+                const QRectF inner =
+                    QRectF(0, 0, qw, qh).adjusted(kHiddenInset, kHiddenInset, -kHiddenInset, -kHiddenInset);
+                if (inner.width() > 0 && inner.height() > 0)
+                    ImageEffects::eraseInside(layer, JellyShape{.squareness = shape.squareness}.path(inner));
+            }
+            ImageEffects::toFullResolution(layer, ratio);
+            ImageEffects::findHole(layer);
+            return layer;
+        });
     return stretched(cached, rect, qw, qh);
 }
 
 // Everything drawn inside the outline of a resting jelly — gradient fill,
 // both inner shadows and (without tilt) the gloss — as one image, so a frame
 // fills the wobbling outline with it in one pass.
-Layer cachedSkin(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
-                 const JellyBodyStyle& style, bool withGloss, double ratio, PullKey pull) {
+Layer cachedSkin(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette, const JellyBodyStyle& style,
+                 bool withGloss, double ratio, PullKey pull) {
     int qw = quantised(rect.width()), qh = quantised(rect.height());
     const LayerCache::Key key = keyFor(kSkin, qw, qh, shape, palette, style, withGloss, ratio, pull);
     const Layer& cached = cachedOrStandIn(key, qw, qh, [&] {
@@ -224,8 +226,8 @@ Layer cachedSkin(const QRectF& rect, const JellyShape& shape, const JellyPalette
             QPainterPath whole;
             whole.addRect(frame);
             fillBody(painter, whole, box, palette, style);
-            ImageEffects::drawLayer(painter, innerShadows(resting, lookOf(palette, style.glass), ratio,
-                                                        frame.adjusted(-1, -1, 1, 1)));
+            ImageEffects::drawLayer(
+                painter, innerShadows(resting, lookOf(palette, style.glass), ratio, frame.adjusted(-1, -1, 1, 1)));
             if (withGloss) paintGloss(painter, box, QSizeF(), style.glass);
         }
         // An opaque skin blends as a plain copy inside the outline.
@@ -331,8 +333,8 @@ void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& sha
         // its actual outline (usually one jelly, the hovered one).
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const BodyLook look = lookOf(palette, style.glass);
-        ImageEffects::drawLayer(painter, ImageEffects::dropShadow(path, look.drop.color, look.drop.radius,
-                                                                  look.drop.offset, ratio));
+        ImageEffects::drawLayer(
+            painter, ImageEffects::dropShadow(path, look.drop.color, look.drop.radius, look.drop.offset, ratio));
         fillBody(painter, path, rect, palette, style);
         painter.save();
         painter.setClipPath(path, Qt::IntersectClip);

@@ -15,17 +15,17 @@
 namespace sorbeta {
 
 struct JellyBodyStyle {
-    bool glass = false;     // the see-through look (free space)
-    bool selected = false;  // white outline and a dashed ring 5 points outside
-    QSizeF tilt;            // shifts the gloss highlights
-    double glow = 0.0;      // strength of a white overlay; 0 for none
+    bool glass = false;        // the see-through look (free space)
+    bool selected = false;     // white outline and a dashed ring 5 points outside
+    QSizeF tilt;               // shifts the gloss highlights
+    double glow = 0.0;         // strength of a white overlay; 0 for none
     bool rightToLeft = false;  // the opaque fill runs from the top-right corner instead
 };
 
 // Draws the jelly whose frame is `rect`. Shadows and the selection ring reach
 // beyond the frame; callers must not clip them.
-void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& shape,
-                    const JellyPalette& palette, const JellyBodyStyle& style = {});
+void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
+                    const JellyBodyStyle& style = {});
 
 // Layers the map draws inside a jelly's outline over its body, in the jelly's
 // own points; painted in the same pass over the pixels as the body.

@@ -5,8 +5,8 @@
 #include <QPainterPath>
 #include <QRectF>
 
-#include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
+#include "ui/kit/ImageEffects.h"
 
 namespace sorbeta::bodylayers {
 

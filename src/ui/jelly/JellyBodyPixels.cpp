@@ -7,10 +7,10 @@
 #include <cmath>
 #include <optional>
 
-#include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
 #include "ui/jelly/JellyBodyLayers.h"
 #include "ui/jelly/JellyPixelRuns.h"
+#include "ui/kit/ImageEffects.h"
 
 namespace sorbeta {
 
@@ -86,8 +86,13 @@ struct Shading {
     const InsideLayers* inside;
 
     explicit Shading(const DirectJelly& j)
-        : opaqueBody(j.opaqueBody), bodyAlpha(j.bodyAlpha), insideAlpha(j.insideAlpha), glow(j.glow),
-          sheen(&j.sheen), dot(&j.dot), inside(j.inside ? &*j.inside : nullptr) {}
+        : opaqueBody(j.opaqueBody),
+          bodyAlpha(j.bodyAlpha),
+          insideAlpha(j.insideAlpha),
+          glow(j.glow),
+          sheen(&j.sheen),
+          dot(&j.dot),
+          inside(j.inside ? &*j.inside : nullptr) {}
 
     // One pixel: the shadow where the body may not hide it, then the body and
     // what lies inside it; `shadowPx` and `skinPx` read the layers lazily.
@@ -249,10 +254,14 @@ void uprightBodyRun(const DirectJelly& j, QRgb* out, int y, double ly, const Upr
         if (plain) {
             // Up to the next highlight column, full coverage is the skin alone.
             int limit = right + 1;
-            if (x < sheenFrom) limit = std::min(limit, sheenFrom);
-            else if (x <= sheenTo) limit = x;
-            if (x < dotFrom) limit = std::min(limit, dotFrom);
-            else if (x <= dotTo) limit = x;
+            if (x < sheenFrom)
+                limit = std::min(limit, sheenFrom);
+            else if (x <= sheenTo)
+                limit = x;
+            if (x < dotFrom)
+                limit = std::min(limit, dotFrom);
+            else if (x <= dotTo)
+                limit = x;
             const int stop = copyCovered(out, coverage, skinLine, lastSkin, ku, kStep, x, limit);
             su += (stop - x) * sStep;
             x = stop;
@@ -292,8 +301,8 @@ int tiltedSegmentLength(const DirectJelly& j) {
 }
 
 // Device columns [x0, x1) of row `y`, whose ends map to `a` and `b`.
-void paintTiltedSegment(const DirectJelly& j, QRgb* out, const QRgb* coverage, bool bodyRow, int x0, int x1,
-                        QPointF a, QPointF b) {
+void paintTiltedSegment(const DirectJelly& j, QRgb* out, const QRgb* coverage, bool bodyRow, int x0, int x1, QPointF a,
+                        QPointF b) {
     const LayerSampler& skin = j.skin;
     const LayerSampler& shadow = j.shadow;
     const double dx = (b.x() - a.x()) / (x1 - x0), dy = (b.y() - a.y()) / (x1 - x0);
@@ -314,8 +323,8 @@ void paintTiltedSegment(const DirectJelly& j, QRgb* out, const QRgb* coverage, b
     RowWalk walk{a.x(), a.y(), dx, dy, ku, kv, kdu, kdv};
     for (int x = x0; x < x1; ++x, walk.advance(1), su += sdu, sv += sdv) {
         {
-            const int stop = paintShadowOnly(out, coverage, j.bodyArea.left(), j.bodyArea.right(), shadow, su, sv,
-                                             sdu, sdv, shading.bodyAlpha, x, x1);
+            const int stop = paintShadowOnly(out, coverage, j.bodyArea.left(), j.bodyArea.right(), shadow, su, sv, sdu,
+                                             sdv, shading.bodyAlpha, x, x1);
             walk.advance(stop - x);
             x = stop;
             if (x >= x1) break;
@@ -339,14 +348,14 @@ void paintTiltedSegment(const DirectJelly& j, QRgb* out, const QRgb* coverage, b
                 if (!shadow.bits) return 0;
                 const auto iu = static_cast<int>(su >> 16), iv = static_cast<int>(sv >> 16);
                 if (iu < 0 || iv < 0 || iu >= shadow.width || iv >= shadow.height) return 0;
-                if (iu >= shadow.holeLeft && iu <= shadow.holeRight && iv >= shadow.holeTop &&
-                    iv <= shadow.holeBottom)
+                if (iu >= shadow.holeLeft && iu <= shadow.holeRight && iv >= shadow.holeTop && iv <= shadow.holeBottom)
                     return 0;
                 return shadow.line(iv)[iu];
             },
             [&] {
-                return skin.line(std::clamp(static_cast<int>(kv >> 16), 0, skin.height - 1))[std::clamp(
-                    static_cast<int>(ku >> 16), 0, skin.width - 1)];
+                return skin.line(
+                    std::clamp(static_cast<int>(kv >> 16), 0,
+                               skin.height - 1))[std::clamp(static_cast<int>(ku >> 16), 0, skin.width - 1)];
             });
     }
 }

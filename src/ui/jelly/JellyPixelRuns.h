@@ -54,8 +54,7 @@ struct Highlight {
         // Well inside or outside the antialiased edge, coverage is 1 or 0.
         const double ux = (x - cx) / rx, uy = (y - cy) / ry, f = ux * ux + uy * uy;
         if (f >= fullyOut) return 0;
-        const double coverage =
-            f <= fullyIn ? 1.0 : ImageEffects::ellipseCoverage(x, y, cx, cy, rx, ry, pixels);
+        const double coverage = f <= fullyIn ? 1.0 : ImageEffects::ellipseCoverage(x, y, cx, cy, rx, ry, pixels);
         if (coverage <= 0.0) return 0;
         const double t = std::clamp((y - rect.top()) / rect.height(), 0.0, 1.0);
         return ImageEffects::whiteAt(toByte(255.0 * (top + (bottom - top) * t) * coverage));
@@ -209,11 +208,10 @@ inline int paintCovered(QRgb* out, const QRgb* coverage, const LayerSampler& ski
     RowWalk w = walk;
     const int lastU = skin.width - 1, lastV = skin.height - 1;
     for (; x < end && coverage[x] == 0xffffffffu; ++x) {
-        if (highlightRows &&
-            ((sheen.rowNear(w.ly) && sheen.near(w.lx)) || (dot.rowNear(w.ly) && dot.near(w.lx))))
+        if (highlightRows && ((sheen.rowNear(w.ly) && sheen.near(w.lx)) || (dot.rowNear(w.ly) && dot.near(w.lx))))
             break;
-        QRgb p = skin.line(std::clamp(static_cast<int>(w.kv >> 16), 0, lastV))[std::clamp(
-            static_cast<int>(w.ku >> 16), 0, lastU)];
+        QRgb p = skin.line(
+            std::clamp(static_cast<int>(w.kv >> 16), 0, lastV))[std::clamp(static_cast<int>(w.ku >> 16), 0, lastU)];
         if (inside) {
             const QRgb q = inside->at(w.lx, w.ly);
             if (q) p = over(insideAlpha == 255 ? q : byteMul(q, insideAlpha), p);

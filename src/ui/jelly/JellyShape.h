@@ -15,12 +15,12 @@ namespace sorbeta {
 struct JellyShape {
     static constexpr int kPointCount = 36;
 
-    double time = 0.0;         // animation clock, seconds
-    double seed = 0.0;         // per-jelly phase (radians)
-    double wobble = 0.0;       // inward wobble depth, points
-    double squareness = 4.4;   // superellipse exponent is 2 / squareness
+    double time = 0.0;            // animation clock, seconds
+    double seed = 0.0;            // per-jelly phase (radians)
+    double wobble = 0.0;          // inward wobble depth, points
+    double squareness = 4.4;      // superellipse exponent is 2 / squareness
     std::optional<QPointF> pull;  // unit coordinates of the rect (0…1 from the top-left)
-    double pullAmount = 0.0;   // largest outward shift at the pull point, points
+    double pullAmount = 0.0;      // largest outward shift at the pull point, points
 
     std::array<QPointF, kPointCount> outline(const QRectF& rect) const;
     QPainterPath path(const QRectF& rect) const;

@@ -13,10 +13,10 @@ namespace sorbeta {
 struct ScanningFrame {
     double bounce = 0;  // 0 on the floor, 1 at the top of the hop
     Flavor flavor = Flavor::strawberry;
-    QRectF body;        // the jelly's frame
-    QRectF shadow;      // the ellipse under it
+    QRectF body;    // the jelly's frame
+    QRectF shadow;  // the ellipse under it
     double shadowOpacity = 0;
-    QRectF caption;     // where the text goes
+    QRectF caption;  // where the text goes
     double shapeTime = 0;
 };
 

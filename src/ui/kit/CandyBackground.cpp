@@ -40,7 +40,8 @@ SpotsImage renderSpots(QSizeF size) {
         }
     }
     ImageEffects::blur(image, kBlurRadius / 2.0 * kBlurScale);
-    return {size.toSize(), image, QRectF(target.topLeft(), QSizeF(image.width() / kBlurScale, image.height() / kBlurScale))};
+    return {size.toSize(), image,
+            QRectF(target.topLeft(), QSizeF(image.width() / kBlurScale, image.height() / kBlurScale))};
 }
 
 }  // namespace

@@ -16,8 +16,7 @@ CandyDialog makeConfirmDialog(const QString& emoji, const QString& title, const 
 }
 
 void candyConfirm(const QString& emoji, const QString& title, const QString& message, const QString& confirm,
-                  Flavor flavor, const QString& cancel, std::function<void()> action,
-                  CandyDialogCenter& center) {
+                  Flavor flavor, const QString& cancel, std::function<void()> action, CandyDialogCenter& center) {
     center.confirm(makeConfirmDialog(emoji, title, message, confirm, flavor, cancel), std::move(action));
 }
 
@@ -32,11 +31,12 @@ void CandyConfirm::setPresented(bool presented) {
     // The page may be gone when the answer comes: run its action only if the
     // binding's owner still exists.
     QPointer<CandyConfirm> self(this);
-    candyConfirm(texts.emoji, texts.title, texts.message, texts.confirm, texts.flavor, texts.cancel,
-                 [self] {
-                     if (self && self->action_) self->action_();
-                 },
-                 center_);
+    candyConfirm(
+        texts.emoji, texts.title, texts.message, texts.confirm, texts.flavor, texts.cancel,
+        [self] {
+            if (self && self->action_) self->action_();
+        },
+        center_);
 }
 
 }  // namespace sorbeta

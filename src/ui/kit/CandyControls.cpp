@@ -50,7 +50,8 @@ void CandyButton::setSymbol(const QString& symbol) {
 
 QSize CandyButton::sizeHint() const {
     const QSizeF capsule = candyButtonSize(text(), compact_, height_, symbol_);
-    return QSize(static_cast<int>(std::ceil(capsule.width())), static_cast<int>(std::ceil(capsule.height()))).grownBy(kShadowMargins);
+    return QSize(static_cast<int>(std::ceil(capsule.width())), static_cast<int>(std::ceil(capsule.height())))
+        .grownBy(kShadowMargins);
 }
 
 QRectF CandyButton::capsuleRect() const {
@@ -148,7 +149,8 @@ CandySegmented::CandySegmented(std::vector<Option> options, QVariant selection, 
     : QWidget(parent), options_(std::move(options)), selection_(std::move(selection)), flavor_(flavor) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
-    for (const Option& option : options_) selected_.emplace_back(Spring{0.3, 0.7}, option.first == selection_ ? 1.0 : 0.0);
+    for (const Option& option : options_)
+        selected_.emplace_back(Spring{0.3, 0.7}, option.first == selection_ ? 1.0 : 0.0);
 }
 
 void CandySegmented::setSelection(const QVariant& value) {
@@ -251,9 +253,9 @@ void CandySegmented::paintEvent(QPaintEvent*) {
             painter.restore();
         }
         const QColor soft = Theme::inkSoft();
-        const QColor text = QColor::fromRgbF(soft.redF() + (1 - soft.redF()) * amount, soft.greenF() + (1 - soft.greenF()) * amount,
-                                             soft.blueF() + (1 - soft.blueF()) * amount,
-                                             soft.alphaF() + (1 - soft.alphaF()) * amount);
+        const QColor text =
+            QColor::fromRgbF(soft.redF() + (1 - soft.redF()) * amount, soft.greenF() + (1 - soft.greenF()) * amount,
+                             soft.blueF() + (1 - soft.blueF()) * amount, soft.alphaF() + (1 - soft.alphaF()) * amount);
         painter.setPen(text);
         painter.drawText(rects[i], Qt::AlignCenter | Qt::TextSingleLine, options_[i].second);
     }

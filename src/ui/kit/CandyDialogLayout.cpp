@@ -40,8 +40,8 @@ ButtonArea placeButtons(const std::vector<qreal>& naturalWidths, bool compact, Q
         area.arrangement = compact ? ButtonArrangement::stackedFullWidth : ButtonArrangement::sideBySide;
         return area;
     }
-    const qreal rowWidth = std::accumulate(naturalWidths.begin(), naturalWidths.end(), 0.0) +
-                           kSideBySideSpacing * (count - 1);
+    const qreal rowWidth =
+        std::accumulate(naturalWidths.begin(), naturalWidths.end(), 0.0) + kSideBySideSpacing * (count - 1);
     if (!compact && rowWidth <= inner) {
         // The last choice leftmost, the first rightmost; the row is centred.
         area.arrangement = ButtonArrangement::sideBySide;
@@ -62,8 +62,7 @@ ButtonArea placeButtons(const std::vector<qreal>& naturalWidths, bool compact, Q
         area.height = y - kStackedSpacing;
     }
     if (direction == Qt::RightToLeft)
-        for (ButtonPlacement& button : area.buttons)
-            button.rect.moveLeft(inner - button.rect.right());
+        for (ButtonPlacement& button : area.buttons) button.rect.moveLeft(inner - button.rect.right());
     return area;
 }
 
@@ -81,8 +80,8 @@ CardLayout layoutCard(bool compact, qreal titleHeight, bool hasMessage, qreal me
         // The area is as tall as the text up to the maximum, and scrolls beyond.
         const qreal areaHeight = std::min(messageHeight, m.messageMaxHeight);
         layout.messageBox = QRectF(m.padding, y, inner, areaHeight + 2 * kMessagePadding);
-        layout.messageArea = layout.messageBox->adjusted(kMessagePadding, kMessagePadding, -kMessagePadding,
-                                                         -kMessagePadding);
+        layout.messageArea =
+            layout.messageBox->adjusted(kMessagePadding, kMessagePadding, -kMessagePadding, -kMessagePadding);
         y += layout.messageBox->height() + m.spacing;
     }
     y += m.buttonTopPadding;

@@ -49,7 +49,7 @@ std::optional<int> escapeChoice(const CandyDialog& dialog);
 enum class ButtonArrangement { sideBySide, stacked, stackedFullWidth };
 
 struct ButtonPlacement {
-    int choice;  // index into the dialog's choices
+    int choice;   // index into the dialog's choices
     QRectF rect;  // relative to the top left of the button area
 };
 
@@ -66,7 +66,7 @@ ButtonArea placeButtons(const std::vector<qreal>& naturalWidths, bool compact,
                         Qt::LayoutDirection direction = Qt::LeftToRight);
 
 struct CardLayout {
-    QRectF card;           // the card's own rectangle, at (0, 0)
+    QRectF card;  // the card's own rectangle, at (0, 0)
     QRectF emojiCircle;
     QRectF title;
     std::optional<QRectF> messageBox;   // with its 12-point padding

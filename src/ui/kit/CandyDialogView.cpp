@@ -55,8 +55,7 @@ CandyDialogCard::CandyDialogCard(const CandyDialog& dialog, bool compact, std::f
       emoji_(dialog.emoji),
       choose_(std::move(choose)) {
     const CandyDialogMeasures& m = dialogMeasures(compact);
-    title_ = makeLabel(dialog.title, roundedFont(m.titleSize, QFont::ExtraBold), Theme::ink(), Qt::AlignHCenter,
-                       this);
+    title_ = makeLabel(dialog.title, roundedFont(m.titleSize, QFont::ExtraBold), Theme::ink(), Qt::AlignHCenter, this);
     if (!dialog.message.isEmpty()) {
         messageArea_ = new QScrollArea(this);
         messageArea_->setFrameShape(QFrame::NoFrame);
@@ -91,8 +90,7 @@ QMargins CandyDialogCard::shadowRoom() const {
 
 QRect CandyDialogCard::cardRect() const {
     const QMargins room = shadowRoom();
-    return QRect(room.left(), room.top(), int(std::ceil(layout_.card.width())),
-                 int(std::ceil(layout_.card.height())));
+    return QRect(room.left(), room.top(), int(std::ceil(layout_.card.width())), int(std::ceil(layout_.card.height())));
 }
 
 QAbstractButton* CandyDialogCard::button(int choice) const {
@@ -139,14 +137,12 @@ void CandyDialogCard::paintEvent(QPaintEvent*) {
         shape.addRoundedRect(card, kCardRadius, kCardRadius);
         ImageEffects::drawLayer(painter,
                                 ImageEffects::dropShadow(shape, withOpacity(accent.deep, 0.25), kShadowRadius,
-                                                         QPointF(0, kShadowDrop),
-                                                         ImageEffects::pixelRatioOf(painter)));
+                                                         QPointF(0, kShadowDrop), ImageEffects::pixelRatioOf(painter)));
         painter.fillPath(shape, Qt::white);
         // The border lies inside the edge.
         const qreal inset = kBorderWidth / 2;
         QPainterPath border;
-        border.addRoundedRect(card.adjusted(inset, inset, -inset, -inset), kCardRadius - inset,
-                              kCardRadius - inset);
+        border.addRoundedRect(card.adjusted(inset, inset, -inset, -inset), kCardRadius - inset, kCardRadius - inset);
         painter.strokePath(border, QPen(withOpacity(accent.light, 0.6), kBorderWidth));
     }
 
@@ -165,8 +161,7 @@ void CandyDialogCard::paintEvent(QPaintEvent*) {
 
     if (layout_.messageBox) {
         QPainterPath box;
-        box.addRoundedRect(layout_.messageBox->translated(card.topLeft()), kMessageCornerRadius,
-                           kMessageCornerRadius);
+        box.addRoundedRect(layout_.messageBox->translated(card.topLeft()), kMessageCornerRadius, kMessageCornerRadius);
         painter.fillPath(box, m.messageBox);
     }
 }
@@ -344,10 +339,10 @@ void CandyDialogOverlay::keyPressEvent(QKeyEvent* event) {
         return;
     }
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: answerKey(returnChoice(*dialog)); break;
-    case Qt::Key_Escape: answerKey(escapeChoice(*dialog)); break;
-    default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: answerKey(returnChoice(*dialog)); break;
+        case Qt::Key_Escape: answerKey(escapeChoice(*dialog)); break;
+        default: QWidget::keyPressEvent(event); return;
     }
     event->accept();
 }

@@ -64,8 +64,7 @@ class CandyDialogOverlay final : public QWidget {
 public:
     // Covers `content` (a sibling below it, resized together by the host
     // frame) and shows the centre's dialogs addressed to `host`.
-    CandyDialogOverlay(CandyDialog::Host host, QWidget* content, CandyDialogCenter& center,
-                       QWidget* parent = nullptr);
+    CandyDialogOverlay(CandyDialog::Host host, QWidget* content, CandyDialogCenter& center, QWidget* parent = nullptr);
     ~CandyDialogOverlay() override;
 
     CandyDialog::Host host() const { return host_; }

@@ -23,13 +23,13 @@ double lerp(double a, double b, double t) { return a + (b - a) * t; }
 void innerShadow(QPainter& painter, const QPainterPath& path, const QColor& color, double radius, QPointF offset) {
     painter.save();
     painter.setClipPath(path, Qt::IntersectClip);
-    ImageEffects::drawLayer(painter, ImageEffects::innerShadow(path, color, radius, offset,
-                                                               ImageEffects::pixelRatioOf(painter)));
+    ImageEffects::drawLayer(
+        painter, ImageEffects::innerShadow(path, color, radius, offset, ImageEffects::pixelRatioOf(painter)));
     painter.restore();
 }
 
-void paintButtonFace(QPainter& painter, const QRectF& rect, const QString& label, const JellyPalette& p,
-                     double press, const QString& symbol, Qt::LayoutDirection direction) {
+void paintButtonFace(QPainter& painter, const QRectF& rect, const QString& label, const JellyPalette& p, double press,
+                     const QString& symbol, Qt::LayoutDirection direction) {
     // Squash about the bottom centre: wider and shorter while pressed.
     const double sx = lerp(1.0, 1.06, press);
     const double sy = lerp(1.0, 0.9, press);
@@ -40,9 +40,9 @@ void paintButtonFace(QPainter& painter, const QRectF& rect, const QString& label
 
     const QPainterPath capsule = candyCapsulePath(rect);
     const double ratio = ImageEffects::pixelRatioOf(painter);
-    ImageEffects::drawLayer(painter, ImageEffects::dropShadow(capsule, withOpacity(p.deep, lerp(0.45, 0.25, press)),
-                                                              std::max(0.0, lerp(10, 4, press)),
-                                                              QPointF(0, lerp(6, 2, press)), ratio));
+    ImageEffects::drawLayer(
+        painter, ImageEffects::dropShadow(capsule, withOpacity(p.deep, lerp(0.45, 0.25, press)),
+                                          std::max(0.0, lerp(10, 4, press)), QPointF(0, lerp(6, 2, press)), ratio));
     QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
     fill.setColorAt(0, p.light);
     fill.setColorAt(0.5, p.base);
@@ -93,7 +93,9 @@ void saturate(QImage& image, double amount) {
             const QRgb c = line[x];
             const double r = qRed(c), g = qGreen(c), b = qBlue(c);
             const double luma = 0.2126 * r + 0.7152 * g + 0.0722 * b;
-            auto mix = [&](double v) { return std::clamp(static_cast<int>(std::lround(luma + (v - luma) * amount)), 0, qAlpha(c)); };
+            auto mix = [&](double v) {
+                return std::clamp(static_cast<int>(std::lround(luma + (v - luma) * amount)), 0, qAlpha(c));
+            };
             line[x] = qRgba(mix(r), mix(g), mix(b), qAlpha(c));
         }
     }

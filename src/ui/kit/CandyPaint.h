@@ -22,9 +22,8 @@ QSizeF candyButtonSize(const QString& label, bool compact, double height, const 
 // The capsule is `rect`; the squash is about its bottom centre; shadows reach
 // beyond it. Disabled: saturation 0.15, opacity 0.6. The symbol stands on the
 // label's leading side, so right to left it follows the text.
-void paintCandyButton(QPainter& painter, const QRectF& rect, const QString& label, Flavor flavor,
-                      double press, bool enabled, const QString& symbol = {},
-                      Qt::LayoutDirection direction = Qt::LeftToRight);
+void paintCandyButton(QPainter& painter, const QRectF& rect, const QString& label, Flavor flavor, double press,
+                      bool enabled, const QString& symbol = {}, Qt::LayoutDirection direction = Qt::LeftToRight);
 
 // ---- Jelly check box ----------------------------------------------------
 inline constexpr double kJellyCheckSide = 20.0;

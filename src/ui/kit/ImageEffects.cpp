@@ -18,8 +18,7 @@ std::array<int, 3> boxesFor(double sigma) {
     int lower = static_cast<int>(std::floor(ideal));
     if (lower % 2 == 0) --lower;
     const int upper = lower + 2;
-    const double m = (12.0 * sigma * sigma - n * lower * lower - 4.0 * n * lower - 3.0 * n) /
-                     (-4.0 * lower - 4.0);
+    const double m = (12.0 * sigma * sigma - n * lower * lower - 4.0 * n * lower - 3.0 * n) / (-4.0 * lower - 4.0);
     const int lowerCount = static_cast<int>(std::lround(m));
     std::array<int, 3> sizes{};
     for (int i = 0; i < n; ++i) sizes[static_cast<std::size_t>(i)] = i < lowerCount ? lower : upper;
@@ -41,15 +40,13 @@ void boxLine(uchar* data, int count, int stride, int radius, std::vector<uchar>&
     }
 }
 
-void blurChannels(uchar* bits, int width, int height, qsizetype bytesPerLine, int channels,
-                  double sigma) {
+void blurChannels(uchar* bits, int width, int height, qsizetype bytesPerLine, int channels, double sigma) {
     if (sigma <= 0.0 || width <= 0 || height <= 0) return;
     std::vector<uchar> scratch;
     for (int box : boxesFor(sigma)) {
         const int radius = (box - 1) / 2;
         for (int c = 0; c < channels; ++c) {
-            for (int y = 0; y < height; ++y)
-                boxLine(bits + y * bytesPerLine + c, width, channels, radius, scratch);
+            for (int y = 0; y < height; ++y) boxLine(bits + y * bytesPerLine + c, width, channels, radius, scratch);
             for (int x = 0; x < width; ++x)
                 boxLine(bits + x * channels + c, height, static_cast<int>(bytesPerLine), radius, scratch);
         }
@@ -102,8 +99,7 @@ QImage blurred(const QImage& image, double radius, double pixelRatio) {
     return copy;
 }
 
-Layer dropShadow(const QPainterPath& path, const QColor& color, double radius, QPointF offset,
-                 double pixelRatio) {
+Layer dropShadow(const QPainterPath& path, const QColor& color, double radius, QPointF offset, double pixelRatio) {
     if (path.isEmpty() || color.alpha() == 0) return {};
     const double extent = std::ceil(radius * 1.5) + 1.0;
     const QRectF target = path.boundingRect().translated(offset).adjusted(-extent, -extent, extent, extent);
@@ -121,8 +117,7 @@ Layer dropShadow(const QPainterPath& path, const QColor& color, double radius, Q
     return {colourise(mask, color), QRectF(target.topLeft(), QSizeF(mask.width() / scale, mask.height() / scale)), {}};
 }
 
-Layer innerShadow(const QPainterPath& path, const QColor& color, double radius, QPointF offset,
-                  double pixelRatio) {
+Layer innerShadow(const QPainterPath& path, const QColor& color, double radius, QPointF offset, double pixelRatio) {
     if (path.isEmpty() || color.alpha() == 0) return {};
     const double extent = std::ceil(radius * 1.5) + 1.0;
     const QRectF target = path.boundingRect().adjusted(-extent - std::abs(offset.x()), -extent - std::abs(offset.y()),
@@ -160,10 +155,22 @@ void findHole(Layer& layer) {
     // Grow one side at a time while the new edge stays transparent.
     for (bool grew = true; grew;) {
         grew = false;
-        if (clear(left - 1, top, left - 1, bottom)) { --left; grew = true; }
-        if (clear(right + 1, top, right + 1, bottom)) { ++right; grew = true; }
-        if (clear(left, top - 1, right, top - 1)) { --top; grew = true; }
-        if (clear(left, bottom + 1, right, bottom + 1)) { ++bottom; grew = true; }
+        if (clear(left - 1, top, left - 1, bottom)) {
+            --left;
+            grew = true;
+        }
+        if (clear(right + 1, top, right + 1, bottom)) {
+            ++right;
+            grew = true;
+        }
+        if (clear(left, top - 1, right, top - 1)) {
+            --top;
+            grew = true;
+        }
+        if (clear(left, bottom + 1, right, bottom + 1)) {
+            ++bottom;
+            grew = true;
+        }
     }
     // Keep a pixel of transparent border so smooth scaling never samples across.
     const QRect hole = QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(1, 1, -1, -1);
@@ -220,8 +227,12 @@ void drawLayer(QPainter& painter, const Layer& layer) {
     const double sx = layer.target.width() / layer.image.width();
     const double sy = layer.target.height() / layer.image.height();
     const QRect& h = layer.hole;
-    auto snapX = [&](double x) { return (std::round(transform.m11() * x + transform.dx()) - transform.dx()) / transform.m11(); };
-    auto snapY = [&](double y) { return (std::round(transform.m22() * y + transform.dy()) - transform.dy()) / transform.m22(); };
+    auto snapX = [&](double x) {
+        return (std::round(transform.m11() * x + transform.dx()) - transform.dx()) / transform.m11();
+    };
+    auto snapY = [&](double y) {
+        return (std::round(transform.m22() * y + transform.dy()) - transform.dy()) / transform.m22();
+    };
     const double xs[4] = {snapX(layer.target.left()), snapX(layer.target.left() + h.left() * sx),
                           snapX(layer.target.left() + (h.right() + 1) * sx), snapX(layer.target.right())};
     const double ys[4] = {snapY(layer.target.top()), snapY(layer.target.top() + h.top() * sy),
@@ -291,8 +302,8 @@ const Layer* LayerCache::nearest(const Key& key, Key* found) const {
 }
 
 size_t qHash(const LayerCache::Key& key, size_t seed) {
-    return qHashMulti(seed, key.effect, key.width, key.height, key.shapeParam, key.radius, key.offsetX,
-                      key.offsetY, key.color, key.radius2, key.offsetY2, key.color2, key.color3, key.pixelRatio);
+    return qHashMulti(seed, key.effect, key.width, key.height, key.shapeParam, key.radius, key.offsetX, key.offsetY,
+                      key.color, key.radius2, key.offsetY2, key.color2, key.color3, key.pixelRatio);
 }
 
 }  // namespace sorbeta::ImageEffects

@@ -45,8 +45,7 @@ void blur(QImage& image, double sigma);
 QImage blurred(const QImage& image, double radius, double pixelRatio = 1.0);
 
 // The path's coverage moved by offset, blurred and coloured.
-Layer dropShadow(const QPainterPath& path, const QColor& color, double radius, QPointF offset,
-                 double pixelRatio = 1.0);
+Layer dropShadow(const QPainterPath& path, const QColor& color, double radius, QPointF offset, double pixelRatio = 1.0);
 
 // The coverage outside the path moved by offset, blurred and coloured: draw
 // it clipped to the path to shade the path's inside.

@@ -35,9 +35,7 @@ inline double kitNow() {
 }
 
 // Replaces the clock; an empty function restores the real one. Main thread only.
-inline void setKitClock(std::function<double()> source) {
-    detail::kitClockOverride() = std::move(source);
-}
+inline void setKitClock(std::function<double()> source) { detail::kitClockOverride() = std::move(source); }
 
 // A hand-driven clock for tests: installed while it lives.
 class ManualKitClock {

@@ -32,10 +32,9 @@ int frameCount(const BlipBank& bank) { return int(double(kSampleRate) * bank.dur
 double frequencyAt(const BlipBank& bank, double baseFrequency, double t) {
     const double u = t / bank.duration;
     const double glide = bank.glideStart + (1.0 - bank.glideStart) * std::min(3.0 * u, 1.0);
-    const double vibrato =
-        bank.vibratoRate > 0
-            ? 1.0 + 0.06 * std::sin(2.0 * std::numbers::pi * bank.vibratoRate * t) * std::exp(-10.0 * t)
-            : 1.0;
+    const double vibrato = bank.vibratoRate > 0 ? 1.0 + 0.06 * std::sin(2.0 * std::numbers::pi * bank.vibratoRate * t) *
+                                                            std::exp(-10.0 * t)
+                                                : 1.0;
     return bank.octave * baseFrequency * glide * vibrato;
 }
 

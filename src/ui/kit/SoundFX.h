@@ -23,7 +23,7 @@ namespace SoundSynth {
 
 inline constexpr int kSampleRate = 44100;
 // Major pentatonic on C, C4 to A5.
-inline constexpr std::array<double, 10> kScale = {261.63, 293.66, 329.63, 392.0, 440.0,
+inline constexpr std::array<double, 10> kScale = {261.63, 293.66, 329.63, 392.0,  440.0,
                                                   523.25, 587.33, 659.25, 783.99, 880.0};
 inline constexpr BlipBank kHover{0.09, 2.0, 1.25, 0.0, 0.1f};
 inline constexpr BlipBank kTap{0.32, 1.0, 0.8, 9.0, 0.22f};

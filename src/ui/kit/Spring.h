@@ -23,8 +23,7 @@ struct Spring {
 
 class SpringValue {
 public:
-    explicit SpringValue(Spring spring = {}, double value = 0.0)
-        : spring_(spring), target_(value), start_(value) {}
+    explicit SpringValue(Spring spring = {}, double value = 0.0) : spring_(spring), target_(value), start_(value) {}
 
     // Starts moving towards the target at time `now`, continuing from where the
     // value is at that moment.

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QPixmap>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <numbers>
 #include <string_view>
 #include <vector>
@@ -53,8 +53,10 @@ QPainterPath polyline(std::initializer_list<QPointF> points) {
     QPainterPath path;
     bool first = true;
     for (const QPointF& p : points) {
-        if (first) path.moveTo(p);
-        else path.lineTo(p);
+        if (first)
+            path.moveTo(p);
+        else
+            path.lineTo(p);
         first = false;
     }
     return path;
@@ -78,8 +80,12 @@ QPainterPath star(QPointF c, double r) {
 
 QPainterPath page(const QRectF& r) {
     const double fold = r.width() * 0.32;
-    return polyline({r.topLeft(), {r.right() - fold, r.top()}, {r.right(), r.top() + fold}, r.bottomRight(),
-                     r.bottomLeft(), r.topLeft()});
+    return polyline({r.topLeft(),
+                     {r.right() - fold, r.top()},
+                     {r.right(), r.top() + fold},
+                     r.bottomRight(),
+                     r.bottomLeft(),
+                     r.topLeft()});
 }
 
 QPainterPath gear(int teeth, double outer, double inner) {
@@ -88,8 +94,10 @@ QPainterPath gear(int teeth, double outer, double inner) {
         const double angle = 2 * std::numbers::pi * i / (teeth * 4);
         const double radius = (i % 4 < 2) ? outer : inner;
         const QPointF point(0.5 + radius * std::cos(angle), 0.5 + radius * std::sin(angle));
-        if (i == 0) path.moveTo(point);
-        else path.lineTo(point);
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
     }
     path.closeSubpath();
     return path;
@@ -101,8 +109,10 @@ QPainterPath bumpyRing(int bumps, double radius, double bump) {
         const double angle = 2 * std::numbers::pi * i / (bumps * 8);
         const double r = radius + bump * std::cos(angle * bumps);
         const QPointF point(0.5 + r * std::cos(angle), 0.5 + r * std::sin(angle));
-        if (i == 0) path.moveTo(point);
-        else path.lineTo(point);
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
     }
     path.closeSubpath();
     return path;
@@ -249,7 +259,7 @@ enum class Join {
 struct Step {
     Join join = Join::start;
     std::string_view shape;
-    double stroke = 0;  // the stroke width in multiples of the weight's; 0: the shape is used as it is
+    double stroke = 0;      // the stroke width in multiples of the weight's; 0: the shape is used as it is
     bool absolute = false;  // the stroke width is in units, whatever the weight
     Qt::PenCapStyle cap = Qt::RoundCap;
     std::string_view clip;    // when set, the path is cut down to this shape
@@ -281,11 +291,10 @@ const QHash<QString, std::vector<Step>>& symbolTable() {
                   "M 0.22 0.24 L 0.28 0.9 L 0.72 0.9 L 0.78 0.24 M 0.42 0.4 L 0.43 0.74 M 0.58 0.4 L 0.57 0.74")}},
         {"trash.fill",
          {stroked(start, 1, "M 0.12 0.2 L 0.88 0.2"), stroked(add, 1, "M 0.38 0.2 L 0.4 0.08 L 0.6 0.08 L 0.62 0.2"),
-          filled(unite, "M 0.2 0.3 L 0.27 0.92 L 0.73 0.92 L 0.8 0.3 Z"),
-          stroked(cut, 0.8, "M 0.42 0.42 L 0.43 0.78"), stroked(cut, 0.8, "M 0.58 0.42 L 0.57 0.78")}},
+          filled(unite, "M 0.2 0.3 L 0.27 0.92 L 0.73 0.92 L 0.8 0.3 Z"), stroked(cut, 0.8, "M 0.42 0.42 L 0.43 0.78"),
+          stroked(cut, 0.8, "M 0.58 0.42 L 0.57 0.78")}},
         {"drop.fill", {filled(start, kDrop)}},
-        {"drop.halffull",
-         {stroked(start, 1, kDrop), {.join = unite, .shape = kDrop, .clip = "B 0 0.55 1 0.5"}}},
+        {"drop.halffull", {stroked(start, 1, kDrop), {.join = unite, .shape = kDrop, .clip = "B 0 0.55 1 0.5"}}},
         {"arrow.clockwise",
          {stroked(start, 1, "A 0.16 0.18 0.68 0.68 80 -320"), stroked(add, 1, "H 0.02 -0.02 -0.45 0.2"),
           filled(unite, "")}},
@@ -307,10 +316,9 @@ const QHash<QString, std::vector<Step>>& symbolTable() {
         {"arrow.down.circle.fill",
          {filled(start, kDisc), stroked(cut, 1.2, "M 0.5 0.24 L 0.5 0.74 M 0.3 0.54 L 0.5 0.74 L 0.7 0.54")}},
         {"arrow.uturn.backward.circle.fill",
-         {filled(start, kDisc),
-          stroked(cut, 1.1,
-                  "M 0.3 0.4 L 0.58 0.4 C 0.78 0.4 0.78 0.7 0.58 0.7 L 0.45 0.7 "
-                  "M 0.42 0.27 L 0.29 0.4 L 0.42 0.53")}},
+         {filled(start, kDisc), stroked(cut, 1.1,
+                                        "M 0.3 0.4 L 0.58 0.4 C 0.78 0.4 0.78 0.7 0.58 0.7 L 0.45 0.7 "
+                                        "M 0.42 0.27 L 0.29 0.4 L 0.42 0.53")}},
         {"checkmark.seal.fill",
          {filled(start, "U 12 0.43 0.04"), stroked(cut, 1.2, "M 0.32 0.52 L 0.45 0.65 L 0.68 0.36")}},
         {"eye", {stroked(start, 1, "M 0.06 0.5 Q 0.5 0.1 0.94 0.5 Q 0.5 0.9 0.06 0.5"), filled(add, "O 0.5 0.5 0.13")}},
@@ -382,10 +390,10 @@ QPainterPath build(const std::vector<Step>& steps, double line) {
 
 double lineWidth(SymbolWeight weight) {
     switch (weight) {
-    case SymbolWeight::regular: return 0.085;
-    case SymbolWeight::semibold: return 0.1;
-    case SymbolWeight::bold: return 0.115;
-    case SymbolWeight::heavy: return 0.135;
+        case SymbolWeight::regular: return 0.085;
+        case SymbolWeight::semibold: return 0.1;
+        case SymbolWeight::bold: return 0.115;
+        case SymbolWeight::heavy: return 0.135;
     }
     return 0.085;
 }
@@ -413,8 +421,7 @@ QPainterPath symbolPath(const QString& name, const QRectF& rect, SymbolWeight we
     return transform.map(*found);
 }
 
-void paintSymbol(QPainter& painter, const QString& name, const QRectF& rect, const QColor& color,
-                 SymbolWeight weight) {
+void paintSymbol(QPainter& painter, const QString& name, const QRectF& rect, const QColor& color, SymbolWeight weight) {
     const QPainterPath path = symbolPath(name, rect, weight);
     if (path.isEmpty()) return;
     painter.save();

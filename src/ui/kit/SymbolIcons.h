@@ -23,7 +23,6 @@ void paintSymbol(QPainter& painter, const QString& name, const QRectF& rect, con
                  SymbolWeight weight = SymbolWeight::regular);
 
 // The symbol as an icon of the given side, for buttons and menus.
-QIcon symbolIcon(const QString& name, const QColor& color, int side = 16,
-                 SymbolWeight weight = SymbolWeight::regular);
+QIcon symbolIcon(const QString& name, const QColor& color, int side = 16, SymbolWeight weight = SymbolWeight::regular);
 
 }  // namespace sorbeta

@@ -60,8 +60,10 @@ void TransitionLayer::enter(QWidget* pane, const Transition& transition, Spring 
     if (!pane->isVisible()) return;  // the window is not on screen: nothing to animate
     if (pane->layout()) pane->layout()->activate();
 
-    Ghost ghost{pane, pictureOf(pane), QRectF(pane->mapTo(parentWidget(), QPoint(0, 0)), QSizeF(pane->size())),
-                transition, SpringValue(spring, from), pane->layoutDirection(), true};
+    Ghost ghost{
+        pane,       pictureOf(pane),           QRectF(pane->mapTo(parentWidget(), QPoint(0, 0)), QSizeF(pane->size())),
+        transition, SpringValue(spring, from), pane->layoutDirection(),
+        true};
     // Live but unseen until its picture has arrived (an opacity effect at 0
     // draws nothing at all).
     auto* hidden = new QGraphicsOpacityEffect(pane);
@@ -80,8 +82,10 @@ void TransitionLayer::leave(QWidget* pane, const Transition& transition, Spring 
         pane->hide();
         return;
     }
-    Ghost ghost{pane, pictureOf(pane), QRectF(pane->mapTo(parentWidget(), QPoint(0, 0)), QSizeF(pane->size())),
-                transition, SpringValue(spring, from), pane->layoutDirection(), false};
+    Ghost ghost{
+        pane,       pictureOf(pane),           QRectF(pane->mapTo(parentWidget(), QPoint(0, 0)), QSizeF(pane->size())),
+        transition, SpringValue(spring, from), pane->layoutDirection(),
+        false};
     pane->hide();
     addGhost(std::move(ghost), 0.0);
 }
@@ -134,8 +138,8 @@ void TransitionLayer::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const double now = kitNow();
     for (const Ghost& ghost : ghosts_) {
-        const PaneLook look = paneLook(ghost.transition, ghost.presence.valueAt(now), ghost.home.size(),
-                                       ghost.direction);
+        const PaneLook look =
+            paneLook(ghost.transition, ghost.presence.valueAt(now), ghost.home.size(), ghost.direction);
         if (look.opacity <= 0.0 || look.scale <= 0.0) continue;
         painter.save();
         painter.setOpacity(look.opacity);

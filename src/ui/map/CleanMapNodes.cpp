@@ -12,9 +12,9 @@ namespace sorbeta::MapNodes {
 namespace {
 
 // Every flavour but cloud, in declaration order: the colours of folder children.
-constexpr std::array<Flavor, 12> kFolderCycle = {
-    Flavor::strawberry, Flavor::mango, Flavor::lime,  Flavor::blueberry, Flavor::grape,     Flavor::peach,
-    Flavor::mint,       Flavor::cherry, Flavor::lemon, Flavor::bubblegum, Flavor::sky,       Flavor::plum};
+constexpr std::array<Flavor, 12> kFolderCycle = {Flavor::strawberry, Flavor::mango,     Flavor::lime, Flavor::blueberry,
+                                                 Flavor::grape,      Flavor::peach,     Flavor::mint, Flavor::cherry,
+                                                 Flavor::lemon,      Flavor::bubblegum, Flavor::sky,  Flavor::plum};
 
 std::size_t cycleStart(Flavor parent) {
     const auto found = std::find(kFolderCycle.begin(), kFolderCycle.end(), parent);

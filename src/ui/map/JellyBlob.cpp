@@ -5,9 +5,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "ui/kit/ImageEffects.h"
-#include "ui/kit/IconCache.h"
 #include "ui/jelly/JellyBody.h"
+#include "ui/kit/IconCache.h"
+#include "ui/kit/ImageEffects.h"
 
 namespace sorbeta {
 
@@ -90,8 +90,8 @@ QTransform blobTransform(QSizeF size, const HoverFX& fx, Squish squish, QPointF 
         t *= QTransform::fromTranslate(w / 2, h);
         return t;
     };
-    return tilt * aboutBottom(swell * (1 + fx.jiggle), swell * (1 - fx.jiggle)) *
-           aboutBottom(squish.x, squish.y) * QTransform::fromTranslate(origin.x(), origin.y());
+    return tilt * aboutBottom(swell * (1 + fx.jiggle), swell * (1 - fx.jiggle)) * aboutBottom(squish.x, squish.y) *
+           QTransform::fromTranslate(origin.x(), origin.y());
 }
 
 namespace {
@@ -100,10 +100,9 @@ void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, co
                const QImage* prepared) {
     const double ratio = ImageEffects::pixelRatioOf(painter);
     const double s = g.iconSide;
-    const QImage pixmap = prepared ? *prepared
-                                   : IconCache::icon(*node.iconPath)
-                                         .pixmap(QSize(int(std::ceil(s)), int(std::ceil(s))), ratio)
-                                         .toImage();
+    const QImage pixmap =
+        prepared ? *prepared
+                 : IconCache::icon(*node.iconPath).pixmap(QSize(int(std::ceil(s)), int(std::ceil(s))), ratio).toImage();
     if (pixmap.isNull()) return;
     painter.save();
     painter.translate(g.iconCenter);
@@ -111,8 +110,7 @@ void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, co
     const QRectF target(-s / 2, -s / 2, s, s);
     // The shadow follows the icon's own shape: blurred from its alpha, cached.
     const auto& shadow = ImageEffects::LayerCache::shared().get(
-        {0x1c0, int(s * 4), int(qHash(*node.iconPath)), 0, 4, 0, 3, palette.deep.rgba(), int(ratio * 100)},
-        [&] {
+        {0x1c0, int(s * 4), int(qHash(*node.iconPath)), 0, 4, 0, 3, palette.deep.rgba(), int(ratio * 100)}, [&] {
             QImage mask(pixmap.size(), QImage::Format_ARGB32_Premultiplied);
             mask.fill(Qt::transparent);
             QPainter p(&mask);
@@ -129,8 +127,8 @@ void paintIcon(QPainter& painter, const MapNode& node, const BlobGeometry& g, co
             q.end();
             padded.setDevicePixelRatio(ratio);
             const QImage blurred = ImageEffects::blurred(padded, 4, ratio);
-            return ImageEffects::Layer{blurred, QRectF(-s / 2 - margin, -s / 2 - margin + 3, s + 2 * margin,
-                                                       s + 2 * margin)};
+            return ImageEffects::Layer{blurred,
+                                       QRectF(-s / 2 - margin, -s / 2 - margin + 3, s + 2 * margin, s + 2 * margin)};
         });
     ImageEffects::drawLayer(painter, shadow);
     painter.drawImage(target, pixmap, QRectF(pixmap.rect()));
@@ -174,8 +172,8 @@ JellyInside insideOf(const MapNode& node, QSizeF size, const HoverFX& fx, const 
 }
 
 // Layers 2 to 4 through Qt, clipped to the outline: fizz, light spot, ripple.
-void paintInsideThroughQt(QPainter& painter, const BlobFrame& frame, const BlobGeometry& g,
-                          const QPainterPath& outline, const JellyPalette& pal) {
+void paintInsideThroughQt(QPainter& painter, const BlobFrame& frame, const BlobGeometry& g, const QPainterPath& outline,
+                          const JellyPalette& pal) {
     const MapNode& node = *frame.node;
     const HoverFX& fx = frame.fx;
     const double w = frame.rect.width(), h = frame.rect.height();

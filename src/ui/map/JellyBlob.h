@@ -6,9 +6,9 @@
 #include <QTransform>
 #include <optional>
 
+#include "ui/jelly/JellyShape.h"
 #include "ui/map/JellyHover.h"
 #include "ui/map/JellyLayers.h"
-#include "ui/jelly/JellyShape.h"
 #include "ui/map/MapNode.h"
 
 namespace sorbeta {
@@ -19,13 +19,13 @@ double jellySquareness(MapNode::Kind kind);
 // Where the layers of one jelly stand in its box (origin at the box's
 // top-left corner, size w × h), for one pointer reaction.
 struct BlobGeometry {
-    double m = 0;               // the smaller side
-    double iconSide = 0;        // min(0.42 m, 72)
-    bool showIcon = false;      // an icon path and m > 46
+    double m = 0;           // the smaller side
+    double iconSide = 0;    // min(0.42 m, 72)
+    bool showIcon = false;  // an icon path and m > 46
     QPointF iconCenter;
     double iconScale = 1;
-    QPointF labelCenter;        // centre of the label's text column
-    double labelOpacity = 1;    // 0 when an icon path is set and h <= 90
+    QPointF labelCenter;      // centre of the label's text column
+    double labelOpacity = 1;  // 0 when an icon path is set and h <= 90
     double labelScale = 1;
     double labelTextWidth = 0;  // width the label's lines may take
     bool showDot = false;       // kind item
@@ -55,14 +55,14 @@ QTransform tilt3D(double degrees, QPointF axis, QPointF center, double distance)
 // Everything that varies for one jelly in one frame.
 struct BlobFrame {
     const MapNode* node = nullptr;
-    QRectF rect;                 // placed rectangle in map coordinates
-    double time = 0;             // frame time; 0 for a still jelly
+    QRectF rect;      // placed rectangle in map coordinates
+    double time = 0;  // frame time; 0 for a still jelly
     HoverFX fx;
     Squish squish;
-    double opacity = 1;          // fade in and out of the map
-    double glow = 0;             // hover glow, animated
-    double hint = 0;             // hint's entrance, 0 to 1
-    double dot = 0;              // tick state, animated 0 to 1
+    double opacity = 1;  // fade in and out of the map
+    double glow = 0;     // hover glow, animated
+    double hint = 0;     // hint's entrance, 0 to 1
+    double dot = 0;      // tick state, animated 0 to 1
     bool selected = false;
     bool rightToLeft = false;
     const JellyLabelImage* label = nullptr;

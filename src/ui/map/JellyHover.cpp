@@ -45,9 +45,7 @@ QPointF unitPosition(QPointF location, QSizeF size) {
     return {axis(location.x(), size.width()), axis(location.y(), size.height())};
 }
 
-double blipSize(QSizeF size) {
-    return std::min(std::sqrt(size.width() * size.height()) / 520.0, 1.0);
-}
+double blipSize(QSizeF size) { return std::min(std::sqrt(size.width() * size.height()) / 520.0, 1.0); }
 
 // --- TouchTracker
 
@@ -57,9 +55,8 @@ const Touch* TouchTracker::touch(const std::string& id) const {
 }
 
 void TouchTracker::sweep(double now) {
-    std::erase_if(touches_, [now](const auto& entry) {
-        return entry.second.left && now - *entry.second.left >= kForgetAfter;
-    });
+    std::erase_if(touches_,
+                  [now](const auto& entry) { return entry.second.left && now - *entry.second.left >= kForgetAfter; });
 }
 
 bool TouchTracker::move(const std::string& id, QPointF location, QSizeF size, double now) {

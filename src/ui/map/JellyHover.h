@@ -15,10 +15,10 @@ namespace sorbeta {
 // One pointer contact with one jelly. Points are unit coordinates of the
 // jelly's rectangle (0 to 1, y downward).
 struct Touch {
-    QPointF point;                // last pointer position
-    QPointF entry;                // where the pointer came in
-    double entered = 0;           // kit clock
-    std::optional<double> left;   // none while the pointer is over the jelly
+    QPointF point;               // last pointer position
+    QPointF entry;               // where the pointer came in
+    double entered = 0;          // kit clock
+    std::optional<double> left;  // none while the pointer is over the jelly
 
     bool operator==(const Touch&) const = default;
 };
@@ -31,9 +31,9 @@ struct Ripple {
 
 // The pointer reaction of one jelly at one instant.
 struct HoverFX {
-    double amount = 0;       // strength, 0 to 1
-    double wave = 0;         // pull toward the pointer; swings after the pointer left
-    double jiggle = 0;       // squash-and-stretch factor
+    double amount = 0;  // strength, 0 to 1
+    double wave = 0;    // pull toward the pointer; swings after the pointer left
+    double jiggle = 0;  // squash-and-stretch factor
     std::optional<QPointF> point;
     double tiltX = 0, tiltY = 0;  // -1 to 1, scaled by amount
     double tiltDegrees = 0;       // 0 to 8.4

@@ -54,8 +54,7 @@ void paintPickDotShapes(QPainter& painter, const QRectF& rect, double on, const 
     disc.addEllipse(circle);
     // The shadow belongs to the whole dot, so it is cached per flavour and size.
     const auto& shadow = ImageEffects::LayerCache::shared().get(
-        {0x7d07, int(rect.width() * 4), int(rect.height() * 4), 0, 12, 0, 8, palette.deep.rgba(),
-         int(ratio * 100)},
+        {0x7d07, int(rect.width() * 4), int(rect.height() * 4), 0, 12, 0, 8, palette.deep.rgba(), int(ratio * 100)},
         [&] {
             QPainterPath local;
             local.addEllipse(QRectF(QPointF(0, 0), rect.size()));
@@ -106,7 +105,8 @@ void paintPickDot(QPainter& painter, const QRectF& rect, double on, const JellyP
             p.scale(ratio, ratio);
             paintPickDotShapes(p, local, step / 32.0, palette);
             p.end();
-            return ImageEffects::Layer{image, QRectF(-margin, -margin, image.width() / ratio, image.height() / ratio), {}};
+            return ImageEffects::Layer{
+                image, QRectF(-margin, -margin, image.width() / ratio, image.height() / ratio), {}};
         });
     ImageEffects::blendImage(*pixels, dot.image,
                              QTransform::fromScale(1 / ratio, 1 / ratio) *
@@ -123,8 +123,7 @@ void paintOpenHint(QPainter& painter, QSizeF size, const QColor& ink, double pro
     const QString text = jellyOpenHint();
     const QFontMetricsF metrics(font);
     const QSizeF capsule(metrics.horizontalAdvance(text) + 16, metrics.height() + 6);
-    const QRectF box(QPointF(size.width() / 2 - capsule.width() / 2, size.height() - 12 - capsule.height()),
-                     capsule);
+    const QRectF box(QPointF(size.width() / 2 - capsule.width() / 2, size.height() - 12 - capsule.height()), capsule);
     painter.save();
     painter.translate(box.center());
     const double scale = 0.6 + 0.4 * progress;
@@ -165,17 +164,15 @@ LabelLines layOutLabel(const JellyLabelContent& content, double textWidth) {
     return lines;
 }
 
-void JellyLabelImage::update(const JellyLabelContent& content, const QColor& ink, double textWidth,
-                             qreal pixelRatio) {
+void JellyLabelImage::update(const JellyLabelContent& content, const QColor& ink, double textWidth, qreal pixelRatio) {
     if (!content.visible) {
         image_ = QImage();
         key_.clear();
         return;
     }
-    const QString key = content.title.value_or(QStringLiteral("\x01")) + QChar(0x02) + content.sizeLine +
-                        QChar(0x02) + QString::number(content.titlePixelSize) + QChar(0x02) +
-                        QString::number(textWidth, 'f', 1) + QChar(0x02) + QString::number(ink.rgba()) +
-                        QChar(0x02) + QString::number(pixelRatio);
+    const QString key = content.title.value_or(QStringLiteral("\x01")) + QChar(0x02) + content.sizeLine + QChar(0x02) +
+                        QString::number(content.titlePixelSize) + QChar(0x02) + QString::number(textWidth, 'f', 1) +
+                        QChar(0x02) + QString::number(ink.rgba()) + QChar(0x02) + QString::number(pixelRatio);
     if (key == key_) return;
     key_ = key;
 

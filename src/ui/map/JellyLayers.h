@@ -8,8 +8,8 @@
 #include <QRectF>
 #include <array>
 
-#include "ui/map/JellyTexts.h"
 #include "ui/kit/Theme.h"
+#include "ui/map/JellyTexts.h"
 
 namespace sorbeta {
 

@@ -6,8 +6,8 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QRegion>
 #include <QToolTip>
 #include <QUrl>
@@ -16,12 +16,12 @@
 
 #include "platform/RevealFiles.h"
 #include "platform/Translate.h"
-#include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
-#include "ui/map/JellyMapViewBands.h"
+#include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitClock.h"
-#include "ui/map/MapLayout.h"
 #include "ui/kit/SoundFX.h"
+#include "ui/map/JellyMapViewBands.h"
+#include "ui/map/MapLayout.h"
 
 namespace sorbeta {
 namespace {
@@ -70,8 +70,7 @@ struct JellyMapView::Blob {
     }
     // Moving or fading: its old place must be repainted too.
     bool placingAt(double now) const {
-        return !x.settledAt(now) || !y.settledAt(now) || !w.settledAt(now) || !h.settledAt(now) ||
-               !fade.settledAt(now);
+        return !x.settledAt(now) || !y.settledAt(now) || !w.settledAt(now) || !h.settledAt(now) || !fade.settledAt(now);
     }
     bool movingAt(double now) const {
         return !x.settledAt(now) || !y.settledAt(now) || !w.settledAt(now) || !h.settledAt(now) ||
@@ -143,8 +142,7 @@ void JellyMapView::relayout() {
     const double now = kitNow();
     placed_ = MapLayout::layout(nodes_, QRectF(0, 0, width(), height()), gap_);
     if (layoutDirection() == Qt::RightToLeft)
-        for (PlacedNode& placed : placed_)
-            placed.rect.moveLeft(width() - placed.rect.right());
+        for (PlacedNode& placed : placed_) placed.rect.moveLeft(width() - placed.rect.right());
 
     for (auto& [id, blob] : blobs_) blob->present = false;
     int order = 0;
@@ -328,8 +326,8 @@ void JellyMapView::reveal(const MapNode& node) {
     platform::revealFiles(node.urls, [urls = node.urls](bool shown) {
         // Without a file manager service, at least open the folder that holds it.
         if (!shown && !urls.empty())
-            QDesktopServices::openUrl(QUrl::fromLocalFile(
-                QFile::decodeName(QByteArray::fromStdString(urls.front().parent_path().native()))));
+            QDesktopServices::openUrl(
+                QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(urls.front().parent_path().native()))));
     });
 }
 
@@ -515,9 +513,9 @@ void JellyMapView::paintEvent(QPaintEvent* event) {
             paintBlobs(painter, whole);
         }
         QPainter painter(this);
-        painter.drawImage(QRectF(dirty.left() / ratio, dirty.top() / ratio, dirty.width() / ratio,
-                                 dirty.height() / ratio),
-                          frame_, QRectF(dirty));
+        painter.drawImage(
+            QRectF(dirty.left() / ratio, dirty.top() / ratio, dirty.width() / ratio, dirty.height() / ratio), frame_,
+            QRectF(dirty));
     }
     if (whole) lastFullFrame_ = kitNow();
     scheduleFrame();

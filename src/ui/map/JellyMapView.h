@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/kit/Spring.h"
 #include "ui/map/JellyBlob.h"
 #include "ui/map/MapNode.h"
-#include "ui/kit/Spring.h"
 
 class QMenu;
 

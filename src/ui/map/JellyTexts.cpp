@@ -30,25 +30,21 @@ QString jellyTooltip(const MapNode& node) {
     if (node.hint) return *node.hint;
     const QString size = Bytes::text(node.bytes, node.memoryUnits);
     switch (node.kind) {
-    case MapNode::Kind::free:
-        return tr("空闲空间 %1").arg(size);
-    case MapNode::Kind::other:
-        return tr("系统、应用数据与其他没归类的文件 %1").arg(size);
-    case MapNode::Kind::item:
-        return tr("%1 · %2\n%3\n点右上角圆点选中，点果冻看里面有什么")
-            .arg(node.title, size, node.note.value_or(QString()));
-    case MapNode::Kind::remainder: {
-        const QString total = Bytes::text(node.labelBytes.value_or(node.bytes), false);
-        return tr("%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3\n点开看看里面有什么")
-            .arg(node.title, total, size);
-    }
-    case MapNode::Kind::app:
-        return tr("%1 · 连同残留共 %2\n点开看看它留了什么").arg(node.title, size);
-    case MapNode::Kind::category:
-    case MapNode::Kind::folder:
-    case MapNode::Kind::file:
-    case MapNode::Kind::rest:
-        break;
+        case MapNode::Kind::free: return tr("空闲空间 %1").arg(size);
+        case MapNode::Kind::other: return tr("系统、应用数据与其他没归类的文件 %1").arg(size);
+        case MapNode::Kind::item:
+            return tr("%1 · %2\n%3\n点右上角圆点选中，点果冻看里面有什么")
+                .arg(node.title, size, node.note.value_or(QString()));
+        case MapNode::Kind::remainder: {
+            const QString total = Bytes::text(node.labelBytes.value_or(node.bytes), false);
+            return tr("%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3\n点开看看里面有什么")
+                .arg(node.title, total, size);
+        }
+        case MapNode::Kind::app: return tr("%1 · 连同残留共 %2\n点开看看它留了什么").arg(node.title, size);
+        case MapNode::Kind::category:
+        case MapNode::Kind::folder:
+        case MapNode::Kind::file:
+        case MapNode::Kind::rest: break;
     }
     return node.title + QStringLiteral(" · ") + size;
 }

@@ -23,9 +23,7 @@ bool bigEnough(const QRectF& rect) { return std::min(rect.width(), rect.height()
 
 }  // namespace
 
-double weight(int64_t bytes) {
-    return std::pow(static_cast<double>(std::max<int64_t>(bytes, 0)), 0.75);
-}
+double weight(int64_t bytes) { return std::pow(static_cast<double>(std::max<int64_t>(bytes, 0)), 0.75); }
 
 std::vector<PlacedNode> layout(const std::vector<MapNode>& nodes, const QRectF& rect, double gap) {
     std::vector<const MapNode*> visible;
@@ -55,11 +53,9 @@ std::vector<PlacedNode> layout(const std::vector<MapNode>& nodes, const QRectF& 
         childWeights.reserve(node.children.size());
         for (const MapNode& child : node.children) childWeights.push_back(weight(child.bytes));
         const std::vector<QRectF> childRects = Treemap::layout(childWeights, rects[i]);
-        for (std::size_t k = 0; k < node.children.size(); ++k)
-            placeLeaf(node.children[k], childRects[k]);
+        for (std::size_t k = 0; k < node.children.size(); ++k) placeLeaf(node.children[k], childRects[k]);
     }
     return placed;
 }
 
 }  // namespace sorbeta::MapLayout
-

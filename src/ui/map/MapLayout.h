@@ -15,7 +15,6 @@ double weight(int64_t bytes);
 // is replaced by its children laid out inside its rectangle (one level only).
 // Every placed rect is inset by gap/2; rects whose smaller side is 22 or less
 // are dropped. Order: top-level order, children in their parent's position.
-std::vector<PlacedNode> layout(const std::vector<MapNode>& nodes, const QRectF& rect,
-                               double gap = kMapGap);
+std::vector<PlacedNode> layout(const std::vector<MapNode>& nodes, const QRectF& rect, double gap = kMapGap);
 
 }  // namespace sorbeta::MapLayout

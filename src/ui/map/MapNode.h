@@ -21,9 +21,9 @@ struct MapNode {
     // small entries left over, an installed application.
     enum class Kind { free, other, category, item, remainder, folder, file, rest, app };
 
-    std::string id;            // identity within one map (hover, touches, selection)
-    QString title;             // shown verbatim on the jelly and in its tooltip
-    int64_t bytes = 0;         // decides the area; <= 0 is not drawn
+    std::string id;     // identity within one map (hover, touches, selection)
+    QString title;      // shown verbatim on the jelly and in its tooltip
+    int64_t bytes = 0;  // decides the area; <= 0 is not drawn
     Flavor flavor = Flavor::cloud;
     Kind kind = Kind::category;
     std::optional<QString> note;              // extra tooltip text

@@ -22,8 +22,7 @@ double worst(double sum, double largest, double smallest, double s) {
 std::vector<std::size_t> positiveByWeight(const std::vector<double>& values) {
     std::vector<std::size_t> order(values.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return values[b] < values[a]; });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return values[b] < values[a]; });
     std::erase_if(order, [&](std::size_t i) { return !(values[i] > 0.0); });
     return order;
 }
@@ -42,8 +41,7 @@ public:
     // (false for NaN: the item then starts the next row).
     bool keepsRowSquare(double itemArea) const {
         const double s = std::min(w_, h_);
-        const double withItem =
-            worst(rowSum_ + itemArea, std::max(rowMax_, itemArea), std::min(rowMin_, itemArea), s);
+        const double withItem = worst(rowSum_ + itemArea, std::max(rowMax_, itemArea), std::min(rowMin_, itemArea), s);
         return withItem <= worst(rowSum_, rowMax_, rowMin_, s);
     }
 

@@ -42,9 +42,8 @@ TEST(CatalogTest, FlavorNames) {
 
 TEST(CatalogTest, CategoriesInMapOrder) {
     const auto& categories = Catalog::categories();
-    EXPECT_EQ(ids(categories),
-              (std::vector<std::string>{"media", "docs", "projects", "xcode", "ai", "deps", "chat", "mobile",
-                                        "apps", "caches", "logs", "trash"}));
+    EXPECT_EQ(ids(categories), (std::vector<std::string>{"media", "docs", "projects", "xcode", "ai", "deps", "chat",
+                                                         "mobile", "apps", "caches", "logs", "trash"}));
     std::set<Flavor> flavors;
     for (const auto& category : categories) {
         flavors.insert(category.flavor);
@@ -82,20 +81,19 @@ TEST(CatalogTest, DependencyCategoryRoots) {
 
     // Every root of "devcaches" is measured by "deps", itself or inside a whole folder.
     for (const auto& root : Catalog::cleanable("devcaches")->roots) {
-        const bool covered = std::any_of(roots.begin(), roots.end(), [&](const std::string& r) {
-            return root == r || root.starts_with(r + "/");
-        });
+        const bool covered = std::any_of(roots.begin(), roots.end(),
+                                         [&](const std::string& r) { return root == r || root.starts_with(r + "/"); });
         EXPECT_TRUE(covered) << root;
     }
 }
 
 TEST(CatalogTest, CacheExclusionSets) {
     EXPECT_EQ(Catalog::devCacheNames(),
-              (std::set<std::string>{"Yarn", "pip", "Homebrew", "CocoaPods", "org.swift.swiftpm", "pnpm",
-                                     "go-build", "ms-playwright", "pypoetry", "composer"}));
+              (std::set<std::string>{"Yarn", "pip", "Homebrew", "CocoaPods", "org.swift.swiftpm", "pnpm", "go-build",
+                                     "ms-playwright", "pypoetry", "composer"}));
     EXPECT_EQ(Catalog::separatelyCleaned(),
-              (std::set<std::string>{"com.apple.dt.Xcode", "Google", "com.apple.Safari", "Firefox",
-                                     "BraveSoftware", "Microsoft Edge", "company.thebrowser.Browser"}));
+              (std::set<std::string>{"com.apple.dt.Xcode", "Google", "com.apple.Safari", "Firefox", "BraveSoftware",
+                                     "Microsoft Edge", "company.thebrowser.Browser"}));
 
     const CategorySpec* caches = Catalog::category("caches");
     EXPECT_EQ(caches->childrenOf, "~/Library/Caches");
@@ -118,14 +116,13 @@ TEST(CatalogTest, CacheExclusionSets) {
 
 TEST(CatalogTest, RulesInPanelOrder) {
     const auto& rules = Catalog::cleanables();
-    EXPECT_EQ(ids(rules),
-              (std::vector<std::string>{
-                  "derived",     "simcache",      "devicesupport", "xcodecache",   "browser",    "npm",
-                  "yarn",        "bun",           "pip",           "brew",         "pods",       "spm",
-                  "gobuild",     "gradlecache",   "devcaches",     "logs",         "ipsw",       "partial",
-                  "wechatcache", "linecache",     "qqcache",       "discordcache", "slackcache", "capcut",
-                  "artifacts",   "appcache",      "pnpm",          "archives",     "backups",    "trash",
-                  "wechatmedia", "telegrammedia", "installers"}));
+    EXPECT_EQ(ids(rules), (std::vector<std::string>{
+                              "derived",     "simcache",      "devicesupport", "xcodecache",   "browser",    "npm",
+                              "yarn",        "bun",           "pip",           "brew",         "pods",       "spm",
+                              "gobuild",     "gradlecache",   "devcaches",     "logs",         "ipsw",       "partial",
+                              "wechatcache", "linecache",     "qqcache",       "discordcache", "slackcache", "capcut",
+                              "artifacts",   "appcache",      "pnpm",          "archives",     "backups",    "trash",
+                              "wechatmedia", "telegrammedia", "installers"}));
     for (std::size_t i = 0; i < rules.size(); ++i) {
         const CleanSpec& rule = rules[i];
         EXPECT_EQ(rule.safety, i < 24 ? Safety::safe : Safety::review) << rule.id;
@@ -143,15 +140,13 @@ TEST(CatalogTest, RulesInPanelOrder) {
 }
 
 TEST(CatalogTest, FlagsThatDecideWhatIsRemoved) {
-    std::map<std::string, std::tuple<bool, bool, int64_t, int64_t>>
-        flagged;  // removeRoots, user folders, newest, age
+    std::map<std::string, std::tuple<bool, bool, int64_t, int64_t>> flagged;  // removeRoots, user folders, newest, age
     for (const auto& rule : Catalog::cleanables())
         if (rule.removeRoots || rule.allowUserFolders || rule.keepNewest || rule.minAgeDays)
             flagged[rule.id] = {rule.removeRoots, rule.allowUserFolders, rule.keepNewest, rule.minAgeDays};
     const std::map<std::string, std::tuple<bool, bool, int64_t, int64_t>> expected = {
-        {"devicesupport", {true, false, 2, 0}}, {"ipsw", {true, false, 0, 0}},
-        {"partial", {true, true, 0, 1}},        {"capcut", {false, true, 0, 0}},
-        {"artifacts", {true, true, 0, 0}},      {"backups", {true, false, 0, 0}},
+        {"devicesupport", {true, false, 2, 0}}, {"ipsw", {true, false, 0, 0}},       {"partial", {true, true, 0, 1}},
+        {"capcut", {false, true, 0, 0}},        {"artifacts", {true, true, 0, 0}},   {"backups", {true, false, 0, 0}},
         {"wechatmedia", {true, false, 0, 90}},  {"installers", {true, true, 0, 14}},
     };
     EXPECT_EQ(flagged, expected);
@@ -166,10 +161,8 @@ TEST(CatalogTest, Guards) {
     }
     EXPECT_EQ(Catalog::cleanable("gradlecache")->guardProcesses, std::vector<std::string>{"GradleDaemon"});
     EXPECT_EQ(Catalog::cleanable("browser")->guardBundleIDs.size(), 6u);
-    EXPECT_EQ(Catalog::cleanable("discordcache")->guardBundleIDs,
-              std::vector<std::string>{"com.hnc.Discord"});
-    EXPECT_EQ(Catalog::cleanable("telegrammedia")->guardBundleIDs,
-              std::vector<std::string>{"ru.keepcoder.Telegram"});
+    EXPECT_EQ(Catalog::cleanable("discordcache")->guardBundleIDs, std::vector<std::string>{"com.hnc.Discord"});
+    EXPECT_EQ(Catalog::cleanable("telegrammedia")->guardBundleIDs, std::vector<std::string>{"ru.keepcoder.Telegram"});
     EXPECT_EQ(Catalog::cleanable("capcut")->guardBundleIDs,
               (std::vector<std::string>{"com.lemon.lvoverseas", "com.lemon.lvpro"}));
     int guardedByProcess = 0;

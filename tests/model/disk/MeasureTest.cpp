@@ -61,15 +61,13 @@ TEST_F(DiskScannerTest, ConcurrentWalksShareOneSet) {
     for (int i = 0; i < 8; ++i) {
         const std::string folder = "root" + std::to_string(i);
         tree.file(folder + "/own.bin", 8192);
-        for (int k = 0; k < 20; ++k)
-            tree.hardlink("shared/original.bin", folder + "/link" + std::to_string(k));
+        for (int k = 0; k < 20; ++k) tree.hardlink("shared/original.bin", folder + "/link" + std::to_string(k));
     }
     DiskScanner::InodeSet shared;
     std::atomic<int64_t> total{0};
     std::vector<std::thread> threads;
     for (int i = 0; i < 8; ++i) {
-        threads.emplace_back(
-            [&, i] { total += DiskScanner::size(tree.at("root" + std::to_string(i)), &shared); });
+        threads.emplace_back([&, i] { total += DiskScanner::size(tree.at("root" + std::to_string(i)), &shared); });
     }
     for (auto& thread : threads) thread.join();
     EXPECT_EQ(total.load(), alloc(original) + 8 * alloc(tree.at("root0/own.bin")));
@@ -109,8 +107,7 @@ TEST_F(DiskScannerTest, NeverFollowsLinks) {
     EXPECT_EQ(DiskScanner::size(rootLink), alloc(rootLink));
     EXPECT_LT(DiskScanner::size(rootLink), 1 << 20);
     // Links inside the tree count as links; neither target is walked, dangling ones do no harm.
-    const int64_t links =
-        alloc(tree.at("tree/out")) + alloc(tree.at("tree/dangling")) + alloc(tree.at("tree/up"));
+    const int64_t links = alloc(tree.at("tree/out")) + alloc(tree.at("tree/dangling")) + alloc(tree.at("tree/up"));
     EXPECT_EQ(DiskScanner::size(tree.at("tree")), alloc(file) + links);
 }
 

@@ -31,8 +31,7 @@ protected:
     }
 
     // An artifact folder with one file, both `days` old, and its marker beside it.
-    fs::path artifact(const std::string& folder, const std::string& name, const std::string& marker,
-                      double days = 8) {
+    fs::path artifact(const std::string& folder, const std::string& name, const std::string& marker, double days = 8) {
         if (!marker.empty()) tree->file(folder + "/" + marker);
         tree->file(folder + "/" + name + "/content.bin", 100);
         tree->setAgeDays(folder + "/" + name + "/content.bin", days);
@@ -74,8 +73,7 @@ TEST_F(ProjectArtifactsTest, FindsOldArtifactsBesideTheirMarker) {
     CleanSpec spec;
     spec.source = CleanSpec::Source::projectArtifacts;
     const Paths targets = DiskScanner::targets(spec, {}, places());
-    EXPECT_EQ(std::set<fs::path>(targets.begin(), targets.end()),
-              (std::set<fs::path>{modules, venv, gradle}));
+    EXPECT_EQ(std::set<fs::path>(targets.begin(), targets.end()), (std::set<fs::path>{modules, venv, gradle}));
 }
 
 TEST_F(ProjectArtifactsTest, RecentArtifactsAreKeptAndNotDescended) {
@@ -125,8 +123,7 @@ TEST_F(ProjectArtifactsTest, RootsResolvingToOneFolderAreExaminedOnce) {
     const auto modules = artifact("Projects/app", "node_modules", "package.json");
     tree->symlink(home() / "Projects", "Code");
     EXPECT_EQ(find(std::nullopt), Paths{modules});
-    EXPECT_EQ(find(Paths{home() / "Projects", home() / "Code", home() / "none"}),
-              Paths{modules});
+    EXPECT_EQ(find(Paths{home() / "Projects", home() / "Code", home() / "none"}), Paths{modules});
 }
 
 TEST_F(ProjectArtifactsTest, LimitedModeDropsPromptingRoots) {
@@ -143,8 +140,7 @@ TEST_F(ProjectArtifactsTest, RepositoriesKeepWhatGitTracks) {
     const auto untracked = artifact("Code/web", "node_modules", "package.json");
     // A project in a sub-folder of a repository is asked about too.
     const auto nested = artifact("Code/mono/packages/py", "__pycache__", "setup.py");
-    for (const char* repo : {"Code/android", "Code/web", "Code/mono"})
-        ASSERT_TRUE(git(home() / repo, {"init", "-q"}));
+    for (const char* repo : {"Code/android", "Code/web", "Code/mono"}) ASSERT_TRUE(git(home() / repo, {"init", "-q"}));
     ASSERT_TRUE(git(home() / "Code/android", {"add", "build"}));
     tree->setAgeDays("Code/android/build", 8);
 

@@ -1,8 +1,8 @@
 // Removal and holding on the awkward places of a real disk: mounts, full and
 // foreign file systems, names of every kind, very deep trees, a linked home.
 // Every case checks what is left on disk.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,15 +15,15 @@
 #include "OnDisk.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
-#include "model/disk/Removal.h"
 #include "model/disk/Measure.h"
+#include "model/disk/Removal.h"
 #include "model/holding/HoldingArea.h"
 #include "platform/Places.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
-using test::present;
 using test::contents;
+using test::present;
 
 namespace {
 
@@ -103,8 +103,7 @@ TEST_F(DiskRemovalEdgeTest, AFullDiskDuringHoldLeavesEverythingInPlace) {
     {
         std::ofstream fill(disk / "filler", std::ios::binary);
         const std::string block(1 << 16, 'f');
-        while (fill.write(block.data(), block.size())) {
-        }
+        while (fill.write(block.data(), block.size())) {}
     }
     HoldingArea area(moved.holdingFolder());
     auto writer = area.makeWriter();
@@ -145,8 +144,8 @@ TEST_F(DiskRemovalEdgeTest, AnItemThatCannotMoveStaysAndTheRestAreHeld) {
 
 TEST_F(DiskRemovalEdgeTest, NamesWithNewlinesAndOtherBytesRoundTrip) {
     test::FileTree tree(home());
-    const std::vector<std::string> names = {"line\nbreak", "tab\there", "quote\"back\\slash", "\x01\x7f",
-                                            test::FileTree::invalidUtf8Name(), "中文 名字"};
+    const std::vector<std::string> names = {
+        "line\nbreak", "tab\there", "quote\"back\\slash", "\x01\x7f", test::FileTree::invalidUtf8Name(), "中文 名字"};
     for (const auto& name : names) tree.text(".cache/app/" + name, name);
     HoldingArea area(places().holdingFolder());
     auto writer = area.makeWriter();

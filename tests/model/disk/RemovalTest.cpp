@@ -67,11 +67,10 @@ TEST_F(DiskRemovalTest, DepthRulesBelowHomeAndLibrary) {
 
 TEST_F(DiskRemovalTest, ProtectedNamesAtAnyDepth) {
     for (const char* relative :
-         {"Library/Caches/Keychains", "Library/Containers/com.app/Data/Library/Preferences",
-          "Library/Caches/x/Mail/y", "Library/Mobile Documents/com~apple", ".cache/CloudKit/x",
-          "Library/Caches/com.apple.HomeKit", ".ssh", ".ssh/id_ed25519", ".gnupg/private-keys-v1.d",
-          ".password-store/x.gpg", ".pki/nssdb", ".local/share/keyrings/login.keyring",
-          ".cache/deep/.ssh/known_hosts"}) {
+         {"Library/Caches/Keychains", "Library/Containers/com.app/Data/Library/Preferences", "Library/Caches/x/Mail/y",
+          "Library/Mobile Documents/com~apple", ".cache/CloudKit/x", "Library/Caches/com.apple.HomeKit", ".ssh",
+          ".ssh/id_ed25519", ".gnupg/private-keys-v1.d", ".password-store/x.gpg", ".pki/nssdb",
+          ".local/share/keyrings/login.keyring", ".cache/deep/.ssh/known_hosts"}) {
         EXPECT_FALSE(safe(home() / relative, true, false)) << relative;
         EXPECT_FALSE(safe(home() / relative, true, true)) << relative;
     }

@@ -50,8 +50,7 @@ TEST_F(DiskTargetsTest, GlobsMatchDotNamesInListingOrder) {
         tree.dir(std::string("Library/Developer/CoreSimulator/Devices/") + device);
     tree.dir("Library/Developer/CoreSimulator/Devices/D2/data/tmp");
     Paths devices;
-    for (const auto& folder :
-         listed(home() / "Library/Developer/CoreSimulator/Devices", [](auto&) { return true; }))
+    for (const auto& folder : listed(home() / "Library/Developer/CoreSimulator/Devices", [](auto&) { return true; }))
         devices.push_back(folder / "data/tmp");
     const Paths simTmp = DiskScanner::expand("~/Library/Developer/CoreSimulator/Devices/*/data/tmp", places());
     EXPECT_EQ(simTmp, devices);
@@ -181,9 +180,9 @@ TEST_F(DiskTargetsTest, TargetsKeepExistingItemsOfAnyName) {
     tree.symlink(home() / "gone", ".cache/dangling");
     tree.symlink(outside(), ".cache/away");
     const auto found = DiskScanner::targets(rule({"~/.cache/*"}), {}, places());
-    const std::set<fs::path> expected{
-        home() / ".cache" / FileTree::spacedName(), home() / ".cache" / FileTree::chineseName(),
-        home() / ".cache" / FileTree::invalidUtf8Name(), home() / ".cache/away"};
+    const std::set<fs::path> expected{home() / ".cache" / FileTree::spacedName(),
+                                      home() / ".cache" / FileTree::chineseName(),
+                                      home() / ".cache" / FileTree::invalidUtf8Name(), home() / ".cache/away"};
     EXPECT_EQ(std::set<fs::path>(found.begin(), found.end()), expected);
     // Duplicates are not removed.
     EXPECT_EQ(DiskScanner::targets(rule({"~/.cache/away", "~/.cache/away"}), {}, places()).size(), 2u);

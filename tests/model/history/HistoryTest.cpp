@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QFile>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "FileTree.h"
 #include "TestEnvironment.h"
@@ -123,16 +123,25 @@ TEST_F(HistoryTest, BrokenFilesReadEmpty) {
         "{}",
         "[" + good + ",{\"date\":\"2024-03-02T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{}}]",
         "[" + good + ",3]",
-        "[{\"date\":\"2024-03-01T00:00:00.5Z\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}]",
-        "[{\"date\":\"2024-03-01 00:00:00\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}]",
-        "[{\"date\":\"2024-13-01T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}]",
+        "[{\"date\":\"2024-03-01T00:00:00.5Z\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{"
+        "}}]",
+        "[{\"date\":\"2024-03-01 "
+        "00:00:00\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}]",
+        "[{\"date\":\"2024-13-01T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}"
+        "]",
         "[{\"date\":1,\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}]",
-        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1.5,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}]",
-        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1e30,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}]",
-        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":\"1\",\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{}}]",
-        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":[],\"parts\":{},\"partCategory\":{}}]",
-        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":{\"a\":null},\"parts\":{},\"partCategory\":{}}]",
-        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{\"p\":2}}]",
+        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1.5,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{"
+        "}}]",
+        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1e30,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":"
+        "{}}]",
+        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":\"1\",\"free\":1,\"categories\":{},\"parts\":{},"
+        "\"partCategory\":{}}]",
+        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":[],\"parts\":{},\"partCategory\":{}}"
+        "]",
+        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":{\"a\":null},\"parts\":{},"
+        "\"partCategory\":{}}]",
+        "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":1,\"free\":1,\"categories\":{},\"parts\":{},\"partCategory\":{"
+        "\"p\":2}}]",
     };
     for (const std::string& text : cases) {
         writeAll(store().url, text);
@@ -140,8 +149,9 @@ TEST_F(HistoryTest, BrokenFilesReadEmpty) {
     }
     writeAll(store().url, "[" + good + "]");
     EXPECT_EQ(store().load().size(), 1u);
-    writeAll(store().url, "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":9223372036854775807,\"free\":-1,"
-                          "\"categories\":{},\"parts\":{},\"partCategory\":{}}]");
+    writeAll(store().url,
+             "[{\"date\":\"2024-03-01T00:00:00Z\",\"total\":9223372036854775807,\"free\":-1,"
+             "\"categories\":{},\"parts\":{},\"partCategory\":{}}]");
     ASSERT_EQ(store().load().size(), 1u);
     EXPECT_EQ(store().load()[0].total, INT64_MAX);
 }

@@ -46,9 +46,12 @@ std::map<std::string, std::string> snapshot(const fs::path& root) {
     std::map<std::string, std::string> files;
     for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
         const std::string relative = it->path().lexically_relative(root).native();
-        if (it->is_symlink()) files[relative] = "->" + fs::read_symlink(it->path()).native();
-        else if (it->is_regular_file()) files[relative] = contents(it->path());
-        else if (it->is_directory() && fs::is_empty(it->path())) files[relative] = "<empty folder>";
+        if (it->is_symlink())
+            files[relative] = "->" + fs::read_symlink(it->path()).native();
+        else if (it->is_regular_file())
+            files[relative] = contents(it->path());
+        else if (it->is_directory() && fs::is_empty(it->path()))
+            files[relative] = "<empty folder>";
     }
     return files;
 }
@@ -58,12 +61,12 @@ void buildTree(const fs::path& root, std::mt19937& random) {
     for (int i = 0; i < kItems; ++i) {
         const std::string content = std::to_string(random()) + std::string(random() % 64, char('a' + i % 26));
         switch (i % 6) {
-        case 0: tree.text("d" + std::to_string(i) + "/inner/deep.txt", content); break;
-        case 1: tree.text("same name " + std::to_string(i) + ".log", content); break;
-        case 2: tree.text(test::FileTree::chineseName() + std::to_string(i), content); break;
-        case 3: tree.text(test::FileTree::invalidUtf8Name() + std::to_string(i), content); break;
-        case 4: tree.symlink("../elsewhere/" + std::to_string(i), "link" + std::to_string(i)); break;
-        default: tree.text(std::string(240, 'L') + std::to_string(i), content); break;
+            case 0: tree.text("d" + std::to_string(i) + "/inner/deep.txt", content); break;
+            case 1: tree.text("same name " + std::to_string(i) + ".log", content); break;
+            case 2: tree.text(test::FileTree::chineseName() + std::to_string(i), content); break;
+            case 3: tree.text(test::FileTree::invalidUtf8Name() + std::to_string(i), content); break;
+            case 4: tree.symlink("../elsewhere/" + std::to_string(i), "link" + std::to_string(i)); break;
+            default: tree.text(std::string(240, 'L') + std::to_string(i), content); break;
         }
     }
     tree.dir("empty folder");

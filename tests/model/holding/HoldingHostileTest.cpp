@@ -65,36 +65,35 @@ TEST_F(HoldingHostileTest, BrokenAndHostileManifestsAreNotBatches) {
     const std::string original = home().native();
     int n = 0;
     const auto name = [&] { return "F" + std::to_string(n++); };
-    for (const std::string& text : std::vector<std::string>{std::string(""), std::string("garbage"), std::string("{"), std::string("[]"), std::string("null"),
-          std::string(100000, '['),
-          // wrong types
-          "{\"id\":1,\"date\":\"" + date + "\",\"title\":\"t\",\"items\":[]}",
-          "{\"id\":\"I\",\"date\":12,\"title\":\"t\",\"items\":[]}",
-          "{\"id\":\"I\",\"date\":\"" + date + "\",\"title\":[],\"items\":[]}",
-          "{\"id\":\"I\",\"date\":\"" + date + "\",\"title\":\"t\",\"items\":{}}",
-          manifest("I", date, "1"),
-          manifest("I", date, item(original + "\\/x", "0-x", "\"1\"")),
-          manifest("I", date, item(original + "\\/x", "0-x", "1.5")),
-          manifest("I", date, item(original + "\\/x", "0-x", "-1")),
-          manifest("I", date, item(original + "\\/x", "0-x", "1e30")),
-          // missing keys
-          "{\"date\":\"" + date + "\",\"title\":\"t\",\"items\":[]}",
-          "{\"id\":\"I\",\"title\":\"t\",\"items\":[]}",
-          "{\"id\":\"I\",\"date\":\"" + date + "\",\"items\":[]}",
-          "{\"id\":\"I\",\"date\":\"" + date + "\",\"title\":\"t\"}",
-          manifest("I", date, "{\"stored\":\"0-x\",\"bytes\":1}"),
-          manifest("I", date, "{\"original\":\"/x\",\"bytes\":1}"),
-          manifest("I", date, "{\"original\":\"/x\",\"stored\":\"0-x\"}"),
-          // fractional and other dates
-          manifest("I", "2026-03-01T09:00:00.250Z", ""), manifest("I", "2026-03-01T09:00:00+01:00", ""),
-          // hostile stored names and originals
-          manifest("I", date, item(original + "/x", "..")), manifest("I", date, item(original + "/x", ".")),
-          manifest("I", date, item(original + "/x", "")),
-          manifest("I", date, item(original + "/x", "..\\/..\\/..\\/sentinel")),
-          manifest("I", date, item(original + "/x", "a\\udc2fb")),
-          manifest("I", date, item(original + "/x", "a\\u0000b")),
-          manifest("I", date, item("relative/x", "0-x")), manifest("I", date, item("/a/../b", "0-x")),
-          manifest("I", date, item("/a\\u0000b", "0-x")), manifest("I", date, item("/a\\ud800b", "0-x"))}) {
+    for (const std::string& text : std::vector<std::string>{
+             std::string(""), std::string("garbage"), std::string("{"), std::string("[]"), std::string("null"),
+             std::string(100000, '['),
+             // wrong types
+             "{\"id\":1,\"date\":\"" + date + "\",\"title\":\"t\",\"items\":[]}",
+             "{\"id\":\"I\",\"date\":12,\"title\":\"t\",\"items\":[]}",
+             "{\"id\":\"I\",\"date\":\"" + date + "\",\"title\":[],\"items\":[]}",
+             "{\"id\":\"I\",\"date\":\"" + date + "\",\"title\":\"t\",\"items\":{}}", manifest("I", date, "1"),
+             manifest("I", date, item(original + "\\/x", "0-x", "\"1\"")),
+             manifest("I", date, item(original + "\\/x", "0-x", "1.5")),
+             manifest("I", date, item(original + "\\/x", "0-x", "-1")),
+             manifest("I", date, item(original + "\\/x", "0-x", "1e30")),
+             // missing keys
+             "{\"date\":\"" + date + "\",\"title\":\"t\",\"items\":[]}", "{\"id\":\"I\",\"title\":\"t\",\"items\":[]}",
+             "{\"id\":\"I\",\"date\":\"" + date + "\",\"items\":[]}",
+             "{\"id\":\"I\",\"date\":\"" + date + "\",\"title\":\"t\"}",
+             manifest("I", date, "{\"stored\":\"0-x\",\"bytes\":1}"),
+             manifest("I", date, "{\"original\":\"/x\",\"bytes\":1}"),
+             manifest("I", date, "{\"original\":\"/x\",\"stored\":\"0-x\"}"),
+             // fractional and other dates
+             manifest("I", "2026-03-01T09:00:00.250Z", ""), manifest("I", "2026-03-01T09:00:00+01:00", ""),
+             // hostile stored names and originals
+             manifest("I", date, item(original + "/x", "..")), manifest("I", date, item(original + "/x", ".")),
+             manifest("I", date, item(original + "/x", "")),
+             manifest("I", date, item(original + "/x", "..\\/..\\/..\\/sentinel")),
+             manifest("I", date, item(original + "/x", "a\\udc2fb")),
+             manifest("I", date, item(original + "/x", "a\\u0000b")), manifest("I", date, item("relative/x", "0-x")),
+             manifest("I", date, item("/a/../b", "0-x")), manifest("I", date, item("/a\\u0000b", "0-x")),
+             manifest("I", date, item("/a\\ud800b", "0-x"))}) {
         // The id "I" is replaced by the folder's own name so that only the
         // fault under test makes the manifest unreadable.
         const std::string folder = name();
@@ -136,15 +135,19 @@ TEST_F(HoldingHostileTest, HostileIdsGivenDirectlyDoNothing) {
     HoldingArea area(root);
     for (const std::string& id : {std::string(""), std::string("."), std::string(".."), std::string("B/files"),
                                   std::string("../.."), std::string("/"), std::string("B/../..")}) {
-        HoldBatch batch{id, QDateTime::currentDateTimeUtc(), QStringLiteral("t"),
+        HoldBatch batch{id,
+                        QDateTime::currentDateTimeUtc(),
+                        QStringLiteral("t"),
                         {{(home() / "restored").native(), "0-x", 1}, {(home() / "r2").native(), "sentinel", 1}}};
         EXPECT_EQ(area.purge(batch), 0) << id;
         EXPECT_EQ(area.restore(batch), HoldingArea::RestoreResult{}) << id;
     }
     // Items whose stored name leads out of the files folder are never moved.
-    HoldBatch sneaky{"B", QDateTime::currentDateTimeUtc(), QStringLiteral("t"),
-                     {{(home() / "stolen").native(), "../../../../sentinel", 1},
-                      {(home() / "stolen2").native(), "..", 1}}};
+    HoldBatch sneaky{
+        "B",
+        QDateTime::currentDateTimeUtc(),
+        QStringLiteral("t"),
+        {{(home() / "stolen").native(), "../../../../sentinel", 1}, {(home() / "stolen2").native(), "..", 1}}};
     EXPECT_EQ(area.restore(sneaky).restored, 0);
     EXPECT_FALSE(present(home() / "stolen"));
     expectNothingOutsideTouched();
@@ -155,13 +158,15 @@ TEST_F(HoldingHostileTest, HostileJournalsAreNotBatches) {
     const std::string header = "{\"id\":\"J\",\"date\":\"2026-03-01T09:00:00Z\"}\n";
     const std::string original = (home() / "x").native();
     int n = 0;
-    for (const std::string& journal : std::vector<std::string>{std::string("{\"id\":\"..\",\"date\":\"2026-03-01T09:00:00Z\"}\n") + item(original, "0-x") + "\n",
-          header + "garbage\n" + item(original, "0-x") + "\n", header + item(original, "../x") + "\n",
-          header + "{\"undo\":\"0-x\"}\n",  // nothing left
-          std::string(item(original, "0-x")) + "\n"}) {
+    for (const std::string& journal : std::vector<std::string>{
+             std::string("{\"id\":\"..\",\"date\":\"2026-03-01T09:00:00Z\"}\n") + item(original, "0-x") + "\n",
+             header + "garbage\n" + item(original, "0-x") + "\n", header + item(original, "../x") + "\n",
+             header + "{\"undo\":\"0-x\"}\n",  // nothing left
+             std::string(item(original, "0-x")) + "\n"}) {
         const std::string folder = "J" + std::to_string(n++);
         std::string text = journal;
-        if (const auto at = text.find("\"id\":\"J\""); at != std::string::npos) text.replace(at, 8, "\"id\":\"" + folder + "\"");
+        if (const auto at = text.find("\"id\":\"J\""); at != std::string::npos)
+            text.replace(at, 8, "\"id\":\"" + folder + "\"");
         test::FileTree batch(root / folder);
         batch.text("manifest.journal", text);
         batch.text("files/0-x", "held");

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <qcoro/qcorotask.h>
 #include <QSignalSpy>
 #include <filesystem>
-#include <qcoro/qcorotask.h>
 
 #include "FileTree.h"
 #include "TestEnvironment.h"

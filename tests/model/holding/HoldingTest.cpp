@@ -16,8 +16,8 @@
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
-using test::present;
 using test::contents;
+using test::present;
 
 namespace {
 
@@ -205,9 +205,9 @@ TEST_F(HoldingTest, AnInterruptedCleanIsListedFromItsJournal) {
 
 TEST_F(HoldingTest, StrictDates) {
     EXPECT_TRUE(HoldingManifest::parseDate("2026-03-01T09:30:00Z"));
-    for (const char* bad : {"2026-03-01T09:30:00.5Z", "2026-03-01T09:30:00+00:00", "2026-03-01 09:30:00Z",
-                            "2026-02-30T09:30:00Z", "2026-03-01T24:00:00Z", "2026-3-01T09:30:00Z",
-                            "２026-03-01T09:30:00Z", "2026-03-01T09:30:00z", ""}) {
+    for (const char* bad :
+         {"2026-03-01T09:30:00.5Z", "2026-03-01T09:30:00+00:00", "2026-03-01 09:30:00Z", "2026-02-30T09:30:00Z",
+          "2026-03-01T24:00:00Z", "2026-3-01T09:30:00Z", "２026-03-01T09:30:00Z", "2026-03-01T09:30:00z", ""}) {
         EXPECT_FALSE(HoldingManifest::parseDate(QString::fromUtf8(bad))) << bad;
     }
     EXPECT_EQ(*HoldingManifest::formatDate(at("2026-12-31T23:59:59Z")), "2026-12-31T23:59:59Z");

@@ -316,8 +316,8 @@ TEST_F(AppModelCleanTest, TextsAreLookedUpInTheOneContext) {
 TEST_F(AppModelCleanTest, TheProcessProbeRunsPgrep) {
     EXPECT_FALSE(CleanRun::isProcessRunning(QStringLiteral("sorbeta-no-such-process-7f3a"), places()));
     QProcess child;
-    child.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sleep 5; true"),
-                                            QStringLiteral("sorbeta-guard-7f3a")});
+    child.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("sleep 5; true"), QStringLiteral("sorbeta-guard-7f3a")});
     ASSERT_TRUE(child.waitForStarted(2000));
     EXPECT_TRUE(CleanRun::isProcessRunning(QStringLiteral("sorbeta-guard-7f3a"), places()));
     child.kill();

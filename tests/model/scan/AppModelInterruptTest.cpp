@@ -3,9 +3,9 @@
 // agrees with both.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QProcess>
-#include <unistd.h>
 
 #include <cstdlib>
 
@@ -46,11 +46,12 @@ std::string contents(const fs::path& path) {
 TEST(AppModelInterruptChild, DISABLED_CleanAndDie) {
     if (!std::getenv(kChildMarker)) GTEST_SKIP() << "runs only as the interrupt test's child";
     const auto places = platform::Places::fromEnvironment();
-    auto task = CleanRun::clean(rulesByID({"npm", "yarn", "logs"}), HoldingArea::standard(places),
-                                [](int position, const QString&) {
-                                    if (position == 2) ::_exit(kDiedOnPurpose);
-                                },
-                                ModelEnvironment::system(places));
+    auto task = CleanRun::clean(
+        rulesByID({"npm", "yarn", "logs"}), HoldingArea::standard(places),
+        [](int position, const QString&) {
+            if (position == 2) ::_exit(kDiedOnPurpose);
+        },
+        ModelEnvironment::system(places));
     test::finish(task);
     FAIL() << "the clean should have died";
 }

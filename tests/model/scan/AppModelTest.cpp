@@ -110,7 +110,8 @@ TEST_F(AppModelTest, AScanMeasuresEverythingAndPreselectsOnlyTheFirstTime) {
                                                               result.spec.excludingChildren, {}, places()))
             if (fs::exists(root)) roots.push_back(root);
         EXPECT_EQ(result.urls, roots) << result.spec.id;
-        EXPECT_EQ(result.bytes, DiskScanner::sizeWithParts(roots, AppModel::minPartBytes, places()).total) << result.spec.id;
+        EXPECT_EQ(result.bytes, DiskScanner::sizeWithParts(roots, AppModel::minPartBytes, places()).total)
+            << result.spec.id;
     }
     EXPECT_EQ(categories.count(), int(Catalog::categories().size()) + 1);
 

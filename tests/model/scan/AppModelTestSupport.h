@@ -10,8 +10,8 @@
 #include "FakeRunningApps.h"
 #include "FileTree.h"
 #include "TestEnvironment.h"
-#include "model/scan/AppModel.h"
 #include "model/dialog/CandyDialog.h"
+#include "model/scan/AppModel.h"
 
 namespace sorbeta::test {
 

@@ -30,8 +30,8 @@ TEST(CleanReportTest, LargestFirstAndColoursNeverRepeatWithinTwelve) {
     EXPECT_TRUE(CleanReport::itemsFrom({}, table).empty());
 
     // Equal sizes keep their order; the larger keeps the category colour.
-    const auto two = CleanReport::itemsFrom({item("small", "media", 5), item("big", "media", 9),
-                                             item("tie", "nowhere", 5)}, table);
+    const auto two =
+        CleanReport::itemsFrom({item("small", "media", 5), item("big", "media", 9), item("tie", "nowhere", 5)}, table);
     ASSERT_EQ(two.size(), 3u);
     EXPECT_EQ(two[0], (CleanReport::Item{"big", 9, Flavor::mango}));
     EXPECT_EQ(two[1], (CleanReport::Item{"small", 5, Flavor::strawberry}));
@@ -44,8 +44,8 @@ TEST(CleanReportTest, LargestFirstAndColoursNeverRepeatWithinTwelve) {
     for (int i = 0; i < 14; ++i) many.push_back(item("x", "media", 100 - i));
     const auto got = flavors(CleanReport::itemsFrom(many, table));
     const std::vector<Flavor> want = {Flavor::mango, Flavor::strawberry, Flavor::lime, Flavor::blueberry,
-                                      Flavor::grape, Flavor::peach, Flavor::mint, Flavor::cherry,
-                                      Flavor::lemon, Flavor::bubblegum, Flavor::sky, Flavor::plum,
+                                      Flavor::grape, Flavor::peach,      Flavor::mint, Flavor::cherry,
+                                      Flavor::lemon, Flavor::bubblegum,  Flavor::sky,  Flavor::plum,
                                       Flavor::mango, Flavor::mango};
     EXPECT_EQ(got, want);
 

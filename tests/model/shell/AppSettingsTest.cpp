@@ -12,8 +12,7 @@ class AppSettingsTest : public test::HomeTest {};
 
 TEST_F(AppSettingsTest, OneDomainInTheConfigurationFolderOfItsPlaces) {
     AppSettings settings(places());
-    EXPECT_EQ(settings.defaults().filePath().toStdString(),
-              (places().configHome / "com.rovek.sorbeta.ini").string());
+    EXPECT_EQ(settings.defaults().filePath().toStdString(), (places().configHome / "com.rovek.sorbeta.ini").string());
     EXPECT_FALSE(settings.accessGuideDone());
     settings.setAccessGuideDone(true);
     EXPECT_TRUE(AppSettings().accessGuideDone());  // the same file, read afresh

@@ -7,18 +7,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/jelly/JellyBody.h"
 #include "ui/kit/ImageEffects.h"
 #include "ui/map/JellyBlob.h"
-#include "ui/jelly/JellyBody.h"
 #include "ui/map/JellyHover.h"
 
 namespace sorbeta {
 namespace {
 
 struct Difference {
-    double mean = 0;      // mean of the largest channel difference per pixel
+    double mean = 0;  // mean of the largest channel difference per pixel
     int largest = 0;
-    double over24 = 0;    // share of pixels differing by more than 24 levels
+    double over24 = 0;  // share of pixels differing by more than 24 levels
 };
 
 Difference compare(const QImage& a, const QImage& b) {
@@ -185,7 +185,8 @@ TEST(JellyBodyTest, DirectPaintingKeepsToThePaintersPlaceAndOpacity) {
     EXPECT_LT(d.mean, 1.0);
     EXPECT_LT(d.over24, 0.002);
     // A zero-sized jelly draws nothing either way.
-    const QImage empty = render(false, [](QPainter& p) { paintJellyBody(p, QRectF(10, 10, 0, 30), {}, palette(Flavor::lime)); });
+    const QImage empty =
+        render(false, [](QPainter& p) { paintJellyBody(p, QRectF(10, 10, 0, 30), {}, palette(Flavor::lime)); });
     EXPECT_EQ(empty.pixelColor(10, 20), QColor(255, 247, 251));
 }
 

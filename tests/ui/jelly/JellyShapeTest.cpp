@@ -5,9 +5,9 @@
 #include <cmath>
 #include <thread>
 
-#include "ui/kit/ImageEffects.h"
 #include "ui/jelly/JellyBody.h"
 #include "ui/jelly/JellyShape.h"
+#include "ui/kit/ImageEffects.h"
 #include "ui/map/JellyBlob.h"
 
 namespace sorbeta {
@@ -140,9 +140,7 @@ TEST(JellyShapeTest, BodyPaintsFlavourShadowsAndRings) {
 
 TEST(JellyShapeTest, BodiesRenderOffTheMainThreadToo) {
     QImage offThread;
-    std::thread worker([&] {
-        offThread = render({}, {.time = 0.5, .wobble = 3, .squareness = 4.4});
-    });
+    std::thread worker([&] { offThread = render({}, {.time = 0.5, .wobble = 3, .squareness = 4.4}); });
     const QImage here = render({}, {.time = 0.5, .wobble = 3, .squareness = 4.4});
     worker.join();
     EXPECT_EQ(offThread, here);
@@ -156,7 +154,9 @@ TEST(JellyShapeTest, ShadowLayersAreCachedAcrossFrames) {
 
     // A layer of another size with the same look can stand in; a different look cannot.
     ImageEffects::LayerCache cache;
-    auto make = [] { return ImageEffects::Layer{QImage(4, 4, QImage::Format_ARGB32_Premultiplied), QRectF(0, 0, 4, 4), {}}; };
+    auto make = [] {
+        return ImageEffects::Layer{QImage(4, 4, QImage::Format_ARGB32_Premultiplied), QRectF(0, 0, 4, 4), {}};
+    };
     cache.get({.effect = 1, .width = 100, .height = 40, .color = 7}, make);
     cache.get({.effect = 1, .width = 200, .height = 40, .color = 7}, make);
     cache.get({.effect = 1, .width = 120, .height = 40, .color = 8}, make);

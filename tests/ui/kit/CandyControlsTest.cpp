@@ -123,10 +123,10 @@ TEST(CandyControlsTest, JellyCheckTogglesAndPops) {
     }
     EXPECT_GT(on.pixelColor(13, 26).green(), 150);  // flavour gradient near the lower left
     EXPECT_LT(on.pixelColor(13, 26).red(), 150);
-    EXPECT_GT(drawnBounds(off, 100).top(), 10);     // 0.92 of the size: smaller than the box
+    EXPECT_GT(drawnBounds(off, 100).top(), 10);  // 0.92 of the size: smaller than the box
     EXPECT_EQ(drawnBounds(on, 100).top(), 10);
-    EXPECT_EQ(qAlpha(off.pixel(20, 36)), 0);        // no shadow when off
-    EXPECT_GT(qAlpha(on.pixel(20, 31)), 0);         // shadow below when on
+    EXPECT_EQ(qAlpha(off.pixel(20, 36)), 0);  // no shadow when off
+    EXPECT_GT(qAlpha(on.pixel(20, 31)), 0);   // shadow below when on
 }
 
 TEST(CandyControlsTest, ProgressBarFillWidths) {
@@ -151,8 +151,8 @@ TEST(CandyControlsTest, ProgressBarFillWidths) {
         QPainter p(&image);
         paintCleanProgressBar(p, QRectF(0, 0, 220, 10), 0.5);
     }
-    EXPECT_EQ(image.pixelColor(5, 6).red(), 255);        // strawberry end of the fill
-    EXPECT_GT(image.pixelColor(160, 6).red(), 240);      // white track past the fill
+    EXPECT_EQ(image.pixelColor(5, 6).red(), 255);    // strawberry end of the fill
+    EXPECT_GT(image.pixelColor(160, 6).red(), 240);  // white track past the fill
     EXPECT_GT(image.pixelColor(160, 6).green(), 240);
 }
 
@@ -255,7 +255,8 @@ TEST(CandyControlsTest, BackgroundSpotsSymbolsAndIcons) {
     platform.lookup("/definitely/missing/file");  // the platform's generic answer, cached too
     EXPECT_EQ(platform.size(), 1);
     EXPECT_FALSE(platform.lookup("/definitely/missing/file").isNull());
-    EXPECT_EQ(IconCache::icon("/definitely/missing/file").cacheKey(), IconCache::icon("/definitely/missing/file").cacheKey());
+    EXPECT_EQ(IconCache::icon("/definitely/missing/file").cacheKey(),
+              IconCache::icon("/definitely/missing/file").cacheKey());
 }
 
 }  // namespace

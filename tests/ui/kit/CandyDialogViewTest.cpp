@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <qcoro/qcorotask.h>
 #include <QAbstractButton>
 #include <QGraphicsOpacityEffect>
-#include <QLayout>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
-#include <qcoro/qcorotask.h>
 
 #include "ui/kit/CandyConfirm.h"
 #include "ui/kit/CandyControls.h"
@@ -180,8 +180,9 @@ TEST_F(CandyDialogViewTest, ConfirmBindingAsksAndRunsActionOnlyOnConfirm) {
     QString title = QStringLiteral("删掉吗");
     CandyConfirm confirm(
         [&] {
-            return CandyConfirm::Texts{QStringLiteral("🗑️"), title, QString(), QStringLiteral("删除"),
-                                       Flavor::strawberry, QStringLiteral("再想想")};
+            return CandyConfirm::Texts{
+                QStringLiteral("🗑️"), title, QString(), QStringLiteral("删除"), Flavor::strawberry,
+                QStringLiteral("再想想")};
         },
         [&] { ++runs; }, nullptr, center);
     CandyDialogOverlay* main = overlayOf(mainWindow.get());

@@ -36,7 +36,8 @@ TEST(ImageEffectsRasterTest, BlendingMatchesQtWhereItShould) {
     // A translation lands on whole pixels, exactly as Qt's drawing does.
     for (const QTransform& t : {QTransform::fromTranslate(5, 7), QTransform::fromTranslate(-3, 25)})
         EXPECT_EQ(ours(t, 1.0), viaQt(t, 1.0));
-    const QImage half = ours(QTransform::fromTranslate(4, 4), 0.5), qtHalf = viaQt(QTransform::fromTranslate(4, 4), 0.5);
+    const QImage half = ours(QTransform::fromTranslate(4, 4), 0.5),
+                 qtHalf = viaQt(QTransform::fromTranslate(4, 4), 0.5);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)
             for (int c = 0; c < 4; ++c)
@@ -64,8 +65,8 @@ TEST(ImageEffectsRasterTest, BlendingMatchesQtWhereItShould) {
 TEST(ImageEffectsRasterTest, EllipseCoverageAndTargets) {
     EXPECT_DOUBLE_EQ(ellipseCoverage(10, 10, 10, 10, 5, 3), 1.0);
     EXPECT_DOUBLE_EQ(ellipseCoverage(20, 10, 10, 10, 5, 3), 0.0);
-    EXPECT_NEAR(ellipseCoverage(15, 10, 10, 10, 5, 3), 0.5, 0.01);        // on the edge
-    EXPECT_NEAR(ellipseCoverage(15, 10, 10, 10, 5, 3, 4.0), 0.5, 0.01);   // sharper, same middle
+    EXPECT_NEAR(ellipseCoverage(15, 10, 10, 10, 5, 3), 0.5, 0.01);       // on the edge
+    EXPECT_NEAR(ellipseCoverage(15, 10, 10, 10, 5, 3, 4.0), 0.5, 0.01);  // sharper, same middle
     EXPECT_NEAR(ellipseCoverage(15.25, 10, 10, 10, 5, 3, 4.0), 0.0, 0.01);
     EXPECT_DOUBLE_EQ(ellipseCoverage(10, 10, 10, 10, 0, 3), 0.0);
 

@@ -82,8 +82,8 @@ TEST(SoundSynthesis, FrameCountsAndShape) {
     // Tap: rises from 0.8 × the note to the note, with a fading vibrato.
     EXPECT_NEAR(SoundSynth::frequencyAt(SoundSynth::kTap, 880, 0), 0.8 * 880, 1e-9);
     const double settled = SoundSynth::frequencyAt(SoundSynth::kTap, 880, 0.32 / 3);
-    EXPECT_NEAR(settled, 880 * (1 + 0.06 * std::sin(2 * std::numbers::pi * 9 * 0.32 / 3) *
-                                        std::exp(-10 * 0.32 / 3)), 1e-9);
+    EXPECT_NEAR(settled, 880 * (1 + 0.06 * std::sin(2 * std::numbers::pi * 9 * 0.32 / 3) * std::exp(-10 * 0.32 / 3)),
+                1e-9);
     EXPECT_NEAR(SoundSynth::frequencyAt(SoundSynth::kTap, 880, 0.3), 880, 880 * 0.06 * std::exp(-3.0));
 }
 
@@ -133,7 +133,7 @@ TEST_F(SoundFXTest, HoverLimitAndVoiceRotation) {
     fx->hover(1);  // too soon: dropped, limit time kept
     EXPECT_EQ(output->scheduled.size(), 1u);
     EXPECT_EQ(fx->lastHover(), 1000);
-    now += 0.05;   // 0.1 s after the first
+    now += 0.05;  // 0.1 s after the first
     fx->hover(0);
     ASSERT_EQ(output->scheduled.size(), 2u);
     EXPECT_EQ(output->scheduled[1].second, &fx->hoverBuffers()[9]);

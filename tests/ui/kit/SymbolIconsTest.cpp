@@ -22,13 +22,40 @@ int inkOf(const QString& name, SymbolWeight weight) {
 }
 
 TEST(SymbolIconsTest, EverySymbolOfTheTableDrawsInItsSquareAndHeavierIsBolder) {
-    const char* names[] = {"checkmark", "xmark", "chevron.forward", "chevron.backward", "magnifyingglass", "trash",
-                           "trash.fill", "drop.fill", "drop.halffull", "arrow.clockwise", "folder", "doc.fill",
-                           "doc.on.doc", "gearshape.fill", "sparkles", "exclamationmark.triangle.fill",
-                           "info.circle.fill", "arrow.up.circle.fill", "arrow.down.circle.fill",
-                           "arrow.uturn.backward.circle.fill", "checkmark.seal.fill", "eye", "key.fill", "wind",
-                           "clock", "bell.fill", "list", "macwindow", "internaldrive", "cpu", "shippingbox",
-                           "chart.line.uptrend.xyaxis", "gauge.with.needle", "hammer"};
+    const char* names[] = {"checkmark",
+                           "xmark",
+                           "chevron.forward",
+                           "chevron.backward",
+                           "magnifyingglass",
+                           "trash",
+                           "trash.fill",
+                           "drop.fill",
+                           "drop.halffull",
+                           "arrow.clockwise",
+                           "folder",
+                           "doc.fill",
+                           "doc.on.doc",
+                           "gearshape.fill",
+                           "sparkles",
+                           "exclamationmark.triangle.fill",
+                           "info.circle.fill",
+                           "arrow.up.circle.fill",
+                           "arrow.down.circle.fill",
+                           "arrow.uturn.backward.circle.fill",
+                           "checkmark.seal.fill",
+                           "eye",
+                           "key.fill",
+                           "wind",
+                           "clock",
+                           "bell.fill",
+                           "list",
+                           "macwindow",
+                           "internaldrive",
+                           "cpu",
+                           "shippingbox",
+                           "chart.line.uptrend.xyaxis",
+                           "gauge.with.needle",
+                           "hammer"};
     for (const char* text : names) {
         const QString name = QString::fromLatin1(text);
         EXPECT_TRUE(hasSymbol(name)) << text;

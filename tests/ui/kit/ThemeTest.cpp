@@ -26,8 +26,7 @@ TEST(ThemeTest, PaletteColoursAndInk) {
     }
     for (Flavor flavor : allFlavors) {
         const JellyPalette p = palette(flavor);
-        EXPECT_EQ(p.ink, flavor == Flavor::lemon ? QColor(107, 74, 0) : QColor(Qt::white))
-            << flavorName(flavor);
+        EXPECT_EQ(p.ink, flavor == Flavor::lemon ? QColor(107, 74, 0) : QColor(Qt::white)) << flavorName(flavor);
         EXPECT_EQ(p.base.alpha(), 255);
     }
 

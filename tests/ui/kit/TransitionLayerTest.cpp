@@ -75,7 +75,7 @@ TEST_F(TransitionLayerTest, GoingPaneIsHiddenAtOnceAndComingPaneIsLiveButUnseenU
     image = render(window);
     const QColor trailing = image.pixelColor(195, 100);
     const QColor background = image.pixelColor(300, 100);  // where no pane is
-    EXPECT_GT(trailing.red(), 10);  // not yet fully blue
+    EXPECT_GT(trailing.red(), 10);                         // not yet fully blue
     EXPECT_LT(trailing.red(), background.red() - 10);
     EXPECT_GT(trailing.blue(), background.blue());
     EXPECT_EQ(trailing.red(), trailing.green());

@@ -5,10 +5,10 @@
 #include <QTranslator>
 
 #include "TestEnvironment.h"
+#include "app/LanguageChoices.h"
 #include "model/shell/AppLanguage.h"
 #include "platform/Defaults.h"
 #include "platform/Translate.h"
-#include "app/LanguageChoices.h"
 
 namespace sorbeta {
 namespace {
@@ -24,7 +24,8 @@ TEST(Translations, EveryLanguageShipsAnEmbeddedCatalog) {
     QCoreApplication::installTranslator(&english);
     EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("Follow System"));
     EXPECT_EQ(sorbeta::tr("暂存区"), QStringLiteral("Holding Area"));
-    EXPECT_EQ(sorbeta::tr("%1 · %2 项 · 还剩 %3 天").arg("x").arg(2).arg(6), QStringLiteral("x · 2 items · 6 days left"));
+    EXPECT_EQ(sorbeta::tr("%1 · %2 项 · 还剩 %3 天").arg("x").arg(2).arg(6),
+              QStringLiteral("x · 2 items · 6 days left"));
     QCoreApplication::removeTranslator(&english);
 
     // Untranslated languages fall back to the Chinese key.

@@ -76,7 +76,7 @@ TEST(PointerMaths, UnitPositionAndBlipSize) {
 
 TEST(TouchTrackerTest, EnterMoveLeaveAndForget) {
     TouchTracker tracker;
-    EXPECT_TRUE(tracker.move("a", {50, 50}, {100, 100}, 10.0));  // fresh: blip
+    EXPECT_TRUE(tracker.move("a", {50, 50}, {100, 100}, 10.0));   // fresh: blip
     EXPECT_FALSE(tracker.move("a", {100, 0}, {100, 100}, 10.1));  // moving: no blip
     ASSERT_TRUE(tracker.touch("a"));
     EXPECT_EQ(tracker.touch("a")->point, QPointF(1, 0));

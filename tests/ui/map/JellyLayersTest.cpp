@@ -148,7 +148,7 @@ TEST(BlobGeometryTest, ItemsDotsHintsAndReaction) {
     EXPECT_EQ(g.dotRect, QRectF(90, 10, 20, 20));
     EXPECT_EQ(blobGeometry(item, {120, 90}, HoverFX{}, true).dotRect, QRectF(10, 10, 20, 20));
     EXPECT_EQ(blobGeometry(item, {60, 90}, HoverFX{}, false).dotRect, QRectF(36, 4, 20, 20));
-    EXPECT_DOUBLE_EQ(g.labelCenter.y(), 45 + 9);      // top padding 18 below 100 points
+    EXPECT_DOUBLE_EQ(g.labelCenter.y(), 45 + 9);       // top padding 18 below 100 points
     EXPECT_DOUBLE_EQ(g.labelTextWidth, 120 - 2 * 14);  // side padding 6 below 130 points
     EXPECT_FALSE(g.hintAllowed);                       // no URLs
     item.urls = {"/tmp/x"};
@@ -250,8 +250,8 @@ TEST(PickDotTest, TickedDotIsOpaqueWhite) {
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 60; ++x) {
                 const QColor a = qt.pixelColor(x, y), b = ours.pixelColor(x, y);
-                sum += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                 std::abs(a.blue() - b.blue())});
+                sum += std::max(
+                    {std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
             }
         EXPECT_LT(sum / 3600, 2.0) << on;
     }

@@ -10,9 +10,9 @@
 
 #include "TestEnvironment.h"
 #include "model/scan/AppModel.h"
+#include "ui/kit/KitClock.h"
 #include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"
-#include "ui/kit/KitClock.h"
 
 namespace sorbeta {
 namespace {
@@ -49,8 +49,8 @@ protected:
     }
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
         const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-        QMouseEvent event(type, at, view.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
-                          buttons, Qt::NoModifier);
+        QMouseEvent event(type, at, view.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button, buttons,
+                          Qt::NoModifier);
         QApplication::sendEvent(&view, &event);
     }
     void click(QPointF at) {
@@ -215,8 +215,8 @@ Flavor nearestFlavor(QColor pixel) {
 TEST_F(JellyMapViewTest, DrawsEachNodeInItsFlavour) {
     view.resize(1000, 600);
     std::vector<MapNode> nodes;
-    const std::vector<Flavor> flavours = {Flavor::strawberry, Flavor::lime, Flavor::blueberry, Flavor::grape,
-                                          Flavor::mango, Flavor::sky};
+    const std::vector<Flavor> flavours = {Flavor::strawberry, Flavor::lime,  Flavor::blueberry,
+                                          Flavor::grape,      Flavor::mango, Flavor::sky};
     for (std::size_t i = 0; i < flavours.size(); ++i)
         nodes.push_back(makeNode("n" + std::to_string(i), 10000, flavours[i], MapNode::Kind::category));
     view.setNodes(nodes);
@@ -230,7 +230,8 @@ TEST_F(JellyMapViewTest, DrawsEachNodeInItsFlavour) {
     for (std::size_t i = 0; i < flavours.size(); ++i) {
         const QRectF r = rectOf(nodes[i].id);
         // Low in the body: below the gloss and clear of the label.
-        const QColor pixel = image.pixelColor(QPoint(int(r.left() + 0.3 * r.width()), int(r.top() + 0.82 * r.height())));
+        const QColor pixel =
+            image.pixelColor(QPoint(int(r.left() + 0.3 * r.width()), int(r.top() + 0.82 * r.height())));
         EXPECT_EQ(nearestFlavor(pixel), flavours[i]) << i << " " << pixel.name().toStdString();
     }
     // Outside the jellies' rounded corners the background shows through.

@@ -34,15 +34,13 @@ TEST(MapLayoutTest, EmptyAndZeroByteNodes) {
 }
 
 TEST(MapLayoutTest, ChildrenShareTheirParentsRect) {
-    const auto placed = MapLayout::layout({node("p", 100, {node("c1", 50), node("c2", 50)})},
-                                          QRectF(0, 0, 300, 200));
+    const auto placed = MapLayout::layout({node("p", 100, {node("c1", 50), node("c2", 50)})}, QRectF(0, 0, 300, 200));
     ASSERT_EQ(placed.size(), 2u);
     EXPECT_EQ(placed[0].node.id, "c1");
     expectRect(placed[0].rect, 3.5, 3.5, 143, 193);
     expectRect(placed[1].rect, 153.5, 3.5, 143, 193);
 
-    const auto single = MapLayout::layout({node("p", 100, {node("zero", 0), node("c", 7)})},
-                                          QRectF(0, 0, 300, 200));
+    const auto single = MapLayout::layout({node("p", 100, {node("zero", 0), node("c", 7)})}, QRectF(0, 0, 300, 200));
     ASSERT_EQ(single.size(), 1u);
     EXPECT_EQ(single[0].node.id, "c");
     expectRect(single[0].rect, 3.5, 3.5, 293, 193);
@@ -57,8 +55,7 @@ TEST(MapLayoutTest, SmallRectsAreDroppedAtTwentyTwoPoints) {
 TEST(MapLayoutTest, WeightsFollowBytesToThreeQuarters) {
     EXPECT_DOUBLE_EQ(MapLayout::weight(16), 8.0);
     EXPECT_EQ(MapLayout::weight(-3), 0.0);
-    const auto placed = MapLayout::layout({node("small", 1000), node("big", 16000)},
-                                          QRectF(0, 0, 900, 100), 0.0);
+    const auto placed = MapLayout::layout({node("small", 1000), node("big", 16000)}, QRectF(0, 0, 900, 100), 0.0);
     ASSERT_EQ(placed.size(), 2u);
     const double small = placed[0].rect.width() * placed[0].rect.height();
     const double big = placed[1].rect.width() * placed[1].rect.height();

@@ -18,15 +18,15 @@
 #include <cmath>
 
 #include "platform/Translate.h"
-#include "ui/views/clean/AccessGuideMotion.h"
+#include "ui/jelly/JellyBody.h"
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/ImageEffects.h"
-#include "ui/jelly/JellyBody.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
 #include "ui/kit/PlainTextButton.h"
 #include "ui/kit/Spring.h"
 #include "ui/kit/Theme.h"
+#include "ui/views/clean/AccessGuideMotion.h"
 
 namespace sorbeta {
 namespace {
@@ -44,8 +44,9 @@ QLabel* makeText(const QString& text, const QFont& font, const QColor& color, QW
 QString spacedLines(const QString& text) {
     QString html = text.toHtmlEscaped();
     html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
-    return QStringLiteral("<div align=\"center\" style=\"-qt-line-height-type: line-distance; "
-                          "line-height: 4px;\">%1</div>")
+    return QStringLiteral(
+               "<div align=\"center\" style=\"-qt-line-height-type: line-distance; "
+               "line-height: 4px;\">%1</div>")
         .arg(html);
 }
 
@@ -103,11 +104,11 @@ protected:
         shape.squareness = 3;
         const JellyPalette sad = sorbeta::palette(Flavor::grape);
         const JellyPalette glad = sorbeta::palette(Flavor::lime);
-        const JellyPalette colours = shown <= 0 ? sad
-                                     : shown >= 1
-                                         ? glad
-                                         : JellyPalette{mix(sad.light, glad.light, shown), mix(sad.base, glad.base, shown),
-                                                        mix(sad.deep, glad.deep, shown), mix(sad.ink, glad.ink, shown)};
+        const JellyPalette colours =
+            shown <= 0   ? sad
+            : shown >= 1 ? glad
+                         : JellyPalette{mix(sad.light, glad.light, shown), mix(sad.base, glad.base, shown),
+                                        mix(sad.deep, glad.deep, shown), mix(sad.ink, glad.ink, shown)};
         paintJellyBody(painter, frame, shape, colours, JellyBodyStyle{false, false, QSizeF(0, 0), 0.3 * shown});
 
         // The key and the tick cross-fade; the key's swing comes to rest.
@@ -119,8 +120,8 @@ protected:
             painter.rotate(angle);
             painter.setFont(roundedFont(size, QFont::ExtraBold));
             painter.setPen(Qt::white);
-            painter.drawText(QRectF(-kMascotSize / 2.0, -kMascotSize / 2.0, kMascotSize, kMascotSize),
-                             Qt::AlignCenter, mark);
+            painter.drawText(QRectF(-kMascotSize / 2.0, -kMascotSize / 2.0, kMascotSize, kMascotSize), Qt::AlignCenter,
+                             mark);
             painter.restore();
         };
         const double swing = 10 * s * (1 - h);
@@ -137,15 +138,14 @@ private:
 class StepCard final : public QWidget {
 public:
     StepCard(int number, Flavor flavor, QString title, QString subtitle, QWidget* parent)
-        : QWidget(parent), number_(number), flavor_(flavor), title_(std::move(title)),
-          subtitle_(std::move(subtitle)) {
+        : QWidget(parent), number_(number), flavor_(flavor), title_(std::move(title)), subtitle_(std::move(subtitle)) {
         setFixedWidth(140);
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     }
     QSize sizeHint() const override {
         const int titleHeight = QFontMetrics(titleFont()).height();
-        const QRect subtitle = QFontMetrics(subtitleFont()).boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignHCenter,
-                                                                         subtitle_);
+        const QRect subtitle =
+            QFontMetrics(subtitleFont()).boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignHCenter, subtitle_);
         return {140, 18 + 34 + 10 + titleHeight + 10 + subtitle.height() + 18};
     }
 
@@ -207,9 +207,7 @@ public:
             update();
         });
     }
-    QSize sizeHint() const override {
-        return {110, 18 + 64 + 8 + QFontMetrics(captionFont()).height() + 18};
-    }
+    QSize sizeHint() const override { return {110, 18 + 64 + 8 + QFontMetrics(captionFont()).height() + 18}; }
 
 protected:
     void enterEvent(QEnterEvent*) override { setHover(true); }
@@ -251,8 +249,7 @@ protected:
 
         painter.setFont(captionFont());
         painter.setPen(Theme::inkSoft());
-        painter.drawText(QRectF(0, icon.bottom() + 8, width(), captionHeight), Qt::AlignHCenter,
-                         sorbeta::tr("拖我"));
+        painter.drawText(QRectF(0, icon.bottom() + 8, width(), captionHeight), Qt::AlignHCenter, sorbeta::tr("拖我"));
     }
 
 private:
@@ -343,8 +340,9 @@ void AccessGuide::buildHeading(QVBoxLayout* column) {
     subtitle_ = makeText(QString(), roundedFont(14, QFont::Medium), Theme::inkSoft(), this);
     subtitle_->setObjectName(QStringLiteral("subtitle"));
     subtitle_->setTextFormat(Qt::RichText);
-    subtitle_->setText(spacedLines(sorbeta::tr("开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。\n"
-                                               "冰沙只读文件大小，只删你亲手勾选的东西。")));
+    subtitle_->setText(
+        spacedLines(sorbeta::tr("开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。\n"
+                                "冰沙只读文件大小，只删你亲手勾选的东西。")));
     column->addWidget(subtitle_, 0, Qt::AlignHCenter);
 }
 
@@ -353,8 +351,8 @@ void AccessGuide::buildSteps(QVBoxLayout* further) {
     further->addSpacing(30);
     auto* steps = new QHBoxLayout;
     steps->setSpacing(14);
-    steps->addWidget(new StepCard(1, Flavor::strawberry, sorbeta::tr("打开系统设置"),
-                                  sorbeta::tr("点下面的糖果按钮"), further_));
+    steps->addWidget(
+        new StepCard(1, Flavor::strawberry, sorbeta::tr("打开系统设置"), sorbeta::tr("点下面的糖果按钮"), further_));
     steps->addWidget(new StepCard(2, Flavor::mango, sorbeta::tr("打开冰沙的开关"),
                                   sorbeta::tr("列表里没有的话，\n把右边的图标拖进去"), further_));
     steps->addWidget(new StepCard(3, Flavor::lime, sorbeta::tr("退出并重新打开"),

@@ -31,8 +31,7 @@ public:
         Scheduler schedule;                  // empty: QTimer::singleShot
     };
 
-    explicit AccessGuideFlow(std::function<void(bool)> finish, Services services = {},
-                             QObject* parent = nullptr);
+    explicit AccessGuideFlow(std::function<void(bool)> finish, Services services = {}, QObject* parent = nullptr);
 
     bool waiting() const { return waiting_; }
     bool granted() const { return granted_; }

@@ -1,7 +1,7 @@
 #include "ui/views/clean/AccessGuideMotion.h"
 
-#include <QGraphicsOpacityEffect>
 #include <QBoxLayout>
+#include <QGraphicsOpacityEffect>
 #include <QLayout>
 #include <QPainter>
 #include <algorithm>
@@ -168,7 +168,8 @@ protected:
         const double opacity = std::clamp(gap_->remaining(), 0.0, 1.0);
         if (opacity <= 0) return;
         setGeometry(parentWidget()->rect());
-        const QPointF centre = QRectF(QPointF(gap_->mapTo(parentWidget(), QPoint(0, 0))), QSizeF(gap_->size())).center();
+        const QPointF centre =
+            QRectF(QPointF(gap_->mapTo(parentWidget(), QPoint(0, 0))), QSizeF(gap_->size())).center();
         const QSizeF size = gap_->image().deviceIndependentSize();
         QPainter painter(this);
         painter.setOpacity(opacity);

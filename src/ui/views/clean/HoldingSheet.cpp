@@ -89,8 +89,8 @@ protected:
             ++shown;
         }
         layout.endLayout();
-        const bool cut = layout.lineCount() == 2 && layout.lineAt(1).textStart() + layout.lineAt(1).textLength() <
-                                                        text_.size();
+        const bool cut =
+            layout.lineCount() == 2 && layout.lineAt(1).textStart() + layout.lineAt(1).textLength() < text_.size();
         if (!cut) {
             layout.draw(&painter, QPointF(0, 0));
             return;
@@ -99,8 +99,8 @@ protected:
         const QTextLine second = layout.lineAt(1);
         const QString rest = text_.mid(second.textStart());
         const QString elided = fontMetrics().elidedText(rest, Qt::ElideRight, width());
-        painter.drawText(QRectF(0, second.y(), width(), fontMetrics().lineSpacing()),
-                         Qt::AlignLeading | Qt::AlignTop, elided);
+        painter.drawText(QRectF(0, second.y(), width(), fontMetrics().lineSpacing()), Qt::AlignLeading | Qt::AlignTop,
+                         elided);
     }
 
 private:
@@ -239,7 +239,7 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, std::function<void()> restored
     titles->setSpacing(4);
     titles->addWidget(makeKitText(sorbeta::tr("暂存区"), roundedFont(24, QFont::ExtraBold), Theme::ink(), this));
     QLabel* note = makeKitText(sorbeta::tr("最近 7 天清理的东西先放在这里，到期自动删除。要马上腾出空间可以直接删掉。"),
-                            roundedFont(12), Theme::inkSoft(), this);
+                               roundedFont(12), Theme::inkSoft(), this);
     note->setWordWrap(true);
     titles->addWidget(note);
     header->addLayout(titles, 1);

@@ -5,12 +5,12 @@
 // parts are named (objectName): "done", "empty", "message", and one "batch"
 // row per batch, in order, each with "size" (its accessible name is the
 // text), "restore" and "delete".
+#include <qcoro/qcorotask.h>
 #include <QDateTime>
-#include <QLocale>
 #include <QDialog>
+#include <QLocale>
 #include <QPointer>
 #include <functional>
-#include <qcoro/qcorotask.h>
 
 #include "model/holding/HoldingArea.h"
 

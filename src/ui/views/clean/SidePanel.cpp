@@ -13,11 +13,11 @@
 #include <cmath>
 
 #include "model/common/Bytes.h"
-#include "model/scan/CleanSelection.h"
 #include "model/dialog/CandyDialog.h"
+#include "model/scan/CleanSelection.h"
+#include "platform/Translate.h"
 #include "ui/kit/CandyButtonRow.h"
 #include "ui/kit/CandyConfirm.h"
-#include "platform/Translate.h"
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/CandyPaint.h"
 #include "ui/kit/KitClock.h"
@@ -130,8 +130,8 @@ public:
         selected_ = new TabularLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), 0.75, this);
         selected_->setObjectName(QStringLiteral("selected"));
         row->addWidget(selected_);
-        selectAll_ =
-            new PlainTextButton(QString(), roundedFont(12, QFont::Bold), palette_.deep, palette_.deep, QSize(2, 0), this);
+        selectAll_ = new PlainTextButton(QString(), roundedFont(12, QFont::Bold), palette_.deep, palette_.deep,
+                                         QSize(2, 0), this);
         selectAll_->setObjectName(QStringLiteral("selectAll"));
         row->addWidget(selectAll_);
     }
@@ -177,8 +177,7 @@ SidePanelSection::SidePanelSection(QString title, QString icon, Flavor tint, QSt
 
 void SidePanelSection::setItems(const std::vector<CleanItem>& items, const State& state) {
     bool sameRows = items.size() == rowWidgets_.size();
-    for (std::size_t i = 0; sameRows && i < items.size(); ++i)
-        sameRows = items[i] == items_[i];
+    for (std::size_t i = 0; sameRows && i < items.size(); ++i) sameRows = items[i] == items_[i];
     items_ = items;
     if (!sameRows) {
         // Rows are rebuilt when the items change, identified by rule id.
@@ -287,8 +286,7 @@ void SidePanel::buildHeader(QVBoxLayout* column) {
     caption_ = makeKitText(QString(), roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
     caption_->setObjectName(QStringLiteral("caption"));
     caption_->setAlignment(kitLeading(caption_) | Qt::AlignTop);
-    const int captionDrop =
-        int(std::lround(figure_->baseline() - QFontMetricsF(caption_->font()).ascent()));
+    const int captionDrop = int(std::lround(figure_->baseline() - QFontMetricsF(caption_->font()).ascent()));
     auto* captionPlace = new QVBoxLayout;
     captionPlace->setContentsMargins(kCaptionLeading, std::max(0, captionDrop), 0, 0);
     captionPlace->addWidget(caption_);
@@ -404,12 +402,13 @@ void SidePanel::askToClean() {
     std::set<std::string> ids;
     for (const CleanItem& item : state_.selectedItems()) ids.insert(item.spec.id);
     QPointer<SidePanel> self(this);
-    candyConfirm(QStringLiteral("🍧"), SidePanelText::confirmTitle(state_), SidePanelText::confirmMessage(state_),
-                 sorbeta::tr("清理"), Flavor::strawberry, sorbeta::tr("再想想"),
-                 [self, ids] {
-                     if (self) emit self->cleanConfirmed(ids);
-                 },
-                 *dialogs_);
+    candyConfirm(
+        QStringLiteral("🍧"), SidePanelText::confirmTitle(state_), SidePanelText::confirmMessage(state_),
+        sorbeta::tr("清理"), Flavor::strawberry, sorbeta::tr("再想想"),
+        [self, ids] {
+            if (self) emit self->cleanConfirmed(ids);
+        },
+        *dialogs_);
 }
 
 }  // namespace sorbeta

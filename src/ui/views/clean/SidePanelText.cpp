@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "model/common/Bytes.h"
 #include "model/catalog/Catalog.h"
+#include "model/common/Bytes.h"
 #include "model/scan/CleanSelection.h"
 #include "platform/Translate.h"
 
@@ -38,13 +38,12 @@ QString caption(const State& state) {
 QString summary(const State& state) {
     switch (state.phase.kind()) {
         case Phase::Kind::idle:
-            if (state.items.empty())
-                return state.hasScanned ? tr("很干净，没找到可以清理的东西 ✨") : tr("准备扫描…");
+            if (state.items.empty()) return state.hasScanned ? tr("很干净，没找到可以清理的东西 ✨") : tr("准备扫描…");
             return tr("可以清理 %1，其中 %2 可以放心删除。")
-                .arg(Bytes::text(CleanSelection::totalBytes(state.items)), Bytes::text(CleanSelection::totalBytes(state.safeItems())));
+                .arg(Bytes::text(CleanSelection::totalBytes(state.items)),
+                     Bytes::text(CleanSelection::totalBytes(state.safeItems())));
         case Phase::Kind::scanning:
-            if (state.hasScanned && !state.items.empty())
-                return tr("正在重新扫描「%1」…").arg(state.phase.label());
+            if (state.hasScanned && !state.items.empty()) return tr("正在重新扫描「%1」…").arg(state.phase.label());
             return tr("正在翻看「%1」…").arg(state.phase.label());
         case Phase::Kind::cleaning:
             if (state.cleanProgress && state.cleanProgress->total >= 2)
@@ -83,16 +82,16 @@ std::optional<double> progressFraction(const State& state) {
 
 QString confirmTitle(const State& state) {
     const auto chosen = state.selectedItems();
-    return tr("清理 %1 项，共 %2？").arg(QString::number(chosen.size()), Bytes::text(CleanSelection::totalBytes(chosen)));
+    return tr("清理 %1 项，共 %2？")
+        .arg(QString::number(chosen.size()), Bytes::text(CleanSelection::totalBytes(chosen)));
 }
 
 QString confirmMessage(const State& state) {
     QStringList lines;
     for (const CleanItem& item : state.selectedItems())
         lines << QStringLiteral("· ") + item.spec.name + QStringLiteral("  ") + Bytes::text(item.bytes);
-    return lines.join(QLatin1Char('\n')) +
-           (state.holdCleaned ? tr("\n\n会先放进暂存区，7 天内可以恢复，之后自动删除。")
-                              : tr("\n\n文件会被直接删除，不经过废纸篓。"));
+    return lines.join(QLatin1Char('\n')) + (state.holdCleaned ? tr("\n\n会先放进暂存区，7 天内可以恢复，之后自动删除。")
+                                                              : tr("\n\n文件会被直接删除，不经过废纸篓。"));
 }
 
 QString sectionSelectedText(int64_t selected, int64_t total) {
@@ -108,9 +107,7 @@ bool allSelected(const State& state, const std::vector<CleanItem>& items) {
 
 QString selectAllTitle(bool allOn) { return allOn ? tr("全不选") : tr("全选"); }
 
-QString holdingLinkText(int64_t heldBytes) {
-    return tr("暂存区 %1 · 7 天内可以恢复").arg(Bytes::text(heldBytes));
-}
+QString holdingLinkText(int64_t heldBytes) { return tr("暂存区 %1 · 7 天内可以恢复").arg(Bytes::text(heldBytes)); }
 
 Flavor itemFlavor(const CleanItem& item) {
     if (const CategorySpec* category = Catalog::category(item.spec.categoryID)) return category->flavor;

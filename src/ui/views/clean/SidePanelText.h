@@ -20,7 +20,7 @@ struct State {
     std::set<std::string> selected;
     bool hasScanned = false;
     int64_t freeBytes = 0;
-    int64_t heldBytes = 0;      // holding area total
+    int64_t heldBytes = 0;  // holding area total
     double scanFraction = 0;
     std::optional<CleanProgress> cleanProgress;
     bool holdCleaned = false;

@@ -62,7 +62,8 @@ void Toast::closeNow() {
 void Toast::runQueued(std::function<void()> action) {
     if (!action) return;
     // Dropped if the toast is gone by then: a removed toast calls nothing.
-    QMetaObject::invokeMethod(this, [action = std::move(action)] { action(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [action = std::move(action)] { action(); }, Qt::QueuedConnection);
 }
 
 QRectF Toast::capsuleRect() const { return QRectF(rect()).marginsRemoved(QMarginsF(kShadowMargins)); }
@@ -83,7 +84,7 @@ bool Toast::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         if (auto* child = qobject_cast<QWidget*>(watched)) {
             const QPointF at = event->type() == QEvent::Enter ? static_cast<QEnterEvent*>(event)->position()
-                                                               : static_cast<QMouseEvent*>(event)->position();
+                                                              : static_cast<QMouseEvent*>(event)->position();
             hovering_ = overCapsule(child->mapTo(this, at));
         }
     }
@@ -158,7 +159,8 @@ void Toast::finishRow() {
     // Box layouts put no spacing next to a spacer item: the 12 before the
     // first button is part of the space.
     width += 12.0 * double(buttons_.size());
-    buttonSpace_ = new QSpacerItem(int(std::ceil(width)), int(std::ceil(height)), QSizePolicy::Fixed, QSizePolicy::Fixed);
+    buttonSpace_ =
+        new QSpacerItem(int(std::ceil(width)), int(std::ceil(height)), QSizePolicy::Fixed, QSizePolicy::Fixed);
     row_->addSpacerItem(buttonSpace_);
 }
 
@@ -172,8 +174,8 @@ void Toast::placeButtons() {
         const QSize capsule = full.shrunkBy(CandyButton::kShadowMargins);
         if (rtl) x -= capsule.width();
         const int top = space.center().y() - capsule.height() / 2;
-        button->setGeometry(QRect(QPoint(x - CandyButton::kShadowMargins.left(), top - CandyButton::kShadowMargins.top()),
-                                  full));
+        button->setGeometry(
+            QRect(QPoint(x - CandyButton::kShadowMargins.left(), top - CandyButton::kShadowMargins.top()), full));
         x += rtl ? -12 : capsule.width() + 12;
     }
 }
@@ -215,7 +217,8 @@ QString FreedToast::titleText(int64_t bytes, bool held) {
 }
 
 QString FreedToast::subtitleText(const QStringList& skipped, bool held) {
-    if (!skipped.isEmpty()) return sorbeta::tr("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(skipped));
+    if (!skipped.isEmpty())
+        return sorbeta::tr("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(skipped));
     return held ? sorbeta::tr("在暂存区放 7 天，后悔了可以恢复") : sorbeta::tr("磁盘轻了一点点");
 }
 

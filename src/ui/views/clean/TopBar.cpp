@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "platform/Translate.h"
 #include "ui/kit/CandyPaint.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/SymbolIcons.h"
 #include "ui/kit/Theme.h"
-#include "platform/Translate.h"
 #include "ui/views/ModeLooks.h"
 
 namespace sorbeta {
@@ -31,8 +31,7 @@ QFont segmentFont() { return roundedFont(13, QFont::Bold); }
 
 // ModeSwitch ---------------------------------------------------------------
 
-ModeSwitch::ModeSwitch(QWidget* parent)
-    : QWidget(parent), left_(kSwitchSpring), right_(kSwitchSpring) {
+ModeSwitch::ModeSwitch(QWidget* parent) : QWidget(parent), left_(kSwitchSpring), right_(kSwitchSpring) {
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
     retarget(false);
@@ -44,16 +43,14 @@ std::vector<ModeSwitch::Segment> ModeSwitch::segments() const {
     std::vector<Segment> result;
     double x = kBleed.left() + kSwitchPadding;
     for (AppMode mode : visibleAppModes) {
-        const double width =
-            kSegmentPadding + kIconSize + kIconSpacing + metrics.horizontalAdvance(appModeTitle(mode)) +
-            kSegmentPadding;
+        const double width = kSegmentPadding + kIconSize + kIconSpacing +
+                             metrics.horizontalAdvance(appModeTitle(mode)) + kSegmentPadding;
         result.push_back({mode, QRectF(x, kBleed.top() + kSwitchPadding, std::ceil(width), kSegmentHeight)});
         x += std::ceil(width) + kSegmentSpacing;
     }
     if (layoutDirection() == Qt::RightToLeft) {
         const double total = sizeHint().width();
-        for (Segment& segment : result)
-            segment.rect.moveLeft(total - segment.rect.right());
+        for (Segment& segment : result) segment.rect.moveLeft(total - segment.rect.right());
     }
     return result;
 }
@@ -64,8 +61,8 @@ QRect ModeSwitch::controlRect() const {
     const QFontMetricsF metrics(segmentFont());
     double width = 2 * kSwitchPadding;
     for (AppMode mode : visibleAppModes)
-        width += std::ceil(kSegmentPadding * 2 + kIconSize + kIconSpacing +
-                           metrics.horizontalAdvance(appModeTitle(mode)));
+        width +=
+            std::ceil(kSegmentPadding * 2 + kIconSize + kIconSpacing + metrics.horizontalAdvance(appModeTitle(mode)));
     width += kSegmentSpacing * (visibleAppModes.size() - 1);
     return QRect(kBleed.left(), kBleed.top(), int(std::ceil(width)), int(kSegmentHeight + 2 * kSwitchPadding));
 }
@@ -155,12 +152,11 @@ void ModeSwitch::paintEvent(QPaintEvent*) {
         paintSymbol(painter, modeSymbol(segment.mode),
                     QRectF(iconX, inner.center().y() - kIconSize / 2, kIconSize, kIconSize), colour,
                     SymbolWeight::bold);
-        const QRectF text = rtl ? QRectF(inner.left(), inner.top(), inner.width() - kIconSize - kIconSpacing,
-                                         inner.height())
-                                : inner.adjusted(kIconSize + kIconSpacing, 0, 0, 0);
+        const QRectF text =
+            rtl ? QRectF(inner.left(), inner.top(), inner.width() - kIconSize - kIconSpacing, inner.height())
+                : inner.adjusted(kIconSize + kIconSpacing, 0, 0, 0);
         painter.setPen(colour);
-        painter.drawText(text, Qt::AlignVCenter | Qt::AlignHCenter | Qt::TextSingleLine,
-                         appModeTitle(segment.mode));
+        painter.drawText(text, Qt::AlignVCenter | Qt::AlignHCenter | Qt::TextSingleLine, appModeTitle(segment.mode));
     }
 }
 

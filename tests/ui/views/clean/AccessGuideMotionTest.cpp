@@ -61,20 +61,23 @@ TEST(AccessGuideMotion, SwapHidesTheWidgetWhileItRunsAndGapClosesTheColumn) {
 
     // Not shown: the change just happens.
     QLabel hidden;
-    SwapOverlay::run(&stage, &hidden, [&] { hidden.setText(QStringLiteral("x")); }, SwapOverlay::Style::crossFade,
-                     GuideMotion::easingOut(0.2));
+    SwapOverlay::run(
+        &stage, &hidden, [&] { hidden.setText(QStringLiteral("x")); }, SwapOverlay::Style::crossFade,
+        GuideMotion::easingOut(0.2));
     EXPECT_EQ(hidden.text(), QStringLiteral("x"));
     EXPECT_EQ(SwapOverlay::runningOn(&hidden), nullptr);
 
-    SwapOverlay::run(&stage, text, [&] { text->setText(QStringLiteral("after")); }, SwapOverlay::Style::countUp,
-                     GuideMotion::easingOut(0.2));
+    SwapOverlay::run(
+        &stage, text, [&] { text->setText(QStringLiteral("after")); }, SwapOverlay::Style::countUp,
+        GuideMotion::easingOut(0.2));
     EXPECT_EQ(text->text(), QStringLiteral("after"));
     ASSERT_NE(SwapOverlay::runningOn(text), nullptr);
     EXPECT_NE(text->graphicsEffect(), nullptr);  // drawn by the overlay meanwhile
     // A second change on the same widget ends the first swap and starts its own.
     SwapOverlay* first = SwapOverlay::runningOn(text);
-    SwapOverlay::run(&stage, text, [&] { text->setText(QStringLiteral("again")); }, SwapOverlay::Style::crossFade,
-                     GuideMotion::easingOut(0.2));
+    SwapOverlay::run(
+        &stage, text, [&] { text->setText(QStringLiteral("again")); }, SwapOverlay::Style::crossFade,
+        GuideMotion::easingOut(0.2));
     EXPECT_NE(SwapOverlay::runningOn(text), first);
     clock.advance(0.1);
     QTest::qWait(40);

@@ -10,8 +10,8 @@
 
 #include "Children.h"
 #include "TestEnvironment.h"
-#include "ui/views/clean/AccessGuideMotion.h"
 #include "ui/kit/KitClock.h"
+#include "ui/views/clean/AccessGuideMotion.h"
 
 namespace sorbeta {
 namespace {
@@ -50,10 +50,8 @@ TEST(AccessGuideView, FollowsTheFlowFromStartToGranted) {
     QTest::qWait(40);
     EXPECT_NE(SwapOverlay::runningOn(open), nullptr);
     clock.advance(0.02);
-    EXPECT_TRUE(test::waitUntil([&] {
-        return !SwapOverlay::runningOn(open) &&
-               !SwapOverlay::runningOn(footer->parentWidget());
-    }, 500));
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return !SwapOverlay::runningOn(open) && !SwapOverlay::runningOn(footer->parentWidget()); }, 500));
 
     access = true;
     const int titleAt = title->y();
@@ -70,9 +68,7 @@ TEST(AccessGuideView, FollowsTheFlowFromStartToGranted) {
     QTest::qWait(40);
     EXPECT_NE(SwapOverlay::runningOn(title), nullptr);
     clock.advance(3);
-    EXPECT_TRUE(test::waitUntil([&] {
-        return !SwapOverlay::runningOn(title) && title->y() > titleAt + 50;
-    }, 500));
+    EXPECT_TRUE(test::waitUntil([&] { return !SwapOverlay::runningOn(title) && title->y() > titleAt + 50; }, 500));
     EXPECT_TRUE(finishes.empty());
     timers.back()();  // the 1.1-second pause ends
     EXPECT_EQ(finishes, std::vector<bool>{true});

@@ -13,8 +13,8 @@
 #include <numbers>
 
 #include "TestEnvironment.h"
-#include "ui/kit/CandyControls.h"
 #include "ui/jelly/ScanningJelly.h"
+#include "ui/kit/CandyControls.h"
 #include "ui/views/clean/Toasts.h"
 
 namespace sorbeta {

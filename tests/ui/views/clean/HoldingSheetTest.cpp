@@ -7,8 +7,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "FileTree.h"
 #include "Children.h"
+#include "FileTree.h"
 #include "TestEnvironment.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Places.h"

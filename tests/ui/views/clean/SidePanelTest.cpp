@@ -8,12 +8,12 @@
 #include <QTest>
 
 #include "TestEnvironment.h"
-#include "ui/views/clean/SidePanelParts.h"
 #include "model/dialog/CandyDialog.h"
 #include "ui/kit/CandyButtonRow.h"
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/Theme.h"
+#include "ui/views/clean/SidePanelParts.h"
 
 using namespace sorbeta;
 using namespace sorbeta::test;
@@ -72,8 +72,7 @@ TEST_F(SidePanelTest, ShowsFigureButtonsAndProgressForEachPhase) {
     ASSERT_NE(selectAllButton(safeSection(&panel)), nullptr);
     EXPECT_EQ(selectAllButton(safeSection(&panel))->text(), QStringLiteral("全不选"));
     EXPECT_EQ(selectAllButton(reviewSection(&panel))->text(), QStringLiteral("全选"));
-    EXPECT_EQ(rows(safeSection(&panel)),
-              (std::vector<std::pair<std::string, bool>>{{"a", true}, {"c", true}}));
+    EXPECT_EQ(rows(safeSection(&panel)), (std::vector<std::pair<std::string, bool>>{{"a", true}, {"c", true}}));
 
     state.phase = Phase::scanning(QStringLiteral("日志"));
     state.scanFraction = 0.5;

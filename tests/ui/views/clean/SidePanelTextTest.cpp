@@ -118,7 +118,8 @@ TEST(SidePanelText, SectionsSelectAllAndRowFlavour) {
     EXPECT_EQ(selectAllTitle(true), QStringLiteral("全不选"));
     EXPECT_EQ(selectAllTitle(false), QStringLiteral("全选"));
     EXPECT_FALSE(allSelected(state, {}));
-    EXPECT_EQ(sectionSelectedText(state.selectedBytes(safe), CleanSelection::totalBytes(safe)), QStringLiteral("已选 3.0 G / 3.0 G"));
+    EXPECT_EQ(sectionSelectedText(state.selectedBytes(safe), CleanSelection::totalBytes(safe)),
+              QStringLiteral("已选 3.0 G / 3.0 G"));
     EXPECT_EQ(holdingLinkText(0), QStringLiteral("暂存区 0 B · 7 天内可以恢复"));
     EXPECT_EQ(itemFlavor(state.items[2]), Flavor::strawberry);  // unknown category
 }

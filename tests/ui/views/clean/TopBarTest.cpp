@@ -61,7 +61,7 @@ TEST(ModeSwitch, SelectedSegmentIsFilledInItsFlavourAndHiddenModesSelectNothing)
     QImage image = render(modes);
     const QColor cleanFill = fillAt(image, 0);
     EXPECT_GT(cleanFill.red(), 200);
-    EXPECT_LT(cleanFill.green(), 160);  // strawberry, not the white track
+    EXPECT_LT(cleanFill.green(), 160);         // strawberry, not the white track
     EXPECT_GT(fillAt(image, 1).green(), 230);  // unselected: the white track
     // The selected capsule's shadow falls below the control, not cut at its edge.
     ASSERT_LT(modes.controlRect().bottom() + 4, image.height());
