@@ -5,7 +5,9 @@
 #
 # The build only runs lrelease when a .ts file changes. Extracting new texts
 # is a separate step:  cmake --build <dir> --target update_translations
-set(SORBETA_TRANSLATION_LANGUAGES en ko ja zh_Hant th vi es ar)
+# zh_Hans is not a translation: it lists the Linux wordings of Chinese texts
+# whose macOS meaning is wrong here (see tsmerge), loaded for the Chinese interface.
+set(SORBETA_TRANSLATION_LANGUAGES zh_Hans en ko ja zh_Hant th vi es ar)
 set(SORBETA_TS_FILES "")
 foreach(language IN LISTS SORBETA_TRANSLATION_LANGUAGES)
   list(APPEND SORBETA_TS_FILES ${SORBETA_ROOT}/translations/sorbeta_${language}.ts)

@@ -36,30 +36,6 @@
         <translation>Scanning disk…</translation>
     </message>
     <message>
-        <source>卸载</source>
-        <translation>Uninstall</translation>
-    </message>
-    <message>
-        <source>开发</source>
-        <translation>Develop</translation>
-    </message>
-    <message>
-        <source>文件</source>
-        <translation>Files</translation>
-    </message>
-    <message>
-        <source>变化</source>
-        <translation>Changes</translation>
-    </message>
-    <message>
-        <source>状态</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>磁盘</source>
-        <translation>Disk</translation>
-    </message>
-    <message>
         <source>%1 还开着</source>
         <translation>%1 is still open</translation>
     </message>
@@ -90,8 +66,64 @@ Remember to save your work before they quit.</translation>
         <translation>Cancel</translation>
     </message>
     <message>
+        <source>磁盘</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
         <source>跟随系统</source>
         <translation>Follow System</translation>
+    </message>
+    <message>
+        <source>在访达中显示</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message>
+        <source>点开看看</source>
+        <translation>Take a Look</translation>
+    </message>
+    <message>
+        <source>共 %1</source>
+        <translation>%1 in total</translation>
+    </message>
+    <message>
+        <source>空闲空间 %1</source>
+        <translation>Free space %1</translation>
+    </message>
+    <message>
+        <source>系统、应用数据与其他没归类的文件 %1</source>
+        <translation>System, app data and other unsorted files %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2
+%3
+点右上角圆点选中，点果冻看里面有什么</source>
+        <translation>%1 · %2
+%3
+Click the dot at the top right to select, click the jelly to see what’s inside</translation>
+    </message>
+    <message>
+        <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
+点开看看里面有什么</source>
+        <translation>%1 holds %2 in total; the small jellies beside it can be cleaned, this piece is the remaining %3
+Click to see what’s inside</translation>
+    </message>
+    <message>
+        <source>%1 · 连同残留共 %2
+点开看看它留了什么</source>
+        <translation>%1 · %2 including leftovers
+Click to see what it left behind</translation>
+    </message>
+    <message>
+        <source>点开看看 ›</source>
+        <translation>Take a look ›</translation>
+    </message>
+    <message>
+        <source>取消选中</source>
+        <translation>Deselect</translation>
+    </message>
+    <message>
+        <source>选中，稍后清理</source>
+        <translation>Select to clean later</translation>
     </message>
     <message>
         <source>%1</source>
@@ -216,58 +248,6 @@ then you’re all set</translation>
         <translation>Freed %1 🎉</translation>
     </message>
     <message>
-        <source>在访达中显示</source>
-        <translation>Show in File Manager</translation>
-    </message>
-    <message>
-        <source>点开看看</source>
-        <translation>Take a Look</translation>
-    </message>
-    <message>
-        <source>共 %1</source>
-        <translation>%1 in total</translation>
-    </message>
-    <message>
-        <source>空闲空间 %1</source>
-        <translation>Free space %1</translation>
-    </message>
-    <message>
-        <source>系统、应用数据与其他没归类的文件 %1</source>
-        <translation>System, app data and other unsorted files %1</translation>
-    </message>
-    <message>
-        <source>%1 · %2
-%3
-点右上角圆点选中，点果冻看里面有什么</source>
-        <translation>%1 · %2
-%3
-Click the dot at the top right to select, click the jelly to see what’s inside</translation>
-    </message>
-    <message>
-        <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
-点开看看里面有什么</source>
-        <translation>%1 holds %2 in total; the small jellies beside it can be cleaned, this piece is the remaining %3
-Click to see what’s inside</translation>
-    </message>
-    <message>
-        <source>%1 · 连同残留共 %2
-点开看看它留了什么</source>
-        <translation>%1 · %2 including leftovers
-Click to see what it left behind</translation>
-    </message>
-    <message>
-        <source>点开看看 ›</source>
-        <translation>Take a look ›</translation>
-    </message>
-    <message>
-        <source>取消选中</source>
-        <translation>Deselect</translation>
-    </message>
-    <message>
-        <source>选中，稍后清理</source>
-        <translation>Select to clean later</translation>
-    </message>
-    <message>
         <source>可安全清理</source>
         <translation>Safe to Clean</translation>
     </message>
@@ -322,6 +302,26 @@ Click to see what it left behind</translation>
     <message>
         <source>好耶</source>
         <translation>Yay</translation>
+    </message>
+    <message>
+        <source>卸载</source>
+        <translation>Uninstall</translation>
+    </message>
+    <message>
+        <source>开发</source>
+        <translation>Develop</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>变化</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
     </message>
     <message>
         <source>照片与媒体</source>

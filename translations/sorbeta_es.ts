@@ -36,30 +36,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>卸载</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>开发</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>文件</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>变化</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>状态</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>磁盘</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 还开着</source>
         <translation type="unfinished"></translation>
     </message>
@@ -87,7 +63,59 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>磁盘</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>跟随系统</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在访达中显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点开看看</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>共 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空闲空间 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统、应用数据与其他没归类的文件 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2
+%3
+点右上角圆点选中，点果冻看里面有什么</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
+点开看看里面有什么</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · 连同残留共 %2
+点开看看它留了什么</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点开看看 ›</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消选中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选中，稍后清理</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -210,54 +238,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>在访达中显示</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>点开看看</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>共 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>空闲空间 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>系统、应用数据与其他没归类的文件 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 · %2
-%3
-点右上角圆点选中，点果冻看里面有什么</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
-点开看看里面有什么</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 · 连同残留共 %2
-点开看看它留了什么</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>点开看看 ›</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>取消选中</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>选中，稍后清理</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>可安全清理</source>
         <translation type="unfinished"></translation>
     </message>
@@ -311,6 +291,26 @@
     </message>
     <message>
         <source>好耶</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>卸载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开发</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>变化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -7,6 +7,11 @@
 // with one "Sorbeta" context: texts in the order extracted, translations kept
 // where the source text is unchanged, texts no longer in the code dropped.
 //
+// The Chinese file (language zh_Hans, the source language itself) is not a
+// translation but the list of Linux wordings: a Chinese text whose meaning is
+// wrong on Linux keeps its key and gets its Linux wording there. It holds only
+// those finished entries, so it reads as the one list of them.
+//
 //   sorbeta_tsmerge EXTRACTED.ts LANGUAGE.ts...
 #include <QCoreApplication>
 #include <QFile>
@@ -79,6 +84,8 @@ QString escaped(const QString& text) {
     return result;
 }
 
+bool isLinuxWordings(const QString& language) { return language == QLatin1String("zh_Hans"); }
+
 bool writeTs(const QString& path, const QString& language, const QStringList& sources,
              const QHash<QString, Message>& known) {
     QSaveFile file(path);
@@ -88,9 +95,11 @@ bool writeTs(const QString& path, const QString& language, const QStringList& so
     out << "<TS version=\"2.1\" language=\"" << language << "\" sourcelanguage=\"zh_CN\">\n";
     out << "<context>\n    <name>Sorbeta</name>\n";
     for (const QString& source : sources) {
-        out << "    <message>\n        <source>" << escaped(source) << "</source>\n";
         const auto it = known.constFind(source);
-        if (it != known.constEnd() && it->finished && !it->translation.isEmpty())
+        const bool done = it != known.constEnd() && it->finished && !it->translation.isEmpty();
+        if (isLinuxWordings(language) && !done) continue;
+        out << "    <message>\n        <source>" << escaped(source) << "</source>\n";
+        if (done)
             out << "        <translation>" << escaped(it->translation) << "</translation>\n";
         else
             out << "        <translation type=\"unfinished\">"

@@ -81,14 +81,14 @@ QString startUp() {
         preferredLocalizations(chosen(), QLocale::system().uiLanguages(), shippedLocalizations());
     pickedLocalization() = preferred.isEmpty() ? QString::fromLatin1(sourceLocalization) : preferred.first();
     const QString code = current();
-    if (code != QLatin1String(sourceLocalization)) {
-        // Owned by the application, which keeps it for the life of the process.
-        auto* translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(translationResource(code)))
-            QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
-    }
+    // The Chinese interface loads one too: its file holds the Linux wordings
+    // of the texts whose Chinese key names something macOS-only.
+    // Owned by the application, which keeps it for the life of the process.
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(translationResource(code)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
     return code;
 }
 

@@ -36,6 +36,17 @@ TEST(Translations, EveryLanguageShipsAnEmbeddedCatalog) {
     QCoreApplication::removeTranslator(&arabic);
 }
 
+// The Chinese interface keeps its keys but reads the Linux wording of texts
+// that name something only macOS has; every other text stays the key.
+TEST(Translations, ChineseInterfaceShowsTheLinuxWordings) {
+    QTranslator chinese;
+    ASSERT_TRUE(chinese.load(AppLanguage::translationResource(AppLanguage::sourceLocalization)));
+    QCoreApplication::installTranslator(&chinese);
+    EXPECT_EQ(sorbeta::tr("在访达中显示"), QStringLiteral("在文件管理器中显示"));
+    EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("跟随系统"));
+    QCoreApplication::removeTranslator(&chinese);
+}
+
 class LanguageChoicesTest : public test::HomeTest {};
 
 TEST_F(LanguageChoicesTest, MarksStoredChoiceAndPicksWithRelaunch) {
