@@ -62,23 +62,50 @@ bool hasEnded(pid_t pid) {
     return info.si_pid == pid;
 }
 
-void killGroup(pid_t pid) {
-    if (::kill(-pid, SIGKILL) < 0) ::kill(pid, SIGKILL);
+void signalGroup(pid_t pid, int signal) {
+    if (::kill(-pid, signal) < 0) ::kill(pid, signal);
 }
 
-// Reads what is there; false at end of stream or on an error.
-bool drain(int fd, std::string& into) {
+// Once the tool has exited, its output is complete; a pipe still held open by
+// a helper outside its process group is given this long to close, never longer.
+constexpr std::chrono::milliseconds kPipeLinger{100};
+
+// Stops the tool and everything in its group: a polite SIGTERM first when a
+// grace is given, then SIGKILL for whatever is left, helpers that ignore
+// SIGTERM included.
+void stopGroup(pid_t pid, int pidFd, std::chrono::milliseconds grace) {
+    if (grace > std::chrono::milliseconds(0)) {
+        signalGroup(pid, SIGTERM);
+        const auto until = Clock::now() + grace;
+        for (auto now = Clock::now(); now < until && !hasEnded(pid); now = Clock::now()) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - now).count() + 1;
+            pollfd fd{pidFd, POLLIN, 0};
+            // Without a pid descriptor, look again every few milliseconds.
+            if (pidFd >= 0)
+                ::poll(&fd, 1, int(left));
+            else
+                ::poll(nullptr, 0, int(std::min<long long>(left, 5)));
+        }
+    }
+    signalGroup(pid, SIGKILL);
+}
+
+enum class Drained { open, closed, overflowed };
+
+// Reads what is there, up to `limit` bytes in all.
+Drained drain(int fd, std::string& into, std::size_t limit) {
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got > 0) {
+            if (into.size() + std::size_t(got) > limit) return Drained::overflowed;
             into.append(buffer, static_cast<std::size_t>(got));
-            if (static_cast<std::size_t>(got) < sizeof buffer) return true;
+            if (static_cast<std::size_t>(got) < sizeof buffer) return Drained::open;
             continue;
         }
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0 && errno == EAGAIN) return true;
-        return false;
+        if (got < 0 && errno == EAGAIN) return Drained::open;
+        return Drained::closed;
     }
 }
 
@@ -92,7 +119,7 @@ std::vector<char*> nullTerminated(const std::vector<std::string>& texts, const c
 }
 
 // Starts the child with stdin from /dev/null, stdout and stderr into the
-// pipes, in a process group of its own and with default signals. Returns 0
+// pipes (stderr to /dev/null when `errFd` is -1), in a process group of its own and with default signals. Returns 0
 // or the error number.
 int spawnChild(pid_t& pid, const std::filesystem::path& executable, const std::vector<std::string>& arguments,
                const ProcessOptions& options, int outFd, int errFd) {
@@ -102,7 +129,10 @@ int spawnChild(pid_t& pid, const std::filesystem::path& executable, const std::v
         posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory.c_str());
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, errFd, STDERR_FILENO);
+    if (errFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, errFd, STDERR_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     // Our pipes are close-on-exec, but descriptors opened elsewhere without
     // the flag must not leak into the tool either.
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
@@ -127,43 +157,62 @@ int spawnChild(pid_t& pid, const std::filesystem::path& executable, const std::v
     return error;
 }
 
-// Collects the child's output until it has ended and both pipes are closed,
-// or kills it (and its group) at the deadline.
-void collectUntilEnd(pid_t pid, Pipe& out, Pipe& err, Clock::time_point deadline, ProcessResult& result) {
+// The open ends of the child's output pipes (-1 once closed or never opened).
+struct Streams {
+    int out = -1;
+    int err = -1;
+    bool open() const { return out >= 0 || err >= 0; }
+};
+
+// Collects the child's output until it has ended and its pipes are closed,
+// or stops it (and its group) at the deadline or when it writes too much.
+void collectUntilEnd(pid_t pid, Streams streams, const ProcessOptions& options, Clock::time_point deadline,
+                     ProcessResult& result) {
     const UniqueFd pidFd = openPidFd(pid);
     bool ended = false;
-    bool outOpen = true, errOpen = true;
+    auto readFrom = [&](int& fd, std::string& into) {
+        const Drained state = drain(fd, into, options.outputLimit);
+        if (state == Drained::closed) fd = -1;
+        if (state == Drained::overflowed) result.overflowed = true;
+    };
+    auto until = deadline;
     for (;;) {
         if (!ended && hasEnded(pid)) {
             ended = true;
             // Helpers the tool left behind in its group would keep our pipes
             // open; they go with it.
-            killGroup(pid);
+            signalGroup(pid, SIGKILL);
+            until = std::min(deadline, Clock::now() + kPipeLinger);
         }
-        if (ended && !outOpen && !errOpen) return;
+        if (ended && !streams.open()) return;
 
         const auto now = Clock::now();
-        if (now >= deadline) {
-            if (!ended) {
+        if (now >= until) {
+            if (ended) {
+                // Whatever the tool wrote before it exited is in the pipes already.
+                if (streams.out >= 0) readFrom(streams.out, result.out);
+                if (streams.err >= 0) readFrom(streams.err, result.err);
+            } else {
                 result.timedOut = true;
-                killGroup(pid);
+                stopGroup(pid, pidFd.get(), options.terminateGrace);
             }
             return;
         }
-        auto wait =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now) + std::chrono::milliseconds(1);
+        auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(until - now) + std::chrono::milliseconds(1);
         if (!pidFd.valid() && !ended) wait = std::min(wait, std::chrono::milliseconds(10));
 
-        pollfd fds[3] = {{outOpen ? out.read.get() : -1, POLLIN, 0},
-                         {errOpen ? err.read.get() : -1, POLLIN, 0},
-                         {ended ? -1 : pidFd.get(), POLLIN, 0}};
+        pollfd fds[3] = {{streams.out, POLLIN, 0}, {streams.err, POLLIN, 0}, {ended ? -1 : pidFd.get(), POLLIN, 0}};
         const int ready = ::poll(fds, 3, static_cast<int>(std::min<long long>(wait.count(), 60'000)));
         if (ready < 0 && errno != EINTR) {
-            if (!ended) killGroup(pid);
+            if (!ended) signalGroup(pid, SIGKILL);
             return;
         }
-        if (outOpen && (fds[0].revents & (POLLIN | POLLHUP | POLLERR))) outOpen = drain(out.read.get(), result.out);
-        if (errOpen && (fds[1].revents & (POLLIN | POLLHUP | POLLERR))) errOpen = drain(err.read.get(), result.err);
+        if (streams.out >= 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR))) readFrom(streams.out, result.out);
+        if (streams.err >= 0 && (fds[1].revents & (POLLIN | POLLHUP | POLLERR))) readFrom(streams.err, result.err);
+        if (result.overflowed) {
+            if (!ended) stopGroup(pid, pidFd.get(), options.terminateGrace);
+            return;
+        }
     }
 }
 
@@ -171,7 +220,7 @@ void collectUntilEnd(pid_t pid, Pipe& out, Pipe& err, Clock::time_point deadline
 void reap(pid_t pid, ProcessResult& result) {
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
-    if (WIFEXITED(status) && !result.timedOut) result.exitCode = WEXITSTATUS(status);
+    if (WIFEXITED(status) && !result.timedOut && !result.overflowed) result.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
 }
 
@@ -182,11 +231,13 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
     ProcessResult result;
     const auto deadline = Clock::now() + std::max(options.timeLimit, std::chrono::milliseconds(0));
 
+    const bool captureErrors = options.standardError == StandardError::capture;
     Pipe out, err;
-    if (!openPipe(out, result.failure) || !openPipe(err, result.failure)) return result;
+    if (!openPipe(out, result.failure) || (captureErrors && !openPipe(err, result.failure))) return result;
 
     pid_t pid = -1;
-    const int spawnError = spawnChild(pid, executable, arguments, options, out.write.get(), err.write.get());
+    const int spawnError =
+        spawnChild(pid, executable, arguments, options, out.write.get(), captureErrors ? err.write.get() : -1);
     // Only the child writes: our copies would keep the pipes from ever ending.
     out.write.reset();
     err.write.reset();
@@ -195,7 +246,7 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
         return result;
     }
     result.started = true;
-    collectUntilEnd(pid, out, err, deadline, result);
+    collectUntilEnd(pid, Streams{out.read.get(), captureErrors ? err.read.get() : -1}, options, deadline, result);
     reap(pid, result);
     return result;
 }

@@ -149,3 +149,84 @@ TEST_F(ProcessRunnerTest, ConcurrentCallsKeepTheirOwnOutput) {
     for (auto& thread : threads) thread.join();
     for (int i = 0; i < 8; ++i) EXPECT_EQ(outputs[i], std::to_string(i) + "\n");
 }
+
+TEST_F(ProcessRunnerTest, DiscardedErrorsAreNeitherKeptNorBlocking) {
+    ProcessOptions options = quick();
+    options.standardError = platform::StandardError::discard;
+    // Far more than a pipe buffer on stderr: nobody reads it, yet the tool ends.
+    auto result = runProcess("/bin/sh", {"-c", "echo out; head -c 1000000 /dev/zero >&2; echo done"}, options);
+    ASSERT_TRUE(result.succeeded());
+    EXPECT_EQ(result.out, "out\ndone\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(ProcessRunnerTest, TooMuchOutputStopsTheToolAndFails) {
+    ProcessOptions options = quick();
+    options.outputLimit = 4096;
+    auto exact = runProcess("/bin/sh", {"-c", "head -c 4096 /dev/zero"}, options);
+    EXPECT_TRUE(exact.succeeded());
+    EXPECT_EQ(exact.out.size(), 4096u);
+
+    auto over = runProcess("/bin/sh", {"-c", "head -c 4097 /dev/zero"}, options);
+    EXPECT_TRUE(over.overflowed);
+    EXPECT_FALSE(over.succeeded());
+    EXPECT_LE(over.out.size(), 4096u);
+
+    // An endless writer under the default limit ends long before its time limit.
+    const auto start = std::chrono::steady_clock::now();
+    auto endless = runProcess("/bin/cat", {"/dev/zero"}, quick());
+    EXPECT_TRUE(endless.overflowed);
+    EXPECT_FALSE(endless.timedOut);
+    EXPECT_FALSE(endless.succeeded());
+    EXPECT_LE(endless.out.size(), platform::kDefaultOutputLimit);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 4s);
+}
+
+TEST_F(ProcessRunnerTest, GraceAsksFirstAndThenKillsWhatIgnoresIt) {
+    ProcessOptions options;
+    options.timeLimit = 200ms;
+    options.terminateGrace = 40ms;
+
+    // A polite tool hears SIGTERM and may tidy up.
+    const auto note = home() / "term.txt";
+    auto polite = runProcess(
+        "/bin/sh", {"-c", "trap 'echo term > \"" + note.native() + "\"; exit 7' TERM; while :; do sleep 0.02; done"},
+        options);
+    EXPECT_TRUE(polite.timedOut);
+    EXPECT_FALSE(polite.succeeded());
+    EXPECT_EQ(polite.exitCode, -1);
+    std::string heard;
+    std::ifstream(note) >> heard;
+    EXPECT_EQ(heard, "term");
+
+    // A tool (and its helper) ignoring SIGTERM is killed right after the grace.
+    const auto pidFile = home() / "stubborn.pid";
+    const auto start = std::chrono::steady_clock::now();
+    auto stubborn = runProcess(
+        "/bin/sh",
+        {"-c", "trap '' TERM; sleep 10 & echo $! > '" + pidFile.native() + "'; while :; do sleep 0.02; done"}, options);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(stubborn.timedOut);
+    EXPECT_EQ(stubborn.signal, SIGKILL);
+    EXPECT_GE(took, 230ms);
+    EXPECT_LT(took, 1000ms);
+    pid_t helper = 0;
+    std::ifstream(pidFile) >> helper;
+    ASSERT_GT(helper, 0);
+    EXPECT_TRUE(test::waitUntil([&] { return !processAlive(helper); }, 500));
+}
+
+TEST_F(ProcessRunnerTest, AHelperOutsideTheGroupHoldingStdoutDoesNotHoldTheCaller) {
+    // The tool exits at once; a helper in a session of its own keeps stdout open.
+    const auto pidFile = home() / "held.pid";
+    const auto start = std::chrono::steady_clock::now();
+    auto result = runProcess(
+        "/bin/sh", {"-c", "/usr/bin/setsid /bin/sleep 3 & echo $! > '" + pidFile.native() + "'; echo hi"}, quick());
+    const auto took = std::chrono::steady_clock::now() - start;
+    pid_t helper = 0;
+    std::ifstream(pidFile) >> helper;
+    if (helper > 0) ::kill(helper, SIGKILL);
+    EXPECT_TRUE(result.succeeded());
+    EXPECT_EQ(result.out, "hi\n");
+    EXPECT_LT(took, 1500ms);
+}
