@@ -36,6 +36,46 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>系统镜像 · </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>模拟器 · 上次改动 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Docker 不用的镜像和容器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次用 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次使用日期不明</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没用过</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · 运行时已经没了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有设备在用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 台设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次改动 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 还开着</source>
         <translation type="unfinished"></translation>
     </message>
@@ -611,6 +651,62 @@
     </message>
     <message>
         <source>下载文件夹里两周以上没动过的 .dmg 和 .pkg。软件装好后安装包一般就没用了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>模拟器运行时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每个系统版本的模拟器镜像，动辄 8 G。默认勾上 60 天没用、没有设备在用、又不是最新版本的；删了以后要用再从 Xcode 下载。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>模拟器设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每台模拟器里装的 App 和数据。默认勾上 90 天没开过的，以及运行时已经被删掉的。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xcode 归档</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按 App 分组，每个 App 默认保留最新的 2 个归档。删掉的归档不能再重新导出或上传。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>多个 Xcode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>装了不止一个 Xcode。不会默认勾选，确认不用了再移到废纸篓。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android SDK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统镜像和模拟器。默认勾上 90 天没动过的模拟器；镜像要用时可以用 SDK Manager 重新下载。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Docker 与虚拟机</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>容器和虚拟机的磁盘文件。这里只帮你看大小；Docker 开着时可以一键清掉不用的镜像和容器。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>很久没动的项目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>90 天没改过的项目，只清它们的依赖和构建产物（node_modules、target、Pods…），代码不动，被 git 跟踪的也不动。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

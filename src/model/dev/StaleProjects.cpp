@@ -1,0 +1,142 @@
+#include "model/dev/StaleProjects.h"
+
+#include <QStringList>
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "model/dev/DevDates.h"
+#include "model/dev/DevPaths.h"
+#include "model/disk/Measure.h"
+#include "model/disk/ProjectArtifacts.h"
+#include "model/disk/Removal.h"
+#include "platform/EntryInfo.h"
+#include "platform/PathText.h"
+#include "platform/Translate.h"
+#include "platform/TreeWalk.h"
+
+namespace sorbeta::DevScan {
+namespace {
+
+using Path = std::filesystem::path;
+
+// The reference date of a project without children.
+const QDateTime& referenceDate() {
+    static const QDateTime date(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
+    return date;
+}
+
+const std::unordered_map<std::string_view, const ProjectArtifacts::Rule*>& dependencyRules() {
+    static const auto table = [] {
+        std::unordered_map<std::string_view, const ProjectArtifacts::Rule*> byName;
+        for (const auto& rule : ProjectArtifacts::rules()) byName.emplace(rule.name, &rule);
+        return byName;
+    }();
+    return table;
+}
+
+// Folders the in-use check does not enter: the repository's store, and
+// dependency folders as the artifact search knows them (their name with
+// their build tool's marker beside them). Their own dates still count.
+bool isNotEntered(std::string_view folder) {
+    const auto slash = folder.rfind('/');
+    if (slash == std::string_view::npos) return false;
+    const std::string_view name = folder.substr(slash + 1);
+    if (name == ".git") return true;
+    const auto rule = dependencyRules().find(name);
+    if (rule == dependencyRules().end()) return false;
+    const std::string parent(folder.substr(0, slash + 1));
+    for (const std::string& marker : rule->second->markers)
+        if (platform::entryExists(parent + marker)) return true;
+    return false;
+}
+
+int64_t millisecondsOf(const platform::EntryInfo& info) {
+    return info.modifiedSeconds * 1000 + info.modifiedNanoseconds / 1'000'000;
+}
+
+QDateTime lastChangeOf(const Path& project) {
+    const std::vector<std::string> children = DevPaths::childrenOf(project);
+    if (children.empty()) return referenceDate();
+    QDateTime newest = DiskScanner::distantPast();
+    for (const std::string& name : children) newest = std::max(newest, DiskScanner::modified(project / name));
+    return newest;
+}
+
+DevEntry entryFor(const Path& project, const std::vector<Path>& artifacts, int64_t bytes) {
+    QStringList names;
+    for (const Path& artifact : artifacts) names.append(DevPaths::displayed(artifact.filename()));
+    DevEntry entry;
+    entry.id = QStringLiteral("stale:") + DevPaths::displayed(project);
+    entry.title = DevPaths::displayed(project.filename());
+    entry.detail = sorbeta::tr("上次改动 ") + DevDates::abbreviatedDate(lastChangeOf(project)) + QStringLiteral(" · ") +
+                   names.join(QStringLiteral(", "));
+    entry.bytes = bytes;
+    entry.action = DevEntry::Artifacts{artifacts};
+    entry.recommended = true;
+    return entry;
+}
+
+}  // namespace
+
+bool changedSince(const Path& project, const std::vector<Path>& artifacts, const QDateTime& cutoff) {
+    std::unordered_set<std::string> own;
+    for (const Path& artifact : artifacts) own.insert(artifact.native());
+    const std::string root = platform::withoutTrailingSlashes(project.native());
+    const int64_t cutoffMs = cutoff.toMSecsSinceEpoch();
+
+    platform::WalkOptions options;
+    options.skipFolder = [&](std::string_view folder) {
+        if (folder == root) return false;
+        return own.count(std::string(folder)) > 0 || isNotEntered(folder);
+    };
+    platform::TreeWalk walk(root, std::move(options));
+    int64_t seen = 0;
+    while (const platform::WalkEntry* entry = walk.next()) {
+        if (++seen > kInUseEntryLimit) return true;
+        switch (entry->error) {
+            case platform::WalkError::none: break;
+            case platform::WalkError::cycle: continue;
+            // Contents or dates that cannot be read may hide a recent change.
+            default: return true;
+        }
+        if (entry->path == root) continue;
+        if (entry->info.kind == platform::EntryKind::folder && own.count(std::string(entry->path))) continue;
+        if (millisecondsOf(entry->info) > cutoffMs) return true;
+    }
+    return false;
+}
+
+std::vector<DevEntry> staleProjects(const QDateTime& now, const std::optional<std::vector<Path>>& roots,
+                                    const DevEnvironment& environment) {
+    const QDateTime cutoff = now.addSecs(-kStaleSeconds);
+    const std::vector<Path> found = ProjectArtifacts::find(roots, now, environment.places, environment.git);
+
+    // Each project folder with its artifact folders, in the order found.
+    std::vector<std::pair<Path, std::vector<Path>>> projects;
+    std::map<Path, std::size_t> indexOf;
+    for (const Path& artifact : found) {
+        const Path project = artifact.parent_path();
+        const auto [it, added] = indexOf.emplace(project, projects.size());
+        if (added) projects.emplace_back(project, std::vector<Path>{});
+        projects[it->second].second.push_back(artifact);
+    }
+
+    std::vector<DevEntry> entries;
+    for (auto& [project, artifacts] : projects) {
+        // What the removal would refuse is never offered.
+        std::erase_if(artifacts, [&](const Path& artifact) {
+            return !DiskScanner::isSafeToTouch(artifact, true, true, environment.places);
+        });
+        if (artifacts.empty() || changedSince(project, artifacts, cutoff)) continue;
+        const int64_t bytes = DiskScanner::size(artifacts);
+        if (bytes <= kStaleFloor) continue;
+        entries.push_back(entryFor(project, artifacts, bytes));
+    }
+    sortLargestFirst(entries);
+    return entries;
+}
+
+}  // namespace sorbeta::DevScan

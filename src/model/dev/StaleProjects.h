@@ -1,0 +1,35 @@
+#pragma once
+// Code projects nobody touched for months whose dependency and build folders
+// can go: only regenerable folders, never code or what git tracks.
+#include <QDateTime>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "model/dev/DevEnvironment.h"
+#include "model/dev/DevTypes.h"
+
+namespace sorbeta::DevScan {
+
+// A project with any change in this window is in use.
+inline constexpr int64_t kStaleSeconds = 7'776'000;  // 90 days
+// Projects whose removable folders take no more than this are not listed.
+inline constexpr int64_t kStaleFloor = 50'000'000;
+// The in-use check looks at no more entries than this; a larger tree counts as in use.
+inline constexpr int64_t kInUseEntryLimit = 200'000;
+
+// Whether anything in the project's tree changed after `cutoff`: every file
+// and folder except its own artifact folders, without entering dependency
+// folders or the repository's store (their own dates count). Stops at the
+// first recent entry; an entry it cannot examine counts as recent.
+bool changedSince(const std::filesystem::path& project, const std::vector<std::filesystem::path>& artifacts,
+                  const QDateTime& cutoff);
+
+// One entry per idle project below `roots` (the default code folders when
+// nullopt) with more than the floor to free, largest first; all recommended.
+std::vector<DevEntry> staleProjects(const QDateTime& now,
+                                    const std::optional<std::vector<std::filesystem::path>>& roots,
+                                    const DevEnvironment& environment);
+
+}  // namespace sorbeta::DevScan
