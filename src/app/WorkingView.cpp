@@ -205,7 +205,10 @@ void WorkingView::refreshCleanPane() {
     QWidget* going = showMap ? static_cast<QWidget*>(scanning_) : map_;
     QWidget* coming = showMap ? static_cast<QWidget*>(map_) : scanning_;
     transitions_->leave(going, pageTransition(AppMode::clean, !showMap), kFirstReadingSpring);
-    transitions_->enter(coming, pageTransition(AppMode::clean, showMap), kFirstReadingSpring);
+    // The map arrives live: its free jelly and the categories grow on it as
+    // the scan measures them, while it swells in.
+    transitions_->enter(coming, pageTransition(AppMode::clean, showMap), kFirstReadingSpring,
+                        showMap ? TransitionLayer::Arrival::live : TransitionLayer::Arrival::picture);
 }
 
 void WorkingView::refreshMap() { map_->setNodes(MapNodes::overview(services_.model())); }

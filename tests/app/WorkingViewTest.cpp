@@ -135,6 +135,52 @@ TEST(WorkingViewTransitions, EachModeComesAndGoesItsOwnWay) {
     EXPECT_TRUE(WorkingView::pageTransition(AppMode::clean, false).fade);
 }
 
+// Pixels of the main area that something is drawn on (the window's own
+// background left out).
+int drawnPixelsInMainArea(WorkingView& view) {
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QRect main = WorkingView::frames(view.size()).mainArea;
+    int count = 0;
+    for (int y = main.top(); y <= main.bottom(); ++y)
+        for (int x = main.left(); x <= main.right(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 40) ++count;
+    return count;
+}
+
+TEST_F(WorkingViewTest, FirstReadingBringsTheMapInLiveWithTheFreeJelly) {
+    ManualKitClock clock;
+    AppServices services;
+    WorkingView view(services);
+    view.resize(1280, 820);
+    view.show();
+    AppModel& model = services.model();
+    const int area =
+        WorkingView::frames(view.size()).mainArea.width() * WorkingView::frames(view.size()).mainArea.height();
+    startScan(model);
+    ASSERT_TRUE(test::waitUntil([&] { return model.hasScanned(); }, 20000));
+    EXPECT_FALSE(scanningJelly(&view)->isVisible());
+    ASSERT_TRUE(map(&view)->isVisible());
+    ASSERT_GE(transitions(&view)->presenceOf(map(&view)), 0.0);
+
+    // Half a second in, the map is still on its way, and shows its free jelly
+    // (fading in as a new jelly does) rather than a picture of the empty map
+    // it was when it came.
+    clock.advance(0.5);
+    transitions(&view)->step();
+    ASSERT_GE(transitions(&view)->presenceOf(map(&view)), 0.0);
+    EXPECT_GT(drawnPixelsInMainArea(view), area / 2);
+
+    // At rest: the live map without any effect.
+    clock.advance(3.0);
+    transitions(&view)->step();
+    EXPECT_LT(transitions(&view)->presenceOf(map(&view)), 0.0);
+    EXPECT_EQ(map(&view)->graphicsEffect(), nullptr);
+    EXPECT_GT(drawnPixelsInMainArea(view), area / 2);
+    ASSERT_TRUE(test::waitUntil([&] { return model.phase().isIdle(); }, 20000));
+}
+
 TEST_F(WorkingViewTest, FreedToastSlidesInAndOutWithItsResult) {
     ManualKitClock clock;
     AppServices services;

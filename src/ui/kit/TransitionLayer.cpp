@@ -10,6 +10,46 @@
 
 namespace sorbeta {
 
+namespace {
+
+// Draws a live pane as a transition's look says: faded, moved and scaled
+// about its centre.
+class PaneLookEffect final : public QGraphicsEffect {
+public:
+    explicit PaneLookEffect(QObject* parent) : QGraphicsEffect(parent) {}
+
+    void setLook(const PaneLook& look) {
+        look_ = look;
+        updateBoundingRect();
+        update();
+    }
+
+    QRectF boundingRectFor(const QRectF& rect) const override { return rect | placed(rect); }
+
+protected:
+    void draw(QPainter* painter) override {
+        if (look_.opacity <= 0.0 || look_.scale <= 0.0) return;
+        QPoint offset;
+        const QPixmap pixmap = sourcePixmap(Qt::LogicalCoordinates, &offset, QGraphicsEffect::NoPad);
+        painter->save();
+        painter->setOpacity(painter->opacity() * look_.opacity);
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        painter->drawPixmap(placed(QRectF(offset, pixmap.deviceIndependentSize())), pixmap, QRectF(pixmap.rect()));
+        painter->restore();
+    }
+
+private:
+    QRectF placed(const QRectF& rect) const {
+        const QPointF center = rect.center() + look_.offset;
+        const QSizeF size = rect.size() * std::max(look_.scale, 0.0);
+        return QRectF(center - QPointF(size.width() / 2, size.height() / 2), size);
+    }
+
+    PaneLook look_{0.0, {}, 1.0};
+};
+
+}  // namespace
+
 QPixmap pictureOf(QWidget* pane) {
     // Rendered on a transparent ground: QWidget::grab() would also paint the
     // window's background colour behind panes that have none.
@@ -51,7 +91,7 @@ void TransitionLayer::reveal(Ghost& ghost) {
     if (ghost.entering && ghost.pane) ghost.pane->setGraphicsEffect(nullptr);
 }
 
-void TransitionLayer::enter(QWidget* pane, const Transition& transition, Spring spring) {
+void TransitionLayer::enter(QWidget* pane, const Transition& transition, Spring spring, Arrival arrival) {
     for (const Ghost& ghost : ghosts_)
         if (ghost.pane == pane && ghost.entering) return;  // already on its way in
     // A pane called back while leaving returns from where its picture is.
@@ -60,15 +100,26 @@ void TransitionLayer::enter(QWidget* pane, const Transition& transition, Spring 
     if (!pane->isVisible()) return;  // the window is not on screen: nothing to animate
     if (pane->layout()) pane->layout()->activate();
 
-    Ghost ghost{
-        pane,       pictureOf(pane),           QRectF(pane->mapTo(parentWidget(), QPoint(0, 0)), QSizeF(pane->size())),
-        transition, SpringValue(spring, from), pane->layoutDirection(),
-        true};
-    // Live but unseen until its picture has arrived (an opacity effect at 0
-    // draws nothing at all).
-    auto* hidden = new QGraphicsOpacityEffect(pane);
-    hidden->setOpacity(0.0);
-    pane->setGraphicsEffect(hidden);
+    const bool live = arrival == Arrival::live;
+    Ghost ghost{pane,
+                live ? QPixmap() : pictureOf(pane),
+                QRectF(pane->mapTo(parentWidget(), QPoint(0, 0)), QSizeF(pane->size())),
+                transition,
+                SpringValue(spring, from),
+                pane->layoutDirection(),
+                true,
+                live};
+    if (live) {
+        auto* look = new PaneLookEffect(pane);
+        look->setLook(paneLook(transition, from, ghost.home.size(), ghost.direction));
+        pane->setGraphicsEffect(look);
+    } else {
+        // Live but unseen until its picture has arrived (an opacity effect at
+        // 0 draws nothing at all).
+        auto* hidden = new QGraphicsOpacityEffect(pane);
+        hidden->setOpacity(0.0);
+        pane->setGraphicsEffect(hidden);
+    }
     addGhost(std::move(ghost), 1.0);
 }
 
@@ -82,10 +133,14 @@ void TransitionLayer::leave(QWidget* pane, const Transition& transition, Spring 
         pane->hide();
         return;
     }
-    Ghost ghost{
-        pane,       pictureOf(pane),           QRectF(pane->mapTo(parentWidget(), QPoint(0, 0)), QSizeF(pane->size())),
-        transition, SpringValue(spring, from), pane->layoutDirection(),
-        false};
+    Ghost ghost{pane,
+                pictureOf(pane),
+                QRectF(pane->mapTo(parentWidget(), QPoint(0, 0)), QSizeF(pane->size())),
+                transition,
+                SpringValue(spring, from),
+                pane->layoutDirection(),
+                false,
+                false};
     pane->hide();
     addGhost(std::move(ghost), 0.0);
 }
@@ -100,6 +155,14 @@ void TransitionLayer::addGhost(Ghost ghost, double to) {
     if (!frames_.isActive()) frames_.start();
 }
 
+void TransitionLayer::restyleLive(double now) {
+    for (const Ghost& ghost : ghosts_) {
+        if (!ghost.live || !ghost.pane) continue;
+        if (auto* look = dynamic_cast<PaneLookEffect*>(ghost.pane->graphicsEffect()))
+            look->setLook(paneLook(ghost.transition, ghost.presence.valueAt(now), ghost.home.size(), ghost.direction));
+    }
+}
+
 void TransitionLayer::step() {
     const double now = kitNow();
     for (auto it = ghosts_.begin(); it != ghosts_.end();) {
@@ -110,6 +173,7 @@ void TransitionLayer::step() {
             ++it;
         }
     }
+    restyleLive(now);
     update();
     if (ghosts_.empty()) {
         frames_.stop();
@@ -138,6 +202,7 @@ void TransitionLayer::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const double now = kitNow();
     for (const Ghost& ghost : ghosts_) {
+        if (ghost.live) continue;  // it draws itself
         const PaneLook look =
             paneLook(ghost.transition, ghost.presence.valueAt(now), ghost.home.size(), ghost.direction);
         if (look.opacity <= 0.0 || look.scale <= 0.0) continue;

@@ -4,6 +4,9 @@
 // shrinks away on this layer. A pane that comes is shown and live at once (it
 // takes clicks and reports itself visible) but drawn fully transparent while
 // its picture arrives; when the picture is in place the live pane shows.
+// A pane whose content changes while it comes (a map filling as a scan
+// measures) arrives live instead: it draws itself, faded, moved and scaled,
+// within its parent.
 //
 // The layer covers its parent, lies on top of its siblings and lets the
 // pointer through. Panes must be descendants of the layer's parent.
@@ -27,9 +30,15 @@ class TransitionLayer final : public QWidget {
 public:
     explicit TransitionLayer(QWidget* parent);
 
-    // Shows `pane` where it is placed and animates its picture in. Nothing
-    // moves when the window is not on screen.
-    void enter(QWidget* pane, const Transition& transition, Spring spring);
+    // How a coming pane is drawn on its way in.
+    enum class Arrival {
+        picture,  // a picture taken as it comes
+        live,     // the pane itself, so changes on the way show at once
+    };
+
+    // Shows `pane` where it is placed and animates it in. Nothing moves when
+    // the window is not on screen.
+    void enter(QWidget* pane, const Transition& transition, Spring spring, Arrival arrival = Arrival::picture);
     // Photographs `pane`, hides it and animates the picture away. A pane
     // that is not shown is only hidden.
     void leave(QWidget* pane, const Transition& transition, Spring spring);
@@ -51,18 +60,21 @@ protected:
 private:
     struct Ghost {
         QPointer<QWidget> pane;  // the live pane of an entering picture
-        QPixmap picture;
-        QRectF home;  // the pane's place, in this layer's coordinates
+        QPixmap picture;         // none for a pane that arrives live
+        QRectF home;             // the pane's place, in this layer's coordinates
         Transition transition;
         SpringValue presence;
         Qt::LayoutDirection direction;
         bool entering;
+        bool live = false;
     };
 
     // Takes the running transition of `pane` off the layer; returns its
     // presence now, or `otherwise` when it had none.
     double takeGhost(const QWidget* pane, double otherwise);
     void reveal(Ghost& ghost);
+    // Gives each live pane the look of its presence at `now`.
+    void restyleLive(double now);
     void addGhost(Ghost ghost, double to);
 
     std::vector<Ghost> ghosts_;

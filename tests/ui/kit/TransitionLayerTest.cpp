@@ -17,6 +17,10 @@ namespace {
 class Swatch final : public QWidget {
 public:
     Swatch(QColor colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
+    void setColour(QColor colour) {
+        colour_ = colour;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour_); }
@@ -107,6 +111,35 @@ TEST_F(TransitionLayerTest, APaneCalledBackWhileGoingReturnsFromWhereItsPictureI
     EXPECT_FALSE(layer->running());
     EXPECT_EQ(red->graphicsEffect(), nullptr);
     EXPECT_EQ(layer->geometry(), window.rect());
+}
+
+TEST_F(TransitionLayerTest, ALivePaneShowsWhatChangesOnItWhileItGrowsIn) {
+    red->hide();
+    layer->enter(blue, Transition::scaled(0.5), Spring{0.5, 0.8}, TransitionLayer::Arrival::live);
+    ASSERT_TRUE(layer->running());
+    const QColor background = render(window).pixelColor(300, 100);  // where no pane is
+    EXPECT_EQ(render(window).pixelColor(100, 100), background);     // nothing yet
+
+    // On the way the pane draws itself, smaller and faded; a change made
+    // meanwhile shows at once, not only when it is in place.
+    clock.advance(0.08);
+    layer->step();
+    const double presence = layer->presenceOf(blue);
+    ASSERT_GT(presence, 0.2);
+    ASSERT_LT(presence, 0.8);
+    blue->setColour(Qt::green);
+    QImage image = render(window);
+    const QColor centre = image.pixelColor(100, 100);
+    EXPECT_GT(centre.green(), centre.blue() + 60);
+    EXPECT_GT(centre.red(), 20);                       // faded over the background, not yet opaque
+    EXPECT_EQ(image.pixelColor(10, 100), background);  // scaled about its centre
+    EXPECT_EQ(image.pixelColor(100, 5), background);
+
+    clock.advance(2.0);
+    layer->step();
+    EXPECT_FALSE(layer->running());
+    EXPECT_EQ(blue->graphicsEffect(), nullptr);
+    EXPECT_EQ(render(window).pixelColor(10, 100), QColor(Qt::green));
 }
 
 TEST(TransitionLayerOffScreen, NothingAnimatesWhileTheWindowIsNotShown) {
