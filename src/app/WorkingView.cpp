@@ -62,6 +62,7 @@ SidePanelText::State panelState(const AppModel& model, const HoldingModel& holdi
     state.items = model.items();
     state.selected = model.selected();
     state.hasScanned = model.hasScanned();
+    state.scanFinished = model.lastSnapshot().has_value();  // every finished scan leaves one
     state.freeBytes = model.freeBytes();
     state.heldBytes = holding.total();
     state.scanFraction = model.scanFraction();

@@ -21,6 +21,7 @@
 #include "ui/kit/TransitionLayer.h"
 #include "ui/map/JellyMapView.h"
 #include "ui/views/clean/SidePanel.h"
+#include "ui/views/clean/SidePanelParts.h"
 #include "ui/views/clean/Toasts.h"
 #include "ui/views/clean/TopBar.h"
 
@@ -178,6 +179,35 @@ TEST_F(WorkingViewTest, FirstReadingBringsTheMapInLiveWithTheFreeJelly) {
     EXPECT_LT(transitions(&view)->presenceOf(map(&view)), 0.0);
     EXPECT_EQ(map(&view)->graphicsEffect(), nullptr);
     EXPECT_GT(drawnPixelsInMainArea(view), area / 2);
+    ASSERT_TRUE(test::waitUntil([&] { return model.phase().isIdle(); }, 20000));
+}
+
+TEST_F(WorkingViewTest, TheFirstScanLooksThroughAndOnlyALaterOneRescans) {
+    const auto logs = home() / "Library/Logs/SomeApp";
+    std::filesystem::create_directories(logs);
+    {
+        std::ofstream out(logs / "old.log", std::ios::binary);
+        out << std::string(3 * 1024 * 1024, 'x');
+    }
+    AppServices services;
+    WorkingView view(services);
+    view.resize(1280, 820);
+    view.show();
+    AppModel& model = services.model();
+    // What the summary said while each scan ran, the moment items were listed.
+    QStringList said;
+    QObject::connect(&model, &AppModel::itemsChanged, &view, [&] {
+        if (model.phase().isScanning()) said << summaryText(sidePanel(&view));
+    });
+    startScan(model);
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    ASSERT_FALSE(said.isEmpty()) << "the first scan listed no item while it ran";
+    for (const QString& text : said) EXPECT_TRUE(text.startsWith(QStringLiteral("正在翻看「"))) << text.toStdString();
+
+    // A rescan keeps the first scan's items listed meanwhile.
+    startScan(model);
+    ASSERT_TRUE(model.phase().isScanning());
+    EXPECT_TRUE(summaryText(sidePanel(&view)).startsWith(QStringLiteral("正在重新扫描「")));
     ASSERT_TRUE(test::waitUntil([&] { return model.phase().isIdle(); }, 20000));
 }
 

@@ -43,7 +43,7 @@ QString summary(const State& state) {
                 .arg(Bytes::text(CleanSelection::totalBytes(state.items)),
                      Bytes::text(CleanSelection::totalBytes(state.safeItems())));
         case Phase::Kind::scanning:
-            if (state.hasScanned && !state.items.empty()) return tr("正在重新扫描「%1」…").arg(state.phase.label());
+            if (state.scanFinished && !state.items.empty()) return tr("正在重新扫描「%1」…").arg(state.phase.label());
             return tr("正在翻看「%1」…").arg(state.phase.label());
         case Phase::Kind::cleaning:
             if (state.cleanProgress && state.cleanProgress->total >= 2)

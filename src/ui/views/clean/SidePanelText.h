@@ -19,6 +19,9 @@ struct State {
     std::vector<CleanItem> items;  // largest first
     std::set<std::string> selected;
     bool hasScanned = false;
+    // A scan ran to its end: the items listed are its own, and stay listed
+    // while a later scan runs (the first scan lists its items as it finds them).
+    bool scanFinished = false;
     int64_t freeBytes = 0;
     int64_t heldBytes = 0;  // holding area total
     double scanFraction = 0;

@@ -35,6 +35,7 @@ CleanItem item(const std::string& id, const char* name, int64_t bytes, Safety sa
 State scannedState() {
     State state;
     state.hasScanned = true;
+    state.scanFinished = true;
     state.freeBytes = 10'000'000'000;
     state.items = {item("a", "Alpha", 3'000'000'000, Safety::safe), item("b", "Beta", 2'000'000'000, Safety::review),
                    item("c", "Gamma", 1'500'000, Safety::safe)};

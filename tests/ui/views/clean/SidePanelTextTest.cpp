@@ -23,6 +23,7 @@ CleanItem item(const std::string& id, const char* name, int64_t bytes, Safety sa
 State scanned() {
     State state;
     state.hasScanned = true;
+    state.scanFinished = true;
     state.freeBytes = 50'000'000'000;
     state.items = {item("a", "Alpha", 3'000'000'000, Safety::safe), item("b", "Beta", 2'000'000'000, Safety::review),
                    item("c", "Gamma", 1'500'000, Safety::safe, "no-such-category")};
@@ -68,6 +69,8 @@ TEST(SidePanelText, SummaryButtonsAndProgressInEachPhase) {
     EXPECT_EQ(summary(state), QStringLiteral("正在翻看「缓存」…"));
     EXPECT_EQ(buttonTitle(state), QStringLiteral("扫描完就能清理"));
     EXPECT_EQ(progressFraction(state), 0.25);
+    state.items = scanned().items;  // the first scan lists items as it finds them
+    EXPECT_EQ(summary(state), QStringLiteral("正在翻看「缓存」…"));
 
     state = scanned();
     EXPECT_EQ(summary(state), QStringLiteral("可以清理 5.0 G，其中 3.0 G 可以放心删除。"));
