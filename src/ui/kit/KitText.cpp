@@ -18,6 +18,11 @@ QLabel* makeKitText(const QString& text, const QFont& font, const QColor& colour
     return label;
 }
 
+QString plainToolTip(const QString& text) {
+    if (text.isEmpty()) return text;
+    return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
 Qt::Alignment kitLeading(const QWidget* widget) {
     return Qt::AlignAbsolute | (widget->layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
 }

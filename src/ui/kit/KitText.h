@@ -16,6 +16,12 @@ namespace sorbeta {
 // left of a right-to-left window.
 QLabel* makeKitText(const QString& text, const QFont& font, const QColor& colour, QWidget* parent);
 
+// A tooltip that shows `text` verbatim, line breaks and runs of spaces kept.
+// Qt reads a tooltip that looks like markup as rich text, so a file name
+// such as "<b>x</b>" would lose its tags; the text goes in escaped, as one
+// preformatted paragraph. An empty text stays empty (no tooltip).
+QString plainToolTip(const QString& text);
+
 // The leading edge of `widget`'s layout direction, as an absolute alignment.
 Qt::Alignment kitLeading(const QWidget* widget);
 

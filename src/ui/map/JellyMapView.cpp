@@ -19,6 +19,7 @@
 #include "ui/jelly/JellyBody.h"
 #include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitClock.h"
+#include "ui/kit/KitText.h"
 #include "ui/kit/SoundFX.h"
 #include "ui/map/JellyMapViewBands.h"
 #include "ui/map/MapLayout.h"
@@ -353,7 +354,7 @@ bool JellyMapView::event(QEvent* event) {
         if (text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), text, this);
+            QToolTip::showText(help->globalPos(), plainToolTip(text), this);
         return true;
     }
     return QWidget::event(event);

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QTextDocument>
 
 #include "InkedColumns.h"
 #include "ui/kit/Theme.h"
@@ -34,4 +35,16 @@ TEST(KitText, PlainTextOnTheInterfacesLeadingEdge) {
             EXPECT_LT(last, 300);
         }
     }
+}
+
+TEST(KitText, PlainToolTipsShowTheirTextVerbatim) {
+    // Tags, entities, quotes, runs of spaces and line breaks all come through
+    // as they are written; none of them is read as markup.
+    const QString text = QStringLiteral("<b>报告</b> &amp; \"x\"  'y'\n第二行 <br> <img src=a>");
+    const QString tip = plainToolTip(text);
+    EXPECT_TRUE(Qt::mightBeRichText(tip));  // so Qt takes it as the paragraph it is
+    QTextDocument shown;
+    shown.setHtml(tip);
+    EXPECT_EQ(shown.toPlainText(), text);
+    EXPECT_EQ(plainToolTip(QString()), QString());
 }

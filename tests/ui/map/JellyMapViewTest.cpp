@@ -2,10 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
+#include <QToolTip>
 #include <set>
 
 #include "TestEnvironment.h"
@@ -159,6 +163,25 @@ TEST_F(JellyMapViewTest, ItemDotTicksTheScanModelsSelection) {
     EXPECT_EQ(scheduled.size(), 1u);
     EXPECT_TRUE(selected.contains("logs"));
     EXPECT_TRUE(view.tooltipAt(item.center()).startsWith(QStringLiteral("logs · 3.0 K\n")));
+}
+
+TEST_F(JellyMapViewTest, TooltipsShowNamesVerbatim) {
+    MapNode folder = makeNode("f", 4000, Flavor::peach, MapNode::Kind::folder);
+    folder.title = QStringLiteral("<i>Photos</i> & <b>more</b>");
+    view.setNodes({folder});
+    view.show();
+    const QPoint at = centreOf("f").toPoint();
+    QHelpEvent help(QEvent::ToolTip, at, view.mapToGlobal(at));
+    QApplication::sendEvent(&view, &help);
+    QLabel* tip = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("qtooltip_label") && widget->isVisible())
+            tip = qobject_cast<QLabel*>(widget);
+    ASSERT_NE(tip, nullptr);
+    QTextDocument shown;
+    shown.setHtml(tip->text());
+    EXPECT_EQ(shown.toPlainText(), QStringLiteral("<i>Photos</i> & <b>more</b> · 4.0 K"));
+    QToolTip::hideText();
 }
 
 TEST_F(JellyMapViewTest, HoverTouchesFollowThePointer) {

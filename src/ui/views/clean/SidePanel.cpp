@@ -51,7 +51,7 @@ public:
         setObjectName(QString::fromStdString(item.spec.id));
         setCheckable(true);
         setChecked(on);
-        setToolTip(item.spec.note);
+        setToolTip(plainToolTip(item.spec.note));
         setCursor(Qt::PointingHandCursor);
         setAttribute(Qt::WA_Hover);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

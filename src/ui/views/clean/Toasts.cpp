@@ -14,6 +14,7 @@
 #include "platform/Translate.h"
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/ImageEffects.h"
+#include "ui/kit/KitText.h"
 #include "ui/kit/Theme.h"
 
 namespace sorbeta {
@@ -116,26 +117,19 @@ void Toast::buildRow(const QString& glyph, const QString& title, const QString& 
     row_->setSizeConstraint(QLayout::SetFixedSize);
     applyMargins();
 
-    auto* emoji = new QLabel(glyph, this);
+    // Shown verbatim: names of rules and applications are never markup.
     QFont emojiFont = font();
     emojiFont.setPixelSize(26);
-    emoji->setFont(emojiFont);
+    QLabel* emoji = makeKitText(glyph, emojiFont, Theme::ink(), this);
+    emoji->setObjectName(QStringLiteral("toastGlyph"));
     row_->addWidget(emoji, 0, Qt::AlignVCenter);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
-    auto* titleLabel = new QLabel(title, this);
+    QLabel* titleLabel = makeKitText(title, roundedFont(16, QFont::Bold), Theme::ink(), this);
     titleLabel->setObjectName(QStringLiteral("toastTitle"));
-    titleLabel->setFont(roundedFont(16, QFont::Bold));
-    QPalette ink = titleLabel->palette();
-    ink.setColor(QPalette::WindowText, Theme::ink());
-    titleLabel->setPalette(ink);
-    auto* subtitleLabel = new QLabel(subtitle, this);
+    QLabel* subtitleLabel = makeKitText(subtitle, roundedFont(12, QFont::Normal), Theme::inkSoft(), this);
     subtitleLabel->setObjectName(QStringLiteral("toastSubtitle"));
-    subtitleLabel->setFont(roundedFont(12, QFont::Normal));
-    QPalette soft = subtitleLabel->palette();
-    soft.setColor(QPalette::WindowText, Theme::inkSoft());
-    subtitleLabel->setPalette(soft);
     texts->addWidget(titleLabel, 0, Qt::AlignLeading);
     texts->addWidget(subtitleLabel, 0, Qt::AlignLeading);
     row_->addLayout(texts);

@@ -182,6 +182,21 @@ TEST(CandyToastTest, SecondsAndButtons) {
     EXPECT_EQ(brief.findChild<QLabel*>(QStringLiteral("toastTitle"))->text(), QStringLiteral("t"));
 }
 
+TEST(ToastTest, NamesAreShownVerbatim) {
+    auto nothing = [] {};
+    const QString name = QStringLiteral("<b>Slack</b> & <i>Co</i>");
+    CandyToast candy(QStringLiteral("<u>📦</u>"), name, name, std::nullopt, 5, QStringLiteral("好"), nothing);
+    FreedToast freed(1'000'000, {name}, false, {{}, {}, nothing});
+    for (const QWidget* toast : {static_cast<const QWidget*>(&candy), static_cast<const QWidget*>(&freed)}) {
+        const auto labels = toast->findChildren<QLabel*>();
+        ASSERT_EQ(labels.size(), 3);
+        for (const QLabel* label : labels) EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+    }
+    EXPECT_EQ(candy.findChild<QLabel*>(QStringLiteral("toastTitle"))->text(), name);
+    EXPECT_EQ(candy.findChild<QLabel*>(QStringLiteral("toastGlyph"))->text(), QStringLiteral("<u>📦</u>"));
+    EXPECT_TRUE(freed.findChild<QLabel*>(QStringLiteral("toastSubtitle"))->text().startsWith(name));
+}
+
 TEST(ScanningJellyTest, HopsAndStepsThroughAllFlavours) {
     const QSizeF size(600, 500);
     // On the floor: squashed wide and low, darker shadow.
