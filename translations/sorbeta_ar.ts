@@ -310,6 +310,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>这次没能清理掉任何东西，文件都还在原处</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation type="unfinished"></translation>
     </message>

@@ -320,6 +320,10 @@ then you’re all set</translation>
         <translation>%1 was still open, so it was skipped this time</translation>
     </message>
     <message>
+        <source>这次没能清理掉任何东西，文件都还在原处</source>
+        <translation>Nothing could be cleaned this time; the files are still where they were</translation>
+    </message>
+    <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>Kept in the holding area for 7 days, in case you change your mind</translation>
     </message>

@@ -102,7 +102,7 @@ public:
     FreedToast(int64_t bytes, QStringList skipped, bool held, Actions actions, QWidget* parent = nullptr);
 
     static QString titleText(int64_t bytes, bool held);
-    static QString subtitleText(const QStringList& skipped, bool held);
+    static QString subtitleText(int64_t bytes, const QStringList& skipped, bool held);
 };
 
 class CandyToast final : public Toast {

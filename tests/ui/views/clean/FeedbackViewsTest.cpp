@@ -107,11 +107,21 @@ TEST(FreedToastTest, OnlyTheCapsuleCountsAsHovered) {
 TEST(FreedToastTest, TextsAndButtons) {
     EXPECT_EQ(FreedToast::titleText(1'500'000, true), QStringLiteral("移走了 1.5 M"));
     EXPECT_EQ(FreedToast::titleText(1'500'000, false), QStringLiteral("释放了 1.5 M"));
-    EXPECT_EQ(FreedToast::subtitleText({}, true), QStringLiteral("在暂存区放 7 天，后悔了可以恢复"));
-    EXPECT_EQ(FreedToast::subtitleText({}, false), QStringLiteral("磁盘轻了一点点"));
+    EXPECT_EQ(FreedToast::subtitleText(1, {}, true), QStringLiteral("在暂存区放 7 天，后悔了可以恢复"));
+    EXPECT_EQ(FreedToast::subtitleText(1, {}, false), QStringLiteral("磁盘轻了一点点"));
     const QStringList two = {QStringLiteral("Slack"), QStringLiteral("Xcode")};
-    EXPECT_EQ(FreedToast::subtitleText(two, true),
+    EXPECT_EQ(FreedToast::subtitleText(1, two, true),
               QStringLiteral("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(two)));
+    // Nothing freed: the disk is no lighter, unless applications were skipped
+    // (then that is the reason). The title still says what was freed.
+    const QString keptInPlace = QStringLiteral("这次没能清理掉任何东西，文件都还在原处");
+    EXPECT_EQ(FreedToast::subtitleText(0, {}, false), keptInPlace);
+    EXPECT_EQ(FreedToast::subtitleText(0, {}, true), keptInPlace);
+    EXPECT_EQ(FreedToast::subtitleText(0, two, false),
+              QStringLiteral("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(two)));
+    const FreedToast none(0, {}, false, {{}, {}, [] {}});
+    EXPECT_EQ(none.findChild<QLabel*>(QStringLiteral("toastTitle"))->text(), QStringLiteral("释放了 0 B"));
+    EXPECT_EQ(none.findChild<QLabel*>(QStringLiteral("toastSubtitle"))->text(), keptInPlace);
 
     auto nothing = [] {};
     EXPECT_EQ(buttonTexts(FreedToast(1, {}, true, {nothing, nothing, nothing})),
