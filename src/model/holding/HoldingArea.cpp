@@ -47,10 +47,6 @@ std::vector<std::string> entryNames(const std::filesystem::path& folder) {
     return platform::listNames(folder).value_or(std::vector<std::string>{});
 }
 
-QDateTime wholeSeconds(const QDateTime& date) {
-    return QDateTime::fromSecsSinceEpoch(date.toSecsSinceEpoch(), Qt::UTC);
-}
-
 }  // namespace
 
 HoldingArea::HoldingArea(Path root) : root_(std::move(root)), shared_(sharedFor(root_)) {}
@@ -76,7 +72,9 @@ std::optional<HoldBatch> HoldingArea::commit(HoldingWriter& writer, const QStrin
         platform::removeTree(writer.batch_, ParentLinks::follow);
         return std::nullopt;
     }
-    HoldBatch batch{writer.id_, wholeSeconds(date), title, writer.items_};
+    // The caller gets back the date it gave; only the manifest keeps it in
+    // whole seconds, so a batch read back later may differ below a second.
+    HoldBatch batch{writer.id_, date, title, writer.items_};
     const auto bytes = HoldingManifest::encode(batch);
     if (bytes && platform::writeFileAtomically(writer.batch_ / kManifest, *bytes)) {
         // The manifest now lists everything the journal did.

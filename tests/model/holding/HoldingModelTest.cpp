@@ -34,7 +34,8 @@ protected:
 };
 
 TEST_F(HoldingModelTest, RestoreReloadsAndReportsSpace) {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    // Whole seconds, as batches read back from their manifests carry them.
+    const QDateTime now = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
     const auto whole = hold({{"w/a", 100}, {"w/b", 200}}, now.addSecs(-60));
     const auto partial = hold({{"p/a", 1000}, {"p/b", 2000}}, now);
     HoldingModel model(area);

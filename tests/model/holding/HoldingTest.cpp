@@ -73,7 +73,10 @@ TEST_F(HoldingTest, HoldNumbersNamesAndCommitsAManifest) {
     EXPECT_EQ(manifest.substr(0, expected.size()), expected);
     EXPECT_NE(manifest.find("\"stored\":\"1-a.log\",\"bytes\":4096}]}"), std::string::npos);
     EXPECT_FALSE(present(folderOf(*batch) / "manifest.journal"));
-    EXPECT_EQ(area->batches(), std::vector<HoldBatch>{*batch});
+    EXPECT_EQ(batch->date, date);  // as given, milliseconds and all
+    HoldBatch stored = *batch;     // the manifest keeps whole seconds
+    stored.date = QDateTime::fromSecsSinceEpoch(date.toSecsSinceEpoch(), Qt::UTC);
+    EXPECT_EQ(area->batches(), std::vector<HoldBatch>{stored});
 
     // A writer that held nothing leaves nothing behind.
     auto empty = area->makeWriter();
