@@ -99,9 +99,11 @@ void SorbetaApp::buildMenus(QMenuBar* bar) {
     connect(&model, &AppModel::phaseChanged, rescanAction, follow);
     follow();
     connect(rescanAction, &QAction::triggered, this, &SorbetaApp::rescan);
-    clean->addSeparator();
-    QAction* access = clean->addAction(sorbeta::tr("打开“完全磁盘访问”设置…"));
-    connect(access, &QAction::triggered, this, [] { QDesktopServices::openUrl(Access::settingsURL()); });
+    if (Access::hasPrivacyGate()) {  // with no gate the page would open nothing
+        clean->addSeparator();
+        QAction* access = clean->addAction(sorbeta::tr("打开“完全磁盘访问”设置…"));
+        connect(access, &QAction::triggered, this, [] { QDesktopServices::openUrl(Access::settingsURL()); });
+    }
 
     QMenu* language = bar->addMenu(sorbeta::tr("语言"));
     addLanguageChoices(language, services().relaunch());

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <fstream>
 
@@ -52,6 +54,13 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     EXPECT_GE(content(mainWindow())->minimumWidth(), 1040);
     EXPECT_GE(content(mainWindow())->minimumHeight(), 660);
     AppModel& model = app.services().model();
+    // The clean menu rescans; it offers no privacy settings page, which Linux does not have.
+    QStringList commands;
+    for (QAction* menu : window->menuBar()->actions())
+        if (menu->menu())
+            for (QAction* action : menu->menu()->actions()) commands << action->text();
+    EXPECT_TRUE(commands.contains(QStringLiteral("重新扫描"))) << commands.join(u'|').toStdString();
+    EXPECT_FALSE(commands.contains(QStringLiteral("打开“完全磁盘访问”设置…"))) << commands.join(u'|').toStdString();
 
     // The window opened and scanned at once (no guide: access is granted here).
     ASSERT_FALSE(content(mainWindow())->showingGuide());

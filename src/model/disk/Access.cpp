@@ -97,6 +97,8 @@ bool wouldPrompt(const std::filesystem::path& path, const platform::Places& plac
     return false;
 }
 
+bool hasPrivacyGate() { return false; }
+
 QUrl settingsURL() {
     return QUrl(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
 }

@@ -27,6 +27,10 @@ bool wouldPrompt(const std::filesystem::path& path, const platform::Places& plac
 // ".photoslibrary", ".musiclibrary", ".tvlibrary", ".photolibrary"
 const std::vector<std::string>& promptingPackageSuffixes();
 
+// Whether the system guards places behind a privacy gate that the user opens
+// in its settings. Linux has none, so nothing offers to open that page.
+bool hasPrivacyGate();
+
 // The system settings page for full disk access (opens nothing on Linux).
 QUrl settingsURL();
 
