@@ -81,6 +81,9 @@ QString startUp() {
         preferredLocalizations(chosen(), QLocale::system().uiLanguages(), shippedLocalizations());
     pickedLocalization() = preferred.isEmpty() ? QString::fromLatin1(sourceLocalization) : preferred.first();
     const QString code = current();
+    // Dates, times and joined lists follow the interface, not the system
+    // (a Chinese interface under LANG=C still writes "2026年3月1日").
+    QLocale::setDefault(localeOf(code));
     // The Chinese interface loads one too: its file holds the Linux wordings
     // of the texts whose Chinese key names something macOS-only.
     // Owned by the application, which keeps it for the life of the process.
@@ -91,6 +94,8 @@ QString startUp() {
         delete translator;
     return code;
 }
+
+QLocale localeOf(const QString& code) { return QLocale(code); }
 
 Qt::LayoutDirection layoutDirectionFor(const QString& code) {
     return QLocale(code).textDirection() == Qt::RightToLeft ? Qt::RightToLeft : Qt::LeftToRight;

@@ -3,6 +3,7 @@
 // choice is stored as a one-element list in our own settings
 // (AppSettings::chosenLanguage) and takes effect in a new instance: the
 // localisation and the layout direction are fixed when the process starts.
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <Qt>
@@ -65,8 +66,12 @@ QStringList shippedLocalizations();
 // The translation file of a localisation inside the resources.
 QString translationResource(const QString& code);
 
-// Picks the localisation from the override or the system's languages and
-// installs its translator into the application. Call once, after the
+// The locale that writes dates, times, numbers and lists for a localisation.
+QLocale localeOf(const QString& code);
+
+// Picks the localisation from the override or the system's languages,
+// makes its locale the default one and installs its translator into the
+// application. Call once, after the
 // application object exists and before any interface text is built. Returns
 // the localisation picked.
 QString startUp();

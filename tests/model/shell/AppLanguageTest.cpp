@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
+#include <QTranslator>
 #include <filesystem>
 
 #include "TestEnvironment.h"
@@ -121,6 +123,27 @@ TEST(AppLanguageStartUp, MatchesTagsAgainstShippedLocalizations) {
     EXPECT_EQ(AppLanguage::layoutDirectionFor("zh-Hans"), Qt::LeftToRight);
     // Before start-up picked anything the interface is the source language.
     EXPECT_EQ(AppLanguage::current(), "zh-Hans");
+}
+
+TEST_F(AppLanguageTest, StartUpWritesDatesAndListsInTheInterfacesLanguage) {
+    EXPECT_EQ(AppLanguage::localeOf("zh-Hans").script(), QLocale::SimplifiedHanScript);
+    EXPECT_EQ(AppLanguage::localeOf("zh-Hant").script(), QLocale::TraditionalHanScript);
+    EXPECT_EQ(AppLanguage::localeOf("en").language(), QLocale::English);
+    EXPECT_EQ(AppLanguage::localeOf("ar").textDirection(), Qt::RightToLeft);
+
+    // A Chinese interface on a system whose locale is C (LANG=C).
+    const QLocale before;
+    QLocale::setDefault(QLocale::c());
+    AppLanguage::choose(QString("zh-Hans"), relaunch);
+    EXPECT_EQ(AppLanguage::startUp(), "zh-Hans");
+    const QLocale now;
+    EXPECT_EQ(now.language(), QLocale::Chinese);
+    EXPECT_EQ(now.createSeparatedList({"Slack", "Xcode"}), QStringLiteral("Slack和Xcode"));
+    EXPECT_EQ(now.toString(QDate(2026, 12, 9), QStringLiteral("MMM")), QStringLiteral("12月"));
+    EXPECT_FALSE(now.timeFormat(QLocale::ShortFormat).contains(QLatin1Char('s')));
+
+    QLocale::setDefault(before);
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());  // leaves the application
 }
 
 }  // namespace
