@@ -69,6 +69,8 @@ private:
 class JellyCheck : public QAbstractButton {
 public:
     static constexpr int kMargin = 5;  // room for the shadow and the pop
+    // How a tick pops in and out; rows that paint the box themselves use it too.
+    static constexpr Spring kSpring{0.28, 0.45};
 
     explicit JellyCheck(const JellyPalette& palette, QWidget* parent = nullptr);
 
@@ -87,7 +89,7 @@ private:
     void animateTo(bool on);
 
     JellyPalette palette_;
-    SpringValue on_{Spring{0.28, 0.45}};
+    SpringValue on_{kSpring};
     FrameTicker ticker_{this};
 };
 

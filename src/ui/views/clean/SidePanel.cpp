@@ -51,6 +51,7 @@ public:
         setObjectName(QString::fromStdString(item.spec.id));
         setCheckable(true);
         setChecked(on);
+        check_.jumpTo(on ? 1.0 : 0.0);  // a new row shows its tick at rest
         setToolTip(plainToolTip(item.spec.note));
         setCursor(Qt::PointingHandCursor);
         setAttribute(Qt::WA_Hover);
@@ -63,6 +64,10 @@ public:
 
 protected:
     void nextCheckState() override {}
+    void checkStateSet() override {
+        check_.setTarget(isChecked() ? 1.0 : 0.0, kitNow());
+        tick();
+    }
     void enterEvent(QEnterEvent*) override { setHover(true); }
     void leaveEvent(QEvent*) override { setHover(false); }
     void paintEvent(QPaintEvent*) override {
@@ -77,7 +82,7 @@ protected:
         const bool rtl = layoutDirection() == Qt::RightToLeft;
         const QRectF inner = QRectF(rect()).adjusted(10, 8, -10, -8);
         const QRectF box(rtl ? inner.right() - 20 : inner.left(), inner.center().y() - 10, 20, 20);
-        paintJellyCheck(painter, box, palette_, isChecked() ? 1.0 : 0.0);
+        paintJellyCheck(painter, box, palette_, check_.valueAt(kitNow()));
 
         const QFont sizeFont = roundedFont(14, QFont::DemiBold);
         const QString size = Bytes::text(item_.bytes);
@@ -102,12 +107,16 @@ protected:
 private:
     void setHover(bool hover) {
         hover_.animateTo(hover ? 1.0 : 0.0, kitNow(), Animation::easingOut(kRowHoverEase));
-        ticker_.run([this](double now) { return hover_.settledAt(now); });
+        tick();
+    }
+    void tick() {
+        ticker_.run([this](double now) { return hover_.settledAt(now) && check_.settledAt(now); });
     }
 
     CleanItem item_;
     JellyPalette palette_;
     AnimatedValue hover_;
+    SpringValue check_{JellyCheck::kSpring};
     FrameTicker ticker_{this};
 };
 

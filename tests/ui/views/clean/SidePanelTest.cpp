@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -191,6 +192,38 @@ TEST_F(SidePanelTest, FigureCountsToANewSelectionAndTheBarEasesInWhenBusy) {
     EXPECT_LT(shownProgress(&panel), 0);
     clock.advance(0.3);
     ASSERT_TRUE(test::waitUntil([&] { return !slot->isVisibleTo(&panel); }, 500));
+}
+
+// The colour of a rule row's check box just inside its top-left corner.
+QColor checkColour(QWidget* row) {
+    QImage image(row->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    row->render(&image);
+    const QPoint corner(10 + 5, row->height() / 2 - 10 + 5);  // the box sits 10 in, centred
+    return QColor::fromRgba(image.pixel(corner));
+}
+
+TEST_F(SidePanelTest, RowChecksPopWithTheCheckBoxSpring) {
+    ManualKitClock clock;
+    State state = scannedState();  // "a" ticked, "b" not
+    panel.setState(state);
+    QWidget* a = rowButton(safeSection(&panel), "a");
+    QWidget* b = rowButton(reviewSection(&panel), "b");
+    const QColor on = checkColour(a), off = checkColour(b);  // new rows show their tick at rest
+    ASSERT_GT(std::abs(on.lightness() - off.lightness()), 40);
+
+    state.selected = {"c", "b"};  // "a" unticked, "b" ticked
+    panel.setState(state);
+    EXPECT_EQ(checkColour(a), on);  // nothing jumps: the spring starts where the box is
+    EXPECT_EQ(checkColour(b), off);
+    clock.advance(0.06);
+    const QColor halfway = checkColour(b);
+    EXPECT_NE(halfway, off);
+    EXPECT_NE(halfway, on);
+    EXPECT_NE(checkColour(a), on);
+    clock.advance(2.0);
+    EXPECT_EQ(checkColour(b), on);
+    EXPECT_EQ(checkColour(a), off);
 }
 
 TEST_F(SidePanelTest, CaptionStandsOnTheFiguresBaselineTwelvePointsAfterTheUnit) {
