@@ -18,6 +18,7 @@
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
 #include "ui/kit/Theme.h"
+#include "ui/kit/WrapAnywhereLabel.h"
 
 namespace sorbeta {
 namespace {
@@ -55,7 +56,13 @@ CandyDialogCard::CandyDialogCard(const CandyDialog& dialog, bool compact, std::f
       emoji_(dialog.emoji),
       choose_(std::move(choose)) {
     const CandyDialogMeasures& m = dialogMeasures(compact);
-    title_ = makeLabel(dialog.title, roundedFont(m.titleSize, QFont::ExtraBold), Theme::ink(), Qt::AlignHCenter, this);
+    // A title is never cut: a word too long for the line wraps inside itself.
+    title_ = new WrapAnywhereLabel(dialog.title, this);
+    title_->setFont(roundedFont(m.titleSize, QFont::ExtraBold));
+    QPalette ink = title_->palette();
+    ink.setColor(QPalette::WindowText, Theme::ink());
+    title_->setPalette(ink);
+    title_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (!dialog.message.isEmpty()) {
         messageArea_ = new QScrollArea(this);
         messageArea_->setFrameShape(QFrame::NoFrame);

@@ -17,6 +17,7 @@
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/Theme.h"
+#include "ui/kit/WrapAnywhereLabel.h"
 
 namespace sorbeta {
 namespace {
@@ -211,4 +212,35 @@ TEST_F(CandyDialogViewTest, ConfirmBindingAsksAndRunsActionOnlyOnConfirm) {
 }
 
 }  // namespace
+}  // namespace sorbeta
+
+namespace sorbeta {
+
+TEST(CandyDialogTitle, LongWordsWrapInsideThemAndNothingIsCut) {
+    // A bundle name with no break in it, between ordinary words.
+    const QString word = QStringLiteral("com.example.AVeryLongApplicationIdentifierWithoutAnyBreaks");
+    const QString title = QStringLiteral("要删掉 ") + word + QStringLiteral(" 吗");
+    for (bool compact : {false, true}) {
+        CandyDialogCard card(dialogFor(CandyDialog::Host::main, title), compact, {});
+        QLabel* label = card.titleLabel();
+        const int width = label->width();
+        ASSERT_GT(width, 0);
+        EXPECT_TRUE(card.cardRect().contains(label->geometry())) << compact;
+        const QStringList lines = wrappedLines(title, label->font(), width);
+        ASSERT_GE(lines.size(), 3) << lines.join(u'|').toStdString();
+        EXPECT_EQ(lines.join(QString()), title);  // every character is shown
+        const QFontMetricsF metrics(label->font());
+        for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), width + 0.5);
+        EXPECT_GE(label->height(), int(lines.size() * metrics.height()));
+    }
+    // Words that fit break between words; line breaks stay.
+    const QFont font = roundedFont(20, QFont::Bold);
+    const QFontMetricsF metrics(font);
+    const qreal room = metrics.horizontalAdvance(QStringLiteral("apple banana")) + 2;
+    EXPECT_EQ(wrappedLines(QStringLiteral("apple banana cherry"), font, room),
+              (QStringList{QStringLiteral("apple banana "), QStringLiteral("cherry")}));
+    EXPECT_EQ(wrappedLines(QStringLiteral("a\nb"), font, room),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+}
+
 }  // namespace sorbeta
