@@ -18,6 +18,7 @@
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
 #include "ui/kit/Theme.h"
+#include "ui/kit/TransitionLayer.h"
 #include "ui/kit/WrapAnywhereLabel.h"
 
 namespace sorbeta {
@@ -217,7 +218,7 @@ void CandyDialogOverlay::sync() {
     for (auto& presence : cards_) {
         if (presence->leaving) continue;
         presence->leaving = true;
-        if (presence->card && presence->card->isVisible()) presence->snapshot = presence->card->grab();
+        if (presence->card && presence->card->isVisible()) presence->snapshot = pictureOf(presence->card);
         // Hidden at once: a second click on the old card must not answer the
         // next dialog.
         if (presence->card) presence->card->hide();
@@ -234,7 +235,8 @@ void CandyDialogOverlay::sync() {
             },
             this);
         presence->card->hide();
-        presence->snapshot = presence->card->grab();
+        // On a clear ground, so only the rounded card and its shadow move.
+        presence->snapshot = pictureOf(presence->card);
         presence->spring = SpringValue(spring(), 0.0);
         presence->spring.setTarget(1.0, now);
         cards_.push_back(std::move(presence));

@@ -147,6 +147,39 @@ TEST_F(CandyDialogViewTest, MainWindowDrawsBackdropAndOrdersButtons) {
     EXPECT_EQ(image.pixelColor(cardTop + QPoint(20, 15)), QColor(Qt::white));
 }
 
+TEST_F(CandyDialogViewTest, OnlyTheRoundedCardScalesAndFadesOnItsWay) {
+    // A window colour that would show at once if the card's picture kept it.
+    QPalette loud = mainWindow->palette();
+    loud.setColor(QPalette::Window, Qt::blue);
+    mainWindow->setPalette(loud);
+    tasks.push_back(ask(dialogFor(CandyDialog::Host::main, QStringLiteral("清理吗"))));
+    CandyDialogOverlay* main = overlayOf(mainWindow.get());
+    clock.advance(0.08);  // coming: its picture is drawn, scaled and faded
+    main->tick();
+    const CandyDialogCard* card = main->card();
+    ASSERT_NE(card, nullptr);
+    ASSERT_FALSE(card->isVisible());
+    const QImage image = mainWindow->grab().toImage();
+    const QColor backdrop = image.pixelColor(5, 5);
+    // The corners of the card's widget lie outside the rounded card and show
+    // only the backdrop (with at most a breath of shadow), never a box.
+    const QRectF widget = QRectF(card->geometry());
+    const QPointF centre = QRectF(card->cardRect()).translated(widget.topLeft()).center();
+    for (const QPointF corner : {widget.topLeft() + QPointF(4, 4), widget.topRight() + QPointF(-4, 4)}) {
+        const QPointF drawn = centre + (corner - centre) * 0.9;  // within the scaled picture
+        const QColor seen = image.pixelColor(drawn.toPoint());
+        EXPECT_NEAR(seen.red(), backdrop.red(), 8);
+        EXPECT_NEAR(seen.green(), backdrop.green(), 8);
+        EXPECT_NEAR(seen.blue(), backdrop.blue(), 8);
+    }
+    center.choose(0);
+    clock.advance(0.05);  // leaving: the same holds for its picture
+    main->tick();
+    const QImage leaving = mainWindow->grab().toImage();
+    const QPointF drawn = centre + (widget.topLeft() + QPointF(4, 4) - centre) * 0.95;
+    EXPECT_NEAR(leaving.pixelColor(drawn.toPoint()).red(), leaving.pixelColor(5, 5).red(), 8);
+}
+
 TEST_F(CandyDialogViewTest, LongMessageScrollsInsideCappedArea) {
     QString longText;
     for (int i = 0; i < 80; ++i) longText += QStringLiteral("很长的一行说明文字。\n");
