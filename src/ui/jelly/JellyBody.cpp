@@ -275,7 +275,9 @@ void strokeGlassOutline(QPainter& painter, const QPainterPath& path, const Jelly
 void strokeSelection(QPainter& painter, const QPainterPath& path, const JellyShape& shape, const QRectF& rect,
                      const JellyPalette& palette) {
     painter.strokePath(path, QPen(Qt::white, 3));
-    painter.fillPath(dashes(shape.path(rect.adjusted(-5, -5, 5, 5)), 2, 2, 5, Qt::MiterJoin), palette.deep);
+    const double out = kSelectionRingOffset;
+    painter.fillPath(dashes(shape.path(rect.adjusted(-out, -out, out, out)), kSelectionRingLine, 2, 5, Qt::MiterJoin),
+                     palette.deep);
 }
 
 }  // namespace bodylayers

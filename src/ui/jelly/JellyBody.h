@@ -14,6 +14,12 @@
 
 namespace sorbeta {
 
+// The selection ring is the outline of a frame grown by this much, stroked
+// with a line this wide: a selected jelly draws this far beyond its frame.
+inline constexpr double kSelectionRingOffset = 5.0;
+inline constexpr double kSelectionRingLine = 2.0;
+inline constexpr double kSelectionReach = kSelectionRingOffset + kSelectionRingLine / 2;
+
 struct JellyBodyStyle {
     bool glass = false;        // the see-through look (free space)
     bool selected = false;     // white outline and a dashed ring 5 points outside

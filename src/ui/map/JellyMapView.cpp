@@ -141,7 +141,10 @@ QRectF JellyMapView::targetRect(const std::string& id) const {
 
 void JellyMapView::relayout() {
     const double now = kitNow();
-    placed_ = MapLayout::layout(nodes_, QRectF(0, 0, width(), height()), gap_);
+    // Each rect already stands half a gap inside its share; the edges keep the
+    // rest of the selection ring's reach, so the map never cuts a ring off.
+    const double room = std::max(0.0, kSelectionReach - gap_ / 2);
+    placed_ = MapLayout::layout(nodes_, QRectF(0, 0, width(), height()).adjusted(room, room, -room, -room), gap_);
     if (layoutDirection() == Qt::RightToLeft)
         for (PlacedNode& placed : placed_) placed.rect.moveLeft(width() - placed.rect.right());
 

@@ -14,6 +14,7 @@
 
 #include "TestEnvironment.h"
 #include "model/scan/AppModel.h"
+#include "ui/jelly/JellyBody.h"
 #include "ui/kit/KitClock.h"
 #include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"
@@ -79,6 +80,30 @@ protected:
     }}};
     std::vector<std::string> opened;
 };
+
+TEST_F(JellyMapViewTest, SelectionRingsFitInsideTheMapAtEveryEdge) {
+    std::vector<MapNode> nodes;
+    for (int i = 0; i < 9; ++i)
+        nodes.push_back(makeNode("n" + std::to_string(i), 1000 * (9 - i), Flavor::peach, MapNode::Kind::category));
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        view.setLayoutDirection(direction);
+        view.setNodes(nodes);
+        ASSERT_EQ(view.placed().size(), nodes.size());
+        const QRectF map(view.rect());
+        QRectF reach;  // of every ring together
+        for (const PlacedNode& placed : view.placed()) {
+            const QRectF ring =
+                placed.rect.adjusted(-kSelectionReach, -kSelectionReach, kSelectionReach, kSelectionReach);
+            EXPECT_TRUE(map.contains(ring)) << placed.node.id;
+            reach |= ring;
+        }
+        // The room left is only what the rings need: the jellies still fill the map.
+        EXPECT_LE(reach.left(), 1.0);
+        EXPECT_GE(reach.right(), map.right() - 1.0);
+        EXPECT_LE(reach.top(), 1.0);
+        EXPECT_GE(reach.bottom(), map.bottom() - 1.0);
+    }
+}
 
 TEST_F(JellyMapViewTest, TapOpensAfterTheSquishStarts) {
     view.setNodes({makeNode("docs", 4000, Flavor::blueberry, MapNode::Kind::category),
