@@ -7,6 +7,7 @@
 
 #include "ui/kit/ImageEffects.h"
 #include "ui/kit/SymbolIcons.h"
+#include "ui/kit/WrapAnywhereLabel.h"
 
 namespace sorbeta {
 
@@ -145,8 +146,9 @@ LabelLines layOutLabel(const JellyLabelContent& content, double textWidth) {
     LabelLines lines;
     lines.sizeFont = roundedFont(content.sizePixelSize, QFont::DemiBold);
     const QFontMetricsF sizeMetrics(lines.sizeFont);
-    lines.sizeLine = sizeMetrics.elidedText(content.sizeLine, Qt::ElideRight, std::max(textWidth, 0.0));
-    lines.height = sizeMetrics.height();
+    lines.sizeLines = wrappedLines(content.sizeLine, lines.sizeFont, std::max(textWidth, 1.0));
+    for (QString& line : lines.sizeLines) line = line.trimmed();
+    lines.height = sizeMetrics.height() * double(lines.sizeLines.size());
     if (content.title) {
         QFont font = roundedFont(content.titlePixelSize, QFont::Bold);
         const double full = QFontMetricsF(font).horizontalAdvance(*content.title);
@@ -194,8 +196,11 @@ void JellyLabelImage::update(const JellyLabelContent& content, const QColor& ink
         }
         p.setFont(lines.sizeFont);
         p.setOpacity(0.85);
-        p.drawText(QRectF(column.left(), y, column.width(), QFontMetricsF(lines.sizeFont).height()),
-                   Qt::AlignHCenter | Qt::AlignTop, lines.sizeLine);
+        const double sizeHeight = QFontMetricsF(lines.sizeFont).height();
+        for (const QString& line : lines.sizeLines) {
+            p.drawText(QRectF(column.left(), y, column.width(), sizeHeight), Qt::AlignHCenter | Qt::AlignTop, line);
+            y += sizeHeight;
+        }
     };
     const QSize pixels(int(std::ceil(logical.width() * pixelRatio)), int(std::ceil(logical.height() * pixelRatio)));
     QImage text(pixels, QImage::Format_ARGB32_Premultiplied);

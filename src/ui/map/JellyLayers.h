@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QStringList>
 #include <array>
 
 #include "ui/kit/Theme.h"
@@ -56,7 +57,9 @@ struct LabelLines {
     QFont titleFont;
     QString title;  // elided when even the smallest size is too wide
     QFont sizeFont;
-    QString sizeLine;
+    // The size, never shortened: on a narrow jelly it wraps between its
+    // words (and inside one only when that alone is wider than the label).
+    QStringList sizeLines;
     double height = 0;
 };
 LabelLines layOutLabel(const JellyLabelContent& content, double textWidth);

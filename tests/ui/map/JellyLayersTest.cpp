@@ -71,6 +71,46 @@ TEST(JellyLabelTest, LongTitlesShrinkThenShorten) {
     EXPECT_TRUE(tight.title.endsWith(QChar(0x2026)));
 }
 
+TEST(JellyLabelTest, SizesAreNeverCutEvenOnTheSmallestJellies) {
+    // The smallest jellies that show a label, plain and with a tick dot's
+    // padding, with the widest size texts each kind of line can have.
+    MapNode total = node(MapNode::Kind::remainder);
+    total.labelBytes = 999'900'000'000;                          // "共 1000 G"
+    MapNode plain = node(MapNode::Kind::category, 821'500'000);  // "822 M"
+    MapNode prefixed = node(MapNode::Kind::other, 99'900'000'000);
+    prefixed.labelPrefix = QStringLiteral("已用 ");
+    MapNode item = node(MapNode::Kind::item, 79'500'000'000);
+    item.labelBytes = 79'500'000'000;
+    for (const MapNode& n : {total, plain, prefixed, item}) {
+        for (const QSizeF size : {QSizeF(55, 35), QSizeF(55, 53), QSizeF(70, 60), QSizeF(161, 161)}) {
+            const JellyLabelContent content = jellyLabelContent(n, size);
+            ASSERT_TRUE(content.visible);
+            const double width = blobGeometry(n, size, {}, false).labelTextWidth;
+            const LabelLines lines = layOutLabel(content, width);
+            // Every character is there, in order; spaces only where the line breaks.
+            EXPECT_EQ(lines.sizeLines.join(QString()).remove(u' '), QString(content.sizeLine).remove(u' '))
+                << content.sizeLine.toStdString() << " at " << size.width();
+            const QFontMetricsF metrics(lines.sizeFont);
+            for (const QString& line : lines.sizeLines) {
+                EXPECT_LE(metrics.horizontalAdvance(line), width + 0.5) << line.toStdString();
+                EXPECT_FALSE(line.contains(QChar(0x2026))) << line.toStdString();
+            }
+            // The number is never split between lines.
+            const QString number = content.sizeLine.section(u' ', -2, -2);
+            EXPECT_TRUE(lines.sizeLines.filter(number).size() == 1 ||
+                        std::any_of(lines.sizeLines.begin(), lines.sizeLines.end(),
+                                    [&](const QString& line) { return line.endsWith(number); }))
+                << content.sizeLine.toStdString() << " -> " << lines.sizeLines.join(u'|').toStdString();
+            EXPECT_DOUBLE_EQ(lines.height,
+                             metrics.height() * lines.sizeLines.size() +
+                                 (content.title ? QFontMetricsF(lines.titleFont).height() + content.spacing : 0.0));
+        }
+    }
+    // With room, one line exactly as written.
+    const LabelLines roomy = layOutLabel(jellyLabelContent(item, {400, 400}), 384);
+    EXPECT_EQ(roomy.sizeLines, QStringList{QStringLiteral("共 79.5 G")});
+}
+
 TEST(JellyTooltipTest, TextsByKind) {
     MapNode n = node(MapNode::Kind::free, 2000000000);
     EXPECT_EQ(jellyTooltip(n), QStringLiteral("空闲空间 2.0 G"));
