@@ -34,6 +34,7 @@ Toast::Toast(double seconds, QColor shadow, std::function<void()> dismiss, QWidg
     // A missed leave event must not keep the toast open for ever: each step
     // also asks where the pointer really is.
     probe_ = [this] { return isVisible() && overCapsule(QPointF(mapFromGlobal(QCursor::pos()))); };
+    timer_.setObjectName(QStringLiteral("toastClock"));
     timer_.setTimerType(Qt::PreciseTimer);  // monotonic, like every Qt timer
     timer_.setInterval(int(ToastCountdown::kStep * 1000));
     connect(&timer_, &QTimer::timeout, this, &Toast::step);

@@ -83,7 +83,7 @@ private:
     std::function<bool()> probe_;
     bool hovering_ = false;
     bool dismissed_ = false;
-    QTimer timer_;
+    QTimer timer_{this};  // a child named "toastClock", so a test can hold it
     QHBoxLayout* row_ = nullptr;
     // Buttons carry room for their own shadow around the capsule; they are
     // placed by hand so the capsules stand 12 points apart like the rest.
