@@ -53,7 +53,7 @@ QDateTime distantPast() {
     return past;
 }
 
-int64_t size(const Path& root, InodeSet* shared) {
+int64_t size(const Path& root, InodeSet* shared, std::stop_token stop) {
     platform::WalkOptions options;
     if (limited()) options.skipFolder = isPromptingLibrary;
     platform::TreeWalk walk(root, std::move(options));
@@ -62,6 +62,7 @@ int64_t size(const Path& root, InodeSet* shared) {
     InodeSet& seen = shared ? *shared : own;
     int64_t total = 0;
     while (const platform::WalkEntry* entry = walk.next()) {
+        if (stop.stop_requested()) break;
         // Folders hold nothing of their own; unreadable folders, entries that
         // could not be examined and the like add nothing either.
         if (entry->error != platform::WalkError::none || entry->info.kind == platform::EntryKind::folder) continue;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <stop_token>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -50,8 +51,9 @@ QDateTime distantPast();
 
 // The allocated bytes of everything at and below `root` (a link counts as
 // itself). Files with several links count once per `shared` set, or once per
-// walk without one. Folders that cannot be read add nothing.
-int64_t size(const Path& root, InodeSet* shared = nullptr);
+// walk without one. Folders that cannot be read add nothing. A walk whose
+// `stop` is requested ends early with what it counted so far.
+int64_t size(const Path& root, InodeSet* shared = nullptr, std::stop_token stop = {});
 // The same for several roots sharing one set.
 int64_t size(const std::vector<Path>& roots);
 

@@ -1,0 +1,60 @@
+#include "model/drill/DrillListing.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "model/disk/Access.h"
+#include "platform/EntryInfo.h"
+#include "platform/Listing.h"
+#include "platform/PathText.h"
+
+namespace sorbeta::DrillListing {
+
+bool isDirectory(const Path& url) {
+    const auto info = platform::entryInfo(url);
+    return info && info->kind == platform::EntryKind::folder;
+}
+
+std::vector<Child> list(const std::vector<Path>& urls, bool limited, const platform::Places& places) {
+    const auto skipped = [&](const Path& url) { return limited && Access::wouldPrompt(url, places); };
+    std::vector<Path> kept;
+    for (const Path& url : urls)
+        if (platform::exists(url) && !skipped(url)) kept.push_back(url);
+
+    std::vector<Child> children;
+    if (kept.size() == 1 && isDirectory(kept.front())) {
+        const auto names = platform::listNames(kept.front());
+        if (!names) return children;
+        children.reserve(names->size());
+        for (const std::string& name : *names) {
+            Path child = kept.front() / name;
+            if (skipped(child)) continue;
+            const bool folder = isDirectory(child);
+            children.push_back({std::move(child), folder});
+        }
+        return children;
+    }
+    for (Path& url : kept) {
+        const bool folder = isDirectory(url);
+        children.push_back({std::move(url), folder});
+    }
+    return children;
+}
+
+const std::vector<std::string>& genericNames() {
+    static const std::vector<std::string> names = {"node_modules", "target", ".build",  "Pods",        ".venv",
+                                                   "venv",         "build",  "cache",   "Cache",       "cache2",
+                                                   "tmp",          ".next",  ".gradle", "__pycache__", "Backup"};
+    return names;
+}
+
+QString displayName(const Path& url) {
+    const std::string name = platform::lastComponent(url);
+    const QString shown = QFile::decodeName(QByteArray::fromStdString(name));
+    const auto& generic = genericNames();
+    if (std::find(generic.begin(), generic.end(), name) == generic.end()) return shown;
+    const std::string parent = platform::lastComponent(platform::parentOf(url));
+    return QFile::decodeName(QByteArray::fromStdString(parent)) + QLatin1Char('/') + shown;
+}
+
+}  // namespace sorbeta::DrillListing
