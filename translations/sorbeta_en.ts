@@ -348,6 +348,66 @@ then you’re all set</translation>
         <translation>Yay</translation>
     </message>
     <message>
+        <source>这里空空的，或者没有权限看</source>
+        <translation>Nothing here, or no permission to look</translation>
+    </message>
+    <message>
+        <source>返回（Esc）</source>
+        <translation>Back (Esc)</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>正在量「%1」…</source>
+        <translation>Measuring “%1”…</translation>
+    </message>
+    <message>
+        <source>1 天</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>7 天</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 天</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>这段时间
+腾出来的空间</source>
+        <translation>Space freed
+in this period</translation>
+    </message>
+    <message>
+        <source>这段时间
+多用掉的空间</source>
+        <translation>Extra space used
+in this period</translation>
+    </message>
+    <message>
+        <source>扫描一次之后，冰沙每天记一笔，就能看出空间都去哪了。</source>
+        <translation>After one scan, Sorbeta notes down your disk once a day, so you can see where the space went.</translation>
+    </message>
+    <message>
+        <source>从 %1 开始记录，明天再来就能看到变化。</source>
+        <translation>Recording since %1. Come back tomorrow to see what changed.</translation>
+    </message>
+    <message>
+        <source>和 %1 相比</source>
+        <translation>Compared with %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>%1 G</source>
+        <translation>%1 G</translation>
+    </message>
+    <message>
         <source>卸载</source>
         <translation>Uninstall</translation>
     </message>

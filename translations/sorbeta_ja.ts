@@ -338,6 +338,64 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>这里空空的，或者没有权限看</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>返回（Esc）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在量「%1」…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7 天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这段时间
+腾出来的空间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这段时间
+多用掉的空间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>扫描一次之后，冰沙每天记一笔，就能看出空间都去哪了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从 %1 开始记录，明天再来就能看到变化。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>和 %1 相比</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 G</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>卸载</source>
         <translation type="unfinished"></translation>
     </message>

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "app/ModelTasks.h"
+#include "model/drill/DrillModel.h"
+#include "model/history/HistoryModel.h"
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
 #include "model/scan/AppModel.h"
@@ -43,20 +45,27 @@ AppServices::AppServices(ModelEnvironment environment, QObject* parent)
     if (!environment.holding) environment.holding = HoldingArea::standard(places_);
     const std::shared_ptr<HoldingArea> area = environment.holding;
     model_ = new AppModel(std::move(environment), this);
+    drill_ = new DrillModel(DrillEnvironment::system(places_), this);
 
     // The stored history, oldest first; equal dates keep their file order.
-    history_ = historyStore_.load();
-    std::stable_sort(history_.begin(), history_.end(),
+    history_ = new HistoryModel(historyStore_, QTimeZone::systemTimeZone(), this);
+    std::vector<DiskSnapshot> stored = historyStore_.load();
+    std::stable_sort(stored.begin(), stored.end(),
                      [](const DiskSnapshot& a, const DiskSnapshot& b) { return a.date < b.date; });
+    history_->setSnapshots(std::move(stored));
 
     holding_ = new HoldingModel(area, this);
     holding_->setBatches(holding_->area()->batches());
 
     // A finished scan's snapshot goes into the history file.
-    model_->onSnapshot = [this](const DiskSnapshot& snapshot) {
-        history_ = historyStore_.record(snapshot);
-        emit historyChanged();
-    };
+    HistoryModel* history = history_;
+    model_->onSnapshot = [history](const DiskSnapshot& snapshot) { history->record(snapshot); };
+    // A clean never runs under an open drill-down level, and the sizes it
+    // measured no longer hold afterwards.
+    DrillModel* drill = drill_;
+    connect(model_, &AppModel::phaseChanged, drill_, [drill, model = model_] {
+        if (model->phase().isCleaning()) drill->reset();
+    });
     // A clean reloads the held batches.
     HoldingModel* holding = holding_;
     model_->onHeld = [holding] { holding->setBatches(holding->area()->batches()); };

@@ -18,6 +18,8 @@ namespace sorbeta {
 
 class AppModel;
 class BandPainter;
+class DrillModel;
+class HistoryModel;
 class HoldingModel;
 class SoundFX;
 
@@ -44,9 +46,11 @@ public:
 
     AppModel& model() const { return *model_; }
     HoldingModel& holding() const { return *holding_; }
+    DrillModel& drill() const { return *drill_; }
     // The usage history as last read or recorded, oldest first.
-    const std::vector<DiskSnapshot>& historySnapshots() const { return history_; }
+    HistoryModel& history() const { return *history_; }
     const HistoryStore& historyStore() const { return historyStore_; }
+    const platform::Places& places() const { return places_; }
 
     // Files restored from the holding area show again after a full rescan.
     void rescanAfterRestore();
@@ -60,9 +64,6 @@ public:
     // the interface language picked at start-up.
     static Qt::LayoutDirection layoutDirection();
 
-signals:
-    void historyChanged();
-
 private:
     platform::Places places_;
     AppSettings settings_;
@@ -70,8 +71,9 @@ private:
     AppLanguage::Relaunch relaunch_;
     AppModel* model_ = nullptr;
     HoldingModel* holding_ = nullptr;
+    DrillModel* drill_ = nullptr;
     HistoryStore historyStore_;
-    std::vector<DiskSnapshot> history_;
+    HistoryModel* history_ = nullptr;
     std::unique_ptr<SoundFX> sound_;
     std::unique_ptr<BandPainter> mapPainter_;
 };

@@ -5,6 +5,8 @@
 
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
+#include "model/dialog/CandyDialog.h"
+#include "model/drill/DrillModel.h"
 #include "model/holding/HoldingModel.h"
 #include "model/scan/AppModel.h"
 #include "model/shell/AppSettings.h"
@@ -17,6 +19,7 @@
 #include "ui/views/clean/SidePanel.h"
 #include "ui/views/clean/Toasts.h"
 #include "ui/views/clean/TopBar.h"
+#include "ui/views/drill/DrillPane.h"
 
 namespace sorbeta {
 namespace {
@@ -121,8 +124,14 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
                             pages_[AppMode::clean]);
     map_->setObjectName(QStringLiteral("map"));
     map_->setGap(kOverviewGap);
-    // The overview's item jellies tick the rules the side panel lists.
+    // The overview's item jellies tick the rules the side panel lists; a
+    // tapped category opens as the first drill-down level.
     map_->setSelection(MapNodes::overviewSelection(model));
+    QPointer<DrillModel> drill(&services_.drill());
+    map_->setOnOpen([drill](const MapNode& node) {
+        if (drill)
+            drill->open(DrillLevel{.title = node.title, .flavor = node.flavor, .urls = node.urls, .note = node.note});
+    });
     scanning_ = new ScanningJelly(sorbeta::tr("正在扫描磁盘…"), pages_[AppMode::clean]);
     scanning_->setObjectName(QStringLiteral("scanningJelly"));
     badge_ = new LimitedBadge(this);
@@ -164,6 +173,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     for (auto signal : {&AppModel::scanCompleteChanged, &AppModel::fullDiskChanged})
         connect(&model, signal, this, &WorkingView::refreshBadge);
     connect(&model, &AppModel::lastFreedChanged, this, &WorkingView::refreshFreedToast);
+    connect(&services_.drill(), &DrillModel::stackChanged, this, &WorkingView::refreshDrill);
 
     // The first mode and the first look of each part show without motion.
     for (auto& [each, panel] : panels_) panel->setVisible(each == mode_);
@@ -177,6 +187,11 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     refreshCleanPane();
     refreshBadge();
     refreshFreedToast();
+    if (!services_.drill().stack().empty()) {
+        map_->hide();
+        scanning_->hide();
+        refreshDrill();
+    }
 }
 
 WorkingView::~WorkingView() = default;
@@ -203,6 +218,8 @@ void WorkingView::refreshCleanPane() {
     const bool showMap = model.hasScanned() && model.totalBytes() >= 1;
     if (showMap == mapShown_) return;
     mapShown_ = showMap;
+    // Under an open drill-down level the overview changes out of sight.
+    if (drillPane_) return;
     QWidget* going = showMap ? static_cast<QWidget*>(scanning_) : map_;
     QWidget* coming = showMap ? static_cast<QWidget*>(map_) : scanning_;
     transitions_->leave(going, pageTransition(AppMode::clean, !showMap), kFirstReadingSpring);
@@ -210,6 +227,38 @@ void WorkingView::refreshCleanPane() {
     // the scan measures them, while it swells in.
     transitions_->enter(coming, pageTransition(AppMode::clean, showMap), kFirstReadingSpring,
                         showMap ? TransitionLayer::Arrival::live : TransitionLayer::Arrival::picture);
+}
+
+QWidget* WorkingView::cleanOverview() const {
+    return mapShown_ ? static_cast<QWidget*>(map_) : static_cast<QWidget*>(scanning_);
+}
+
+void WorkingView::refreshDrill() {
+    // Each level is a pane of its own; the overview comes back when none is open.
+    const std::vector<DrillLevel>& stack = services_.drill().stack();
+    if (drillPane_ && !stack.empty() && drillPane_->level().id == stack.back().id) return;
+    const Transition paneWay = Transition::scaled(kDrillScale);
+    if (drillPane_) {
+        transitions_->leave(drillPane_, paneWay, kDrillSpring);
+        drillPane_->setObjectName(QString());  // gone, though deleted later
+        drillPane_->deleteLater();
+        drillPane_.clear();
+    } else if (!stack.empty()) {
+        transitions_->leave(cleanOverview(), pageTransition(AppMode::clean, mapShown_), kDrillSpring);
+    }
+    if (stack.empty()) {
+        transitions_->enter(cleanOverview(), pageTransition(AppMode::clean, mapShown_), kDrillSpring);
+        return;
+    }
+    drillPane_ = new DrillPane(stack.back(), services_.drill(),
+                               {.map = {.sound = &services_.sound(), .bands = &services_.mapPainter()},
+                                .home = services_.places().home,
+                                .dialogs = &CandyDialogCenter::shared()},
+                               pages_[AppMode::clean]);
+    drillPane_->setObjectName(QStringLiteral("drillPane"));
+    drillPane_->setGeometry(QRect(QPoint(0, 0), pages_[AppMode::clean]->size()));
+    drillPane_->hide();
+    transitions_->enter(drillPane_, paneWay, kDrillSpring);
 }
 
 void WorkingView::refreshMap() { map_->setNodes(MapNodes::overview(services_.model())); }
@@ -286,6 +335,7 @@ void WorkingView::layoutChildren() {
     for (auto& [mode, page] : pages_) page->setGeometry(main);
     map_->setGeometry(QRect(QPoint(0, 0), main.size()));
     scanning_->setGeometry(QRect(QPoint(0, 0), main.size()));
+    if (drillPane_) drillPane_->setGeometry(QRect(QPoint(0, 0), main.size()));
     if (freedToast_) {
         // Centred at the bottom, 30 above the window's edge.
         const QSize toast = freedToast_->sizeHint();

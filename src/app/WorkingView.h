@@ -3,8 +3,9 @@
 // panel, the limited-scan badge) and the main area (the mode's map or page),
 // with the result toasts on top. Its parts are named (objectName): "topBar",
 // "modeSwitch", "<mode>Panel" and "<mode>Page" for each mode (the clean
-// panel is the side panel), "map", "scanningJelly", "limitedBadge",
-// "freedToast" while one shows, and "transitions".
+// panel is the side panel), "map", "scanningJelly", "drillPane" while a
+// drill-down level is open, "limitedBadge", "freedToast" while one shows,
+// and "transitions".
 #include <QPointer>
 #include <QWidget>
 #include <map>
@@ -16,6 +17,7 @@
 namespace sorbeta {
 
 class AppServices;
+class DrillPane;
 class FreedToast;
 class JellyMapView;
 class ScanningJelly;
@@ -36,6 +38,9 @@ public:
     static constexpr Spring kModeSpring{0.5, 0.8};
     static constexpr Spring kFirstReadingSpring{0.6, 0.7};
     static constexpr Spring kFreedSpring{0.5, 0.7};
+    static constexpr Spring kDrillSpring{0.5, 0.78};
+    // A drill-down pane grows in from this scale and shrinks away to it.
+    static constexpr double kDrillScale = 0.82;
 
     // How each mode's side panel and main pane come and go.
     static Transition panelTransition(AppMode mode);
@@ -71,6 +76,9 @@ private:
     void refreshBadge();
     void refreshMap();
     void refreshFreedToast();
+    void refreshDrill();
+    // What the clean page shows without a drill-down level: the map or the scanning jelly.
+    QWidget* cleanOverview() const;
 
     AppServices& services_;
     AppMode mode_ = AppMode::clean;
@@ -85,6 +93,7 @@ private:
     bool badgeShown_ = false;
     bool mapShown_ = false;
     QPointer<FreedToast> freedToast_;
+    QPointer<DrillPane> drillPane_;
     TransitionLayer* transitions_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "TestEnvironment.h"
+#include "model/history/HistoryModel.h"
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
 #include "model/scan/AppModel.h"
@@ -44,16 +45,16 @@ TEST_F(AppServicesTest, MigratesFirstThenReadsTheMovedHistorySorted) {
     EXPECT_TRUE(platform::Defaults().boolValue("migratedFromOldName"));
     EXPECT_TRUE(platform::Defaults().boolValue("holdCleaned"));
     EXPECT_FALSE(fs::exists(former));
-    ASSERT_EQ(services.historySnapshots().size(), 3u);
-    EXPECT_EQ(services.historySnapshots()[0].date.date().day(), 1);
-    EXPECT_EQ(services.historySnapshots()[2].date.date().day(), 3);
+    ASSERT_EQ(services.history().snapshots().size(), 3u);
+    EXPECT_EQ(services.history().snapshots()[0].date.date().day(), 1);
+    EXPECT_EQ(services.history().snapshots()[2].date.date().day(), 3);
 }
 
 TEST_F(AppServicesTest, ABrokenHistoryStartsEmptyAndStaysOnDiskUntilTheNextRecord) {
     const fs::path file = places().appDataFolder() / "history.json";
     writeText(file, R"({"not":"a list"})");
     AppServices services;
-    EXPECT_TRUE(services.historySnapshots().empty());
+    EXPECT_TRUE(services.history().snapshots().empty());
     std::ifstream in(file);
     std::string text((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(text, R"({"not":"a list"})");
@@ -61,12 +62,12 @@ TEST_F(AppServicesTest, ABrokenHistoryStartsEmptyAndStaysOnDiskUntilTheNextRecor
 
 TEST_F(AppServicesTest, AFinishedScanRecordsItsSnapshot) {
     AppServices services;
-    QSignalSpy changed(&services, &AppServices::historyChanged);
+    QSignalSpy changed(&services.history(), &HistoryModel::snapshotsChanged);
     ASSERT_TRUE(services.model().onSnapshot);
     services.model().onSnapshot(snapshotOn(4));
     EXPECT_EQ(changed.count(), 1);
-    ASSERT_EQ(services.historySnapshots().size(), 1u);
-    EXPECT_EQ(services.historyStore().load(), services.historySnapshots());
+    ASSERT_EQ(services.history().snapshots().size(), 1u);
+    EXPECT_EQ(services.historyStore().load(), services.history().snapshots());
 }
 
 TEST_F(AppServicesTest, SpaceChangesAskForAFreeSpaceRefreshAndHeldBytesComeFromTheHoldingModel) {

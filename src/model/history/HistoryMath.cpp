@@ -58,8 +58,7 @@ QDateTime daysBefore(const QDateTime& date, int days, const QTimeZone& zone) {
         // The clocks skipped this time that day: read it with the offset in
         // force before the change, which lands past the gap, as calendars do.
         const QDateTime dayBefore(day.addDays(-1), local.time(), zone);
-        if (dayBefore.isValid())
-            moved = QDateTime(day, local.time(), QTimeZone(dayBefore.offsetFromUtc()));
+        if (dayBefore.isValid()) moved = QDateTime(day, local.time(), QTimeZone(dayBefore.offsetFromUtc()));
     }
     return moved.isValid() ? moved.toUTC() : date;
 }
@@ -70,8 +69,8 @@ namespace PathNames {
 
 const std::vector<std::string>& generic() {
     static const std::vector<std::string> names = {
-        "node_modules", "target", ".build", "Pods", ".venv", "venv",  "build",       "cache",  "Cache",
-        "Caches",       "cache2", "tmp",    ".next", ".gradle", "__pycache__", "Backup", "Data", "data"};
+        "node_modules", "target", ".build", "Pods",  ".venv",   "venv",        "build",  "cache", "Cache",
+        "Caches",       "cache2", "tmp",    ".next", ".gradle", "__pycache__", "Backup", "Data",  "data"};
     return names;
 }
 

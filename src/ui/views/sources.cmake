@@ -1,3 +1,5 @@
 target_sources(sorbeta_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/FilePlaces.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FilePlaces.h
   ${CMAKE_CURRENT_LIST_DIR}/ModeLooks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ModeLooks.h)

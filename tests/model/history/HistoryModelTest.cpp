@@ -127,14 +127,12 @@ DiskSnapshot withParts(std::map<std::string, int64_t> parts, std::map<std::strin
 }
 
 TEST(HistoryMathChanges, ThresholdCategoriesAndOrder) {
-    const DiskSnapshot older = withParts({{"/h/shrunk", 80'000'000},
-                                          {"/h/almost", 10'000'000},
-                                          {"/h/b-down", 90'000'000},
-                                          {"/h/only-older-category", 10'000'000}},
-                                         {{"/h/shrunk", "media"},
-                                          {"/h/almost", "media"},
-                                          {"/h/b-down", "code"},
-                                          {"/h/only-older-category", "code"}});
+    const DiskSnapshot older = withParts(
+        {{"/h/shrunk", 80'000'000},
+         {"/h/almost", 10'000'000},
+         {"/h/b-down", 90'000'000},
+         {"/h/only-older-category", 10'000'000}},
+        {{"/h/shrunk", "media"}, {"/h/almost", "media"}, {"/h/b-down", "code"}, {"/h/only-older-category", "code"}});
     const DiskSnapshot newer = withParts({{"/h/new", 60'000'000},
                                           {"/h/shrunk", 30'000'000},
                                           {"/h/almost", 59'999'999},
@@ -161,10 +159,9 @@ TEST(HistoryMathChanges, ThresholdCategoriesAndOrder) {
     const DiskSnapshot before = withParts({{"/h/gone", 55'000'000}}, {{"/h/gone", "code"}});
     EXPECT_EQ(HistoryMath::changes(before, withParts({}, {}), HistoryMath::kMinDelta),
               (std::vector<DiskChange>{{"/h/gone", "code", 55'000'000, 0}}));
-    EXPECT_TRUE(
-        HistoryMath::changes(withParts({{"/h/x", 0}}, {}, {{"media", 1}}),
-                             withParts({{"/h/x", 80'000'000}}, {{"/h/x", "code"}}), HistoryMath::kMinDelta)
-            .empty());
+    EXPECT_TRUE(HistoryMath::changes(withParts({{"/h/x", 0}}, {}, {{"media", 1}}),
+                                     withParts({{"/h/x", 80'000'000}}, {{"/h/x", "code"}}), HistoryMath::kMinDelta)
+                    .empty());
 }
 
 TEST(HistoryMathUsed, FreeAboveTotalCountsAsNothingUsed) {

@@ -1,0 +1,1 @@
+target_sources(sorbeta_ui PRIVATE)
