@@ -364,6 +364,14 @@ then you’re all set</translation>
         <translation>Measuring “%1”…</translation>
     </message>
     <message>
+        <source>这段时间没有东西明显变大</source>
+        <translation>Nothing grew noticeably in this period</translation>
+    </message>
+    <message>
+        <source>冰沙每次扫描都会记一笔，攒两天就能看出谁在偷偷长大</source>
+        <translation>Sorbeta notes down every scan; after a couple of days you can see what is quietly growing</translation>
+    </message>
+    <message>
         <source>1 天</source>
         <translation>1 day</translation>
     </message>
@@ -402,6 +410,22 @@ in this period</translation>
     <message>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>变大了</source>
+        <translation>Grew</translation>
+    </message>
+    <message>
+        <source>变小了</source>
+        <translation>Shrank</translation>
+    </message>
+    <message>
+        <source>这段时间没有明显变化 🍧</source>
+        <translation>No notable change in this period 🍧</translation>
+    </message>
+    <message>
+        <source>已用空间</source>
+        <translation>Used space</translation>
     </message>
     <message>
         <source>%1 G</source>

@@ -354,6 +354,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>这段时间没有东西明显变大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>冰沙每次扫描都会记一笔，攒两天就能看出谁在偷偷长大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>1 天</source>
         <translation type="unfinished"></translation>
     </message>
@@ -389,6 +397,22 @@
     </message>
     <message>
         <source>%1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>变大了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>变小了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这段时间没有明显变化 🍧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已用空间</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

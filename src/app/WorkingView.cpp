@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QResizeEvent>
+#include <QVBoxLayout>
 
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
@@ -20,6 +21,8 @@
 #include "ui/views/clean/Toasts.h"
 #include "ui/views/clean/TopBar.h"
 #include "ui/views/drill/DrillPane.h"
+#include "ui/views/history/HistoryMain.h"
+#include "ui/views/history/HistoryPanel.h"
 
 namespace sorbeta {
 namespace {
@@ -57,6 +60,13 @@ QString modeKey(AppMode mode) {
 QRect mirrored(const QRect& rect, int width, bool rtl) {
     if (!rtl) return rect;
     return QRect(width - rect.right() - 1, rect.top(), rect.width(), rect.height());
+}
+
+// `content` fills `container` whatever its size.
+void fillWith(QWidget* container, QWidget* content) {
+    auto* layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
 }
 
 SidePanelText::State panelState(const AppModel& model, const HoldingModel& holding) {
@@ -120,6 +130,10 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         pages_[mode] = new QWidget(this);
         pages_[mode]->setObjectName(modeKey(mode) + QStringLiteral("Page"));
     }
+    const HistoryPageServices history{.map = {.sound = &services_.sound(), .bands = &services_.mapPainter()},
+                                      .home = services_.places().home};
+    fillWith(panels_[AppMode::history], new HistoryPanel(services_.history(), history));
+    fillWith(pages_[AppMode::history], new HistoryMain(services_.history(), history));
     map_ = new JellyMapView(MapServices{.sound = &services_.sound(), .bands = &services_.mapPainter()},
                             pages_[AppMode::clean]);
     map_->setObjectName(QStringLiteral("map"));

@@ -1,8 +1,10 @@
-// The clean page and the drill-down: a category opens as a level, the pane
-// takes the overview's place, and a clean closes every level.
+// The clean page and the drill-down (a category opens as a level, the pane
+// takes the overview's place, a clean closes every level), and the history
+// mode's page.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <filesystem>
 
@@ -11,9 +13,12 @@
 #include "WindowParts.h"
 #include "app/AppServices.h"
 #include "model/drill/DrillModel.h"
+#include "model/history/HistoryModel.h"
 #include "model/scan/AppModel.h"
 #include "ui/kit/KitClock.h"
 #include "ui/views/drill/DrillPane.h"
+#include "ui/views/history/HistoryMain.h"
+#include "ui/views/history/HistoryPanel.h"
 
 using namespace sorbeta;
 using namespace sorbeta::test;
@@ -77,6 +82,30 @@ TEST_F(WorkingDrillTest, ACategorysMenuItemOpensItsLevelAndACleanClosesIt) {
     EXPECT_FALSE(drillPane(&view));
     clock.advance(2.0);
     EXPECT_TRUE(scanningJelly(&view)->isVisibleTo(&view));
+}
+
+TEST_F(WorkingDrillTest, TheHiddenHistoryModeShowsThePageOfTheContainersHistory) {
+    ManualKitClock clock;
+    AppServices services;
+    EXPECT_EQ(services.history().period(), HistoryModel::Period::week);
+    WorkingView view(services);
+    view.resize(1280, 820);
+    view.show();
+    view.setMode(AppMode::history);
+    clock.advance(2.0);
+    auto* panel = child<HistoryPanel>(&view, "historyPanel");
+    auto* main = child<HistoryMain>(&view, "historyMain");
+    ASSERT_TRUE(panel && main);
+    EXPECT_TRUE(panel->isVisibleTo(&view));
+    EXPECT_TRUE(main->isVisibleTo(&view));
+    // Each fills its part of the window.
+    EXPECT_EQ(main->size(), mainPaneFor(&view, AppMode::history)->size());
+    EXPECT_EQ(panel->size(), sidePanelFor(&view, AppMode::history)->size());
+    // A recorded scan reaches the page.
+    DiskSnapshot snapshot{.date = QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC), .total = 10, .free = 5};
+    services.model().onSnapshot(snapshot);
+    EXPECT_EQ(child<HistoryAmount>(panel, "amount")->header().amount, QStringLiteral("…"));
+    EXPECT_TRUE(child<QLabel>(panel, "subtitle")->text().startsWith(QStringLiteral("从 ")));
 }
 
 }  // namespace

@@ -98,8 +98,8 @@ void DrillCrumbs::place() {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         if (i > 0) {
             x += kSpacing;
-            separators_.push_back(mirrored(
-                QRectF(x, (height() - kSeparatorSize) / 2.0, kSeparatorSize, kSeparatorSize)));
+            separators_.push_back(
+                mirrored(QRectF(x, (height() - kSeparatorSize) / 2.0, kSeparatorSize, kSeparatorSize)));
             x += kSeparatorSize + kSpacing;
         }
         const double h = buttons_[i]->sizeHint().height();
@@ -113,8 +113,8 @@ void DrillCrumbs::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // The chevron points the way the crumbs run.
-    const QString symbol = layoutDirection() == Qt::RightToLeft ? QStringLiteral("chevron.backward")
-                                                                : QStringLiteral("chevron.forward");
+    const QString symbol =
+        layoutDirection() == Qt::RightToLeft ? QStringLiteral("chevron.backward") : QStringLiteral("chevron.forward");
     for (const QRectF& box : separators_) paintSymbol(painter, symbol, box, Theme::inkSoft(), SymbolWeight::bold);
 }
 

@@ -33,8 +33,8 @@ QWidget* makeEmptyView(QWidget* parent) {
     auto* jar = makeKitText(QStringLiteral("🫙"), roundedFont(44), Theme::ink(), view);
     jar->setAlignment(Qt::AlignCenter);
     column->addWidget(jar);
-    auto* text =
-        makeKitText(sorbeta::tr("这里空空的，或者没有权限看"), roundedFont(14, QFont::DemiBold), Theme::inkSoft(), view);
+    auto* text = makeKitText(sorbeta::tr("这里空空的，或者没有权限看"), roundedFont(14, QFont::DemiBold),
+                             Theme::inkSoft(), view);
     text->setAlignment(Qt::AlignCenter);
     column->addWidget(text);
     column->addStretch(1);
@@ -75,8 +75,7 @@ DrillPane::DrillPane(DrillLevel level, DrillModel& drill, Services services, QWi
         connect(reveal_, &QAbstractButton::clicked, this, [this] { revealInFileViewer(level_.urls); });
     }
     if (const auto line = DrillPaneText::noteLine(level_, services_.home)) {
-        note_ = makeKitText(line->text,
-                            line->isPath ? roundedFont(12, QFont::Medium) : roundedFont(13, QFont::Medium),
+        note_ = makeKitText(line->text, line->isPath ? roundedFont(12, QFont::Medium) : roundedFont(13, QFont::Medium),
                             Theme::inkSoft(), this);
         note_->setObjectName(QStringLiteral("note"));
         note_->setWordWrap(!line->isPath);
@@ -167,7 +166,8 @@ void DrillPane::place() {
     }
     const QSize totalSize = total_->sizeHint();
     end -= totalSize.width();
-    total_->setGeometry(mirrored(QRect(end, rowCenter - totalSize.height() / 2, totalSize.width(), totalSize.height())));
+    total_->setGeometry(
+        mirrored(QRect(end, rowCenter - totalSize.height() / 2, totalSize.width(), totalSize.height())));
     end -= kRowSpacing;
 
     const int crumbsStart = backEnd + kRowSpacing;

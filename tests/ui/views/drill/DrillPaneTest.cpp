@@ -166,7 +166,8 @@ TEST_F(DrillPaneTest, AnEmptyFolderShowsTheEmptyTextAndALevelWithoutItemsNoRevea
     EXPECT_FALSE(total->spinning());
     EXPECT_EQ(total->shownParts().unit, QStringLiteral("B"));
     // One folder and no note: its path, home as "~".
-    EXPECT_EQ(test::child<QLabel>(pane.get(), "note")->property("fullText").toString(), QStringLiteral("~/stuff/empty"));
+    EXPECT_EQ(test::child<QLabel>(pane.get(), "note")->property("fullText").toString(),
+              QStringLiteral("~/stuff/empty"));
 
     model().open(level({}, QStringLiteral("nothing")));
     ASSERT_TRUE(settle());
