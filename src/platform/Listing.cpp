@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <QString>
 #include <QStringDecoder>
@@ -38,6 +39,30 @@ std::optional<std::vector<std::string>> listNames(const Path& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return std::nullopt;
     return readAll(dir);
+}
+
+std::optional<std::vector<ListedChild>> listChildren(const Path& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return std::nullopt;
+    std::vector<ListedChild> children;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) break;
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..") continue;
+        bool folder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            // Some file systems leave the kind out: ask, without following a link.
+            struct stat st {};
+            folder = ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+        }
+        children.push_back({std::string(name), folder});
+    }
+    const bool failed = errno != 0;
+    ::closedir(dir);
+    if (failed) return std::nullopt;
+    return children;
 }
 
 std::optional<std::vector<std::string>> listNamesAt(int folderFd) {

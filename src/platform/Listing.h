@@ -18,6 +18,15 @@ std::optional<std::vector<std::string>> listNames(const Path& folder);
 // listed is that very folder, whatever its path leads to now.
 std::optional<std::vector<std::string>> listNamesAt(int folderFd);
 
+// A folder's children with whether each is a real folder (a link to one is
+// not), as the listing itself tells where it can, so a large folder is
+// listed without examining every child; same order and failures as listNames.
+struct ListedChild {
+    std::string name;
+    bool isFolder = false;
+};
+std::optional<std::vector<ListedChild>> listChildren(const Path& folder);
+
 // A folder that the desktop treats as one document rather than a folder to
 // open (an application bundle, a media library): judged by its name's suffix,
 // any letter case.

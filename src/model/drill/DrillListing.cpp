@@ -23,14 +23,13 @@ std::vector<Child> list(const std::vector<Path>& urls, bool limited, const platf
 
     std::vector<Child> children;
     if (kept.size() == 1 && isDirectory(kept.front())) {
-        const auto names = platform::listNames(kept.front());
-        if (!names) return children;
-        children.reserve(names->size());
-        for (const std::string& name : *names) {
-            Path child = kept.front() / name;
+        const auto listed = platform::listChildren(kept.front());
+        if (!listed) return children;
+        children.reserve(listed->size());
+        for (const platform::ListedChild& each : *listed) {
+            Path child = kept.front() / each.name;
             if (skipped(child)) continue;
-            const bool folder = isDirectory(child);
-            children.push_back({std::move(child), folder});
+            children.push_back({std::move(child), each.isFolder});
         }
         return children;
     }

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "model/disk/Measure.h"
+#include "platform/EntryInfo.h"
 
 namespace sorbeta {
 
@@ -21,7 +22,16 @@ struct DrillModel::Mailbox {
 DrillEnvironment DrillEnvironment::system(const platform::Places& places) {
     DrillEnvironment environment;
     environment.places = places;
-    environment.sizer = [](const std::filesystem::path& url, DiskScanner::InodeSet& shared, std::stop_token stop) {
+    environment.sizer = [](const std::filesystem::path& url, DiskScanner::InodeSet& shared,
+                           std::stop_token stop) -> int64_t {
+        // Anything but a folder is its own blocks: one look instead of a walk,
+        // which counts the same (a link is the link itself).
+        const auto info = platform::entryInfo(url);
+        if (!info) return 0;
+        if (info->kind != platform::EntryKind::folder) {
+            if (info->links >= 2 && !shared.insert(info->device, info->inode)) return 0;
+            return info->allocatedBytes;
+        }
         return DiskScanner::size(url, &shared, std::move(stop));
     };
     environment.limited = &DiskScanner::limited;

@@ -276,6 +276,32 @@ TEST_F(DrillModelTest, LinksAreNotFoldersAndPromptingPlacesStayOutInLimitedMode)
     EXPECT_TRUE(model.entries().empty());
 }
 
+TEST_F(DrillModelTest, TheSystemSizerCountsFilesByTheirBlocksAndHardLinksOnceInALevel) {
+    test::FileTree tree(home());
+    tree.file("level/big", 40'000);
+    tree.file("level/folder/a", 9'000);
+    tree.file("level/folder/b", 3'000);
+    tree.hardlink(tree.at("level/big"), "level/twin");
+    tree.symlink(tree.at("level/folder"), "level/link");
+    DrillEnvironment system = DrillEnvironment::system(places());
+    system.pool = &pool_;
+    system.limited = [] { return false; };
+    DrillModel model(std::move(system));
+    model.open(level({tree.at("level")}));
+    ASSERT_TRUE(settle(model));
+
+    std::map<std::string, int64_t> sizes;
+    for (const DirEntry& entry : model.entries()) sizes[entry.name.toStdString()] = entry.bytes;
+    EXPECT_EQ(sizes.at("folder"), test::FileTree::allocated(tree.at("level/folder/a")) +
+                                      test::FileTree::allocated(tree.at("level/folder/b")));
+    // The link is its own few bytes, never the folder it leads to.
+    EXPECT_EQ(model.cachedSize(tree.at("level/link")), test::FileTree::allocated(tree.at("level/link")));
+    // One of the two names of the hard-linked file carries its blocks; the other none.
+    EXPECT_EQ(sizes.count("big") + sizes.count("twin"), 1u);
+    EXPECT_EQ(model.cachedSize(tree.at("level/big")).value() + model.cachedSize(tree.at("level/twin")).value(),
+              test::FileTree::allocated(tree.at("level/big")));
+}
+
 TEST_F(DrillModelTest, PublishesTheFirstResultAtOnceThenAtMostFourTimesASecond) {
     test::FileTree tree(home());
     for (int i = 0; i < 40; ++i) tree.file("many/f" + std::to_string(i));

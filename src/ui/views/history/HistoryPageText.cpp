@@ -59,11 +59,18 @@ std::vector<std::pair<QVariant, QString>> periodOptions() {
 QString abbreviatedDate(QDate date, const QLocale& locale) { return locale.toString(date, abbreviatedFormat(locale)); }
 
 QString monthAndDay(QDate date, const QLocale& locale) {
-    // The year goes with what ties it to the rest: "yyyy年", ", yyyy", " 'de' yyyy".
-    static const QRegularExpression year(QStringLiteral("[\\s,，]*(?:'[^']*'\\s*)?y+\\s*(?:年|년)?"));
-    QString format = abbreviatedFormat(locale);
-    format.remove(year);
-    return locale.toString(date, withoutTrailingSeparators(format));
+    // Worked out once per locale: the chart labels its days on every paint.
+    thread_local QString cachedFor;
+    thread_local QString cachedFormat;
+    if (cachedFor.isEmpty() || cachedFor != locale.name() + QLatin1Char('|') + locale.bcp47Name()) {
+        // The year goes with what ties it to the rest: "yyyy年", ", yyyy", " 'de' yyyy".
+        static const QRegularExpression year(QStringLiteral("[\\s,，]*(?:'[^']*'\\s*)?y+\\s*(?:年|년)?"));
+        QString format = abbreviatedFormat(locale);
+        format.remove(year);
+        cachedFormat = withoutTrailingSeparators(format);
+        cachedFor = locale.name() + QLatin1Char('|') + locale.bcp47Name();
+    }
+    return locale.toString(date, cachedFormat);
 }
 
 Header header(const HistoryModel& model, const QLocale& locale) {

@@ -55,12 +55,12 @@ Lists lists(const std::vector<DiskChange>& changes, bool hasBaseline);
 Flavor categoryFlavor(const std::string& categoryID);
 
 struct Row {
-    QString name;     // the folder's short name
-    QString sizes;    // "before → after"
-    QString change;   // "+1.2 G" or "−400 M"
+    QString name;    // the folder's short name
+    QString sizes;   // "before → after"
+    QString change;  // "+1.2 G" or "−400 M"
     Flavor dot = Flavor::cloud;
     Flavor tint = Flavor::strawberry;  // of the change: strawberry grew, mint shrank
-    QString tooltip;  // the path, home as "~"
+    QString tooltip;                   // the path, home as "~"
 };
 Row row(const DiskChange& change, const std::filesystem::path& home);
 

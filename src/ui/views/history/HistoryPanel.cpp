@@ -99,8 +99,8 @@ QString HistoryAmount::shownAmount() const {
 QSize HistoryAmount::sizeHint() const {
     const QFontMetricsF amount(amountFont());
     const QFontMetricsF caption(captionFont());
-    return QSize(360, int(std::ceil(std::max(amount.height(), amount.ascent() + caption.height() * 2 -
-                                                                   caption.ascent()))));
+    return QSize(360,
+                 int(std::ceil(std::max(amount.height(), amount.ascent() + caption.height() * 2 - caption.ascent()))));
 }
 
 void HistoryAmount::paintEvent(QPaintEvent*) {
@@ -112,8 +112,7 @@ void HistoryAmount::paintEvent(QPaintEvent*) {
     const QFontMetricsF unit(unitFont());
     const double baseline = amount.ascent();
     const double amountWidth = amount.horizontalAdvance(amountText);
-    const double figureWidth =
-        amountWidth + (unitText.isEmpty() ? 0 : kSpacing + unit.horizontalAdvance(unitText));
+    const double figureWidth = amountWidth + (unitText.isEmpty() ? 0 : kSpacing + unit.horizontalAdvance(unitText));
     const bool rtl = layoutDirection() == Qt::RightToLeft;
     // The figure keeps its left-to-right order; the row around it mirrors.
     const double figureLeft = rtl ? width() - figureWidth : 0;
@@ -226,8 +225,8 @@ void HistoryPanel::fillLists() {
         }
     };
     if (!lists.grown.empty()) {
-        addSectionTitle("grownTitle", QStringLiteral("arrow.up.circle.fill"), Flavor::strawberry,
-                        sorbeta::tr("变大了"), 0);
+        addSectionTitle("grownTitle", QStringLiteral("arrow.up.circle.fill"), Flavor::strawberry, sorbeta::tr("变大了"),
+                        0);
         addRows(lists.grown, "grownRow");
     }
     if (!lists.shrunk.empty()) {
@@ -237,8 +236,7 @@ void HistoryPanel::fillLists() {
     }
     if (lists.quiet) {
         listsColumn_->addSpacing(8);
-        QLabel* quiet =
-            makeKitText(sorbeta::tr("这段时间没有明显变化 🍧"), roundedFont(13), Theme::inkSoft(), lists_);
+        QLabel* quiet = makeKitText(sorbeta::tr("这段时间没有明显变化 🍧"), roundedFont(13), Theme::inkSoft(), lists_);
         quiet->setObjectName(QStringLiteral("quiet"));
         quiet->setWordWrap(true);
         listsColumn_->addWidget(quiet);

@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 #include "platform/Translate.h"
@@ -17,7 +16,7 @@ namespace {
 QFont axisFont() { return roundedFont(10, QFont::Medium); }
 QFont titleFont() { return roundedFont(13, QFont::Bold); }
 
-constexpr double kAxisGap = 6;     // between the value labels and the plot, and the plot and the dates
+constexpr double kAxisGap = 6;      // between the value labels and the plot, and the plot and the dates
 constexpr double kPointSide = 6.2;  // a point whose area is 30 square points
 constexpr double kLineWidth = 3;
 
@@ -84,8 +83,8 @@ void paintUsageChart(QPainter& painter, const QRectF& rect, const std::vector<Di
         painter.setPen(QPen(Theme::hairline(), 1));
         painter.drawLine(QPointF(plot.left() - kPointSide / 2, y), QPointF(plot.right() + kPointSide / 2, y));
         painter.setPen(Theme::inkSoft());
-        const QRectF box = rtl ? QRectF(plot.right() + kPointSide / 2 + kAxisGap, y - metrics.height() / 2,
-                                        labelWidth, metrics.height())
+        const QRectF box = rtl ? QRectF(plot.right() + kPointSide / 2 + kAxisGap, y - metrics.height() / 2, labelWidth,
+                                        metrics.height())
                                : QRectF(rect.left(), y - metrics.height() / 2, labelWidth, metrics.height());
         painter.drawText(box, Qt::AlignVCenter | (rtl ? Qt::AlignLeft : Qt::AlignRight), labels[i]);
     }
@@ -108,22 +107,39 @@ void paintUsageChart(QPainter& painter, const QRectF& rect, const std::vector<Di
         for (QPointF& point : points) point.setX(across(point.x()));
         if (rtl) std::reverse(points.begin(), points.end());
         const JellyPalette grape = palette(Flavor::grape);
-        const QPainterPath line = UsageChartScale::curve(points);
-        if (points.size() >= 2) {
-            QPainterPath area = line;
+        const QPolygonF line = UsageChartScale::smoothLine(points);
+        if (line.size() >= 2) {
+            QPolygonF area = line;
             const double floor = yOf(plot, range.lo, range);
-            area.lineTo(points.back().x(), floor);
-            area.lineTo(points.front().x(), floor);
-            area.closeSubpath();
+            area << QPointF(line.back().x(), floor) << QPointF(line.front().x(), floor);
             QLinearGradient fill(0, plot.top(), 0, plot.bottom());
             fill.setColorAt(0, withOpacity(grape.base, 0.55));
             fill.setColorAt(1, withOpacity(grape.light, 0.08));
-            painter.fillPath(area, fill);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(fill);
+            // The line covers the area's top edge, so its edges need no smoothing.
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.drawPolygon(area);
+            painter.setRenderHint(QPainter::Antialiasing, true);
 
-            QLinearGradient stroke(plot.left(), 0, plot.right(), 0);
-            stroke.setColorAt(rtl ? 1 : 0, rgba(255, 92, 138));
-            stroke.setColorAt(rtl ? 0 : 1, grape.base);
-            painter.strokePath(line, QPen(QBrush(stroke), kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            // The line's colour runs from pink on the leading side to grape:
+            // each short piece takes the colour where it stands, which draws
+            // far faster than one long stroke filled with a gradient.
+            const QColor from = rgba(255, 92, 138);
+            const QColor to = grape.base;
+            const auto mix = [&](double x) {
+                double t = plot.width() > 0 ? std::clamp((x - plot.left()) / plot.width(), 0.0, 1.0) : 0.0;
+                if (rtl) t = 1 - t;
+                return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
+                                        float(from.greenF() + (to.greenF() - from.greenF()) * t),
+                                        float(from.blueF() + (to.blueF() - from.blueF()) * t));
+            };
+            QPen pen(from, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+                pen.setColor(mix((line[i].x() + line[i + 1].x()) / 2));
+                painter.setPen(pen);
+                painter.drawLine(line[i], line[i + 1]);
+            }
         }
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::white);

@@ -17,7 +17,7 @@ namespace sorbeta {
 
 struct UsageChartLook {
     QTimeZone zone = QTimeZone::systemTimeZone();  // where days begin
-    QLocale locale;                               // how dates and numbers read
+    QLocale locale;                                // how dates and numbers read
     Qt::LayoutDirection direction = Qt::LeftToRight;
 };
 

@@ -5,8 +5,8 @@
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
-#include <QPainterPath>
 #include <QPointF>
+#include <QPolygonF>
 #include <QString>
 #include <QTimeZone>
 #include <vector>
@@ -36,11 +36,13 @@ QString valueLabel(double value, const QLocale& locale);
 // The local midnights inside [first, last] at whole-day steps chosen so there
 // are at most `desired` of them (each labelled with a different day). A span
 // that holds no midnight gets one mark at its start.
-std::vector<QDateTime> dayMarks(const QDateTime& first, const QDateTime& last, const QTimeZone& zone,
-                                int desired = 5);
+std::vector<QDateTime> dayMarks(const QDateTime& first, const QDateTime& last, const QTimeZone& zone, int desired = 5);
 
-// A smooth curve through the points (centripetal Catmull–Rom, as cubic
-// Bézier pieces); a straight line for two points, nothing for fewer.
-QPainterPath curve(const std::vector<QPointF>& points);
+// A smooth line through the points (centripetal Catmull–Rom), as a polyline
+// that passes through every point: a piece whose ends lie less than
+// `straightBelow` apart across is drawn straight (at that density the curve
+// and its chord look the same, and a long history stays cheap to draw);
+// wider pieces are cut into steps of about `step`.
+QPolygonF smoothLine(const std::vector<QPointF>& points, double straightBelow = 6, double step = 4);
 
 }  // namespace sorbeta::UsageChartScale

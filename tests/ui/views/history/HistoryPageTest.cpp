@@ -175,9 +175,16 @@ TEST(UsageChartPaint, TheLineRunsThroughEveryPointInsideThePlot) {
     EXPECT_DOUBLE_EQ(points.front().x(), 0);
     EXPECT_DOUBLE_EQ(points.back().x(), 600);
     for (const QPointF& point : points) EXPECT_TRUE(plot.adjusted(0, -1e-9, 0, 1e-9).contains(point));
-    const QPainterPath curve = UsageChartScale::curve(points);
-    EXPECT_EQ(curve.elementCount(), 1 + 3 * 5);
-    EXPECT_EQ(curve.currentPosition(), points.back());
+    // The line passes through every point, in order, curving between wide ones.
+    const QPolygonF line = UsageChartScale::smoothLine(points);
+    EXPECT_GT(line.size(), 6);
+    std::size_t found = 0;
+    for (const QPointF& vertex : line)
+        if (found < points.size() && vertex == points[found]) ++found;
+    EXPECT_EQ(found, points.size());
+    for (qsizetype i = 1; i < line.size(); ++i) EXPECT_GE(line[i].x(), line[i - 1].x());
+    // Dense points are joined straight.
+    EXPECT_EQ(UsageChartScale::smoothLine(points, 1000).size(), 6);
 
     // Painted: the pink end of the line stands at the leading side, white points on it.
     QImage image(640, 260, QImage::Format_ARGB32_Premultiplied);
