@@ -64,7 +64,7 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
 
     // The window opened and scanned at once (no guide: access is granted here).
     ASSERT_FALSE(content(mainWindow())->showingGuide());
-    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 60000));
     WorkingView* working = test::working(content(mainWindow()));
     ASSERT_NE(map(working), nullptr);
     EXPECT_TRUE(map(working)->isVisibleTo(working));
@@ -82,21 +82,21 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     // The confirmation shows in the main window's overlay; confirm it there.
     auto* overlay = window->findChild<CandyDialogOverlay*>();
     ASSERT_NE(overlay, nullptr);
-    ASSERT_TRUE(test::waitUntil([&] { return overlay->card() != nullptr; }, 3000));
+    ASSERT_TRUE(test::waitUntil([&] { return overlay->card() != nullptr; }, 10000));
     QTest::mouseClick(overlay->card()->button(0), Qt::LeftButton);
 
     // The clean holds the files, reports them in a toast and rescans.
-    ASSERT_TRUE(test::waitUntil([&] { return model.lastFreed().has_value(); }, 20000));
+    ASSERT_TRUE(test::waitUntil([&] { return model.lastFreed().has_value(); }, 60000));
     EXPECT_GT(*model.lastFreed(), 3'000'000);
     ASSERT_TRUE(model.lastBatch().has_value());
     EXPECT_FALSE(fs::exists(logs / "old.log"));
     EXPECT_FALSE(app.services().holding().batches().empty());
-    ASSERT_TRUE(test::waitUntil([&] { return freedToast(working) != nullptr; }, 3000));
-    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+    ASSERT_TRUE(test::waitUntil([&] { return freedToast(working) != nullptr; }, 10000));
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 60000));
     EXPECT_EQ(rowButton(safeSection(panel), "logs"), nullptr);  // nothing left to clean
     EXPECT_TRUE(holdingLink(panel)->isVisibleTo(panel));
 
     // Closing the toast clears the result.
     model.setLastFreed(std::nullopt);
-    ASSERT_TRUE(test::waitUntil([&] { return freedToast(working) == nullptr; }, 3000));
+    ASSERT_TRUE(test::waitUntil([&] { return freedToast(working) == nullptr; }, 10000));
 }

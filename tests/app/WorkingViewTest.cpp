@@ -113,7 +113,7 @@ TEST_F(WorkingViewTest, ModeSwitchCrossesThePanesOverWithTheModeSpringAndEndsOnT
     EXPECT_FALSE(panel->isVisible());
 
     clock.advance(3.0);
-    ASSERT_TRUE(test::waitUntil([&] { return !layer->running(); }, 1000));
+    ASSERT_TRUE(test::waitUntil([&] { return !layer->running(); }, 5000));
     EXPECT_EQ(view.mode(), AppMode::clean);
     EXPECT_TRUE(sidePanel(&view)->isVisible());
     EXPECT_EQ(sidePanel(&view)->graphicsEffect(), nullptr);

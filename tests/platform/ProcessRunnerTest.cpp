@@ -107,7 +107,7 @@ TEST_F(ProcessRunnerTest, TimeLimitKillsTheToolAndWhatItStarted) {
     pid_t helper = 0;
     std::ifstream(pidFile) >> helper;
     ASSERT_GT(helper, 0);
-    EXPECT_TRUE(test::waitUntil([&] { return !processAlive(helper); }, 500));
+    EXPECT_TRUE(test::waitUntil([&] { return !processAlive(helper); }, 5000));
 
     // A tool that exits but leaves a helper behind returns without waiting for the helper.
     const auto startLeft = std::chrono::steady_clock::now();
@@ -218,7 +218,7 @@ TEST_F(ProcessRunnerTest, GraceAsksFirstAndThenKillsWhatIgnoresIt) {
     pid_t helper = 0;
     std::ifstream(pidFile) >> helper;
     ASSERT_GT(helper, 0);
-    EXPECT_TRUE(test::waitUntil([&] { return !processAlive(helper); }, 500));
+    EXPECT_TRUE(test::waitUntil([&] { return !processAlive(helper); }, 5000));
 }
 
 TEST_F(ProcessRunnerTest, AHelperOutsideTheGroupHoldingStdoutDoesNotHoldTheCaller) {

@@ -83,7 +83,7 @@ TEST(AccessGuideMotion, SwapHidesTheWidgetWhileItRunsAndGapClosesTheColumn) {
     QTest::qWait(40);
     EXPECT_NE(SwapOverlay::runningOn(text), nullptr);
     clock.advance(0.11);
-    EXPECT_TRUE(test::waitUntil([&] { return SwapOverlay::runningOn(text) == nullptr; }, 500));
+    EXPECT_TRUE(test::waitUntil([&] { return SwapOverlay::runningOn(text) == nullptr; }, 5000));
     EXPECT_EQ(text->graphicsEffect(), nullptr);
 
     const int belowAt = below->y();
@@ -95,7 +95,7 @@ TEST(AccessGuideMotion, SwapHidesTheWidgetWhileItRunsAndGapClosesTheColumn) {
     EXPECT_TRUE(test::waitUntil([&] { return below->y() < belowAt && below->y() > text->geometry().bottom(); }, 500));
     QPointer<FadingGap> watched(gap);
     clock.advance(3);
-    EXPECT_TRUE(test::waitUntil([&] { return watched.isNull(); }, 500));
+    EXPECT_TRUE(test::waitUntil([&] { return watched.isNull(); }, 5000));
     EXPECT_TRUE(test::waitUntil([&] { return below->y() < text->geometry().bottom() + 30; }, 500));
 }
 

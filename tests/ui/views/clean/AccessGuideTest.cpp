@@ -68,7 +68,7 @@ TEST(AccessGuideView, FollowsTheFlowFromStartToGranted) {
     QTest::qWait(40);
     EXPECT_NE(SwapOverlay::runningOn(title), nullptr);
     clock.advance(3);
-    EXPECT_TRUE(test::waitUntil([&] { return !SwapOverlay::runningOn(title) && title->y() > titleAt + 50; }, 500));
+    EXPECT_TRUE(test::waitUntil([&] { return !SwapOverlay::runningOn(title) && title->y() > titleAt + 50; }, 5000));
     EXPECT_TRUE(finishes.empty());
     timers.back()();  // the 1.1-second pause ends
     EXPECT_EQ(finishes, std::vector<bool>{true});

@@ -141,7 +141,7 @@ TEST_F(SidePanelTest, CleanConfirmsWhatTheDialogListedEvenIfTicksChangeMeanwhile
     state.selected = {"a", "b", "c"};  // ticked more while the dialog is open
     panel.setState(state);
     center.choose(0);
-    ASSERT_TRUE(test::waitUntil([&] { return confirmed.count() == 1; }, 1000));
+    ASSERT_TRUE(test::waitUntil([&] { return confirmed.count() == 1; }, 5000));
     EXPECT_EQ(confirmed[0][0].value<std::set<std::string>>(), (std::set<std::string>{"a", "c"}));
 
     // "再想想" does nothing.
@@ -184,14 +184,14 @@ TEST_F(SidePanelTest, FigureCountsToANewSelectionAndTheBarEasesInWhenBusy) {
     EXPECT_NEAR(slot->presence(), easeOut(0.5), 1e-9);
     clock.advance(0.125);
     EXPECT_DOUBLE_EQ(slot->presence(), 1.0);
-    ASSERT_TRUE(test::waitUntil([&] { return slot->height() == 10; }, 500));
+    ASSERT_TRUE(test::waitUntil([&] { return slot->height() == 10; }, 5000));
 
     // Idle again: it eases out and the slot closes.
     state.phase = Phase::idle();
     panel.setState(state);
     EXPECT_LT(shownProgress(&panel), 0);
     clock.advance(0.3);
-    ASSERT_TRUE(test::waitUntil([&] { return !slot->isVisibleTo(&panel); }, 500));
+    ASSERT_TRUE(test::waitUntil([&] { return !slot->isVisibleTo(&panel); }, 5000));
 }
 
 // The colour of a rule row's check box just inside its top-left corner.

@@ -195,7 +195,7 @@ TEST_F(DrillPaneTest, BackCrumbsAndEscapeGoUpButEscapeLeavesADialogAlone) {
     // Back leaves two levels, the second shown again from the cache.
     QTest::mouseClick(test::child<QWidget>(pane.get(), "back"), Qt::LeftButton);
     ASSERT_EQ(model().stack().size(), 2u);
-    EXPECT_TRUE(test::waitUntil([&] { return !model().entries().empty(); }, 1000));
+    EXPECT_TRUE(test::waitUntil([&] { return !model().entries().empty(); }, 5000));
 
     // Escape goes back only while no dialog of this window shows.
     auto second = paneOnTop(&dialogs);
