@@ -16,6 +16,8 @@
 #include <map>
 #include <sstream>
 
+#include "platform/PoliteQuit.h"
+#include "platform/ProcessTable.h"
 #include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
@@ -25,7 +27,6 @@ namespace fs = std::filesystem;
 
 // Straight system calls: glibc 2.36's <sys/pidfd.h> lacks C linkage for C++.
 int openPidfd(pid_t pid) { return int(::syscall(SYS_pidfd_open, pid, 0)); }
-void sendThrough(int pidfd, int signal) { ::syscall(SYS_pidfd_send_signal, pidfd, signal, nullptr, 0); }
 
 std::string readSmallFile(const fs::path& path, std::size_t limit = 1 << 20) {
     std::ifstream in(path, std::ios::binary);
@@ -195,14 +196,15 @@ class ProcApp final : public RunningApp {
 public:
     ProcApp(QString id, QString name) : id_(std::move(id)), name_(std::move(name)) {}
 
-    void add(UniqueFd pidfd) { pidfds_.push_back(std::move(pidfd)); }
+    void add(UniqueFd pidfd, ProcessSample sample) {
+        pidfds_.push_back(std::move(pidfd));
+        samples_.push_back(std::move(sample));
+    }
     void setName(QString name) { name_ = std::move(name); }
 
     QString identifier() const override { return id_; }
     QString name() const override { return name_; }
-    void terminate() override {
-        for (const UniqueFd& fd : pidfds_) sendThrough(fd.get(), SIGTERM);
-    }
+    void terminate() override { politeQuit(samples_); }
     bool isTerminated() const override {
         for (const UniqueFd& fd : pidfds_) {
             pollfd entry{fd.get(), POLLIN, 0};
@@ -215,6 +217,7 @@ private:
     QString id_;
     QString name_;
     std::vector<UniqueFd> pidfds_;
+    std::vector<ProcessSample> samples_;
 };
 
 class ProcRunningApps final : public RunningApps {
@@ -242,6 +245,8 @@ public:
             // pid was not reused between reading /proc and opening it.
             UniqueFd fd(openPidfd(pid));
             if (!fd.valid() || startTimeOf(pid) != started) continue;
+            auto sample = ProcFolder().sample(pid);
+            if (!sample || std::to_string(sample->startTime) != started) continue;
             auto& app = apps[identity.id];
             if (!app) {
                 QString name = identity.name;
@@ -250,7 +255,7 @@ public:
                 app = std::make_shared<ProcApp>(identity.id, name);
                 ordered.push_back(app);
             }
-            app->add(std::move(fd));
+            app->add(std::move(fd), std::move(*sample));
         }
         ::closedir(proc);
         return ordered;

@@ -2,9 +2,10 @@
 // The user's running applications: the processes of this user that carry an
 // application identity (a Flatpak id, a desktop-file id, or the bundle
 // identifier of an .app bundle they run from), each with a display name.
-// Processes of one application are grouped; asking it to terminate sends
-// SIGTERM through pidfds taken when the list was read, so a pid that was
-// reused since never receives it.
+// Processes of one application are grouped; asking it to terminate is the
+// polite quit (its windows asked to close, else SIGTERM), aimed at the
+// processes as they were when the list was read, so a pid that was reused
+// since is never hit.
 #include <QString>
 #include <memory>
 #include <vector>
@@ -20,7 +21,7 @@ public:
     virtual QString identifier() const = 0;
     // The localised display name; empty when none is known.
     virtual QString name() const = 0;
-    // Asks the application to quit (SIGTERM). Returns at once.
+    // Asks the application to quit politely (platform/PoliteQuit). Returns at once.
     virtual void terminate() = 0;
     // True once every process of the application has ended.
     virtual bool isTerminated() const = 0;

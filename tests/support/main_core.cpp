@@ -11,6 +11,9 @@ extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Nothing a test does may reach the desktop the tests were started from.
+    ::unsetenv("DISPLAY");
+    ::unsetenv("WAYLAND_DISPLAY");
     sorbeta::test::dropFilePermissionOverrides();
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,184 @@
+#include "platform/ProcessTable.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+
+#include "platform/FileOps.h"
+
+namespace sorbeta::platform {
+namespace {
+
+constexpr std::size_t kStatLimit = 4096;
+constexpr std::size_t kEnvironLimit = 1 << 20;
+constexpr std::size_t kCgroupLimit = 16384;
+
+template <typename Number>
+bool parseNumber(std::string_view text, Number& out) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+std::string_view nextField(std::string_view& rest) {
+    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+    const std::size_t end = std::min(rest.find(' '), rest.size());
+    const std::string_view field = rest.substr(0, end);
+    rest.remove_prefix(end);
+    return field;
+}
+
+// systemd writes bytes that may not appear in a unit name as \xNN.
+std::string unescapeUnit(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned value = 0;
+        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x') {
+            const auto [end, error] = std::from_chars(text.data() + i + 2, text.data() + i + 4, value, 16);
+            if (error == std::errc() && end == text.data() + i + 4) {
+                out += char(value);
+                i += 3;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+// "app[-<launcher>]-<id>…" once the unit's suffix is gone: what follows "app-".
+// Desktop ids may hold dashes themselves, so the launcher part is not cut
+// here: appUnitRuns() compares the end.
+std::string idFromUnit(std::string_view unit) {
+    std::string_view name;
+    if (unit.size() > 6 && unit.substr(unit.size() - 6) == ".scope") {
+        name = unit.substr(0, unit.size() - 6);
+        const std::size_t dash = name.rfind('-');  // the scope's running number
+        if (dash == std::string_view::npos || dash == 0) return {};
+        name = name.substr(0, dash);
+    } else if (unit.size() > 8 && unit.substr(unit.size() - 8) == ".service") {
+        name = unit.substr(0, unit.size() - 8);
+        if (const std::size_t at = name.find('@'); at != std::string_view::npos) name = name.substr(0, at);
+    } else {
+        return {};
+    }
+    if (name.substr(0, 4) != "app-") return {};
+    name.remove_prefix(4);
+    return unescapeUnit(name);
+}
+
+std::string readFile(const Path& path, std::size_t limit) {
+    std::string text;
+    if (!readSmallFile(path, limit, text)) return {};
+    return text;
+}
+
+}  // namespace
+
+std::optional<StatFields> parseStat(std::string_view text) {
+    const std::size_t close = text.rfind(')');
+    if (close == std::string_view::npos) return std::nullopt;
+    std::string_view rest = text.substr(close + 1);
+    StatFields fields;
+    // Field 3 (state) is the first after the name; 4 is the parent, 22 the start time.
+    for (int index = 3; index <= 22; ++index) {
+        const std::string_view field = nextField(rest);
+        if (field.empty()) return std::nullopt;
+        if (index == 4 && !parseNumber(field, fields.parent)) return std::nullopt;
+        if (index == 22 && !parseNumber(field, fields.startTime)) return std::nullopt;
+    }
+    return fields;
+}
+
+std::optional<std::string> environmentValue(std::string_view environ, std::string_view key) {
+    std::size_t start = 0;
+    while (start < environ.size()) {
+        const std::size_t end = std::min(environ.find('\0', start), environ.size());
+        const std::string_view entry = environ.substr(start, end - start);
+        if (entry.size() > key.size() && entry.substr(0, key.size()) == key && entry[key.size()] == '=')
+            return std::string(entry.substr(key.size() + 1));
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+std::string appUnitId(std::string_view cgroup) {
+    std::size_t start = 0;
+    while (start < cgroup.size()) {
+        const std::size_t end = std::min(cgroup.find('\n', start), cgroup.size());
+        const std::string_view line = cgroup.substr(start, end - start);
+        start = end + 1;
+        // "<hierarchy>:<controllers>:<path>": the unit is the path's last part.
+        const std::size_t slash = line.rfind('/');
+        if (slash == std::string_view::npos) continue;
+        if (std::string id = idFromUnit(line.substr(slash + 1)); !id.empty()) return id;
+    }
+    return {};
+}
+
+bool appUnitRuns(const std::string& unitId, const std::string& desktopId) {
+    if (desktopId.empty() || unitId.size() < desktopId.size()) return false;
+    if (unitId == desktopId) return true;
+    return unitId.size() > desktopId.size() + 1 &&
+           unitId.compare(unitId.size() - desktopId.size(), desktopId.size(), desktopId) == 0 &&
+           unitId[unitId.size() - desktopId.size() - 1] == '-';
+}
+
+Path withoutDeletedMark(const std::string& linkText) {
+    static constexpr std::string_view mark = " (deleted)";
+    if (linkText.size() > mark.size() && linkText.compare(linkText.size() - mark.size(), mark.size(), mark) == 0)
+        return Path(linkText.substr(0, linkText.size() - mark.size()));
+    return Path(linkText);
+}
+
+uint32_t currentUser() { return uint32_t(::getuid()); }
+
+std::optional<ProcessSample> ProcFolder::sample(int pid) const {
+    if (pid <= 0) return std::nullopt;
+    const Path folder = root_ / std::to_string(pid);
+    struct stat owner {};
+    if (::stat(folder.c_str(), &owner) != 0) return std::nullopt;
+    const auto fields = parseStat(readFile(folder / "stat", kStatLimit));
+    if (!fields) return std::nullopt;
+    ProcessSample sample{pid, fields->parent, fields->startTime, uint32_t(owner.st_uid), {}};
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink((folder / "exe").c_str(), buffer, sizeof buffer);
+    if (length > 0 && std::size_t(length) < sizeof buffer)
+        sample.executable = withoutDeletedMark(std::string(buffer, std::size_t(length)));
+    return sample;
+}
+
+std::vector<ProcessSample> ProcFolder::ownProcesses() const {
+    std::vector<ProcessSample> processes;
+    DIR* folder = ::opendir(root_.c_str());
+    if (!folder) return processes;
+    const uid_t me = ::getuid();
+    const int self = int(::getpid());
+    while (const dirent* entry = ::readdir(folder)) {
+        int pid = 0;
+        if (!parseNumber(std::string_view(entry->d_name), pid) || pid <= 0 || pid == self) continue;
+        // The folder's owner first: other users' processes are not read further.
+        struct stat owner {};
+        if (::stat((root_ / entry->d_name).c_str(), &owner) != 0 || owner.st_uid != me) continue;
+        if (auto found = sample(pid); found && found->uid == me) processes.push_back(std::move(*found));
+    }
+    ::closedir(folder);
+    std::sort(processes.begin(), processes.end(),
+              [](const ProcessSample& a, const ProcessSample& b) { return a.pid < b.pid; });
+    return processes;
+}
+
+std::optional<std::string> ProcFolder::environment(int pid, std::string_view key) const {
+    if (pid <= 0) return std::nullopt;
+    return environmentValue(readFile(root_ / std::to_string(pid) / "environ", kEnvironLimit), key);
+}
+
+std::string ProcFolder::appUnit(int pid) const {
+    if (pid <= 0) return {};
+    return appUnitId(readFile(root_ / std::to_string(pid) / "cgroup", kCgroupLimit));
+}
+
+}  // namespace sorbeta::platform

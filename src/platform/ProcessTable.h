@@ -1,0 +1,70 @@
+#pragma once
+// The user's own processes as /proc describes them: who started whom, when
+// each started and which executable it runs. A process is remembered as a
+// ProcessSample, which is enough to tell it apart from a later process that
+// happens to get the same pid. Everything that reads /proc takes the folder
+// to read (tests hand in fixtures); the parsers are pure functions over text.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sorbeta::platform {
+
+using Path = std::filesystem::path;
+
+struct ProcessSample {
+    int pid = 0;
+    int parent = 0;
+    uint64_t startTime = 0;  // clock ticks after boot: a reused pid has a later one
+    uint32_t uid = 0;        // owner of the process
+    Path executable;         // what the process ran when sampled; empty when it could not be read
+
+    bool operator==(const ProcessSample&) const = default;
+};
+
+// The fields of a /proc/<pid>/stat line this program needs.
+struct StatFields {
+    int parent = 0;
+    uint64_t startTime = 0;
+};
+// Parses one stat line; the command name may hold spaces and parentheses.
+std::optional<StatFields> parseStat(std::string_view text);
+// The value of `key` in the NUL-separated "KEY=value" list of an environ file.
+std::optional<std::string> environmentValue(std::string_view environ, std::string_view key);
+// What names the application of a desktop-started systemd unit in a cgroup
+// file ("app[-<launcher>]-<id>-<n>.scope" or "app[-<launcher>]-<id>[@<n>].service"):
+// "[<launcher>-]<id>", with systemd's \xNN escapes undone; empty when the
+// process runs in no such unit.
+std::string appUnitId(std::string_view cgroup);
+// Whether appUnitId() text names the desktop id (with or without a launcher).
+bool appUnitRuns(const std::string& unitId, const std::string& desktopId);
+// An executable link's text without the " (deleted)" the kernel adds once the
+// file is gone.
+Path withoutDeletedMark(const std::string& linkText);
+
+// The user this program runs as.
+uint32_t currentUser();
+
+class ProcFolder {
+public:
+    explicit ProcFolder(Path root = "/proc") : root_(std::move(root)) {}
+
+    // The process now, or nothing when it is gone or cannot be read.
+    std::optional<ProcessSample> sample(int pid) const;
+    // Every process of the user running this program, except this program
+    // itself, in pid order.
+    std::vector<ProcessSample> ownProcesses() const;
+    // One variable of a process's environment. Reading another process's
+    // environment waits on its memory map: ask only processes that matter.
+    std::optional<std::string> environment(int pid, std::string_view key) const;
+    // appUnitId() of the process's cgroup file.
+    std::string appUnit(int pid) const;
+
+private:
+    Path root_;
+};
+
+}  // namespace sorbeta::platform

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <filesystem>
+
+#include "TestEnvironment.h"
+#include "platform/EntryInfo.h"
+#include "platform/PoliteQuit.h"
+#include "platform/ProcessSignals.h"
+#include "platform/ProcessTable.h"
+
+using namespace sorbeta;
+using platform::ProcessSample;
+
+namespace {
+
+TEST(ProcessTextTest, StatEnvironAndCgroupParsers) {
+    // The command name may hold blanks and parentheses: fields count from the last ")".
+    const std::string stat = "4242 (a (b) c) S 17 4242 4242 0 -1 4194560 100 0 0 0 1 2 0 0 20 0 1 0 987654 1 2 3";
+    const auto fields = platform::parseStat(stat);
+    ASSERT_TRUE(fields);
+    EXPECT_EQ(fields->parent, 17);
+    EXPECT_EQ(fields->startTime, 987654u);
+    EXPECT_FALSE(platform::parseStat("4242 (cut short) S 17 1"));
+    EXPECT_FALSE(platform::parseStat("no parenthesis at all"));
+    EXPECT_FALSE(platform::parseStat("1 (x) S notanumber 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 5"));
+
+    const std::string environ = std::string("APPIMAGE_X=no\0APPIMAGE=/home/u/Tool.AppImage\0EMPTY=\0", 52);
+    EXPECT_EQ(platform::environmentValue(environ, "APPIMAGE"), "/home/u/Tool.AppImage");
+    EXPECT_EQ(platform::environmentValue(environ, "EMPTY"), "");
+    EXPECT_FALSE(platform::environmentValue(environ, "APPIMAGE_"));
+
+    EXPECT_EQ(platform::appUnitId("0::/user.slice/user-1000.slice/user@1000.service/app.slice/"
+                                  "app-gnome-org.example.Tool-4242.scope\n"),
+              "gnome-org.example.Tool");
+    EXPECT_EQ(platform::appUnitId("0::/user.slice/app.slice/app-org.example.Tool@0123abcd.service"), "org.example.Tool");
+    EXPECT_EQ(platform::appUnitId("0::/app.slice/app-flatpak-org.example.My\\x2dTool-77.scope"),
+              "flatpak-org.example.My-Tool");
+    // A launcher part or none; a desktop id may hold dashes itself.
+    EXPECT_TRUE(platform::appUnitRuns("gnome-my-tool", "my-tool"));
+    EXPECT_TRUE(platform::appUnitRuns("my-tool", "my-tool"));
+    EXPECT_FALSE(platform::appUnitRuns("gnome-notmy-tool", "my-tool"));
+    EXPECT_FALSE(platform::appUnitRuns("tool", ""));
+    EXPECT_EQ(platform::appUnitId("0::/user.slice/session-2.scope\n"), "");
+    EXPECT_EQ(platform::withoutDeletedMark("/a/Tool.AppImage (deleted)"), "/a/Tool.AppImage");
+}
+
+class ProcessSignalsTest : public test::HomeTest {
+protected:
+    void TearDown() override {
+        for (auto& child : children_) {
+            child->kill();
+            child->waitForFinished(2000);
+        }
+        test::HomeTest::TearDown();
+    }
+    QProcess& start(const QString& program, const QStringList& arguments) {
+        children_.push_back(std::make_unique<QProcess>());
+        QProcess& child = *children_.back();
+        child.start(program, arguments);
+        EXPECT_TRUE(child.waitForStarted(2000));
+        return child;
+    }
+    ProcessSample sampleOf(const QProcess& child) {
+        const auto sample = platform::ProcFolder().sample(int(child.processId()));
+        EXPECT_TRUE(sample);
+        return sample.value_or(ProcessSample{});
+    }
+
+private:
+    std::vector<std::unique_ptr<QProcess>> children_;
+};
+
+TEST_F(ProcessSignalsTest, SamplesNameTheProcessTheParentAndTheExecutable) {
+    QProcess& child = start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+    const ProcessSample sample = sampleOf(child);
+    EXPECT_EQ(sample.parent, int(::getpid()));
+    EXPECT_EQ(sample.uid, ::getuid());
+    EXPECT_EQ(sample.executable, platform::resolvedPath("/bin/sleep"));
+    EXPECT_GT(sample.startTime, 0u);
+    const auto own = platform::ProcFolder().ownProcesses();
+    EXPECT_TRUE(std::any_of(own.begin(), own.end(), [&](const ProcessSample& s) { return s == sample; }));
+    EXPECT_TRUE(std::none_of(own.begin(), own.end(), [](const ProcessSample& s) { return s.pid == int(::getpid()); }));
+}
+
+TEST_F(ProcessSignalsTest, SignalsReachOnlyTheSampledProcess) {
+    QProcess& child = start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+    const ProcessSample sample = sampleOf(child);
+    // A pid that was reused since: another start time, or another program.
+    ProcessSample reused = sample;
+    reused.startTime += 1;
+    EXPECT_FALSE(platform::ProcessHandle::open(reused).valid());
+    reused = sample;
+    reused.executable = "/usr/bin/other";
+    EXPECT_FALSE(platform::ProcessHandle::open(reused).valid());
+    // Never pid 1, ourselves or another user's process.
+    ProcessSample init{1, 0, 1, ::getuid(), {}};
+    EXPECT_FALSE(platform::ProcessHandle::open(init).valid());
+    const auto self = platform::ProcFolder().sample(int(::getpid()));
+    EXPECT_FALSE(platform::ProcessHandle::open(*self).valid());
+    ProcessSample foreign = sample;
+    foreign.uid = ::getuid() + 1;
+    EXPECT_FALSE(platform::ProcessHandle::open(foreign).valid());
+    EXPECT_EQ(child.state(), QProcess::Running);
+
+    // With no display to ask, the polite quit is SIGTERM; the refused ones count as refused.
+    const auto result = platform::politeQuit({sample, init}, std::string());
+    EXPECT_EQ(result, (platform::PoliteQuitResult{0, 1, 1}));
+    ASSERT_TRUE(child.waitForFinished(2000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    EXPECT_FALSE(platform::stillRuns(sample));
+    EXPECT_EQ(platform::politeQuit({sample}, std::string()), (platform::PoliteQuitResult{0, 0, 1}));
+}
+
+TEST_F(ProcessSignalsTest, KillEndsAProcessThatIgnoresTerminate) {
+    QProcess& child = start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("trap '' TERM; echo ready; "
+                                                                                             "while :; do sleep 0.05; done")});
+    ASSERT_TRUE(child.waitForReadyRead(2000));
+    const platform::ProcessHandle handle = platform::ProcessHandle::open(sampleOf(child));
+    ASSERT_TRUE(handle.valid());
+    EXPECT_TRUE(handle.send(platform::Signal::terminate));
+    EXPECT_FALSE(child.waitForFinished(200));
+    EXPECT_FALSE(handle.hasExited());
+    EXPECT_TRUE(handle.send(platform::Signal::kill));
+    ASSERT_TRUE(child.waitForFinished(2000));
+    EXPECT_TRUE(handle.hasExited());
+}
+
+}  // namespace
