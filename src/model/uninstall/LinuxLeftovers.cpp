@@ -1,0 +1,235 @@
+#include "model/uninstall/LinuxLeftovers.h"
+
+#include <QFile>
+#include <algorithm>
+#include <set>
+
+#include "model/disk/Removal.h"
+#include "model/uninstall/LeftoverSearch.h"
+#include "model/uninstall/TemplateSearch.h"
+#include "model/uninstall/UserEntries.h"
+#include "platform/EntryInfo.h"
+#include "platform/Listing.h"
+#include "platform/PathText.h"
+#include "platform/SystemdUnit.h"
+#include "platform/TreeWalk.h"
+
+namespace sorbeta::Uninstaller {
+namespace {
+
+using Kind = Leftover::Kind;
+
+bool endsWith(const std::string& text, const std::string& suffix) {
+    return text.size() > suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::vector<std::string> sortedNames(const Path& folder) {
+    auto names = platform::listNames(folder).value_or(std::vector<std::string>());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The name, then the entry's untranslated Name and window class, each when
+// distinctive enough to search by.
+std::vector<QString> usableNames(const InstalledApp& app, bool nameIsShared) {
+    static const std::set<std::string> generic = [] {
+        std::set<std::string> names = genericNames();
+        for (const std::string& shared : sharedDesktopNames()) names.insert(platform::lowercased(shared));
+        return names;
+    }();
+    std::vector<QString> names;
+    if (nameIsShared) return names;
+    std::vector<QString> candidates{app.name};
+    candidates.insert(candidates.end(), app.desktop.aliases.begin(), app.desktop.aliases.end());
+    for (const QString& name : candidates) {
+        const bool usable = isPlainName(name) && name.size() >= 3 && !generic.count(name.toLower().toStdString());
+        if (usable && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    return names;
+}
+
+bool flatpakInstalled(const QString& id, const platform::Places& places) {
+    const std::string name = id.toStdString();
+    return platform::entryExists(places.dataHome / "flatpak/app" / name) ||
+           platform::entryExists(Path("/var/lib/flatpak/app") / name);
+}
+
+bool runsInside(const std::vector<Path>& programs, const Path& bundle) {
+    return std::any_of(programs.begin(), programs.end(), [&](const Path& program) { return liesIn(program, bundle); });
+}
+
+std::vector<Path> entryPrograms(const platform::DesktopEntry& entry) {
+    return {comparablePath(entry.execProgram()), comparablePath(entry.value("TryExec"))};
+}
+
+std::vector<Path> unitPrograms(const Path& unitFile, const platform::Places& places) {
+    std::vector<Path> programs;
+    if (const auto unit = platform::readSystemdUnit(unitFile)) {
+        for (const std::string& program : unit->execPrograms(places.home)) programs.push_back(comparablePath(program));
+    }
+    return programs;
+}
+
+void searchAgents(TemplateSearch& search, const Path& bundle, const platform::Places& places) {
+    const Path autostart = places.configHome / "autostart";
+    for (const std::string& name : sortedNames(autostart)) {
+        if (!endsWith(name, ".desktop")) continue;
+        const auto entry = platform::readDesktopEntry(autostart / name);
+        if (entry && runsInside(entryPrograms(*entry), bundle)) search.add(autostart / name, Kind::agent);
+    }
+    const Path units = places.configHome / "systemd/user";
+    const std::vector<std::string> names = sortedNames(units);
+    std::set<std::string> matched;
+    for (const std::string& name : names) {
+        if (endsWith(name, ".service") && runsInside(unitPrograms(units / name, places), bundle)) {
+            matched.insert(name);
+            search.add(units / name, Kind::agent);
+        }
+    }
+    for (const std::string& name : names) {
+        if (!endsWith(name, ".timer")) continue;
+        const auto timer = platform::readSystemdUnit(units / name);
+        if (timer && matched.count(timer->timerUnit(name))) {
+            matched.insert(name);
+            search.add(units / name, Kind::agent);
+        }
+    }
+    // The links that switch those units on.
+    for (const std::string& name : names) {
+        if (!endsWith(name, ".wants") && !endsWith(name, ".requires")) continue;
+        const auto info = platform::entryInfo(units / name);
+        if (!info || info->kind != platform::EntryKind::folder) continue;
+        for (const std::string& link : sortedNames(units / name))
+            if (matched.count(link)) search.add(units / name / link, Kind::agent);
+    }
+}
+
+// Icon files of a theme name anywhere in the user's icon folder.
+void searchIcons(TemplateSearch& search, const std::set<std::string>& iconNames, const Path& icons) {
+    if (iconNames.empty()) return;
+    static const std::vector<std::string> extensions{".png", ".svg", ".svgz", ".xpm"};
+    platform::TreeWalk walk(icons);
+    while (const platform::WalkEntry* entry = walk.next()) {
+        if (entry->error != platform::WalkError::none || entry->info.kind == platform::EntryKind::folder) continue;
+        const std::string leaf = platform::lastComponent(Path(std::string(entry->path)));
+        for (const std::string& extension : extensions) {
+            if (endsWith(leaf, extension) && iconNames.count(leaf.substr(0, leaf.size() - extension.size()))) {
+                search.add(Path(std::string(entry->path)), Kind::other);
+                break;
+            }
+        }
+    }
+}
+
+void searchLaunchers(TemplateSearch& search, const Path& bundle, const platform::Places& places) {
+    const Path icons = places.dataHome / "icons";
+    const Path iconsResolved = comparablePath(icons.native());
+    std::set<std::string> iconNames;
+    for (const UserEntry& user : userEntries(places)) {
+        if (!liesIn(user.program, bundle) && !liesIn(user.tryExec, bundle)) continue;
+        search.add(user.file, Kind::other);
+        const std::string icon = user.entry.value("Icon");
+        if (icon.empty()) continue;
+        if (icon.front() == '/') {
+            const Path file = comparablePath(icon);
+            if (liesIn(file, iconsResolved) && file != iconsResolved) search.add(file, Kind::other);
+        } else if (icon.find('/') == std::string::npos && isPlainName(QFile::decodeName(icon.c_str()))) {
+            iconNames.insert(icon);
+        }
+    }
+    searchIcons(search, iconNames, icons);
+}
+
+// The folders whose entries may be leftovers, links resolved.
+std::vector<Path> leftoverRoots(const UninstallPlaces& where) {
+    std::vector<Path> roots;
+    const auto home = platform::resolvedPath(where.places.home);
+    if (!home) return roots;
+    const Path& p = where.places.home;
+    for (const Path& folder :
+         {p / ".config", p / ".cache", p / ".local/share", p / ".local/state", p / ".var/app", where.places.configHome,
+          where.places.cacheHome, where.places.dataHome, where.places.stateHome}) {
+        const auto resolved = platform::resolvedPath(folder);
+        if (resolved && liesIn(*resolved, *home) && *resolved != *home &&
+            std::find(roots.begin(), roots.end(), *resolved) == roots.end())
+            roots.push_back(*resolved);
+    }
+    return roots;
+}
+
+}  // namespace
+
+bool isSafeLinuxLeftover(const Path& url, const UninstallPlaces& where) {
+    const std::string leaf = platform::lastComponent(url);
+    if (leaf.empty() || leaf == "." || leaf == "..") return false;
+    for (const Path& part : url) {
+        if (part == "..") return false;
+    }
+    const auto parent = platform::resolvedPath(platform::parentOf(url));
+    if (!parent) return false;  // a folder that cannot be resolved cannot be judged
+    const Path target = *parent / leaf;
+    for (const Path& root : leftoverRoots(where)) {
+        if (!liesIn(target, root) || target == root) continue;
+        const std::string below = target.native().substr(root.native().size() + 1);
+        const std::string first = below.substr(0, below.find('/'));
+        if (sharedDesktopNames().count(first)) {
+            static const std::set<std::string> singleEntries{"applications", "autostart", "systemd", "icons"};
+            const auto info = platform::entryInfo(target);
+            if (!singleEntries.count(first) || first == below || !info || info->kind == platform::EntryKind::folder)
+                return false;
+        }
+        return DiskScanner::isSafeToTouch(target, false, true, where.places);
+    }
+    return false;
+}
+
+std::vector<Leftover> findLinuxLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
+                                         const UninstallPlaces& where) {
+    const platform::Places& places = where.places;
+    const bool plainID = isPlainLinuxID(app.bundleID);
+    TemplateSearch search(app.bundleID, usableNames(app, nameIsShared), limited, places,
+                          [&where](const Path& item) { return isSafeLinuxLeftover(item, where); });
+    // An identifier too vague to search by still lets the path-matched agents
+    // and launchers be found: those cannot claim another application's files.
+    if (plainID) {
+        const std::string config = places.configHome.native(), data = places.dataHome.native(),
+                          cache = places.cacheHome.native(), state = places.stateHome.native();
+        search.run(config + "/{id}", Kind::prefs);
+        search.run(config + "/{name}", Kind::prefs);
+        search.run(data + "/{id}", Kind::support);
+        search.run(data + "/{name}", Kind::support);
+        search.run(cache + "/{id}", Kind::cache);
+        search.run(cache + "/{name}", Kind::cache);
+        search.run(state + "/{name}", Kind::state);
+        if (!flatpakInstalled(app.bundleID, places)) search.run("~/.var/app/{id}", Kind::container);
+    }
+    const Path bundle = comparablePath(app.url.native());
+    searchAgents(search, bundle, places);
+    searchLaunchers(search, bundle, places);
+    return search.take();
+}
+
+std::vector<Path> agentPrograms(const Path& agent, const UninstallPlaces& where) {
+    const std::string name = platform::lastComponent(agent);
+    if (endsWith(name, ".desktop")) {
+        const auto entry = platform::readDesktopEntry(agent);
+        return entry ? entryPrograms(*entry) : std::vector<Path>();
+    }
+    if (endsWith(name, ".service")) return unitPrograms(agent, where.places);
+    if (endsWith(name, ".timer")) {
+        const auto timer = platform::readSystemdUnit(agent);
+        if (timer && platform::isPlainUnitName(timer->timerUnit(name)))
+            return unitPrograms(platform::parentOf(agent) / timer->timerUnit(name), where.places);
+    }
+    return {};
+}
+
+bool isStoppableUnit(const Path& agent, const UninstallPlaces& where) {
+    const std::string name = platform::lastComponent(agent);
+    const auto folder = platform::resolvedPath(platform::parentOf(agent));
+    const auto units = platform::resolvedPath(where.places.configHome / "systemd/user");
+    return folder && units && *folder == *units && (endsWith(name, ".service") || endsWith(name, ".timer")) &&
+           platform::isPlainUnitName(name);
+}
+
+}  // namespace sorbeta::Uninstaller
