@@ -114,6 +114,78 @@ Remember to save your work before they quit.</translation>
         <translation>Follow System</translation>
     </message>
     <message>
+        <source>应用数据</source>
+        <translation>App Data</translation>
+    </message>
+    <message>
+        <source>它存的数据和设置</source>
+        <translation>Data and settings it keeps</translation>
+    </message>
+    <message>
+        <source>缓存</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>临时文件，删了也没关系</source>
+        <translation>Temporary files, safe to delete</translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>它的设置</source>
+        <translation>Its settings</translation>
+    </message>
+    <message>
+        <source>沙盒容器</source>
+        <translation>Sandbox Container</translation>
+    </message>
+    <message>
+        <source>它在沙盒里的全部数据</source>
+        <translation>Everything it keeps in its sandbox</translation>
+    </message>
+    <message>
+        <source>窗口状态</source>
+        <translation>Window State</translation>
+    </message>
+    <message>
+        <source>上次打开的窗口位置</source>
+        <translation>Where its windows were last open</translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>运行记录</source>
+        <translation>Records of what it did</translation>
+    </message>
+    <message>
+        <source>网页数据</source>
+        <translation>Web Data</translation>
+    </message>
+    <message>
+        <source>网页缓存和登录信息</source>
+        <translation>Web caches and sign-ins</translation>
+    </message>
+    <message>
+        <source>开机启动项</source>
+        <translation>Login Item</translation>
+    </message>
+    <message>
+        <source>开机时自动运行的小助手</source>
+        <translation>A helper that starts automatically at login</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>其他残留文件</source>
+        <translation>Other leftover files</translation>
+    </message>
+    <message>
         <source>在访达中显示</source>
         <translation>Show in File Manager</translation>
     </message>
@@ -490,10 +562,6 @@ in this period</translation>
     <message>
         <source>应用缓存</source>
         <translation>App Caches</translation>
-    </message>
-    <message>
-        <source>日志</source>
-        <translation>Logs</translation>
     </message>
     <message>
         <source>废纸篓</source>

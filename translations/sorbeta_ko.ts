@@ -111,6 +111,78 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>应用数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>它存的数据和设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>临时文件，删了也没关系</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偏好设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>它的设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>沙盒容器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>它在沙盒里的全部数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>窗口状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次打开的窗口位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>运行记录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网页数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网页缓存和登录信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开机启动项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开机时自动运行的小助手</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他残留文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>在访达中显示</source>
         <translation type="unfinished"></translation>
     </message>
@@ -477,10 +549,6 @@
     </message>
     <message>
         <source>应用缓存</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>日志</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
