@@ -18,6 +18,10 @@ namespace {
 constexpr std::string_view kInfoSuffix = ".trashinfo";
 constexpr int kMaxNameTries = 10000;
 
+int64_t changeTimeOf(const struct stat& info) {
+    return int64_t(info.st_ctim.tv_sec) * 1'000'000'000 + int64_t(info.st_ctim.tv_nsec);
+}
+
 std::vector<std::string> componentsOf(const std::string& absolute) {
     std::vector<std::string> parts;
     std::size_t start = 1;
@@ -203,8 +207,13 @@ MoveResult moveInto(TrashFolders& trash, int fromFolder, const std::string& name
             return {std::nullopt, errno ? errno : EIO};
         }
         const int moved = moveNoReplace(fromFolder, name, trash.files.get(), candidate);
-        if (moved == 0)
-            return {TrashedItem{trash.trash / "files" / candidate, uint64_t(item.st_dev), uint64_t(item.st_ino)}, 0};
+        if (moved == 0) {
+            TrashedItem trashed{trash.trash / "files" / candidate, uint64_t(item.st_dev), uint64_t(item.st_ino)};
+            struct stat arrived {};
+            if (::fstatat(trash.files.get(), candidate.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) == 0)
+                trashed.changed = changeTimeOf(arrived);
+            return {trashed, 0};
+        }
         ::unlinkat(trash.info.get(), infoName.c_str(), 0);
         if (moved != EEXIST) return {std::nullopt, moved};
     }
@@ -253,8 +262,12 @@ bool holds(const TrashedItem& item, const Places& places) {
     if (!place || *place != item.path) return false;  // recorded with its links resolved
     const auto location = locate(*place, places);
     if (!location || location->depth != 1) return false;
-    const auto now = entryInfo(*place);
-    return now && now->device == item.device && now->inode == item.inode;
+    struct stat now {};
+    if (::lstat(place->c_str(), &now) != 0) return false;
+    // A file made since may have been given the freed inode number: its
+    // status-change time still tells it apart.
+    return uint64_t(now.st_dev) == item.device && uint64_t(now.st_ino) == item.inode &&
+           (item.changed == 0 || changeTimeOf(now) == item.changed);
 }
 
 std::optional<Removal> purge(const TrashedItem& item, const Places& places) {

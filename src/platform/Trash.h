@@ -17,11 +17,13 @@ namespace sorbeta::platform {
 
 // One item this program moved into a trash, as it was when it arrived:
 // `path` is its place in the trash's files/ folder (links resolved), and
-// device and inode tell it apart from anything put there later by that name.
+// device, inode and status-change time tell it apart from anything put there
+// later by that name (a new file can get a freed inode number again).
 struct TrashedItem {
     Path path;
     uint64_t device = 0;
     uint64_t inode = 0;
+    int64_t changed = 0;  // nanoseconds since the epoch, as it arrived; 0: not known
 
     bool operator==(const TrashedItem&) const = default;
 };

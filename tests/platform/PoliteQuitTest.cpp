@@ -108,10 +108,11 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QString::fromLatin1(kModeVariable), QString::fromStdString(mode));
         env.insert(QString::fromLatin1(kDisplayVariable), QString::fromStdString(display));
-        QProcess& child = start(QCoreApplication::applicationFilePath(),
-                                {QStringLiteral("--gtest_filter=XWindowChild.Run")}, env);
+        QProcess& child =
+            start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=XWindowChild.Run")}, env);
         QByteArray output;
-        while (!output.contains("WINDOW-READY") && child.waitForReadyRead(10000)) output += child.readAllStandardOutput();
+        while (!output.contains("WINDOW-READY") && child.waitForReadyRead(10000))
+            output += child.readAllStandardOutput();
         EXPECT_TRUE(output.contains("WINDOW-READY")) << output.toStdString();
         return child;
     }
@@ -128,7 +129,8 @@ TEST_F(PoliteQuitWindows, WindowsAreAskedToCloseInsteadOfSignals) {
     if (!server.running()) GTEST_SKIP() << "no Xvfb here";
     QProcess& window = windowChild("icccm", server.display());
     // A helper of the same application without a window is left to the application.
-    QProcess& helper = start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")}, QProcessEnvironment::systemEnvironment());
+    QProcess& helper =
+        start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")}, QProcessEnvironment::systemEnvironment());
     const auto result = platform::politeQuit({sampleOf(window), sampleOf(helper)}, server.display());
     EXPECT_EQ(result, (platform::PoliteQuitResult{1, 0, 0}));
     ASSERT_TRUE(window.waitForFinished(5000));
@@ -150,7 +152,8 @@ TEST_F(PoliteQuitWindows, ProcessesWithoutWindowsGetTerminate) {
     test::XvfbServer server;
     if (!server.running()) GTEST_SKIP() << "no Xvfb here";
     QProcess& other = windowChild("icccm", server.display());  // a window of someone else
-    QProcess& plain = start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")}, QProcessEnvironment::systemEnvironment());
+    QProcess& plain =
+        start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")}, QProcessEnvironment::systemEnvironment());
     EXPECT_EQ(platform::politeQuit({sampleOf(plain)}, server.display()), (platform::PoliteQuitResult{0, 1, 0}));
     ASSERT_TRUE(plain.waitForFinished(2000));
     EXPECT_EQ(plain.exitStatus(), QProcess::CrashExit);

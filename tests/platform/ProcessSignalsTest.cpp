@@ -34,7 +34,8 @@ TEST(ProcessTextTest, StatEnvironAndCgroupParsers) {
     EXPECT_EQ(platform::appUnitId("0::/user.slice/user-1000.slice/user@1000.service/app.slice/"
                                   "app-gnome-org.example.Tool-4242.scope\n"),
               "gnome-org.example.Tool");
-    EXPECT_EQ(platform::appUnitId("0::/user.slice/app.slice/app-org.example.Tool@0123abcd.service"), "org.example.Tool");
+    EXPECT_EQ(platform::appUnitId("0::/user.slice/app.slice/app-org.example.Tool@0123abcd.service"),
+              "org.example.Tool");
     EXPECT_EQ(platform::appUnitId("0::/app.slice/app-flatpak-org.example.My\\x2dTool-77.scope"),
               "flatpak-org.example.My-Tool");
     // A launcher part or none; a desktop id may hold dashes itself.
@@ -114,8 +115,9 @@ TEST_F(ProcessSignalsTest, SignalsReachOnlyTheSampledProcess) {
 }
 
 TEST_F(ProcessSignalsTest, KillEndsAProcessThatIgnoresTerminate) {
-    QProcess& child = start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("trap '' TERM; echo ready; "
-                                                                                             "while :; do sleep 0.05; done")});
+    QProcess& child =
+        start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("trap '' TERM; echo ready; "
+                                                                               "while :; do sleep 0.05; done")});
     ASSERT_TRUE(child.waitForReadyRead(2000));
     const platform::ProcessHandle handle = platform::ProcessHandle::open(sampleOf(child));
     ASSERT_TRUE(handle.valid());

@@ -46,7 +46,8 @@ TEST_F(TrashTest, MovesItemsWithTheirInfoFileIntoTheHomeTrash) {
     EXPECT_EQ(file.inode, before->inode);
     const std::string info = contents(trash() / "info" / (odd + ".trashinfo"));
     // The path is written percent-encoded, byte for byte, with "/" kept.
-    const std::string encoded = (home() / "Applications").native() + "/bad%FF%FE-name%20%E4%B8%AD%E6%96%87%20%E6%96%87%E4%BB%B6";
+    const std::string encoded =
+        (home() / "Applications").native() + "/bad%FF%FE-name%20%E4%B8%AD%E6%96%87%20%E6%96%87%E4%BB%B6";
     EXPECT_EQ(info.substr(0, info.find("DeletionDate")), "[Trash Info]\nPath=" + encoded + "\n");
     EXPECT_TRUE(QRegularExpression(QStringLiteral("\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$"))
                     .match(QString::fromStdString(info))
@@ -127,7 +128,7 @@ TEST_F(TrashTest, PurgeRemovesExactlyWhatWasMovedAndItsInfoFile) {
     EXPECT_TRUE(removal->complete);
     EXPECT_FALSE(present(tool.path));
     EXPECT_FALSE(present(trash() / "info/Tool.trashinfo"));
-    EXPECT_TRUE(fs::exists(outside()));  // never through the link inside it
+    EXPECT_TRUE(fs::exists(outside()));          // never through the link inside it
     EXPECT_FALSE(Trash::purge(tool, places()));  // a second purge finds nothing
 
     // The same name now holds another item: it is not the one we moved.

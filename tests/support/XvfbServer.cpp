@@ -21,8 +21,8 @@ XvfbServer::XvfbServer() {
     if (::pipe(ends) != 0) return;
     // Xvfb picks a free display itself and writes its number to this descriptor.
     const std::string fd = std::to_string(ends[1]);
-    std::vector<std::string> words{kXvfb,     "-displayfd", fd, "-screen", "0", "320x240x24", "-nolisten", "tcp",
-                                   "-noreset"};
+    std::vector<std::string> words{kXvfb,        "-displayfd", fd,    "-screen", "0",
+                                   "320x240x24", "-nolisten",  "tcp", "-noreset"};
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);

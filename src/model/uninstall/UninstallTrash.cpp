@@ -7,6 +7,7 @@
 #include "model/uninstall/LinuxApps.h"
 #include "model/uninstall/UserEntries.h"
 #include "platform/EntryInfo.h"
+#include "platform/Listing.h"
 #include "platform/PathText.h"
 
 namespace sorbeta::Uninstaller {
@@ -52,6 +53,14 @@ bool isBundleInRoot(const Path& url, const UninstallPlaces& where) {
     return false;
 }
 
+// A folder of ~/Applications that holds AppImages only groups them: it is
+// not one application, and going whole it would take them all.
+bool holdsAppImages(const Path& folder) {
+    const auto names = platform::listNames(folder);
+    if (!names) return true;  // cannot be looked into: keep it
+    return std::any_of(names->begin(), names->end(), [](const std::string& name) { return isAppImageName(name); });
+}
+
 bool isLinuxAppInRoot(const Path& url, const UninstallPlaces& where) {
     const auto place = placeOf(url);
     const auto info = platform::entryInfo(url);
@@ -61,8 +70,8 @@ bool isLinuxAppInRoot(const Path& url, const UninstallPlaces& where) {
     const auto bin = platform::resolvedPath(where.userBin());
     const std::string name = platform::lastComponent(*place);
     if (info->kind == platform::EntryKind::folder)
-        return applications && parent == *applications && name.size() > 0 &&
-               !(name.size() > 4 && name.compare(name.size() - 4, 4, ".app") == 0);
+        return applications && parent == *applications &&
+               !(name.size() > 4 && name.compare(name.size() - 4, 4, ".app") == 0) && !holdsAppImages(*place);
     if (info->kind != platform::EntryKind::file || !isAppImageName(name)) return false;
     return (applications && (parent == *applications || platform::parentOf(parent) == *applications)) ||
            (bin && parent == *bin);

@@ -35,8 +35,8 @@ protected:
 TEST_F(DiscoveryTest, BundlesOfBothRootsOnceEachAtMostOneFolderDownSortedByName) {
     test::FileTree system(outside() / "Applications");
     test::FileTree user(home() / "Applications");
-    const fs::path tool =
-        test::bundle(system, "Tool.app", {{"CFBundleIdentifier", "com.example.tool"}, {"CFBundleShortVersionString", "1.0"}});
+    const fs::path tool = test::bundle(
+        system, "Tool.app", {{"CFBundleIdentifier", "com.example.tool"}, {"CFBundleShortVersionString", "1.0"}});
     test::bundle(user, "Tool Copy.app", {{"CFBundleIdentifier", "com.example.tool"}});  // same id: the first wins
     const fs::path util = test::bundle(system, "Utilities/App 10.app", {{"CFBundleIdentifier", "org.example.ten"}});
     const fs::path two = test::bundle(user, "App 2.app", {{"CFBundleIdentifier", "org.example.two"}});
@@ -80,11 +80,13 @@ TEST_F(DiscoveryTest, AppImagesAndUnpackedFoldersAUserInstalled) {
     const fs::path editor = test::program(tree, "Applications/Editor.appimage");
     test::desktopEntry(places(), "org.example.Editor",
                        "Name=Editor\nName[zh_CN]=编辑器\nStartupWMClass=editor-app\nX-AppImage-Version=2.0\n"
-                       "Icon=org.example.Editor\nExec=\"" + editor.native() + "\" %U\n");
+                       "Icon=org.example.Editor\nExec=\"" +
+                           editor.native() + "\" %U\n");
     const fs::path grouped = test::program(tree, "Applications/Group/Grouped.AppImage");
     test::program(tree, "Applications/Group/Sub/TooDeep.AppImage");
     const fs::path unpacked = test::program(tree, "Applications/Unpacked/bin/unpacked");
-    test::desktopEntry(places(), "unpacked-app", "Name=Unpacked App\nTryExec=" + unpacked.native() + "\nExec=unpacked\n");
+    test::desktopEntry(places(), "unpacked-app",
+                       "Name=Unpacked App\nTryExec=" + unpacked.native() + "\nExec=unpacked\n");
     test::program(tree, "Applications/Stray/bin/stray");  // no desktop entry runs it
     const fs::path cli = test::program(tree, ".local/bin/Cli.AppImage");
     const fs::path downloaded = test::program(tree, "Downloads/Dl.AppImage");

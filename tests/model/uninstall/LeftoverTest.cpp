@@ -33,16 +33,18 @@ protected:
 
 TEST(LeftoverNames, PlainIdentifiersAndNames) {
     using namespace Uninstaller;
-    for (const char* id : {"example.tool", "a.b.c", "com.example.tool", "org.x-y.Z9"}) EXPECT_TRUE(isPlainBundleID(id)) << id;
-    for (const char* id : {"com.example", "IO.tool", "ab", "com.ex ample", "com.ex_ample", ".com.x", "com..x", "x.",
-                           "tool", "-a.b"})
+    for (const char* id : {"example.tool", "a.b.c", "com.example.tool", "org.x-y.Z9"})
+        EXPECT_TRUE(isPlainBundleID(id)) << id;
+    for (const char* id :
+         {"com.example", "IO.tool", "ab", "com.ex ample", "com.ex_ample", ".com.x", "com..x", "x.", "tool", "-a.b"})
         EXPECT_FALSE(isPlainBundleID(id)) << id;
     EXPECT_TRUE(isPlainLinuxID("my_tool"));
     EXPECT_TRUE(isPlainLinuxID("org.example.My_Tool"));
     for (const char* id : {"code", "Helper", "icons", "autostart", "to", "_tool", "com.tool", "my tool"})
         EXPECT_FALSE(isPlainLinuxID(id)) << id;
     EXPECT_TRUE(isPlainName("Tool Pro 2"));
-    for (const QString& name : QStringList{"", ".Tool", "a..b", "a/b", "a:b", "a~", "a*", "a\nb", QStringLiteral("a\u2028b")})
+    for (const QString& name :
+         QStringList{"", ".Tool", "a..b", "a/b", "a:b", "a~", "a*", "a\nb", QStringLiteral("a\u2028b")})
         EXPECT_FALSE(isPlainName(name)) << name.toStdString();
     EXPECT_EQ(Leftover::label(Kind::cache), "缓存");
     EXPECT_EQ(Leftover::hint(Kind::agent), "开机时自动运行的小助手");
@@ -56,12 +58,12 @@ TEST_F(LeftoverTest, LibraryTemplatesInOrderLargestFirst) {
     tree.file("Preferences/com.example.tool.plist", 1000);
     tree.file("Preferences/ByHost/com.example.tool.ABC-123.plist", 1000);
     tree.file("LaunchAgents/com.example.tool.agent.plist", 1000);
-    tree.file("LaunchAgents/com.example.toolbox.plist", 1000);   // reached by the wildcard, not its own
+    tree.file("LaunchAgents/com.example.toolbox.plist", 1000);  // reached by the wildcard, not its own
     tree.file("Group Containers/ABCDE12345.com.example.tool", 1000);
     tree.file("Logs/Tool", 1000);
-    tree.file("Caches/Keychains/com.example.tool", 50);           // behind a secret store's name: never
-    tree.file("Caches/tool/x", 5000);                             // the name keeps its case
-    tree.file("com.example.tool", 5);                             // directly in ~/Library: never
+    tree.file("Caches/Keychains/com.example.tool", 50);  // behind a secret store's name: never
+    tree.file("Caches/tool/x", 5000);                    // the name keeps its case
+    tree.file("com.example.tool", 5);                    // directly in ~/Library: never
 
     InstalledApp app{.url = outside() / "Applications/Tool.app", .name = "Tool", .bundleID = "com.example.tool"};
     const auto rows = found(app);
@@ -107,8 +109,8 @@ TEST_F(LeftoverTest, LinuxTemplatesAgentsAndLaunchersByWhatTheyRun) {
     const fs::path image = test::program(tree, "Applications/Tool.AppImage");
     // Sizes on disk: the cache is the largest, the rest weigh the same.
     tree.file(".config/org.example.Tool/settings", 10);
-    tree.file(".config/Tool Pro/x", 10);            // the localised name
-    tree.file(".local/share/tool-wm/x", 10);        // StartupWMClass, as Electron names folders
+    tree.file(".config/Tool Pro/x", 10);      // the localised name
+    tree.file(".local/share/tool-wm/x", 10);  // StartupWMClass, as Electron names folders
     tree.file(".cache/org.example.Tool/x", 400000);
     tree.file(".local/state/Tool Pro/x", 10);
     tree.file(".var/app/org.example.Tool/x", 10);
@@ -123,8 +125,9 @@ TEST_F(LeftoverTest, LinuxTemplatesAgentsAndLaunchersByWhatTheyRun) {
     tree.symlink("../other.service", ".config/systemd/user/default.target.wants/other.service");
     const fs::path launcher = test::desktopEntry(places(), "org.example.Tool",
                                                  "Name=Tool\nName[zh_CN]=Tool Pro\nStartupWMClass=tool-wm\n"
-                                                 "Icon=org.example.Tool\nExec=" + image.native() + " %U\n");
-    tree.file(".config/applications/x", 1);         // a shared desktop folder is never claimed by name
+                                                 "Icon=org.example.Tool\nExec=" +
+                                                     image.native() + " %U\n");
+    tree.file(".config/applications/x", 1);  // a shared desktop folder is never claimed by name
     tree.file(".local/share/Trash/files/org.example.Tool", 1);
 
     InstalledApp app{.url = image, .name = "Tool Pro", .bundleID = "org.example.Tool", .kind = AppKind::appImage};
@@ -134,9 +137,9 @@ TEST_F(LeftoverTest, LinuxTemplatesAgentsAndLaunchersByWhatTheyRun) {
     for (const Leftover& l : leftovers)
         rows.push_back(l.url.lexically_relative(home()).native() + ":" + std::to_string(int(l.kind)));
     std::vector<std::string> expected{
-        row(".cache/org.example.Tool", Kind::cache),      row(".config/org.example.Tool", Kind::prefs),
-        row(".config/Tool Pro", Kind::prefs),             row(".local/share/tool-wm", Kind::support),
-        row(".local/state/Tool Pro", Kind::state),        row(".var/app/org.example.Tool", Kind::container),
+        row(".cache/org.example.Tool", Kind::cache), row(".config/org.example.Tool", Kind::prefs),
+        row(".config/Tool Pro", Kind::prefs),        row(".local/share/tool-wm", Kind::support),
+        row(".local/state/Tool Pro", Kind::state),   row(".var/app/org.example.Tool", Kind::container),
     };
     ASSERT_GE(rows.size(), expected.size()) << ::testing::PrintToString(rows);
     EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + 6), expected) << ::testing::PrintToString(rows);
