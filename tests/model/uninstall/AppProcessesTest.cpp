@@ -1,0 +1,203 @@
+// Finding an application's running processes, and quitting them.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QProcess>
+#include <qcoro/qcorotask.h>
+#include <algorithm>
+#include <filesystem>
+
+#include "UninstallFixtures.h"
+#include "model/uninstall/AppProcesses.h"
+#include "model/uninstall/AppQuit.h"
+#include "platform/ProcessSignals.h"
+
+using namespace sorbeta;
+namespace fs = std::filesystem;
+
+namespace {
+
+class AppProcessesTest : public test::HomeTest {
+protected:
+    void SetUp() override {
+        test::HomeTest::SetUp();
+        where_ = test::uninstallPlaces(places(), outside() / "Applications");
+    }
+    void TearDown() override {
+        // Whatever our children started from the temporary folders goes too.
+        const std::string root = home().parent_path().native() + "/";
+        for (const auto& sample : platform::ProcFolder().ownProcesses())
+            if (sample.executable.native().rfind(root, 0) == 0) ::kill(sample.pid, SIGKILL);
+        for (auto& child : children_) {
+            child->kill();
+            child->waitForFinished(2000);
+        }
+        test::HomeTest::TearDown();
+    }
+    QProcess& start(const fs::path& program, const QStringList& arguments) {
+        children_.push_back(std::make_unique<QProcess>());
+        QProcess& child = *children_.back();
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QString::fromStdString(program.native()), arguments);
+        EXPECT_TRUE(child.waitForStarted(2000)) << program;
+        return child;
+    }
+    // waitForFinished() is false for a process already known to have ended.
+    static bool ended(QProcess& child, int timeoutMs = 1000) {
+        return child.state() == QProcess::NotRunning || child.waitForFinished(timeoutMs);
+    }
+    // pid -> "main" / "app" / "runtime" / "stray" for every process found.
+    std::map<int, std::string> found(const InstalledApp& app) const {
+        std::map<int, std::string> roles;
+        for (const AppProcess& p : AppProcesses::find(app, where_))
+            roles[p.pid()] = p.isMain ? "main" : p.isRuntime ? "runtime" : p.isApplication ? "app" : "stray";
+        return roles;
+    }
+    // Waits (briefly) until /proc shows the process running `executable`.
+    int pidRunning(const fs::path& executable) const {
+        int pid = 0;
+        test::waitUntil(
+            [&] {
+                for (const auto& s : platform::ProcFolder().ownProcesses())
+                    if (s.executable == executable) pid = s.pid;
+                return pid != 0;
+            },
+            2000);
+        return pid;
+    }
+
+    UninstallPlaces where_;
+    std::vector<std::unique_ptr<QProcess>> children_;
+};
+
+TEST_F(AppProcessesTest, BundleProcessesByIdentifierPathAndAgentProgram) {
+    test::FileTree system(outside() / "Applications");
+    test::FileTree user(home());
+    const fs::path tool = test::bundle(system, "Tool.app", {{"CFBundleIdentifier", "com.example.tool"}});
+    const fs::path copy = test::bundle(user, "Copy/Tool.app", {{"CFBundleIdentifier", "com.example.tool"}});
+    const fs::path login = test::bundle(user, "Login.app", {{"CFBundleIdentifier", "com.example.tool.agent"}});
+    user.text("Login.app/Contents/Info.plist",
+              test::plist({{"CFBundleIdentifier", "com.example.tool.agent"}, {"CFBundleExecutable", "tool"},
+                           {"LSUIElement", "1"}}));
+    const fs::path viewer = test::bundle(user, "Viewer.app", {{"CFBundleIdentifier", "com.example.tool.viewer"}});
+    const fs::path daemon = test::program(system, "Tool.app/Contents/Resources/daemon");
+    const fs::path agent = test::program(user, "Library/Application Support/Tool/agent");
+    const fs::path stranger = test::program(user, "elsewhere/agent");
+    user.text("Library/LaunchAgents/com.example.tool.agent.plist",
+              "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Label</key><string>com.example.tool.agent</string>"
+              "<key>ProgramArguments</key><array><string>~/Library/Application Support/Tool/agent</string>"
+              "<string>--x</string></array></dict></plist>");
+
+    const int main = int(start(tool / "Contents/MacOS/tool", {"30"}).processId());
+    const int other = int(start(copy / "Contents/MacOS/tool", {"30"}).processId());
+    const int background = int(start(login / "Contents/MacOS/tool", {"30"}).processId());
+    start(viewer / "Contents/MacOS/tool", {"30"});
+    const int stray = int(start(daemon, {"30"}).processId());
+    const int helper = int(start(agent, {"30"}).processId());
+    start(stranger, {"30"});
+
+    InstalledApp app{.url = tool, .name = "Tool", .bundleID = "com.example.tool"};
+    app.leftovers.push_back({home() / "Library/LaunchAgents/com.example.tool.agent.plist", Leftover::Kind::agent, 1});
+    EXPECT_EQ(found(app), (std::map<int, std::string>{{main, "main"},
+                                                      {other, "main"},  // the same identifier run from elsewhere
+                                                      {background, "app"},
+                                                      {stray, "stray"},
+                                                      {helper, "stray"}}));
+    EXPECT_EQ(AppProcesses::program(app.leftovers[0].url, app, where_), agent);
+}
+
+TEST_F(AppProcessesTest, AnAppImagesRuntimeItsApplicationAndAnUnpackedFolder) {
+    test::FileTree user(home());
+    // The runtime is the .AppImage file itself; it starts the application from its mount.
+    const fs::path image = user.at("Applications/Tool.AppImage");
+    user.dir("Applications");
+    fs::copy_file("/bin/sh", image);
+    const fs::path mounted = test::program(user, outside() / ".mount_Tool4x2/usr/bin/tool");
+    const QString script = QStringLiteral("APPIMAGE='%1' '%2' 30 & wait").arg(image.c_str(), mounted.c_str());
+    const int runtime = int(start(image, {"-c", script}).processId());
+    const int application = pidRunning(mounted);
+    ASSERT_NE(application, 0);
+    InstalledApp appImage{.url = image, .name = "Tool", .bundleID = "Tool", .kind = AppKind::appImage};
+    EXPECT_EQ(found(appImage), (std::map<int, std::string>{{runtime, "runtime"}, {application, "main"}}));
+
+    const fs::path program = test::program(user, "Applications/Unpacked/bin/unpacked");
+    const fs::path helper = test::program(user, "Applications/Unpacked/bin/helper");
+    const int main = int(start(program, {"30"}).processId());
+    const int other = int(start(helper, {"30"}).processId());
+    InstalledApp folder{.url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked",
+                        .kind = AppKind::folder};
+    folder.desktop.program = program;
+    EXPECT_EQ(found(folder), (std::map<int, std::string>{{main, "main"}, {other, "stray"}}));
+}
+
+TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgnoreTerminate) {
+    test::FileTree user(home());
+    const fs::path program = user.at("Applications/Unpacked/bin/unpacked");
+    user.dir("Applications/Unpacked/bin");
+    fs::copy_file("/bin/sh", program);
+    const fs::path helper = user.at("Applications/Unpacked/bin/helper");
+    fs::copy_file("/bin/sh", helper);
+    const QString stubborn = QStringLiteral("trap '' TERM; echo ready; while :; do sleep 0.05; done");
+    InstalledApp folder{.url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked",
+                        .kind = AppKind::folder};
+    folder.desktop.program = program;
+    std::vector<std::pair<std::string, std::vector<std::string>>> commands;
+    const AppProcesses::CommandRunner run = [&](const fs::path& exe, const std::vector<std::string>& arguments) {
+        commands.emplace_back(exe.native(), arguments);
+    };
+    const AppProcesses::QuitTiming quick{4, std::chrono::milliseconds(50), std::chrono::milliseconds(200)};
+
+    // A polite application quits on the request; the stubborn helper is killed.
+    QProcess& main = start(program, {"-c", "echo ready; sleep 30 & wait"});
+    QProcess& background = start(helper, {"-c", stubborn});
+    ASSERT_TRUE(main.waitForReadyRead(2000) && background.waitForReadyRead(2000));
+    user.text(".config/systemd/user/unpacked.service", "[Service]\nExecStart=" + helper.native() + " -x\n");
+    folder.leftovers.push_back({home() / ".config/systemd/user/unpacked.service", Leftover::Kind::agent, 1});
+    EXPECT_EQ(found(folder), (std::map<int, std::string>{{int(main.processId()), "main"}, {int(background.processId()), "stray"}}));
+    QCoro::waitFor(AppProcesses::quit(folder, where_, run, quick));
+    EXPECT_TRUE(ended(main));
+    EXPECT_TRUE(ended(background));
+    EXPECT_EQ(background.exitStatus(), QProcess::CrashExit);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].first, "/usr/bin/systemctl");
+    EXPECT_EQ(commands[0].second, (std::vector<std::string>{"--user", "stop", "unpacked.service"}));
+
+    // An application that does not quit (it asks to save) is never signalled again or killed.
+    QProcess& stays = start(program, {"-c", stubborn});
+    ASSERT_TRUE(stays.waitForReadyRead(2000));
+    QCoro::waitFor(AppProcesses::quit(folder, where_, run, quick));
+    EXPECT_FALSE(ended(stays, 300));
+    EXPECT_EQ(found(folder), (std::map<int, std::string>{{int(stays.processId()), "main"}}));
+}
+
+TEST_F(AppProcessesTest, AnAppImagesRuntimeIsSignalledOnlyOnceItsApplicationIsGone) {
+    test::FileTree user(home());
+    const fs::path image = user.at("Applications/Tool.AppImage");
+    user.dir("Applications");
+    fs::copy_file("/bin/sh", image);
+    const fs::path mounted = outside() / ".mount_Tool9/usr/bin/tool";
+    user.dir(mounted.parent_path());
+    fs::copy_file("/bin/sh", mounted);
+    const QString script = QStringLiteral("APPIMAGE='%1' '%2' -c \"trap '' TERM; while :; do sleep 0.05; done\" & wait; while :; do sleep 0.05; done")
+                               .arg(image.c_str(), mounted.c_str());
+    QProcess& runtime = start(image, {"-c", script});
+    const int application = pidRunning(mounted);
+    ASSERT_NE(application, 0);
+    InstalledApp app{.url = image, .name = "Tool", .bundleID = "Tool", .kind = AppKind::appImage};
+    const AppProcesses::CommandRunner run = [](const fs::path&, const std::vector<std::string>&) {};
+    const AppProcesses::QuitTiming quick{2, std::chrono::milliseconds(50), std::chrono::milliseconds(100)};
+
+    // The application ignores the request: it and the runtime serving its files stay.
+    QCoro::waitFor(AppProcesses::quit(app, where_, run, quick));
+    EXPECT_FALSE(ended(runtime, 200));
+    EXPECT_EQ(found(app), (std::map<int, std::string>{{int(runtime.processId()), "runtime"}, {application, "main"}}));
+
+    // Once it is gone, the runtime is a background process like any other.
+    ::kill(application, SIGKILL);
+    ASSERT_TRUE(test::waitUntil([&] { return found(app).size() == 1; }, 2000));
+    QCoro::waitFor(AppProcesses::quit(app, where_, run, quick));
+    EXPECT_TRUE(ended(runtime));
+    EXPECT_TRUE(found(app).empty());
+}
+
+}  // namespace
