@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "model/uninstall/LinuxLaunchers.h"
 #include "model/uninstall/LinuxLeftovers.h"
 #include "model/uninstall/TemplateSearch.h"
 #include "platform/EntryInfo.h"
@@ -157,7 +158,14 @@ bool isSafeLeftover(const Path& url, const UninstallPlaces& where) {
 
 std::vector<Leftover> findLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
                                     const UninstallPlaces& where) {
-    if (app.kind != AppKind::bundle) return findLinuxLeftovers(app, limited, nameIsShared, where);
+    if (app.kind != AppKind::bundle)
+        return findLinuxLeftovers(app, limited, nameIsShared, where, LinuxLaunchers::read(where));
+    return findLeftovers(app, limited, nameIsShared, where, LinuxLaunchers{});
+}
+
+std::vector<Leftover> findLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
+                                    const UninstallPlaces& where, const LinuxLaunchers& launchers) {
+    if (app.kind != AppKind::bundle) return findLinuxLeftovers(app, limited, nameIsShared, where, launchers);
     if (!isPlainBundleID(app.bundleID)) return {};
     std::vector<QString> names;
     if (nameUsable(app.name, nameIsShared, genericNames())) names.push_back(app.name);

@@ -46,5 +46,10 @@ bool isSafeLibraryLeftover(const Path& url, const platform::Places& places);
 // another listed application has the same name ignoring case.
 std::vector<Leftover> findLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
                                     const UninstallPlaces& where);
+struct LinuxLaunchers;
+// The same, with what starts the user's applications read once beforehand
+// (LinuxLaunchers::read) for all applications of a listing.
+std::vector<Leftover> findLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
+                                    const UninstallPlaces& where, const LinuxLaunchers& launchers);
 
 }  // namespace sorbeta::Uninstaller

@@ -6,13 +6,13 @@
 
 #include "model/disk/Removal.h"
 #include "model/uninstall/LeftoverSearch.h"
+#include "model/uninstall/LinuxLaunchers.h"
 #include "model/uninstall/TemplateSearch.h"
 #include "model/uninstall/UserEntries.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/PathText.h"
 #include "platform/SystemdUnit.h"
-#include "platform/TreeWalk.h"
 
 namespace sorbeta::Uninstaller {
 namespace {
@@ -21,12 +21,6 @@ using Kind = Leftover::Kind;
 
 bool endsWith(const std::string& text, const std::string& suffix) {
     return text.size() > suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-std::vector<std::string> sortedNames(const Path& folder) {
-    auto names = platform::listNames(folder).value_or(std::vector<std::string>());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // The name, then the entry's untranslated Name and window class, each when
@@ -70,62 +64,30 @@ std::vector<Path> unitPrograms(const Path& unitFile, const platform::Places& pla
     return programs;
 }
 
-void searchAgents(TemplateSearch& search, const Path& bundle, const platform::Places& places) {
-    const Path autostart = places.configHome / "autostart";
-    for (const std::string& name : sortedNames(autostart)) {
-        if (!endsWith(name, ".desktop")) continue;
-        const auto entry = platform::readDesktopEntry(autostart / name);
-        if (entry && runsInside(entryPrograms(*entry), bundle)) search.add(autostart / name, Kind::agent);
-    }
-    const Path units = places.configHome / "systemd/user";
-    const std::vector<std::string> names = sortedNames(units);
+void searchAgents(TemplateSearch& search, const Path& bundle, const LinuxLaunchers& launchers) {
+    for (const LaunchFile& entry : launchers.autostart)
+        if (runsInside(entry.programs, bundle)) search.add(entry.file, Kind::agent);
     std::set<std::string> matched;
-    for (const std::string& name : names) {
-        if (endsWith(name, ".service") && runsInside(unitPrograms(units / name, places), bundle)) {
-            matched.insert(name);
-            search.add(units / name, Kind::agent);
-        }
+    for (const LaunchFile& service : launchers.services) {
+        if (!runsInside(service.programs, bundle)) continue;
+        matched.insert(platform::lastComponent(service.file));
+        search.add(service.file, Kind::agent);
     }
-    for (const std::string& name : names) {
-        if (!endsWith(name, ".timer")) continue;
-        const auto timer = platform::readSystemdUnit(units / name);
-        if (timer && matched.count(timer->timerUnit(name))) {
-            matched.insert(name);
-            search.add(units / name, Kind::agent);
-        }
+    if (matched.empty()) return;
+    for (const UnitTimer& timer : launchers.timers) {
+        if (!matched.count(timer.unit)) continue;
+        matched.insert(platform::lastComponent(timer.file));
+        search.add(timer.file, Kind::agent);
     }
     // The links that switch those units on.
-    for (const std::string& name : names) {
-        if (!endsWith(name, ".wants") && !endsWith(name, ".requires")) continue;
-        const auto info = platform::entryInfo(units / name);
-        if (!info || info->kind != platform::EntryKind::folder) continue;
-        for (const std::string& link : sortedNames(units / name))
-            if (matched.count(link)) search.add(units / name / link, Kind::agent);
-    }
+    for (const UnitLink& link : launchers.unitLinks)
+        if (matched.count(link.name)) search.add(link.link, Kind::agent);
 }
 
-// Icon files of a theme name anywhere in the user's icon folder.
-void searchIcons(TemplateSearch& search, const std::set<std::string>& iconNames, const Path& icons) {
-    if (iconNames.empty()) return;
-    static const std::vector<std::string> extensions{".png", ".svg", ".svgz", ".xpm"};
-    platform::TreeWalk walk(icons);
-    while (const platform::WalkEntry* entry = walk.next()) {
-        if (entry->error != platform::WalkError::none || entry->info.kind == platform::EntryKind::folder) continue;
-        const std::string leaf = platform::lastComponent(Path(std::string(entry->path)));
-        for (const std::string& extension : extensions) {
-            if (endsWith(leaf, extension) && iconNames.count(leaf.substr(0, leaf.size() - extension.size()))) {
-                search.add(Path(std::string(entry->path)), Kind::other);
-                break;
-            }
-        }
-    }
-}
-
-void searchLaunchers(TemplateSearch& search, const Path& bundle, const platform::Places& places) {
-    const Path icons = places.dataHome / "icons";
-    const Path iconsResolved = comparablePath(icons.native());
-    std::set<std::string> iconNames;
-    for (const UserEntry& user : userEntries(places)) {
+void searchLaunchers(TemplateSearch& search, const Path& bundle, const platform::Places& places,
+                     const LinuxLaunchers& launchers) {
+    const Path iconsResolved = comparablePath((places.dataHome / "icons").native());
+    for (const UserEntry& user : launchers.entries) {
         if (!liesIn(user.program, bundle) && !liesIn(user.tryExec, bundle)) continue;
         search.add(user.file, Kind::other);
         const std::string icon = user.entry.value("Icon");
@@ -134,32 +96,13 @@ void searchLaunchers(TemplateSearch& search, const Path& bundle, const platform:
             const Path file = comparablePath(icon);
             if (liesIn(file, iconsResolved) && file != iconsResolved) search.add(file, Kind::other);
         } else if (icon.find('/') == std::string::npos && isPlainName(QFile::decodeName(icon.c_str()))) {
-            iconNames.insert(icon);
+            if (const auto files = launchers.icons.find(icon); files != launchers.icons.end())
+                for (const Path& file : files->second) search.add(file, Kind::other);
         }
     }
-    searchIcons(search, iconNames, icons);
 }
 
-// The folders whose entries may be leftovers, links resolved.
-std::vector<Path> leftoverRoots(const UninstallPlaces& where) {
-    std::vector<Path> roots;
-    const auto home = platform::resolvedPath(where.places.home);
-    if (!home) return roots;
-    const Path& p = where.places.home;
-    for (const Path& folder :
-         {p / ".config", p / ".cache", p / ".local/share", p / ".local/state", p / ".var/app", where.places.configHome,
-          where.places.cacheHome, where.places.dataHome, where.places.stateHome}) {
-        const auto resolved = platform::resolvedPath(folder);
-        if (resolved && liesIn(*resolved, *home) && *resolved != *home &&
-            std::find(roots.begin(), roots.end(), *resolved) == roots.end())
-            roots.push_back(*resolved);
-    }
-    return roots;
-}
-
-}  // namespace
-
-bool isSafeLinuxLeftover(const Path& url, const UninstallPlaces& where) {
+bool isSafeBelowRoots(const Path& url, const UninstallPlaces& where, const std::vector<Path>& roots) {
     const std::string leaf = platform::lastComponent(url);
     if (leaf.empty() || leaf == "." || leaf == "..") return false;
     for (const Path& part : url) {
@@ -168,7 +111,7 @@ bool isSafeLinuxLeftover(const Path& url, const UninstallPlaces& where) {
     const auto parent = platform::resolvedPath(platform::parentOf(url));
     if (!parent) return false;  // a folder that cannot be resolved cannot be judged
     const Path target = *parent / leaf;
-    for (const Path& root : leftoverRoots(where)) {
+    for (const Path& root : roots) {
         if (!liesIn(target, root) || target == root) continue;
         const std::string below = target.native().substr(root.native().size() + 1);
         const std::string first = below.substr(0, below.find('/'));
@@ -183,12 +126,19 @@ bool isSafeLinuxLeftover(const Path& url, const UninstallPlaces& where) {
     return false;
 }
 
+}  // namespace
+
+bool isSafeLinuxLeftover(const Path& url, const UninstallPlaces& where) {
+    return isSafeBelowRoots(url, where, leftoverRoots(where));
+}
+
 std::vector<Leftover> findLinuxLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
-                                         const UninstallPlaces& where) {
+                                         const UninstallPlaces& where, const LinuxLaunchers& launchers) {
     const platform::Places& places = where.places;
     const bool plainID = isPlainLinuxID(app.bundleID);
-    TemplateSearch search(app.bundleID, usableNames(app, nameIsShared), limited, places,
-                          [&where](const Path& item) { return isSafeLinuxLeftover(item, where); });
+    TemplateSearch search(
+        app.bundleID, usableNames(app, nameIsShared), limited, places,
+        [&where, &launchers](const Path& item) { return isSafeBelowRoots(item, where, launchers.leftoverRoots); });
     // An identifier too vague to search by still lets the path-matched agents
     // and launchers be found: those cannot claim another application's files.
     if (plainID) {
@@ -204,8 +154,8 @@ std::vector<Leftover> findLinuxLeftovers(const InstalledApp& app, bool limited, 
         if (!flatpakInstalled(app.bundleID, places)) search.run("~/.var/app/{id}", Kind::container);
     }
     const Path bundle = comparablePath(app.url.native());
-    searchAgents(search, bundle, places);
-    searchLaunchers(search, bundle, places);
+    searchAgents(search, bundle, launchers);
+    searchLaunchers(search, bundle, places, launchers);
     return search.take();
 }
 

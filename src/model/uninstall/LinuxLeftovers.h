@@ -11,8 +11,11 @@
 
 namespace sorbeta::Uninstaller {
 
+struct LinuxLaunchers;
+
+// `launchers`: read once for every application of a listing.
 std::vector<Leftover> findLinuxLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
-                                         const UninstallPlaces& where);
+                                         const UninstallPlaces& where, const LinuxLaunchers& launchers);
 
 // An entry inside ~/.config, ~/.cache, ~/.local/share, ~/.local/state or
 // ~/.var/app (never those folders themselves) whose folder resolves, that the

@@ -7,8 +7,9 @@
 
 namespace sorbeta::Uninstaller {
 
-Weighed weigh(const InstalledApp& app, bool limited, bool nameIsShared, const UninstallPlaces& where) {
-    return {app.url, DiskScanner::size(app.url), findLeftovers(app, limited, nameIsShared, where)};
+Weighed weigh(const InstalledApp& app, bool limited, bool nameIsShared, const UninstallPlaces& where,
+              const LinuxLaunchers& launchers) {
+    return {app.url, DiskScanner::size(app.url), findLeftovers(app, limited, nameIsShared, where, launchers)};
 }
 
 std::set<QString> sharedNames(const std::vector<InstalledApp>& apps) {

@@ -18,7 +18,11 @@ struct Weighed {
     std::vector<Leftover> leftovers;
 };
 
-Weighed weigh(const InstalledApp& app, bool limited, bool nameIsShared, const UninstallPlaces& where);
+struct LinuxLaunchers;
+
+// `launchers`: LinuxLaunchers::read() once for the whole listing.
+Weighed weigh(const InstalledApp& app, bool limited, bool nameIsShared, const UninstallPlaces& where,
+              const LinuxLaunchers& launchers);
 
 // The lower-cased names more than one application goes by.
 std::set<QString> sharedNames(const std::vector<InstalledApp>& apps);

@@ -11,6 +11,8 @@ target_sources(sorbeta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LeftoverSearch.h
   ${CMAKE_CURRENT_LIST_DIR}/LinuxApps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LinuxApps.h
+  ${CMAKE_CURRENT_LIST_DIR}/LinuxLaunchers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LinuxLaunchers.h
   ${CMAKE_CURRENT_LIST_DIR}/LinuxLeftovers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LinuxLeftovers.h
   ${CMAKE_CURRENT_LIST_DIR}/LinuxProcesses.cpp

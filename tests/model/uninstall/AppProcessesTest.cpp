@@ -1,9 +1,10 @@
 // Finding an application's running processes, and quitting them.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 
-#include <QProcess>
 #include <qcoro/qcorotask.h>
+#include <QProcess>
 #include <algorithm>
 #include <filesystem>
 
@@ -76,17 +77,18 @@ TEST_F(AppProcessesTest, BundleProcessesByIdentifierPathAndAgentProgram) {
     const fs::path tool = test::bundle(system, "Tool.app", {{"CFBundleIdentifier", "com.example.tool"}});
     const fs::path copy = test::bundle(user, "Copy/Tool.app", {{"CFBundleIdentifier", "com.example.tool"}});
     const fs::path login = test::bundle(user, "Login.app", {{"CFBundleIdentifier", "com.example.tool.agent"}});
-    user.text("Login.app/Contents/Info.plist",
-              test::plist({{"CFBundleIdentifier", "com.example.tool.agent"}, {"CFBundleExecutable", "tool"},
-                           {"LSUIElement", "1"}}));
+    user.text("Login.app/Contents/Info.plist", test::plist({{"CFBundleIdentifier", "com.example.tool.agent"},
+                                                            {"CFBundleExecutable", "tool"},
+                                                            {"LSUIElement", "1"}}));
     const fs::path viewer = test::bundle(user, "Viewer.app", {{"CFBundleIdentifier", "com.example.tool.viewer"}});
     const fs::path daemon = test::program(system, "Tool.app/Contents/Resources/daemon");
     const fs::path agent = test::program(user, "Library/Application Support/Tool/agent");
     const fs::path stranger = test::program(user, "elsewhere/agent");
-    user.text("Library/LaunchAgents/com.example.tool.agent.plist",
-              "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Label</key><string>com.example.tool.agent</string>"
-              "<key>ProgramArguments</key><array><string>~/Library/Application Support/Tool/agent</string>"
-              "<string>--x</string></array></dict></plist>");
+    user.text(
+        "Library/LaunchAgents/com.example.tool.agent.plist",
+        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Label</key><string>com.example.tool.agent</string>"
+        "<key>ProgramArguments</key><array><string>~/Library/Application Support/Tool/agent</string>"
+        "<string>--x</string></array></dict></plist>");
 
     const int main = int(start(tool / "Contents/MacOS/tool", {"30"}).processId());
     const int other = int(start(copy / "Contents/MacOS/tool", {"30"}).processId());
@@ -124,8 +126,8 @@ TEST_F(AppProcessesTest, AnAppImagesRuntimeItsApplicationAndAnUnpackedFolder) {
     const fs::path helper = test::program(user, "Applications/Unpacked/bin/helper");
     const int main = int(start(program, {"30"}).processId());
     const int other = int(start(helper, {"30"}).processId());
-    InstalledApp folder{.url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked",
-                        .kind = AppKind::folder};
+    InstalledApp folder{
+        .url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked", .kind = AppKind::folder};
     folder.desktop.program = program;
     EXPECT_EQ(found(folder), (std::map<int, std::string>{{main, "main"}, {other, "stray"}}));
 }
@@ -138,8 +140,8 @@ TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgno
     const fs::path helper = user.at("Applications/Unpacked/bin/helper");
     fs::copy_file("/bin/sh", helper);
     const QString stubborn = QStringLiteral("trap '' TERM; echo ready; while :; do sleep 0.05; done");
-    InstalledApp folder{.url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked",
-                        .kind = AppKind::folder};
+    InstalledApp folder{
+        .url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked", .kind = AppKind::folder};
     folder.desktop.program = program;
     std::vector<std::pair<std::string, std::vector<std::string>>> commands;
     const AppProcesses::CommandRunner run = [&](const fs::path& exe, const std::vector<std::string>& arguments) {
@@ -153,7 +155,8 @@ TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgno
     ASSERT_TRUE(main.waitForReadyRead(2000) && background.waitForReadyRead(2000));
     user.text(".config/systemd/user/unpacked.service", "[Service]\nExecStart=" + helper.native() + " -x\n");
     folder.leftovers.push_back({home() / ".config/systemd/user/unpacked.service", Leftover::Kind::agent, 1});
-    EXPECT_EQ(found(folder), (std::map<int, std::string>{{int(main.processId()), "main"}, {int(background.processId()), "stray"}}));
+    EXPECT_EQ(found(folder),
+              (std::map<int, std::string>{{int(main.processId()), "main"}, {int(background.processId()), "stray"}}));
     QCoro::waitFor(AppProcesses::quit(folder, where_, run, quick));
     EXPECT_TRUE(ended(main));
     EXPECT_TRUE(ended(background));
@@ -178,8 +181,11 @@ TEST_F(AppProcessesTest, AnAppImagesRuntimeIsSignalledOnlyOnceItsApplicationIsGo
     const fs::path mounted = outside() / ".mount_Tool9/usr/bin/tool";
     user.dir(mounted.parent_path());
     fs::copy_file("/bin/sh", mounted);
-    const QString script = QStringLiteral("APPIMAGE='%1' '%2' -c \"trap '' TERM; while :; do sleep 0.05; done\" & wait; while :; do sleep 0.05; done")
-                               .arg(image.c_str(), mounted.c_str());
+    const fs::path fifo = outside() / "never-written";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const QString script =
+        QStringLiteral("APPIMAGE='%1' '%2' -c \"trap '' TERM; read x < '%3'\" & wait; while :; do sleep 0.05; done")
+            .arg(image.c_str(), mounted.c_str(), fifo.c_str());
     QProcess& runtime = start(image, {"-c", script});
     const int application = pidRunning(mounted);
     ASSERT_NE(application, 0);
@@ -187,7 +193,8 @@ TEST_F(AppProcessesTest, AnAppImagesRuntimeIsSignalledOnlyOnceItsApplicationIsGo
     const AppProcesses::CommandRunner run = [](const fs::path&, const std::vector<std::string>&) {};
     const AppProcesses::QuitTiming quick{2, std::chrono::milliseconds(50), std::chrono::milliseconds(100)};
 
-    // The application ignores the request: it and the runtime serving its files stay.
+    // The application ignores the request (and waits on its input without
+    // starting anything): it and the runtime serving its files stay.
     QCoro::waitFor(AppProcesses::quit(app, where_, run, quick));
     EXPECT_FALSE(ended(runtime, 200));
     EXPECT_EQ(found(app), (std::map<int, std::string>{{int(runtime.processId()), "runtime"}, {application, "main"}}));

@@ -5,6 +5,7 @@
 
 #include "UninstallFixtures.h"
 #include "model/uninstall/LeftoverSearch.h"
+#include "model/uninstall/LinuxLaunchers.h"
 #include "model/uninstall/LinuxLeftovers.h"
 
 using namespace sorbeta;
@@ -155,6 +156,9 @@ TEST_F(LeftoverTest, LinuxTemplatesAgentsAndLaunchersByWhatTheyRun) {
     };
     EXPECT_EQ(small, agentsAndLaunchers);
     EXPECT_TRUE(fs::exists(launcher));
+    // Read once for a whole listing, the launchers give the same answer.
+    EXPECT_EQ(Uninstaller::findLeftovers(app, false, false, where_, Uninstaller::LinuxLaunchers::read(where_)),
+              leftovers);
 
     // A Flatpak of that id owns ~/.var/app/<id>.
     tree.dir(".local/share/flatpak/app/org.example.Tool");
