@@ -144,11 +144,6 @@ Run listAndWeigh(const UninstallPlaces& where, bool parallel) {
     }
     run.ms = msSince(start);
     run.apps = apps.size();
-    if (std::getenv("BENCH_LIST"))
-        for (std::size_t i = 0; i < 3 && i < weighed.size(); ++i) {
-            std::printf("%s\n", weighed[i].url.c_str());
-            for (const Leftover& l : weighed[i].leftovers) std::printf("   %s\n", l.url.c_str());
-        }
     for (const Uninstaller::Weighed& w : weighed) {
         run.paths.push_back(w.url.native());
         run.bytes += w.appBytes;
