@@ -28,6 +28,12 @@ std::optional<EntryInfo> entryInfo(const Path& path) {
     return entryInfoOf(st);
 }
 
+std::optional<EntryInfo> entryInfoAt(int folderFd, const std::string& name) {
+    struct stat st {};
+    if (::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+    return entryInfoOf(st);
+}
+
 std::optional<EntryInfo> targetInfo(const Path& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return std::nullopt;

@@ -28,6 +28,8 @@ struct EntryInfo {
 
 // The entry itself; a final symbolic link is described, not followed.
 std::optional<EntryInfo> entryInfo(const Path& path);
+// The entry `name` of an open folder itself, never followed.
+std::optional<EntryInfo> entryInfoAt(int folderFd, const std::string& name);
 // What the path leads to, following a final symbolic link.
 std::optional<EntryInfo> targetInfo(const Path& path);
 

@@ -7,6 +7,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -39,90 +40,6 @@ bool mountOf(int fd, MountKey& key) {
     return true;
 }
 
-bool removeFolderAt(int parent, const char* name, const MountKey& mount, int64_t& removed);
-
-// Empties an open folder; true when nothing is left in it.
-bool removeContents(int folder, const MountKey& mount, int64_t& removed) {
-    UniqueFd listFd(::dup(folder));
-    if (!listFd.valid()) return false;
-    DIR* listing = ::fdopendir(listFd.get());
-    if (!listing) return false;
-    listFd.release();  // the listing owns it now
-    // Read the whole listing before changing the folder, so removals cannot
-    // make the directory stream skip or repeat entries.
-    struct Entry {
-        std::string name;
-        unsigned char type;
-    };
-    std::vector<Entry> entries;
-    errno = 0;
-    bool listedAll = true;
-    while (const dirent* entry = ::readdir(listing)) {
-        const char* name = entry->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-        entries.push_back({name, entry->d_type});
-    }
-    if (errno != 0) listedAll = false;
-    ::closedir(listing);
-
-    bool empty = listedAll;
-    for (const Entry& entry : entries) {
-        unsigned char type = entry.type;
-        if (type == DT_UNKNOWN) {
-            struct stat info {};
-            if (::fstatat(folder, entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-                if (errno != ENOENT) empty = false;
-                continue;
-            }
-            type = S_ISDIR(info.st_mode) ? DT_DIR : DT_REG;
-        }
-        if (type == DT_DIR) {
-            if (!removeFolderAt(folder, entry.name.c_str(), mount, removed)) empty = false;
-            continue;
-        }
-        if (::unlinkat(folder, entry.name.c_str(), 0) == 0) {
-            ++removed;
-        } else if (errno == EISDIR) {
-            // Swapped for a folder since the listing: handle it as one.
-            if (!removeFolderAt(folder, entry.name.c_str(), mount, removed)) empty = false;
-        } else if (errno != ENOENT) {
-            empty = false;
-        }
-    }
-    return empty;
-}
-
-bool removeFolderAt(int parent, const char* name, const MountKey& mount, int64_t& removed) {
-    UniqueFd fd(::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd.valid()) {
-        if (errno == ENOENT) return true;
-        if (errno == ENOTDIR || errno == ELOOP) {
-            // Not a folder (any more): a link or file is unlinked itself.
-            if (::unlinkat(parent, name, 0) == 0) {
-                ++removed;
-                return true;
-            }
-            return errno == ENOENT;
-        }
-        // Unreadable: an empty one can still go.
-        if (::unlinkat(parent, name, AT_REMOVEDIR) == 0) {
-            ++removed;
-            return true;
-        }
-        return false;
-    }
-    MountKey here;
-    // Another file system is mounted here: never enter it.
-    if (!mountOf(fd.get(), here) || !(here == mount)) return false;
-    removeContents(fd.get(), mount, removed);
-    fd.reset();
-    if (::unlinkat(parent, name, AT_REMOVEDIR) == 0) {
-        ++removed;
-        return true;
-    }
-    return errno == ENOENT;
-}
-
 UniqueFd openFolderWalking(const Path& folder, ParentLinks links) {
     if (links == ParentLinks::follow) return UniqueFd(::open(folder.c_str(), kPathFlags));
     const std::string& text = folder.native();
@@ -145,22 +62,6 @@ UniqueFd openFolderWalking(const Path& folder, ParentLinks links) {
         current = UniqueFd(::openat(current.get(), part.c_str(), kPathFlags | O_NOFOLLOW));
     }
     return current;
-}
-
-// Removes one entry of an open folder (see removeTree).
-Removal removeEntry(int parentDir, const std::string& name) {
-    Removal result;
-    if (!isPlainName(name)) return result;
-    struct stat info {};
-    if (::fstatat(parentDir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return result;
-    if (!S_ISDIR(info.st_mode)) {
-        if (::unlinkat(parentDir, name.c_str(), 0) == 0) result = {true, 1};
-        return result;
-    }
-    MountKey mount;
-    if (!mountOf(parentDir, mount)) return result;
-    result.complete = removeFolderAt(parentDir, name.c_str(), mount, result.removed);
-    return result;
 }
 
 }  // namespace
@@ -208,14 +109,6 @@ int moveNoReplace(int fromDir, const std::string& fromName, const Path& to) {
     return errno;
 }
 
-Removal removeTree(const Path& path, ParentLinks parentLinks) {
-    const std::string name = lastComponent(path);
-    if (!isPlainName(name)) return {};
-    const UniqueFd parent = openFolder(parentOf(path), parentLinks);
-    if (!parent.valid()) return {};
-    return removeEntry(parent.get(), name);
-}
-
 bool makeAppFolder(const Path& folder) {
     std::error_code error;
     if (std::filesystem::is_directory(folder, error)) return true;
@@ -227,8 +120,18 @@ bool makeAppFolder(const Path& folder) {
 
 bool removeFile(const Path& path) { return ::unlink(path.c_str()) == 0; }
 
-UniqueFd openForAppending(const Path& path) {
-    return UniqueFd(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600));
+bool removeFileAt(int folderFd, const std::string& name) {
+    return isPlainName(name) && ::unlinkat(folderFd, name.c_str(), 0) == 0;
+}
+
+bool removeEmptyFolderAt(int folderFd, const std::string& name) {
+    return isPlainName(name) && ::unlinkat(folderFd, name.c_str(), AT_REMOVEDIR) == 0;
+}
+
+UniqueFd openForAppending(const Path& path) { return openForAppendingAt(AT_FDCWD, path.native()); }
+
+UniqueFd openForAppendingAt(int folderFd, const std::string& name) {
+    return UniqueFd(::openat(folderFd, name.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600));
 }
 
 bool appendWhole(int fd, std::string_view bytes) {
@@ -249,47 +152,90 @@ bool appendWhole(int fd, std::string_view bytes) {
 }
 
 bool writeFileAtomically(const Path& path, std::string_view bytes) {
-    std::string temporary = path.native() + ".tmp-XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return false;
+    const UniqueFd folder(::open(parentOf(path).c_str(), kPathFlags));
+    return folder.valid() && writeFileAtomicallyAt(folder.get(), lastComponent(path), bytes);
+}
+
+bool writeFileAtomicallyAt(int folderFd, const std::string& name, std::string_view bytes) {
+    if (!isPlainName(name)) return false;
+    // A temporary name of our own beside the target: tried a few times in case
+    // one is taken, never opened through anything already there.
+    std::string temporary;
+    UniqueFd file;
+    for (int attempt = 0; attempt < 16 && !file.valid(); ++attempt) {
+        static std::atomic<unsigned> counter{0};
+        char suffix[40];
+        std::snprintf(suffix, sizeof suffix, ".tmp-%d-%u", int(::getpid()), counter.fetch_add(1));
+        temporary = name.substr(0, NAME_MAX - 32) + suffix;
+        file =
+            UniqueFd(::openat(folderFd, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!file.valid() && errno != EEXIST) return false;
+    }
+    if (!file.valid()) return false;
     bool ok = true;
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
-        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t wrote = ::write(file.get(), bytes.data() + done, bytes.size() - done);
         if (wrote < 0 && errno == EINTR) continue;
         if (wrote <= 0)
             ok = false;
         else
             done += std::size_t(wrote);
     }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;  // by hand: a failed close means the data may not be there
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) ::unlink(temporary.c_str());
+    if (ok && ::fsync(file.get()) != 0) ok = false;
+    // Closed by hand: a failed close means the data may not be there.
+    if (::close(file.release()) != 0) ok = false;
+    if (ok && ::renameat(folderFd, temporary.c_str(), folderFd, name.c_str()) != 0) ok = false;
+    if (!ok) ::unlinkat(folderFd, temporary.c_str(), 0);
     return ok;
 }
 
-bool readSmallFile(const Path& path, std::size_t limit, std::string& out) {
+namespace {
+
+ReadOutcome outcomeOfOpen(int error) {
+    if (error == ENOENT || error == ENOTDIR) return ReadOutcome::missing;
+    // A final link refused, or a special file that will not open without blocking.
+    if (error == ELOOP || error == ENXIO || error == EISDIR) return ReadOutcome::refused;
+    return ReadOutcome::failed;
+}
+
+}  // namespace
+
+ReadOutcome readRegularFileAt(int folderFd, const std::string& name, std::size_t limit, std::string& out,
+                              FinalLink finalLink) {
     out.clear();
-    // O_NONBLOCK so a pipe put in a file's place cannot hang us; only regular
-    // files are read, never through a link.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) return false;
-    UniqueFd owner(fd);
+    if (folderFd != AT_FDCWD && !isPlainName(name)) return ReadOutcome::refused;
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (finalLink == FinalLink::refuse ? O_NOFOLLOW : 0);
+    const UniqueFd fd(::openat(folderFd, name.c_str(), flags));
+    if (!fd.valid()) return outcomeOfOpen(errno);
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 || std::size_t(info.st_size) > limit) {
-        return false;
-    }
-    // Read to the end rather than trusting the size: the file may grow.
+    if (::fstat(fd.get(), &info) != 0) return ReadOutcome::failed;
+    if (!S_ISREG(info.st_mode) || info.st_size < 0 || std::size_t(info.st_size) > limit) return ReadOutcome::refused;
+    // Read to the end rather than trusting the size: the file may grow, and
+    // /proc reports none.
     char buffer[65536];
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) return true;
-        if (out.size() + std::size_t(got) > limit) return false;
+        if (got < 0) {
+            out.clear();
+            return ReadOutcome::failed;
+        }
+        if (got == 0) return ReadOutcome::ok;
+        if (out.size() + std::size_t(got) > limit) {
+            out.clear();
+            return ReadOutcome::refused;
+        }
         out.append(buffer, std::size_t(got));
     }
+}
+
+ReadOutcome readRegularFile(const Path& path, std::size_t limit, std::string& out, FinalLink finalLink) {
+    return readRegularFileAt(AT_FDCWD, path.native(), limit, out, finalLink);
+}
+
+bool readSmallFile(const Path& path, std::size_t limit, std::string& out) {
+    return readRegularFile(path, limit, out) == ReadOutcome::ok;
 }
 
 std::size_t nameMax(int folderFd) {

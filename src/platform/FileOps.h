@@ -1,7 +1,7 @@
 #pragma once
 // The file operations that change user data: a move that never replaces what
-// is at its destination, a removal walk that never follows a link and never
-// enters another mounted file system, and atomic writes of our own files.
+// is at its destination, the removal walk (RemoveTree.h), and atomic writes
+// and careful reads of our own files.
 // All functions are synchronous, throw nothing and work on raw path bytes.
 #include <cstddef>
 #include <cstdint>
@@ -9,16 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/RemoveTree.h"
 #include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
 
 using Path = std::filesystem::path;
-
-// Whether symbolic links met on the way to a folder may be followed.
-// `refuse` is for paths the safety test judged with their links already
-// resolved: a link that shows up there since means something was swapped.
-enum class ParentLinks { follow, refuse };
 
 // Opens a folder for use as the base of *at() calls (O_PATH). With `refuse`
 // no component of the path, the last one included, may be a symbolic link.
@@ -46,27 +42,19 @@ int moveNoReplace(const Path& from, const Path& to, ParentLinks fromLinks = Pare
 // From a name in an open folder to a path (whose folders are followed).
 int moveNoReplace(int fromDir, const std::string& fromName, const Path& to);
 
-// What one removal did.
-struct Removal {
-    bool complete = false;  // the entry is gone
-    int64_t removed = 0;    // directory entries unlinked (files, links and folders)
-};
-
-// Removes an entry and, for a folder, everything below it. Never follows a
-// symbolic link (a link is unlinked itself), never enters a folder that lies
-// on another mount (bind mounts included), and goes on past failures so that
-// whatever can go, goes. A folder that still holds something stays.
-Removal removeTree(const Path& path, ParentLinks parentLinks);
-
 // Creates the folder and its missing parents; folders we create get mode 0700.
 bool makeAppFolder(const Path& folder);
 
 // Unlinks one file or link of our own (never a folder); false when it stays.
 bool removeFile(const Path& path);
+bool removeFileAt(int folderFd, const std::string& name);
+// Removes an empty folder of an open folder; false when it stays.
+bool removeEmptyFolderAt(int folderFd, const std::string& name);
 
 // Opens (creating it with mode 0600 if needed) a file of our own for
 // appending; never through a final link.
 UniqueFd openForAppending(const Path& path);
+UniqueFd openForAppendingAt(int folderFd, const std::string& name);
 // Appends all of `bytes`. When a write fails part-way, the file is cut back
 // to where it was, so no torn piece stays, and the answer is false.
 bool appendWhole(int fd, std::string_view bytes);
@@ -75,9 +63,30 @@ bool appendWhole(int fd, std::string_view bytes);
 // is flushed to disk and then renamed over the target, so readers see either
 // the old or the new contents. New files get mode 0600.
 bool writeFileAtomically(const Path& path, std::string_view bytes);
+// The same for the file `name` of an open folder.
+bool writeFileAtomicallyAt(int folderFd, const std::string& name, std::string_view bytes);
 
-// Reads a whole file of at most `limit` bytes; false when it cannot be read
-// or is larger.
+// How a careful read went.
+enum class ReadOutcome {
+    ok,
+    missing,  // nothing there
+    refused,  // not a regular file (a pipe, a device, a folder, a link where links
+              // are refused) or larger than allowed: not read at all
+    failed,   // there, but not readable now (permissions, an I/O error)
+};
+// Whether a final symbolic link may be followed. Our own stored files refuse
+// them; system files (desktop entries) may be links to their real place.
+enum class FinalLink { refuse, follow };
+
+// Reads a whole regular file of at most `limit` bytes. The file is opened
+// without blocking, so a pipe or a device in a file's place is refused at
+// once, and a file larger than `limit` is never read. Files whose size the
+// system does not report (/proc) are read up to `limit`.
+ReadOutcome readRegularFile(const Path& path, std::size_t limit, std::string& out,
+                            FinalLink finalLink = FinalLink::refuse);
+ReadOutcome readRegularFileAt(int folderFd, const std::string& name, std::size_t limit, std::string& out,
+                              FinalLink finalLink = FinalLink::refuse);
+// The same, answering only whether the whole file was read.
 bool readSmallFile(const Path& path, std::size_t limit, std::string& out);
 
 // The longest name the file system of `folder` allows (NAME_MAX when unknown).

@@ -164,20 +164,45 @@ Found look(const Path& path) {
     return found;
 }
 
-// The direct children of a folder that was judged safe. The folder is opened
-// without following any link on its way, so what is listed is what was judged.
-// A folder on which another file system is mounted is judged by where it lies,
-// but what is inside belongs to that other disk: it gives no children.
-std::vector<Path> childrenOf(const Path& folder) {
-    std::vector<Path> children;
+// A byte sum that sticks at the largest count instead of wrapping.
+int64_t plus(int64_t a, int64_t b) {
+    int64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? (b < 0 ? INT64_MIN : INT64_MAX) : sum;
+}
+
+// Removes or holds the entry `name` of an open folder; the bytes that went.
+int64_t removeItemAt(int folderFd, const std::string& name, const Path& item, HoldSink* hold) {
+    if (hold) {
+        // The user asked to keep what is cleaned: an item the batch cannot
+        // take stays where it is.
+        const int64_t bytes = size(item);
+        return hold->holdAt(folderFd, name, item, bytes) ? bytes : 0;
+    }
+    return platform::removeTreeAt(folderFd, name).bytes;
+}
+
+// Empties a folder that was judged safe. The folder is opened without
+// following any link on its way, so what is emptied is what was judged; a
+// folder on which another file system is mounted is judged by where it lies,
+// but what is inside belongs to that other disk: it is left alone.
+int64_t emptyFolder(const Path& folder, HoldSink* hold) {
     const platform::UniqueFd base = platform::openFolder(folder, ParentLinks::refuse);
-    if (!base.valid()) return children;
+    if (!base.valid()) return 0;
     const platform::UniqueFd parent = platform::openFolder(folder.parent_path(), ParentLinks::refuse);
-    if (!parent.valid() || !platform::sameMount(base.get(), parent.get())) return children;
+    if (!parent.valid() || !platform::sameMount(base.get(), parent.get())) return 0;
     const auto names = platform::listNamesAt(base.get());
-    if (!names) return children;  // a listing cut short is no listing
-    for (const std::string& name : *names) children.push_back(folder / name);
-    return children;
+    if (!names) return 0;  // a listing cut short is no listing
+    int64_t freed = 0;
+    for (const std::string& name : *names) freed = plus(freed, removeItemAt(base.get(), name, folder / name, hold));
+    return freed;
+}
+
+// Removes or holds one place itself (a file, a link, or a folder whole).
+int64_t removePlace(const Path& place, HoldSink* hold) {
+    const std::string name = platform::lastComponent(place);
+    const platform::UniqueFd parent = platform::openFolder(platform::parentOf(place), ParentLinks::refuse);
+    if (!parent.valid() || !platform::isPlainName(name)) return 0;
+    return removeItemAt(parent.get(), name, place, hold);
 }
 
 }  // namespace
@@ -217,11 +242,7 @@ bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, co
 
 int64_t removeMeasured(const Path& item, int64_t measuredBytes, ParentLinks parentLinks) {
     const platform::Removal removal = platform::removeTree(item, parentLinks);
-    if (removal.complete) return measuredBytes;
-    if (removal.removed == 0) return 0;
-    // Part of it went: what went is what was measured less what is left.
-    const int64_t left = size(item);
-    return measuredBytes > left ? measuredBytes - left : 0;
+    return removal.complete ? measuredBytes : removal.bytes;
 }
 
 int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
@@ -236,18 +257,7 @@ int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFol
         // when the rule only empties folders.
         const bool contentsOnly = found.isDirectory && !removeRoots && !found.isLink;
         if (!judge(componentsOf(*path), allowUserFolders, !contentsOnly, places)) continue;
-
-        const std::vector<Path> items = contentsOnly ? childrenOf(*path) : std::vector<Path>{*path};
-        for (const Path& item : items) {
-            const int64_t bytes = size(item);
-            if (hold) {
-                // The user asked to keep what is cleaned: an item the batch
-                // cannot take stays where it is.
-                if (hold->hold(item, bytes)) freed += bytes;
-                continue;
-            }
-            freed += removeMeasured(item, bytes);
-        }
+        freed = plus(freed, contentsOnly ? emptyFolder(*path, hold) : removePlace(*path, hold));
     }
     return freed;
 }

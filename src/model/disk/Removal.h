@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/FileOps.h"
@@ -22,6 +23,14 @@ public:
     // Takes one item, a path as normalised() gives it, measured at `bytes`.
     // True when it was taken; an item not taken stays where it is.
     virtual bool hold(const Path& item, int64_t bytes) = 0;
+    // The same for the entry `name` of a folder the clean holds open (`item`
+    // is its path as normalised): what moves is that very entry, whatever the
+    // path leads to by now.
+    virtual bool holdAt(int folderFd, const std::string& name, const Path& item, int64_t bytes) {
+        (void)folderFd;
+        (void)name;
+        return hold(item, bytes);
+    }
 };
 
 // The path as the safety test judges it: its folder with symbolic links
@@ -39,13 +48,15 @@ bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, co
 // Removes the given places: a folder's contents unless `removeRoots`, a file
 // or link itself. With `hold` each item is moved into the holding batch; an
 // item the batch cannot take is left where it is. Returns the bytes freed or
-// held, counting only what really went.
+// held, counting only what really went. Each place is opened once, before
+// anything goes, and its items are removed relative to that open folder, so
+// a link or mount put in its place meanwhile is never reached.
 int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
               const platform::Places& places);
 
 // Deletes one item that already passed the safety test (the path as
 // normalised() gives it). Returns the bytes that really went: the measured
-// size when all of it went, else the part that is no longer there.
+// size when all of it went, else the part the removal walk counted.
 int64_t removeMeasured(const Path& item, int64_t measuredBytes,
                        platform::ParentLinks parentLinks = platform::ParentLinks::refuse);
 
