@@ -2,57 +2,141 @@
 
 #include <QUuid>
 #include <algorithm>
-#include <map>
-#include <mutex>
-#include <set>
 #include <system_error>
 
 #include "model/disk/Measure.h"
-#include "model/disk/Removal.h"
+#include "model/holding/RestoreTargets.h"
 #include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
+#include "platform/HeldFolders.h"
 #include "platform/Listing.h"
 #include "platform/PathText.h"
 
 namespace sorbeta {
 
+using platform::Create;
 using platform::ParentLinks;
 using platform::UniqueFd;
 
-// State every area on one root shares, so that two instances on the same
-// folder still take turns.
-struct HoldingArea::Shared {
-    std::mutex operations;  // restore, purge, expiry and commit, one at a time
-    mutable std::mutex activeLock;
-    std::set<std::string> active;  // batches whose writer is still at work
-};
-
 namespace {
 
-std::shared_ptr<HoldingArea::Shared> sharedFor(const std::filesystem::path& root) {
-    static std::mutex registryLock;
-    static std::map<std::string, std::weak_ptr<HoldingArea::Shared>> registry;
-    std::lock_guard lock(registryLock);
-    auto& slot = registry[root.lexically_normal().native()];
-    auto shared = slot.lock();
-    if (!shared) {
-        shared = std::make_shared<HoldingArea::Shared>();
-        slot = shared;
-    }
-    return shared;
+using Result = platform::OpenedFolder::Result;
+
+// A byte sum that sticks at the largest count instead of wrapping.
+int64_t plus(int64_t a, int64_t b) {
+    int64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? INT64_MAX : sum;
 }
 
-// The names in a folder; none when it cannot be listed.
-std::vector<std::string> entryNames(const std::filesystem::path& folder) {
-    return platform::listNames(folder).value_or(std::vector<std::string>{});
+// What a batch folder holds, as read now.
+struct BatchRead {
+    enum class Kind {
+        batch,
+        notABatch,     // no manifest or journal that reads as this folder's batch: an orphan
+        unreadable,    // something is there that cannot be read right now: leave it be
+        beingWritten,  // a writer still works on it
+    };
+    Kind kind = Kind::notABatch;
+    std::optional<HoldBatch> batch;
+};
+
+BatchRead readBatchAt(int folderFd, const std::string& name) {
+    using Kind = BatchRead::Kind;
+    using platform::ReadOutcome;
+    // A running writer keeps its journal locked.
+    const platform::FileLock writer = platform::lockFileAt(folderFd, HoldingArea::kJournal, platform::LockMode::shared,
+                                                           platform::LockWait::tryOnly, Create::no);
+    if (writer.state == platform::FileLock::State::busy) return {Kind::beingWritten, {}};
+    if (writer.state == platform::FileLock::State::failed) return {Kind::unreadable, {}};
+
+    std::string bytes;
+    switch (platform::readRegularFileAt(folderFd, HoldingArea::kManifest, HoldingManifest::kMaxFileBytes, bytes)) {
+        case ReadOutcome::ok: {
+            auto batch = HoldingManifest::decode(bytes);
+            if (!batch || batch->id != name) return {};
+            return {Kind::batch, std::move(batch)};
+        }
+        case ReadOutcome::failed: return {Kind::unreadable, {}};
+        case ReadOutcome::refused: return {};
+        case ReadOutcome::missing: break;
+    }
+    // No manifest yet: the clean never got to its commit. Its journal lists
+    // every item that may have moved; keep those that really did.
+    switch (platform::readRegularFileAt(folderFd, HoldingArea::kJournal, HoldingManifest::kMaxFileBytes, bytes)) {
+        case ReadOutcome::ok: break;
+        case ReadOutcome::failed: return {Kind::unreadable, {}};
+        default: return {};
+    }
+    auto batch = HoldingManifest::decodeJournal(bytes);
+    if (!batch || batch->id != name) return {};
+    bool filesMissing = false;
+    const UniqueFd files = platform::openChildFolder(folderFd, HoldingArea::kFiles, &filesMissing);
+    if (!files.valid() && !filesMissing) return {Kind::unreadable, {}};
+    std::erase_if(batch->items, [&](const HoldBatch::Item& item) {
+        return !files.valid() || platform::presenceAt(files.get(), item.stored) == platform::Presence::absent;
+    });
+    if (batch->items.empty()) return {};
+    return {Kind::batch, std::move(batch)};
+}
+
+// Writes a batch's manifest anew; the journal is then no longer needed.
+void rewrite(int folderFd, const HoldBatch& batch) {
+    const auto bytes = HoldingManifest::encode(batch);
+    if (bytes && platform::writeFileAtomicallyAt(folderFd, HoldingArea::kManifest, *bytes))
+        platform::removeFileAt(folderFd, HoldingArea::kJournal);
+}
+
+// Removes a batch folder whose items are all gone: its journal, its empty
+// files folder, the manifest last and then the folder, each only if that is
+// all it holds.
+int64_t dropEmptyBatch(int rootFd, int folderFd, const std::string& name) {
+    int64_t freed = platform::removeTreeAt(folderFd, HoldingArea::kJournal).bytes;
+    platform::removeEmptyFolderAt(folderFd, HoldingArea::kFiles);
+    freed = plus(freed, platform::removeTreeAt(folderFd, HoldingArea::kManifest).bytes);
+    platform::removeEmptyFolderAt(rootFd, name);
+    return freed;
+}
+
+// Deletes the items a batch lists; what cannot go stays listed.
+int64_t deleteListed(int rootFd, int folderFd, HoldBatch batch) {
+    bool filesMissing = false;
+    const UniqueFd files = platform::openChildFolder(folderFd, HoldingArea::kFiles, &filesMissing);
+    int64_t freed = 0;
+    std::vector<HoldBatch::Item> left;
+    for (HoldBatch::Item item : batch.items) {
+        if (!files.valid()) {
+            if (!filesMissing) left.push_back(std::move(item));
+            continue;
+        }
+        const platform::Removal removal = platform::removeTreeAt(files.get(), item.stored);
+        freed = plus(freed, removal.bytes);
+        if (removal.complete || platform::presenceAt(files.get(), item.stored) == platform::Presence::absent) continue;
+        item.bytes = std::max<int64_t>(0, item.bytes - removal.bytes);
+        left.push_back(std::move(item));
+    }
+    if (!left.empty()) {
+        batch.items = std::move(left);
+        rewrite(folderFd, batch);
+        return freed;
+    }
+    return plus(freed, dropEmptyBatch(rootFd, folderFd, batch.id));
+}
+
+QDateTime modifiedAt(int folderFd, const std::string& name) {
+    const auto info = platform::entryInfoAt(folderFd, name);
+    if (!info) return DiskScanner::distantPast();
+    const int64_t ms = info->modifiedSeconds * 1000 + info->modifiedNanoseconds / 1000000;
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
 }
 
 }  // namespace
 
-HoldingArea::HoldingArea(Path root) : root_(std::move(root)), shared_(sharedFor(root_)) {}
+HoldingArea::HoldingArea(Path root) : HoldingArea(std::move(root), platform::Places::fromEnvironment().home) {}
+
+HoldingArea::HoldingArea(Path root, Path home) : root_(std::move(root)), home_(std::move(home)) {}
 
 std::shared_ptr<HoldingArea> HoldingArea::standard(const platform::Places& places) {
-    return std::make_shared<HoldingArea>(places.holdingFolder());
+    return std::make_shared<HoldingArea>(places.holdingFolder(), places.home);
 }
 
 std::unique_ptr<HoldingWriter> HoldingArea::makeWriter() {
@@ -60,234 +144,174 @@ std::unique_ptr<HoldingWriter> HoldingArea::makeWriter() {
     return std::make_unique<HoldingWriter>(*this, id);
 }
 
-bool HoldingArea::isWriting(const std::string& id) const {
-    std::lock_guard lock(shared_->activeLock);
-    return shared_->active.count(id) > 0;
+UniqueFd HoldingArea::openRoot(bool create) const {
+    // The root and the data folder that holds it must be real folders of
+    // ours: a link there could send expiry or a restore anywhere.
+    const Path data = platform::parentOf(root_);
+    const Path base = platform::parentOf(data);
+    const std::string dataName = platform::lastComponent(data);
+    const std::string rootName = platform::lastComponent(root_);
+    if (!platform::isPlainName(dataName) || !platform::isPlainName(rootName)) return {};
+    if (create && !platform::makeAppFolder(base)) return {};
+    const UniqueFd baseFd = platform::openFolder(base, ParentLinks::follow);
+    if (!baseFd.valid()) return {};
+    const Create making = create ? Create::yes : Create::no;
+    const platform::OpenedFolder dataFolder = platform::openOwnFolderAt(baseFd.get(), dataName, making);
+    if (!dataFolder.valid()) return {};
+    platform::OpenedFolder rootFolder = platform::openOwnFolderAt(dataFolder.fd.get(), rootName, making);
+    return rootFolder.valid() ? std::move(rootFolder.fd) : UniqueFd();
+}
+
+HoldingArea::Session HoldingArea::open(bool create) const {
+    Session session;
+    session.root = openRoot(create);
+    if (!session.root.valid()) return session;
+    platform::FileLock lock = platform::lockFileAt(session.root.get(), kLock, platform::LockMode::exclusive,
+                                                   platform::LockWait::block, Create::yes);
+    if (lock.held()) session.lock = std::move(lock.fd);
+    return session;
 }
 
 std::optional<HoldBatch> HoldingArea::commit(HoldingWriter& writer, const QString& title, const QDateTime& date) {
-    std::lock_guard lock(shared_->operations);
-    if (writer.items_.empty()) {
+    if (!writer.folder_.valid()) {
         writer.finish();
-        platform::removeTree(writer.batch_, ParentLinks::follow);
+        return std::nullopt;
+    }
+    const platform::FileLock lock = platform::lockFileAt(writer.root_.get(), kLock, platform::LockMode::exclusive,
+                                                         platform::LockWait::block, Create::yes);
+    if (writer.items_.empty()) {
+        // Only what the writer made itself: its journal and empty folders.
+        dropEmptyBatch(writer.root_.get(), writer.folder_.get(), writer.id_);
+        writer.finish();
         return std::nullopt;
     }
     // The caller gets back the date it gave; only the manifest keeps it in
     // whole seconds, so a batch read back later may differ below a second.
     HoldBatch batch{writer.id_, date, title, writer.items_};
-    const auto bytes = HoldingManifest::encode(batch);
-    if (bytes && platform::writeFileAtomically(writer.batch_ / kManifest, *bytes)) {
-        // The manifest now lists everything the journal did.
-        platform::removeFile(writer.batch_ / kJournal);
-    }
+    // The manifest now lists everything the journal did.
+    rewrite(writer.folder_.get(), batch);
     writer.finish();
-    return batch;
-}
-
-std::optional<HoldBatch> HoldingArea::readBatch(const std::string& name) const {
-    // A batch's folder is the folder its manifest was read from, and only a
-    // real folder (never a link) whose manifest names it.
-    const Path folder = root_ / name;
-    if (!platform::isPlainName(name)) return std::nullopt;
-    const auto info = platform::entryInfo(folder);
-    if (!info || info->kind != platform::EntryKind::folder) return std::nullopt;
-    std::string bytes;
-    const Path manifest = folder / kManifest;
-    if (platform::entryExists(manifest)) {
-        if (!platform::readSmallFile(manifest, HoldingManifest::kMaxFileBytes, bytes)) return std::nullopt;
-        auto batch = HoldingManifest::decode(bytes);
-        if (!batch || batch->id != name) return std::nullopt;
-        return batch;
-    }
-    // No manifest yet: the clean never got to its commit. Its journal lists
-    // every item that may have moved; keep those that really did.
-    if (!platform::readSmallFile(folder / kJournal, HoldingManifest::kMaxFileBytes, bytes)) return std::nullopt;
-    auto batch = HoldingManifest::decodeJournal(bytes);
-    if (!batch || batch->id != name) return std::nullopt;
-    const Path files = folder / kFiles;
-    std::erase_if(batch->items,
-                  [&](const HoldBatch::Item& item) { return !platform::entryExists(files / item.stored); });
-    if (batch->items.empty()) return std::nullopt;
     return batch;
 }
 
 std::vector<HoldBatch> HoldingArea::batches() const {
     std::vector<HoldBatch> list;
-    for (const std::string& name : entryNames(root_)) {
-        if (isWriting(name)) continue;
-        if (auto batch = readBatch(name)) list.push_back(std::move(*batch));
+    const UniqueFd root = openRoot(false);
+    if (!root.valid()) return list;
+    for (const std::string& name : platform::listNamesAt(root.get()).value_or(std::vector<std::string>{})) {
+        const platform::OpenedFolder folder = platform::openOwnFolderAt(root.get(), name, Create::no);
+        if (!folder.valid()) continue;
+        BatchRead read = readBatchAt(folder.fd.get(), name);
+        if (read.kind == BatchRead::Kind::batch) list.push_back(std::move(*read.batch));
     }
     std::stable_sort(list.begin(), list.end(), [](const HoldBatch& a, const HoldBatch& b) { return a.date > b.date; });
     return list;
 }
 
-HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& batch) {
-    std::lock_guard lock(shared_->operations);
+HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& handed) {
     RestoreResult result;
-    if (!platform::isPlainName(batch.id) || isWriting(batch.id)) return result;
+    if (!platform::isPlainName(handed.id)) return result;
+    const Session session = open(false);
+    if (!session.valid()) return result;
+    const platform::OpenedFolder folder = platform::openOwnFolderAt(session.root.get(), handed.id, Create::no);
+    if (!folder.valid()) return result;
+    // What the batch lists now, never a copy read earlier.
+    BatchRead read = readBatchAt(folder.fd.get(), handed.id);
+    if (read.kind != BatchRead::Kind::batch) return result;
+    HoldBatch batch = std::move(*read.batch);
 
-    // Open the batch's folders without following links, and tell "gone" apart
-    // from "cannot look": only a held file that is really gone is dropped.
-    bool folderMissing = false, filesMissing = false;
-    const UniqueFd rootFd = platform::openFolder(root_, ParentLinks::follow, &folderMissing);
-    const UniqueFd folderFd =
-        rootFd.valid() ? platform::openChildFolder(rootFd.get(), batch.id, &folderMissing) : UniqueFd();
-    const UniqueFd filesFd =
-        folderFd.valid() ? platform::openChildFolder(folderFd.get(), kFiles, &filesMissing) : UniqueFd();
-    if (!folderFd.valid()) filesMissing = folderMissing;
-
+    // Tell "gone" apart from "cannot look": only a held file that is really
+    // gone is dropped.
+    bool filesMissing = false;
+    const UniqueFd files = platform::openChildFolder(folder.fd.get(), kFiles, &filesMissing);
+    RestoreTargets targets(home_);
     std::vector<HoldBatch::Item> kept;
     for (const HoldBatch::Item& item : batch.items) {
-        if (!platform::isPlainName(item.stored) || !HoldingManifest::isValidOriginal(item.original)) {
-            kept.push_back(item);
-            continue;
-        }
-        if (!filesFd.valid()) {
+        if (!files.valid()) {
             if (!filesMissing) kept.push_back(item);
             continue;
         }
-        const platform::Presence held = platform::presenceAt(filesFd.get(), item.stored);
+        const platform::Presence held = platform::presenceAt(files.get(), item.stored);
         if (held != platform::Presence::present) {
             if (held == platform::Presence::unknown) kept.push_back(item);
             continue;
         }
-        // A dangling link at the original place is something too.
-        if (platform::entryExists(item.original)) {
+        kept.push_back(item);  // taken back out below once it moved
+        const RestoreTargets::Place place = targets.placeOf(item.original);
+        if (place.kind == RestoreTargets::Kind::outside || place.kind == RestoreTargets::Kind::blocked) {
             result.skipped.push_back(item.original);
-            kept.push_back(item);
             continue;
         }
-        std::error_code ignored;
-        std::filesystem::create_directories(platform::parentOf(item.original), ignored);
-        const int error = platform::moveNoReplace(filesFd.get(), item.stored, Path(item.original));
+        if (place.kind != RestoreTargets::Kind::ready) continue;
+        // A dangling link at the original place is something too.
+        const platform::Presence there = platform::presenceAt(place.folderFd, place.name);
+        if (there != platform::Presence::absent) {
+            if (there == platform::Presence::present) result.skipped.push_back(item.original);
+            continue;
+        }
+        const int error = platform::moveNoReplace(files.get(), item.stored, place.folderFd, place.name);
         if (error == 0) {
             ++result.restored;
-            continue;
+            kept.pop_back();
+        } else if (error == int(std::errc::file_exists)) {
+            result.skipped.push_back(item.original);
         }
-        if (error == int(std::errc::file_exists)) result.skipped.push_back(item.original);
-        kept.push_back(item);
     }
-
-    const Path folder = root_ / batch.id;
-    // A batch folder that is gone, or that is no longer a real folder, gets
-    // no manifest written through it.
-    if (!folderFd.valid()) return result;
     if (kept.empty()) {
-        platform::removeTree(folder, ParentLinks::follow);
-        return result;
+        dropEmptyBatch(session.root.get(), folder.fd.get(), batch.id);
+    } else {
+        batch.items = std::move(kept);
+        rewrite(folder.fd.get(), batch);
     }
-    HoldBatch rest = batch;
-    rest.items = std::move(kept);
-    const auto bytes = HoldingManifest::encode(rest);
-    if (bytes && platform::writeFileAtomically(folder / kManifest, *bytes)) platform::removeFile(folder / kJournal);
     return result;
 }
 
-int64_t HoldingArea::purgeFolder(const std::string& name) {
-    const Path folder = root_ / name;
-    return DiskScanner::removeMeasured(folder, DiskScanner::size(folder), ParentLinks::follow);
-}
-
-int64_t HoldingArea::purge(const HoldBatch& batch) {
-    std::lock_guard lock(shared_->operations);
-    if (!platform::isPlainName(batch.id) || isWriting(batch.id)) return 0;
-    return purgeFolder(batch.id);
+int64_t HoldingArea::purge(const HoldBatch& handed) {
+    if (!platform::isPlainName(handed.id)) return 0;
+    const Session session = open(false);
+    if (!session.valid()) return 0;
+    const platform::OpenedFolder folder = platform::openOwnFolderAt(session.root.get(), handed.id, Create::no);
+    if (folder.result == Result::notAFolder) {
+        // A link or file in a batch's place goes itself, never what it points to.
+        platform::removeFileAt(session.root.get(), handed.id);
+        return 0;
+    }
+    if (!folder.valid()) return 0;
+    BatchRead read = readBatchAt(folder.fd.get(), handed.id);
+    if (read.kind != BatchRead::Kind::batch) return 0;
+    return deleteListed(session.root.get(), folder.fd.get(), std::move(*read.batch));
 }
 
 int64_t HoldingArea::purgeExpired(int days, const QDateTime& now) {
-    std::lock_guard lock(shared_->operations);
+    const Session session = open(false);
+    if (!session.valid()) return 0;
+    const int root = session.root.get();
     const QDateTime cutoff = now.addSecs(-int64_t(days) * 86400);
     const QDateTime orphanCutoff = now.addSecs(-86400);
     int64_t total = 0;
-    std::set<std::string> known;
-    for (const HoldBatch& batch : batches()) {
-        known.insert(batch.id);
-        if (batch.date < cutoff) total += purgeFolder(batch.id);
-    }
-    for (const std::string& name : entryNames(root_)) {
-        if (known.count(name) || name.front() == '.' || isWriting(name)) continue;
-        if (DiskScanner::modified(root_ / name) < orphanCutoff) total += purgeFolder(name);
+    for (const std::string& name : platform::listNamesAt(root).value_or(std::vector<std::string>{})) {
+        if (name.front() == '.') continue;  // our lock file, and anything hidden
+        const platform::OpenedFolder folder = platform::openOwnFolderAt(root, name, Create::no);
+        BatchRead read;
+        if (folder.valid()) {
+            read = readBatchAt(folder.fd.get(), name);
+        } else if (folder.result != Result::notAFolder) {
+            continue;  // another user's, or not readable now: left alone
+        }
+        switch (read.kind) {
+            case BatchRead::Kind::batch:
+                if (read.batch->date < cutoff) total = plus(total, deleteListed(root, folder.fd.get(), *read.batch));
+                break;
+            case BatchRead::Kind::notABatch:
+                // A folder (or anything else) without a batch: an orphan once a day old.
+                if (modifiedAt(root, name) < orphanCutoff)
+                    total = plus(total, platform::removeTreeAt(root, name).bytes);
+                break;
+            case BatchRead::Kind::unreadable:
+            case BatchRead::Kind::beingWritten: break;
+        }
     }
     return total;
-}
-
-// ---------------------------------------------------------------------------
-
-HoldingWriter::HoldingWriter(const HoldingArea& area, std::string id, std::size_t journalLimit)
-    : shared_(area.shared_), id_(std::move(id)), batch_(area.root() / id_), journalLimit_(journalLimit) {
-    std::lock_guard lock(shared_->activeLock);
-    shared_->active.insert(id_);
-}
-
-HoldingWriter::~HoldingWriter() { finish(); }
-
-void HoldingWriter::finish() {
-    if (finished_) return;
-    finished_ = true;
-    files_ = UniqueFd();
-    journal_ = UniqueFd();
-    lastParentFd_ = UniqueFd();
-    std::lock_guard lock(shared_->activeLock);
-    shared_->active.erase(id_);
-}
-
-bool HoldingWriter::prepare() {
-    if (files_.valid() && journal_.valid()) return true;
-    const Path files = batch_ / HoldingArea::kFiles;
-    platform::makeAppFolder(files);
-    files_ = platform::openFolder(files, ParentLinks::follow);
-    if (!files_.valid()) return false;
-    nameMax_ = platform::nameMax(files_.get());
-    const Path journal = batch_ / HoldingArea::kJournal;
-    journal_ = platform::openForAppending(journal);
-    if (!journal_.valid()) return false;
-    const auto header = HoldingManifest::journalHeader(id_, QDateTime::currentDateTimeUtc());
-    if (!header || !append(*header)) {
-        journal_ = UniqueFd();
-        broken_ = true;
-        return false;
-    }
-    return true;
-}
-
-bool HoldingWriter::append(const std::string& line) {
-    // A torn line is taken back; whatever happens, nothing more is written.
-    if (!platform::appendWhole(journal_.get(), line)) {
-        broken_ = true;
-        return false;
-    }
-    journalBytes_ += line.size();
-    return true;
-}
-
-bool HoldingWriter::hold(const Path& url, int64_t bytes) {
-    if (finished_ || broken_) return false;
-    const std::string& path = url.native();
-    const std::string leaf = platform::lastComponent(url);
-    if (!platform::isPlainName(leaf) || !HoldingManifest::isValidOriginal(path)) return false;
-    if (!prepare()) return false;
-
-    const Path parent = platform::parentOf(url);
-    if (!lastParentFd_.valid() || parent != lastParent_) {
-        lastParentFd_ = platform::openFolder(parent, ParentLinks::refuse);
-        lastParent_ = lastParentFd_.valid() ? parent : Path();
-        if (!lastParentFd_.valid()) return false;
-    }
-
-    // The number is the count of items held so far; shortened names stay
-    // unique because no two items share a number.
-    HoldBatch::Item item{path, platform::fitName(std::to_string(items_.size()) + "-", leaf, nameMax_), bytes};
-    const std::string line = HoldingManifest::journalItem(item);
-    if (journalBytes_ + line.size() > journalLimit_) return false;  // the batch is full: leave it in place
-    // Journal first: a crash between the two leaves an entry whose file never
-    // arrived, which the listing drops, never a file that nothing lists.
-    if (!append(line)) return false;
-    if (platform::moveNoReplace(lastParentFd_.get(), leaf, files_.get(), item.stored) != 0) {
-        append(HoldingManifest::journalUndo(item.stored));
-        return false;
-    }
-    items_.push_back(std::move(item));
-    return true;
 }
 
 }  // namespace sorbeta

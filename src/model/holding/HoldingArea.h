@@ -3,6 +3,11 @@
 // (<root>/<id>/files/<n>-<name> and <root>/<id>/manifest.json), and can be
 // put back or deleted for good. All of it is synchronous file work; run it off
 // the GUI thread. Nothing throws; failures are passed over item by item.
+//
+// The root must be a real folder of ours inside a real data folder of ours;
+// otherwise nothing runs there. Every change takes the root's lock (a lock
+// file, so two processes take turns too), and a batch whose writer is still
+// at work (its journal is locked) is left alone by every operation.
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
@@ -28,16 +33,19 @@ public:
 
     struct RestoreResult {
         int64_t restored = 0;
-        std::vector<std::string> skipped;  // originals left alone because something is there
+        // Originals left alone: something is in their place, a folder on the
+        // way became a link, or they lie outside the home folder.
+        std::vector<std::string> skipped;
         bool operator==(const RestoreResult&) const = default;
     };
 
+    // Items are restored only below `home`; the first form reads the home
+    // folder from the environment now.
     explicit HoldingArea(Path root);
+    HoldingArea(Path root, Path home);
 
-    struct Shared;  // per-root state, defined in Holding.cpp
-
-    // The area in the data folder of `places`. Areas on one folder share
-    // their lock, however many are made. The folder is made by the first hold.
+    // The area in the data folder of `places`. The folder is made by the
+    // first hold.
     static std::shared_ptr<HoldingArea> standard(const platform::Places& places);
 
     const Path& root() const { return root_; }
@@ -53,74 +61,40 @@ public:
     // its commit is read from its journal.
     std::vector<HoldBatch> batches() const;
 
+    // Puts back the items the batch lists on disk now (only its id is taken
+    // from `batch`). The batch folder goes once nothing is left in it.
     RestoreResult restore(const HoldBatch& batch);
-    // Deletes a batch; answers the bytes that really went.
+    // Deletes the items the batch lists on disk now, then its manifest;
+    // answers the bytes that really went. What could not go stays listed.
     int64_t purge(const HoldBatch& batch);
     // Deletes batches dated more than `days` days before `now` and folders
     // without a batch that are more than a day old; answers the bytes freed.
+    // A batch whose manifest cannot be read right now is left for a later run.
     int64_t purgeExpired(int days, const QDateTime& now);
 
-    // Names inside a batch folder.
+    // Names inside a batch folder and in the root.
     static constexpr const char* kManifest = "manifest.json";
     static constexpr const char* kJournal = "manifest.journal";
     static constexpr const char* kFiles = "files";
+    static constexpr const char* kLock = ".lock";
 
 private:
     friend class HoldingWriter;
 
-    std::optional<HoldBatch> readBatch(const std::string& name) const;
-    int64_t purgeFolder(const std::string& name);
-    bool isWriting(const std::string& id) const;
+    // The root opened as a real folder of ours (made with its data folder
+    // when `create`), with the area's lock held until it is dropped.
+    struct Session {
+        platform::UniqueFd root;
+        platform::UniqueFd lock;
+        bool valid() const { return root.valid() && lock.valid(); }
+    };
+    Session open(bool create) const;
+    platform::UniqueFd openRoot(bool create) const;
 
     Path root_;
-    std::shared_ptr<Shared> shared_;  // one per root: the lock and the batches being written
-};
-
-// Collects one batch while a clean runs. Each hold is written to the batch's
-// journal before the item moves, so a clean that dies at any moment leaves
-// every moved item listed. One writer is used by one task at a time.
-class HoldingWriter final : public DiskScanner::HoldSink {
-public:
-    using Path = std::filesystem::path;
-
-    // A batch whose manifest grew past what the listing reads would turn into
-    // an orphan and be deleted unseen a day later, so a writer takes no more
-    // once its journal reaches `journalLimit` (by default half the read
-    // limit, leaving room for the title).
-    static constexpr std::size_t kJournalLimit = HoldingManifest::kMaxFileBytes / 2;
-
-    HoldingWriter(const HoldingArea& area, std::string id, std::size_t journalLimit = kJournalLimit);
-    ~HoldingWriter() override;
-    HoldingWriter(const HoldingWriter&) = delete;
-    HoldingWriter& operator=(const HoldingWriter&) = delete;
-
-    const std::string& id() const { return id_; }
-    const Path& batch() const { return batch_; }
-    const std::vector<HoldBatch::Item>& items() const { return items_; }
-
-    // Moves one item into the batch. `url` is a path as the safety test
-    // normalised it (no links among its folders). True when it moved.
-    bool hold(const Path& url, int64_t bytes) override;
-
-private:
-    friend class HoldingArea;
-    bool prepare();
-    bool append(const std::string& line);
-    void finish();
-
-    std::shared_ptr<HoldingArea::Shared> shared_;
-    std::string id_;
-    Path batch_;
-    std::vector<HoldBatch::Item> items_;
-    platform::UniqueFd files_;
-    platform::UniqueFd journal_;
-    std::size_t nameMax_ = 255;
-    std::size_t journalLimit_;
-    std::size_t journalBytes_ = 0;
-    Path lastParent_;
-    platform::UniqueFd lastParentFd_;
-    bool broken_ = false;  // the journal could not be written: take nothing more
-    bool finished_ = false;
+    Path home_;
 };
 
 }  // namespace sorbeta
+
+#include "model/holding/HoldingWriter.h"  // IWYU pragma: export
