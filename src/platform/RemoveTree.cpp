@@ -118,9 +118,11 @@ private:
     enum class Outcome { gone, stays, isFolder };
 
     void count(const struct statx& info) {
-        if (info.stx_nlink >= 2) {
+        // A file with several names counts once: the names met later may
+        // already show a lower link count, so they are looked up too.
+        if (info.stx_nlink >= 2 || !linked_.empty()) {
             const auto key = std::pair(uint64_t(makedev(info.stx_dev_major, info.stx_dev_minor)), info.stx_ino);
-            if (!linked_.insert(key).second) return;
+            if (info.stx_nlink >= 2 ? !linked_.insert(key).second : linked_.count(key) > 0) return;
         }
         const int64_t bytes = int64_t(info.stx_blocks) * 512;
         if (__builtin_add_overflow(result_.bytes, bytes, &result_.bytes)) result_.bytes = INT64_MAX;

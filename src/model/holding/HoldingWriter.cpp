@@ -38,7 +38,8 @@ bool HoldingWriter::prepare() {
     platform::OpenedFolder folder = platform::openOwnFolderAt(root_.get(), id_, Create::yes);
     if (!folder.valid()) return false;
     platform::OpenedFolder files = platform::openOwnFolderAt(folder.fd.get(), HoldingArea::kFiles, Create::yes);
-    UniqueFd journal = files.valid() ? platform::openForAppendingAt(folder.fd.get(), HoldingArea::kJournal) : UniqueFd();
+    UniqueFd journal =
+        files.valid() ? platform::openForAppendingAt(folder.fd.get(), HoldingArea::kJournal) : UniqueFd();
     if (!journal.valid() ||
         !platform::lockOpenFile(journal.get(), platform::LockMode::exclusive, platform::LockWait::block)) {
         // Leave nothing half made behind.

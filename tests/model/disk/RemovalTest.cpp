@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <utility>
 
 #include "FileTree.h"
 #include "OnDisk.h"
@@ -11,6 +14,7 @@
 #include "TestEnvironment.h"
 #include "model/disk/Removal.h"
 #include "model/holding/HoldingArea.h"
+#include "platform/RemoveTree.h"
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
@@ -177,6 +181,35 @@ TEST_F(DiskRemovalTest, AMountBelowATargetIsNotEntered) {
     EXPECT_EQ(clean({home() / "Library/Caches/com.app"}, true, false, nullptr), aBytes);
     EXPECT_TRUE(present(home() / "Library/Caches/com.app/mnt/other"));
     EXPECT_FALSE(present(a));
+}
+
+namespace {
+std::function<void()> beforeFirstFolder;
+void runBeforeFirstFolder(int, const char*) {
+    if (auto run = std::exchange(beforeFirstFolder, nullptr)) run();
+}
+}  // namespace
+
+TEST_F(DiskRemovalTest, AFileSystemMountedOverATargetMidCleanIsNeverEmptied) {
+    test::FileTree tree(home());
+    const fs::path target = home() / "Library/Caches/com.app";
+    for (const char* name : {"a", "b", "c"}) tree.text(target / name / "cache", "cache");
+    // Once the clean is under way, another file system is mounted on the
+    // target itself, holding folders of the same names.
+    std::unique_ptr<test::ScratchMount> mount;
+    beforeFirstFolder = [&] {
+        mount = std::make_unique<test::ScratchMount>(target);
+        if (!mount->mounted()) return;
+        for (const char* name : {"a", "b", "c"}) test::FileTree(target).text(fs::path(name) / "mounted", "keep");
+    };
+    platform::setRemovalFolderHookForTesting(&runBeforeFirstFolder);
+    clean({target}, false, false, nullptr);
+    platform::setRemovalFolderHookForTesting(nullptr);
+    if (!mount || !mount->mounted()) GTEST_SKIP() << "cannot mount here";
+    // The clean went on in the folder it had opened, now hidden below the mount.
+    for (const char* name : {"a", "b", "c"}) EXPECT_TRUE(present(target / name / "mounted")) << name;
+    mount.reset();
+    EXPECT_TRUE(fs::is_empty(target));
 }
 
 TEST_F(DiskRemovalTest, UndeletableFilesAreLeftAndNotCounted) {
