@@ -18,4 +18,11 @@ Parts parts(int64_t bytes, bool binary = false);
 // "number unit", the form every size label uses.
 QString text(int64_t bytes, bool binary = false);
 
+// A sum of byte counts that stops at the largest count instead of wrapping
+// (counts are never negative).
+inline int64_t plus(int64_t a, int64_t b) {
+    int64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? INT64_MAX : sum;
+}
+
 }  // namespace sorbeta::Bytes

@@ -114,6 +114,35 @@ std::string quote(std::string_view s) {
     return out;
 }
 
+std::string quoteText(const QString& text) {
+    // Valid runs go through quote() as UTF-8; a surrogate without its pair
+    // cannot be UTF-8 and is written as its own escape, which reads back as
+    // the same text.
+    std::string out = "\"";
+    qsizetype runStart = 0;
+    const auto flush = [&](qsizetype end) {
+        const QByteArray run = text.mid(runStart, end - runStart).toUtf8();
+        const std::string quoted = quote(std::string_view(run.constData(), std::size_t(run.size())));
+        out.append(quoted, 1, quoted.size() - 2);
+    };
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text[i].unicode();
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n && text[i + 1].unicode() >= 0xDC00 &&
+            text[i + 1].unicode() <= 0xDFFF) {
+            ++i;  // a pair
+            continue;
+        }
+        if (u < 0xD800 || u > 0xDFFF) continue;
+        flush(i);
+        appendHex4(out, u);
+        runStart = i + 1;
+    }
+    flush(n);
+    out += '"';
+    return out;
+}
+
 std::optional<QString> formatDate(const QDateTime& date) {
     if (!date.isValid()) return std::nullopt;
     const QDateTime utc = date.toUTC();

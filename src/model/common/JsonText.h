@@ -15,6 +15,9 @@ namespace sorbeta::JsonText {
 
 // A JSON string literal (quotes included) of raw bytes.
 std::string quote(std::string_view bytes);
+// A JSON string literal of a text; a surrogate without its pair is kept as
+// its escape, so the text reads back exactly as it was.
+std::string quoteText(const QString& text);
 // The bytes a decoded JSON string stands for, undoing the escapes above.
 // Nothing for any other unpaired surrogate.
 std::optional<std::string> bytesOf(const QString& text);

@@ -1,4 +1,5 @@
 #include "model/disk/Removal.h"
+#include "model/common/Bytes.h"
 
 #include <set>
 #include <string>
@@ -164,11 +165,7 @@ Found look(const Path& path) {
     return found;
 }
 
-// A byte sum that sticks at the largest count instead of wrapping.
-int64_t plus(int64_t a, int64_t b) {
-    int64_t sum = 0;
-    return __builtin_add_overflow(a, b, &sum) ? (b < 0 ? INT64_MIN : INT64_MAX) : sum;
-}
+using Bytes::plus;
 
 // Removes or holds the entry `name` of an open folder; the bytes that went.
 int64_t removeItemAt(int folderFd, const std::string& name, const Path& item, HoldSink* hold) {

@@ -1,4 +1,5 @@
 #include "model/holding/HoldingArea.h"
+#include "model/common/Bytes.h"
 
 #include <QUuid>
 #include <algorithm>
@@ -22,11 +23,7 @@ namespace {
 
 using Result = platform::OpenedFolder::Result;
 
-// A byte sum that sticks at the largest count instead of wrapping.
-int64_t plus(int64_t a, int64_t b) {
-    int64_t sum = 0;
-    return __builtin_add_overflow(a, b, &sum) ? INT64_MAX : sum;
-}
+using Bytes::plus;
 
 // What a batch folder holds, as read now.
 struct BatchRead {

@@ -66,10 +66,8 @@ std::string itemObject(const HoldBatch::Item& item) {
 std::optional<std::string> encode(const HoldBatch& batch) {
     const auto date = formatDate(batch.date);
     if (!date) return std::nullopt;
-    const QByteArray title = batch.title.toUtf8();
     std::string out = "{\"id\":" + quote(batch.id) + ",\"date\":" + quote(date->toStdString()) +
-                      ",\"title\":" + quote(std::string_view(title.constData(), std::size_t(title.size()))) +
-                      ",\"items\":[";
+                      ",\"title\":" + JsonText::quoteText(batch.title) + ",\"items\":[";
     for (std::size_t i = 0; i < batch.items.size(); ++i) {
         if (i) out += ',';
         out += itemObject(batch.items[i]);
@@ -88,10 +86,13 @@ std::optional<HoldBatch> decode(std::string_view bytes) {
     batch->title = title.toString();
     const QJsonArray list = items.toArray();
     batch->items.reserve(std::size_t(list.size()));
+    int64_t total = 0;
     for (const QJsonValue& value : list) {
         if (!value.isObject()) return std::nullopt;
         auto item = decodeItem(value.toObject());
         if (!item) return std::nullopt;
+        // Counts that cannot add up are not a batch we wrote.
+        if (__builtin_add_overflow(total, item->bytes, &total)) return std::nullopt;
         batch->items.push_back(std::move(*item));
     }
     return batch;

@@ -1,5 +1,7 @@
 #include "model/holding/HoldingModel.h"
 
+#include "model/common/Bytes.h"
+
 #include <qcoro/qcorofuture.h>
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -24,7 +26,7 @@ void HoldingModel::setBatches(std::vector<HoldBatch> batches) {
 qint64 HoldingModel::total() const {
     qint64 sum = 0;
     for (const HoldBatch& batch : batches_) {
-        for (const HoldBatch::Item& item : batch.items) sum += item.bytes;
+        for (const HoldBatch::Item& item : batch.items) sum = Bytes::plus(sum, item.bytes);
     }
     return sum;
 }

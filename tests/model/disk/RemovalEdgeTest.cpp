@@ -50,6 +50,26 @@ fs::path deepChain(const fs::path& top, int levels) {
     return path / "leaf";
 }
 
+// Whether a path of any length is there, looked up one folder at a time.
+bool presentAtAnyDepth(const fs::path& path) {
+    int dir = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const fs::path relative = path.relative_path();
+    bool found = true;
+    for (auto it = relative.begin(); found && it != relative.end(); ++it) {
+        if (std::next(it) == relative.end()) {
+            struct stat info {};
+            found = ::fstatat(dir, it->c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+            break;
+        }
+        const int next = ::openat(dir, it->c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        found = next >= 0;
+        ::close(dir);
+        dir = next;
+    }
+    if (dir >= 0) ::close(dir);
+    return found;
+}
+
 }  // namespace
 
 class DiskRemovalEdgeTest : public test::HomeTest {
@@ -177,6 +197,22 @@ TEST_F(DiskRemovalEdgeTest, TreesDeeperThanAPathCanBeAreRemovedOrHeldWhole) {
     ASSERT_TRUE(batch);
     EXPECT_EQ(area.restore(*batch).restored, 1);
     EXPECT_TRUE(fs::is_directory(again / std::string(200, 'd')));
+}
+
+TEST_F(DiskRemovalEdgeTest, AnOriginalDeeperThanAPathCanBeIsHeldAndRestored) {
+    const fs::path leaf = deepChain(home() / "Library/Caches/deep", 30);
+    ASSERT_GT(leaf.native().size(), std::size_t(PATH_MAX));
+    HoldingArea area(places().holdingFolder());
+    auto writer = area.makeWriter();
+    ASSERT_TRUE(writer->hold(leaf, 4096));
+    EXPECT_FALSE(presentAtAnyDepth(leaf));
+    const auto batch = area.commit(*writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc());
+    ASSERT_TRUE(batch);
+    const auto result = area.restore(*batch);
+    EXPECT_EQ(result.restored, 1);
+    EXPECT_TRUE(result.skipped.empty());
+    EXPECT_TRUE(presentAtAnyDepth(leaf));
+    EXPECT_TRUE(area.batches().empty());
 }
 
 TEST_F(DiskRemovalEdgeTest, HardLinksToFilesOutsideHomeOnlyLoseTheirNameInside) {
