@@ -12,10 +12,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <sstream>
 
+#include "platform/FileOps.h"
 #include "platform/PoliteQuit.h"
 #include "platform/ProcessTable.h"
 #include "platform/UniqueFd.h"
@@ -28,12 +28,11 @@ namespace fs = std::filesystem;
 // Straight system calls: glibc 2.36's <sys/pidfd.h> lacks C linkage for C++.
 int openPidfd(pid_t pid) { return int(::syscall(SYS_pidfd_open, pid, 0)); }
 
-std::string readSmallFile(const fs::path& path, std::size_t limit = 1 << 20) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::string data(limit, '\0');
-    in.read(data.data(), std::streamsize(limit));
-    data.resize(std::size_t(in.gcount()));
+// A whole regular file, or nothing: a pipe or a device put where a
+// desktop entry or a property list should be is never waited on.
+std::string readSmallFile(const fs::path& path, std::size_t limit = 1 << 20, FinalLink link = FinalLink::refuse) {
+    std::string data;
+    readRegularFile(path, limit, data, link);
     return data;
 }
 
@@ -128,7 +127,7 @@ Identity bundleIdentity(pid_t pid) {
     const std::size_t marker = text.find(".app/Contents/MacOS/");
     if (marker == std::string::npos) return {};
     const fs::path bundle = text.substr(0, marker + 4);
-    const std::string raw = readSmallFile(bundle / "Contents/Info.plist", 1 << 18);
+    const std::string raw = readSmallFile(bundle / "Contents/Info.plist", 1 << 18, FinalLink::follow);
     const QString plist = QString::fromUtf8(raw.data(), qsizetype(raw.size()));
     Identity identity{plistString(plist, QStringLiteral("CFBundleIdentifier")), {}};
     if (identity.id.isEmpty()) return {};
@@ -141,7 +140,7 @@ Identity bundleIdentity(pid_t pid) {
 Identity identityOf(pid_t pid) {
     if (Identity bundle = bundleIdentity(pid); !bundle.id.isEmpty()) return bundle;
     const auto env = environmentOf(pid);
-    if (auto it = env.find("FLATPAK_ID"); it != env.end() && !it->second.empty())
+    if (auto it = env.find("FLATPAK_ID"); it != env.end() && isPlainName(it->second))
         return {QString::fromStdString(it->second), {}};
     if (QString id = idFromCgroup(pid); !id.isEmpty()) return {id, {}};
     // Launchers that use GLib name the desktop file, but children inherit the
@@ -162,11 +161,16 @@ QString desktopName(const QString& id, const fs::path& dataHome) {
     const char* dirs = std::getenv("XDG_DATA_DIRS");
     const QString list = dirs && *dirs ? QString::fromLocal8Bit(dirs) : QStringLiteral("/usr/local/share:/usr/share");
     for (const QString& dir : list.split(u':', Qt::SkipEmptyParts)) roots.emplace_back(dir.toStdString());
+    // The id comes from another program's environment: only a plain name
+    // may become part of a path.
+    const std::string file = QFile::encodeName(id).toStdString() + ".desktop";
+    if (id.isEmpty() || !isPlainName(file)) return {};
     const QString locale = QLocale().name();  // e.g. "zh_CN"
     const QStringList wanted = {QStringLiteral("Name[%1]").arg(locale),
                                 QStringLiteral("Name[%1]").arg(locale.section(u'_', 0, 0)), QStringLiteral("Name")};
     for (const fs::path& root : roots) {
-        const std::string raw = readSmallFile(root / "applications" / (id.toStdString() + ".desktop"), 1 << 18);
+        // Desktop entries are often links to where a package put them.
+        const std::string raw = readSmallFile(root / "applications" / file, 1 << 18, FinalLink::follow);
         if (raw.empty()) continue;
         std::map<QString, QString> names;
         bool inEntry = false;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -60,6 +61,30 @@ TEST_F(RunningAppsTest, FlatpakAppsAreNamedByTheirDesktopFileAndTerminateBySigna
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);  // ended by SIGTERM
     EXPECT_TRUE(app->isTerminated());
     EXPECT_EQ(find(QStringLiteral("org.example.Sleepy")), nullptr);
+}
+
+TEST_F(RunningAppsTest, DesktopEntriesThatArePipesOrDevicesAndOddIdsAreSkipped) {
+    test::FileTree tree(home());
+    const fs::path applications = tree.dir(".local/share/applications");
+    ASSERT_EQ(::mkfifo((applications / "org.example.Piped.desktop").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", applications / "org.example.Zero.desktop");
+    tree.text("outside.desktop", "[Desktop Entry]\nName=Escaped\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FLATPAK_ID"), QStringLiteral("org.example.Piped"));
+    start("/bin/sleep", env);
+    env.insert(QStringLiteral("FLATPAK_ID"), QStringLiteral("org.example.Zero"));
+    start("/bin/sleep", env);
+    // An id that would climb out of the applications folder.
+    env.insert(QStringLiteral("FLATPAK_ID"), QStringLiteral("../../../outside"));
+    start("/bin/sleep", env);
+
+    // Listing returns at once and names them by their command.
+    const auto piped = find(QStringLiteral("org.example.Piped"));
+    ASSERT_NE(piped, nullptr);
+    EXPECT_NE(piped->name(), "Escaped");
+    EXPECT_NE(find(QStringLiteral("org.example.Zero")), nullptr);
+    EXPECT_EQ(find(QStringLiteral("../../../outside")), nullptr);
+    for (const auto& app : platform::RunningApps::system(places())->list()) EXPECT_NE(app->name(), "Escaped");
 }
 
 TEST_F(RunningAppsTest, ProgramsInsideAnAppBundleCarryItsIdentifier) {

@@ -95,13 +95,23 @@ void sortByDate(std::vector<DiskSnapshot>& list) {
 
 enum class FileState { missing, readable, unreadable };
 
+// Far above what 400 snapshots take; a larger file is not one we wrote.
+constexpr std::size_t kMaxHistoryBytes = std::size_t(64) << 20;
+
 FileState readHistory(const std::filesystem::path& url, std::vector<DiskSnapshot>& out) {
     out.clear();
-    if (platform::presenceOf(url) == platform::Presence::absent) return FileState::missing;
-    QFile file(QFile::decodeName(url.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) return FileState::unreadable;
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError || !HistoryFile::decode(data, out)) {
+    // Only a regular file of ours is read: a pipe, a device or a link in its
+    // place is refused at once, never waited on.
+    std::string bytes;
+    switch (platform::readRegularFile(url, kMaxHistoryBytes, bytes)) {
+        case platform::ReadOutcome::missing:
+            if (platform::presenceOf(url) == platform::Presence::absent) return FileState::missing;
+            return FileState::unreadable;
+        case platform::ReadOutcome::ok: break;
+        default: return FileState::unreadable;
+    }
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+    if (!HistoryFile::decode(data, out)) {
         out.clear();
         return FileState::unreadable;
     }

@@ -195,6 +195,30 @@ TEST_F(HistoryTest, WhenSettingAsideFailsTheFileStaysAsItWas) {
     EXPECT_EQ(readAll(asideFiles(folder)[0]), "garbage");
 }
 
+TEST_F(HistoryTest, APipeADeviceOrAHugeFileInItsPlaceCostsNothing) {
+    const fs::path folder = store().url.parent_path();
+    fs::create_directories(folder);
+    // A pipe no one writes to would block a plain read for ever.
+    ASSERT_EQ(::mkfifo(store().url.c_str(), 0600), 0);
+    EXPECT_TRUE(store().load().empty());
+    store().record(snapshot("2024-03-05T12:00:00Z"), shanghai);
+    ASSERT_EQ(asideFiles(folder).size(), 1u);
+    EXPECT_TRUE(fs::is_fifo(asideFiles(folder)[0]));
+    EXPECT_EQ(store().load().size(), 1u);
+
+    // A link to an endless device is not followed.
+    fs::remove(store().url);
+    fs::create_symlink("/dev/zero", store().url);
+    EXPECT_TRUE(store().load().empty());
+
+    // A sparse file of 3 GiB is refused by its size, not read.
+    fs::remove(store().url);
+    { std::ofstream(store().url, std::ios::binary).put('['); }
+    fs::resize_file(store().url, std::uintmax_t(3) << 30);
+    EXPECT_TRUE(store().load().empty());
+    fs::remove(store().url);
+}
+
 TEST_F(HistoryTest, ASnapshotWhoseDateTheFileCannotHoldWritesNothing) {
     store().record(snapshot("2024-03-05T12:00:00Z"), shanghai);
     const std::string before = readAll(store().url);
