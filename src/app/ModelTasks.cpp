@@ -15,9 +15,9 @@ QCoro::Task<> scan(QPointer<AppModel> model) {
     co_await task;
 }
 
-QCoro::Task<> clean(QPointer<AppModel> model, std::set<std::string> ids) {
+QCoro::Task<> clean(QPointer<AppModel> model, std::set<std::string> ids, bool holdCleaned) {
     if (!model) co_return;
-    auto task = model->cleanSelected(CandyDialog::Host::main, std::move(ids));
+    auto task = model->cleanSelected(CandyDialog::Host::main, std::move(ids), holdCleaned);
     co_await task;
 }
 
@@ -34,7 +34,9 @@ QCoro::Task<> freeNow(QPointer<HoldingModel> holding, QPointer<AppModel> model, 
 
 void startScan(AppModel& model) { scan(QPointer<AppModel>(&model)); }
 
-void startClean(AppModel& model, std::set<std::string> ids) { clean(QPointer<AppModel>(&model), std::move(ids)); }
+void startClean(AppModel& model, std::set<std::string> ids, bool holdCleaned) {
+    clean(QPointer<AppModel>(&model), std::move(ids), holdCleaned);
+}
 
 void startFreeNow(HoldingModel& holding, AppModel& model, HoldBatch batch) {
     freeNow(QPointer<HoldingModel>(&holding), QPointer<AppModel>(&model), std::move(batch));

@@ -13,7 +13,7 @@ class HoldingModel;
 
 void startScan(AppModel& model);
 // Cleans exactly these rules (the ones the confirmation listed).
-void startClean(AppModel& model, std::set<std::string> ids);
+void startClean(AppModel& model, std::set<std::string> ids, bool holdCleaned);
 // Deletes a held batch for good, then clears the clean's result, which closes
 // its toast.
 void startFreeNow(HoldingModel& holding, AppModel& model, HoldBatch batch);

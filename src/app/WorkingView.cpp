@@ -165,9 +165,10 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     connect(sidePanel_, &SidePanel::toggleAllItems, this, [weakModel](const std::vector<CleanItem>& items) {
         if (weakModel) weakModel->toggleAll(items);
     });
-    connect(sidePanel_, &SidePanel::cleanConfirmed, this, [weakModel](const std::set<std::string>& ids) {
-        if (weakModel) startClean(*weakModel, ids);
-    });
+    connect(sidePanel_, &SidePanel::cleanConfirmed, this,
+            [weakModel](const std::set<std::string>& ids, bool holdCleaned) {
+                if (weakModel) startClean(*weakModel, ids, holdCleaned);
+            });
     connect(sidePanel_, &SidePanel::rescanRequested, this, [weakModel] {
         if (weakModel) startScan(*weakModel);
     });

@@ -121,8 +121,12 @@ QCoro::Task<> AppModel::scan() {
 QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host) { return cleanSelected(host, selected_); }
 
 QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host, std::set<std::string> confirmed) {
+    return cleanSelected(host, std::move(confirmed), environment_.settings.holdCleaned());
+}
+
+QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host, std::set<std::string> confirmed, bool holdCleaned) {
     CleanRun run(*this, environment_);
-    QCoro::Task<> cleaning = run.run(host, std::move(confirmed));
+    QCoro::Task<> cleaning = run.run(host, std::move(confirmed), holdCleaned);
     co_await cleaning;
 }
 

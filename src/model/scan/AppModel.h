@@ -101,7 +101,11 @@ public:
 
     // Cleans the rules the user confirmed (`confirmed`: the ticks at the
     // moment of confirming, so later ticks never widen the clean) that are
-    // still listed; asks `host` about busy applications first.
+    // still listed; asks `host` about busy applications first. `holdCleaned`
+    // is the choice the user confirmed: what goes is held, or deleted.
+    QCoro::Task<> cleanSelected(CandyDialog::Host host, std::set<std::string> confirmed, bool holdCleaned);
+    // The same with the "holdCleaned" setting as it is now, read before any
+    // question is asked.
     QCoro::Task<> cleanSelected(CandyDialog::Host host, std::set<std::string> confirmed);
     // The same with the current ticks, for callers that tick and clean at once.
     QCoro::Task<> cleanSelected(CandyDialog::Host host);

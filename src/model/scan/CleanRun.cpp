@@ -132,7 +132,7 @@ std::vector<CleanItem> CleanRun::stillListed(const std::set<std::string>& confir
     return chosen;
 }
 
-QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confirmed) {
+QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confirmed, bool holdCleaned) {
     if (!model_ || !model_->phase().isIdle()) co_return;
     std::vector<CleanSpec> rules;
     for (const CleanItem& item : stillListed(confirmed)) rules.push_back(item.spec);
@@ -155,7 +155,6 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
     AppModel& model = *model_;
     model.setPhase(Phase::cleaning());
     const int64_t freeBefore = model.freeBytes() + (model.heldBytes ? model.heldBytes() : 0);
-    const bool hold = environment_.settings.holdCleaned();
     const int total = int(rules.size());
     model.setCleanProgress(CleanProgress{0, total, rules.front().name});
 
@@ -169,7 +168,7 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
             Qt::QueuedConnection);
     };
     QCoro::Task<Result> cleaning =
-        clean(rules, hold ? environment_.holding : nullptr, std::move(progress), environment_);
+        clean(rules, holdCleaned ? environment_.holding : nullptr, std::move(progress), environment_);
     const Result result = co_await cleaning;
     if (!model_) co_return;
     report(chosen, result, freeBefore);

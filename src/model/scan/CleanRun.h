@@ -43,8 +43,10 @@ public:
 
     // Cleans the rules in `confirmed` that are still listed, asking `host`
     // about busy applications first. Does nothing unless the model is idle,
-    // before and after the question.
-    QCoro::Task<> run(CandyDialog::Host host, std::set<std::string> confirmed);
+    // before and after the question. With `holdCleaned` what goes is held;
+    // the choice is the one made before the question, whatever the setting
+    // says by the time the clean starts.
+    QCoro::Task<> run(CandyDialog::Host host, std::set<std::string> confirmed, bool holdCleaned);
 
     // Cleans the rules one after another on one worker thread, skipping those
     // whose guarding application or process runs; with `holdIn` the files go

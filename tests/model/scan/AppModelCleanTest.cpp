@@ -165,6 +165,29 @@ TEST_F(AppModelCleanTest, QuitThatNeverHappensSkipsTheGuardedRule) {
     EXPECT_EQ(model->lastReport()->items.size(), 1u);  // only what was cleaned
 }
 
+TEST_F(AppModelCleanTest, TheHoldChoiceIsTheOneMadeBeforeTheQuestion) {
+    platform::Defaults().setValue(QStringLiteral("holdCleaned"), true);
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"));
+    auto task = model->cleanSelected(Host::main, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    // Turned off in the settings while the question is open: the promised
+    // hold does not become a deletion.
+    platform::Defaults().setValue(QStringLiteral("holdCleaned"), false);
+    center().choose(0);
+    test::finish(task);
+    ASSERT_TRUE(model->lastBatch());
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_EQ(environment.holding->batches().size(), 1u);
+
+    // A choice handed in is followed whatever the setting says.
+    platform::Defaults().setValue(QStringLiteral("holdCleaned"), true);
+    auto deleting = model->cleanSelected(Host::main, {"yarn"}, false);
+    test::finish(deleting);
+    EXPECT_FALSE(model->lastBatch());
+    EXPECT_FALSE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    EXPECT_EQ(environment.holding->batches().size(), 1u);
+}
+
 TEST_F(AppModelCleanTest, SkipThese) {
     apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
     auto task = model->cleanSelected(Host::main, {"browser", "yarn"});

@@ -406,16 +406,18 @@ void SidePanel::refresh(const State& before) {
 
 void SidePanel::askToClean() {
     if (!SidePanelText::cleanEnabled(state_) || !dialogs_) return;
-    // Title, message and the rules to clean are taken now, so the clean
-    // removes exactly what the dialog lists, whatever is ticked meanwhile.
+    // Title, message, the rules to clean and whether they are held are taken
+    // now, so the clean does what the dialog says, whatever is ticked or set
+    // meanwhile.
     std::set<std::string> ids;
     for (const CleanItem& item : state_.selectedItems()) ids.insert(item.spec.id);
+    const bool holdCleaned = state_.holdCleaned;
     QPointer<SidePanel> self(this);
     candyConfirm(
         QStringLiteral("🍧"), SidePanelText::confirmTitle(state_), SidePanelText::confirmMessage(state_),
         sorbeta::tr("清理"), Flavor::strawberry, sorbeta::tr("再想想"),
-        [self, ids] {
-            if (self) emit self->cleanConfirmed(ids);
+        [self, ids, holdCleaned] {
+            if (self) emit self->cleanConfirmed(ids, holdCleaned);
         },
         *dialogs_);
 }

@@ -49,8 +49,8 @@ signals:
     void toggleItem(const std::string& id);
     void toggleAllItems(const std::vector<CleanItem>& items);
     // The user confirmed the clean of exactly these rule ids (the ones the
-    // dialog listed).
-    void cleanConfirmed(const std::set<std::string>& ids);
+    // dialog listed), held or deleted as the dialog said.
+    void cleanConfirmed(const std::set<std::string>& ids, bool holdCleaned);
     void rescanRequested();
     void holdingRequested();
 

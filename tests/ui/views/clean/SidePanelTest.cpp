@@ -139,10 +139,12 @@ TEST_F(SidePanelTest, CleanConfirmsWhatTheDialogListedEvenIfTicksChangeMeanwhile
     EXPECT_EQ(dialog.host, CandyDialog::Host::main);
 
     state.selected = {"a", "b", "c"};  // ticked more while the dialog is open
+    state.holdCleaned = false;         // and holding turned off in the settings
     panel.setState(state);
     center.choose(0);
     ASSERT_TRUE(test::waitUntil([&] { return confirmed.count() == 1; }, 5000));
     EXPECT_EQ(confirmed[0][0].value<std::set<std::string>>(), (std::set<std::string>{"a", "c"}));
+    EXPECT_TRUE(confirmed[0][1].toBool());  // held, as the dialog promised
 
     // "再想想" does nothing.
     QTest::mouseClick(cleanButton(&panel), Qt::LeftButton);
