@@ -3,6 +3,9 @@
 
 #include "app/SorbetaApp.h"
 #include "model/shell/AppLanguage.h"
+#include "platform/Places.h"
+#include "platform/Relaunch.h"
+#include "platform/SingleInstance.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,9 +14,24 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationDomain(QStringLiteral("rovek.com"));
     QApplication::setDesktopFileName(QStringLiteral("com.rovek.sorbeta"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/com.rovek.sorbeta.svg")));
+
+    // One Sorbeta per user: a second launch raises the first one's window.
+    // After a language change the new instance waits for the old one to go.
+    using sorbeta::platform::SingleInstance;
+    SingleInstance instance(sorbeta::platform::Places::fromEnvironment().appDataFolder());
+    const bool relaunched = SingleInstance::isRelaunch(QApplication::arguments().mid(1));
+    if (!instance.claim(relaunched ? SingleInstance::kRelaunchWaitMs : 0)) {
+        instance.handOver();
+        return 0;
+    }
+    sorbeta::platform::setBeforeRelaunch([&instance] { instance.release(); });
+
     // The translator goes in before any text (the catalog's included) is built.
     sorbeta::AppLanguage::startUp();
     sorbeta::SorbetaApp sorbeta;
+    instance.listen([&sorbeta] { sorbeta.showMainWindow(); });
     sorbeta.start();
-    return app.exec();
+    const int code = app.exec();
+    sorbeta::platform::setBeforeRelaunch({});
+    return code;
 }
