@@ -2,8 +2,8 @@
 // a batch, this process lists, restores, deletes and expires whatever it can
 // see. Nothing the child is still moving in may be restored or removed.
 #include <fcntl.h>
-#include <signal.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
