@@ -141,8 +141,10 @@ bool mayMakeLayer() {
 
 bool hasPulledSkin(QSizeF size, const JellyShape& shape, const JellyPalette& palette, const JellyBodyStyle& style,
                    double ratio, PullKey pull) {
-    return LayerCache::shared().find(keyFor(kSkin, quantised(size.width()), quantised(size.height()), shape, palette,
-                                            style, false, ratio, pull)) != nullptr;
+    return LayerCache::shared()
+        .find(
+            keyFor(kSkin, quantised(size.width()), quantised(size.height()), shape, palette, style, false, ratio, pull))
+        .has_value();
 }
 
 }  // namespace bodylayers
@@ -153,14 +155,14 @@ using bodylayers::mayMakeLayer;
 
 // The cached layer for the key, or a stand-in of another size when the frame's
 // budget is spent; `qw`/`qh` become the size of what was returned.
-const Layer& cachedOrStandIn(LayerCache::Key key, int& qw, int& qh, const std::function<Layer()>& make) {
+Layer cachedOrStandIn(LayerCache::Key key, int& qw, int& qh, const std::function<Layer()>& make) {
     LayerCache& cache = LayerCache::shared();
-    if (const Layer* hit = cache.find(key)) return *hit;
+    if (std::optional<Layer> hit = cache.find(key)) return std::move(*hit);
     LayerCache::Key found;
-    if (const Layer* near = cache.nearest(key, &found); near && !mayMakeLayer()) {
+    if (std::optional<Layer> near = cache.nearest(key, &found); near && !mayMakeLayer()) {
         qw = found.width;
         qh = found.height;
-        return *near;
+        return std::move(*near);
     }
     return cache.get(key, make);
 }
@@ -182,22 +184,21 @@ namespace bodylayers {
 Layer cachedDropShadow(const QRectF& rect, const JellyShape& shape, const JellyPalette& palette,
                        const JellyBodyStyle& style, double ratio, PullKey pull) {
     int qw = quantised(rect.width()), qh = quantised(rect.height());
-    const Layer& cached =
-        cachedOrStandIn(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio, pull), qw, qh, [&] {
-            const QPainterPath resting = restingShape(shape, pull).path(QRectF(0, 0, qw, qh));
-            const ShadowSpec drop = lookOf(palette, style.glass).drop;
-            Layer layer = ImageEffects::dropShadow(resting, drop.color, drop.radius, drop.offset, ratio);
-            if (!style.glass) {
-                // The outline of the inset frame lies at least the inset inside the resting one.
-                const QRectF inner =
-                    QRectF(0, 0, qw, qh).adjusted(kHiddenInset, kHiddenInset, -kHiddenInset, -kHiddenInset);
-                if (inner.width() > 0 && inner.height() > 0)
-                    ImageEffects::eraseInside(layer, JellyShape{.squareness = shape.squareness}.path(inner));
-            }
-            ImageEffects::toFullResolution(layer, ratio);
-            ImageEffects::findHole(layer);
-            return layer;
-        });
+    const Layer cached = cachedOrStandIn(keyFor(kDrop, qw, qh, shape, palette, style, false, ratio, pull), qw, qh, [&] {
+        const QPainterPath resting = restingShape(shape, pull).path(QRectF(0, 0, qw, qh));
+        const ShadowSpec drop = lookOf(palette, style.glass).drop;
+        Layer layer = ImageEffects::dropShadow(resting, drop.color, drop.radius, drop.offset, ratio);
+        if (!style.glass) {
+            // The outline of the inset frame lies at least the inset inside the resting one.
+            const QRectF inner =
+                QRectF(0, 0, qw, qh).adjusted(kHiddenInset, kHiddenInset, -kHiddenInset, -kHiddenInset);
+            if (inner.width() > 0 && inner.height() > 0)
+                ImageEffects::eraseInside(layer, JellyShape{.squareness = shape.squareness}.path(inner));
+        }
+        ImageEffects::toFullResolution(layer, ratio);
+        ImageEffects::findHole(layer);
+        return layer;
+    });
     return stretched(cached, rect, qw, qh);
 }
 
@@ -208,7 +209,7 @@ Layer cachedSkin(const QRectF& rect, const JellyShape& shape, const JellyPalette
                  bool withGloss, double ratio, PullKey pull) {
     int qw = quantised(rect.width()), qh = quantised(rect.height());
     const LayerCache::Key key = keyFor(kSkin, qw, qh, shape, palette, style, withGloss, ratio, pull);
-    const Layer& cached = cachedOrStandIn(key, qw, qh, [&] {
+    const Layer cached = cachedOrStandIn(key, qw, qh, [&] {
         const QRectF box(0, 0, qw, qh);
         // A pulled outline bulges past the frame: its skin reaches further.
         const double margin = pull.active() ? kPullMargin : 0.0;

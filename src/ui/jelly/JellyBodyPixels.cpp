@@ -42,8 +42,10 @@ struct DirectJelly {
 
     ImageEffects::Layer drop, skinLayer;
     LayerSampler shadow{ImageEffects::Layer{}}, skin{ImageEffects::Layer{}};
-    QRect area;      // device pixels the jelly can reach
-    QRect bodyArea;  // device pixels of the outline's coverage
+    QRect area;       // device pixels the jelly can reach
+    QRect bodyArea;   // device pixels of the outline's coverage
+    QRegion allowed;  // the part of `area` this painting may change
+    QRect maskArea;   // where the coverage was worked out: the body within `allowed`
     const uchar* maskBits = nullptr;
     qsizetype maskStride = 0;
 
@@ -59,9 +61,10 @@ struct DirectJelly {
     QRgb* row(int y) const { return reinterpret_cast<QRgb*>(bits + y * stride); }
     // The jelly's own x of a device column's centre, when upright.
     double uprightX(int x) const { return toLocal.m11() * (x + 0.5) + toLocal.dx(); }
-    // The coverage row of device row `y`, indexed by device column.
+    // The coverage row of device row `y`, indexed by device column (valid
+    // within `maskArea`).
     const QRgb* coverageRow(int y) const {
-        return reinterpret_cast<const QRgb*>(maskBits + (y - bodyArea.top()) * maskStride) - bodyArea.left();
+        return reinterpret_cast<const QRgb*>(maskBits + (y - maskArea.top()) * maskStride) - maskArea.left();
     }
 
     // The jelly's own coordinates of a pixel centre.
@@ -140,20 +143,30 @@ bool prepareLayers(DirectJelly& j, const JellyShape& shape, const JellyPalette& 
     if (shape.pull && shape.pullAmount > 0)
         reach |= j.box.adjusted(-kPullMargin, -kPullMargin, kPullMargin, kPullMargin);
     j.area = j.toDevice.mapRect(reach).toAlignedRect() & j.target->rect();
-    return !j.area.isEmpty();
+    j.allowed = j.allowed & j.area;
+    return !j.allowed.isEmpty();
 }
 
-// The outline's coverage, rasterised once in device pixels.
+// The outline's coverage, rasterised once in device pixels, where this
+// painting may change them.
 void rasteriseCoverage(DirectJelly& j) {
-    j.bodyArea = j.toDevice.mapRect(j.path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) & j.area;
-    QImage& mask = ImageEffects::scratchImage(j.bodyArea.size());
-    if (!j.bodyArea.isEmpty()) {
-        for (int y = 0; y < j.bodyArea.height(); ++y)
-            std::fill_n(reinterpret_cast<QRgb*>(mask.scanLine(y)), j.bodyArea.width(), 0u);
+    // The box holds a wobbling outline (it only ever moves inwards), so the
+    // rows' split into shadow and body columns stays put while it wobbles and
+    // a pixel away from the outline comes out the same in every frame.
+    j.bodyArea = j.toDevice.mapRect(j.path.boundingRect() | j.box).toAlignedRect().adjusted(-1, -1, 1, 1) & j.area;
+    j.maskArea = j.bodyArea & j.allowed.boundingRect();
+    QImage& mask = ImageEffects::scratchImage(j.maskArea.size());
+    if (!j.maskArea.isEmpty()) {
+        for (int y = 0; y < j.maskArea.height(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(mask.scanLine(y)), j.maskArea.width(), 0u);
         QPainter coverage(&mask);
-        coverage.setClipRect(QRect(QPoint(0, 0), j.bodyArea.size()));
+        const QRegion inMask = j.allowed & j.maskArea;
+        if (inMask.rectCount() == 1)
+            coverage.setClipRect(inMask.boundingRect().translated(-j.maskArea.topLeft()));
+        else
+            coverage.setClipRegion(inMask.translated(-j.maskArea.topLeft()));
         coverage.setRenderHint(QPainter::Antialiasing);
-        coverage.setTransform(j.toDevice * QTransform::fromTranslate(-j.bodyArea.left(), -j.bodyArea.top()));
+        coverage.setTransform(j.toDevice * QTransform::fromTranslate(-j.maskArea.left(), -j.maskArea.top()));
         coverage.fillPath(j.path, Qt::white);
     }
     j.maskBits = mask.constBits();
@@ -200,10 +213,11 @@ struct UprightShadowRow {
     }
 };
 
-// The shadow alone over device columns [from, to) of row `out`. Inlined into
-// the row: it runs over every shadow pixel beside a resting jelly.
+// The shadow alone over device columns [from, to) of row `out`, stepping
+// from the column `anchor` its run starts at when nothing is clipped. Inlined
+// into the row: it runs over every shadow pixel beside a resting jelly.
 [[gnu::always_inline]] inline void uprightShadowRun(const DirectJelly& j, QRgb* out, const UprightShadowRow& shadowRow,
-                                                    int from, int to) {
+                                                    int anchor, int from, int to) {
     using ImageEffects::byteMul;
     using ImageEffects::over;
     if (!shadowRow.line || from >= to) return;
@@ -211,7 +225,7 @@ struct UprightShadowRow {
     const int holeFrom = shadowRow.holeFrom, holeTo = shadowRow.holeTo, width = j.shadow.width;
     const uint bodyAlpha = j.bodyAlpha;
     const int64_t sStep = fixed(j.toLocal.m11() * j.shadow.kx);
-    int64_t su = fixed((j.uprightX(from) - j.shadow.x0) * j.shadow.kx);
+    int64_t su = fixed((j.uprightX(anchor) - j.shadow.x0) * j.shadow.kx) + (from - anchor) * sStep;
     for (int x = from; x < to; ++x, su += sStep) {
         const auto iu = static_cast<int>(su >> 16);
         if (iu < 0 || iu >= width || (iu >= holeFrom && iu <= holeTo)) continue;
@@ -231,9 +245,10 @@ std::pair<int, int> highlightColumns(const DirectJelly& j, const Highlight& h, b
                      static_cast<int>(std::ceil((h.right - j.toLocal.dx()) / step)) + 1);
 }
 
-// The body's columns of an upright row, with the shadow where the body lets
-// it through.
-void uprightBodyRun(const DirectJelly& j, QRgb* out, int y, double ly, const UprightShadowRow& shadowRow) {
+// The body's columns of an upright row within [from, to), with the shadow
+// where the body lets it through.
+void uprightBodyRun(const DirectJelly& j, QRgb* out, int y, double ly, const UprightShadowRow& shadowRow, int from,
+                    int to) {
     const Shading shading(j);
     const UprightShadowRow shadow = shadowRow;
     const int shadowWidth = j.shadow.width;
@@ -242,15 +257,18 @@ void uprightBodyRun(const DirectJelly& j, QRgb* out, int y, double ly, const Upr
     const LayerSampler& skin = j.skin;
     const QRgb* skinLine = skin.line(std::clamp(static_cast<int>((ly - skin.y0) * skin.ky), 0, skin.height - 1));
     const int64_t kStep = fixed(step * skin.kx), sStep = fixed(step * j.shadow.kx);
-    int64_t ku = fixed((j.uprightX(j.bodyArea.left()) - skin.x0) * skin.kx);
-    int64_t su = fixed((j.uprightX(j.bodyArea.left()) - j.shadow.x0) * j.shadow.kx);
+    const int left = std::max(j.bodyArea.left(), from);
+    // Stepped from the body's first column, as an unclipped row is.
+    int64_t ku = fixed((j.uprightX(j.bodyArea.left()) - skin.x0) * skin.kx) + (left - j.bodyArea.left()) * kStep;
+    int64_t su =
+        fixed((j.uprightX(j.bodyArea.left()) - j.shadow.x0) * j.shadow.kx) + (left - j.bodyArea.left()) * sStep;
     const bool sheenRow = j.sheen.rowNear(ly), dotRow = j.dot.rowNear(ly);
     const auto [sheenFrom, sheenTo] = highlightColumns(j, j.sheen, sheenRow);
     const auto [dotFrom, dotTo] = highlightColumns(j, j.dot, dotRow);
     const bool plain = shading.opaqueBody && !shading.glow;
     const int lastSkin = skin.width - 1;
-    const int right = j.bodyArea.right();
-    for (int x = j.bodyArea.left(); x <= right; ++x, ku += kStep, su += sStep) {
+    const int right = std::min(j.bodyArea.right(), to - 1);
+    for (int x = left; x <= right; ++x, ku += kStep, su += sStep) {
         if (plain) {
             // Up to the next highlight column, full coverage is the skin alone.
             int limit = right + 1;
@@ -274,18 +292,21 @@ void uprightBodyRun(const DirectJelly& j, QRgb* out, int y, double ly, const Upr
     }
 }
 
-void paintUprightRows(const DirectJelly& j) {
-    for (int y = j.area.top(); y <= j.area.bottom(); ++y) {
+// The rows of `part` (within the jelly's area): each pixel as an unclipped
+// painting of the whole area makes it.
+void paintUprightRows(const DirectJelly& j, const QRect& part) {
+    const int from = part.left(), to = part.right() + 1;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
         QRgb* out = j.row(y);
         const double ly = j.toLocal.m22() * (y + 0.5) + j.toLocal.dy();
         const UprightShadowRow shadowRow(j.shadow, ly);
         if (y < j.bodyArea.top() || y > j.bodyArea.bottom()) {
-            uprightShadowRun(j, out, shadowRow, j.area.left(), j.area.right() + 1);
+            uprightShadowRun(j, out, shadowRow, j.area.left(), from, to);
             continue;
         }
-        uprightShadowRun(j, out, shadowRow, j.area.left(), j.bodyArea.left());
-        uprightShadowRun(j, out, shadowRow, j.bodyArea.right() + 1, j.area.right() + 1);
-        uprightBodyRun(j, out, y, ly, shadowRow);
+        uprightShadowRun(j, out, shadowRow, j.area.left(), from, std::min(to, j.bodyArea.left()));
+        uprightShadowRun(j, out, shadowRow, j.bodyArea.right() + 1, std::max(from, j.bodyArea.right() + 1), to);
+        if (from <= j.bodyArea.right() && to > j.bodyArea.left()) uprightBodyRun(j, out, y, ly, shadowRow, from, to);
     }
 }
 
@@ -300,9 +321,10 @@ int tiltedSegmentLength(const DirectJelly& j) {
     return j.projective ? std::clamp(static_cast<int>(std::sqrt(std::max(side, 1.0))), 4, 16) : j.area.width();
 }
 
-// Device columns [x0, x1) of row `y`, whose ends map to `a` and `b`.
+// Device columns [from, to) of the segment [x0, x1) of row `y`, whose ends
+// map to `a` and `b`.
 void paintTiltedSegment(const DirectJelly& j, QRgb* out, const QRgb* coverage, bool bodyRow, int x0, int x1, QPointF a,
-                        QPointF b) {
+                        QPointF b, int from, int to) {
     const LayerSampler& skin = j.skin;
     const LayerSampler& shadow = j.shadow;
     const double dx = (b.x() - a.x()) / (x1 - x0), dy = (b.y() - a.y()) / (x1 - x0);
@@ -321,23 +343,26 @@ void paintTiltedSegment(const DirectJelly& j, QRgb* out, const QRgb* coverage, b
     const Shading shading(j);
     const bool plainBody = shading.opaqueBody && !shading.glow;
     RowWalk walk{a.x(), a.y(), dx, dy, ku, kv, kdu, kdv};
-    for (int x = x0; x < x1; ++x, walk.advance(1), su += sdu, sv += sdv) {
+    walk.advance(from - x0);
+    su += (from - x0) * sdu;
+    sv += (from - x0) * sdv;
+    for (int x = from; x < to; ++x, walk.advance(1), su += sdu, sv += sdv) {
         {
             const int stop = paintShadowOnly(out, coverage, j.bodyArea.left(), j.bodyArea.right(), shadow, su, sv, sdu,
-                                             sdv, shading.bodyAlpha, x, x1);
+                                             sdv, shading.bodyAlpha, x, to);
             walk.advance(stop - x);
             x = stop;
-            if (x >= x1) break;
+            if (x >= to) break;
         }
         if (plainBody && bodyRow && x >= j.bodyArea.left()) {
-            const int stop = paintCovered(out, coverage, skin, walk, x, std::min(x1, j.bodyArea.right() + 1), j.sheen,
+            const int stop = paintCovered(out, coverage, skin, walk, x, std::min(to, j.bodyArea.right() + 1), j.sheen,
                                           j.dot, sheenRows || dotRows, shading.inside, shading.insideAlpha);
             su += (stop - x) * sdu;
             sv += (stop - x) * sdv;
             x = stop;
-            if (x >= x1) break;
+            if (x >= to) break;
         }
-        const double lx = walk.lx, ly = walk.ly;
+        const double lx = walk.lx(), ly = walk.ly();
         ku = walk.ku;
         kv = walk.kv;
         const uint m = bodyRow && x >= j.bodyArea.left() && x <= j.bodyArea.right() ? qAlpha(coverage[x]) : 0u;
@@ -360,17 +385,20 @@ void paintTiltedSegment(const DirectJelly& j, QRgb* out, const QRgb* coverage, b
     }
 }
 
-void paintTiltedRows(const DirectJelly& j) {
+// The rows of `part`; segments start where they would for the whole area.
+void paintTiltedRows(const DirectJelly& j, const QRect& part) {
     const int segment = tiltedSegmentLength(j);
-    for (int y = j.area.top(); y <= j.area.bottom(); ++y) {
+    const int first = j.area.left() + (part.left() - j.area.left()) / segment * segment;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
         QRgb* out = j.row(y);
         const bool bodyRow = y >= j.bodyArea.top() && y <= j.bodyArea.bottom();
         const QRgb* coverage = bodyRow ? j.coverageRow(y) : nullptr;
-        for (int x0 = j.area.left(); x0 <= j.area.right(); x0 += segment) {
+        for (int x0 = first; x0 <= part.right(); x0 += segment) {
             const int x1 = std::min(x0 + segment, j.area.right() + 1);
             const QPointF a = j.localAt(x0 + 0.5, y + 0.5), b = j.localAt(x1 + 0.5, y + 0.5);
             if (a.x() < -1e8 || b.x() < -1e8) continue;
-            paintTiltedSegment(j, out, coverage, bodyRow, x0, x1, a, b);
+            paintTiltedSegment(j, out, coverage, bodyRow, x0, x1, a, b, std::max(x0, part.left()),
+                               std::min(x1, part.right() + 1));
         }
     }
 }
@@ -393,6 +421,7 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     j.pixels = std::sqrt(std::abs(j.toDevice.m11() * j.toDevice.m22() - j.toDevice.m12() * j.toDevice.m21()));
     j.size = size;
     j.box = QRectF(QPointF(0, 0), size);
+    j.allowed = ImageEffects::deviceClip(painter);
     if (!prepareLayers(j, shape, palette, style, ImageEffects::pixelRatioOf(painter))) return true;
     j.path = shape.path(j.box);
     rasteriseCoverage(j);
@@ -401,10 +430,12 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     j.stride = j.target->bytesPerLine();
 
     const bool upright = !j.projective && j.toLocal.m12() == 0.0 && j.toLocal.m21() == 0.0 && !inside;
-    if (upright)
-        paintUprightRows(j);
-    else
-        paintTiltedRows(j);
+    for (const QRect& part : j.allowed) {
+        if (upright)
+            paintUprightRows(j, part);
+        else
+            paintTiltedRows(j, part);
+    }
 
     // The glass look's dashes and the selection rings lie on the outline.
     if (style.glass || style.selected) {

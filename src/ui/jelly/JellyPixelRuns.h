@@ -186,13 +186,17 @@ inline int copyCovered(QRgb* out, const QRgb* coverage, const QRgb* skinLine, in
 }
 
 // Positions along a row of a tilted or scaled jelly: in its own points and
-// in the skin's pixels (16.16), each with its step per device pixel.
+// in the skin's pixels (16.16), each with its step per device pixel. The
+// points are worked out from the step count, so a pixel's position does not
+// depend on the runs that led to it (a clipped repaint matches a whole one).
 struct RowWalk {
-    double lx, ly, dx, dy;
+    double x0, y0, dx, dy;
     int64_t ku, kv, kdu, kdv;
+    int64_t steps = 0;
+    double lx() const { return x0 + static_cast<double>(steps) * dx; }
+    double ly() const { return y0 + static_cast<double>(steps) * dy; }
     void advance(int n) {
-        lx += n * dx;
-        ly += n * dy;
+        steps += n;
         ku += n * kdu;
         kv += n * kdv;
     }
@@ -208,12 +212,12 @@ inline int paintCovered(QRgb* out, const QRgb* coverage, const LayerSampler& ski
     RowWalk w = walk;
     const int lastU = skin.width - 1, lastV = skin.height - 1;
     for (; x < end && coverage[x] == 0xffffffffu; ++x) {
-        if (highlightRows && ((sheen.rowNear(w.ly) && sheen.near(w.lx)) || (dot.rowNear(w.ly) && dot.near(w.lx))))
-            break;
+        const double lx = w.lx(), ly = w.ly();
+        if (highlightRows && ((sheen.rowNear(ly) && sheen.near(lx)) || (dot.rowNear(ly) && dot.near(lx)))) break;
         QRgb p = skin.line(
             std::clamp(static_cast<int>(w.kv >> 16), 0, lastV))[std::clamp(static_cast<int>(w.ku >> 16), 0, lastU)];
         if (inside) {
-            const QRgb q = inside->at(w.lx, w.ly);
+            const QRgb q = inside->at(lx, ly);
             if (q) p = over(insideAlpha == 255 ? q : byteMul(q, insideAlpha), p);
         }
         out[x] = p;

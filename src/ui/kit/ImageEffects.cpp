@@ -258,47 +258,111 @@ double pixelRatioOf(const QPainter& painter) {
     return device ? std::max(1.0, device->devicePixelRatioF()) : 1.0;
 }
 
+LayerCache::LayerCache(qint64 limit) : baseLimit_(limit), limit_(limit) {}
+
 LayerCache& LayerCache::shared() {
-    thread_local LayerCache cache;  // per thread, so off-screen renders need no lock
+    static LayerCache cache;
     return cache;
 }
 
-const Layer& LayerCache::get(const Key& key, const std::function<Layer()>& make) {
-    auto found = layers_.constFind(key);
-    if (found != layers_.constEnd()) return *found;
+Layer LayerCache::get(const Key& key, const std::function<Layer()>& make) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (auto found = index_.constFind(key); found != index_.constEnd()) {
+            entries_.splice(entries_.begin(), entries_, *found);
+            return (*found)->layer;
+        }
+        if (!making_.contains(key)) break;
+        made_.wait(lock);
+    }
     ++misses_;
-    if (layers_.size() >= kCapacity) layers_.clear();
-    return *layers_.insert(key, make());
+    making_.append(key);
+    lock.unlock();
+    Layer layer = make();
+    lock.lock();
+    making_.removeOne(key);
+    const qint64 bytes = layer.image.sizeInBytes();
+    // Layers for a finer screen are larger by the square of its pixel ratio.
+    const double ratio = std::max(1.0, key.pixelRatio / 100.0);
+    limit_ = std::max(limit_, std::min(kLargestLimit, static_cast<qint64>(baseLimit_ * ratio * ratio)));
+    entries_.push_front({key, layer, bytes});
+    index_.insert(key, entries_.begin());
+    bytes_ += bytes;
+    evictOver(limit_);
+    made_.notify_all();
+    return layer;
 }
 
-const Layer* LayerCache::find(const Key& key) const {
-    auto found = layers_.constFind(key);
-    return found == layers_.constEnd() ? nullptr : &*found;
+void LayerCache::evictOver(qint64 limit) {
+    // The newest entry stays even when it alone is over the limit.
+    while (bytes_ > limit && entries_.size() > 1) {
+        const Entry& oldest = entries_.back();
+        bytes_ -= oldest.bytes;
+        index_.remove(oldest.key);
+        entries_.pop_back();
+    }
+}
+
+std::optional<Layer> LayerCache::find(const Key& key) {
+    std::lock_guard lock(mutex_);
+    const auto found = index_.constFind(key);
+    if (found == index_.constEnd()) return std::nullopt;
+    entries_.splice(entries_.begin(), entries_, *found);
+    return (*found)->layer;
+}
+
+void LayerCache::clear() {
+    std::lock_guard lock(mutex_);
+    entries_.clear();
+    index_.clear();
+    bytes_ = 0;
+}
+
+qsizetype LayerCache::size() const {
+    std::lock_guard lock(mutex_);
+    return index_.size();
+}
+
+qint64 LayerCache::bytes() const {
+    std::lock_guard lock(mutex_);
+    return bytes_;
+}
+
+qint64 LayerCache::limit() const {
+    std::lock_guard lock(mutex_);
+    return limit_;
+}
+
+qsizetype LayerCache::misses() const {
+    std::lock_guard lock(mutex_);
+    return misses_;
 }
 
 // Stand-ins differ by at most about 20 % per side.
 constexpr double kStandInRange = 0.18;
 
-const Layer* LayerCache::nearest(const Key& key, Key* found) const {
-    const Layer* best = nullptr;
+std::optional<Layer> LayerCache::nearest(const Key& key, Key* found) {
+    std::lock_guard lock(mutex_);
+    const Entry* best = nullptr;
     double bestDistance = 0.0;
-    for (auto it = layers_.constBegin(); it != layers_.constEnd(); ++it) {
-        Key sized = it.key();
+    for (const Entry& entry : entries_) {
+        Key sized = entry.key;
         sized.width = key.width;
         sized.height = key.height;
         if (!(sized == key)) continue;
         // Relative difference of the sides: stretching by a few percent is invisible.
-        const double dw = std::abs(std::log(double(it.key().width) / key.width));
-        const double dh = std::abs(std::log(double(it.key().height) / key.height));
+        const double dw = std::abs(std::log(double(entry.key.width) / key.width));
+        const double dh = std::abs(std::log(double(entry.key.height) / key.height));
         if (dw > kStandInRange || dh > kStandInRange) continue;  // its margins would stretch visibly
         const double distance = dw + dh;
         if (!best || distance < bestDistance) {
-            best = &*it;
+            best = &entry;
             bestDistance = distance;
-            if (found) *found = it.key();
         }
     }
-    return best;
+    if (!best) return std::nullopt;
+    if (found) *found = best->key;
+    return best->layer;
 }
 
 size_t qHash(const LayerCache::Key& key, size_t seed) {

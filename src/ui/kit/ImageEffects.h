@@ -7,8 +7,14 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QRectF>
+#include <QRegion>
 #include <QTransform>
+#include <condition_variable>
+#include <cstdint>
 #include <functional>
+#include <list>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -70,6 +76,11 @@ double pixelRatioOf(const QPainter& painter);
 QImage* directTarget(const QPainter& painter);
 // The same with any device transform (our loops then map each pixel back).
 QImage* pixelTarget(const QPainter& painter);
+// The device pixels a painter on an image may change: the system clip its
+// owner set on the image's paint engine before the painter began (a map
+// repainting only what changed), else the whole image. Qt's own drawing
+// keeps to it by itself; our pixel loops ask for it.
+QRegion deviceClip(const QPainter& painter);
 
 // Draws `src` over `dst` (source-over), `srcToDst` mapping source pixel
 // coordinates (pixel i spans [i, i+1)) to destination ones, affine or
@@ -78,6 +89,8 @@ QImage* pixelTarget(const QPainter& painter);
 // touched (empty: the whole image).
 void blendImage(QImage& dst, const QImage& src, const QTransform& srcToDst, double opacity,
                 const QRect& clip = QRect());
+// The same within every rectangle of `clip`; each pixel comes out as without it.
+void blendImage(QImage& dst, const QImage& src, const QTransform& srcToDst, double opacity, const QRegion& clip);
 
 // A premultiplied pixel over another.
 inline QRgb byteMul(QRgb x, uint a) {
@@ -100,9 +113,10 @@ double ellipseCoverage(double x, double y, double cx, double cy, double rx, doub
 // painter on it keeps its paint engine instead of building one per use.
 QImage& scratchImage(QSize size);
 
-// Blurred layers kept between frames, keyed by what determines them; one per
-// thread (shared() is thread-local); cleared as a whole when it grows past its
-// capacity.
+// Blurred layers kept between frames, keyed by what determines them. One for
+// the whole process, shared by every painting thread (the bands of a map
+// paint the same jellies at the same time, so each layer is made once);
+// limited in bytes, the least recently used going first.
 class LayerCache {
 public:
     struct Key {
@@ -122,21 +136,45 @@ public:
         bool operator==(const Key&) const = default;
     };
 
+    // Bytes of layers kept at a pixel ratio of 1; at a larger ratio the limit
+    // grows with the pixels of a point.
+    static constexpr qint64 kDefaultLimit = 40ll << 20;
+    static constexpr qint64 kLargestLimit = 160ll << 20;
+
+    explicit LayerCache(qint64 limit = kDefaultLimit);
     static LayerCache& shared();
 
-    const Layer& get(const Key& key, const std::function<Layer()>& make);
-    const Layer* find(const Key& key) const;
+    // The layer for the key, made by `make` the first time (outside the lock;
+    // a thread asking for a layer another thread is making waits for it).
+    Layer get(const Key& key, const std::function<Layer()>& make);
+    std::optional<Layer> find(const Key& key);
     // The entry that differs from `key` only in size, closest in size and
     // within about 20 % per side; none when there is no such entry. Stands in
     // while sizes animate.
-    const Layer* nearest(const Key& key, Key* found) const;
-    void clear() { layers_.clear(); }
-    qsizetype size() const { return layers_.size(); }
-    qsizetype misses() const { return misses_; }
+    std::optional<Layer> nearest(const Key& key, Key* found);
+    // Lets go of every layer (the map left the screen).
+    void clear();
+    qsizetype size() const;
+    qint64 bytes() const;
+    qint64 limit() const;
+    qsizetype misses() const;
 
 private:
-    static constexpr qsizetype kCapacity = 768;
-    QHash<Key, Layer> layers_;
+    struct Entry {
+        Key key;
+        Layer layer;
+        qint64 bytes = 0;
+    };
+    void evictOver(qint64 limit);
+
+    mutable std::mutex mutex_;
+    std::condition_variable made_;
+    std::list<Entry> entries_;  // most recently used first
+    QHash<Key, std::list<Entry>::iterator> index_;
+    QList<Key> making_;
+    qint64 baseLimit_;
+    qint64 limit_;
+    qint64 bytes_ = 0;
     qsizetype misses_ = 0;
 };
 

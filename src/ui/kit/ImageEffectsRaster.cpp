@@ -3,6 +3,7 @@
 // calling thread only, so a frame of many small draws pays no hand-over to
 // Qt's painting threads.
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -72,11 +73,13 @@ void blendBilinear(QImage& dst, const QImage& src, const QTransform& m, uint alp
     const bool projective = inv.type() == QTransform::TxProject;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* d = reinterpret_cast<QRgb*>(dbits + y * dstride);
-        const double py = y + 0.5, px = area.left() + 0.5;
-        double X = inv.m11() * px + inv.m21() * py + inv.dx();
-        double Y = inv.m12() * px + inv.m22() * py + inv.dy();
-        double W = inv.m13() * px + inv.m23() * py + inv.m33();
-        for (int x = area.left(); x <= area.right(); ++x, X += inv.m11(), Y += inv.m12(), W += inv.m13()) {
+        // Each pixel's position from its own column, so a pixel comes out the
+        // same whichever column a clipped run starts at.
+        const double py = y + 0.5;
+        const double X0 = inv.m21() * py + inv.dx(), Y0 = inv.m22() * py + inv.dy(), W0 = inv.m23() * py + inv.m33();
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const double px = x + 0.5;
+            const double X = X0 + inv.m11() * px, Y = Y0 + inv.m12() * px, W = W0 + inv.m13() * px;
             double u = X, v = Y;
             if (projective) {
                 if (W <= 0) continue;
@@ -116,6 +119,18 @@ QImage* directTarget(const QPainter& painter) {
     return image;
 }
 
+QRegion deviceClip(const QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (!device) return {};
+    const QRect whole = device->devType() == QInternal::Image
+                            ? static_cast<const QImage*>(device)->rect()
+                            : QRect(0, 0, int(std::ceil(device->width() * device->devicePixelRatioF())),
+                                    int(std::ceil(device->height() * device->devicePixelRatioF())));
+    const QPaintEngine* engine = painter.paintEngine();
+    const QRegion system = engine ? engine->systemClip() : QRegion();
+    return system.isEmpty() ? QRegion(whole) : system & whole;
+}
+
 QImage* pixelTarget(const QPainter& painter) {
     if (!painter.isActive()) return nullptr;
     QPaintDevice* device = painter.device();
@@ -142,6 +157,13 @@ void blendImage(QImage& dst, const QImage& source, const QTransform& srcToDst, d
     } else {
         blendBilinear(dst, src, srcToDst, alpha, area);
     }
+}
+
+void blendImage(QImage& dst, const QImage& src, const QTransform& srcToDst, double opacity, const QRegion& clip) {
+    if (src.isNull()) return;
+    const QRect reach = srcToDst.mapRect(QRectF(src.rect())).toAlignedRect();
+    for (const QRect& rect : clip)
+        if (rect.intersects(reach)) blendImage(dst, src, srcToDst, opacity, rect);
 }
 
 double ellipseCoverage(double x, double y, double cx, double cy, double rx, double ry, double pixels) {

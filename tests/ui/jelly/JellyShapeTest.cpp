@@ -161,10 +161,10 @@ TEST(JellyShapeTest, ShadowLayersAreCachedAcrossFrames) {
     cache.get({.effect = 1, .width = 200, .height = 40, .color = 7}, make);
     cache.get({.effect = 1, .width = 120, .height = 40, .color = 8}, make);
     ImageEffects::LayerCache::Key found;
-    EXPECT_NE(cache.nearest({.effect = 1, .width = 112, .height = 44, .color = 7}, &found), nullptr);
+    EXPECT_TRUE(cache.nearest({.effect = 1, .width = 112, .height = 44, .color = 7}, &found).has_value());
     EXPECT_EQ(found.width, 100);
-    EXPECT_EQ(cache.nearest({.effect = 2, .width = 124, .height = 44, .color = 7}, &found), nullptr);
-    EXPECT_EQ(cache.nearest({.effect = 1, .width = 150, .height = 40, .color = 7}, &found), nullptr);  // too far
+    EXPECT_FALSE(cache.nearest({.effect = 2, .width = 124, .height = 44, .color = 7}, &found).has_value());
+    EXPECT_FALSE(cache.nearest({.effect = 1, .width = 150, .height = 40, .color = 7}, &found).has_value());  // too far
 
     // Skipping a layer's transparent middle draws the same pixels.
     QPainterPath ring;
