@@ -37,5 +37,7 @@ target_sources(sorbeta_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TransitionLayer.h
   ${CMAKE_CURRENT_LIST_DIR}/Transitions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Transitions.h
+  ${CMAKE_CURRENT_LIST_DIR}/WindowExposure.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowExposure.h
   ${CMAKE_CURRENT_LIST_DIR}/WrapAnywhereLabel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WrapAnywhereLabel.h)

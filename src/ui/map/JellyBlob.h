@@ -66,6 +66,7 @@ struct BlobFrame {
     bool selected = false;
     bool rightToLeft = false;
     const JellyLabelImage* label = nullptr;
+    qint64 labelKey = 0;  // the label's picture this frame was made with
     // The node's icon at its drawn size (`blobIconImage`); null to fetch it
     // while painting, which only the main thread may do.
     const QImage* icon = nullptr;

@@ -113,7 +113,7 @@ void paintPickDot(QPainter& painter, const QRectF& rect, double on, const JellyP
                              QTransform::fromScale(1 / ratio, 1 / ratio) *
                                  QTransform::fromTranslate(rect.x() + dot.target.x(), rect.y() + dot.target.y()) *
                                  painter.deviceTransform(),
-                             painter.opacity());
+                             painter.opacity(), ImageEffects::deviceClip(painter));
 }
 
 // --- Hint
@@ -239,7 +239,7 @@ void JellyLabelImage::paint(QPainter& painter, QPointF center) const {
         ImageEffects::blendImage(*pixels, image_,
                                  QTransform::fromScale(1 / ratio, 1 / ratio) *
                                      QTransform::fromTranslate(target.x(), target.y()) * painter.deviceTransform(),
-                                 painter.opacity());
+                                 painter.opacity(), ImageEffects::deviceClip(painter));
         return;
     }
     painter.drawImage(target, image_);

@@ -44,6 +44,8 @@ public:
     // Draws the label centred on `center` (painter coordinates).
     void paint(QPainter& painter, QPointF center) const;
     bool isEmpty() const { return image_.isNull(); }
+    // Changes whenever the label is drawn anew.
+    qint64 cacheKey() const { return image_.cacheKey(); }
     QSizeF size() const;
 
 private:

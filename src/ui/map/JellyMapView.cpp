@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -21,8 +22,10 @@
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
 #include "ui/kit/SoundFX.h"
+#include "ui/kit/WindowExposure.h"
 #include "ui/map/JellyMapViewBands.h"
 #include "ui/map/MapLayout.h"
+#include "ui/map/MapRepaint.h"
 
 namespace sorbeta {
 namespace {
@@ -38,12 +41,25 @@ constexpr int kRecheckDelayMs = 1700;
 // smooth and the exact layers fill in over the next frames.
 constexpr int kLayersPerFrame = 4;
 
-// Where a jelly of the placed rectangle can draw: its shadow, selection ring,
-// swell, squish and tilt stay within this.
-QRectF blobReach(const QRectF& r) {
-    const double margin = 40 + 0.25 * std::max(r.width(), r.height());
-    return r.adjusted(-margin, -margin, margin, margin);
+// Device pixels of a region in widget coordinates, and back (each rectangle
+// grown to whole pixels).
+QRegion toPixels(const QRegion& region, double ratio) {
+    if (ratio == 1.0) return region;
+    QRegion pixels;
+    for (const QRect& r : region)
+        pixels += QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio).toAlignedRect();
+    return pixels;
 }
+
+QRegion toPoints(const QRegion& pixels, double ratio) {
+    if (ratio == 1.0) return pixels;
+    QRegion points;
+    for (const QRect& r : pixels)
+        points += QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect();
+    return points;
+}
+
+bool hasArea(const BlobFrame& frame) { return frame.rect.width() > 0 && frame.rect.height() > 0; }
 
 }  // namespace
 
@@ -63,8 +79,13 @@ struct JellyMapView::Blob {
     QPainterPath hitShape;  // resting outline in the blob's own coordinates
     QSizeF hitSize;
     MapNode::Kind hitKind = MapNode::Kind::category;
-    double idleTick = -1e300;  // the last slow-wobble frame time
-    int order = 0;             // position in the layout result
+    int order = 0;  // position in the layout result
+    // What the map's image shows of it: changed only by a frame that asks to
+    // repaint every pixel the change can reach, so any repaint of any part
+    // draws the same jelly.
+    BlobFrame shown;
+    int shownLevel = 0;
+    bool hasShown = false;
 
     QRectF rectAt(double now) const {
         return QRectF(x.valueAt(now), y.valueAt(now), std::max(w.valueAt(now), 0.0), std::max(h.valueAt(now), 0.0));
@@ -83,14 +104,22 @@ JellyMapView::JellyMapView(MapServices services, QWidget* parent) : QWidget(pare
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
     frameTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&frameTimer_, &QTimer::timeout, this, [this] { frameTick(); });
+    connect(&frameTimer_, &QTimer::timeout, this, [this] {
+        advanceFrame();
+        scheduleFrame();
+    });
+    exposure_ = new WindowExposure(this);
+    connect(exposure_, &WindowExposure::seenChanged, this, &JellyMapView::seenChanged);
     if (!services_.schedule)
         services_.schedule = [this](int ms, std::function<void()> task) {
             QTimer::singleShot(ms, this, std::move(task));
         };
 }
 
-JellyMapView::~JellyMapView() = default;
+JellyMapView::~JellyMapView() {
+    // Hiding while QWidget's destructor runs would report to a view that is gone.
+    delete exposure_;
+}
 
 void JellyMapView::setNodes(std::vector<MapNode> nodes) {
     nodes_ = std::move(nodes);
@@ -189,9 +218,18 @@ void JellyMapView::resizeEvent(QResizeEvent* event) {
     relayout();
 }
 
-void JellyMapView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    scheduleFrame();
+void JellyMapView::seenChanged(bool seen) {
+    if (seen) {
+        update();
+        scheduleFrame();
+        return;
+    }
+    // Nobody sees the map: no frames, and the pictures it keeps go until it
+    // shows again.
+    frameTimer_.stop();
+    frame_ = QImage();
+    for (auto& [id, blob] : blobs_) blob->hasShown = false;
+    ImageEffects::LayerCache::shared().clear();
 }
 
 void JellyMapView::changeEvent(QEvent* event) {
@@ -244,7 +282,7 @@ void JellyMapView::track(const std::optional<std::string>& id, QPointF position)
         const std::string left = *previous;
         services_.schedule(kRecheckDelayMs, [this, left] {
             tracker_.recheck(left, kitNow());
-            update();
+            scheduleFrame();
         });
     }
     if (id) {
@@ -252,7 +290,7 @@ void JellyMapView::track(const std::optional<std::string>& id, QPointF position)
         if (tracker_.move(*id, position - r.topLeft(), r.size(), now) && services_.sound)
             services_.sound->hover(blipSizeOf(*id));
     }
-    update();
+    // The next frame shows what the pointer changed, and only that.
     scheduleFrame();
 }
 
@@ -287,7 +325,6 @@ void JellyMapView::mouseReleaseEvent(QMouseEvent* event) {
 void JellyMapView::poke(const std::string& id) {
     ++pokes_[id];
     if (const auto found = blobs_.find(id); found != blobs_.end()) found->second->squish.poke(kitNow());
-    update();
     scheduleFrame();
 }
 
@@ -295,7 +332,7 @@ void JellyMapView::pick(const std::string& id) {
     poke(id);
     if (services_.sound) services_.sound->tap(blipSizeOf(id));
     if (selection_ && selection_->toggle) selection_->toggle(id);
-    update();
+    scheduleFrame();
 }
 
 void JellyMapView::tap(const std::string& id) {
@@ -363,63 +400,20 @@ bool JellyMapView::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-// --- Painting
+// --- Frames
 
 bool JellyMapView::blobIsLively(const Blob& blob, double now) const {
     if (reduceMotion_) return false;
     return tracker_.hovered() == blob.node.id || tracker_.touch(blob.node.id) || blob.movingAt(now);
 }
 
-void JellyMapView::paintMap(QPainter& painter) { paintBlobs(painter, true); }
-
-void JellyMapView::paintBlobs(QPainter& painter, bool advanceIdle) {
-    const double now = kitNow();
-    // Forget jellies that have faded out of the map.
-    std::erase_if(blobs_, [now](const auto& entry) {
-        return !entry.second->present && entry.second->fade.target() == 0.0 && entry.second->fade.valueAt(now) < 0.01;
-    });
-
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // Everything that needs the main thread is prepared first; then the
-    // frames are painted, in bands at the same time when the painter draws
-    // straight into an image.
-    const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    std::vector<BlobFrame> frames;
-    frames.reserve(blobs_.size());
-    for (Blob* blob : stackedBlobs()) {
-        BlobFrame frame = frameOf(*blob, now, advanceIdle, rtl);
-        if (frame.rect.width() <= 0 || frame.rect.height() <= 0) continue;
-        prepareImages(*blob, frame, ratio);
-        frames.push_back(frame);
-    }
-    paintFrames(painter, frames);
+int JellyMapView::levelOf(const Blob& blob) const {
+    // Jellies leaving the map lie below all others; the hovered one on top.
+    if (!blob.present) return -1;
+    return tracker_.hovered() == blob.node.id ? 2 : tracker_.touch(blob.node.id) ? 1 : 0;
 }
 
-std::vector<JellyMapView::Blob*> JellyMapView::stackedBlobs() const {
-    // Bottom first: jellies leaving the map, then resting, touched and the
-    // hovered one; each level in layout order.
-    struct Drawn {
-        Blob* blob;
-        int level;
-    };
-    std::vector<Drawn> drawn;
-    drawn.reserve(blobs_.size());
-    for (const auto& [id, blob] : blobs_) {
-        const int level = tracker_.hovered() == id ? 2 : tracker_.touch(id) ? 1 : 0;
-        drawn.push_back({blob.get(), blob->present ? level : -1});
-    }
-    std::stable_sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
-        return a.level != b.level ? a.level < b.level : a.blob->order < b.blob->order;
-    });
-    std::vector<Blob*> stacked;
-    stacked.reserve(drawn.size());
-    for (const Drawn& entry : drawn) stacked.push_back(entry.blob);
-    return stacked;
-}
-
-BlobFrame JellyMapView::frameOf(Blob& blob, double now, bool advanceIdle, bool rtl) {
+BlobFrame JellyMapView::frameOf(Blob& blob, double now, bool rtl, double ratio) {
     const std::string& id = blob.node.id;
     const bool hovered = tracker_.hovered() == id;
     blob.hover.setTarget(hovered ? 1.0 : 0.0, now);
@@ -434,18 +428,9 @@ BlobFrame JellyMapView::frameOf(Blob& blob, double now, bool advanceIdle, bool r
     BlobFrame frame;
     frame.node = &blob.node;
     frame.rect = blob.rectAt(now);
-    if (frame.rect.width() <= 0 || frame.rect.height() <= 0) return frame;
+    if (!hasArea(frame)) return frame;
     const Touch* touch = reduceMotion_ ? nullptr : tracker_.touch(id);
-    if (reduceMotion_) {
-        frame.time = 0;  // a still jelly
-    } else if (hovered || touch) {
-        frame.time = now;
-    } else {
-        // Resting jellies wobble at most 15 frames a second.
-        // Only a whole repaint moves them on, so a partial one never tears a jelly.
-        if (advanceIdle && now - blob.idleTick >= kIdleInterval) blob.idleTick = now;
-        frame.time = blob.idleTick;
-    }
+    frame.time = reduceMotion_ ? 0.0 : now;  // reduced motion: a still jelly
     frame.fx = hoverFX(touch ? std::optional<Touch>(*touch) : std::nullopt, now);
     frame.squish = blob.squish.valueAt(now);
     frame.opacity = std::clamp(blob.fade.valueAt(now), 0.0, 1.0);
@@ -454,6 +439,7 @@ BlobFrame JellyMapView::frameOf(Blob& blob, double now, bool advanceIdle, bool r
     frame.dot = blob.dot.valueAt(now);
     frame.selected = ticked;
     frame.rightToLeft = rtl;
+    prepareImages(blob, frame, ratio);
     return frame;
 }
 
@@ -464,6 +450,7 @@ void JellyMapView::prepareImages(Blob& blob, BlobFrame& frame, double ratio) {
     const QColor ink = blob.node.kind == MapNode::Kind::free ? Theme::ink() : sorbeta::palette(blob.node.flavor).ink;
     blob.label.update(jellyLabelContent(blob.node, labelSize), ink, g.labelTextWidth, ratio);
     frame.label = &blob.label;
+    frame.labelKey = blob.label.cacheKey();
     if (!blob.node.iconPath) return;
     const QString key = *blob.node.iconPath + QChar(0x02) + QString::number(labelSize.width()) + QChar(0x02) +
                         QString::number(labelSize.height()) + QChar(0x02) + QString::number(ratio);
@@ -474,69 +461,53 @@ void JellyMapView::prepareImages(Blob& blob, BlobFrame& frame, double ratio) {
     frame.icon = &blob.icon;
 }
 
-void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames) {
-    QImage* target = ImageEffects::directTarget(painter);
-    if (!target || !services_.bands) {
-        const JellyLayerBudget budget(kLayersPerFrame);
-        for (const BlobFrame& frame : frames) paintJellyBlob(painter, frame);
-        return;
-    }
-    const QTransform toDevice = painter.deviceTransform();
-    services_.bands->paint(*target, painter, [&](QPainter& band, QRect rows) {
-        const JellyLayerBudget budget(kLayersPerFrame);
-        for (const BlobFrame& frame : frames) {
-            const QRect reach = toDevice.mapRect(blobReach(frame.rect)).toAlignedRect();
-            if (reach.bottom() < rows.top() || reach.top() > rows.bottom() || reach.right() < 0 ||
-                reach.left() >= target->width())
-                continue;
-            paintJellyBlob(band, frame);
-        }
-    });
-}
-
-void JellyMapView::paintEvent(QPaintEvent* event) {
-    // Painted into an image of our own, where jellies go straight into the
-    // pixels, then copied; only the part asked for is painted.
+QRegion JellyMapView::advanceShown(double now, bool all) {
     const double ratio = devicePixelRatioF();
-    const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
-    if (frame_.size() != pixels) frame_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    frame_.setDevicePixelRatio(ratio);
-    const bool whole = QRegion(rect()).subtracted(event->region()).isEmpty();
-    const QRectF asked = whole ? QRectF(rect()) : QRectF(event->region().boundingRect());
-    const QRect dirty =
-        QRectF(asked.x() * ratio, asked.y() * ratio, asked.width() * ratio, asked.height() * ratio).toAlignedRect() &
-        frame_.rect();
-    if (!dirty.isEmpty()) {
-        QImage part(frame_.bits() + dirty.top() * frame_.bytesPerLine() + dirty.left() * 4, dirty.width(),
-                    dirty.height(), frame_.bytesPerLine(), frame_.format());
-        part.setDevicePixelRatio(ratio);
-        part.fill(Qt::transparent);
-        {
-            QPainter painter(&part);
-            painter.translate(-dirty.left() / ratio, -dirty.top() / ratio);
-            paintBlobs(painter, whole);
+    const QTransform toDevice = MapRepaint::deviceTransform(ratio);
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    QRegion changed;
+    // Jellies that have faded out of the map go, and their last picture with them.
+    std::erase_if(blobs_, [&](const auto& entry) {
+        const Blob& blob = *entry.second;
+        const bool gone = !blob.present && blob.fade.target() == 0.0 && blob.fade.valueAt(now) < 0.01;
+        if (gone && blob.hasShown && hasArea(blob.shown)) changed += MapRepaint::reach(blob.shown, toDevice);
+        return gone;
+    });
+    for (auto& [id, blob] : blobs_) {
+        const BlobFrame next = frameOf(*blob, now, rtl, ratio);
+        const int level = levelOf(*blob);
+        BlobFrame& shown = blob->shown;
+        const bool wasDrawn = blob->hasShown && hasArea(shown);
+        if (all || !wasDrawn || !hasArea(next) || level != blob->shownLevel ||
+            !MapRepaint::sameButTime(shown, next, toDevice)) {
+            // Anything but the wobble changed: wherever the jelly was or is.
+            if (wasDrawn) changed += MapRepaint::reach(shown, toDevice);
+            if (hasArea(next)) changed += MapRepaint::reach(next, toDevice);
+            shown = next;
+            blob->shownLevel = level;
+            blob->hasShown = true;
+            continue;
         }
-        QPainter painter(this);
-        painter.drawImage(
-            QRectF(dirty.left() / ratio, dirty.top() / ratio, dirty.width() / ratio, dirty.height() / ratio), frame_,
-            QRectF(dirty));
+        if (next.time == shown.time) continue;
+        // A resting jelly wobbles 15 times a second at most; a touched one 60.
+        if (level <= 0 && now - shown.time < kIdleInterval - 0.004) continue;
+        // Only the wobble and the fizz move: repaint the bands they sweep,
+        // once they have moved far enough for a pixel to show it.
+        if (MapRepaint::motion(shown, next, toDevice) < MapRepaint::kLeastMotion) continue;
+        changed += MapRepaint::changedBetween(shown, next, toDevice);
+        shown.time = next.time;
     }
-    if (whole) lastFullFrame_ = kitNow();
-    scheduleFrame();
+    return changed;
 }
 
-void JellyMapView::frameTick() {
-    const double now = kitNow();
-    // Resting jellies wobble 15 times a second; in between only the lively
-    // ones (and those settling) are painted again, where they can reach.
-    if (reduceMotion_ || now - lastFullFrame_ >= kIdleInterval - 0.004) return update();
-    QRegion dirty;
-    for (const auto& [id, blob] : blobs_) {
-        if (blob->placingAt(now)) return update();
-        if (blobIsLively(*blob, now) || blob->movingAt(now))
-            dirty += blobReach(blob->rectAt(now)).toAlignedRect() & rect();
+QRegion JellyMapView::advanceFrame() {
+    const double ratio = devicePixelRatioF();
+    const QRegion changed = toPoints(advanceShown(kitNow(), false), ratio) & rect();
+    if (!changed.isEmpty()) {
+        framePending_ = true;
+        update(changed);
     }
-    if (!dirty.isEmpty()) update(dirty);
+    return changed;
 }
 
 void JellyMapView::scheduleFrame() {
@@ -551,11 +522,84 @@ void JellyMapView::scheduleFrame() {
         interval = 16;  // about 60 frames a second
     else if (!reduceMotion_ && !blobs_.empty())
         interval = int(kIdleInterval * 1000);
-    if (interval < 0 || !isVisible()) {
+    if (interval < 0 || !exposure_->seen()) {
         frameTimer_.stop();
     } else if (!frameTimer_.isActive() || frameTimer_.interval() != interval) {
         frameTimer_.start(interval);
     }
+}
+
+// --- Painting
+
+std::vector<const JellyMapView::Blob*> JellyMapView::stackedBlobs() const {
+    // Bottom first: jellies leaving the map, then resting, touched and the
+    // hovered one, as each is shown; each level in layout order.
+    std::vector<const Blob*> stacked;
+    stacked.reserve(blobs_.size());
+    for (const auto& [id, blob] : blobs_)
+        if (blob->hasShown && hasArea(blob->shown)) stacked.push_back(blob.get());
+    std::stable_sort(stacked.begin(), stacked.end(), [](const Blob* a, const Blob* b) {
+        return a->shownLevel != b->shownLevel ? a->shownLevel < b->shownLevel : a->order < b->order;
+    });
+    return stacked;
+}
+
+void JellyMapView::paintMap(QPainter& painter) {
+    advanceShown(kitNow(), true);
+    paintShown(painter, QRegion());
+}
+
+void JellyMapView::paintShown(QPainter& painter, const QRegion& clip) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    std::vector<BlobFrame> frames;
+    for (const Blob* blob : stackedBlobs()) frames.push_back(blob->shown);
+    paintFrames(painter, frames, clip);
+}
+
+void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames, const QRegion& clip) {
+    const QTransform toDevice = painter.deviceTransform();
+    std::vector<QRect> reaches;
+    reaches.reserve(frames.size());
+    for (const BlobFrame& frame : frames) reaches.push_back(MapRepaint::reach(frame, toDevice));
+    auto paintWithin = [&](QPainter& target, const QRegion& within) {
+        const JellyLayerBudget budget(kLayersPerFrame);
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            if (within.isEmpty() || within.intersects(reaches[i])) paintJellyBlob(target, frames[i]);
+    };
+    QImage* target = ImageEffects::directTarget(painter);
+    if (!target || !services_.bands) return paintWithin(painter, clip);
+    services_.bands->paint(
+        *target, painter,
+        [&](QPainter& band, QRect rows) { paintWithin(band, clip.isEmpty() ? QRegion(rows) : clip & rows); }, clip);
+}
+
+void JellyMapView::paintEvent(QPaintEvent* event) {
+    // Painted into an image of our own, where jellies go straight into the
+    // pixels, then copied; only the part asked for is painted.
+    const double ratio = devicePixelRatioF();
+    const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    const bool fresh = frame_.size() != pixels;
+    if (fresh) frame_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    frame_.setDevicePixelRatio(ratio);
+    const bool whole = fresh || QRegion(rect()).subtracted(event->region()).isEmpty();
+    // A repaint of the whole map that no frame asked for (shown again,
+    // resized, ticks changed elsewhere) brings every jelly up to now.
+    if (fresh || (whole && !framePending_)) advanceShown(kitNow(), true);
+    framePending_ = false;
+    const QRegion dirty = whole ? QRegion(frame_.rect()) : toPixels(event->region(), ratio) & frame_.rect();
+    for (const QRect& r : dirty)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(frame_.scanLine(y)) + r.left(), r.width(), 0u);
+    if (!whole) frame_.paintEngine()->setSystemClip(dirty);
+    {
+        QPainter painter(&frame_);
+        paintShown(painter, whole ? QRegion() : dirty);
+    }
+    if (!whole) frame_.paintEngine()->setSystemClip(QRegion());
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), frame_);
+    scheduleFrame();
 }
 
 }  // namespace sorbeta

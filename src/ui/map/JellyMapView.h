@@ -22,6 +22,7 @@ namespace sorbeta {
 
 class BandPainter;
 class SoundFX;
+class WindowExposure;
 
 // What a map takes from the application; each may be left out.
 struct MapServices {
@@ -62,10 +63,15 @@ public:
     // Paints every blob at the kit clock's current time.
     void paintMap(QPainter& painter);
 
+    // Whether the map animates: it is shown and its window can be seen.
+    bool animating() const { return frameTimer_.isActive(); }
+    // One animation frame now: works out what moved and asks for a repaint of
+    // exactly those pixels (map coordinates); returns them.
+    QRegion advanceFrame();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -88,15 +94,21 @@ private:
     const PlacedNode* placedNode(const std::string& id) const;
     double blipSizeOf(const std::string& id) const;
     bool blobIsLively(const Blob& blob, double now) const;
+    int levelOf(const Blob& blob) const;
     void scheduleFrame();
-    void frameTick();
-    void paintBlobs(QPainter& painter, bool advanceIdle);
-    std::vector<Blob*> stackedBlobs() const;
+    void seenChanged(bool seen);
+    // Brings the frames the map shows up to `now` (every jelly when `all`,
+    // else only those whose change a pixel can show) and returns the device
+    // pixels of the map's image that changed.
+    QRegion advanceShown(double now, bool all);
+    std::vector<const Blob*> stackedBlobs() const;
     // The jelly's frame at `now`; advancing its spring targets to the present state.
-    BlobFrame frameOf(Blob& blob, double now, bool advanceIdle, bool rtl);
+    BlobFrame frameOf(Blob& blob, double now, bool rtl, double ratio);
     // The label and icon images any painting thread may draw.
     void prepareImages(Blob& blob, BlobFrame& frame, double ratio);
-    void paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames);
+    // The frames shown, painted within `clip` (device pixels; empty: everywhere).
+    void paintShown(QPainter& painter, const QRegion& clip);
+    void paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames, const QRegion& clip);
 
     std::vector<MapNode> nodes_;
     std::vector<PlacedNode> placed_;
@@ -113,7 +125,10 @@ private:
     bool pressedOnDot_ = false;
     QTimer frameTimer_;
     QImage frame_;  // what paint events copy from: the map painted straight into pixels
-    double lastFullFrame_ = -1e300;
+    // A frame's repaint was asked for: the paint event shows the frames as
+    // they are, even when it covers the whole map.
+    bool framePending_ = false;
+    WindowExposure* exposure_ = nullptr;
 };
 
 }  // namespace sorbeta

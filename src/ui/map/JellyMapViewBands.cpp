@@ -1,5 +1,6 @@
 #include "ui/map/JellyMapViewBands.h"
 
+#include <QPaintEngine>
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
@@ -58,19 +59,44 @@ BandPainter::~BandPainter() {
 
 int BandPainter::bands() const { return state_->bands; }
 
-void BandPainter::paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint) {
-    const int height = target.height();
-    const int bands = std::clamp(height / 64, 1, state_->bands);
+namespace {
+
+// A clip of fewer pixels than this is not worth waking the other threads for.
+constexpr qint64 kSmallClip = 160 * 160;
+
+qint64 pixelsOf(const QRegion& region) {
+    qint64 pixels = 0;
+    for (const QRect& rect : region) pixels += qint64(rect.width()) * rect.height();
+    return pixels;
+}
+
+}  // namespace
+
+void BandPainter::paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint,
+                        const QRegion& clip) {
+    const QRegion within = clip & target.rect();
+    if (!clip.isEmpty() && within.isEmpty()) return;
+    // Bands split the rows the clip reaches (all rows without one).
+    const QRect rowsToPaint = clip.isEmpty() ? target.rect() : within.boundingRect();
+    const int first = rowsToPaint.top(), height = rowsToPaint.height();
+    const bool small = !clip.isEmpty() && pixelsOf(within) < kSmallClip;
+    const int bands = small ? 1 : std::clamp(height / 64, 1, state_->bands);
     const int rows = (height + bands - 1) / bands;
     const double ratio = target.devicePixelRatio();
     const std::function<void(int)> job = [&](int band) {
-        const int top = band * rows;
-        const int count = std::min(rows, height - top);
+        const int top = first + band * rows;
+        const int count = std::min(rows, first + height - top);
         if (band >= bands || count <= 0) return;
+        QRegion bandClip;
+        if (!clip.isEmpty()) {
+            bandClip = within & QRect(0, top, target.width(), count);
+            if (bandClip.isEmpty()) return;
+        }
         // A view of the band's rows: painting through it cannot reach past them.
         QImage view(const_cast<uchar*>(target.constBits()) + top * target.bytesPerLine(), target.width(), count,
                     target.bytesPerLine(), target.format());
         view.setDevicePixelRatio(ratio);
+        if (!bandClip.isEmpty()) view.paintEngine()->setSystemClip(bandClip.translated(0, -top));
         QPainter painter(&view);
         painter.setRenderHints(like.renderHints());
         painter.setOpacity(like.opacity());

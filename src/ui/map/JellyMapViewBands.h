@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <functional>
 #include <memory>
 
@@ -31,7 +32,11 @@ public:
     // deviceRows) for each, at the same time, with a painter on that band that
     // draws as `like` does on the whole image (same transform, opacity and
     // hints); returns when every band is done. `like` must paint into `target`.
-    void paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint);
+    // A non-empty `clip` (device pixels of `target`) limits what the bands may
+    // change (their painters' system clip); bands it misses are not painted,
+    // and a small one is painted on the calling thread alone.
+    void paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint,
+               const QRegion& clip = QRegion());
 
 private:
     struct State;

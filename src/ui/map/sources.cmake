@@ -16,5 +16,7 @@ target_sources(sorbeta_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MapLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MapLayout.h
   ${CMAKE_CURRENT_LIST_DIR}/MapNode.h
+  ${CMAKE_CURRENT_LIST_DIR}/MapRepaint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MapRepaint.h
   ${CMAKE_CURRENT_LIST_DIR}/Treemap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Treemap.h)

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
 #include <set>
@@ -15,6 +16,7 @@
 #include "TestEnvironment.h"
 #include "model/scan/AppModel.h"
 #include "ui/jelly/JellyBody.h"
+#include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitClock.h"
 #include "ui/map/CleanMapNodes.h"
 #include "ui/map/JellyMapView.h"
@@ -320,6 +322,97 @@ TEST_F(JellyMapViewTest, PartialRepaintsNeverTearARestingJelly) {
     EXPECT_EQ(patched.pixel(part.topLeft() - QPoint(3, 3)), qRgb(255, 255, 255));  // nothing outside the part
     // A whole repaint moves them on.
     EXPECT_NE(shown(QRegion(view.rect()), blank), first);
+}
+
+// Every pixel that differs between two consecutive frames lies in the region a
+// frame asks to repaint, and repainting only that region over the previous
+// picture gives the new frame exactly.
+TEST_F(JellyMapViewTest, FramesRepaintEveryPixelTheWobbleChanges) {
+    std::set<std::string> ticked{"pick"};
+    view.setSelection(MapSelection{[&](const std::string& id) { return ticked.contains(id); }, nullptr});
+    view.setNodes({makeNode("a", 3000, Flavor::lime, MapNode::Kind::category),
+                   makeNode("pick", 2000, Flavor::grape, MapNode::Kind::item),
+                   makeNode("free", 1500, Flavor::sky, MapNode::Kind::free),
+                   makeNode("glass", 900, Flavor::mango, MapNode::Kind::folder)});
+    clock.advance(3);  // the entrance has settled
+    QImage blank(view.size(), QImage::Format_ARGB32_Premultiplied);
+    blank.fill(Qt::white);
+    auto whole = [&] {
+        QImage image = blank;
+        view.render(&image, QPoint(), QRegion(view.rect()), QWidget::DrawChildren);
+        return image;
+    };
+    whole();  // the layers of every jelly are made
+    QImage previous = whole();
+    int framesWithChanges = 0;
+    for (int frame = 0; frame < 12; ++frame) {
+        clock.advance(1.0 / 15 + 0.002 * frame);
+        const QRegion changed = view.advanceFrame();
+        const QImage next = whole();  // the frame asked for: shows the jellies as they were advanced
+        for (int y = 0; y < next.height(); ++y)
+            for (int x = 0; x < next.width(); ++x)
+                if (next.pixel(x, y) != previous.pixel(x, y)) {
+                    ASSERT_TRUE(changed.contains(QPoint(x, y)))
+                        << "frame " << frame << " at " << x << "," << y << std::hex << " " << previous.pixel(x, y)
+                        << " -> " << next.pixel(x, y) << " " << view.blobAt(QPointF(x, y)).value_or("-");
+                }
+        if (!changed.isEmpty()) ++framesWithChanges;
+        // Only the changed part painted over the previous picture.
+        QImage patched = previous;
+        {
+            QPainter clear(&patched);
+            for (const QRect& r : changed) clear.fillRect(r, Qt::white);
+        }
+        view.render(&patched, changed.boundingRect().topLeft(), changed, QWidget::DrawChildren);
+        ASSERT_EQ(patched, next) << "frame " << frame;
+        previous = next;
+    }
+    EXPECT_GE(framesWithChanges, 6);  // the jellies did wobble
+
+    // The changed region of a resting map is a fraction of it.
+    clock.advance(1.0 / 15);
+    const QRegion changed = view.advanceFrame();
+    qint64 pixels = 0;
+    for (const QRect& r : changed) pixels += qint64(r.width()) * r.height();
+    EXPECT_LT(pixels, qint64(view.width()) * view.height() / 2);
+}
+
+// The map animates only while it can be seen, and lets go of its pictures
+// while it cannot.
+TEST_F(JellyMapViewTest, FramesStopWhileNobodyCanSeeTheMap) {
+    view.setNodes({makeNode("a", 3000, Flavor::lime, MapNode::Kind::category),
+                   makeNode("b", 2000, Flavor::grape, MapNode::Kind::category)});
+    EXPECT_FALSE(view.animating());  // not on the screen yet
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.animating());
+    view.grab();  // painted once: layers made
+    EXPECT_GT(ImageEffects::LayerCache::shared().size(), 0);
+
+    view.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view.animating());
+    EXPECT_EQ(ImageEffects::LayerCache::shared().size(), 0);
+    view.setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.animating());
+
+    clock.advance(3);  // at rest: the slow wobble goes on
+    view.advanceFrame();
+    EXPECT_TRUE(view.animating());
+    view.hide();
+    EXPECT_FALSE(view.animating());
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.animating());
+
+    // Reduced motion at rest: nothing to animate even when seen.
+    view.setReduceMotion(true);
+    view.advanceFrame();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view.animating());
 }
 
 }  // namespace

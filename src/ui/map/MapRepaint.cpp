@@ -1,0 +1,155 @@
+#include "ui/map/MapRepaint.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "ui/map/JellyLayers.h"
+
+namespace sorbeta::MapRepaint {
+namespace {
+
+// The jelly's own points (box at the origin) to device pixels.
+QTransform jellyToDevice(const BlobFrame& f, const QTransform& toDevice) {
+    return blobTransform(f.rect.size(), f.fx, f.squish, f.rect.topLeft()) * toDevice;
+}
+
+// Room beyond the box a jelly may draw in: its drop shadow (radius 12 at
+// 1.5 of it, offset 8), a pull's bulge (11), the selection ring (5 + 1).
+constexpr double kReachMargin = 40;
+// Room around a moving outline for its antialiasing and the strokes laid on
+// it (the white selection line is 3 wide, the ring's dashes 2, the glass
+// dashes 1.5, all with mitred joins): points, then device pixels.
+constexpr double kStrokeRoom = 2.5;
+constexpr double kPixelRoom = 1.5;
+
+using Outline = std::array<QPointF, JellyShape::kPointCount>;
+
+// The outlines that move with time: the jelly's own, and the ring around it.
+std::vector<Outline> movingOutlines(const BlobFrame& f) {
+    const QSizeF size = f.rect.size();
+    const JellyShape shape = blobShape(*f.node, size, f.fx, f.time);
+    const QRectF box(QPointF(0, 0), size);
+    std::vector<Outline> outlines{shape.outline(box)};
+    if (f.selected) outlines.push_back(shape.outline(box.adjusted(-5, -5, 5, 5)));
+    return outlines;
+}
+
+std::vector<FizzBubble> bubblesOf(const BlobFrame& f) {
+    if (f.node->kind != MapNode::Kind::free) return {};
+    const auto bubbles = fizzBubbles(f.rect.size(), f.time * (1 + 2 * f.fx.amount));
+    return {bubbles.begin(), bubbles.end()};
+}
+
+QPointF mapped(const QTransform& t, QPointF p) { return t.map(p); }
+
+double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+// Device pixels per point of a transform near a point (its larger stretch).
+double pixelsPerPoint(const QTransform& t, QPointF at) {
+    const QPointF o = t.map(at);
+    return std::max(distance(t.map(at + QPointF(1, 0)), o), distance(t.map(at + QPointF(0, 1)), o));
+}
+
+QRect grown(const QRectF& r, double by) { return r.adjusted(-by, -by, by, by).toAlignedRect(); }
+
+bool close(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
+
+}  // namespace
+
+QRect reach(const BlobFrame& f, const QTransform& toDevice) {
+    const QRectF box(QPointF(0, 0), f.rect.size());
+    return grown(
+        jellyToDevice(f, toDevice).mapRect(box.adjusted(-kReachMargin, -kReachMargin, kReachMargin, kReachMargin)),
+        kPixelRoom);
+}
+
+bool sameButTime(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
+    if (a.node != b.node || a.selected != b.selected || a.rightToLeft != b.rightToLeft || a.label != b.label ||
+        a.icon != b.icon)
+        return false;
+    if (a.label && a.labelKey != b.labelKey) return false;
+    if (a.icon && a.icon->cacheKey() != b.icon->cacheKey()) return false;
+    // A colour level is 1/255; these stay well inside it.
+    constexpr double level = 1.0 / 1024;
+    if (!close(a.opacity, b.opacity, level) || !close(a.glow, b.glow, level) || !close(a.hint, b.hint, level) ||
+        !close(a.dot, b.dot, level))
+        return false;
+    const HoverFX& p = a.fx;
+    const HoverFX& q = b.fx;
+    if (p.ripple || q.ripple) return false;  // a ripple grows every frame
+    if (p.point.has_value() != q.point.has_value()) return false;
+    if (p.point && distance(*p.point, *q.point) > 1e-4) return false;
+    if (!close(p.amount, q.amount, level) || !close(p.wave, q.wave, level) || !close(p.tiltX, q.tiltX, level) ||
+        !close(p.tiltY, q.tiltY, level))
+        return false;
+    // The whole frame (placement, swell, jiggle, tilt, squish) within a few
+    // hundredths of a pixel at every corner.
+    const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
+    const QSizeF sa = a.rect.size(), sb = b.rect.size();
+    if (!close(sa.width(), sb.width(), 1e-3) || !close(sa.height(), sb.height(), 1e-3)) return false;
+    for (QPointF corner :
+         {QPointF(0, 0), QPointF(sa.width(), 0), QPointF(0, sa.height()), QPointF(sa.width(), sa.height())})
+        if (distance(ta.map(corner), tb.map(corner)) > 1.0 / 32) return false;
+    return true;
+}
+
+double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
+    const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
+    double most = 0;
+    const std::vector<Outline> before = movingOutlines(a), after = movingOutlines(b);
+    for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o)
+        for (std::size_t k = 0; k < before[o].size(); ++k)
+            most = std::max(most, distance(mapped(ta, before[o][k]), mapped(tb, after[o][k])));
+    const std::vector<FizzBubble> bubblesBefore = bubblesOf(a), bubblesAfter = bubblesOf(b);
+    for (std::size_t i = 0; i < std::min(bubblesBefore.size(), bubblesAfter.size()); ++i)
+        most = std::max(most, distance(mapped(ta, bubblesBefore[i].center), mapped(tb, bubblesAfter[i].center)));
+    return most;
+}
+
+QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
+    const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
+    const double room = kStrokeRoom * pixelsPerPoint(ta, QPointF(a.rect.width() / 2, a.rect.height() / 2)) + kPixelRoom;
+    QRegion changed;
+    const std::vector<Outline> before = movingOutlines(a), after = movingOutlines(b);
+    constexpr int n = JellyShape::kPointCount;
+    // Each stretch of three curves of the closed spline lies within its
+    // control points; the outline of every frame in between (control points
+    // in between) does too, so the box of both frames' control points holds
+    // every pixel whose coverage changed.
+    constexpr int kCurvesPerStretch = 3;
+    for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o) {
+        for (int first = 0; first < n; first += kCurvesPerStretch) {
+            // Extremes kept by hand: QRectF::united ignores a rectangle of no size.
+            double left = std::numeric_limits<double>::infinity(), top = left;
+            double right = -left, bottom = -left;
+            auto add = [&](QPointF p) {
+                left = std::min(left, p.x());
+                right = std::max(right, p.x());
+                top = std::min(top, p.y());
+                bottom = std::max(bottom, p.y());
+            };
+            for (const auto* outline : {&before[o], &after[o]}) {
+                const QTransform& t = outline == &before[o] ? ta : tb;
+                const Outline& p = *outline;
+                for (int i = first; i < first + kCurvesPerStretch; ++i) {
+                    const QPointF p0 = p[std::size_t((i - 1 + n) % n)], p1 = p[std::size_t(i % n)],
+                                  p2 = p[std::size_t((i + 1) % n)], p3 = p[std::size_t((i + 2) % n)];
+                    for (QPointF c : {p1, p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2}) add(t.map(c));
+                }
+            }
+            changed += grown(QRectF(QPointF(left, top), QPointF(right, bottom)), room);
+        }
+    }
+    const std::vector<FizzBubble> bubblesBefore = bubblesOf(a), bubblesAfter = bubblesOf(b);
+    for (const auto& [bubbles, t] : {std::pair(&bubblesBefore, &ta), std::pair(&bubblesAfter, &tb)})
+        for (const FizzBubble& bubble : *bubbles) {
+            const double r = bubble.diameter / 2 + 1;
+            changed += grown(t->mapRect(QRectF(bubble.center - QPointF(r, r), QSizeF(2 * r, 2 * r))), kPixelRoom);
+        }
+    return changed;
+}
+
+}  // namespace sorbeta::MapRepaint

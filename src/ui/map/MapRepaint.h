@@ -1,0 +1,40 @@
+#pragma once
+// What a jelly map must paint again between two frames of one jelly. A jelly
+// that only wobbles changes nothing but the pixels its outline (and its
+// selection ring and fizz) sweeps; a jelly whose look changed in any other
+// way changes wherever it can draw. Pure geometry over BlobFrame, in the
+// device pixels of the map's image.
+#include <QRect>
+#include <QRegion>
+#include <QTransform>
+
+#include "ui/map/JellyBlob.h"
+
+namespace sorbeta::MapRepaint {
+
+// Frames whose outline moved less than this (device pixels) are not worth a
+// repaint: the jelly keeps the frame it shows.
+inline constexpr double kLeastMotion = 0.25;
+
+// Where the jelly of `frame` can draw (shadow, rings, pull, tilt and squish
+// included), as device pixels under `toDevice` (map points to pixels).
+QRect reach(const BlobFrame& frame, const QTransform& toDevice);
+
+// Whether two frames of one jelly differ in nothing but their time, within
+// what no pixel can show (a few hundredths of a pixel, a fraction of a
+// colour level).
+bool sameButTime(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
+
+// How far anything that moves with time (outline, selection ring, fizz
+// bubbles) moved between two frames that differ only in time, in device pixels.
+double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
+
+// Every device pixel that can differ between two frames that differ only in
+// time: the bands the outline and the selection ring sweep and the bubbles'
+// old and new places, with room for antialiasing and strokes.
+QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
+
+// The map's own points to the device pixels of its image at `pixelRatio`.
+inline QTransform deviceTransform(double pixelRatio) { return QTransform::fromScale(pixelRatio, pixelRatio); }
+
+}  // namespace sorbeta::MapRepaint
