@@ -10,10 +10,12 @@ PACKAGES=(build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
   qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   qt6-qpa-plugins qcoro-qt6-dev libxcb1-dev libgtest-dev clang-format fonts-noto-cjk fonts-noto-color-emoji fonts-thai-tlwg)
+# The benchmarks also drive the app under a virtual display and compare with other tools.
+BENCH_PACKAGES=(xvfb xdotool openbox trayer gdu jdupes rdfind fdupes)
 
 install_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return
@@ -23,7 +25,7 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-jobs=$(nproc)
+jobs=${JOBS:-$(nproc)}
 case "${1:-}" in
   run)
     install_packages
@@ -44,7 +46,7 @@ case "${1:-}" in
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600
     ;;
   bench)
-    install_packages
+    install_packages "${BENCH_PACKAGES[@]}"
     cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORBETA_BUILD_TESTS=OFF -DSORBETA_BUILD_BENCH=ON
     cmake --build build/bench -j "$jobs"
     echo "benchmarks built in build/bench/bench/"

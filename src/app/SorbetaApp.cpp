@@ -10,6 +10,7 @@
 
 #include "app/AppServices.h"
 #include "app/ContentView.h"
+#include "app/FirstFrameTrace.h"
 #include "app/LanguageChoices.h"
 #include "app/MenuBarExtra.h"
 #include "app/ModelTasks.h"
@@ -87,6 +88,7 @@ void SorbetaApp::showMainWindow() {
     buildMenus(window->menuBar());
     window->resize(kDefaultWidth, kDefaultHeight + window->menuBar()->sizeHint().height());
     mainWindow_ = window;
+    FirstFrameTrace::attachIfAsked(window, content);
     window->show();
 }
 
