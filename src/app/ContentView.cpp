@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QShowEvent>
+#include <cmath>
 
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
@@ -92,8 +93,19 @@ void ContentView::resizeEvent(QResizeEvent* event) {
 }
 
 void ContentView::paintEvent(QPaintEvent*) {
+    // Every frame of the map above repaints the background beneath it: the
+    // spots are scaled up and blended once per size, then only copied.
+    const double ratio = devicePixelRatioF();
+    const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    if (background_.size() != pixels || background_.devicePixelRatio() != ratio) {
+        background_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        background_.setDevicePixelRatio(ratio);
+        QPainter painter(&background_);
+        paintCandyBackground(painter, QRectF(rect()));
+    }
     QPainter painter(this);
-    paintCandyBackground(painter, QRectF(rect()));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPointF(0, 0), background_);
 }
 
 }  // namespace sorbeta

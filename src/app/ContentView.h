@@ -4,6 +4,7 @@
 // scans again when the application comes back after access was granted. Its
 // parts are named (objectName): "working", "guide" while it shows, and
 // "contentTransitions".
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -55,6 +56,7 @@ private:
     QPointer<AccessGuide> guide_;
     TransitionLayer* transitions_ = nullptr;
     bool launched_ = false;
+    QImage background_;  // the background as painted, at the window's pixels
 };
 
 }  // namespace sorbeta
