@@ -142,6 +142,10 @@ Identity identityOf(pid_t pid) {
     const auto env = environmentOf(pid);
     if (auto it = env.find("FLATPAK_ID"); it != env.end() && isPlainName(it->second))
         return {QString::fromStdString(it->second), {}};
+    // A snap's name is the name of its folder in ~/snap.
+    for (const char* variable : {"SNAP_INSTANCE_NAME", "SNAP_NAME"})
+        if (auto it = env.find(variable); it != env.end() && !it->second.empty())
+            return {QString::fromStdString(it->second), {}};
     if (QString id = idFromCgroup(pid); !id.isEmpty()) return {id, {}};
     // Launchers that use GLib name the desktop file, but children inherit the
     // variable: only the launched process itself counts.

@@ -1,7 +1,7 @@
 #pragma once
 // The user's running applications: the processes of this user that carry an
-// application identity (a Flatpak id, a desktop-file id, or the bundle
-// identifier of an .app bundle they run from), each with a display name.
+// application identity (a Flatpak id, a snap name, a desktop-file id, or the
+// bundle identifier of an .app bundle they run from), each with a display name.
 // Processes of one application are grouped; asking it to terminate is the
 // polite quit (its windows asked to close, else SIGTERM), aimed at the
 // processes as they were when the list was read, so a pid that was reused

@@ -23,7 +23,8 @@ public:
     const std::filesystem::path& home() const { return home_; }
     // A folder beside home, for links that lead out of it.
     const std::filesystem::path& outside() const { return outside_; }
-    // The places of this home, as the service container would build them.
+    // The places of this home, as the service container would build them,
+    // with system folders looked up in root()/system.
     const platform::Places& places() const { return places_; }
 
 private:
