@@ -19,11 +19,11 @@ TEST_F(UserDirsTest, ParsesQuotedHomeRelativeAndAbsoluteFoldersOnly) {
         "XDG_DOWNLOAD_DIR=\"$HOME/下载\"\n"
         "  XDG_DOCUMENTS_DIR=\"$HOME/My \\\"Docs\\\"/\"\n"
         "XDG_MUSIC_DIR=\"/srv/music\"  \n"
-        "XDG_DESKTOP_DIR=\"$HOME/\"\n"          // home itself: turned off
-        "XDG_PICTURES_DIR=\"Pictures\"\n"       // relative: ignored
-        "XDG_VIDEOS_DIR=\"$HOMEVIDEOS\"\n"      // not $HOME followed by a slash
+        "XDG_DESKTOP_DIR=\"$HOME/\"\n"           // home itself: turned off
+        "XDG_PICTURES_DIR=\"Pictures\"\n"        // relative: ignored
+        "XDG_VIDEOS_DIR=\"$HOMEVIDEOS\"\n"       // not $HOME followed by a slash
         "XDG_TEMPLATES_DIR=\"$HOME/T\" extra\n"  // text after the value
-        "XDG_PUBLICSHARE_DIR=$HOME/Public\n"    // unquoted
+        "XDG_PUBLICSHARE_DIR=$HOME/Public\n"     // unquoted
         "XDG__DIR=\"$HOME/x\"\n",
         h);
     EXPECT_EQ(folders.at("DOWNLOAD"), h / "下载");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/disk/Measure.h"
+#include "model/disk/TrashPairs.h"
 #include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
 #include "platform/Listing.h"
@@ -18,10 +19,9 @@ namespace {
 
 using platform::ParentLinks;
 
-// Names that hold the user's secrets, refused at any depth. The first twelve
-// are the system's own stores; the rest are where Linux keeps keys,
-// passwords and keyrings. Compared exactly, as the file system does.
-const std::set<std::string>& protectedComponents() {
+// The system's own stores, refused at any depth. Compared exactly, as the
+// file system does.
+const std::set<std::string>& systemStores() {
     static const std::set<std::string> names{"Keychains",
                                              "Accounts",
                                              "Mail",
@@ -33,13 +33,23 @@ const std::set<std::string>& protectedComponents() {
                                              "CloudKit",
                                              "com.apple.containermanagerd",
                                              "com.apple.homed",
-                                             "com.apple.HomeKit",
-                                             ".ssh",
-                                             ".gnupg",
-                                             ".password-store",
-                                             ".pki",
-                                             "keyrings"};
+                                             "com.apple.HomeKit"};
     return names;
+}
+
+// Where Linux keeps keys, passwords and keyrings, browser and mail profiles,
+// cloud and cluster credentials, and chat databases; refused at any depth.
+// Compared in any letter case: on a case-folding folder (ext4's casefold, a
+// FAT stick) ".SSH" is ".ssh", and refusing a lookalike costs nothing.
+const std::set<std::string>& linuxSecrets() {
+    static const std::set<std::string> names{".ssh",     ".gnupg",   ".password-store", ".pki", "keyrings",
+                                             "kwalletd", ".mozilla", ".thunderbird",    ".aws", ".kube",
+                                             ".docker",  "gcloud",   "db_storage",      "nt_db"};
+    return names;
+}
+
+bool isProtected(const std::string& component) {
+    return systemStores().count(component) || linuxSecrets().count(platform::lowercased(component));
 }
 
 // What a place below home allows.
@@ -66,6 +76,8 @@ const std::vector<PlaceRule>& placeRules() {
         {{"Library", "Logs"}, Allowed::contentsOnly},
         {{"Library", "*"}, Allowed::never},  // ~/Library/Caches and its siblings themselves
         {{"Library", "*", "**"}, Allowed::always},
+        {{"snap"}, Allowed::contentsOnly},  // the snaps' private homes, like a dot-folder
+        {{"snap", "**"}, Allowed::always},
         {{"*"}, Allowed::never},                  // ~/Documents, ~/Library and the like themselves
         {{"*", "**"}, Allowed::withUserFolders},  // inside the user's own folders
     };
@@ -137,9 +149,8 @@ bool judge(const std::vector<std::string>& c, bool allowUserFolders, bool removi
     if (h.size() < 2) return false;
     if (c.size() < h.size() + 1) return false;  // home itself, or above it
     if (!startsWith(c, h)) return false;
-    const auto& protectedNames = protectedComponents();
     for (const std::string& part : c) {
-        if (protectedNames.count(part) || part == "..") return false;
+        if (isProtected(part) || part == "..") return false;
     }
     if (touchesDataFolder(c, places)) return false;
     const std::vector<std::string> below(c.begin() + std::ptrdiff_t(h.size()), c.end());
@@ -204,6 +215,22 @@ int64_t removePlace(const Path& place, HoldSink* hold) {
 
 }  // namespace
 
+// The direct children of a folder that was judged safe. The folder is opened
+// without following any link on its way, so what is listed is what was judged.
+// A folder on which another file system is mounted is judged by where it lies,
+// but what is inside belongs to that other disk: it gives no children.
+std::vector<Path> contentsOf(const Path& folder) {
+    std::vector<Path> children;
+    const platform::UniqueFd base = platform::openFolder(folder, ParentLinks::refuse);
+    if (!base.valid()) return children;
+    const platform::UniqueFd parent = platform::openFolder(folder.parent_path(), ParentLinks::refuse);
+    if (!parent.valid() || !platform::sameMount(base.get(), parent.get())) return children;
+    const auto names = platform::listNamesAt(base.get());
+    if (!names) return children;  // a listing cut short is no listing
+    for (const std::string& name : *names) children.push_back(folder / name);
+    return children;
+}
+
 std::optional<Path> normalised(const Path& url) {
     const std::string text = withoutTrailingSlashes(url.native());
     if (text.empty() || text.front() != '/' || text.find('\0') != std::string::npos) return std::nullopt;
@@ -254,6 +281,13 @@ int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFol
         // when the rule only empties folders.
         const bool contentsOnly = found.isDirectory && !removeRoots && !found.isLink;
         if (!judge(componentsOf(*path), allowUserFolders, !contentsOnly, places)) continue;
+        // The Trash is emptied in pairs: an item and its .trashinfo together.
+        if (contentsOnly) {
+            if (const auto part = TrashPairs::partOf(*path, places); part != TrashPairs::Part::none) {
+                freed = plus(freed, TrashPairs::empty(*path, part, hold, places));
+                continue;
+            }
+        }
         freed = plus(freed, contentsOnly ? emptyFolder(*path, hold) : removePlace(*path, hold));
     }
     return freed;

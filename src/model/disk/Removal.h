@@ -54,6 +54,12 @@ bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, co
 int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
               const platform::Places& places);
 
+// The direct children of a folder that passed the safety test, listed through
+// the folder opened without following any link on its way, so what is listed
+// is what was judged. None when another file system is mounted on the folder
+// (what is inside belongs to that other disk) or it cannot be listed whole.
+std::vector<Path> contentsOf(const Path& folder);
+
 // Deletes one item that already passed the safety test (the path as
 // normalised() gives it). Returns the bytes that really went: the measured
 // size when all of it went, else the part the removal walk counted.

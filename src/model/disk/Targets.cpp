@@ -8,6 +8,8 @@
 #include "model/disk/Access.h"
 #include "model/disk/Measure.h"
 #include "model/disk/ProjectArtifacts.h"
+#include "model/disk/Removal.h"
+#include "model/disk/RowRoots.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/PathText.h"
@@ -35,7 +37,9 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 }  // namespace
 
 std::vector<Path> expand(const std::string& pattern, const platform::Places& places) {
-    const std::string expanded = places.expandTilde(pattern).native();
+    const auto base = places.expandPlace(pattern);
+    if (!base) return {};  // a place this home does not have
+    const std::string expanded = base->native();
     const std::size_t star = expanded.find('*');
     if (limited()) {
         const std::string fixed = withoutTrailingSlashes(expanded.substr(0, star));
@@ -71,8 +75,9 @@ std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std:
         auto expanded = expand(root, places);
         result.insert(result.end(), expanded.begin(), expanded.end());
     }
-    if (childrenOf) {
-        const Path folder(withoutTrailingSlashes(places.expandTilde(*childrenOf).native()));
+    const auto base = childrenOf ? places.expandPlace(*childrenOf) : std::nullopt;
+    if (base) {
+        const Path folder(withoutTrailingSlashes(base->native()));
         const auto names =
             (limited() && Access::wouldPrompt(folder, places)) ? std::nullopt : platform::listNames(folder);
         if (names) {
@@ -94,18 +99,20 @@ std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std:
     return result;
 }
 
-std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running, const platform::Places& places,
-                          const ProjectArtifacts::Git& git) {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    std::vector<Path> found =
-        spec.source == CleanSpec::Source::projectArtifacts
-            ? ProjectArtifacts::find(std::nullopt, now, places, git)
-            : resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, spec.excludingPrefixes, places);
+namespace {
+
+// A rule's candidates after its filters: existing ones, running applications'
+// folders spared, the newest of each folder kept, then the minimum age.
+std::vector<Path> filtered(std::vector<Path> found, const CleanSpec& spec, const std::set<std::string>& running,
+                           const platform::Places& places, const QDateTime& now) {
     std::erase_if(found, [](const Path& path) { return !platform::exists(path); });
 
     if (!running.empty()) {
-        std::erase_if(
-            found, [&](const Path& path) { return running.count(platform::lowercased(path.filename().native())) > 0; });
+        // A folder is an application's by its own name, or by the sandbox it lies in.
+        std::erase_if(found, [&](const Path& path) {
+            return running.count(platform::lowercased(path.filename().native())) > 0 ||
+                   running.count(platform::lowercased(sandboxOwner(path, places))) > 0;
+        });
     }
 
     if (spec.keepNewest > 0) {
@@ -134,6 +141,36 @@ std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& ru
         std::erase_if(found, [&](const Path& path) { return !(modified(path) < cutoff); });
     }
     return found;
+}
+
+}  // namespace
+
+std::vector<TargetGroup> targetGroups(const CleanSpec& spec, const std::set<std::string>& running,
+                                      const platform::Places& places, const ProjectArtifacts::Git& git) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    std::vector<Path> own =
+        spec.source == CleanSpec::Source::projectArtifacts
+            ? ProjectArtifacts::find(std::nullopt, now, places, git)
+            : resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, spec.excludingPrefixes, places);
+    std::vector<Path> onLinux = linuxCandidates(spec, own, places);
+    const LinuxCatalog::RuleLayer* layer = LinuxCatalog::rule(spec.id);
+    const bool linuxUserFolders = spec.allowUserFolders || (layer && layer->allowUserFolders);
+    // A pattern with "*" may meet a secret folder ({config}/*/logs in
+    // gcloud's settings): what the clean would refuse is not offered either.
+    std::erase_if(onLinux,
+                  [&](const Path& path) { return !isSafeToTouch(path, linuxUserFolders, spec.removeRoots, places); });
+    std::vector<TargetGroup> groups;
+    groups.push_back({filtered(std::move(own), spec, running, places, now), spec.allowUserFolders});
+    groups.push_back({filtered(std::move(onLinux), spec, running, places, now), linuxUserFolders});
+    return groups;
+}
+
+std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& running, const platform::Places& places,
+                          const ProjectArtifacts::Git& git) {
+    std::vector<Path> all;
+    for (TargetGroup& group : targetGroups(spec, running, places, git))
+        all.insert(all.end(), std::make_move_iterator(group.paths.begin()), std::make_move_iterator(group.paths.end()));
+    return all;
 }
 
 }  // namespace sorbeta::DiskScanner

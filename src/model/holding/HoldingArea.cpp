@@ -3,9 +3,11 @@
 
 #include <QUuid>
 #include <algorithm>
+#include <set>
 #include <system_error>
 
 #include "model/disk/Measure.h"
+#include "model/disk/TrashPairs.h"
 #include "model/holding/RestoreTargets.h"
 #include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
@@ -222,8 +224,18 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& handed) {
     bool filesMissing = false;
     const UniqueFd files = platform::openChildFolder(folder.fd.get(), kFiles, &filesMissing);
     RestoreTargets targets(home_);
+    // A trashed item and its .trashinfo go back together or stay together.
+    std::vector<std::string> originals;
+    for (const HoldBatch::Item& item : batch.items) originals.push_back(item.original);
+    const std::set<std::string> blocked =
+        TrashPairs::blockedPairs(originals, [](const std::string& path) { return platform::entryExists(path); });
     std::vector<HoldBatch::Item> kept;
     for (const HoldBatch::Item& item : batch.items) {
+        if (blocked.count(item.original)) {
+            result.skipped.push_back(item.original);
+            kept.push_back(item);
+            continue;
+        }
         if (!files.valid()) {
             if (!filesMissing) kept.push_back(item);
             continue;

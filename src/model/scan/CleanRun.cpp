@@ -8,6 +8,7 @@
 
 #include <qcoro/qcorofuture.h>
 
+#include "model/catalog/LinuxCatalog.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Removal.h"
 #include "model/disk/Targets.h"
@@ -36,7 +37,8 @@ std::set<std::string> runningIdentifiers(const platform::RunningApps& apps) {
 }
 
 bool guardedByRunningApp(const CleanSpec& rule, const std::set<std::string>& running) {
-    return std::any_of(rule.guardBundleIDs.begin(), rule.guardBundleIDs.end(),
+    const std::vector<std::string> ids = LinuxCatalog::guardIdentities(rule);
+    return std::any_of(ids.begin(), ids.end(),
                        [&](const std::string& id) { return running.count(lowered(id).toStdString()) > 0; });
 }
 
@@ -101,18 +103,20 @@ QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std:
         for (std::size_t position = 0; position < rules.size(); ++position) {
             const CleanSpec& rule = rules[position];
             if (progress) progress(int(position), rule.name);
-            const bool busy =
-                guardedByRunningApp(rule, running) ||
-                std::any_of(rule.guardProcesses.begin(), rule.guardProcesses.end(),
-                            [&](const std::string& name) { return processRunning(QString::fromStdString(name)); });
+            const std::vector<std::string> processes = LinuxCatalog::guardProcesses(rule);
+            const bool busy = guardedByRunningApp(rule, running) ||
+                              std::any_of(processes.begin(), processes.end(), [&](const std::string& name) {
+                                  return processRunning(QString::fromStdString(name));
+                              });
             if (busy) {
                 result.skipped << rule.name;
                 continue;
             }
-            const auto targets = DiskScanner::targets(rule, rule.skipRunningAppDirs ? running : std::set<std::string>{},
-                                                      environment.places, environment.git);
-            result.freed +=
-                DiskScanner::clean(targets, rule.removeRoots, rule.allowUserFolders, writer.get(), environment.places);
+            const auto groups = DiskScanner::targetGroups(
+                rule, rule.skipRunningAppDirs ? running : std::set<std::string>{}, environment.places, environment.git);
+            for (const DiskScanner::TargetGroup& group : groups)
+                result.freed += DiskScanner::clean(group.paths, rule.removeRoots, group.allowUserFolders, writer.get(),
+                                                   environment.places);
             cleanedNames << rule.name;
         }
         if (holdIn && writer)
@@ -220,11 +224,12 @@ QCoro::Task<bool> CleanRun::askAboutBusyApps(std::vector<CleanSpec> rules, Candy
     std::vector<platform::RunningAppPtr> busy;
     for (const CleanSpec& rule : rules) {
         bool matched = false;
+        const std::vector<std::string> guardIDs = LinuxCatalog::guardIdentities(rule);
         for (const platform::RunningAppPtr& app : running) {
             const QString id = app->identifier().toLower();
-            const bool guards =
-                std::any_of(rule.guardBundleIDs.begin(), rule.guardBundleIDs.end(),
-                            [&](const std::string& guard) { return !id.isEmpty() && lowered(guard) == id; });
+            const bool guards = std::any_of(guardIDs.begin(), guardIDs.end(), [&](const std::string& guard) {
+                return !id.isEmpty() && lowered(guard) == id;
+            });
             if (!guards) continue;
             matched = true;
             if (std::find(busy.begin(), busy.end(), app) == busy.end()) busy.push_back(app);

@@ -9,6 +9,7 @@
 
 #include "model/catalog/Catalog.h"
 #include "model/disk/Measure.h"
+#include "model/disk/RowRoots.h"
 #include "model/disk/Targets.h"
 #include "model/scan/AppModel.h"
 #include "platform/EntryInfo.h"
@@ -21,7 +22,7 @@ namespace fs = std::filesystem;
 
 ScanRun::CategoryMeasure measureCategory(const CategorySpec& spec, const platform::Places& places) {
     ScanRun::CategoryMeasure out{spec.id, 0, {}, {}};
-    for (fs::path& url : DiskScanner::resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, {}, places)) {
+    for (fs::path& url : DiskScanner::categoryRoots(spec, places)) {
         std::error_code error;
         if (fs::exists(url, error)) out.urls.push_back(std::move(url));
     }

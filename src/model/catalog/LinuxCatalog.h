@@ -1,0 +1,62 @@
+#pragma once
+// The catalog's Linux layer: for each row that has a counterpart on a Linux
+// desktop, the places Linux applications really use for the same thing, and
+// the names under which the running-applications list and the process table
+// show those applications. The rows themselves stay as they are; the layer
+// is joined to a row's own roots when its places are resolved. A row without
+// an entry here measures only its own roots.
+//
+// Patterns begin with a place name that Places::expandPlace knows ("{cache}",
+// "{config}", "{data}", "{fp}" for ~/.var/app, "{snap}" for ~/snap,
+// "{Downloads}" and the other user folders, "{root}" for the system) or "~".
+// Nothing here touches the disk.
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/catalog/CatalogTypes.h"
+
+namespace sorbeta::LinuxCatalog {
+
+// Every child of one folder as a place of its own (with `leaf`: the child's
+// `leaf` inside it, as for one sandbox per application), except the names
+// left out.
+struct ChildPlaces {
+    std::string folder;  // a place pattern without "*"
+    std::string leaf;    // "" for the child itself
+    std::set<std::string> excludingChildren;      // exact names
+    std::vector<std::string> excludingPrefixes;   // name beginnings, any letter case
+
+    bool operator==(const ChildPlaces&) const = default;
+};
+
+struct CategoryLayer {
+    std::vector<std::string> roots;
+    std::vector<ChildPlaces> children;
+};
+
+struct RuleLayer {
+    std::vector<std::string> roots;  // patterns, "*" allowed in any component
+    std::vector<ChildPlaces> children;
+    // The Linux roots lie in the user's own folders (WeChat keeps its files in
+    // Documents) although the row's own roots do not.
+    bool allowUserFolders = false;
+    // Desktop-file ids, Flatpak ids and snap names of the applications that
+    // hold these places open.
+    std::vector<std::string> guardIdentities;
+    // Extended regular expressions matched against command lines (pgrep -f),
+    // anchored on the executable's name so that a helper that merely starts
+    // with it (chrome_crashpad_handler) does not count.
+    std::vector<std::string> guardProcesses;
+};
+
+// The layer of a row; nullptr when the row has no Linux counterpart.
+const CategoryLayer* category(std::string_view id);
+const RuleLayer* rule(std::string_view id);
+
+// A rule's guards on this system: the row's own followed by the layer's.
+std::vector<std::string> guardIdentities(const CleanSpec& rule);
+std::vector<std::string> guardProcesses(const CleanSpec& rule);
+
+}  // namespace sorbeta::LinuxCatalog
