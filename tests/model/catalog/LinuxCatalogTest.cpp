@@ -57,11 +57,12 @@ TEST(LinuxCatalogTest, LayersBelongToRowsAndRuleRootsNameOnlyLeaves) {
         }
     }
     // Rows with a Linux counterpart; the Xcode, device, LINE and CapCut rows have none.
-    for (const char* id : {"browser", "yarn", "pip", "brew", "spm", "gobuild", "devcaches", "logs", "partial",
-                           "installers", "pnpm", "trash", "appcache", "wechatcache", "wechatmedia", "qqcache",
-                           "discordcache", "slackcache", "telegrammedia"})
+    for (const char* id :
+         {"browser", "yarn", "pip", "brew", "spm", "gobuild", "devcaches", "logs", "partial", "installers", "pnpm",
+          "trash", "appcache", "wechatcache", "wechatmedia", "qqcache", "discordcache", "slackcache", "telegrammedia"})
         EXPECT_TRUE(layered.count(id)) << id;
-    for (const char* id : {"derived", "simcache", "devicesupport", "archives", "ipsw", "backups", "linecache", "capcut"})
+    for (const char* id :
+         {"derived", "simcache", "devicesupport", "archives", "ipsw", "backups", "linecache", "capcut"})
         EXPECT_FALSE(layered.count(id)) << id;
     // An AppImage in Downloads is the installed application itself.
     for (const std::string& root : LinuxCatalog::rule("installers")->roots)
@@ -174,8 +175,8 @@ TEST_F(LinuxHomeTest, CategoriesCountEveryFileOnceAndLeaveEachToTheRightOne) {
         {".local/share/flatpak/app/com.slack.Slack/files/slack", "apps"},
     };
     for (const auto& [file, id] : ownedBy) EXPECT_EQ(owners(home() / file), std::vector<std::string>{id}) << file;
-    for (const char* file :
-         {"opt/google/chrome/chrome", "var/lib/flatpak/app/org.gimp.GIMP/files/gimp", "var/lib/snapd/snaps/firefox_1.snap"})
+    for (const char* file : {"opt/google/chrome/chrome", "var/lib/flatpak/app/org.gimp.GIMP/files/gimp",
+                             "var/lib/snapd/snaps/firefox_1.snap"})
         EXPECT_EQ(owners(onLinux.systemRoot / file), std::vector<std::string>{"apps"}) << file;
     // Only the packed snaps, never snapd's partial downloads or mounted trees.
     EXPECT_TRUE(owners(onLinux.systemRoot / "var/lib/snapd/snaps/partial/x").empty());
