@@ -601,7 +601,7 @@ in this period</translation>
     </message>
     <message>
         <source>Safari、Chrome、Edge、Brave、Arc、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</source>
-        <translation>Web caches of Safari, Chrome, Edge, Brave, Arc and Firefox. Cookies, history and passwords are left alone. Skipped while the browser is open.</translation>
+        <translation>Web caches of Chrome, Chromium, Edge, Brave and Firefox. Cookies, history and passwords are left alone. Skipped while the browser is open.</translation>
     </message>
     <message>
         <source>npm 缓存</source>
@@ -817,7 +817,7 @@ in this period</translation>
     </message>
     <message>
         <source>下载文件夹里两周以上没动过的 .dmg 和 .pkg。软件装好后安装包一般就没用了。</source>
-        <translation>.dmg and .pkg files in the Downloads folder untouched for more than two weeks. Once the software is installed, the installer is usually of no further use.</translation>
+        <translation>.deb and .rpm packages in the Downloads folder untouched for more than two weeks. Once the software is installed, the installer is usually of no further use.</translation>
     </message>
     <message>
         <source>模拟器运行时</source>

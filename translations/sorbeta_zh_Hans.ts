@@ -7,5 +7,33 @@
         <source>在访达中显示</source>
         <translation>在文件管理器中显示</translation>
     </message>
+    <message>
+        <source>废纸篓</source>
+        <translation>回收站</translation>
+    </message>
+    <message>
+        <source>清倒废纸篓</source>
+        <translation>清空回收站</translation>
+    </message>
+    <message>
+        <source>废纸篓里的东西会被永久删除。</source>
+        <translation>回收站里的东西会被永久删除。</translation>
+    </message>
+    <message>
+        <source>
+
+文件会被直接删除，不经过废纸篓。</source>
+        <translation>
+
+文件会被直接删除，不经过回收站。</translation>
+    </message>
+    <message>
+        <source>Safari、Chrome、Edge、Brave、Arc、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</source>
+        <translation>Chrome、Chromium、Edge、Brave、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</translation>
+    </message>
+    <message>
+        <source>下载文件夹里两周以上没动过的 .dmg 和 .pkg。软件装好后安装包一般就没用了。</source>
+        <translation>下载文件夹里两周以上没动过的 .deb 和 .rpm。软件装好后安装包一般就没用了。</translation>
+    </message>
 </context>
 </TS>

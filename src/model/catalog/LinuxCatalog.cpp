@@ -38,7 +38,7 @@ Roots devToolCachesOnLinux() {
 // tools: the category "deps" measures them, the rule "appcache" leaves them.
 const std::set<std::string>& packageCacheNames() {
     static const std::set<std::string> names = [] {
-        std::set<std::string> all{"yarn",    "pip",           "Homebrew", "org.swift.swiftpm", "pnpm",
+        std::set<std::string> all{"yarn",     "pip",           "Homebrew", "org.swift.swiftpm", "pnpm",
                                   "go-build", "ms-playwright", "pypoetry", "composer"};
         for (const std::string& root : devToolCachesOnLinux()) {
             const std::string name = root.substr(8);  // after "{cache}/"
@@ -51,15 +51,15 @@ const std::set<std::string>& packageCacheNames() {
 
 // The browsers' folders in the cache folder; their own rule cleans them.
 const std::set<std::string>& browserCacheNames() {
-    static const std::set<std::string> names{"google-chrome",  "google-chrome-beta", "google-chrome-unstable",
-                                             "chromium",       "microsoft-edge",     "microsoft-edge-beta",
-                                             "microsoft-edge-dev", "BraveSoftware",  "mozilla"};
+    static const std::set<std::string> names{"google-chrome",      "google-chrome-beta", "google-chrome-unstable",
+                                             "chromium",           "microsoft-edge",     "microsoft-edge-beta",
+                                             "microsoft-edge-dev", "BraveSoftware",      "mozilla"};
     return names;
 }
 
 const Roots& passwordManagerPrefixes() {
-    static const Roots prefixes{"1password",     "bitwarden",     "keepass",       "enpass",
-                                "lastpass",      "dashlane",      "proton",        "com.1password",
+    static const Roots prefixes{"1password",     "bitwarden",     "keepass",        "enpass",
+                                "lastpass",      "dashlane",      "proton",         "com.1password",
                                 "com.bitwarden", "org.keepassxc", "com.onepassword"};
     return prefixes;
 }
@@ -69,17 +69,17 @@ std::map<std::string, CategoryLayer> buildCategories() {
     layers["media"] = {{"{Pictures}", "{Videos}", "{Music}"}, {}};
     layers["docs"] = {{"{Documents}", "{Downloads}", "{Desktop}"}, {}};
     layers["ai"] = {{"{cache}/huggingface", "{cache}/lm-studio"}, {}};
-    layers["deps"] = {joined({{"{cache}/yarn", "~/.yarn/berry/cache", "{cache}/pip", "{cache}/Homebrew",
-                               "{cache}/org.swift.swiftpm", "~/.swiftpm/cache", "{cache}/go-build",
-                               "{cache}/ms-playwright", "{cache}/pnpm", "{data}/pnpm/store", "{cache}/pypoetry",
-                               "{cache}/composer"},
-                              devToolCachesOnLinux()}),
-                      {}};
-    layers["chat"] = {{"{config}/Slack", "{config}/discord", "{data}/TelegramDesktop", "{Documents}/xwechat_files",
-                       "{config}/QQ", "{fp}/com.slack.Slack", "{fp}/com.discordapp.Discord",
-                       "{fp}/org.telegram.desktop", "{fp}/com.tencent.WeChat", "{fp}/com.qq.QQ", "{snap}/slack",
-                       "{snap}/discord", "{snap}/telegram-desktop"},
-                      {}};
+    layers["deps"] = {
+        joined({{"{cache}/yarn", "~/.yarn/berry/cache", "{cache}/pip", "{cache}/Homebrew", "{cache}/org.swift.swiftpm",
+                 "~/.swiftpm/cache", "{cache}/go-build", "{cache}/ms-playwright", "{cache}/pnpm", "{data}/pnpm/store",
+                 "{cache}/pypoetry", "{cache}/composer"},
+                devToolCachesOnLinux()}),
+        {}};
+    layers["chat"] = {
+        {"{config}/Slack", "{config}/discord", "{data}/TelegramDesktop", "{Documents}/xwechat_files", "{config}/QQ",
+         "{fp}/com.slack.Slack", "{fp}/com.discordapp.Discord", "{fp}/org.telegram.desktop", "{fp}/com.tencent.WeChat",
+         "{fp}/com.qq.QQ", "{snap}/slack", "{snap}/discord", "{snap}/telegram-desktop"},
+        {}};
     // Measured, never cleaned: the system's application stores, and the
     // packed snaps (never the trees they are mounted at).
     layers["apps"] = {{"{data}/flatpak", "{root}/var/lib/flatpak", "{root}/opt", "{root}/var/lib/snapd/snaps/*.snap"},
@@ -104,11 +104,23 @@ RuleLayer browsers() {
         "{fp}/org.mozilla.firefox/cache/mozilla/firefox/*/cache2", "{snap}/chromium/common/.cache/chromium",
         "{snap}/brave/common/.cache/BraveSoftware/Brave-Browser",
         "{snap}/firefox/common/.cache/mozilla/firefox/*/cache2"};
-    layer.guardIdentities = {"google-chrome", "google-chrome-beta", "google-chrome-unstable", "com.google.Chrome",
-                             "chromium",      "chromium-browser",   "org.chromium.Chromium",  "microsoft-edge",
-                             "microsoft-edge-beta", "microsoft-edge-dev", "com.microsoft.Edge", "brave-browser",
-                             "brave",         "firefox",            "firefox-esr"};
-    layer.guardProcesses = {"(^|/)(chrome|chromium|chromium-browser|msedge|brave|firefox|firefox-esr|firefox-bin)( |$)"};
+    layer.guardIdentities = {"google-chrome",
+                             "google-chrome-beta",
+                             "google-chrome-unstable",
+                             "com.google.Chrome",
+                             "chromium",
+                             "chromium-browser",
+                             "org.chromium.Chromium",
+                             "microsoft-edge",
+                             "microsoft-edge-beta",
+                             "microsoft-edge-dev",
+                             "com.microsoft.Edge",
+                             "brave-browser",
+                             "brave",
+                             "firefox",
+                             "firefox-esr"};
+    layer.guardProcesses = {
+        "(^|/)(chrome|chromium|chromium-browser|msedge|brave|firefox|firefox-esr|firefox-bin)( |$)"};
     return layer;
 }
 
@@ -118,10 +130,11 @@ RuleLayer appCaches() {
     left.insert(browserCacheNames().begin(), browserCacheNames().end());
     // Model caches (category "ai"), IDE indexes that take long to rebuild, the
     // desktop's search index and session state, Flatpak's own data and ours.
-    left.insert({"huggingface", "lm-studio", "JetBrains", "Google", "tracker", "tracker3", "sessions", "flatpak",
-                 "Sorbeta"});
+    left.insert(
+        {"huggingface", "lm-studio", "JetBrains", "Google", "tracker", "tracker3", "sessions", "flatpak", "Sorbeta"});
     layer.children.push_back({"{cache}", "", left, passwordManagerPrefixes()});
-    layer.children.push_back({"{fp}", "cache",
+    layer.children.push_back({"{fp}",
+                              "cache",
                               {"com.google.Chrome", "org.chromium.Chromium", "com.microsoft.Edge", "com.brave.Browser",
                                "org.mozilla.firefox"},
                               passwordManagerPrefixes()});
@@ -175,18 +188,18 @@ std::map<std::string, RuleLayer> buildRules() {
     layers["wechatcache"] = wechat;
     wechat.roots = wechatFiles({"msg/attach/*/*", "msg/video/*", "msg/file/*"});
     layers["wechatmedia"] = wechat;
-    layers["qqcache"] = chatApp(joined({electronCaches("{config}/QQ", false), electronCaches("{fp}/com.qq.QQ/config/QQ", false)}),
-                                {"qq", "com.qq.QQ"}, "qq");
-    layers["discordcache"] =
-        chatApp(joined({electronCaches("{config}/discord"), electronCaches("{fp}/com.discordapp.Discord/config/discord"),
-                        electronCaches("{snap}/discord/current/.config/discord")}),
-                {"discord", "com.discordapp.Discord"}, "discord|Discord");
+    layers["qqcache"] =
+        chatApp(joined({electronCaches("{config}/QQ", false), electronCaches("{fp}/com.qq.QQ/config/QQ", false)}),
+                {"qq", "com.qq.QQ"}, "qq");
+    layers["discordcache"] = chatApp(
+        joined({electronCaches("{config}/discord"), electronCaches("{fp}/com.discordapp.Discord/config/discord"),
+                electronCaches("{snap}/discord/current/.config/discord")}),
+        {"discord", "com.discordapp.Discord"}, "discord|Discord");
     layers["slackcache"] =
         chatApp(joined({electronCaches("{config}/Slack"), electronCaches("{fp}/com.slack.Slack/config/Slack"),
                         electronCaches("{snap}/slack/current/.config/Slack")}),
                 {"slack", "com.slack.Slack"}, "slack");
-    layers["telegrammedia"] = chatApp(telegramCaches(),
-                                      {"org.telegram.desktop", "telegramdesktop", "telegram-desktop"},
+    layers["telegrammedia"] = chatApp(telegramCaches(), {"org.telegram.desktop", "telegramdesktop", "telegram-desktop"},
                                       "telegram-desktop|Telegram");
     return layers;
 }

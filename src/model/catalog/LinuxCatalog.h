@@ -23,10 +23,10 @@ namespace sorbeta::LinuxCatalog {
 // `leaf` inside it, as for one sandbox per application), except the names
 // left out.
 struct ChildPlaces {
-    std::string folder;  // a place pattern without "*"
-    std::string leaf;    // "" for the child itself
-    std::set<std::string> excludingChildren;      // exact names
-    std::vector<std::string> excludingPrefixes;   // name beginnings, any letter case
+    std::string folder;                          // a place pattern without "*"
+    std::string leaf;                            // "" for the child itself
+    std::set<std::string> excludingChildren;     // exact names
+    std::vector<std::string> excludingPrefixes;  // name beginnings, any letter case
 
     bool operator==(const ChildPlaces&) const = default;
 };

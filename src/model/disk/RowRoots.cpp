@@ -47,8 +47,8 @@ std::vector<Path> namedRoots(const CategorySpec& spec, const platform::Places& p
 // follow it), and one that cannot be listed is kept whole.
 void measureAround(std::vector<Path>& roots, const Path& inner) {
     for (;;) {
-        const auto outer = std::find_if(roots.begin(), roots.end(),
-                                        [&](const Path& root) { return strictlyWithin(inner, root); });
+        const auto outer =
+            std::find_if(roots.begin(), roots.end(), [&](const Path& root) { return strictlyWithin(inner, root); });
         if (outer == roots.end()) return;
         if (platform::isSymlink(*outer)) return;
         const auto names = platform::listNames(*outer);
@@ -105,8 +105,7 @@ std::vector<Path> categoryRoots(const CategorySpec& spec, const platform::Places
     return roots;
 }
 
-std::vector<Path> linuxCandidates(const CleanSpec& spec, const std::vector<Path>& own,
-                                  const platform::Places& places) {
+std::vector<Path> linuxCandidates(const CleanSpec& spec, const std::vector<Path>& own, const platform::Places& places) {
     const LinuxCatalog::RuleLayer* layer = LinuxCatalog::rule(spec.id);
     if (!layer) return {};
     std::vector<Path> covered;

@@ -26,8 +26,7 @@ std::vector<Path> categoryRoots(const CategorySpec& spec, const platform::Places
 
 // A rule's candidates from its Linux layer, without those that `own` (the
 // row's own candidates) already covers.
-std::vector<Path> linuxCandidates(const CleanSpec& spec, const std::vector<Path>& own,
-                                  const platform::Places& places);
+std::vector<Path> linuxCandidates(const CleanSpec& spec, const std::vector<Path>& own, const platform::Places& places);
 
 // The application a sandboxed place belongs to: <id> for ~/.var/app/<id>/…,
 // <name> for ~/snap/<name>/…; empty for any other place.

@@ -67,7 +67,8 @@ std::string partnerOf(const std::string& path) {
     const std::string name = item.filename().native();
     const Path folder = item.parent_path();
     if (name.empty()) return {};
-    if (isPairFolder(folder, "files")) return (folder.parent_path() / "info" / (name + std::string(kInfoSuffix))).native();
+    if (isPairFolder(folder, "files"))
+        return (folder.parent_path() / "info" / (name + std::string(kInfoSuffix))).native();
     if (isPairFolder(folder, "info") && name.size() > kInfoSuffix.size() && name.ends_with(kInfoSuffix))
         return (folder.parent_path() / "files" / name.substr(0, name.size() - kInfoSuffix.size())).native();
     return {};

@@ -77,9 +77,9 @@ TEST_F(TrashPairsTest, EmptiedInPairsWithOrphansAndSizeCacheAndHeldPairsComeBack
     ASSERT_EQ(originals.size(), 6u);
     for (std::size_t i : {0u, 2u})
         EXPECT_EQ(TrashPairs::partnerOf(batch->items[i].original), batch->items[i + 1].original) << originals[i];
-    EXPECT_EQ(std::set<std::string>(originals.begin(), originals.begin() + 4),
-              (std::set<std::string>{"files/folder", "info/folder.trashinfo", "files/old.zip",
-                                     "info/old.zip.trashinfo"}));
+    EXPECT_EQ(
+        std::set<std::string>(originals.begin(), originals.begin() + 4),
+        (std::set<std::string>{"files/folder", "info/folder.trashinfo", "files/old.zip", "info/old.zip.trashinfo"}));
     EXPECT_EQ(originals[4], "directorysizes");
     EXPECT_EQ(originals[5], "info/gone.trashinfo");
 
@@ -89,7 +89,7 @@ TEST_F(TrashPairsTest, EmptiedInPairsWithOrphansAndSizeCacheAndHeldPairsComeBack
     std::vector<std::string> skipped = result.skipped;
     std::sort(skipped.begin(), skipped.end());
     EXPECT_EQ(skipped, (std::vector<std::string>{(trash / "files/old.zip").native(),
-                                                  (trash / "info/old.zip.trashinfo").native()}));
+                                                 (trash / "info/old.zip.trashinfo").native()}));
     EXPECT_TRUE(present(trash / "files/folder/inner.txt"));
     EXPECT_TRUE(present(trash / "info/folder.trashinfo"));
     EXPECT_FALSE(present(trash / "info/old.zip.trashinfo"));
@@ -126,8 +126,8 @@ TEST_F(TrashPairsTest, LinuxSecretsAreRefusedAtAnyDepthAndSnapIsLikeADotFolder) 
         return DiskScanner::isSafeToTouch(home() / relative, true, removingRoot, places());
     };
     for (const char* secret :
-         {".mozilla/firefox/p/cache2", ".thunderbird/p/ImapMail", ".local/share/kwalletd/kdewallet.kwl", ".aws/cli/cache",
-          ".kube/cache", ".docker/buildx", ".config/gcloud/logs", "文档/xwechat_files/w/db_storage",
+         {".mozilla/firefox/p/cache2", ".thunderbird/p/ImapMail", ".local/share/kwalletd/kdewallet.kwl",
+          ".aws/cli/cache", ".kube/cache", ".docker/buildx", ".config/gcloud/logs", "文档/xwechat_files/w/db_storage",
           ".config/QQ/nt_qq/nt_db", ".cache/x/.SSH/id", ".var/app/org.mozilla.firefox/.Mozilla/p",
           ".local/share/keyrings/login.keyring"})
         EXPECT_FALSE(safe(secret)) << secret;

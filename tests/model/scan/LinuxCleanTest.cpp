@@ -63,7 +63,6 @@ TEST_F(LinuxCleanTest, RunningSandboxesAndProcessesAreSpared) {
     for (const std::string& file : test::LinuxHome::protectedFiles()) EXPECT_TRUE(exists(file.c_str())) << file;
     EXPECT_TRUE(exists(".config/Slack/Cache/big"));
     EXPECT_EQ(model->lastSkipped(), QStringList{QStringLiteral("Slack 缓存")});
-
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ TEST(Translations, ChineseInterfaceShowsTheLinuxWordings) {
     ASSERT_TRUE(chinese.load(AppLanguage::translationResource(AppLanguage::sourceLocalization)));
     QCoreApplication::installTranslator(&chinese);
     EXPECT_EQ(sorbeta::tr("在访达中显示"), QStringLiteral("在文件管理器中显示"));
+    EXPECT_EQ(sorbeta::tr("清倒废纸篓"), QStringLiteral("清空回收站"));
+    EXPECT_EQ(sorbeta::tr("\n\n文件会被直接删除，不经过废纸篓。"),
+              QStringLiteral("\n\n文件会被直接删除，不经过回收站。"));
     EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("跟随系统"));
     QCoreApplication::removeTranslator(&chinese);
 }
