@@ -2,7 +2,8 @@
 // goes without running its timer while the scan runs (the longest gap between
 // ticks of a 1 ms timer), the scan's wall time, and the same roots measured
 // one after another with `du -sx`. The totals of every category are checked
-// against the measuring functions.
+// against the measuring functions. Then the same for a Linux-shaped home
+// (bench/LinuxShapedHome.h).
 // Usage: bench_scan [files]   (default 200000; the tree lives in a temporary folder)
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -23,6 +24,7 @@
 
 #include <qcoro/qcorotask.h>
 
+#include "LinuxShapedHome.h"
 #include "model/catalog/Catalog.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Targets.h"
@@ -113,8 +115,7 @@ int buildHome(const fs::path& home, int files) {
 std::vector<fs::path> scanRoots(const platform::Places& places) {
     std::vector<fs::path> roots;
     for (const CategorySpec& spec : Catalog::categories())
-        for (const fs::path& root :
-             DiskScanner::resolveRoots(spec.roots, spec.childrenOf, spec.excludingChildren, {}, places))
+        for (const fs::path& root : DiskScanner::categoryRoots(spec, places))
             if (fs::exists(root)) roots.push_back(root);
     for (const CleanSpec& spec : Catalog::cleanables())
         for (const fs::path& target : DiskScanner::targets(spec, {}, places)) roots.push_back(target);
@@ -183,6 +184,7 @@ int main(int argc, char** argv) {
     ::setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
+    ::setenv("SORBETA_SYSTEM_ROOT", (fs::path(dir.path().toStdString()) / "system").c_str(), 1);
     QCoreApplication app(argc, argv);
     const auto places = platform::Places::fromEnvironment();
 
@@ -204,8 +206,7 @@ int main(int argc, char** argv) {
     bool same = true;
     for (const CategoryResult& result : model.categories()) {
         std::vector<fs::path> kept;
-        for (const fs::path& root : DiskScanner::resolveRoots(result.spec.roots, result.spec.childrenOf,
-                                                              result.spec.excludingChildren, {}, places))
+        for (const fs::path& root : DiskScanner::categoryRoots(result.spec, places))
             if (fs::exists(root)) kept.push_back(root);
         const int64_t expected = DiskScanner::sizeWithParts(kept, AppModel::minPartBytes, places).total;
         if (expected != result.bytes) {
@@ -229,5 +230,8 @@ int main(int argc, char** argv) {
     std::printf("ratio scan / sequential du: %.2f\n", best / du);
     std::printf("longest GUI-thread gap: %.2f ms (aim: under 50 ms)\n",
                 std::max(first.longestGapMs, second.longestGapMs));
-    return same ? 0 : 1;
+
+    const bool linuxSame =
+        LinuxShapedHome::run(files, {sequentialDu, [](AppModel& scanned) { return timedScan(scanned).wallMs; }});
+    return same && linuxSame ? 0 : 1;
 }
