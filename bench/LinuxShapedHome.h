@@ -34,7 +34,7 @@ namespace fs = std::filesystem;
 // What the benchmark already knows how to time.
 struct Timers {
     std::function<double(const std::vector<fs::path>&)> sequentialDu;  // ms
-    std::function<double(AppModel&)> scan;                              // wall ms
+    std::function<double(AppModel&)> scan;                             // wall ms
 };
 
 struct Place {
@@ -170,7 +170,7 @@ inline bool run(int files, const Timers& timers) {
     const auto places = platform::Places::fromEnvironment();
     const std::vector<fs::path> roots = scanRoots(places);
 
-    std::fflush(stdout);  // the children must not flush it again
+    std::fflush(stdout);         // the children must not flush it again
     timers.sequentialDu(roots);  // warm the cache
     const double du = timers.sequentialDu(roots);
     timedGdu(home);
