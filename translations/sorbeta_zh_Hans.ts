@@ -35,5 +35,17 @@
         <source>下载文件夹里两周以上没动过的 .dmg 和 .pkg。软件装好后安装包一般就没用了。</source>
         <translation>下载文件夹里两周以上没动过的 .deb 和 .rpm。软件装好后安装包一般就没用了。</translation>
     </message>
+    <message>
+        <source>没法启动 osascript</source>
+        <translation>没法启动 pkexec（需要先安装 pkexec 软件包）</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Linux 电脑</translation>
+    </message>
+    <message>
+        <source>未知芯片</source>
+        <translation>未知处理器</translation>
+    </message>
 </context>
 </TS>

@@ -118,16 +118,19 @@ std::vector<char*> nullTerminated(const std::vector<std::string>& texts, const c
     return list;
 }
 
-// Starts the child with stdin from /dev/null, stdout and stderr into the
+// Starts the child with stdin from `inFd` (/dev/null when it is -1), stdout and stderr into the
 // pipes (stderr to /dev/null when `errFd` is -1), in a process group of its own and with default signals. Returns 0
 // or the error number.
 int spawnChild(pid_t& pid, const std::filesystem::path& executable, const std::vector<std::string>& arguments,
-               const ProcessOptions& options, int outFd, int errFd) {
+               const ProcessOptions& options, int inFd, int outFd, int errFd) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (!options.workingDirectory.empty())
         posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory.c_str());
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (inFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, inFd, STDIN_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
     if (errFd >= 0)
         posix_spawn_file_actions_adddup2(&actions, errFd, STDERR_FILENO);
@@ -232,12 +235,29 @@ ProcessResult runProcess(const std::filesystem::path& executable, const std::vec
     const auto deadline = Clock::now() + std::max(options.timeLimit, std::chrono::milliseconds(0));
 
     const bool captureErrors = options.standardError == StandardError::capture;
-    Pipe out, err;
-    if (!openPipe(out, result.failure) || (captureErrors && !openPipe(err, result.failure))) return result;
+    const bool feedInput = !options.standardInput.empty();
+    if (options.standardInput.size() > 4096) {
+        result.failure = "standard input too long";
+        return result;
+    }
+    Pipe in, out, err;
+    if ((feedInput && !openPipe(in, result.failure)) || !openPipe(out, result.failure) ||
+        (captureErrors && !openPipe(err, result.failure)))
+        return result;
+    // The child reads its stdin the ordinary, blocking way.
+    if (feedInput) ::fcntl(in.read.get(), F_SETFL, 0);
 
     pid_t pid = -1;
-    const int spawnError =
-        spawnChild(pid, executable, arguments, options, out.write.get(), captureErrors ? err.write.get() : -1);
+    const int spawnError = spawnChild(pid, executable, arguments, options, feedInput ? in.read.get() : -1,
+                                      out.write.get(), captureErrors ? err.write.get() : -1);
+    // The input goes in while our own read end is still open, so the write
+    // can neither block (it fits the buffer) nor raise SIGPIPE.
+    if (feedInput && spawnError == 0) {
+        const ssize_t written = ::write(in.write.get(), options.standardInput.data(), options.standardInput.size());
+        (void)written;
+    }
+    in.read.reset();
+    in.write.reset();
     // Only the child writes: our copies would keep the pipes from ever ending.
     out.write.reset();
     err.write.reset();

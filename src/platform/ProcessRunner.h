@@ -32,6 +32,9 @@ struct ProcessOptions {
     // How a tool is stopped: 0 kills its group at once; otherwise the group
     // gets SIGTERM first and SIGKILL once this grace has passed.
     std::chrono::milliseconds terminateGrace{0};
+    // What the child reads on stdin, then its end; empty: /dev/null. Kept
+    // within a pipe's buffer (4 KiB), so writing it never waits on the child.
+    std::string standardInput;
 };
 
 struct ProcessResult {

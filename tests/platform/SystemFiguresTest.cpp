@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "TestEnvironment.h"
+#include "platform/CacheDrop.h"
+#include "platform/SystemFigures.h"
+
+using namespace sorbeta;
+using namespace sorbeta::platform;
+
+namespace {
+
+constexpr int64_t KiB = 1024;
+
+void put(const std::filesystem::path& file, const std::string& text) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file) << text;
+}
+
+const char* kMeminfo =
+    "MemTotal:       16000000 kB\n"
+    "MemFree:         2000000 kB\n"
+    "MemAvailable:    9000000 kB\n"
+    "Active(file):    3000000 kB\n"
+    "Inactive(file):  2000000 kB\n"
+    "SReclaimable:     500000 kB\n"
+    "AnonPages:       4000000 kB\n"
+    "Shmem:            300000 kB\n"
+    "SwapTotal:       2000000 kB\n"
+    "SwapFree:        1500000 kB\n"
+    "Zswap:            100000 kB\n"
+    "HugePages_Total:       0\n";
+
+}  // namespace
+
+class SystemFiguresTest : public test::HomeTest {};
+
+TEST_F(SystemFiguresTest, MemoryPartsAddUpToTotalAndFreeIsMemFree) {
+    const auto root = home() / "sys1";
+    put(root / "proc/meminfo", kMeminfo);
+    put(root / "sys/block/zram0/mm_stat", "4096000 1024000 2048000 0 2048000 0 0 0 0\n");
+    put(root / "sys/block/sda/size", "100\n");
+    const MemoryReading memory = SystemFiles(root).memory();
+    EXPECT_EQ(memory.total, 16000000 * KiB);
+    EXPECT_EQ(memory.app, 4300000 * KiB);
+    EXPECT_EQ(memory.compressed, 100000 * KiB + 2048000);
+    EXPECT_EQ(memory.cached, 5500000 * KiB);
+    EXPECT_EQ(memory.free, 2000000 * KiB);
+    EXPECT_EQ(memory.app + memory.wired + memory.compressed + memory.cached + memory.free, memory.total);
+    EXPECT_GT(memory.wired, 0);
+    EXPECT_EQ(memory.swapUsed, 500000 * KiB);
+    EXPECT_EQ(memory.pressure, 1);  // no PSI file, 56 % available
+
+    // Counts that overlap leave no remainder: nothing is negative, free is 0.
+    const auto crowded = memoryFrom(parseMeminfo("MemTotal: 100 kB\nMemFree: 10 kB\nAnonPages: 80 kB\n"
+                                                 "Active(file): 40 kB\nMemAvailable: 50 kB\n"),
+                                    0, std::nullopt);
+    EXPECT_EQ(crowded.wired, 0);
+    EXPECT_EQ(crowded.free, 0);
+
+    // A meminfo that cannot be read: the physical memory, nothing else.
+    const MemoryReading unreadable = SystemFiles(home() / "nothing").memory();
+    EXPECT_EQ(unreadable.total, physicalMemory());
+    EXPECT_GT(unreadable.total, 0);
+    EXPECT_EQ(unreadable.app + unreadable.cached + unreadable.free + unreadable.swapUsed, 0);
+    EXPECT_EQ(unreadable.pressure, 1);
+}
+
+TEST(SystemFigures, PressureFromPsiAndTheAvailableFloor) {
+    const std::string calm = "some avg10=0.00 avg60=0.00 avg300=0.00 total=0\n"
+                             "full avg10=0.00 avg60=0.00 avg300=0.00 total=0\n";
+    const std::string some = "some avg10=10.00 avg60=3.00 avg300=1.00 total=5\n"
+                             "full avg10=9.99 avg60=0.00 avg300=0.00 total=1\n";
+    const std::string full = "some avg10=40.00 avg60=3.00 avg300=1.00 total=5\n"
+                             "full avg10=12.50 avg60=0.00 avg300=0.00 total=1\n";
+    EXPECT_EQ(pressureLevel(calm, 50, 100), 1);
+    EXPECT_EQ(pressureLevel(some, 50, 100), 2);
+    EXPECT_EQ(pressureLevel(full, 50, 100), 4);
+    // The floor: below 10 % at least 2, below 5 % at least 4, never lowered.
+    EXPECT_EQ(pressureLevel(calm, 9, 100), 2);
+    EXPECT_EQ(pressureLevel(full, 9, 100), 4);
+    EXPECT_EQ(pressureLevel(calm, 4, 100), 4);
+    EXPECT_EQ(pressureLevel(calm, 10, 100), 1);
+    // Without the PSI file only the floor speaks.
+    EXPECT_EQ(pressureLevel(std::nullopt, 50, 100), 1);
+    EXPECT_EQ(pressureLevel(std::nullopt, 7, 100), 2);
+    EXPECT_EQ(pressureLevel("garbage avg10=x\n", 50, 100), 1);
+}
+
+TEST(SystemFigures, CpuTicksCountGuestTimeOnce) {
+    // user nice system idle iowait irq softirq steal guest guest_nice
+    const auto ticks = parseCpuTicks("cpu  100 20 30 400 50 6 7 8 90 10\ncpu0 1 1 1 1 1 1 1 1 1 1\nintr 5\n");
+    ASSERT_TRUE(ticks);
+    EXPECT_EQ(ticks->busy, 100u + 20 + 30 + 6 + 7 + 8);
+    EXPECT_EQ(ticks->total, ticks->busy + 400 + 50);
+    // Old kernels print only four columns.
+    const auto old = parseCpuTicks("cpu 1 2 3 4\n");
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->busy, 6u);
+    EXPECT_EQ(old->total, 10u);
+    EXPECT_FALSE(parseCpuTicks("cpu0 1 2 3 4\n"));
+    EXPECT_FALSE(parseCpuTicks("cpu 1 -2 3 4\n"));
+    EXPECT_EQ(SystemFiles("/nonexistent-root").cpuTicks(), CpuTicks{});
+    EXPECT_EQ(parseUptime("3600.52 1234.00\n"), 3600.52);
+    EXPECT_FALSE(parseUptime("soon\n"));
+}
+
+TEST_F(SystemFiguresTest, BatteriesOfTheSystemOnly) {
+    const auto root = home() / "power";
+    const auto supplies = root / "sys/class/power_supply";
+    EXPECT_FALSE(SystemFiles(root).battery());  // no folder at all
+    std::filesystem::create_directories(supplies);
+    EXPECT_FALSE(SystemFiles(root).battery());  // a desktop
+
+    // A mouse's battery is the mouse's business.
+    put(supplies / "hidpp_battery_0/type", "Battery\n");
+    put(supplies / "hidpp_battery_0/scope", "Device\n");
+    put(supplies / "hidpp_battery_0/capacity", "50\n");
+    put(supplies / "hidpp_battery_0/energy_now", "5\n");
+    put(supplies / "hidpp_battery_0/energy_full", "10\n");
+    EXPECT_FALSE(SystemFiles(root).battery());
+
+    // BAT0 reports a zero full charge: skipped for BAT1.
+    put(supplies / "BAT0/type", "Battery\n");
+    put(supplies / "BAT0/energy_now", "100\n");
+    put(supplies / "BAT0/energy_full", "0\n");
+    put(supplies / "BAT1/type", "Battery\n");
+    put(supplies / "BAT1/status", "Discharging\n");
+    put(supplies / "BAT1/charge_now", "2999\n");
+    put(supplies / "BAT1/charge_full", "4000\n");
+    put(supplies / "AC/type", "Mains\n");
+    put(supplies / "AC/online", "0\n");
+    auto battery = SystemFiles(root).battery();
+    ASSERT_TRUE(battery);
+    EXPECT_EQ(battery->percent, 74);  // truncated
+    EXPECT_FALSE(battery->charging);
+    EXPECT_FALSE(battery->onAC);
+    EXPECT_FALSE(battery->cycles);  // absent
+
+    put(supplies / "BAT1/cycle_count", "0\n");
+    EXPECT_FALSE(SystemFiles(root).battery()->cycles);  // 0 means the firmware does not count
+    put(supplies / "BAT1/cycle_count", "321\n");
+    put(supplies / "BAT1/status", "Charging\n");
+    put(supplies / "BAT1/charge_now", "4400\n");  // over full: not clamped
+    put(supplies / "AC/online", "1\n");
+    battery = SystemFiles(root).battery();
+    ASSERT_TRUE(battery);
+    EXPECT_EQ(battery->percent, 110);
+    EXPECT_TRUE(battery->charging);
+    EXPECT_TRUE(battery->onAC);
+    EXPECT_EQ(battery->cycles, 321);
+}
+
+TEST_F(SystemFiguresTest, MachineAndProcessorNames) {
+    EXPECT_TRUE(isPlaceholderName("To Be Filled By O.E.M."));
+    EXPECT_TRUE(isPlaceholderName(" System Product Name\n"));
+    EXPECT_TRUE(isPlaceholderName("Default string"));
+    EXPECT_FALSE(isPlaceholderName("XPS 13 9310"));
+    EXPECT_EQ(machineName("Dell Inc.", "XPS 13 9310", "", ""), "Dell Inc. XPS 13 9310");
+    EXPECT_EQ(machineName("LENOVO", "20XWCTO1WW", "ThinkPad X1 Carbon Gen 9", ""), "LENOVO ThinkPad X1 Carbon Gen 9");
+    EXPECT_EQ(machineName("ASUS", "System Product Name", "System Version", ""), "ASUS");
+    EXPECT_EQ(machineName("Default string", "Default string", "", std::string("Raspberry Pi 4 Model B\0", 24)),
+              "Raspberry Pi 4 Model B");
+    EXPECT_EQ(machineName("", "", "", ""), "");
+
+    const auto root = home() / "dmi";
+    put(root / "sys/class/dmi/id/sys_vendor", "Framework\n");
+    put(root / "sys/class/dmi/id/product_name", "Laptop 13 (AMD Ryzen 7040Series)\n");
+    put(root / "proc/cpuinfo", "processor\t: 0\nvendor_id\t: AuthenticAMD\nmodel name\t: AMD Ryzen 7 7840U\n\n"
+                               "processor\t: 1\nmodel name\t: AMD Ryzen 7 7840U\n");
+    EXPECT_EQ(SystemFiles(root).machineName(), "Framework Laptop 13 (AMD Ryzen 7040Series)");
+    EXPECT_EQ(SystemFiles(root).processorName(), "AMD Ryzen 7 7840U");
+    EXPECT_EQ(processorName("processor : 0\nHardware : BCM2835\n"), "BCM2835");
+    EXPECT_EQ(SystemFiles(home() / "none").processorName(), "");
+}
+
+TEST_F(SystemFiguresTest, CacheDropFeedsTeeThroughTheGivenPkexec) {
+    // A stand-in pkexec that records its arguments and stdin, then exits as told.
+    const auto fake = home() / "pkexec";
+    const auto log = home() / "log";
+    auto install = [&](int status) {
+        put(fake, "#!/bin/sh\nprintf '%s|' \"$@\" > '" + log.string() + "'\ncat >> '" + log.string() +
+                      "'\necho 'pkexec: said no' >&2\nexit " + std::to_string(status) + "\n");
+        std::filesystem::permissions(fake, std::filesystem::perms::owner_all);
+    };
+    install(0);
+    ProcessResult result = dropFileCaches(fake);
+    EXPECT_TRUE(result.succeeded());
+    std::ifstream in(log);
+    const std::string seen((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(seen, "/usr/bin/tee|/proc/sys/vm/drop_caches|3\n");
+
+    install(kPkexecDismissed);
+    result = dropFileCaches(fake);
+    EXPECT_EQ(result.exitCode, 126);
+    EXPECT_EQ(result.err, "pkexec: said no\n");
+
+    result = dropFileCaches(home() / "no-pkexec-here");
+    EXPECT_FALSE(result.started);
+}
