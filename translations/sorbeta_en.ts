@@ -36,6 +36,22 @@
         <translation>Scanning disk…</translation>
     </message>
     <message>
+        <source>腾出了 </source>
+        <translation>Freed </translation>
+    </message>
+    <message>
+        <source> 内存</source>
+        <translation> of memory</translation>
+    </message>
+    <message>
+        <source>文件缓存清掉了，系统之后会按需要慢慢再缓存</source>
+        <translation>The file cache is cleared; the system will cache again as it needs to</translation>
+    </message>
+    <message>
+        <source>好</source>
+        <translation>OK</translation>
+    </message>
+    <message>
         <source>系统镜像 · </source>
         <translation>System image · </translation>
     </message>
@@ -524,6 +540,134 @@ in this period</translation>
         <translation>Status</translation>
     </message>
     <message>
+        <source>退出 </source>
+        <translation>Quit </translation>
+    </message>
+    <message>
+        <source>最占内存的应用</source>
+        <translation>Apps using the most memory</translation>
+    </message>
+    <message>
+        <source>一键释放内存</source>
+        <translation>Free up memory</translation>
+    </message>
+    <message>
+        <source>释放内存？</source>
+        <translation>Free up memory?</translation>
+    </message>
+    <message>
+        <source>释放</source>
+        <translation>Free up</translation>
+    </message>
+    <message>
+        <source>算了</source>
+        <translation>Never mind</translation>
+    </message>
+    <message>
+        <source>系统</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>已运行</source>
+        <translation>Uptime</translation>
+    </message>
+    <message>
+        <source>处理器</source>
+        <translation>Processor</translation>
+    </message>
+    <message>
+        <source>电池</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <source>交换区</source>
+        <translation>Swap</translation>
+    </message>
+    <message>
+        <source>正在释放…</source>
+        <translation>Freeing…</translation>
+    </message>
+    <message>
+        <source>内存已用</source>
+        <translation>memory used</translation>
+    </message>
+    <message>
+        <source>内存很紧张，关掉几个不用的应用会好很多 🥵</source>
+        <translation>Memory is tight; closing a few unused apps will help a lot 🥵</translation>
+    </message>
+    <message>
+        <source>内存有点吃紧，可以看看右边谁最占地方</source>
+        <translation>Memory is getting tight; see on the right who uses the most</translation>
+    </message>
+    <message>
+        <source>内存很宽裕，电脑状态不错 ✨</source>
+        <translation>Plenty of memory; your computer is doing fine ✨</translation>
+    </message>
+    <message>
+        <source> 天 </source>
+        <translation> d </translation>
+    </message>
+    <message>
+        <source> 小时</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source> 小时 </source>
+        <translation> h </translation>
+    </message>
+    <message>
+        <source> 分</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> 分钟</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> 核 · 负载 </source>
+        <translation> cores · load </translation>
+    </message>
+    <message>
+        <source>可用 </source>
+        <translation>Free </translation>
+    </message>
+    <message>
+        <source> · 充电中</source>
+        <translation> · charging</translation>
+    </message>
+    <message>
+        <source> · 接着电源</source>
+        <translation> · on power</translation>
+    </message>
+    <message>
+        <source> · 循环 </source>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source> 次</source>
+        <translation> cycles</translation>
+    </message>
+    <message>
+        <source>没用到</source>
+        <translation>Not in use</translation>
+    </message>
+    <message>
+        <source>用了 </source>
+        <translation>Using </translation>
+    </message>
+    <message>
+        <source>可以回收的缓存：</source>
+        <translation>Cache that can be freed: </translation>
+    </message>
+    <message>
+        <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
+        <translation>The kernel will drop its file cache. This needs the administrator password (asked in the system&apos;s own prompt; Sorbeta never sees it).</translation>
+    </message>
+    <message>
+        <source>之后几分钟里打开文件会稍慢一点，系统会慢慢重新缓存。</source>
+        <translation>For a few minutes, opening files will be a little slower while the system caches them again.</translation>
+    </message>
+    <message>
         <source>照片与媒体</source>
         <translation>Photos &amp; Media</translation>
     </message>
@@ -982,6 +1126,26 @@ The files will be deleted directly, without going through the Trash.</translatio
     <message>
         <source>暂存区 %1 · 7 天内可以恢复</source>
         <translation>Holding area %1 · can be restored within 7 days</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>系统占用</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>已压缩</source>
+        <translation>Compressed</translation>
+    </message>
+    <message>
+        <source>文件缓存</source>
+        <translation>File cache</translation>
+    </message>
+    <message>
+        <source>空闲</source>
+        <translation>Free</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>腾出了 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 内存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件缓存清掉了，系统之后会按需要慢慢再缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>好</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>系统镜像 · </source>
         <translation type="unfinished"></translation>
     </message>
@@ -512,6 +528,134 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>退出 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最占内存的应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一键释放内存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>释放内存？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>释放</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>算了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已运行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>处理器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电池</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>交换区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在释放…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内存已用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内存很紧张，关掉几个不用的应用会好很多 🥵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内存有点吃紧，可以看看右边谁最占地方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内存很宽裕，电脑状态不错 ✨</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 天 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 小时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 小时 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 分钟</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 核 · 负载 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可用 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> · 充电中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> · 接着电源</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> · 循环 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没用到</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用了 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可以回收的缓存：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>之后几分钟里打开文件会稍慢一点，系统会慢慢重新缓存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>照片与媒体</source>
         <translation type="unfinished"></translation>
     </message>
@@ -963,6 +1107,26 @@
     </message>
     <message>
         <source>暂存区 %1 · 7 天内可以恢复</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统占用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已压缩</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件缓存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空闲</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,0 +1,80 @@
+// Cost of the status page's sampling. Runs the status model's refresh (the
+// probe's every call on this machine's real /proc and /sys) 500 times and
+// reports processor time per refresh and its share of one core at the
+// 2-second period, against one run of `ps -eo pid,rss,comm`, in the same run.
+#include <sys/resource.h>
+#include <time.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+
+#include "model/status/StatusModel.h"
+#include "model/status/SystemProbe.h"
+#include "platform/ProcessRunner.h"
+
+using namespace sorbeta;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double threadCpuMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double childrenCpuMs() {
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    auto ms = [](const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    constexpr int kRounds = 500;
+    StatusModel model;
+    model.refresh();  // warm: first opens, page cache of the desktop files
+
+    const double cpuStart = threadCpuMs();
+    const auto wallStart = Clock::now();
+    for (int i = 0; i < kRounds; ++i) model.refresh();
+    const double cpuPerRefresh = (threadCpuMs() - cpuStart) / kRounds;
+    const double wallPerRefresh = msSince(wallStart) / kRounds;
+
+    // The parts, to see where the time goes.
+    auto timed = [](auto&& call) {
+        const double start = threadCpuMs();
+        for (int i = 0; i < kRounds; ++i) call();
+        return (threadCpuMs() - start) / kRounds;
+    };
+    const double memoryMs = timed([] { (void)SystemProbe::memory(); });
+    const double ticksMs = timed([] { (void)SystemProbe::cpuTicks(); });
+    const double batteryMs = timed([] { (void)SystemProbe::battery(); });
+    const double hogsMs = timed([] { (void)SystemProbe::memoryHogs(StatusModel::kHogLimit); });
+
+    const double psChildStart = childrenCpuMs();
+    const auto psStart = Clock::now();
+    platform::ProcessOptions options;
+    options.environment = platform::toolEnvironment("/");
+    const auto ps = platform::runProcess("/usr/bin/ps", {"-eo", "pid,rss,comm"}, options);
+    const double psWall = msSince(psStart);
+    const double psCpu = childrenCpuMs() - psChildStart;
+
+    std::printf("hogs listed: %zu, memory total %lld bytes\n", model.hogs().size(),
+                static_cast<long long>(model.memory().total));
+    std::printf("parts per call (cpu ms): memory %.3f, ticks %.3f, battery %.3f, hogs %.3f\n", memoryMs, ticksMs,
+                batteryMs, hogsMs);
+    std::printf("refresh: %.3f ms cpu, %.3f ms wall per refresh; %.4f %% of one core at 2 s\n", cpuPerRefresh,
+                wallPerRefresh, cpuPerRefresh / 2000.0 * 100.0);
+    std::printf("ps -eo pid,rss,comm once: %.3f ms wall, %.3f ms cpu (%s, %zu bytes)\n", psWall, psCpu,
+                ps.succeeded() ? "ok" : "failed", ps.out.size());
+    return 0;
+}
