@@ -661,7 +661,7 @@ in this period</translation>
     </message>
     <message>
         <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
-        <translation>The kernel will drop its file cache. This needs the administrator password (asked in the system&apos;s own prompt; Sorbeta never sees it).</translation>
+        <translation>The kernel will drop its file cache. This needs the administrator password (asked in the system's own prompt; Sorbeta never sees it).</translation>
     </message>
     <message>
         <source>之后几分钟里打开文件会稍慢一点，系统会慢慢重新缓存。</source>

@@ -33,6 +33,9 @@ AppServices::AppServices(QObject* parent)
     : AppServices(ModelEnvironment::system(platform::Places::fromEnvironment()), parent) {}
 
 AppServices::AppServices(ModelEnvironment environment, QObject* parent)
+    : AppServices(std::move(environment), StatusModel::Sources::system(), parent) {}
+
+AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources status, QObject* parent)
     : QObject(parent),
       places_(environment.places),
       settings_(places_),
@@ -46,6 +49,7 @@ AppServices::AppServices(ModelEnvironment environment, QObject* parent)
     const std::shared_ptr<HoldingArea> area = environment.holding;
     model_ = new AppModel(std::move(environment), this);
     drill_ = new DrillModel(DrillEnvironment::system(places_), this);
+    status_ = new StatusModel(std::move(status), this);
 
     // The stored history, oldest first; equal dates keep their file order.
     history_ = new HistoryModel(historyStore_, QTimeZone::systemTimeZone(), this);

@@ -12,6 +12,7 @@
 #include "model/scan/ModelEnvironment.h"
 #include "model/shell/AppLanguage.h"
 #include "model/shell/AppSettings.h"
+#include "model/status/StatusModel.h"
 #include "platform/Places.h"
 
 namespace sorbeta {
@@ -33,6 +34,8 @@ public:
     // environment once; the second takes them from the caller (tests).
     explicit AppServices(QObject* parent = nullptr);
     explicit AppServices(ModelEnvironment environment, QObject* parent = nullptr);
+    // The same with the status figures' sources of the caller (tests).
+    AppServices(ModelEnvironment environment, StatusModel::Sources status, QObject* parent = nullptr);
     ~AppServices() override;
 
     // The application's settings in the configuration folder of its places.
@@ -47,6 +50,7 @@ public:
     AppModel& model() const { return *model_; }
     HoldingModel& holding() const { return *holding_; }
     DrillModel& drill() const { return *drill_; }
+    StatusModel& status() const { return *status_; }
     // The usage history as last read or recorded, oldest first.
     HistoryModel& history() const { return *history_; }
     const HistoryStore& historyStore() const { return historyStore_; }
@@ -72,6 +76,7 @@ private:
     AppModel* model_ = nullptr;
     HoldingModel* holding_ = nullptr;
     DrillModel* drill_ = nullptr;
+    StatusModel* status_ = nullptr;
     HistoryStore historyStore_;
     HistoryModel* history_ = nullptr;
     std::unique_ptr<SoundFX> sound_;

@@ -4,6 +4,7 @@
 
 #include "model/holding/HoldingModel.h"
 #include "model/scan/AppModel.h"
+#include "model/status/StatusModel.h"
 
 namespace sorbeta {
 namespace {
@@ -30,7 +31,23 @@ QCoro::Task<> freeNow(QPointer<HoldingModel> holding, QPointer<AppModel> model, 
     model->setLastFreed(std::nullopt);
 }
 
+QCoro::Task<> sample(QPointer<StatusModel> status) {
+    if (!status) co_return;
+    auto task = status->run();
+    co_await task;
+}
+
+QCoro::Task<> purge(QPointer<StatusModel> status) {
+    if (!status) co_return;
+    auto task = status->purge();
+    co_await task;
+}
+
 }  // namespace
+
+void startStatusSampler(StatusModel& status) { sample(QPointer<StatusModel>(&status)); }
+
+void startPurge(StatusModel& status) { purge(QPointer<StatusModel>(&status)); }
 
 void startScan(AppModel& model) { scan(QPointer<AppModel>(&model)); }
 

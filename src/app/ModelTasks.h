@@ -10,6 +10,7 @@ namespace sorbeta {
 
 class AppModel;
 class HoldingModel;
+class StatusModel;
 
 void startScan(AppModel& model);
 // Cleans exactly these rules (the ones the confirmation listed).
@@ -17,5 +18,9 @@ void startClean(AppModel& model, std::set<std::string> ids, bool holdCleaned);
 // Deletes a held batch for good, then clears the clean's result, which closes
 // its toast.
 void startFreeNow(HoldingModel& holding, AppModel& model, HoldBatch batch);
+// Starts the status sampler (it runs until the model's stop()).
+void startStatusSampler(StatusModel& status);
+// Gives file-cache memory back; the model reports the outcome.
+void startPurge(StatusModel& status);
 
 }  // namespace sorbeta

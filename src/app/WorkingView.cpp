@@ -6,11 +6,13 @@
 
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
+#include "model/common/Bytes.h"
 #include "model/dialog/CandyDialog.h"
 #include "model/drill/DrillModel.h"
 #include "model/holding/HoldingModel.h"
 #include "model/scan/AppModel.h"
 #include "model/shell/AppSettings.h"
+#include "model/status/StatusModel.h"
 #include "platform/Translate.h"
 #include "ui/jelly/ScanningJelly.h"
 #include "ui/kit/TransitionLayer.h"
@@ -23,6 +25,8 @@
 #include "ui/views/drill/DrillPane.h"
 #include "ui/views/history/HistoryMain.h"
 #include "ui/views/history/HistoryPanel.h"
+#include "ui/views/status/StatusMain.h"
+#include "ui/views/status/StatusPanel.h"
 
 namespace sorbeta {
 namespace {
@@ -40,6 +44,7 @@ constexpr int kMainBottom = 22;
 constexpr int kMainTrailing = 22;
 constexpr int kToastBottom = 30;
 constexpr double kOverviewGap = 7;
+constexpr double kMemoryToastSeconds = 7;
 // The badge's coming and going has no spring of the window's own: the kit's
 // default one.
 constexpr Spring kBadgeSpring{};
@@ -130,6 +135,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         pages_[mode] = new QWidget(this);
         pages_[mode]->setObjectName(modeKey(mode) + QStringLiteral("Page"));
     }
+    addStatusPage();
     const HistoryPageServices history{.map = {.sound = &services_.sound(), .bands = &services_.mapPainter()},
                                       .home = services_.places().home};
     fillWith(panels_[AppMode::history], new HistoryPanel(services_.history(), history));
@@ -189,6 +195,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         connect(&model, signal, this, &WorkingView::refreshBadge);
     connect(&model, &AppModel::lastFreedChanged, this, &WorkingView::refreshFreedToast);
     connect(&services_.drill(), &DrillModel::stackChanged, this, &WorkingView::refreshDrill);
+    connect(&services_.status(), &StatusModel::lastFreedChanged, this, &WorkingView::refreshMemoryToast);
 
     // The first mode and the first look of each part show without motion.
     for (auto& [each, panel] : panels_) panel->setVisible(each == mode_);
@@ -201,6 +208,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     refreshMap();
     refreshCleanPane();
     refreshBadge();
+    refreshMemoryToast();
     refreshFreedToast();
     if (!services_.drill().stack().empty()) {
         map_->hide();
@@ -211,6 +219,61 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
 
 WorkingView::~WorkingView() = default;
 
+void WorkingView::addStatusPage() {
+    StatusModel& status = services_.status();
+    auto* panel = new StatusPanel(status, services_.model());
+    QPointer<StatusModel> weakStatus(&status);
+    connect(panel, &StatusPanel::purgeConfirmed, this, [weakStatus] {
+        if (weakStatus) startPurge(*weakStatus);
+    });
+    fillWith(panels_[AppMode::status], panel);
+    fillWith(pages_[AppMode::status],
+             new StatusMain(status, MapServices{.sound = &services_.sound(), .bands = &services_.mapPainter()}));
+}
+
+void WorkingView::refreshSampler() {
+    StatusModel& status = services_.status();
+    const bool wanted = mode_ == AppMode::status && isVisible();
+    if (wanted && !status.sampling())
+        startStatusSampler(status);
+    else if (!wanted)
+        status.stop();
+}
+
+void WorkingView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refreshSampler();
+}
+
+void WorkingView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    refreshSampler();
+}
+
+void WorkingView::refreshMemoryToast() {
+    StatusModel& status = services_.status();
+    if (memoryToast_) {
+        transitions_->leave(memoryToast_, Transition::slide(Edge::bottom), kFreedSpring);
+        memoryToast_->setObjectName(QString());  // gone, though deleted later
+        memoryToast_->deleteLater();
+    }
+    memoryToast_.clear();
+    if (!status.lastFreed()) return;
+    QPointer<StatusModel> weakStatus(&status);
+    memoryToast_ = new CandyToast(
+        QStringLiteral("🫧"), sorbeta::tr("腾出了 ") + Bytes::text(*status.lastFreed(), true) + sorbeta::tr(" 内存"),
+        sorbeta::tr("文件缓存清掉了，系统之后会按需要慢慢再缓存"), std::nullopt, kMemoryToastSeconds, sorbeta::tr("好"),
+        [weakStatus] {
+            if (weakStatus) weakStatus->setLastFreed(std::nullopt);
+        },
+        this);
+    memoryToast_->setObjectName(QStringLiteral("memoryToast"));
+    layoutChildren();
+    transitions_->enter(memoryToast_, Transition::slide(Edge::bottom), kFreedSpring);
+    // The freed toast lies on top of it.
+    if (freedToast_) freedToast_->raise();
+}
+
 void WorkingView::setMode(AppMode mode) {
     modeSwitch_->setMode(mode);
     if (mode == mode_) return;
@@ -219,6 +282,7 @@ void WorkingView::setMode(AppMode mode) {
     transitions_->leave(pages_.at(before), pageTransition(before, mapShown_), kModeSpring);
     transitions_->enter(panels_.at(mode), panelTransition(mode), kModeSpring);
     transitions_->enter(pages_.at(mode), pageTransition(mode, mapShown_), kModeSpring);
+    refreshSampler();
 }
 
 void WorkingView::refreshPanel() {
@@ -351,11 +415,12 @@ void WorkingView::layoutChildren() {
     map_->setGeometry(QRect(QPoint(0, 0), main.size()));
     scanning_->setGeometry(QRect(QPoint(0, 0), main.size()));
     if (drillPane_) drillPane_->setGeometry(QRect(QPoint(0, 0), main.size()));
-    if (freedToast_) {
-        // Centred at the bottom, 30 above the window's edge.
-        const QSize toast = freedToast_->sizeHint();
-        freedToast_->setGeometry(QRect((width() - toast.width()) / 2, height() - kToastBottom - toast.height(),
-                                       toast.width(), toast.height()));
+    // Toasts: centred at the bottom, 30 above the window's edge.
+    for (QWidget* toast : {static_cast<QWidget*>(memoryToast_.data()), static_cast<QWidget*>(freedToast_.data())}) {
+        if (!toast) continue;
+        const QSize size = toast->sizeHint();
+        toast->setGeometry(
+            QRect((width() - size.width()) / 2, height() - kToastBottom - size.height(), size.width(), size.height()));
     }
 }
 

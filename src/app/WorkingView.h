@@ -4,8 +4,9 @@
 // with the result toasts on top. Its parts are named (objectName): "topBar",
 // "modeSwitch", "<mode>Panel" and "<mode>Page" for each mode (the clean
 // panel is the side panel), "map", "scanningJelly", "drillPane" while a
-// drill-down level is open, "limitedBadge", "freedToast" while one shows,
-// and "transitions".
+// drill-down level is open, "limitedBadge", "freedToast" and "memoryToast"
+// while one shows, and "transitions". The status figures are sampled only
+// while the status mode is on screen.
 #include <QPointer>
 #include <QWidget>
 #include <map>
@@ -18,6 +19,7 @@ namespace sorbeta {
 
 class AppServices;
 class DrillPane;
+class CandyToast;
 class FreedToast;
 class JellyMapView;
 class ScanningJelly;
@@ -68,6 +70,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void layoutChildren();
@@ -79,6 +83,9 @@ private:
     void refreshDrill();
     // What the clean page shows without a drill-down level: the map or the scanning jelly.
     QWidget* cleanOverview() const;
+    void refreshMemoryToast();
+    void refreshSampler();
+    void addStatusPage();
 
     AppServices& services_;
     AppMode mode_ = AppMode::clean;
@@ -94,6 +101,7 @@ private:
     bool mapShown_ = false;
     QPointer<FreedToast> freedToast_;
     QPointer<DrillPane> drillPane_;
+    QPointer<CandyToast> memoryToast_;
     TransitionLayer* transitions_ = nullptr;
 };
 

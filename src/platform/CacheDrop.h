@@ -12,7 +12,7 @@
 namespace sorbeta::platform {
 
 // What pkexec's own exit statuses mean.
-inline constexpr int kPkexecDismissed = 126;    // the prompt was dismissed
+inline constexpr int kPkexecDismissed = 126;      // the prompt was dismissed
 inline constexpr int kPkexecNotAuthorized = 127;  // refused, no agent, or an error
 
 inline const std::filesystem::path kPkexecPath = "/usr/bin/pkexec";

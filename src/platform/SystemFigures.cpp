@@ -172,9 +172,7 @@ std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& suppli
         const auto it = supply.attributes.find(key);
         return it == supply.attributes.end() ? std::string() : it->second;
     };
-    auto count = [&](const PowerSupply& supply, const char* key) {
-        return number<int64_t>(attribute(supply, key));
-    };
+    auto count = [&](const PowerSupply& supply, const char* key) { return number<int64_t>(attribute(supply, key)); };
     bool onAC = false;
     for (const PowerSupply& supply : supplies)
         if (attribute(supply, "type") == "Mains" && attribute(supply, "online") == "1") onAC = true;
@@ -200,10 +198,20 @@ std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& suppli
 }
 
 bool isPlaceholderName(std::string_view text) {
-    static const std::array<std::string_view, 14> placeholders = {
-        "to be filled by o.e.m.", "system product name", "system manufacturer", "system version", "default string",
-        "not applicable", "not specified", "none", "o.e.m.", "oem", "unknown", "type1productconfigid", "x.x",
-        "0123456789"};
+    static const std::array<std::string_view, 14> placeholders = {"to be filled by o.e.m.",
+                                                                  "system product name",
+                                                                  "system manufacturer",
+                                                                  "system version",
+                                                                  "default string",
+                                                                  "not applicable",
+                                                                  "not specified",
+                                                                  "none",
+                                                                  "o.e.m.",
+                                                                  "oem",
+                                                                  "unknown",
+                                                                  "type1productconfigid",
+                                                                  "x.x",
+                                                                  "0123456789"};
     std::string lower(trimmed(text));
     if (lower.empty()) return true;
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -217,7 +225,8 @@ std::string machineName(const std::string& vendor, const std::string& product, c
     std::string model = isPlaceholderName(product) ? std::string() : std::string(trimmed(product));
     // Lenovo keeps a type code in product_name and the model's name in its version.
     const bool versionNames = maker == "LENOVO" && !isPlaceholderName(version);
-    if (versionNames || model.empty()) model = isPlaceholderName(version) ? std::string() : std::string(trimmed(version));
+    if (versionNames || model.empty())
+        model = isPlaceholderName(version) ? std::string() : std::string(trimmed(version));
     if (!model.empty()) {
         if (maker.empty() || model.rfind(maker, 0) == 0) return model;
         return maker + " " + model;

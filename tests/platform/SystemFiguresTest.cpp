@@ -68,12 +68,15 @@ TEST_F(SystemFiguresTest, MemoryPartsAddUpToTotalAndFreeIsMemFree) {
 }
 
 TEST(SystemFigures, PressureFromPsiAndTheAvailableFloor) {
-    const std::string calm = "some avg10=0.00 avg60=0.00 avg300=0.00 total=0\n"
-                             "full avg10=0.00 avg60=0.00 avg300=0.00 total=0\n";
-    const std::string some = "some avg10=10.00 avg60=3.00 avg300=1.00 total=5\n"
-                             "full avg10=9.99 avg60=0.00 avg300=0.00 total=1\n";
-    const std::string full = "some avg10=40.00 avg60=3.00 avg300=1.00 total=5\n"
-                             "full avg10=12.50 avg60=0.00 avg300=0.00 total=1\n";
+    const std::string calm =
+        "some avg10=0.00 avg60=0.00 avg300=0.00 total=0\n"
+        "full avg10=0.00 avg60=0.00 avg300=0.00 total=0\n";
+    const std::string some =
+        "some avg10=10.00 avg60=3.00 avg300=1.00 total=5\n"
+        "full avg10=9.99 avg60=0.00 avg300=0.00 total=1\n";
+    const std::string full =
+        "some avg10=40.00 avg60=3.00 avg300=1.00 total=5\n"
+        "full avg10=12.50 avg60=0.00 avg300=0.00 total=1\n";
     EXPECT_EQ(pressureLevel(calm, 50, 100), 1);
     EXPECT_EQ(pressureLevel(some, 50, 100), 2);
     EXPECT_EQ(pressureLevel(full, 50, 100), 4);
@@ -167,8 +170,9 @@ TEST_F(SystemFiguresTest, MachineAndProcessorNames) {
     const auto root = home() / "dmi";
     put(root / "sys/class/dmi/id/sys_vendor", "Framework\n");
     put(root / "sys/class/dmi/id/product_name", "Laptop 13 (AMD Ryzen 7040Series)\n");
-    put(root / "proc/cpuinfo", "processor\t: 0\nvendor_id\t: AuthenticAMD\nmodel name\t: AMD Ryzen 7 7840U\n\n"
-                               "processor\t: 1\nmodel name\t: AMD Ryzen 7 7840U\n");
+    put(root / "proc/cpuinfo",
+        "processor\t: 0\nvendor_id\t: AuthenticAMD\nmodel name\t: AMD Ryzen 7 7840U\n\n"
+        "processor\t: 1\nmodel name\t: AMD Ryzen 7 7840U\n");
     EXPECT_EQ(SystemFiles(root).machineName(), "Framework Laptop 13 (AMD Ryzen 7040Series)");
     EXPECT_EQ(SystemFiles(root).processorName(), "AMD Ryzen 7 7840U");
     EXPECT_EQ(processorName("processor : 0\nHardware : BCM2835\n"), "BCM2835");

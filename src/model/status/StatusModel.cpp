@@ -1,9 +1,9 @@
 #include "model/status/StatusModel.h"
 
+#include <qcoro/qcorofuture.h>
 #include <QPointer>
 #include <QSysInfo>
 #include <QtConcurrent/QtConcurrent>
-#include <qcoro/qcorofuture.h>
 #include <algorithm>
 
 #include "model/status/SystemProbe.h"

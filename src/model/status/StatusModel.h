@@ -29,9 +29,9 @@ public:
         std::function<std::optional<double>()> loadAverage;
         std::function<std::optional<BatteryInfo>()> battery;
         std::function<std::vector<MemoryHog>(int limit)> memoryHogs;
-        std::function<HardwareNames()> hardware;          // run on a worker
-        std::function<PurgeCommand::Outcome()> purge;     // run on a worker
-        std::function<void(const MemoryHog&)> quit;       // the polite request
+        std::function<HardwareNames()> hardware;                                     // run on a worker
+        std::function<PurgeCommand::Outcome()> purge;                                // run on a worker
+        std::function<void(const MemoryHog&)> quit;                                  // the polite request
         std::function<void(int milliseconds, std::function<void()> task)> schedule;  // none: a timer
         QString osVersion;
 

@@ -42,8 +42,8 @@ struct MemoryHog {
     int pid = 0;  // the application's main process; the record's identity
     QString name;
     int64_t bytes = 0;
-    std::optional<QString> bundleID;  // the desktop entry's id
-    QString iconName;                 // the desktop entry's icon; empty when none
+    std::optional<QString> bundleID;    // the desktop entry's id
+    QString iconName;                   // the desktop entry's icon; empty when none
     std::vector<HogProcess> processes;  // every process the footprint counts
 
     int id() const { return pid; }

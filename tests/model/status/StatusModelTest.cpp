@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <qcoro/qcorotask.h>
 #include <QSignalSpy>
 #include <atomic>
-#include <qcoro/qcorotask.h>
 #include <semaphore>
 
 #include "TestEnvironment.h"

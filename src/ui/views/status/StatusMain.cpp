@@ -89,8 +89,7 @@ void HogCard::paintEvent(QPaintEvent*) {
     drawTabularText(painter, QRectF(6, y, width() - 12, 16), Qt::AlignCenter, Bytes::text(hog_.bytes, true));
 }
 
-StatusMain::StatusMain(StatusModel& status, MapServices services, QWidget* parent)
-    : QWidget(parent), status_(status) {
+StatusMain::StatusMain(StatusModel& status, MapServices services, QWidget* parent) : QWidget(parent), status_(status) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(14);

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "model/status/StatusTypes.h"
-#include "ui/kit/Transitions.h"
 #include "ui/kit/CandyControls.h"
+#include "ui/kit/Transitions.h"
 #include "ui/map/JellyMapView.h"
 
 class QHBoxLayout;

@@ -254,9 +254,9 @@ StatusPanel::StatusPanel(StatusModel& status, AppModel& disk, Clocks clocks, QWi
 
     confirm_ = new CandyConfirm(
         [] {
-            return CandyConfirm::Texts{QStringLiteral("🧠"),    sorbeta::tr("释放内存？"),
-                                       StatusTexts::purgeMessage(), sorbeta::tr("释放"),
-                                       Flavor::mint,               sorbeta::tr("算了")};
+            return CandyConfirm::Texts{
+                QStringLiteral("🧠"), sorbeta::tr("释放内存？"), StatusTexts::purgeMessage(), sorbeta::tr("释放"),
+                Flavor::mint,           sorbeta::tr("算了")};
         },
         [this] { emit purgeConfirmed(); }, this);
     connect(purgeButton_, &QAbstractButton::clicked, this, &StatusPanel::askPurge);
@@ -303,7 +303,8 @@ void StatusPanel::refresh() {
     purgeButton_->setEnabled(!status_.purging());
     footer_->setText(StatusTexts::footerText(memory, status_.purgeError()));
     QPalette colours = footer_->palette();
-    colours.setColor(QPalette::WindowText, status_.purgeError() ? flavorPalette(Flavor::cherry).deep : Theme::inkSoft());
+    colours.setColor(QPalette::WindowText,
+                     status_.purgeError() ? flavorPalette(Flavor::cherry).deep : Theme::inkSoft());
     footer_->setPalette(colours);
     footer_->setMaximumHeight(status_.purgeError() ? QFontMetrics(footer_->font()).lineSpacing() * 2 + 2 : 16777215);
 }

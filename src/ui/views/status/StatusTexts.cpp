@@ -19,8 +19,8 @@ QString usedPercent(const MemoryBreakdown& memory) {
 }
 
 QString usedCaption(const MemoryBreakdown& memory) {
-    return sorbeta::tr("内存已用") + QLatin1Char('\n') + Bytes::text(usedBytes(memory), true) +
-           QStringLiteral(" / ") + Bytes::text(memory.total, true);
+    return sorbeta::tr("内存已用") + QLatin1Char('\n') + Bytes::text(usedBytes(memory), true) + QStringLiteral(" / ") +
+           Bytes::text(memory.total, true);
 }
 
 QString pressureText(int pressure) {

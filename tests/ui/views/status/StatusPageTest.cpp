@@ -20,8 +20,14 @@ constexpr int64_t GiB = int64_t(1) << 30;
 
 // A status model over figures the test sets; quits are recorded.
 struct FakeStatus {
-    MemoryBreakdown memory{.total = 16 * GiB, .app = 6 * GiB, .wired = 2 * GiB, .compressed = 0, .cached = 4 * GiB,
-                           .free = 4 * GiB, .swapUsed = 0, .pressure = 1};
+    MemoryBreakdown memory{.total = 16 * GiB,
+                           .app = 6 * GiB,
+                           .wired = 2 * GiB,
+                           .compressed = 0,
+                           .cached = 4 * GiB,
+                           .free = 4 * GiB,
+                           .swapUsed = 0,
+                           .pressure = 1};
     std::optional<BatteryInfo> battery;
     std::vector<MemoryHog> hogs;
     std::vector<int> quits;
