@@ -119,7 +119,11 @@ StatusMain::StatusMain(StatusModel& status, MapServices services, QWidget* paren
 }
 
 void StatusMain::refresh() {
-    map_->setNodes(StatusTexts::memoryNodes(status_.memory()));
+    auto nodes = StatusTexts::memoryNodes(status_.memory());
+    if (StatusTexts::mapNeedsNodes(shownNodes_, nodes, status_.memory().total)) {
+        shownNodes_ = nodes;
+        map_->setNodes(std::move(nodes));
+    }
     if (status_.hogs() != shownHogs_) rebuildCards();
 }
 

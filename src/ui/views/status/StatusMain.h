@@ -74,6 +74,7 @@ private:
     QWidget* cards_ = nullptr;
     QHBoxLayout* cardRow_ = nullptr;
     std::vector<MemoryHog> shownHogs_;
+    std::vector<MapNode> shownNodes_;
 };
 
 }  // namespace sorbeta

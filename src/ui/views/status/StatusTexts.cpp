@@ -104,4 +104,14 @@ std::vector<MapNode> memoryNodes(const MemoryBreakdown& memory) {
     return nodes;
 }
 
+bool mapNeedsNodes(const std::vector<MapNode>& shown, const std::vector<MapNode>& next, int64_t total) {
+    if (shown.size() != next.size()) return true;
+    const double step = std::max<double>(1, double(total) * 0.01);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i].id != next[i].id || shown[i].title != next[i].title) return true;
+        if (std::abs(double(shown[i].bytes - next[i].bytes)) >= step) return true;
+    }
+    return false;
+}
+
 }  // namespace sorbeta::StatusTexts

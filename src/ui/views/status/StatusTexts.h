@@ -30,5 +30,10 @@ QString footerText(const MemoryBreakdown& memory, const std::optional<QString>& 
 QString purgeMessage();
 // The memory parts as jellies, empty parts left out.
 std::vector<MapNode> memoryNodes(const MemoryBreakdown& memory);
+// Whether the map should take the new nodes: the same parts whose sizes moved
+// by less than 1 % of the memory each leave the jellies as they are. Every
+// new layout sets the jellies moving for a while, and on a busy machine the
+// 2-second samples would otherwise keep the map painting at full rate.
+bool mapNeedsNodes(const std::vector<MapNode>& shown, const std::vector<MapNode>& next, int64_t total);
 
 }  // namespace sorbeta::StatusTexts

@@ -94,6 +94,14 @@ TEST(StatusTexts, MemoryNodesAndTheUsedShare) {
         EXPECT_TRUE(node.children.empty());
     }
     EXPECT_TRUE(memoryNodes(MemoryBreakdown{}).empty());
+
+    // Small moves between samples leave the map alone; a real change or a
+    // part coming or going does not.
+    const auto shown = memoryNodes(MemoryBreakdown{.total = 100000, .app = 30000, .free = 70000});
+    EXPECT_FALSE(mapNeedsNodes(shown, memoryNodes({.total = 100000, .app = 30990, .free = 69010}), 100000));
+    EXPECT_TRUE(mapNeedsNodes(shown, memoryNodes({.total = 100000, .app = 31000, .free = 69000}), 100000));
+    EXPECT_TRUE(mapNeedsNodes(shown, memoryNodes({.total = 100000, .app = 30000, .cached = 1, .free = 69999}), 100000));
+    EXPECT_TRUE(mapNeedsNodes({}, shown, 100000));
     EXPECT_DOUBLE_EQ(usedFraction(memory), 0.35);
     EXPECT_EQ(usedPercent(MemoryBreakdown{.total = 1000, .app = 999}), QStringLiteral("99"));
     EXPECT_EQ(usedFraction(MemoryBreakdown{.total = 0, .app = 5}), 0);
