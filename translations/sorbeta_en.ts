@@ -130,6 +130,22 @@ Remember to save your work before they quit.</translation>
         <translation>Follow System</translation>
     </message>
     <message>
+        <source>没法启动 osascript</source>
+        <translation>Could not start pkexec (install the pkexec package)</translation>
+    </message>
+    <message>
+        <source>没成功：</source>
+        <translation>Did not work: </translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Linux computer</translation>
+    </message>
+    <message>
+        <source>未知芯片</source>
+        <translation>Unknown processor</translation>
+    </message>
+    <message>
         <source>应用数据</source>
         <translation>App Data</translation>
     </message>

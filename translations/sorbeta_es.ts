@@ -127,6 +127,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>没法启动 osascript</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没成功：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知芯片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>应用数据</source>
         <translation type="unfinished"></translation>
     </message>
