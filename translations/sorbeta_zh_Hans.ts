@@ -48,10 +48,6 @@
         <translation>未知处理器</translation>
     </message>
     <message>
-        <source>在访达中显示</source>
-        <translation>在文件管理器中显示</translation>
-    </message>
-    <message>
         <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
         <translation>会让系统内核丢掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</translation>
     </message>
