@@ -1,5 +1,5 @@
 #pragma once
-// The user's Trash as the freedesktop.org specification keeps it: every item
+// The user's Trash in the freedesktop.org layout: every item
 // in files/ has its description, info/<name>.trashinfo, and the two only go
 // together: removed or held as a pair, and put back as a pair. Emptying also
 // takes info files whose item is gone and the directorysizes cache; files/,
