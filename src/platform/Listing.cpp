@@ -16,20 +16,27 @@ namespace sorbeta::platform {
 
 namespace {
 
-// Reads a whole open listing; nullopt when a read fails part-way.
-std::optional<std::vector<std::string>> readAll(DIR* dir) {
-    std::vector<std::string> names;
+// Hands every entry of an open listing but "." and ".." to `each`, then
+// closes it; false when a read failed part-way.
+template <typename Each>
+bool readEach(DIR* dir, Each each) {
     for (;;) {
         errno = 0;
         const dirent* entry = ::readdir(dir);
         if (!entry) break;
         const std::string_view name(entry->d_name);
         if (name == "." || name == "..") continue;
-        names.emplace_back(name);
+        each(*entry, name);
     }
     const bool failed = errno != 0;
     ::closedir(dir);
-    if (failed) return std::nullopt;
+    return !failed;
+}
+
+// Reads a whole open listing; nullopt when a read fails part-way.
+std::optional<std::vector<std::string>> readAll(DIR* dir) {
+    std::vector<std::string> names;
+    if (!readEach(dir, [&](const dirent&, std::string_view name) { names.emplace_back(name); })) return std::nullopt;
     return names;
 }
 
@@ -45,23 +52,17 @@ std::optional<std::vector<ListedChild>> listChildren(const Path& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return std::nullopt;
     std::vector<ListedChild> children;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(dir);
-        if (!entry) break;
-        const std::string_view name(entry->d_name);
-        if (name == "." || name == "..") continue;
-        bool folder = entry->d_type == DT_DIR;
-        if (entry->d_type == DT_UNKNOWN) {
+    const int dirFd = ::dirfd(dir);
+    const bool complete = readEach(dir, [&](const dirent& entry, std::string_view name) {
+        bool folder = entry.d_type == DT_DIR;
+        if (entry.d_type == DT_UNKNOWN) {
             // Some file systems leave the kind out: ask, without following a link.
             struct stat st {};
-            folder = ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+            folder = ::fstatat(dirFd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
         }
         children.push_back({std::string(name), folder});
-    }
-    const bool failed = errno != 0;
-    ::closedir(dir);
-    if (failed) return std::nullopt;
+    });
+    if (!complete) return std::nullopt;
     return children;
 }
 
