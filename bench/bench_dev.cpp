@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "model/dev/DevScan.h"
 #include "model/dev/StaleProjects.h"
 #include "platform/Places.h"
@@ -30,6 +31,8 @@
 
 namespace fs = std::filesystem;
 using namespace sorbeta;
+using bench::median;
+using bench::seconds;
 
 namespace {
 
@@ -103,17 +106,6 @@ private:
     int64_t files_ = 0;
 };
 
-double seconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 int64_t du(const fs::path& root, const fs::path& home) {
     platform::ProcessOptions options;
     options.environment = platform::toolEnvironment(home);
@@ -127,13 +119,10 @@ int64_t du(const fs::path& root, const fs::path& home) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    char templ[] = "/tmp/sorbeta-bench-dev-XXXXXX";
-    if (!::mkdtemp(templ)) return 1;
-    const fs::path base = templ;
-    const fs::path home = base / "home";
-    fs::create_directories(home);
-    ::setenv("HOME", home.c_str(), 1);
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) ::unsetenv(name);
+    bench::ScratchHome scratch;
+    if (!scratch.make("dev")) return 1;
+    const fs::path base = scratch.base;
+    const fs::path home = scratch.home;
     const auto places = platform::Places::fromEnvironment();
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -172,7 +161,7 @@ int main(int argc, char** argv) {
                 if (!DevScan::changedSince(project, {project / "node_modules"}, cutoff)) ++idleFound;
         }));
     }
-    fs::remove_all(base);
+    scratch.remove();
 
     std::size_t offered = 0;
     int64_t offeredBytes = 0;

@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "model/drill/DrillModel.h"
 #include "model/history/History.h"
 #include "platform/Places.h"
@@ -34,6 +35,7 @@
 
 namespace fs = std::filesystem;
 using namespace sorbeta;
+using bench::median;
 
 namespace {
 
@@ -86,11 +88,6 @@ int64_t buildLevel(const fs::path& folder) {
         }
     }
     return files;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 double milliseconds(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }

@@ -13,12 +13,14 @@
 #include <ctime>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/SoundFX.h"
 #include "ui/map/JellyMapView.h"
 #include "ui/map/JellyMapViewBands.h"
 
 using namespace sorbeta;
+using bench::median;
 
 namespace {
 
@@ -35,11 +37,6 @@ std::vector<MapNode> sixtyNodes() {
         nodes.push_back(node);
     }
     return nodes;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

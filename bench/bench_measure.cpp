@@ -26,6 +26,7 @@
 #include <thread>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "model/catalog/Catalog.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Targets.h"
@@ -36,6 +37,8 @@
 
 namespace fs = std::filesystem;
 using namespace sorbeta;
+using bench::median;
+using bench::seconds;
 
 namespace {
 
@@ -179,17 +182,6 @@ void buildHome(HomeBuilder& b) {
     b.tree(b.at("Library/Application Support/Slack/Cache"), 4, 1, 300);
     b.flat(".Trash", 3000, ".old");
     for (int blob = 0; blob < 4; ++blob) b.file(b.at(".ollama/models/blobs/sha256-" + std::to_string(blob)), 8 << 20);
-}
-
-double seconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Runs du -sx over the given roots; returns its total in bytes.

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Removal.h"
 #include "model/holding/HoldingArea.h"
@@ -32,15 +33,12 @@ extern char** environ;
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::msSince;
 
 namespace {
 
 constexpr int kFolders = 200, kPerFolder = 1000;
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 void makeTree(const fs::path& root) {
     for (int d = 0; d < kFolders; ++d) {
@@ -109,13 +107,10 @@ std::vector<fs::path> entriesOf(const fs::path& root) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    char templ[] = "/tmp/sorbeta-bench-XXXXXX";
-    if (!::mkdtemp(templ)) return 1;
-    const fs::path base = templ;
-    const fs::path home = base / "home";
-    fs::create_directories(home);
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
+    bench::ScratchHome scratch;
+    if (!scratch.make("removal")) return 1;
+    const fs::path base = scratch.base;
+    const fs::path home = scratch.home;
     const auto places = platform::Places::fromEnvironment();
     const fs::path ours = home / ".cache/tree";
     const fs::path theirs = base / "copy";
@@ -178,7 +173,7 @@ int main(int argc, char** argv) {
     const double deleteMs = msSince(start);
     const ToolRun rm = run({"/bin/rm", "-rf", theirs.native()});
     if (fs::exists(ours)) std::fprintf(stderr, "engine left the tree behind\n");
-    fs::remove_all(base);
+    scratch.remove();
 
     const int files = kFolders * kPerFolder;
     std::printf("tree: %d files in %d folders\n", files, kFolders);

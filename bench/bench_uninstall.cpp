@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "model/uninstall/AppDiscovery.h"
 #include "model/uninstall/LinuxLaunchers.h"
 #include "model/uninstall/Weighing.h"
@@ -26,17 +27,15 @@ extern char** environ;
 
 using namespace sorbeta;
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::median;
+using bench::msSince;
 
 namespace {
 
 constexpr int kApps = 100;
 constexpr int kFilesPerBundle = 60;
 constexpr int kFilesPerLeftover = 8;
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 void write(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
@@ -114,11 +113,6 @@ double duSx(const std::vector<std::string>& paths) {
     return msSince(start);
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 struct Run {
     double ms = 0;
     std::size_t apps = 0;
@@ -160,13 +154,10 @@ Run listAndWeigh(const UninstallPlaces& where, bool parallel) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    char templ[] = "/tmp/sorbeta-bench-XXXXXX";
-    if (!::mkdtemp(templ)) return 1;
-    const fs::path base = templ;
-    const fs::path home = base / "home";
-    fs::create_directories(home);
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) ::unsetenv(name);
-    ::setenv("HOME", home.c_str(), 1);
+    bench::ScratchHome scratch;
+    if (!scratch.make("uninstall")) return 1;
+    const fs::path base = scratch.base;
+    const fs::path home = scratch.home;
     const auto places = platform::Places::fromEnvironment();
     makeHome(home, places);
 
@@ -185,7 +176,7 @@ int main(int argc, char** argv) {
         pooled.push_back(listAndWeigh(where, true).ms);
         du.push_back(duSx(serial.paths));
     }
-    fs::remove_all(base);
+    scratch.remove();
 
     const double oursMs = median(ours), pooledMs = median(pooled), duMs = median(du);
     std::printf("applications %zu, leftovers %zu, %lld bytes, %zu paths\n", serial.apps, serial.leftovers,
