@@ -49,7 +49,8 @@ struct ScratchHome {
         std::filesystem::create_directories(home, error);
         if (error) return false;
         ::setenv("HOME", home.c_str(), 1);
-        for (const char* xdg : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) ::unsetenv(xdg);
+        for (const char* xdg : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+            ::unsetenv(xdg);
         return true;
     }
 
