@@ -16,6 +16,7 @@ namespace {
 constexpr std::size_t kStatLimit = 4096;
 constexpr std::size_t kEnvironLimit = 1 << 20;
 constexpr std::size_t kCgroupLimit = 16384;
+constexpr std::size_t kStatusLimit = 16384;
 
 template <typename Number>
 bool parseNumber(std::string_view text, Number& out) {
@@ -127,6 +128,44 @@ bool appUnitRuns(const std::string& unitId, const std::string& desktopId) {
            unitId[unitId.size() - desktopId.size() - 1] == '-';
 }
 
+std::optional<int64_t> residentOwnBytes(std::string_view status) {
+    std::optional<int64_t> kilobytes;
+    std::size_t start = 0;
+    while (start < status.size()) {
+        const std::size_t end = std::min(status.find('\n', start), status.size());
+        std::string_view line = status.substr(start, end - start);
+        start = end + 1;
+        if (line.substr(0, 7) != "RssAnon" && line.substr(0, 8) != "RssShmem") continue;
+        // "RssAnon:\t   123456 kB"
+        line.remove_prefix(std::min(line.find(':'), line.size()));
+        if (line.empty()) continue;
+        line.remove_prefix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        const std::string_view number = line.substr(0, std::min(line.find(' '), line.size()));
+        int64_t value = 0;
+        if (!parseNumber(number, value) || value < 0) continue;
+        kilobytes = kilobytes.value_or(0) + value;
+    }
+    if (!kilobytes) return std::nullopt;
+    return *kilobytes * 1024;
+}
+
+std::string cgroupPath(std::string_view cgroup) {
+    std::string_view systemd;
+    std::size_t start = 0;
+    while (start < cgroup.size()) {
+        const std::size_t end = std::min(cgroup.find('\n', start), cgroup.size());
+        const std::string_view line = cgroup.substr(start, end - start);
+        start = end + 1;
+        if (line.substr(0, 3) == "0::") return std::string(line.substr(3));
+        const std::size_t first = line.find(':');
+        if (first == std::string_view::npos) continue;
+        const std::string_view rest = line.substr(first + 1);
+        if (rest.substr(0, 13) == "name=systemd:" && systemd.empty()) systemd = rest.substr(13);
+    }
+    return std::string(systemd);
+}
+
 Path withoutDeletedMark(const std::string& linkText) {
     static constexpr std::string_view mark = " (deleted)";
     if (linkText.size() > mark.size() && linkText.compare(linkText.size() - mark.size(), mark.size(), mark) == 0)
@@ -179,6 +218,16 @@ std::optional<std::string> ProcFolder::environment(int pid, std::string_view key
 std::string ProcFolder::appUnit(int pid) const {
     if (pid <= 0) return {};
     return appUnitId(readFile(root_ / std::to_string(pid) / "cgroup", kCgroupLimit));
+}
+
+std::string ProcFolder::cgroup(int pid) const {
+    if (pid <= 0) return {};
+    return cgroupPath(readFile(root_ / std::to_string(pid) / "cgroup", kCgroupLimit));
+}
+
+std::optional<int64_t> ProcFolder::residentOwnBytes(int pid) const {
+    if (pid <= 0) return std::nullopt;
+    return platform::residentOwnBytes(readFile(root_ / std::to_string(pid) / "status", kStatusLimit));
 }
 
 }  // namespace sorbeta::platform

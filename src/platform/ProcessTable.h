@@ -41,6 +41,14 @@ std::optional<std::string> environmentValue(std::string_view environ, std::strin
 std::string appUnitId(std::string_view cgroup);
 // Whether appUnitId() text names the desktop id (with or without a launcher).
 bool appUnitRuns(const std::string& unitId, const std::string& desktopId);
+// The memory only this process holds, in bytes: RssAnon + RssShmem of a
+// status file (shared libraries and mapped files are left out, so a family
+// of processes can be summed). Absent when the file has neither line (a
+// kernel thread, a zombie).
+std::optional<int64_t> residentOwnBytes(std::string_view status);
+// The path of a cgroup file's unified ("0::") line, else of its systemd line;
+// empty when it has neither.
+std::string cgroupPath(std::string_view cgroup);
 // An executable link's text without the " (deleted)" the kernel adds once the
 // file is gone.
 Path withoutDeletedMark(const std::string& linkText);
@@ -62,6 +70,10 @@ public:
     std::optional<std::string> environment(int pid, std::string_view key) const;
     // appUnitId() of the process's cgroup file.
     std::string appUnit(int pid) const;
+    // cgroupPath() of the process's cgroup file.
+    std::string cgroup(int pid) const;
+    // residentOwnBytes() of the process's status file.
+    std::optional<int64_t> residentOwnBytes(int pid) const;
 
 private:
     Path root_;

@@ -5,6 +5,7 @@
 #include <QSysInfo>
 #include <QtConcurrent/QtConcurrent>
 #include <algorithm>
+#include <utility>
 
 #include "model/status/SystemProbe.h"
 #include "platform/Translate.h"
@@ -20,8 +21,9 @@ StatusModel::Sources StatusModel::Sources::system() {
     sources.memoryHogs = [](int limit) { return SystemProbe::memoryHogs(limit); };
     sources.hardware = [] { return SystemProbe::hardware(); };
     sources.purge = [] { return PurgeCommand::run(); };
-    sources.quit = [](const MemoryHog&) {};
+    sources.quit = [](const MemoryHog& hog) { SystemProbe::quit(hog); };
     sources.osVersion = QSysInfo::prettyProductName();
+    sources.hogsOnWorker = true;
     return sources;
 }
 
@@ -32,7 +34,13 @@ StatusModel::StatusModel(Sources sources, QObject* parent)
     sampleTimer_.setInterval(kSampleMilliseconds);
     sampleTimer_.setTimerType(Qt::PreciseTimer);
     connect(&sampleTimer_, &QTimer::timeout, this, &StatusModel::refresh);
-    ownPool_.setMaxThreadCount(2);
+    // The hardware read, the purge (which may wait long on the password
+    // prompt) and the memory users list each have a worker.
+    ownPool_.setMaxThreadCount(3);
+    connect(&hogsWatcher_, &QFutureWatcher<std::vector<MemoryHog>>::finished, this, [this] {
+        assign(hogs_, hogsWatcher_.result(), &StatusModel::hogsChanged);
+        if (std::exchange(hogsAgain_, false)) listHogs();
+    });
 }
 
 StatusModel::~StatusModel() = default;
@@ -85,7 +93,20 @@ void StatusModel::refresh() {
 
     if (const auto load = sources_.loadAverage()) assign(load_, *load, &StatusModel::loadChanged);
     assign(battery_, sources_.battery(), &StatusModel::batteryChanged);
-    assign(hogs_, sources_.memoryHogs(kHogLimit), &StatusModel::hogsChanged);
+    if (sources_.hogsOnWorker)
+        listHogs();
+    else
+        assign(hogs_, sources_.memoryHogs(kHogLimit), &StatusModel::hogsChanged);
+}
+
+void StatusModel::listHogs() {
+    // One list at a time; a sample asked meanwhile gets a fresh one after it.
+    if (hogsWatcher_.isRunning()) {
+        hogsAgain_ = true;
+        return;
+    }
+    auto list = sources_.memoryHogs;
+    hogsWatcher_.setFuture(QtConcurrent::run(&ownPool_, [list] { return list(kHogLimit); }));
 }
 
 QCoro::Task<> StatusModel::purge() {

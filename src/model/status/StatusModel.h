@@ -5,6 +5,7 @@
 // user quits a memory-hungry application. Lives on the GUI thread; the slow
 // hardware read and the privileged purge run on a worker.
 #include <qcoro/qcorotask.h>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QThreadPool>
 #include <QTimer>
@@ -34,6 +35,9 @@ public:
         std::function<void(const MemoryHog&)> quit;                                  // the polite request
         std::function<void(int milliseconds, std::function<void()> task)> schedule;  // none: a timer
         QString osVersion;
+        // memoryHogs walks every process: run it on a worker, its list
+        // arriving a moment after the rest of the sample.
+        bool hogsOnWorker = false;
 
         static Sources system();
     };
@@ -87,6 +91,8 @@ signals:
     void purgeErrorChanged();
 
 private:
+    void listHogs();
+
     template <typename T>
     void assign(T& field, T value, void (StatusModel::*changed)());
 
@@ -106,6 +112,8 @@ private:
     bool started_ = false;
     int generation_ = 0;
     QTimer sampleTimer_;
+    QFutureWatcher<std::vector<MemoryHog>> hogsWatcher_;
+    bool hogsAgain_ = false;  // a sample asked while the list was being made
     // Workers of its own: the purge may wait minutes on the password prompt
     // and must not hold up the shared pool. Declared last so it waits for
     // running work before the rest goes.

@@ -3,6 +3,7 @@
 // battery, and the applications that use the most memory.
 #include <QString>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -35,6 +36,7 @@ struct BatteryInfo {
 struct HogProcess {
     int pid = 0;
     uint64_t startTime = 0;
+    std::filesystem::path executable;
     bool operator==(const HogProcess&) const = default;
 };
 

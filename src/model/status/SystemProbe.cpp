@@ -1,5 +1,7 @@
 #include "model/status/SystemProbe.h"
 
+#include "model/status/MemoryUsers.h"
+#include "platform/Defaults.h"
 #include "platform/Translate.h"
 
 namespace sorbeta::SystemProbe {
@@ -28,9 +30,24 @@ CpuTicks cpuTicks() { return platform::SystemFiles().cpuTicks(); }
 
 std::optional<BatteryInfo> battery() { return batteryFrom(platform::SystemFiles().battery()); }
 
+std::vector<MemoryHog> memoryHogsFrom(const platform::ProcFolder& proc, const DesktopApps& apps, int limit) {
+    if (limit <= 0) return {};
+    return MemoryUsers::rank(MemoryUsers::read(proc), apps, platform::Defaults::appDomain, limit);
+}
+
 std::vector<MemoryHog> memoryHogs(int limit) {
-    (void)limit;
-    return {};
+    if (limit <= 0) return {};
+    return memoryHogsFrom(platform::ProcFolder(), *systemDesktopApps(), limit);
+}
+
+platform::PoliteQuitResult quit(const MemoryHog& hog, const std::optional<std::string>& display,
+                                const platform::ProcFolder& proc) {
+    std::vector<platform::ProcessSample> samples;
+    // Only the user's own processes were listed.
+    for (const HogProcess& process : hog.processes)
+        samples.push_back(
+            platform::ProcessSample{process.pid, 0, process.startTime, platform::currentUser(), process.executable});
+    return platform::politeQuit(samples, display, proc);
 }
 
 HardwareNames hardware() {

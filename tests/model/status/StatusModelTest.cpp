@@ -2,6 +2,8 @@
 
 #include <qcoro/qcorotask.h>
 #include <QSignalSpy>
+#include <QTest>
+#include <QThread>
 #include <atomic>
 #include <semaphore>
 
@@ -227,4 +229,40 @@ TEST(SystemProbe, NamesFallBackAndReadingsConvert) {
     const MemoryBreakdown live = SystemProbe::memory();  // this machine
     EXPECT_GT(live.total, 0);
     EXPECT_LE(live.app + live.wired + live.compressed + live.cached, live.total + live.app);
+}
+
+TEST(StatusModel, MemoryUsersAreListedOnAWorkerOneListAtATime) {
+    Figures f;
+    StatusModel::Sources sources = sourcesOf(f);
+    sources.hogsOnWorker = true;
+    std::counting_semaphore<4> mayFinish{0};
+    std::atomic<int> lists = 0, running = 0, overlapped = 0, onGuiThread = 0;
+    QThread* const gui = QThread::currentThread();
+    sources.memoryHogs = [&](int limit) {
+        EXPECT_EQ(limit, 6);
+        if (QThread::currentThread() == gui) ++onGuiThread;
+        if (++running > 1) ++overlapped;
+        mayFinish.acquire();
+        --running;
+        const int made = ++lists;
+        return std::vector<MemoryHog>{MemoryHog{.pid = made, .name = QStringLiteral("Editor"), .bytes = 9}};
+    };
+    StatusModel model(sources);
+    QSignalSpy changed(&model, &StatusModel::hogsChanged);
+    model.refresh();
+    EXPECT_EQ(model.memory(), f.memory);  // the rest of the sample does not wait for the list
+    EXPECT_TRUE(model.hogs().empty());
+    model.refresh();
+    model.refresh();  // both while the first list is being made: one more list after it
+
+    mayFinish.release();
+    ASSERT_TRUE(test::waitUntil([&] { return model.hogs().size() == 1 && model.hogs()[0].pid == 1; }));
+    mayFinish.release();
+    ASSERT_TRUE(test::waitUntil([&] { return !model.hogs().empty() && model.hogs()[0].pid == 2; }));
+    mayFinish.release(2);  // a third list would not block the test
+    QTest::qWait(50);
+    EXPECT_EQ(lists.load(), 2);
+    EXPECT_EQ(overlapped.load(), 0);
+    EXPECT_EQ(onGuiThread.load(), 0);
+    EXPECT_EQ(changed.count(), 2);
 }

@@ -1,5 +1,6 @@
 #include "ui/views/status/StatusMain.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -41,12 +42,26 @@ void HogCloseButton::paintEvent(QPaintEvent*) {
 HogCard::HogCard(MemoryHog hog, QWidget* parent) : QWidget(parent), hog_(std::move(hog)) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
-    if (!hog_.iconName.isEmpty()) icon_ = QIcon::fromTheme(hog_.iconName);
     close_ = new HogCloseButton(this);
     close_->setObjectName(QStringLiteral("quitButton"));
-    close_->setToolTip(sorbeta::tr("退出 ") + hog_.name);
     close_->hide();
     connect(close_, &QAbstractButton::clicked, this, [this] { emit quitRequested(hog_); });
+    showHog();
+}
+
+void HogCard::setHog(MemoryHog hog) {
+    const bool sameIcon = hog.iconName == hog_.iconName;
+    hog_ = std::move(hog);
+    if (!sameIcon) icon_ = QIcon();
+    showHog();
+}
+
+void HogCard::showHog() {
+    // An entry's Icon is a theme name or, less often, a file of its own.
+    if (icon_.isNull() && !hog_.iconName.isEmpty())
+        icon_ = QDir::isAbsolutePath(hog_.iconName) ? QIcon(hog_.iconName) : QIcon::fromTheme(hog_.iconName);
+    close_->setToolTip(sorbeta::tr("退出 ") + hog_.name);
+    update();
 }
 
 QSize HogCard::sizeHint() const { return QSize(110, 10 + kIconSide + 6 + 18 + 6 + 16 + 10); }
@@ -124,7 +139,18 @@ void StatusMain::refresh() {
         shownNodes_ = nodes;
         map_->setNodes(std::move(nodes));
     }
-    if (status_.hogs() != shownHogs_) rebuildCards();
+    if (status_.hogs() != shownHogs_ && !updateCards()) rebuildCards();
+}
+
+bool StatusMain::updateCards() {
+    const std::vector<MemoryHog>& hogs = status_.hogs();
+    if (hogs.size() != shownHogs_.size() || cardRow_->count() != int(hogs.size())) return false;
+    for (std::size_t i = 0; i < hogs.size(); ++i)
+        if (hogs[i].pid != shownHogs_[i].pid) return false;
+    for (std::size_t i = 0; i < hogs.size(); ++i)
+        if (auto* card = qobject_cast<HogCard*>(cardRow_->itemAt(int(i))->widget())) card->setHog(hogs[i]);
+    shownHogs_ = hogs;
+    return true;
 }
 
 void StatusMain::rebuildCards() {

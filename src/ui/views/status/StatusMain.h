@@ -35,6 +35,8 @@ class HogCard final : public QWidget {
 public:
     explicit HogCard(MemoryHog hog, QWidget* parent = nullptr);
     const MemoryHog& hog() const { return hog_; }
+    // New figures of the same application; the pointer's hover stays.
+    void setHog(MemoryHog hog);
     bool hovering() const { return hover_; }
     HogCloseButton* closeButton() const { return close_; }
     QSize sizeHint() const override;
@@ -50,6 +52,7 @@ protected:
 
 private:
     void setHover(bool hover);
+    void showHog();
 
     MemoryHog hog_;
     QIcon icon_;
@@ -67,6 +70,8 @@ public:
 
 private:
     void rebuildCards();
+    // Same applications in the same order: the cards take the new figures.
+    bool updateCards();
 
     StatusModel& status_;
     JellyMapView* map_ = nullptr;

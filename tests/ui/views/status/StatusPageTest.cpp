@@ -176,6 +176,12 @@ TEST_F(StatusPageTest, HogCardsQuitTheirApplication) {
     QApplication::sendEvent(editor, &enter);
     ASSERT_TRUE(editor->closeButton()->isVisibleTo(editor));
     EXPECT_EQ(editor->closeButton()->toolTip(), QStringLiteral("退出 Editor"));
+    // The next sample's new figures keep the card under the pointer and its button.
+    fake.hogs = {hog(10, "Editor", 3 * GiB), hog(11, "Browser", GiB)};
+    fake.model->refresh();
+    ASSERT_EQ(test::child<HogCard>(&page, "hog.10"), editor);
+    EXPECT_EQ(editor->hog().bytes, 3 * GiB);
+    EXPECT_TRUE(editor->closeButton()->isVisibleTo(editor));
     QTest::mouseClick(editor->closeButton(), Qt::LeftButton);
     EXPECT_EQ(fake.quits, std::vector<int>{10});
 
