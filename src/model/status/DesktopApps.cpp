@@ -21,9 +21,10 @@ constexpr std::size_t kEntryLimit = 256 * 1024;
 // says nothing about which process is its application.
 bool isLauncher(const std::string& name) {
     static const std::set<std::string> launchers = {
-        "sh",   "bash", "dash", "zsh",   "fish",     "env",         "flatpak", "snap",  "python", "python2",
-        "perl", "ruby", "node", "java",  "gjs",      "mono",        "wine",    "xdg-open", "gio",  "pkexec",
-        "sudo", "exo-open", "kioclient", "kioclient5", "gtk-launch", "dbus-send", "gdbus", "busctl", "systemd-run"};
+        "sh",         "bash",      "dash",  "zsh",    "fish",       "env",      "flatpak",   "snap",
+        "python",     "python2",   "perl",  "ruby",   "node",       "java",     "gjs",       "mono",
+        "wine",       "xdg-open",  "gio",   "pkexec", "sudo",       "exo-open", "kioclient", "kioclient5",
+        "gtk-launch", "dbus-send", "gdbus", "busctl", "systemd-run"};
     if (launchers.count(name)) return true;
     // python3, python3.11, perl5.36…
     for (const char* family : {"python", "perl", "ruby", "lua", "php"})
@@ -110,8 +111,7 @@ DesktopApps DesktopApps::read(const std::vector<Path>& folders, const QString& l
     for (const Path& folder : folders) {
         auto children = platform::listChildren(folder);
         if (!children) continue;
-        std::sort(children->begin(), children->end(),
-                  [](const auto& a, const auto& b) { return a.name < b.name; });
+        std::sort(children->begin(), children->end(), [](const auto& a, const auto& b) { return a.name < b.name; });
         for (const auto& child : *children) {
             if (child.isFolder) {
                 auto inner = platform::listNames(folder / child.name);

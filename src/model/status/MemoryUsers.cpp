@@ -16,13 +16,42 @@ constexpr int kAncestryLimit = 64;
 // of them have an entry that opens their settings, which would otherwise
 // make them look like an application.
 bool isSessionProgram(const Path& executable) {
-    static const std::set<std::string> programs = {
-        "gnome-shell",   "gnome-session-binary", "mutter",      "plasmashell", "kwin_x11",      "kwin_wayland",
-        "ksmserver",     "plasma_session",       "krunner",     "xfce4-panel", "xfce4-session", "xfwm4",
-        "xfdesktop",     "xfsettingsd",          "xfce4-notifyd", "cinnamon",  "cinnamon-session", "muffin",
-        "marco",         "mate-panel",           "mate-session", "lxpanel",    "lxsession",     "lxqt-panel",
-        "lxqt-session",  "openbox",              "budgie-panel", "budgie-wm",  "Xorg",          "Xwayland",
-        "pipewire",      "pipewire-pulse",       "wireplumber", "pulseaudio",  "dbus-daemon",   "systemd"};
+    static const std::set<std::string> programs = {"gnome-shell",
+                                                   "gnome-session-binary",
+                                                   "mutter",
+                                                   "plasmashell",
+                                                   "kwin_x11",
+                                                   "kwin_wayland",
+                                                   "ksmserver",
+                                                   "plasma_session",
+                                                   "krunner",
+                                                   "xfce4-panel",
+                                                   "xfce4-session",
+                                                   "xfwm4",
+                                                   "xfdesktop",
+                                                   "xfsettingsd",
+                                                   "xfce4-notifyd",
+                                                   "cinnamon",
+                                                   "cinnamon-session",
+                                                   "muffin",
+                                                   "marco",
+                                                   "mate-panel",
+                                                   "mate-session",
+                                                   "lxpanel",
+                                                   "lxsession",
+                                                   "lxqt-panel",
+                                                   "lxqt-session",
+                                                   "openbox",
+                                                   "budgie-panel",
+                                                   "budgie-wm",
+                                                   "Xorg",
+                                                   "Xwayland",
+                                                   "pipewire",
+                                                   "pipewire-pulse",
+                                                   "wireplumber",
+                                                   "pulseaudio",
+                                                   "dbus-daemon",
+                                                   "systemd"};
     return programs.count(executable.filename().string()) > 0;
 }
 
@@ -148,7 +177,8 @@ std::vector<MemoryHog> rank(const std::vector<ProcessUse>& processes, const Desk
         hogs.push_back(std::move(hog));
     }
     std::sort(hogs.begin(), hogs.end(), [](const MemoryHog& a, const MemoryHog& b) { return a.pid < b.pid; });
-    std::stable_sort(hogs.begin(), hogs.end(), [](const MemoryHog& a, const MemoryHog& b) { return a.bytes > b.bytes; });
+    std::stable_sort(hogs.begin(), hogs.end(),
+                     [](const MemoryHog& a, const MemoryHog& b) { return a.bytes > b.bytes; });
     if (hogs.size() > std::size_t(limit)) hogs.resize(std::size_t(limit));
     return hogs;
 }

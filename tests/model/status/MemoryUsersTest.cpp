@@ -114,11 +114,11 @@ TEST_F(MemoryUsersTest, TheSessionHelpersKernelThreadsAndThisProgramAreNeverList
     process(200, 1, "gnome-shell", 900, unit("org.gnome.Shell@x11.service"));
     process(201, 1, "gnome-shell", 900, kSession);
     process(210, 1, "helper", 800, unit("app-gnome-org.example.Notifier-12.scope"));  // a background helper
-    process(220, 1, "viewer", 800, unit("app-gnome-com.rovek.sorbeta-99.scope"));    // this program's unit
-    process(230, 1, "python3", 800, kSession);                                       // any script
-    process(240, 2, "", 800, "0::/\n");                                              // a kernel thread
-    process(250, 1, "helper", 800, unit("app-gnome-unknown.thing-5.scope"));        // no entry at all
-    process(int(::getpid()), 1, "editor", 900, kSession);                          // this very process
+    process(220, 1, "viewer", 800, unit("app-gnome-com.rovek.sorbeta-99.scope"));     // this program's unit
+    process(230, 1, "python3", 800, kSession);                                        // any script
+    process(240, 2, "", 800, "0::/\n");                                               // a kernel thread
+    process(250, 1, "helper", 800, unit("app-gnome-unknown.thing-5.scope"));          // no entry at all
+    process(int(::getpid()), 1, "editor", 900, kSession);                             // this very process
     process(260, 1, "editor", 5, kSession);
 
     EXPECT_EQ(pidsOf(hogs()), std::vector<int>{260});
@@ -126,8 +126,9 @@ TEST_F(MemoryUsersTest, TheSessionHelpersKernelThreadsAndThisProgramAreNeverList
 
 TEST_F(MemoryUsersTest, LargestFirstEqualOnesInPidOrderLimitedAndVanishedSkipped) {
     entry("org.example.Editor.desktop", "Editor", "editor");
-    tree_->text("apps/org.example.Flat.desktop", "[Desktop Entry]\nType=Application\nExec=/usr/bin/flatpak run "
-                                                 "org.example.Flat\nX-Flatpak=org.example.Flat\n");
+    tree_->text("apps/org.example.Flat.desktop",
+                "[Desktop Entry]\nType=Application\nExec=/usr/bin/flatpak run "
+                "org.example.Flat\nX-Flatpak=org.example.Flat\n");
     process(500, 1, "editor", 64, kSession);
     process(510, 1, "editor", 64, kSession);  // a second copy started on its own
     process(520, 1, "helper", 128, unit("app-flatpak-org.example.Flat-77.scope"));
@@ -146,8 +147,8 @@ TEST_F(MemoryUsersTest, LargestFirstEqualOnesInPidOrderLimitedAndVanishedSkipped
 TEST_F(MemoryUsersTest, DesktopIndexPrecedenceSubfoldersLinksAndLaunchers) {
     tree_->text("user/org.example.Editor.desktop", "[Desktop Entry]\nType=Application\nName=Mine\nExec=editor\n");
     entry("org.example.Editor.desktop", "Theirs", "editor");
-    tree_->text("elsewhere/viewer.desktop", "[Desktop Entry]\nType=Application\nName=Linked\nExec=" +
-                                                bin("viewer").string() + "\n");
+    tree_->text("elsewhere/viewer.desktop",
+                "[Desktop Entry]\nType=Application\nName=Linked\nExec=" + bin("viewer").string() + "\n");
     tree_->symlink(tree_->at("elsewhere/viewer.desktop"), "apps/viewer.desktop");
     tree_->text("apps/kde4/old.desktop", "[Desktop Entry]\nType=Application\nName=Old\nExec=helper\n");
     entry("shell.desktop", "Shell", "sh -c editor");
@@ -196,6 +197,6 @@ TEST(SystemProbeHogs, QuitReachesOnlyTheSampledProcess) {
     const auto asked = SystemProbe::quit(hog, std::string());  // no display: no window to ask
     EXPECT_EQ(asked.terminated, 1);
     ASSERT_TRUE(child.waitForFinished(2000));
-    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);  // ended by SIGTERM, never SIGKILL
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);           // ended by SIGTERM, never SIGKILL
     EXPECT_EQ(SystemProbe::quit(hog, std::string()).refused, 1);  // gone
 }

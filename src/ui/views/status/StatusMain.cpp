@@ -87,7 +87,8 @@ void HogCard::paintEvent(QPaintEvent*) {
     QPainterPath card;
     card.addRoundedRect(QRectF(rect()), 16, 16);
     painter.fillPath(card, QColor(255, 255, 255, int(255 * (hover_ ? 0.85 : 0.6))));
-    double y = 10;
+    // Without an icon the texts sit in the middle, as a shorter card would.
+    double y = icon_.isNull() ? (height() - (18 + 6 + 16)) / 2.0 : 10;
     if (!icon_.isNull()) {
         icon_.paint(&painter, QRect((width() - kIconSide) / 2, int(y), kIconSide, kIconSide));
         y += kIconSide + 6;
