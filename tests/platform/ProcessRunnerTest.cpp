@@ -97,7 +97,7 @@ TEST_F(ProcessRunnerTest, TimeLimitKillsTheToolAndWhatItStarted) {
     EXPECT_TRUE(result.timedOut);
     EXPECT_FALSE(result.succeeded());
     EXPECT_EQ(result.signal, SIGKILL);
-    EXPECT_LT(took, 1500ms);
+    EXPECT_LT(took, 4s);  // far below the 10 s sleep, with room for a loaded machine
     EXPECT_GE(took, 190ms);
 
     // What the tool started in the background dies with it.
@@ -174,12 +174,14 @@ TEST_F(ProcessRunnerTest, TooMuchOutputStopsTheToolAndFails) {
 
     // An endless writer under the default limit ends long before its time limit.
     const auto start = std::chrono::steady_clock::now();
-    auto endless = runProcess("/bin/cat", {"/dev/zero"}, quick());
+    ProcessOptions generous = quick();
+    generous.timeLimit = 30s;
+    auto endless = runProcess("/bin/cat", {"/dev/zero"}, generous);
     EXPECT_TRUE(endless.overflowed);
     EXPECT_FALSE(endless.timedOut);
     EXPECT_FALSE(endless.succeeded());
     EXPECT_LE(endless.out.size(), platform::kDefaultOutputLimit);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 4s);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 15s);
 }
 
 TEST_F(ProcessRunnerTest, GraceAsksFirstAndThenKillsWhatIgnoresIt) {
@@ -233,5 +235,5 @@ TEST_F(ProcessRunnerTest, AHelperOutsideTheGroupHoldingStdoutDoesNotHoldTheCalle
     if (helper > 0) ::kill(helper, SIGKILL);
     EXPECT_TRUE(result.succeeded());
     EXPECT_EQ(result.out, "hi\n");
-    EXPECT_LT(took, 1500ms);
+    EXPECT_LT(took, 4s);  // far below the 10 s sleep, with room for a loaded machine
 }
