@@ -1,0 +1,16 @@
+#pragma once
+// Moving one file the user picked on the files page to the Trash.
+#include <filesystem>
+
+#include "platform/Places.h"
+
+namespace sorbeta::FileFinder {
+
+// Moves one regular file that lies in the home folder, outside ~/Library and
+// outside any trash, to the Trash of its file system; true when it was moved.
+// The folder holding it is resolved first, so a link on the way never leads
+// the move out of home; the file itself is never followed: a link, a folder
+// or a special file is refused. Never deletes, never copies.
+bool trash(const std::filesystem::path& url, const platform::Places& places);
+
+}  // namespace sorbeta::FileFinder
