@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
   qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
-  qt6-qpa-plugins qcoro-qt6-dev libxcb1-dev libgtest-dev clang-format fonts-noto-cjk fonts-noto-color-emoji fonts-thai-tlwg)
+  qt6-qpa-plugins qcoro-qt6-dev libxcb1-dev libssl-dev libgtest-dev clang-format fonts-noto-cjk fonts-noto-color-emoji fonts-thai-tlwg)
 # The benchmarks also drive the app under a virtual display and compare with other tools.
 BENCH_PACKAGES=(xvfb xdotool openbox trayer gdu jdupes rdfind fdupes)
 

@@ -20,11 +20,11 @@ inline constexpr int64_t kCandidateFloor = 10'000'000;
 
 // One candidate file.
 struct Found {
-    Path url;            // as the walk reached it (not resolved)
-    int64_t bytes = 0;   // allocated size on disk, not the logical length
-    QDateTime lastUsed;  // the later of modification and access (UTC)
-    QDateTime created;   // birth time, else the modification time (UTC)
-    bool inCode = false; // found under a code root: never part of a duplicate set
+    Path url;             // as the walk reached it (not resolved)
+    int64_t bytes = 0;    // allocated size on disk, not the logical length
+    QDateTime lastUsed;   // the later of modification and access (UTC)
+    QDateTime created;    // birth time, else the modification time (UTC)
+    bool inCode = false;  // found under a code root: never part of a duplicate set
 
     bool operator==(const Found&) const = default;
 };
