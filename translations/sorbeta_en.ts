@@ -92,6 +92,18 @@
         <translation>Last changed </translation>
     </message>
     <message>
+        <source>上次打开 </source>
+        <translation>Last opened </translation>
+    </message>
+    <message>
+        <source>%1 · 保留这一份（最早）</source>
+        <translation>%1 · This one stays (the earliest)</translation>
+    </message>
+    <message>
+        <source>%1 · 和 %2 一模一样</source>
+        <translation>%1 · Identical to %2</translation>
+    </message>
+    <message>
         <source>%1 还开着</source>
         <translation>%1 is still open</translation>
     </message>
@@ -1034,6 +1046,38 @@ in this period</translation>
     <message>
         <source>90 天没改过的项目，只清它们的依赖和构建产物（node_modules、target、Pods…），代码不动，被 git 跟踪的也不动。</source>
         <translation>Projects unchanged for 90 days. Only their dependencies and build products (node_modules, target, Pods…) are cleared; code is left alone, and so is anything tracked by git.</translation>
+    </message>
+    <message>
+        <source>重复文件</source>
+        <translation>Duplicate Files</translation>
+    </message>
+    <message>
+        <source>内容完全一样的文件（逐字节比较过）。每组默认保留最早的那一份。</source>
+        <translation>Files with exactly the same content (compared byte by byte). In each set the earliest copy stays by default.</translation>
+    </message>
+    <message>
+        <source>旧安装包</source>
+        <translation>Old Installers</translation>
+    </message>
+    <message>
+        <source>下载文件夹里 30 天前的 .dmg、.pkg、.zip，装完一般就用不着了。</source>
+        <translation>.deb, .rpm, .zip and .iso files in the Downloads folder older than 30 days. Once installed, they are usually not needed.</translation>
+    </message>
+    <message>
+        <source>一年多没打开</source>
+        <translation>Not Opened for Over a Year</translation>
+    </message>
+    <message>
+        <source>超过 100 M、一年多没打开也没改过的文件。不会默认勾选，看一眼再决定。</source>
+        <translation>Files over 100 MB, neither opened nor changed for over a year. Not ticked by default: have a look before deciding.</translation>
+    </message>
+    <message>
+        <source>大文件</source>
+        <translation>Large Files</translation>
+    </message>
+    <message>
+        <source>500 M 以上的文件，按大小排。不会默认勾选。</source>
+        <translation>Files of 500 MB and more, sorted by size. Not ticked by default.</translation>
     </message>
     <message>
         <source>可用</source>

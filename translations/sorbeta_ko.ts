@@ -92,6 +92,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>上次打开 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · 保留这一份（最早）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · 和 %2 一模一样</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 还开着</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1021,6 +1033,38 @@
     </message>
     <message>
         <source>90 天没改过的项目，只清它们的依赖和构建产物（node_modules、target、Pods…），代码不动，被 git 跟踪的也不动。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重复文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内容完全一样的文件（逐字节比较过）。每组默认保留最早的那一份。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>旧安装包</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载文件夹里 30 天前的 .dmg、.pkg、.zip，装完一般就用不着了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一年多没打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超过 100 M、一年多没打开也没改过的文件。不会默认勾选，看一眼再决定。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500 M 以上的文件，按大小排。不会默认勾选。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

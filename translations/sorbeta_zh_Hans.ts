@@ -36,6 +36,10 @@
         <translation>下载文件夹里两周以上没动过的 .deb 和 .rpm。软件装好后安装包一般就没用了。</translation>
     </message>
     <message>
+        <source>下载文件夹里 30 天前的 .dmg、.pkg、.zip，装完一般就用不着了。</source>
+        <translation>下载文件夹里 30 天前的 .deb、.rpm、.zip、.iso，装完一般就用不着了。</translation>
+    </message>
+    <message>
         <source>没法启动 osascript</source>
         <translation>没法启动 pkexec（需要先安装 pkexec 软件包）</translation>
     </message>
