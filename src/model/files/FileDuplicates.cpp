@@ -30,7 +30,8 @@ std::vector<std::optional<std::string>> keysOf(const std::vector<Found>& found, 
     for (std::size_t i = 0; i < positions.size(); ++i) positions[i] = i;
     QThreadPool pool;
     pool.setMaxThreadCount(kHashThreads);
-    QtConcurrent::blockingMap(&pool, positions, [&](std::size_t position) { keys[position] = keyOf(found[members[position]].url); });
+    QtConcurrent::blockingMap(&pool, positions,
+                              [&](std::size_t position) { keys[position] = keyOf(found[members[position]].url); });
     return keys;
 }
 

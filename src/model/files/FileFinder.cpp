@@ -74,9 +74,8 @@ private:
 }  // namespace
 
 const std::vector<std::string>& roots() {
-    static const std::vector<std::string> table = {"~/Downloads", "~/Documents", "~/Desktop",
-                                                   "~/Movies",    "~/Music",     "~/Pictures",
-                                                   "~/Developer", "~/Projects",  "~/Code"};
+    static const std::vector<std::string> table = {"~/Downloads", "~/Documents", "~/Desktop",  "~/Movies", "~/Music",
+                                                   "~/Pictures",  "~/Developer", "~/Projects", "~/Code"};
     return table;
 }
 
@@ -86,9 +85,9 @@ const std::vector<std::string>& codeRoots() {
 }
 
 const std::unordered_set<std::string>& skipNames() {
-    static const std::unordered_set<std::string> names = {
-        "Library", ".Trash", "node_modules", ".git", ".build", "DerivedData", "Pods",
-        ".venv",   "venv",   "target",       ".gradle", ".npm", ".cache"};
+    static const std::unordered_set<std::string> names = {"Library",     ".Trash", "node_modules", ".git", ".build",
+                                                          "DerivedData", "Pods",   ".venv",        "venv", "target",
+                                                          ".gradle",     ".npm",   ".cache"};
     return names;
 }
 

@@ -82,7 +82,8 @@ std::vector<DevEntry> sizedEntries(const std::vector<Found>& found, const Home& 
     std::stable_sort(kept.begin(), kept.end(), [](const Found* a, const Found* b) { return a->bytes > b->bytes; });
     if (kept.size() > limit) kept.resize(limit);
     std::vector<DevEntry> entries;
-    for (const Found* file : kept) entries.push_back(entryFor(*file, prefix, lastOpenedDetail(*file, home), recommended));
+    for (const Found* file : kept)
+        entries.push_back(entryFor(*file, prefix, lastOpenedDetail(*file, home), recommended));
     return entries;
 }
 
@@ -124,9 +125,10 @@ std::vector<DevGroup> groups(const std::vector<Found>& found, const QDateTime& n
     appendIfAny(result, kStale, sizedEntries(found, home, "old:", false, [&](const Found& file) {
                     return file.bytes >= kStaleFloor && ageSeconds(file, now) > double(kStaleAgeSeconds);
                 }));
-    appendIfAny(result, kLarge, sizedEntries(
-                                    found, home, "big:", false,
-                                    [](const Found& file) { return file.bytes >= kLargeFloor; }, kLargeLimit));
+    appendIfAny(
+        result, kLarge,
+        sizedEntries(
+            found, home, "big:", false, [](const Found& file) { return file.bytes >= kLargeFloor; }, kLargeLimit));
     return result;
 }
 
