@@ -37,13 +37,10 @@ TEST_F(ReadOnlyFileTest, ReadsOnlyRegularFilesWithoutBlocking) {
 
 TEST_F(ReadOnlyFileTest, Sha256MatchesKnownDigestsAndRestarts) {
     platform::Sha256 hash;
-    EXPECT_EQ(platform::Sha256::hex(hash.finish()),
-              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    EXPECT_EQ(platform::Sha256::hex(hash.finish()), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     hash.update("ab", 2);
     hash.update("c", 1);
-    EXPECT_EQ(platform::Sha256::hex(hash.finish()),
-              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(platform::Sha256::hex(hash.finish()), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     hash.update("abc", 3);  // a finished hash starts afresh
-    EXPECT_EQ(platform::Sha256::hex(hash.finish()),
-              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(platform::Sha256::hex(hash.finish()), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 }

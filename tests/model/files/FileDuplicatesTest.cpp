@@ -95,7 +95,7 @@ TEST_F(FileDuplicatesTest, ReadsWholeFilesOnlyWhenTheEndsAgree) {
     EXPECT_TRUE(FileFinder::duplicateSets(found).empty());
     EXPECT_LE(bytesRead() - before, 2 * 2 * FileFinder::kPrintBlock + 65'536);  // the two quick prints
 
-    flipByte(downloads() / "second.bin", 10);  // the same again…
+    flipByte(downloads() / "second.bin", 10);        // the same again…
     flipByte(downloads() / "second.bin", kBig / 2);  // …but in the middle
     before = bytesRead();
     EXPECT_TRUE(FileFinder::duplicateSets(found).empty());

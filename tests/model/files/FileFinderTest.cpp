@@ -55,9 +55,9 @@ TEST_F(FileFinderTest, KeepsBigRegularFilesAndPrunesByName) {
     auto found = collectAll();
     auto paths = relativePaths(found, home());
     std::sort(paths.begin(), paths.end());
-    EXPECT_EQ(paths, (std::vector<std::string>{"Documents/build/big.bin", "Documents/dist/big.bin",
-                                               "Downloads/.hidden/big.bin", "Downloads/big.bin",
-                                               "Projects/app/src/big.bin"}));
+    EXPECT_EQ(paths,
+              (std::vector<std::string>{"Documents/build/big.bin", "Documents/dist/big.bin",
+                                        "Downloads/.hidden/big.bin", "Downloads/big.bin", "Projects/app/src/big.bin"}));
     for (const auto& file : found) {
         EXPECT_EQ(file.inCode, file.url.native().starts_with((home() / "Projects").native())) << file.url;
         EXPECT_GE(file.bytes, FileFinder::kCandidateFloor);

@@ -67,24 +67,23 @@ TEST_F(FileGroupsTest, AnOldBigInstallerIsListedThreeTimes) {
 TEST_F(FileGroupsTest, InstallersAreOldPackagesInTheDownloadsFolder) {
     const auto d = downloads();
     const auto groups = groupsOf({
-        found(d / "A.DMG", kBig, 40),               // capitals count
-        found(d / "sub/b.deb", kBig, 40),           // in a subfolder too
-        found(d / "c.rpm", kBig + 1, 40),           // Linux packages
-        found(d / "d.tar.gz", kBig, 40),            // not an installer
+        found(d / "A.DMG", kBig, 40),                 // capitals count
+        found(d / "sub/b.deb", kBig, 40),             // in a subfolder too
+        found(d / "c.rpm", kBig + 1, 40),             // Linux packages
+        found(d / "d.tar.gz", kBig, 40),              // not an installer
         found(places().desktop / "e.pkg", kBig, 40),  // not in Downloads
-        found(d / "f.zip", kBig, 30),               // exactly 30 days: not yet
+        found(d / "f.zip", kBig, 30),                 // exactly 30 days: not yet
         found(d / "g.zip", kBig, 30 + 1.0 / 86'400),  // a second older
         found(home() / "Downloads-old/h.zip", kBig, 40),
     });
     // Largest first, then in walk order.
-    EXPECT_EQ(titles(group(groups, "installers")),
-              (std::vector<QString>{"c.rpm", "A.DMG", "b.deb", "g.zip"}));
+    EXPECT_EQ(titles(group(groups, "installers")), (std::vector<QString>{"c.rpm", "A.DMG", "b.deb", "g.zip"}));
 
     // A desktop in Chinese keeps its downloads in ~/下载.
     platform::Places chinese = places();
     chinese.downloads = home() / "下载";
-    const auto local = FileFinder::groups({found(home() / "下载/x.iso", kBig, 40), found(d / "y.iso", kBig, 40)},
-                                          now, chinese);
+    const auto local =
+        FileFinder::groups({found(home() / "下载/x.iso", kBig, 40), found(d / "y.iso", kBig, 40)}, now, chinese);
     EXPECT_EQ(titles(group(local, "installers")), std::vector<QString>{"x.iso"});
 }
 
@@ -128,8 +127,7 @@ TEST_F(FileGroupsTest, DuplicatesKeepTheEarliestAndNameIt) {
         file.created = now.addDays(-createdDaysAgo);
         return file;
     };
-    const auto groups =
-        groupsOf({record(a1, 1), record(b1, 3), record(a2, 30), record(b2, 5), record(a3, 10)});
+    const auto groups = groupsOf({record(a1, 1), record(b1, 3), record(a2, 30), record(b2, 5), record(a3, 10)});
     ASSERT_EQ(idsOf(groups), std::vector<QString>{"dups"});
     const auto& entries = groups[0].entries;
     ASSERT_EQ(entries.size(), 5u);
