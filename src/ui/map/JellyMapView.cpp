@@ -228,6 +228,7 @@ void JellyMapView::seenChanged(bool seen) {
     // shows again.
     frameTimer_.stop();
     frame_ = QImage();
+    heldFirstFrame_ = false;
     for (auto& [id, blob] : blobs_) blob->hasShown = false;
     ImageEffects::LayerCache::shared().clear();
 }
@@ -465,12 +466,12 @@ QRegion JellyMapView::advanceShown(double now, bool all) {
     const double ratio = devicePixelRatioF();
     const QTransform toDevice = MapRepaint::deviceTransform(ratio);
     const bool rtl = layoutDirection() == Qt::RightToLeft;
-    QRegion changed;
+    std::vector<QRegion> changes;
     // Jellies that have faded out of the map go, and their last picture with them.
     std::erase_if(blobs_, [&](const auto& entry) {
         const Blob& blob = *entry.second;
         const bool gone = !blob.present && blob.fade.target() == 0.0 && blob.fade.valueAt(now) < 0.01;
-        if (gone && blob.hasShown && hasArea(blob.shown)) changed += MapRepaint::reach(blob.shown, toDevice);
+        if (gone && blob.hasShown && hasArea(blob.shown)) changes.emplace_back(MapRepaint::reach(blob.shown, toDevice));
         return gone;
     });
     for (auto& [id, blob] : blobs_) {
@@ -481,8 +482,8 @@ QRegion JellyMapView::advanceShown(double now, bool all) {
         if (all || !wasDrawn || !hasArea(next) || level != blob->shownLevel ||
             !MapRepaint::sameButTime(shown, next, toDevice)) {
             // Anything but the wobble changed: wherever the jelly was or is.
-            if (wasDrawn) changed += MapRepaint::reach(shown, toDevice);
-            if (hasArea(next)) changed += MapRepaint::reach(next, toDevice);
+            if (wasDrawn) changes.emplace_back(MapRepaint::reach(shown, toDevice));
+            if (hasArea(next)) changes.emplace_back(MapRepaint::reach(next, toDevice));
             shown = next;
             blob->shownLevel = level;
             blob->hasShown = true;
@@ -494,10 +495,10 @@ QRegion JellyMapView::advanceShown(double now, bool all) {
         // Only the wobble and the fizz move: repaint the bands they sweep,
         // once they have moved far enough for a pixel to show it.
         if (MapRepaint::motion(shown, next, toDevice) < MapRepaint::kLeastMotion) continue;
-        changed += MapRepaint::changedBetween(shown, next, toDevice);
+        changes.push_back(MapRepaint::changedBetween(shown, next, toDevice));
         shown.time = next.time;
     }
-    return changed;
+    return MapRepaint::unite(changes);
 }
 
 QRegion JellyMapView::advanceFrame() {
@@ -575,6 +576,15 @@ void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& 
 }
 
 void JellyMapView::paintEvent(QPaintEvent* event) {
+    if (frame_.isNull() && !heldFirstFrame_ && window()->testAttribute(Qt::WA_Mapped)) {
+        // Without a picture of its own the map would make every jelly's
+        // layers inside the window's first frame and hold back the rest of
+        // the window with it: that frame shows what lies under the map, and
+        // the jellies come with the next.
+        heldFirstFrame_ = true;
+        QTimer::singleShot(0, this, [this] { update(); });
+        return;
+    }
     // Painted into an image of our own, where jellies go straight into the
     // pixels, then copied; only the part asked for is painted.
     const double ratio = devicePixelRatioF();
@@ -598,8 +608,29 @@ void JellyMapView::paintEvent(QPaintEvent* event) {
     }
     if (!whole) frame_.paintEngine()->setSystemClip(QRegion());
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), frame_);
+    showFrame(painter, dirty);
     scheduleFrame();
+}
+
+void JellyMapView::showFrame(QPainter& painter, const QRegion& dirty) {
+    // Straight into the window's pixels where they can be reached: Qt's own
+    // drawing hands a region of many pieces to its thread pool in many small
+    // tasks, whose waking and waiting would cost more than the copy.
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    auto* screen = device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+    const QTransform toScreen =
+        QTransform::fromScale(1 / frame_.devicePixelRatio(), 1 / frame_.devicePixelRatio()) * painter.deviceTransform();
+    const bool reachable =
+        screen && toScreen.type() <= QTransform::TxTranslate && painter.opacity() == 1.0 &&
+        (screen->format() == QImage::Format_ARGB32_Premultiplied || screen->format() == QImage::Format_RGB32);
+    if (!reachable) {
+        painter.drawImage(QPointF(0, 0), frame_);
+        return;
+    }
+    const QRegion system = engine->systemClip();
+    const QRegion within = dirty.translated(int(std::lround(toScreen.dx())), int(std::lround(toScreen.dy())));
+    ImageEffects::blendImage(*screen, frame_, toScreen, 1.0, system.isEmpty() ? within : within & system);
 }
 
 }  // namespace sorbeta

@@ -109,6 +109,8 @@ private:
     // The frames shown, painted within `clip` (device pixels; empty: everywhere).
     void paintShown(QPainter& painter, const QRegion& clip);
     void paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames, const QRegion& clip);
+    // Copies the `dirty` device pixels of the map's image onto the painter's.
+    void showFrame(QPainter& painter, const QRegion& dirty);
 
     std::vector<MapNode> nodes_;
     std::vector<PlacedNode> placed_;
@@ -129,6 +131,8 @@ private:
     // they are, even when it covers the whole map.
     bool framePending_ = false;
     WindowExposure* exposure_ = nullptr;
+    // The window's first frame since the map had no picture left it out.
+    bool heldFirstFrame_ = false;
 };
 
 }  // namespace sorbeta

@@ -61,8 +61,12 @@ int BandPainter::bands() const { return state_->bands; }
 
 namespace {
 
-// A clip of fewer pixels than this is not worth waking the other threads for.
+// A clip of fewer pixels than this is not worth waking the other threads
+// for: each hand-over costs the threads' waking and sleeping, which the
+// strips a resting map repaints cannot win back.
 constexpr qint64 kSmallClip = 160 * 160;
+// Nor is a clip of less than this share of the image.
+constexpr qint64 kSmallShare = 6;
 
 qint64 pixelsOf(const QRegion& region) {
     qint64 pixels = 0;
@@ -79,7 +83,9 @@ void BandPainter::paint(QImage& target, const QPainter& like, const std::functio
     // Bands split the rows the clip reaches (all rows without one).
     const QRect rowsToPaint = clip.isEmpty() ? target.rect() : within.boundingRect();
     const int first = rowsToPaint.top(), height = rowsToPaint.height();
-    const bool small = !clip.isEmpty() && pixelsOf(within) < kSmallClip;
+    const qint64 pixels = clip.isEmpty() ? 0 : pixelsOf(within);
+    const bool small =
+        !clip.isEmpty() && (pixels < kSmallClip || pixels < qint64(target.width()) * target.height() / kSmallShare);
     const int bands = small ? 1 : std::clamp(height / 64, 1, state_->bands);
     const int rows = (height + bands - 1) / bands;
     const double ratio = target.devicePixelRatio();

@@ -34,7 +34,8 @@ public:
     // hints); returns when every band is done. `like` must paint into `target`.
     // A non-empty `clip` (device pixels of `target`) limits what the bands may
     // change (their painters' system clip); bands it misses are not painted,
-    // and a small one is painted on the calling thread alone.
+    // and a small one (under 160 × 160 pixels or a sixth of the image) is
+    // painted on the calling thread alone.
     void paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint,
                const QRegion& clip = QRegion());
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "ui/map/JellyLayers.h"
@@ -24,6 +25,8 @@ constexpr double kReachMargin = 40;
 // dashes 1.5, all with mitred joins): points, then device pixels.
 constexpr double kStrokeRoom = 2.5;
 constexpr double kPixelRoom = 1.5;
+// Room around an outline without strokes: the antialiased pixels it crosses.
+constexpr double kBareRoom = 1.0;
 
 using Outline = std::array<QPointF, JellyShape::kPointCount>;
 
@@ -55,9 +58,30 @@ double pixelsPerPoint(const QTransform& t, QPointF at) {
 
 QRect grown(const QRectF& r, double by) { return r.adjusted(-by, -by, by, by).toAlignedRect(); }
 
+// A box widened to whole cells of a grid. The boxes of many jellies then
+// share their rows and merge into few pieces, which paint far faster than
+// many small ones for the few more pixels they hold.
+constexpr int kGrid = 8;
+QRect onGrid(const QRect& r) {
+    auto down = [](int v) { return v >= 0 ? v / kGrid * kGrid : -((-v + kGrid - 1) / kGrid * kGrid); };
+    const int left = down(r.left()), top = down(r.top());
+    return QRect(QPoint(left, top), QPoint(down(r.right()) + kGrid - 1, down(r.bottom()) + kGrid - 1));
+}
+
 bool close(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
 
 }  // namespace
+
+template <typename Piece>
+QRegion unitePairwise(std::span<const Piece> pieces) {
+    if (pieces.empty()) return {};
+    if (pieces.size() == 1) return QRegion(pieces.front());
+    const std::size_t half = pieces.size() / 2;
+    return unitePairwise(pieces.first(half)) | unitePairwise(pieces.subspan(half));
+}
+
+QRegion unite(std::span<const QRegion> regions) { return unitePairwise(regions); }
+QRegion unite(std::span<const QRect> boxes) { return unitePairwise(boxes); }
 
 QRect reach(const BlobFrame& f, const QTransform& toDevice) {
     const QRectF box(QPointF(0, 0), f.rect.size());
@@ -111,45 +135,53 @@ double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice
 
 QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
     const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
-    const double room = kStrokeRoom * pixelsPerPoint(ta, QPointF(a.rect.width() / 2, a.rect.height() / 2)) + kPixelRoom;
-    QRegion changed;
+    // Strokes on an outline reach past it; a bare outline only changes the
+    // pixels it passes through.
+    const double strokeRoom =
+        kStrokeRoom * pixelsPerPoint(ta, QPointF(a.rect.width() / 2, a.rect.height() / 2)) + kPixelRoom;
+    const bool stroked = a.selected || a.node->kind == MapNode::Kind::free;
     const std::vector<Outline> before = movingOutlines(a), after = movingOutlines(b);
     constexpr int n = JellyShape::kPointCount;
-    // Each stretch of three curves of the closed spline lies within its
-    // control points; the outline of every frame in between (control points
-    // in between) does too, so the box of both frames' control points holds
-    // every pixel whose coverage changed.
-    constexpr int kCurvesPerStretch = 3;
+    // Each curve of the closed spline lies within its control points; the
+    // outline of every frame in between (control points in between) does
+    // too, so the box of both frames' control points holds every pixel whose
+    // coverage changed. A box per two curves hugs the outline closely
+    // without splitting the region into too many pieces.
+    constexpr int kCurvesPerStretch = 2;
+    std::vector<QRect> boxes;
+    boxes.reserve(before.size() * n / kCurvesPerStretch + 2 * kFizzBubbleCount);
     for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o) {
+        const double room = o == 0 && !stroked ? kBareRoom : strokeRoom;
         for (int first = 0; first < n; first += kCurvesPerStretch) {
             // Extremes kept by hand: QRectF::united ignores a rectangle of no size.
             double left = std::numeric_limits<double>::infinity(), top = left;
             double right = -left, bottom = -left;
-            auto add = [&](QPointF p) {
-                left = std::min(left, p.x());
-                right = std::max(right, p.x());
-                top = std::min(top, p.y());
-                bottom = std::max(bottom, p.y());
-            };
             for (const auto* outline : {&before[o], &after[o]}) {
                 const QTransform& t = outline == &before[o] ? ta : tb;
                 const Outline& p = *outline;
                 for (int i = first; i < first + kCurvesPerStretch; ++i) {
                     const QPointF p0 = p[std::size_t((i - 1 + n) % n)], p1 = p[std::size_t(i % n)],
                                   p2 = p[std::size_t((i + 1) % n)], p3 = p[std::size_t((i + 2) % n)];
-                    for (QPointF c : {p1, p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2}) add(t.map(c));
+                    for (QPointF c : {p1, p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2}) {
+                        const QPointF d = t.map(c);
+                        left = std::min(left, d.x());
+                        right = std::max(right, d.x());
+                        top = std::min(top, d.y());
+                        bottom = std::max(bottom, d.y());
+                    }
                 }
             }
-            changed += grown(QRectF(QPointF(left, top), QPointF(right, bottom)), room);
+            boxes.push_back(onGrid(grown(QRectF(QPointF(left, top), QPointF(right, bottom)), room)));
         }
     }
     const std::vector<FizzBubble> bubblesBefore = bubblesOf(a), bubblesAfter = bubblesOf(b);
     for (const auto& [bubbles, t] : {std::pair(&bubblesBefore, &ta), std::pair(&bubblesAfter, &tb)})
         for (const FizzBubble& bubble : *bubbles) {
             const double r = bubble.diameter / 2 + 1;
-            changed += grown(t->mapRect(QRectF(bubble.center - QPointF(r, r), QSizeF(2 * r, 2 * r))), kPixelRoom);
+            boxes.push_back(
+                onGrid(grown(t->mapRect(QRectF(bubble.center - QPointF(r, r), QSizeF(2 * r, 2 * r))), kPixelRoom)));
         }
-    return changed;
+    return unite(boxes);
 }
 
 }  // namespace sorbeta::MapRepaint

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QRegion>
 #include <QTransform>
+#include <span>
 
 #include "ui/map/JellyBlob.h"
 
@@ -33,6 +34,11 @@ double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice
 // time: the bands the outline and the selection ring sweep and the bubbles'
 // old and new places, with room for antialiasing and strokes.
 QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
+
+// The union of many regions (or boxes), merged pairwise: adding one after
+// another to a region of many pieces costs the square of their number.
+QRegion unite(std::span<const QRegion> regions);
+QRegion unite(std::span<const QRect> boxes);
 
 // The map's own points to the device pixels of its image at `pixelRatio`.
 inline QTransform deviceTransform(double pixelRatio) { return QTransform::fromScale(pixelRatio, pixelRatio); }
