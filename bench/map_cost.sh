@@ -4,14 +4,15 @@
 # each state, at 1x and at QT_SCALE_FACTOR=2, on a generated home of about
 # 300,000 files, under Xvfb with a window manager and a tray.
 #   bench/map_cost.sh [seconds per state]   (default 30; the moving state takes twice as long)
-# Environment: MAP_COST_DISPLAYS="86 87" (one X display per scale),
+# Environment: MAP_COST_DISPLAYS="82 83" (one free X display per scale: pick
+#              numbers no other session on the machine uses),
 #              MAP_COST_FILES=300000, MAP_COST_SKIP_BUILD=1 (use build/bench as it is).
 # The last lines are the table of figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${1:-30}
-read -r -a displays <<<"${MAP_COST_DISPLAYS:-86 87}"
+read -r -a displays <<<"${MAP_COST_DISPLAYS:-82 83}"
 files=${MAP_COST_FILES:-300000}
 
 if [ -z "${MAP_COST_SKIP_BUILD:-}" ]; then
