@@ -1,5 +1,6 @@
 #include "ui/map/JellyMapView.h"
 
+#include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QFile>
@@ -576,7 +577,7 @@ void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& 
 }
 
 void JellyMapView::paintEvent(QPaintEvent* event) {
-    if (frame_.isNull() && !heldFirstFrame_ && window()->testAttribute(Qt::WA_Mapped)) {
+    if (frame_.isNull() && !heldFirstFrame_ && window()->testAttribute(Qt::WA_Mapped) && paintingOnScreen()) {
         // Without a picture of its own the map would make every jelly's
         // layers inside the window's first frame and hold back the rest of
         // the window with it: that frame shows what lies under the map, and
@@ -610,6 +611,14 @@ void JellyMapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     showFrame(painter, dirty);
     scheduleFrame();
+}
+
+bool JellyMapView::paintingOnScreen() {
+    // A picture of the widget (render, grab) paints elsewhere.
+    QBackingStore* store = window()->backingStore();
+    QPainter probe(this);
+    const QPaintEngine* engine = probe.paintEngine();
+    return store && engine && engine->paintDevice() == store->paintDevice();
 }
 
 void JellyMapView::showFrame(QPainter& painter, const QRegion& dirty) {

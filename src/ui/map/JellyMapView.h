@@ -109,6 +109,8 @@ private:
     // The frames shown, painted within `clip` (device pixels; empty: everywhere).
     void paintShown(QPainter& painter, const QRegion& clip);
     void paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames, const QRegion& clip);
+    // Whether the paint event paints the window itself (not a picture of it).
+    bool paintingOnScreen();
     // Copies the `dirty` device pixels of the map's image onto the painter's.
     void showFrame(QPainter& painter, const QRegion& dirty);
 
