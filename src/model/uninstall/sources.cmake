@@ -19,6 +19,10 @@ target_sources(sorbeta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LinuxProcesses.h
   ${CMAKE_CURRENT_LIST_DIR}/TemplateSearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemplateSearch.h
+  ${CMAKE_CURRENT_LIST_DIR}/UninstallEngine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UninstallEngine.h
+  ${CMAKE_CURRENT_LIST_DIR}/UninstallModel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UninstallModel.h
   ${CMAKE_CURRENT_LIST_DIR}/UninstallPlaces.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UninstallPlaces.h
   ${CMAKE_CURRENT_LIST_DIR}/UninstallTrash.cpp
