@@ -4,6 +4,26 @@
 <context>
     <name>Sorbeta</name>
     <message>
+        <source>没用过</source>
+        <translation>Never used</translation>
+    </message>
+    <message>
+        <source>今天用过</source>
+        <translation>Used today</translation>
+    </message>
+    <message>
+        <source>%1 天前用过</source>
+        <translation>Used %1 days ago</translation>
+    </message>
+    <message>
+        <source>%1 个月没用了</source>
+        <translation>Unused for %1 months</translation>
+    </message>
+    <message>
+        <source>一年多没用了</source>
+        <translation>Unused for over a year</translation>
+    </message>
+    <message>
         <source>打开冰沙</source>
         <translation>Open Sorbeta</translation>
     </message>
@@ -36,6 +56,14 @@
         <translation>Scanning disk…</translation>
     </message>
     <message>
+        <source>现在腾出空间</source>
+        <translation>Free Up Space Now</translation>
+    </message>
+    <message>
+        <source>好</source>
+        <translation>OK</translation>
+    </message>
+    <message>
         <source>腾出了 </source>
         <translation>Freed </translation>
     </message>
@@ -46,10 +74,6 @@
     <message>
         <source>文件缓存清掉了，系统之后会按需要慢慢再缓存</source>
         <translation>The file cache is cleared; the system will cache again as it needs to</translation>
-    </message>
-    <message>
-        <source>好</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>系统镜像 · </source>
@@ -70,10 +94,6 @@
     <message>
         <source>上次使用日期不明</source>
         <translation>Last use unknown</translation>
-    </message>
-    <message>
-        <source>没用过</source>
-        <translation>Never used</translation>
     </message>
     <message>
         <source>%1 · 运行时已经没了</source>
@@ -452,10 +472,6 @@ then you’re all set</translation>
         <translation>🍧</translation>
     </message>
     <message>
-        <source>现在腾出空间</source>
-        <translation>Free Up Space Now</translation>
-    </message>
-    <message>
         <source>分享战报</source>
         <translation>Share the Result</translation>
     </message>
@@ -694,6 +710,62 @@ in this period</translation>
     <message>
         <source>之后几分钟里打开文件会稍慢一点，系统会慢慢重新缓存。</source>
         <translation>For a few minutes, opening files will be a little slower while the system caches them again.</translation>
+    </message>
+    <message>
+        <source>将移到废纸篓</source>
+        <translation>will go to the Trash</translation>
+    </message>
+    <message>
+        <source>退出它</source>
+        <translation>Quit It</translation>
+    </message>
+    <message>
+        <source>把 %1 和勾选的残留移到废纸篓？</source>
+        <translation>Move %1 and the ticked leftovers to the Trash?</translation>
+    </message>
+    <message>
+        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
+        <translation>%1 items, %2. You can still put them back from the Trash.</translation>
+    </message>
+    <message>
+        <source>移到废纸篓</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>应用本体</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>应用程序本身</source>
+        <translation>The application itself</translation>
+    </message>
+    <message>
+        <source>没找到它在资源库里留下的东西</source>
+        <translation>Found nothing it left in your settings, cache and data folders</translation>
+    </message>
+    <message>
+        <source>没开完全磁盘访问，沙盒容器里的数据没查</source>
+        <translation>Without full disk access, data in sandbox containers was not checked</translation>
+    </message>
+    <message>
+        <source>正在移走…</source>
+        <translation>Moving…</translation>
+    </message>
+    <message>
+        <source>正在给应用称重…</source>
+        <translation>Weighing apps…</translation>
+    </message>
+    <message>
+        <source>按大小</source>
+        <translation>By Size</translation>
+    </message>
+    <message>
+        <source>最久没用</source>
+        <translation>Least Used</translation>
+    </message>
+    <message>
+        <source>搜应用</source>
+        <translation>Search apps</translation>
     </message>
     <message>
         <source>照片与媒体</source>
@@ -1206,6 +1278,80 @@ The files will be deleted directly, without going through the Trash.</translatio
     <message>
         <source>空闲</source>
         <translation>Free</translation>
+    </message>
+    <message>
+        <source> 移到废纸篓了 · </source>
+        <translation> moved to the Trash · </translation>
+    </message>
+    <message>
+        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>%1 items could not be moved for lack of permission; you can drag them to the Trash yourself in the file manager</translation>
+    </message>
+    <message>
+        <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
+        <translation>Space is freed once the Trash is emptied; changed your mind? Put it back from the Trash</translation>
+    </message>
+    <message>
+        <source>彻底删除刚卸载的 </source>
+        <translation>Delete the just uninstalled </translation>
+    </message>
+    <message>
+        <source>？</source>
+        <translation> for good?</translation>
+    </message>
+    <message>
+        <source>只删这次移进废纸篓的 </source>
+        <translation>Deletes only the </translation>
+    </message>
+    <message>
+        <source>，废纸篓里别的东西不动。删了就不能放回来了。</source>
+        <translation> moved to the Trash this time; nothing else in the Trash is touched. Once deleted it cannot be put back.</translation>
+    </message>
+    <message>
+        <source>彻底删除</source>
+        <translation>Delete for Good</translation>
+    </message>
+    <message>
+        <source>%1 处残留</source>
+        <translation>%1 leftovers</translation>
+    </message>
+    <message>
+        <source> 处残留</source>
+        <translation> leftovers</translation>
+    </message>
+    <message>
+        <source>正在给应用称重… %1/%2</source>
+        <translation>Weighing apps… %1/%2</translation>
+    </message>
+    <message>
+        <source>很久没打开的排在前面，这些最值得卸。</source>
+        <translation>Apps unopened the longest come first; they are the best to uninstall.</translation>
+    </message>
+    <message>
+        <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
+        <translation>Click an app to see how much it keeps on your computer. Uninstalling moves it to the Trash, so you can put it back.</translation>
+    </message>
+    <message>
+        <source>%1 个应用
+连同它们的残留</source>
+        <translation>%1 apps
+with their leftovers</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1 正在运行，先退出再卸载</source>
+        <translation>%1 is running; quit it before uninstalling</translation>
+    </message>
+    <message>
+        <source>%1 的后台助手还在运行，先退出再卸载</source>
+        <translation>Background helpers of %1 are still running; quit them before uninstalling</translation>
+    </message>
+    <message>
+        <source>其余 %1 个</source>
+        <translation>%1 more</translation>
     </message>
 </context>
 </TS>

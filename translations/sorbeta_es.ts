@@ -4,6 +4,26 @@
 <context>
     <name>Sorbeta</name>
     <message>
+        <source>没用过</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>今天用过</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 天前用过</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个月没用了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一年多没用了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>打开冰沙</source>
         <translation type="unfinished"></translation>
     </message>
@@ -36,6 +56,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>现在腾出空间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>好</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>腾出了 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -45,10 +73,6 @@
     </message>
     <message>
         <source>文件缓存清掉了，系统之后会按需要慢慢再缓存</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>好</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -69,10 +93,6 @@
     </message>
     <message>
         <source>上次使用日期不明</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>没用过</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -442,10 +462,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>现在腾出空间</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>分享战报</source>
         <translation type="unfinished"></translation>
     </message>
@@ -681,6 +697,62 @@
     </message>
     <message>
         <source>之后几分钟里打开文件会稍慢一点，系统会慢慢重新缓存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>将移到废纸篓</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出它</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把 %1 和勾选的残留移到废纸篓？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移到废纸篓</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用本体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用程序本身</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没找到它在资源库里留下的东西</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没开完全磁盘访问，沙盒容器里的数据没查</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在移走…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在给应用称重…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最久没用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>搜应用</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1187,6 +1259,79 @@
     </message>
     <message>
         <source>空闲</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 移到废纸篓了 · </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>彻底删除刚卸载的 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只删这次移进废纸篓的 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，废纸篓里别的东西不动。删了就不能放回来了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>彻底删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 处残留</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 处残留</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在给应用称重… %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>很久没打开的排在前面，这些最值得卸。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个应用
+连同它们的残留</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 正在运行，先退出再卸载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 的后台助手还在运行，先退出再卸载</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其余 %1 个</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -55,5 +55,13 @@
         <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
         <translation>会让系统内核丢掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</translation>
     </message>
+    <message>
+        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>有 %1 项没权限移走，可以在文件管理器里手动拖进废纸篓</translation>
+    </message>
+    <message>
+        <source>没找到它在资源库里留下的东西</source>
+        <translation>没找到它在设置、缓存和数据文件夹里留下的东西</translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "model/scan/AppModel.h"
 #include "model/shell/AppLanguage.h"
 #include "model/shell/RenameMigration.h"
+#include "model/uninstall/UninstallModel.h"
 #include "platform/Defaults.h"
 #include "platform/Relaunch.h"
 #include "ui/kit/KitClock.h"
@@ -36,6 +37,11 @@ AppServices::AppServices(ModelEnvironment environment, QObject* parent)
     : AppServices(std::move(environment), StatusModel::Sources::system(), parent) {}
 
 AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources status, QObject* parent)
+    : AppServices(environment, std::move(status), UninstallEngine::system(UninstallPlaces::system(environment.places)),
+                  parent) {}
+
+AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources status, UninstallEngine uninstall,
+                         QObject* parent)
     : QObject(parent),
       places_(environment.places),
       settings_(places_),
@@ -49,6 +55,7 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
     const std::shared_ptr<HoldingArea> area = environment.holding;
     model_ = new AppModel(std::move(environment), this);
     drill_ = new DrillModel(DrillEnvironment::system(places_), this);
+    uninstall_ = new UninstallModel(std::move(uninstall), this);
     status_ = new StatusModel(std::move(status), this);
 
     // The stored history, oldest first; equal dates keep their file order.
@@ -79,6 +86,10 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
         if (model) model->refreshFreeSoon();
     });
     model_->heldBytes = [holding] { return holding->total(); };
+    // So does a purge of what an uninstall moved to the Trash.
+    uninstall_->onSpaceChanged = [model] {
+        if (model) model->refreshFreeSoon();
+    };
 
     // Expired batches go once per launch, after the window is up.
     QPointer<HoldingModel> weakHolding(holding_);

@@ -13,6 +13,7 @@
 #include "model/shell/AppLanguage.h"
 #include "model/shell/AppSettings.h"
 #include "model/status/StatusModel.h"
+#include "model/uninstall/UninstallEngine.h"
 #include "platform/Places.h"
 
 namespace sorbeta {
@@ -23,6 +24,7 @@ class DrillModel;
 class HistoryModel;
 class HoldingModel;
 class SoundFX;
+class UninstallModel;
 
 class AppServices final : public QObject {
     Q_OBJECT
@@ -36,6 +38,9 @@ public:
     explicit AppServices(ModelEnvironment environment, QObject* parent = nullptr);
     // The same with the status figures' sources of the caller (tests).
     AppServices(ModelEnvironment environment, StatusModel::Sources status, QObject* parent = nullptr);
+    // The same with the uninstaller's engine of the caller (tests).
+    AppServices(ModelEnvironment environment, StatusModel::Sources status, UninstallEngine uninstall,
+                QObject* parent = nullptr);
     ~AppServices() override;
 
     // The application's settings in the configuration folder of its places.
@@ -51,6 +56,7 @@ public:
     HoldingModel& holding() const { return *holding_; }
     DrillModel& drill() const { return *drill_; }
     StatusModel& status() const { return *status_; }
+    UninstallModel& uninstall() const { return *uninstall_; }
     // The usage history as last read or recorded, oldest first.
     HistoryModel& history() const { return *history_; }
     const HistoryStore& historyStore() const { return historyStore_; }
@@ -77,6 +83,7 @@ private:
     HoldingModel* holding_ = nullptr;
     DrillModel* drill_ = nullptr;
     StatusModel* status_ = nullptr;
+    UninstallModel* uninstall_ = nullptr;
     HistoryStore historyStore_;
     HistoryModel* history_ = nullptr;
     std::unique_ptr<SoundFX> sound_;

@@ -6,6 +6,7 @@
 
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
+#include "app/UninstallShell.h"
 #include "model/common/Bytes.h"
 #include "model/dialog/CandyDialog.h"
 #include "model/drill/DrillModel.h"
@@ -13,6 +14,7 @@
 #include "model/scan/AppModel.h"
 #include "model/shell/AppSettings.h"
 #include "model/status/StatusModel.h"
+#include "model/uninstall/UninstallModel.h"
 #include "platform/Translate.h"
 #include "ui/jelly/ScanningJelly.h"
 #include "ui/kit/TransitionLayer.h"
@@ -27,6 +29,8 @@
 #include "ui/views/history/HistoryPanel.h"
 #include "ui/views/status/StatusMain.h"
 #include "ui/views/status/StatusPanel.h"
+#include "ui/views/uninstall/UninstallMain.h"
+#include "ui/views/uninstall/UninstallPanel.h"
 
 namespace sorbeta {
 namespace {
@@ -136,6 +140,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         pages_[mode]->setObjectName(modeKey(mode) + QStringLiteral("Page"));
     }
     addStatusPage();
+    addUninstallPage();
     const HistoryPageServices history{.map = {.sound = &services_.sound(), .bands = &services_.mapPainter()},
                                       .home = services_.places().home};
     fillWith(panels_[AppMode::history], new HistoryPanel(services_.history(), history));
@@ -196,6 +201,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     connect(&model, &AppModel::lastFreedChanged, this, &WorkingView::refreshFreedToast);
     connect(&services_.drill(), &DrillModel::stackChanged, this, &WorkingView::refreshDrill);
     connect(&services_.status(), &StatusModel::lastFreedChanged, this, &WorkingView::refreshMemoryToast);
+    connect(&services_.uninstall(), &UninstallModel::lastResultChanged, this, &WorkingView::refreshUninstallToast);
 
     // The first mode and the first look of each part show without motion.
     for (auto& [each, panel] : panels_) panel->setVisible(each == mode_);
@@ -209,6 +215,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     refreshCleanPane();
     refreshBadge();
     refreshMemoryToast();
+    refreshUninstallToast();
     refreshFreedToast();
     if (!services_.drill().stack().empty()) {
         map_->hide();
@@ -229,6 +236,48 @@ void WorkingView::addStatusPage() {
     fillWith(panels_[AppMode::status], panel);
     fillWith(pages_[AppMode::status],
              new StatusMain(status, MapServices{.sound = &services_.sound(), .bands = &services_.mapPainter()}));
+}
+
+void WorkingView::addUninstallPage() {
+    UninstallModel& uninstall = services_.uninstall();
+    const platform::Places& places = services_.places();
+    fillWith(panels_[AppMode::uninstall], new UninstallPanel(uninstall, places.dataHome));
+    fillWith(pages_[AppMode::uninstall],
+             new UninstallMain(uninstall, MapServices{.sound = &services_.sound(), .bands = &services_.mapPainter()},
+                               AppDetail::Services{.home = places.home, .dataHome = places.dataHome}));
+}
+
+void WorkingView::refreshUninstallToast() {
+    UninstallModel& uninstall = services_.uninstall();
+    if (uninstallToast_) {
+        transitions_->leave(uninstallToast_, Transition::slide(Edge::bottom), kFreedSpring);
+        uninstallToast_->setObjectName(QString());  // gone, though deleted later
+        uninstallToast_->deleteLater();
+    }
+    uninstallToast_.clear();
+    const std::optional<UninstallModel::Result>& result = uninstall.lastResult();
+    if (!result) return;
+    QPointer<UninstallModel> weak(&uninstall);
+    std::optional<CandyToast::Action> action;
+    // Only what reached the Trash can be deleted from it for good.
+    if (!result->inTrash.empty()) {
+        UninstallShell::PendingPurge pending{.name = result->name, .bytes = result->bytes, .items = result->inTrash};
+        action = CandyToast::Action{sorbeta::tr("现在腾出空间"), [weak, pending] {
+                                        if (weak) UninstallShell::askPurge(*weak, pending);
+                                    }};
+    }
+    uninstallToast_ = new CandyToast(
+        QStringLiteral("📦"), UninstallShell::toastTitle(*result), UninstallShell::toastSubtitle(*result),
+        std::move(action), UninstallShell::kToastSeconds, sorbeta::tr("好"),
+        [weak] {
+            if (weak) weak->setLastResult(std::nullopt);
+        },
+        this);
+    uninstallToast_->setObjectName(QStringLiteral("uninstallToast"));
+    layoutChildren();
+    transitions_->enter(uninstallToast_, Transition::slide(Edge::bottom), kFreedSpring);
+    // The freed toast lies on top of it.
+    if (freedToast_) freedToast_->raise();
 }
 
 void WorkingView::refreshSampler() {
@@ -271,6 +320,7 @@ void WorkingView::refreshMemoryToast() {
     layoutChildren();
     transitions_->enter(memoryToast_, Transition::slide(Edge::bottom), kFreedSpring);
     // The freed toast lies on top of it.
+    if (uninstallToast_) uninstallToast_->raise();
     if (freedToast_) freedToast_->raise();
 }
 
@@ -283,6 +333,8 @@ void WorkingView::setMode(AppMode mode) {
     transitions_->enter(panels_.at(mode), panelTransition(mode), kModeSpring);
     transitions_->enter(pages_.at(mode), pageTransition(mode, mapShown_), kModeSpring);
     refreshSampler();
+    // The applications are listed on the first visit, once per process.
+    if (mode == AppMode::uninstall && !services_.uninstall().loaded()) UninstallShell::startLoad(services_.uninstall());
 }
 
 void WorkingView::refreshPanel() {
@@ -416,7 +468,8 @@ void WorkingView::layoutChildren() {
     scanning_->setGeometry(QRect(QPoint(0, 0), main.size()));
     if (drillPane_) drillPane_->setGeometry(QRect(QPoint(0, 0), main.size()));
     // Toasts: centred at the bottom, 30 above the window's edge.
-    for (QWidget* toast : {static_cast<QWidget*>(memoryToast_.data()), static_cast<QWidget*>(freedToast_.data())}) {
+    for (QWidget* toast : {static_cast<QWidget*>(memoryToast_.data()), static_cast<QWidget*>(uninstallToast_.data()),
+                           static_cast<QWidget*>(freedToast_.data())}) {
         if (!toast) continue;
         const QSize size = toast->sizeHint();
         toast->setGeometry(

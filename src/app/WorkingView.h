@@ -4,8 +4,8 @@
 // with the result toasts on top. Its parts are named (objectName): "topBar",
 // "modeSwitch", "<mode>Panel" and "<mode>Page" for each mode (the clean
 // panel is the side panel), "map", "scanningJelly", "drillPane" while a
-// drill-down level is open, "limitedBadge", "freedToast" and "memoryToast"
-// while one shows, and "transitions". The status figures are sampled only
+// drill-down level is open, "limitedBadge", "freedToast", "memoryToast" and
+// "uninstallToast" while one shows, and "transitions". The status figures are sampled only
 // while the status mode is on screen.
 #include <QPointer>
 #include <QWidget>
@@ -86,6 +86,8 @@ private:
     void refreshMemoryToast();
     void refreshSampler();
     void addStatusPage();
+    void addUninstallPage();
+    void refreshUninstallToast();
 
     AppServices& services_;
     AppMode mode_ = AppMode::clean;
@@ -102,6 +104,7 @@ private:
     QPointer<FreedToast> freedToast_;
     QPointer<DrillPane> drillPane_;
     QPointer<CandyToast> memoryToast_;
+    QPointer<CandyToast> uninstallToast_;
     TransitionLayer* transitions_ = nullptr;
 };
 

@@ -71,10 +71,8 @@ QCoro::Task<> UninstallModel::load() {
     QList<QFuture<void>> applied;
     for (const InstalledApp& app : apps_) {
         const bool nameIsShared = shared.count(app.name.toLower()) > 0;
-        QFuture<Uninstaller::Weighed> weighing =
-            QtConcurrent::run(pool_, [weigh = found.weigh, app, limited, nameIsShared] {
-                return weigh(app, limited, nameIsShared);
-            });
+        QFuture<Uninstaller::Weighed> weighing = QtConcurrent::run(
+            pool_, [weigh = found.weigh, app, limited, nameIsShared] { return weigh(app, limited, nameIsShared); });
         applied.append(weighing.then(this, [this](const Uninstaller::Weighed& weighed) { applyWeighed(weighed); }));
     }
     auto all = QtFuture::whenAll(applied.begin(), applied.end());
@@ -99,9 +97,8 @@ void UninstallModel::applyWeighed(const Uninstaller::Weighed& weighed) {
 std::vector<InstalledApp> UninstallModel::visibleApps() const {
     std::vector<InstalledApp> shown = apps_;
     if (sort_ == Sort::size) {
-        std::stable_sort(shown.begin(), shown.end(), [](const InstalledApp& a, const InstalledApp& b) {
-            return a.totalBytes() > b.totalBytes();
-        });
+        std::stable_sort(shown.begin(), shown.end(),
+                         [](const InstalledApp& a, const InstalledApp& b) { return a.totalBytes() > b.totalBytes(); });
     } else {
         // Dated applications first, the longest unused first; the undated
         // after them, larger first.
@@ -218,9 +215,8 @@ QCoro::Task<> UninstallModel::uninstall(InstalledApp app) {
 QCoro::Task<int64_t> UninstallModel::purge(std::vector<platform::TrashedItem> items) {
     QPointer<UninstallModel> self(this);
     const auto count = qlonglong(items.size());
-    auto purging = QtConcurrent::run(pool_, [purgeItems = engine_.purge, items = std::move(items)] {
-        return purgeItems(items);
-    });
+    auto purging =
+        QtConcurrent::run(pool_, [purgeItems = engine_.purge, items = std::move(items)] { return purgeItems(items); });
     const int64_t freed = co_await purging;
     qCInfo(uninstallLog, "purged %lld item(s) from Trash, freed %lld bytes", count, qlonglong(freed));
     if (!self) co_return freed;

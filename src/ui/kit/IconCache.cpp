@@ -12,10 +12,14 @@ QIcon IconCache::platformIcon(const QString& path) {
     return icon;
 }
 
-QIcon IconCache::icon(const QString& path) {
-    static IconCache process;  // lives as long as the process, as its icons do
-    return process.lookup(path);
+IconCache& IconCache::process() {
+    static IconCache cache;  // lives as long as the process, as its icons do
+    return cache;
 }
+
+QIcon IconCache::icon(const QString& path) { return process().lookup(path); }
+
+void IconCache::remember(const QString& path, const QIcon& icon) { process().insert(path, icon); }
 
 IconCache::IconCache(Provider provider) : provider_(std::move(provider)) {}
 

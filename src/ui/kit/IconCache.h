@@ -19,6 +19,9 @@ public:
 
     // The process's cache over the platform's icons, for the whole interface.
     static QIcon icon(const QString& path);
+    // From now on the process's cache answers `icon` for `path` (a page that
+    // knows better than the platform, such as an application's own icon).
+    static void remember(const QString& path, const QIcon& icon);
 
     explicit IconCache(Provider provider = platformIcon);
 
@@ -28,8 +31,11 @@ public:
     QIcon lookup(const QString& path);
     // Number of paths cached so far.
     qsizetype size() const { return icons_.size(); }
+    void insert(const QString& path, const QIcon& icon) { icons_.insert(path, icon); }
 
 private:
+    static IconCache& process();
+
     Provider provider_;
     QHash<QString, QIcon> icons_;
 };

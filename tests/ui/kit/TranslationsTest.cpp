@@ -47,6 +47,8 @@ TEST(Translations, ChineseInterfaceShowsTheLinuxWordings) {
     EXPECT_EQ(sorbeta::tr("\n\n文件会被直接删除，不经过废纸篓。"),
               QStringLiteral("\n\n文件会被直接删除，不经过回收站。"));
     EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("跟随系统"));
+    EXPECT_EQ(sorbeta::tr("有 %1 项没权限移走，可以在访达里手动拖进废纸篓").arg(2),
+              QStringLiteral("有 2 项没权限移走，可以在文件管理器里手动拖进废纸篓"));
     QCoreApplication::removeTranslator(&chinese);
 }
 

@@ -1,0 +1,337 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "Children.h"
+#include "TestEnvironment.h"
+#include "model/dialog/CandyDialog.h"
+#include "ui/views/uninstall/AppDetail.h"
+#include "ui/views/uninstall/UninstallMain.h"
+#include "ui/views/uninstall/UninstallPanel.h"
+#include "ui/views/uninstall/UninstallTexts.h"
+
+using namespace sorbeta;
+using test::child;
+using test::waitUntil;
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 6, 1), QTime(12, 0), Qt::UTC);
+
+InstalledApp app(const std::string& path, const QString& name, int64_t bytes) {
+    InstalledApp a;
+    a.url = path;
+    a.name = name;
+    a.bundleID = QStringLiteral("org.example.") + name;
+    a.appBytes = bytes;
+    return a;
+}
+
+// A listing the test hands over whole; processes as the test sets them.
+struct Fake {
+    std::vector<InstalledApp> apps;
+    std::vector<AppProcess> running;
+    UninstallEngine engine() {
+        UninstallEngine e;
+        e.list = [this] {
+            UninstallEngine::Listing listing{apps, {}};
+            listing.weigh = [this](const InstalledApp& a, bool, bool) {
+                for (const auto& each : apps)
+                    if (each.url == a.url) return Uninstaller::Weighed{a.url, each.appBytes, each.leftovers};
+                return Uninstaller::Weighed{a.url, 0, {}};
+            };
+            // The listing itself comes unweighed, as the engine's does.
+            for (auto& each : listing.apps) {
+                each.appBytes = 0;
+                each.leftovers.clear();
+            }
+            return listing;
+        };
+        e.processes = [this](const InstalledApp&) { return running; };
+        e.trash = [](const std::vector<Path>&, const Path&) { return Uninstaller::Outcome{}; };
+        e.purge = [](const std::vector<platform::TrashedItem>&) { return int64_t(0); };
+        e.exists = [](const Path&) { return true; };
+        e.quit = [](InstalledApp) -> QCoro::Task<> { co_return; };
+        e.limited = [] { return false; };
+        return e;
+    }
+};
+
+void load(UninstallModel& model) {
+    bool done = false;
+    [](UninstallModel& m, bool& flag) -> QCoro::Task<> {
+        auto t = m.load();
+        co_await t;
+        flag = true;
+    }(model, done);
+    ASSERT_TRUE(waitUntil([&] { return done; }));
+}
+
+}  // namespace
+
+TEST(UninstallTexts, UsageWordings) {
+    auto ago = [](double days) { return AppUsage::text(kNow.addSecs(qint64(-days * 86400)), kNow); };
+    EXPECT_EQ(ago(0), "今天用过");
+    EXPECT_EQ(ago(0.99), "今天用过");
+    EXPECT_EQ(ago(1), "1 天前用过");
+    EXPECT_EQ(ago(29), "29 天前用过");
+    EXPECT_EQ(ago(30), "1 个月没用了");
+    EXPECT_EQ(ago(59.9), "1 个月没用了");
+    EXPECT_EQ(ago(60), "2 个月没用了");
+    EXPECT_EQ(ago(364), "12 个月没用了");
+    EXPECT_EQ(ago(365), "一年多没用了");
+    EXPECT_EQ(AppUsage::text(kNow.addSecs(3600), kNow), "今天用过");
+    EXPECT_EQ(AppUsage::text(std::nullopt, kNow), "没用过");
+
+    InstalledApp a = app("/a/A.app", "A", 1);
+    EXPECT_EQ(UninstallTexts::rowUsage(a, kNow), "没用过");
+    a.leftovers.resize(3);
+    EXPECT_EQ(UninstallTexts::rowUsage(a, kNow), "3 处残留");
+    a.leftovers.resize(2);
+    a.lastUsed = kNow.addDays(-5);
+    EXPECT_EQ(UninstallTexts::rowUsage(a, kNow), "5 天前用过 · 2 处残留");
+    a.leftovers.clear();
+    EXPECT_EQ(UninstallTexts::rowUsage(a, kNow), "5 天前用过");
+    EXPECT_EQ(UninstallTexts::detailUsage(a, kNow), "5 天前用过");
+    a.version = QStringLiteral("2.1");
+    EXPECT_EQ(UninstallTexts::detailUsage(a, kNow), "5 天前用过 · 版本 2.1");
+    EXPECT_EQ(UninstallTexts::rowSize(app("/x", "x", 0)), "…");
+    EXPECT_EQ(UninstallTexts::rowSize(app("/x", "x", 1'234'000)), "1.2 M");
+}
+
+TEST(UninstallTexts, StatusLinesAndHomeShownAsTilde) {
+    using Sort = UninstallModel::Sort;
+    EXPECT_EQ(UninstallTexts::statusLine(true, 0, 0, Sort::size), "正在给应用称重…");
+    EXPECT_EQ(UninstallTexts::statusLine(true, 12, 80, Sort::unused), "正在给应用称重… 12/80");
+    EXPECT_EQ(UninstallTexts::statusLine(false, 80, 80, Sort::unused), "很久没打开的排在前面，这些最值得卸。");
+    EXPECT_EQ(UninstallTexts::statusLine(false, 0, 0, Sort::size),
+              "点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。");
+    EXPECT_EQ(UninstallTexts::countText(0), "0 个应用\n连同它们的残留");
+    EXPECT_FALSE(UninstallTexts::figureShown(false, 0));
+    EXPECT_TRUE(UninstallTexts::figureShown(false, 1));
+    EXPECT_TRUE(UninstallTexts::figureShown(true, 0));
+
+    EXPECT_EQ(UninstallTexts::homeShown("/Users/me/Library/Caches/x", "/Users/me"), "~/Library/Caches/x");
+    EXPECT_EQ(UninstallTexts::homeShown("/Users/me/a/Users/me/b", "/Users/me"), "~/a~/b");
+    EXPECT_EQ(UninstallTexts::homeShown("/opt/x", "/Users/me"), "/opt/x");
+    EXPECT_EQ(UninstallTexts::runningMessage(UninstallModel::RunState::none, "X"), "");
+    EXPECT_EQ(UninstallTexts::runningMessage(UninstallModel::RunState::app, "X"), "X 正在运行，先退出再卸载");
+    EXPECT_EQ(UninstallTexts::runningMessage(UninstallModel::RunState::helpers, "X"),
+              "X 的后台助手还在运行，先退出再卸载");
+}
+
+TEST(UninstallTexts, MapNodesKeepThirtySixAppsAndARestBySize) {
+    std::vector<InstalledApp> apps;
+    for (int i = 0; i < 50; ++i) apps.push_back(app("/a/" + std::to_string(i), QString::number(i), 1000 - i));
+    apps.insert(apps.begin() + 3, app("/a/empty", "empty", 0));  // never a jelly
+    using Sort = UninstallModel::Sort;
+
+    std::vector<InstalledApp> first36(apps.begin(), apps.begin() + 37);  // 36 weighing apps and the empty one
+    auto nodes = UninstallTexts::mapNodes(first36, Sort::size);
+    ASSERT_EQ(nodes.size(), 36u);
+    EXPECT_EQ(nodes.back().kind, MapNode::Kind::app);
+
+    std::vector<InstalledApp> first37(apps.begin(), apps.begin() + 38);
+    nodes = UninstallTexts::mapNodes(first37, Sort::size);
+    ASSERT_EQ(nodes.size(), 37u);
+    const MapNode& rest = nodes.back();
+    EXPECT_EQ(rest.id, "apps.rest");
+    EXPECT_EQ(rest.title, "其余 1 个");
+    EXPECT_EQ(rest.bytes, first37.back().totalBytes());
+    EXPECT_EQ(rest.flavor, Flavor::cloud);
+    EXPECT_EQ(rest.kind, MapNode::Kind::rest);
+    EXPECT_TRUE(rest.urls.empty());
+
+    nodes = UninstallTexts::mapNodes(apps, Sort::unused);
+    ASSERT_EQ(nodes.size(), 36u);
+    EXPECT_EQ(nodes[0].flavor, Flavor::strawberry);
+    EXPECT_EQ(nodes[11].flavor, Flavor::plum);
+    EXPECT_EQ(nodes[12].flavor, Flavor::strawberry);
+    for (const MapNode& node : nodes) EXPECT_NE(node.flavor, Flavor::cloud);
+    EXPECT_EQ(nodes[0].id, "/a/0");
+    EXPECT_EQ(nodes[0].iconPath, QStringLiteral("/a/0"));
+    EXPECT_EQ(nodes[0].urls, (std::vector<std::filesystem::path>{"/a/0"}));
+    EXPECT_TRUE(UninstallTexts::mapNodes({app("/z", "z", 0)}, Sort::size).empty());
+}
+
+class UninstallPageTest : public test::HomeTest {
+protected:
+    Fake fake;
+    std::unique_ptr<UninstallModel> model;
+    void SetUp() override {
+        test::HomeTest::SetUp();
+        model = std::make_unique<UninstallModel>(fake.engine());
+    }
+    AppDetail::Services services() {
+        return {.home = home(), .dataHome = places().dataHome, .now = [] { return kNow; }, .limited = [] {
+                    return false;
+                }};
+    }
+};
+
+TEST_F(UninstallPageTest, PanelFollowsTheModel) {
+    UninstallPanel panel(*model, places().dataHome, [] { return kNow; });
+    panel.resize(400, 700);
+    EXPECT_EQ(child<UninstallFigure>(&panel, "figure")->number(), "…");
+    EXPECT_EQ(child<UninstallFigure>(&panel, "figure")->unit(), "");
+    EXPECT_EQ(child<QLabel>(&panel, "count")->text(), "0 个应用\n连同它们的残留");
+    EXPECT_TRUE(panel.rows().empty());
+
+    fake.apps = {app("/a/Small.app", "Small", 1'000'000), app("/a/Big.app", "Big", 5'000'000)};
+    load(*model);
+    EXPECT_EQ(child<UninstallFigure>(&panel, "figure")->number(), "6.0");
+    EXPECT_EQ(child<UninstallFigure>(&panel, "figure")->unit(), "M");
+    auto rows = panel.rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0]->app().name, "Big");
+    EXPECT_EQ(rows[0]->sizeText(), "5.0 M");
+
+    rows[1]->click();
+    EXPECT_EQ(model->selectedID(), "/a/Small.app");
+    EXPECT_TRUE(panel.rows()[1]->selected());
+    panel.rows()[0]->click();
+    EXPECT_EQ(model->selectedID(), "/a/Big.app");
+    panel.rows()[0]->click();
+    EXPECT_FALSE(model->selectedID());
+
+    // A search that matches nothing empties the list, not the figures.
+    child<QLineEdit>(&panel, "search")->setText(QStringLiteral("nothing"));
+    EXPECT_EQ(model->search(), "nothing");
+    EXPECT_TRUE(panel.rows().empty());
+    EXPECT_EQ(child<UninstallFigure>(&panel, "figure")->number(), "6.0");
+    EXPECT_EQ(child<QLabel>(&panel, "count")->text(), "2 个应用\n连同它们的残留");
+
+    auto* sortSwitch = child<SortSwitch>(&panel, "sortSwitch");
+    const QRectF unused = sortSwitch->segmentRects()[1];
+    QTest::mouseClick(sortSwitch, Qt::LeftButton, {}, unused.center().toPoint());
+    EXPECT_EQ(model->sort(), UninstallModel::Sort::unused);
+    EXPECT_EQ(child<QLabel>(&panel, "status")->text(), "很久没打开的排在前面，这些最值得卸。");
+}
+
+TEST_F(UninstallPageTest, MainShowsWaitingJellyMapOrDetail) {
+    UninstallMain main(*model, MapServices{}, services());
+    main.resize(800, 600);
+    main.show();
+    EXPECT_EQ(main.shows(), UninstallMain::Shows::waiting);
+    fake.apps = {app("/a/Zero.app", "Zero", 0)};
+    load(*model);
+    EXPECT_EQ(main.shows(), UninstallMain::Shows::waiting);  // nothing weighs yet
+
+    fake.apps = {app("/a/One.app", "One", 10), app("/a/Two.app", "Two", 20)};
+    load(*model);
+    EXPECT_EQ(main.shows(), UninstallMain::Shows::map);
+    ASSERT_EQ(main.nodes().size(), 2u);
+    EXPECT_EQ(main.nodes()[0].title, "Two");
+    // A search without matches keeps the map, with no jellies.
+    model->setSearch(QStringLiteral("zzz"));
+    EXPECT_EQ(main.shows(), UninstallMain::Shows::map);
+    EXPECT_TRUE(main.nodes().empty());
+    model->setSearch(QString());
+
+    model->setSelectedID(QStringLiteral("/a/One.app"));
+    EXPECT_EQ(main.shows(), UninstallMain::Shows::detail);
+    AppDetail* first = main.detail();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->app().name, "One");
+    model->setSelectedID(QStringLiteral("/a/Two.app"));
+    ASSERT_NE(main.detail(), nullptr);
+    EXPECT_EQ(main.detail()->app().name, "Two");  // a fresh pane for another application
+    // A path no listed application has shows the map again.
+    model->setSelectedID(QStringLiteral("/a/Gone.app"));
+    EXPECT_EQ(main.shows(), UninstallMain::Shows::map);
+    EXPECT_EQ(main.detail(), nullptr);
+}
+
+TEST_F(UninstallPageTest, DetailRowsTicksAndRunningState) {
+    InstalledApp a = app((home() / "Applications/Tool.AppImage").native(), "Tool", 4'000'000);
+    a.leftovers = {Leftover{.url = home() / ".cache/Tool", .kind = Leftover::Kind::cache, .bytes = 2'000'000},
+                   Leftover{.url = home() / ".config/Tool", .kind = Leftover::Kind::prefs, .bytes = 1'000'000}};
+    fake.apps = {a};
+    load(*model);
+    const InstalledApp listed = model->apps()[0];
+    std::vector<Path> revealed;
+    auto svc = services();
+    svc.reveal = [&](const Path& url) { revealed.push_back(url); };
+    svc.limited = [] { return true; };
+    svc.pollMilliseconds = 20;
+    AppDetail detail(listed, *model, svc);
+    detail.resize(800, 600);
+    detail.show();
+
+    auto rows = detail.fileRows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0]->look().label, "应用本体");
+    EXPECT_EQ(rows[0]->look().hint, "应用程序本身");
+    EXPECT_EQ(rows[0]->look().flavor, Flavor::grape);
+    EXPECT_EQ(rows[0]->look().path, "~/Applications/Tool.AppImage");
+    EXPECT_EQ(rows[1]->look().label, Leftover::label(Leftover::Kind::cache));
+    EXPECT_EQ(rows[1]->look().flavor, Flavor::peach);
+    EXPECT_EQ(rows[2]->look().flavor, Flavor::mint);
+    EXPECT_FALSE(child<QLabel>(&detail, "noLeftovers")->isVisible());
+    EXPECT_TRUE(child<QLabel>(&detail, "limitedNote")->isVisible());  // also with leftovers
+    EXPECT_EQ(child<QLabel>(&detail, "usage")->text(), "没用过");
+    EXPECT_EQ(detail.pickedTotalText(), "7.0 M");
+    EXPECT_EQ(rows[1]->revealOpacity(), 0.3);
+    rows[1]->revealButton()->click();
+    EXPECT_EQ(revealed, (std::vector<Path>{home() / ".cache/Tool"}));
+
+    auto* uninstall = child<CandyButton>(&detail, "uninstallButton");
+    EXPECT_TRUE(uninstall->isEnabled());
+    EXPECT_EQ(uninstall->text(), "卸载");
+    for (FileRow* row : rows) row->click();
+    EXPECT_EQ(detail.pickedTotalText(), "0 B");
+    EXPECT_FALSE(uninstall->isEnabled());
+    EXPECT_FALSE(rows[0]->isOn());
+    rows[2]->click();
+    EXPECT_EQ(detail.pickedTotalText(), "1.0 M");
+    EXPECT_TRUE(uninstall->isEnabled());
+
+    // A helper runs, then the application itself, then nothing.
+    fake.running = {AppProcess{.process = {.pid = 7}}};
+    ASSERT_TRUE(waitUntil([&] { return detail.runState() == UninstallModel::RunState::helpers; }));
+    EXPECT_EQ(child<QLabel>(&detail, "running")->text(), "Tool 的后台助手还在运行，先退出再卸载");
+    EXPECT_TRUE(child<CandyButton>(&detail, "quitButton")->isVisible());
+    EXPECT_FALSE(uninstall->isEnabled());
+    fake.running.push_back(AppProcess{.process = {.pid = 8}, .isMain = true});
+    ASSERT_TRUE(waitUntil([&] { return detail.runState() == UninstallModel::RunState::app; }));
+    EXPECT_EQ(child<QLabel>(&detail, "running")->text(), "Tool 正在运行，先退出再卸载");
+    fake.running.clear();
+    ASSERT_TRUE(waitUntil([&] { return detail.runState() == UninstallModel::RunState::none; }));
+    EXPECT_FALSE(child<QLabel>(&detail, "running")->isVisible());
+    EXPECT_FALSE(child<CandyButton>(&detail, "quitButton")->isVisible());
+    EXPECT_TRUE(uninstall->isEnabled());
+
+    // Back (and Escape) clears the selection.
+    model->setSelectedID(listed.id());
+    child<CandyButton>(&detail, "back")->click();
+    EXPECT_FALSE(model->selectedID());
+}
+
+TEST_F(UninstallPageTest, DetailWithoutLeftoversAndItsConfirmation) {
+    InstalledApp a = app("/opt/apps/Solo.app", "Solo", 2'000'000);
+    a.version = QStringLiteral("2.1");
+    fake.apps = {a};
+    load(*model);
+    CandyDialogCenter center;
+    auto svc = services();
+    svc.dialogs = &center;
+    AppDetail detail(model->apps()[0], *model, svc);
+    detail.resize(800, 600);
+    detail.show();
+    ASSERT_EQ(detail.fileRows().size(), 1u);
+    EXPECT_TRUE(child<QLabel>(&detail, "noLeftovers")->isVisible());
+    EXPECT_FALSE(child<QLabel>(&detail, "limitedNote")->isVisible());
+    EXPECT_EQ(child<QLabel>(&detail, "usage")->text(), "没用过 · 版本 2.1");
+
+    child<CandyButton>(&detail, "uninstallButton")->click();
+    const CandyDialog* asked = center.currentFor(CandyDialog::Host::main);
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->emoji, "🗑️");
+    EXPECT_EQ(asked->title, "把 Solo 和勾选的残留移到废纸篓？");
+    EXPECT_EQ(asked->message, "共 1 项，2.0 M。在废纸篓里还能放回去。");
+    center.choose(1);  // 再想想: nothing happens
+    EXPECT_FALSE(model->busy());
+    EXPECT_FALSE(model->lastResult());
+}
