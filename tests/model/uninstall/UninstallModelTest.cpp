@@ -2,6 +2,7 @@
 
 #include <qcoro/qcorotask.h>
 #include <QSignalSpy>
+#include <QThreadPool>
 #include <atomic>
 #include <map>
 #include <mutex>
@@ -102,6 +103,11 @@ protected:
     std::unique_ptr<UninstallModel> model;
 
     void make() { model = std::make_unique<UninstallModel>(sys.engine()); }
+    void TearDown() override {
+        QThreadPool::globalInstance()->waitForDone();  // nothing on the pool reads the fake afterwards
+        model.reset();
+        test::HomeTest::TearDown();
+    }
     void loadAll() {
         make();
         ASSERT_TRUE(finish(model->load()));

@@ -60,8 +60,8 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setOpacity(opacity);
-        paintSymbol(painter, QStringLiteral("magnifyingglass"), QRectF(rect()).adjusted(5, 5, -5, -5),
-                    Theme::inkSoft(), SymbolWeight::bold);
+        paintSymbol(painter, QStringLiteral("magnifyingglass"), QRectF(rect()).adjusted(5, 5, -5, -5), Theme::inkSoft(),
+                    SymbolWeight::bold);
     }
 };
 
@@ -85,7 +85,8 @@ public:
     QSize sizeHint() const override {
         const QFontMetricsF big(numberFont());
         const Bytes::Parts parts = Bytes::parts(counter_.target());
-        const double width = big.horizontalAdvance(parts.number) + 3 + QFontMetricsF(unitFont()).horizontalAdvance(parts.unit);
+        const double width =
+            big.horizontalAdvance(parts.number) + 3 + QFontMetricsF(unitFont()).horizontalAdvance(parts.unit);
         return QSize(int(std::ceil(width)) + 2, int(std::ceil(big.ascent() + big.descent())));
     }
 
@@ -119,7 +120,8 @@ private:
 
 // FileRow ------------------------------------------------------------------------
 
-FileRow::FileRow(Path url, Look look, QWidget* parent) : QAbstractButton(parent), url_(std::move(url)), look_(std::move(look)) {
+FileRow::FileRow(Path url, Look look, QWidget* parent)
+    : QAbstractButton(parent), url_(std::move(url)), look_(std::move(look)) {
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
@@ -202,7 +204,8 @@ void FileRow::paintEvent(QPaintEvent*) {
     const QRectF hintRect(rtl ? area.left() : chip.right() + 8, chip.top(), area.width() - chipWidth - 8, chipHeight);
     painter.setFont(hintFont);
     painter.setPen(Theme::ink());
-    painter.drawText(hintRect, leading, QFontMetricsF(hintFont).elidedText(look_.hint, Qt::ElideRight, hintRect.width()));
+    painter.drawText(hintRect, leading,
+                     QFontMetricsF(hintFont).elidedText(look_.hint, Qt::ElideRight, hintRect.width()));
 
     const QFont pathFont = roundedFont(11);
     const QRectF pathRect(area.left(), chip.bottom() + 2, area.width(), QFontMetricsF(pathFont).height());
@@ -304,15 +307,14 @@ AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services,
     confirm_ = new CandyConfirm(
         [this] {
             const std::vector<Path> urls = model_.pickedURLs(app_);
-            return CandyConfirm::Texts{
-                .emoji = QStringLiteral("🗑️"),
-                .title = sorbeta::tr("把 %1 和勾选的残留移到废纸篓？").arg(app_.name),
-                .message = sorbeta::tr("共 %1 项，%2。在废纸篓里还能放回去。")
-                               .arg(qlonglong(urls.size()))
-                               .arg(Bytes::text(model_.pickedBytes(app_))),
-                .confirm = sorbeta::tr("移到废纸篓"),
-                .flavor = Flavor::strawberry,
-                .cancel = sorbeta::tr("再想想")};
+            return CandyConfirm::Texts{.emoji = QStringLiteral("🗑️"),
+                                       .title = sorbeta::tr("把 %1 和勾选的残留移到废纸篓？").arg(app_.name),
+                                       .message = sorbeta::tr("共 %1 项，%2。在废纸篓里还能放回去。")
+                                                      .arg(qlonglong(urls.size()))
+                                                      .arg(Bytes::text(model_.pickedBytes(app_))),
+                                       .confirm = sorbeta::tr("移到废纸篓"),
+                                       .flavor = Flavor::strawberry,
+                                       .cancel = sorbeta::tr("再想想")};
         },
         [model = QPointer<UninstallModel>(&model_), app = app_]() {
             if (!model) return;
@@ -369,7 +371,9 @@ void AppDetail::rebuildRows() {
         rowsLayout_->addWidget(row);
         rows_.push_back(row);
     };
-    add(app_.url, {.label = sorbeta::tr("应用本体"), .hint = sorbeta::tr("应用程序本身"), .bytes = app_.appBytes,
+    add(app_.url, {.label = sorbeta::tr("应用本体"),
+                   .hint = sorbeta::tr("应用程序本身"),
+                   .bytes = app_.appBytes,
                    .flavor = Flavor::grape});
     for (const Leftover& leftover : app_.leftovers)
         add(leftover.url, {.label = Leftover::label(leftover.kind),
@@ -377,7 +381,8 @@ void AppDetail::rebuildRows() {
                            .bytes = leftover.bytes,
                            .flavor = UninstallTexts::leftoverFlavor(leftover.kind)});
     if (!noLeftovers_) {
-        noLeftovers_ = makeKitText(sorbeta::tr("没找到它在资源库里留下的东西"), roundedFont(13), Theme::inkSoft(), rowsBox_);
+        noLeftovers_ =
+            makeKitText(sorbeta::tr("没找到它在资源库里留下的东西"), roundedFont(13), Theme::inkSoft(), rowsBox_);
         noLeftovers_->setObjectName(QStringLiteral("noLeftovers"));
         noLeftovers_->setContentsMargins(12, 10, 12, 0);
         limitedNote_ = makeKitText(sorbeta::tr("没开完全磁盘访问，沙盒容器里的数据没查"), roundedFont(12),

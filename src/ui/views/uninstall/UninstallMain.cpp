@@ -35,8 +35,8 @@ UninstallMain::UninstallMain(UninstallModel& model, MapServices map, AppDetail::
     transitions_ = new TransitionLayer(this);
     transitions_->setObjectName(QStringLiteral("uninstallTransitions"));
 
-    for (auto signal : {&UninstallModel::appsChanged, &UninstallModel::selectedIDChanged,
-                        &UninstallModel::sortChanged, &UninstallModel::searchChanged})
+    for (auto signal : {&UninstallModel::appsChanged, &UninstallModel::selectedIDChanged, &UninstallModel::sortChanged,
+                        &UninstallModel::searchChanged})
         connect(&model_, signal, this, &UninstallMain::refresh);
 
     // The first look shows without motion.

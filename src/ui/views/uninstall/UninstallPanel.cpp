@@ -105,7 +105,8 @@ QString UninstallFigure::unit() const { return shown_ ? Bytes::parts(counter_.ta
 
 QSize UninstallFigure::sizeHint() const {
     const QFontMetricsF big(figureFont());
-    const double width = big.horizontalAdvance(QStringLiteral("888.8")) + 6 + QFontMetricsF(unitFont()).horizontalAdvance(QStringLiteral("GB"));
+    const double width = big.horizontalAdvance(QStringLiteral("888.8")) + 6 +
+                         QFontMetricsF(unitFont()).horizontalAdvance(QStringLiteral("GB"));
     return QSize(int(std::ceil(width)), int(std::ceil(big.ascent() + big.descent())));
 }
 
@@ -181,10 +182,9 @@ void SortSwitch::paintEvent(QPaintEvent*) {
         const double amount = std::clamp(chosen_[std::size_t(i)].valueAt(now), 0.0, 1.0);
         if (amount > 0) painter.fillPath(candyCapsulePath(rects[std::size_t(i)]), withOpacity(grape, amount));
         const QColor soft = Theme::inkSoft();
-        painter.setPen(QColor::fromRgbF(soft.redF() + (1 - soft.redF()) * amount,
-                                        soft.greenF() + (1 - soft.greenF()) * amount,
-                                        soft.blueF() + (1 - soft.blueF()) * amount,
-                                        soft.alphaF() + (1 - soft.alphaF()) * amount));
+        painter.setPen(
+            QColor::fromRgbF(soft.redF() + (1 - soft.redF()) * amount, soft.greenF() + (1 - soft.greenF()) * amount,
+                             soft.blueF() + (1 - soft.blueF()) * amount, soft.alphaF() + (1 - soft.alphaF()) * amount));
         painter.drawText(rects[std::size_t(i)], Qt::AlignCenter, sortTitle(sort));
         ++i;
     }
@@ -263,7 +263,8 @@ void AppRow::paintEvent(QPaintEvent*) {
     const QRectF nameRect(textLeft, top, textRight - textLeft, nameHeight);
     painter.setFont(nameFont);
     painter.setPen(Theme::ink());
-    painter.drawText(nameRect, leading, QFontMetricsF(nameFont).elidedText(app_.name, Qt::ElideRight, nameRect.width()));
+    painter.drawText(nameRect, leading,
+                     QFontMetricsF(nameFont).elidedText(app_.name, Qt::ElideRight, nameRect.width()));
     const QRectF usageRect(textLeft, nameRect.bottom() + 1, nameRect.width(), usageHeight);
     painter.setFont(usageFont);
     painter.setPen(Theme::inkSoft());

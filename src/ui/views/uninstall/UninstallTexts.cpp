@@ -86,9 +86,9 @@ Flavor leftoverFlavor(Leftover::Kind kind) {
 }
 
 std::vector<MapNode> mapNodes(const std::vector<InstalledApp>& visible, UninstallModel::Sort sort) {
-    static constexpr Flavor kPalette[] = {Flavor::strawberry, Flavor::mango, Flavor::lime,      Flavor::blueberry,
-                                          Flavor::grape,      Flavor::peach, Flavor::mint,      Flavor::cherry,
-                                          Flavor::lemon,      Flavor::bubblegum, Flavor::sky,   Flavor::plum};
+    static constexpr Flavor kPalette[] = {Flavor::strawberry, Flavor::mango,     Flavor::lime, Flavor::blueberry,
+                                          Flavor::grape,      Flavor::peach,     Flavor::mint, Flavor::cherry,
+                                          Flavor::lemon,      Flavor::bubblegum, Flavor::sky,  Flavor::plum};
     std::vector<const InstalledApp*> shown;
     for (const InstalledApp& app : visible)
         if (app.totalBytes() > 0) shown.push_back(&app);

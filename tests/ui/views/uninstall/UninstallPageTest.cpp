@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QThreadPool>
 
 #include "Children.h"
 #include "TestEnvironment.h"
@@ -164,10 +165,15 @@ protected:
         test::HomeTest::SetUp();
         model = std::make_unique<UninstallModel>(fake.engine());
     }
+    void TearDown() override {
+        // A pane's last process read may still run on the pool: it reads the fake.
+        QThreadPool::globalInstance()->waitForDone();
+        model.reset();
+        test::HomeTest::TearDown();
+    }
     AppDetail::Services services() {
-        return {.home = home(), .dataHome = places().dataHome, .now = [] { return kNow; }, .limited = [] {
-                    return false;
-                }};
+        return {
+            .home = home(), .dataHome = places().dataHome, .now = [] { return kNow; }, .limited = [] { return false; }};
     }
 };
 
