@@ -277,7 +277,7 @@ AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services,
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
     scroll->viewport()->setAutoFillBackground(false);
     rowsBox_ = new QWidget;
     rowsBox_->setAutoFillBackground(false);

@@ -288,7 +288,7 @@ UninstallPanel::UninstallPanel(UninstallModel& model, std::filesystem::path data
     figureRow->addWidget(figure_, 0, Qt::AlignBottom);
     count_ = makeKitText(QString(), roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
     count_->setObjectName(QStringLiteral("count"));
-    count_->setContentsMargins(6, 0, 0, 14);
+    count_->setContentsMargins(6, 0, 0, 10);
     figureRow->addWidget(count_, 0, Qt::AlignBottom);
     figureRow->addStretch(1);
     column->addLayout(figureRow);
@@ -316,6 +316,8 @@ UninstallPanel::UninstallPanel(UninstallModel& model, std::filesystem::path data
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
+    // The column's candy background shows through the list.
+    scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
     list_ = new QWidget;
     list_->setObjectName(QStringLiteral("appList"));
     list_->setAutoFillBackground(false);
