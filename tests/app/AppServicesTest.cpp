@@ -10,6 +10,7 @@
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
 #include "model/scan/AppModel.h"
+#include "model/uninstall/UninstallModel.h"
 #include "platform/Defaults.h"
 #include "platform/Places.h"
 
@@ -78,6 +79,15 @@ TEST_F(AppServicesTest, SpaceChangesAskForAFreeSpaceRefreshAndHeldBytesComeFromT
     EXPECT_EQ(model.totalBytes(), 0);
     services.holding().onSpaceChanged()();
     // The first re-read comes at once (after a zero wait).
+    EXPECT_TRUE(test::waitUntil([&] { return model.totalBytes() > 0; }, 2000));
+}
+
+TEST_F(AppServicesTest, APurgeOfUninstalledItemsAsksForAFreeSpaceRefresh) {
+    AppServices services;
+    AppModel& model = services.model();
+    ASSERT_TRUE(services.uninstall().onSpaceChanged);
+    EXPECT_EQ(model.totalBytes(), 0);
+    auto purge = services.uninstall().purge({});  // nothing to delete still re-reads the space
     EXPECT_TRUE(test::waitUntil([&] { return model.totalBytes() > 0; }, 2000));
 }
 

@@ -316,14 +316,15 @@ AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services,
                                        .flavor = Flavor::strawberry,
                                        .cancel = sorbeta::tr("再想想")};
         },
-        [model = QPointer<UninstallModel>(&model_), app = app_]() {
-            if (!model) return;
+        [self = QPointer<AppDetail>(this)]() {
+            if (!self) return;
+            // The newest record of the application, so leftovers gone since are not asked for.
             // Runs on its own; the model reports through its result.
             [](QPointer<UninstallModel> m, InstalledApp which) -> QCoro::Task<> {
                 if (!m) co_return;
                 auto task = m->uninstall(std::move(which));  // named: see platform/Async.h
                 co_await task;
-            }(model, app);
+            }(QPointer<UninstallModel>(&self->model_), self->app_);
         },
         this, *services_.dialogs);
 
@@ -339,6 +340,7 @@ AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services,
         connect(&model_, signal, this, &AppDetail::refresh);
 
     pollTimer_.setInterval(services_.pollMilliseconds);
+    pollTimer_.setTimerType(Qt::PreciseTimer);
     connect(&pollTimer_, &QTimer::timeout, this, &AppDetail::poll);
 
     rebuildRows();

@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTest>
 #include <QThreadPool>
+#include <semaphore>
 
 #include "Children.h"
 #include "TestEnvironment.h"
@@ -343,4 +345,41 @@ TEST_F(UninstallPageTest, DetailWithoutLeftoversAndItsConfirmation) {
     QTest::qWait(50);
     EXPECT_FALSE(model->busy());
     EXPECT_FALSE(model->lastResult());
+}
+
+TEST_F(UninstallPageTest, BusyWhileMovingAndEscapeGoesBack) {
+    fake.apps = {app("/opt/apps/Busy.app", "Busy", 1'000)};
+    std::binary_semaphore gate{0};
+    UninstallEngine engine = fake.engine();
+    engine.trash = [&gate](const std::vector<Path>&, const Path&) {
+        gate.acquire();
+        return Uninstaller::Outcome{};
+    };
+    model = std::make_unique<UninstallModel>(std::move(engine));
+    load(*model);
+    const InstalledApp listed = model->apps()[0];
+    AppDetail detail(listed, *model, services());
+    detail.resize(800, 600);
+    detail.show();
+    auto* button = child<CandyButton>(&detail, "uninstallButton");
+
+    bool done = false;
+    [](UninstallModel& m, InstalledApp a, bool& flag) -> QCoro::Task<> {
+        auto t = m.uninstall(std::move(a));
+        co_await t;
+        flag = true;
+    }(*model, listed, done);
+    ASSERT_TRUE(waitUntil([&] { return model->busy(); }));
+    EXPECT_EQ(button->text(), "正在移走…");
+    EXPECT_FALSE(button->isEnabled());
+    gate.release();
+    ASSERT_TRUE(waitUntil([&] { return done; }));
+    EXPECT_EQ(button->text(), "卸载");
+    EXPECT_TRUE(button->isEnabled());
+
+    model->setSelectedID(listed.id());
+    auto* escape = detail.findChild<QShortcut*>();
+    ASSERT_NE(escape, nullptr);
+    emit escape->activated();
+    EXPECT_FALSE(model->selectedID());
 }
