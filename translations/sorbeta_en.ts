@@ -76,6 +76,26 @@
         <translation>The file cache is cleared; the system will cache again as it needs to</translation>
     </message>
     <message>
+        <source>磁盘快满了</source>
+        <translation>Your disk is almost full</translation>
+    </message>
+    <message>
+        <source>只剩 %1 可用，打开冰沙看看哪些可以清理。</source>
+        <translation>Only %1 left. Open Sorbeta to see what can be cleaned.</translation>
+    </message>
+    <message>
+        <source>内存很紧张</source>
+        <translation>Memory is tight</translation>
+    </message>
+    <message>
+        <source>关掉几个不用的应用，或者在冰沙里释放内存。</source>
+        <translation>Quit a few apps you aren't using, or free up memory in Sorbeta.</translation>
+    </message>
+    <message>
+        <source>自动清理了 %1</source>
+        <translation>Cleaned %1 automatically</translation>
+    </message>
+    <message>
         <source>系统镜像 · </source>
         <translation>System image · </translation>
     </message>

@@ -76,6 +76,26 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>磁盘快满了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只剩 %1 可用，打开冰沙看看哪些可以清理。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内存很紧张</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关掉几个不用的应用，或者在冰沙里释放内存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动清理了 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>系统镜像 · </source>
         <translation type="unfinished"></translation>
     </message>

@@ -106,7 +106,7 @@ public:
     const std::optional<AutoClean>& lastAutoClean() const { return lastAutoClean_; }
     void setLastAutoClean(std::optional<AutoClean> value);
 
-    HoldingModel* holding() const { return holding_; }
+    HoldingModel* holding() const;
     void setHolding(HoldingModel* holding);
 
     // Read from the autostart folder on every call.
@@ -133,8 +133,10 @@ signals:
     void holdingChanged();
 
 private:
+    void arm(std::chrono::seconds delay);
     void wake();
     QCoro::Task<> pass();
+    QDateTime currentTime() const;
     void notify(const QString& title, const QString& body);
     void alertLowSpace(const QDateTime& now, int64_t freeBytes);
     QCoro::Task<> alertMemory(QDateTime now);

@@ -130,6 +130,14 @@ QCoro::Task<> AppModel::cleanSelected(CandyDialog::Host host, std::set<std::stri
     co_await cleaning;
 }
 
+QCoro::Task<CleanRun::Result> AppModel::clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
+                                              std::function<void(int, QString)> progress) {
+    QCoro::Task<CleanRun::Result> cleaning =
+        CleanRun::clean(std::move(rules), std::move(holdIn), std::move(progress), environment_);
+    CleanRun::Result result = co_await cleaning;
+    co_return result;
+}
+
 // ----- free space
 
 void AppModel::refreshFreeSoon() {

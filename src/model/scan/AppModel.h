@@ -19,6 +19,7 @@
 #include "model/history/History.h"
 #include "model/holding/HoldingManifest.h"
 #include "model/scan/CleanReport.h"
+#include "model/scan/CleanRun.h"
 #include "model/scan/ModelEnvironment.h"
 #include "model/scan/ScanTypes.h"
 
@@ -109,6 +110,16 @@ public:
     QCoro::Task<> cleanSelected(CandyDialog::Host host, std::set<std::string> confirmed);
     // The same with the current ticks, for callers that tick and clean at once.
     QCoro::Task<> cleanSelected(CandyDialog::Host host);
+
+    // Removes the targets of each rule in order without asking anything,
+    // sparing the rules whose guarding application or process runs; with
+    // `holdIn` what goes into a new batch. The automatic clean's way in: the
+    // same targets, safety test and removal as the manual clean.
+    QCoro::Task<CleanRun::Result> clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn = nullptr,
+                                        std::function<void(int, QString)> progress = {});
+
+    // What the model asks of the system (places, git, running applications).
+    const ModelEnvironment& environment() const { return environment_; }
 
     // Re-reads free space now and after 1.5, 4, 8 and 14 seconds; a new call
     // restarts the series.
