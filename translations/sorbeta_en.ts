@@ -270,6 +270,82 @@ Remember to save your work before they quit.</translation>
         <translation>Other leftover files</translation>
     </message>
     <message>
+        <source>1 秒钟前</source>
+        <translation>1 second ago</translation>
+    </message>
+    <message>
+        <source>%1 秒钟前</source>
+        <translation>%1 seconds ago</translation>
+    </message>
+    <message>
+        <source>1 分钟前</source>
+        <translation>1 minute ago</translation>
+    </message>
+    <message>
+        <source>%1 分钟前</source>
+        <translation>%1 minutes ago</translation>
+    </message>
+    <message>
+        <source>1 小时前</source>
+        <translation>1 hour ago</translation>
+    </message>
+    <message>
+        <source>%1 小时前</source>
+        <translation>%1 hours ago</translation>
+    </message>
+    <message>
+        <source>1 天前</source>
+        <translation>1 day ago</translation>
+    </message>
+    <message>
+        <source>%1 天前</source>
+        <translation>%1 days ago</translation>
+    </message>
+    <message>
+        <source>1 周前</source>
+        <translation>1 week ago</translation>
+    </message>
+    <message>
+        <source>%1 周前</source>
+        <translation>%1 weeks ago</translation>
+    </message>
+    <message>
+        <source>1 个月前</source>
+        <translation>1 month ago</translation>
+    </message>
+    <message>
+        <source>%1 个月前</source>
+        <translation>%1 months ago</translation>
+    </message>
+    <message>
+        <source>1 年前</source>
+        <translation>1 year ago</translation>
+    </message>
+    <message>
+        <source>%1 年前</source>
+        <translation>%1 years ago</translation>
+    </message>
+    <message>
+        <source>现在</source>
+        <translation>now</translation>
+    </message>
+    <message>
+        <source>昨天</source>
+        <translation>yesterday</translation>
+    </message>
+    <message>
+        <source>上周</source>
+        <translation>last week</translation>
+    </message>
+    <message>
+        <source>上个月</source>
+        <translation>last month</translation>
+    </message>
+    <message>
+        <source>去年</source>
+        <translation>last year</translation>
+    </message>
+    <message>
         <source>在访达中显示</source>
         <translation>Show in File Manager</translation>
     </message>
@@ -320,6 +396,14 @@ Click to see what it left behind</translation>
     <message>
         <source>选中，稍后清理</source>
         <translation>Select to clean later</translation>
+    </message>
+    <message>
+        <source>现在 %1</source>
+        <translation>Now %1</translation>
+    </message>
+    <message>
+        <source>≥ %1 G</source>
+        <translation>≥ %1 G</translation>
     </message>
     <message>
         <source>%1</source>
@@ -582,6 +666,50 @@ in this period</translation>
     <message>
         <source>%1 G</source>
         <translation>%1 G</translation>
+    </message>
+    <message>
+        <source>可用</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>内存</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>释放内存</source>
+        <translation>Free Memory</translation>
+    </message>
+    <message>
+        <source>设置…</source>
+        <translation>Settings…</translation>
+    </message>
+    <message>
+        <source>清理可放心删的 %1</source>
+        <translation>Clean %1 of Safe Items</translation>
+    </message>
+    <message>
+        <source>扫描磁盘</source>
+        <translation>Scan Disk</translation>
+    </message>
+    <message>
+        <source>正在扫描…</source>
+        <translation>Scanning…</translation>
+    </message>
+    <message>
+        <source>自动打理：%1 条规则</source>
+        <translation>Auto clean: %1 rules</translation>
+    </message>
+    <message>
+        <source>自动打理没开</source>
+        <translation>Auto clean is off</translation>
+    </message>
+    <message>
+        <source>上次自动清理 %1 · %2</source>
+        <translation>Last auto clean %1 · %2</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>卸载</source>
@@ -1172,10 +1300,6 @@ in this period</translation>
         <translation>Files of 500 MB and more, sorted by size. Not ticked by default.</translation>
     </message>
     <message>
-        <source>可用</source>
-        <translation>Free</translation>
-    </message>
-    <message>
         <source>系统与其他</source>
         <translation>System &amp; Other</translation>
     </message>
@@ -1234,10 +1358,6 @@ in this period</translation>
     <message>
         <source>扫描完就能清理</source>
         <translation>Cleaning is possible once the scan is done</translation>
-    </message>
-    <message>
-        <source>正在扫描…</source>
-        <translation>Scanning…</translation>
     </message>
     <message>
         <source>正在清理…</source>

@@ -267,6 +267,82 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>1 秒钟前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 秒钟前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 分钟前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 分钟前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 小时前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 小时前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 天前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 天前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 周前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 周前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 个月前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个月前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 年前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 年前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>现在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>昨天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上周</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上个月</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>去年</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>在访达中显示</source>
         <translation type="unfinished"></translation>
     </message>
@@ -312,6 +388,14 @@
     </message>
     <message>
         <source>选中，稍后清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>现在 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>≥ %1 G</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -569,6 +653,50 @@
     </message>
     <message>
         <source>%1 G</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>释放内存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理可放心删的 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>扫描磁盘</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在扫描…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动打理：%1 条规则</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动打理没开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次自动清理 %1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1160,10 +1288,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>可用</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>系统与其他</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1219,10 +1343,6 @@
     </message>
     <message>
         <source>扫描完就能清理</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>正在扫描…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

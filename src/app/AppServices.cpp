@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/ModelTasks.h"
+#include "model/care/Maintenance.h"
 #include "model/drill/DrillModel.h"
 #include "model/history/HistoryModel.h"
 #include "model/holding/HoldingArea.h"
@@ -68,6 +69,8 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
     holding_ = new HoldingModel(area, this);
     holding_->setBatches(holding_->area()->batches());
 
+    care_ = new Maintenance(*model_, *history_, Maintenance::Environment::system(places_), this);
+
     // A finished scan's snapshot goes into the history file.
     HistoryModel* history = history_;
     model_->onSnapshot = [history](const DiskSnapshot& snapshot) { history->record(snapshot); };
@@ -79,6 +82,7 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
     });
     // A clean reloads the held batches.
     HoldingModel* holding = holding_;
+    care_->setHolding(holding_);
     model_->onHeld = [holding] { holding->setBatches(holding->area()->batches()); };
     // Space freed in the holding area re-reads the volume's free space.
     QPointer<AppModel> model(model_);
@@ -94,6 +98,8 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
     // Expired batches go once per launch, after the window is up.
     QPointer<HoldingModel> weakHolding(holding_);
     QTimer::singleShot(0, this, [weakHolding] { purgeExpiredOnce(weakHolding); });
+    // Later expiry passes are the upkeep loop's.
+    care_->start();
 }
 
 AppServices::~AppServices() = default;

@@ -23,6 +23,7 @@ class BandPainter;
 class DrillModel;
 class HistoryModel;
 class HoldingModel;
+class Maintenance;
 class SoundFX;
 class UninstallModel;
 
@@ -31,7 +32,8 @@ class AppServices final : public QObject {
 
 public:
     // Runs the migration, creates and wires the models, then starts the
-    // expiry pass of the holding area (after the constructor returns). The
+    // expiry pass of the holding area (after the constructor returns) and
+    // the upkeep loop. The
     // first form uses the system's own services, places read from the
     // environment once; the second takes them from the caller (tests).
     explicit AppServices(QObject* parent = nullptr);
@@ -60,6 +62,8 @@ public:
     // The usage history as last read or recorded, oldest first.
     HistoryModel& history() const { return *history_; }
     const HistoryStore& historyStore() const { return historyStore_; }
+    // Background upkeep: alerts, automatic cleaning, expiry (started here).
+    Maintenance& care() const { return *care_; }
     const platform::Places& places() const { return places_; }
 
     // Files restored from the holding area show again after a full rescan.
@@ -86,6 +90,7 @@ private:
     UninstallModel* uninstall_ = nullptr;
     HistoryStore historyStore_;
     HistoryModel* history_ = nullptr;
+    Maintenance* care_ = nullptr;
     std::unique_ptr<SoundFX> sound_;
     std::unique_ptr<BandPainter> mapPainter_;
 };

@@ -2,75 +2,74 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
-#include <QLinearGradient>
-#include <QMenu>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
+#include <QIcon>
 #include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
-#include "platform/Translate.h"
-#include "ui/kit/Theme.h"
+#include "model/dialog/CandyDialog.h"
+#include "ui/kit/CandyDialogView.h"
+#include "ui/views/menubar/MenuBarIcon.h"
+#include "ui/views/menubar/MenuPanel.h"
 
 namespace sorbeta {
+namespace {
 
-Flavor menuBarFlavor(int64_t totalBytes, int64_t freeBytes) {
-    if (totalBytes < 1) return Flavor::cloud;
-    const double ratio = double(freeBytes) / double(totalBytes);
-    if (ratio < 0.05) return Flavor::cherry;
-    if (ratio < 0.12) return Flavor::mango;
-    return Flavor::lime;
-}
-
-QIcon menuBarJellyIcon(Flavor flavor) {
+QIcon jellyIcon(Flavor flavor) {
     QIcon icon;
-    for (int scale : {1, 2}) {
-        QPixmap pixmap(18 * scale, 16 * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const JellyPalette colours = palette(flavor);
-        const QRectF body(1.5, 2, 15, 12.5);
-        QPainterPath blob;
-        blob.addRoundedRect(body, 5.5, 5.5);
-        QLinearGradient fill(body.topLeft(), body.bottomLeft());
-        fill.setColorAt(0, colours.light);
-        fill.setColorAt(0.55, colours.base);
-        fill.setColorAt(1, colours.deep);
-        painter.setPen(QPen(colours.deep, 1.0));
-        painter.setBrush(fill);
-        painter.drawPath(blob);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(rgba(255, 255, 255, 0.6));
-        painter.drawRoundedRect(QRectF(4.5, 3.8, 6, 2.4), 1.2, 1.2);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    icon.addPixmap(MenuBarIcon::image(flavor, 1));
+    icon.addPixmap(MenuBarIcon::image(flavor, 2));
     return icon;
 }
 
-MenuBarExtra::MenuBarExtra(QObject* parent) : QObject(parent) {
-    panel_ = std::make_unique<QWidget>(nullptr, Qt::Popup | Qt::FramelessWindowHint);
-    panel_->setAttribute(Qt::WA_TranslucentBackground);
-    panel_->resize(320, 420);
+// A click on the icon while the panel is open first closes the popup (a
+// click outside it); the same click must not open it again at once.
+constexpr qint64 kReopenGuardMs = 250;
 
-    tray_ = new QSystemTrayIcon(menuBarJellyIcon(flavor_), this);
-    tray_->setToolTip(QStringLiteral("Sorbeta"));
-    // Desktops without a window for the tray panel still get the two things a
-    // status item must offer: the main window and quitting.
-    contextMenu_ = std::make_unique<QMenu>();
-    connect(contextMenu_->addAction(sorbeta::tr("打开冰沙")), &QAction::triggered, this, &MenuBarExtra::openMainWindow);
-    contextMenu_->addSeparator();
-    connect(contextMenu_->addAction(sorbeta::tr("退出")), &QAction::triggered, this, &MenuBarExtra::quitRequested);
-    tray_->setContextMenu(contextMenu_.get());
-    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger) togglePanel();
+}  // namespace
+
+MenuBarExtra::MenuBarExtra(AppModel& model, StatusModel& status, Maintenance& care, CandyDialogCenter& dialogs,
+                           std::function<MemoryBreakdown()> memory, QObject* parent)
+    : QObject(parent), dialogs_(dialogs) {
+    window_ = std::make_unique<QWidget>(nullptr, Qt::Popup | Qt::FramelessWindowHint);
+    window_->setObjectName(QStringLiteral("menuBarPanel"));
+    auto* layout = new QVBoxLayout(window_.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    panel_ = new MenuPanel(model, status, care, std::move(memory));
+    layout->addWidget(candyDialogHost(panel_, CandyDialog::Host::menuBar, dialogs_));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    window_->installEventFilter(this);
+    connect(panel_, &MenuPanel::openMainWindow, this, [this] {
+        hidePanel();
+        emit openMainWindow();
     });
+    connect(panel_, &MenuPanel::openSettings, this, [this] {
+        hidePanel();
+        emit openSettings();
+    });
+    // The platform's quit command works in the panel too.
+    auto* quit = new QAction(window_.get());
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &MenuBarExtra::quitRequested);
+    window_->addAction(quit);
+
+    // A dialog for the panel shows the panel.
+    connect(&dialogs_, &CandyDialogCenter::currentChanged, this, [this] {
+        if (dialogWaiting() && !window_->isVisible()) showPanel();
+    });
+
+    tray_ = new QSystemTrayIcon(jellyIcon(flavor_), this);
+    tray_->setToolTip(QStringLiteral("Sorbeta"));
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context) togglePanel();
+    });
+    sinceHidden_.start();
 }
 
-MenuBarExtra::~MenuBarExtra() = default;
+MenuBarExtra::~MenuBarExtra() { window_->removeEventFilter(this); }
 
 bool MenuBarExtra::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
@@ -79,31 +78,66 @@ void MenuBarExtra::show() {
 }
 
 void MenuBarExtra::setVolume(qint64 totalBytes, qint64 freeBytes) {
-    const Flavor next = menuBarFlavor(totalBytes, freeBytes);
+    const Flavor next = MenuBarIcon::flavor(totalBytes, freeBytes);
     if (next == flavor_) return;
     flavor_ = next;
-    tray_->setIcon(menuBarJellyIcon(flavor_));
+    tray_->setIcon(jellyIcon(flavor_));
 }
 
+bool MenuBarExtra::dialogWaiting() const { return dialogs_.currentFor(CandyDialog::Host::menuBar) != nullptr; }
+
 void MenuBarExtra::togglePanel() {
-    if (panel_->isVisible()) {
-        panel_->hide();
+    if (window_->isVisible()) {
+        hidePanel();
         return;
     }
+    if (sinceHidden_.elapsed() < kReopenGuardMs) return;
+    showPanel();
+}
+
+void MenuBarExtra::showPanel() {
+    panel_->rebuild();  // a fresh memory sample each time it opens
+    window_->adjustSize();
+    place();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void MenuBarExtra::hidePanel() {
+    if (dialogWaiting()) return;  // the question must stay answerable
+    window_->hide();
+}
+
+bool MenuBarExtra::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_.get() && event->type() == QEvent::Hide) {
+        sinceHidden_.restart();
+        // Closed by a click elsewhere while a question waits: back it comes.
+        if (dialogWaiting())
+            QTimer::singleShot(0, this, [this] {
+                if (dialogWaiting() && !window_->isVisible()) showPanel();
+            });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MenuBarExtra::place() {
+    // Wayland compositors place popups themselves.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+    const QSize size = window_->size();
     // Under the icon when the tray tells where it is, else under the pointer.
     QRect anchor = tray_->geometry();
-    if (!anchor.isValid()) anchor = QRect(QCursor::pos(), QSize(1, 1));
-    QPoint place(anchor.center().x() - panel_->width() / 2, anchor.bottom() + 6);
-    if (QScreen* screen = QGuiApplication::screenAt(anchor.center())) {
+    if (!anchor.isValid() || anchor.isEmpty()) anchor = QRect(QCursor::pos(), QSize(1, 1));
+    QPoint place(anchor.center().x() - size.width() / 2, anchor.bottom() + 6);
+    QScreen* screen = QGuiApplication::screenAt(anchor.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
         const QRect area = screen->availableGeometry();
-        if (place.y() + panel_->height() > area.bottom()) place.setY(anchor.top() - 6 - panel_->height());
-        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - panel_->width())));
-        place.setY(std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() - panel_->height())));
+        if (place.y() + size.height() > area.bottom()) place.setY(anchor.top() - 6 - size.height());
+        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+        place.setY(std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
     }
-    panel_->move(place);
-    panel_->show();
-    panel_->raise();
-    panel_->activateWindow();
+    window_->move(place);
 }
 
 }  // namespace sorbeta

@@ -1,41 +1,46 @@
 #pragma once
-// The tray icon that stands in for the menu-bar extra: a small jelly coloured
-// by the share of free space, which opens a frameless panel window.
-#include <QIcon>
+// The tray: the jelly icon coloured by the share of free space, and the panel
+// it opens, a frameless popup placed next to the icon (or the pointer when
+// the tray does not say where it is). The panel carries its own dialog host,
+// and is shown whenever a dialog waits for it, so a question asked there is
+// never left unseen behind a closed panel.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "model/common/Flavor.h"
-
-class QMenu;
+#include "model/status/StatusTypes.h"
 
 namespace sorbeta {
 
-// cloud before the volume was read (total below 1); then cherry below 5 % free,
-// mango below 12 %, lime from 12 % on. Both bounds are exclusive on the low
-// side: exactly 5 % is mango, exactly 12 % lime.
-Flavor menuBarFlavor(int64_t totalBytes, int64_t freeBytes);
-
-// The 18 × 16 jelly in the flavour's own colours (not a template image).
-QIcon menuBarJellyIcon(Flavor flavor);
+class AppModel;
+class CandyDialogCenter;
+class Maintenance;
+class MenuPanel;
+class StatusModel;
 
 class MenuBarExtra final : public QObject {
     Q_OBJECT
 
 public:
-    explicit MenuBarExtra(QObject* parent = nullptr);
+    // `memory` feeds the panel's memory meter (empty: the system's figures).
+    MenuBarExtra(AppModel& model, StatusModel& status, Maintenance& care, CandyDialogCenter& dialogs,
+                 std::function<MemoryBreakdown()> memory = {}, QObject* parent = nullptr);
     ~MenuBarExtra() override;
 
     // Whether the desktop shows tray icons at all.
     static bool trayAvailable();
 
     Flavor flavor() const { return flavor_; }
-    // The panel window the icon opens; its content is installed by the panel.
-    QWidget* panel() const { return panel_.get(); }
+    QSystemTrayIcon* trayIcon() const { return tray_; }
+    // The popup window and the panel inside it.
+    QWidget* panelWindow() const { return window_.get(); }
+    MenuPanel* panel() const { return panel_; }
 
     // Shows the icon (when the desktop has a tray).
     void show();
@@ -43,16 +48,27 @@ public:
 public slots:
     void setVolume(qint64 totalBytes, qint64 freeBytes);
     void togglePanel();
+    void showPanel();
+    void hidePanel();
 
 signals:
     void openMainWindow();
+    void openSettings();
     void quitRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void place();
+    bool dialogWaiting() const;
+
     Flavor flavor_ = Flavor::cloud;
     QSystemTrayIcon* tray_ = nullptr;
-    std::unique_ptr<QMenu> contextMenu_;
-    std::unique_ptr<QWidget> panel_;
+    std::unique_ptr<QWidget> window_;
+    MenuPanel* panel_ = nullptr;
+    CandyDialogCenter& dialogs_;
+    QElapsedTimer sinceHidden_;
 };
 
 }  // namespace sorbeta

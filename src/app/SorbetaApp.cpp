@@ -40,13 +40,14 @@ AppServices& SorbetaApp::services() {
 
 void SorbetaApp::start() {
     AppServices& container = services();
-    extra_ = std::make_unique<MenuBarExtra>();
     AppModel& model = container.model();
+    extra_ = std::make_unique<MenuBarExtra>(model, container.status(), container.care(), CandyDialogCenter::shared());
     auto volume = [this, &model] { extra_->setVolume(model.totalBytes(), model.freeBytes()); };
     connect(&model, &AppModel::totalBytesChanged, extra_.get(), volume);
     connect(&model, &AppModel::freeBytesChanged, extra_.get(), volume);
     volume();
     connect(extra_.get(), &MenuBarExtra::openMainWindow, this, &SorbetaApp::showMainWindow);
+    connect(extra_.get(), &MenuBarExtra::openSettings, this, &SorbetaApp::openSettings);
     connect(extra_.get(), &MenuBarExtra::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     extra_->show();
     updateQuitOnClose();
@@ -110,11 +111,14 @@ void SorbetaApp::buildMenus(QMenuBar* bar) {
     QMenu* language = bar->addMenu(sorbeta::tr("语言"));
     addLanguageChoices(language, services().relaunch());
 
-    // The platform's quit command (the process otherwise outlives its window).
-    QAction* quit = new QAction(bar);
+    // The platform's quit command (the process otherwise outlives its window
+    // in the tray), in the first menu as Linux applications place it.
+    QAction* quit = new QAction(sorbeta::tr("退出"), bar);
     quit->setShortcut(QKeySequence::Quit);
     quit->setShortcutContext(Qt::ApplicationShortcut);
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    clean->addSeparator();
+    clean->addAction(quit);
     bar->parentWidget()->addAction(quit);
 }
 

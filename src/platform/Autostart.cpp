@@ -6,8 +6,8 @@
 #include <string>
 
 #include "platform/DesktopEntry.h"
-#include "platform/FileOps.h"
 #include "platform/EntryInfo.h"
+#include "platform/FileOps.h"
 
 namespace sorbeta::platform::Autostart {
 namespace {

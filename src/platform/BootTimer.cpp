@@ -1,12 +1,12 @@
 #include "platform/BootTimer.h"
 
+#include <sys/timerfd.h>
+#include <unistd.h>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
-#include <sys/timerfd.h>
-#include <unistd.h>
 
 namespace sorbeta::platform {
 
@@ -18,8 +18,7 @@ BootTimer::BootTimer(QObject* parent) : QObject(parent) {
             // Reading the expiry count re-arms the notifier; a start() that
             // came in between leaves nothing to read.
             uint64_t expirations = 0;
-            if (::read(fd_, &expirations, sizeof expirations) == ssize_t(sizeof expirations) && expirations > 0)
-                fire();
+            if (::read(fd_, &expirations, sizeof expirations) == ssize_t(sizeof expirations) && expirations > 0) fire();
         });
     } else {
         fallback_ = new QTimer(this);

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "TestEnvironment.h"
+#include "model/care/Maintenance.h"
 #include "model/history/HistoryModel.h"
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
@@ -146,4 +147,11 @@ TEST_F(AppServicesTest, ARestoreFromTheHoldingSheetStartsAFullRescan) {
     services.rescanAfterRestore();
     EXPECT_FALSE(model.phase().isIdle());
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 20000));
+}
+
+TEST_F(AppServicesTest, UpkeepGetsTheHoldingModelAndItsLoopStarts) {
+    AppServices services;
+    EXPECT_EQ(services.care().holding(), &services.holding());
+    EXPECT_TRUE(services.care().started());
+    EXPECT_EQ(services.care().settings(), CareSettings{});
 }

@@ -50,8 +50,7 @@ TEST_F(AutostartTest, EntryStartsThisProgramAndIsReadFromDiskEveryTime) {
     EXPECT_TRUE(Autostart::isEnabled(places()));
     // Quotes, dollars and percents survive the entry's two layers of escaping.
     ASSERT_TRUE(Autostart::enable(places(), QStringLiteral("/opt/a\"b$c%d\\e/sorbeta")));
-    EXPECT_EQ(execWords(readDesktopEntry(path)->value("Exec")),
-              (std::vector<std::string>{"/opt/a\"b$c%d\\e/sorbeta"}));
+    EXPECT_EQ(execWords(readDesktopEntry(path)->value("Exec")), (std::vector<std::string>{"/opt/a\"b$c%d\\e/sorbeta"}));
 
     // A desktop's own switch (Hidden, or GNOME's key) turns the item off.
     std::ofstream(path) << "[Desktop Entry]\nType=Application\nExec=/x/sorbeta\nHidden=true\n";

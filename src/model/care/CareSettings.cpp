@@ -46,9 +46,8 @@ std::set<std::string> safeIDs() {
 
 const std::vector<std::pair<std::string, double>>& CareSettings::defaultThresholds() {
     static const std::vector<std::pair<std::string, double>> table = {
-        {"derived", 20}, {"simcache", 5}, {"xcodecache", 2}, {"npm", 5},     {"yarn", 5},
-        {"bun", 3},      {"pip", 3},      {"brew", 3},       {"pods", 3},    {"spm", 5},
-        {"gobuild", 5},  {"devcaches", 5}, {"logs", 1}};
+        {"derived", 20}, {"simcache", 5}, {"xcodecache", 2}, {"npm", 5},     {"yarn", 5},      {"bun", 3}, {"pip", 3},
+        {"brew", 3},     {"pods", 3},     {"spm", 5},        {"gobuild", 5}, {"devcaches", 5}, {"logs", 1}};
     return table;
 }
 

@@ -112,9 +112,9 @@ bool Maintenance::launchAtLogin() const { return platform::Autostart::isEnabled(
 
 void Maintenance::setLaunchAtLogin(bool on) {
     if (on)
-        platform::Autostart::enable(environment_.places,
-                                    environment_.program.isEmpty() ? platform::Autostart::ownProgram()
-                                                                   : environment_.program);
+        platform::Autostart::enable(environment_.places, environment_.program.isEmpty()
+                                                             ? platform::Autostart::ownProgram()
+                                                             : environment_.program);
     else
         platform::Autostart::disable(environment_.places);
     emit launchAtLoginChanged();
@@ -166,10 +166,10 @@ QDateTime Maintenance::currentTime() const {
 
 QCoro::Task<> Maintenance::tick(QDateTime now) {
     QPointer<Maintenance> self(this);
-    const auto volumeRead = environment_.volume
-                                ? environment_.volume
-                                : std::function<DiskScanner::Volume()>(
-                                      [places = environment_.places] { return DiskScanner::volume(places); });
+    const auto volumeRead = environment_.volume ? environment_.volume
+                                                : std::function<DiskScanner::Volume()>([places = environment_.places] {
+                                                      return DiskScanner::volume(places);
+                                                  });
     QFuture<DiskScanner::Volume> reading = QtConcurrent::run(QThreadPool::globalInstance(), volumeRead);
     const DiskScanner::Volume volume = co_await reading;
     if (!self) co_return;
@@ -207,7 +207,8 @@ void Maintenance::alertLowSpace(const QDateTime& now, int64_t freeBytes) {
     if (!(settings_.lowSpaceGB * 1e9 > double(freeBytes))) return;
     if (lastLowSpaceAlert_ && lastLowSpaceAlert_->secsTo(now) < kLowSpaceSpacingSeconds) return;
     lastLowSpaceAlert_ = now;
-    notify(sorbeta::tr("磁盘快满了"), sorbeta::tr("只剩 %1 可用，打开冰沙看看哪些可以清理。").arg(Bytes::text(freeBytes)));
+    notify(sorbeta::tr("磁盘快满了"),
+           sorbeta::tr("只剩 %1 可用，打开冰沙看看哪些可以清理。").arg(Bytes::text(freeBytes)));
 }
 
 QCoro::Task<> Maintenance::alertMemory(QDateTime now) {
@@ -282,8 +283,7 @@ QCoro::Task<> Maintenance::recordDailySnapshot(QDateTime now) {
     if (!model->phase().isIdle()) co_return;
     const std::vector<DiskSnapshot>& snapshots = history_->snapshots();
     const QTimeZone zone = history_->zone();
-    if (!snapshots.empty() && snapshots.back().date.toTimeZone(zone).date() == now.toTimeZone(zone).date())
-        co_return;
+    if (!snapshots.empty() && snapshots.back().date.toTimeZone(zone).date() == now.toTimeZone(zone).date()) co_return;
     QCoro::Task<> scanning = model->scan();
     co_await scanning;
 }

@@ -1,4 +1,6 @@
 target_sources(sorbeta_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/RelativeDate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RelativeDate.h
   ${CMAKE_CURRENT_LIST_DIR}/CandyBackground.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CandyBackground.h
   ${CMAKE_CURRENT_LIST_DIR}/CandyButtonRow.cpp

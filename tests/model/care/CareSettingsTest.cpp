@@ -52,9 +52,8 @@ TEST_F(CareSettingsTest, NothingStoredGivesTheFreshSettingsWithEveryRuleOff) {
     EXPECT_FALSE(settings.memoryAlert);
     EXPECT_TRUE(settings.dailySnapshot);
     ASSERT_EQ(settings.rules.size(), 13u);
-    const std::vector<std::string> order = {"derived", "simcache", "xcodecache", "npm",     "yarn",
-                                            "bun",     "pip",      "brew",       "pods",    "spm",
-                                            "gobuild", "devcaches", "logs"};
+    const std::vector<std::string> order = {"derived", "simcache", "xcodecache", "npm",     "yarn",      "bun", "pip",
+                                            "brew",    "pods",     "spm",        "gobuild", "devcaches", "logs"};
     EXPECT_EQ(ids(settings.rules), order);
     const std::vector<double> thresholds = {20, 5, 2, 5, 5, 3, 3, 3, 3, 5, 5, 5, 1};
     for (std::size_t i = 0; i < 13; ++i) {
@@ -119,8 +118,8 @@ TEST_F(CareSettingsTest, StoredRulesComeFirstThenMissingDefaultsAndOnlySafeRowsS
     store(storedObject(QJsonArray{rule("logs", true, 4), rule("nosuchrule", true, 1), rule("derived", true, 50),
                                   rule("trash", true, 1) /* a review row */}));
     const CareSettings settings = load();
-    const std::vector<std::string> order = {"logs", "derived", "simcache",  "xcodecache", "npm",    "yarn", "bun",
-                                            "pip",  "brew",    "pods",      "spm",        "gobuild", "devcaches"};
+    const std::vector<std::string> order = {"logs", "derived", "simcache", "xcodecache", "npm",     "yarn",     "bun",
+                                            "pip",  "brew",    "pods",     "spm",        "gobuild", "devcaches"};
     EXPECT_EQ(ids(settings.rules), order);
     EXPECT_EQ(settings.rules[0], (AutoRule{"logs", true, 4}));
     EXPECT_EQ(settings.rules[1], (AutoRule{"derived", true, 50}));

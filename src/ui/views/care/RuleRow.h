@@ -12,9 +12,12 @@
 #include "model/catalog/CatalogTypes.h"
 
 class QAbstractButton;
+class QGraphicsOpacityEffect;
 class QLabel;
 
 namespace sorbeta {
+
+class TabularLabel;
 
 class RuleRow final : public QWidget {
     Q_OBJECT
@@ -41,7 +44,7 @@ public:
     QAbstractButton* downButton() const { return down_; }
     QLabel* nameLabel() const { return name_; }
     QLabel* sizeLabel() const { return size_; }  // none without a measured size
-    QLabel* thresholdText() const { return threshold_; }
+    TabularLabel* thresholdText() const { return threshold_; }
 
 private:
     void write(AutoRule rule);
@@ -53,7 +56,9 @@ private:
     QAbstractButton* down_ = nullptr;
     QLabel* name_ = nullptr;
     QLabel* size_ = nullptr;
-    QLabel* threshold_ = nullptr;
+    TabularLabel* threshold_ = nullptr;
+    QWidget* stepper_ = nullptr;
+    QGraphicsOpacityEffect* stepperFade_ = nullptr;
 };
 
 }  // namespace sorbeta

@@ -3,9 +3,11 @@
 // (clean the safe items, or scan), freeing memory, opening the main window,
 // the state of automatic upkeep and a settings link. It keeps no state: every
 // model change rebuilds its texts, and each rebuild takes a fresh memory sample.
+#include <QDateTime>
 #include <QWidget>
 #include <functional>
 
+#include "model/common/Flavor.h"
 #include "model/status/StatusTypes.h"
 
 class QAbstractButton;
@@ -25,24 +27,26 @@ class MenuPanel final : public QWidget {
 public:
     static constexpr int kWidth = 320;
 
-    // `memory` is sampled at every rebuild (empty: the system's figures).
-    MenuPanel(AppModel& model, StatusModel& status, Maintenance& care,
-              std::function<MemoryBreakdown()> memory = {}, QWidget* parent = nullptr);
+    // `memory` is sampled at every rebuild (empty: the system's figures);
+    // `now` dates the last automatic clean (empty: the current time).
+    MenuPanel(AppModel& model, StatusModel& status, Maintenance& care, std::function<MemoryBreakdown()> memory = {},
+              std::function<QDateTime()> now = {}, QWidget* parent = nullptr);
 
     // Reads every model again.
     void rebuild();
 
     // What the parts show now (tests and the tray read them).
-    QLabel* freeNumber() const { return number_; }
-    QLabel* freeUnit() const { return unit_; }
+    QString freeNumberText() const;
+    QString freeUnitText() const;
+    Flavor headerFlavor() const;
     CandyButton* mainButton() const { return main_; }
     CandyButton* purgeButton() const { return purge_; }
     CandyButton* openButton() const { return open_; }
     QLabel* careLine() const { return careLine_; }
     QLabel* lastCleanLine() const { return lastClean_; }
     QAbstractButton* settingsButton() const;
-    double diskFraction() const { return diskFraction_; }
-    double memoryFraction() const { return memoryFraction_; }
+    double diskFraction() const;
+    double memoryFraction() const;
 
     // The meter percentage text of a fraction ("%lld%", rounded).
     static QString percentText(double fraction);
@@ -53,7 +57,11 @@ signals:
     void openMainWindow();
     void openSettings();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    class Header;
     class Meter;
     void mainAction();
 
@@ -61,8 +69,8 @@ private:
     StatusModel& status_;
     Maintenance& care_;
     std::function<MemoryBreakdown()> memory_;
-    QLabel* number_ = nullptr;
-    QLabel* unit_ = nullptr;
+    std::function<QDateTime()> now_;
+    Header* header_ = nullptr;
     Meter* disk_ = nullptr;
     Meter* memoryMeter_ = nullptr;
     CandyButton* main_ = nullptr;
@@ -71,8 +79,6 @@ private:
     QLabel* careLine_ = nullptr;
     QLabel* lastClean_ = nullptr;
     PlainTextButton* settings_ = nullptr;
-    double diskFraction_ = 0;
-    double memoryFraction_ = 0;
 };
 
 }  // namespace sorbeta

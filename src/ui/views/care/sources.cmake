@@ -1,0 +1,3 @@
+target_sources(sorbeta_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/RuleRow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RuleRow.h)
