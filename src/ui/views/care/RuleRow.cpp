@@ -55,8 +55,8 @@ protected:
 };
 
 PlainTextButton* stepButton(const QString& glyph, QWidget* parent) {
-    auto* button = new PlainTextButton(glyph, roundedFont(15, QFont::Bold), Theme::ink(), Theme::inkSoft(),
-                                       QSize(8, 2), parent);
+    auto* button =
+        new PlainTextButton(glyph, roundedFont(15, QFont::Bold), Theme::ink(), Theme::inkSoft(), QSize(8, 2), parent);
     button->setAutoRepeat(true);
     button->setCursor(Qt::PointingHandCursor);
     return button;
@@ -64,8 +64,8 @@ PlainTextButton* stepButton(const QString& glyph, QWidget* parent) {
 
 }  // namespace
 
-RuleRow::RuleRow(RuleBinding rule, const CleanSpec& spec, std::optional<int64_t> current,
-                 std::function<void()> changed, QWidget* parent)
+RuleRow::RuleRow(RuleBinding rule, const CleanSpec& spec, std::optional<int64_t> current, std::function<void()> changed,
+                 QWidget* parent)
     : QWidget(parent), rule_(std::move(rule)), changed_(std::move(changed)) {
     setObjectName(QStringLiteral("ruleRow"));
     setToolTip(plainToolTip(spec.note));

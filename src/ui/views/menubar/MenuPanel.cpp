@@ -76,9 +76,7 @@ public:
     const QString& unit() const { return unit_; }
     Flavor flavor() const { return flavor_; }
 
-    QSize sizeHint() const override {
-        return QSize(200, int(std::ceil(QFontMetricsF(numberFont()).height())));
-    }
+    QSize sizeHint() const override { return QSize(200, int(std::ceil(QFontMetricsF(numberFont()).height()))); }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -151,8 +149,7 @@ protected:
         painter.setPen(Theme::ink());
         painter.drawText(line, Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft), title_);
         painter.setPen(Theme::inkSoft());
-        drawTabularText(painter, line, Qt::AlignVCenter | Qt::AlignTrailing, percentText(fraction_),
-                        layoutDirection());
+        drawTabularText(painter, line, Qt::AlignVCenter | Qt::AlignTrailing, percentText(fraction_), layoutDirection());
 
         const JellyPalette colours = flavorPalette(flavor_);
         const QRectF track(0, lineHeight + 4, width(), kBarHeight);
@@ -187,30 +184,36 @@ MenuPanel::MenuPanel(AppModel& model, StatusModel& status, Maintenance& care, st
       now_(now ? std::move(now) : std::function<QDateTime()>([] { return QDateTime::currentDateTimeUtc(); })) {
     setObjectName(QStringLiteral("menuPanel"));
     setFixedWidth(kWidth);
+    // The candy buttons keep room around their capsules for the shadow: the
+    // column leaves that room at the sides, every other row is inset by it,
+    // so the capsules line up with the texts.
+    const QMargins room = CandyButton::kShadowMargins;
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(18, 18, 18, 18);
+    column->setContentsMargins(18 - room.left(), 18, 18 - room.right(), 18);
     column->setSpacing(14);
+    auto inset = [&](QWidget* widget) {
+        auto* row = new QHBoxLayout;
+        row->setContentsMargins(room.left(), 0, room.right(), 0);
+        row->addWidget(widget);
+        column->addLayout(row);
+    };
 
     header_ = new Header(this);
-    column->addWidget(header_);
+    inset(header_);
     disk_ = new Meter(sorbeta::tr("磁盘"), Flavor::blueberry, this);
     memoryMeter_ = new Meter(sorbeta::tr("内存"), Flavor::mint, this);
-    column->addWidget(disk_);
-    column->addWidget(memoryMeter_);
+    inset(disk_);
+    inset(memoryMeter_);
 
-    // The candy buttons keep room around their capsules for the shadow; the
-    // negative margins give that room back so the capsules line up with the text.
     auto* actions = new QVBoxLayout;
-    const QMargins room = CandyButton::kShadowMargins;
-    actions->setContentsMargins(-room.left(), -room.top(), -room.right(), -room.bottom());
-    actions->setSpacing(8 - room.top() - room.bottom());
+    actions->setSpacing(std::max(0, 8 - room.top() - room.bottom()));
     main_ = new CandyButton(QString(), Flavor::strawberry, false, 38, this);
     main_->setObjectName(QStringLiteral("mainAction"));
     main_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(main_, &QAbstractButton::clicked, this, &MenuPanel::mainAction);
     actions->addWidget(main_);
     auto* small = new QHBoxLayout;
-    small->setSpacing(8 - room.left() - room.right());
+    small->setSpacing(std::max(0, 8 - room.left() - room.right()));
     purge_ = new CandyButton(sorbeta::tr("释放内存"), Flavor::mint, true, 34, this);
     purge_->setObjectName(QStringLiteral("purge"));
     purge_->setSymbol(QStringLiteral("wind"));
@@ -232,9 +235,10 @@ MenuPanel::MenuPanel(AppModel& model, StatusModel& status, Maintenance& care, st
     QPalette dividerColour = divider->palette();
     dividerColour.setColor(QPalette::Window, Theme::hairline());
     divider->setPalette(dividerColour);
-    column->addWidget(divider);
+    inset(divider);
 
     auto* footer = new QHBoxLayout;
+    footer->setContentsMargins(room.left(), 0, room.right(), 0);
     auto* lines = new QVBoxLayout;
     lines->setSpacing(2);
     careLine_ = makeKitText(QString(), roundedFont(12, QFont::DemiBold), Theme::ink(), this);
@@ -270,9 +274,8 @@ void MenuPanel::rebuild() {
     header_->set(total < 1 ? QStringLiteral("…") : freeParts.number, freeParts.unit, MenuBarIcon::flavor(total, free));
     disk_->setFraction(total >= 1 ? 1.0 - double(free) / double(total) : 0.0);
     const MemoryBreakdown memory = memory_();
-    memoryMeter_->setFraction(memory.total >= 1
-                                  ? double(memory.app + memory.wired + memory.compressed) / double(memory.total)
-                                  : 0.0);
+    memoryMeter_->setFraction(
+        memory.total >= 1 ? double(memory.app + memory.wired + memory.compressed) / double(memory.total) : 0.0);
 
     const bool idle = model_.phase().isIdle();
     const std::vector<CleanItem> safe = model_.safeItems();
@@ -291,8 +294,8 @@ void MenuPanel::rebuild() {
     const int rules = care_.enabledRuleCount();
     careLine_->setText(rules >= 1 ? sorbeta::tr("自动打理：%1 条规则").arg(rules) : sorbeta::tr("自动打理没开"));
     if (const std::optional<AutoClean>& last = care_.lastAutoClean()) {
-        lastClean_->setText(sorbeta::tr("上次自动清理 %1 · %2")
-                                .arg(Bytes::text(last->bytes), relativeDateText(last->date, now_())));
+        lastClean_->setText(
+            sorbeta::tr("上次自动清理 %1 · %2").arg(Bytes::text(last->bytes), relativeDateText(last->date, now_())));
         lastClean_->show();
     } else {
         lastClean_->clear();
