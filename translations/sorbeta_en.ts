@@ -24,14 +24,6 @@
         <translation>Unused for over a year</translation>
     </message>
     <message>
-        <source>打开冰沙</source>
-        <translation>Open Sorbeta</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
         <source>清理</source>
         <translation>Clean</translation>
     </message>
@@ -46,6 +38,10 @@
     <message>
         <source>语言</source>
         <translation>Language</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>设置</source>
@@ -678,6 +674,10 @@ in this period</translation>
     <message>
         <source>释放内存</source>
         <translation>Free Memory</translation>
+    </message>
+    <message>
+        <source>打开冰沙</source>
+        <translation>Open Sorbeta</translation>
     </message>
     <message>
         <source>设置…</source>

@@ -24,14 +24,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>打开冰沙</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>清理</source>
         <translation type="unfinished"></translation>
     </message>
@@ -45,6 +37,10 @@
     </message>
     <message>
         <source>语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -665,6 +661,10 @@
     </message>
     <message>
         <source>释放内存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开冰沙</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

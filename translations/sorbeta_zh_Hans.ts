@@ -4,42 +4,6 @@
 <context>
     <name>Sorbeta</name>
     <message>
-        <source>在访达中显示</source>
-        <translation>在文件管理器中显示</translation>
-    </message>
-    <message>
-        <source>废纸篓</source>
-        <translation>回收站</translation>
-    </message>
-    <message>
-        <source>清倒废纸篓</source>
-        <translation>清空回收站</translation>
-    </message>
-    <message>
-        <source>废纸篓里的东西会被永久删除。</source>
-        <translation>回收站里的东西会被永久删除。</translation>
-    </message>
-    <message>
-        <source>
-
-文件会被直接删除，不经过废纸篓。</source>
-        <translation>
-
-文件会被直接删除，不经过回收站。</translation>
-    </message>
-    <message>
-        <source>Safari、Chrome、Edge、Brave、Arc、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</source>
-        <translation>Chrome、Chromium、Edge、Brave、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</translation>
-    </message>
-    <message>
-        <source>下载文件夹里两周以上没动过的 .dmg 和 .pkg。软件装好后安装包一般就没用了。</source>
-        <translation>下载文件夹里两周以上没动过的 .deb 和 .rpm。软件装好后安装包一般就没用了。</translation>
-    </message>
-    <message>
-        <source>下载文件夹里 30 天前的 .dmg、.pkg、.zip，装完一般就用不着了。</source>
-        <translation>下载文件夹里 30 天前的 .deb、.rpm、.zip、.iso，装完一般就用不着了。</translation>
-    </message>
-    <message>
         <source>没法启动 osascript</source>
         <translation>没法启动 pkexec（需要先安装 pkexec 软件包）</translation>
     </message>
@@ -52,16 +16,52 @@
         <translation>未知处理器</translation>
     </message>
     <message>
+        <source>在访达中显示</source>
+        <translation>在文件管理器中显示</translation>
+    </message>
+    <message>
         <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
         <translation>会让系统内核丢掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</translation>
     </message>
     <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>有 %1 项没权限移走，可以在文件管理器里手动拖进废纸篓</translation>
-    </message>
-    <message>
         <source>没找到它在资源库里留下的东西</source>
         <translation>没找到它在设置、缓存和数据文件夹里留下的东西</translation>
+    </message>
+    <message>
+        <source>废纸篓</source>
+        <translation>回收站</translation>
+    </message>
+    <message>
+        <source>Safari、Chrome、Edge、Brave、Arc、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</source>
+        <translation>Chrome、Chromium、Edge、Brave、Firefox 的网页缓存。不碰 Cookie、历史记录和密码。浏览器开着时跳过。</translation>
+    </message>
+    <message>
+        <source>清倒废纸篓</source>
+        <translation>清空回收站</translation>
+    </message>
+    <message>
+        <source>废纸篓里的东西会被永久删除。</source>
+        <translation>回收站里的东西会被永久删除。</translation>
+    </message>
+    <message>
+        <source>下载文件夹里两周以上没动过的 .dmg 和 .pkg。软件装好后安装包一般就没用了。</source>
+        <translation>下载文件夹里两周以上没动过的 .deb 和 .rpm。软件装好后安装包一般就没用了。</translation>
+    </message>
+    <message>
+        <source>下载文件夹里 30 天前的 .dmg、.pkg、.zip，装完一般就用不着了。</source>
+        <translation>下载文件夹里 30 天前的 .deb、.rpm、.zip、.iso，装完一般就用不着了。</translation>
+    </message>
+    <message>
+        <source>
+
+文件会被直接删除，不经过废纸篓。</source>
+        <translation>
+
+文件会被直接删除，不经过回收站。</translation>
+    </message>
+    <message>
+        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>有 %1 项没权限移走，可以在文件管理器里手动拖进废纸篓</translation>
     </message>
 </context>
 </TS>
