@@ -24,6 +24,14 @@
         <translation>Unused for over a year</translation>
     </message>
     <message>
+        <source>设置…</source>
+        <translation>Settings…</translation>
+    </message>
+    <message>
+        <source>检查更新…</source>
+        <translation>Check for Updates…</translation>
+    </message>
+    <message>
         <source>清理</source>
         <translation>Clean</translation>
     </message>
@@ -48,16 +56,48 @@
         <translation>Settings</translation>
     </message>
     <message>
+        <source>冰沙有新版本 %1 了</source>
+        <translation>Sorbeta %1 is available</translation>
+    </message>
+    <message>
+        <source>你现在用的是 %1。新版本要从下载页下载安装。</source>
+        <translation>You are using %1. Get the new version from its download page.</translation>
+    </message>
+    <message>
+        <source>打开下载页</source>
+        <translation>Open Download Page</translation>
+    </message>
+    <message>
+        <source>以后再说</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>已经是最新版本</source>
+        <translation>You're up to date</translation>
+    </message>
+    <message>
+        <source>冰沙 %1 就是现在最新的版本。</source>
+        <translation>Sorbeta %1 is the newest version.</translation>
+    </message>
+    <message>
+        <source>好</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>没能检查更新</source>
+        <translation>Couldn't check for updates</translation>
+    </message>
+    <message>
+        <source>连不上更新服务器，过会儿再试试。</source>
+        <translation>The update server could not be reached. Try again later.</translation>
+    </message>
+    <message>
         <source>正在扫描磁盘…</source>
         <translation>Scanning disk…</translation>
     </message>
     <message>
         <source>现在腾出空间</source>
         <translation>Free Up Space Now</translation>
-    </message>
-    <message>
-        <source>好</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>腾出了 </source>
@@ -400,6 +440,8 @@ Click to see what it left behind</translation>
     <message>
         <source>≥ %1 G</source>
         <translation>≥ %1 G</translation>
+        <source>版本 </source>
+        <translation>Version </translation>
     </message>
     <message>
         <source>%1</source>
@@ -680,10 +722,6 @@ in this period</translation>
         <translation>Open Sorbeta</translation>
     </message>
     <message>
-        <source>设置…</source>
-        <translation>Settings…</translation>
-    </message>
-    <message>
         <source>清理可放心删的 %1</source>
         <translation>Clean %1 of Safe Items</translation>
     </message>
@@ -730,6 +768,154 @@ in this period</translation>
     <message>
         <source>状态</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
+        <translation>With full disk access, Sorbeta can see the data of Documents, Downloads, Photos and chat apps, and the system stops asking folder by folder.</translation>
+    </message>
+    <message>
+        <source>已开启完全磁盘访问</source>
+        <translation>Full disk access is on</translation>
+    </message>
+    <message>
+        <source>还没开启完全磁盘访问</source>
+        <translation>Full disk access is not on yet</translation>
+    </message>
+    <message>
+        <source>上次检查：</source>
+        <translation>Last checked: </translation>
+    </message>
+    <message>
+        <source>自动检查更新</source>
+        <translation>Check for updates automatically</translation>
+    </message>
+    <message>
+        <source>有新版本时冰沙会提醒你，一键装好。</source>
+        <translation>When a new version is out, Sorbeta tells you and opens its download page.</translation>
+    </message>
+    <message>
+        <source>现在检查</source>
+        <translation>Check Now</translation>
+    </message>
+    <message>
+        <source>缤纷果冻风格的 Mac 清理工具</source>
+        <translation>A colourful jelly-style cleaner for your computer</translation>
+    </message>
+    <message>
+        <source>刚刚</source>
+        <translation>just now</translation>
+    </message>
+    <message>
+        <source>上次自动清理 </source>
+        <translation>Last automatic clean </translation>
+    </message>
+    <message>
+        <source>冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>
+        <translation>After you close its window, Sorbeta stays in the menu bar and takes a look every 30 minutes. It only cleans caches that rebuild themselves, and skips them while the related app is open.</translation>
+    </message>
+    <message>
+        <source>换语言后冰沙会自动重新打开一次。</source>
+        <translation>After a language change, Sorbeta reopens itself once.</translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>果冻音效</source>
+        <translation>Jelly sound effects</translation>
+    </message>
+    <message>
+        <source>手动清理的东西先放 7 天，可以恢复</source>
+        <translation>Keep what a manual clean removes for 7 days, so it can be restored</translation>
+    </message>
+    <message>
+        <source>开机时自动启动</source>
+        <translation>Start automatically at login</translation>
+    </message>
+    <message>
+        <source>每天自动记一笔空间变化</source>
+        <translation>Record the change of space once a day</translation>
+    </message>
+    <message>
+        <source>可用空间少于 %1 G 时提醒我</source>
+        <translation>Remind me when free space is below %1 G</translation>
+    </message>
+    <message>
+        <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
+        <translation>The first time you turn on an alert, the system asks once whether notifications may be sent.</translation>
+    </message>
+    <message>
+        <source>内存紧张时提醒我</source>
+        <translation>Remind me when memory is tight</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>提醒</source>
+        <translation>Alerts</translation>
+    </message>
+    <message>
+        <source>自动清理</source>
+        <translation>Auto-clean</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>Permissions</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>我给 Mac 腾出了</source>
+        <translation>I freed up on my computer</translation>
+    </message>
+    <message>
+        <source>用冰沙给 Mac 腾地方</source>
+        <translation>Make room on your computer with Sorbeta</translation>
+    </message>
+    <message>
+        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
+        <translation>Cleaned %1 items · Free space %2 → %3</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>Save Image</translation>
+    </message>
+    <message>
+        <source>清理战报</source>
+        <translation>Clean-up Report</translation>
+    </message>
+    <message>
+        <source>存下来发到小红书、Instagram，或者用隔空投送传到手机。</source>
+        <translation>Save it and post it to Xiaohongshu or Instagram, or share it with another app.</translation>
+    </message>
+    <message>
+        <source>已保存到「%1」</source>
+        <translation>Saved to “%1”</translation>
+    </message>
+    <message>
+        <source>已拷贝，可以直接粘贴</source>
+        <translation>Copied, ready to paste</translation>
+    </message>
+    <message>
+        <source>用默认应用打开</source>
+        <translation>Open with Default App</translation>
+    </message>
+    <message>
+        <source>拷贝图片</source>
+        <translation>Copy Image</translation>
+    </message>
+    <message>
+        <source>分享…</source>
+        <translation>Share…</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
     <message>
         <source>退出 </source>

@@ -24,6 +24,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>设置…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>检查更新…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>清理</source>
         <translation type="unfinished"></translation>
     </message>
@@ -48,15 +56,47 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>冰沙有新版本 %1 了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>你现在用的是 %1。新版本要从下载页下载安装。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开下载页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>以后再说</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已经是最新版本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>冰沙 %1 就是现在最新的版本。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>好</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没能检查更新</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连不上更新服务器，过会儿再试试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>正在扫描磁盘…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>现在腾出空间</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>好</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -392,6 +432,7 @@
     </message>
     <message>
         <source>≥ %1 G</source>
+        <source>版本 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -668,10 +709,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>设置…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>清理可放心删的 %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -717,6 +754,154 @@
     </message>
     <message>
         <source>状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已开启完全磁盘访问</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还没开启完全磁盘访问</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次检查：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动检查更新</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有新版本时冰沙会提醒你，一键装好。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>现在检查</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缤纷果冻风格的 Mac 清理工具</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刚刚</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次自动清理 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>换语言后冰沙会自动重新打开一次。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>界面语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>果冻音效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手动清理的东西先放 7 天，可以恢复</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开机时自动启动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每天自动记一笔空间变化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可用空间少于 %1 G 时提醒我</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内存紧张时提醒我</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提醒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我给 Mac 腾出了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用冰沙给 Mac 腾地方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理战报</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存下来发到小红书、Instagram，或者用隔空投送传到手机。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已保存到「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已拷贝，可以直接粘贴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用默认应用打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拷贝图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分享…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

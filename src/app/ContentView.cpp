@@ -12,6 +12,7 @@
 #include "ui/kit/CandyBackground.h"
 #include "ui/kit/TransitionLayer.h"
 #include "ui/views/clean/AccessGuide.h"
+#include "ui/views/share/ShareCardSheet.h"
 
 namespace sorbeta {
 ContentView::ContentView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {
@@ -21,6 +22,7 @@ ContentView::ContentView(AppServices& services, QWidget* parent) : QWidget(paren
     transitions_->setObjectName(QStringLiteral("contentTransitions"));
     connect(working_, &WorkingView::openSettings, this, &ContentView::openSettings);
     connect(working_, &WorkingView::showHolding, this, &ContentView::showHolding);
+    connect(working_, &WorkingView::shareReport, this, &ContentView::share);
     connect(working_, &WorkingView::showGuide, this, [this] { setShowGuide(true); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive) applicationBecameActive();
@@ -58,6 +60,15 @@ void ContentView::applicationBecameActive() {
     if (!model.hasScanned() || model.fullDisk() || showingGuide()) return;
     if (!services_.hasFullDisk()) return;
     startScan();
+}
+
+void ContentView::share(const CleanReport& report) {
+    if (sharing_) sharing_->close();
+    auto* sheet = new ShareCardSheet(report, window());
+    sheet->setObjectName(QStringLiteral("shareSheet"));
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sharing_ = sheet;
+    sheet->open();
 }
 
 void ContentView::startScan() { sorbeta::startScan(services_.model()); }

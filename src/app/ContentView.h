@@ -9,8 +9,10 @@
 #include <QWidget>
 #include <functional>
 
+#include "model/scan/CleanReport.h"
 #include "ui/kit/Spring.h"
 #include "ui/views/clean/AccessGuide.h"
+#include "ui/views/share/ShareCardSheet.h"
 
 namespace sorbeta {
 
@@ -37,6 +39,11 @@ public:
     void guideFinished(bool granted);
     // The reactivation handler.
     void applicationBecameActive();
+    // Shows the share card of a clean in a sheet over the window, in place
+    // of one already open.
+    void share(const CleanReport& report);
+    // The share sheet on screen, if any.
+    ShareCardSheet* sharing() const { return sharing_; }
 
 signals:
     void openSettings();
@@ -54,6 +61,7 @@ private:
     AppServices& services_;
     WorkingView* working_ = nullptr;
     QPointer<AccessGuide> guide_;
+    QPointer<ShareCardSheet> sharing_;
     TransitionLayer* transitions_ = nullptr;
     bool launched_ = false;
     QImage background_;  // the background as painted, at the window's pixels

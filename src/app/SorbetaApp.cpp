@@ -14,16 +14,22 @@
 #include "app/LanguageChoices.h"
 #include "app/MenuBarExtra.h"
 #include "app/ModelTasks.h"
+#include "app/UpdatePrompts.h"
 #include "model/disk/Access.h"
 #include "model/scan/AppModel.h"
 #include "platform/Translate.h"
+#include "platform/Updater.h"
 #include "ui/kit/CandyDialogView.h"
 #include "ui/views/clean/HoldingSheet.h"
+#include "ui/views/settings/SettingsView.h"
 
 namespace sorbeta {
 namespace {}  // namespace
 
-SorbetaApp::SorbetaApp(QObject* parent) : QObject(parent) {}
+SorbetaApp::SorbetaApp(QObject* parent)
+    : QObject(parent), updater_(new platform::Updater(platform::Updater::standardSetup(), this)) {
+    connectUpdatePrompts(*updater_, [this] { showMainWindow(); });
+}
 
 SorbetaApp::~SorbetaApp() {
     if (mainWindow_) delete mainWindow_.data();
@@ -50,6 +56,7 @@ void SorbetaApp::start() {
     connect(extra_.get(), &MenuBarExtra::openSettings, this, &SorbetaApp::openSettings);
     connect(extra_.get(), &MenuBarExtra::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     extra_->show();
+    updater_->start();
     updateQuitOnClose();
     showMainWindow();
 }
@@ -94,6 +101,16 @@ void SorbetaApp::showMainWindow() {
 }
 
 void SorbetaApp::buildMenus(QMenuBar* bar) {
+    // The application's own menu: settings, then the update check.
+    QMenu* app = bar->addMenu(QStringLiteral("Sorbeta"));
+    QAction* settings = app->addAction(sorbeta::tr("设置…"));
+    settings->setShortcut(QKeySequence::Preferences);
+    connect(settings, &QAction::triggered, this, &SorbetaApp::openSettings);
+    QAction* check = app->addAction(sorbeta::tr("检查更新…"));
+    check->setEnabled(updater_->canCheck());
+    connect(updater_, &platform::Updater::canCheckChanged, check, &QAction::setEnabled);
+    connect(check, &QAction::triggered, updater_, [updater = updater_] { updater->checkForUpdates(true); });
+
     QMenu* clean = bar->addMenu(sorbeta::tr("清理"));
     QAction* rescanAction = clean->addAction(sorbeta::tr("重新扫描"));
     rescanAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -130,11 +147,22 @@ void SorbetaApp::rescan() {
 
 void SorbetaApp::openSettings() {
     if (!settings_) {
-        // The settings pages come with their own subsystem; until then the
-        // window opens empty.
-        auto* window = new QWidget(nullptr, Qt::Window);
+        AppServices& container = services();
+        SettingsContext context;
+        context.settings = &container.settings();
+        context.sound = &container.sound();
+        context.relaunch = container.relaunch();
+        context.fullDisk = container.accessProbe();
+        context.model = &container.model();
+        context.updater = updater_;
+        // Desktop notification servers ask no permission of their own.
+        context.askNotificationPermission = [] {};
+        context.openPrivacySettings = [] { QDesktopServices::openUrl(Access::settingsURL()); };
+        auto* window = new SettingsView(std::move(context));
+        window->setWindowFlag(Qt::Window);
+        window->setObjectName(QStringLiteral("settings"));
         window->setWindowTitle(sorbeta::tr("设置"));
-        window->setMinimumSize(520, 380);
+        window->setAttribute(Qt::WA_DeleteOnClose);  // reopening starts at the general page
         settings_ = window;
     }
     settings_->show();

@@ -1,7 +1,8 @@
 #pragma once
 // The application object: the one service container, the main window (made
 // afresh each time it is opened, named "main"), the tray icon with its panel,
-// the settings window and the menu commands.
+// the settings window (named "settings", made afresh each time it opens),
+// the update checker and the menu commands.
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -14,6 +15,9 @@ namespace sorbeta {
 
 class AppServices;
 class MenuBarExtra;
+namespace platform {
+class Updater;
+}
 
 class SorbetaApp final : public QObject {
     Q_OBJECT
@@ -31,6 +35,11 @@ public:
 
     // The container, made on first use.
     AppServices& services();
+    // The update checker, made with the application object (a child of it,
+    // so it goes before the application does) and started by start().
+    platform::Updater& updater() const { return *updater_; }
+    // The settings window while it is open.
+    QWidget* settingsWindow() const { return settings_; }
 
 public slots:
     // Opens the main window, or brings the open one to the front.
@@ -47,6 +56,7 @@ private:
     std::unique_ptr<MenuBarExtra> extra_;
     QPointer<QMainWindow> mainWindow_;
     QPointer<QWidget> settings_;
+    platform::Updater* updater_ = nullptr;
 };
 
 }  // namespace sorbeta

@@ -424,6 +424,13 @@ void WorkingView::refreshFreedToast() {
     actions.dismiss = [weakModel] {
         if (weakModel) weakModel->setLastFreed(std::nullopt);
     };
+    if (const std::optional<CleanReport>& report = model.lastReport()) {
+        QPointer<WorkingView> self(this);
+        actions.share = [self, weakModel, report = *report] {
+            if (self) emit self->shareReport(report);
+            if (weakModel) weakModel->setLastFreed(std::nullopt);
+        };
+    }
     freedToast_ = new FreedToast(*model.lastFreed(), model.lastSkipped(), model.lastBatch().has_value(),
                                  std::move(actions), this);
     freedToast_->setObjectName(QStringLiteral("freedToast"));

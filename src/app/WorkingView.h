@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <map>
 
+#include "model/scan/CleanReport.h"
 #include "model/shell/AppMode.h"
 #include "ui/kit/Transitions.h"
 #include "ui/views/clean/Toasts.h"
@@ -67,6 +68,8 @@ signals:
     void showGuide();
     // The side panel asks for the holding-area sheet.
     void showHolding();
+    // The freed toast's share action: the share card of that clean.
+    void shareReport(const sorbeta::CleanReport& report);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "app/SorbetaApp.h"
 #include "model/shell/AppLanguage.h"
+#include "platform/BuildInfo.h"
 #include "platform/Places.h"
 #include "platform/Relaunch.h"
 #include "platform/SingleInstance.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbeta"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sorbeta"));
+    QApplication::setApplicationVersion(sorbeta::platform::BuildInfo::version());
     QApplication::setOrganizationDomain(QStringLiteral("rovek.com"));
     QApplication::setDesktopFileName(QStringLiteral("com.rovek.sorbeta"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/com.rovek.sorbeta.svg")));

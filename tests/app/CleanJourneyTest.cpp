@@ -24,6 +24,7 @@
 #include "ui/views/clean/SidePanel.h"
 #include "ui/views/clean/SidePanelParts.h"
 #include "ui/views/clean/TopBar.h"
+#include "ui/views/share/ShareCardSheet.h"
 
 using namespace sorbeta;
 using namespace sorbeta::test;
@@ -96,7 +97,20 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     EXPECT_EQ(rowButton(safeSection(panel), "logs"), nullptr);  // nothing left to clean
     EXPECT_TRUE(holdingLink(panel)->isVisibleTo(panel));
 
-    // Closing the toast clears the result.
-    model.setLastFreed(std::nullopt);
+    // Sharing from the toast closes it and opens the share card of that clean.
+    ASSERT_TRUE(model.lastReport().has_value());
+    const CleanReport report = *model.lastReport();
+    EXPECT_EQ(report.items.size(), 1u);
+    QAbstractButton* share = nullptr;
+    for (auto* button : freedToast(working)->findChildren<QAbstractButton*>())
+        if (button->text() == QStringLiteral("分享战报")) share = button;
+    ASSERT_NE(share, nullptr);
+    QTest::mouseClick(share, Qt::LeftButton);
+    ASSERT_TRUE(test::waitUntil([&] { return content(mainWindow())->sharing() != nullptr; }, 10000));
+    EXPECT_EQ(content(mainWindow())->sharing()->report(), report);
+    EXPECT_FALSE(model.lastFreed().has_value());
     ASSERT_TRUE(test::waitUntil([&] { return freedToast(working) == nullptr; }, 10000));
+    ASSERT_TRUE(test::waitUntil([&] { return content(mainWindow())->sharing()->temporaryFile().has_value(); }));
+    content(mainWindow())->sharing()->close();
+    ASSERT_TRUE(test::waitUntil([&] { return content(mainWindow())->sharing() == nullptr; }));
 }

@@ -43,6 +43,10 @@ TempHome::TempHome() : dir_(std::make_unique<QTemporaryDir>()) {
     ::setenv("XDG_CONFIG_HOME", (home_ / ".config").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (home_ / ".cache").c_str(), 1);
     ::setenv("XDG_STATE_HOME", (home_ / ".local/state").c_str(), 1);
+    // Short-lived files of ours (the share card's picture) stay in the test too.
+    fs::create_directories(root_ / "run");
+    ::chmod((root_ / "run").c_str(), 0700);
+    ::setenv("XDG_RUNTIME_DIR", (root_ / "run").c_str(), 1);
     // A scan in a test measures system folders of its own, never the machine's /opt.
     ::setenv("SORBETA_SYSTEM_ROOT", (root_ / "system").c_str(), 1);
     places_ = platform::Places::fromEnvironment();

@@ -24,6 +24,10 @@ bool AppSettings::holdCleaned() const { return defaults_.boolValue(key(kHoldClea
 
 bool AppSettings::soundEffects() const { return defaults_.boolValue(key(kSoundEffects)); }
 
+void AppSettings::setHoldCleaned(bool hold) { defaults_.setValue(key(kHoldCleaned), hold); }
+
+void AppSettings::setSoundEffects(bool on) { defaults_.setValue(key(kSoundEffects), on); }
+
 std::optional<QString> AppSettings::chosenLanguage() const {
     const std::optional<QStringList> list = defaults_.stringList(key(kAppleLanguages));
     if (!list || list->isEmpty()) return std::nullopt;

@@ -33,9 +33,11 @@ public:
 
     // Cleaned files go to the holding area instead of being deleted.
     bool holdCleaned() const;
+    void setHoldCleaned(bool hold);
 
     // Interface sounds play.
     bool soundEffects() const;
+    void setSoundEffects(bool on);
 
     // The interface language the user picked: the first element of the
     // stored list; none for a missing key, another type or an empty list.

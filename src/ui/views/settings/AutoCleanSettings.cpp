@@ -1,0 +1,117 @@
+#include "ui/views/settings/AutoCleanSettings.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "model/catalog/Catalog.h"
+#include "model/common/Bytes.h"
+#include "model/scan/AppModel.h"
+#include "platform/Translate.h"
+#include "ui/kit/KitText.h"
+#include "ui/kit/Theme.h"
+#include "ui/views/settings/SettingsCard.h"
+
+namespace sorbeta {
+namespace {
+
+const CleanSpec* specFor(const std::string& id) {
+    for (const CleanSpec& spec : Catalog::cleanables())
+        if (spec.id == id) return &spec;
+    return nullptr;
+}
+
+std::optional<int64_t> currentBytes(const AppModel* model, const std::string& id) {
+    if (!model) return std::nullopt;
+    for (const CleanItem& item : model->items())
+        if (item.spec.id == id) return item.bytes;
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString relativeDateText(const QDateTime& date, const QDateTime& now) {
+    const qint64 seconds = date.secsTo(now);
+    if (seconds < 60) return sorbeta::tr("刚刚");
+    if (seconds < 3600) return sorbeta::tr("%1 分钟前").arg(seconds / 60);
+    const qint64 days = date.toLocalTime().date().daysTo(now.toLocalTime().date());
+    if (seconds < 86400 && days == 0) return sorbeta::tr("%1 小时前").arg(seconds / 3600);
+    if (days <= 1) return sorbeta::tr("昨天");
+    if (days < 7) return sorbeta::tr("%1 天前").arg(days);
+    if (days < 31) return sorbeta::tr("%1 周前").arg(days / 7);
+    if (days < 365) return sorbeta::tr("%1 个月前").arg(days / 30);
+    return sorbeta::tr("%1 年前").arg(days / 365);
+}
+
+QString AutoCleanSettings::lastCleanText(const CareLink::LastClean& clean, const QDateTime& now) {
+    return sorbeta::tr("上次自动清理 ") + Bytes::text(clean.bytes) + QStringLiteral(" · ") +
+           relativeDateText(clean.date, now);
+}
+
+AutoCleanSettings::AutoCleanSettings(const SettingsContext& context, QWidget* parent, Clock now)
+    : QWidget(parent), context_(context), now_(std::move(now)) {
+    if (!now_) now_ = [] { return QDateTime::currentDateTimeUtc(); };
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(16);
+    QLabel* explanation = makeKitText(sorbeta::tr("冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，"
+                                                  "相关应用开着时跳过。"),
+                                      roundedFont(12), Theme::inkSoft(), this);
+    explanation->setObjectName(QStringLiteral("explanation"));
+    explanation->setWordWrap(true);
+    column->addWidget(explanation);
+    rules_ = new SettingsCard(std::nullopt, this);
+    rules_->setObjectName(QStringLiteral("rules"));
+    column->addWidget(rules_);
+    lastClean_ = makeKitText(QString(), roundedFont(12), Theme::inkSoft(), this);
+    lastClean_->setObjectName(QStringLiteral("lastClean"));
+    column->addWidget(lastClean_);
+    column->addStretch(1);
+
+    if (context_.care) {
+        // Rows follow the list of rules, not their values: a row rereads its
+        // own rule, so an edit of one rule leaves the others' rows in place.
+        connect(context_.care, &CareLink::settingsChanged, this, [this] {
+            if (context_.care->ruleIDs() != shownIDs_) rebuildRows();
+        });
+        connect(context_.care, &CareLink::lastAutoCleanChanged, this, &AutoCleanSettings::refreshLastClean);
+    }
+    if (context_.model) connect(context_.model, &AppModel::itemsChanged, this, &AutoCleanSettings::rebuildRows);
+    rebuildRows();
+    refreshLastClean();
+}
+
+void AutoCleanSettings::rebuildRows() {
+    QLayout* rows = rules_->content();
+    while (QLayoutItem* item = rows->takeAt(0)) {
+        if (QWidget* widget = item->widget()) {
+            widget->setObjectName(QString());
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
+    shownIDs_.clear();
+    if (!context_.care) return;
+    shownIDs_ = context_.care->ruleIDs();
+    for (const std::string& id : shownIDs_) {
+        if (!specFor(id)) continue;  // kept in the settings, not shown
+        QPointer<CareLink> care(context_.care);
+        auto ask = context_.askNotificationPermission;
+        QWidget* row = context_.care->makeRuleRow(
+            id, currentBytes(context_.model, id),
+            [care, ask, id] {
+                if (care && care->ruleEnabled(id) && ask) ask();
+            },
+            rules_->panel());
+        row->setObjectName(QStringLiteral("rule:") + QString::fromStdString(id));
+        rows->addWidget(row);
+    }
+}
+
+void AutoCleanSettings::refreshLastClean() {
+    const std::optional<CareLink::LastClean> clean = context_.care ? context_.care->lastAutoClean() : std::nullopt;
+    lastClean_->setVisible(clean.has_value());
+    if (clean) lastClean_->setText(lastCleanText(*clean, now_()));
+}
+
+}  // namespace sorbeta

@@ -1,0 +1,57 @@
+#pragma once
+// Where everything of the share card goes, as pure functions of the report:
+// the blobs of the jelly area with their labels, the texts, the file name.
+// The card is 360 × 480 points; painting and tests read the same numbers.
+#include <QDateTime>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <vector>
+
+#include "model/scan/CleanReport.h"
+
+namespace sorbeta::ShareCardLayout {
+
+inline constexpr QSizeF kCardSize{360, 480};
+inline constexpr double kPadding = 24;
+inline constexpr double kCornerRadius = 28;
+inline constexpr double kIconSide = 30;
+inline constexpr double kJellyHeight = 210;
+inline constexpr int kShownItems = 6;
+inline constexpr double kBlobInset = 4;
+
+// The blobs: the first six items and, when the rest holds 1 byte or more,
+// one "其他" item in cloud with the bytes of all items after the sixth.
+std::vector<CleanReport::Item> shownItems(const CleanReport& report);
+
+enum class Label { nameAndSize, sizeOnly, none };
+
+// Wider than 64 and taller than 44: name and size; else wider than 34 and
+// taller than 26: the size; else nothing.
+Label labelFor(QSizeF blob);
+// The name's font size in a blob of this width: width × 0.125, at most 14.
+double nameFontSize(double blobWidth);
+
+struct Blob {
+    CleanReport::Item item;
+    int index = 0;  // in shown order; it picks the jelly's outline
+    QRectF frame;   // in the jelly area, 4 points inside the treemap's rectangle
+    Label label = Label::none;
+    QString sizeText;  // "1.2 G"
+};
+
+// The blobs laid out as a squarified treemap (each weighed by its bytes, at
+// least 1) over an area of this size, mirrored for right to left.
+std::vector<Blob> blobs(const CleanReport& report, QSizeF area, bool rightToLeft = false);
+
+// "清理了 %1 项 · 可用空间 %2 → %3": every cleaned item counts; the space
+// after is the space before plus what was freed.
+QString summaryText(const CleanReport& report);
+
+// "Sorbeta-2026-03-07.png", the day of the report's date in UTC.
+QString fileName(const QDateTime& date);
+
+// The date on the card: the locale's abbreviated date without the time.
+QString cardDate(const QDateTime& date);
+
+}  // namespace sorbeta::ShareCardLayout

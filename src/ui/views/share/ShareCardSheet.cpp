@@ -1,0 +1,201 @@
+#include "ui/views/share/ShareCardSheet.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSaveFile>
+#include <QShowEvent>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "platform/FileOps.h"
+#include "platform/Places.h"
+#include "platform/PrivateFolder.h"
+#include "platform/RevealFiles.h"
+#include "platform/Translate.h"
+#include "ui/kit/CandyButtonRow.h"
+#include "ui/kit/CandyControls.h"
+#include "ui/kit/ImageEffects.h"
+#include "ui/kit/KitText.h"
+#include "ui/kit/Theme.h"
+#include "ui/views/share/ShareCard.h"
+#include "ui/views/share/ShareCardLayout.h"
+
+namespace sorbeta {
+namespace {
+
+QString askForSaveFile(QWidget* parent, const QString& proposed) {
+    QFileDialog dialog(parent, sorbeta::tr("保存图片"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setMimeTypeFilters({QStringLiteral("image/png")});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setDirectory(QFileInfo(proposed).absolutePath());
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+void openWithDesktop(const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }
+
+void revealWithFileManager(const QString& file) {
+    const std::filesystem::path path = file.toStdString();
+    platform::revealFiles({path}, [folder = QFileInfo(file).absolutePath()](bool shown) {
+        if (!shown) QDesktopServices::openUrl(QUrl::fromLocalFile(folder));  // no file manager service
+    });
+}
+
+// The Desktop when there is one, else the home folder.
+QString proposedFolder() {
+    const platform::Places places = platform::Places::fromEnvironment();
+    std::error_code error;
+    if (!places.desktop.empty() && std::filesystem::is_directory(places.desktop, error))
+        return QString::fromStdString(places.desktop.string());
+    return QString::fromStdString(places.home.string());
+}
+
+}  // namespace
+
+ShareCardSheet::ShareCardSheet(CleanReport report, QWidget* parent, Desktop desktop)
+    : QDialog(parent), report_(std::move(report)), desktop_(std::move(desktop)) {
+    if (!desktop_.chooseSaveFile)
+        desktop_.chooseSaveFile = [this](const QString& proposed) { return askForSaveFile(this, proposed); };
+    if (!desktop_.temporaryFolder) desktop_.temporaryFolder = platform::privateTempFolder;
+    if (!desktop_.open) desktop_.open = openWithDesktop;
+    if (!desktop_.reveal) desktop_.reveal = revealWithFileManager;
+
+    setWindowTitle(sorbeta::tr("清理战报"));
+    setMinimumWidth(480);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Theme::paper());
+    setPalette(background);
+
+    column_ = new QVBoxLayout(this);
+    column_->setContentsMargins(26, 26, 26, 26);
+    column_->setSpacing(16);
+    column_->setSizeConstraint(QLayout::SetMinimumSize);
+    QLabel* title = makeKitText(sorbeta::tr("清理战报"), roundedFont(22, QFont::ExtraBold), Theme::ink(), this);
+    column_->addWidget(title, 0, Qt::AlignHCenter);
+    preview_ = new ShareCardView(report_, this);
+    preview_->setObjectName(QStringLiteral("preview"));
+    column_->addWidget(preview_, 0, Qt::AlignHCenter);
+    noteLabel_ = makeKitText(QString(), roundedFont(12), Theme::inkSoft(), this);
+    noteLabel_->setObjectName(QStringLiteral("note"));
+    noteLabel_->setAlignment(Qt::AlignCenter);
+    noteLabel_->setWordWrap(true);
+    noteLabel_->setMaximumWidth(360);
+    column_->addWidget(noteLabel_, 0, Qt::AlignHCenter);
+    setNote(sorbeta::tr("存下来发到小红书、Instagram，或者用隔空投送传到手机。"));
+    note_.reset();  // the hint is not a note
+    rebuildButtons();
+}
+
+QString ShareCardSheet::fileName() const { return ShareCardLayout::fileName(report_.date); }
+
+void ShareCardSheet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // After the sheet is on screen, so it opens at once.
+    if (!prepared_) QTimer::singleShot(0, this, &ShareCardSheet::prepare);
+}
+
+void ShareCardSheet::prepare() {
+    if (prepared_) return;
+    prepared_ = true;
+    QImage image = ShareCard::render(report_);
+    if (image.isNull()) return;
+    const std::optional<QByteArray> data = ShareCard::png(image);
+    if (!data) return;
+    image_ = std::move(image);
+    const std::optional<std::filesystem::path> folder = desktop_.temporaryFolder();
+    if (!folder) return;
+    const std::filesystem::path file = *folder / fileName().toStdString();
+    if (!platform::writeFileAtomically(file, std::string_view(data->constData(), std::size_t(data->size())))) return;
+    fileURL_ = QString::fromStdString(file.string());
+    rebuildButtons();
+}
+
+void ShareCardSheet::save() {
+    if (image_.isNull()) return;
+    const std::optional<QByteArray> data = ShareCard::png(image_);
+    if (!data) return;
+    const QString chosen = desktop_.chooseSaveFile(QDir(proposedFolder()).filePath(fileName()));
+    if (chosen.isEmpty()) return;
+    // Written beside the target and renamed over it: a full disk never
+    // leaves half a picture in place of the old one.
+    QSaveFile file(chosen);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*data) != data->size() || !file.commit()) return;
+    setNote(sorbeta::tr("已保存到「%1」").arg(QFileInfo(chosen).absoluteDir().dirName()));
+}
+
+void ShareCardSheet::copy() {
+    if (image_.isNull()) return;
+    QGuiApplication::clipboard()->setImage(image_);
+    setNote(sorbeta::tr("已拷贝，可以直接粘贴"));
+}
+
+void ShareCardSheet::share() {
+    if (!fileURL_) return;
+    QMenu menu(this);
+    const QString file = *fileURL_;
+    menu.addAction(sorbeta::tr("用默认应用打开"), this, [this, file] { desktop_.open(file); });
+    menu.addAction(sorbeta::tr("在访达中显示"), this, [this, file] { desktop_.reveal(file); });
+    QWidget* button = findChild<QWidget*>(QStringLiteral("share"));
+    menu.exec(button ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos());
+}
+
+void ShareCardSheet::setNote(const QString& text) {
+    note_ = text;
+    noteLabel_->setText(text);
+}
+
+void ShareCardSheet::rebuildButtons() {
+    struct Spec {
+        const char* name;
+        QString title;
+        Flavor flavor;
+        void (ShareCardSheet::*action)();
+    };
+    std::vector<Spec> specs = {{"save", sorbeta::tr("保存图片"), Flavor::strawberry, &ShareCardSheet::save},
+                               {"copy", sorbeta::tr("拷贝图片"), Flavor::sky, &ShareCardSheet::copy}};
+    if (fileURL_) specs.push_back({"share", sorbeta::tr("分享…"), Flavor::grape, &ShareCardSheet::share});
+    specs.push_back({"close", sorbeta::tr("关闭"), Flavor::cloud, &ShareCardSheet::reject});
+    std::vector<CandyButton*> buttons;
+    for (const Spec& spec : specs) {
+        auto* button = new CandyButton(spec.title, spec.flavor, true, 36);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        connect(button, &QAbstractButton::clicked, this, spec.action);
+        buttons.push_back(button);
+    }
+    auto* row = new CandyButtonRow(std::move(buttons), 10, this);
+    row->setObjectName(QStringLiteral("buttons"));
+    if (buttons_) {
+        column_->replaceWidget(buttons_, row);
+        buttons_->deleteLater();
+        buttons_->setObjectName(QString());
+        for (QObject* old : buttons_->children()) old->setObjectName(QString());
+    } else {
+        column_->addWidget(row, 0, Qt::AlignHCenter);
+    }
+    column_->setAlignment(row, Qt::AlignHCenter);
+    buttons_ = row;
+}
+
+void ShareCardSheet::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Theme::paper());
+    // The preview floats on a soft grape shadow.
+    QPainterPath card;
+    card.addRoundedRect(QRectF(preview_->geometry()), 28, 28);
+    const ImageEffects::Layer shadow = ImageEffects::dropShadow(card, rgba(161, 102, 255, 0.25), 18, QPointF(0, 10),
+                                                                ImageEffects::pixelRatioOf(painter));
+    ImageEffects::drawLayer(painter, shadow);
+}
+
+}  // namespace sorbeta
