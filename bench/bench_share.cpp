@@ -19,8 +19,9 @@ int main(int argc, char** argv) {
     CleanReport report;
     report.date = QDateTime::currentDateTimeUtc();
     const std::vector<std::pair<const char*, int64_t>> items = {
-        {"Xcode 编译缓存", 8'400'000'000}, {"npm 缓存", 2'100'000'000}, {"浏览器缓存", 1'300'000'000},
-        {"日志", 640'000'000},             {"pip 缓存", 220'000'000},  {"Go 编译缓存", 90'000'000},
+        {"Xcode 编译缓存", 8'400'000'000}, {"npm 缓存", 2'100'000'000},
+        {"浏览器缓存", 1'300'000'000},     {"日志", 640'000'000},
+        {"pip 缓存", 220'000'000},         {"Go 编译缓存", 90'000'000},
         {"Yarn 缓存", 40'000'000},         {"Bun 缓存", 3'000'000}};
     for (std::size_t i = 0; i < items.size(); ++i)
         report.items.push_back({QString::fromUtf8(items[i].first), items[i].second, allFlavors[i]});

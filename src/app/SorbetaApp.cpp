@@ -104,7 +104,7 @@ void SorbetaApp::buildMenus(QMenuBar* bar) {
     // The application's own menu: settings, then the update check.
     QMenu* app = bar->addMenu(QStringLiteral("Sorbeta"));
     QAction* settings = app->addAction(sorbeta::tr("设置…"));
-    settings->setShortcut(QKeySequence::Preferences);
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     connect(settings, &QAction::triggered, this, &SorbetaApp::openSettings);
     QAction* check = app->addAction(sorbeta::tr("检查更新…"));
     check->setEnabled(updater_->canCheck());

@@ -43,8 +43,8 @@ std::optional<std::filesystem::path> privateTempFolder() {
         const std::filesystem::path folder = *runtime / "sorbeta";
         if (ensurePrivateFolder(folder)) return folder;
     }
-    const std::filesystem::path folder = std::filesystem::path(QDir::tempPath().toStdString()) /
-                                         ("sorbeta-" + std::to_string(::geteuid()));
+    const std::filesystem::path folder =
+        std::filesystem::path(QDir::tempPath().toStdString()) / ("sorbeta-" + std::to_string(::geteuid()));
     if (ensurePrivateFolder(folder)) return folder;
     return std::nullopt;
 }

@@ -21,7 +21,8 @@ std::optional<Release> parseReleaseFeed(const QByteArray& document) {
     if (!dotted.match(version).hasMatch()) return std::nullopt;
     const QUrl page(object.value(QStringLiteral("downloadPage")).toString(), QUrl::StrictMode);
     const QString scheme = page.scheme().toLower();
-    if (!page.isValid() || page.host().isEmpty() || (scheme != QLatin1String("https") && scheme != QLatin1String("http")))
+    if (!page.isValid() || page.host().isEmpty() ||
+        (scheme != QLatin1String("https") && scheme != QLatin1String("http")))
         return std::nullopt;
     return Release{version, page};
 }

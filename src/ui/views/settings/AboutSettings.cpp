@@ -36,7 +36,8 @@ QPixmap symbolPixmap(const QString& name, const QColor& colour, int side, double
 AccessSettings::AccessSettings(const SettingsContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     QVBoxLayout* column = pageColumn(this);
     auto* card = new SettingsCard(
-        sorbeta::tr("有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。"), this);
+        sorbeta::tr("有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。"),
+        this);
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     symbol_ = new QLabel(this);
@@ -67,7 +68,8 @@ AccessSettings::AccessSettings(const SettingsContext& context, QWidget* parent) 
 
 void AccessSettings::refresh() {
     full_ = context_.fullDisk ? context_.fullDisk() : Access::hasFullDisk();
-    const QString name = full_ ? QStringLiteral("checkmark.seal.fill") : QStringLiteral("exclamationmark.triangle.fill");
+    const QString name =
+        full_ ? QStringLiteral("checkmark.seal.fill") : QStringLiteral("exclamationmark.triangle.fill");
     const QColor colour = flavorPalette(full_ ? Flavor::lime : Flavor::mango).base;
     symbol_->setPixmap(symbolPixmap(name, colour, 18, devicePixelRatioF()));
     symbol_->setProperty("symbol", name);
@@ -92,7 +94,8 @@ UpdateSettings::UpdateSettings(platform::Updater& updater, QWidget* parent) : QW
             [this](bool on) { updater_.setAutomaticallyChecksForUpdates(on); });
     card_->content()->addWidget(automatic_);
     auto* row = new QHBoxLayout;
-    QLabel* note = makeKitText(sorbeta::tr("有新版本时冰沙会提醒你，一键装好。"), roundedFont(12), Theme::inkSoft(), this);
+    QLabel* note =
+        makeKitText(sorbeta::tr("有新版本时冰沙会提醒你，一键装好。"), roundedFont(12), Theme::inkSoft(), this);
     note->setWordWrap(true);
     row->addWidget(note, 1);
     checkNow_ = new CandyButton(sorbeta::tr("现在检查"), Flavor::sky, true, 32, this);

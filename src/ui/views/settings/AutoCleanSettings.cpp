@@ -53,9 +53,10 @@ AutoCleanSettings::AutoCleanSettings(const SettingsContext& context, QWidget* pa
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(16);
-    QLabel* explanation = makeKitText(sorbeta::tr("冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，"
-                                                  "相关应用开着时跳过。"),
-                                      roundedFont(12), Theme::inkSoft(), this);
+    QLabel* explanation =
+        makeKitText(sorbeta::tr("冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，"
+                                "相关应用开着时跳过。"),
+                    roundedFont(12), Theme::inkSoft(), this);
     explanation->setObjectName(QStringLiteral("explanation"));
     explanation->setWordWrap(true);
     column->addWidget(explanation);

@@ -29,8 +29,7 @@ bool historyOffered() { return isVisible(AppMode::history); }
 
 }  // namespace
 
-GeneralSettings::GeneralSettings(const SettingsContext& context, QWidget* parent)
-    : QWidget(parent), context_(context) {
+GeneralSettings::GeneralSettings(const SettingsContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     QVBoxLayout* column = pageColumn(this);
 
     auto* languageCard = new SettingsCard(sorbeta::tr("换语言后冰沙会自动重新打开一次。"), this);

@@ -194,11 +194,11 @@ void StepSlider::keyPressEvent(QKeyEvent* event) {
     const bool rtl = layoutDirection() == Qt::RightToLeft;
     int direction = 0;
     switch (event->key()) {
-    case Qt::Key_Right: direction = rtl ? -1 : 1; break;
-    case Qt::Key_Left: direction = rtl ? 1 : -1; break;
-    case Qt::Key_Up: direction = 1; break;
-    case Qt::Key_Down: direction = -1; break;
-    default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_Right: direction = rtl ? -1 : 1; break;
+        case Qt::Key_Left: direction = rtl ? 1 : -1; break;
+        case Qt::Key_Up: direction = 1; break;
+        case Qt::Key_Down: direction = -1; break;
+        default: QWidget::keyPressEvent(event); return;
     }
     // From an off-grid value the first step lands on the grid.
     const double from = valueAt(fractionOf(value_));

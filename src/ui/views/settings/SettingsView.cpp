@@ -116,8 +116,9 @@ void SectionButton::paintEvent(QPaintEvent*) {
         return font;
     }());
     painter.setPen(Theme::ink());
-    const QRectF textRect = rtl ? QRectF(frame.left() + 8, frame.top(), tile.left() - 10 - frame.left() - 8, frame.height())
-                                : QRectF(tile.right() + 10, frame.top(), frame.right() - 8 - tile.right() - 10, frame.height());
+    const QRectF textRect =
+        rtl ? QRectF(frame.left() + 8, frame.top(), tile.left() - 10 - frame.left() - 8, frame.height())
+            : QRectF(tile.right() + 10, frame.top(), frame.right() - 8 - tile.right() - 10, frame.height());
     painter.drawText(textRect, Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft), text());
 }
 
@@ -156,7 +157,8 @@ SettingsView::SettingsView(SettingsContext context, QWidget* parent) : QWidget(p
 void SettingsView::setSection(SettingsSection section) {
     if (section == section_ && scroll_) return;
     section_ = section;
-    for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->setSelected(settingsSections()[i].section == section);
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setSelected(settingsSections()[i].section == section);
     // A new scroll area for each section, so every page starts at its top.
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("scroll"));
@@ -193,11 +195,11 @@ void SettingsView::setSection(SettingsSection section) {
 
 QWidget* SettingsView::makePage(SettingsSection section) {
     switch (section) {
-    case SettingsSection::general: return new GeneralSettings(context_);
-    case SettingsSection::alerts: return new AlertSettings(context_);
-    case SettingsSection::autoClean: return new AutoCleanSettings(context_);
-    case SettingsSection::access: return new AccessSettings(context_);
-    case SettingsSection::about: return new AboutSettings(context_);
+        case SettingsSection::general: return new GeneralSettings(context_);
+        case SettingsSection::alerts: return new AlertSettings(context_);
+        case SettingsSection::autoClean: return new AutoCleanSettings(context_);
+        case SettingsSection::access: return new AccessSettings(context_);
+        case SettingsSection::about: return new AboutSettings(context_);
     }
     return new QWidget;
 }

@@ -23,6 +23,10 @@ namespace {
 using namespace ShareCardLayout;
 
 constexpr QFont::Weight kHeavy = QFont::ExtraBold;
+// Light compression: the picture is encoded on the main thread when the
+// sheet opens, and zlib's default level takes several times as long for a
+// file only a little smaller.
+constexpr int kPngQuality = 80;
 
 // A font of a size that need not be whole: Qt's pixel sizes are, so the
 // nearest whole size stands in.
@@ -93,8 +97,7 @@ void paintJellyArea(QPainter& painter, const CleanReport& report, const QRectF& 
 
 // The freed figure: number, unit and the party popper on one baseline,
 // always left to right. Returns the row's height.
-double paintFreedFigure(QPainter& painter, const CleanReport& report, double left, double right, double top,
-                        bool rtl) {
+double paintFreedFigure(QPainter& painter, const CleanReport& report, double left, double right, double top, bool rtl) {
     const Bytes::Parts parts = Bytes::parts(report.freed);
     const QFont numberFont = roundedFont(64, kHeavy);
     const QFont unitFont = roundedFont(24, kHeavy);
@@ -152,8 +155,7 @@ void paintShareCard(QPainter& painter, const CleanReport& report, Qt::LayoutDire
     const QString date = ShareCardLayout::cardDate(report.date);
     const double dateWidth = QFontMetricsF(dateFont).horizontalAdvance(date);
     const double nameRoom = std::max(0.0, right - left - kIconSide - 8 - dateWidth - 8);
-    const QString name =
-        QFontMetricsF(nameFont).elidedText(AppInfo::current().displayName, Qt::ElideRight, nameRoom);
+    const QString name = QFontMetricsF(nameFont).elidedText(AppInfo::current().displayName, Qt::ElideRight, nameRoom);
     const double nameWidth = QFontMetricsF(nameFont).horizontalAdvance(name);
     const double nameX = rtl ? right - kIconSide - 8 - nameWidth : left + kIconSide + 8;
     drawLine(painter, name, nameFont, Theme::ink(), {nameX, y + (kIconSide - QFontMetricsF(nameFont).height()) / 2});
@@ -213,7 +215,7 @@ std::optional<QByteArray> png(const QImage& image) {
     if (image.isNull()) return std::nullopt;
     QByteArray data;
     QBuffer buffer(&data);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG", kPngQuality)) return std::nullopt;
     return data;
 }
 

@@ -14,7 +14,8 @@ std::vector<CleanReport::Item> shownItems(const CleanReport& report) {
     const std::size_t shown = std::min<std::size_t>(report.items.size(), kShownItems);
     std::vector<CleanReport::Item> items(report.items.begin(), report.items.begin() + std::ptrdiff_t(shown));
     int64_t rest = 0;
-    for (std::size_t i = shown; i < report.items.size(); ++i) rest = Bytes::plus(rest, std::max<int64_t>(report.items[i].bytes, 0));
+    for (std::size_t i = shown; i < report.items.size(); ++i)
+        rest = Bytes::plus(rest, std::max<int64_t>(report.items[i].bytes, 0));
     if (rest >= 1) items.push_back({sorbeta::tr("其他"), rest, Flavor::cloud});
     return items;
 }

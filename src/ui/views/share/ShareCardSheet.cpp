@@ -90,7 +90,8 @@ ShareCardSheet::ShareCardSheet(CleanReport report, QWidget* parent, Desktop desk
     noteLabel_->setObjectName(QStringLiteral("note"));
     noteLabel_->setAlignment(Qt::AlignCenter);
     noteLabel_->setWordWrap(true);
-    noteLabel_->setMaximumWidth(360);
+    // A fixed width lets the column give the wrapped lines their full height.
+    noteLabel_->setFixedWidth(360);
     column_->addWidget(noteLabel_, 0, Qt::AlignHCenter);
     setNote(sorbeta::tr("存下来发到小红书、Instagram，或者用隔空投送传到手机。"));
     note_.reset();  // the hint is not a note
@@ -185,6 +186,7 @@ void ShareCardSheet::rebuildButtons() {
     }
     column_->setAlignment(row, Qt::AlignHCenter);
     buttons_ = row;
+    adjustSize();
 }
 
 void ShareCardSheet::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QTimeZone>
-#include <sys/stat.h>
 
 #include "Children.h"
 #include "TestEnvironment.h"
@@ -34,7 +34,7 @@ CleanReport reportOf(std::vector<int64_t> sizes) {
 
 TEST(ShareCardLayoutTest, OtherBlobGathersWhatFollowsTheSixth) {
     EXPECT_TRUE(shownItems(reportOf({})).empty());
-    EXPECT_EQ(shownItems(reportOf({6, 5, 4, 3, 2, 1})).size(), 6u);  // exactly six: no rest
+    EXPECT_EQ(shownItems(reportOf({6, 5, 4, 3, 2, 1})).size(), 6u);     // exactly six: no rest
     EXPECT_EQ(shownItems(reportOf({6, 5, 4, 3, 2, 1, 0})).size(), 6u);  // a rest of 0 bytes is no blob
     const auto seven = shownItems(reportOf({60, 50, 40, 30, 20, 10, 7}));
     ASSERT_EQ(seven.size(), 7u);

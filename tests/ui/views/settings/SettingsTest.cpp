@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+#include "Children.h"
+#include "TestEnvironment.h"
+#include "model/shell/AppLanguage.h"
+#include "model/shell/AppSettings.h"
+#include "platform/Updater.h"
+#include "ui/kit/KitClock.h"
+#include "ui/kit/SoundFX.h"
+#include "ui/views/AppInfo.h"
+#include "ui/views/settings/AboutSettings.h"
+#include "ui/views/settings/AutoCleanSettings.h"
+#include "ui/views/settings/GeneralSettings.h"
+#include "ui/views/settings/SettingsCard.h"
+#include "ui/views/settings/SettingsView.h"
+
+namespace sorbeta {
+namespace {
+
+// The upkeep as the pages see it, with what they wrote.
+class FakeCare final : public CareLink {
+public:
+    Alerts stored;
+    int alertWrites = 0;
+    bool login = false;
+    bool loginRefused = false;
+    std::vector<std::string> ids = {"logs", "gone-from-catalog", "npm"};
+    std::map<std::string, bool> enabled;
+    std::optional<LastClean> last;
+    std::vector<std::function<void()>> changedCallbacks;
+
+    Alerts alerts() const override { return stored; }
+    void setAlerts(const Alerts& alerts) override {
+        ++alertWrites;
+        stored = alerts;
+        emit settingsChanged();
+    }
+    bool dailySnapshot() const override { return true; }
+    void setDailySnapshot(bool) override {}
+    bool launchAtLogin() const override { return login; }
+    void setLaunchAtLogin(bool on) override {
+        if (!loginRefused) login = on;
+        emit launchAtLoginChanged();
+    }
+    std::vector<std::string> ruleIDs() const override { return ids; }
+    QWidget* makeRuleRow(const std::string& id, std::optional<int64_t>, std::function<void()> changed,
+                         QWidget* parent) override {
+        changedCallbacks.push_back(std::move(changed));
+        auto* row = new QLabel(QString::fromStdString(id), parent);
+        return row;
+    }
+    bool ruleEnabled(const std::string& id) const override { return enabled.count(id) && enabled.at(id); }
+    std::optional<LastClean> lastAutoClean() const override { return last; }
+    void switchRule(const std::string& id, bool on) {
+        enabled[id] = on;
+        emit settingsChanged();
+    }
+};
+
+struct FakeOutput final : SoundOutput {
+    int scheduled = 0;
+    bool isRunning() const override { return true; }
+    bool start() override { return true; }
+    void playAll() override {}
+    void schedule(int, const std::vector<float>*) override { ++scheduled; }
+    bool isPlaying(int) const override { return true; }
+    void play(int) override {}
+};
+
+class SettingsPagesTest : public test::HomeTest {
+protected:
+    void SetUp() override {
+        HomeTest::SetUp();
+        settings = std::make_unique<AppSettings>(places());
+        auto fake = std::make_unique<FakeOutput>();
+        output = fake.get();
+        sound = std::make_unique<SoundFX>(std::move(fake), [] { return 0.0; });
+        context.settings = settings.get();
+        context.sound = sound.get();
+        context.relaunch = [this] { ++relaunches; };
+        context.care = &care;
+        context.askNotificationPermission = [this] { ++permissionRequests; };
+        context.fullDisk = [this] { return access; };
+    }
+    SettingsSwitch* switchOf(QWidget* page, const char* row) {
+        auto* found = test::child<SettingRow>(page, row);
+        return found ? found->toggle() : nullptr;
+    }
+
+    std::unique_ptr<AppSettings> settings;
+    std::unique_ptr<SoundFX> sound;
+    FakeOutput* output = nullptr;
+    FakeCare care;
+    SettingsContext context;
+    int relaunches = 0;
+    int permissionRequests = 0;
+    bool access = false;
+};
+
+TEST_F(SettingsPagesTest, LanguagePickerRelaunchesOnlyForAChangedChoice) {
+    auto page = std::make_unique<GeneralSettings>(context);
+    QComboBox* picker = page->languagePicker();
+    EXPECT_EQ(picker->currentText(), QStringLiteral("跟随系统"));
+    EXPECT_EQ(picker->count(), 11);  // follow the system, a divider, nine languages
+    emit picker->activated(0);       // the value already in force
+    EXPECT_EQ(relaunches, 0);
+    const int english = picker->findData(QStringLiteral("en"));
+    picker->setCurrentIndex(english);
+    emit picker->activated(english);
+    EXPECT_EQ(relaunches, 1);
+    EXPECT_EQ(AppLanguage::chosen(), QStringLiteral("en"));
+
+    // A page built over a stored choice shows it, and building relaunches nothing.
+    page = std::make_unique<GeneralSettings>(context);
+    EXPECT_EQ(page->languagePicker()->currentData().toString(), QStringLiteral("en"));
+    emit page->languagePicker()->activated(english);
+    EXPECT_EQ(relaunches, 1);
+    emit page->languagePicker()->activated(0);
+    EXPECT_EQ(relaunches, 2);
+    EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
+}
+
+TEST_F(SettingsPagesTest, SoundSwitchStoresFirstThenPlaysOneSample) {
+    GeneralSettings page(context);
+    page.show();
+    EXPECT_EQ(output->scheduled, 0);  // opening plays nothing
+    SettingsSwitch* toggle = switchOf(&page, "sound");
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_FALSE(toggle->isChecked());
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_TRUE(settings->soundEffects());
+    EXPECT_EQ(output->scheduled, 1);
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_FALSE(settings->soundEffects());
+    EXPECT_EQ(output->scheduled, 1);
+
+    QTest::mouseClick(switchOf(&page, "holdCleaned"), Qt::LeftButton);
+    EXPECT_TRUE(settings->holdCleaned());
+    // Launch at login shows what the system reports, also after a refusal.
+    care.loginRefused = true;
+    QTest::mouseClick(switchOf(&page, "launchAtLogin"), Qt::LeftButton);
+    EXPECT_FALSE(switchOf(&page, "launchAtLogin")->isChecked());
+    // The history page is not offered, so neither is its daily record.
+    EXPECT_EQ(test::child<QWidget>(&page, "dailySnapshot"), nullptr);
+}
+
+TEST_F(SettingsPagesTest, ThresholdShowsAStoredOffGridValueWithoutWritingIt) {
+    care.stored = {false, 32.5, false};
+    AlertSettings page(context);
+    page.show();
+    auto* slider = test::child<StepSlider>(&page, "threshold");
+    auto* row = test::child<SettingRow>(&page, "lowSpace");
+    EXPECT_EQ(row->label()->text(), QStringLiteral("可用空间少于 32 G 时提醒我"));
+    EXPECT_DOUBLE_EQ(slider->value(), 32.5);
+    EXPECT_FALSE(slider->isEnabled());  // the alert is off
+    EXPECT_EQ(care.alertWrites, 0);
+    EXPECT_EQ(permissionRequests, 0);
+
+    QTest::mouseClick(row->toggle(), Qt::LeftButton);
+    EXPECT_TRUE(care.stored.lowSpaceAlert);
+    EXPECT_EQ(permissionRequests, 1);
+    EXPECT_TRUE(slider->isEnabled());
+    EXPECT_DOUBLE_EQ(care.stored.lowSpaceGB, 32.5);  // still not rounded by anyone
+
+    // The user's step lands on the grid; the slider never leaves 5…200.
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(slider, &right);
+    EXPECT_DOUBLE_EQ(care.stored.lowSpaceGB, 35);
+    EXPECT_EQ(row->label()->text(), QStringLiteral("可用空间少于 35 G 时提醒我"));
+    for (double fraction : {-1.0, 0.0, 0.013, 0.5, 1.0, 2.0}) {
+        const double value = slider->valueAt(fraction);
+        EXPECT_GE(value, 5);
+        EXPECT_LE(value, 200);
+        EXPECT_EQ(std::fmod(value, 5.0), 0.0) << value;
+    }
+
+    // Labels never fail on values only a hand-edited file can hold.
+    EXPECT_EQ(AlertSettings::wholeGigabytes(std::nan("")), 0);
+    EXPECT_EQ(AlertSettings::wholeGigabytes(INFINITY), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(AlertSettings::wholeGigabytes(-1e300), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(AlertSettings::wholeGigabytes(29.99), 29);
+    EXPECT_DOUBLE_EQ(slider->fractionOf(std::nan("")), 0.0);
+}
+
+TEST_F(SettingsPagesTest, PermissionIsAskedOnlyWhenSomethingIsSwitchedOn) {
+    AlertSettings page(context);
+    page.show();
+    SettingsSwitch* memory = switchOf(&page, "memory");
+    QTest::mouseClick(memory, Qt::LeftButton);
+    QTest::mouseClick(memory, Qt::LeftButton);
+    QTest::mouseClick(memory, Qt::LeftButton);
+    EXPECT_EQ(permissionRequests, 2);
+    EXPECT_TRUE(care.stored.memoryAlert);
+
+    AutoCleanSettings clean(context);
+    ASSERT_EQ(care.changedCallbacks.size(), 2u);  // "gone-from-catalog" has no row
+    care.enabled["logs"] = true;
+    care.changedCallbacks[0]();
+    EXPECT_EQ(permissionRequests, 3);
+    care.enabled["logs"] = false;
+    care.changedCallbacks[0]();
+    EXPECT_EQ(permissionRequests, 3);
+}
+
+TEST_F(SettingsPagesTest, RuleRowsSurviveAnEditOfAnotherRule) {
+    AutoCleanSettings page(context, nullptr, [] { return QDateTime(QDate(2026, 5, 2), QTime(12, 0), Qt::UTC); });
+    QWidget* logs = test::child<QWidget>(&page, "rule:logs");
+    QWidget* npm = test::child<QWidget>(&page, "rule:npm");
+    ASSERT_NE(logs, nullptr);
+    ASSERT_NE(npm, nullptr);
+    EXPECT_EQ(test::child<QWidget>(&page, "rule:gone-from-catalog"), nullptr);
+    care.switchRule("npm", true);
+    EXPECT_EQ(test::child<QWidget>(&page, "rule:logs"), logs);
+    EXPECT_EQ(test::child<QWidget>(&page, "rule:npm"), npm);
+    // A changed list of rules builds the rows again, in stored order.
+    care.ids = {"npm", "logs"};
+    emit care.settingsChanged();
+    EXPECT_NE(test::child<QWidget>(&page, "rule:npm"), nullptr);
+
+    auto* last = test::child<QLabel>(&page, "lastClean");
+    EXPECT_TRUE(last->isHidden());
+    care.last = CareLink::LastClean{QDateTime(QDate(2026, 5, 2), QTime(11, 55), Qt::UTC), 1'200'000'000};
+    emit care.lastAutoCleanChanged();
+    EXPECT_FALSE(last->isHidden());
+    EXPECT_EQ(last->text(), QStringLiteral("上次自动清理 1.2 G · 5 分钟前"));
+}
+
+TEST(SettingsTextsTest, RelativeDatesAndVersionFallbacks) {
+    const QDateTime now(QDate(2026, 5, 2), QTime(12, 0), Qt::LocalTime);
+    EXPECT_EQ(relativeDateText(now.addSecs(-30), now), QStringLiteral("刚刚"));
+    EXPECT_EQ(relativeDateText(now.addSecs(-2 * 3600), now), QStringLiteral("2 小时前"));
+    EXPECT_EQ(relativeDateText(now.addDays(-1), now), QStringLiteral("昨天"));
+    EXPECT_EQ(relativeDateText(now.addDays(-3), now), QStringLiteral("3 天前"));
+    EXPECT_EQ(relativeDateText(now.addDays(-15), now), QStringLiteral("2 周前"));
+
+    const AppInfo missing = AppInfo::from(QVariant(), QVariant(42), QStringLiteral(""));
+    EXPECT_EQ(missing.displayName, QStringLiteral("Sorbeta"));
+    EXPECT_EQ(missing.shortVersion, QStringLiteral("1.0"));
+    EXPECT_EQ(missing.build, QStringLiteral("1"));
+    EXPECT_EQ(missing.versionLine(), QStringLiteral("版本 1.0（1）"));
+    EXPECT_EQ(AppInfo::from(QStringLiteral("冰沙"), QStringLiteral("2.1"), QStringLiteral("77")).versionLine(),
+              QStringLiteral("版本 2.1（77）"));
+}
+
+TEST_F(SettingsPagesTest, AccessPageFollowsTheProbeAndOffersNoLinuxSettingsPage) {
+    AccessSettings page(context);
+    EXPECT_FALSE(page.full());
+    EXPECT_EQ(test::child<QLabel>(&page, "accessText")->text(), QStringLiteral("还没开启完全磁盘访问"));
+    EXPECT_EQ(test::child<QLabel>(&page, "accessSymbol")->property("symbol").toString(),
+              QStringLiteral("exclamationmark.triangle.fill"));
+    EXPECT_EQ(test::child<QWidget>(&page, "openSettings"), nullptr);
+    access = true;
+    page.refresh();
+    EXPECT_EQ(test::child<QLabel>(&page, "accessText")->text(), QStringLiteral("已开启完全磁盘访问"));
+}
+
+// A feed that answers at once.
+struct InstantFeed final : platform::UpdateFeed {
+    void fetch(std::function<void(platform::FeedAnswer)> done) override {
+        done({platform::Release{"1.0.0", QUrl("https://downloads.invalid/")}, {}});
+    }
+    void cancel() override {}
+};
+
+TEST_F(SettingsPagesTest, UpdateCardFooterAndButtonFollowTheChecker) {
+    platform::Updater::Setup setup;
+    setup.feed = std::make_unique<InstantFeed>();
+    setup.currentVersion = QStringLiteral("1.0.0");
+    setup.settings = platform::Defaults(QString::fromLatin1(platform::Defaults::appDomain), places().configHome);
+    platform::Updater updater(std::move(setup));
+    UpdateSettings card(updater);
+    auto* updates = test::child<SettingsCard>(&card, "updates");
+    auto* checkNow = test::child<QWidget>(&card, "checkNow");
+    EXPECT_EQ(updates->footer(), nullptr);  // never checked
+    EXPECT_FALSE(checkNow->isEnabled());    // not started yet
+    updater.start();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(checkNow->isEnabled());
+    QTest::mouseClick(checkNow, Qt::LeftButton);
+    ASSERT_NE(updates->footer(), nullptr);
+    EXPECT_TRUE(updates->footer()->text().startsWith(QStringLiteral("上次检查：")));
+
+    auto* automatic = test::child<SettingRow>(&card, "automatic");
+    EXPECT_TRUE(automatic->toggle()->isChecked());
+    QTest::mouseClick(automatic->toggle(), Qt::LeftButton);
+    EXPECT_FALSE(updater.automaticallyChecksForUpdates());
+}
+
+TEST_F(SettingsPagesTest, WindowKeepsItsSizeAndEachSectionStartsAtTheTop) {
+    ManualKitClock clock;
+    SettingsView view(context);
+    view.show();
+    EXPECT_EQ(view.size(), QSize(700, 560));
+    EXPECT_EQ(view.section(), SettingsSection::general);
+    auto* general = test::child<SectionButton>(&view, "section:general");
+    auto* alerts = test::child<SectionButton>(&view, "section:alerts");
+    EXPECT_TRUE(general->isSelected());
+    EXPECT_NEAR(general->fillOpacity(), 0.9, 1e-9);
+    EXPECT_NEAR(alerts->fillOpacity(), 0.0, 1e-9);
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(alerts, &enter);
+    clock.advance(0.2);
+    EXPECT_NEAR(alerts->fillOpacity(), 0.5, 1e-9);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(alerts, &leave);
+    clock.advance(0.2);
+    EXPECT_NEAR(alerts->fillOpacity(), 0.0, 1e-9);
+
+    // The about page is taller than the window once scrolled; a new section starts at its top.
+    view.setSection(SettingsSection::autoClean);
+    view.scrollArea()->verticalScrollBar()->setValue(view.scrollArea()->verticalScrollBar()->maximum());
+    QTest::mouseClick(alerts, Qt::LeftButton);
+    EXPECT_EQ(view.section(), SettingsSection::alerts);
+    EXPECT_EQ(test::child<QLabel>(&view, "title")->text(), QStringLiteral("提醒"));
+    EXPECT_NE(dynamic_cast<AlertSettings*>(view.page()), nullptr);
+    EXPECT_EQ(view.scrollArea()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(view.size(), QSize(700, 560));
+    EXPECT_FALSE(general->isSelected());
+    EXPECT_EQ(sectionNamed(QStringLiteral("autoClean")), SettingsSection::autoClean);
+    EXPECT_EQ(sectionNamed(QStringLiteral("nothing")), std::nullopt);
+}
+
+}  // namespace
+}  // namespace sorbeta
