@@ -3,12 +3,12 @@
 // and encoding it as PNG.
 // Usage: bench_share [card.png]   (writes the picture when a path is given)
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "ui/views/share/ShareCard.h"
 
 using namespace sorbeta;
@@ -28,28 +28,26 @@ int main(int argc, char** argv) {
     report.freed = 12'793'000'000;
     report.freeBefore = 31'000'000'000;
 
-    QElapsedTimer timer;
-    timer.start();
+    auto start = bench::Clock::now();
     QImage image = ShareCard::render(report);
-    const double first = double(timer.nsecsElapsed()) / 1e6;
+    const double first = bench::msSince(start);
     std::vector<double> renders, encodes;
-    for (int i = 0; i < 20; ++i) {
-        timer.restart();
+    for (int i = 0; i < 21; ++i) {
+        start = bench::Clock::now();
         image = ShareCard::render(report);
-        renders.push_back(double(timer.nsecsElapsed()) / 1e6);
-        timer.restart();
+        renders.push_back(bench::msSince(start));
+        start = bench::Clock::now();
         const auto data = ShareCard::png(image);
-        encodes.push_back(double(timer.nsecsElapsed()) / 1e6);
+        encodes.push_back(bench::msSince(start));
         if (i == 0 && argc > 1 && data) {
             QFile out(QString::fromLocal8Bit(argv[1]));
             if (out.open(QIODevice::WriteOnly)) out.write(*data);
         }
     }
-    std::sort(renders.begin(), renders.end());
-    std::sort(encodes.begin(), encodes.end());
     std::printf("image %dx%d\n", image.width(), image.height());
     std::printf("first render: %.1f ms\n", first);
-    std::printf("render median: %.1f ms (min %.1f, max %.1f)\n", renders[10], renders.front(), renders.back());
-    std::printf("png encode median: %.1f ms\n", encodes[10]);
+    std::printf("render median: %.1f ms (min %.1f)\n", bench::median(renders),
+                *std::min_element(renders.begin(), renders.end()));
+    std::printf("png encode median: %.1f ms\n", bench::median(encodes));
     return 0;
 }
