@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include "TestEnvironment.h"
+#include "WindowParts.h"
+#include "app/SorbetaApp.h"
+#include "app/UpdatePrompts.h"
+#include "platform/Updater.h"
+#include "ui/views/settings/SettingsView.h"
+
+namespace sorbeta {
+namespace {
+
+using Outcome = platform::UpdateCheckResult::Outcome;
+
+platform::UpdateCheckResult resultOf(Outcome outcome) {
+    platform::UpdateCheckResult result;
+    result.outcome = outcome;
+    result.release = {QStringLiteral("1.3.0"), QUrl(QStringLiteral("https://downloads.invalid/sorbeta"))};
+    return result;
+}
+
+TEST(UpdatePromptsTest, SpeaksUpUnaskedOnlyForANewerVersion) {
+    const auto newer = updateDialog(resultOf(Outcome::newer), false, QStringLiteral("1.2.0"));
+    ASSERT_TRUE(newer.has_value());
+    EXPECT_EQ(newer->title, QStringLiteral("冰沙有新版本 1.3.0 了"));
+    ASSERT_EQ(newer->choices.size(), 2u);
+    EXPECT_TRUE(newer->choices[0].isDefault);
+    EXPECT_TRUE(newer->choices[1].isCancel);
+
+    EXPECT_FALSE(updateDialog(resultOf(Outcome::upToDate), false, QStringLiteral("1.3.0")).has_value());
+    EXPECT_FALSE(updateDialog(resultOf(Outcome::failed), false, QStringLiteral("1.3.0")).has_value());
+    const auto current = updateDialog(resultOf(Outcome::upToDate), true, QStringLiteral("1.3.0"));
+    ASSERT_TRUE(current.has_value());
+    EXPECT_EQ(current->message, QStringLiteral("冰沙 1.3.0 就是现在最新的版本。"));
+    const auto failed = updateDialog(resultOf(Outcome::failed), true, QStringLiteral("1.3.0"));
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_EQ(failed->choices.size(), 1u);
+}
+
+class AppMenuTest : public test::HomeTest {};
+
+TEST_F(AppMenuTest, SettingsAndUpdateItemsFollowTheirObjects) {
+    SorbetaApp app;
+    app.start();
+    QMainWindow* window = test::mainWindow();
+    ASSERT_NE(window, nullptr);
+    QAction* settings = nullptr;
+    QAction* check = nullptr;
+    for (QAction* menu : window->menuBar()->actions())
+        if (menu->menu())
+            for (QAction* action : menu->menu()->actions()) {
+                if (action->text() == QStringLiteral("设置…")) settings = action;
+                if (action->text() == QStringLiteral("检查更新…")) check = action;
+            }
+    ASSERT_NE(settings, nullptr);
+    ASSERT_NE(check, nullptr);
+    // The update item is enabled exactly while a check can start (never in a
+    // build without a feed, whose checker does not start).
+    QCoreApplication::processEvents();
+    EXPECT_EQ(check->isEnabled(), app.updater().canCheck());
+
+    settings->trigger();
+    auto* view = dynamic_cast<SettingsView*>(app.settingsWindow());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->size(), QSize(700, 560));
+    EXPECT_EQ(view->section(), SettingsSection::general);
+    view->setSection(SettingsSection::about);
+    view->close();
+    ASSERT_TRUE(test::waitUntil([&] { return app.settingsWindow() == nullptr; }));
+    settings->trigger();  // a new window starts at the general page again
+    view = dynamic_cast<SettingsView*>(app.settingsWindow());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->section(), SettingsSection::general);
+}
+
+}  // namespace
+}  // namespace sorbeta
