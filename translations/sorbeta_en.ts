@@ -434,14 +434,16 @@ Click to see what it left behind</translation>
         <translation>Select to clean later</translation>
     </message>
     <message>
+        <source>版本 </source>
+        <translation>Version </translation>
+    </message>
+    <message>
         <source>现在 %1</source>
         <translation>Now %1</translation>
     </message>
     <message>
         <source>≥ %1 G</source>
-        <translation>≥ %1 G</translation>
-        <source>版本 </source>
-        <translation>Version </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1</source>
@@ -800,14 +802,6 @@ in this period</translation>
     <message>
         <source>缤纷果冻风格的 Mac 清理工具</source>
         <translation>A colourful jelly-style cleaner for your computer</translation>
-    </message>
-    <message>
-        <source>刚刚</source>
-        <translation>just now</translation>
-    </message>
-    <message>
-        <source>上次自动清理 </source>
-        <translation>Last automatic clean </translation>
     </message>
     <message>
         <source>冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>

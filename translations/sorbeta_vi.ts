@@ -427,12 +427,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>版本 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>现在 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>≥ %1 G</source>
-        <source>版本 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -786,14 +789,6 @@
     </message>
     <message>
         <source>缤纷果冻风格的 Mac 清理工具</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>刚刚</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>上次自动清理 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>

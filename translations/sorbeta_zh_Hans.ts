@@ -20,6 +20,26 @@
         <translation>在文件管理器中显示</translation>
     </message>
     <message>
+        <source>有新版本时冰沙会提醒你，一键装好。</source>
+        <translation>有新版本时冰沙会提醒你，一键打开下载页。</translation>
+    </message>
+    <message>
+        <source>缤纷果冻风格的 Mac 清理工具</source>
+        <translation>缤纷果冻风格的电脑清理工具</translation>
+    </message>
+    <message>
+        <source>我给 Mac 腾出了</source>
+        <translation>我给电脑腾出了</translation>
+    </message>
+    <message>
+        <source>用冰沙给 Mac 腾地方</source>
+        <translation>用冰沙给电脑腾地方</translation>
+    </message>
+    <message>
+        <source>存下来发到小红书、Instagram，或者用隔空投送传到手机。</source>
+        <translation>存下来发到小红书、Instagram，或者用“分享…”交给别的应用。</translation>
+    </message>
+    <message>
         <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
         <translation>会让系统内核丢掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</translation>
     </message>
@@ -58,28 +78,6 @@
         <translation>
 
 文件会被直接删除，不经过回收站。</translation>
-    </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>有 %1 项没权限移走，可以在文件管理器里手动拖进废纸篓</translation>
-        <source>我给 Mac 腾出了</source>
-        <translation>我给电脑腾出了</translation>
-    </message>
-    <message>
-        <source>用冰沙给 Mac 腾地方</source>
-        <translation>用冰沙给电脑腾地方</translation>
-    </message>
-    <message>
-        <source>存下来发到小红书、Instagram，或者用隔空投送传到手机。</source>
-        <translation>存下来发到小红书、Instagram，或者用“分享…”交给别的应用。</translation>
-    </message>
-    <message>
-        <source>缤纷果冻风格的 Mac 清理工具</source>
-        <translation>缤纷果冻风格的电脑清理工具</translation>
-    </message>
-    <message>
-        <source>有新版本时冰沙会提醒你，一键装好。</source>
-        <translation>有新版本时冰沙会提醒你，一键打开下载页。</translation>
     </message>
 </context>
 </TS>

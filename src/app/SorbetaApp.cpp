@@ -12,11 +12,13 @@
 #include "app/ContentView.h"
 #include "app/FirstFrameTrace.h"
 #include "app/LanguageChoices.h"
+#include "app/MaintenanceLink.h"
 #include "app/MenuBarExtra.h"
 #include "app/ModelTasks.h"
 #include "app/UpdatePrompts.h"
 #include "model/disk/Access.h"
 #include "model/scan/AppModel.h"
+#include "platform/Notifications.h"
 #include "platform/Translate.h"
 #include "platform/Updater.h"
 #include "ui/kit/CandyDialogView.h"
@@ -155,10 +157,12 @@ void SorbetaApp::openSettings() {
         context.fullDisk = container.accessProbe();
         context.model = &container.model();
         context.updater = updater_;
-        // Desktop notification servers ask no permission of their own.
-        context.askNotificationPermission = [] {};
+        auto* care = new MaintenanceLink(container.care());
+        context.care = care;
+        context.askNotificationPermission = platform::requestNotificationPermission;
         context.openPrivacySettings = [] { QDesktopServices::openUrl(Access::settingsURL()); };
         auto* window = new SettingsView(std::move(context));
+        care->setParent(window);
         window->setWindowFlag(Qt::Window);
         window->setObjectName(QStringLiteral("settings"));
         window->setWindowTitle(sorbeta::tr("设置"));

@@ -29,22 +29,8 @@ std::optional<int64_t> currentBytes(const AppModel* model, const std::string& id
 
 }  // namespace
 
-QString relativeDateText(const QDateTime& date, const QDateTime& now) {
-    const qint64 seconds = date.secsTo(now);
-    if (seconds < 60) return sorbeta::tr("刚刚");
-    if (seconds < 3600) return sorbeta::tr("%1 分钟前").arg(seconds / 60);
-    const qint64 days = date.toLocalTime().date().daysTo(now.toLocalTime().date());
-    if (seconds < 86400 && days == 0) return sorbeta::tr("%1 小时前").arg(seconds / 3600);
-    if (days <= 1) return sorbeta::tr("昨天");
-    if (days < 7) return sorbeta::tr("%1 天前").arg(days);
-    if (days < 31) return sorbeta::tr("%1 周前").arg(days / 7);
-    if (days < 365) return sorbeta::tr("%1 个月前").arg(days / 30);
-    return sorbeta::tr("%1 年前").arg(days / 365);
-}
-
 QString AutoCleanSettings::lastCleanText(const CareLink::LastClean& clean, const QDateTime& now) {
-    return sorbeta::tr("上次自动清理 ") + Bytes::text(clean.bytes) + QStringLiteral(" · ") +
-           relativeDateText(clean.date, now);
+    return sorbeta::tr("上次自动清理 %1 · %2").arg(Bytes::text(clean.bytes), relativeDateText(clean.date, now));
 }
 
 AutoCleanSettings::AutoCleanSettings(const SettingsContext& context, QWidget* parent, Clock now)

@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QWidget>
 
+#include "ui/kit/RelativeDate.h"
+
 #include "ui/views/settings/SettingsContext.h"
 
 class QLabel;
@@ -15,9 +17,6 @@ class QVBoxLayout;
 namespace sorbeta {
 
 class SettingsCard;
-
-// "刚刚", "5 分钟前", "昨天", "3 天前"… for a moment before `now`.
-QString relativeDateText(const QDateTime& date, const QDateTime& now);
 
 class AutoCleanSettings final : public QWidget {
     Q_OBJECT

@@ -238,7 +238,7 @@ TEST_F(SettingsPagesTest, RuleRowsSurviveAnEditOfAnotherRule) {
 
 TEST(SettingsTextsTest, RelativeDatesAndVersionFallbacks) {
     const QDateTime now(QDate(2026, 5, 2), QTime(12, 0), Qt::LocalTime);
-    EXPECT_EQ(relativeDateText(now.addSecs(-30), now), QStringLiteral("刚刚"));
+    EXPECT_EQ(relativeDateText(now.addSecs(-30), now), QStringLiteral("30 秒钟前"));
     EXPECT_EQ(relativeDateText(now.addSecs(-2 * 3600), now), QStringLiteral("2 小时前"));
     EXPECT_EQ(relativeDateText(now.addDays(-1), now), QStringLiteral("昨天"));
     EXPECT_EQ(relativeDateText(now.addDays(-3), now), QStringLiteral("3 天前"));
