@@ -443,7 +443,7 @@ Click to see what it left behind</translation>
     </message>
     <message>
         <source>≥ %1 G</source>
-        <translation type="unfinished"></translation>
+        <translation>≥ %1 G</translation>
     </message>
     <message>
         <source>%1</source>

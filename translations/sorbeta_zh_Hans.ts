@@ -79,5 +79,9 @@
 
 文件会被直接删除，不经过回收站。</translation>
     </message>
+    <message>
+        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>有 %1 项没权限移走，可以在文件管理器里手动拖进废纸篓</translation>
+    </message>
 </context>
 </TS>
