@@ -144,6 +144,50 @@
         <translation>Images and containers Docker no longer uses</translation>
     </message>
     <message>
+        <source>看起来
+用不着的</source>
+        <translation>Looks
+unneeded</translation>
+    </message>
+    <message>
+        <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
+        <translation>The big items hiding in Xcode, simulators, Android, Docker and old projects.</translation>
+    </message>
+    <message>
+        <source>正在翻模拟器、归档和 SDK…</source>
+        <translation>Searching simulators, archives and SDKs…</translation>
+    </message>
+    <message>
+        <source>没找到开发工具留下的大文件 ✨</source>
+        <translation>No big files left behind by developer tools ✨</translation>
+    </message>
+    <message>
+        <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
+        <translation>Simulator runtimes and devices are deleted with Xcode’s own simctl; other files go to the Trash, and project dependencies are deleted outright (reinstalling brings them back).</translation>
+    </message>
+    <message>
+        <source>可能
+用不着的</source>
+        <translation>Maybe
+unneeded</translation>
+    </message>
+    <message>
+        <source>下载、文稿、桌面、影片里的大文件、很久没打开的文件、重复文件和旧安装包。</source>
+        <translation>Large files in Downloads, Documents, Desktop and Videos, files not opened for a long time, duplicates and old installers.</translation>
+    </message>
+    <message>
+        <source>正在翻你的文件…</source>
+        <translation>Searching your files…</translation>
+    </message>
+    <message>
+        <source>没找到明显用不着的大文件 ✨</source>
+        <translation>No obviously unneeded big files found ✨</translation>
+    </message>
+    <message>
+        <source>选中的文件会移到废纸篓，在废纸篓里还能放回去。</source>
+        <translation>The chosen files go to the Trash, where you can still put them back.</translation>
+    </message>
+    <message>
         <source>上次用 %1</source>
         <translation>Last used %1</translation>
     </message>

@@ -144,6 +144,48 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>看起来
+用不着的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在翻模拟器、归档和 SDK…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没找到开发工具留下的大文件 ✨</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可能
+用不着的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下载、文稿、桌面、影片里的大文件、很久没打开的文件、重复文件和旧安装包。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在翻你的文件…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没找到明显用不着的大文件 ✨</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选中的文件会移到废纸篓，在废纸篓里还能放回去。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>上次用 %1</source>
         <translation type="unfinished"></translation>
     </message>

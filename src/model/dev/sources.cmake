@@ -7,7 +7,11 @@ target_sources(sorbeta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DevDates.h
   ${CMAKE_CURRENT_LIST_DIR}/DevEnvironment.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DevEnvironment.h
+  ${CMAKE_CURRENT_LIST_DIR}/DevModel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DevModel.h
   ${CMAKE_CURRENT_LIST_DIR}/DevPaths.h
+  ${CMAKE_CURRENT_LIST_DIR}/DevRemoval.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DevRemoval.h
   ${CMAKE_CURRENT_LIST_DIR}/DevRun.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DevRun.h
   ${CMAKE_CURRENT_LIST_DIR}/DevScan.cpp
