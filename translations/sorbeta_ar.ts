@@ -656,6 +656,50 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>果冻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>建议清理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其余 %1 项</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切到列表看全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 项 · 已选 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在处理…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理所选 %1 项 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清理 %1 项，共 %2？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>腾出 %1，%2 项没删掉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点果冻选中，右键在访达中显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>这里空空的，或者没有权限看</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1514,10 +1558,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>其余 %1 项</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>清理所选后可用
 （现在 %1，暂存区 %2）</source>
         <translation type="unfinished"></translation>
@@ -1569,10 +1609,6 @@
     </message>
     <message>
         <source>正在清理…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>清理 %1 项，共 %2？</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

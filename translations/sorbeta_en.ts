@@ -668,6 +668,50 @@ then you’re all set</translation>
         <translation>Yay</translation>
     </message>
     <message>
+        <source>果冻</source>
+        <translation>Jellies</translation>
+    </message>
+    <message>
+        <source>列表</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>建议清理</source>
+        <translation>Suggested</translation>
+    </message>
+    <message>
+        <source>其余 %1 项</source>
+        <translation>%1 more items</translation>
+    </message>
+    <message>
+        <source>切到列表看全部</source>
+        <translation>Switch to the list to see them all</translation>
+    </message>
+    <message>
+        <source>%1 项 · 已选 %2</source>
+        <translation>%1 items · %2 chosen</translation>
+    </message>
+    <message>
+        <source>正在处理…</source>
+        <translation>Working…</translation>
+    </message>
+    <message>
+        <source>清理所选 %1 项 · %2</source>
+        <translation>Clean %1 Chosen · %2</translation>
+    </message>
+    <message>
+        <source>清理 %1 项，共 %2？</source>
+        <translation>Clean %1 items, %2 in total?</translation>
+    </message>
+    <message>
+        <source>腾出 %1，%2 项没删掉</source>
+        <translation>Freed %1, %2 items could not be removed</translation>
+    </message>
+    <message>
+        <source>点果冻选中，右键在访达中显示</source>
+        <translation>Click a jelly to choose it, right-click to show it in the file manager</translation>
+    </message>
+    <message>
         <source>这里空空的，或者没有权限看</source>
         <translation>Nothing here, or no permission to look</translation>
     </message>
@@ -1528,10 +1572,6 @@ in this period</translation>
         <translation>System &amp; Other</translation>
     </message>
     <message>
-        <source>其余 %1 项</source>
-        <translation>%1 more items</translation>
-    </message>
-    <message>
         <source>清理所选后可用
 （现在 %1，暂存区 %2）</source>
         <translation>Free after cleaning the selection
@@ -1586,10 +1626,6 @@ in this period</translation>
     <message>
         <source>正在清理…</source>
         <translation>Cleaning…</translation>
-    </message>
-    <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>Clean %1 items, %2 in total?</translation>
     </message>
     <message>
         <source>

@@ -95,5 +95,9 @@
         <source>选中的文件会移到废纸篓，在废纸篓里还能放回去。</source>
         <translation>选中的文件会移到回收站，在回收站里还能放回去。</translation>
     </message>
+    <message>
+        <source>点果冻选中，右键在访达中显示</source>
+        <translation>点果冻选中，右键在文件管理器中显示</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 
 #include "app/ModelTasks.h"
 #include "model/care/Maintenance.h"
+#include "model/dev/DevModel.h"
 #include "model/drill/DrillModel.h"
 #include "model/history/HistoryModel.h"
 #include "model/holding/HoldingArea.h"
@@ -27,6 +28,13 @@ QCoro::Task<> purgeExpiredOnce(QPointer<HoldingModel> holding) {
     if (!holding) co_return;
     auto task = holding->purgeExpired();  // named: see platform/Async.h
     co_await task;
+}
+
+// The files page over the file finder's search and its move to the Trash.
+DevModel* fileFinderPage(const DevEnvironment& environment) {
+    // The file finder is not part of this build yet: its page finds nothing
+    // and moves nothing until FileFinder::all and FileFinder::trash are bound here.
+    return DevModel::files({}, {}, environment);
 }
 
 }  // namespace
@@ -54,6 +62,8 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
     // One holding area for the scan model and the holding model.
     if (!environment.holding) environment.holding = HoldingArea::standard(places_);
     const std::shared_ptr<HoldingArea> area = environment.holding;
+    DevEnvironment developer = DevEnvironment::system(places_);
+    developer.git = environment.git;
     model_ = new AppModel(std::move(environment), this);
     drill_ = new DrillModel(DrillEnvironment::system(places_), this);
     uninstall_ = new UninstallModel(std::move(uninstall), this);
@@ -65,6 +75,9 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
     std::stable_sort(stored.begin(), stored.end(),
                      [](const DiskSnapshot& a, const DiskSnapshot& b) { return a.date < b.date; });
     history_->setSnapshots(std::move(stored));
+
+    // The developer and files pages, searched the first time each is shown.
+    toolkits_ = new Toolkits(DevModel::developer(developer), fileFinderPage(developer), this);
 
     holding_ = new HoldingModel(area, this);
     holding_->setBatches(holding_->area()->batches());
@@ -103,6 +116,12 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
 }
 
 AppServices::~AppServices() = default;
+
+void AppServices::setToolkits(Toolkits* toolkits) {
+    if (toolkits == toolkits_) return;
+    toolkits->setParent(this);
+    delete std::exchange(toolkits_, toolkits);
+}
 
 void AppServices::rescanAfterRestore() { startScan(*model_); }
 

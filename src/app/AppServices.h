@@ -26,6 +26,7 @@ class HoldingModel;
 class Maintenance;
 class SoundFX;
 class UninstallModel;
+class Toolkits;
 
 class AppServices final : public QObject {
     Q_OBJECT
@@ -65,6 +66,11 @@ public:
     // Background upkeep: alerts, automatic cleaning, expiry (started here).
     Maintenance& care() const { return *care_; }
     const platform::Places& places() const { return places_; }
+    // The developer and files pages' models.
+    Toolkits& toolkits() const { return *toolkits_; }
+    // Puts other page models in their place (tests, before any view binds to
+    // them); the container owns them from then on.
+    void setToolkits(Toolkits* toolkits);
 
     // Files restored from the holding area show again after a full rescan.
     void rescanAfterRestore();
@@ -91,6 +97,7 @@ private:
     HistoryStore historyStore_;
     HistoryModel* history_ = nullptr;
     Maintenance* care_ = nullptr;
+    Toolkits* toolkits_ = nullptr;
     std::unique_ptr<SoundFX> sound_;
     std::unique_ptr<BandPainter> mapPainter_;
 };

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "model/dev/DevModel.h"
 #include "model/holding/HoldingModel.h"
 #include "model/scan/AppModel.h"
 #include "model/status/StatusModel.h"
@@ -43,7 +44,23 @@ QCoro::Task<> purge(QPointer<StatusModel> status) {
     co_await task;
 }
 
+QCoro::Task<> devLoad(QPointer<DevModel> dev) {
+    if (!dev) co_return;
+    auto task = dev->load();
+    co_await task;
+}
+
+QCoro::Task<> devRun(QPointer<DevModel> dev, std::vector<DevEntry> entries) {
+    if (!dev) co_return;
+    auto task = dev->run(std::move(entries));
+    co_await task;
+}
+
 }  // namespace
+
+void startDevLoad(DevModel& dev) { devLoad(QPointer<DevModel>(&dev)); }
+
+void startDevRun(DevModel& dev, std::vector<DevEntry> entries) { devRun(QPointer<DevModel>(&dev), std::move(entries)); }
 
 void startStatusSampler(StatusModel& status) { sample(QPointer<StatusModel>(&status)); }
 

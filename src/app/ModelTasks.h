@@ -3,12 +3,15 @@
 // the main thread and ends quietly when its model has gone meanwhile.
 #include <set>
 #include <string>
+#include <vector>
 
+#include "model/dev/DevTypes.h"
 #include "model/holding/HoldingManifest.h"
 
 namespace sorbeta {
 
 class AppModel;
+class DevModel;
 class HoldingModel;
 class StatusModel;
 
@@ -22,5 +25,9 @@ void startFreeNow(HoldingModel& holding, AppModel& model, HoldBatch batch);
 void startStatusSampler(StatusModel& status);
 // Gives file-cache memory back; the model reports the outcome.
 void startPurge(StatusModel& status);
+// Searches a developer or files page.
+void startDevLoad(DevModel& dev);
+// Removes exactly these entries (the ones the confirmation listed).
+void startDevRun(DevModel& dev, std::vector<DevEntry> entries);
 
 }  // namespace sorbeta

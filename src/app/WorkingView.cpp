@@ -8,6 +8,7 @@
 #include "app/ModelTasks.h"
 #include "app/UninstallShell.h"
 #include "model/common/Bytes.h"
+#include "model/dev/DevModel.h"
 #include "model/dialog/CandyDialog.h"
 #include "model/drill/DrillModel.h"
 #include "model/holding/HoldingModel.h"
@@ -24,6 +25,8 @@
 #include "ui/views/clean/SidePanel.h"
 #include "ui/views/clean/Toasts.h"
 #include "ui/views/clean/TopBar.h"
+#include "ui/views/dev/DevMain.h"
+#include "ui/views/dev/DevPanel.h"
 #include "ui/views/drill/DrillPane.h"
 #include "ui/views/history/HistoryMain.h"
 #include "ui/views/history/HistoryPanel.h"
@@ -141,6 +144,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
     }
     addStatusPage();
     addUninstallPage();
+    addDevPages();
     const HistoryPageServices history{.map = {.sound = &services_.sound(), .bands = &services_.mapPainter()},
                                       .home = services_.places().home};
     fillWith(panels_[AppMode::history], new HistoryPanel(services_.history(), history));
@@ -280,6 +284,31 @@ void WorkingView::refreshUninstallToast() {
     if (freedToast_) freedToast_->raise();
 }
 
+void WorkingView::addDevPages() {
+    Toolkits& toolkits = services_.toolkits();
+    for (auto [mode, dev] : {std::pair{AppMode::dev, &toolkits.dev()}, std::pair{AppMode::files, &toolkits.files()}}) {
+        auto* panel = new DevPanel(*dev);
+        panel->setObjectName(QStringLiteral("devPanel"));
+        fillWith(panels_[mode], panel);
+        auto* page = new DevMain(*dev, {.map = {.sound = &services_.sound(), .bands = &services_.mapPainter()}});
+        page->setObjectName(QStringLiteral("devMain"));
+        QPointer<DevModel> weak(dev);
+        connect(page, &DevMain::runConfirmed, this, [weak](const std::vector<DevEntry>& entries) {
+            if (weak) startDevRun(*weak, entries);
+        });
+        fillWith(pages_[mode], page);
+    }
+}
+
+void WorkingView::loadOnEntry(AppMode mode) {
+    Toolkits& toolkits = services_.toolkits();
+    DevModel* dev = mode == AppMode::dev ? &toolkits.dev() : mode == AppMode::files ? &toolkits.files() : nullptr;
+    // Searched once per process; later entries show what it holds.
+    if (dev && !dev->loaded()) startDevLoad(*dev);
+    // The applications are listed on the first visit, once per process.
+    if (mode == AppMode::uninstall && !services_.uninstall().loaded()) UninstallShell::startLoad(services_.uninstall());
+}
+
 void WorkingView::refreshSampler() {
     StatusModel& status = services_.status();
     const bool wanted = mode_ == AppMode::status && isVisible();
@@ -333,8 +362,7 @@ void WorkingView::setMode(AppMode mode) {
     transitions_->enter(panels_.at(mode), panelTransition(mode), kModeSpring);
     transitions_->enter(pages_.at(mode), pageTransition(mode, mapShown_), kModeSpring);
     refreshSampler();
-    // The applications are listed on the first visit, once per process.
-    if (mode == AppMode::uninstall && !services_.uninstall().loaded()) UninstallShell::startLoad(services_.uninstall());
+    loadOnEntry(mode);
 }
 
 void WorkingView::refreshPanel() {

@@ -6,6 +6,10 @@
 // panel is the side panel), "map", "scanningJelly", "drillPane" while a
 // drill-down level is open, "limitedBadge", "freedToast", "memoryToast" and
 // "uninstallToast" while one shows, and "transitions". The status figures are sampled only
+// panel is the side panel; the developer and files pages hold a "devPanel"
+// and a "devMain"), "map", "scanningJelly", "drillPane" while a
+// drill-down level is open, "limitedBadge", "freedToast" and "memoryToast"
+// while one shows, and "transitions". The status figures are sampled only
 // while the status mode is on screen.
 #include <QPointer>
 #include <QWidget>
@@ -91,6 +95,9 @@ private:
     void addStatusPage();
     void addUninstallPage();
     void refreshUninstallToast();
+    void addDevPages();
+    // The first entry into the developer, files or uninstall page starts its search.
+    void loadOnEntry(AppMode mode);
 
     AppServices& services_;
     AppMode mode_ = AppMode::clean;

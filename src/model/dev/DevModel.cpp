@@ -10,8 +10,7 @@
 
 namespace sorbeta {
 
-DevModel::DevModel(Texts texts, Flavor flavor, Loader loader, Performer performer, QObject* parent,
-                   QThreadPool* pool)
+DevModel::DevModel(Texts texts, Flavor flavor, Loader loader, Performer performer, QObject* parent, QThreadPool* pool)
     : QObject(parent),
       texts_(std::move(texts)),
       flavor_(flavor),
@@ -52,9 +51,7 @@ DevModel* DevModel::files(FileSearch search, DevScan::TrashFile trashFile, DevEn
     auto shared = std::make_shared<const DevEnvironment>(std::move(environment));
     return new DevModel(
         filesTexts(), Flavor::lemon,
-        [search = std::move(search), shared] {
-            return search ? search(shared->now()) : std::vector<DevGroup>{};
-        },
+        [search = std::move(search), shared] { return search ? search(shared->now()) : std::vector<DevGroup>{}; },
         [trashFile = std::move(trashFile), shared](const std::vector<DevEntry>& entries) {
             return DevScan::perform(entries, *shared, trashFile);
         },
@@ -106,8 +103,7 @@ void DevModel::publish(std::vector<DevGroup> groups) {
     const bool stillThere = selectedGroup_ && std::any_of(groups_.begin(), groups_.end(), [&](const DevGroup& group) {
                                 return group.id == *selectedGroup_;
                             });
-    if (!stillThere)
-        setSelectedGroup(groups_.empty() ? std::nullopt : std::optional<QString>(groups_.front().id));
+    if (!stillThere) setSelectedGroup(groups_.empty() ? std::nullopt : std::optional<QString>(groups_.front().id));
 }
 
 void DevModel::toggle(const DevEntry& entry) {

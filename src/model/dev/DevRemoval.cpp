@@ -38,8 +38,8 @@ Carried carryOut(const DevEntry& entry, const DevEnvironment& environment, const
             if constexpr (std::is_same_v<Action, DevEntry::SimRuntime>) {
                 // Only a real identifier ever reaches the tool.
                 if (!isUuidText(action.identifier)) return {};
-                return shown(simulatorTool(environment, {"simctl", "runtime", "delete",
-                                                         action.identifier.toStdString()}));
+                return shown(
+                    simulatorTool(environment, {"simctl", "runtime", "delete", action.identifier.toStdString()}));
             } else if constexpr (std::is_same_v<Action, DevEntry::SimDevice>) {
                 if (!isUuidText(action.udid)) return {};
                 return shown(simulatorTool(environment, {"simctl", "delete", action.udid.toStdString()}));

@@ -371,6 +371,27 @@ const QHash<QString, std::vector<Step>>& symbolTable() {
          {stroked(start, 1, "O 0.5 0.5 0.42"), stroked(add, 1.1, "M 0.5 0.56 L 0.7 0.32"),
           filled(add, "O 0.5 0.56 1.1l O 0.26 0.5 0.55l O 0.33 0.33 0.55l O 0.5 0.26 0.55l")}},
         {"hammer", {stroked(start, 1, "R 0.2 0.12 0.56 0.2 0.04"), stroked(add, 1.4, "M 0.52 0.32 L 0.52 0.92")}},
+        {"iphone.gen3", {stroked(start, 1, "R 0.28 0.06 0.44 0.88 0.1"), filled(add, "O 0.5 0.82 0.6l")}},
+        {"ipad.and.iphone",
+         {stroked(start, 1, "R 0.06 0.1 0.56 0.76 0.08"), stroked(add, 1, "R 0.66 0.4 0.28 0.52 0.06")}},
+        {"archivebox",
+         {stroked(start, 1, "R 0.06 0.12 0.88 0.22 0.04 M 0.12 0.34 L 0.12 0.88 L 0.88 0.88 L 0.88 0.34"),
+          stroked(add, 1, "M 0.38 0.52 L 0.62 0.52")}},
+        {"shippingbox.circle",
+         {stroked(start, 1, "O 0.5 0.5 0.44"),
+          stroked(add, 0.8,
+                  "M 0.5 0.24 L 0.74 0.36 L 0.74 0.64 L 0.5 0.76 L 0.26 0.64 L 0.26 0.36 L 0.5 0.24 "
+                  "M 0.26 0.36 L 0.5 0.48 L 0.74 0.36 M 0.5 0.48 L 0.5 0.76")}},
+        {"folder.badge.questionmark",
+         {stroked(start, 1, "M 0.06 0.2 L 0.34 0.2 L 0.42 0.3 L 0.9 0.3 L 0.9 0.5 M 0.56 0.8 L 0.06 0.8 L 0.06 0.2"),
+          stroked(add, 1, "M 0.62 0.6 C 0.62 0.46 0.86 0.46 0.86 0.6 C 0.86 0.7 0.74 0.7 0.74 0.8"),
+          filled(add, "O 0.74 0.92 0.6l")}},
+        {"moon.zzz",
+         {filled(start,
+                 "M 0.42 0.14 C 0.12 0.2 0.06 0.62 0.3 0.82 C 0.5 0.96 0.78 0.88 0.88 0.66 "
+                 "C 0.6 0.72 0.34 0.5 0.42 0.14 Z"),
+          stroked(add, 0.8,
+                  "M 0.56 0.12 L 0.7 0.12 L 0.56 0.28 L 0.7 0.28 M 0.74 0.34 L 0.86 0.34 L 0.74 0.48 L 0.86 0.48")}},
     };
     return table;
 }

@@ -41,7 +41,8 @@ protected:
     fs::path idleProject(const std::string& relative, int days = 200) {
         tree->text(relative + "/package.json", "{}");
         tree->file(relative + "/node_modules/dep/index.js", 8192);
-        for (const char* part : {"/node_modules/dep/index.js", "/node_modules/dep", "/node_modules", "/package.json", ""})
+        for (const char* part :
+             {"/node_modules/dep/index.js", "/node_modules/dep", "/node_modules", "/package.json", ""})
             ageDays(relative + part, days);
         return home() / relative;
     }
@@ -60,14 +61,13 @@ TEST_F(DevRemovalTest, EachKindOfEntryCountsWhatItsRowShowed) {
         handed.push_back(url);
         return url.filename() == "yes.bin";
     };
-    const auto outcome =
-        perform({entry("dev", 100, DevEntry::SimDevice{QString::fromUtf8(kUuid)}),
-                 entry("rt", 200, DevEntry::SimRuntime{QString::fromUtf8(kUuid).toLower()}),
-                 entry("arc", 1000, DevEntry::Trash{{archive.parent_path()}}),
-                 entry("file", 10'000, DevEntry::TrashFile{home() / "yes.bin"}),
-                 entry("refused", 20'000, DevEntry::TrashFile{home() / "no.bin"}),
-                 entry("look", 40'000, DevEntry::Reveal{home() / "yes.bin"})},
-                trashFile);
+    const auto outcome = perform({entry("dev", 100, DevEntry::SimDevice{QString::fromUtf8(kUuid)}),
+                                  entry("rt", 200, DevEntry::SimRuntime{QString::fromUtf8(kUuid).toLower()}),
+                                  entry("arc", 1000, DevEntry::Trash{{archive.parent_path()}}),
+                                  entry("file", 10'000, DevEntry::TrashFile{home() / "yes.bin"}),
+                                  entry("refused", 20'000, DevEntry::TrashFile{home() / "no.bin"}),
+                                  entry("look", 40'000, DevEntry::Reveal{home() / "yes.bin"})},
+                                 trashFile);
     // Listed sizes, not new measurements: 100 + 200 + 1000 + 10,000.
     EXPECT_EQ(outcome, (DevScan::RemovalOutcome{11'300, 2}));
     EXPECT_EQ(logged(), std::string("simctl delete ") + kUuid + "\nsimctl runtime delete " +
@@ -82,9 +82,9 @@ TEST_F(DevRemovalTest, EachKindOfEntryCountsWhatItsRowShowed) {
 
 TEST_F(DevRemovalTest, SimulatorToolRunsOnlyForRealIdentifiersAndSucceedsOnlyOnStatusZero) {
     loggingTool("xcrun", 0);
-    for (const char* bad : {"", "not-a-uuid", "{0A1B2C3D-4E5F-6789-ABCD-EF0123456789}",
-                            "0A1B2C3D4E5F6789ABCDEF0123456789", "0A1B2C3D-4E5F-6789-ABCD-EF012345678G",
-                            "0A1B2C3D-4E5F-6789-ABCD-EF0123456789; rm -rf ~"}) {
+    for (const char* bad :
+         {"", "not-a-uuid", "{0A1B2C3D-4E5F-6789-ABCD-EF0123456789}", "0A1B2C3D4E5F6789ABCDEF0123456789",
+          "0A1B2C3D-4E5F-6789-ABCD-EF012345678G", "0A1B2C3D-4E5F-6789-ABCD-EF0123456789; rm -rf ~"}) {
         EXPECT_FALSE(DevScan::isUuidText(QString::fromUtf8(bad))) << bad;
         EXPECT_EQ(perform({entry("d", 5, DevEntry::SimDevice{QString::fromUtf8(bad)}),
                            entry("r", 5, DevEntry::SimRuntime{QString::fromUtf8(bad)})}),

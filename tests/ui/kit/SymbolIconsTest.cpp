@@ -55,7 +55,13 @@ TEST(SymbolIconsTest, EverySymbolOfTheTableDrawsInItsSquareAndHeavierIsBolder) {
                            "shippingbox",
                            "chart.line.uptrend.xyaxis",
                            "gauge.with.needle",
-                           "hammer"};
+                           "hammer",
+                           "iphone.gen3",
+                           "ipad.and.iphone",
+                           "archivebox",
+                           "shippingbox.circle",
+                           "folder.badge.questionmark",
+                           "moon.zzz"};
     for (const char* text : names) {
         const QString name = QString::fromLatin1(text);
         EXPECT_TRUE(hasSymbol(name)) << text;
