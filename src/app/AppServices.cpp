@@ -8,6 +8,8 @@
 #include "model/care/Maintenance.h"
 #include "model/dev/DevModel.h"
 #include "model/drill/DrillModel.h"
+#include "model/files/FileGroups.h"
+#include "model/files/FileTrash.h"
 #include "model/history/HistoryModel.h"
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
@@ -32,9 +34,10 @@ QCoro::Task<> purgeExpiredOnce(QPointer<HoldingModel> holding) {
 
 // The files page over the file finder's search and its move to the Trash.
 DevModel* fileFinderPage(const DevEnvironment& environment) {
-    // The file finder is not part of this build yet: its page finds nothing
-    // and moves nothing until FileFinder::all and FileFinder::trash are bound here.
-    return DevModel::files({}, {}, environment);
+    const platform::Places places = environment.places;
+    return DevModel::files([places](const QDateTime& now) { return FileFinder::all(now, places); },
+                           [places](const std::filesystem::path& url) { return FileFinder::trash(url, places); },
+                           environment);
 }
 
 }  // namespace

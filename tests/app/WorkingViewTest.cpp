@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndAnEmptyPageForUnbuiltModes) {
+TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndEveryModeHasItsPage) {
     AppServices services;
     WorkingView view(services);
     view.resize(1280, 820);
@@ -66,8 +66,8 @@ TEST_F(WorkingViewTest, ModeSwitchShowsTheModesPanelAndAnEmptyPageForUnbuiltMode
     EXPECT_EQ(view.mode(), AppMode::uninstall);
     EXPECT_FALSE(sidePanel(&view)->isVisibleTo(&view));
     EXPECT_TRUE(sidePanelFor(&view, AppMode::uninstall)->isVisibleTo(&view));
-    // No placeholder content in a page this build leaves out.
-    EXPECT_TRUE(mainPaneFor(&view, AppMode::dev)->findChildren<QWidget*>().isEmpty());
+    // Every mode, the hidden developer and files modes too, has a page of its own.
+    for (AppMode mode : allAppModes) EXPECT_FALSE(mainPaneFor(&view, mode)->findChildren<QWidget*>().isEmpty());
     view.setMode(AppMode::history);  // a hidden page stays reachable by code
     EXPECT_TRUE(mainPaneFor(&view, AppMode::history)->isVisibleTo(&view));
     view.setMode(AppMode::clean);
