@@ -1,14 +1,18 @@
 #include "platform/ProcessTable.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <charconv>
 #include <climits>
 
 #include "platform/FileOps.h"
+#include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
 namespace {
@@ -77,6 +81,83 @@ std::string readFile(const Path& path, std::size_t limit) {
     return text;
 }
 
+// Whether what was read of a file already holds all its reader needs.
+using Enough = bool (*)(const std::string& text);
+bool toTheEnd(const std::string&) { return false; }
+// A stat file is one line.
+bool wholeLine(const std::string& text) { return text.back() == '\n'; }
+// cgroupPath() takes the first unified line whatever follows it.
+bool unifiedLine(const std::string& text) {
+    for (std::size_t found = text.find("0::"); found != std::string::npos; found = text.find("0::", found + 1))
+        if ((found == 0 || text[found - 1] == '\n') && text.find('\n', found) != std::string::npos) return true;
+    return false;
+}
+
+// Reads a file of an open process folder into `out`, whose storage is kept
+// from one process to the next. Files in /proc report no size, so this reads
+// to the end or until `enough` says the rest does not matter; a link, a pipe
+// or anything longer than `limit` is refused.
+bool readAt(int folderFd, const char* name, std::size_t limit, std::string& out, Enough enough = toTheEnd) {
+    out.clear();
+    const UniqueFd fd(::openat(folderFd, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW));
+    if (!fd.valid()) return false;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (out.size() + std::size_t(got) > limit) return false;
+        out.append(buffer, std::size_t(got));
+        if (enough(out)) return true;
+    }
+}
+
+UniqueFd openProcess(int rootFd, const char* name) {
+    return UniqueFd(::openat(rootFd, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+}
+
+// The executable a process runs; empty for kernel threads and zombies, which
+// have none, and when the link cannot be read.
+Path executableAt(int folderFd, const char* link) {
+    char text[PATH_MAX];
+    const ssize_t length = ::readlinkat(folderFd, link, text, sizeof text);
+    if (length <= 0 || std::size_t(length) >= sizeof text) return {};
+    return withoutDeletedMark(std::string(text, std::size_t(length)));
+}
+
+// The sample of the process whose folder is open, with the executable read
+// beforehand. Kernel threads are told from their stat flags and, when
+// `kernelThreads` is false, left out.
+std::optional<ProcessSample> sampleIn(int folderFd, int pid, uint32_t owner, Path executable, bool kernelThreads,
+                                      std::string& buffer) {
+    if (!readAt(folderFd, "stat", kStatLimit, buffer, wholeLine)) return std::nullopt;
+    const auto fields = parseStat(buffer);
+    if (!fields || (!kernelThreads && fields->kernelThread())) return std::nullopt;
+    return ProcessSample{pid, fields->parent, fields->startTime, owner, std::move(executable)};
+}
+
+bool ownedBy(uid_t user, int rootFd, const char* name) {
+    struct stat owner {};
+    return ::fstatat(rootFd, name, &owner, AT_SYMLINK_NOFOLLOW) == 0 && owner.st_uid == user;
+}
+
+// Calls `visit(pid, rootFd, name)` for each process folder below `root`
+// except this program's own; the visitor checks the owner.
+template <typename Visit>
+void eachProcess(const Path& root, Visit&& visit) {
+    DIR* folder = ::opendir(root.c_str());
+    if (!folder) return;
+    const int rootFd = ::dirfd(folder);
+    const int self = int(::getpid());
+    while (const dirent* entry = ::readdir(folder)) {
+        int pid = 0;
+        if (!parseNumber(std::string_view(entry->d_name), pid) || pid <= 0 || pid == self) continue;
+        visit(pid, rootFd, entry->d_name);
+    }
+    ::closedir(folder);
+}
+
 }  // namespace
 
 std::optional<StatFields> parseStat(std::string_view text) {
@@ -84,11 +165,12 @@ std::optional<StatFields> parseStat(std::string_view text) {
     if (close == std::string_view::npos) return std::nullopt;
     std::string_view rest = text.substr(close + 1);
     StatFields fields;
-    // Field 3 (state) is the first after the name; 4 is the parent, 22 the start time.
+    // Field 3 (state) is the first after the name; 4 is the parent, 9 the flags, 22 the start time.
     for (int index = 3; index <= 22; ++index) {
         const std::string_view field = nextField(rest);
         if (field.empty()) return std::nullopt;
         if (index == 4 && !parseNumber(field, fields.parent)) return std::nullopt;
+        if (index == 9 && !parseNumber(field, fields.flags)) return std::nullopt;
         if (index == 22 && !parseNumber(field, fields.startTime)) return std::nullopt;
     }
     return fields;
@@ -177,36 +259,53 @@ uint32_t currentUser() { return uint32_t(::getuid()); }
 
 std::optional<ProcessSample> ProcFolder::sample(int pid) const {
     if (pid <= 0) return std::nullopt;
-    const Path folder = root_ / std::to_string(pid);
+    const UniqueFd folder = openProcess(AT_FDCWD, (root_ / std::to_string(pid)).c_str());
     struct stat owner {};
-    if (::stat(folder.c_str(), &owner) != 0) return std::nullopt;
-    const auto fields = parseStat(readFile(folder / "stat", kStatLimit));
-    if (!fields) return std::nullopt;
-    ProcessSample sample{pid, fields->parent, fields->startTime, uint32_t(owner.st_uid), {}};
-    char buffer[PATH_MAX];
-    const ssize_t length = ::readlink((folder / "exe").c_str(), buffer, sizeof buffer);
-    if (length > 0 && std::size_t(length) < sizeof buffer)
-        sample.executable = withoutDeletedMark(std::string(buffer, std::size_t(length)));
-    return sample;
+    if (!folder.valid() || ::fstat(folder.get(), &owner) != 0) return std::nullopt;
+    std::string buffer;
+    return sampleIn(folder.get(), pid, uint32_t(owner.st_uid), executableAt(folder.get(), "exe"), true, buffer);
 }
 
 std::vector<ProcessSample> ProcFolder::ownProcesses() const {
     std::vector<ProcessSample> processes;
-    DIR* folder = ::opendir(root_.c_str());
-    if (!folder) return processes;
-    const uid_t me = ::getuid();
-    const int self = int(::getpid());
-    while (const dirent* entry = ::readdir(folder)) {
-        int pid = 0;
-        if (!parseNumber(std::string_view(entry->d_name), pid) || pid <= 0 || pid == self) continue;
-        // The folder's owner first: other users' processes are not read further.
-        struct stat owner {};
-        if (::stat((root_ / entry->d_name).c_str(), &owner) != 0 || owner.st_uid != me) continue;
-        if (auto found = sample(pid); found && found->uid == me) processes.push_back(std::move(*found));
-    }
-    ::closedir(folder);
+    const uint32_t me = currentUser();
+    std::string buffer;
+    eachProcess(root_, [&](int pid, int rootFd, const char* name) {
+        // The folder's owner first: other users' processes are not opened.
+        if (!ownedBy(me, rootFd, name)) return;
+        const UniqueFd folder = openProcess(rootFd, name);
+        if (!folder.valid()) return;
+        if (auto found = sampleIn(folder.get(), pid, me, executableAt(folder.get(), "exe"), true, buffer))
+            processes.push_back(std::move(*found));
+    });
     std::sort(processes.begin(), processes.end(),
               [](const ProcessSample& a, const ProcessSample& b) { return a.pid < b.pid; });
+    return processes;
+}
+
+std::vector<ProcFolder::Grouped> ProcFolder::ownProgramProcesses() const {
+    std::vector<Grouped> processes;
+    const uint32_t me = currentUser();
+    std::string buffer;
+    std::string link;
+    eachProcess(root_, [&](int pid, int rootFd, const char* name) {
+        // A kernel thread or a zombie has no executable, and another user's
+        // process does not show its own to an unprivileged reader: one call
+        // leaves them out before anything is opened. Then the owner, as the
+        // folder tells it.
+        link.assign(name).append("/exe");
+        Path executable = executableAt(rootFd, link.c_str());
+        if (executable.empty() || !ownedBy(me, rootFd, name)) return;
+        const UniqueFd folder = openProcess(rootFd, name);
+        if (!folder.valid()) return;
+        auto found = sampleIn(folder.get(), pid, me, std::move(executable), false, buffer);
+        if (!found) return;
+        std::string cgroup =
+            readAt(folder.get(), "cgroup", kCgroupLimit, buffer, unifiedLine) ? cgroupPath(buffer) : std::string();
+        processes.push_back(Grouped{std::move(*found), std::move(cgroup)});
+    });
+    std::sort(processes.begin(), processes.end(),
+              [](const Grouped& a, const Grouped& b) { return a.sample.pid < b.sample.pid; });
     return processes;
 }
 

@@ -29,6 +29,11 @@ struct ProcessSample {
 struct StatFields {
     int parent = 0;
     uint64_t startTime = 0;
+    uint32_t flags = 0;  // the kernel's PF_* flags of the process
+
+    // A kernel thread: it has no program, memory or cgroup of its own to read.
+    bool kernelThread() const { return (flags & kKernelThreadFlag) != 0; }
+    static constexpr uint32_t kKernelThreadFlag = 0x00200000;  // PF_KTHREAD
 };
 // Parses one stat line; the command name may hold spaces and parentheses.
 std::optional<StatFields> parseStat(std::string_view text);
@@ -74,6 +79,17 @@ public:
     std::string cgroup(int pid) const;
     // residentOwnBytes() of the process's status file.
     std::optional<int64_t> residentOwnBytes(int pid) const;
+
+    // A user process with the path of its control group.
+    struct Grouped {
+        ProcessSample sample;
+        std::string cgroup;  // cgroupPath() of its cgroup file
+    };
+    // ownProcesses() without kernel threads (told by their stat flags) and
+    // processes whose executable cannot be read (zombies among them), each
+    // with its cgroup, read in the same pass. The walk reads each process's
+    // files relative to its folder, opened once, and nothing more.
+    std::vector<Grouped> ownProgramProcesses() const;
 
 private:
     Path root_;

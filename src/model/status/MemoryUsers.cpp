@@ -61,7 +61,9 @@ struct Group {
     std::vector<std::size_t> members;  // the head included
 };
 
-bool isKernelThread(const platform::ProcessSample& sample) {
+using platform::ProcessSample;
+
+bool isKernelThread(const ProcessSample& sample) {
     return sample.executable.empty() || sample.pid == kKernelThreads || sample.parent == kKernelThreads;
 }
 
@@ -129,23 +131,9 @@ void programGroups(const std::vector<ProcessUse>& processes, const std::vector<s
     }
 }
 
-}  // namespace
-
-std::vector<ProcessUse> read(const platform::ProcFolder& proc) {
-    std::vector<ProcessUse> uses;
-    for (platform::ProcessSample& sample : proc.ownProcesses()) {
-        if (isKernelThread(sample)) continue;
-        const auto bytes = proc.residentOwnBytes(sample.pid);
-        if (!bytes) continue;  // gone, or a zombie
-        std::string cgroup = proc.cgroup(sample.pid);
-        uses.push_back(ProcessUse{std::move(sample), *bytes, std::move(cgroup)});
-    }
-    return uses;
-}
-
-std::vector<MemoryHog> rank(const std::vector<ProcessUse>& processes, const DesktopApps& apps,
-                            const std::string& ownDesktopId, int limit) {
-    if (limit <= 0) return {};
+// The applications among the processes, before their memory is known.
+std::vector<Group> applications(const std::vector<ProcessUse>& processes, const DesktopApps& apps,
+                                const std::string& ownDesktopId) {
     std::unordered_map<int, std::size_t> byPid;
     std::vector<std::string> units(processes.size());
     for (std::size_t i = 0; i < processes.size(); ++i) {
@@ -155,12 +143,18 @@ std::vector<MemoryHog> rank(const std::vector<ProcessUse>& processes, const Desk
     std::vector<Group> groups;
     unitGroups(processes, units, byPid, apps, groups);
     programGroups(processes, units, byPid, apps, groups);
+    std::erase_if(groups, [&](const Group& group) {
+        const ProcessSample& head = processes[group.head].sample;
+        return !group.app || !group.app->visible || group.app->id == ownDesktopId || isKernelThread(head) ||
+               isSessionProgram(head.executable);
+    });
+    return groups;
+}
 
+std::vector<MemoryHog> ranked(const std::vector<ProcessUse>& processes, const std::vector<Group>& groups, int limit) {
     std::vector<MemoryHog> hogs;
     for (const Group& group : groups) {
         const ProcessUse& head = processes[group.head];
-        if (!group.app || !group.app->visible || group.app->id == ownDesktopId) continue;
-        if (isKernelThread(head.sample) || isSessionProgram(head.sample.executable)) continue;
         MemoryHog hog;
         hog.pid = head.sample.pid;
         hog.name = group.app->name.isEmpty() ? QStringLiteral("?") : group.app->name;
@@ -181,6 +175,52 @@ std::vector<MemoryHog> rank(const std::vector<ProcessUse>& processes, const Desk
                      [](const MemoryHog& a, const MemoryHog& b) { return a.bytes > b.bytes; });
     if (hogs.size() > std::size_t(limit)) hogs.resize(std::size_t(limit));
     return hogs;
+}
+
+}  // namespace
+
+std::vector<ProcessUse> read(const platform::ProcFolder& proc) {
+    std::vector<ProcessUse> uses;
+    for (auto& [sample, cgroup] : proc.ownProgramProcesses()) {
+        if (isKernelThread(sample)) continue;
+        const auto bytes = proc.residentOwnBytes(sample.pid);
+        if (!bytes) continue;  // gone, or a zombie
+        uses.push_back(ProcessUse{std::move(sample), *bytes, std::move(cgroup)});
+    }
+    return uses;
+}
+
+std::vector<MemoryHog> rank(const std::vector<ProcessUse>& processes, const DesktopApps& apps,
+                            const std::string& ownDesktopId, int limit) {
+    if (limit <= 0) return {};
+    return ranked(processes, applications(processes, apps, ownDesktopId), limit);
+}
+
+std::vector<MemoryHog> list(const platform::ProcFolder& proc, const DesktopApps& apps, const std::string& ownDesktopId,
+                            int limit) {
+    if (limit <= 0) return {};
+    constexpr int64_t kUnread = -1;
+    constexpr int64_t kGone = -2;
+    std::vector<ProcessUse> processes;
+    for (auto& [sample, cgroup] : proc.ownProgramProcesses())
+        if (!isKernelThread(sample)) processes.push_back(ProcessUse{std::move(sample), kUnread, std::move(cgroup)});
+    for (;;) {
+        const std::vector<Group> groups = applications(processes, apps, ownDesktopId);
+        bool vanished = false;
+        for (const Group& group : groups) {
+            for (std::size_t index : group.members) {
+                ProcessUse& use = processes[index];
+                if (use.bytes != kUnread) continue;
+                use.bytes = proc.residentOwnBytes(use.sample.pid).value_or(kGone);
+                vanished = vanished || use.bytes == kGone;
+            }
+        }
+        if (!vanished) return ranked(processes, groups, limit);
+        // A process that ended (or became a zombie) since the walk is left
+        // out, and the applications are told again without it, as if the
+        // walk had not met it.
+        std::erase_if(processes, [](const ProcessUse& use) { return use.bytes == kGone; });
+    }
 }
 
 }  // namespace sorbeta::MemoryUsers

@@ -34,4 +34,9 @@ std::vector<ProcessUse> read(const platform::ProcFolder& proc);
 std::vector<MemoryHog> rank(const std::vector<ProcessUse>& processes, const DesktopApps& apps,
                             const std::string& ownDesktopId, int limit);
 
+// rank(read(proc), …), reading each process's memory only once it is known
+// to belong to a listed application: the same list for a fraction of the work.
+std::vector<MemoryHog> list(const platform::ProcFolder& proc, const DesktopApps& apps, const std::string& ownDesktopId,
+                            int limit);
+
 }  // namespace sorbeta::MemoryUsers

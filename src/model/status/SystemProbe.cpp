@@ -32,7 +32,7 @@ std::optional<BatteryInfo> battery() { return batteryFrom(platform::SystemFiles(
 
 std::vector<MemoryHog> memoryHogsFrom(const platform::ProcFolder& proc, const DesktopApps& apps, int limit) {
     if (limit <= 0) return {};
-    return MemoryUsers::rank(MemoryUsers::read(proc), apps, platform::Defaults::appDomain, limit);
+    return MemoryUsers::list(proc, apps, platform::Defaults::appDomain, limit);
 }
 
 std::vector<MemoryHog> memoryHogs(int limit) {

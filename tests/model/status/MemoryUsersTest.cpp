@@ -144,6 +144,35 @@ TEST_F(MemoryUsersTest, LargestFirstEqualOnesInPidOrderLimitedAndVanishedSkipped
     EXPECT_EQ(hogs(100).size(), 3u);
 }
 
+TEST_F(MemoryUsersTest, KernelThreadsByTheirFlagsHybridCgroupsAndAUnitWhoseHeadEnded) {
+    entry("org.example.Editor.desktop", "Editor", "editor");
+    entry("viewer.desktop", "Viewer", "viewer");
+    // Flagged as a kernel thread (PF_KTHREAD in field 9) though it shows a
+    // program and an application's unit: never read further, never listed.
+    process(600, 1, "editor", 700, unit("app-gnome-org.example.Editor-1.scope"));
+    const std::string kernelStat = "600 (editor) S 1 1 1 0 -1 2097216 0 0 0 0 0 0 0 0 20 0 1 0 100 1000 100\n";
+    tree_->text("proc/600/stat", kernelStat);
+    const auto flags = platform::parseStat(kernelStat);
+    ASSERT_TRUE(flags);
+    EXPECT_TRUE(flags->kernelThread());
+    EXPECT_FALSE(platform::parseStat("1 (x) S 0 1 1 0 -1 4194560 0 0 0 0 0 0 0 0 20 0 1 0 5")->kernelThread());
+    // A hybrid hierarchy: the unified line among the old ones decides.
+    process(610, 1, "helper", 30,
+            "12:cpuset:/\n1:name=systemd:/user.slice/session-2.scope\n" + unit("app-gnome-viewer-3.scope") +
+                "11:memory:/user.slice\n");
+    // The unit's first process ended after the walk: the next one heads it.
+    process(620, 1, "editor", 40, unit("app-gnome-org.example.Editor-8.scope"), 10);
+    process(621, 1, "editor", 20, unit("app-gnome-org.example.Editor-8.scope"), 20);
+    fs::remove(tree_->at("proc/620/status"));
+
+    const auto found = hogs();
+    ASSERT_EQ(pidsOf(found), (std::vector<int>{610, 621}));
+    EXPECT_EQ(found[0].name, QStringLiteral("Viewer (de)"));
+    EXPECT_EQ(found[1].bytes, 20 * MiB);
+    ASSERT_EQ(found[1].processes.size(), 1u);
+    EXPECT_EQ(found[1].processes[0].pid, 621);
+}
+
 TEST_F(MemoryUsersTest, DesktopIndexPrecedenceSubfoldersLinksAndLaunchers) {
     tree_->text("user/org.example.Editor.desktop", "[Desktop Entry]\nType=Application\nName=Mine\nExec=editor\n");
     entry("org.example.Editor.desktop", "Theirs", "editor");
