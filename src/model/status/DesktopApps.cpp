@@ -76,21 +76,28 @@ bool isDesktopFile(const std::string& name) {
     return name.size() > 8 && name.front() != '.' && name.compare(name.size() - 8, 8, ".desktop") == 0;
 }
 
-// The modification times of the folders and their direct subfolders: a new,
-// changed or removed entry changes one of them.
-std::vector<int64_t> folderStamps(const std::vector<Path>& folders) {
-    std::vector<int64_t> stamps;
+// The folders whose modification times tell whether the index is current:
+// each applications folder and its direct subfolders. A new, changed or
+// removed entry changes one of them, and a new or removed subfolder changes
+// its parent, so the subfolders need listing only when the index is read.
+std::vector<Path> watchedFolders(const std::vector<Path>& folders) {
+    std::vector<Path> watched;
     for (const Path& folder : folders) {
-        const auto info = platform::targetInfo(folder);
-        stamps.push_back(info ? info->modifiedSeconds * 1000000000 + info->modifiedNanoseconds : -1);
-        if (!info) continue;
+        watched.push_back(folder);
         const auto children = platform::listChildren(folder);
         if (!children) continue;
-        for (const auto& child : *children) {
-            if (!child.isFolder) continue;
-            const auto sub = platform::targetInfo(folder / child.name);
-            stamps.push_back(sub ? sub->modifiedSeconds * 1000000000 + sub->modifiedNanoseconds : -1);
-        }
+        for (const auto& child : *children)
+            if (child.isFolder) watched.push_back(folder / child.name);
+    }
+    return watched;
+}
+
+std::vector<int64_t> folderStamps(const std::vector<Path>& watched) {
+    std::vector<int64_t> stamps;
+    stamps.reserve(watched.size());
+    for (const Path& folder : watched) {
+        const auto info = platform::targetInfo(folder);
+        stamps.push_back(info ? info->modifiedSeconds * 1000000000 + info->modifiedNanoseconds : -1);
     }
     return stamps;
 }
@@ -155,18 +162,20 @@ std::vector<Path> applicationFolders() {
 std::shared_ptr<const DesktopApps> systemDesktopApps() {
     static std::mutex lock;
     static std::shared_ptr<const DesktopApps> index;
+    static std::vector<Path> watched;
     static std::vector<int64_t> stamps;
     static std::vector<Path> readFolders;
     static QString readLocale;
     const std::vector<Path> folders = applicationFolders();
     const QString locale = QLocale().name();
-    std::vector<int64_t> now = folderStamps(folders);
     const std::lock_guard guard(lock);
-    if (index && now == stamps && folders == readFolders && locale == readLocale) return index;
+    if (index && folders == readFolders && locale == readLocale && folderStamps(watched) == stamps) return index;
+    // Taken before reading, so a change made meanwhile is seen next time.
+    watched = watchedFolders(folders);
+    stamps = folderStamps(watched);
     QByteArray path = qgetenv("PATH");
     if (path.isEmpty()) path = "/usr/local/bin:/usr/bin:/bin";
     index = std::make_shared<const DesktopApps>(DesktopApps::read(folders, locale, path.toStdString()));
-    stamps = std::move(now);
     readFolders = folders;
     readLocale = locale;
     return index;

@@ -198,6 +198,36 @@ TEST_F(MemoryUsersTest, DesktopIndexPrecedenceSubfoldersLinksAndLaunchers) {
     EXPECT_FALSE(index.byProgram(""));
 }
 
+TEST_F(MemoryUsersTest, TheDesktopIndexIsReadAgainOnlyWhenAnEntryFolderChanged) {
+    const fs::path folder = home() / ".local/share/applications";
+    // Each change gives the folder it changed a time of its own: two
+    // changes within one tick of the file system's clock would share one.
+    int changes = 0;
+    auto desktopFile = [&](const fs::path& file, const std::string& name) {
+        const bool newFolder = !fs::exists(file.parent_path());
+        fs::create_directories(file.parent_path());
+        tree_->text(fs::relative(file, home()).string(), "[Desktop Entry]\nType=Application\nName=" + name + "\n");
+        const auto stamp = fs::file_time_type::clock::now() - std::chrono::hours(1) + std::chrono::seconds(++changes);
+        fs::last_write_time(file.parent_path(), stamp);
+        if (newFolder) fs::last_write_time(file.parent_path().parent_path(), stamp);
+    };
+    desktopFile(folder / "kde4/old.desktop", "Old");
+    const auto first = systemDesktopApps();
+    ASSERT_TRUE(first->byUnit("kde4-old"));
+    EXPECT_EQ(systemDesktopApps(), first);  // nothing changed: the same index
+
+    desktopFile(folder / "org.example.New.desktop", "New");  // the folder itself changes
+    const auto second = systemDesktopApps();
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(second->byUnit("org.example.New"));
+    desktopFile(folder / "kde4/second.desktop", "Second");  // only the subfolder changes
+    EXPECT_TRUE(systemDesktopApps()->byUnit("kde4-second"));
+    desktopFile(folder / "kde5/third.desktop", "Third");  // a new subfolder
+    const auto third = systemDesktopApps();
+    EXPECT_TRUE(third->byUnit("kde5-third"));
+    EXPECT_EQ(systemDesktopApps(), third);
+}
+
 TEST(SystemProbeHogs, ThisMachineListsNeitherThisProgramNorOthersOutOfOrder) {
     const auto hogs = SystemProbe::memoryHogs(6);
     EXPECT_LE(hogs.size(), 6u);
