@@ -35,8 +35,9 @@ UninstallMain::UninstallMain(UninstallModel& model, MapServices map, AppDetail::
     transitions_ = new TransitionLayer(this);
     transitions_->setObjectName(QStringLiteral("uninstallTransitions"));
 
-    for (auto signal : {&UninstallModel::appsChanged, &UninstallModel::selectedIDChanged, &UninstallModel::sortChanged,
-                        &UninstallModel::searchChanged})
+    for (auto signal :
+         {&UninstallModel::appsChanged, &UninstallModel::selectedIDChanged, &UninstallModel::sortChanged,
+          &UninstallModel::searchChanged, &UninstallModel::loadingChanged, &UninstallModel::loadedChanged})
         connect(&model_, signal, this, &UninstallMain::refresh);
 
     // The first look shows without motion.
@@ -50,6 +51,10 @@ UninstallMain::Shows UninstallMain::wanted() const {
     if (model_.selectedApp()) return Shows::detail;
     for (const InstalledApp& app : model_.apps())
         if (app.totalBytes() > 0) return Shows::map;
+    // A finished listing with nothing to weigh (no application of the user's
+    // own, as on a machine with only distribution packages) is not "weighing":
+    // the map area stays empty instead of waiting forever.
+    if (model_.loaded() && !model_.loading()) return Shows::map;
     return Shows::waiting;
 }
 

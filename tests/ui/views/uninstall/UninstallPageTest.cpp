@@ -225,7 +225,10 @@ TEST_F(UninstallPageTest, MainShowsWaitingJellyMapOrDetail) {
     EXPECT_EQ(main.shows(), UninstallMain::Shows::waiting);
     fake.apps = {app("/a/Zero.app", "Zero", 0)};
     load(*model);
-    EXPECT_EQ(main.shows(), UninstallMain::Shows::waiting);  // nothing weighs yet
+    // Listed and weighed with nothing of any size: an empty map, not a jelly
+    // that says it is still weighing.
+    EXPECT_EQ(main.shows(), UninstallMain::Shows::map);
+    EXPECT_TRUE(main.nodes().empty());
 
     fake.apps = {app("/a/One.app", "One", 10), app("/a/Two.app", "Two", 20)};
     load(*model);
