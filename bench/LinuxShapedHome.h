@@ -154,18 +154,26 @@ inline void reportCacheShare(const platform::Places& places) {
                     static_cast<long long>(unattributed[i].first));
 }
 
-// Builds the home in a folder of its own, points HOME and the XDG variables at
-// it, scans it twice and prints the figures. False when the scan's category
-// totals differ from the measuring functions.
-inline bool run(int files, const Timers& timers) {
-    QTemporaryDir dir;
-    const fs::path home = fs::path(dir.path().toStdString()) / "home";
+// Makes "home" and an empty "system" root inside `dir` and points HOME, the
+// XDG folders and the system root at them; returns the home.
+inline fs::path pointEnvironmentAt(const QTemporaryDir& dir) {
+    const fs::path base = dir.path().toStdString();
+    const fs::path home = base / "home";
     fs::create_directories(home);
     ::setenv("HOME", home.c_str(), 1);
     ::setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
-    ::setenv("SORBETA_SYSTEM_ROOT", (fs::path(dir.path().toStdString()) / "system").c_str(), 1);
+    ::setenv("SORBETA_SYSTEM_ROOT", (base / "system").c_str(), 1);
+    return home;
+}
+
+// Builds the home in a folder of its own, points HOME and the XDG variables at
+// it, scans it twice and prints the figures. False when the scan's category
+// totals differ from the measuring functions.
+inline bool run(int files, const Timers& timers) {
+    QTemporaryDir dir;
+    const fs::path home = pointEnvironmentAt(dir);
     build(home, files);
     const auto places = platform::Places::fromEnvironment();
     const std::vector<fs::path> roots = scanRoots(places);

@@ -58,13 +58,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int files = argc > 1 ? std::atoi(argv[1]) : 200'000;
     QTemporaryDir dir;
-    const fs::path home = fs::path(dir.path().toStdString()) / "home";
-    fs::create_directories(home);
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
-    ::setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
-    ::setenv("SORBETA_SYSTEM_ROOT", (fs::path(dir.path().toStdString()) / "system").c_str(), 1);
+    const fs::path home = LinuxShapedHome::pointEnvironmentAt(dir);
     LinuxShapedHome::build(home, files);
     const platform::Places places = platform::Places::fromEnvironment();
 
