@@ -44,9 +44,7 @@ std::vector<std::string> MaintenanceLink::ruleIDs() const {
 
 QWidget* MaintenanceLink::makeRuleRow(const std::string& itemID, std::optional<int64_t> current,
                                       std::function<void()> changed, QWidget* parent) {
-    const CleanSpec* spec = nullptr;
-    for (const CleanSpec& row : Catalog::cleanables())
-        if (row.id == itemID) spec = &row;
+    const CleanSpec* spec = Catalog::cleanable(itemID);
     if (!spec) return new QWidget(parent);
     auto* row = new RuleRow(care_->ruleBinding(itemID), *spec, current, std::move(changed), parent);
     // Another row's edit replaces the settings; this row reads its own rule again.

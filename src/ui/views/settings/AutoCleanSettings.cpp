@@ -14,12 +14,6 @@
 namespace sorbeta {
 namespace {
 
-const CleanSpec* specFor(const std::string& id) {
-    for (const CleanSpec& spec : Catalog::cleanables())
-        if (spec.id == id) return &spec;
-    return nullptr;
-}
-
 std::optional<int64_t> currentBytes(const AppModel* model, const std::string& id) {
     if (!model) return std::nullopt;
     for (const CleanItem& item : model->items())
@@ -81,7 +75,7 @@ void AutoCleanSettings::rebuildRows() {
     if (!context_.care) return;
     shownIDs_ = context_.care->ruleIDs();
     for (const std::string& id : shownIDs_) {
-        if (!specFor(id)) continue;  // kept in the settings, not shown
+        if (!Catalog::cleanable(id)) continue;  // kept in the settings, not shown
         QPointer<CareLink> care(context_.care);
         auto ask = context_.askNotificationPermission;
         QWidget* row = context_.care->makeRuleRow(
