@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include <qcoro/qcorotask.h>
 #include <QLabel>
@@ -123,7 +126,8 @@ protected:
         HomeTest::SetUp();
         model = std::make_unique<DevModel>(
             DevModel::developerTexts(), Flavor::sky, [this] { return next; },
-            [](const std::vector<DevEntry>& entries) {
+            [this](const std::vector<DevEntry>& entries) {
+                while (holdRemoval) std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 return DevModel::Result{int64_t(entries.size()), 0};
             },
             nullptr, &pool);
@@ -147,6 +151,7 @@ protected:
     CandyDialogCenter dialogs;
     QThreadPool pool;
     std::unique_ptr<DevModel> model;
+    std::atomic<bool> holdRemoval{false};  // keeps a removal running while a test looks
 };
 
 TEST_F(DevPagesTest, PanelBeforeWhileAndAfterTheSearch) {
@@ -308,9 +313,11 @@ TEST_F(DevPagesTest, TheButtonWaitsWhileARemovalOrASearchRunsAndTheOutcomeShows)
     page.resize(900, 600);
     load({group("g", Flavor::lime, {entry("a", 1'000'000, true)})});
     auto* clean = child<CandyButton>(page.detail(), "clean");
+    holdRemoval = true;
     auto removal = model->run(model->pickedEntries(model->groups()[0]));
     EXPECT_FALSE(clean->isEnabled());
     EXPECT_EQ(clean->text(), QStringLiteral("正在处理…"));
+    holdRemoval = false;
     QCoro::waitFor(std::move(removal));
     clean = child<CandyButton>(page.detail(), "clean");
     EXPECT_EQ(child<QLabel>(page.detail(), "status")->text(), QStringLiteral("腾出 1 B 🎉"));
