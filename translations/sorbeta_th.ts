@@ -11,13 +11,17 @@
         <source>今天用过</source>
         <translation>ใช้วันนี้</translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation>ใช้เมื่อ %1 วันก่อน</translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation>
+            <numerusform>ใช้เมื่อ %n วันก่อน</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation>ไม่ได้ใช้มา %1 เดือน</translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation>
+            <numerusform>ไม่ได้ใช้มา %n เดือน</numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -204,8 +208,14 @@
         <translation>มีอุปกรณ์ใช้อยู่</translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
-        <translation>%1 · %2 อุปกรณ์</translation>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation>
+            <numerusform>%n อุปกรณ์</numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -350,80 +360,66 @@
         <translation>ไฟล์ตกค้างอื่น ๆ</translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation>1 วินาทีที่แล้ว</translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation>%1 วินาทีที่แล้ว</translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation>1 นาทีที่แล้ว</translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation>%1 นาทีที่แล้ว</translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation>1 ชั่วโมงที่แล้ว</translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation>%1 ชั่วโมงที่แล้ว</translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation>1 วันที่แล้ว</translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation>%1 วันที่แล้ว</translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation>1 สัปดาห์ที่แล้ว</translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation>%1 สัปดาห์ที่แล้ว</translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation>1 เดือนที่แล้ว</translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation>%1 เดือนที่แล้ว</translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation>1 ปีที่แล้ว</translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation>%1 ปีที่แล้ว</translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation>เมื่อสักครู่</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation>
+            <numerusform>%n วินาทีที่แล้ว</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation>
+            <numerusform>%n นาทีที่แล้ว</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation>
+            <numerusform>%n ชั่วโมงที่แล้ว</numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation>เมื่อวาน</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation>
+            <numerusform>%n วันที่แล้ว</numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation>สัปดาห์ที่แล้ว</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation>
+            <numerusform>%n สัปดาห์ที่แล้ว</numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation>เดือนที่แล้ว</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation>
+            <numerusform>%n เดือนที่แล้ว</numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation>ปีที่แล้ว</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation>
+            <numerusform>%n ปีที่แล้ว</numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -571,9 +567,17 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>去开启 ›</source>
         <translation>ไปเปิด ›</translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation>%1 · %2 รายการ · เหลืออีก %3 วัน</translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation>
+            <numerusform>%n รายการ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation>
+            <numerusform>เหลืออีก %n วัน</numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -599,13 +603,21 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>暂存区是空的 🍧</source>
         <translation>พื้นที่พักไฟล์ว่างเปล่า 🍧</translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation>นำกลับไปแล้ว %1 รายการ</translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation>
+            <numerusform>นำกลับไปแล้ว %n รายการ</numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
-        <translation>นำกลับไปแล้ว %1 รายการ อีก %2 รายการมีของใหม่อยู่ที่เดิมแล้ว จึงยังอยู่ในพื้นที่พักไฟล์</translation>
+        <source>%1，%2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation>
+            <numerusform>%n รายการมีของใหม่อยู่ที่เดิมแล้ว จึงยังอยู่ในพื้นที่พักไฟล์</numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -679,33 +691,47 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>建议清理</source>
         <translation>แนะนำให้ล้าง</translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation>อีก %1 รายการ</translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation>
+            <numerusform>อีก %n รายการ</numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation>สลับไปมุมมองรายการเพื่อดูทั้งหมด</translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation>%1 รายการ · เลือกแล้ว %2</translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation>
+            <numerusform>%n รายการ · เลือกแล้ว %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation>กำลังดำเนินการ…</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation>ล้าง %1 รายการที่เลือก · %2</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation>
+            <numerusform>ล้าง %n รายการที่เลือก · %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation>
+            <numerusform>ล้าง %n รายการ รวม %1 ไหม?</numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>ล้าง %1 รายการ รวม %2 ไหม?</translation>
+        <source>腾出 %1</source>
+        <translation>ได้พื้นที่คืน %1</translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation>ได้พื้นที่คืน %1 มี %2 รายการที่ลบไม่ได้</translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation>
+            <numerusform>มี %n รายการที่ลบไม่ได้</numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -823,9 +849,11 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>正在扫描…</source>
         <translation>กำลังสแกน…</translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation>ล้างอัตโนมัติ: %1 กฎ</translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation>
+            <numerusform>ล้างอัตโนมัติ: %n กฎ</numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -959,9 +987,11 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>用冰沙给 Mac 腾地方</source>
         <translation>เคลียร์พื้นที่คอมด้วย Sorbeta</translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation>ล้างไป %1 รายการ · พื้นที่ว่าง %2 → %3</translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation>
+            <numerusform>ล้างไป %n รายการ · พื้นที่ว่าง %1 → %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1064,28 +1094,42 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <translation>หน่วยความจำเหลือเฟือ คอมพิวเตอร์สบายดี ✨</translation>
     </message>
     <message>
-        <source> 天 </source>
-        <translation> วัน </translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation>
+            <numerusform>%n วัน</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation>
+            <numerusform>%n ชั่วโมง</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation>
+            <numerusform>%n นาที</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n นาที</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation>
+            <numerusform>%n คอร์</numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时</source>
-        <translation> ชั่วโมง</translation>
-    </message>
-    <message>
-        <source> 小时 </source>
-        <translation> ชั่วโมง </translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation> นาที</translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation> นาที</translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
-        <translation> คอร์ · โหลด </translation>
+        <source>负载 %1</source>
+        <translation>โหลด %1</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1099,13 +1143,11 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source> · 接着电源</source>
         <translation> · เสียบปลั๊กอยู่</translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation> · ชาร์จมาแล้ว </translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation> รอบ</translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation>
+            <numerusform>ชาร์จมาแล้ว %n รอบ</numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1139,9 +1181,11 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation>ย้าย %1 และไฟล์ตกค้างที่ติ๊กไว้ไปถังขยะไหม?</translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation>รวม %1 รายการ %2 ยังนำกลับมาจากถังขยะได้</translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation>
+            <numerusform>รวม %n รายการ %1 ยังนำกลับมาจากถังขยะได้</numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1611,9 +1655,11 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>正在清理，稍等一下 🫧</source>
         <translation>กำลังล้าง รอสักครู่ 🫧</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation>ล้าง %1 รายการที่เลือก</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation>
+            <numerusform>ล้าง %n รายการที่เลือก</numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1683,9 +1729,11 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source> 移到废纸篓了 · </source>
         <translation> ย้ายไปถังขยะแล้ว · </translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>มี %1 รายการที่ย้ายไม่ได้เพราะไม่มีสิทธิ์ ลากไปถังขยะเองได้ในตัวจัดการไฟล์</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>มี %n รายการที่ย้ายไม่ได้เพราะไม่มีสิทธิ์ ลากไปถังขยะเองได้ในตัวจัดการไฟล์</numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1711,13 +1759,11 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>彻底删除</source>
         <translation>ลบถาวร</translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation>%1 รายการตกค้าง</translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation> รายการตกค้าง</translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation>
+            <numerusform>%n รายการตกค้าง</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1731,11 +1777,13 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation>คลิกแอปเพื่อดูว่ามันเก็บอะไรไว้ในเครื่องมากแค่ไหน การถอนการติดตั้งจะย้ายแอปไปถังขยะ จึงนำกลับมาได้</translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation>%1 แอป
-รวมไฟล์ตกค้าง</translation>
+        <translation>
+            <numerusform>%n แอป
+รวมไฟล์ตกค้าง</numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1749,9 +1797,11 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation>ตัวช่วยเบื้องหลังของ %1 ยังทำงานอยู่ ปิดก่อนแล้วค่อยถอนการติดตั้ง</translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation>อีก %1 แอป</translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation>
+            <numerusform>อีก %n แอป</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

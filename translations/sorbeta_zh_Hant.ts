@@ -11,13 +11,17 @@
         <source>今天用过</source>
         <translation>今天用過</translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation>%1 天前用過</translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation>
+            <numerusform>%n 天前用過</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation>%1 個月沒用了</translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation>
+            <numerusform>%n 個月沒用了</numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -204,8 +208,14 @@
         <translation>有裝置在使用</translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
-        <translation>%1 · %2 台裝置</translation>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation>
+            <numerusform>%n 台裝置</numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -350,80 +360,66 @@
         <translation>其他殘留檔案</translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation>1 秒前</translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation>%1 秒前</translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation>1 分鐘前</translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation>%1 分鐘前</translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation>1 小時前</translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation>%1 小時前</translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation>1 天前</translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation>%1 天前</translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation>1 週前</translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation>%1 週前</translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation>1 個月前</translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation>%1 個月前</translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation>1 年前</translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation>%1 年前</translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation>剛剛</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation>
+            <numerusform>%n 秒前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation>
+            <numerusform>%n 分鐘前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation>
+            <numerusform>%n 小時前</numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation>昨天</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation>
+            <numerusform>%n 天前</numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation>上週</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation>
+            <numerusform>%n 週前</numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation>上個月</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation>
+            <numerusform>%n 個月前</numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation>去年</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation>
+            <numerusform>%n 年前</numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -571,9 +567,17 @@
         <source>去开启 ›</source>
         <translation>去開啟 ›</translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation>%1 · %2 項 · 還剩 %3 天</translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation>
+            <numerusform>%n 項</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation>
+            <numerusform>還剩 %n 天</numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -599,13 +603,21 @@
         <source>暂存区是空的 🍧</source>
         <translation>暫存區是空的 🍧</translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation>已放回 %1 項</translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation>
+            <numerusform>已放回 %n 項</numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
-        <translation>已放回 %1 項，有 %2 項的原位置已經有新檔案，留在暫存區</translation>
+        <source>%1，%2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation>
+            <numerusform>有 %n 項的原位置已經有新檔案，留在暫存區</numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -679,33 +691,47 @@
         <source>建议清理</source>
         <translation>建議清理</translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation>其餘 %1 項</translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation>
+            <numerusform>其餘 %n 項</numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation>切換到列表看全部</translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation>%1 項 · 已選 %2</translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation>
+            <numerusform>%n 項 · 已選 %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation>正在處理…</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation>清理所選 %1 項 · %2</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation>
+            <numerusform>清理所選 %n 項 · %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation>
+            <numerusform>要清理 %n 項，共 %1 嗎？</numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>要清理 %1 項，共 %2 嗎？</translation>
+        <source>腾出 %1</source>
+        <translation>騰出 %1</translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation>騰出 %1，有 %2 項沒刪掉</translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation>
+            <numerusform>有 %n 項沒刪掉</numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -823,9 +849,11 @@
         <source>正在扫描…</source>
         <translation>正在掃描…</translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation>自動清理：%1 條規則</translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation>
+            <numerusform>自動清理：%n 條規則</numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -959,9 +987,11 @@
         <source>用冰沙给 Mac 腾地方</source>
         <translation>用冰沙幫電腦騰出空間</translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation>清理了 %1 項 · 可用空間 %2 → %3</translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation>
+            <numerusform>清理了 %n 項 · 可用空間 %1 → %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1064,28 +1094,42 @@
         <translation>記憶體很充裕，電腦狀態不錯 ✨</translation>
     </message>
     <message>
-        <source> 天 </source>
-        <translation> 天 </translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation>
+            <numerusform>%n 小時</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n 分鐘</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation>
+            <numerusform>%n 核心</numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时</source>
-        <translation> 小時</translation>
-    </message>
-    <message>
-        <source> 小时 </source>
-        <translation> 小時 </translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation> 分</translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation> 分鐘</translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
-        <translation> 核心 · 負載 </translation>
+        <source>负载 %1</source>
+        <translation>負載 %1</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1099,13 +1143,11 @@
         <source> · 接着电源</source>
         <translation> · 已接上電源</translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation> · 循環 </translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation> 次</translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation>
+            <numerusform>循環 %n 次</numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1139,9 +1181,11 @@
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation>要把 %1 和勾選的殘留檔案移到垃圾桶嗎？</translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation>共 %1 項，%2。在垃圾桶裡還能放回去。</translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation>
+            <numerusform>共 %n 項，%1。在垃圾桶裡還能放回去。</numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1611,9 +1655,11 @@
         <source>正在清理，稍等一下 🫧</source>
         <translation>正在清理，稍等一下 🫧</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation>清理所選 %1 項</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation>
+            <numerusform>清理所選 %n 項</numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1683,9 +1729,11 @@
         <source> 移到废纸篓了 · </source>
         <translation> 已移到垃圾桶 · </translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>有 %1 項沒有權限移走，可以在檔案管理員裡手動拖進垃圾桶</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>有 %n 項沒有權限移走，可以在檔案管理員裡手動拖進垃圾桶</numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1711,13 +1759,11 @@
         <source>彻底删除</source>
         <translation>徹底刪除</translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation>%1 處殘留</translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation> 處殘留</translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation>
+            <numerusform>%n 處殘留</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1731,11 +1777,13 @@
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation>點一個應用程式，看看它在電腦裡留了多少東西。解除安裝會移到垃圾桶，可以放回來。</translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation>%1 個應用程式
-連同它們的殘留</translation>
+        <translation>
+            <numerusform>%n 個應用程式
+連同它們的殘留</numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1749,9 +1797,11 @@
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation>%1 的背景小幫手還在執行，請先結束再解除安裝</translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation>其餘 %1 個</translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation>
+            <numerusform>其餘 %n 個</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
