@@ -11,13 +11,27 @@
         <source>今天用过</source>
         <translation>استُخدم اليوم</translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation>استُخدم قبل %1 يوم</translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation>
+            <numerusform>استُخدم قبل %n يوم</numerusform>
+            <numerusform>استُخدم قبل %n يوم</numerusform>
+            <numerusform>استُخدم قبل %n يومين</numerusform>
+            <numerusform>استُخدم قبل %n أيام</numerusform>
+            <numerusform>استُخدم قبل %n يومًا</numerusform>
+            <numerusform>استُخدم قبل %n يوم</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation>لم يُستخدم منذ %1 شهر</translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation>
+            <numerusform>لم يُستخدم منذ %n شهر</numerusform>
+            <numerusform>لم يُستخدم منذ %n شهر</numerusform>
+            <numerusform>لم يُستخدم منذ %n شهرين</numerusform>
+            <numerusform>لم يُستخدم منذ %n أشهر</numerusform>
+            <numerusform>لم يُستخدم منذ %n شهرًا</numerusform>
+            <numerusform>لم يُستخدم منذ %n شهر</numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -204,8 +218,19 @@
         <translation>قيد الاستخدام</translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
-        <translation>%1 · الأجهزة: %2</translation>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation>
+            <numerusform>%n جهاز</numerusform>
+            <numerusform>%n جهاز</numerusform>
+            <numerusform>%n جهازان</numerusform>
+            <numerusform>%n أجهزة</numerusform>
+            <numerusform>%n جهازًا</numerusform>
+            <numerusform>%n جهاز</numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -350,80 +375,101 @@
         <translation>ملفات متبقية أخرى</translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation>قبل ثانية واحدة</translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation>قبل %1 ثانية</translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation>قبل دقيقة واحدة</translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation>قبل %1 دقيقة</translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation>قبل ساعة واحدة</translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation>قبل %1 ساعة</translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation>قبل يوم واحد</translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation>قبل %1 يوم</translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation>قبل أسبوع واحد</translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation>قبل %1 أسبوع</translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation>قبل شهر واحد</translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation>قبل %1 شهر</translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation>قبل عام واحد</translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation>قبل %1 عام</translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation>الآن</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation>
+            <numerusform>قبل %n ثانية</numerusform>
+            <numerusform>قبل %n ثانية</numerusform>
+            <numerusform>قبل %n ثانيتين</numerusform>
+            <numerusform>قبل %n ثوانٍ</numerusform>
+            <numerusform>قبل %n ثانيةً</numerusform>
+            <numerusform>قبل %n ثانية</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation>
+            <numerusform>قبل %n دقيقة</numerusform>
+            <numerusform>قبل %n دقيقة</numerusform>
+            <numerusform>قبل %n دقيقتين</numerusform>
+            <numerusform>قبل %n دقائق</numerusform>
+            <numerusform>قبل %n دقيقةً</numerusform>
+            <numerusform>قبل %n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation>
+            <numerusform>قبل %n ساعة</numerusform>
+            <numerusform>قبل %n ساعة</numerusform>
+            <numerusform>قبل %n ساعتين</numerusform>
+            <numerusform>قبل %n ساعات</numerusform>
+            <numerusform>قبل %n ساعةً</numerusform>
+            <numerusform>قبل %n ساعة</numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation>أمس</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation>
+            <numerusform>قبل %n يوم</numerusform>
+            <numerusform>قبل %n يوم</numerusform>
+            <numerusform>قبل %n يومين</numerusform>
+            <numerusform>قبل %n أيام</numerusform>
+            <numerusform>قبل %n يومًا</numerusform>
+            <numerusform>قبل %n يوم</numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation>الأسبوع الماضي</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation>
+            <numerusform>قبل %n أسبوع</numerusform>
+            <numerusform>قبل %n أسبوع</numerusform>
+            <numerusform>قبل %n أسبوعين</numerusform>
+            <numerusform>قبل %n أسابيع</numerusform>
+            <numerusform>قبل %n أسبوعًا</numerusform>
+            <numerusform>قبل %n أسبوع</numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation>الشهر الماضي</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation>
+            <numerusform>قبل %n شهر</numerusform>
+            <numerusform>قبل %n شهر</numerusform>
+            <numerusform>قبل %n شهرين</numerusform>
+            <numerusform>قبل %n أشهر</numerusform>
+            <numerusform>قبل %n شهرًا</numerusform>
+            <numerusform>قبل %n شهر</numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation>العام الماضي</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation>
+            <numerusform>قبل %n عام</numerusform>
+            <numerusform>قبل %n عام</numerusform>
+            <numerusform>قبل %n عامين</numerusform>
+            <numerusform>قبل %n أعوام</numerusform>
+            <numerusform>قبل %n عامًا</numerusform>
+            <numerusform>قبل %n عام</numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -571,9 +617,27 @@
         <source>去开启 ›</source>
         <translation>تفعيل ›</translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation>%1 · العناصر: %2 · الأيام المتبقية: %3</translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation>
+            <numerusform>%n عنصر</numerusform>
+            <numerusform>%n عنصر</numerusform>
+            <numerusform>%n عنصران</numerusform>
+            <numerusform>%n عناصر</numerusform>
+            <numerusform>%n عنصرًا</numerusform>
+            <numerusform>%n عنصر</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation>
+            <numerusform>يتبقى %n يوم</numerusform>
+            <numerusform>يتبقى %n يوم</numerusform>
+            <numerusform>يتبقى %n يومان</numerusform>
+            <numerusform>تتبقى %n أيام</numerusform>
+            <numerusform>يتبقى %n يومًا</numerusform>
+            <numerusform>يتبقى %n يوم</numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -599,13 +663,31 @@
         <source>暂存区是空的 🍧</source>
         <translation>منطقة الانتظار فارغة 🍧</translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation>أُعيد %1 من العناصر إلى مكانها</translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation>
+            <numerusform>أُعيد %n عنصر إلى مكانه</numerusform>
+            <numerusform>أُعيد %n عنصر إلى مكانه</numerusform>
+            <numerusform>أُعيد %n عنصران إلى مكانيهما</numerusform>
+            <numerusform>أُعيدت %n عناصر إلى أماكنها</numerusform>
+            <numerusform>أُعيد %n عنصرًا إلى أماكنها</numerusform>
+            <numerusform>أُعيد %n عنصر إلى أماكنها</numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
-        <translation>أُعيد %1 من العناصر إلى مكانها، وبقي %2 في منطقة الانتظار لأن شيئًا جديدًا حلّ في أماكنها الأصلية</translation>
+        <source>%1，%2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation>
+            <numerusform>وبقي %n عنصر في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانه الأصلي</numerusform>
+            <numerusform>وبقي %n عنصر في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانه الأصلي</numerusform>
+            <numerusform>وبقي %n عنصران في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانيهما الأصليين</numerusform>
+            <numerusform>وبقيت %n عناصر في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
+            <numerusform>وبقي %n عنصرًا في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
+            <numerusform>وبقي %n عنصر في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -679,33 +761,72 @@
         <source>建议清理</source>
         <translation>مقترح</translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation>عناصر أخرى: %1</translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation>
+            <numerusform>%n عنصر آخر</numerusform>
+            <numerusform>%n عنصر آخر</numerusform>
+            <numerusform>%n عنصران آخران</numerusform>
+            <numerusform>%n عناصر أخرى</numerusform>
+            <numerusform>%n عنصرًا آخر</numerusform>
+            <numerusform>%n عنصر آخر</numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation>انتقل إلى القائمة لترى الكل</translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation>العناصر: %1 · المحدد: %2</translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation>
+            <numerusform>%n عنصر · المحدد: %1</numerusform>
+            <numerusform>%n عنصر · المحدد: %1</numerusform>
+            <numerusform>%n عنصران · المحدد: %1</numerusform>
+            <numerusform>%n عناصر · المحدد: %1</numerusform>
+            <numerusform>%n عنصرًا · المحدد: %1</numerusform>
+            <numerusform>%n عنصر · المحدد: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation>جارٍ العمل…</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation>تنظيف المحدد (%1) · %2</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation>
+            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
+            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
+            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
+            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
+            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
+            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation>
+            <numerusform>أتريد تنظيف %n عنصر بحجم إجمالي %1؟</numerusform>
+            <numerusform>أتريد تنظيف %n عنصر بحجم إجمالي %1؟</numerusform>
+            <numerusform>أتريد تنظيف %n عنصرين بحجم إجمالي %1؟</numerusform>
+            <numerusform>أتريد تنظيف %n عناصر بحجم إجمالي %1؟</numerusform>
+            <numerusform>أتريد تنظيف %n عنصرًا بحجم إجمالي %1؟</numerusform>
+            <numerusform>أتريد تنظيف %n عنصر بحجم إجمالي %1؟</numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>أتريد تنظيف %1 من العناصر بحجم إجمالي %2؟</translation>
+        <source>腾出 %1</source>
+        <translation>تم تحرير %1</translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation>تم تحرير %1، وتعذّر حذف %2 من العناصر</translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation>
+            <numerusform>وتعذّر حذف %n عنصر</numerusform>
+            <numerusform>وتعذّر حذف %n عنصر</numerusform>
+            <numerusform>وتعذّر حذف %n عنصرين</numerusform>
+            <numerusform>وتعذّر حذف %n عناصر</numerusform>
+            <numerusform>وتعذّر حذف %n عنصرًا</numerusform>
+            <numerusform>وتعذّر حذف %n عنصر</numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -823,9 +944,16 @@
         <source>正在扫描…</source>
         <translation>جارٍ الفحص…</translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation>التنظيف التلقائي: %1 من القواعد</translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation>
+            <numerusform>التنظيف التلقائي: %n قاعدة</numerusform>
+            <numerusform>التنظيف التلقائي: %n قاعدة</numerusform>
+            <numerusform>التنظيف التلقائي: %n قاعدتان</numerusform>
+            <numerusform>التنظيف التلقائي: %n قواعد</numerusform>
+            <numerusform>التنظيف التلقائي: %n قاعدةً</numerusform>
+            <numerusform>التنظيف التلقائي: %n قاعدة</numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -959,9 +1087,16 @@
         <source>用冰沙给 Mac 腾地方</source>
         <translation>أفسح مكانًا على حاسوبك مع Sorbeta</translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation>العناصر المنظَّفة: %1 · المساحة المتاحة %2 → %3</translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation>
+            <numerusform>نُظّف %n عنصر · المساحة المتاحة %1 → %2</numerusform>
+            <numerusform>نُظّف %n عنصر · المساحة المتاحة %1 → %2</numerusform>
+            <numerusform>نُظّف %n عنصران · المساحة المتاحة %1 → %2</numerusform>
+            <numerusform>نُظّفت %n عناصر · المساحة المتاحة %1 → %2</numerusform>
+            <numerusform>نُظّف %n عنصرًا · المساحة المتاحة %1 → %2</numerusform>
+            <numerusform>نُظّف %n عنصر · المساحة المتاحة %1 → %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1064,28 +1199,67 @@
         <translation>الذاكرة وفيرة، وحاسوبك بحالة جيدة ✨</translation>
     </message>
     <message>
-        <source> 天 </source>
-        <translation> يوم </translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation>
+            <numerusform>%n يوم</numerusform>
+            <numerusform>%n يوم</numerusform>
+            <numerusform>%n يومان</numerusform>
+            <numerusform>%n أيام</numerusform>
+            <numerusform>%n يومًا</numerusform>
+            <numerusform>%n يوم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation>
+            <numerusform>%n ساعة</numerusform>
+            <numerusform>%n ساعة</numerusform>
+            <numerusform>%n ساعتان</numerusform>
+            <numerusform>%n ساعات</numerusform>
+            <numerusform>%n ساعةً</numerusform>
+            <numerusform>%n ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقةً</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقةً</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation>
+            <numerusform>%n نواة</numerusform>
+            <numerusform>%n نواة</numerusform>
+            <numerusform>%n نواتان</numerusform>
+            <numerusform>%n أنوية</numerusform>
+            <numerusform>%n نواةً</numerusform>
+            <numerusform>%n نواة</numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时</source>
-        <translation> ساعة</translation>
-    </message>
-    <message>
-        <source> 小时 </source>
-        <translation> ساعة </translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation> دقيقة</translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation> دقيقة</translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
-        <translation> نوى · الحمل </translation>
+        <source>负载 %1</source>
+        <translation>الحمل %1</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1099,13 +1273,16 @@
         <source> · 接着电源</source>
         <translation> · موصول بالكهرباء</translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation> · </translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation> دورة شحن</translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation>
+            <numerusform>%n دورة شحن</numerusform>
+            <numerusform>%n دورة شحن</numerusform>
+            <numerusform>%n دورتا شحن</numerusform>
+            <numerusform>%n دورات شحن</numerusform>
+            <numerusform>%n دورةَ شحن</numerusform>
+            <numerusform>%n دورة شحن</numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1139,9 +1316,16 @@
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation>نقل %1 والبقايا المحددة إلى المهملات؟</translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation>العناصر: %1، بحجم %2. ويمكنك إعادتها من المهملات.</translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation>
+            <numerusform>%n عنصر، بحجم %1. يمكنك إعادتها من المهملات.</numerusform>
+            <numerusform>%n عنصر، بحجم %1. يمكنك إعادته من المهملات.</numerusform>
+            <numerusform>%n عنصران، بحجم %1. يمكنك إعادتهما من المهملات.</numerusform>
+            <numerusform>%n عناصر، بحجم %1. يمكنك إعادتها من المهملات.</numerusform>
+            <numerusform>%n عنصرًا، بحجم %1. يمكنك إعادتها من المهملات.</numerusform>
+            <numerusform>%n عنصر، بحجم %1. يمكنك إعادتها من المهملات.</numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1611,9 +1795,16 @@
         <source>正在清理，稍等一下 🫧</source>
         <translation>جارٍ التنظيف، لحظة من فضلك 🫧</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation>تنظيف المحدد (%1)</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation>
+            <numerusform>تنظيف المحدد (%n)</numerusform>
+            <numerusform>تنظيف المحدد (%n)</numerusform>
+            <numerusform>تنظيف المحدد (%n)</numerusform>
+            <numerusform>تنظيف المحدد (%n)</numerusform>
+            <numerusform>تنظيف المحدد (%n)</numerusform>
+            <numerusform>تنظيف المحدد (%n)</numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1683,9 +1874,16 @@
         <source> 移到废纸篓了 · </source>
         <translation> نُقل إلى المهملات · </translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>تعذّر نقل %1 من العناصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>تعذّر نقل %n عنصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل %n عنصر لعدم وجود صلاحية؛ يمكنك سحبه بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل %n عنصرين لعدم وجود صلاحية؛ يمكنك سحبهما بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل %n عناصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل %n عنصرًا لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل %n عنصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1711,13 +1909,16 @@
         <source>彻底删除</source>
         <translation>حذف نهائي</translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation>البقايا: %1</translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation> من البقايا</translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation>
+            <numerusform>%n عنصر متبقٍ</numerusform>
+            <numerusform>%n عنصر متبقٍ</numerusform>
+            <numerusform>%n عنصران متبقيان</numerusform>
+            <numerusform>%n عناصر متبقية</numerusform>
+            <numerusform>%n عنصرًا متبقيًا</numerusform>
+            <numerusform>%n عنصر متبقٍ</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1731,11 +1932,23 @@
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation>انقر تطبيقًا لترى كم يشغل من حاسوبك. إلغاء التثبيت ينقله إلى المهملات، فيمكنك إعادته.</translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation>التطبيقات: %1
-مع بقاياها</translation>
+        <translation>
+            <numerusform>%n تطبيق
+مع بقاياها</numerusform>
+            <numerusform>%n تطبيق
+مع بقاياه</numerusform>
+            <numerusform>%n تطبيقان
+مع بقاياهما</numerusform>
+            <numerusform>%n تطبيقات
+مع بقاياها</numerusform>
+            <numerusform>%n تطبيقًا
+مع بقاياها</numerusform>
+            <numerusform>%n تطبيق
+مع بقاياها</numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1749,9 +1962,16 @@
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation>المساعدات الخلفية لـ %1 لا تزال تعمل؛ أنهِها قبل إلغاء التثبيت</translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation>تطبيقات أخرى: %1</translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation>
+            <numerusform>%n تطبيق آخر</numerusform>
+            <numerusform>%n تطبيق آخر</numerusform>
+            <numerusform>%n تطبيقان آخران</numerusform>
+            <numerusform>%n تطبيقات أخرى</numerusform>
+            <numerusform>%n تطبيقًا آخر</numerusform>
+            <numerusform>%n تطبيق آخر</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
