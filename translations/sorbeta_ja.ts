@@ -11,13 +11,17 @@
         <source>今天用过</source>
         <translation>今日使用</translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation>%1日前に使用</translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation>
+            <numerusform>%n日前に使用</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation>%1か月未使用</translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation>
+            <numerusform>%nか月未使用</numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -204,8 +208,14 @@
         <translation>使用中のデバイスあり</translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
-        <translation>%1 · デバイス %2 台</translation>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation>
+            <numerusform>デバイス %n 台</numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -350,80 +360,66 @@
         <translation>その他の残留ファイル</translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation>1秒前</translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation>%1秒前</translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation>1分前</translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation>%1分前</translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation>1時間前</translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation>%1時間前</translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation>1日前</translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation>%1日前</translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation>1週間前</translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation>%1週間前</translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation>1か月前</translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation>%1か月前</translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation>1年前</translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation>%1年前</translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation>今</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation>
+            <numerusform>%n秒前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation>
+            <numerusform>%n分前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation>
+            <numerusform>%n時間前</numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation>昨日</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation>
+            <numerusform>%n日前</numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation>先週</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation>
+            <numerusform>%n週間前</numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation>先月</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation>
+            <numerusform>%nか月前</numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation>昨年</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation>
+            <numerusform>%n年前</numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -571,9 +567,17 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>去开启 ›</source>
         <translation>オンにする ›</translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation>%1 · %2 項目 · 残り%3日</translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation>
+            <numerusform>%n 項目</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation>
+            <numerusform>残り%n日</numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -599,13 +603,21 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>暂存区是空的 🍧</source>
         <translation>一時保管庫は空です 🍧</translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation>%1 項目を元に戻しました</translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation>
+            <numerusform>%n 項目を元に戻しました</numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
-        <translation>%1 項目を元に戻しました。%2 項目は元の場所に新しいものがあるため、一時保管庫に残しています</translation>
+        <source>%1，%2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation>
+            <numerusform>%n 項目は元の場所に新しいものがあるため、一時保管庫に残しています</numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -679,33 +691,47 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>建议清理</source>
         <translation>おすすめ</translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation>ほか %1 項目</translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation>
+            <numerusform>ほか %n 項目</numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation>リストに切り替えてすべて表示</translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation>%1 項目 · %2 を選択中</translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation>
+            <numerusform>%n 項目 · %1 を選択中</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation>処理中…</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation>%1 項目をクリーンアップ · %2</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation>
+            <numerusform>%n 項目をクリーンアップ · %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation>
+            <numerusform>%n 項目、合計 %1 をクリーンアップしますか？</numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>%1 項目、合計 %2 をクリーンアップしますか？</translation>
+        <source>腾出 %1</source>
+        <translation>%1 を解放しました</translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation>%1 を解放しました。%2 項目は削除できませんでした</translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation>
+            <numerusform>%n 項目は削除できませんでした</numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -823,9 +849,11 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>正在扫描…</source>
         <translation>スキャン中…</translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation>自動クリーンアップ：ルール %1 件</translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation>
+            <numerusform>自動クリーンアップ：ルール %n 件</numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -959,9 +987,11 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>用冰沙给 Mac 腾地方</source>
         <translation>Sorbeta でパソコンの容量を空けよう</translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation>%1 項目をクリーンアップ · 空き容量 %2 → %3</translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation>
+            <numerusform>%n 項目をクリーンアップ · 空き容量 %1 → %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1064,28 +1094,42 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <translation>メモリには余裕があります。パソコンは快調です ✨</translation>
     </message>
     <message>
-        <source> 天 </source>
-        <translation>日 </translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation>
+            <numerusform>%n日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation>
+            <numerusform>%n時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation>
+            <numerusform>%n分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation>
+            <numerusform>%nコア</numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时</source>
-        <translation>時間</translation>
-    </message>
-    <message>
-        <source> 小时 </source>
-        <translation>時間 </translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation>分</translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation>分</translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
-        <translation>コア · 負荷 </translation>
+        <source>负载 %1</source>
+        <translation>負荷 %1</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1099,13 +1143,11 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source> · 接着电源</source>
         <translation> · 電源に接続中</translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation> · 充放電 </translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation>回</translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation>
+            <numerusform>充放電 %n回</numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1139,9 +1181,11 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation>%1 とチェックした残留ファイルをゴミ箱に移動しますか？</translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation>合計 %1 項目、%2。ゴミ箱から元に戻すこともできます。</translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation>
+            <numerusform>合計 %n 項目、%1。ゴミ箱から元に戻すこともできます。</numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1611,9 +1655,11 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>正在清理，稍等一下 🫧</source>
         <translation>クリーンアップ中です。少々お待ちください 🫧</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation>%1 項目をクリーンアップ</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation>
+            <numerusform>%n 項目をクリーンアップ</numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1683,9 +1729,11 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source> 移到废纸篓了 · </source>
         <translation> をゴミ箱に移動しました · </translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>%1 項目は権限がないため移動できませんでした。ファイルマネージャーで手動でゴミ箱にドラッグしてください</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>%n 項目は権限がないため移動できませんでした。ファイルマネージャーで手動でゴミ箱にドラッグしてください</numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1711,13 +1759,11 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>彻底删除</source>
         <translation>完全に削除</translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation>残留ファイル %1 件</translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation> 件の残留ファイル</translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation>
+            <numerusform>残留ファイル %n 件</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1731,11 +1777,13 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation>アプリをクリックすると、パソコンにどれだけのものを残しているかが分かります。アンインストールするとゴミ箱に移されるので、元に戻せます。</translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation>%1 個のアプリ
-残留ファイルを含む</translation>
+        <translation>
+            <numerusform>%n 個のアプリ
+残留ファイルを含む</numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1749,9 +1797,11 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation>%1 のバックグラウンドヘルパーがまだ実行中です。終了してからアンインストールしてください</translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation>ほか %1 個</translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation>
+            <numerusform>ほか %n 個</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -11,13 +11,17 @@
         <source>今天用过</source>
         <translation>오늘 사용함</translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation>%1일 전에 사용</translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation>
+            <numerusform>%n일 전에 사용</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation>%1개월째 사용 안 함</translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation>
+            <numerusform>%n개월째 사용 안 함</numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -204,8 +208,14 @@
         <translation>사용 중인 기기 있음</translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
-        <translation>%1 · 기기 %2대</translation>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation>
+            <numerusform>기기 %n대</numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -350,80 +360,66 @@
         <translation>기타 잔여 파일</translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation>1초 전</translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation>%1초 전</translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation>1분 전</translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation>%1분 전</translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation>1시간 전</translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation>%1시간 전</translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation>1일 전</translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation>%1일 전</translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation>1주 전</translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation>%1주 전</translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation>1개월 전</translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation>%1개월 전</translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation>1년 전</translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation>%1년 전</translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation>지금</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation>
+            <numerusform>%n초 전</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation>
+            <numerusform>%n분 전</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation>
+            <numerusform>%n시간 전</numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation>어제</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation>
+            <numerusform>%n일 전</numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation>지난주</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation>
+            <numerusform>%n주 전</numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation>지난달</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation>
+            <numerusform>%n개월 전</numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation>작년</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation>
+            <numerusform>%n년 전</numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -571,9 +567,17 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>去开启 ›</source>
         <translation>켜러 가기 ›</translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation>%1 · %2개 항목 · %3일 남음</translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation>
+            <numerusform>%n개 항목</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation>
+            <numerusform>%n일 남음</numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -599,13 +603,21 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>暂存区是空的 🍧</source>
         <translation>임시 보관함이 비어 있어요 🍧</translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation>%1개 항목을 되돌렸어요</translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation>
+            <numerusform>%n개 항목을 되돌렸어요</numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
-        <translation>%1개 항목을 되돌렸어요. %2개 항목은 원래 위치에 새 항목이 있어서 임시 보관함에 남겨 두었어요</translation>
+        <source>%1，%2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation>
+            <numerusform>%n개 항목은 원래 위치에 새 항목이 있어서 임시 보관함에 남겨 두었어요</numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -679,33 +691,47 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>建议清理</source>
         <translation>정리 추천</translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation>나머지 %1개 항목</translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation>
+            <numerusform>나머지 %n개 항목</numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation>목록으로 전환해 모두 보기</translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation>%1개 항목 · %2 선택됨</translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation>
+            <numerusform>%n개 항목 · %1 선택됨</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation>처리 중…</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation>선택한 %1개 정리 · %2</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation>
+            <numerusform>선택한 %n개 정리 · %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation>
+            <numerusform>%n개 항목(총 %1)을 정리할까요?</numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>%1개 항목(총 %2)을 정리할까요?</translation>
+        <source>腾出 %1</source>
+        <translation>%1를 확보했어요</translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation>%1를 확보했지만 %2개 항목은 삭제하지 못했어요</translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation>
+            <numerusform>%n개 항목은 삭제하지 못했어요</numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -823,9 +849,11 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>正在扫描…</source>
         <translation>스캔 중…</translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation>자동 정리: 규칙 %1개</translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation>
+            <numerusform>자동 정리: 규칙 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -959,9 +987,11 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>用冰沙给 Mac 腾地方</source>
         <translation>Sorbeta로 컴퓨터 공간 확보하기</translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation>%1개 항목 정리 · 여유 공간 %2 → %3</translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation>
+            <numerusform>%n개 항목 정리 · 여유 공간 %1 → %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1064,28 +1094,42 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <translation>메모리가 넉넉해요. 컴퓨터 상태가 좋아요 ✨</translation>
     </message>
     <message>
-        <source> 天 </source>
-        <translation>일 </translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation>
+            <numerusform>%n일</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation>
+            <numerusform>%n시간</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation>
+            <numerusform>%n분</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n분</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation>
+            <numerusform>%n코어</numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时</source>
-        <translation>시간</translation>
-    </message>
-    <message>
-        <source> 小时 </source>
-        <translation>시간 </translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation>분</translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation>분</translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
-        <translation>코어 · 부하 </translation>
+        <source>负载 %1</source>
+        <translation>부하 %1</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1099,13 +1143,11 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source> · 接着电源</source>
         <translation> · 전원 연결됨</translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation> · 충전 사이클 </translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation>회</translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation>
+            <numerusform>충전 사이클 %n회</numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1139,9 +1181,11 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation>%1 및 체크한 잔여 파일을 휴지통으로 옮길까요?</translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation>총 %1개 항목, %2. 휴지통에서 다시 되돌릴 수 있어요.</translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation>
+            <numerusform>총 %n개 항목, %1. 휴지통에서 다시 되돌릴 수 있어요.</numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1611,9 +1655,11 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>正在清理，稍等一下 🫧</source>
         <translation>정리 중이에요. 잠시만 기다려 주세요 🫧</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation>선택한 %1개 정리</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation>
+            <numerusform>선택한 %n개 정리</numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1683,9 +1729,11 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source> 移到废纸篓了 · </source>
         <translation> 앱을 휴지통으로 옮겼어요 · </translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>%1개 항목은 권한이 없어 옮기지 못했어요. 파일 관리자에서 직접 휴지통으로 끌어다 놓으세요</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>%n개 항목은 권한이 없어 옮기지 못했어요. 파일 관리자에서 직접 휴지통으로 끌어다 놓으세요</numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1711,13 +1759,11 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>彻底删除</source>
         <translation>완전히 삭제</translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation>잔여 파일 %1개</translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation>개의 잔여 파일</translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation>
+            <numerusform>잔여 파일 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1731,11 +1777,13 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation>앱을 누르면 컴퓨터에 얼마나 많은 것을 남겼는지 볼 수 있어요. 제거하면 휴지통으로 옮겨지므로 되돌릴 수 있어요.</translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation>앱 %1개
-잔여 파일 포함</translation>
+        <translation>
+            <numerusform>앱 %n개
+잔여 파일 포함</numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1749,9 +1797,11 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation>%1의 백그라운드 도우미가 아직 실행 중이에요. 먼저 종료한 뒤 제거하세요</translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation>그 외 %1개</translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation>
+            <numerusform>그 외 %n개</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
