@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>你现在用的是 %1。新版本要从下载页下载安装。</source>
-        <translation>Tienes la versión %1. La nueva se descarga desde su página de descargas.</translation>
+        <translation>Tienes la versión %1. Descarga la nueva desde su página de descargas.</translation>
     </message>
     <message>
         <source>打开下载页</source>
@@ -243,7 +243,7 @@ Acuérdate de guardar lo que estés haciendo.</translation>
     </message>
     <message>
         <source>先不清理</source>
-        <translation>Todavía no</translation>
+        <translation>No limpiar aún</translation>
     </message>
     <message>
         <source>跳过这几项</source>
@@ -259,7 +259,7 @@ Acuérdate de guardar lo que estés haciendo.</translation>
     </message>
     <message>
         <source>跟随系统</source>
-        <translation>Igual que el sistema</translation>
+        <translation>Idioma del sistema</translation>
     </message>
     <message>
         <source>没法启动 osascript</source>
@@ -589,7 +589,7 @@ y listo</translation>
     </message>
     <message>
         <source>最近 7 天清理的东西先放在这里，到期自动删除。要马上腾出空间可以直接删掉。</source>
-        <translation>Lo que limpiaste en los últimos 7 días espera aquí y se elimina al caducar. Si quieres liberar el espacio ya, elimínalo ahora.</translation>
+        <translation>Lo que limpiaste en los últimos 7 días espera aquí y se elimina al caducar. Para liberar el espacio al momento, elimínalo ya.</translation>
     </message>
     <message>
         <source>完成</source>
@@ -689,7 +689,7 @@ y listo</translation>
     </message>
     <message>
         <source>%1 项 · 已选 %2</source>
-        <translation>%1 elementos · seleccionado: %2</translation>
+        <translation>%1 elementos · %2 seleccionados</translation>
     </message>
     <message>
         <source>正在处理…</source>
@@ -697,7 +697,7 @@ y listo</translation>
     </message>
     <message>
         <source>清理所选 %1 项 · %2</source>
-        <translation>Limpiar %1 elegidos · %2</translation>
+        <translation>Limpiar %1 elementos · %2</translation>
     </message>
     <message>
         <source>清理 %1 项，共 %2？</source>
@@ -756,7 +756,7 @@ en este periodo</translation>
     <message>
         <source>这段时间
 多用掉的空间</source>
-        <translation>Espacio de más usado
+        <translation>Espacio extra ocupado
 en este periodo</translation>
     </message>
     <message>
@@ -777,11 +777,11 @@ en este periodo</translation>
     </message>
     <message>
         <source>变大了</source>
-        <translation>Crecieron</translation>
+        <translation>Han crecido</translation>
     </message>
     <message>
         <source>变小了</source>
-        <translation>Encogieron</translation>
+        <translation>Se han reducido</translation>
     </message>
     <message>
         <source>这段时间没有明显变化 🍧</source>
@@ -1229,7 +1229,7 @@ en este periodo</translation>
     </message>
     <message>
         <source>编译中间产物，下次编译会自动重新生成。Xcode 开着时跳过。</source>
-        <translation>Productos intermedios de compilación; se regeneran en la siguiente compilación. Se omite si Xcode está abierto.</translation>
+        <translation>Archivos intermedios de compilación; se regeneran en la próxima compilación. Se omite si Xcode está abierto.</translation>
     </message>
     <message>
         <source>模拟器缓存</source>
@@ -1529,7 +1529,7 @@ en este periodo</translation>
     </message>
     <message>
         <source>很久没动的项目</source>
-        <translation>Proyectos abandonados</translation>
+        <translation>Proyectos olvidados</translation>
     </message>
     <message>
         <source>90 天没改过的项目，只清它们的依赖和构建产物（node_modules、target、Pods…），代码不动，被 git 跟踪的也不动。</source>

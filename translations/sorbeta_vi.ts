@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Docker 不用的镜像和容器</source>
-        <translation>Ảnh và container Docker không còn dùng</translation>
+        <translation>Image và container Docker không còn dùng</translation>
     </message>
     <message>
         <source>看起来
@@ -456,7 +456,7 @@ Bấm chấm tròn ở góc trên bên phải để chọn, bấm vào thạch �
     <message>
         <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
 点开看看里面有什么</source>
-        <translation>%1 tổng cộng %2, các viên thạch nhỏ bên cạnh có thể dọn, phần này là %3 còn lại
+        <translation>%1 chiếm tổng cộng %2; các viên thạch nhỏ bên cạnh có thể dọn, phần này là %3 còn lại
 Bấm để xem bên trong có gì</translation>
     </message>
     <message>
@@ -633,7 +633,7 @@ quay lại là xong</translation>
     </message>
     <message>
         <source>移走了 %1</source>
-        <translation>Đã dời đi %1</translation>
+        <translation>Đã chuyển đi %1</translation>
     </message>
     <message>
         <source>释放了 %1</source>
@@ -733,7 +733,7 @@ quay lại là xong</translation>
     </message>
     <message>
         <source>冰沙每次扫描都会记一笔，攒两天就能看出谁在偷偷长大</source>
-        <translation>Mỗi lần quét Sorbeta đều ghi lại, vài ngày là thấy ngay thứ gì đang âm thầm phình to</translation>
+        <translation>Mỗi lần quét, Sorbeta đều ghi lại; vài ngày là thấy ngay thứ gì đang âm thầm phình to</translation>
     </message>
     <message>
         <source>1 天</source>
@@ -833,7 +833,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>上次自动清理 %1 · %2</source>
-        <translation>Lần tự động dọn gần nhất %1 · %2</translation>
+        <translation>Tự động dọn lần cuối: %1 · %2</translation>
     </message>
     <message>
         <source>%1%</source>
@@ -905,7 +905,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>果冻音效</source>
-        <translation>Âm thanh thạch</translation>
+        <translation>Hiệu ứng âm thanh thạch</translation>
     </message>
     <message>
         <source>手动清理的东西先放 7 天，可以恢复</source>
@@ -1029,7 +1029,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>已运行</source>
-        <translation>Đã chạy</translation>
+        <translation>Thời gian chạy</translation>
     </message>
     <message>
         <source>处理器</source>
@@ -1525,7 +1525,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>容器和虚拟机的磁盘文件。这里只帮你看大小；Docker 开着时可以一键清掉不用的镜像和容器。</source>
-        <translation>Tệp đĩa của container và máy ảo. Ở đây chỉ giúp bạn xem dung lượng; khi Docker đang chạy có thể dọn ảnh và container không dùng chỉ với một cú bấm.</translation>
+        <translation>Tệp đĩa của container và máy ảo. Ở đây chỉ giúp bạn xem dung lượng; khi Docker đang chạy có thể dọn image và container không dùng chỉ với một cú bấm.</translation>
     </message>
     <message>
         <source>很久没动的项目</source>
