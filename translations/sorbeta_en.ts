@@ -11,13 +11,19 @@
         <source>今天用过</source>
         <translation>Used today</translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation>Used %1 days ago</translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation>
+            <numerusform>Used %n day ago</numerusform>
+            <numerusform>Used %n days ago</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation>Unused for %1 months</translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation>
+            <numerusform>Unused for %n month</numerusform>
+            <numerusform>Unused for %n months</numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -204,8 +210,15 @@ unneeded</translation>
         <translation>Devices in use</translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
-        <translation>%1 · devices: %2</translation>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation>
+            <numerusform>%n device</numerusform>
+            <numerusform>%n devices</numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -350,80 +363,73 @@ Remember to save your work before they quit.</translation>
         <translation>Other leftover files</translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation>1 second ago</translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation>%1 seconds ago</translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation>1 minute ago</translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation>%1 minutes ago</translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation>1 hour ago</translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation>%1 hours ago</translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation>1 day ago</translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation>%1 days ago</translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation>1 week ago</translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation>%1 weeks ago</translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation>1 month ago</translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation>%1 months ago</translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation>1 year ago</translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation>%1 years ago</translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation>now</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation>
+            <numerusform>%n second ago</numerusform>
+            <numerusform>%n seconds ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation>
+            <numerusform>%n minute ago</numerusform>
+            <numerusform>%n minutes ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation>
+            <numerusform>%n hour ago</numerusform>
+            <numerusform>%n hours ago</numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation>yesterday</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation>last week</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation>
+            <numerusform>%n week ago</numerusform>
+            <numerusform>%n weeks ago</numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation>last month</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation>
+            <numerusform>%n month ago</numerusform>
+            <numerusform>%n months ago</numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation>last year</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation>
+            <numerusform>%n year ago</numerusform>
+            <numerusform>%n years ago</numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -571,9 +577,19 @@ then you’re all set</translation>
         <source>去开启 ›</source>
         <translation>Turn on ›</translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation>%1 · %2 items · %3 days left</translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation>
+            <numerusform>%n day left</numerusform>
+            <numerusform>%n days left</numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -599,13 +615,23 @@ then you’re all set</translation>
         <source>暂存区是空的 🍧</source>
         <translation>The holding area is empty 🍧</translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation>Put back %1 items</translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation>
+            <numerusform>Put back %n item</numerusform>
+            <numerusform>Put back %n items</numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
-        <translation>Put back %1 items; %2 items have something new in their place and stay in the holding area</translation>
+        <source>%1，%2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation>
+            <numerusform>%n item has something new in its place and stays in the holding area</numerusform>
+            <numerusform>%n items have something new in their place and stay in the holding area</numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -679,33 +705,52 @@ then you’re all set</translation>
         <source>建议清理</source>
         <translation>Suggested</translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation>%1 more items</translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation>
+            <numerusform>%n more item</numerusform>
+            <numerusform>%n more items</numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation>Switch to the list to see them all</translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation>%1 items · %2 chosen</translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation>
+            <numerusform>%n item · %1 chosen</numerusform>
+            <numerusform>%n items · %1 chosen</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation>Working…</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation>Clean %1 Chosen · %2</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation>
+            <numerusform>Clean %n Chosen · %1</numerusform>
+            <numerusform>Clean %n Chosen · %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation>
+            <numerusform>Clean %n item, %1 in total?</numerusform>
+            <numerusform>Clean %n items, %1 in total?</numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>Clean %1 items, %2 in total?</translation>
+        <source>腾出 %1</source>
+        <translation>Freed %1</translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation>Freed %1, %2 items could not be removed</translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation>
+            <numerusform>%n item could not be removed</numerusform>
+            <numerusform>%n items could not be removed</numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -823,9 +868,12 @@ in this period</translation>
         <source>正在扫描…</source>
         <translation>Scanning…</translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation>Auto clean: %1 rules</translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation>
+            <numerusform>Auto clean: %n rule</numerusform>
+            <numerusform>Auto clean: %n rules</numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -959,9 +1007,12 @@ in this period</translation>
         <source>用冰沙给 Mac 腾地方</source>
         <translation>Make room on your computer with Sorbeta</translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation>Cleaned %1 items · Free space %2 → %3</translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation>
+            <numerusform>Cleaned %n item · Free space %1 → %2</numerusform>
+            <numerusform>Cleaned %n items · Free space %1 → %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1064,28 +1115,47 @@ in this period</translation>
         <translation>Plenty of memory; your computer is doing fine ✨</translation>
     </message>
     <message>
-        <source> 天 </source>
-        <translation> d </translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation>
+            <numerusform>%n d</numerusform>
+            <numerusform>%n d</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation>
+            <numerusform>%n h</numerusform>
+            <numerusform>%n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation>
+            <numerusform>%n core</numerusform>
+            <numerusform>%n cores</numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时</source>
-        <translation> h</translation>
-    </message>
-    <message>
-        <source> 小时 </source>
-        <translation> h </translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation> min</translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation> min</translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
-        <translation> cores · load </translation>
+        <source>负载 %1</source>
+        <translation>load %1</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1099,13 +1169,12 @@ in this period</translation>
         <source> · 接着电源</source>
         <translation> · on power</translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation> · </translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation> cycles</translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation>
+            <numerusform>%n cycle</numerusform>
+            <numerusform>%n cycles</numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1139,9 +1208,12 @@ in this period</translation>
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation>Move %1 and the ticked leftovers to the Trash?</translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation>%1 items, %2. You can still put them back from the Trash.</translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation>
+            <numerusform>%n item, %1. You can still put it back from the Trash.</numerusform>
+            <numerusform>%n items, %1. You can still put them back from the Trash.</numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1611,9 +1683,12 @@ in this period</translation>
         <source>正在清理，稍等一下 🫧</source>
         <translation>Cleaning, just a moment 🫧</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation>Clean %1 Selected Items</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation>
+            <numerusform>Clean %n Selected Item</numerusform>
+            <numerusform>Clean %n Selected Items</numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1683,9 +1758,12 @@ The files will be deleted directly, without going through the Trash.</translatio
         <source> 移到废纸篓了 · </source>
         <translation> moved to the Trash · </translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>%1 items could not be moved for lack of permission; you can drag them to the Trash yourself in the file manager</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>%n item could not be moved for lack of permission; you can drag it to the Trash yourself in the file manager</numerusform>
+            <numerusform>%n items could not be moved for lack of permission; you can drag them to the Trash yourself in the file manager</numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1711,13 +1789,12 @@ The files will be deleted directly, without going through the Trash.</translatio
         <source>彻底删除</source>
         <translation>Delete for Good</translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation>%1 leftovers</translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation> leftovers</translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation>
+            <numerusform>%n leftover</numerusform>
+            <numerusform>%n leftovers</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1731,11 +1808,15 @@ The files will be deleted directly, without going through the Trash.</translatio
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation>Click an app to see how much it keeps on your computer. Uninstalling moves it to the Trash, so you can put it back.</translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation>%1 apps
-with their leftovers</translation>
+        <translation>
+            <numerusform>%n app
+with its leftovers</numerusform>
+            <numerusform>%n apps
+with their leftovers</numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1749,9 +1830,12 @@ with their leftovers</translation>
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation>Background helpers of %1 are still running; quit them before uninstalling</translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation>%1 more</translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation>
+            <numerusform>%n more</numerusform>
+            <numerusform>%n more</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -11,13 +11,17 @@
         <source>今天用过</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -202,8 +206,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
+        <source>%1 · %2</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -345,80 +355,66 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -559,9 +555,17 @@
         <source>去开启 ›</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -587,13 +591,21 @@
         <source>暂存区是空的 🍧</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
+        <source>%1，%2</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -667,33 +679,47 @@
         <source>建议清理</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
+        <source>腾出 %1</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -809,9 +835,11 @@
         <source>正在扫描…</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -945,9 +973,11 @@
         <source>用冰沙给 Mac 腾地方</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1050,27 +1080,41 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> 天 </source>
+        <source>%1 %2</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source> 小时</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
+        <source>负载 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1085,13 +1129,11 @@
         <source> · 接着电源</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1125,9 +1167,11 @@
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1595,9 +1639,11 @@
         <source>正在清理，稍等一下 🫧</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1663,9 +1709,11 @@
         <source> 移到废纸篓了 · </source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1691,13 +1739,11 @@
         <source>彻底删除</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1711,10 +1757,12 @@
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1728,9 +1776,11 @@
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,18 @@
 <context>
     <name>Sorbeta</name>
     <message>
+        <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
+        <translation>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到回收站，项目依赖直接删除（重新安装即可恢复）。</translation>
+    </message>
+    <message>
+        <source>下载、文稿、桌面、影片里的大文件、很久没打开的文件、重复文件和旧安装包。</source>
+        <translation>下载、文档、桌面、视频里的大文件、很久没打开的文件、重复文件和旧安装包。</translation>
+    </message>
+    <message>
+        <source>选中的文件会移到废纸篓，在废纸篓里还能放回去。</source>
+        <translation>选中的文件会移到回收站，在回收站里还能放回去。</translation>
+    </message>
+    <message>
         <source>没法启动 osascript</source>
         <translation>没法启动 pkexec（需要先安装 pkexec 软件包）</translation>
     </message>
@@ -18,6 +30,10 @@
     <message>
         <source>在访达中显示</source>
         <translation>在文件管理器中显示</translation>
+    </message>
+    <message>
+        <source>点果冻选中，右键在访达中显示</source>
+        <translation>点果冻选中，右键在文件管理器中显示</translation>
     </message>
     <message>
         <source>有新版本时冰沙会提醒你，一键装好。</source>
@@ -79,25 +95,11 @@
 
 文件会被直接删除，不经过回收站。</translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>有 %1 项没权限移走，可以在文件管理器里手动拖进废纸篓</translation>
-    </message>
-    <message>
-        <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到回收站，项目依赖直接删除（重新安装即可恢复）。</translation>
-    </message>
-    <message>
-        <source>下载、文稿、桌面、影片里的大文件、很久没打开的文件、重复文件和旧安装包。</source>
-        <translation>下载、文档、桌面、视频里的大文件、很久没打开的文件、重复文件和旧安装包。</translation>
-    </message>
-    <message>
-        <source>选中的文件会移到废纸篓，在废纸篓里还能放回去。</source>
-        <translation>选中的文件会移到回收站，在回收站里还能放回去。</translation>
-    </message>
-    <message>
-        <source>点果冻选中，右键在访达中显示</source>
-        <translation>点果冻选中，右键在文件管理器中显示</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>有 %n 项没权限移走，可以在文件管理器里手动拖进废纸篓</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@ QString toastTitle(const UninstallModel::Result& result) {
 }
 
 QString toastSubtitle(const UninstallModel::Result& result) {
-    if (result.failed >= 1) return tr("有 %1 项没权限移走，可以在访达里手动拖进废纸篓").arg(result.failed);
+    if (result.failed >= 1) return tr("有 %n 项没权限移走，可以在访达里手动拖进废纸篓", nullptr, result.failed);
     return tr("清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来");
 }
 

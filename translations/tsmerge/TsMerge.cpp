@@ -12,15 +12,21 @@
 // wrong on Linux keeps its key and gets its Linux wording there. It holds only
 // those finished entries, so it reads as the one list of them.
 //
+// A text with a count (numerus="yes", its key writing the count as %n) has
+// one form per plural class of the language: an unfinished one gets as many
+// empty forms as the language needs, so a translator sees them all.
+//
 //   sorbeta_tsmerge EXTRACTED.ts LANGUAGE.ts...
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringList>
 #include <QTextStream>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -28,9 +34,24 @@ namespace {
 struct Message {
     QString context;
     QString source;
-    QString translation;
+    QString comment;          // disambiguation: two meanings of one key
+    QStringList translation;  // one entry, or one per plural form
+    bool numerus = false;
     bool finished = false;
 };
+
+// Where the same key is used with two meanings, the disambiguation keeps them apart.
+QString identity(const Message& message) { return message.source + QChar(0x1f) + message.comment; }
+
+// How many plural forms each language has (the rules lupdate and lrelease use).
+int pluralForms(const QString& language) {
+    static const QStringList oneForm = {QStringLiteral("zh"), QStringLiteral("ja"), QStringLiteral("ko"),
+                                        QStringLiteral("th"), QStringLiteral("vi")};
+    const QString base = language.section(QLatin1Char('_'), 0, 0);
+    if (oneForm.contains(base)) return 1;
+    if (base == QLatin1String("ar")) return 6;
+    return 2;
+}
 
 struct TsFile {
     QString language;
@@ -56,14 +77,25 @@ bool readTs(const QString& path, TsFile& out) {
                 context = xml.readElementText();
             } else if (name == u"message") {
                 inMessage = true;
-                message = Message{context, {}, {}, false};
+                message = Message{.context = context};
+                message.numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
             } else if (name == u"source" && inMessage) {
                 message.source = xml.readElementText();
+            } else if (name == u"comment" && inMessage) {
+                message.comment = xml.readElementText();
             } else if (name == u"translation" && inMessage) {
                 const auto type = xml.attributes().value(QLatin1String("type"));
                 message.finished = type.isEmpty();
                 const bool gone = type == u"obsolete" || type == u"vanished";
-                message.translation = xml.readElementText();
+                if (message.numerus) {
+                    while (xml.readNextStartElement())
+                        if (xml.name() == u"numerusform")
+                            message.translation << xml.readElementText();
+                        else
+                            xml.skipCurrentElement();
+                } else {
+                    message.translation = {xml.readElementText()};
+                }
                 if (gone) message.source.clear();
             }
         } else if (xml.isEndElement() && xml.name() == u"message") {
@@ -86,7 +118,17 @@ QString escaped(const QString& text) {
 
 bool isLinuxWordings(const QString& language) { return language == QLatin1String("zh_Hans"); }
 
-bool writeTs(const QString& path, const QString& language, const QStringList& sources,
+// The forms kept for a text of the code: the known translation when it is of
+// the same kind (a count or not), padded or cut to the number the language has.
+QStringList formsFor(const Message& source, const Message* known, const QString& language) {
+    const int count = source.numerus ? pluralForms(language) : 1;
+    QStringList forms;
+    if (known && known->numerus == source.numerus) forms = known->translation.mid(0, count);
+    while (forms.size() < count) forms << QString();
+    return forms;
+}
+
+bool writeTs(const QString& path, const QString& language, const QList<Message>& sources,
              const QHash<QString, Message>& known) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
@@ -94,17 +136,25 @@ bool writeTs(const QString& path, const QString& language, const QStringList& so
     out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n";
     out << "<TS version=\"2.1\" language=\"" << language << "\" sourcelanguage=\"zh_CN\">\n";
     out << "<context>\n    <name>Sorbeta</name>\n";
-    for (const QString& source : sources) {
-        const auto it = known.constFind(source);
-        const bool done = it != known.constEnd() && it->finished && !it->translation.isEmpty();
+    for (const Message& source : sources) {
+        const auto it = known.constFind(identity(source));
+        const Message* previous = it != known.constEnd() ? &*it : nullptr;
+        const QStringList forms = formsFor(source, previous, language);
+        const bool done = previous && previous->finished && previous->numerus == source.numerus &&
+                          std::none_of(forms.begin(), forms.end(), [](const QString& form) { return form.isEmpty(); });
         if (isLinuxWordings(language) && !done) continue;
-        out << "    <message>\n        <source>" << escaped(source) << "</source>\n";
-        if (done)
-            out << "        <translation>" << escaped(it->translation) << "</translation>\n";
-        else
-            out << "        <translation type=\"unfinished\">"
-                << (it != known.constEnd() ? escaped(it->translation) : QString()) << "</translation>\n";
-        out << "    </message>\n";
+        out << (source.numerus ? "    <message numerus=\"yes\">\n" : "    <message>\n");
+        out << "        <source>" << escaped(source.source) << "</source>\n";
+        if (!source.comment.isEmpty()) out << "        <comment>" << escaped(source.comment) << "</comment>\n";
+        out << (done ? "        <translation>" : "        <translation type=\"unfinished\">");
+        if (source.numerus) {
+            out << "\n";
+            for (const QString& form : forms) out << "            <numerusform>" << escaped(form) << "</numerusform>\n";
+            out << "        ";
+        } else {
+            out << escaped(forms.first());
+        }
+        out << "</translation>\n    </message>\n";
     }
     out << "</context>\n</TS>\n";
     out.flush();
@@ -122,10 +172,12 @@ int main(int argc, char** argv) {
     }
     TsFile extracted;
     if (!readTs(args[0], extracted)) return 1;
-    QStringList sources;
+    QList<Message> sources;
+    QSet<QString> seen;
     for (const Message& message : extracted.messages) {
-        if (sources.contains(message.source)) continue;
-        sources << message.source;
+        if (seen.contains(identity(message))) continue;
+        seen.insert(identity(message));
+        sources << message;
         // An unqualified tr() inside a QObject class takes the class as its
         // context at run time and is never translated: point it out.
         const QString& context = message.context;
@@ -142,15 +194,15 @@ int main(int argc, char** argv) {
             continue;
         }
         for (const Message& message : existing.messages)
-            if (message.context == QLatin1String("Sorbeta")) known.insert(message.source, message);
+            if (message.context == QLatin1String("Sorbeta")) known.insert(identity(message), message);
         QString language = existing.language;
         if (language.isEmpty()) {
             language = QFileInfo(path).completeBaseName();
             language = language.mid(language.indexOf(QLatin1Char('_')) + 1);
         }
         int translated = 0;
-        for (const QString& source : sources)
-            if (known.contains(source) && known[source].finished) ++translated;
+        for (const Message& source : sources)
+            if (known.contains(identity(source)) && known[identity(source)].finished) ++translated;
         if (!writeTs(path, language, sources, known)) {
             ++failures;
             continue;

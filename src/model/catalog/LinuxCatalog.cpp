@@ -243,4 +243,10 @@ std::vector<std::string> guardProcesses(const CleanSpec& spec) {
     return withoutRepeats(std::move(names));
 }
 
+bool macOnly(std::string_view ruleId) {
+    static const std::set<std::string, std::less<>> ids{"derived", "simcache", "xcodecache", "devicesupport",
+                                                        "archives"};
+    return ids.contains(ruleId);
+}
+
 }  // namespace sorbeta::LinuxCatalog

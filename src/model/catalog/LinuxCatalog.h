@@ -59,4 +59,9 @@ const RuleLayer* rule(std::string_view id);
 std::vector<std::string> guardIdentities(const CleanSpec& rule);
 std::vector<std::string> guardProcesses(const CleanSpec& rule);
 
+// Rows whose tool exists only on macOS (Xcode and its simulators): nothing a
+// Linux desktop has can ever appear in their places, so a list of rules to
+// switch on leaves them out. They stay in the catalog and in stored settings.
+bool macOnly(std::string_view ruleId);
+
 }  // namespace sorbeta::LinuxCatalog

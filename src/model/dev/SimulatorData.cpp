@@ -229,7 +229,7 @@ std::vector<DevEntry> runtimes(const QByteArray& json,
         DevEntry entry;
         entry.id = QStringLiteral("rt:") + runtime.id;
         entry.title = runtime.platform + QLatin1Char(' ') + runtime.version;
-        entry.detail = sorbeta::tr("%1 · %2 台设备").arg(usage, QString::number(devices));
+        entry.detail = sorbeta::tr("%1 · %2").arg(usage, sorbeta::tr("%n 台设备", nullptr, devices));
         entry.bytes = runtime.size;
         entry.action = DevEntry::SimRuntime{runtime.id};
         entry.recommended = devicesByRuntime && devices == 0 && isOld(runtime.lastUsed, now, kOldRuntimeSeconds) &&

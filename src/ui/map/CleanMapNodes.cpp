@@ -115,7 +115,7 @@ std::vector<MapNode> folder(const std::vector<DirEntry>& entries, Flavor parent)
     if (entries.size() > kFolderEntryLimit) {
         const auto left = static_cast<qlonglong>(entries.size() - kFolderEntryLimit);
         MapNode rest{.id = "rest:" + std::to_string(left),
-                     .title = tr("其余 %1 项").arg(left),
+                     .title = tr("其余 %n 项", nullptr, left),
                      .bytes = 0,
                      .flavor = Flavor::cloud,
                      .kind = MapNode::Kind::rest};

@@ -69,6 +69,24 @@ TEST(LinuxCatalogTest, LayersBelongToRowsAndRuleRootsNameOnlyLeaves) {
         EXPECT_EQ(root.find("AppImage"), std::string::npos);
 }
 
+// A row marked macOS-only is hidden from the rules a user can switch on: it
+// must have no Linux places and only Xcode's own folders as roots.
+TEST(LinuxCatalogTest, OnlyXcodeRowsWithoutLinuxPlacesAreMacOnly) {
+    std::set<std::string> macOnly;
+    for (const CleanSpec& spec : Catalog::cleanables()) {
+        if (!LinuxCatalog::macOnly(spec.id)) continue;
+        macOnly.insert(spec.id);
+        EXPECT_EQ(LinuxCatalog::rule(spec.id), nullptr) << spec.id;
+        for (const std::string& root : spec.roots)
+            EXPECT_TRUE(startsWith(root, "~/Library/Developer/") ||
+                        root.find("com.apple.dt.Xcode") != std::string::npos)
+                << spec.id << ": " << root;
+    }
+    EXPECT_EQ(macOnly, (std::set<std::string>{"derived", "simcache", "xcodecache", "devicesupport", "archives"}));
+    // CocoaPods keeps ~/Library/Caches/CocoaPods on Linux too.
+    EXPECT_FALSE(LinuxCatalog::macOnly("pods"));
+}
+
 TEST(LinuxCatalogTest, GuardsJoinTheRowsAndProcessPatternsNameTheExecutable) {
     const CleanSpec& browser = *Catalog::cleanable("browser");
     const auto ids = LinuxCatalog::guardIdentities(browser);

@@ -9,6 +9,7 @@
 #include "model/shell/AppLanguage.h"
 #include "platform/Defaults.h"
 #include "platform/Translate.h"
+#include "ui/views/clean/HoldingSheet.h"
 
 namespace sorbeta {
 namespace {
@@ -24,15 +25,25 @@ TEST(Translations, EveryLanguageShipsAnEmbeddedCatalog) {
     QCoreApplication::installTranslator(&english);
     EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("Follow System"));
     EXPECT_EQ(sorbeta::tr("暂存区"), QStringLiteral("Holding Area"));
-    EXPECT_EQ(sorbeta::tr("%1 · %2 项 · 还剩 %3 天").arg("x").arg(2).arg(6),
-              QStringLiteral("x · 2 items · 6 days left"));
+    // A count picks its form; two counts in one line are two pieces and a joiner.
+    EXPECT_EQ(sorbeta::tr("%n 项", nullptr, 1), QStringLiteral("1 item"));
+    EXPECT_EQ(sorbeta::tr("%n 项", nullptr, 0), QStringLiteral("0 items"));
+    EXPECT_EQ(sorbeta::tr("清理 %n 项，共 %1？", nullptr, 12).arg(QStringLiteral("3 G")),
+              QStringLiteral("Clean 12 items, 3 G in total?"));
+    const QDateTime held(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+    const HoldBatch one{"one", held, QStringLiteral("t"), {{"/a", "1-a", 5}}};
+    const HoldBatch two{"two", held, QStringLiteral("t"), {{"/a", "1-a", 5}, {"/b", "2-b", 6}}};
+    EXPECT_TRUE(holdingDetailLine(one, held.addDays(6)).endsWith(QStringLiteral(" · 1 item · 1 day left")));
+    EXPECT_TRUE(holdingDetailLine(two, held).endsWith(QStringLiteral(" · 2 items · 7 days left")));
     QCoreApplication::removeTranslator(&english);
 
-    // Untranslated languages fall back to the Chinese key.
+    // Untranslated languages fall back to the Chinese key, counts filled in.
     QTranslator arabic;
     ASSERT_TRUE(arabic.load(AppLanguage::translationResource("ar")));
     QCoreApplication::installTranslator(&arabic);
     EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("跟随系统"));
+    EXPECT_EQ(sorbeta::tr("%n 项", nullptr, 3), QStringLiteral("3 项"));
+    EXPECT_EQ(sorbeta::tr("%n 项", nullptr, -2), QStringLiteral("0 项"));
     QCoreApplication::removeTranslator(&arabic);
 }
 
@@ -47,7 +58,7 @@ TEST(Translations, ChineseInterfaceShowsTheLinuxWordings) {
     EXPECT_EQ(sorbeta::tr("\n\n文件会被直接删除，不经过废纸篓。"),
               QStringLiteral("\n\n文件会被直接删除，不经过回收站。"));
     EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("跟随系统"));
-    EXPECT_EQ(sorbeta::tr("有 %1 项没权限移走，可以在访达里手动拖进废纸篓").arg(2),
+    EXPECT_EQ(sorbeta::tr("有 %n 项没权限移走，可以在访达里手动拖进废纸篓", nullptr, 2),
               QStringLiteral("有 2 项没权限移走，可以在文件管理器里手动拖进废纸篓"));
     QCoreApplication::removeTranslator(&chinese);
 }

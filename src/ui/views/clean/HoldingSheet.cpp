@@ -46,10 +46,9 @@ QString abbreviatedDateTime(const QDateTime& date, const QLocale& locale) {
 
 QString holdingDetailLine(const HoldBatch& batch, const QDateTime& now) {
     const QString when = abbreviatedDateTime(batch.date, QLocale());
-    return sorbeta::tr("%1 · %2 项 · 还剩 %3 天")
-        .arg(when)
-        .arg(qint64(batch.items.size()))
-        .arg(holdingDaysLeft(batch.date, now));
+    const QString items = sorbeta::tr("%n 项", nullptr, qint64(batch.items.size()));
+    const QString left = sorbeta::tr("还剩 %n 天", nullptr, holdingDaysLeft(batch.date, now));
+    return sorbeta::tr("%1 · %2").arg(sorbeta::tr("%1 · %2").arg(when, items), left);
 }
 
 namespace {
@@ -316,11 +315,11 @@ QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
     // The sheet may have closed meanwhile: then there is no line to show.
     if (self) {
         if (result.skipped.empty())
-            self->setMessage(sorbeta::tr("放回去了 %1 项").arg(result.restored));
+            self->setMessage(sorbeta::tr("放回去了 %n 项", nullptr, result.restored));
         else
-            self->setMessage(sorbeta::tr("放回去了 %1 项，%2 项原处已经有新的了，留在暂存区")
-                                 .arg(result.restored)
-                                 .arg(qint64(result.skipped.size())));
+            self->setMessage(sorbeta::tr("%1，%2").arg(
+                sorbeta::tr("放回去了 %n 项", nullptr, result.restored),
+                sorbeta::tr("%n 项原处已经有新的了，留在暂存区", nullptr, qint64(result.skipped.size()))));
     }
     if (restored) restored();
 }

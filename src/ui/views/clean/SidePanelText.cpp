@@ -59,7 +59,7 @@ QString buttonTitle(const State& state) {
     switch (state.phase.kind()) {
         case Phase::Kind::idle: {
             const auto count = state.selectedItems().size();
-            if (count > 0) return tr("清理所选 %1 项").arg(qlonglong(count));
+            if (count > 0) return tr("清理所选 %n 项", nullptr, qint64(count));
             return tr("选一些果冻来清理");
         }
         case Phase::Kind::scanning: return state.hasScanned ? tr("扫描完就能清理") : tr("正在扫描…");
@@ -82,8 +82,8 @@ std::optional<double> progressFraction(const State& state) {
 
 QString confirmTitle(const State& state) {
     const auto chosen = state.selectedItems();
-    return tr("清理 %1 项，共 %2？")
-        .arg(QString::number(chosen.size()), Bytes::text(CleanSelection::totalBytes(chosen)));
+    return tr("清理 %n 项，共 %1？", nullptr, qint64(chosen.size()))
+        .arg(Bytes::text(CleanSelection::totalBytes(chosen)));
 }
 
 QString confirmMessage(const State& state) {

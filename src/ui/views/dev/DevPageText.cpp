@@ -69,7 +69,7 @@ std::vector<MapNode> nodes(const DevGroup& group) {
         const std::vector<DevEntry> rest(group.entries.begin() + std::ptrdiff_t(kMapEntries), group.entries.end());
         MapNode node;
         node.id = "rest";
-        node.title = sorbeta::tr("其余 %1 项").arg(qlonglong(rest.size()));
+        node.title = sorbeta::tr("其余 %n 项", nullptr, qint64(rest.size()));
         node.bytes = totalBytes(rest);
         node.flavor = Flavor::cloud;
         node.kind = MapNode::Kind::rest;
@@ -80,22 +80,23 @@ std::vector<MapNode> nodes(const DevGroup& group) {
 }
 
 QString groupLine(const DevGroup& group, const std::vector<DevEntry>& picked) {
-    return sorbeta::tr("%1 项 · 已选 %2").arg(qlonglong(group.entries.size())).arg(Bytes::text(totalBytes(picked)));
+    return sorbeta::tr("%n 项 · 已选 %1", nullptr, qint64(group.entries.size())).arg(Bytes::text(totalBytes(picked)));
 }
 
 QString cleanTitle(bool busy, int count, int64_t bytes) {
     if (busy) return sorbeta::tr("正在处理…");
-    return sorbeta::tr("清理所选 %1 项 · %2").arg(count).arg(Bytes::text(bytes));
+    return sorbeta::tr("清理所选 %n 项 · %1", nullptr, count).arg(Bytes::text(bytes));
 }
 
 QString confirmTitle(int count, int64_t bytes) {
-    return sorbeta::tr("清理 %1 项，共 %2？").arg(count).arg(Bytes::text(bytes));
+    return sorbeta::tr("清理 %n 项，共 %1？", nullptr, count).arg(Bytes::text(bytes));
 }
 
 QString statusLine(const std::optional<DevModel::Result>& result, bool showList) {
     if (result) {
         if (result->failed <= 0) return sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(result->bytes));
-        return sorbeta::tr("腾出 %1，%2 项没删掉").arg(Bytes::text(result->bytes)).arg(result->failed);
+        return sorbeta::tr("%1，%2").arg(sorbeta::tr("腾出 %1").arg(Bytes::text(result->bytes)),
+                                         sorbeta::tr("%n 项没删掉", nullptr, result->failed));
     }
     if (!showList) return sorbeta::tr("点果冻选中，右键在访达中显示");
     return {};

@@ -292,7 +292,7 @@ void MenuPanel::rebuild() {
     purge_->setEnabled(!status_.purging());
 
     const int rules = care_.enabledRuleCount();
-    careLine_->setText(rules >= 1 ? sorbeta::tr("自动打理：%1 条规则").arg(rules) : sorbeta::tr("自动打理没开"));
+    careLine_->setText(rules >= 1 ? sorbeta::tr("自动打理：%n 条规则", nullptr, rules) : sorbeta::tr("自动打理没开"));
     if (const std::optional<AutoClean>& last = care_.lastAutoClean()) {
         lastClean_->setText(
             sorbeta::tr("上次自动清理 %1 · %2").arg(Bytes::text(last->bytes), relativeDateText(last->date, now_())));

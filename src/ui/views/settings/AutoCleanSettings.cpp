@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "model/catalog/Catalog.h"
+#include "model/catalog/LinuxCatalog.h"
 #include "model/common/Bytes.h"
 #include "model/scan/AppModel.h"
 #include "platform/Translate.h"
@@ -75,7 +76,9 @@ void AutoCleanSettings::rebuildRows() {
     if (!context_.care) return;
     shownIDs_ = context_.care->ruleIDs();
     for (const std::string& id : shownIDs_) {
-        if (!Catalog::cleanable(id)) continue;  // kept in the settings, not shown
+        // Kept in the settings, not shown: a row gone from the catalog, and
+        // one whose tool this system cannot have.
+        if (!Catalog::cleanable(id) || LinuxCatalog::macOnly(id)) continue;
         QPointer<CareLink> care(context_.care);
         auto ask = context_.askNotificationPermission;
         QWidget* row = context_.care->makeRuleRow(

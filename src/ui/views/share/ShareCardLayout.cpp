@@ -47,8 +47,7 @@ std::vector<Blob> blobs(const CleanReport& report, QSizeF area, bool rightToLeft
 }
 
 QString summaryText(const CleanReport& report) {
-    return sorbeta::tr("清理了 %1 项 · 可用空间 %2 → %3")
-        .arg(qint64(report.items.size()))
+    return sorbeta::tr("清理了 %n 项 · 可用空间 %1 → %2", nullptr, qint64(report.items.size()))
         .arg(Bytes::text(report.freeBefore), Bytes::text(Bytes::plus(report.freeBefore, report.freed)));
 }
 

@@ -44,7 +44,7 @@ struct Blob {
 // least 1) over an area of this size, mirrored for right to left.
 std::vector<Blob> blobs(const CleanReport& report, QSizeF area, bool rightToLeft = false);
 
-// "清理了 %1 项 · 可用空间 %2 → %3": every cleaned item counts; the space
+// "清理了 %n 项 · 可用空间 %1 → %2": every cleaned item counts; the space
 // after is the space before plus what was freed.
 QString summaryText(const CleanReport& report);
 

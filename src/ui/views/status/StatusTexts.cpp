@@ -31,17 +31,19 @@ QString pressureText(int pressure) {
 
 QString uptimeText(int64_t seconds) {
     const int64_t s = std::max<int64_t>(0, seconds);
-    const auto days = QString::number(s / 86400), hours = QString::number((s % 86400) / 3600),
-               minutes = QString::number((s % 3600) / 60);
-    if (s >= 86400) return days + sorbeta::tr(" 天 ") + hours + sorbeta::tr(" 小时");
-    if (s >= 3600) return hours + sorbeta::tr(" 小时 ") + minutes + sorbeta::tr(" 分");
-    return minutes + sorbeta::tr(" 分钟");
+    const int64_t days = s / 86400, hours = (s % 86400) / 3600, minutes = (s % 3600) / 60;
+    // Two units side by side, each worded for its own count.
+    const auto both = [](const QString& big, const QString& small) { return sorbeta::tr("%1 %2").arg(big, small); };
+    if (s >= 86400) return both(sorbeta::tr("%n 天", nullptr, days), sorbeta::tr("%n 小时", nullptr, hours));
+    if (s >= 3600) return both(sorbeta::tr("%n 小时", nullptr, hours), sorbeta::tr("%n 分", nullptr, minutes));
+    return sorbeta::tr("%n 分钟", nullptr, minutes);
 }
 
 QString processorLine(double cpu, int cores, double load) {
     const auto percent = static_cast<long long>(std::trunc(std::max(0.0, cpu) * 100));
-    return QString::number(percent) + QStringLiteral("% · ") + QString::number(cores) + sorbeta::tr(" 核 · 负载 ") +
-           QString::asprintf("%.1f", load);
+    const QString usage =
+        sorbeta::tr("%1 · %2").arg(QString::number(percent) + QLatin1Char('%'), sorbeta::tr("%n 核", nullptr, cores));
+    return sorbeta::tr("%1 · %2").arg(usage, sorbeta::tr("负载 %1").arg(QString::asprintf("%.1f", load)));
 }
 
 QString diskLine(int64_t freeBytes, int64_t totalBytes) {
@@ -55,7 +57,7 @@ QString batteryLine(const BatteryInfo& battery) {
         line += sorbeta::tr(" · 充电中");
     else if (battery.onAC)
         line += sorbeta::tr(" · 接着电源");
-    if (battery.cycles) line += sorbeta::tr(" · 循环 ") + QString::number(*battery.cycles) + sorbeta::tr(" 次");
+    if (battery.cycles) line = sorbeta::tr("%1 · %2").arg(line, sorbeta::tr("循环 %n 次", nullptr, *battery.cycles));
     return line;
 }
 

@@ -307,14 +307,14 @@ AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services,
     confirm_ = new CandyConfirm(
         [this] {
             const std::vector<Path> urls = model_.pickedURLs(app_);
-            return CandyConfirm::Texts{.emoji = QStringLiteral("🗑️"),
-                                       .title = sorbeta::tr("把 %1 和勾选的残留移到废纸篓？").arg(app_.name),
-                                       .message = sorbeta::tr("共 %1 项，%2。在废纸篓里还能放回去。")
-                                                      .arg(qlonglong(urls.size()))
-                                                      .arg(Bytes::text(model_.pickedBytes(app_))),
-                                       .confirm = sorbeta::tr("移到废纸篓"),
-                                       .flavor = Flavor::strawberry,
-                                       .cancel = sorbeta::tr("再想想")};
+            return CandyConfirm::Texts{
+                .emoji = QStringLiteral("🗑️"),
+                .title = sorbeta::tr("把 %1 和勾选的残留移到废纸篓？").arg(app_.name),
+                .message = sorbeta::tr("共 %n 项，%1。在废纸篓里还能放回去。", nullptr, qint64(urls.size()))
+                               .arg(Bytes::text(model_.pickedBytes(app_))),
+                .confirm = sorbeta::tr("移到废纸篓"),
+                .flavor = Flavor::strawberry,
+                .cancel = sorbeta::tr("再想想")};
         },
         [self = QPointer<AppDetail>(this)]() {
             if (!self) return;

@@ -11,8 +11,8 @@ QString AppUsage::text(const std::optional<QDateTime>& lastUsed, const QDateTime
     if (!lastUsed) return tr("没用过");
     const qint64 days = lastUsed->secsTo(now) / 86400;  // truncated toward zero
     if (days <= 0) return tr("今天用过");
-    if (days < 30) return tr("%1 天前用过").arg(days);
-    if (days < 365) return tr("%1 个月没用了").arg(days / 30);
+    if (days < 30) return tr("%n 天前用过", nullptr, days);
+    if (days < 365) return tr("%n 个月没用了", nullptr, days / 30);
     return tr("一年多没用了");
 }
 
@@ -20,10 +20,10 @@ namespace UninstallTexts {
 
 QString rowUsage(const InstalledApp& app, const QDateTime& now) {
     const auto count = qlonglong(app.leftovers.size());
-    if (!app.lastUsed) return count == 0 ? tr("没用过") : tr("%1 处残留").arg(count);
+    if (!app.lastUsed) return count == 0 ? tr("没用过") : tr("%n 处残留", nullptr, count);
     const QString used = AppUsage::text(app.lastUsed, now);
     if (count == 0) return used;
-    return used + QStringLiteral(" · ") + QString::number(count) + tr(" 处残留");
+    return tr("%1 · %2").arg(used, tr("%n 处残留", nullptr, count));
 }
 
 QString rowSize(const InstalledApp& app) {
@@ -37,7 +37,7 @@ QString statusLine(bool loading, int weighed, int apps, UninstallModel::Sort sor
     return tr("点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。");
 }
 
-QString countText(int apps) { return tr("%1 个应用\n连同它们的残留").arg(apps); }
+QString countText(int apps) { return tr("%n 个应用\n连同它们的残留", nullptr, apps); }
 
 bool figureShown(bool loaded, int64_t total) { return loaded || total >= 1; }
 
@@ -107,7 +107,7 @@ std::vector<MapNode> mapNodes(const std::vector<InstalledApp>& visible, Uninstal
         int64_t rest = 0;
         for (std::size_t i = kMapApps; i < shown.size(); ++i) rest += shown[i]->totalBytes();
         nodes.push_back(MapNode{.id = "apps.rest",
-                                .title = tr("其余 %1 个").arg(qlonglong(shown.size() - kMapApps)),
+                                .title = tr("其余 %n 个", nullptr, qint64(shown.size() - kMapApps)),
                                 .bytes = rest,
                                 .flavor = Flavor::cloud,
                                 .kind = MapNode::Kind::rest});
