@@ -11,13 +11,19 @@
         <source>今天用过</source>
         <translation>Último uso: hoy</translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation>Último uso: hace %1 días</translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation>
+            <numerusform>Último uso: hace %n día</numerusform>
+            <numerusform>Último uso: hace %n días</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation>Sin usar desde hace %1 meses</translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation>
+            <numerusform>Sin usar desde hace %n mes</numerusform>
+            <numerusform>Sin usar desde hace %n meses</numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -204,8 +210,15 @@ innecesario</translation>
         <translation>Con dispositivos en uso</translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
-        <translation>%1 · dispositivos: %2</translation>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation>
+            <numerusform>%n dispositivo</numerusform>
+            <numerusform>%n dispositivos</numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -350,80 +363,73 @@ Acuérdate de guardar lo que estés haciendo.</translation>
         <translation>Otros archivos que quedaron</translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation>hace 1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation>hace %1 segundos</translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation>hace 1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation>hace %1 minutos</translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation>hace 1 hora</translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation>hace %1 horas</translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation>hace 1 día</translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation>hace %1 días</translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation>hace 1 semana</translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation>hace %1 semanas</translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation>hace 1 mes</translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation>hace %1 meses</translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation>hace 1 año</translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation>hace %1 años</translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation>ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation>
+            <numerusform>hace %n segundo</numerusform>
+            <numerusform>hace %n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation>
+            <numerusform>hace %n minuto</numerusform>
+            <numerusform>hace %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation>
+            <numerusform>hace %n hora</numerusform>
+            <numerusform>hace %n horas</numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation>ayer</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation>
+            <numerusform>hace %n día</numerusform>
+            <numerusform>hace %n días</numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation>la semana pasada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation>
+            <numerusform>hace %n semana</numerusform>
+            <numerusform>hace %n semanas</numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation>el mes pasado</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation>
+            <numerusform>hace %n mes</numerusform>
+            <numerusform>hace %n meses</numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation>el año pasado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation>
+            <numerusform>hace %n año</numerusform>
+            <numerusform>hace %n años</numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -571,9 +577,19 @@ y listo</translation>
         <source>去开启 ›</source>
         <translation>Activar ›</translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation>%1 · %2 elementos · quedan %3 días</translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation>
+            <numerusform>queda %n día</numerusform>
+            <numerusform>quedan %n días</numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -599,13 +615,23 @@ y listo</translation>
         <source>暂存区是空的 🍧</source>
         <translation>La zona de espera está vacía 🍧</translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation>Se restauraron %1 elementos</translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation>
+            <numerusform>Se restauró %n elemento</numerusform>
+            <numerusform>Se restauraron %n elementos</numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
-        <translation>Se restauraron %1 elementos; %2 siguen en la zona de espera porque en su sitio ya hay algo nuevo</translation>
+        <source>%1，%2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation>
+            <numerusform>%n sigue en la zona de espera porque en su sitio ya hay algo nuevo</numerusform>
+            <numerusform>%n siguen en la zona de espera porque en su sitio ya hay algo nuevo</numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -679,33 +705,52 @@ y listo</translation>
         <source>建议清理</source>
         <translation>Recomendado</translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation>%1 más</translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation>Cambia a la lista para verlos todos</translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation>%1 elementos · %2 seleccionados</translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation>
+            <numerusform>%n elemento · %1 seleccionados</numerusform>
+            <numerusform>%n elementos · %1 seleccionados</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation>Procesando…</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation>Limpiar %1 elementos · %2</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation>
+            <numerusform>Limpiar %n elemento · %1</numerusform>
+            <numerusform>Limpiar %n elementos · %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation>
+            <numerusform>¿Limpiar %n elemento (%1)?</numerusform>
+            <numerusform>¿Limpiar %n elementos, %1 en total?</numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>¿Limpiar %1 elementos, %2 en total?</translation>
+        <source>腾出 %1</source>
+        <translation>Se liberaron %1</translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation>Se liberaron %1; %2 elementos no se pudieron eliminar</translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation>
+            <numerusform>%n elemento no se pudo eliminar</numerusform>
+            <numerusform>%n elementos no se pudieron eliminar</numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -823,9 +868,12 @@ en este periodo</translation>
         <source>正在扫描…</source>
         <translation>Analizando…</translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation>Limpieza automática: %1 reglas</translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation>
+            <numerusform>Limpieza automática: %n regla</numerusform>
+            <numerusform>Limpieza automática: %n reglas</numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -959,9 +1007,12 @@ en este periodo</translation>
         <source>用冰沙给 Mac 腾地方</source>
         <translation>Haz sitio en tu equipo con Sorbeta</translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation>%1 elementos limpiados · Espacio libre %2 → %3</translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation>
+            <numerusform>%n elemento limpiado · Espacio libre %1 → %2</numerusform>
+            <numerusform>%n elementos limpiados · Espacio libre %1 → %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1064,28 +1115,47 @@ en este periodo</translation>
         <translation>Memoria de sobra; tu equipo va bien ✨</translation>
     </message>
     <message>
-        <source> 天 </source>
-        <translation> d </translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation>
+            <numerusform>%n d</numerusform>
+            <numerusform>%n d</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation>
+            <numerusform>%n h</numerusform>
+            <numerusform>%n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation>
+            <numerusform>%n núcleo</numerusform>
+            <numerusform>%n núcleos</numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时</source>
-        <translation> h</translation>
-    </message>
-    <message>
-        <source> 小时 </source>
-        <translation> h </translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation> min</translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation> min</translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
-        <translation> núcleos · carga </translation>
+        <source>负载 %1</source>
+        <translation>carga %1</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1099,13 +1169,12 @@ en este periodo</translation>
         <source> · 接着电源</source>
         <translation> · conectado a la corriente</translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation> · </translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation> ciclos</translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation>
+            <numerusform>%n ciclo</numerusform>
+            <numerusform>%n ciclos</numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1139,9 +1208,12 @@ en este periodo</translation>
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation>¿Mover %1 y los restos marcados a la Papelera?</translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation>%1 elementos, %2. Podrás restaurarlos desde la Papelera.</translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation>
+            <numerusform>%n elemento, %1. Podrás restaurarlo desde la Papelera.</numerusform>
+            <numerusform>%n elementos, %1. Podrás restaurarlos desde la Papelera.</numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1611,9 +1683,12 @@ en este periodo</translation>
         <source>正在清理，稍等一下 🫧</source>
         <translation>Limpiando, un momento 🫧</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation>Limpiar %1 elementos</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation>
+            <numerusform>Limpiar %n elemento</numerusform>
+            <numerusform>Limpiar %n elementos</numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1683,9 +1758,12 @@ Los archivos se eliminarán directamente, sin pasar por la Papelera.</translatio
         <source> 移到废纸篓了 · </source>
         <translation> se movió a la Papelera · </translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>No hay permiso para mover %1 elementos; puedes arrastrarlos tú a la Papelera desde el gestor de archivos</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>No hay permiso para mover %n elemento; puedes arrastrarlo tú a la Papelera desde el gestor de archivos</numerusform>
+            <numerusform>No hay permiso para mover %n elementos; puedes arrastrarlos tú a la Papelera desde el gestor de archivos</numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1711,13 +1789,12 @@ Los archivos se eliminarán directamente, sin pasar por la Papelera.</translatio
         <source>彻底删除</source>
         <translation>Eliminar definitivamente</translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation>%1 restos</translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation> restos</translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation>
+            <numerusform>%n resto</numerusform>
+            <numerusform>%n restos</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1731,11 +1808,15 @@ Los archivos se eliminarán directamente, sin pasar por la Papelera.</translatio
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation>Pulsa una aplicación para ver cuánto ocupa en tu equipo. Desinstalar la mueve a la Papelera, así que podrás restaurarla.</translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation>%1 aplicaciones
-con sus restos</translation>
+        <translation>
+            <numerusform>%n aplicación
+con sus restos</numerusform>
+            <numerusform>%n aplicaciones
+con sus restos</numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1749,9 +1830,12 @@ con sus restos</translation>
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation>Los ayudantes en segundo plano de %1 siguen en marcha: ciérralos antes de desinstalar</translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation>%1 más</translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -11,13 +11,17 @@
         <source>今天用过</source>
         <translation>Dùng hôm nay</translation>
     </message>
-    <message>
-        <source>%1 天前用过</source>
-        <translation>Dùng %1 ngày trước</translation>
+    <message numerus="yes">
+        <source>%n 天前用过</source>
+        <translation>
+            <numerusform>Dùng %n ngày trước</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 个月没用了</source>
-        <translation>Đã %1 tháng không dùng</translation>
+    <message numerus="yes">
+        <source>%n 个月没用了</source>
+        <translation>
+            <numerusform>Đã %n tháng không dùng</numerusform>
+        </translation>
     </message>
     <message>
         <source>一年多没用了</source>
@@ -204,8 +208,14 @@ không cần</translation>
         <translation>Có thiết bị đang dùng</translation>
     </message>
     <message>
-        <source>%1 · %2 台设备</source>
-        <translation>%1 · %2 thiết bị</translation>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 台设备</source>
+        <translation>
+            <numerusform>%n thiết bị</numerusform>
+        </translation>
     </message>
     <message>
         <source>上次改动 </source>
@@ -350,80 +360,66 @@ Nhớ lưu lại công việc đang làm trước khi thoát.</translation>
         <translation>Các tệp sót lại khác</translation>
     </message>
     <message>
-        <source>1 秒钟前</source>
-        <translation>1 giây trước</translation>
-    </message>
-    <message>
-        <source>%1 秒钟前</source>
-        <translation>%1 giây trước</translation>
-    </message>
-    <message>
-        <source>1 分钟前</source>
-        <translation>1 phút trước</translation>
-    </message>
-    <message>
-        <source>%1 分钟前</source>
-        <translation>%1 phút trước</translation>
-    </message>
-    <message>
-        <source>1 小时前</source>
-        <translation>1 giờ trước</translation>
-    </message>
-    <message>
-        <source>%1 小时前</source>
-        <translation>%1 giờ trước</translation>
-    </message>
-    <message>
-        <source>1 天前</source>
-        <translation>1 ngày trước</translation>
-    </message>
-    <message>
-        <source>%1 天前</source>
-        <translation>%1 ngày trước</translation>
-    </message>
-    <message>
-        <source>1 周前</source>
-        <translation>1 tuần trước</translation>
-    </message>
-    <message>
-        <source>%1 周前</source>
-        <translation>%1 tuần trước</translation>
-    </message>
-    <message>
-        <source>1 个月前</source>
-        <translation>1 tháng trước</translation>
-    </message>
-    <message>
-        <source>%1 个月前</source>
-        <translation>%1 tháng trước</translation>
-    </message>
-    <message>
-        <source>1 年前</source>
-        <translation>1 năm trước</translation>
-    </message>
-    <message>
-        <source>%1 年前</source>
-        <translation>%1 năm trước</translation>
-    </message>
-    <message>
         <source>现在</source>
         <translation>vừa xong</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 秒钟前</source>
+        <translation>
+            <numerusform>%n giây trước</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟前</source>
+        <translation>
+            <numerusform>%n phút trước</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时前</source>
+        <translation>
+            <numerusform>%n giờ trước</numerusform>
+        </translation>
     </message>
     <message>
         <source>昨天</source>
         <translation>hôm qua</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 天前</source>
+        <translation>
+            <numerusform>%n ngày trước</numerusform>
+        </translation>
+    </message>
     <message>
         <source>上周</source>
         <translation>tuần trước</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 周前</source>
+        <translation>
+            <numerusform>%n tuần trước</numerusform>
+        </translation>
     </message>
     <message>
         <source>上个月</source>
         <translation>tháng trước</translation>
     </message>
+    <message numerus="yes">
+        <source>%n 个月前</source>
+        <translation>
+            <numerusform>%n tháng trước</numerusform>
+        </translation>
+    </message>
     <message>
         <source>去年</source>
         <translation>năm ngoái</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 年前</source>
+        <translation>
+            <numerusform>%n năm trước</numerusform>
+        </translation>
     </message>
     <message>
         <source>在访达中显示</source>
@@ -571,9 +567,17 @@ quay lại là xong</translation>
         <source>去开启 ›</source>
         <translation>Bật ngay ›</translation>
     </message>
-    <message>
-        <source>%1 · %2 项 · 还剩 %3 天</source>
-        <translation>%1 · %2 mục · còn %3 ngày</translation>
+    <message numerus="yes">
+        <source>%n 项</source>
+        <translation>
+            <numerusform>%n mục</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>还剩 %n 天</source>
+        <translation>
+            <numerusform>còn %n ngày</numerusform>
+        </translation>
     </message>
     <message>
         <source>恢复</source>
@@ -599,13 +603,21 @@ quay lại là xong</translation>
         <source>暂存区是空的 🍧</source>
         <translation>Khu tạm giữ đang trống 🍧</translation>
     </message>
-    <message>
-        <source>放回去了 %1 项</source>
-        <translation>Đã khôi phục %1 mục</translation>
+    <message numerus="yes">
+        <source>放回去了 %n 项</source>
+        <translation>
+            <numerusform>Đã khôi phục %n mục</numerusform>
+        </translation>
     </message>
     <message>
-        <source>放回去了 %1 项，%2 项原处已经有新的了，留在暂存区</source>
-        <translation>Đã khôi phục %1 mục, %2 mục vẫn nằm trong khu tạm giữ vì chỗ cũ đã có tệp mới</translation>
+        <source>%1，%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 项原处已经有新的了，留在暂存区</source>
+        <translation>
+            <numerusform>%n mục vẫn nằm trong khu tạm giữ vì chỗ cũ đã có tệp mới</numerusform>
+        </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
@@ -679,33 +691,47 @@ quay lại là xong</translation>
         <source>建议清理</source>
         <translation>Nên dọn</translation>
     </message>
-    <message>
-        <source>其余 %1 项</source>
-        <translation>%1 mục khác</translation>
+    <message numerus="yes">
+        <source>其余 %n 项</source>
+        <translation>
+            <numerusform>%n mục khác</numerusform>
+        </translation>
     </message>
     <message>
         <source>切到列表看全部</source>
         <translation>Chuyển sang danh sách để xem hết</translation>
     </message>
-    <message>
-        <source>%1 项 · 已选 %2</source>
-        <translation>%1 mục · đã chọn %2</translation>
+    <message numerus="yes">
+        <source>%n 项 · 已选 %1</source>
+        <translation>
+            <numerusform>%n mục · đã chọn %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在处理…</source>
         <translation>Đang xử lý…</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项 · %2</source>
-        <translation>Dọn %1 mục đã chọn · %2</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项 · %1</source>
+        <translation>
+            <numerusform>Dọn %n mục đã chọn · %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>清理 %n 项，共 %1？</source>
+        <translation>
+            <numerusform>Dọn %n mục, tổng cộng %1?</numerusform>
+        </translation>
     </message>
     <message>
-        <source>清理 %1 项，共 %2？</source>
-        <translation>Dọn %1 mục, tổng cộng %2?</translation>
+        <source>腾出 %1</source>
+        <translation>Đã giải phóng %1</translation>
     </message>
-    <message>
-        <source>腾出 %1，%2 项没删掉</source>
-        <translation>Đã giải phóng %1, %2 mục không xoá được</translation>
+    <message numerus="yes">
+        <source>%n 项没删掉</source>
+        <translation>
+            <numerusform>%n mục không xoá được</numerusform>
+        </translation>
     </message>
     <message>
         <source>点果冻选中，右键在访达中显示</source>
@@ -823,9 +849,11 @@ trong khoảng này</translation>
         <source>正在扫描…</source>
         <translation>Đang quét…</translation>
     </message>
-    <message>
-        <source>自动打理：%1 条规则</source>
-        <translation>Tự động dọn: %1 quy tắc</translation>
+    <message numerus="yes">
+        <source>自动打理：%n 条规则</source>
+        <translation>
+            <numerusform>Tự động dọn: %n quy tắc</numerusform>
+        </translation>
     </message>
     <message>
         <source>自动打理没开</source>
@@ -959,9 +987,11 @@ trong khoảng này</translation>
         <source>用冰沙给 Mac 腾地方</source>
         <translation>Dọn chỗ cho máy tính cùng Sorbeta</translation>
     </message>
-    <message>
-        <source>清理了 %1 项 · 可用空间 %2 → %3</source>
-        <translation>Đã dọn %1 mục · Dung lượng trống %2 → %3</translation>
+    <message numerus="yes">
+        <source>清理了 %n 项 · 可用空间 %1 → %2</source>
+        <translation>
+            <numerusform>Đã dọn %n mục · Dung lượng trống %1 → %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>保存图片</source>
@@ -1064,28 +1094,42 @@ trong khoảng này</translation>
         <translation>Bộ nhớ còn dư dả, máy đang chạy tốt ✨</translation>
     </message>
     <message>
-        <source> 天 </source>
-        <translation> ngày </translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 天</source>
+        <translation>
+            <numerusform>%n ngày</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 小时</source>
+        <translation>
+            <numerusform>%n giờ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分</source>
+        <translation>
+            <numerusform>%n phút</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 分钟</source>
+        <translation>
+            <numerusform>%n phút</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 核</source>
+        <translation>
+            <numerusform>%n lõi</numerusform>
+        </translation>
     </message>
     <message>
-        <source> 小时</source>
-        <translation> giờ</translation>
-    </message>
-    <message>
-        <source> 小时 </source>
-        <translation> giờ </translation>
-    </message>
-    <message>
-        <source> 分</source>
-        <translation> phút</translation>
-    </message>
-    <message>
-        <source> 分钟</source>
-        <translation> phút</translation>
-    </message>
-    <message>
-        <source> 核 · 负载 </source>
-        <translation> lõi · tải </translation>
+        <source>负载 %1</source>
+        <translation>tải %1</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1099,13 +1143,11 @@ trong khoảng này</translation>
         <source> · 接着电源</source>
         <translation> · đang cắm nguồn</translation>
     </message>
-    <message>
-        <source> · 循环 </source>
-        <translation> · </translation>
-    </message>
-    <message>
-        <source> 次</source>
-        <translation> chu kỳ sạc</translation>
+    <message numerus="yes">
+        <source>循环 %n 次</source>
+        <translation>
+            <numerusform>%n chu kỳ sạc</numerusform>
+        </translation>
     </message>
     <message>
         <source>没用到</source>
@@ -1139,9 +1181,11 @@ trong khoảng này</translation>
         <source>把 %1 和勾选的残留移到废纸篓？</source>
         <translation>Chuyển %1 và các phần sót lại đã chọn vào Thùng rác?</translation>
     </message>
-    <message>
-        <source>共 %1 项，%2。在废纸篓里还能放回去。</source>
-        <translation>Tổng %1 mục, %2. Vẫn có thể khôi phục từ Thùng rác.</translation>
+    <message numerus="yes">
+        <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
+        <translation>
+            <numerusform>Tổng %n mục, %1. Vẫn có thể khôi phục từ Thùng rác.</numerusform>
+        </translation>
     </message>
     <message>
         <source>移到废纸篓</source>
@@ -1611,9 +1655,11 @@ trong khoảng này</translation>
         <source>正在清理，稍等一下 🫧</source>
         <translation>Đang dọn, đợi chút nhé 🫧</translation>
     </message>
-    <message>
-        <source>清理所选 %1 项</source>
-        <translation>Dọn %1 mục đã chọn</translation>
+    <message numerus="yes">
+        <source>清理所选 %n 项</source>
+        <translation>
+            <numerusform>Dọn %n mục đã chọn</numerusform>
+        </translation>
     </message>
     <message>
         <source>选一些果冻来清理</source>
@@ -1683,9 +1729,11 @@ Các tệp sẽ bị xoá thẳng, không qua Thùng rác.</translation>
         <source> 移到废纸篓了 · </source>
         <translation> đã được chuyển vào Thùng rác · </translation>
     </message>
-    <message>
-        <source>有 %1 项没权限移走，可以在访达里手动拖进废纸篓</source>
-        <translation>Có %1 mục không có quyền chuyển đi, bạn có thể tự kéo vào Thùng rác trong trình quản lý tệp</translation>
+    <message numerus="yes">
+        <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
+        <translation>
+            <numerusform>Có %n mục không có quyền chuyển đi, bạn có thể tự kéo vào Thùng rác trong trình quản lý tệp</numerusform>
+        </translation>
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
@@ -1711,13 +1759,11 @@ Các tệp sẽ bị xoá thẳng, không qua Thùng rác.</translation>
         <source>彻底删除</source>
         <translation>Xoá vĩnh viễn</translation>
     </message>
-    <message>
-        <source>%1 处残留</source>
-        <translation>%1 phần sót lại</translation>
-    </message>
-    <message>
-        <source> 处残留</source>
-        <translation> phần sót lại</translation>
+    <message numerus="yes">
+        <source>%n 处残留</source>
+        <translation>
+            <numerusform>%n phần sót lại</numerusform>
+        </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
@@ -1731,11 +1777,13 @@ Các tệp sẽ bị xoá thẳng, không qua Thùng rác.</translation>
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>
         <translation>Bấm vào một ứng dụng để xem nó chiếm bao nhiêu chỗ trên máy. Gỡ cài đặt sẽ chuyển vào Thùng rác, vẫn khôi phục được.</translation>
     </message>
-    <message>
-        <source>%1 个应用
+    <message numerus="yes">
+        <source>%n 个应用
 连同它们的残留</source>
-        <translation>%1 ứng dụng
-kể cả phần sót lại</translation>
+        <translation>
+            <numerusform>%n ứng dụng
+kể cả phần sót lại</numerusform>
+        </translation>
     </message>
     <message>
         <source>版本 %1</source>
@@ -1749,9 +1797,11 @@ kể cả phần sót lại</translation>
         <source>%1 的后台助手还在运行，先退出再卸载</source>
         <translation>Trình trợ giúp chạy nền của %1 vẫn đang chạy, hãy thoát trước khi gỡ cài đặt</translation>
     </message>
-    <message>
-        <source>其余 %1 个</source>
-        <translation>%1 ứng dụng khác</translation>
+    <message numerus="yes">
+        <source>其余 %n 个</source>
+        <translation>
+            <numerusform>%n ứng dụng khác</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
