@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>已经是最新版本</source>
-        <translation>You're up to date</translation>
+        <translation>You’re up to date</translation>
     </message>
     <message>
         <source>冰沙 %1 就是现在最新的版本。</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>没能检查更新</source>
-        <translation>Couldn't check for updates</translation>
+        <translation>Couldn’t check for updates</translation>
     </message>
     <message>
         <source>连不上更新服务器，过会儿再试试。</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>关掉几个不用的应用，或者在冰沙里释放内存。</source>
-        <translation>Quit a few apps you aren't using, or free up memory in Sorbeta.</translation>
+        <translation>Quit a few apps you aren’t using, or free up memory in Sorbeta.</translation>
     </message>
     <message>
         <source>自动清理了 %1</source>
@@ -157,11 +157,11 @@ unneeded</translation>
     </message>
     <message>
         <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
-        <translation>The big items hiding in Xcode, simulators, Android, Docker and old projects.</translation>
+        <translation>The big items hiding in Android emulators and SDKs, Docker and old projects.</translation>
     </message>
     <message>
         <source>正在翻模拟器、归档和 SDK…</source>
-        <translation>Searching simulators, archives and SDKs…</translation>
+        <translation>Searching emulators, virtual machines and old projects…</translation>
     </message>
     <message>
         <source>没找到开发工具留下的大文件 ✨</source>
@@ -169,7 +169,7 @@ unneeded</translation>
     </message>
     <message>
         <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>Simulator runtimes and devices are deleted with Xcode’s own simctl; other files go to the Trash, and project dependencies are deleted outright (reinstalling brings them back).</translation>
+        <translation>Files go to the Trash, and project dependencies are deleted outright (reinstalling brings them back).</translation>
     </message>
     <message>
         <source>可能
@@ -659,7 +659,7 @@ then you’re all set</translation>
     </message>
     <message>
         <source>移走了 %1</source>
-        <translation>Moved away %1</translation>
+        <translation>Moved %1 aside</translation>
     </message>
     <message>
         <source>释放了 %1</source>
@@ -667,7 +667,7 @@ then you’re all set</translation>
     </message>
     <message>
         <source>%1 的应用还开着，这次先跳过了</source>
-        <translation>%1 was still open, so it was skipped this time</translation>
+        <translation>Still open, skipped this time: %1</translation>
     </message>
     <message>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
@@ -871,17 +871,17 @@ in this period</translation>
     <message numerus="yes">
         <source>自动打理：%n 条规则</source>
         <translation>
-            <numerusform>Auto clean: %n rule</numerusform>
-            <numerusform>Auto clean: %n rules</numerusform>
+            <numerusform>Auto-clean: %n rule</numerusform>
+            <numerusform>Auto-clean: %n rules</numerusform>
         </translation>
     </message>
     <message>
         <source>自动打理没开</source>
-        <translation>Auto clean is off</translation>
+        <translation>Auto-clean is off</translation>
     </message>
     <message>
         <source>上次自动清理 %1 · %2</source>
-        <translation>Last auto clean %1 · %2</translation>
+        <translation>Last auto-clean %1 · %2</translation>
     </message>
     <message>
         <source>%1%</source>
@@ -909,15 +909,15 @@ in this period</translation>
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>With full disk access, Sorbeta can see the data of Documents, Downloads, Photos and chat apps, and the system stops asking folder by folder.</translation>
+        <translation>Sorbeta reads files with your account’s own permissions: the documents, downloads, photos and chat app data you can open are all counted, with nothing extra to allow.</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
-        <translation>Full disk access is on</translation>
+        <translation>Can read all your files</translation>
     </message>
     <message>
         <source>还没开启完全磁盘访问</source>
-        <translation>Full disk access is not on yet</translation>
+        <translation>Some folders cannot be read</translation>
     </message>
     <message>
         <source>上次检查：</source>
@@ -941,7 +941,7 @@ in this period</translation>
     </message>
     <message>
         <source>冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>
-        <translation>After you close its window, Sorbeta stays in the menu bar and takes a look every 30 minutes. It only cleans caches that rebuild themselves, and skips them while the related app is open.</translation>
+        <translation>After you close its window, Sorbeta stays in the system tray and takes a look every 30 minutes. It only cleans caches that rebuild themselves, and skips them while the related app is open.</translation>
     </message>
     <message>
         <source>换语言后冰沙会自动重新打开一次。</source>
@@ -973,7 +973,7 @@ in this period</translation>
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
-        <translation>The first time you turn on an alert, the system asks once whether notifications may be sent.</translation>
+        <translation>Alerts appear as system notifications.</translation>
     </message>
     <message>
         <source>内存紧张时提醒我</source>
@@ -1190,7 +1190,7 @@ in this period</translation>
     </message>
     <message>
         <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
-        <translation>The kernel will drop its file cache. This needs the administrator password (asked in the system's own prompt; Sorbeta never sees it).</translation>
+        <translation>The kernel will drop its file cache. This needs the administrator password (asked in the system’s own prompt; Sorbeta never sees it).</translation>
     </message>
     <message>
         <source>之后几分钟里打开文件会稍慢一点，系统会慢慢重新缓存。</source>
@@ -1429,7 +1429,7 @@ in this period</translation>
     </message>
     <message>
         <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
-        <translation>The .ipsw files downloaded when updating a device through the file manager; useless once used.</translation>
+        <translation>The .ipsw firmware files downloaded when updating an iPhone or iPad; of no use once installed.</translation>
     </message>
     <message>
         <source>没下载完的文件</source>
@@ -1517,7 +1517,7 @@ in this period</translation>
     </message>
     <message>
         <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
-        <translation>Local backups of your devices; once deleted they cannot be recovered. Needs “Full Disk Access” to be seen.</translation>
+        <translation>Local backups of your devices; once deleted they cannot be recovered.</translation>
     </message>
     <message>
         <source>清倒废纸篓</source>
@@ -1767,7 +1767,7 @@ The files will be deleted directly, without going through the Trash.</translatio
     </message>
     <message>
         <source>清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来</source>
-        <translation>Space is freed once the Trash is emptied; changed your mind? Put it back from the Trash</translation>
+        <translation>Space is freed once you empty the Trash. Changed your mind? Put it back from the Trash.</translation>
     </message>
     <message>
         <source>彻底删除刚卸载的 </source>
@@ -1802,7 +1802,7 @@ The files will be deleted directly, without going through the Trash.</translatio
     </message>
     <message>
         <source>很久没打开的排在前面，这些最值得卸。</source>
-        <translation>Apps unopened the longest come first; they are the best to uninstall.</translation>
+        <translation>Apps left unopened the longest come first: they are the best ones to uninstall.</translation>
     </message>
     <message>
         <source>点一个应用，看看它在电脑里留了多少东西。卸载会移到废纸篓，可以放回来。</source>

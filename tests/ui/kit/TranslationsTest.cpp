@@ -59,7 +59,10 @@ TEST(Translations, ChineseInterfaceShowsTheLinuxWordings) {
               QStringLiteral("\n\n文件会被直接删除，不经过回收站。"));
     EXPECT_EQ(sorbeta::tr("跟随系统"), QStringLiteral("跟随系统"));
     EXPECT_EQ(sorbeta::tr("有 %n 项没权限移走，可以在访达里手动拖进废纸篓", nullptr, 2),
-              QStringLiteral("有 2 项没权限移走，可以在文件管理器里手动拖进废纸篓"));
+              QStringLiteral("有 2 项没权限移走，可以在文件管理器里手动拖进回收站"));
+    EXPECT_TRUE(sorbeta::tr("冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，"
+                            "相关应用开着时跳过。")
+                    .startsWith(QStringLiteral("冰沙关掉窗口后会留在系统托盘")));
     QCoreApplication::removeTranslator(&chinese);
 }
 
