@@ -3,4 +3,6 @@ target_sources(sorbeta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Bytes.h
   ${CMAKE_CURRENT_LIST_DIR}/Flavor.h
   ${CMAKE_CURRENT_LIST_DIR}/JsonText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/JsonText.h)
+  ${CMAKE_CURRENT_LIST_DIR}/JsonText.h
+  ${CMAKE_CURRENT_LIST_DIR}/LocaleDates.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LocaleDates.h)

@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTextLayout>
 #include <QVBoxLayout>
@@ -14,6 +13,7 @@
 #include <numeric>
 
 #include "model/common/Bytes.h"
+#include "model/common/LocaleDates.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Translate.h"
 #include "ui/kit/CandyButtonRow.h"
@@ -32,16 +32,7 @@ qint64 holdingDaysLeft(const QDateTime& date, const QDateTime& now) {
 }
 
 QString abbreviatedDateTime(const QDateTime& date, const QLocale& locale) {
-    // The locale's long date without the weekday and with the month's short
-    // name ("Mar 1, 2026", "2026年3月1日"), then its short time.
-    QString pattern = locale.dateFormat(QLocale::LongFormat);
-    static const QRegularExpression weekday(QStringLiteral("[\\s,،]*d{4}[\\s,،]*"));
-    pattern.replace(weekday, QStringLiteral(" "));
-    pattern = pattern.trimmed();
-    pattern.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
-    const QDateTime local = date.toLocalTime();
-    return locale.toString(local.date(), pattern) + QLatin1Char(' ') +
-           locale.toString(local.time(), QLocale::ShortFormat);
+    return LocaleDates::abbreviatedDateTime(date, locale);
 }
 
 QString holdingDetailLine(const HoldBatch& batch, const QDateTime& now) {

@@ -5,6 +5,7 @@
 
 #include "model/catalog/Catalog.h"
 #include "model/common/Bytes.h"
+#include "model/common/LocaleDates.h"
 #include "platform/Translate.h"
 #include "ui/views/FilePlaces.h"
 
@@ -14,14 +15,7 @@ namespace {
 const QString kMinus = QStringLiteral("\u2212");
 
 // The locale's long date without its weekday and with the month abbreviated.
-QString abbreviatedFormat(const QLocale& locale) {
-    QString format = locale.dateFormat(QLocale::LongFormat);
-    static const QRegularExpression weekday(QStringLiteral("(?<!d)d{3,4}(?!d)[\\s,，、]*"));
-    static const QRegularExpression fullMonth(QStringLiteral("(?<!M)M{4}(?!M)"));
-    format.remove(weekday);
-    format.replace(fullMonth, QStringLiteral("MMM"));
-    return format.trimmed();
-}
+QString abbreviatedFormat(const QLocale& locale) { return LocaleDates::abbreviatedPattern(locale); }
 
 QString withoutTrailingSeparators(QString text) {
     static const QRegularExpression edges(QStringLiteral("^[\\s,，.]+|[\\s,，]+$"));

@@ -1,10 +1,10 @@
 #include "ui/views/share/ShareCardLayout.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "model/common/Bytes.h"
+#include "model/common/LocaleDates.h"
 #include "platform/Translate.h"
 #include "ui/map/Treemap.h"
 
@@ -58,13 +58,7 @@ QString fileName(const QDateTime& date) {
 QString cardDate(const QDateTime& date) {
     // The locale's long date without the weekday and with the month's short
     // name: "Mar 7, 2026", "2026年3月7日".
-    const QLocale locale;
-    QString pattern = locale.dateFormat(QLocale::LongFormat);
-    static const QRegularExpression weekday(QStringLiteral("[\\s,،]*d{4}[\\s,،]*"));
-    pattern.replace(weekday, QStringLiteral(" "));
-    pattern = pattern.trimmed();
-    pattern.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
-    return locale.toString(date.toLocalTime().date(), pattern);
+    return LocaleDates::abbreviatedDate(date.toLocalTime().date(), QLocale());
 }
 
 }  // namespace sorbeta::ShareCardLayout
