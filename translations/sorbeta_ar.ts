@@ -165,11 +165,11 @@
     </message>
     <message>
         <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
-        <translation>الملفات الضخمة المختبئة في Xcode والمحاكيات وAndroid وDocker والمشاريع القديمة.</translation>
+        <translation>الملفات الضخمة المختبئة في محاكيات Android وحزم SDK وفي Docker والمشاريع القديمة.</translation>
     </message>
     <message>
         <source>正在翻模拟器、归档和 SDK…</source>
-        <translation>جارٍ البحث في المحاكيات والأرشيفات وحزم SDK…</translation>
+        <translation>جارٍ البحث في المحاكيات والأجهزة الافتراضية والمشاريع القديمة…</translation>
     </message>
     <message>
         <source>没找到开发工具留下的大文件 ✨</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>تُحذف بيئات تشغيل المحاكيات والأجهزة بأداة simctl المرفقة مع Xcode؛ وتُنقل الملفات الأخرى إلى المهملات، أما اعتماديات المشاريع فتُحذف مباشرةً (وتعود بإعادة تثبيتها).</translation>
+        <translation>تُنقل الملفات إلى المهملات، أما اعتماديات المشاريع فتُحذف مباشرةً (وتعود بإعادة تثبيتها).</translation>
     </message>
     <message>
         <source>可能
@@ -989,15 +989,15 @@
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>مع الوصول الكامل إلى القرص يستطيع Sorbeta رؤية بيانات المستندات والتنزيلات والصور وتطبيقات الدردشة، ولن يسألك النظام عن كل مجلد على حدة.</translation>
+        <translation>يقرأ Sorbeta الملفات بصلاحيات حسابك نفسه: فالمستندات والتنزيلات والصور وبيانات تطبيقات الدردشة التي يمكنك فتحها تُحتسب كلها، دون حاجة إلى أي إذن إضافي.</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
-        <translation>الوصول الكامل إلى القرص مفعّل</translation>
+        <translation>يمكن قراءة جميع ملفاتك</translation>
     </message>
     <message>
         <source>还没开启完全磁盘访问</source>
-        <translation>الوصول الكامل إلى القرص غير مفعّل بعد</translation>
+        <translation>بعض المجلدات لا يمكن قراءتها</translation>
     </message>
     <message>
         <source>上次检查：</source>
@@ -1053,7 +1053,7 @@
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
-        <translation>عند تفعيل أول تنبيه، سيسألك النظام مرة واحدة إن كان يُسمح بإرسال الإشعارات.</translation>
+        <translation>تظهر التنبيهات على شكل إشعارات النظام.</translation>
     </message>
     <message>
         <source>内存紧张时提醒我</source>
@@ -1541,7 +1541,7 @@
     </message>
     <message>
         <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
-        <translation>ملفات ‎.ipsw التي نُزّلت عند تحديث جهاز عبر مدير الملفات، ولا فائدة منها بعد استخدامها.</translation>
+        <translation>ملفات البرنامج الثابت ‎.ipsw التي نُزّلت عند تحديث iPhone أو iPad، ولا فائدة منها بعد تثبيتها.</translation>
     </message>
     <message>
         <source>没下载完的文件</source>
@@ -1629,7 +1629,7 @@
     </message>
     <message>
         <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
-        <translation>النسخ الاحتياطية المحلية لأجهزتك، ولا يمكن استرجاعها بعد حذفها. يلزم «الوصول الكامل إلى القرص» لرؤيتها.</translation>
+        <translation>النسخ الاحتياطية المحلية لأجهزتك، ولا يمكن استرجاعها بعد حذفها.</translation>
     </message>
     <message>
         <source>清倒废纸篓</source>

@@ -157,11 +157,11 @@ innecesario</translation>
     </message>
     <message>
         <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
-        <translation>Lo que ocupa mucho escondido en Xcode, simuladores, Android, Docker y proyectos antiguos.</translation>
+        <translation>Lo que ocupa mucho escondido en los emuladores y SDK de Android, Docker y proyectos antiguos.</translation>
     </message>
     <message>
         <source>正在翻模拟器、归档和 SDK…</source>
-        <translation>Revisando simuladores, archives y SDK…</translation>
+        <translation>Revisando emuladores, máquinas virtuales y proyectos antiguos…</translation>
     </message>
     <message>
         <source>没找到开发工具留下的大文件 ✨</source>
@@ -169,7 +169,7 @@ innecesario</translation>
     </message>
     <message>
         <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>Los entornos de ejecución y dispositivos de simulador se eliminan con simctl, la herramienta de Xcode; los demás archivos van a la Papelera y las dependencias de proyecto se eliminan directamente (vuelven al reinstalarlas).</translation>
+        <translation>Los archivos van a la Papelera y las dependencias de proyecto se eliminan directamente (vuelven al reinstalarlas).</translation>
     </message>
     <message>
         <source>可能
@@ -667,7 +667,7 @@ y listo</translation>
     </message>
     <message>
         <source>%1 的应用还开着，这次先跳过了</source>
-        <translation>Esta vez se omitió %1 porque su aplicación seguía abierta</translation>
+        <translation>Esta vez se omitió lo que seguía abierto: %1</translation>
     </message>
     <message>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
@@ -909,15 +909,15 @@ en este periodo</translation>
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>Con acceso total al disco, Sorbeta puede ver los datos de Documentos, Descargas, Fotos y las aplicaciones de chat, y el sistema deja de preguntar carpeta por carpeta.</translation>
+        <translation>Sorbeta lee los archivos con los permisos de tu propia cuenta: los documentos, descargas, fotos y datos de aplicaciones de chat que tú puedes abrir se cuentan todos, sin tener que autorizar nada más.</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
-        <translation>Acceso total al disco activado</translation>
+        <translation>Puede leer todos tus archivos</translation>
     </message>
     <message>
         <source>还没开启完全磁盘访问</source>
-        <translation>El acceso total al disco aún no está activado</translation>
+        <translation>Algunas carpetas no se pueden leer</translation>
     </message>
     <message>
         <source>上次检查：</source>
@@ -973,7 +973,7 @@ en este periodo</translation>
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
-        <translation>La primera vez que actives un aviso, el sistema te preguntará si Sorbeta puede enviar notificaciones.</translation>
+        <translation>Los avisos aparecen como notificaciones del sistema.</translation>
     </message>
     <message>
         <source>内存紧张时提醒我</source>
@@ -1429,7 +1429,7 @@ en este periodo</translation>
     </message>
     <message>
         <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
-        <translation>Archivos .ipsw descargados al actualizar un dispositivo desde el gestor de archivos; una vez usados ya no sirven.</translation>
+        <translation>Archivos de firmware .ipsw descargados al actualizar un iPhone o iPad; una vez instalados ya no sirven.</translation>
     </message>
     <message>
         <source>没下载完的文件</source>
@@ -1517,7 +1517,7 @@ en este periodo</translation>
     </message>
     <message>
         <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
-        <translation>Copias de seguridad locales de tus dispositivos; una vez eliminadas no se pueden recuperar. Hace falta «Acceso total al disco» para verlas.</translation>
+        <translation>Copias de seguridad locales de tus dispositivos; una vez eliminadas no se pueden recuperar.</translation>
     </message>
     <message>
         <source>清倒废纸篓</source>

@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
-        <translation>Xcode、シミュレータ、Android、Docker、古いプロジェクトに潜む大きなファイル。</translation>
+        <translation>Android のエミュレータと SDK、Docker、古いプロジェクトに潜む大きなファイル。</translation>
     </message>
     <message>
         <source>正在翻模拟器、归档和 SDK…</source>
-        <translation>シミュレータ、アーカイブ、SDK を調べています…</translation>
+        <translation>エミュレータ、仮想マシン、古いプロジェクトを調べています…</translation>
     </message>
     <message>
         <source>没找到开发工具留下的大文件 ✨</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>シミュレータのランタイムとデバイスは Xcode 付属の simctl で削除し、ほかのファイルはゴミ箱に移します。プロジェクトの依存関係はそのまま削除します（再インストールすれば元に戻ります）。</translation>
+        <translation>ファイルはゴミ箱に移し、プロジェクトの依存関係はそのまま削除します（再インストールすれば元に戻ります）。</translation>
     </message>
     <message>
         <source>可能
@@ -653,7 +653,7 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
     </message>
     <message>
         <source>%1 的应用还开着，这次先跳过了</source>
-        <translation>%1 に関係するアプリが開いていたため、今回はスキップしました</translation>
+        <translation>アプリが開いていたため、今回はスキップしました：%1</translation>
     </message>
     <message>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
@@ -889,15 +889,15 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>フルディスクアクセスがあれば、Sorbeta はドキュメント、ダウンロード、写真、チャットアプリのデータを見られるようになり、システムがフォルダーごとに確認してくることもなくなります。</translation>
+        <translation>Sorbeta はあなたのアカウントの権限でファイルを読み取ります。あなたが開けるドキュメント、ダウンロード、写真、チャットアプリのデータはすべて集計に含まれ、別途許可する必要はありません。</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
-        <translation>フルディスクアクセスはオンです</translation>
+        <translation>すべてのファイルを読み取れます</translation>
     </message>
     <message>
         <source>还没开启完全磁盘访问</source>
-        <translation>フルディスクアクセスはまだオフです</translation>
+        <translation>読み取れないフォルダーがあります</translation>
     </message>
     <message>
         <source>上次检查：</source>
@@ -953,7 +953,7 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
-        <translation>初めて通知をオンにすると、通知を送ってよいかシステムが一度だけ確認します。</translation>
+        <translation>通知はシステムの通知として表示されます。</translation>
     </message>
     <message>
         <source>内存紧张时提醒我</source>
@@ -1401,7 +1401,7 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
     </message>
     <message>
         <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
-        <translation>デバイスのアップデート時にダウンロードされた .ipsw ファイル。使い終われば不要です。</translation>
+        <translation>iPhone や iPad のアップデート時にダウンロードされた .ipsw ファームウェア。インストールが済めば不要です。</translation>
     </message>
     <message>
         <source>没下载完的文件</source>
@@ -1489,7 +1489,7 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
     </message>
     <message>
         <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
-        <translation>デバイスのローカルバックアップ。削除すると復元できません。表示するには「フルディスクアクセス」が必要です。</translation>
+        <translation>デバイスのローカルバックアップ。削除すると復元できません。</translation>
     </message>
     <message>
         <source>清倒废纸篓</source>

@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
-        <translation>Xcode, 시뮬레이터, Android, Docker, 오래된 프로젝트에 숨어 있는 큰 파일들.</translation>
+        <translation>Android 에뮬레이터와 SDK, Docker, 오래된 프로젝트에 숨어 있는 큰 파일들.</translation>
     </message>
     <message>
         <source>正在翻模拟器、归档和 SDK…</source>
-        <translation>시뮬레이터, 아카이브, SDK를 살펴보는 중…</translation>
+        <translation>에뮬레이터, 가상 머신, 오래된 프로젝트를 살펴보는 중…</translation>
     </message>
     <message>
         <source>没找到开发工具留下的大文件 ✨</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>시뮬레이터 런타임과 기기는 Xcode에 포함된 simctl로 삭제하고, 다른 파일은 휴지통으로 옮겨요. 프로젝트 의존성은 바로 삭제해요(다시 설치하면 복구돼요).</translation>
+        <translation>파일은 휴지통으로 옮기고, 프로젝트 의존성은 바로 삭제해요(다시 설치하면 복구돼요).</translation>
     </message>
     <message>
         <source>可能
@@ -653,7 +653,7 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
     </message>
     <message>
         <source>%1 的应用还开着，这次先跳过了</source>
-        <translation>%1 관련 앱이 열려 있어서 이번에는 건너뛰었어요</translation>
+        <translation>앱이 열려 있어서 이번에는 건너뛰었어요: %1</translation>
     </message>
     <message>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
@@ -889,15 +889,15 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>‘전체 디스크 접근 권한’이 있어야 Sorbeta가 문서, 다운로드, 사진, 채팅 앱의 데이터를 볼 수 있고, 시스템도 폴더마다 일일이 묻지 않아요.</translation>
+        <translation>Sorbeta는 사용자 계정의 권한 그대로 파일을 읽어요. 직접 열 수 있는 문서, 다운로드, 사진, 채팅 앱 데이터는 모두 계산에 들어가고, 따로 허용할 건 없어요.</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
-        <translation>전체 디스크 접근 권한이 켜져 있어요</translation>
+        <translation>모든 파일을 읽을 수 있어요</translation>
     </message>
     <message>
         <source>还没开启完全磁盘访问</source>
-        <translation>전체 디스크 접근 권한이 아직 꺼져 있어요</translation>
+        <translation>읽을 수 없는 폴더가 있어요</translation>
     </message>
     <message>
         <source>上次检查：</source>
@@ -953,7 +953,7 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
-        <translation>처음으로 알림을 켜면 시스템이 알림을 보내도 되는지 한 번 물어봐요.</translation>
+        <translation>알림은 시스템 알림으로 표시돼요.</translation>
     </message>
     <message>
         <source>内存紧张时提醒我</source>
@@ -1401,7 +1401,7 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
     </message>
     <message>
         <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
-        <translation>기기를 업데이트할 때 내려받은 .ipsw 파일이에요. 업데이트가 끝나면 필요 없어요.</translation>
+        <translation>iPhone이나 iPad를 업데이트할 때 내려받은 .ipsw 펌웨어 파일이에요. 설치가 끝나면 필요 없어요.</translation>
     </message>
     <message>
         <source>没下载完的文件</source>
@@ -1489,7 +1489,7 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
     </message>
     <message>
         <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
-        <translation>기기의 로컬 백업이에요. 삭제하면 되찾을 수 없어요. ‘전체 디스크 접근 권한’이 있어야 볼 수 있어요.</translation>
+        <translation>기기의 로컬 백업이에요. 삭제하면 되찾을 수 없어요.</translation>
     </message>
     <message>
         <source>清倒废纸篓</source>

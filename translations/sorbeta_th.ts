@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
-        <translation>ของชิ้นใหญ่ที่ซ่อนอยู่ใน Xcode, ซิมูเลเตอร์, Android, Docker และโปรเจกต์เก่า</translation>
+        <translation>ของชิ้นใหญ่ที่ซ่อนอยู่ในอีมูเลเตอร์และ SDK ของ Android, Docker และโปรเจกต์เก่า</translation>
     </message>
     <message>
         <source>正在翻模拟器、归档和 SDK…</source>
-        <translation>กำลังค้นซิมูเลเตอร์ อาร์ไคฟ์ และ SDK…</translation>
+        <translation>กำลังค้นอีมูเลเตอร์ เครื่องเสมือน และโปรเจกต์เก่า…</translation>
     </message>
     <message>
         <source>没找到开发工具留下的大文件 ✨</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>รันไทม์และอุปกรณ์ของซิมูเลเตอร์จะถูกลบด้วย simctl ของ Xcode เอง ไฟล์อื่นจะย้ายไปถังขยะ ส่วน dependency ของโปรเจกต์จะถูกลบทันที (ติดตั้งใหม่ก็กลับมา)</translation>
+        <translation>ไฟล์จะย้ายไปถังขยะ ส่วน dependency ของโปรเจกต์จะถูกลบทันที (ติดตั้งใหม่ก็กลับมา)</translation>
     </message>
     <message>
         <source>可能
@@ -653,7 +653,7 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>%1 的应用还开着，这次先跳过了</source>
-        <translation>แอปของ %1 ยังเปิดอยู่ ครั้งนี้จึงข้ามไปก่อน</translation>
+        <translation>แอปยังเปิดอยู่ ครั้งนี้จึงข้ามไปก่อน: %1</translation>
     </message>
     <message>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
@@ -889,15 +889,15 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>เมื่อเปิดการเข้าถึงดิสก์เต็มรูปแบบ Sorbeta จึงจะเห็นข้อมูลในเอกสาร ดาวน์โหลด รูปภาพ และแอปแชต และระบบจะไม่เด้งถามทีละโฟลเดอร์</translation>
+        <translation>Sorbeta อ่านไฟล์ด้วยสิทธิ์ของบัญชีคุณเอง เอกสาร ดาวน์โหลด รูปภาพ และข้อมูลแอปแชตที่คุณเปิดได้จะถูกนับรวมทั้งหมด โดยไม่ต้องอนุญาตอะไรเพิ่ม</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
-        <translation>เปิดการเข้าถึงดิสก์เต็มรูปแบบแล้ว</translation>
+        <translation>อ่านไฟล์ของคุณได้ทั้งหมด</translation>
     </message>
     <message>
         <source>还没开启完全磁盘访问</source>
-        <translation>ยังไม่ได้เปิดการเข้าถึงดิสก์เต็มรูปแบบ</translation>
+        <translation>บางโฟลเดอร์อ่านไม่ได้</translation>
     </message>
     <message>
         <source>上次检查：</source>
@@ -953,7 +953,7 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
-        <translation>ครั้งแรกที่เปิดการเตือน ระบบจะถามหนึ่งครั้งว่าอนุญาตให้ส่งการแจ้งเตือนไหม</translation>
+        <translation>การเตือนจะแสดงเป็นการแจ้งเตือนของระบบ</translation>
     </message>
     <message>
         <source>内存紧张时提醒我</source>
@@ -1401,7 +1401,7 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
-        <translation>ไฟล์ .ipsw ที่ดาวน์โหลดมาตอนอัปเดตอุปกรณ์ผ่านตัวจัดการไฟล์ ใช้เสร็จแล้วก็ไม่มีประโยชน์</translation>
+        <translation>ไฟล์เฟิร์มแวร์ .ipsw ที่ดาวน์โหลดมาตอนอัปเดต iPhone หรือ iPad ติดตั้งเสร็จแล้วก็ไม่มีประโยชน์</translation>
     </message>
     <message>
         <source>没下载完的文件</source>
@@ -1489,7 +1489,7 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
-        <translation>ข้อมูลสำรองของอุปกรณ์ที่เก็บไว้ในเครื่อง ลบแล้วเอาคืนไม่ได้ ต้องเปิด “การเข้าถึงดิสก์เต็มรูปแบบ” จึงจะมองเห็น</translation>
+        <translation>ข้อมูลสำรองของอุปกรณ์ที่เก็บไว้ในเครื่อง ลบแล้วเอาคืนไม่ได้</translation>
     </message>
     <message>
         <source>清倒废纸篓</source>

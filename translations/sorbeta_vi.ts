@@ -155,11 +155,11 @@ không cần</translation>
     </message>
     <message>
         <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
-        <translation>Những thứ chiếm chỗ lớn ẩn trong Xcode, trình mô phỏng, Android, Docker và các dự án cũ.</translation>
+        <translation>Những thứ chiếm chỗ lớn ẩn trong trình giả lập và SDK Android, Docker và các dự án cũ.</translation>
     </message>
     <message>
         <source>正在翻模拟器、归档和 SDK…</source>
-        <translation>Đang lục tìm trình mô phỏng, bản archive và SDK…</translation>
+        <translation>Đang lục tìm trình giả lập, máy ảo và các dự án cũ…</translation>
     </message>
     <message>
         <source>没找到开发工具留下的大文件 ✨</source>
@@ -167,7 +167,7 @@ không cần</translation>
     </message>
     <message>
         <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>Runtime và thiết bị mô phỏng được xoá bằng simctl có sẵn trong Xcode; các tệp khác được chuyển vào Thùng rác, còn thư viện phụ thuộc của dự án bị xoá luôn (cài lại là có lại).</translation>
+        <translation>Các tệp được chuyển vào Thùng rác, còn thư viện phụ thuộc của dự án bị xoá luôn (cài lại là có lại).</translation>
     </message>
     <message>
         <source>可能
@@ -653,7 +653,7 @@ quay lại là xong</translation>
     </message>
     <message>
         <source>%1 的应用还开着，这次先跳过了</source>
-        <translation>Lần này bỏ qua %1 vì ứng dụng liên quan vẫn đang mở</translation>
+        <translation>Ứng dụng vẫn đang mở nên lần này bỏ qua: %1</translation>
     </message>
     <message>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
@@ -889,15 +889,15 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>Có toàn quyền truy cập ổ đĩa, Sorbeta mới thấy được dữ liệu của Tài liệu, Tải xuống, Ảnh và các ứng dụng trò chuyện, hệ thống cũng không hỏi từng thư mục nữa.</translation>
+        <translation>Sorbeta đọc tệp bằng chính quyền của tài khoản bạn: tài liệu, tệp tải xuống, ảnh và dữ liệu ứng dụng trò chuyện mà bạn mở được đều được tính vào, không cần cấp thêm quyền gì.</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
-        <translation>Đã bật toàn quyền truy cập ổ đĩa</translation>
+        <translation>Đọc được mọi tệp của bạn</translation>
     </message>
     <message>
         <source>还没开启完全磁盘访问</source>
-        <translation>Chưa bật toàn quyền truy cập ổ đĩa</translation>
+        <translation>Có thư mục không đọc được</translation>
     </message>
     <message>
         <source>上次检查：</source>
@@ -953,7 +953,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
-        <translation>Lần đầu bật nhắc nhở, hệ thống sẽ hỏi một lần xem có cho phép gửi thông báo không.</translation>
+        <translation>Nhắc nhở sẽ hiện dưới dạng thông báo của hệ thống.</translation>
     </message>
     <message>
         <source>内存紧张时提醒我</source>
@@ -1401,7 +1401,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
-        <translation>Các tệp .ipsw tải về khi cập nhật thiết bị qua trình quản lý tệp, dùng xong là hết tác dụng.</translation>
+        <translation>Các tệp firmware .ipsw tải về khi cập nhật iPhone hoặc iPad, cài xong là hết tác dụng.</translation>
     </message>
     <message>
         <source>没下载完的文件</source>
@@ -1489,7 +1489,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
-        <translation>Bản sao lưu cục bộ của thiết bị, xoá rồi là không lấy lại được. Cần “Toàn quyền truy cập ổ đĩa” mới thấy được.</translation>
+        <translation>Bản sao lưu cục bộ của thiết bị, xoá rồi là không lấy lại được.</translation>
     </message>
     <message>
         <source>清倒废纸篓</source>

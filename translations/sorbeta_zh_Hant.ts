@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Xcode、模拟器、Android、Docker 和老项目里藏的大块头。</source>
-        <translation>藏在 Xcode、模擬器、Android、Docker 和舊專案裡的大傢伙。</translation>
+        <translation>藏在 Android 模擬器與 SDK、Docker 和舊專案裡的大傢伙。</translation>
     </message>
     <message>
         <source>正在翻模拟器、归档和 SDK…</source>
-        <translation>正在翻找模擬器、封存和 SDK…</translation>
+        <translation>正在翻找模擬器、虛擬機器和舊專案…</translation>
     </message>
     <message>
         <source>没找到开发工具留下的大文件 ✨</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>模拟器运行时和设备用 Xcode 自带的 simctl 删除；其他文件移到废纸篓，项目依赖直接删除（重新安装即可恢复）。</source>
-        <translation>模擬器執行環境和裝置用 Xcode 內建的 simctl 刪除；其他檔案移到垃圾桶，專案相依套件直接刪除（重新安裝即可恢復）。</translation>
+        <translation>檔案會移到垃圾桶，專案相依套件直接刪除（重新安裝即可恢復）。</translation>
     </message>
     <message>
         <source>可能
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>%1 的应用还开着，这次先跳过了</source>
-        <translation>%1 的應用程式還開著，這次先略過了</translation>
+        <translation>應用程式還開著，這次先略過：%1</translation>
     </message>
     <message>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
@@ -889,15 +889,15 @@
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>有了完整磁碟取用權限，冰沙才能看到文件、下載、照片和聊天應用程式的資料，系統也不會一個一個資料夾跳出詢問。</translation>
+        <translation>冰沙用你帳號本身的權限讀取檔案：你自己能打開的文件、下載、照片和聊天應用程式資料，都會算進來，不用另外授權。</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
-        <translation>已開啟完整磁碟取用權限</translation>
+        <translation>能讀取你的所有檔案</translation>
     </message>
     <message>
         <source>还没开启完全磁盘访问</source>
-        <translation>還沒開啟完整磁碟取用權限</translation>
+        <translation>有些資料夾讀不了</translation>
     </message>
     <message>
         <source>上次检查：</source>
@@ -953,7 +953,7 @@
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
-        <translation>第一次開啟提醒時，系統會詢問一次是否允許傳送通知。</translation>
+        <translation>提醒會以系統通知的形式出現。</translation>
     </message>
     <message>
         <source>内存紧张时提醒我</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>通过访达更新设备时下载的 .ipsw，用完就没用了。</source>
-        <translation>透過檔案管理員更新裝置時下載的 .ipsw，用完就沒用了。</translation>
+        <translation>更新 iPhone 或 iPad 時下載的 .ipsw 韌體，裝好就沒用了。</translation>
     </message>
     <message>
         <source>没下载完的文件</source>
@@ -1489,7 +1489,7 @@
     </message>
     <message>
         <source>设备的本地备份，删了就找不回来了。需要“完全磁盘访问权限”才能看到。</source>
-        <translation>裝置的本機備份，刪了就找不回來了。需要「完整磁碟取用權限」才能看到。</translation>
+        <translation>裝置的本機備份，刪了就找不回來了。</translation>
     </message>
     <message>
         <source>清倒废纸篓</source>
