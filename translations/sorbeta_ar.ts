@@ -14,23 +14,23 @@
     <message numerus="yes">
         <source>%n 天前用过</source>
         <translation>
-            <numerusform>استُخدم قبل %n يوم</numerusform>
-            <numerusform>استُخدم قبل %n يوم</numerusform>
-            <numerusform>استُخدم قبل %n يومين</numerusform>
-            <numerusform>استُخدم قبل %n أيام</numerusform>
-            <numerusform>استُخدم قبل %n يومًا</numerusform>
-            <numerusform>استُخدم قبل %n يوم</numerusform>
+            <numerusform>استُخدم قبل ⁨%n⁩ يوم</numerusform>
+            <numerusform>استُخدم قبل ⁨%n⁩ يوم</numerusform>
+            <numerusform>استُخدم قبل ⁨%n⁩ يومين</numerusform>
+            <numerusform>استُخدم قبل ⁨%n⁩ أيام</numerusform>
+            <numerusform>استُخدم قبل ⁨%n⁩ يومًا</numerusform>
+            <numerusform>استُخدم قبل ⁨%n⁩ يوم</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 个月没用了</source>
         <translation>
-            <numerusform>لم يُستخدم منذ %n شهر</numerusform>
-            <numerusform>لم يُستخدم منذ %n شهر</numerusform>
-            <numerusform>لم يُستخدم منذ %n شهرين</numerusform>
-            <numerusform>لم يُستخدم منذ %n أشهر</numerusform>
-            <numerusform>لم يُستخدم منذ %n شهرًا</numerusform>
-            <numerusform>لم يُستخدم منذ %n شهر</numerusform>
+            <numerusform>لم يُستخدم منذ ⁨%n⁩ شهر</numerusform>
+            <numerusform>لم يُستخدم منذ ⁨%n⁩ شهر</numerusform>
+            <numerusform>لم يُستخدم منذ ⁨%n⁩ شهرين</numerusform>
+            <numerusform>لم يُستخدم منذ ⁨%n⁩ أشهر</numerusform>
+            <numerusform>لم يُستخدم منذ ⁨%n⁩ شهرًا</numerusform>
+            <numerusform>لم يُستخدم منذ ⁨%n⁩ شهر</numerusform>
         </translation>
     </message>
     <message>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>冰沙有新版本 %1 了</source>
-        <translation>الإصدار %1 من Sorbeta متاح الآن</translation>
+        <translation>الإصدار ⁨%1⁩ من Sorbeta متاح الآن</translation>
     </message>
     <message>
         <source>你现在用的是 %1。新版本要从下载页下载安装。</source>
-        <translation>تستخدم حاليًا الإصدار %1. نزّل الإصدار الجديد من صفحة التنزيل.</translation>
+        <translation>تستخدم حاليًا الإصدار ⁨%1⁩. نزّل الإصدار الجديد من صفحة التنزيل.</translation>
     </message>
     <message>
         <source>打开下载页</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>冰沙 %1 就是现在最新的版本。</source>
-        <translation>الإصدار %1 من Sorbeta هو أحدث إصدار حاليًا.</translation>
+        <translation>الإصدار ⁨%1⁩ من Sorbeta هو أحدث إصدار حاليًا.</translation>
     </message>
     <message>
         <source>好</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>只剩 %1 可用，打开冰沙看看哪些可以清理。</source>
-        <translation>لم يتبقَّ سوى %1. افتح Sorbeta لترى ما يمكن تنظيفه.</translation>
+        <translation>لم يتبقَّ سوى ⁨%1⁩. افتح Sorbeta لترى ما يمكن تنظيفه.</translation>
     </message>
     <message>
         <source>内存很紧张</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>自动清理了 %1</source>
-        <translation>تم تنظيف %1 تلقائيًا</translation>
+        <translation>تم تنظيف ⁨%1⁩ تلقائيًا</translation>
     </message>
     <message>
         <source>系统镜像 · </source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>上次用 %1</source>
-        <translation>آخر استخدام: %1</translation>
+        <translation>آخر استخدام: ⁨%1⁩</translation>
     </message>
     <message>
         <source>上次使用日期不明</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>%1 · 运行时已经没了</source>
-        <translation>%1 · بيئة التشغيل لم تعد موجودة</translation>
+        <translation>⁨%1⁩ · بيئة التشغيل لم تعد موجودة</translation>
     </message>
     <message>
         <source>有设备在用</source>
@@ -224,12 +224,12 @@
     <message numerus="yes">
         <source>%n 台设备</source>
         <translation>
-            <numerusform>%n جهاز</numerusform>
-            <numerusform>%n جهاز</numerusform>
-            <numerusform>%n جهازان</numerusform>
-            <numerusform>%n أجهزة</numerusform>
-            <numerusform>%n جهازًا</numerusform>
-            <numerusform>%n جهاز</numerusform>
+            <numerusform>⁨%n⁩ جهاز</numerusform>
+            <numerusform>⁨%n⁩ جهاز</numerusform>
+            <numerusform>⁨%n⁩ جهازان</numerusform>
+            <numerusform>⁨%n⁩ أجهزة</numerusform>
+            <numerusform>⁨%n⁩ جهازًا</numerusform>
+            <numerusform>⁨%n⁩ جهاز</numerusform>
         </translation>
     </message>
     <message>
@@ -242,15 +242,15 @@
     </message>
     <message>
         <source>%1 · 保留这一份（最早）</source>
-        <translation>%1 · تبقى هذه النسخة (الأقدم)</translation>
+        <translation>⁨%1⁩ · تبقى هذه النسخة (الأقدم)</translation>
     </message>
     <message>
         <source>%1 · 和 %2 一模一样</source>
-        <translation>%1 · مطابق تمامًا لـ %2</translation>
+        <translation>⁨%1⁩ · مطابق تمامًا لـ ⁨%2⁩</translation>
     </message>
     <message>
         <source>%1 还开着</source>
-        <translation>ما زال مفتوحًا: %1</translation>
+        <translation>ما زال مفتوحًا: ⁨%1⁩</translation>
     </message>
     <message>
         <source>清理这几项需要先退出它们：
@@ -258,7 +258,7 @@
 
 退出前记得保存手头的东西。</source>
         <translation>لتنظيف هذه العناصر يجب إنهاء التطبيقات التالية أولًا:
-%1
+⁨%1⁩
 
 تذكّر أن تحفظ عملك قبل إنهائها.</translation>
     </message>
@@ -381,34 +381,34 @@
     <message numerus="yes">
         <source>%n 秒钟前</source>
         <translation>
-            <numerusform>قبل %n ثانية</numerusform>
-            <numerusform>قبل %n ثانية</numerusform>
-            <numerusform>قبل %n ثانيتين</numerusform>
-            <numerusform>قبل %n ثوانٍ</numerusform>
-            <numerusform>قبل %n ثانيةً</numerusform>
-            <numerusform>قبل %n ثانية</numerusform>
+            <numerusform>قبل ⁨%n⁩ ثانية</numerusform>
+            <numerusform>قبل ⁨%n⁩ ثانية</numerusform>
+            <numerusform>قبل ⁨%n⁩ ثانيتين</numerusform>
+            <numerusform>قبل ⁨%n⁩ ثوانٍ</numerusform>
+            <numerusform>قبل ⁨%n⁩ ثانيةً</numerusform>
+            <numerusform>قبل ⁨%n⁩ ثانية</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 分钟前</source>
         <translation>
-            <numerusform>قبل %n دقيقة</numerusform>
-            <numerusform>قبل %n دقيقة</numerusform>
-            <numerusform>قبل %n دقيقتين</numerusform>
-            <numerusform>قبل %n دقائق</numerusform>
-            <numerusform>قبل %n دقيقةً</numerusform>
-            <numerusform>قبل %n دقيقة</numerusform>
+            <numerusform>قبل ⁨%n⁩ دقيقة</numerusform>
+            <numerusform>قبل ⁨%n⁩ دقيقة</numerusform>
+            <numerusform>قبل ⁨%n⁩ دقيقتين</numerusform>
+            <numerusform>قبل ⁨%n⁩ دقائق</numerusform>
+            <numerusform>قبل ⁨%n⁩ دقيقةً</numerusform>
+            <numerusform>قبل ⁨%n⁩ دقيقة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 小时前</source>
         <translation>
-            <numerusform>قبل %n ساعة</numerusform>
-            <numerusform>قبل %n ساعة</numerusform>
-            <numerusform>قبل %n ساعتين</numerusform>
-            <numerusform>قبل %n ساعات</numerusform>
-            <numerusform>قبل %n ساعةً</numerusform>
-            <numerusform>قبل %n ساعة</numerusform>
+            <numerusform>قبل ⁨%n⁩ ساعة</numerusform>
+            <numerusform>قبل ⁨%n⁩ ساعة</numerusform>
+            <numerusform>قبل ⁨%n⁩ ساعتين</numerusform>
+            <numerusform>قبل ⁨%n⁩ ساعات</numerusform>
+            <numerusform>قبل ⁨%n⁩ ساعةً</numerusform>
+            <numerusform>قبل ⁨%n⁩ ساعة</numerusform>
         </translation>
     </message>
     <message>
@@ -418,12 +418,12 @@
     <message numerus="yes">
         <source>%n 天前</source>
         <translation>
-            <numerusform>قبل %n يوم</numerusform>
-            <numerusform>قبل %n يوم</numerusform>
-            <numerusform>قبل %n يومين</numerusform>
-            <numerusform>قبل %n أيام</numerusform>
-            <numerusform>قبل %n يومًا</numerusform>
-            <numerusform>قبل %n يوم</numerusform>
+            <numerusform>قبل ⁨%n⁩ يوم</numerusform>
+            <numerusform>قبل ⁨%n⁩ يوم</numerusform>
+            <numerusform>قبل ⁨%n⁩ يومين</numerusform>
+            <numerusform>قبل ⁨%n⁩ أيام</numerusform>
+            <numerusform>قبل ⁨%n⁩ يومًا</numerusform>
+            <numerusform>قبل ⁨%n⁩ يوم</numerusform>
         </translation>
     </message>
     <message>
@@ -433,12 +433,12 @@
     <message numerus="yes">
         <source>%n 周前</source>
         <translation>
-            <numerusform>قبل %n أسبوع</numerusform>
-            <numerusform>قبل %n أسبوع</numerusform>
-            <numerusform>قبل %n أسبوعين</numerusform>
-            <numerusform>قبل %n أسابيع</numerusform>
-            <numerusform>قبل %n أسبوعًا</numerusform>
-            <numerusform>قبل %n أسبوع</numerusform>
+            <numerusform>قبل ⁨%n⁩ أسبوع</numerusform>
+            <numerusform>قبل ⁨%n⁩ أسبوع</numerusform>
+            <numerusform>قبل ⁨%n⁩ أسبوعين</numerusform>
+            <numerusform>قبل ⁨%n⁩ أسابيع</numerusform>
+            <numerusform>قبل ⁨%n⁩ أسبوعًا</numerusform>
+            <numerusform>قبل ⁨%n⁩ أسبوع</numerusform>
         </translation>
     </message>
     <message>
@@ -448,12 +448,12 @@
     <message numerus="yes">
         <source>%n 个月前</source>
         <translation>
-            <numerusform>قبل %n شهر</numerusform>
-            <numerusform>قبل %n شهر</numerusform>
-            <numerusform>قبل %n شهرين</numerusform>
-            <numerusform>قبل %n أشهر</numerusform>
-            <numerusform>قبل %n شهرًا</numerusform>
-            <numerusform>قبل %n شهر</numerusform>
+            <numerusform>قبل ⁨%n⁩ شهر</numerusform>
+            <numerusform>قبل ⁨%n⁩ شهر</numerusform>
+            <numerusform>قبل ⁨%n⁩ شهرين</numerusform>
+            <numerusform>قبل ⁨%n⁩ أشهر</numerusform>
+            <numerusform>قبل ⁨%n⁩ شهرًا</numerusform>
+            <numerusform>قبل ⁨%n⁩ شهر</numerusform>
         </translation>
     </message>
     <message>
@@ -463,12 +463,12 @@
     <message numerus="yes">
         <source>%n 年前</source>
         <translation>
-            <numerusform>قبل %n عام</numerusform>
-            <numerusform>قبل %n عام</numerusform>
-            <numerusform>قبل %n عامين</numerusform>
-            <numerusform>قبل %n أعوام</numerusform>
-            <numerusform>قبل %n عامًا</numerusform>
-            <numerusform>قبل %n عام</numerusform>
+            <numerusform>قبل ⁨%n⁩ عام</numerusform>
+            <numerusform>قبل ⁨%n⁩ عام</numerusform>
+            <numerusform>قبل ⁨%n⁩ عامين</numerusform>
+            <numerusform>قبل ⁨%n⁩ أعوام</numerusform>
+            <numerusform>قبل ⁨%n⁩ عامًا</numerusform>
+            <numerusform>قبل ⁨%n⁩ عام</numerusform>
         </translation>
     </message>
     <message>
@@ -481,34 +481,34 @@
     </message>
     <message>
         <source>共 %1</source>
-        <translation>الإجمالي %1</translation>
+        <translation>الإجمالي ⁨%1⁩</translation>
     </message>
     <message>
         <source>空闲空间 %1</source>
-        <translation>المساحة الحرة %1</translation>
+        <translation>المساحة الحرة ⁨%1⁩</translation>
     </message>
     <message>
         <source>系统、应用数据与其他没归类的文件 %1</source>
-        <translation>النظام وبيانات التطبيقات والملفات الأخرى غير المصنّفة %1</translation>
+        <translation>النظام وبيانات التطبيقات والملفات الأخرى غير المصنّفة ⁨%1⁩</translation>
     </message>
     <message>
         <source>%1 · %2
 %3
 点右上角圆点选中，点果冻看里面有什么</source>
-        <translation>%1 · %2
-%3
+        <translation>⁨%1⁩ · ⁨%2⁩
+⁨%3⁩
 انقر النقطة في الزاوية العلوية لتحديدها، وانقر قطعة الجيلي لترى ما بداخلها</translation>
     </message>
     <message>
         <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
 点开看看里面有什么</source>
-        <translation>يشغل %1 ما مجموعه %2، ويمكن تنظيف قطع الجيلي الصغيرة المجاورة، وهذه القطعة هي الباقي %3
+        <translation>يشغل ⁨%1⁩ ما مجموعه ⁨%2⁩، ويمكن تنظيف قطع الجيلي الصغيرة المجاورة، وهذه القطعة هي الباقي ⁨%3⁩
 انقر لترى ما بداخلها</translation>
     </message>
     <message>
         <source>%1 · 连同残留共 %2
 点开看看它留了什么</source>
-        <translation>%1 · %2 مع البقايا
+        <translation>⁨%1⁩ · ⁨%2⁩ مع البقايا
 انقر لترى ما تركه</translation>
     </message>
     <message>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>现在 %1</source>
-        <translation>الآن %1</translation>
+        <translation>الآن ⁨%1⁩</translation>
     </message>
     <message>
         <source>≥ %1 G</source>
@@ -620,23 +620,23 @@
     <message numerus="yes">
         <source>%n 项</source>
         <translation>
-            <numerusform>%n عنصر</numerusform>
-            <numerusform>%n عنصر</numerusform>
-            <numerusform>%n عنصران</numerusform>
-            <numerusform>%n عناصر</numerusform>
-            <numerusform>%n عنصرًا</numerusform>
-            <numerusform>%n عنصر</numerusform>
+            <numerusform>⁨%n⁩ عنصر</numerusform>
+            <numerusform>⁨%n⁩ عنصر</numerusform>
+            <numerusform>⁨%n⁩ عنصران</numerusform>
+            <numerusform>⁨%n⁩ عناصر</numerusform>
+            <numerusform>⁨%n⁩ عنصرًا</numerusform>
+            <numerusform>⁨%n⁩ عنصر</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>还剩 %n 天</source>
         <translation>
-            <numerusform>يتبقى %n يوم</numerusform>
-            <numerusform>يتبقى %n يوم</numerusform>
-            <numerusform>يتبقى %n يومان</numerusform>
-            <numerusform>تتبقى %n أيام</numerusform>
-            <numerusform>يتبقى %n يومًا</numerusform>
-            <numerusform>يتبقى %n يوم</numerusform>
+            <numerusform>يتبقى ⁨%n⁩ يوم</numerusform>
+            <numerusform>يتبقى ⁨%n⁩ يوم</numerusform>
+            <numerusform>يتبقى ⁨%n⁩ يومان</numerusform>
+            <numerusform>تتبقى ⁨%n⁩ أيام</numerusform>
+            <numerusform>يتبقى ⁨%n⁩ يومًا</numerusform>
+            <numerusform>يتبقى ⁨%n⁩ يوم</numerusform>
         </translation>
     </message>
     <message>
@@ -666,32 +666,32 @@
     <message numerus="yes">
         <source>放回去了 %n 项</source>
         <translation>
-            <numerusform>أُعيد %n عنصر إلى مكانه</numerusform>
-            <numerusform>أُعيد %n عنصر إلى مكانه</numerusform>
-            <numerusform>أُعيد %n عنصران إلى مكانيهما</numerusform>
-            <numerusform>أُعيدت %n عناصر إلى أماكنها</numerusform>
-            <numerusform>أُعيد %n عنصرًا إلى أماكنها</numerusform>
-            <numerusform>أُعيد %n عنصر إلى أماكنها</numerusform>
+            <numerusform>أُعيد ⁨%n⁩ عنصر إلى مكانه</numerusform>
+            <numerusform>أُعيد ⁨%n⁩ عنصر إلى مكانه</numerusform>
+            <numerusform>أُعيد ⁨%n⁩ عنصران إلى مكانيهما</numerusform>
+            <numerusform>أُعيدت ⁨%n⁩ عناصر إلى أماكنها</numerusform>
+            <numerusform>أُعيد ⁨%n⁩ عنصرًا إلى أماكنها</numerusform>
+            <numerusform>أُعيد ⁨%n⁩ عنصر إلى أماكنها</numerusform>
         </translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation>%1، %2</translation>
+        <translation>⁨%1⁩، ⁨%2⁩</translation>
     </message>
     <message numerus="yes">
         <source>%n 项原处已经有新的了，留在暂存区</source>
         <translation>
-            <numerusform>وبقي %n عنصر في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانه الأصلي</numerusform>
-            <numerusform>وبقي %n عنصر في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانه الأصلي</numerusform>
-            <numerusform>وبقي %n عنصران في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانيهما الأصليين</numerusform>
-            <numerusform>وبقيت %n عناصر في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
-            <numerusform>وبقي %n عنصرًا في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
-            <numerusform>وبقي %n عنصر في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
+            <numerusform>وبقي ⁨%n⁩ عنصر في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانه الأصلي</numerusform>
+            <numerusform>وبقي ⁨%n⁩ عنصر في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانه الأصلي</numerusform>
+            <numerusform>وبقي ⁨%n⁩ عنصران في منطقة الانتظار لأن شيئًا جديدًا حلّ في مكانيهما الأصليين</numerusform>
+            <numerusform>وبقيت ⁨%n⁩ عناصر في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
+            <numerusform>وبقي ⁨%n⁩ عنصرًا في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
+            <numerusform>وبقي ⁨%n⁩ عنصر في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
         </translation>
     </message>
     <message>
         <source>腾出 %1 🎉</source>
-        <translation>تم تحرير %1 🎉</translation>
+        <translation>تم تحرير ⁨%1⁩ 🎉</translation>
     </message>
     <message>
         <source>可安全清理</source>
@@ -715,15 +715,15 @@
     </message>
     <message>
         <source>移走了 %1</source>
-        <translation>تم نقل %1</translation>
+        <translation>تم نقل ⁨%1⁩</translation>
     </message>
     <message>
         <source>释放了 %1</source>
-        <translation>تم تحرير %1</translation>
+        <translation>تم تحرير ⁨%1⁩</translation>
     </message>
     <message>
         <source>%1 的应用还开着，这次先跳过了</source>
-        <translation>تُخطيت هذه المرة لأنها ما زالت مفتوحة: %1</translation>
+        <translation>تُخطيت هذه المرة لأنها ما زالت مفتوحة: ⁨%1⁩</translation>
     </message>
     <message>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
@@ -764,12 +764,12 @@
     <message numerus="yes">
         <source>其余 %n 项</source>
         <translation>
-            <numerusform>%n عنصر آخر</numerusform>
-            <numerusform>%n عنصر آخر</numerusform>
-            <numerusform>%n عنصران آخران</numerusform>
-            <numerusform>%n عناصر أخرى</numerusform>
-            <numerusform>%n عنصرًا آخر</numerusform>
-            <numerusform>%n عنصر آخر</numerusform>
+            <numerusform>⁨%n⁩ عنصر آخر</numerusform>
+            <numerusform>⁨%n⁩ عنصر آخر</numerusform>
+            <numerusform>⁨%n⁩ عنصران آخران</numerusform>
+            <numerusform>⁨%n⁩ عناصر أخرى</numerusform>
+            <numerusform>⁨%n⁩ عنصرًا آخر</numerusform>
+            <numerusform>⁨%n⁩ عنصر آخر</numerusform>
         </translation>
     </message>
     <message>
@@ -779,12 +779,12 @@
     <message numerus="yes">
         <source>%n 项 · 已选 %1</source>
         <translation>
-            <numerusform>%n عنصر · المحدد: %1</numerusform>
-            <numerusform>%n عنصر · المحدد: %1</numerusform>
-            <numerusform>%n عنصران · المحدد: %1</numerusform>
-            <numerusform>%n عناصر · المحدد: %1</numerusform>
-            <numerusform>%n عنصرًا · المحدد: %1</numerusform>
-            <numerusform>%n عنصر · المحدد: %1</numerusform>
+            <numerusform>⁨%n⁩ عنصر · المحدد: ⁨%1⁩</numerusform>
+            <numerusform>⁨%n⁩ عنصر · المحدد: ⁨%1⁩</numerusform>
+            <numerusform>⁨%n⁩ عنصران · المحدد: ⁨%1⁩</numerusform>
+            <numerusform>⁨%n⁩ عناصر · المحدد: ⁨%1⁩</numerusform>
+            <numerusform>⁨%n⁩ عنصرًا · المحدد: ⁨%1⁩</numerusform>
+            <numerusform>⁨%n⁩ عنصر · المحدد: ⁨%1⁩</numerusform>
         </translation>
     </message>
     <message>
@@ -794,38 +794,38 @@
     <message numerus="yes">
         <source>清理所选 %n 项 · %1</source>
         <translation>
-            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
-            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
-            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
-            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
-            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
-            <numerusform>تنظيف المحدد (%n) · %1</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩) · ⁨%1⁩</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩) · ⁨%1⁩</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩) · ⁨%1⁩</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩) · ⁨%1⁩</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩) · ⁨%1⁩</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩) · ⁨%1⁩</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>清理 %n 项，共 %1？</source>
         <translation>
-            <numerusform>أتريد تنظيف %n عنصر بحجم إجمالي %1؟</numerusform>
-            <numerusform>أتريد تنظيف %n عنصر بحجم إجمالي %1؟</numerusform>
-            <numerusform>أتريد تنظيف %n عنصرين بحجم إجمالي %1؟</numerusform>
-            <numerusform>أتريد تنظيف %n عناصر بحجم إجمالي %1؟</numerusform>
-            <numerusform>أتريد تنظيف %n عنصرًا بحجم إجمالي %1؟</numerusform>
-            <numerusform>أتريد تنظيف %n عنصر بحجم إجمالي %1؟</numerusform>
+            <numerusform>أتريد تنظيف ⁨%n⁩ عنصر بحجم إجمالي ⁨%1⁩؟</numerusform>
+            <numerusform>أتريد تنظيف ⁨%n⁩ عنصر بحجم إجمالي ⁨%1⁩؟</numerusform>
+            <numerusform>أتريد تنظيف ⁨%n⁩ عنصرين بحجم إجمالي ⁨%1⁩؟</numerusform>
+            <numerusform>أتريد تنظيف ⁨%n⁩ عناصر بحجم إجمالي ⁨%1⁩؟</numerusform>
+            <numerusform>أتريد تنظيف ⁨%n⁩ عنصرًا بحجم إجمالي ⁨%1⁩؟</numerusform>
+            <numerusform>أتريد تنظيف ⁨%n⁩ عنصر بحجم إجمالي ⁨%1⁩؟</numerusform>
         </translation>
     </message>
     <message>
         <source>腾出 %1</source>
-        <translation>تم تحرير %1</translation>
+        <translation>تم تحرير ⁨%1⁩</translation>
     </message>
     <message numerus="yes">
         <source>%n 项没删掉</source>
         <translation>
-            <numerusform>وتعذّر حذف %n عنصر</numerusform>
-            <numerusform>وتعذّر حذف %n عنصر</numerusform>
-            <numerusform>وتعذّر حذف %n عنصرين</numerusform>
-            <numerusform>وتعذّر حذف %n عناصر</numerusform>
-            <numerusform>وتعذّر حذف %n عنصرًا</numerusform>
-            <numerusform>وتعذّر حذف %n عنصر</numerusform>
+            <numerusform>وتعذّر حذف ⁨%n⁩ عنصر</numerusform>
+            <numerusform>وتعذّر حذف ⁨%n⁩ عنصر</numerusform>
+            <numerusform>وتعذّر حذف ⁨%n⁩ عنصرين</numerusform>
+            <numerusform>وتعذّر حذف ⁨%n⁩ عناصر</numerusform>
+            <numerusform>وتعذّر حذف ⁨%n⁩ عنصرًا</numerusform>
+            <numerusform>وتعذّر حذف ⁨%n⁩ عنصر</numerusform>
         </translation>
     </message>
     <message>
@@ -846,7 +846,7 @@
     </message>
     <message>
         <source>正在量「%1」…</source>
-        <translation>جارٍ قياس «%1»…</translation>
+        <translation>جارٍ قياس «⁨%1⁩»…</translation>
     </message>
     <message>
         <source>这段时间没有东西明显变大</source>
@@ -886,11 +886,11 @@
     </message>
     <message>
         <source>从 %1 开始记录，明天再来就能看到变化。</source>
-        <translation>بدأ التسجيل في %1. عُد غدًا لترى ما تغيّر.</translation>
+        <translation>بدأ التسجيل في ⁨%1⁩. عُد غدًا لترى ما تغيّر.</translation>
     </message>
     <message>
         <source>和 %1 相比</source>
-        <translation>مقارنةً بـ %1</translation>
+        <translation>مقارنةً بـ ⁨%1⁩</translation>
     </message>
     <message>
         <source>%1 → %2</source>
@@ -934,7 +934,7 @@
     </message>
     <message>
         <source>清理可放心删的 %1</source>
-        <translation>تنظيف العناصر الآمنة (%1)</translation>
+        <translation>تنظيف العناصر الآمنة (⁨%1⁩)</translation>
     </message>
     <message>
         <source>扫描磁盘</source>
@@ -947,12 +947,12 @@
     <message numerus="yes">
         <source>自动打理：%n 条规则</source>
         <translation>
-            <numerusform>التنظيف التلقائي: %n قاعدة</numerusform>
-            <numerusform>التنظيف التلقائي: %n قاعدة</numerusform>
-            <numerusform>التنظيف التلقائي: %n قاعدتان</numerusform>
-            <numerusform>التنظيف التلقائي: %n قواعد</numerusform>
-            <numerusform>التنظيف التلقائي: %n قاعدةً</numerusform>
-            <numerusform>التنظيف التلقائي: %n قاعدة</numerusform>
+            <numerusform>التنظيف التلقائي: ⁨%n⁩ قاعدة</numerusform>
+            <numerusform>التنظيف التلقائي: ⁨%n⁩ قاعدة</numerusform>
+            <numerusform>التنظيف التلقائي: ⁨%n⁩ قاعدتان</numerusform>
+            <numerusform>التنظيف التلقائي: ⁨%n⁩ قواعد</numerusform>
+            <numerusform>التنظيف التلقائي: ⁨%n⁩ قاعدةً</numerusform>
+            <numerusform>التنظيف التلقائي: ⁨%n⁩ قاعدة</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>上次自动清理 %1 · %2</source>
-        <translation>آخر تنظيف تلقائي %1 · %2</translation>
+        <translation>آخر تنظيف تلقائي ⁨%1⁩ · ⁨%2⁩</translation>
     </message>
     <message>
         <source>%1%</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message>
         <source>可用空间少于 %1 G 时提醒我</source>
-        <translation>نبّهني عندما تقل المساحة المتاحة عن %1 G</translation>
+        <translation>نبّهني عندما تقل المساحة المتاحة عن ⁨%1⁩ G</translation>
     </message>
     <message>
         <source>第一次打开提醒时，系统会问一次能不能发通知。</source>
@@ -1090,12 +1090,12 @@
     <message numerus="yes">
         <source>清理了 %n 项 · 可用空间 %1 → %2</source>
         <translation>
-            <numerusform>نُظّف %n عنصر · المساحة المتاحة %1 → %2</numerusform>
-            <numerusform>نُظّف %n عنصر · المساحة المتاحة %1 → %2</numerusform>
-            <numerusform>نُظّف %n عنصران · المساحة المتاحة %1 → %2</numerusform>
-            <numerusform>نُظّفت %n عناصر · المساحة المتاحة %1 → %2</numerusform>
-            <numerusform>نُظّف %n عنصرًا · المساحة المتاحة %1 → %2</numerusform>
-            <numerusform>نُظّف %n عنصر · المساحة المتاحة %1 → %2</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصر · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصر · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصران · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّفت ⁨%n⁩ عناصر · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصرًا · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصر · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
         </translation>
     </message>
     <message>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>已保存到「%1」</source>
-        <translation>حُفظت في «%1»</translation>
+        <translation>حُفظت في «⁨%1⁩»</translation>
     </message>
     <message>
         <source>已拷贝，可以直接粘贴</source>
@@ -1205,61 +1205,61 @@
     <message numerus="yes">
         <source>%n 天</source>
         <translation>
-            <numerusform>%n يوم</numerusform>
-            <numerusform>%n يوم</numerusform>
-            <numerusform>%n يومان</numerusform>
-            <numerusform>%n أيام</numerusform>
-            <numerusform>%n يومًا</numerusform>
-            <numerusform>%n يوم</numerusform>
+            <numerusform>⁨%n⁩ يوم</numerusform>
+            <numerusform>⁨%n⁩ يوم</numerusform>
+            <numerusform>⁨%n⁩ يومان</numerusform>
+            <numerusform>⁨%n⁩ أيام</numerusform>
+            <numerusform>⁨%n⁩ يومًا</numerusform>
+            <numerusform>⁨%n⁩ يوم</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 小时</source>
         <translation>
-            <numerusform>%n ساعة</numerusform>
-            <numerusform>%n ساعة</numerusform>
-            <numerusform>%n ساعتان</numerusform>
-            <numerusform>%n ساعات</numerusform>
-            <numerusform>%n ساعةً</numerusform>
-            <numerusform>%n ساعة</numerusform>
+            <numerusform>⁨%n⁩ ساعة</numerusform>
+            <numerusform>⁨%n⁩ ساعة</numerusform>
+            <numerusform>⁨%n⁩ ساعتان</numerusform>
+            <numerusform>⁨%n⁩ ساعات</numerusform>
+            <numerusform>⁨%n⁩ ساعةً</numerusform>
+            <numerusform>⁨%n⁩ ساعة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 分</source>
         <translation>
-            <numerusform>%n دقيقة</numerusform>
-            <numerusform>%n دقيقة</numerusform>
-            <numerusform>%n دقيقتان</numerusform>
-            <numerusform>%n دقائق</numerusform>
-            <numerusform>%n دقيقةً</numerusform>
-            <numerusform>%n دقيقة</numerusform>
+            <numerusform>⁨%n⁩ دقيقة</numerusform>
+            <numerusform>⁨%n⁩ دقيقة</numerusform>
+            <numerusform>⁨%n⁩ دقيقتان</numerusform>
+            <numerusform>⁨%n⁩ دقائق</numerusform>
+            <numerusform>⁨%n⁩ دقيقةً</numerusform>
+            <numerusform>⁨%n⁩ دقيقة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 分钟</source>
         <translation>
-            <numerusform>%n دقيقة</numerusform>
-            <numerusform>%n دقيقة</numerusform>
-            <numerusform>%n دقيقتان</numerusform>
-            <numerusform>%n دقائق</numerusform>
-            <numerusform>%n دقيقةً</numerusform>
-            <numerusform>%n دقيقة</numerusform>
+            <numerusform>⁨%n⁩ دقيقة</numerusform>
+            <numerusform>⁨%n⁩ دقيقة</numerusform>
+            <numerusform>⁨%n⁩ دقيقتان</numerusform>
+            <numerusform>⁨%n⁩ دقائق</numerusform>
+            <numerusform>⁨%n⁩ دقيقةً</numerusform>
+            <numerusform>⁨%n⁩ دقيقة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 核</source>
         <translation>
-            <numerusform>%n نواة</numerusform>
-            <numerusform>%n نواة</numerusform>
-            <numerusform>%n نواتان</numerusform>
-            <numerusform>%n أنوية</numerusform>
-            <numerusform>%n نواةً</numerusform>
-            <numerusform>%n نواة</numerusform>
+            <numerusform>⁨%n⁩ نواة</numerusform>
+            <numerusform>⁨%n⁩ نواة</numerusform>
+            <numerusform>⁨%n⁩ نواتان</numerusform>
+            <numerusform>⁨%n⁩ أنوية</numerusform>
+            <numerusform>⁨%n⁩ نواةً</numerusform>
+            <numerusform>⁨%n⁩ نواة</numerusform>
         </translation>
     </message>
     <message>
         <source>负载 %1</source>
-        <translation>الحمل %1</translation>
+        <translation>الحمل ⁨%1⁩</translation>
     </message>
     <message>
         <source>可用 </source>
@@ -1276,12 +1276,12 @@
     <message numerus="yes">
         <source>循环 %n 次</source>
         <translation>
-            <numerusform>%n دورة شحن</numerusform>
-            <numerusform>%n دورة شحن</numerusform>
-            <numerusform>%n دورتا شحن</numerusform>
-            <numerusform>%n دورات شحن</numerusform>
-            <numerusform>%n دورةَ شحن</numerusform>
-            <numerusform>%n دورة شحن</numerusform>
+            <numerusform>⁨%n⁩ دورة شحن</numerusform>
+            <numerusform>⁨%n⁩ دورة شحن</numerusform>
+            <numerusform>⁨%n⁩ دورتا شحن</numerusform>
+            <numerusform>⁨%n⁩ دورات شحن</numerusform>
+            <numerusform>⁨%n⁩ دورةَ شحن</numerusform>
+            <numerusform>⁨%n⁩ دورة شحن</numerusform>
         </translation>
     </message>
     <message>
@@ -1314,17 +1314,17 @@
     </message>
     <message>
         <source>把 %1 和勾选的残留移到废纸篓？</source>
-        <translation>نقل %1 والبقايا المحددة إلى المهملات؟</translation>
+        <translation>نقل ⁨%1⁩ والبقايا المحددة إلى المهملات؟</translation>
     </message>
     <message numerus="yes">
         <source>共 %n 项，%1。在废纸篓里还能放回去。</source>
         <translation>
-            <numerusform>%n عنصر، بحجم %1. يمكنك إعادتها من المهملات.</numerusform>
-            <numerusform>%n عنصر، بحجم %1. يمكنك إعادته من المهملات.</numerusform>
-            <numerusform>%n عنصران، بحجم %1. يمكنك إعادتهما من المهملات.</numerusform>
-            <numerusform>%n عناصر، بحجم %1. يمكنك إعادتها من المهملات.</numerusform>
-            <numerusform>%n عنصرًا، بحجم %1. يمكنك إعادتها من المهملات.</numerusform>
-            <numerusform>%n عنصر، بحجم %1. يمكنك إعادتها من المهملات.</numerusform>
+            <numerusform>⁨%n⁩ عنصر، بحجم ⁨%1⁩. يمكنك إعادتها من المهملات.</numerusform>
+            <numerusform>⁨%n⁩ عنصر، بحجم ⁨%1⁩. يمكنك إعادته من المهملات.</numerusform>
+            <numerusform>⁨%n⁩ عنصران، بحجم ⁨%1⁩. يمكنك إعادتهما من المهملات.</numerusform>
+            <numerusform>⁨%n⁩ عناصر، بحجم ⁨%1⁩. يمكنك إعادتها من المهملات.</numerusform>
+            <numerusform>⁨%n⁩ عنصرًا، بحجم ⁨%1⁩. يمكنك إعادتها من المهملات.</numerusform>
+            <numerusform>⁨%n⁩ عنصر، بحجم ⁨%1⁩. يمكنك إعادتها من المهملات.</numerusform>
         </translation>
     </message>
     <message>
@@ -1759,13 +1759,13 @@
         <source>清理所选后可用
 （现在 %1，暂存区 %2）</source>
         <translation>المتاح بعد تنظيف المحدد
-(الآن %1، ومنطقة الانتظار %2)</translation>
+(الآن ⁨%1⁩، ومنطقة الانتظار ⁨%2⁩)</translation>
     </message>
     <message>
         <source>清理所选后可用
 （现在 %1）</source>
         <translation>المتاح بعد تنظيف المحدد
-(الآن %1)</translation>
+(الآن ⁨%1⁩)</translation>
     </message>
     <message>
         <source>很干净，没找到可以清理的东西 ✨</source>
@@ -1777,19 +1777,19 @@
     </message>
     <message>
         <source>可以清理 %1，其中 %2 可以放心删除。</source>
-        <translation>يمكن تنظيف %1، منها %2 يمكن حذفها بأمان.</translation>
+        <translation>يمكن تنظيف ⁨%1⁩، منها ⁨%2⁩ يمكن حذفها بأمان.</translation>
     </message>
     <message>
         <source>正在重新扫描「%1」…</source>
-        <translation>جارٍ إعادة فحص «%1»…</translation>
+        <translation>جارٍ إعادة فحص «⁨%1⁩»…</translation>
     </message>
     <message>
         <source>正在翻看「%1」…</source>
-        <translation>جارٍ الاطلاع على «%1»…</translation>
+        <translation>جارٍ الاطلاع على «⁨%1⁩»…</translation>
     </message>
     <message>
         <source>正在清理「%1」… %2/%3</source>
-        <translation>جارٍ تنظيف «%1»… %2/%3</translation>
+        <translation>جارٍ تنظيف «⁨%1⁩»… ⁨%2⁩/⁨%3⁩</translation>
     </message>
     <message>
         <source>正在清理，稍等一下 🫧</source>
@@ -1798,12 +1798,12 @@
     <message numerus="yes">
         <source>清理所选 %n 项</source>
         <translation>
-            <numerusform>تنظيف المحدد (%n)</numerusform>
-            <numerusform>تنظيف المحدد (%n)</numerusform>
-            <numerusform>تنظيف المحدد (%n)</numerusform>
-            <numerusform>تنظيف المحدد (%n)</numerusform>
-            <numerusform>تنظيف المحدد (%n)</numerusform>
-            <numerusform>تنظيف المحدد (%n)</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩)</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩)</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩)</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩)</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩)</numerusform>
+            <numerusform>تنظيف المحدد (⁨%n⁩)</numerusform>
         </translation>
     </message>
     <message>
@@ -1836,7 +1836,7 @@
     </message>
     <message>
         <source>已选 %1 / %2</source>
-        <translation>المحدد %1 / %2</translation>
+        <translation>المحدد ⁨%1⁩ / ⁨%2⁩</translation>
     </message>
     <message>
         <source>全不选</source>
@@ -1848,7 +1848,7 @@
     </message>
     <message>
         <source>暂存区 %1 · 7 天内可以恢复</source>
-        <translation>منطقة الانتظار %1 · يمكن الاستعادة خلال 7 أيام</translation>
+        <translation>منطقة الانتظار ⁨%1⁩ · يمكن الاستعادة خلال 7 أيام</translation>
     </message>
     <message>
         <source>应用</source>
@@ -1877,12 +1877,12 @@
     <message numerus="yes">
         <source>有 %n 项没权限移走，可以在访达里手动拖进废纸篓</source>
         <translation>
-            <numerusform>تعذّر نقل %n عنصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
-            <numerusform>تعذّر نقل %n عنصر لعدم وجود صلاحية؛ يمكنك سحبه بنفسك إلى المهملات في مدير الملفات</numerusform>
-            <numerusform>تعذّر نقل %n عنصرين لعدم وجود صلاحية؛ يمكنك سحبهما بنفسك إلى المهملات في مدير الملفات</numerusform>
-            <numerusform>تعذّر نقل %n عناصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
-            <numerusform>تعذّر نقل %n عنصرًا لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
-            <numerusform>تعذّر نقل %n عنصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل ⁨%n⁩ عنصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل ⁨%n⁩ عنصر لعدم وجود صلاحية؛ يمكنك سحبه بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل ⁨%n⁩ عنصرين لعدم وجود صلاحية؛ يمكنك سحبهما بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل ⁨%n⁩ عناصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل ⁨%n⁩ عنصرًا لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
+            <numerusform>تعذّر نقل ⁨%n⁩ عنصر لعدم وجود صلاحية؛ يمكنك سحبها بنفسك إلى المهملات في مدير الملفات</numerusform>
         </translation>
     </message>
     <message>
@@ -1912,17 +1912,17 @@
     <message numerus="yes">
         <source>%n 处残留</source>
         <translation>
-            <numerusform>%n عنصر متبقٍ</numerusform>
-            <numerusform>%n عنصر متبقٍ</numerusform>
-            <numerusform>%n عنصران متبقيان</numerusform>
-            <numerusform>%n عناصر متبقية</numerusform>
-            <numerusform>%n عنصرًا متبقيًا</numerusform>
-            <numerusform>%n عنصر متبقٍ</numerusform>
+            <numerusform>⁨%n⁩ عنصر متبقٍ</numerusform>
+            <numerusform>⁨%n⁩ عنصر متبقٍ</numerusform>
+            <numerusform>⁨%n⁩ عنصران متبقيان</numerusform>
+            <numerusform>⁨%n⁩ عناصر متبقية</numerusform>
+            <numerusform>⁨%n⁩ عنصرًا متبقيًا</numerusform>
+            <numerusform>⁨%n⁩ عنصر متبقٍ</numerusform>
         </translation>
     </message>
     <message>
         <source>正在给应用称重… %1/%2</source>
-        <translation>جارٍ وزن التطبيقات… %1/%2</translation>
+        <translation>جارٍ وزن التطبيقات… ⁨%1⁩/⁨%2⁩</translation>
     </message>
     <message>
         <source>很久没打开的排在前面，这些最值得卸。</source>
@@ -1936,41 +1936,41 @@
         <source>%n 个应用
 连同它们的残留</source>
         <translation>
-            <numerusform>%n تطبيق
+            <numerusform>⁨%n⁩ تطبيق
 مع بقاياها</numerusform>
-            <numerusform>%n تطبيق
+            <numerusform>⁨%n⁩ تطبيق
 مع بقاياه</numerusform>
-            <numerusform>%n تطبيقان
+            <numerusform>⁨%n⁩ تطبيقان
 مع بقاياهما</numerusform>
-            <numerusform>%n تطبيقات
+            <numerusform>⁨%n⁩ تطبيقات
 مع بقاياها</numerusform>
-            <numerusform>%n تطبيقًا
+            <numerusform>⁨%n⁩ تطبيقًا
 مع بقاياها</numerusform>
-            <numerusform>%n تطبيق
+            <numerusform>⁨%n⁩ تطبيق
 مع بقاياها</numerusform>
         </translation>
     </message>
     <message>
         <source>版本 %1</source>
-        <translation>الإصدار %1</translation>
+        <translation>الإصدار ⁨%1⁩</translation>
     </message>
     <message>
         <source>%1 正在运行，先退出再卸载</source>
-        <translation>%1 قيد التشغيل؛ أنهِه قبل إلغاء التثبيت</translation>
+        <translation>⁨%1⁩ قيد التشغيل؛ أنهِه قبل إلغاء التثبيت</translation>
     </message>
     <message>
         <source>%1 的后台助手还在运行，先退出再卸载</source>
-        <translation>المساعدات الخلفية لـ %1 لا تزال تعمل؛ أنهِها قبل إلغاء التثبيت</translation>
+        <translation>المساعدات الخلفية لـ ⁨%1⁩ لا تزال تعمل؛ أنهِها قبل إلغاء التثبيت</translation>
     </message>
     <message numerus="yes">
         <source>其余 %n 个</source>
         <translation>
-            <numerusform>%n تطبيق آخر</numerusform>
-            <numerusform>%n تطبيق آخر</numerusform>
-            <numerusform>%n تطبيقان آخران</numerusform>
-            <numerusform>%n تطبيقات أخرى</numerusform>
-            <numerusform>%n تطبيقًا آخر</numerusform>
-            <numerusform>%n تطبيق آخر</numerusform>
+            <numerusform>⁨%n⁩ تطبيق آخر</numerusform>
+            <numerusform>⁨%n⁩ تطبيق آخر</numerusform>
+            <numerusform>⁨%n⁩ تطبيقان آخران</numerusform>
+            <numerusform>⁨%n⁩ تطبيقات أخرى</numerusform>
+            <numerusform>⁨%n⁩ تطبيقًا آخر</numerusform>
+            <numerusform>⁨%n⁩ تطبيق آخر</numerusform>
         </translation>
     </message>
 </context>
