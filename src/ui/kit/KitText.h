@@ -22,6 +22,11 @@ QLabel* makeKitText(const QString& text, const QFont& font, const QColor& colour
 // preformatted paragraph. An empty text stays empty (no tooltip).
 QString plainToolTip(const QString& text);
 
+// The height one line of `text` takes in `font`, the fonts its letters fall
+// back to included: Thai marks or Arabic letters stand taller than a Latin
+// font's own line, and a box cut to that line would clip them.
+double textLineHeight(const QFont& font, const QString& text);
+
 // The leading edge of `widget`'s layout direction, as an absolute alignment.
 Qt::Alignment kitLeading(const QWidget* widget);
 

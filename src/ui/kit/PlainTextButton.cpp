@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
+
+#include "ui/kit/KitText.h"
 
 namespace sorbeta {
 
@@ -16,7 +19,7 @@ PlainTextButton::PlainTextButton(const QString& text, const QFont& font, QColor 
 QSize PlainTextButton::sizeHint() const {
     const QFontMetrics metrics(font());
     const QMargins m = contentsMargins();
-    return QSize(metrics.horizontalAdvance(text()), metrics.height()) + padding_ +
+    return QSize(metrics.horizontalAdvance(text()), int(std::ceil(textLineHeight(font(), text())))) + padding_ +
            QSize(m.left() + m.right(), m.top() + m.bottom());
 }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/kit/KitText.h"
+
 namespace sorbeta {
 namespace {
 
@@ -99,7 +101,7 @@ void TabularLabel::setAlignment(Qt::Alignment alignment) {
 }
 
 QSize TabularLabel::sizeHint() const {
-    return QSize(int(std::ceil(tabularWidth(font(), text_))), int(std::ceil(QFontMetricsF(font()).height())));
+    return QSize(int(std::ceil(tabularWidth(font(), text_))), int(std::ceil(textLineHeight(font(), text_))));
 }
 
 QSize TabularLabel::minimumSizeHint() const {

@@ -56,8 +56,7 @@ QStringList problemsOf(const QString& source, const TsMessage& message) {
 }
 
 TEST(TranslationFiles, PlaceholderAndLineChecksCatchWhatALanguageLoses) {
-    EXPECT_EQ(placeholders(QStringLiteral("%1 · %2 项 · %L3 天 %n 个, 100%")),
-              (std::set<QString>{"1", "2", "3", "n"}));
+    EXPECT_EQ(placeholders(QStringLiteral("%1 · %2 项 · %L3 天 %n 个, 100%")), (std::set<QString>{"1", "2", "3", "n"}));
     EXPECT_EQ(placeholders(QStringLiteral("%12 and %1")), (std::set<QString>{"12", "1"}));
 
     TsMessage good{.forms = {QStringLiteral("%2 of %1\nline")}};

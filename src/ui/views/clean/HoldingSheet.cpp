@@ -121,6 +121,7 @@ public:
     DetailLine(HoldBatch batch, HoldingSheet::Clock now, QWidget* parent)
         : QLabel(parent), batch_(std::move(batch)), now_(std::move(now)) {
         setTextFormat(Qt::PlainText);
+        setWordWrap(true);  // a long date or wording takes a second line, the buttons keep their room
         setFont(roundedFont(11));
         QPalette palette = this->palette();
         palette.setColor(QPalette::WindowText, Theme::inkSoft());

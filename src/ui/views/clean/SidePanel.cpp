@@ -133,7 +133,8 @@ public:
         iconSpace_->setFixedSize(14, 14);
         row->addWidget(iconSpace_);
         auto* titleLabel = makeKitText(title, roundedFont(14, QFont::Bold), Theme::ink(), this);
-        row->addWidget(titleLabel);
+        titleLabel->setWordWrap(true);  // a long title takes a second line, the button keeps its size
+        row->addWidget(titleLabel, 1);
         row->addStretch(1);
         // Allowed to shrink to three quarters of its size before it crowds the button.
         selected_ = new TabularLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), 0.75, this);
@@ -228,9 +229,16 @@ public:
         const QString next = SidePanelText::holdingLinkText(bytes);
         if (next == text()) return;
         setText(next);
+        updateGeometry();
         update();
     }
-    QSize sizeHint() const override { return QSize(200, QFontMetrics(font()).height() + 16); }
+    QSize sizeHint() const override { return QSize(200, heightForWidth(200)); }
+    // A text longer than the capsule wraps, and the capsule grows with it.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        const double lines = std::max(textLineHeight(font(), text()), textBox(QRectF(0, 0, width, 1e6)).height());
+        return int(std::ceil(lines)) + 2 * kPadding.height();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -240,8 +248,9 @@ protected:
         painter.setBrush(rgba(255, 255, 255, 0.75));
         painter.drawPath(candyCapsulePath(QRectF(rect())));
         const bool rtl = layoutDirection() == Qt::RightToLeft;
-        const QRectF inner = QRectF(rect()).adjusted(12, 8, -12, -8);
-        const double side = 13;
+        const QRectF inner = QRectF(rect()).marginsRemoved(
+            QMarginsF(kPadding.width(), kPadding.height(), kPadding.width(), kPadding.height()));
+        const double side = kSymbolSide;
         const QRectF lead(rtl ? inner.right() - side : inner.left(), inner.center().y() - side / 2, side, side);
         const QRectF trail(rtl ? inner.left() : inner.right() - side, lead.top(), side, side);
         paintSymbol(painter, QStringLiteral("arrow.uturn.backward.circle.fill"), lead,
@@ -256,8 +265,20 @@ protected:
         painter.restore();
         painter.setPen(Theme::ink());
         painter.setFont(font());
-        const QRectF textRect = inner.adjusted(side + 8, 0, -(side + 8), 0);
-        painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, text());
+        painter.drawText(textArea(inner), Qt::AlignVCenter | Qt::AlignLeading | Qt::TextWordWrap, text());
+    }
+
+private:
+    static constexpr QSize kPadding{12, 8};
+    static constexpr double kSymbolSide = 13, kSpacing = 8;
+    // Between the two symbols of the padded capsule.
+    static QRectF textArea(const QRectF& inner) {
+        return inner.adjusted(kSymbolSide + kSpacing, 0, -(kSymbolSide + kSpacing), 0);
+    }
+    QRectF textBox(const QRectF& whole) const {
+        const QRectF area = textArea(whole.adjusted(kPadding.width(), 0, -kPadding.width(), 0));
+        return QFontMetricsF(font()).boundingRect(QRectF(0, 0, std::max(area.width(), 1.0), 1e6), Qt::TextWordWrap,
+                                                  text());
     }
 };
 
@@ -295,6 +316,7 @@ void SidePanel::buildHeader(QVBoxLayout* column) {
     caption_ = makeKitText(QString(), roundedFont(12, QFont::Medium), Theme::inkSoft(), this);
     caption_->setObjectName(QStringLiteral("caption"));
     caption_->setAlignment(kitLeading(caption_) | Qt::AlignTop);
+    caption_->setWordWrap(true);
     const int captionDrop = int(std::lround(figure_->baseline() - QFontMetricsF(caption_->font()).ascent()));
     auto* captionPlace = new QVBoxLayout;
     captionPlace->setContentsMargins(kCaptionLeading, std::max(0, captionDrop), 0, 0);

@@ -54,6 +54,8 @@ public:
     // figure stands on it with its first line.
     double baseline() const;
     QSize sizeHint() const override;
+    // The figure is never squeezed by its caption: the caption wraps instead.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Translate.h"
 #include "ui/kit/CandyBackground.h"
@@ -15,6 +16,7 @@
 #include "ui/kit/KitText.h"
 #include "ui/kit/SymbolIcons.h"
 #include "ui/kit/Theme.h"
+#include "ui/kit/WrapAnywhereLabel.h"
 #include "ui/views/settings/AboutSettings.h"
 #include "ui/views/settings/AutoCleanSettings.h"
 #include "ui/views/settings/GeneralSettings.h"
@@ -58,7 +60,22 @@ SectionButton::SectionButton(const SectionLook& look, QWidget* parent) : QAbstra
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-QSize SectionButton::sizeHint() const { return {166, 38}; }
+namespace {
+
+QFont sectionTitleFont() { return roundedFont(14, QFont::DemiBold); }
+// Room left for the title beside the tile, within the row's padding.
+constexpr int kTitleInset = 8 + 26 + 10 + 8;
+
+}  // namespace
+
+QSize SectionButton::sizeHint() const { return {166, heightForWidth(166)}; }
+
+int SectionButton::heightForWidth(int width) const {
+    // A title too long for one line wraps, and the row grows to hold it.
+    const auto lines = wrappedLines(text(), sectionTitleFont(), std::max(1, width - kTitleInset)).size();
+    const double height = QFontMetricsF(sectionTitleFont()).lineSpacing() * double(std::max<qsizetype>(1, lines));
+    return std::max(38, int(std::ceil(height)) + 2 * 6);
+}
 
 void SectionButton::setSelected(bool selected) {
     if (selected == selected_) return;
@@ -111,15 +128,13 @@ void SectionButton::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(tile, 8, 8);
     paintSymbol(painter, QString::fromLatin1(look_.symbol), tile.adjusted(7, 7, -7, -7), Qt::white, SymbolWeight::bold);
 
-    painter.setFont([] {
-        QFont font = roundedFont(14, QFont::DemiBold);
-        return font;
-    }());
+    painter.setFont(sectionTitleFont());
     painter.setPen(Theme::ink());
     const QRectF textRect =
         rtl ? QRectF(frame.left() + 8, frame.top(), tile.left() - 10 - frame.left() - 8, frame.height())
             : QRectF(tile.right() + 10, frame.top(), frame.right() - 8 - tile.right() - 10, frame.height());
-    painter.drawText(textRect, Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft), text());
+    painter.drawText(textRect, Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft),
+                     wrappedLines(text(), sectionTitleFont(), textRect.width()).join(QLatin1Char('\n')));
 }
 
 // --- Settings view

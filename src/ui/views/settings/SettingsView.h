@@ -45,6 +45,8 @@ public:
     // The background's opacity as it is drawn now (animating towards its target).
     double fillOpacity() const;
     QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -88,14 +88,16 @@ void InfoRow::paintEvent(QPaintEvent*) {
 
     const double textLeft = rtl ? area.left() + 10 : tile.right() + 12;
     const double textRight = rtl ? tile.left() - 12 : area.right() - 10;
-    const double textHeight = 20;
+    const QFont titleFont = roundedFont(14, QFont::DemiBold);
+    const QFont valueFont = roundedFont(12, QFont::Medium);
+    // Tall scripts (Thai marks) take more than the usual 20 points.
+    const double textHeight = std::max({20.0, textLineHeight(titleFont, title_), textLineHeight(valueFont, value_)});
     const double stack = meter_ ? textHeight + 4 + kMeterHeight : textHeight;
     const double top = area.center().y() - stack / 2;
     const QRectF line(textLeft, top, textRight - textLeft, textHeight);
     const Qt::Alignment leading = rtl ? Qt::AlignRight : Qt::AlignLeft;
     const Qt::Alignment trailing = rtl ? Qt::AlignLeft : Qt::AlignRight;
 
-    const QFont valueFont = roundedFont(12, QFont::Medium);
     const double valueWidth = std::min(line.width() * 0.7, tabularWidth(valueFont, value_) + 2);
     QRectF valueRect = line;
     if (rtl)
@@ -112,7 +114,6 @@ void InfoRow::paintEvent(QPaintEvent*) {
         titleRect.setLeft(valueRect.right() + 8);
     else
         titleRect.setRight(valueRect.left() - 8);
-    const QFont titleFont = roundedFont(14, QFont::DemiBold);
     painter.setFont(titleFont);
     painter.setPen(Theme::ink());
     painter.drawText(titleRect, leading | Qt::AlignVCenter,
@@ -142,13 +143,40 @@ void StatusHeader::setFigures(double usedFraction, const QString& caption, const
     if (caption != caption_ || pressure != pressure_) {
         caption_ = caption;
         pressure_ = pressure;
+        updateGeometry();
         update();
     }
 }
 
 int StatusHeader::shownPercent() const { return int(std::lround(percent_.valueAt(kitNow()))); }
 
-QSize StatusHeader::sizeHint() const { return QSize(360, 128); }
+namespace {
+
+QFont pressureFont() { return roundedFont(16, QFont::DemiBold); }
+
+// The pressure sentence below the figure: one line stands centred in 26
+// points; a longer sentence wraps and takes the room it needs.
+struct PressurePlace {
+    QRectF box;         // where it is drawn, centred vertically
+    double textBottom;  // where its last line ends
+};
+
+PressurePlace pressurePlace(double width, const QString& text) {
+    const double top = QFontMetricsF(roundedFont(kFigureSize, QFont::Black)).height() - 4;
+    const double height = QFontMetricsF(pressureFont())
+                              .boundingRect(QRectF(0, 0, std::max(width, 1.0), 1e6), Qt::TextWordWrap, text)
+                              .height();
+    const QRectF box(0, top, width, std::max(26.0, height));
+    return {box, box.center().y() + height / 2};
+}
+
+}  // namespace
+
+QSize StatusHeader::sizeHint() const { return QSize(360, heightForWidth(360)); }
+
+int StatusHeader::heightForWidth(int width) const {
+    return std::max(128, int(std::ceil(pressurePlace(width, pressure_).textBottom)));
+}
 
 void StatusHeader::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -187,13 +215,10 @@ void StatusHeader::paintEvent(QPaintEvent*) {
         y += captionMetrics.lineSpacing();
     }
 
-    const QFont pressureFont = roundedFont(16, QFont::DemiBold);
-    painter.setFont(pressureFont);
+    painter.setFont(pressureFont());
     painter.setPen(Theme::ink());
-    const QRectF pressureRect(0, figureMetrics.height() - 4, width(), 26);
     const Qt::Alignment leading = layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
-    painter.drawText(pressureRect, leading | Qt::AlignVCenter,
-                     QFontMetricsF(pressureFont).elidedText(pressure_, Qt::ElideRight, pressureRect.width()));
+    painter.drawText(pressurePlace(width(), pressure_).box, leading | Qt::AlignVCenter | Qt::TextWordWrap, pressure_);
 }
 
 StatusPanel::StatusPanel(StatusModel& status, AppModel& disk, QWidget* parent)

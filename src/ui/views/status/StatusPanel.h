@@ -62,6 +62,9 @@ public:
     QString caption() const { return caption_; }
     QString pressure() const { return pressure_; }
     QSize sizeHint() const override;
+    // The pressure sentence wraps onto as many lines as it needs.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
