@@ -148,8 +148,8 @@ std::vector<DrawnLine> drawnLines(QWidget* widget) {
     for (const DrawnLine& run : runs) {
         if (!lines.empty()) {
             DrawnLine& last = lines.back();
-            const bool sameBaseline = std::abs(last.box.bottom() - run.box.bottom()) < 2.5 ||
-                                      std::abs(last.box.top() - run.box.top()) < 2.5;
+            const bool sameBaseline =
+                std::abs(last.box.bottom() - run.box.bottom()) < 2.5 || std::abs(last.box.top() - run.box.top()) < 2.5;
             if (sameBaseline && run.box.left() <= last.box.right() + kSlack && run.clip == last.clip) {
                 last.text += run.text;
                 last.box = last.box.united(run.box);

@@ -18,8 +18,8 @@ namespace sorbeta::test {
 
 struct DrawnLine {
     QString text;
-    QRectF box;            // advance × (ascent + descent), widget coordinates
-    QRectF clip;           // the painter's clip, widget coordinates; null without one
+    QRectF box;   // advance × (ascent + descent), widget coordinates
+    QRectF clip;  // the painter's clip, widget coordinates; null without one
     QFont font;
 };
 

@@ -1,5 +1,6 @@
 #include "model/common/Bytes.h"
 
+#include <QLocale>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -39,7 +40,12 @@ Parts parts(int64_t bytes, bool binary) {
 
 QString text(int64_t bytes, bool binary) {
     const Parts p = parts(bytes, binary);
-    return p.number + QLatin1Char(' ') + p.unit;
+    QString joined = p.number + QLatin1Char(' ') + p.unit;
+    // Inside a right-to-left sentence the digits and the unit letter would
+    // each take a place of their own and read "G 3.2"; a left-to-right mark
+    // before them makes one left-to-right run of the whole size.
+    if (QLocale().textDirection() == Qt::RightToLeft) joined.prepend(QChar(0x200E));
+    return joined;
 }
 
 }  // namespace sorbeta::Bytes

@@ -15,7 +15,9 @@ struct Parts {
 // Powers of 1024 when binary, else 1000. Independent of the process locale.
 Parts parts(int64_t bytes, bool binary = false);
 
-// "number unit", the form every size label uses.
+// "number unit", the form every size label uses. In a right-to-left
+// interface language (the default QLocale's) it starts with a left-to-right
+// mark, so that the size reads "3.2 G" inside a sentence too.
 QString text(int64_t bytes, bool binary = false);
 
 // A sum of byte counts that stops at the largest count instead of wrapping

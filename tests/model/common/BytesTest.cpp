@@ -71,3 +71,14 @@ TEST(BytesTest, GermanLocaleStillPrintsAPoint) {
     std::setlocale(LC_ALL, previous.c_str());
     QLocale::setDefault(previousQt);
 }
+
+TEST(BytesTest, RightToLeftInterfaceKeepsNumberBeforeUnit) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    EXPECT_EQ(Bytes::parts(3'200'000'000).number, QStringLiteral("3.2"));  // Latin digits and a point still
+    EXPECT_EQ(Bytes::text(3'200'000'000), QStringLiteral("\u200E3.2 G"));
+    QLocale::setDefault(QLocale(QLocale::Hebrew));
+    EXPECT_EQ(Bytes::text(0), QStringLiteral("\u200E0 B"));
+    QLocale::setDefault(previous);
+    EXPECT_EQ(Bytes::text(3'200'000'000), QStringLiteral("3.2 G"));
+}

@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "model/common/Bytes.h"
@@ -53,11 +54,9 @@ public:
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     }
     bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override {
-        return int(std::ceil(std::min(2, lineCount(width)) * fontMetrics().lineSpacing()));
-    }
+    int heightForWidth(int width) const override { return int(std::ceil(std::min(2, lineCount(width)) * lineStep())); }
     QSize sizeHint() const override { return {200, heightForWidth(200)}; }
-    QSize minimumSizeHint() const override { return {40, fontMetrics().lineSpacing()}; }
+    QSize minimumSizeHint() const override { return {40, int(std::ceil(lineStep()))}; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -75,7 +74,7 @@ protected:
             if (!line.isValid()) break;
             line.setLineWidth(width());
             line.setPosition(QPointF(0, y));
-            y += fontMetrics().lineSpacing();
+            y += lineStep();
             ++shown;
         }
         layout.endLayout();
@@ -89,11 +88,14 @@ protected:
         const QTextLine second = layout.lineAt(1);
         const QString rest = text_.mid(second.textStart());
         const QString elided = fontMetrics().elidedText(rest, Qt::ElideRight, width());
-        painter.drawText(QRectF(0, second.y(), width(), fontMetrics().lineSpacing()), Qt::AlignLeading | Qt::AlignTop,
-                         elided);
+        painter.drawText(QRectF(0, second.y(), width(), lineStep()), Qt::AlignLeading | Qt::AlignTop, elided);
     }
 
 private:
+    // Thai marks stand taller than the font's own lines.
+    double lineStep() const {
+        return std::max(double(fontMetrics().lineSpacing()), double(std::lround(textLineHeight(font(), text_))));
+    }
     int lineCount(int width) const {
         QTextLayout layout(text_, font());
         QTextOption option;

@@ -58,7 +58,11 @@ public:
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
     const std::string& id() const { return item_.spec.id; }
-    QSize sizeHint() const override { return QSize(200, 20 + 2 * 8); }
+    // The check box's 20 points, or a taller name's line (Thai marks).
+    QSize sizeHint() const override {
+        const double name = textLineHeight(roundedFont(14, QFont::Medium), item_.spec.name);
+        return QSize(200, std::max(20, int(std::lround(name))) + 2 * 8);
+    }
     // 0 … 1: how far the hover background has come.
     double hoverAmount() const { return hover_.valueAt(kitNow()); }
 
