@@ -120,8 +120,14 @@ FitRules fitRulesFor(const QStringList& texts) {
         if (ellipsis < 0) return false;
         for (const QString& text : texts)
             if (text.contains(line.trimmed())) return false;  // the ellipsis is the text's own
-        QString kept = line.left(ellipsis).trimmed();
-        while (!kept.isEmpty() && !kept.front().isLetter()) kept.remove(0, 1);
+        // What was kept stands before the ellipsis, or after it in a
+        // right-to-left line (its runs are joined in visual order).
+        QString kept;
+        for (QString piece : line.split(QChar(0x2026))) {
+            piece = piece.trimmed();
+            while (!piece.isEmpty() && !piece.front().isLetter()) piece.remove(0, 1);
+            if (piece.size() > kept.size()) kept = piece;
+        }
         if (kept.size() < 2) return false;
         for (const QString& text : texts)
             if (text.contains(kept)) return true;
