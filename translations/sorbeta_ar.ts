@@ -1609,7 +1609,7 @@
     </message>
     <message>
         <source>清空第三方应用缓存</source>
-        <translation>إفراغ ذاكرة التخزين المؤقت لتطبيقات الجهات الخارجية</translation>
+        <translation>إفراغ ذاكرة التطبيقات الخارجية المؤقتة</translation>
     </message>
     <message>
         <source>各个应用的缓存。正在运行的应用、系统组件和密码管理器的缓存会跳过。删后应用会变慢一会儿。</source>
