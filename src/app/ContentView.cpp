@@ -16,6 +16,9 @@
 
 namespace sorbeta {
 ContentView::ContentView(AppServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+    // The background covers every pixel: the window is not filled beneath it,
+    // neither in the first frame nor under each strip the map repaints.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     working_ = new WorkingView(services_, this);
     working_->setObjectName(QStringLiteral("working"));
     transitions_ = new TransitionLayer(this);

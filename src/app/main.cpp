@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "app/SorbetaApp.h"
+#include "model/common/WorkPool.h"
 #include "model/shell/AppLanguage.h"
 #include "platform/BuildInfo.h"
 #include "platform/Places.h"
@@ -27,6 +28,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     sorbeta::platform::setBeforeRelaunch([&instance] { instance.release(); });
+
+    // The scan and the other engine work take every core; the window's frames go first.
+    sorbeta::yieldWorkToInterface();
 
     // The translator goes in before any text (the catalog's included) is built.
     sorbeta::AppLanguage::startUp();

@@ -9,6 +9,7 @@
 #include "TestEnvironment.h"
 #include "WindowParts.h"
 #include "app/AppServices.h"
+#include "model/common/WorkPool.h"
 #include "model/dev/DevModel.h"
 #include "ui/views/dev/DevMain.h"
 #include "ui/views/dev/DevPanel.h"
@@ -69,7 +70,7 @@ TEST_F(DevModesTest, FirstEntrySearchesOnceAndTheConfirmedCleanReachesThePage) {
     EXPECT_EQ(removed, 1);
     EXPECT_EQ(devSearches, 2);
     EXPECT_EQ(fileSearches, 1);
-    QThreadPool::globalInstance()->waitForDone();
+    workPool()->waitForDone();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "model/catalog/Catalog.h"
 #include "model/common/Bytes.h"
+#include "model/common/WorkPool.h"
 #include "model/disk/Targets.h"
 #include "model/history/HistoryModel.h"
 #include "model/holding/HoldingModel.h"
@@ -170,7 +171,7 @@ QCoro::Task<> Maintenance::tick(QDateTime now) {
                                                 : std::function<DiskScanner::Volume()>([places = environment_.places] {
                                                       return DiskScanner::volume(places);
                                                   });
-    QFuture<DiskScanner::Volume> reading = QtConcurrent::run(QThreadPool::globalInstance(), volumeRead);
+    QFuture<DiskScanner::Volume> reading = QtConcurrent::run(workPool(), volumeRead);
     const DiskScanner::Volume volume = co_await reading;
     if (!self) co_return;
     // A failed read (no capacity) says nothing about the disk: no figures, no alert.
@@ -215,7 +216,7 @@ QCoro::Task<> Maintenance::alertMemory(QDateTime now) {
     QPointer<Maintenance> self(this);
     const auto memoryRead =
         environment_.memory ? environment_.memory : std::function<MemoryBreakdown()>(&SystemProbe::memory);
-    QFuture<MemoryBreakdown> reading = QtConcurrent::run(QThreadPool::globalInstance(), memoryRead);
+    QFuture<MemoryBreakdown> reading = QtConcurrent::run(workPool(), memoryRead);
     const MemoryBreakdown memory = co_await reading;
     if (!self) co_return;
     if (memory.pressure < kCriticalPressure) co_return;
@@ -237,7 +238,7 @@ QCoro::Task<> Maintenance::runRules() {
     const platform::Places places = model->environment().places;
     const ProjectArtifacts::Git git = model->environment().git;
     QFuture<std::map<std::string, int64_t>> measuring =
-        QtConcurrent::run(QThreadPool::globalInstance(), [specs = plan.specs, places, git] {
+        QtConcurrent::run(workPool(), [specs = plan.specs, places, git] {
             std::map<std::string, int64_t> sizes;
             for (const CleanSpec& spec : specs)
                 sizes[spec.id] = DiskScanner::size(DiskScanner::targets(spec, {}, places, git));

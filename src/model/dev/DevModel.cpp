@@ -5,6 +5,7 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrent>
 
+#include "model/common/WorkPool.h"
 #include "model/dev/DevScan.h"
 #include "platform/Translate.h"
 
@@ -16,7 +17,7 @@ DevModel::DevModel(Texts texts, Flavor flavor, Loader loader, Performer performe
       flavor_(flavor),
       loader_(std::move(loader)),
       performer_(std::move(performer)),
-      pool_(pool ? pool : QThreadPool::globalInstance()) {}
+      pool_(pool ? pool : workPool()) {}
 
 DevModel::~DevModel() = default;
 

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <mutex>
 
+#include "model/common/WorkPool.h"
 #include "model/disk/Measure.h"
 #include "platform/EntryInfo.h"
 
@@ -46,7 +47,7 @@ DrillModel::DrillModel(DrillEnvironment environment, QObject* parent)
     mailbox_->model = this;
     if (!environment_.sizer) environment_.sizer = DrillEnvironment::system(environment_.places).sizer;
     if (!environment_.limited) environment_.limited = &DiskScanner::limited;
-    if (!environment_.pool) environment_.pool = QThreadPool::globalInstance();
+    if (!environment_.pool) environment_.pool = workPool();
     if (!environment_.clock)
         environment_.clock = [] {
             return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();

@@ -8,6 +8,7 @@
 
 #include <qcoro/qcorofuture.h>
 
+#include "model/common/WorkPool.h"
 #include "model/disk/Measure.h"
 #include "model/scan/CleanRun.h"
 #include "model/scan/CleanSelection.h"
@@ -154,7 +155,7 @@ QCoro::Task<> AppModel::refreshFree(uint64_t generation) {
         co_await pause;
         if (!self || self->freeRefreshGeneration_ != generation) co_return;
         QFuture<DiskScanner::Volume> read =
-            QtConcurrent::run(QThreadPool::globalInstance(), [places] { return DiskScanner::volume(places); });
+            QtConcurrent::run(workPool(), [places] { return DiskScanner::volume(places); });
         const DiskScanner::Volume volume = co_await read;
         if (!self || self->freeRefreshGeneration_ != generation || volume.total < 1) co_return;
         setFreeBytes(volume.free);

@@ -9,6 +9,7 @@
 #include <qcoro/qcorofuture.h>
 
 #include "model/catalog/LinuxCatalog.h"
+#include "model/common/WorkPool.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Removal.h"
 #include "model/disk/Targets.h"
@@ -124,7 +125,7 @@ QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std:
                 holdIn->commit(*writer, QLocale().createSeparatedList(cleanedNames), QDateTime::currentDateTimeUtc());
         return result;
     };
-    QFuture<Result> work = QtConcurrent::run(QThreadPool::globalInstance(), std::move(body));
+    QFuture<Result> work = QtConcurrent::run(workPool(), std::move(body));
     Result result = co_await work;
     co_return result;
 }
@@ -214,9 +215,9 @@ void CleanRun::report(const std::vector<CleanItem>& chosen, const Result& result
 
 QCoro::Task<bool> CleanRun::askAboutBusyApps(std::vector<CleanSpec> rules, CandyDialog::Host host) {
     // Reading the process table is file work: do it off the GUI thread.
-    QFuture<std::vector<platform::RunningAppPtr>> listing = QtConcurrent::run(
-        QThreadPool::globalInstance(),
-        [apps = environment_.apps] { return apps ? apps->list() : std::vector<platform::RunningAppPtr>{}; });
+    QFuture<std::vector<platform::RunningAppPtr>> listing = QtConcurrent::run(workPool(), [apps = environment_.apps] {
+        return apps ? apps->list() : std::vector<platform::RunningAppPtr>{};
+    });
     const std::vector<platform::RunningAppPtr> running = co_await listing;
     if (!model_) co_return false;
 

@@ -8,6 +8,7 @@
 #include <qcoro/qcorofuture.h>
 
 #include "model/catalog/Catalog.h"
+#include "model/common/WorkPool.h"
 #include "model/disk/Measure.h"
 #include "model/disk/RowRoots.h"
 #include "model/disk/Targets.h"
@@ -61,7 +62,7 @@ QCoro::Task<> ScanRun::run() {
     DiskScanner::setLimited(!model.fullDisk());
 
     QFuture<DiskScanner::Volume> volumeRead =
-        QtConcurrent::run(QThreadPool::globalInstance(), [places = places_] { return DiskScanner::volume(places); });
+        QtConcurrent::run(workPool(), [places = places_] { return DiskScanner::volume(places); });
     const DiskScanner::Volume volume = co_await volumeRead;
     if (!model_) co_return;
     // A failed read (no capacity) never replaces the figures we have.
@@ -97,13 +98,12 @@ QCoro::Task<> ScanRun::measureAll() {
     unapplied_ = int(categorySpecs.size() + rules.size());
     allApplied_.start();
     for (const CategorySpec& spec : categorySpecs) {
-        whenMeasured(QtConcurrent::run(QThreadPool::globalInstance(), measureCategory, spec, places_),
+        whenMeasured(QtConcurrent::run(workPool(), measureCategory, spec, places_),
                      [this](CategoryMeasure m) { applyCategory(std::move(m)); });
     }
     for (std::size_t position = 0; position < rules.size(); ++position) {
-        whenMeasured(
-            QtConcurrent::run(QThreadPool::globalInstance(), measureRule, rules[position], position, places_, git_),
-            [this](RuleMeasure m) { applyRule(std::move(m)); });
+        whenMeasured(QtConcurrent::run(workPool(), measureRule, rules[position], position, places_, git_),
+                     [this](RuleMeasure m) { applyRule(std::move(m)); });
     }
     QFuture<void> applied = allApplied_.future();
     co_await applied;

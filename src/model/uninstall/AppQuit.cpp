@@ -4,6 +4,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
+#include "model/common/WorkPool.h"
 #include "platform/Async.h"
 #include "platform/PoliteQuit.h"
 #include "platform/ProcessSignals.h"
@@ -50,7 +51,7 @@ void killSurvivors(const std::vector<ProcessSample>& processes) {
 
 QCoro::Task<> quit(InstalledApp app, UninstallPlaces where, CommandRunner run, QuitTiming timing) {
     // Named futures and tasks: see platform/Async.h.
-    auto asking = QtConcurrent::run([app, where] { return askMainToQuit(app, where); });
+    auto asking = QtConcurrent::run(workPool(), [app, where] { return askMainToQuit(app, where); });
     const std::vector<ProcessSample> mains = co_await asking;
     for (int check = 0; check < timing.politeChecks; ++check) {
         if (std::none_of(mains.begin(), mains.end(), [](const ProcessSample& s) { return platform::stillRuns(s); }))
@@ -58,11 +59,11 @@ QCoro::Task<> quit(InstalledApp app, UninstallPlaces where, CommandRunner run, Q
         QCoro::Task<> pause = sleepFor(timing.politeInterval);
         co_await pause;
     }
-    auto stopping = QtConcurrent::run([app, where, run] { return stopBackground(app, where, run); });
+    auto stopping = QtConcurrent::run(workPool(), [app, where, run] { return stopBackground(app, where, run); });
     const std::vector<ProcessSample> background = co_await stopping;
     QCoro::Task<> grace = sleepFor(timing.grace);
     co_await grace;
-    auto killing = QtConcurrent::run([background] { killSurvivors(background); });
+    auto killing = QtConcurrent::run(workPool(), [background] { killSurvivors(background); });
     co_await killing;
 }
 

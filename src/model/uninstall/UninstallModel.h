@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "model/common/WorkPool.h"
 #include "model/uninstall/UninstallEngine.h"
 
 namespace sorbeta {
@@ -36,8 +37,7 @@ public:
         bool operator==(const Result&) const = default;
     };
 
-    explicit UninstallModel(UninstallEngine engine, QObject* parent = nullptr,
-                            QThreadPool* pool = QThreadPool::globalInstance());
+    explicit UninstallModel(UninstallEngine engine, QObject* parent = nullptr, QThreadPool* pool = workPool());
     ~UninstallModel() override;
 
     const std::vector<InstalledApp>& apps() const { return apps_; }

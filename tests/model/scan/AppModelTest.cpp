@@ -7,6 +7,7 @@
 
 #include "AppModelTestSupport.h"
 #include "model/catalog/Catalog.h"
+#include "model/common/WorkPool.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Targets.h"
 #include "model/holding/HoldingArea.h"
@@ -177,7 +178,7 @@ TEST_F(AppModelTest, AModelThatGoesMidScanIsLeftAloneByTheMeasurementsStillRunni
     ASSERT_TRUE(test::waitUntil([&] { return model->scanDone() > 0; }));
     EXPECT_LT(model->scanDone(), model->scanTotal());
     model.reset();
-    QThreadPool::globalInstance()->waitForDone();
+    workPool()->waitForDone();
     test::finish(task);  // the scan ends quietly, having applied nothing more
 }
 

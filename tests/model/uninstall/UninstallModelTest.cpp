@@ -9,6 +9,7 @@
 #include <semaphore>
 
 #include "TestEnvironment.h"
+#include "model/common/WorkPool.h"
 #include "model/uninstall/UninstallModel.h"
 
 using namespace sorbeta;
@@ -104,7 +105,7 @@ protected:
 
     void make() { model = std::make_unique<UninstallModel>(sys.engine()); }
     void TearDown() override {
-        QThreadPool::globalInstance()->waitForDone();  // nothing on the pool reads the fake afterwards
+        workPool()->waitForDone();  // nothing on the pool reads the fake afterwards
         model.reset();
         test::HomeTest::TearDown();
     }

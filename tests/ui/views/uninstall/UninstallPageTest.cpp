@@ -9,6 +9,7 @@
 
 #include "Children.h"
 #include "TestEnvironment.h"
+#include "model/common/WorkPool.h"
 #include "model/dialog/CandyDialog.h"
 #include "ui/views/uninstall/AppDetail.h"
 #include "ui/views/uninstall/UninstallMain.h"
@@ -169,7 +170,7 @@ protected:
     }
     void TearDown() override {
         // A pane's last process read may still run on the pool: it reads the fake.
-        QThreadPool::globalInstance()->waitForDone();
+        workPool()->waitForDone();
         model.reset();
         test::HomeTest::TearDown();
     }
