@@ -137,9 +137,15 @@ public:
         iconSpace_->setFixedSize(14, 14);
         row->addWidget(iconSpace_);
         auto* titleLabel = makeKitText(title, roundedFont(14, QFont::Bold), Theme::ink(), this);
-        titleLabel->setWordWrap(true);  // a long title takes a second line, the button keeps its size
+        // A long title takes a second line and the button keeps its size; the
+        // title asks for its one-line width first, so it wraps only when the
+        // row cannot hold it.
+        titleLabel->setWordWrap(true);
+        titleLabel->setMinimumWidth(std::min(titleLabel->fontMetrics().horizontalAdvance(title) + 2, 150));
+        QSizePolicy titlePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        titlePolicy.setHeightForWidth(true);
+        titleLabel->setSizePolicy(titlePolicy);
         row->addWidget(titleLabel, 1);
-        row->addStretch(1);
         // Allowed to shrink to three quarters of its size before it crowds the button.
         selected_ = new TabularLabel(roundedFont(12, QFont::Medium), Theme::inkSoft(), 0.75, this);
         selected_->setObjectName(QStringLiteral("selected"));
