@@ -31,11 +31,13 @@ Leftover leftover(const std::string& path, int64_t bytes, Leftover::Kind kind = 
 
 // An engine whose every answer the test decides. Weighings of the paths in
 // `held` wait until the test releases them, so the order results arrive in
-// is the test's.
+// is the test's; a held listing waits the same way, so a load cannot run
+// ahead of what the test looks at.
 struct FakeSystem {
     std::vector<InstalledApp> listed;
     std::map<std::string, Uninstaller::Weighed> weights;
     std::map<std::string, std::unique_ptr<std::binary_semaphore>> held;
+    std::unique_ptr<std::binary_semaphore> listingHeld;
     std::mutex lock;
     std::vector<std::pair<std::string, bool>> weighedNames;  // (path, nameIsShared)
     std::vector<AppProcess> running;
@@ -51,10 +53,13 @@ struct FakeSystem {
 
     void hold(const std::string& path) { held[path] = std::make_unique<std::binary_semaphore>(0); }
     void release(const std::string& path) { held.at(path)->release(); }
+    void holdListing() { listingHeld = std::make_unique<std::binary_semaphore>(0); }
+    void releaseListing() { listingHeld->release(); }
 
     UninstallEngine engine() {
         UninstallEngine e;
         e.list = [this] {
+            if (listingHeld) listingHeld->acquire();
             ++lists;
             UninstallEngine::Listing listing;
             listing.apps = listed;
@@ -176,6 +181,9 @@ TEST_F(UninstallModelTest, ReloadResetsTheCountAndSharedNamesAreMarked) {
     EXPECT_FALSE(shared["/a/Mail.app"]);
 
     sys.listed.pop_back();
+    // Held: a listing that is done before the load awaits it lets an unheld
+    // weighing apply at once, so it would count before the check below.
+    sys.holdListing();
     sys.hold("/a/Notes.app");
     QSignalSpy weighed(model.get(), &UninstallModel::weighedChanged);
     bool done = false;
@@ -186,6 +194,7 @@ TEST_F(UninstallModelTest, ReloadResetsTheCountAndSharedNamesAreMarked) {
     }(*model, done);
     EXPECT_EQ(model->weighed(), 0);  // reset before the listing
     EXPECT_TRUE(model->loaded());    // stays true
+    sys.releaseListing();
     sys.release("/a/Notes.app");
     ASSERT_TRUE(waitUntil([&] { return done; }));
     EXPECT_EQ(model->apps().size(), 2u);
