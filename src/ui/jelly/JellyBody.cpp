@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "ui/jelly/JellyBodyLayers.h"
+#include "ui/jelly/SelectionRing.h"
 #include "ui/kit/ImageEffects.h"
 
 namespace sorbeta {
@@ -270,15 +271,11 @@ QPainterPath dashes(const QPainterPath& path, double width, double on, double of
 namespace bodylayers {
 
 void strokeGlassOutline(QPainter& painter, const QPainterPath& path, const JellyPalette& palette) {
-    painter.fillPath(dashes(path, 1.5, 5, 5, Qt::MiterJoin), withOpacity(palette.base, 0.35));
+    fillDashByDash(painter, dashes(path, 1.5, 5, 5, Qt::MiterJoin), withOpacity(palette.base, 0.35));
 }
 
-void strokeSelection(QPainter& painter, const QPainterPath& path, const JellyShape& shape, const QRectF& rect,
-                     const JellyPalette& palette) {
-    painter.strokePath(path, QPen(Qt::white, 3));
-    const double out = kSelectionRingOffset;
-    painter.fillPath(dashes(shape.path(rect.adjusted(-out, -out, out, out)), kSelectionRingLine, 2, 5, Qt::MiterJoin),
-                     palette.deep);
+void strokeSelection(QPainter& painter, const JellyShape& shape, const QRectF& rect, const JellyPalette& palette) {
+    SelectionRingCache::shared().ring(shape, rect)->paint(painter, palette.deep);
 }
 
 }  // namespace bodylayers
@@ -351,7 +348,7 @@ void paintJellyBody(QPainter& painter, const QRectF& rect, const JellyShape& sha
     }
 
     // 3. Selection rings.
-    if (style.selected) strokeSelection(painter, path, shape, rect, palette);
+    if (style.selected) strokeSelection(painter, shape, rect, palette);
 
     // 4. Glow.
     if (style.glow > 0.0) painter.fillPath(path, withOpacity(Qt::white, 0.07 * style.glow));

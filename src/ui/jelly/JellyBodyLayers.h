@@ -36,7 +36,7 @@ ImageEffects::Layer cachedSkin(const QRectF& rect, const JellyShape& shape, cons
                                const JellyBodyStyle& style, bool withGloss, double ratio, PullKey pull = {});
 
 void strokeGlassOutline(QPainter& painter, const QPainterPath& path, const JellyPalette& palette);
-void strokeSelection(QPainter& painter, const QPainterPath& path, const JellyShape& shape, const QRectF& rect,
-                     const JellyPalette& palette);
+// The white band and the dashes of a ticked jelly whose frame is `rect`.
+void strokeSelection(QPainter& painter, const JellyShape& shape, const QRectF& rect, const JellyPalette& palette);
 
 }  // namespace sorbeta::bodylayers

@@ -444,7 +444,7 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
         painter.setTransform(toPainter, true);
         painter.setOpacity(painter.opacity() * bodyOpacity);
         if (style.glass) strokeGlassOutline(painter, j.path, palette);
-        if (style.selected) strokeSelection(painter, j.path, shape, j.box, palette);
+        if (style.selected) strokeSelection(painter, shape, j.box, palette);
         painter.restore();
     }
     return true;

@@ -7,4 +7,6 @@ target_sources(sorbeta_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/JellyShape.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JellyShape.h
   ${CMAKE_CURRENT_LIST_DIR}/ScanningJelly.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SelectionRing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SelectionRing.h
   ${CMAKE_CURRENT_LIST_DIR}/ScanningJelly.h)

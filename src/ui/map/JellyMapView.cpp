@@ -19,6 +19,7 @@
 #include "platform/RevealFiles.h"
 #include "platform/Translate.h"
 #include "ui/jelly/JellyBody.h"
+#include "ui/jelly/SelectionRing.h"
 #include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
@@ -232,6 +233,7 @@ void JellyMapView::seenChanged(bool seen) {
     heldFirstFrame_ = false;
     for (auto& [id, blob] : blobs_) blob->hasShown = false;
     ImageEffects::LayerCache::shared().clear();
+    SelectionRingCache::shared().clear();
 }
 
 void JellyMapView::changeEvent(QEvent* event) {
