@@ -20,7 +20,7 @@ namespace sorbeta {
 
 struct SelectionRing {
     QPainterPath outline;  // the jelly's outline, which carries a white band
-    QPainterPath dashes;  // the dashes outside it (fill them in the palette's deep colour)
+    QPainterPath dashes;   // the dashes outside it (fill them in the palette's deep colour)
     // The same dashes one by one, with their bounds.
     std::vector<QPolygonF> pieces;
     std::vector<QRectF> bounds;

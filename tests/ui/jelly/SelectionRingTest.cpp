@@ -18,8 +18,8 @@ namespace {
 const QColor kDeep(110, 40, 150);
 
 JellyShape wobbling(double time) {
-    return JellyShape{.time = time, .seed = 2.1, .wobble = 3.2, .squareness = 4.4, .pull = QPointF(0.7, 0.3),
-                      .pullAmount = 6.0};
+    return JellyShape{
+        .time = time, .seed = 2.1, .wobble = 3.2, .squareness = 4.4, .pull = QPointF(0.7, 0.3), .pullAmount = 6.0};
 }
 
 // The ring as a pen and a dash stroker draw it on every paint.
@@ -42,8 +42,8 @@ QImage render(double ratio, bool tilted, bool inBands, const std::function<void(
     QImage image(QSize(260, 200) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(QColor(255, 247, 251));
-    const QTransform place = tilted ? QTransform().translate(130, 100).rotate(4).translate(-100, -70)
-                                    : QTransform::fromTranslate(30, 30);
+    const QTransform place =
+        tilted ? QTransform().translate(130, 100).rotate(4).translate(-100, -70) : QTransform::fromTranslate(30, 30);
     if (!inBands) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -87,15 +87,14 @@ TEST(SelectionRing, KeptRingLooksLikeTheRingStrokedAfresh) {
     for (const double ratio : {1.0, 2.0})
         for (const bool tilted : {false, true})
             for (const bool inBands : {false, true}) {
-                SCOPED_TRACE(testing::Message() << "ratio " << ratio << (tilted ? " tilted" : "")
-                                                << (inBands ? " in bands" : ""));
+                SCOPED_TRACE(testing::Message()
+                             << "ratio " << ratio << (tilted ? " tilted" : "") << (inBands ? " in bands" : ""));
                 const JellyShape shape = wobbling(7.3);
                 const QImage afresh =
                     render(ratio, tilted, false, [&](QPainter& painter) { strokeAfresh(painter, shape, rect); });
                 SelectionRingCache cache;
-                const QImage kept = render(ratio, tilted, inBands, [&](QPainter& painter) {
-                    cache.ring(shape, rect)->paint(painter, kDeep);
-                });
+                const QImage kept = render(ratio, tilted, inBands,
+                                           [&](QPainter& painter) { cache.ring(shape, rect)->paint(painter, kDeep); });
                 // Upright, filling dash by dash gives the same coverage; under a
                 // tilt a few edge pixels of the dashes round differently.
                 const Difference d = compare(afresh, kept);
@@ -121,9 +120,8 @@ TEST(SelectionRing, DashesFilledOneByOneLookLikeTheWholeOutlineFilled) {
             SCOPED_TRACE(testing::Message() << "ratio " << ratio << (tilted ? " tilted" : ""));
             const QImage whole =
                 render(ratio, tilted, false, [&](QPainter& painter) { painter.fillPath(dashes, translucent); });
-            const QImage oneByOne = render(ratio, tilted, true, [&](QPainter& painter) {
-                fillDashByDash(painter, dashes, translucent);
-            });
+            const QImage oneByOne =
+                render(ratio, tilted, true, [&](QPainter& painter) { fillDashByDash(painter, dashes, translucent); });
             EXPECT_LE(compare(whole, oneByOne).largest, 3);
         }
 }
