@@ -83,7 +83,12 @@ void fillDashByDash(QPainter& painter, const QPainterPath& dashes, const QColor&
 void SelectionRing::paint(QPainter& painter, const QColor& deep) const {
     // The band through the pen: a pre-stroked band under a tilt would curve
     // in coarser steps than the painter's own stroke.
-    painter.strokePath(outline, QPen(Qt::white, 3));
+    // Painting a path fills in caches inside it, so each painting thread
+    // strokes a copy of its own: threads sharing one kept path race on those
+    // caches, and Qt's stroker can then loop for ever on a half-written path.
+    QPainterPath own;
+    own.addPath(outline);
+    painter.strokePath(own, QPen(Qt::white, 3));
     fillDashByDash(painter, pieces, bounds, deep);
 }
 

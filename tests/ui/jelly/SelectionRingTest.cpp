@@ -7,7 +7,11 @@
 #include <QPainterPathStroker>
 #include <QPen>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <memory>
+#include <thread>
+#include <vector>
 
 #include "ui/jelly/JellyBody.h"
 #include "ui/jelly/SelectionRing.h"
@@ -153,6 +157,44 @@ TEST(SelectionRing, RingsAreKeptPerShapeWithinTheByteLimit) {
     EXPECT_FALSE(tiny.ring(wobbling(1.0), rect)->outline.isEmpty());
     EXPECT_EQ(tiny.count(), 0);
     EXPECT_EQ(tiny.bytes(), 0);
+}
+
+// The band threads paint one kept ring at once, each into its own rows, often
+// on the ring's first paint. Every one must come out as the ring painted
+// alone (a kept path painted from two threads at once has hung a band thread
+// for good).
+TEST(SelectionRing, OneKeptRingPaintsTheSameFromManyThreadsAtOnce) {
+    const QRectF rect(20, 20, 180, 140);
+    auto paintOnce = [&](const SelectionRing& ring) {
+        QImage image(240, 200, QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(255, 240, 246));
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        ring.paint(painter, kDeep);
+        return image;
+    };
+    const QImage alone = paintOnce(makeSelectionRing(wobbling(3.0), rect));
+    constexpr int kThreads = 6, kRounds = 100;
+    std::vector<std::shared_ptr<const SelectionRing>> rings;
+    for (int round = 0; round < kRounds; ++round)
+        rings.push_back(std::make_shared<const SelectionRing>(makeSelectionRing(wobbling(3.0), rect)));
+    std::vector<QImage> results(kThreads * kRounds);
+    // Threads meet by spinning, not sleeping, so each round's first paints
+    // start within a fraction of a microsecond of each other.
+    std::atomic<int> arrived{0};
+    {
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t)
+            threads.emplace_back([&, t] {
+                for (int round = 0; round < kRounds; ++round) {
+                    arrived.fetch_add(1);
+                    while (arrived.load() < kThreads * (round + 1)) std::this_thread::yield();
+                    results[std::size_t(t * kRounds + round)] = paintOnce(*rings[std::size_t(round)]);
+                }
+            });
+        for (std::thread& thread : threads) thread.join();
+    }
+    for (const QImage& result : results) ASSERT_EQ(result, alone);
 }
 
 }  // namespace
