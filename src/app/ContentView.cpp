@@ -10,6 +10,7 @@
 #include "app/WorkingView.h"
 #include "model/scan/AppModel.h"
 #include "ui/kit/CandyBackground.h"
+#include "ui/kit/ImageEffects.h"
 #include "ui/kit/TransitionLayer.h"
 #include "ui/views/clean/AccessGuide.h"
 #include "ui/views/share/ShareCardSheet.h"
@@ -112,14 +113,14 @@ void ContentView::paintEvent(QPaintEvent*) {
     const double ratio = devicePixelRatioF();
     const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
     if (background_.size() != pixels || background_.devicePixelRatio() != ratio) {
-        background_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        // Opaque, so each repaint is a plain copy of its rows.
+        background_ = QImage(pixels, QImage::Format_RGB32);
         background_.setDevicePixelRatio(ratio);
         QPainter painter(&background_);
         paintCandyBackground(painter, QRectF(rect()));
     }
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPointF(0, 0), background_);
+    ImageEffects::drawImageDirect(painter, background_);
 }
 
 }  // namespace sorbeta

@@ -92,6 +92,14 @@ void blendImage(QImage& dst, const QImage& src, const QTransform& srcToDst, doub
 // The same within every rectangle of `clip`; each pixel comes out as without it.
 void blendImage(QImage& dst, const QImage& src, const QTransform& srcToDst, double opacity, const QRegion& clip);
 
+// Draws `image` (device pixels, its origin at the painter's) over what the
+// painter paints on, within `region` (pixels of `image`; empty: all of it)
+// and the painter's system clip. Straight into the device's pixels where they
+// can be reached: Qt's own drawing hands a region of many pieces to its
+// thread pool in many small tasks, whose waking and waiting cost more than
+// the copy. An RGB32 image is copied, not blended.
+void drawImageDirect(QPainter& painter, const QImage& image, const QRegion& region = {});
+
 // A premultiplied pixel over another.
 inline QRgb byteMul(QRgb x, uint a) {
     uint t = (x & 0xff00ffu) * a;

@@ -166,6 +166,33 @@ void blendImage(QImage& dst, const QImage& src, const QTransform& srcToDst, doub
         if (rect.intersects(reach)) blendImage(dst, src, srcToDst, opacity, rect);
 }
 
+void drawImageDirect(QPainter& painter, const QImage& image, const QRegion& region) {
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    auto* screen = device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+    const double ratio = image.devicePixelRatio();
+    const QTransform toDevice = QTransform::fromScale(1 / ratio, 1 / ratio) * painter.deviceTransform();
+    const bool reachable =
+        screen && toDevice.type() <= QTransform::TxTranslate && painter.opacity() == 1.0 && !painter.hasClipping() &&
+        (screen->format() == QImage::Format_ARGB32_Premultiplied || screen->format() == QImage::Format_RGB32);
+    if (!reachable) {
+        if (region.isEmpty()) {
+            painter.drawImage(QPointF(0, 0), image);
+            return;
+        }
+        painter.save();
+        painter.setClipRegion(QTransform::fromScale(1 / ratio, 1 / ratio).map(region), Qt::IntersectClip);
+        painter.drawImage(QPointF(0, 0), image);
+        painter.restore();
+        return;
+    }
+    const QPoint offset(int(std::lround(toDevice.dx())), int(std::lround(toDevice.dy())));
+    const QRegion system = engine->systemClip();
+    QRegion within = region.isEmpty() ? QRegion(image.rect().translated(offset)) : region.translated(offset);
+    if (!system.isEmpty()) within &= system;
+    blendImage(*screen, image, QTransform::fromTranslate(offset.x(), offset.y()), 1.0, within);
+}
+
 double ellipseCoverage(double x, double y, double cx, double cy, double rx, double ry, double pixels) {
     if (!(rx > 0.0) || !(ry > 0.0)) return 0.0;
     const double dx = x - cx, dy = y - cy;

@@ -624,24 +624,7 @@ bool JellyMapView::paintingOnScreen() {
 }
 
 void JellyMapView::showFrame(QPainter& painter, const QRegion& dirty) {
-    // Straight into the window's pixels where they can be reached: Qt's own
-    // drawing hands a region of many pieces to its thread pool in many small
-    // tasks, whose waking and waiting would cost more than the copy.
-    QPaintEngine* engine = painter.paintEngine();
-    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
-    auto* screen = device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
-    const QTransform toScreen =
-        QTransform::fromScale(1 / frame_.devicePixelRatio(), 1 / frame_.devicePixelRatio()) * painter.deviceTransform();
-    const bool reachable =
-        screen && toScreen.type() <= QTransform::TxTranslate && painter.opacity() == 1.0 &&
-        (screen->format() == QImage::Format_ARGB32_Premultiplied || screen->format() == QImage::Format_RGB32);
-    if (!reachable) {
-        painter.drawImage(QPointF(0, 0), frame_);
-        return;
-    }
-    const QRegion system = engine->systemClip();
-    const QRegion within = dirty.translated(int(std::lround(toScreen.dx())), int(std::lround(toScreen.dy())));
-    ImageEffects::blendImage(*screen, frame_, toScreen, 1.0, system.isEmpty() ? within : within & system);
+    ImageEffects::drawImageDirect(painter, frame_, dirty);
 }
 
 }  // namespace sorbeta
