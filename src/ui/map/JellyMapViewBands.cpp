@@ -1,8 +1,10 @@
 #include "ui/map/JellyMapViewBands.h"
 
 #include <QPaintEngine>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
 #include <algorithm>
-#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -11,51 +13,16 @@ namespace sorbeta {
 
 struct BandPainter::State {
     int bands = 1;
-    std::vector<std::thread> threads;
-    std::mutex mutex;
-    std::condition_variable wake, done;
     std::mutex running;  // one image at a time
-    const std::function<void(int)>* job = nullptr;
-    unsigned generation = 0;
-    int pending = 0;
-    bool stopping = false;
-
-    void work(int band) {
-        unsigned seen = 0;
-        for (;;) {
-            const std::function<void(int)>* current = nullptr;
-            {
-                std::unique_lock lock(mutex);
-                wake.wait(lock, [&] { return stopping || generation != seen; });
-                if (stopping) return;
-                seen = generation;
-                current = job;
-            }
-            (*current)(band);
-            std::lock_guard lock(mutex);
-            if (--pending == 0) done.notify_one();
-        }
-    }
 };
 
 int BandPainter::defaultBands() {
     return static_cast<int>(std::clamp(std::thread::hardware_concurrency() * 3 / 4, 1u, 6u));
 }
 
-BandPainter::BandPainter(int bands) : state_(std::make_unique<State>()) {
-    state_->bands = std::max(bands, 1);
-    for (int band = 1; band < state_->bands; ++band)
-        state_->threads.emplace_back([state = state_.get(), band] { state->work(band); });
-}
+BandPainter::BandPainter(int bands) : state_(std::make_unique<State>()) { state_->bands = std::max(bands, 1); }
 
-BandPainter::~BandPainter() {
-    {
-        std::lock_guard lock(state_->mutex);
-        state_->stopping = true;
-    }
-    state_->wake.notify_all();
-    for (std::thread& thread : state_->threads) thread.join();
-}
+BandPainter::~BandPainter() = default;
 
 int BandPainter::bands() const { return state_->bands; }
 
@@ -109,22 +76,22 @@ void BandPainter::paint(QImage& target, const QPainter& like, const std::functio
         painter.setWorldTransform(like.worldTransform() * QTransform::fromTranslate(0, -top / ratio));
         paint(painter, QRect(0, top, target.width(), count));
     };
-    if (bands == 1) {
-        job(0);
+    // Every band, even a lone one, is painted on a thread of Qt's own pool:
+    // Qt splits a large fill over that pool unless it is drawn from one of its
+    // threads, and a split costs a hand-over per batch of spans.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    if (pool->contains(QThread::currentThread())) {
+        for (int band = 0; band < bands; ++band) job(band);
         return;
     }
     std::lock_guard one(state_->running);
-    {
-        std::lock_guard lock(state_->mutex);
-        state_->job = &job;
-        state_->pending = state_->bands - 1;
-        ++state_->generation;
-    }
-    state_->wake.notify_all();
-    job(0);
-    std::unique_lock lock(state_->mutex);
-    state_->done.wait(lock, [&] { return state_->pending == 0; });
-    state_->job = nullptr;
+    QSemaphore done;
+    for (int band = 0; band < bands; ++band)
+        pool->start([&job, &done, band] {
+            job(band);
+            done.release();
+        });
+    done.acquire(bands);
 }
 
 }  // namespace sorbeta

@@ -1,9 +1,8 @@
 #pragma once
-// Paints one image in horizontal bands at the same time. Each band has its
-// own long-lived thread, so the per-thread layer caches of the jellies it
-// draws stay warm from frame to frame; the caller's thread paints band 0.
-// One hand-over per band and frame, instead of one per span batch as in Qt's
-// own parallel fills.
+// Paints one image in horizontal bands at the same time, on the threads of
+// Qt's global pool while the caller waits. One hand-over per band and frame,
+// instead of one per span batch as in Qt's own parallel fills, which it does
+// not make from its own threads.
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -19,8 +18,8 @@ public:
     // of work, and a quarter stays free for the rest of the program.
     static int defaultBands();
 
-    // Starts a thread for every band but the first. One painter can serve
-    // every map of the application: it paints one image at a time.
+    // One painter can serve every map of the application: it paints one
+    // image at a time.
     explicit BandPainter(int bands = defaultBands());
     ~BandPainter();
     BandPainter(const BandPainter&) = delete;
@@ -35,7 +34,7 @@ public:
     // A non-empty `clip` (device pixels of `target`) limits what the bands may
     // change (their painters' system clip); bands it misses are not painted,
     // and a small one (under 160 × 160 pixels or a sixth of the image) is
-    // painted on the calling thread alone.
+    // painted as one band.
     void paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint,
                const QRegion& clip = QRegion());
 
