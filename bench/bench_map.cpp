@@ -107,6 +107,7 @@ int main(int argc, char** argv) {
     // what moved, as a paint event does. Processor time of all threads per
     // second of such frames at 15 a second.
     std::vector<double> restingCpu;
+    qint64 restingPixels = 0, restingFrames = 0, restingRects = 0;
     {
         ManualKitClock restClock(800'000'000.0);
         JellyMapView resting(MapServices{.bands = &bands, .schedule = [](int, std::function<void()>) {}});
@@ -122,6 +123,9 @@ int main(int argc, char** argv) {
             for (int f = 0; f < 15; ++f) {
                 restClock.advance(1.0 / 15);
                 const QRegion changed = resting.advanceFrame();
+                for (const QRect& r : changed) restingPixels += qint64(r.width()) * r.height();
+                restingRects += changed.rectCount();
+                ++restingFrames;
                 if (!changed.isEmpty())
                     resting.render(&shown, changed.boundingRect().topLeft(), changed, QWidget::DrawChildren);
             }
@@ -151,6 +155,8 @@ int main(int argc, char** argv) {
     std::printf(
         "resting map as shown, 15 frames of what moved: median %.1f ms of processor a second (%.1f %% of a core)\n",
         median(restingCpu), median(restingCpu) / 10.0);
+    std::printf("resting map: %lld pixels and %lld rectangles repainted a frame on average\n",
+                restingPixels / std::max<qint64>(restingFrames, 1), restingRects / std::max<qint64>(restingFrames, 1));
     std::printf("processor time of a hovered frame, all threads together: median %.2f ms\n", median(cpu));
     std::printf("blobs placed: %zu, touched: %zu\n", placed.size(), view.tracker().touches().size());
     std::printf("sound buffers, 20 blips / 180810 samples: median %.2f ms (aim < 20 ms: %.2fx)\n", median(synthMs),

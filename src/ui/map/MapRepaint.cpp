@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <span>
+#include <tuple>
 #include <vector>
 
 #include "ui/map/JellyLayers.h"
@@ -61,7 +62,7 @@ QRect grown(const QRectF& r, double by) { return r.adjusted(-by, -by, by, by).to
 // A box widened to whole cells of a grid. The boxes of many jellies then
 // share their rows and merge into few pieces, which paint far faster than
 // many small ones for the few more pixels they hold.
-constexpr int kGrid = 8;
+constexpr int kGrid = 4;
 QRect onGrid(const QRect& r) {
     auto down = [](int v) { return v >= 0 ? v / kGrid * kGrid : -((-v + kGrid - 1) / kGrid * kGrid); };
     const int left = down(r.left()), top = down(r.top());
@@ -69,6 +70,17 @@ QRect onGrid(const QRect& r) {
 }
 
 bool close(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
+
+double length(QPointF v) { return std::hypot(v.x(), v.y()); }
+
+QPointF bezierAt(const std::array<QPointF, 4>& c, double t) {
+    const double u = 1 - t;
+    return u * u * u * c[0] + 3 * u * u * t * c[1] + 3 * u * t * t * c[2] + t * t * t * c[3];
+}
+
+// Device pixels of outline a repaint box follows: short enough that the box
+// of a piece of a round corner stays a thin band.
+constexpr double kPieceLength = 8;
 
 }  // namespace
 
@@ -142,36 +154,46 @@ QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform&
     const bool stroked = a.selected || a.node->kind == MapNode::Kind::free;
     const std::vector<Outline> before = movingOutlines(a), after = movingOutlines(b);
     constexpr int n = JellyShape::kPointCount;
-    // Each curve of the closed spline lies within its control points; the
-    // outline of every frame in between (control points in between) does
-    // too, so the box of both frames' control points holds every pixel whose
-    // coverage changed. A box per two curves hugs the outline closely
-    // without splitting the region into too many pieces.
-    constexpr int kCurvesPerStretch = 2;
     std::vector<QRect> boxes;
-    boxes.reserve(before.size() * n / kCurvesPerStretch + 2 * kFizzBubbleCount);
+    boxes.reserve(before.size() * n * 4 + 2 * kFizzBubbleCount);
     for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o) {
         const double room = o == 0 && !stroked ? kBareRoom : strokeRoom;
-        for (int first = 0; first < n; first += kCurvesPerStretch) {
-            // Extremes kept by hand: QRectF::united ignores a rectangle of no size.
-            double left = std::numeric_limits<double>::infinity(), top = left;
-            double right = -left, bottom = -left;
-            for (const auto* outline : {&before[o], &after[o]}) {
-                const QTransform& t = outline == &before[o] ? ta : tb;
+        for (int i = 0; i < n; ++i) {
+            // The curve from point i to i + 1 of the closed spline, in device
+            // pixels, in both frames.
+            std::array<QPointF, 4> from, to;
+            for (const auto& [outline, t, out] :
+                 {std::tuple(&before[o], &ta, &from), std::tuple(&after[o], &tb, &to)}) {
                 const Outline& p = *outline;
-                for (int i = first; i < first + kCurvesPerStretch; ++i) {
-                    const QPointF p0 = p[std::size_t((i - 1 + n) % n)], p1 = p[std::size_t(i % n)],
-                                  p2 = p[std::size_t((i + 1) % n)], p3 = p[std::size_t((i + 2) % n)];
-                    for (QPointF c : {p1, p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2}) {
-                        const QPointF d = t.map(c);
-                        left = std::min(left, d.x());
-                        right = std::max(right, d.x());
-                        top = std::min(top, d.y());
-                        bottom = std::max(bottom, d.y());
-                    }
-                }
+                const QPointF p0 = p[std::size_t((i - 1 + n) % n)], p1 = p[std::size_t(i)],
+                              p2 = p[std::size_t((i + 1) % n)], p3 = p[std::size_t((i + 2) % n)];
+                *out = {t->map(p1), t->map(p1 + (p2 - p0) / 6), t->map(p2 - (p3 - p1) / 6), t->map(p2)};
             }
-            boxes.push_back(onGrid(grown(QRectF(QPointF(left, top), QPointF(right, bottom)), room)));
+            // Both frames' curves are cut into short pieces at the same
+            // parameters; the quadrilateral between matching pieces holds
+            // every pixel the outline swept there, give or take how far a
+            // piece bows out from its chord (a quarter of its step squared
+            // times the curve's largest second difference, times three).
+            auto bend = [](const std::array<QPointF, 4>& c) {
+                return std::max(length(c[2] - 2 * c[1] + c[0]), length(c[3] - 2 * c[2] + c[1]));
+            };
+            const double span =
+                std::max({length(from[3] - from[0]), length(to[3] - to[0]),
+                          length(from[1] - from[0]) + length(from[2] - from[1]) + length(from[3] - from[2])});
+            const int pieces = std::clamp(int(std::ceil(span / kPieceLength)), 1, 16);
+            const double step = 1.0 / pieces;
+            const double bow = 0.75 * step * step * std::max(bend(from), bend(to));
+            QPointF lastFrom = from[0], lastTo = to[0];
+            for (int k = 1; k <= pieces; ++k) {
+                const QPointF nextFrom = bezierAt(from, k * step), nextTo = bezierAt(to, k * step);
+                const double left = std::min({lastFrom.x(), lastTo.x(), nextFrom.x(), nextTo.x()});
+                const double right = std::max({lastFrom.x(), lastTo.x(), nextFrom.x(), nextTo.x()});
+                const double top = std::min({lastFrom.y(), lastTo.y(), nextFrom.y(), nextTo.y()});
+                const double bottom = std::max({lastFrom.y(), lastTo.y(), nextFrom.y(), nextTo.y()});
+                boxes.push_back(onGrid(grown(QRectF(QPointF(left, top), QPointF(right, bottom)), room + bow)));
+                lastFrom = nextFrom;
+                lastTo = nextTo;
+            }
         }
     }
     const std::vector<FizzBubble> bubblesBefore = bubblesOf(a), bubblesAfter = bubblesOf(b);
