@@ -5,11 +5,14 @@
 #include "model/common/WorkPool.h"
 #include "model/shell/AppLanguage.h"
 #include "platform/BuildInfo.h"
+#include "platform/HeapSettings.h"
 #include "platform/Places.h"
 #include "platform/Relaunch.h"
 #include "platform/SingleInstance.h"
 
 int main(int argc, char** argv) {
+    // Frames make and drop large pictures all the time; their memory goes back.
+    sorbeta::platform::returnLargeBlocksWhenFreed();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorbeta"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sorbeta"));
