@@ -159,12 +159,10 @@ void rasteriseCoverage(DirectJelly& j) {
     if (!j.maskArea.isEmpty()) {
         for (int y = 0; y < j.maskArea.height(); ++y)
             std::fill_n(reinterpret_cast<QRgb*>(mask.scanLine(y)), j.maskArea.width(), 0u);
+        // The whole mask area is filled, though only the allowed pieces are
+        // read: a clip of many pieces would cost Qt a span table of rows
+        // times pieces, made and dropped for every jelly of every frame.
         QPainter coverage(&mask);
-        const QRegion inMask = j.allowed & j.maskArea;
-        if (inMask.rectCount() == 1)
-            coverage.setClipRect(inMask.boundingRect().translated(-j.maskArea.topLeft()));
-        else
-            coverage.setClipRegion(inMask.translated(-j.maskArea.topLeft()));
         coverage.setRenderHint(QPainter::Antialiasing);
         coverage.setTransform(j.toDevice * QTransform::fromTranslate(-j.maskArea.left(), -j.maskArea.top()));
         coverage.fillPath(j.path, Qt::white);
