@@ -35,6 +35,7 @@
 #include "LinuxShapedHome.h"
 #include "ScanFloor.h"
 #include "model/catalog/Catalog.h"
+#include "model/common/WorkPool.h"
 #include "model/disk/Measure.h"
 #include "model/disk/RowRoots.h"
 #include "model/disk/Targets.h"
@@ -271,6 +272,8 @@ int main(int argc, char** argv) {
     ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
     QCoreApplication app(argc, argv);
+    // The engine's threads step back from this one, as they do in the application.
+    yieldWorkToInterface();
     const auto places = platform::Places::fromEnvironment();
 
     if (reused) {
