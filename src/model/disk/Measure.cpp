@@ -2,12 +2,14 @@
 // with hard links counted once per inode set.
 #include "model/disk/Measure.h"
 
+#include <QThreadPool>
 #include <string_view>
 
+#include "model/common/WorkPool.h"
 #include "model/disk/Access.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
-#include "platform/TreeWalk.h"
+#include "platform/TreeTally.h"
 #include "platform/Volume.h"
 
 namespace sorbeta::DiskScanner {
@@ -16,17 +18,19 @@ namespace {
 // Written once per scan before any measuring starts; each walk reads it once.
 std::atomic<bool> limitedFlag{false};
 
-// Media libraries are walked only with full disk access. The length and
-// last-byte test keeps the string work off nearly every directory: every
-// library suffix ends in "y" and the shortest is 13 bytes.
-bool isPromptingLibrary(std::string_view path) {
-    const std::size_t length = path.size();
-    if (length < 13) return false;
-    const char last = path[length - 1];
+// Media libraries are walked only with full disk access. Asked with a
+// measured place's whole path or with the name of a folder met inside it;
+// every suffix begins with its dot, so the name alone decides as the whole
+// path would. The last-byte test keeps the string work off nearly every
+// folder: every library suffix ends in "y".
+bool isPromptingLibrary(std::string_view pathOrName) {
+    const std::size_t length = pathOrName.size();
+    if (length == 0) return false;
+    const char last = pathOrName[length - 1];
     if (last != 'y' && last != 'Y') return false;
     for (const std::string& suffix : Access::promptingPackageSuffixes()) {
         if (suffix.size() > length) continue;
-        const std::string_view tail = path.substr(length - suffix.size());
+        const std::string_view tail = pathOrName.substr(length - suffix.size());
         bool same = true;
         for (std::size_t i = 0; i < suffix.size() && same; ++i) {
             char c = tail[i];
@@ -54,23 +58,16 @@ QDateTime distantPast() {
 }
 
 int64_t size(const Path& root, InodeSet* shared, std::stop_token stop) {
-    platform::WalkOptions options;
-    if (limited()) options.skipFolder = isPromptingLibrary;
-    platform::TreeWalk walk(root, std::move(options));
-
     InodeSet own;
     InodeSet& seen = shared ? *shared : own;
-    int64_t total = 0;
-    while (const platform::WalkEntry* entry = walk.next()) {
-        if (stop.stop_requested()) break;
-        // Folders hold nothing of their own; unreadable folders, entries that
-        // could not be examined and the like add nothing either.
-        if (entry->error != platform::WalkError::none || entry->info.kind == platform::EntryKind::folder) continue;
-        const platform::EntryInfo& info = entry->info;
-        if (info.links >= 2 && !seen.insert(info.device, info.inode)) continue;
-        total += info.allocatedBytes;
-    }
-    return total;
+    platform::TallyOptions options;
+    if (limited()) options.skipFolder = isPromptingLibrary;
+    options.firstLink = [&seen](uint64_t device, uint64_t inode) { return seen.insert(device, inode); };
+    // A large tree is walked by every thread of the pool that is free; a
+    // busy pool leaves it to this thread alone.
+    options.offerHelp = [](std::function<void()> job) { return workPool()->tryStart(std::move(job)); };
+    options.stop = std::move(stop);
+    return platform::tallyTree(root, options);
 }
 
 int64_t size(const std::vector<Path>& roots) {
