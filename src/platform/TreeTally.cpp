@@ -65,9 +65,7 @@ struct Waiting {
 class Walk : public std::enable_shared_from_this<Walk> {
 public:
     Walk(const TallyOptions& options, dev_t device)
-        : options_(options),
-          device_(device),
-          mostHelpers_(std::max(1u, std::thread::hardware_concurrency()) - 1) {}
+        : options_(options), device_(device), mostHelpers_(std::max(1u, std::thread::hardware_concurrency()) - 1) {}
 
     // Reads the root, then takes waiting folders until every one was read.
     int64_t runFrom(UniqueFd root, uint64_t inode) {
@@ -138,8 +136,8 @@ private:
         {
             std::lock_guard guard(lock_);
             for (FoundFolder& found : folders)
-                queue_.push_back(Waiting{held, std::move(found.name),
-                                         std::make_shared<const Line>(Line{line, found.inode})});
+                queue_.push_back(
+                    Waiting{held, std::move(found.name), std::make_shared<const Line>(Line{line, found.inode})});
             pending_ += int64_t(folders.size());
             waiting = queue_.size();
         }
@@ -177,13 +175,20 @@ private:
                     if (info.st_dev != device_) continue;
                     if (options_.skipFolder && options_.skipFolder(name)) continue;
                     if (isOnLine(line, uint64_t(info.st_ino))) continue;
+                    if (options_.knownFolder) {
+                        if (const auto known = options_.knownFolder(uint64_t(info.st_dev), uint64_t(info.st_ino))) {
+                            bytes += *known;
+                            continue;
+                        }
+                    }
                     folders.push_back(FoundFolder{name, uint64_t(info.st_ino)});
                     continue;
                 }
+                const int64_t allocated = int64_t(info.st_blocks) * 512;
                 if (info.st_nlink >= 2 && options_.firstLink &&
-                    !options_.firstLink(uint64_t(info.st_dev), uint64_t(info.st_ino)))
+                    !options_.firstLink(uint64_t(info.st_dev), uint64_t(info.st_ino), allocated))
                     continue;
-                bytes += int64_t(info.st_blocks) * 512;
+                bytes += allocated;
             }
             if (options_.stop.stop_requested()) break;
         }
@@ -214,10 +219,10 @@ private:
     std::atomic<int64_t> bytes_{0};
 
     std::mutex lock_;
-    std::condition_variable wake_;    // the calling thread waits on it
-    std::vector<Waiting> queue_;      // under lock_
-    int64_t pending_ = 0;             // waiting or being read; under lock_
-    int helpers_ = 0;                 // under lock_
+    std::condition_variable wake_;  // the calling thread waits on it
+    std::vector<Waiting> queue_;    // under lock_
+    int64_t pending_ = 0;           // waiting or being read; under lock_
+    int helpers_ = 0;               // under lock_
 };
 
 }  // namespace
@@ -226,10 +231,11 @@ int64_t tallyTree(const std::filesystem::path& root, const TallyOptions& options
     struct stat info {};
     if (::lstat(root.c_str(), &info) != 0) return 0;
     if (!S_ISDIR(info.st_mode)) {
+        const int64_t allocated = int64_t(info.st_blocks) * 512;
         if (info.st_nlink >= 2 && options.firstLink &&
-            !options.firstLink(uint64_t(info.st_dev), uint64_t(info.st_ino)))
+            !options.firstLink(uint64_t(info.st_dev), uint64_t(info.st_ino), allocated))
             return 0;
-        return int64_t(info.st_blocks) * 512;
+        return allocated;
     }
     if (options.skipFolder && options.skipFolder(root.native())) return 0;
     UniqueFd fd(::open(root.c_str(), kFolderFlags));

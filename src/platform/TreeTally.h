@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <stop_token>
 #include <string_view>
 
@@ -22,10 +23,14 @@ struct TallyOptions {
     // whole path, and with the name alone of every folder inside it. Called
     // on any of the walking threads: cheap and free of side effects.
     std::function<bool(std::string_view pathOrName)> skipFolder;
-    // Asked for every entry with two or more links: whether it counts (true
-    // the first time that device and inode are met). Called on any of the
-    // walking threads. Without it, every name counts.
-    std::function<bool(uint64_t device, uint64_t inode)> firstLink;
+    // Asked for every entry with two or more links, with its allocated
+    // bytes: whether it counts (true the first time that device and inode are
+    // met). Called on any of the walking threads. Without it, every name counts.
+    std::function<bool(uint64_t device, uint64_t inode, int64_t bytes)> firstLink;
+    // Asked for every folder inside the root that would be entered, with its
+    // device and inode: the bytes the caller already knows for it, added
+    // instead of walking it, or nothing to walk it as any other.
+    std::function<std::optional<int64_t>(uint64_t device, uint64_t inode)> knownFolder;
     // Hands `job` to another thread if one is free right now, and says
     // whether it did. The job takes folders of this walk until none is left
     // and never waits for anything. Without it the calling thread walks alone.

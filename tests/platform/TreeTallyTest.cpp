@@ -109,7 +109,7 @@ TEST_F(TreeTallyTest, EqualsTheOneThreadWalkWhoeverHelps) {
     // Alone.
     LinkSet alone;
     platform::TallyOptions options;
-    options.firstLink = [&](uint64_t device, uint64_t inode) { return alone.first(device, inode); };
+    options.firstLink = [&](uint64_t device, uint64_t inode, int64_t) { return alone.first(device, inode); };
     EXPECT_EQ(platform::tallyTree(root, options), reference);
 
     // With helpers, again and again: the order in which threads take folders
@@ -117,7 +117,7 @@ TEST_F(TreeTallyTest, EqualsTheOneThreadWalkWhoeverHelps) {
     for (int round = 0; round < 5; ++round) {
         LinkSet links;
         Helpers helpers(7);
-        options.firstLink = [&](uint64_t device, uint64_t inode) { return links.first(device, inode); };
+        options.firstLink = [&](uint64_t device, uint64_t inode, int64_t) { return links.first(device, inode); };
         options.offerHelp = [&](std::function<void()> job) { return helpers.offer(std::move(job)); };
         EXPECT_EQ(platform::tallyTree(root, options), reference) << "round " << round;
         EXPECT_GT(helpers.taken(), 0);
@@ -136,7 +136,7 @@ TEST_F(TreeTallyTest, HelpThatComesLateFindsNothingLeft) {
     std::vector<std::function<void()>> late;
     LinkSet links;
     platform::TallyOptions options;
-    options.firstLink = [&](uint64_t device, uint64_t inode) { return links.first(device, inode); };
+    options.firstLink = [&](uint64_t device, uint64_t inode, int64_t) { return links.first(device, inode); };
     options.offerHelp = [&](std::function<void()> job) {
         late.push_back(std::move(job));
         return true;
@@ -162,8 +162,8 @@ TEST_F(TreeTallyTest, SkipsFoldersByTheRootsPathOrTheirOwnName) {
         asked.emplace_back(pathOrName);
         return pathOrName == "skip" || pathOrName.ends_with("/s");
     };
-    EXPECT_EQ(platform::tallyTree(tree.at("t"), options), test::FileTree::allocated(kept) +
-                                                              test::FileTree::allocated(file));
+    EXPECT_EQ(platform::tallyTree(tree.at("t"), options),
+              test::FileTree::allocated(kept) + test::FileTree::allocated(file));
     // A file is never asked about; a folder is asked once, before it is entered.
     std::sort(asked.begin(), asked.end());
     EXPECT_EQ(asked, (std::vector<std::string>{tree.at("t").native(), "keep", "skip", "skip"}));
@@ -207,7 +207,7 @@ TEST_F(TreeTallyTest, RootsOfEveryKind) {
     const auto twice = tree.hardlink(file, "twice.bin");
     LinkSet links;
     platform::TallyOptions options;
-    options.firstLink = [&](uint64_t device, uint64_t inode) { return links.first(device, inode); };
+    options.firstLink = [&](uint64_t device, uint64_t inode, int64_t) { return links.first(device, inode); };
 
     EXPECT_EQ(platform::tallyTree(home() / "missing", options), 0);
     EXPECT_EQ(platform::tallyTree(link, options), test::FileTree::allocated(link));  // the link, not its target

@@ -3,6 +3,8 @@
 #include "model/disk/Measure.h"
 
 #include <QThreadPool>
+#include <atomic>
+#include <functional>
 #include <string_view>
 
 #include "model/common/WorkPool.h"
@@ -42,7 +44,81 @@ bool isPromptingLibrary(std::string_view pathOrName) {
     return false;
 }
 
+// How every walk of the engine goes: limited-mode pruning as the flag stands
+// now, and a large tree walked by every thread of the pool that is free (a
+// busy pool leaves it to the calling thread alone).
+platform::TallyOptions tallyOptions(std::stop_token stop) {
+    platform::TallyOptions options;
+    if (limited()) options.skipFolder = isPromptingLibrary;
+    options.offerHelp = [](std::function<void()> job) { return workPool()->tryStart(std::move(job)); };
+    options.stop = std::move(stop);
+    return options;
+}
+
+enum FolderState : int { unread, reading, read };
+
 }  // namespace
+
+struct SharedFolders::Folder {
+    struct Linked {
+        uint64_t device;
+        uint64_t inode;
+        int64_t bytes;
+    };
+    Path path;
+    std::atomic<int> state{unread};
+    // Written once by the thread that reads the folder, before `state` says read.
+    int64_t singleBytes = 0;
+    std::vector<Linked> linked;  // each (device, inode) once
+
+    // False when the walk was stopped before its end.
+    bool readNow(const std::stop_token& stop) {
+        std::mutex lock;
+        std::unordered_set<Key, KeyHash> met;
+        platform::TallyOptions options = tallyOptions(stop);
+        // Entries with several links are kept aside for each user to count against its own set.
+        options.firstLink = [&](uint64_t device, uint64_t inode, int64_t bytes) {
+            std::lock_guard guard(lock);
+            if (met.insert(Key{device, inode}).second) linked.push_back(Linked{device, inode, bytes});
+            return false;
+        };
+        singleBytes = platform::tallyTree(path, options);
+        return !stop.stop_requested();
+    }
+};
+
+SharedFolders::SharedFolders() = default;
+SharedFolders::~SharedFolders() = default;
+
+void SharedFolders::add(const Path& folder) {
+    const auto info = platform::entryInfo(folder);
+    if (!info || info->kind != platform::EntryKind::folder) return;
+    std::unique_ptr<Folder>& slot = folders_[Key{info->device, info->inode}];
+    if (slot) return;
+    slot = std::make_unique<Folder>();
+    slot->path = folder;
+}
+
+std::optional<int64_t> SharedFolders::bytes(uint64_t device, uint64_t inode, InodeSet& seen, std::stop_token stop) {
+    const auto found = folders_.find(Key{device, inode});
+    if (found == folders_.end()) return std::nullopt;
+    Folder& folder = *found->second;
+    int state = folder.state.load(std::memory_order_acquire);
+    if (state == unread && folder.state.compare_exchange_strong(state, reading, std::memory_order_acq_rel)) {
+        if (!folder.readNow(stop)) {
+            folder.linked.clear();
+            folder.state.store(unread, std::memory_order_release);
+            return std::nullopt;
+        }
+        folder.state.store(read, std::memory_order_release);
+        state = read;
+    }
+    if (state != read) return std::nullopt;
+    int64_t total = folder.singleBytes;
+    for (const Folder::Linked& entry : folder.linked)
+        if (seen.insert(entry.device, entry.inode)) total += entry.bytes;
+    return total;
+}
 
 bool InodeSet::insert(uint64_t device, uint64_t inode) {
     std::lock_guard guard(lock_);
@@ -57,31 +133,34 @@ QDateTime distantPast() {
     return past;
 }
 
-int64_t size(const Path& root, InodeSet* shared, std::stop_token stop) {
+int64_t size(const Path& root, InodeSet* shared, std::stop_token stop, SharedFolders* folders) {
     InodeSet own;
     InodeSet& seen = shared ? *shared : own;
-    platform::TallyOptions options;
-    if (limited()) options.skipFolder = isPromptingLibrary;
-    options.firstLink = [&seen](uint64_t device, uint64_t inode) { return seen.insert(device, inode); };
-    // A large tree is walked by every thread of the pool that is free; a
-    // busy pool leaves it to this thread alone.
-    options.offerHelp = [](std::function<void()> job) { return workPool()->tryStart(std::move(job)); };
-    options.stop = std::move(stop);
+    platform::TallyOptions options = tallyOptions(stop);
+    if (folders) {
+        if (const auto info = platform::entryInfo(root); info && info->kind == platform::EntryKind::folder)
+            if (const auto known = folders->bytes(info->device, info->inode, seen, stop)) return *known;
+        options.knownFolder = [folders, &seen, stop](uint64_t device, uint64_t inode) {
+            return folders->bytes(device, inode, seen, stop);
+        };
+    }
+    options.firstLink = [&seen](uint64_t device, uint64_t inode, int64_t) { return seen.insert(device, inode); };
     return platform::tallyTree(root, options);
 }
 
-int64_t size(const std::vector<Path>& roots) {
+int64_t size(const std::vector<Path>& roots, SharedFolders* folders) {
     InodeSet set;
     int64_t total = 0;
-    for (const Path& root : roots) total += size(root, &set);
+    for (const Path& root : roots) total += size(root, &set, {}, folders);
     return total;
 }
 
-SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const platform::Places& places) {
+SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const platform::Places& places,
+                         SharedFolders* folders) {
     InodeSet set;
     SizedParts result;
     const auto measure = [&](const Path& unit) {
-        const int64_t bytes = size(unit, &set);
+        const int64_t bytes = size(unit, &set, {}, folders);
         result.total += bytes;
         if (bytes >= minParts) result.parts[unit.native()] = bytes;
     };
