@@ -89,9 +89,9 @@ TEST_F(SharedFoldersTest, OnlyRealFoldersAreShared) {
     const auto link = tree.symlink(tree.at("real"), "place/link-to-real");
     const auto file = tree.file("place/file.bin", 8000);
     DiskScanner::SharedFolders shared;
-    shared.add(link);                   // a link to a folder: measured as the link it is
-    shared.add(file);                   // a file: nothing to share
-    shared.add(tree.at("missing"));     // nothing there
+    shared.add(link);                // a link to a folder: measured as the link it is
+    shared.add(file);                // a file: nothing to share
+    shared.add(tree.at("missing"));  // nothing there
     EXPECT_EQ(DiskScanner::size(tree.at("place"), nullptr, {}, &shared), alloc(link) + alloc(file));
     EXPECT_EQ(DiskScanner::size(link, nullptr, {}, &shared), alloc(link));
     EXPECT_EQ(DiskScanner::size(tree.at("real"), nullptr, {}, &shared), alloc(data));
