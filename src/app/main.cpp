@@ -42,5 +42,6 @@ int main(int argc, char** argv) {
     sorbeta.start();
     const int code = app.exec();
     sorbeta::platform::setBeforeRelaunch({});
+    sorbeta::finishWork();
     return code;
 }

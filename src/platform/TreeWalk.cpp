@@ -1,94 +1,166 @@
 #include "platform/TreeWalk.h"
 
-#include <fts.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/StatInfo.h"
+#include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
+namespace {
 
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+constexpr std::size_t kListingBytes = 32 * 1024;
+
+bool isDotOrDotDot(const char* name) { return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)); }
+
+}  // namespace
+
+// Depth first, one open folder per level: each folder is listed through its
+// own descriptor and everything in it is examined relative to that
+// descriptor, so the walk never resolves a full path after the root's.
 struct TreeWalk::State {
-    std::string root;  // fts keeps pointers into it for the whole walk
-    FTS* fts = nullptr;
+    struct Level {
+        UniqueFd fd;
+        uint64_t inode = 0;
+        std::size_t pathLength = 0;  // the folder's own path in `path`
+        std::vector<char> listing;
+        long filled = 0;
+        long at = 0;
+        bool ended = false;
+    };
+
+    std::string path;
     WalkOptions options;
     WalkEntry entry;
-    std::string folderPath;     // a folder's path outlives the read that looks past it
-    FTSENT* pending = nullptr;  // read ahead, not reported yet
-    bool over = false;
+    std::vector<Level> levels;
+    std::vector<std::vector<char>> spareListings;  // reused by the next folder entered
+    uint64_t device = 0;
+    bool rootDone = false;
 
-    ~State() {
-        if (fts) ::fts_close(fts);
-    }
-
-    FTSENT* read() {
-        if (pending) return std::exchange(pending, nullptr);
-        if (over) return nullptr;
-        FTSENT* found = ::fts_read(fts);
-        over = found == nullptr;
-        return found;
-    }
-
-    // Fills `entry` from one fts record; false for records that are not
-    // reported on their own (a folder's second, post-order visit).
-    bool describe(FTSENT* found) {
-        entry = WalkEntry{std::string_view(found->fts_path, found->fts_pathlen), {}, WalkError::none};
-        switch (found->fts_info) {
-            case FTS_D: describeFolder(found); return true;
-            case FTS_DP: return false;
-            case FTS_F:
-            case FTS_SL:
-            case FTS_SLNONE:
-            case FTS_DEFAULT: entry.info = entryInfoOf(*found->fts_statp); return true;
-            case FTS_DNR:
-                entry.info = entryInfoOf(*found->fts_statp);
-                entry.error = WalkError::unreadableFolder;
-                return true;
-            case FTS_DC:
-                entry.info = entryInfoOf(*found->fts_statp);
-                entry.error = WalkError::cycle;
-                return true;
-            case FTS_NS:
-            case FTS_NSOK: entry.error = WalkError::failedStat; return true;
-            default: entry.error = WalkError::failed; return true;
+    // The next name in the deepest open folder, or nullptr once it is read to its end.
+    const char* nextName(Level& level) {
+        for (;;) {
+            if (level.at < level.filled) {
+                const auto* found = reinterpret_cast<const dirent64*>(level.listing.data() + level.at);
+                level.at += found->d_reclen;
+                if (!isDotOrDotDot(found->d_name)) return found->d_name;
+                continue;
+            }
+            if (level.ended) return nullptr;
+            level.filled = ::getdents64(level.fd.get(), level.listing.data(), level.listing.size());
+            level.at = 0;
+            // The end, or a listing that failed: what was read so far stands.
+            if (level.filled <= 0) {
+                level.filled = 0;
+                level.ended = true;
+            }
         }
     }
 
-    // fts shows a folder it cannot list twice: first as a folder, then, once
-    // the listing failed, as unreadable. Reading one step ahead makes that
-    // one record. The skip decision is taken before the folder is read.
-    void describeFolder(FTSENT* folder) {
-        folderPath.assign(folder->fts_path, folder->fts_pathlen);
-        entry.path = folderPath;
-        entry.info = entryInfoOf(*folder->fts_statp);
-        if (options.skipFolder && options.skipFolder(entry.path)) ::fts_set(fts, folder, FTS_SKIP);
-        FTSENT* next = read();
-        if (next == folder && next->fts_info == FTS_DNR) {
+    void leave() {
+        spareListings.push_back(std::move(levels.back().listing));
+        levels.pop_back();
+    }
+
+    void enter(UniqueFd fd, uint64_t inode) {
+        Level level;
+        level.fd = std::move(fd);
+        level.inode = inode;
+        level.pathLength = path.size();
+        if (spareListings.empty()) {
+            level.listing.resize(kListingBytes);
+        } else {
+            level.listing = std::move(spareListings.back());
+            spareListings.pop_back();
+        }
+        levels.push_back(std::move(level));
+    }
+
+    bool onLine(uint64_t inode) const {
+        for (const Level& level : levels)
+            if (level.inode == inode) return true;
+        return false;
+    }
+
+    // Describes a folder and decides whether to enter it; `open` opens it.
+    template <typename Open>
+    void folder(const struct stat& info, Open open) {
+        entry.info = entryInfoOf(info);
+        if (uint64_t(info.st_dev) != device) return;  // another file system: reported, not entered
+        if (onLine(uint64_t(info.st_ino))) {
+            entry.error = WalkError::cycle;
+            return;
+        }
+        if (options.skipFolder && options.skipFolder(std::string_view(path))) return;
+        UniqueFd fd(open());
+        if (!fd.valid()) {
             entry.error = WalkError::unreadableFolder;
             return;
         }
-        pending = next;
+        enter(std::move(fd), uint64_t(info.st_ino));
+    }
+
+    const WalkEntry* root() {
+        rootDone = true;
+        entry = WalkEntry{};
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0) {
+            entry.path = path;
+            entry.error = WalkError::failedStat;
+            return &entry;
+        }
+        device = uint64_t(info.st_dev);
+        if (S_ISDIR(info.st_mode))
+            folder(info, [this] { return ::open(path.c_str(), kFolderFlags); });
+        else
+            entry.info = entryInfoOf(info);
+        entry.path = path;
+        return &entry;
+    }
+
+    const WalkEntry* next() {
+        if (!rootDone) return root();
+        while (!levels.empty()) {
+            Level& level = levels.back();
+            const char* name = nextName(level);
+            if (!name) {
+                leave();
+                continue;
+            }
+            path.resize(level.pathLength);
+            if (path.empty() || path.back() != '/') path.push_back('/');
+            path.append(name);
+            entry = WalkEntry{};
+            struct stat info {};
+            const int parent = level.fd.get();
+            if (::fstatat(parent, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                entry.error = WalkError::failedStat;
+            } else if (S_ISDIR(info.st_mode)) {
+                // `level` may move when a level is added: the name is read before that.
+                folder(info, [parent, name] { return ::openat(parent, name, kFolderFlags); });
+            } else {
+                entry.info = entryInfoOf(info);
+            }
+            entry.path = path;
+            return &entry;
+        }
+        return nullptr;
     }
 };
 
 TreeWalk::TreeWalk(const std::filesystem::path& root, WalkOptions options) : state_(std::make_unique<State>()) {
-    state_->root = root.native();
+    state_->path = root.native();
     state_->options = std::move(options);
-    char* roots[] = {state_->root.data(), nullptr};
-    // By path rather than by changing folders, so walks on several threads
-    // never disturb each other; links and other file systems stay unentered.
-    state_->fts = ::fts_open(roots, FTS_NOCHDIR | FTS_PHYSICAL | FTS_XDEV, nullptr);
-    state_->over = state_->fts == nullptr;
 }
 
 TreeWalk::~TreeWalk() = default;
 
-const WalkEntry* TreeWalk::next() {
-    while (FTSENT* found = state_->read()) {
-        if (state_->describe(found)) return &state_->entry;
-    }
-    return nullptr;
-}
+const WalkEntry* TreeWalk::next() { return state_->next(); }
 
 }  // namespace sorbeta::platform

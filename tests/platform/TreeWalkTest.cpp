@@ -1,11 +1,13 @@
 #include "platform/TreeWalk.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
 #include <map>
 #include <string>
 
 #include "FileTree.h"
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "platform/EntryInfo.h"
 
@@ -109,4 +111,25 @@ TEST_F(TreeWalkTest, EntryQuestionsTellMissingFromUnreachable) {
     EXPECT_EQ(platform::presenceOf(home() / "closed/inside"), platform::Presence::unknown);
     EXPECT_FALSE(platform::resolvedPath(home() / "closed/inside", &missing));
     EXPECT_FALSE(missing);
+}
+
+TEST_F(TreeWalkTest, StaysOnItsFileSystemAndNeverGoesRoundInACircle) {
+    test::FileTree tree(home());
+    tree.file("t/a.bin", 10);
+    const fs::path inner = tree.dir("t/inner/again");
+    test::ScratchMount scratch(tree.at("t/mnt"));
+    if (!scratch.mounted()) GTEST_SKIP() << "cannot mount here";
+    tree.file("t/mnt/inside.bin", 10);
+    // A bind mount of a folder inside itself: the same file system, the same inodes.
+    ASSERT_EQ(::mount(tree.at("t").c_str(), inner.c_str(), nullptr, MS_BIND, nullptr), 0);
+    const auto seen = walkAll(tree.at("t"));
+    ::umount2(inner.c_str(), MNT_DETACH);
+
+    const std::string t = tree.at("t").native();
+    EXPECT_EQ(seen.at(t + "/mnt").kind, EntryKind::folder);  // reported, not entered
+    EXPECT_EQ(seen.at(t + "/mnt").error, WalkError::none);
+    EXPECT_EQ(seen.count(t + "/mnt/inside.bin"), 0u);
+    EXPECT_EQ(seen.at(t + "/inner/again").error, WalkError::cycle);
+    EXPECT_EQ(seen.count(t + "/inner/again/a.bin"), 0u);
+    EXPECT_EQ(seen.size(), 5u);  // t, a.bin, inner, inner/again, mnt
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "TestEnvironment.h"
+#include "model/common/WorkPool.h"
 
 // Coroutines still suspended when a test ends and Qt's own caches read as
 // leaks; memory errors still abort the test.
@@ -17,5 +18,7 @@ int main(int argc, char** argv) {
     sorbeta::test::dropFilePermissionOverrides();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int failed = RUN_ALL_TESTS();
+    sorbeta::finishWork();
+    return failed;
 }

@@ -32,4 +32,6 @@ void yieldWorkToInterface() {
     }
 }
 
+void finishWork() { workPool()->waitForDone(); }
+
 }  // namespace sorbeta

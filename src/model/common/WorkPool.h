@@ -17,4 +17,11 @@ QThreadPool* workPool();
 // application calls it once at start, before any work is queued.
 void yieldWorkToInterface();
 
+// Waits for the work queued and running, as the pool itself would when it
+// goes. Called once on the way out, before the program's static tables go
+// (the pool, made first, goes last): work still running after them would
+// read freed memory (a scan still finding its places when the window
+// closes, say).
+void finishWork();
+
 }  // namespace sorbeta

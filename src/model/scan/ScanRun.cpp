@@ -21,23 +21,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
-ScanRun::CategoryMeasure measureCategory(const CategorySpec& spec, const platform::Places& places) {
+// Every rule's targets, found before anything is measured, and the folders
+// among them that a category's walk may meet too.
+struct RuleTargets {
+    std::vector<std::vector<fs::path>> byRule;
+    std::shared_ptr<DiskScanner::SharedFolders> shared = std::make_shared<DiskScanner::SharedFolders>();
+};
+
+RuleTargets findRuleTargets(const platform::Places& places, const ProjectArtifacts::Git& git) {
+    RuleTargets found;
+    for (const CleanSpec& spec : Catalog::cleanables()) {
+        // A scan measures the folders of running applications too.
+        found.byRule.push_back(DiskScanner::targets(spec, {}, places, git));
+        for (const fs::path& target : found.byRule.back()) found.shared->add(target);
+    }
+    return found;
+}
+
+ScanRun::CategoryMeasure measureCategory(const CategorySpec& spec, const platform::Places& places,
+                                         const std::shared_ptr<DiskScanner::SharedFolders>& shared) {
     ScanRun::CategoryMeasure out{spec.id, 0, {}, {}};
     for (fs::path& url : DiskScanner::categoryRoots(spec, places)) {
         std::error_code error;
         if (fs::exists(url, error)) out.urls.push_back(std::move(url));
     }
-    DiskScanner::SizedParts sized = DiskScanner::sizeWithParts(out.urls, AppModel::minPartBytes, places);
+    DiskScanner::SizedParts sized = DiskScanner::sizeWithParts(out.urls, AppModel::minPartBytes, places, shared.get());
     out.bytes = sized.total;
     out.parts = std::move(sized.parts);
     return out;
 }
 
-ScanRun::RuleMeasure measureRule(const CleanSpec& spec, std::size_t position, const platform::Places& places,
-                                 const ProjectArtifacts::Git& git) {
-    // A scan measures the folders of running applications too.
-    ScanRun::RuleMeasure out{position, 0, DiskScanner::targets(spec, {}, places, git)};
-    out.bytes = DiskScanner::size(out.urls);
+ScanRun::RuleMeasure measureRule(std::size_t position, std::vector<fs::path> targets,
+                                 const std::shared_ptr<DiskScanner::SharedFolders>& shared) {
+    ScanRun::RuleMeasure out{position, 0, std::move(targets)};
+    out.bytes = DiskScanner::size(out.urls, shared.get());
     return out;
 }
 
@@ -91,6 +108,12 @@ QCoro::Task<> ScanRun::measureAll() {
     model.setScanDone(0);
     model.setScanTotal(int(categorySpecs.size() + rules.size()));
 
+    // The rules' targets first: a folder that a rule and a category both
+    // measure is then read once.
+    QFuture<RuleTargets> finding = QtConcurrent::run(workPool(), findRuleTargets, places_, git_);
+    RuleTargets targets = co_await finding;
+    if (!model_) co_return;
+
     // One child per category, then one per rule, all at once on the pool;
     // each result is applied here, on the GUI thread, as it arrives, and the
     // scan goes on once every result was applied (or dropped, when the model
@@ -98,12 +121,13 @@ QCoro::Task<> ScanRun::measureAll() {
     unapplied_ = int(categorySpecs.size() + rules.size());
     allApplied_.start();
     for (const CategorySpec& spec : categorySpecs) {
-        whenMeasured(QtConcurrent::run(workPool(), measureCategory, spec, places_),
+        whenMeasured(QtConcurrent::run(workPool(), measureCategory, spec, places_, targets.shared),
                      [this](CategoryMeasure m) { applyCategory(std::move(m)); });
     }
     for (std::size_t position = 0; position < rules.size(); ++position) {
-        whenMeasured(QtConcurrent::run(workPool(), measureRule, rules[position], position, places_, git_),
-                     [this](RuleMeasure m) { applyRule(std::move(m)); });
+        whenMeasured(
+            QtConcurrent::run(workPool(), measureRule, position, std::move(targets.byRule[position]), targets.shared),
+            [this](RuleMeasure m) { applyRule(std::move(m)); });
     }
     QFuture<void> applied = allApplied_.future();
     co_await applied;

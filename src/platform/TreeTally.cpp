@@ -1,0 +1,247 @@
+#include "platform/TreeTally.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "platform/UniqueFd.h"
+
+namespace sorbeta::platform {
+namespace {
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+constexpr std::size_t kListingBytes = 64 * 1024;
+
+// Descriptors kept open, over every walk of the process, so that the folders
+// found in them can be opened relative to them by whichever thread takes
+// them. Past this many, a thread walks what it finds itself, one folder open
+// per level, so a wide and deep tree never runs the process out of them.
+constexpr int kMostHeld = 256;
+std::atomic<int> heldDescriptors{0};
+
+struct HeldFolder {
+    explicit HeldFolder(UniqueFd descriptor) : fd(std::move(descriptor)) { ++heldDescriptors; }
+    ~HeldFolder() { --heldDescriptors; }
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+    UniqueFd fd;
+};
+
+// A folder and those above it, to tell a folder that is its own ancestor
+// (a bind mount of a parent inside itself). One file system: inodes suffice.
+struct Line {
+    std::shared_ptr<const Line> up;
+    uint64_t inode = 0;
+};
+
+bool isOnLine(const Line* line, uint64_t inode) {
+    for (; line; line = line->up.get())
+        if (line->inode == inode) return true;
+    return false;
+}
+
+struct FoundFolder {
+    std::string name;
+    uint64_t inode = 0;
+};
+
+// A folder waiting to be read: its name in a folder that stays open for it.
+struct Waiting {
+    std::shared_ptr<const HeldFolder> parent;
+    std::string name;
+    std::shared_ptr<const Line> line;  // the folder itself and those above it
+};
+
+class Walk : public std::enable_shared_from_this<Walk> {
+public:
+    Walk(const TallyOptions& options, dev_t device)
+        : options_(options), device_(device), mostHelpers_(std::max(1u, std::thread::hardware_concurrency()) - 1) {}
+
+    // Reads the root, then takes waiting folders until every one was read.
+    int64_t runFrom(UniqueFd root, uint64_t inode) {
+        std::vector<char> buffer(kListingBytes);
+        readOpen(std::move(root), std::make_shared<const Line>(Line{nullptr, inode}), buffer);
+        for (;;) {
+            Waiting next;
+            {
+                std::unique_lock guard(lock_);
+                wake_.wait(guard, [this] { return !queue_.empty() || pending_ == 0; });
+                if (queue_.empty()) break;
+                next = take();
+            }
+            read(next, buffer);
+            done();
+        }
+        return bytes_.load();
+    }
+
+    // What another thread runs: folders while there are any, never a wait.
+    void help() {
+        std::vector<char> buffer(kListingBytes);
+        for (;;) {
+            Waiting next;
+            {
+                std::lock_guard guard(lock_);
+                if (queue_.empty()) {
+                    --helpers_;
+                    return;
+                }
+                next = take();
+            }
+            read(next, buffer);
+            done();
+        }
+    }
+
+private:
+    Waiting take() {
+        // The newest first: the walk goes deep before wide, and few folders stay open.
+        Waiting next = std::move(queue_.back());
+        queue_.pop_back();
+        return next;
+    }
+
+    void done() {
+        std::lock_guard guard(lock_);
+        if (--pending_ == 0) wake_.notify_all();
+    }
+
+    void read(const Waiting& folder, std::vector<char>& buffer) {
+        if (options_.stop.stop_requested()) return;
+        UniqueFd fd(::openat(folder.parent->fd.get(), folder.name.c_str(), kFolderFlags));
+        if (fd.valid()) readOpen(std::move(fd), folder.line, buffer);
+    }
+
+    // Counts what the open folder holds and hands on the folders in it.
+    void readOpen(UniqueFd fd, const std::shared_ptr<const Line>& line, std::vector<char>& buffer) {
+        std::vector<FoundFolder> folders;
+        bytes_ += list(fd.get(), line.get(), folders, buffer);
+        if (folders.empty() || options_.stop.stop_requested()) return;
+        if (heldDescriptors.load(std::memory_order_relaxed) >= kMostHeld) {
+            for (const FoundFolder& found : folders) walkHere(fd.get(), found, line, buffer);
+            return;
+        }
+        const auto held = std::make_shared<const HeldFolder>(std::move(fd));
+        std::size_t waiting = 0;
+        {
+            std::lock_guard guard(lock_);
+            for (FoundFolder& found : folders)
+                queue_.push_back(
+                    Waiting{held, std::move(found.name), std::make_shared<const Line>(Line{line, found.inode})});
+            pending_ += int64_t(folders.size());
+            waiting = queue_.size();
+        }
+        wake_.notify_one();
+        askForHelp(waiting);
+    }
+
+    // A folder walked to its end by this thread alone.
+    void walkHere(int parentFd, const FoundFolder& folder, const std::shared_ptr<const Line>& up,
+                  std::vector<char>& buffer) {
+        if (options_.stop.stop_requested()) return;
+        UniqueFd fd(::openat(parentFd, folder.name.c_str(), kFolderFlags));
+        if (!fd.valid()) return;
+        const auto line = std::make_shared<const Line>(Line{up, folder.inode});
+        std::vector<FoundFolder> inside;
+        bytes_ += list(fd.get(), line.get(), inside, buffer);
+        for (const FoundFolder& found : inside) walkHere(fd.get(), found, line, buffer);
+    }
+
+    // The bytes of what the folder holds besides folders; the folders to
+    // enter go to `folders`.
+    int64_t list(int fd, const Line* line, std::vector<FoundFolder>& folders, std::vector<char>& buffer) const {
+        int64_t bytes = 0;
+        for (;;) {
+            const long got = ::getdents64(fd, buffer.data(), buffer.size());
+            if (got <= 0) break;  // the end, or a listing that failed: what was read counts
+            for (long at = 0; at < got;) {
+                const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + at);
+                at += entry->d_reclen;
+                const char* name = entry->d_name;
+                if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+                struct stat info {};
+                if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+                if (S_ISDIR(info.st_mode)) {
+                    if (info.st_dev != device_) continue;
+                    if (options_.skipFolder && options_.skipFolder(name)) continue;
+                    if (isOnLine(line, uint64_t(info.st_ino))) continue;
+                    if (options_.knownFolder) {
+                        if (const auto known = options_.knownFolder(uint64_t(info.st_dev), uint64_t(info.st_ino))) {
+                            bytes += *known;
+                            continue;
+                        }
+                    }
+                    folders.push_back(FoundFolder{name, uint64_t(info.st_ino)});
+                    continue;
+                }
+                const int64_t allocated = int64_t(info.st_blocks) * 512;
+                if (info.st_nlink >= 2 && options_.firstLink &&
+                    !options_.firstLink(uint64_t(info.st_dev), uint64_t(info.st_ino), allocated))
+                    continue;
+                bytes += allocated;
+            }
+            if (options_.stop.stop_requested()) break;
+        }
+        return bytes;
+    }
+
+    // Asks for another thread while there are more folders waiting than
+    // threads helping; the first refusal means none is free for now.
+    void askForHelp(std::size_t waiting) {
+        if (!options_.offerHelp) return;
+        for (;;) {
+            {
+                std::lock_guard guard(lock_);
+                if (helpers_ >= mostHelpers_ || waiting <= std::size_t(helpers_)) return;
+                ++helpers_;
+            }
+            if (!options_.offerHelp([walk = shared_from_this()] { walk->help(); })) {
+                std::lock_guard guard(lock_);
+                --helpers_;
+                return;
+            }
+        }
+    }
+
+    const TallyOptions options_;
+    const dev_t device_;
+    const int mostHelpers_;
+    std::atomic<int64_t> bytes_{0};
+
+    std::mutex lock_;
+    std::condition_variable wake_;  // the calling thread waits on it
+    std::vector<Waiting> queue_;    // under lock_
+    int64_t pending_ = 0;           // waiting or being read; under lock_
+    int helpers_ = 0;               // under lock_
+};
+
+}  // namespace
+
+int64_t tallyTree(const std::filesystem::path& root, const TallyOptions& options) {
+    struct stat info {};
+    if (::lstat(root.c_str(), &info) != 0) return 0;
+    if (!S_ISDIR(info.st_mode)) {
+        const int64_t allocated = int64_t(info.st_blocks) * 512;
+        if (info.st_nlink >= 2 && options.firstLink &&
+            !options.firstLink(uint64_t(info.st_dev), uint64_t(info.st_ino), allocated))
+            return 0;
+        return allocated;
+    }
+    if (options.skipFolder && options.skipFolder(root.native())) return 0;
+    UniqueFd fd(::open(root.c_str(), kFolderFlags));
+    if (!fd.valid()) return 0;
+    const auto walk = std::make_shared<Walk>(options, info.st_dev);
+    return walk->runFrom(std::move(fd), uint64_t(info.st_ino));
+}
+
+}  // namespace sorbeta::platform

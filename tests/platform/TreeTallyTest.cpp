@@ -1,0 +1,236 @@
+#include "platform/TreeTally.h"
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "FileTree.h"
+#include "TestEnvironment.h"
+#include "platform/TreeWalk.h"
+
+using namespace sorbeta;
+namespace fs = std::filesystem;
+
+namespace {
+
+// What the one-thread walker counts for the same tree: the reference.
+int64_t walkedBytes(const fs::path& root) {
+    std::set<std::pair<uint64_t, uint64_t>> seen;
+    int64_t total = 0;
+    platform::TreeWalk walk(root);
+    while (const platform::WalkEntry* entry = walk.next()) {
+        if (entry->error != platform::WalkError::none || entry->info.kind == platform::EntryKind::folder) continue;
+        if (entry->info.links >= 2 && !seen.emplace(entry->info.device, entry->info.inode).second) continue;
+        total += entry->info.allocatedBytes;
+    }
+    return total;
+}
+
+// Hard links counted once per tally, as the engine does.
+struct LinkSet {
+    std::mutex lock;
+    std::set<std::pair<uint64_t, uint64_t>> seen;
+    bool first(uint64_t device, uint64_t inode) {
+        std::lock_guard guard(lock);
+        return seen.emplace(device, inode).second;
+    }
+};
+
+// Helper threads that take every job offered, up to `threads` at a time.
+class Helpers {
+public:
+    explicit Helpers(int threads) : free_(threads) {}
+    ~Helpers() {
+        for (std::thread& thread : threads_) thread.join();
+    }
+    bool offer(std::function<void()> job) {
+        std::lock_guard guard(lock_);
+        if (free_ == 0) return false;
+        --free_;
+        ++taken_;
+        threads_.emplace_back([this, job = std::move(job)] {
+            job();
+            std::lock_guard done(lock_);
+            ++free_;
+        });
+        return true;
+    }
+    int taken() {
+        std::lock_guard guard(lock_);
+        return taken_;
+    }
+
+private:
+    std::mutex lock_;
+    int free_;
+    int taken_ = 0;
+    std::vector<std::thread> threads_;
+};
+
+class TreeTallyTest : public test::HomeTest {
+protected:
+    // Wide and deep at once, with hard links inside and across folders,
+    // links to folders and files of many sizes.
+    fs::path mixedTree() {
+        test::FileTree tree(home());
+        for (int wide = 0; wide < 120; ++wide)
+            tree.file("mixed/wide/w" + std::to_string(wide) + "/f.bin", 100 + wide * 37);
+        fs::path deep = "mixed/deep";
+        for (int level = 0; level < 60; ++level) {
+            deep /= "l" + std::to_string(level);
+            tree.file(deep / "part.o", 900 + level * 211);
+        }
+        const auto shared = tree.file("mixed/shared.bin", 70000);
+        for (int i = 0; i < 40; ++i)
+            tree.hardlink(shared, "mixed/wide/w" + std::to_string(i * 3) + "/link" + std::to_string(i));
+        tree.hardlink(shared, deep / "deep-link");
+        tree.symlink(home() / "mixed", "mixed/wide/w5/back-to-root");
+        tree.symlink("../../deep", "mixed/wide/w6/sideways");
+        tree.file("mixed/" + test::FileTree::invalidUtf8Name() + "/odd.bin", 5000);
+        return tree.at("mixed");
+    }
+};
+
+TEST_F(TreeTallyTest, EqualsTheOneThreadWalkWhoeverHelps) {
+    const fs::path root = mixedTree();
+    const int64_t reference = walkedBytes(root);
+    ASSERT_GT(reference, 0);
+
+    // Alone.
+    LinkSet alone;
+    platform::TallyOptions options;
+    options.firstLink = [&](uint64_t device, uint64_t inode, int64_t) { return alone.first(device, inode); };
+    EXPECT_EQ(platform::tallyTree(root, options), reference);
+
+    // With helpers, again and again: the order in which threads take folders
+    // never changes the total, and a file with many names counts once.
+    for (int round = 0; round < 5; ++round) {
+        LinkSet links;
+        Helpers helpers(7);
+        options.firstLink = [&](uint64_t device, uint64_t inode, int64_t) { return links.first(device, inode); };
+        options.offerHelp = [&](std::function<void()> job) { return helpers.offer(std::move(job)); };
+        EXPECT_EQ(platform::tallyTree(root, options), reference) << "round " << round;
+        EXPECT_GT(helpers.taken(), 0);
+    }
+
+    // Without a link set every name counts: 41 more names of the shared file.
+    platform::TallyOptions plain;
+    EXPECT_EQ(platform::tallyTree(root, plain),
+              reference + 41 * test::FileTree::allocated(home() / "mixed/shared.bin"));
+}
+
+TEST_F(TreeTallyTest, HelpThatComesLateFindsNothingLeft) {
+    const fs::path root = mixedTree();
+    // Jobs accepted but run only after the tally returned: the caller did
+    // all the work, and the late helpers must neither count nor crash.
+    std::vector<std::function<void()>> late;
+    LinkSet links;
+    platform::TallyOptions options;
+    options.firstLink = [&](uint64_t device, uint64_t inode, int64_t) { return links.first(device, inode); };
+    options.offerHelp = [&](std::function<void()> job) {
+        late.push_back(std::move(job));
+        return true;
+    };
+    EXPECT_EQ(platform::tallyTree(root, options), walkedBytes(root));
+    EXPECT_FALSE(late.empty());
+    EXPECT_LE(late.size(), std::size_t(std::max(1u, std::thread::hardware_concurrency()) - 1));
+    for (auto& job : late) job();
+}
+
+TEST_F(TreeTallyTest, SkipsFoldersByTheRootsPathOrTheirOwnName) {
+    test::FileTree tree(home());
+    const auto kept = tree.file("t/keep/a.bin", 3000);
+    tree.file("t/keep/skip/b.bin", 3000);
+    tree.file("t/skip/c.bin", 3000);
+    const auto file = tree.file("t/skip-file", 3000);
+    tree.file("t/skip/deeper/d.bin", 3000);
+    std::vector<std::string> asked;
+    std::mutex lock;
+    platform::TallyOptions options;
+    options.skipFolder = [&](std::string_view pathOrName) {
+        std::lock_guard guard(lock);
+        asked.emplace_back(pathOrName);
+        return pathOrName == "skip" || pathOrName.ends_with("/s");
+    };
+    EXPECT_EQ(platform::tallyTree(tree.at("t"), options),
+              test::FileTree::allocated(kept) + test::FileTree::allocated(file));
+    // A file is never asked about; a folder is asked once, before it is entered.
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, (std::vector<std::string>{tree.at("t").native(), "keep", "skip", "skip"}));
+
+    tree.file("s/e.bin", 3000);
+    EXPECT_EQ(platform::tallyTree(tree.at("s"), options), 0);  // the root is skipped by its whole path
+}
+
+TEST_F(TreeTallyTest, StopsEarlyWhenAsked) {
+    test::FileTree tree(home());
+    for (int i = 0; i < 200; ++i) {
+        tree.file("many/d" + std::to_string(i) + "/f.bin", 4096);
+        tree.file("many/d" + std::to_string(i) + "/sub/g.bin", 4096);
+    }
+    const int64_t whole = walkedBytes(tree.at("many"));
+
+    // Stopped from inside the walk, once it is well under way.
+    std::stop_source stopping;
+    std::atomic<int> folders{0};
+    Helpers helpers(3);
+    platform::TallyOptions options;
+    options.stop = stopping.get_token();
+    options.offerHelp = [&](std::function<void()> job) { return helpers.offer(std::move(job)); };
+    options.skipFolder = [&](std::string_view) {
+        if (++folders == 250) stopping.request_stop();
+        return false;
+    };
+    const int64_t part = platform::tallyTree(tree.at("many"), options);
+    EXPECT_LT(part, whole);
+    EXPECT_GE(part, 0);
+
+    // Stopped before it began: the root's folders are never read.
+    EXPECT_EQ(platform::tallyTree(tree.at("many"), options), 0);
+}
+
+TEST_F(TreeTallyTest, RootsOfEveryKind) {
+    test::FileTree tree(home());
+    const auto file = tree.file("file.bin", 12000);
+    const auto link = tree.symlink(home() / "tree", "link");
+    tree.file("tree/a.bin", 50000);
+    const auto twice = tree.hardlink(file, "twice.bin");
+    LinkSet links;
+    platform::TallyOptions options;
+    options.firstLink = [&](uint64_t device, uint64_t inode, int64_t) { return links.first(device, inode); };
+
+    EXPECT_EQ(platform::tallyTree(home() / "missing", options), 0);
+    EXPECT_EQ(platform::tallyTree(link, options), test::FileTree::allocated(link));  // the link, not its target
+    EXPECT_EQ(platform::tallyTree(file, options), test::FileTree::allocated(file));
+    EXPECT_EQ(platform::tallyTree(twice, options), 0);  // a second name of a file already counted
+    tree.dir("empty/a/b");
+    EXPECT_EQ(platform::tallyTree(tree.at("empty"), options), 0);
+}
+
+TEST_F(TreeTallyTest, AFolderThatIsItsOwnAncestorIsNotEnteredAgain) {
+    test::FileTree tree(home());
+    const auto a = tree.file("loop/a.bin", 20000);
+    const auto b = tree.file("loop/inner/b.bin", 30000);
+    const fs::path mountPoint = tree.dir("loop/inner/again");
+    // A bind mount of a folder inside itself: the same file system, the same inodes.
+    if (::geteuid() != 0 || ::mount(tree.at("loop").c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "cannot bind-mount here";
+    Helpers helpers(3);
+    platform::TallyOptions options;
+    options.offerHelp = [&](std::function<void()> job) { return helpers.offer(std::move(job)); };
+    const int64_t tallied = platform::tallyTree(tree.at("loop"), options);
+    ::umount2(mountPoint.c_str(), MNT_DETACH);
+    EXPECT_EQ(tallied, test::FileTree::allocated(a) + test::FileTree::allocated(b));
+}
+
+}  // namespace
