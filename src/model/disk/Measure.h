@@ -22,6 +22,18 @@ namespace sorbeta::DiskScanner {
 
 using Path = std::filesystem::path;
 
+// One file of one file system.
+struct FileKey {
+    uint64_t device;
+    uint64_t inode;
+    bool operator==(const FileKey&) const = default;
+};
+struct FileKeyHash {
+    std::size_t operator()(const FileKey& key) const noexcept {
+        return std::hash<uint64_t>()(key.inode * 1000003u ^ key.device);
+    }
+};
+
 // Files with several hard links are counted once per set. Keyed on device and
 // inode so that walks of different file systems never shadow each other.
 class InodeSet {
@@ -30,16 +42,8 @@ public:
     bool insert(uint64_t device, uint64_t inode);
 
 private:
-    struct Key {
-        uint64_t device;
-        uint64_t inode;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key& key) const noexcept {
-            return std::hash<uint64_t>()(key.inode * 1000003u ^ key.device);
-        }
-    };
+    using Key = FileKey;
+    using KeyHash = FileKeyHash;
     std::mutex lock_;
     std::unordered_set<Key, KeyHash> set_;
 };
@@ -67,16 +71,8 @@ public:
 
 private:
     struct Folder;
-    struct Key {
-        uint64_t device;
-        uint64_t inode;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key& key) const noexcept {
-            return std::hash<uint64_t>()(key.inode * 1000003u ^ key.device);
-        }
-    };
+    using Key = FileKey;
+    using KeyHash = FileKeyHash;
     std::unordered_map<Key, std::unique_ptr<Folder>, KeyHash> folders_;
 };
 
