@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -17,7 +18,7 @@ struct BandPainter::State {
 };
 
 int BandPainter::defaultBands() {
-    return static_cast<int>(std::clamp(std::thread::hardware_concurrency() * 3 / 4, 1u, 6u));
+    return static_cast<int>(std::clamp(std::max(std::thread::hardware_concurrency(), 2u) - 1, 1u, 8u));
 }
 
 BandPainter::BandPainter(int bands) : state_(std::make_unique<State>()) { state_->bands = std::max(bands, 1); }
@@ -53,7 +54,9 @@ void BandPainter::paint(QImage& target, const QPainter& like, const std::functio
     const qint64 pixels = clip.isEmpty() ? 0 : pixelsOf(within);
     const bool small =
         !clip.isEmpty() && (pixels < kSmallClip || pixels < qint64(target.width()) * target.height() / kSmallShare);
-    const int bands = small ? 1 : std::clamp(height / 64, 1, state_->bands);
+    // Twice as many bands as threads, taken as threads come free: a band
+    // crowded with jellies then holds up the frame less.
+    const int bands = small ? 1 : std::clamp(height / 64, 1, state_->bands * 2);
     const int rows = (height + bands - 1) / bands;
     const double ratio = target.devicePixelRatio();
     const std::function<void(int)> job = [&](int band) {
@@ -85,13 +88,15 @@ void BandPainter::paint(QImage& target, const QPainter& like, const std::functio
         return;
     }
     std::lock_guard one(state_->running);
+    std::atomic<int> next{0};
+    const int threads = std::min(bands, state_->bands);
     QSemaphore done;
-    for (int band = 0; band < bands; ++band)
-        pool->start([&job, &done, band] {
-            job(band);
+    for (int thread = 0; thread < threads; ++thread)
+        pool->start([&job, &next, &done, bands] {
+            for (int band = next++; band < bands; band = next++) job(band);
             done.release();
         });
-    done.acquire(bands);
+    done.acquire(threads);
 }
 
 }  // namespace sorbeta

@@ -14,8 +14,9 @@ namespace sorbeta {
 
 class BandPainter {
 public:
-    // Three quarters of the processors, at most six: a frame is a short burst
-    // of work, and a quarter stays free for the rest of the program.
+    // Threads a frame may use: every processor but one, at most eight. A
+    // frame is a short burst of work while the caller waits, and one
+    // processor stays free for the rest of the program.
     static int defaultBands();
 
     // One painter can serve every map of the application: it paints one
@@ -27,7 +28,8 @@ public:
 
     int bands() const;
 
-    // Splits `target` into bands of whole pixel rows and calls paint(painter,
+    // Splits `target` into bands of whole pixel rows (up to twice as many as
+    // it has threads) and calls paint(painter,
     // deviceRows) for each, at the same time, with a painter on that band that
     // draws as `like` does on the whole image (same transform, opacity and
     // hints); returns when every band is done. `like` must paint into `target`.
