@@ -9,7 +9,9 @@
 
 #include "ui/jelly/JellyBody.h"
 #include "ui/jelly/JellyBodyLayers.h"
+#include "ui/jelly/JellyOutlineRaster.h"
 #include "ui/jelly/JellyPixelRuns.h"
+#include "ui/kit/CoverageRaster.h"
 #include "ui/kit/ImageEffects.h"
 
 namespace sorbeta {
@@ -21,6 +23,19 @@ using namespace bodylayers;
 using namespace jellypixels;
 
 uint alphaOf(double opacity) { return toByte(255.0 * std::clamp(opacity, 0.0, 1.0)); }
+
+QRgb premultipliedAt(const QColor& color, double opacity) {
+    return qPremultiply(qRgba(color.red(), color.green(), color.blue(), int(alphaOf(color.alphaF() * opacity))));
+}
+
+// Chords of the outline stray at most this far (device pixels) from its curve.
+constexpr double kOutlineTolerance = 0.05;
+
+// Each painting thread lays its outlines into one raster of its own.
+CoverageRaster& outlineRaster() {
+    thread_local CoverageRaster raster;
+    return raster;
+}
 
 // Floor in 16.16 fixed point, without a library call.
 inline int64_t fixed(double value) {
@@ -38,14 +53,15 @@ struct DirectJelly {
     double pixels = 1;  // device pixels per point
     QSizeF size;
     QRectF box;
-    QPainterPath path;  // the outline in the jelly's own points
+    std::vector<QPointF> outline;  // the outline in the jelly's own points, as fine chords
 
     ImageEffects::Layer drop, skinLayer;
     LayerSampler shadow{ImageEffects::Layer{}}, skin{ImageEffects::Layer{}};
     QRect area;       // device pixels the jelly can reach
     QRect bodyArea;   // device pixels of the outline's coverage
+    QRegion clip;     // what this painting may change
     QRegion allowed;  // the part of `area` this painting may change
-    QRect maskArea;   // where the coverage was worked out: the body within `allowed`
+    QRect maskArea;   // the body within the box of `allowed`; coverage is worked out where both meet
     const uchar* maskBits = nullptr;
     qsizetype maskStride = 0;
 
@@ -62,7 +78,7 @@ struct DirectJelly {
     // The jelly's own x of a device column's centre, when upright.
     double uprightX(int x) const { return toLocal.m11() * (x + 0.5) + toLocal.dx(); }
     // The coverage row of device row `y`, indexed by device column (valid
-    // within `maskArea`).
+    // within `maskArea` and `allowed`).
     const QRgb* coverageRow(int y) const {
         return reinterpret_cast<const QRgb*>(maskBits + (y - maskArea.top()) * maskStride) - maskArea.left();
     }
@@ -153,22 +169,63 @@ void rasteriseCoverage(DirectJelly& j) {
     // The box holds a wobbling outline (it only ever moves inwards), so the
     // rows' split into shadow and body columns stays put while it wobbles and
     // a pixel away from the outline comes out the same in every frame.
-    j.bodyArea = j.toDevice.mapRect(j.path.boundingRect() | j.box).toAlignedRect().adjusted(-1, -1, 1, 1) & j.area;
+    double left = j.box.left(), right = j.box.right(), top = j.box.top(), bottom = j.box.bottom();
+    for (const QPointF& p : j.outline) {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    const QRectF bounds(QPointF(left, top), QPointF(right, bottom));
+    j.bodyArea = j.toDevice.mapRect(bounds).toAlignedRect().adjusted(-1, -1, 1, 1) & j.area;
     j.maskArea = j.bodyArea & j.allowed.boundingRect();
     QImage& mask = ImageEffects::scratchImage(j.maskArea.size());
-    if (!j.maskArea.isEmpty()) {
-        for (int y = 0; y < j.maskArea.height(); ++y)
-            std::fill_n(reinterpret_cast<QRgb*>(mask.scanLine(y)), j.maskArea.width(), 0u);
-        // The whole mask area is filled, though only the allowed pieces are
-        // read: a clip of many pieces would cost Qt a span table of rows
-        // times pieces, made and dropped for every jelly of every frame.
-        QPainter coverage(&mask);
-        coverage.setRenderHint(QPainter::Antialiasing);
-        coverage.setTransform(j.toDevice * QTransform::fromTranslate(-j.maskArea.left(), -j.maskArea.top()));
-        coverage.fillPath(j.path, Qt::white);
-    }
     j.maskBits = mask.constBits();
     j.maskStride = mask.bytesPerLine();
+    if (j.maskArea.isEmpty()) return;
+    // Only the pixels this painting may change are worked out: the rows read
+    // nothing else.
+    CoverageRaster& raster = outlineRaster();
+    raster.reset(j.maskArea.top(), j.maskArea.bottom());
+    addFill(raster, j.outline, j.toDevice);
+    raster.finish();
+    for (const QRect& rect : j.allowed) {
+        const QRect part = rect & j.maskArea;
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            QRgb* row = const_cast<QRgb*>(j.coverageRow(y));
+            raster.row(y, part.left(), part.right(), [row](int x, int count, int coverage) {
+                std::fill_n(row + x, count, uint(coverage) * 0x01010101u);
+            });
+        }
+    }
+}
+
+// The glass look's dashes and the selection ring, which lie on the outline,
+// straight into the pixels this painting may change.
+void paintOutlineStrokes(const DirectJelly& j, const JellyShape& shape, const JellyPalette& palette,
+                         const JellyBodyStyle& style, double opacity) {
+    const double out = kSelectionRingOffset;
+    const QRect strokeReach =
+        j.toDevice.mapRect(j.box.adjusted(-out - 2, -out - 2, out + 2, out + 2)).toAlignedRect() & j.target->rect();
+    const QRegion region = j.clip & strokeReach;
+    if (region.isEmpty()) return;
+    const QRect reach = region.boundingRect();
+    CoverageRaster& raster = outlineRaster();
+    auto fill = [&](QRgb color, auto&& add) {
+        raster.reset(reach.top(), reach.bottom());
+        add();
+        raster.finish();
+        fillCoverage(j.bits, j.stride, std::span<const QRect>(region.begin(), region.end()), raster, color);
+    };
+    if (style.glass)
+        fill(premultipliedAt(withOpacity(palette.base, 0.35), opacity),
+             [&] { addDashes(raster, j.outline, 1.5, 5, 5, j.toDevice, reach); });
+    if (!style.selected) return;
+    fill(premultipliedAt(Qt::white, opacity), [&] { addBand(raster, j.outline, 3, j.toDevice); });
+    const auto ring = shape.outline(j.box.adjusted(-out, -out, out, out));
+    const std::vector<QPointF> dashLine = flattenClosedSpline(ring, kOutlineTolerance / j.pixels);
+    fill(premultipliedAt(palette.deep, opacity),
+         [&] { addDashes(raster, dashLine, kSelectionRingLine, 2, 5, j.toDevice, reach); });
 }
 
 // The gloss, glow, opacities and inside layers.
@@ -419,9 +476,10 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     j.pixels = std::sqrt(std::abs(j.toDevice.m11() * j.toDevice.m22() - j.toDevice.m12() * j.toDevice.m21()));
     j.size = size;
     j.box = QRectF(QPointF(0, 0), size);
-    j.allowed = ImageEffects::deviceClip(painter);
+    j.clip = ImageEffects::deviceClip(painter);
+    j.allowed = j.clip;
     if (!prepareLayers(j, shape, palette, style, ImageEffects::pixelRatioOf(painter))) return true;
-    j.path = shape.path(j.box);
+    j.outline = flattenClosedSpline(shape.outline(j.box), kOutlineTolerance / j.pixels);
     rasteriseCoverage(j);
     prepareLooks(j, style, bodyOpacity, painter.opacity(), inside);
     j.bits = const_cast<uchar*>(j.target->constBits());  // bits() could detach it from the painter
@@ -435,16 +493,7 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
             paintTiltedRows(j, part);
     }
 
-    // The glass look's dashes and the selection rings lie on the outline.
-    if (style.glass || style.selected) {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setTransform(toPainter, true);
-        painter.setOpacity(painter.opacity() * bodyOpacity);
-        if (style.glass) strokeGlassOutline(painter, j.path, palette);
-        if (style.selected) strokeSelection(painter, shape, j.box, palette);
-        painter.restore();
-    }
+    if (style.glass || style.selected) paintOutlineStrokes(j, shape, palette, style, painter.opacity() * bodyOpacity);
     return true;
 }
 

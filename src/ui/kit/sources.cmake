@@ -15,6 +15,8 @@ target_sources(sorbeta_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CandyDialogView.h
   ${CMAKE_CURRENT_LIST_DIR}/CandyPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CandyPaint.h
+  ${CMAKE_CURRENT_LIST_DIR}/CoverageRaster.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CoverageRaster.h
   ${CMAKE_CURRENT_LIST_DIR}/IconCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IconCache.h
   ${CMAKE_CURRENT_LIST_DIR}/ImageEffects.cpp

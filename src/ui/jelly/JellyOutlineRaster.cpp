@@ -1,0 +1,153 @@
+#include "ui/jelly/JellyOutlineRaster.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sorbeta {
+
+namespace {
+
+double length(QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); }
+
+QPointF bezierAt(QPointF p0, QPointF c0, QPointF c1, QPointF p1, double t) {
+    const double u = 1 - t;
+    return u * u * u * p0 + 3 * u * u * t * c0 + 3 * u * t * t * c1 + t * t * t * p1;
+}
+
+// The unit normal on the left of an edge (right of it on a screen, whose y runs down).
+QPointF normalOf(QPointF edge) {
+    const double l = length(edge);
+    return l > 0 ? QPointF(edge.y() / l, -edge.x() / l) : QPointF(0, 0);
+}
+
+// The offset of a corner between edges with unit normals `a` and `b`, for a
+// half-width of one: the corner of a mitred join. A corner turned almost back
+// on itself keeps the first edge's offset, as a miter limit of ten would.
+QPointF miterOf(QPointF a, QPointF b) {
+    const double d = 1 + a.x() * b.x() + a.y() * b.y();
+    return d < 0.02 ? a : (a + b) / d;
+}
+
+// The line's edges: their normals, and the corner offsets at each point.
+struct Edges {
+    std::vector<QPointF> normals, miters;
+    std::vector<double> starts;  // distance along the line where each edge starts; one more: the whole length
+
+    explicit Edges(std::span<const QPointF> line) {
+        const std::size_t n = line.size();
+        normals.resize(n);
+        miters.resize(n);
+        starts.resize(n + 1);
+        double along = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const QPointF edge = line[(i + 1) % n] - line[i];
+            normals[i] = normalOf(edge);
+            starts[i] = along;
+            along += length(edge);
+        }
+        starts[n] = along;
+        for (std::size_t i = 0; i < n; ++i) miters[i] = miterOf(normals[(i + n - 1) % n], normals[i]);
+    }
+};
+
+std::vector<QPointF>& scratch() {
+    thread_local std::vector<QPointF> points;
+    points.clear();
+    return points;
+}
+
+void addMapped(CoverageRaster& raster, std::vector<QPointF>& points, const QTransform& toDevice) {
+    for (QPointF& p : points) p = toDevice.map(p);
+    raster.addPolygon(points);
+}
+
+}  // namespace
+
+std::vector<QPointF> flattenClosedSpline(std::span<const QPointF> points, double tolerance) {
+    std::vector<QPointF> line;
+    const std::size_t n = points.size();
+    if (n < 3) return line;
+    tolerance = std::max(tolerance, 1e-4);
+    auto add = [&](QPointF p) {
+        if (line.empty() || length(p - line.back()) > 1e-9) line.push_back(p);
+    };
+    for (std::size_t i = 0; i < n; ++i) {
+        const QPointF p0 = points[(i + n - 1) % n], p1 = points[i], p2 = points[(i + 1) % n],
+                      p3 = points[(i + 2) % n];
+        const QPointF c0 = p1 + (p2 - p0) / 6.0, c1 = p2 - (p3 - p1) / 6.0;
+        // A chord over a parameter step h strays about 3/4 h² of the curve's
+        // largest second difference from it.
+        const double bend = std::max(length(c1 - 2 * c0 + p1), length(p2 - 2 * c1 + c0));
+        const int steps = std::clamp(static_cast<int>(std::ceil(std::sqrt(0.75 * bend / tolerance))), 1, 64);
+        add(p1);
+        for (int k = 1; k < steps; ++k) add(bezierAt(p1, c0, c1, p2, double(k) / steps));
+    }
+    if (line.size() > 1 && length(line.front() - line.back()) <= 1e-9) line.pop_back();
+    return line;
+}
+
+void addFill(CoverageRaster& raster, std::span<const QPointF> line, const QTransform& toDevice) {
+    std::vector<QPointF>& points = scratch();
+    points.assign(line.begin(), line.end());
+    addMapped(raster, points, toDevice);
+}
+
+void addBand(CoverageRaster& raster, std::span<const QPointF> line, double width, const QTransform& toDevice) {
+    if (line.size() < 3) return;
+    const Edges edges(line);
+    const double half = width / 2;
+    std::vector<QPointF>& points = scratch();
+    for (std::size_t i = 0; i < line.size(); ++i) points.push_back(line[i] + edges.miters[i] * half);
+    addMapped(raster, points, toDevice);
+    // The other side runs the other way round: inside it the windings cancel.
+    points.clear();
+    for (std::size_t i = line.size(); i-- > 0;) points.push_back(line[i] - edges.miters[i] * half);
+    addMapped(raster, points, toDevice);
+}
+
+void addDashes(CoverageRaster& raster, std::span<const QPointF> line, double width, double on, double off,
+               const QTransform& toDevice, const QRectF& reach) {
+    const std::size_t n = line.size();
+    if (n < 3 || !(on > 0) || !(off >= 0)) return;
+    const Edges edges(line);
+    const double total = edges.starts[n], half = width / 2;
+    const QRectF within = reach.adjusted(-1, -1, 1, 1);
+    auto pointAt = [&](std::size_t edge, double along) {
+        const double l = edges.starts[edge + 1] - edges.starts[edge];
+        const QPointF a = line[edge], b = line[(edge + 1) % n];
+        return l > 0 ? a + (b - a) * ((along - edges.starts[edge]) / l) : a;
+    };
+    std::vector<QPointF> middle, offsets;
+    std::size_t edge = 0;
+    for (double from = 0; from < total; from += on + off) {
+        const double to = std::min(from + on, total);
+        while (edge + 1 < n && edges.starts[edge + 1] <= from) ++edge;
+        // The dash's points along the line with the offsets of their sides.
+        middle.assign(1, pointAt(edge, from));
+        offsets.assign(1, edges.normals[edge]);
+        std::size_t last = edge;
+        for (std::size_t k = edge + 1; k < n && edges.starts[k] < to; ++k) {
+            middle.push_back(line[k]);
+            offsets.push_back(edges.miters[k]);
+            last = k;
+        }
+        middle.push_back(pointAt(last, to));
+        offsets.push_back(edges.normals[last]);
+
+        std::vector<QPointF>& points = scratch();
+        for (std::size_t i = 0; i < middle.size(); ++i) points.push_back(middle[i] + offsets[i] * half);
+        for (std::size_t i = middle.size(); i-- > 0;) points.push_back(middle[i] - offsets[i] * half);
+        for (QPointF& p : points) p = toDevice.map(p);
+        double left = points[0].x(), right = left, top = points[0].y(), bottom = top;
+        for (const QPointF& p : points) {
+            left = std::min(left, p.x());
+            right = std::max(right, p.x());
+            top = std::min(top, p.y());
+            bottom = std::max(bottom, p.y());
+        }
+        if (right < within.left() || left > within.right() || bottom < within.top() || top > within.bottom()) continue;
+        raster.addPolygon(points);
+    }
+}
+
+}  // namespace sorbeta
