@@ -72,8 +72,7 @@ std::vector<QPointF> flattenClosedSpline(std::span<const QPointF> points, double
         if (line.empty() || length(p - line.back()) > 1e-9) line.push_back(p);
     };
     for (std::size_t i = 0; i < n; ++i) {
-        const QPointF p0 = points[(i + n - 1) % n], p1 = points[i], p2 = points[(i + 1) % n],
-                      p3 = points[(i + 2) % n];
+        const QPointF p0 = points[(i + n - 1) % n], p1 = points[i], p2 = points[(i + 1) % n], p3 = points[(i + 2) % n];
         const QPointF c0 = p1 + (p2 - p0) / 6.0, c1 = p2 - (p3 - p1) / 6.0;
         // A chord over a parameter step h strays about 3/4 h² of the curve's
         // largest second difference from it.

@@ -469,12 +469,12 @@ QRegion JellyMapView::advanceShown(double now, bool all) {
     const double ratio = devicePixelRatioF();
     const QTransform toDevice = MapRepaint::deviceTransform(ratio);
     const bool rtl = layoutDirection() == Qt::RightToLeft;
-    std::vector<QRegion> changes;
+    MapRepaint::GridRegion changes(QRect(0, 0, int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio))));
     // Jellies that have faded out of the map go, and their last picture with them.
     std::erase_if(blobs_, [&](const auto& entry) {
         const Blob& blob = *entry.second;
         const bool gone = !blob.present && blob.fade.target() == 0.0 && blob.fade.valueAt(now) < 0.01;
-        if (gone && blob.hasShown && hasArea(blob.shown)) changes.emplace_back(MapRepaint::reach(blob.shown, toDevice));
+        if (gone && blob.hasShown && hasArea(blob.shown)) changes.add(MapRepaint::reach(blob.shown, toDevice));
         return gone;
     });
     for (auto& [id, blob] : blobs_) {
@@ -485,8 +485,8 @@ QRegion JellyMapView::advanceShown(double now, bool all) {
         if (all || !wasDrawn || !hasArea(next) || level != blob->shownLevel ||
             !MapRepaint::sameButTime(shown, next, toDevice)) {
             // Anything but the wobble changed: wherever the jelly was or is.
-            if (wasDrawn) changes.emplace_back(MapRepaint::reach(shown, toDevice));
-            if (hasArea(next)) changes.emplace_back(MapRepaint::reach(next, toDevice));
+            if (wasDrawn) changes.add(MapRepaint::reach(shown, toDevice));
+            if (hasArea(next)) changes.add(MapRepaint::reach(next, toDevice));
             shown = next;
             blob->shownLevel = level;
             blob->hasShown = true;
@@ -498,10 +498,10 @@ QRegion JellyMapView::advanceShown(double now, bool all) {
         // Only the wobble and the fizz move: repaint the bands they sweep,
         // once they have moved far enough for a pixel to show it.
         if (MapRepaint::motion(shown, next, toDevice) < MapRepaint::kLeastMotion) continue;
-        changes.push_back(MapRepaint::changedBetween(shown, next, toDevice));
+        MapRepaint::changedBetween(shown, next, toDevice, changes);
         shown.time = next.time;
     }
-    return MapRepaint::unite(changes);
+    return changes.region();
 }
 
 QRegion JellyMapView::advanceFrame() {

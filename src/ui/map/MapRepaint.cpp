@@ -59,16 +59,6 @@ double pixelsPerPoint(const QTransform& t, QPointF at) {
 
 QRect grown(const QRectF& r, double by) { return r.adjusted(-by, -by, by, by).toAlignedRect(); }
 
-// A box widened to whole cells of a grid. The boxes of many jellies then
-// share their rows and merge into few pieces, which paint far faster than
-// many small ones for the few more pixels they hold.
-constexpr int kGrid = 4;
-QRect onGrid(const QRect& r) {
-    auto down = [](int v) { return v >= 0 ? v / kGrid * kGrid : -((-v + kGrid - 1) / kGrid * kGrid); };
-    const int left = down(r.left()), top = down(r.top());
-    return QRect(QPoint(left, top), QPoint(down(r.right()) + kGrid - 1, down(r.bottom()) + kGrid - 1));
-}
-
 bool close(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
 
 double length(QPointF v) { return std::hypot(v.x(), v.y()); }
@@ -84,16 +74,74 @@ constexpr double kPieceLength = 8;
 
 }  // namespace
 
-template <typename Piece>
-QRegion unitePairwise(std::span<const Piece> pieces) {
-    if (pieces.empty()) return {};
-    if (pieces.size() == 1) return QRegion(pieces.front());
-    const std::size_t half = pieces.size() / 2;
-    return unitePairwise(pieces.first(half)) | unitePairwise(pieces.subspan(half));
+GridRegion::GridRegion(const QRect& bounds) : bounds_(bounds) {
+    if (bounds.isEmpty()) return;
+    auto cellOf = [](int v) { return v >= 0 ? v / kGrid : -((-v + kGrid - 1) / kGrid); };
+    left_ = cellOf(bounds.left());
+    top_ = cellOf(bounds.top());
+    columns_ = cellOf(bounds.right()) - left_ + 1;
+    rows_ = cellOf(bounds.bottom()) - top_ + 1;
+    cells_.assign(std::size_t(columns_) * std::size_t(rows_), 0);
+    firstRow_ = rows_;
+    firstColumn_ = columns_;
 }
 
-QRegion unite(std::span<const QRegion> regions) { return unitePairwise(regions); }
-QRegion unite(std::span<const QRect> boxes) { return unitePairwise(boxes); }
+void GridRegion::add(const QRect& box) {
+    const QRect within = box & bounds_;
+    if (within.isEmpty()) return;
+    auto cellOf = [](int v) { return v >= 0 ? v / kGrid : -((-v + kGrid - 1) / kGrid); };
+    const int x0 = cellOf(within.left()) - left_, x1 = cellOf(within.right()) - left_;
+    const int y0 = cellOf(within.top()) - top_, y1 = cellOf(within.bottom()) - top_;
+    for (int y = y0; y <= y1; ++y) std::fill_n(cells_.begin() + std::ptrdiff_t(y) * columns_ + x0, x1 - x0 + 1, 1);
+    firstRow_ = std::min(firstRow_, y0);
+    lastRow_ = std::max(lastRow_, y1);
+    firstColumn_ = std::min(firstColumn_, x0);
+    lastColumn_ = std::max(lastColumn_, x1);
+}
+
+void GridRegion::add(const QRegion& region) {
+    for (const QRect& box : region) add(box);
+}
+
+QRegion GridRegion::region() const {
+    if (isEmpty()) return {};
+    // Rows of cells with the same runs make one band of the region; its
+    // rectangles are then already in the order a region keeps them.
+    std::vector<QRect> rects;
+    std::vector<std::pair<int, int>> runs, bandRuns;
+    int bandTop = 0;
+    auto flush = [&](int bandBottom) {
+        const int top = std::max((top_ + bandTop) * kGrid, bounds_.top());
+        const int bottom = std::min((top_ + bandBottom + 1) * kGrid - 1, bounds_.bottom());
+        for (const auto& [from, to] : bandRuns) {
+            const int left = std::max((left_ + from) * kGrid, bounds_.left());
+            const int right = std::min((left_ + to) * kGrid - 1, bounds_.right());
+            rects.emplace_back(QPoint(left, top), QPoint(right, bottom));
+        }
+    };
+    for (int y = firstRow_; y <= lastRow_ + 1; ++y) {
+        runs.clear();
+        if (y <= lastRow_) {
+            const unsigned char* row = cells_.data() + std::ptrdiff_t(y) * columns_;
+            for (int x = firstColumn_; x <= lastColumn_;) {
+                if (!row[x]) {
+                    ++x;
+                    continue;
+                }
+                const int from = x;
+                while (x <= lastColumn_ && row[x]) ++x;
+                runs.emplace_back(from, x);
+            }
+        }
+        if (y > firstRow_ && runs == bandRuns) continue;
+        if (y > firstRow_) flush(y - 1);
+        bandRuns.swap(runs);
+        bandTop = y;
+    }
+    QRegion region;
+    region.setRects(rects.data(), int(rects.size()));
+    return region;
+}
 
 QRect reach(const BlobFrame& f, const QTransform& toDevice) {
     const QRectF box(QPointF(0, 0), f.rect.size());
@@ -146,6 +194,13 @@ double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice
 }
 
 QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
+    const QRect reached = reach(a, toDevice) | reach(b, toDevice);
+    GridRegion region(reached.adjusted(-GridRegion::kGrid, -GridRegion::kGrid, GridRegion::kGrid, GridRegion::kGrid));
+    changedBetween(a, b, toDevice, region);
+    return region.region();
+}
+
+void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice, GridRegion& into) {
     const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
     // Strokes on an outline reach past it; a bare outline only changes the
     // pixels it passes through.
@@ -154,8 +209,6 @@ QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform&
     const bool stroked = a.selected || a.node->kind == MapNode::Kind::free;
     const std::vector<Outline> before = movingOutlines(a), after = movingOutlines(b);
     constexpr int n = JellyShape::kPointCount;
-    std::vector<QRect> boxes;
-    boxes.reserve(before.size() * n * 4 + 2 * kFizzBubbleCount);
     for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o) {
         const double room = o == 0 && !stroked ? kBareRoom : strokeRoom;
         for (int i = 0; i < n; ++i) {
@@ -190,7 +243,7 @@ QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform&
                 const double right = std::max({lastFrom.x(), lastTo.x(), nextFrom.x(), nextTo.x()});
                 const double top = std::min({lastFrom.y(), lastTo.y(), nextFrom.y(), nextTo.y()});
                 const double bottom = std::max({lastFrom.y(), lastTo.y(), nextFrom.y(), nextTo.y()});
-                boxes.push_back(onGrid(grown(QRectF(QPointF(left, top), QPointF(right, bottom)), room + bow)));
+                into.add(grown(QRectF(QPointF(left, top), QPointF(right, bottom)), room + bow));
                 lastFrom = nextFrom;
                 lastTo = nextTo;
             }
@@ -200,10 +253,8 @@ QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform&
     for (const auto& [bubbles, t] : {std::pair(&bubblesBefore, &ta), std::pair(&bubblesAfter, &tb)})
         for (const FizzBubble& bubble : *bubbles) {
             const double r = bubble.diameter / 2 + 1;
-            boxes.push_back(
-                onGrid(grown(t->mapRect(QRectF(bubble.center - QPointF(r, r), QSizeF(2 * r, 2 * r))), kPixelRoom)));
+            into.add(grown(t->mapRect(QRectF(bubble.center - QPointF(r, r), QSizeF(2 * r, 2 * r))), kPixelRoom));
         }
-    return unite(boxes);
 }
 
 }  // namespace sorbeta::MapRepaint

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QRegion>
 #include <QTransform>
-#include <span>
+#include <vector>
 
 #include "ui/map/JellyBlob.h"
 
@@ -30,15 +30,36 @@ bool sameButTime(const BlobFrame& a, const BlobFrame& b, const QTransform& toDev
 // bubbles) moved between two frames that differ only in time, in device pixels.
 double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
 
+// Device pixels gathered in whole cells of a 4-pixel grid. Adding a box
+// costs only its cells, and the region comes out in one pass over the cells
+// touched, where uniting the many small boxes of a frame one region at a
+// time costs far more than the pixels they hold.
+class GridRegion {
+public:
+    static constexpr int kGrid = 4;
+
+    // Pixels outside `bounds` are left out.
+    explicit GridRegion(const QRect& bounds);
+    // Adds every grid cell `box` touches.
+    void add(const QRect& box);
+    void add(const QRegion& region);
+    bool isEmpty() const { return lastRow_ < firstRow_; }
+    // The cells added, as pixels within the bounds.
+    QRegion region() const;
+
+private:
+    QRect bounds_;
+    int left_ = 0, top_ = 0, columns_ = 0, rows_ = 0;
+    int firstRow_ = 0, lastRow_ = -1, firstColumn_ = 0, lastColumn_ = -1;
+    std::vector<unsigned char> cells_;
+};
+
 // Every device pixel that can differ between two frames that differ only in
 // time: the bands the outline and the selection ring sweep and the bubbles'
-// old and new places, with room for antialiasing and strokes.
+// old and new places, with room for antialiasing and strokes, in whole cells
+// of the grid.
+void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice, GridRegion& into);
 QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
-
-// The union of many regions (or boxes), merged pairwise: adding one after
-// another to a region of many pieces costs the square of their number.
-QRegion unite(std::span<const QRegion> regions);
-QRegion unite(std::span<const QRect> boxes);
 
 // The map's own points to the device pixels of its image at `pixelRatio`.
 inline QTransform deviceTransform(double pixelRatio) { return QTransform::fromScale(pixelRatio, pixelRatio); }

@@ -122,7 +122,8 @@ TEST(JellyOutlineRasterTest, FlatteningStaysWithinItsTolerance) {
             for (qsizetype k = 0; k + 1 < curve.size(); ++k) {
                 const QPointF a = curve[k], edge = curve[k + 1] - a;
                 const double squared = QPointF::dotProduct(edge, edge);
-                const double t = squared > 0 ? std::clamp(QPointF::dotProduct(middle - a, edge) / squared, 0.0, 1.0) : 0;
+                const double t =
+                    squared > 0 ? std::clamp(QPointF::dotProduct(middle - a, edge) / squared, 0.0, 1.0) : 0;
                 const QPointF foot = a + edge * t;
                 nearest = std::min(nearest, std::hypot(foot.x() - middle.x(), foot.y() - middle.y()));
             }

@@ -114,9 +114,8 @@ TEST(CoverageRasterTest, KeepsOnlyItsRowsAndStartsAfreshOnReset) {
     raster.row(11, 0, 40, [&](int, int, int) { ++calls; });
     raster.row(20, 0, 40, [&](int, int, int) { ++calls; });
     EXPECT_EQ(calls, 0);
-    raster.row(15, 0, 40, [&](int x, int count, int coverage) {
-        EXPECT_EQ(coverage, x >= 8 && x + count <= 30 ? 255 : 0) << x;
-    });
+    raster.row(15, 0, 40,
+               [&](int x, int count, int coverage) { EXPECT_EQ(coverage, x >= 8 && x + count <= 30 ? 255 : 0) << x; });
     const CoverageRaster& empty = rasterOf({}, 0, 40);
     EXPECT_TRUE(empty.bounds().isEmpty());
     empty.row(15, 0, 40, [&](int, int, int coverage) { EXPECT_EQ(coverage, 0); });
