@@ -230,6 +230,7 @@ void JellyMapView::seenChanged(bool seen) {
     // shows again.
     frameTimer_.stop();
     frame_ = QImage();
+    paintedSize_ = QSize();
     heldFirstFrame_ = false;
     for (auto& [id, blob] : blobs_) blob->hasShown = false;
     ImageEffects::LayerCache::shared().clear();
@@ -579,7 +580,7 @@ void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& 
 }
 
 void JellyMapView::paintEvent(QPaintEvent* event) {
-    if (frame_.isNull() && !heldFirstFrame_ && window()->testAttribute(Qt::WA_Mapped) && paintingOnScreen()) {
+    if (paintedSize_.isEmpty() && !heldFirstFrame_ && window()->testAttribute(Qt::WA_Mapped) && paintingOnScreen()) {
         // Without a picture of its own the map would make every jelly's
         // layers inside the window's first frame and hold back the rest of
         // the window with it: that frame shows what lies under the map, and
@@ -588,31 +589,69 @@ void JellyMapView::paintEvent(QPaintEvent* event) {
         QTimer::singleShot(0, this, [this] { update(); });
         return;
     }
-    // Painted into an image of our own, where jellies go straight into the
-    // pixels, then copied; only the part asked for is painted.
     const double ratio = devicePixelRatioF();
     const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
-    const bool fresh = frame_.size() != pixels;
-    if (fresh) frame_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    frame_.setDevicePixelRatio(ratio);
+    const bool fresh = paintedSize_ != pixels;
+    paintedSize_ = pixels;
     const bool whole = fresh || QRegion(rect()).subtracted(event->region()).isEmpty();
     // A repaint of the whole map that no frame asked for (shown again,
     // resized, ticks changed elsewhere) brings every jelly up to now.
     if (fresh || (whole && !framePending_)) advanceShown(kitNow(), true);
     framePending_ = false;
-    const QRegion dirty = whole ? QRegion(frame_.rect()) : toPixels(event->region(), ratio) & frame_.rect();
-    for (const QRect& r : dirty)
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            std::fill_n(reinterpret_cast<QRgb*>(frame_.scanLine(y)) + r.left(), r.width(), 0u);
-    if (!whole) frame_.paintEngine()->setSystemClip(dirty);
-    {
-        QPainter painter(&frame_);
-        paintShown(painter, whole ? QRegion() : dirty);
-    }
-    if (!whole) frame_.paintEngine()->setSystemClip(QRegion());
+    const QRect all(QPoint(0, 0), pixels);
+    const QRegion dirty = whole ? QRegion(all) : toPixels(event->region(), ratio) & all;
     QPainter painter(this);
-    showFrame(painter, dirty);
+    if (!paintIntoWindow(painter, dirty)) {
+        // Elsewhere (a picture of the widget, an unusual window image): into
+        // an image of our own, then copied.
+        if (frame_.size() != pixels) frame_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        frame_.setDevicePixelRatio(ratio);
+        for (const QRect& r : dirty)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::fill_n(reinterpret_cast<QRgb*>(frame_.scanLine(y)) + r.left(), r.width(), 0u);
+        paintInto(frame_, dirty);
+        ImageEffects::drawImageDirect(painter, frame_, dirty);
+    }
     scheduleFrame();
+}
+
+void JellyMapView::paintInto(QImage& image, const QRegion& dirty) {
+    // Only the part asked for is painted.
+    image.paintEngine()->setSystemClip(dirty);
+    {
+        QPainter painter(&image);
+        paintShown(painter, dirty);
+    }
+    image.paintEngine()->setSystemClip(QRegion());
+}
+
+bool JellyMapView::paintIntoWindow(QPainter& painter, const QRegion& dirty) {
+    // The window's own image, where the widgets under the map have just
+    // painted the dirty pixels: the jellies go straight onto them.
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image) return false;
+    auto* window = static_cast<QImage*>(device);
+    if (window->format() != QImage::Format_RGB32 && window->format() != QImage::Format_ARGB32_Premultiplied)
+        return false;
+    const double ratio = devicePixelRatioF();
+    const QTransform t = painter.deviceTransform();
+    if (t.type() > QTransform::TxScale || std::abs(t.m11() - ratio) > 1e-9 || std::abs(t.m22() - ratio) > 1e-9 ||
+        painter.opacity() != 1.0 || painter.hasClipping())
+        return false;
+    const QPoint offset(int(std::lround(t.dx())), int(std::lround(t.dy())));
+    const QSize pixels = paintedSize_;
+    if (!window->rect().contains(QRect(offset, pixels))) return false;
+    QRegion within = dirty;
+    if (const QRegion system = engine->systemClip(); !system.isEmpty()) within &= system.translated(-offset);
+    if (within.isEmpty()) return true;
+    // A view of the map's pixels in the window's image. Every pixel there is
+    // opaque, so the window's RGB32 pixels read as premultiplied ARGB.
+    QImage view(const_cast<uchar*>(window->constBits()) + offset.y() * window->bytesPerLine() + offset.x() * 4,
+                pixels.width(), pixels.height(), window->bytesPerLine(), QImage::Format_ARGB32_Premultiplied);
+    view.setDevicePixelRatio(ratio);
+    paintInto(view, within);
+    return true;
 }
 
 bool JellyMapView::paintingOnScreen() {
@@ -621,10 +660,6 @@ bool JellyMapView::paintingOnScreen() {
     QPainter probe(this);
     const QPaintEngine* engine = probe.paintEngine();
     return store && engine && engine->paintDevice() == store->paintDevice();
-}
-
-void JellyMapView::showFrame(QPainter& painter, const QRegion& dirty) {
-    ImageEffects::drawImageDirect(painter, frame_, dirty);
 }
 
 }  // namespace sorbeta

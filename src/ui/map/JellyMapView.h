@@ -111,8 +111,11 @@ private:
     void paintFrames(QPainter& painter, const std::vector<BlobFrame>& frames, const QRegion& clip);
     // Whether the paint event paints the window itself (not a picture of it).
     bool paintingOnScreen();
-    // Copies the `dirty` device pixels of the map's image onto the painter's.
-    void showFrame(QPainter& painter, const QRegion& dirty);
+    // Paints the jellies within `dirty` (device pixels) onto `image`.
+    void paintInto(QImage& image, const QRegion& dirty);
+    // Paints them straight into the window's image under `painter` when it
+    // can reach it; false when it cannot.
+    bool paintIntoWindow(QPainter& painter, const QRegion& dirty);
 
     std::vector<MapNode> nodes_;
     std::vector<PlacedNode> placed_;
@@ -128,7 +131,8 @@ private:
     std::optional<std::string> pressed_;
     bool pressedOnDot_ = false;
     QTimer frameTimer_;
-    QImage frame_;  // what paint events copy from: the map painted straight into pixels
+    QSize paintedSize_;  // device pixels of the last painting; empty: none since shown
+    QImage frame_;       // where the map is painted when it cannot paint into the window
     // A frame's repaint was asked for: the paint event shows the frames as
     // they are, even when it covers the whole map.
     bool framePending_ = false;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
@@ -375,6 +376,38 @@ TEST_F(JellyMapViewTest, FramesRepaintEveryPixelTheWobbleChanges) {
     qint64 pixels = 0;
     for (const QRect& r : changed) pixels += qint64(r.width()) * r.height();
     EXPECT_LT(pixels, qint64(view.width()) * view.height() / 2);
+}
+
+// Painted straight into a window's image (premultiplied or RGB32, as a
+// window's backing store is) or into a picture of its own and copied, the
+// map looks the same.
+TEST_F(JellyMapViewTest, PaintsAlikeIntoAWindowsImageAndIntoAPictureOfItsOwn) {
+    std::set<std::string> ticked{"pick"};
+    view.setSelection(MapSelection{[&](const std::string& id) { return ticked.contains(id); }, nullptr});
+    view.setNodes({makeNode("a", 3000, Flavor::lime, MapNode::Kind::category),
+                   makeNode("pick", 2000, Flavor::grape, MapNode::Kind::item),
+                   makeNode("free", 1500, Flavor::sky, MapNode::Kind::free)});
+    clock.advance(3);
+    auto intoImage = [&](QImage::Format format) {
+        QImage image(view.size(), format);
+        image.fill(QColor(250, 240, 245));
+        view.render(&image, QPoint(), QRegion(view.rect()), QWidget::DrawChildren);
+        return image.convertToFormat(QImage::Format_ARGB32);
+    };
+    QPixmap picture(view.size());
+    picture.fill(QColor(250, 240, 245));
+    view.render(&picture, QPoint(), QRegion(view.rect()), QWidget::DrawChildren);
+    const QImage copied = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage premultiplied = intoImage(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(intoImage(QImage::Format_RGB32), premultiplied);
+    int largest = 0;
+    for (int y = 0; y < copied.height(); ++y)
+        for (int x = 0; x < copied.width(); ++x)
+            for (int shift : {0, 8, 16, 24})
+                largest = std::max(largest, std::abs(int((copied.pixel(x, y) >> shift) & 0xff) -
+                                                     int((premultiplied.pixel(x, y) >> shift) & 0xff)));
+    EXPECT_LE(largest, 2);
+    EXPECT_NE(premultiplied.pixel(centreOf("a").toPoint()), qRgb(250, 240, 245));
 }
 
 // The map animates only while it can be seen, and lets go of its pictures
