@@ -21,13 +21,19 @@ QTransform jellyToDevice(const BlobFrame& f, const QTransform& toDevice) {
 // Room beyond the box a jelly may draw in: its drop shadow (radius 12 at
 // 1.5 of it, offset 8), a pull's bulge (11), the selection ring (5 + 1).
 constexpr double kReachMargin = 40;
-// Room around a moving outline for its antialiasing and the strokes laid on
-// it (the white selection line is 3 wide, the ring's dashes 2, the glass
-// dashes 1.5, all with mitred joins): points, then device pixels.
-constexpr double kStrokeRoom = 2.5;
+// Room around moving things in device pixels: a pixel changes only where
+// what is drawn covers part of it, so this is slack for rounding.
 constexpr double kPixelRoom = 1.5;
-// Room around an outline without strokes: the antialiased pixels it crosses.
+// Room around a moving outline beyond half the width of the strokes on it:
+// the antialiased pixels it crosses, with slack for how finely curves are cut.
 constexpr double kBareRoom = 1.0;
+// Half the width of the strokes along an outline, in points: the white
+// selection line (3 wide) and the glass dashes (1.5) on the jelly's own, the
+// ring's dashes (2) on the ring. Their joins within a dash turn so little
+// that their mitres reach no further.
+constexpr double kSelectionHalfWidth = 1.5;
+constexpr double kGlassHalfWidth = 0.75;
+constexpr double kRingHalfWidth = 1.0;
 
 using Outline = std::array<QPointF, JellyShape::kPointCount>;
 
@@ -202,15 +208,16 @@ QRegion changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform&
 
 void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice, GridRegion& into) {
     const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
-    // Strokes on an outline reach past it; a bare outline only changes the
-    // pixels it passes through.
-    const double strokeRoom =
-        kStrokeRoom * pixelsPerPoint(ta, QPointF(a.rect.width() / 2, a.rect.height() / 2)) + kPixelRoom;
-    const bool stroked = a.selected || a.node->kind == MapNode::Kind::free;
+    // Strokes on an outline reach past it by half their width; a bare
+    // outline only changes the pixels it passes through.
+    const double pixels = pixelsPerPoint(ta, QPointF(a.rect.width() / 2, a.rect.height() / 2));
+    const double ownHalfWidth = a.selected                            ? kSelectionHalfWidth
+                                : a.node->kind == MapNode::Kind::free ? kGlassHalfWidth
+                                                                      : 0.0;
     const std::vector<Outline> before = movingOutlines(a), after = movingOutlines(b);
     constexpr int n = JellyShape::kPointCount;
     for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o) {
-        const double room = o == 0 && !stroked ? kBareRoom : strokeRoom;
+        const double room = (o == 0 ? ownHalfWidth : kRingHalfWidth) * pixels + kBareRoom;
         for (int i = 0; i < n; ++i) {
             // The curve from point i to i + 1 of the closed spline, in device
             // pixels, in both frames.
