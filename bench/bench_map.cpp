@@ -126,8 +126,13 @@ int main(int argc, char** argv) {
                 for (const QRect& r : changed) restingPixels += qint64(r.width()) * r.height();
                 restingRects += changed.rectCount();
                 ++restingFrames;
-                if (!changed.isEmpty())
-                    resting.render(&shown, changed.boundingRect().topLeft(), changed, QWidget::DrawChildren);
+                if (changed.isEmpty()) continue;
+                // As in a window, the background is painted under the map first.
+                {
+                    QPainter background(&shown);
+                    for (const QRect& r : changed) background.fillRect(r, QColor(255, 247, 251));
+                }
+                resting.render(&shown, changed.boundingRect().topLeft(), changed, QWidget::DrawChildren);
             }
             restingCpu.push_back(cpuMs() - cpuStart);
         }

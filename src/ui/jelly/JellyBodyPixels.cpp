@@ -61,7 +61,7 @@ struct DirectJelly {
     QRect bodyArea;   // device pixels of the outline's coverage
     QRegion clip;     // what this painting may change
     QRegion allowed;  // the part of `area` this painting may change
-    QRect maskArea;   // the body within the box of `allowed`; coverage is worked out where both meet
+    QRect maskArea;   // the box of the body's pixels within `allowed`, where coverage is worked out
     const uchar* maskBits = nullptr;
     qsizetype maskStride = 0;
 
@@ -178,19 +178,20 @@ void rasteriseCoverage(DirectJelly& j) {
     }
     const QRectF bounds(QPointF(left, top), QPointF(right, bottom));
     j.bodyArea = j.toDevice.mapRect(bounds).toAlignedRect().adjusted(-1, -1, 1, 1) & j.area;
-    j.maskArea = j.bodyArea & j.allowed.boundingRect();
+    // Only the body's pixels this painting may change are worked out: the
+    // rows read nothing else. A jelly repainted only for its neighbours'
+    // sake often has none.
+    const QRegion body = j.allowed & j.bodyArea;
+    j.maskArea = body.boundingRect();
     QImage& mask = ImageEffects::scratchImage(j.maskArea.size());
     j.maskBits = mask.constBits();
     j.maskStride = mask.bytesPerLine();
     if (j.maskArea.isEmpty()) return;
-    // Only the pixels this painting may change are worked out: the rows read
-    // nothing else.
     CoverageRaster& raster = outlineRaster();
     raster.reset(j.maskArea.top(), j.maskArea.bottom());
     addFill(raster, j.outline, j.toDevice);
     raster.finish();
-    for (const QRect& rect : j.allowed) {
-        const QRect part = rect & j.maskArea;
+    for (const QRect& part : body) {
         for (int y = part.top(); y <= part.bottom(); ++y) {
             QRgb* row = const_cast<QRgb*>(j.coverageRow(y));
             raster.row(y, part.left(), part.right(), [row](int x, int count, int coverage) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "ui/jelly/JellyBody.h"
 #include "ui/kit/ImageEffects.h"
@@ -132,7 +133,11 @@ public:
         using ImageEffects::over;
         using ImageEffects::whiteAt;
         QRgb q = 0;
-        for (const JellyInside::Bubble& bubble : inside_.bubbles) {
+        // Only the bubbles near the row are looked at: rows come one after
+        // another, each within a small window of heights.
+        if (!(y >= nearFrom_ && y <= nearTo_)) gatherNear(y);
+        for (const JellyInside::Bubble* near : near_) {
+            const JellyInside::Bubble& bubble = *near;
             const double r = bubble.diameter / 2;
             const double dx = x - bubble.center.x(), dy = y - bubble.center.y();
             if (std::abs(dx) > r + 1 || std::abs(dy) > r + 1) continue;
@@ -165,8 +170,23 @@ public:
     }
 
 private:
+    static constexpr double kNearWindow = 2.0;  // points of height one gathering serves
+
+    void gatherNear(double y) const {
+        nearFrom_ = y - kNearWindow / 2;
+        nearTo_ = y + kNearWindow / 2;
+        near_.clear();
+        for (const JellyInside::Bubble& bubble : inside_.bubbles) {
+            const double reach = bubble.diameter / 2 + 1;
+            if (bubble.center.y() + reach >= nearFrom_ && bubble.center.y() - reach <= nearTo_)
+                near_.push_back(&bubble);
+        }
+    }
+
     const JellyInside& inside_;
     double pixels_;
+    mutable std::vector<const JellyInside::Bubble*> near_;
+    mutable double nearFrom_ = 1, nearTo_ = 0;
     double lightX_ = 0, lightY_ = 0, lightR2_ = 0;
     float lightInverse_ = 0, lightPeak_ = 0;
     double rippleX_ = 0, rippleY_ = 0, rippleInner2_ = 0, rippleOuter2_ = 0;
