@@ -79,11 +79,13 @@ void BandPainter::paint(QImage& target, const QPainter& like, const std::functio
         painter.setWorldTransform(like.worldTransform() * QTransform::fromTranslate(0, -top / ratio));
         paint(painter, QRect(0, top, target.width(), count));
     };
-    // Every band, even a lone one, is painted on a thread of Qt's own pool:
-    // Qt splits a large fill over that pool unless it is drawn from one of its
-    // threads, and a split costs a hand-over per batch of spans.
+    // Several bands are painted on threads of Qt's own pool: Qt splits a large
+    // fill over that pool unless it is drawn from one of its threads, and a
+    // split costs a hand-over per batch of spans. A lone band is a small clip
+    // whose jellies go straight into pixels: handing it to another thread
+    // would only add the waking of two threads to every resting frame.
     QThreadPool* pool = QThreadPool::globalInstance();
-    if (pool->contains(QThread::currentThread())) {
+    if (bands == 1 || pool->contains(QThread::currentThread())) {
         for (int band = 0; band < bands; ++band) job(band);
         return;
     }

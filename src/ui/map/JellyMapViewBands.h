@@ -36,7 +36,7 @@ public:
     // A non-empty `clip` (device pixels of `target`) limits what the bands may
     // change (their painters' system clip); bands it misses are not painted,
     // and a small one (under 160 × 160 pixels or a sixth of the image) is
-    // painted as one band.
+    // painted as one band, on the calling thread.
     void paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint,
                const QRegion& clip = QRegion());
 
