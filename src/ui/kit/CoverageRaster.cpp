@@ -30,6 +30,12 @@ void CoverageRaster::addLine(QPointF from, QPointF to) {
     const double low = std::min(y0, y1), high = std::max(y0, y1);
     const int first = std::max(static_cast<int>(std::floor(low)), top_);
     const int last = std::min(static_cast<int>(std::ceil(high)) - 1, bottom_);
+    if (first > last) return;
+    // The cells this line may add to lie between its ends.
+    left_ = std::min(left_, static_cast<int>(std::floor(std::min(from.x(), to.x()))));
+    right_ = std::max(right_, static_cast<int>(std::floor(std::max(from.x(), to.x()))));
+    usedTop_ = std::min(usedTop_, first);
+    usedBottom_ = std::max(usedBottom_, last);
     const double dxdy = (to.x() - from.x()) / (y1 - y0);
     auto xAt = [&](double y) { return from.x() + (y - y0) * dxdy; };
     for (int y = first; y <= last; ++y) {
@@ -79,17 +85,14 @@ void CoverageRaster::addCell(int y, int x, double cover, double area) {
     } else {
         cells.push_back({x, cover, area});
     }
-    left_ = std::min(left_, x);
-    right_ = std::max(right_, x);
-    usedTop_ = std::min(usedTop_, y);
-    usedBottom_ = std::max(usedBottom_, y);
 }
 
 void CoverageRaster::finish() {
     for (int y = top_; y <= bottom_; ++y) {
         std::vector<Cell>& cells = rows_[std::size_t(y - top_)];
         if (cells.size() < 2) continue;
-        std::sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.x < b.x; });
+        const auto byColumn = [](const Cell& a, const Cell& b) { return a.x < b.x; };
+        if (!std::is_sorted(cells.begin(), cells.end(), byColumn)) std::sort(cells.begin(), cells.end(), byColumn);
         std::size_t kept = 0;
         for (std::size_t i = 1; i < cells.size(); ++i) {
             if (cells[i].x == cells[kept].x) {
