@@ -163,20 +163,22 @@ bool prepareLayers(DirectJelly& j, const JellyShape& shape, const JellyPalette& 
     return !j.allowed.isEmpty();
 }
 
+// The outline as fine chords, cut when first needed: a jelly repainted only
+// for its neighbours' sake often needs none of it.
+const std::vector<QPointF>& outlineOf(DirectJelly& j, const JellyShape& shape) {
+    if (j.outline.empty()) j.outline = flattenClosedSpline(shape.outline(j.box), kOutlineTolerance / j.pixels);
+    return j.outline;
+}
+
 // The outline's coverage, rasterised once in device pixels, where this
 // painting may change them.
-void rasteriseCoverage(DirectJelly& j) {
+void rasteriseCoverage(DirectJelly& j, const JellyShape& shape) {
     // The box holds a wobbling outline (it only ever moves inwards), so the
     // rows' split into shadow and body columns stays put while it wobbles and
-    // a pixel away from the outline comes out the same in every frame.
-    double left = j.box.left(), right = j.box.right(), top = j.box.top(), bottom = j.box.bottom();
-    for (const QPointF& p : j.outline) {
-        left = std::min(left, p.x());
-        right = std::max(right, p.x());
-        top = std::min(top, p.y());
-        bottom = std::max(bottom, p.y());
-    }
-    const QRectF bounds(QPointF(left, top), QPointF(right, bottom));
+    // a pixel away from the outline comes out the same in every frame. A pull
+    // bulges it out by at most its amount.
+    const double bulge = shape.pull && shape.pullAmount > 0 ? shape.pullAmount : 0.0;
+    const QRectF bounds = j.box.adjusted(-bulge, -bulge, bulge, bulge);
     j.bodyArea = j.toDevice.mapRect(bounds).toAlignedRect().adjusted(-1, -1, 1, 1) & j.area;
     // Only the body's pixels this painting may change are worked out: the
     // rows read nothing else. A jelly repainted only for its neighbours'
@@ -189,6 +191,7 @@ void rasteriseCoverage(DirectJelly& j) {
     if (j.maskArea.isEmpty()) return;
     CoverageRaster& raster = outlineRaster();
     raster.reset(j.maskArea.top(), j.maskArea.bottom());
+    outlineOf(j, shape);
     addFill(raster, j.outline, j.toDevice);
     raster.finish();
     for (const QRect& part : body) {
@@ -203,7 +206,7 @@ void rasteriseCoverage(DirectJelly& j) {
 
 // The glass look's dashes and the selection ring, which lie on the outline,
 // straight into the pixels this painting may change.
-void paintOutlineStrokes(const DirectJelly& j, const JellyShape& shape, const JellyPalette& palette,
+void paintOutlineStrokes(DirectJelly& j, const JellyShape& shape, const JellyPalette& palette,
                          const JellyBodyStyle& style, double opacity) {
     const double out = kSelectionRingOffset;
     const QRect strokeReach =
@@ -211,6 +214,7 @@ void paintOutlineStrokes(const DirectJelly& j, const JellyShape& shape, const Je
     const QRegion region = j.clip & strokeReach;
     if (region.isEmpty()) return;
     const QRect reach = region.boundingRect();
+    outlineOf(j, shape);
     CoverageRaster& raster = outlineRaster();
     auto fill = [&](QRgb color, auto&& add) {
         raster.reset(reach.top(), reach.bottom());
@@ -480,8 +484,7 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     j.clip = ImageEffects::deviceClip(painter);
     j.allowed = j.clip;
     if (!prepareLayers(j, shape, palette, style, ImageEffects::pixelRatioOf(painter))) return true;
-    j.outline = flattenClosedSpline(shape.outline(j.box), kOutlineTolerance / j.pixels);
-    rasteriseCoverage(j);
+    rasteriseCoverage(j, shape);
     prepareLooks(j, style, bodyOpacity, painter.opacity(), inside);
     j.bits = const_cast<uchar*>(j.target->constBits());  // bits() could detach it from the painter
     j.stride = j.target->bytesPerLine();

@@ -95,7 +95,7 @@ std::array<QPointF, JellyShape::kPointCount> JellyShape::outline(const QRectF& r
             const double dy = py - ty;
             d += pullAmount * std::exp(-(dx * dx + dy * dy) / twoSigma2);
         }
-        const double length = std::max(std::hypot(px - cx, py - cy), 0.001);
+        const double length = std::max(std::sqrt((px - cx) * (px - cx) + (py - cy) * (py - cy)), 0.001);
         points[k] = QPointF(px + (px - cx) / length * d, py + (py - cy) / length * d);
     }
     return points;

@@ -55,7 +55,10 @@ std::vector<FizzBubble> bubblesOf(const BlobFrame& f) {
 
 QPointF mapped(const QTransform& t, QPointF p) { return t.map(p); }
 
-double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+double distance(QPointF a, QPointF b) {
+    const double dx = a.x() - b.x(), dy = a.y() - b.y();
+    return std::sqrt(dx * dx + dy * dy);
+}
 
 // Device pixels per point of a transform near a point (its larger stretch).
 double pixelsPerPoint(const QTransform& t, QPointF at) {
@@ -67,7 +70,7 @@ QRect grown(const QRectF& r, double by) { return r.adjusted(-by, -by, by, by).to
 
 bool close(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
 
-double length(QPointF v) { return std::hypot(v.x(), v.y()); }
+double length(QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); }
 
 QPointF bezierAt(const std::array<QPointF, 4>& c, double t) {
     const double u = 1 - t;
