@@ -70,8 +70,9 @@ private:
     std::vector<std::vector<Cell>> rows_;
 };
 
-// Adds `color` (premultiplied) at each pixel's coverage over the pixels of
-// `target` (premultiplied ARGB32) within `region`.
+// Lays `color` (premultiplied) at each pixel's coverage over the pixels of a
+// premultiplied ARGB32 image (its `bits`, `stride` bytes a row) within the
+// rectangles of `region`.
 void fillCoverage(uchar* bits, qsizetype stride, std::span<const QRect> region, const CoverageRaster& raster,
                   QRgb color);
 
