@@ -6,6 +6,17 @@
 
 namespace sorbeta {
 
+namespace {
+
+// floor() and ceil() of device coordinates without a library call.
+inline int floorOf(double v) {
+    const int i = static_cast<int>(v);
+    return i - (v < static_cast<double>(i) ? 1 : 0);
+}
+inline int ceilOf(double v) { return -floorOf(-v); }
+
+}  // namespace
+
 void CoverageRaster::reset(int top, int bottom) {
     top_ = top;
     bottom_ = std::max(bottom, top - 1);
@@ -26,14 +37,17 @@ void CoverageRaster::addPolygon(std::span<const QPointF> points) {
 
 void CoverageRaster::addLine(QPointF from, QPointF to) {
     const double y0 = from.y(), y1 = to.y();
-    if (!(y0 != y1) || !std::isfinite(from.x()) || !std::isfinite(to.x())) return;
+    if (!(y0 != y1) || !std::isfinite(from.x()) || !std::isfinite(to.x()) || !std::isfinite(y0) || !std::isfinite(y1) ||
+        std::max(std::abs(y0), std::abs(y1)) > 1e8)
+        return;
     const double low = std::min(y0, y1), high = std::max(y0, y1);
-    const int first = std::max(static_cast<int>(std::floor(low)), top_);
-    const int last = std::min(static_cast<int>(std::ceil(high)) - 1, bottom_);
+    const int first = std::max(floorOf(low), top_);
+    const int last = std::min(ceilOf(high) - 1, bottom_);
     if (first > last) return;
     // The cells this line may add to lie between its ends.
-    left_ = std::min(left_, static_cast<int>(std::floor(std::min(from.x(), to.x()))));
-    right_ = std::max(right_, static_cast<int>(std::floor(std::max(from.x(), to.x()))));
+    if (std::max(std::abs(from.x()), std::abs(to.x())) > 1e8) return;
+    left_ = std::min(left_, floorOf(std::min(from.x(), to.x())));
+    right_ = std::max(right_, floorOf(std::max(from.x(), to.x())));
     usedTop_ = std::min(usedTop_, first);
     usedBottom_ = std::max(usedBottom_, last);
     const double dxdy = (to.x() - from.x()) / (y1 - y0);
@@ -50,7 +64,7 @@ void CoverageRaster::addLine(QPointF from, QPointF to) {
 }
 
 void CoverageRaster::addRowPiece(int y, double xa, double ya, double xb, double yb) {
-    const int ca = static_cast<int>(std::floor(xa)), cb = static_cast<int>(std::floor(xb));
+    const int ca = floorOf(xa), cb = floorOf(xb);
     auto add = [&](int column, double x0, double y0, double x1, double y1) {
         const double dy = y1 - y0;
         if (dy == 0) return;

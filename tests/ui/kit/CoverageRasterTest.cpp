@@ -121,6 +121,23 @@ TEST(CoverageRasterTest, KeepsOnlyItsRowsAndStartsAfreshOnReset) {
     empty.row(15, 0, 40, [&](int, int, int coverage) { EXPECT_EQ(coverage, 0); });
 }
 
+TEST(CoverageRasterTest, LeavesOutEdgesItCannotPlace) {
+    const double nan = std::nan("");
+    CoverageRaster raster;
+    raster.reset(0, kSize.height() - 1);
+    const std::vector<QPointF> broken{QPointF(2, 2), QPointF(nan, 20), QPointF(1e12, 30), QPointF(4, -1e12)};
+    raster.addPolygon(broken);
+    // A sound shape added after them still comes out right.
+    const std::vector<QPointF> square{QPointF(8, 8), QPointF(16, 8), QPointF(16, 16), QPointF(8, 16)};
+    raster.addPolygon(square);
+    raster.finish();
+    // Every edge of the broken one touches a point that is not a number or
+    // lies absurdly far away: none adds winding.
+    raster.row(12, 0, kSize.width() - 1, [&](int x, int count, int coverage) {
+        for (int i = x; i < x + count; ++i) EXPECT_EQ(coverage, i >= 8 && i < 16 ? 255 : 0) << i;
+    });
+}
+
 TEST(CoverageRasterTest, FillsOnlyTheGivenPieces) {
     const std::vector<QPolygonF> square{QPolygonF({QPointF(0, 0), QPointF(64, 0), QPointF(64, 48), QPointF(0, 48)})};
     const CoverageRaster& raster = rasterOf(square);
