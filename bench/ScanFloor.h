@@ -24,6 +24,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "platform/FolderEntries.h"
+
 namespace bench {
 
 // ---- the floor: every folder a task on a shared queue, read through its own
@@ -96,28 +98,21 @@ private:
             ::openat(task.parent->fd, task.name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (self->fd < 0) return;
         int64_t entries = 0, bytes = 0;
-        for (;;) {
-            const long got = ::getdents64(self->fd, buffer.data(), buffer.size());
-            if (got <= 0) break;
-            for (long at = 0; at < got;) {
-                const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + at);
-                at += entry->d_reclen;
-                const char* name = entry->d_name;
-                if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-                struct stat info {};
-                ++entries;
-                if (::fstatat(self->fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
-                if (S_ISDIR(info.st_mode)) {
-                    if (info.st_dev == device_) push(Task{self, name});
-                    continue;
-                }
-                if (info.st_nlink >= 2) {
-                    std::lock_guard guard(seenLock_);
-                    if (!seen_.insert(uint64_t(info.st_ino)).second) continue;
-                }
-                bytes += int64_t(info.st_blocks) * 512;
+        sorbeta::platform::forEachEntry(self->fd, buffer, [&](const char* name, unsigned char) {
+            struct stat info {};
+            ++entries;
+            if (::fstatat(self->fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return true;
+            if (S_ISDIR(info.st_mode)) {
+                if (info.st_dev == device_) push(Task{self, name});
+                return true;
             }
-        }
+            if (info.st_nlink >= 2) {
+                std::lock_guard guard(seenLock_);
+                if (!seen_.insert(uint64_t(info.st_ino)).second) return true;
+            }
+            bytes += int64_t(info.st_blocks) * 512;
+            return true;
+        });
         entries_ += entries;
         bytes_ += bytes;
     }

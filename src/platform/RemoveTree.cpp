@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/FileOps.h"
+#include "platform/FolderEntries.h"
 #include "platform/PathText.h"
 #include "platform/UniqueFd.h"
 
@@ -55,19 +56,10 @@ struct Entry {
 // failed part-way (what was read is kept).
 bool listAll(int fd, std::vector<Entry>& out) {
     alignas(dirent64) char buffer[32768];
-    for (;;) {
-        const ssize_t got = ::getdents64(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) return true;
-        for (ssize_t at = 0; at < got;) {
-            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-            at += entry->d_reclen;
-            const char* name = entry->d_name;
-            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-            out.push_back({name, entry->d_type});
-        }
-    }
+    return forEachEntry(fd, buffer, [&](const char* name, unsigned char type) {
+        out.push_back({name, type});
+        return true;
+    });
 }
 
 // One folder being emptied.

@@ -1,5 +1,7 @@
 #include "platform/TreeTally.h"
 
+#include "platform/FolderEntries.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -161,37 +163,31 @@ private:
     // enter go to `folders`.
     int64_t list(int fd, const Line* line, std::vector<FoundFolder>& folders, std::vector<char>& buffer) const {
         int64_t bytes = 0;
-        for (;;) {
-            const long got = ::getdents64(fd, buffer.data(), buffer.size());
-            if (got <= 0) break;  // the end, or a listing that failed: what was read counts
-            for (long at = 0; at < got;) {
-                const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + at);
-                at += entry->d_reclen;
-                const char* name = entry->d_name;
-                if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-                struct stat info {};
-                if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
-                if (S_ISDIR(info.st_mode)) {
-                    if (info.st_dev != device_) continue;
-                    if (options_.skipFolder && options_.skipFolder(name)) continue;
-                    if (isOnLine(line, uint64_t(info.st_ino))) continue;
-                    if (options_.knownFolder) {
-                        if (const auto known = options_.knownFolder(uint64_t(info.st_dev), uint64_t(info.st_ino))) {
-                            bytes += *known;
-                            continue;
-                        }
+        // A listing that fails part-way counts what was read.
+        forEachEntry(fd, buffer, [&](const char* name, unsigned char) {
+            if (options_.stop.stop_requested()) return false;
+            struct stat info {};
+            if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return true;
+            if (S_ISDIR(info.st_mode)) {
+                if (info.st_dev != device_) return true;
+                if (options_.skipFolder && options_.skipFolder(name)) return true;
+                if (isOnLine(line, uint64_t(info.st_ino))) return true;
+                if (options_.knownFolder) {
+                    if (const auto known = options_.knownFolder(uint64_t(info.st_dev), uint64_t(info.st_ino))) {
+                        bytes += *known;
+                        return true;
                     }
-                    folders.push_back(FoundFolder{name, uint64_t(info.st_ino)});
-                    continue;
                 }
-                const int64_t allocated = int64_t(info.st_blocks) * 512;
-                if (info.st_nlink >= 2 && options_.firstLink &&
-                    !options_.firstLink(uint64_t(info.st_dev), uint64_t(info.st_ino), allocated))
-                    continue;
-                bytes += allocated;
+                folders.push_back(FoundFolder{name, uint64_t(info.st_ino)});
+                return true;
             }
-            if (options_.stop.stop_requested()) break;
-        }
+            const int64_t allocated = int64_t(info.st_blocks) * 512;
+            if (info.st_nlink >= 2 && options_.firstLink &&
+                !options_.firstLink(uint64_t(info.st_dev), uint64_t(info.st_ino), allocated))
+                return true;
+            bytes += allocated;
+            return true;
+        });
         return bytes;
     }
 

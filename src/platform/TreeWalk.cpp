@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/FolderEntries.h"
 #include "platform/StatInfo.h"
 #include "platform/UniqueFd.h"
 
@@ -16,8 +17,6 @@ namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr std::size_t kListingBytes = 32 * 1024;
-
-bool isDotOrDotDot(const char* name) { return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)); }
 
 }  // namespace
 
