@@ -236,7 +236,7 @@ void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
     const HoverFX& fx = frame.fx;
     const JellyPalette pal = palette(node.flavor);
     const BlobGeometry g = blobGeometry(node, size, fx, frame.rightToLeft);
-    const JellyShape shape = blobShape(node, size, fx, frame.time);
+    const JellyShape shape = blobShape(node, size, fx, outlineTime(frame));
     const QTransform toMap = blobTransform(size, fx, frame.squish, frame.rect.topLeft());
     JellyBodyStyle style;
     style.glass = node.kind == MapNode::Kind::free;

@@ -57,6 +57,10 @@ struct BlobFrame {
     const MapNode* node = nullptr;
     QRectF rect;      // placed rectangle in map coordinates
     double time = 0;  // frame time; 0 for a still jelly
+    // The earlier time the outline wobbles at, if not `time`: a resting
+    // outline that moved too little to show keeps its place while the fizz
+    // bubbles move on.
+    std::optional<double> outlineHeldAt;
     HoverFX fx;
     Squish squish;
     double opacity = 1;  // fade in and out of the map
@@ -75,6 +79,9 @@ struct BlobFrame {
 // The node's workspace icon for a jelly of `size` at the pixel ratio, as an
 // image that any thread may draw. Main thread only.
 QImage blobIconImage(const MapNode& node, QSizeF size, double pixelRatio);
+
+// The time the outline of `frame` wobbles at.
+inline double outlineTime(const BlobFrame& frame) { return frame.outlineHeldAt.value_or(frame.time); }
 
 void paintJellyBlob(QPainter& painter, const BlobFrame& frame);
 

@@ -497,10 +497,16 @@ QRegion JellyMapView::advanceShown(double now, bool all) {
         // A resting jelly wobbles 15 times a second at most; a touched one 60.
         if (level <= 0 && now - shown.time < kIdleInterval - 0.004) continue;
         // Only the wobble and the fizz move: repaint the bands they sweep,
-        // once they have moved far enough for a pixel to show it.
-        if (MapRepaint::motion(shown, next, toDevice) < MapRepaint::kLeastMotion) continue;
-        MapRepaint::changedBetween(shown, next, toDevice, changes);
-        shown.time = next.time;
+        // once they have moved far enough for a pixel to show it. The fizz
+        // rises faster than a resting outline wobbles; the outline stays
+        // put until it has moved far enough itself.
+        const bool outlineMoved = MapRepaint::outlineMotion(shown, next, toDevice) >= MapRepaint::kLeastMotion;
+        if (!outlineMoved && MapRepaint::fizzMotion(shown, next, toDevice) < MapRepaint::kLeastMotion) continue;
+        BlobFrame moved = shown;
+        moved.time = next.time;
+        moved.outlineHeldAt = outlineMoved ? std::nullopt : std::optional(outlineTime(shown));
+        MapRepaint::changedBetween(shown, moved, toDevice, changes);
+        shown = moved;
     }
     return changes.region();
 }

@@ -40,7 +40,7 @@ using Outline = std::array<QPointF, JellyShape::kPointCount>;
 // The outlines that move with time: the jelly's own, and the ring around it.
 std::vector<Outline> movingOutlines(const BlobFrame& f) {
     const QSizeF size = f.rect.size();
-    const JellyShape shape = blobShape(*f.node, size, f.fx, f.time);
+    const JellyShape shape = blobShape(*f.node, size, f.fx, outlineTime(f));
     const QRectF box(QPointF(0, 0), size);
     std::vector<Outline> outlines{shape.outline(box)};
     if (f.selected) outlines.push_back(shape.outline(box.adjusted(-5, -5, 5, 5)));
@@ -189,13 +189,23 @@ bool sameButTime(const BlobFrame& a, const BlobFrame& b, const QTransform& toDev
     return true;
 }
 
-double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
+double outlineMotion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
     const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
     double most = 0;
     const std::vector<Outline> before = movingOutlines(a), after = movingOutlines(b);
     for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o)
         for (std::size_t k = 0; k < before[o].size(); ++k)
             most = std::max(most, distance(mapped(ta, before[o][k]), mapped(tb, after[o][k])));
+    return most;
+}
+
+double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
+    return std::max(outlineMotion(a, b, toDevice), fizzMotion(a, b, toDevice));
+}
+
+double fizzMotion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
+    const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
+    double most = 0;
     const std::vector<FizzBubble> bubblesBefore = bubblesOf(a), bubblesAfter = bubblesOf(b);
     for (std::size_t i = 0; i < std::min(bubblesBefore.size(), bubblesAfter.size()); ++i)
         most = std::max(most, distance(mapped(ta, bubblesBefore[i].center), mapped(tb, bubblesAfter[i].center)));
@@ -217,7 +227,10 @@ void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& to
     const double ownHalfWidth = a.selected                            ? kSelectionHalfWidth
                                 : a.node->kind == MapNode::Kind::free ? kGlassHalfWidth
                                                                       : 0.0;
-    const std::vector<Outline> before = movingOutlines(a), after = movingOutlines(b);
+    // An outline held in place (or a fizz that did not move) changes nothing.
+    const bool outlineMoved = outlineTime(a) != outlineTime(b);
+    const std::vector<Outline> before = outlineMoved ? movingOutlines(a) : std::vector<Outline>{};
+    const std::vector<Outline> after = outlineMoved ? movingOutlines(b) : std::vector<Outline>{};
     constexpr int n = JellyShape::kPointCount;
     for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o) {
         const double room = (o == 0 ? ownHalfWidth : kRingHalfWidth) * pixels + kBareRoom;
@@ -259,6 +272,7 @@ void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& to
             }
         }
     }
+    if (a.time == b.time && a.fx.amount == b.fx.amount) return;
     const std::vector<FizzBubble> bubblesBefore = bubblesOf(a), bubblesAfter = bubblesOf(b);
     for (const auto& [bubbles, t] : {std::pair(&bubblesBefore, &ta), std::pair(&bubblesAfter, &tb)})
         for (const FizzBubble& bubble : *bubbles) {

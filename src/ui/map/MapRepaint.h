@@ -26,8 +26,12 @@ QRect reach(const BlobFrame& frame, const QTransform& toDevice);
 // colour level).
 bool sameButTime(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
 
-// How far anything that moves with time (outline, selection ring, fizz
-// bubbles) moved between two frames that differ only in time, in device pixels.
+// How far the outline and the selection ring moved between two frames that
+// differ only in time, in device pixels.
+double outlineMotion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
+// How far the fizz bubbles moved between two such frames, in device pixels.
+double fizzMotion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
+// How far anything that moves with time moved: the larger of the two.
 double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
 
 // Device pixels gathered in whole cells of a 4-pixel grid. Adding a box

@@ -86,5 +86,35 @@ TEST(MapRepaintTest, AWobbleRepaintsAThinBandOnTheGrid) {
     EXPECT_GT(pixelsOf(ringed), pixelsOf(bare));
 }
 
+// The fizz of the free-space jelly rises every frame while its outline is
+// held in place: only the bubbles' old and new places are asked for, and the
+// outline's motion is told apart from theirs.
+TEST(MapRepaintTest, AHeldOutlineLetsOnlyTheFizzRepaint) {
+    MapNode node;
+    node.id = "free";
+    node.kind = MapNode::Kind::free;
+    BlobFrame before;
+    before.node = &node;
+    before.rect = QRectF(40, 30, 300, 200);
+    before.time = 20.0;
+    BlobFrame after = before;
+    after.time = 20.0 + 1.0 / 15;
+    after.outlineHeldAt = before.time;
+    const QTransform toDevice = MapRepaint::deviceTransform(1.0);
+    EXPECT_EQ(MapRepaint::outlineMotion(before, after, toDevice), 0.0);
+    EXPECT_GT(MapRepaint::fizzMotion(before, after, toDevice), 0.25);
+    const QRegion fizz = MapRepaint::changedBetween(before, after, toDevice);
+    EXPECT_FALSE(fizz.isEmpty());
+
+    BlobFrame moving = after;
+    moving.outlineHeldAt.reset();
+    EXPECT_GT(MapRepaint::outlineMotion(before, moving, toDevice), 0.0);
+    const QRegion both = MapRepaint::changedBetween(before, moving, toDevice);
+    EXPECT_TRUE(fizz.subtracted(both).isEmpty());
+    EXPECT_GT(pixelsOf(both), 2 * pixelsOf(fizz));
+    // Nothing moved, nothing to repaint.
+    EXPECT_TRUE(MapRepaint::changedBetween(after, after, toDevice).isEmpty());
+}
+
 }  // namespace
 }  // namespace sorbeta
