@@ -190,7 +190,7 @@ void rasteriseCoverage(DirectJelly& j, const JellyShape& shape) {
     j.maskStride = mask.bytesPerLine();
     if (j.maskArea.isEmpty()) return;
     CoverageRaster& raster = outlineRaster();
-    raster.reset(j.maskArea.top(), j.maskArea.bottom());
+    raster.reset(j.maskArea);
     outlineOf(j, shape);
     addFill(raster, j.outline, j.toDevice);
     raster.finish();
@@ -217,7 +217,7 @@ void paintOutlineStrokes(DirectJelly& j, const JellyShape& shape, const JellyPal
     outlineOf(j, shape);
     CoverageRaster& raster = outlineRaster();
     auto fill = [&](QRgb color, auto&& add) {
-        raster.reset(reach.top(), reach.bottom());
+        raster.reset(reach);
         add();
         raster.finish();
         fillCoverage(j.bits, j.stride, std::span<const QRect>(region.begin(), region.end()), raster, color);

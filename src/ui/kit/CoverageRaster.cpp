@@ -18,6 +18,15 @@ inline int ceilOf(double v) { return -floorOf(-v); }
 }  // namespace
 
 void CoverageRaster::reset(int top, int bottom) {
+    // Wide enough for any device pixel, far from overflowing an int.
+    constexpr int kAll = 1 << 28;
+    reset(QRect(QPoint(-kAll, top), QPoint(kAll, bottom)));
+}
+
+void CoverageRaster::reset(const QRect& kept) {
+    const int top = kept.top(), bottom = kept.bottom();
+    keptLeft_ = kept.left();
+    keptRight_ = std::max(kept.right(), kept.left() - 1);
     top_ = top;
     bottom_ = std::max(bottom, top - 1);
     const auto count = static_cast<std::size_t>(bottom_ - top_ + 1);
@@ -46,6 +55,7 @@ void CoverageRaster::addLine(QPointF from, QPointF to) {
     if (first > last) return;
     // The cells this line may add to lie between its ends.
     if (std::max(std::abs(from.x()), std::abs(to.x())) > 1e8) return;
+    if (std::min(from.x(), to.x()) >= keptRight_ + 1.0) return;  // never read
     left_ = std::min(left_, floorOf(std::min(from.x(), to.x())));
     right_ = std::max(right_, floorOf(std::max(from.x(), to.x())));
     usedTop_ = std::min(usedTop_, first);
@@ -64,6 +74,24 @@ void CoverageRaster::addLine(QPointF from, QPointF to) {
 }
 
 void CoverageRaster::addRowPiece(int y, double xa, double ya, double xb, double yb) {
+    const double left = keptLeft_, right = keptRight_ + 1.0;
+    if (std::min(xa, xb) >= right) return;
+    if (std::max(xa, xb) <= left) {
+        addCell(y, keptLeft_ - 1, yb - ya, 0.0);
+        return;
+    }
+    if (xa >= left && xb >= left && xa <= right && xb <= right) return addKeptRowPiece(y, xa, ya, xb, yb);
+    // Cut at the kept columns' sides (the piece is not upright here): the
+    // part to the left only adds its height, the part to the right is dropped.
+    const double dydx = (yb - ya) / (xb - xa);
+    const double xs = std::clamp(xa, left, right), xe = std::clamp(xb, left, right);
+    const double ys = ya + (xs - xa) * dydx, ye = ya + (xe - xa) * dydx;
+    if (xa < left) addCell(y, keptLeft_ - 1, ys - ya, 0.0);
+    if (xb < left) addCell(y, keptLeft_ - 1, yb - ye, 0.0);
+    addKeptRowPiece(y, xs, ys, xe, ye);
+}
+
+void CoverageRaster::addKeptRowPiece(int y, double xa, double ya, double xb, double yb) {
     const int ca = floorOf(xa), cb = floorOf(xb);
     auto add = [&](int column, double x0, double y0, double x1, double y1) {
         const double dy = y1 - y0;

@@ -18,6 +18,10 @@ class CoverageRaster {
 public:
     // Starts over, keeping only rows `top` to `bottom` (device pixels).
     void reset(int top, int bottom);
+    // Starts over, keeping only the pixels of `kept`: rows outside it are
+    // dropped, and of the columns outside it only what the edges left of it
+    // add to the winding is kept. Rows must then be read within its columns.
+    void reset(const QRect& kept);
     // A closed polygon in device pixels; its last point joins its first.
     void addPolygon(std::span<const QPointF> points);
     // Orders the cells for reading; call once after the last polygon.
@@ -63,9 +67,12 @@ private:
     }
     void addLine(QPointF from, QPointF to);
     void addRowPiece(int y, double xa, double ya, double xb, double yb);
+    void addKeptRowPiece(int y, double xa, double ya, double xb, double yb);
     void addCell(int y, int x, double cover, double area);
 
     int top_ = 0, bottom_ = -1;
+    // Columns kept; edges left of them add their height to the column just left.
+    int keptLeft_ = 0, keptRight_ = -1;
     int left_ = 0, right_ = -1, usedTop_ = 0, usedBottom_ = -1;
     std::vector<std::vector<Cell>> rows_;
 };

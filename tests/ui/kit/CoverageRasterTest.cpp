@@ -121,6 +121,30 @@ TEST(CoverageRasterTest, KeepsOnlyItsRowsAndStartsAfreshOnReset) {
     empty.row(15, 0, 40, [&](int, int, int coverage) { EXPECT_EQ(coverage, 0); });
 }
 
+TEST(CoverageRasterTest, KeptColumnsReadAsTheWholeRasterDoes) {
+    // Edges left of the kept columns still wind the pixels right of them;
+    // edges right of them are dropped without changing what is kept.
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> column(-8, kSize.width() + 8), row(-4, kSize.height() + 4);
+    for (int round = 0; round < 40; ++round) {
+        const std::vector<QPolygonF> polygons{randomPolygon(random, 4 + round % 7), randomPolygon(random, 3)};
+        const std::vector<int> whole = wholeRows(rasterOf(polygons));
+        const int a = column(random), b = column(random), c = row(random), d = row(random);
+        const QRect kept(QPoint(std::min(a, b), std::min(c, d)), QPoint(std::max(a, b), std::max(c, d)));
+        CoverageRaster clipped;
+        clipped.reset(kept);
+        for (const QPolygonF& polygon : polygons)
+            clipped.addPolygon(std::vector<QPointF>(polygon.begin(), polygon.end()));
+        clipped.finish();
+        const QRect read = kept & QRect(QPoint(0, 0), kSize);
+        for (int y = read.top(); y <= read.bottom(); ++y)
+            clipped.row(y, read.left(), read.right(), [&](int x, int count, int coverage) {
+                for (int i = x; i < x + count; ++i)
+                    ASSERT_EQ(coverage, whole[std::size_t(y * kSize.width() + i)]) << round << " at " << i << "," << y;
+            });
+    }
+}
+
 TEST(CoverageRasterTest, LeavesOutEdgesItCannotPlace) {
     const double nan = std::nan("");
     CoverageRaster raster;
