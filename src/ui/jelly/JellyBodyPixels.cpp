@@ -246,9 +246,8 @@ void prepareLooks(DirectJelly& j, const JellyBodyStyle& style, double bodyOpacit
     j.opaqueBody = !style.glass && j.bodyAlpha == 255;
 }
 
-// --- An upright jelly with nothing inside its outline but its body (every
-// resting jelly): rows split into shadow-only runs and body runs, each in a
-// tight loop.
+// --- An upright jelly (every resting jelly, the fizzing free space too):
+// rows split into shadow-only runs and body runs, each in a tight loop.
 
 // The shadow's row under device row `y`; its columns step in 16.16 fixed point.
 struct UprightShadowRow {
@@ -489,7 +488,7 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     j.bits = const_cast<uchar*>(j.target->constBits());  // bits() could detach it from the painter
     j.stride = j.target->bytesPerLine();
 
-    const bool upright = !j.projective && j.toLocal.m12() == 0.0 && j.toLocal.m21() == 0.0 && !inside;
+    const bool upright = !j.projective && j.toLocal.m12() == 0.0 && j.toLocal.m21() == 0.0;
     for (const QRect& part : j.allowed) {
         if (upright)
             paintUprightRows(j, part);
