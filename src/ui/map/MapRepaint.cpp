@@ -24,9 +24,11 @@ constexpr double kReachMargin = 40;
 // Room around moving things in device pixels: a pixel changes only where
 // what is drawn covers part of it, so this is slack for rounding.
 constexpr double kPixelRoom = 1.5;
-// Room around a moving outline beyond half the width of the strokes on it:
-// the antialiased pixels it crosses, with slack for how finely curves are cut.
-constexpr double kBareRoom = 1.0;
+// Room around a moving outline beyond half the width of the strokes on it.
+// A pixel changes only where the outline crosses its square, which the
+// boxes already hold; this is slack for the chords the outline is painted
+// with (at most a twentieth of a pixel off the curve) and for rounding.
+constexpr double kBareRoom = 0.5;
 // Half the width of the strokes along an outline, in points: the white
 // selection line (3 wide) and the glass dashes (1.5) on the jelly's own, the
 // ring's dashes (2) on the ring. Their joins within a dash turn so little
