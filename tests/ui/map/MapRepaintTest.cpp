@@ -2,12 +2,24 @@
 
 #include <QRegion>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "ui/map/MapRepaint.h"
 
 namespace sorbeta {
 namespace {
+
+// Two frames of a resting jelly of `node` a tick apart.
+std::pair<BlobFrame, BlobFrame> tickApart(const MapNode& node, const QRectF& rect, double time) {
+    BlobFrame before;
+    before.node = &node;
+    before.rect = rect;
+    before.time = time;
+    BlobFrame after = before;
+    after.time = time + 1.0 / 15;
+    return {before, after};
+}
 
 qint64 pixelsOf(const QRegion& region) {
     qint64 pixels = 0;
@@ -55,12 +67,7 @@ TEST(MapRepaintTest, AWobbleRepaintsAThinBandOnTheGrid) {
     MapNode node;
     node.id = "wobbling";
     node.kind = MapNode::Kind::category;
-    BlobFrame before;
-    before.node = &node;
-    before.rect = QRectF(100.3, 80.6, 240, 160);
-    before.time = 12.0;
-    BlobFrame after = before;
-    after.time = 12.0 + 1.0 / 15;
+    auto [before, after] = tickApart(node, QRectF(100.3, 80.6, 240, 160), 12.0);
     const QTransform toDevice = MapRepaint::deviceTransform(1.0);
     ASSERT_TRUE(MapRepaint::sameButTime(before, after, toDevice));
     ASSERT_GT(MapRepaint::motion(before, after, toDevice), 0.0);
@@ -93,12 +100,7 @@ TEST(MapRepaintTest, AHeldOutlineLetsOnlyTheFizzRepaint) {
     MapNode node;
     node.id = "free";
     node.kind = MapNode::Kind::free;
-    BlobFrame before;
-    before.node = &node;
-    before.rect = QRectF(40, 30, 300, 200);
-    before.time = 20.0;
-    BlobFrame after = before;
-    after.time = 20.0 + 1.0 / 15;
+    auto [before, after] = tickApart(node, QRectF(40, 30, 300, 200), 20.0);
     after.outlineHeldAt = before.time;
     const QTransform toDevice = MapRepaint::deviceTransform(1.0);
     EXPECT_EQ(MapRepaint::outlineMotion(before, after, toDevice), 0.0);
