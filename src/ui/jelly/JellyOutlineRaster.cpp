@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/jelly/JellyShape.h"
+
 namespace sorbeta {
 
 namespace {
 
 double length(QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); }
-
-QPointF bezierAt(QPointF p0, QPointF c0, QPointF c1, QPointF p1, double t) {
-    const double u = 1 - t;
-    return u * u * u * p0 + 3 * u * u * t * c0 + 3 * u * t * t * c1 + t * t * t * p1;
-}
 
 // The unit normal on the left of an edge (right of it on a screen, whose y runs down).
 QPointF normalOf(QPointF edge) {
@@ -72,14 +69,11 @@ std::vector<QPointF> flattenClosedSpline(std::span<const QPointF> points, double
         if (line.empty() || length(p - line.back()) > 1e-9) line.push_back(p);
     };
     for (std::size_t i = 0; i < n; ++i) {
-        const QPointF p0 = points[(i + n - 1) % n], p1 = points[i], p2 = points[(i + 1) % n], p3 = points[(i + 2) % n];
-        const QPointF c0 = p1 + (p2 - p0) / 6.0, c1 = p2 - (p3 - p1) / 6.0;
-        // A chord over a parameter step h strays about 3/4 h² of the curve's
-        // largest second difference from it.
-        const double bend = std::max(length(c1 - 2 * c0 + p1), length(p2 - 2 * c1 + c0));
-        const int steps = std::clamp(static_cast<int>(std::ceil(std::sqrt(0.75 * bend / tolerance))), 1, 64);
-        add(p1);
-        for (int k = 1; k < steps; ++k) add(bezierAt(p1, c0, c1, p2, double(k) / steps));
+        const SplinePiece c = closedSplinePiece(points, i);
+        const int steps =
+            std::clamp(static_cast<int>(std::ceil(std::sqrt(0.75 * splinePieceBend(c) / tolerance))), 1, 64);
+        add(c[0]);
+        for (int k = 1; k < steps; ++k) add(splinePieceAt(c, double(k) / steps));
     }
     if (line.size() > 1 && length(line.front() - line.back()) <= 1e-9) line.pop_back();
     return line;

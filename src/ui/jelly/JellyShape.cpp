@@ -112,14 +112,27 @@ QPainterPath JellyShape::smoothClosed(std::span<const QPointF> points) {
     if (n < 3) return path;
     path.moveTo(points[0]);
     for (std::size_t i = 0; i < n; ++i) {
-        const QPointF& p0 = points[(i + n - 1) % n];
-        const QPointF& p1 = points[i];
-        const QPointF& p2 = points[(i + 1) % n];
-        const QPointF& p3 = points[(i + 2) % n];
-        path.cubicTo(p1 + (p2 - p0) / 6.0, p2 - (p3 - p1) / 6.0, p2);
+        const SplinePiece c = closedSplinePiece(points, i);
+        path.cubicTo(c[1], c[2], c[3]);
     }
     path.closeSubpath();
     return path;
+}
+
+SplinePiece closedSplinePiece(std::span<const QPointF> points, std::size_t i) {
+    const std::size_t n = points.size();
+    const QPointF p0 = points[(i + n - 1) % n], p1 = points[i], p2 = points[(i + 1) % n], p3 = points[(i + 2) % n];
+    return {p1, p1 + (p2 - p0) / 6.0, p2 - (p3 - p1) / 6.0, p2};
+}
+
+QPointF splinePieceAt(const SplinePiece& c, double t) {
+    const double u = 1 - t;
+    return u * u * u * c[0] + 3 * u * u * t * c[1] + 3 * u * t * t * c[2] + t * t * t * c[3];
+}
+
+double splinePieceBend(const SplinePiece& c) {
+    auto length = [](QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); };
+    return std::max(length(c[2] - 2 * c[1] + c[0]), length(c[3] - 2 * c[2] + c[1]));
 }
 
 double jellySeed(const std::string& id) {

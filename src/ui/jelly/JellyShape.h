@@ -30,6 +30,16 @@ struct JellyShape {
     static QPainterPath smoothClosed(std::span<const QPointF> points);
 };
 
+// The cubic curve of that closed spline from point `i` to point `i + 1`: its
+// start, two control points and end.
+using SplinePiece = std::array<QPointF, 4>;
+SplinePiece closedSplinePiece(std::span<const QPointF> points, std::size_t i);
+// A point of a cubic curve at parameter t (0…1).
+QPointF splinePieceAt(const SplinePiece& c, double t);
+// The curve's largest second difference: a chord over a parameter step h
+// strays about 3/4 h² of it from the curve.
+double splinePieceBend(const SplinePiece& c);
+
 // Per-jelly phase from its id: |hash mod 1000| / 1000 × 6.28. The same within
 // one run, so the drawn outline and the hit shape agree.
 double jellySeed(const std::string& id);

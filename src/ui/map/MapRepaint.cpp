@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
-#include <span>
-#include <tuple>
 #include <vector>
 
 #include "ui/map/JellyLayers.h"
@@ -74,10 +71,8 @@ bool close(double a, double b, double tolerance) { return std::abs(a - b) <= tol
 
 double length(QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); }
 
-QPointF bezierAt(const std::array<QPointF, 4>& c, double t) {
-    const double u = 1 - t;
-    return u * u * u * c[0] + 3 * u * u * t * c[1] + 3 * u * t * t * c[2] + t * t * t * c[3];
-}
+// The grid cell a device pixel lies in, along one axis.
+int cellOf(int v) { return v >= 0 ? v / GridRegion::kGrid : -((-v + GridRegion::kGrid - 1) / GridRegion::kGrid); }
 
 // Device pixels of outline a repaint box follows: short enough that the box
 // of a piece of a round corner stays a thin band.
@@ -87,7 +82,6 @@ constexpr double kPieceLength = 8;
 
 GridRegion::GridRegion(const QRect& bounds) : bounds_(bounds) {
     if (bounds.isEmpty()) return;
-    auto cellOf = [](int v) { return v >= 0 ? v / kGrid : -((-v + kGrid - 1) / kGrid); };
     left_ = cellOf(bounds.left());
     top_ = cellOf(bounds.top());
     columns_ = cellOf(bounds.right()) - left_ + 1;
@@ -100,7 +94,6 @@ GridRegion::GridRegion(const QRect& bounds) : bounds_(bounds) {
 void GridRegion::add(const QRect& box) {
     const QRect within = box & bounds_;
     if (within.isEmpty()) return;
-    auto cellOf = [](int v) { return v >= 0 ? v / kGrid : -((-v + kGrid - 1) / kGrid); };
     const int x0 = cellOf(within.left()) - left_, x1 = cellOf(within.right()) - left_;
     const int y0 = cellOf(within.top()) - top_, y1 = cellOf(within.bottom()) - top_;
     for (int y = y0; y <= y1; ++y) std::fill_n(cells_.begin() + std::ptrdiff_t(y) * columns_ + x0, x1 - x0 + 1, 1);
@@ -201,10 +194,6 @@ double outlineMotion(const BlobFrame& a, const BlobFrame& b, const QTransform& t
     return most;
 }
 
-double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
-    return std::max(outlineMotion(a, b, toDevice), fizzMotion(a, b, toDevice));
-}
-
 double fizzMotion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice) {
     const QTransform ta = jellyToDevice(a, toDevice), tb = jellyToDevice(b, toDevice);
     double most = 0;
@@ -239,31 +228,24 @@ void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& to
         for (int i = 0; i < n; ++i) {
             // The curve from point i to i + 1 of the closed spline, in device
             // pixels, in both frames.
-            std::array<QPointF, 4> from, to;
-            for (const auto& [outline, t, out] :
-                 {std::tuple(&before[o], &ta, &from), std::tuple(&after[o], &tb, &to)}) {
-                const Outline& p = *outline;
-                const QPointF p0 = p[std::size_t((i - 1 + n) % n)], p1 = p[std::size_t(i)],
-                              p2 = p[std::size_t((i + 1) % n)], p3 = p[std::size_t((i + 2) % n)];
-                *out = {t->map(p1), t->map(p1 + (p2 - p0) / 6), t->map(p2 - (p3 - p1) / 6), t->map(p2)};
-            }
+            SplinePiece from = closedSplinePiece(before[o], std::size_t(i));
+            SplinePiece to = closedSplinePiece(after[o], std::size_t(i));
+            for (QPointF& p : from) p = ta.map(p);
+            for (QPointF& p : to) p = tb.map(p);
             // Both frames' curves are cut into short pieces at the same
             // parameters; the quadrilateral between matching pieces holds
             // every pixel the outline swept there, give or take how far a
             // piece bows out from its chord (a quarter of its step squared
             // times the curve's largest second difference, times three).
-            auto bend = [](const std::array<QPointF, 4>& c) {
-                return std::max(length(c[2] - 2 * c[1] + c[0]), length(c[3] - 2 * c[2] + c[1]));
-            };
             const double span =
                 std::max({length(from[3] - from[0]), length(to[3] - to[0]),
                           length(from[1] - from[0]) + length(from[2] - from[1]) + length(from[3] - from[2])});
             const int pieces = std::clamp(int(std::ceil(span / kPieceLength)), 1, 16);
             const double step = 1.0 / pieces;
-            const double bow = 0.75 * step * step * std::max(bend(from), bend(to));
+            const double bow = 0.75 * step * step * std::max(splinePieceBend(from), splinePieceBend(to));
             QPointF lastFrom = from[0], lastTo = to[0];
             for (int k = 1; k <= pieces; ++k) {
-                const QPointF nextFrom = bezierAt(from, k * step), nextTo = bezierAt(to, k * step);
+                const QPointF nextFrom = splinePieceAt(from, k * step), nextTo = splinePieceAt(to, k * step);
                 const double left = std::min({lastFrom.x(), lastTo.x(), nextFrom.x(), nextTo.x()});
                 const double right = std::max({lastFrom.x(), lastTo.x(), nextFrom.x(), nextTo.x()});
                 const double top = std::min({lastFrom.y(), lastTo.y(), nextFrom.y(), nextTo.y()});

@@ -31,8 +31,6 @@ bool sameButTime(const BlobFrame& a, const BlobFrame& b, const QTransform& toDev
 double outlineMotion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
 // How far the fizz bubbles moved between two such frames, in device pixels.
 double fizzMotion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
-// How far anything that moves with time moved: the larger of the two.
-double motion(const BlobFrame& a, const BlobFrame& b, const QTransform& toDevice);
 
 // Device pixels gathered in whole cells of a 4-pixel grid. Adding a box
 // costs only its cells, and the region comes out in one pass over the cells

@@ -70,7 +70,7 @@ TEST(MapRepaintTest, AWobbleRepaintsAThinBandOnTheGrid) {
     auto [before, after] = tickApart(node, QRectF(100.3, 80.6, 240, 160), 12.0);
     const QTransform toDevice = MapRepaint::deviceTransform(1.0);
     ASSERT_TRUE(MapRepaint::sameButTime(before, after, toDevice));
-    ASSERT_GT(MapRepaint::motion(before, after, toDevice), 0.0);
+    ASSERT_GT(MapRepaint::outlineMotion(before, after, toDevice), 0.0);
 
     const QRegion bare = MapRepaint::changedBetween(before, after, toDevice);
     for (const QRect& r : bare) {
