@@ -271,7 +271,8 @@ QPainterPath dashes(const QPainterPath& path, double width, double on, double of
 namespace bodylayers {
 
 void strokeGlassOutline(QPainter& painter, const QPainterPath& path, const JellyPalette& palette) {
-    fillDashByDash(painter, dashes(path, 1.5, 5, 5, Qt::MiterJoin), withOpacity(palette.base, 0.35));
+    fillDashByDash(painter, dashes(path, kGlassDashWidth, kGlassDashOn, kGlassDashOff, Qt::MiterJoin),
+                   withOpacity(palette.base, kGlassDashOpacity));
 }
 
 void strokeSelection(QPainter& painter, const JellyShape& shape, const QRectF& rect, const JellyPalette& palette) {

@@ -19,6 +19,14 @@ namespace sorbeta {
 inline constexpr double kSelectionRingOffset = 5.0;
 inline constexpr double kSelectionRingLine = 2.0;
 inline constexpr double kSelectionReach = kSelectionRingOffset + kSelectionRingLine / 2;
+// The ring's dashes, in points along it; the white line on a selected
+// jelly's own outline.
+inline constexpr double kSelectionDashOn = 2.0, kSelectionDashOff = 5.0;
+inline constexpr double kSelectionLineWidth = 3.0;
+// The glass look's dashed outline: width, dashes in points, and opacity of
+// the jelly's base colour.
+inline constexpr double kGlassDashWidth = 1.5, kGlassDashOn = 5.0, kGlassDashOff = 5.0;
+inline constexpr double kGlassDashOpacity = 0.35;
 
 struct JellyBodyStyle {
     bool glass = false;        // the see-through look (free space)

@@ -223,14 +223,15 @@ void paintOutlineStrokes(DirectJelly& j, const JellyShape& shape, const JellyPal
         fillCoverage(j.bits, j.stride, std::span<const QRect>(region.begin(), region.end()), raster, color);
     };
     if (style.glass)
-        fill(premultipliedAt(withOpacity(palette.base, 0.35), opacity),
-             [&] { addDashes(raster, j.outline, 1.5, 5, 5, j.toDevice, reach); });
+        fill(premultipliedAt(withOpacity(palette.base, kGlassDashOpacity), opacity),
+             [&] { addDashes(raster, j.outline, kGlassDashWidth, kGlassDashOn, kGlassDashOff, j.toDevice, reach); });
     if (!style.selected) return;
-    fill(premultipliedAt(Qt::white, opacity), [&] { addBand(raster, j.outline, 3, j.toDevice); });
+    fill(premultipliedAt(Qt::white, opacity), [&] { addBand(raster, j.outline, kSelectionLineWidth, j.toDevice); });
     const auto ring = shape.outline(j.box.adjusted(-out, -out, out, out));
     const std::vector<QPointF> dashLine = flattenClosedSpline(ring, kOutlineTolerance / j.pixels);
-    fill(premultipliedAt(palette.deep, opacity),
-         [&] { addDashes(raster, dashLine, kSelectionRingLine, 2, 5, j.toDevice, reach); });
+    fill(premultipliedAt(palette.deep, opacity), [&] {
+        addDashes(raster, dashLine, kSelectionRingLine, kSelectionDashOn, kSelectionDashOff, j.toDevice, reach);
+    });
 }
 
 // The gloss, glow, opacities and inside layers.

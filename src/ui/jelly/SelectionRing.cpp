@@ -41,7 +41,7 @@ SelectionRing makeSelectionRing(const JellyShape& shape, const QRectF& rect) {
     SelectionRing ring{
         .outline = shape.path(rect),
         .dashes = stroked(shape.path(rect.adjusted(-out, -out, out, out)), line, Qt::FlatCap, Qt::MiterJoin,
-                          {2 / line, 5 / line}),
+                          {kSelectionDashOn / line, kSelectionDashOff / line}),
         .pieces = {},
         .bounds = {},
     };
@@ -88,7 +88,7 @@ void SelectionRing::paint(QPainter& painter, const QColor& deep) const {
     // caches, and Qt's stroker can then loop for ever on a half-written path.
     QPainterPath own;
     own.addPath(outline);
-    painter.strokePath(own, QPen(Qt::white, 3));
+    painter.strokePath(own, QPen(Qt::white, kSelectionLineWidth));
     fillDashByDash(painter, pieces, bounds, deep);
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/jelly/JellyBody.h"
 #include "ui/map/JellyLayers.h"
 
 namespace sorbeta::MapRepaint {
@@ -27,12 +28,12 @@ constexpr double kPixelRoom = 1.5;
 // with (at most a twentieth of a pixel off the curve) and for rounding.
 constexpr double kBareRoom = 0.5;
 // Half the width of the strokes along an outline, in points: the white
-// selection line (3 wide) and the glass dashes (1.5) on the jelly's own, the
-// ring's dashes (2) on the ring. Their joins within a dash turn so little
-// that their mitres reach no further.
-constexpr double kSelectionHalfWidth = 1.5;
-constexpr double kGlassHalfWidth = 0.75;
-constexpr double kRingHalfWidth = 1.0;
+// selection line and the glass dashes on the jelly's own, the ring's dashes
+// on the ring. Their joins within a dash turn so little that their mitres
+// reach no further.
+constexpr double kSelectionHalfWidth = kSelectionLineWidth / 2;
+constexpr double kGlassHalfWidth = kGlassDashWidth / 2;
+constexpr double kRingHalfWidth = kSelectionRingLine / 2;
 
 using Outline = std::array<QPointF, JellyShape::kPointCount>;
 
@@ -42,7 +43,8 @@ std::vector<Outline> movingOutlines(const BlobFrame& f) {
     const JellyShape shape = blobShape(*f.node, size, f.fx, outlineTime(f));
     const QRectF box(QPointF(0, 0), size);
     std::vector<Outline> outlines{shape.outline(box)};
-    if (f.selected) outlines.push_back(shape.outline(box.adjusted(-5, -5, 5, 5)));
+    const double out = kSelectionRingOffset;
+    if (f.selected) outlines.push_back(shape.outline(box.adjusted(-out, -out, out, out)));
     return outlines;
 }
 
