@@ -17,12 +17,6 @@ inline int ceilOf(double v) { return -floorOf(-v); }
 
 }  // namespace
 
-void CoverageRaster::reset(int top, int bottom) {
-    // Wide enough for any device pixel, far from overflowing an int.
-    constexpr int kAll = 1 << 28;
-    reset(QRect(QPoint(-kAll, top), QPoint(kAll, bottom)));
-}
-
 void CoverageRaster::reset(const QRect& kept) {
     const int top = kept.top(), bottom = kept.bottom();
     keptLeft_ = kept.left();

@@ -16,8 +16,6 @@ namespace sorbeta {
 
 class CoverageRaster {
 public:
-    // Starts over, keeping only rows `top` to `bottom` (device pixels).
-    void reset(int top, int bottom);
     // Starts over, keeping only the pixels of `kept`: rows outside it are
     // dropped, and of the columns outside it only what the edges left of it
     // add to the winding is kept. Rows must then be read within its columns.

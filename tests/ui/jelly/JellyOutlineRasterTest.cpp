@@ -19,6 +19,8 @@ namespace sorbeta {
 namespace {
 
 constexpr QSize kSize(260, 200);
+// Every row of the picture, with columns well beyond it on both sides.
+constexpr QRect kKept(QPoint(-100, 0), QPoint(kSize.width() + 100, kSize.height() - 1));
 const QRectF kBox(0, 0, 200, 140);
 
 JellyShape wobbling() {
@@ -36,7 +38,7 @@ struct Levels {
 
 Levels ours(const std::function<void(CoverageRaster&)>& add) {
     CoverageRaster raster;
-    raster.reset(0, kSize.height() - 1);
+    raster.reset(kKept);
     add(raster);
     raster.finish();
     Levels levels{std::vector<int>(std::size_t(kSize.width() * kSize.height()), 0)};
@@ -176,7 +178,7 @@ TEST(JellyOutlineRasterTest, DashesLookLikeADashedPen) {
 TEST(JellyOutlineRasterTest, DashesOutsideTheReachAreLeftOut) {
     const std::vector<QPointF> line = flattenClosedSpline(wobbling().outline(kBox), 0.05);
     CoverageRaster raster;
-    raster.reset(0, kSize.height() - 1);
+    raster.reset(kKept);
     const QRectF reach(40, 30, 30, 20);
     addDashes(raster, line, 2, 2, 5, placed(), reach);
     raster.finish();

@@ -30,9 +30,12 @@ QImage qtCoverage(const std::vector<QPolygonF>& polygons) {
     return image;
 }
 
+// Rows `top` to `bottom`, with columns well beyond the picture on both sides.
+QRect keptRows(int top, int bottom) { return QRect(QPoint(-100, top), QPoint(kSize.width() + 100, bottom)); }
+
 CoverageRaster& rasterOf(const std::vector<QPolygonF>& polygons, int top = 0, int bottom = kSize.height() - 1) {
     static CoverageRaster raster;
-    raster.reset(top, bottom);
+    raster.reset(keptRows(top, bottom));
     for (const QPolygonF& polygon : polygons) raster.addPolygon(std::vector<QPointF>(polygon.begin(), polygon.end()));
     raster.finish();
     return raster;
@@ -148,7 +151,7 @@ TEST(CoverageRasterTest, KeptColumnsReadAsTheWholeRasterDoes) {
 TEST(CoverageRasterTest, LeavesOutEdgesItCannotPlace) {
     const double nan = std::nan("");
     CoverageRaster raster;
-    raster.reset(0, kSize.height() - 1);
+    raster.reset(keptRows(0, kSize.height() - 1));
     const std::vector<QPointF> broken{QPointF(2, 2), QPointF(nan, 20), QPointF(1e12, 30), QPointF(4, -1e12)};
     raster.addPolygon(broken);
     // A sound shape added after them still comes out right.
