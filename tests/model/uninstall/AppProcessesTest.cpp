@@ -139,7 +139,10 @@ TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgno
     fs::copy_file("/bin/sh", program);
     const fs::path helper = user.at("Applications/Unpacked/bin/helper");
     fs::copy_file("/bin/sh", helper);
-    const QString stubborn = QStringLiteral("trap '' TERM; echo ready; while :; do sleep 0.05; done");
+    // The shells wait on their input rather than in a loop of commands: a
+    // command's process is, until it starts, a copy of the shell, which a
+    // busy machine can catch and count as one of the application's own.
+    const QString stubborn = QStringLiteral("trap '' TERM; echo ready; read x");
     InstalledApp folder{
         .url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked", .kind = AppKind::folder};
     folder.desktop.program = program;
@@ -150,7 +153,7 @@ TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgno
     const AppProcesses::QuitTiming quick{4, std::chrono::milliseconds(50), std::chrono::milliseconds(200)};
 
     // A polite application quits on the request; the stubborn helper is killed.
-    QProcess& main = start(program, {"-c", "echo ready; sleep 30 & wait"});
+    QProcess& main = start(program, {"-c", "echo ready; read x"});
     QProcess& background = start(helper, {"-c", stubborn});
     ASSERT_TRUE(main.waitForReadyRead(2000) && background.waitForReadyRead(2000));
     user.text(".config/systemd/user/unpacked.service", "[Service]\nExecStart=" + helper.native() + " -x\n");
@@ -183,9 +186,8 @@ TEST_F(AppProcessesTest, AnAppImagesRuntimeIsSignalledOnlyOnceItsApplicationIsGo
     fs::copy_file("/bin/sh", mounted);
     const fs::path fifo = outside() / "never-written";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const QString script =
-        QStringLiteral("APPIMAGE='%1' '%2' -c \"trap '' TERM; read x < '%3'\" & wait; while :; do sleep 0.05; done")
-            .arg(image.c_str(), mounted.c_str(), fifo.c_str());
+    const QString script = QStringLiteral("APPIMAGE='%1' '%2' -c \"trap '' TERM; read x < '%3'\" & wait; read x")
+                               .arg(image.c_str(), mounted.c_str(), fifo.c_str());
     QProcess& runtime = start(image, {"-c", script});
     const int application = pidRunning(mounted);
     ASSERT_NE(application, 0);
