@@ -186,9 +186,13 @@ TEST_F(AppProcessesTest, AnAppImagesRuntimeIsSignalledOnlyOnceItsApplicationIsGo
     fs::copy_file("/bin/sh", mounted);
     const fs::path fifo = outside() / "never-written";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const QString script = QStringLiteral("APPIMAGE='%1' '%2' -c \"trap '' TERM; read x < '%3'\" & wait; read x")
-                               .arg(image.c_str(), mounted.c_str(), fifo.c_str());
+    // The application says it is ready once it ignores the request: found
+    // any earlier, it could still end on it.
+    const QString script =
+        QStringLiteral("APPIMAGE='%1' '%2' -c \"trap '' TERM; echo ready; read x < '%3'\" & wait; read x")
+            .arg(image.c_str(), mounted.c_str(), fifo.c_str());
     QProcess& runtime = start(image, {"-c", script});
+    ASSERT_TRUE(runtime.waitForReadyRead(2000));
     const int application = pidRunning(mounted);
     ASSERT_NE(application, 0);
     InstalledApp app{.url = image, .name = "Tool", .bundleID = "Tool", .kind = AppKind::appImage};
