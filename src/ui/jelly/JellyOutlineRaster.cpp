@@ -9,11 +9,9 @@ namespace sorbeta {
 
 namespace {
 
-double length(QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); }
-
 // The unit normal on the left of an edge (right of it on a screen, whose y runs down).
 QPointF normalOf(QPointF edge) {
-    const double l = length(edge);
+    const double l = planeLength(edge);
     return l > 0 ? QPointF(edge.y() / l, -edge.x() / l) : QPointF(0, 0);
 }
 
@@ -40,7 +38,7 @@ struct Edges {
             const QPointF edge = line[(i + 1) % n] - line[i];
             normals[i] = normalOf(edge);
             starts[i] = along;
-            along += length(edge);
+            along += planeLength(edge);
         }
         starts[n] = along;
         for (std::size_t i = 0; i < n; ++i) miters[i] = miterOf(normals[(i + n - 1) % n], normals[i]);
@@ -66,7 +64,7 @@ std::vector<QPointF> flattenClosedSpline(std::span<const QPointF> points, double
     if (n < 3) return line;
     tolerance = std::max(tolerance, 1e-4);
     auto add = [&](QPointF p) {
-        if (line.empty() || length(p - line.back()) > 1e-9) line.push_back(p);
+        if (line.empty() || planeLength(p - line.back()) > 1e-9) line.push_back(p);
     };
     for (std::size_t i = 0; i < n; ++i) {
         const SplinePiece c = closedSplinePiece(points, i);
@@ -75,7 +73,7 @@ std::vector<QPointF> flattenClosedSpline(std::span<const QPointF> points, double
         add(c[0]);
         for (int k = 1; k < steps; ++k) add(splinePieceAt(c, double(k) / steps));
     }
-    if (line.size() > 1 && length(line.front() - line.back()) <= 1e-9) line.pop_back();
+    if (line.size() > 1 && planeLength(line.front() - line.back()) <= 1e-9) line.pop_back();
     return line;
 }
 

@@ -131,8 +131,7 @@ QPointF splinePieceAt(const SplinePiece& c, double t) {
 }
 
 double splinePieceBend(const SplinePiece& c) {
-    auto length = [](QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); };
-    return std::max(length(c[2] - 2 * c[1] + c[0]), length(c[3] - 2 * c[2] + c[1]));
+    return std::max(planeLength(c[2] - 2 * c[1] + c[0]), planeLength(c[3] - 2 * c[2] + c[1]));
 }
 
 double jellySeed(const std::string& id) {

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +30,9 @@ struct JellyShape {
     // three points give an empty path.
     static QPainterPath smoothClosed(std::span<const QPointF> points);
 };
+
+// The length of a vector in the plane.
+inline double planeLength(QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); }
 
 // The cubic curve of that closed spline from point `i` to point `i + 1`: its
 // start, two control points and end.

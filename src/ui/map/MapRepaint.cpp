@@ -56,10 +56,7 @@ std::vector<FizzBubble> bubblesOf(const BlobFrame& f) {
 
 QPointF mapped(const QTransform& t, QPointF p) { return t.map(p); }
 
-double distance(QPointF a, QPointF b) {
-    const double dx = a.x() - b.x(), dy = a.y() - b.y();
-    return std::sqrt(dx * dx + dy * dy);
-}
+double distance(QPointF a, QPointF b) { return planeLength(a - b); }
 
 // Device pixels per point of a transform near a point (its larger stretch).
 double pixelsPerPoint(const QTransform& t, QPointF at) {
@@ -70,8 +67,6 @@ double pixelsPerPoint(const QTransform& t, QPointF at) {
 QRect grown(const QRectF& r, double by) { return r.adjusted(-by, -by, by, by).toAlignedRect(); }
 
 bool close(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
-
-double length(QPointF v) { return std::sqrt(v.x() * v.x() + v.y() * v.y()); }
 
 // The grid cell a device pixel lies in, along one axis.
 int cellOf(int v) { return v >= 0 ? v / GridRegion::kGrid : -((-v + GridRegion::kGrid - 1) / GridRegion::kGrid); }
@@ -239,9 +234,9 @@ void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& to
             // every pixel the outline swept there, give or take how far a
             // piece bows out from its chord (a quarter of its step squared
             // times the curve's largest second difference, times three).
-            const double span =
-                std::max({length(from[3] - from[0]), length(to[3] - to[0]),
-                          length(from[1] - from[0]) + length(from[2] - from[1]) + length(from[3] - from[2])});
+            const double span = std::max(
+                {planeLength(from[3] - from[0]), planeLength(to[3] - to[0]),
+                 planeLength(from[1] - from[0]) + planeLength(from[2] - from[1]) + planeLength(from[3] - from[2])});
             const int pieces = std::clamp(int(std::ceil(span / kPieceLength)), 1, 16);
             const double step = 1.0 / pieces;
             const double bow = 0.75 * step * step * std::max(splinePieceBend(from), splinePieceBend(to));
