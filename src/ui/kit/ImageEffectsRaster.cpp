@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <span>
 #include <vector>
 
 #include "ui/kit/ImageEffects.h"
@@ -37,6 +39,18 @@ QImage usable(const QImage& src) {
     return src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+// A row of pixels copied. The rows of a repaint region are mostly a few
+// pixels wide, where a call to the library's copy costs more than the copy.
+inline void copyPixels(QRgb* to, const QRgb* from, int count) {
+    if (count > 32) {
+        std::memcpy(to, from, std::size_t(count) * sizeof(QRgb));
+        return;
+    }
+    int i = 0;
+    for (; i + 4 <= count; i += 4) std::memcpy(to + i, from + i, 4 * sizeof(QRgb));
+    for (; i < count; ++i) to[i] = from[i];
+}
+
 uchar* writableBits(QImage& image) {
     // Not bits(): that may detach the image from the painter drawing into it.
     return const_cast<uchar*>(image.constBits());
@@ -50,7 +64,7 @@ void blendTranslated(QImage& dst, const QImage& src, int dx, int dy, uint alpha,
         auto* d = reinterpret_cast<QRgb*>(dbits + y * dstride);
         const auto* s = reinterpret_cast<const QRgb*>(src.constScanLine(y - dy));
         if (opaque && alpha == 255) {
-            std::copy(s + area.left() - dx, s + area.right() + 1 - dx, d + area.left());
+            copyPixels(d + area.left(), s + area.left() - dx, area.width());
             continue;
         }
         for (int x = area.left(); x <= area.right(); ++x) blendPixel(d[x], s[x - dx], alpha);
@@ -141,29 +155,40 @@ QImage* pixelTarget(const QPainter& painter) {
     return image;
 }
 
-void blendImage(QImage& dst, const QImage& source, const QTransform& srcToDst, double opacity, const QRect& clip) {
+namespace {
+
+// One image blended into the rectangles of a clip: what every rectangle
+// shares is worked out once, as a repaint region holds thousands of them.
+void blendInto(QImage& dst, const QImage& source, const QTransform& srcToDst, double opacity,
+               std::span<const QRect> rects) {
     if (source.isNull() || dst.isNull() || !(opacity > 0.0)) return;
     const auto alpha = static_cast<uint>(std::clamp(std::lround(opacity * 255.0), 0L, 255L));
     if (alpha == 0) return;
     const QImage src = usable(source);
-    QRect area = clip.isEmpty() ? dst.rect() : clip & dst.rect();
-    area &= srcToDst.mapRect(QRectF(src.rect())).toAlignedRect();
-    if (area.isEmpty()) return;
-    const QTransform::TransformationType type = srcToDst.type();
+    const QRect reach = srcToDst.mapRect(QRectF(src.rect())).toAlignedRect() & dst.rect();
     // Like Qt's own image drawing, an unscaled image lands on whole pixels.
-    if (type <= QTransform::TxTranslate) {
-        const int dx = static_cast<int>(std::lround(srcToDst.dx())), dy = static_cast<int>(std::lround(srcToDst.dy()));
-        blendTranslated(dst, src, dx, dy, alpha, area & src.rect().translated(dx, dy));
-    } else {
-        blendBilinear(dst, src, srcToDst, alpha, area);
+    const bool translated = srcToDst.type() <= QTransform::TxTranslate;
+    const int dx = static_cast<int>(std::lround(srcToDst.dx())), dy = static_cast<int>(std::lround(srcToDst.dy()));
+    const QRect within = translated ? reach & src.rect().translated(dx, dy) : reach;
+    for (const QRect& rect : rects) {
+        const QRect area = rect.isEmpty() ? within : rect & within;
+        if (area.isEmpty()) continue;
+        if (translated)
+            blendTranslated(dst, src, dx, dy, alpha, area);
+        else
+            blendBilinear(dst, src, srcToDst, alpha, area);
     }
 }
 
+}  // namespace
+
+void blendImage(QImage& dst, const QImage& source, const QTransform& srcToDst, double opacity, const QRect& clip) {
+    blendInto(dst, source, srcToDst, opacity, std::span<const QRect>(&clip, 1));
+}
+
 void blendImage(QImage& dst, const QImage& src, const QTransform& srcToDst, double opacity, const QRegion& clip) {
-    if (src.isNull()) return;
-    const QRect reach = srcToDst.mapRect(QRectF(src.rect())).toAlignedRect();
-    for (const QRect& rect : clip)
-        if (rect.intersects(reach)) blendImage(dst, src, srcToDst, opacity, rect);
+    if (clip.isEmpty()) return;
+    blendInto(dst, src, srcToDst, opacity, std::span<const QRect>(clip.begin(), clip.end()));
 }
 
 void drawImageDirect(QPainter& painter, const QImage& image, const QRegion& region) {

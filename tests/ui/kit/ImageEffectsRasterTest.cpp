@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include "ui/kit/ImageEffects.h"
 
@@ -60,6 +61,39 @@ TEST(ImageEffectsRasterTest, BlendingMatchesQtWhereItShould) {
             if (!reach.adjusted(-1, -1, 1, 1).contains(x, y)) {
                 ASSERT_EQ(tilted.pixel(x, y), qRgb(10, 200, 30));
             }
+}
+
+TEST(ImageEffectsRasterTest, AClipRegionLimitsBlendingToItsPixels) {
+    const QImage src = pattern(QSize(12, 9));
+    QRegion clip(QRect(0, 0, 9, 40));
+    clip += QRect(12, 10, 3, 3);
+    clip += QRect(20, 2, 30, 2);
+    clip += QRect(14, 12, 20, 1);
+    QTransform tilt;
+    tilt.translate(20, 15);
+    tilt.rotate(8, Qt::YAxis);
+    tilt.scale(1.5, 1.5);
+    tilt.translate(-6, -4.5);
+    for (const QTransform& t : {QTransform::fromTranslate(5, 7), QTransform::fromTranslate(-3, 2), tilt}) {
+        QImage whole(40, 30, QImage::Format_ARGB32_Premultiplied), clipped(40, 30, QImage::Format_ARGB32_Premultiplied);
+        whole.fill(QColor(10, 200, 30));
+        clipped.fill(QColor(10, 200, 30));
+        blendImage(whole, src, t, 0.8);
+        blendImage(clipped, src, t, 0.8, clip);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                ASSERT_EQ(clipped.pixel(x, y), clip.contains(QPoint(x, y)) ? whole.pixel(x, y) : qRgb(10, 200, 30))
+                    << x << "," << y;
+    }
+    // An empty region draws nothing; an empty rectangle means the whole image.
+    QImage untouched(40, 30, QImage::Format_ARGB32_Premultiplied), all(40, 30, QImage::Format_ARGB32_Premultiplied),
+        reference(40, 30, QImage::Format_ARGB32_Premultiplied);
+    for (QImage* image : {&untouched, &all, &reference}) image->fill(QColor(10, 200, 30));
+    blendImage(untouched, src, QTransform::fromTranslate(5, 7), 1.0, QRegion());
+    blendImage(all, src, QTransform::fromTranslate(5, 7), 1.0, QRect());
+    blendImage(reference, src, QTransform::fromTranslate(5, 7), 1.0);
+    EXPECT_EQ(untouched.pixel(8, 9), qRgb(10, 200, 30));
+    EXPECT_EQ(all, reference);
 }
 
 TEST(ImageEffectsRasterTest, EllipseCoverageAndTargets) {
