@@ -65,9 +65,12 @@ struct JellyInside {
 // coordinates and may tilt in perspective. The body at `bodyOpacity`, the
 // painter's opacity over all. False (nothing drawn) when the painter does not
 // paint into a premultiplied image that way (see ImageEffects::directTarget).
+// `clip`, when given, is the part of the painter's device clip near the
+// jelly (device pixels, in a region's order): it spares the jelly a walk over
+// a large repaint region.
 bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF size, const JellyShape& shape,
                       const JellyPalette& palette, const JellyBodyStyle& style, double bodyOpacity = 1.0,
-                      const JellyInside* inside = nullptr);
+                      const JellyInside* inside = nullptr, const std::vector<QRect>* clip = nullptr);
 
 // Within its scope the jellies painted on this thread make at most `count`
 // new cached layers where a similar one can stand in for now (one frame of an

@@ -12,6 +12,7 @@
 #include "ui/jelly/JellyOutlineRaster.h"
 #include "ui/jelly/JellyPixelRuns.h"
 #include "ui/kit/CoverageRaster.h"
+#include "ui/kit/DeviceRects.h"
 #include "ui/kit/ImageEffects.h"
 
 namespace sorbeta {
@@ -57,11 +58,11 @@ struct DirectJelly {
 
     ImageEffects::Layer drop, skinLayer;
     LayerSampler shadow{ImageEffects::Layer{}}, skin{ImageEffects::Layer{}};
-    QRect area;       // device pixels the jelly can reach
-    QRect bodyArea;   // device pixels of the outline's coverage
-    QRegion clip;     // what this painting may change
-    QRegion allowed;  // the part of `area` this painting may change
-    QRect maskArea;   // the box of the body's pixels within `allowed`, where coverage is worked out
+    QRect area;                  // device pixels the jelly can reach
+    QRect bodyArea;              // device pixels of the outline's coverage
+    std::vector<QRect> clip;     // what this painting may change, in a region's order
+    std::vector<QRect> allowed;  // the part of `area` this painting may change
+    QRect maskArea;              // the box of the body's pixels within `allowed`, where coverage is worked out
     const uchar* maskBits = nullptr;
     qsizetype maskStride = 0;
 
@@ -159,8 +160,8 @@ bool prepareLayers(DirectJelly& j, const JellyShape& shape, const JellyPalette& 
     if (shape.pull && shape.pullAmount > 0)
         reach |= j.box.adjusted(-kPullMargin, -kPullMargin, kPullMargin, kPullMargin);
     j.area = j.toDevice.mapRect(reach).toAlignedRect() & j.target->rect();
-    j.allowed = j.allowed & j.area;
-    return !j.allowed.isEmpty();
+    j.allowed = DeviceRects::within(j.allowed, j.area);
+    return !j.allowed.empty();
 }
 
 // The outline as fine chords, cut when first needed: a jelly repainted only
@@ -183,8 +184,8 @@ void rasteriseCoverage(DirectJelly& j, const JellyShape& shape) {
     // Only the body's pixels this painting may change are worked out: the
     // rows read nothing else. A jelly repainted only for its neighbours'
     // sake often has none.
-    const QRegion body = j.allowed & j.bodyArea;
-    j.maskArea = body.boundingRect();
+    const std::vector<QRect> body = DeviceRects::within(j.allowed, j.bodyArea);
+    j.maskArea = DeviceRects::bounds(body);
     QImage& mask = ImageEffects::scratchImage(j.maskArea.size());
     j.maskBits = mask.constBits();
     j.maskStride = mask.bytesPerLine();
@@ -211,16 +212,16 @@ void paintOutlineStrokes(DirectJelly& j, const JellyShape& shape, const JellyPal
     const double out = kSelectionRingOffset;
     const QRect strokeReach =
         j.toDevice.mapRect(j.box.adjusted(-out - 2, -out - 2, out + 2, out + 2)).toAlignedRect() & j.target->rect();
-    const QRegion region = j.clip & strokeReach;
-    if (region.isEmpty()) return;
-    const QRect reach = region.boundingRect();
+    const std::vector<QRect> region = DeviceRects::within(j.clip, strokeReach);
+    if (region.empty()) return;
+    const QRect reach = DeviceRects::bounds(region);
     outlineOf(j, shape);
     CoverageRaster& raster = outlineRaster();
     auto fill = [&](QRgb color, auto&& add) {
         raster.reset(reach);
         add();
         raster.finish();
-        fillCoverage(j.bits, j.stride, std::span<const QRect>(region.begin(), region.end()), raster, color);
+        fillCoverage(j.bits, j.stride, region, raster, color);
     };
     if (style.glass)
         fill(premultipliedAt(withOpacity(palette.base, kGlassDashOpacity), opacity),
@@ -467,7 +468,7 @@ void paintTiltedRows(const DirectJelly& j, const QRect& part) {
 
 bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF size, const JellyShape& shape,
                       const JellyPalette& palette, const JellyBodyStyle& style, double bodyOpacity,
-                      const JellyInside* inside) {
+                      const JellyInside* inside, const std::vector<QRect>* clip) {
     DirectJelly j;
     j.target = ImageEffects::directTarget(painter);
     if (!j.target) return false;
@@ -481,7 +482,12 @@ bool paintJellyDirect(QPainter& painter, const QTransform& toPainter, QSizeF siz
     j.pixels = std::sqrt(std::abs(j.toDevice.m11() * j.toDevice.m22() - j.toDevice.m12() * j.toDevice.m21()));
     j.size = size;
     j.box = QRectF(QPointF(0, 0), size);
-    j.clip = ImageEffects::deviceClip(painter);
+    if (clip) {
+        j.clip = *clip;
+    } else {
+        const QRegion system = ImageEffects::deviceClip(painter);
+        j.clip.assign(system.begin(), system.end());
+    }
     j.allowed = j.clip;
     if (!prepareLayers(j, shape, palette, style, ImageEffects::pixelRatioOf(painter))) return true;
     rasteriseCoverage(j, shape);

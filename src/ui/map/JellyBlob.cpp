@@ -230,7 +230,7 @@ void paintOverlays(QPainter& painter, const BlobFrame& frame, const BlobGeometry
 
 }  // namespace
 
-void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
+void paintJellyBlob(QPainter& painter, const BlobFrame& frame, const std::vector<QRect>* clip) {
     const MapNode& node = *frame.node;
     const QSizeF size = frame.rect.size();
     const HoverFX& fx = frame.fx;
@@ -249,7 +249,7 @@ void paintJellyBlob(QPainter& painter, const BlobFrame& frame) {
     painter.setOpacity(painter.opacity() * frame.opacity);
     // 1 to 4 straight into the image's pixels when it can be reached.
     const JellyInside inside = insideOf(node, size, fx, g, frame.time, pal);
-    const bool direct = paintJellyDirect(painter, toMap, size, shape, pal, style, g.bodyOpacity, &inside);
+    const bool direct = paintJellyDirect(painter, toMap, size, shape, pal, style, g.bodyOpacity, &inside, clip);
     painter.setTransform(toMap, true);
     if (!direct) {
         // 1: the body; 2 to 4 live inside its outline.

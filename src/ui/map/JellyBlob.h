@@ -83,6 +83,8 @@ QImage blobIconImage(const MapNode& node, QSizeF size, double pixelRatio);
 // The time the outline of `frame` wobbles at.
 inline double outlineTime(const BlobFrame& frame) { return frame.outlineHeldAt.value_or(frame.time); }
 
-void paintJellyBlob(QPainter& painter, const BlobFrame& frame);
+// `clip`, when given, is the part of the painter's device clip near the
+// jelly (device pixels, in a region's order).
+void paintJellyBlob(QPainter& painter, const BlobFrame& frame, const std::vector<QRect>* clip = nullptr);
 
 }  // namespace sorbeta

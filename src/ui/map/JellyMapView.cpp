@@ -15,11 +15,13 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "platform/RevealFiles.h"
 #include "platform/Translate.h"
 #include "ui/jelly/JellyBody.h"
 #include "ui/jelly/SelectionRing.h"
+#include "ui/kit/DeviceRects.h"
 #include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
@@ -573,16 +575,34 @@ void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& 
     std::vector<QRect> reaches;
     reaches.reserve(frames.size());
     for (const BlobFrame& frame : frames) reaches.push_back(MapRepaint::reach(frame, toDevice));
-    auto paintWithin = [&](QPainter& target, const QRegion& within) {
+    auto paintAll = [&](QPainter& target) {
         const JellyLayerBudget budget(kLayersPerFrame);
-        for (std::size_t i = 0; i < frames.size(); ++i)
-            if (within.isEmpty() || within.intersects(reaches[i])) paintJellyBlob(target, frames[i]);
+        for (const BlobFrame& frame : frames) paintJellyBlob(target, frame);
     };
     QImage* target = ImageEffects::directTarget(painter);
-    if (!target || !services_.bands) return paintWithin(painter, clip);
+    if (!target || !services_.bands) {
+        if (clip.isEmpty()) return paintAll(painter);
+        const JellyLayerBudget budget(kLayersPerFrame);
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            if (clip.intersects(reaches[i])) paintJellyBlob(painter, frames[i]);
+        return;
+    }
+    // Each jelly gets the rectangles of the clip near it, in the pixels of
+    // the painter it paints with (`top` is the image row at its first).
+    auto paintNear = [&](QPainter& with, const QRegion& within, int top) {
+        const std::span<const QRect> rects(within.begin(), within.end());
+        const JellyLayerBudget budget(kLayersPerFrame);
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            std::vector<QRect> near = DeviceRects::within(rects, reaches[i]);
+            if (near.empty()) continue;
+            if (top != 0) DeviceRects::translate(near, QPoint(0, -top));
+            paintJellyBlob(with, frames[i], &near);
+        }
+    };
     services_.bands->paint(
         *target, painter,
-        [&](QPainter& band, QRect rows) { paintWithin(band, clip.isEmpty() ? QRegion(rows) : clip & rows); }, clip);
+        [&](QPainter& band, QRect rows) { paintNear(band, clip.isEmpty() ? QRegion(rows) : clip & rows, rows.top()); },
+        clip);
 }
 
 void JellyMapView::paintEvent(QPaintEvent* event) {
