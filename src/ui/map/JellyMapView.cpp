@@ -599,6 +599,10 @@ void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& 
             paintJellyBlob(with, frames[i], &near);
         }
     };
+    // A small clip is one band: the caller's own painter already paints
+    // just there, and a second one would only cost its setting up.
+    if (!clip.isEmpty() && services_.bands->bandsFor(*target, clip) == 1)
+        return paintNear(painter, clip & target->rect(), 0);
     services_.bands->paint(
         *target, painter,
         [&](QPainter& band, QRect rows) { paintNear(band, clip.isEmpty() ? QRegion(rows) : clip & rows, rows.top()); },

@@ -42,21 +42,32 @@ qint64 pixelsOf(const QRegion& region) {
     return pixels;
 }
 
-}  // namespace
-
-void BandPainter::paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint,
-                        const QRegion& clip) {
-    const QRegion within = clip & target.rect();
-    if (!clip.isEmpty() && within.isEmpty()) return;
-    // Bands split the rows the clip reaches (all rows without one).
+// The bands for `clip`, `within` being its part in the image.
+int bandCount(const QImage& target, const QRegion& clip, const QRegion& within, int threads) {
+    if (!clip.isEmpty() && within.isEmpty()) return 0;
     const QRect rowsToPaint = clip.isEmpty() ? target.rect() : within.boundingRect();
-    const int first = rowsToPaint.top(), height = rowsToPaint.height();
     const qint64 pixels = clip.isEmpty() ? 0 : pixelsOf(within);
     const bool small =
         !clip.isEmpty() && (pixels < kSmallClip || pixels < qint64(target.width()) * target.height() / kSmallShare);
     // Twice as many bands as threads, taken as threads come free: a band
     // crowded with jellies then holds up the frame less.
-    const int bands = small ? 1 : std::clamp(height / 64, 1, state_->bands * 2);
+    return small ? 1 : std::clamp(rowsToPaint.height() / 64, 1, threads * 2);
+}
+
+}  // namespace
+
+int BandPainter::bandsFor(const QImage& target, const QRegion& clip) const {
+    return bandCount(target, clip, clip & target.rect(), state_->bands);
+}
+
+void BandPainter::paint(QImage& target, const QPainter& like, const std::function<void(QPainter&, QRect)>& paint,
+                        const QRegion& clip) {
+    const QRegion within = clip & target.rect();
+    const int bands = bandCount(target, clip, within, state_->bands);
+    if (bands == 0) return;
+    // Bands split the rows the clip reaches (all rows without one).
+    const QRect rowsToPaint = clip.isEmpty() ? target.rect() : within.boundingRect();
+    const int first = rowsToPaint.top(), height = rowsToPaint.height();
     const int rows = (height + bands - 1) / bands;
     const double ratio = target.devicePixelRatio();
     const std::function<void(int)> job = [&](int band) {

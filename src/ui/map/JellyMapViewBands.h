@@ -27,6 +27,9 @@ public:
     BandPainter& operator=(const BandPainter&) = delete;
 
     int bands() const;
+    // How many bands paint() would split `target` into for `clip` (0 when
+    // the clip misses it): 1 is a small clip painted on the calling thread.
+    int bandsFor(const QImage& target, const QRegion& clip) const;
 
     // Splits `target` into bands of whole pixel rows (up to twice as many as
     // it has threads) and calls paint(painter,

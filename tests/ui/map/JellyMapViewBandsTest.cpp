@@ -44,5 +44,27 @@ TEST(JellyMapViewBandsTest, BandsPaintExactlyWhatOneThreadPaints) {
     EXPECT_EQ(calls, 4);
 }
 
+TEST(JellyMapViewBandsTest, SaysHowManyBandsAClipTakesAsPaintingDoes) {
+    BandPainter four(4);
+    QImage image(1200, 800, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    auto callsFor = [&](const QRegion& clip) {
+        std::atomic<int> calls = 0;
+        four.paint(image, painter, [&](QPainter&, QRect) { ++calls; }, clip);
+        return int(calls);
+    };
+    // The strips of a resting map: one band, on the calling thread.
+    QRegion strips;
+    for (int x = 0; x < 1200; x += 100) strips += QRect(x, 0, 4, 800);
+    EXPECT_EQ(four.bandsFor(image, strips), 1);
+    EXPECT_EQ(callsFor(strips), 1);
+    // A clip beside the image: nothing to paint.
+    EXPECT_EQ(four.bandsFor(image, QRegion(2000, 0, 10, 10)), 0);
+    EXPECT_EQ(callsFor(QRegion(2000, 0, 10, 10)), 0);
+    // The whole image: as many bands as its rows allow, twice the threads.
+    EXPECT_EQ(four.bandsFor(image, QRegion()), 8);
+    EXPECT_EQ(four.bandsFor(image, QRegion(image.rect())), 8);
+}
+
 }  // namespace
 }  // namespace sorbeta
