@@ -80,6 +80,14 @@ struct JellyMapView::Blob {
     JellyLabelImage label;
     QImage icon;  // the node's icon at its drawn size, so any thread may draw it
     QString iconKey;
+    // What the label and icon were last made for: frames reuse them until
+    // the node, its size, the pixel ratio, the direction or the ink change
+    // (or the language: `imagesStale`).
+    bool imagesStale = true;
+    QSizeF imagesSize;
+    double imagesRatio = 0;
+    bool imagesRightToLeft = false;
+    QRgb imagesInk = 0;
     QPainterPath hitShape;  // resting outline in the blob's own coordinates
     QSizeF hitSize;
     MapNode::Kind hitKind = MapNode::Kind::category;
@@ -201,6 +209,7 @@ void JellyMapView::relayout() {
         }
         slot->fade.setTarget(1.0, now);
         slot->node = placed.node;
+        slot->imagesStale = true;
         slot->present = true;
         slot->order = order++;
         if (slot->hitSize != r.size() || slot->hitKind != placed.node.kind || slot->hitShape.isEmpty()) {
@@ -242,6 +251,11 @@ void JellyMapView::seenChanged(bool seen) {
 void JellyMapView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LayoutDirectionChange) relayout();
+    if (event->type() == QEvent::LanguageChange) {
+        // The labels' words come from the translations.
+        for (auto& [id, blob] : blobs_) blob->imagesStale = true;
+        update();
+    }
 }
 
 // --- Hit testing
@@ -453,19 +467,28 @@ BlobFrame JellyMapView::frameOf(Blob& blob, double now, bool rtl, double ratio) 
 void JellyMapView::prepareImages(Blob& blob, BlobFrame& frame, double ratio) {
     // The label follows the jelly's laid-out size, not its animated frame.
     const QSizeF labelSize = blob.hitSize.isEmpty() ? frame.rect.size() : blob.hitSize;
-    const BlobGeometry g = blobGeometry(blob.node, labelSize, HoverFX{}, frame.rightToLeft);
     const QColor ink = blob.node.kind == MapNode::Kind::free ? Theme::ink() : sorbeta::palette(blob.node.flavor).ink;
-    blob.label.update(jellyLabelContent(blob.node, labelSize), ink, g.labelTextWidth, ratio);
+    if (blob.imagesStale || labelSize != blob.imagesSize || ratio != blob.imagesRatio ||
+        frame.rightToLeft != blob.imagesRightToLeft || ink.rgba() != blob.imagesInk) {
+        const BlobGeometry g = blobGeometry(blob.node, labelSize, HoverFX{}, frame.rightToLeft);
+        blob.label.update(jellyLabelContent(blob.node, labelSize), ink, g.labelTextWidth, ratio);
+        if (blob.node.iconPath) {
+            const QString key = *blob.node.iconPath + QChar(0x02) + QString::number(labelSize.width()) + QChar(0x02) +
+                                QString::number(labelSize.height()) + QChar(0x02) + QString::number(ratio);
+            if (key != blob.iconKey) {
+                blob.icon = blobIconImage(blob.node, labelSize, ratio);
+                blob.iconKey = key;
+            }
+        }
+        blob.imagesStale = false;
+        blob.imagesSize = labelSize;
+        blob.imagesRatio = ratio;
+        blob.imagesRightToLeft = frame.rightToLeft;
+        blob.imagesInk = ink.rgba();
+    }
     frame.label = &blob.label;
     frame.labelKey = blob.label.cacheKey();
-    if (!blob.node.iconPath) return;
-    const QString key = *blob.node.iconPath + QChar(0x02) + QString::number(labelSize.width()) + QChar(0x02) +
-                        QString::number(labelSize.height()) + QChar(0x02) + QString::number(ratio);
-    if (key != blob.iconKey) {
-        blob.icon = blobIconImage(blob.node, labelSize, ratio);
-        blob.iconKey = key;
-    }
-    frame.icon = &blob.icon;
+    if (blob.node.iconPath) frame.icon = &blob.icon;
 }
 
 QRegion JellyMapView::advanceShown(double now, bool all) {

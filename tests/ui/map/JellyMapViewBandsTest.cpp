@@ -50,7 +50,8 @@ TEST(JellyMapViewBandsTest, SaysHowManyBandsAClipTakesAsPaintingDoes) {
     QPainter painter(&image);
     auto callsFor = [&](const QRegion& clip) {
         std::atomic<int> calls = 0;
-        four.paint(image, painter, [&](QPainter&, QRect) { ++calls; }, clip);
+        four.paint(
+            image, painter, [&](QPainter&, QRect) { ++calls; }, clip);
         return int(calls);
     };
     // The strips of a resting map: one band, on the calling thread.

@@ -307,6 +307,37 @@ TEST_F(JellyMapViewTest, DrawsEachNodeInItsFlavour) {
     EXPECT_LE(largestChannelDifference(shown, image), 2);
 }
 
+TEST_F(JellyMapViewTest, ALabelShowsItsNodesNewTextOnTheNextFrame) {
+    view.resize(800, 500);
+    MapNode a = makeNode("a", 3000, Flavor::lime, MapNode::Kind::category);
+    const MapNode b = makeNode("b", 2000, Flavor::grape, MapNode::Kind::category);
+    view.setNodes({a, b});
+    clock.advance(3);
+    // The middle of the jelly, where its label sits and the wobble never reaches.
+    const QRect middle = rectOf("a").toAlignedRect().adjusted(60, 60, -60, -60);
+    auto labelArea = [&] {
+        QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        view.paintMap(painter);
+        return image.copy(middle);
+    };
+    const QImage first = labelArea();
+    clock.advance(0.4);
+    EXPECT_EQ(labelArea(), first);  // frames reuse the label they made
+
+    a.title = QStringLiteral("renamed jelly");
+    view.setNodes({a, b});
+    clock.advance(0.4);
+    const QImage renamed = labelArea();
+    EXPECT_NE(renamed, first);
+    // A change of language makes the labels again, from the same words here.
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(&view, &change);
+    clock.advance(0.4);
+    EXPECT_EQ(labelArea(), renamed);
+}
+
 TEST_F(JellyMapViewTest, PartialRepaintsNeverTearARestingJelly) {
     view.setNodes({makeNode("a", 3000, Flavor::lime, MapNode::Kind::category),
                    makeNode("b", 2000, Flavor::grape, MapNode::Kind::category)});
