@@ -598,16 +598,11 @@ void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& 
     std::vector<QRect> reaches;
     reaches.reserve(frames.size());
     for (const BlobFrame& frame : frames) reaches.push_back(MapRepaint::reach(frame, toDevice));
-    auto paintAll = [&](QPainter& target) {
-        const JellyLayerBudget budget(kLayersPerFrame);
-        for (const BlobFrame& frame : frames) paintJellyBlob(target, frame);
-    };
     QImage* target = ImageEffects::directTarget(painter);
     if (!target || !services_.bands) {
-        if (clip.isEmpty()) return paintAll(painter);
         const JellyLayerBudget budget(kLayersPerFrame);
         for (std::size_t i = 0; i < frames.size(); ++i)
-            if (clip.intersects(reaches[i])) paintJellyBlob(painter, frames[i]);
+            if (clip.isEmpty() || clip.intersects(reaches[i])) paintJellyBlob(painter, frames[i]);
         return;
     }
     // Each jelly gets the rectangles of the clip near it, in the pixels of
@@ -623,9 +618,9 @@ void JellyMapView::paintFrames(QPainter& painter, const std::vector<BlobFrame>& 
         }
     };
     // A small clip is one band: the caller's own painter already paints
-    // just there, and a second one would only cost its setting up.
-    if (!clip.isEmpty() && services_.bands->bandsFor(*target, clip) == 1)
-        return paintNear(painter, clip & target->rect(), 0);
+    // just there, and a second one would only cost its setting up. (Each
+    // jelly keeps to the image itself.)
+    if (!clip.isEmpty() && services_.bands->bandsFor(*target, clip) == 1) return paintNear(painter, clip, 0);
     services_.bands->paint(
         *target, painter,
         [&](QPainter& band, QRect rows) { paintNear(band, clip.isEmpty() ? QRegion(rows) : clip & rows, rows.top()); },
