@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+#include "ui/kit/DeviceRects.h"
 #include "ui/kit/ImageEffects.h"
 
 namespace sorbeta::ImageEffects {
@@ -170,14 +171,16 @@ void blendInto(QImage& dst, const QImage& source, const QTransform& srcToDst, do
     const bool translated = srcToDst.type() <= QTransform::TxTranslate;
     const int dx = static_cast<int>(std::lround(srcToDst.dx())), dy = static_cast<int>(std::lround(srcToDst.dy()));
     const QRect within = translated ? reach & src.rect().translated(dx, dy) : reach;
-    for (const QRect& rect : rects) {
-        const QRect area = rect.isEmpty() ? within : rect & within;
-        if (area.isEmpty()) continue;
+    auto blend = [&](const QRect& area) {
+        if (area.isEmpty()) return;
         if (translated)
             blendTranslated(dst, src, dx, dy, alpha, area);
         else
             blendBilinear(dst, src, srcToDst, alpha, area);
-    }
+    };
+    if (rects.size() == 1) return blend(rects.front().isEmpty() ? within : rects.front() & within);
+    // A small image over a repaint region: only the rows it spans are looked at.
+    for (const QRect& area : DeviceRects::within(rects, within)) blend(area);
 }
 
 }  // namespace
