@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "ui/jelly/JellyBody.h"
@@ -123,15 +124,16 @@ QRegion GridRegion::region() const {
     for (int y = firstRow_; y <= lastRow_ + 1; ++y) {
         runs.clear();
         if (y <= lastRow_) {
+            // Most of a row is empty: memchr() skips it many cells at a time.
             const unsigned char* row = cells_.data() + std::ptrdiff_t(y) * columns_;
-            for (int x = firstColumn_; x <= lastColumn_;) {
-                if (!row[x]) {
-                    ++x;
-                    continue;
-                }
-                const int from = x;
-                while (x <= lastColumn_ && row[x]) ++x;
-                runs.emplace_back(from, x);
+            const unsigned char* end = row + lastColumn_ + 1;
+            for (const unsigned char* at = row + firstColumn_; at < end;) {
+                const auto* set = static_cast<const unsigned char*>(std::memchr(at, 1, std::size_t(end - at)));
+                if (!set) break;
+                const auto* clear = static_cast<const unsigned char*>(std::memchr(set, 0, std::size_t(end - set)));
+                if (!clear) clear = end;
+                runs.emplace_back(int(set - row), int(clear - row));
+                at = clear;
             }
         }
         if (y > firstRow_ && runs == bandRuns) continue;
@@ -220,15 +222,25 @@ void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& to
     const std::vector<Outline> before = outlineMoved ? movingOutlines(a) : std::vector<Outline>{};
     const std::vector<Outline> after = outlineMoved ? movingOutlines(b) : std::vector<Outline>{};
     constexpr int n = JellyShape::kPointCount;
+    // An affine map keeps the spline's control points where the mapped
+    // points put them: the points are mapped once, not once per curve.
+    const bool affine = ta.type() < QTransform::TxProject && tb.type() < QTransform::TxProject;
     for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o) {
         const double room = (o == 0 ? ownHalfWidth : kRingHalfWidth) * pixels + kBareRoom;
+        Outline mappedBefore = before[o], mappedAfter = after[o];
+        if (affine) {
+            for (QPointF& p : mappedBefore) p = ta.map(p);
+            for (QPointF& p : mappedAfter) p = tb.map(p);
+        }
         for (int i = 0; i < n; ++i) {
             // The curve from point i to i + 1 of the closed spline, in device
             // pixels, in both frames.
-            SplinePiece from = closedSplinePiece(before[o], std::size_t(i));
-            SplinePiece to = closedSplinePiece(after[o], std::size_t(i));
-            for (QPointF& p : from) p = ta.map(p);
-            for (QPointF& p : to) p = tb.map(p);
+            SplinePiece from = closedSplinePiece(mappedBefore, std::size_t(i));
+            SplinePiece to = closedSplinePiece(mappedAfter, std::size_t(i));
+            if (!affine) {
+                for (QPointF& p : from) p = ta.map(p);
+                for (QPointF& p : to) p = tb.map(p);
+            }
             // Both frames' curves are cut into short pieces at the same
             // parameters; the quadrilateral between matching pieces holds
             // every pixel the outline swept there, give or take how far a
