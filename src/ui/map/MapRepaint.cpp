@@ -223,20 +223,21 @@ void changedBetween(const BlobFrame& a, const BlobFrame& b, const QTransform& to
     const std::vector<Outline> after = outlineMoved ? movingOutlines(b) : std::vector<Outline>{};
     constexpr int n = JellyShape::kPointCount;
     // An affine map keeps the spline's control points where the mapped
-    // points put them: the points are mapped once, not once per curve.
+    // points put them: its outline points are mapped once, not once per
+    // curve; a tilt in perspective maps each curve's control points.
     const bool affine = ta.type() < QTransform::TxProject && tb.type() < QTransform::TxProject;
     for (std::size_t o = 0; o < std::min(before.size(), after.size()); ++o) {
         const double room = (o == 0 ? ownHalfWidth : kRingHalfWidth) * pixels + kBareRoom;
-        Outline mappedBefore = before[o], mappedAfter = after[o];
+        Outline pointsBefore = before[o], pointsAfter = after[o];
         if (affine) {
-            for (QPointF& p : mappedBefore) p = ta.map(p);
-            for (QPointF& p : mappedAfter) p = tb.map(p);
+            for (QPointF& p : pointsBefore) p = ta.map(p);
+            for (QPointF& p : pointsAfter) p = tb.map(p);
         }
         for (int i = 0; i < n; ++i) {
             // The curve from point i to i + 1 of the closed spline, in device
             // pixels, in both frames.
-            SplinePiece from = closedSplinePiece(mappedBefore, std::size_t(i));
-            SplinePiece to = closedSplinePiece(mappedAfter, std::size_t(i));
+            SplinePiece from = closedSplinePiece(pointsBefore, std::size_t(i));
+            SplinePiece to = closedSplinePiece(pointsAfter, std::size_t(i));
             if (!affine) {
                 for (QPointF& p : from) p = ta.map(p);
                 for (QPointF& p : to) p = tb.map(p);
