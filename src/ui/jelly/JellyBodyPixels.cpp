@@ -225,13 +225,13 @@ void paintOutlineStrokes(DirectJelly& j, const JellyShape& shape, const JellyPal
     };
     if (style.glass)
         fill(premultipliedAt(withOpacity(palette.base, kGlassDashOpacity), opacity),
-             [&] { addDashes(raster, j.outline, kGlassDashWidth, kGlassDashOn, kGlassDashOff, j.toDevice, reach); });
+             [&] { addDashes(raster, j.outline, kGlassDashWidth, kGlassDashOn, kGlassDashOff, j.toDevice, region); });
     if (!style.selected) return;
     fill(premultipliedAt(Qt::white, opacity), [&] { addBand(raster, j.outline, kSelectionLineWidth, j.toDevice); });
     const auto ring = shape.outline(j.box.adjusted(-out, -out, out, out));
     const std::vector<QPointF> dashLine = flattenClosedSpline(ring, kOutlineTolerance / j.pixels);
     fill(premultipliedAt(palette.deep, opacity), [&] {
-        addDashes(raster, dashLine, kSelectionRingLine, kSelectionDashOn, kSelectionDashOff, j.toDevice, reach);
+        addDashes(raster, dashLine, kSelectionRingLine, kSelectionDashOn, kSelectionDashOff, j.toDevice, region);
     });
 }
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "ui/jelly/JellyShape.h"
+#include "ui/kit/DeviceRects.h"
 
 namespace sorbeta {
 
@@ -97,12 +99,11 @@ void addBand(CoverageRaster& raster, std::span<const QPointF> line, double width
 }
 
 void addDashes(CoverageRaster& raster, std::span<const QPointF> line, double width, double on, double off,
-               const QTransform& toDevice, const QRectF& reach) {
+               const QTransform& toDevice, std::span<const QRect> region) {
     const std::size_t n = line.size();
-    if (n < 3 || !(on > 0) || !(off >= 0)) return;
+    if (n < 3 || !(on > 0) || !(off >= 0) || region.empty()) return;
     const Edges edges(line);
     const double total = edges.starts[n], half = width / 2;
-    const QRectF within = reach.adjusted(-1, -1, 1, 1);
     auto pointAt = [&](std::size_t edge, double along) {
         const double l = edges.starts[edge + 1] - edges.starts[edge];
         const QPointF a = line[edge], b = line[(edge + 1) % n];
@@ -136,7 +137,12 @@ void addDashes(CoverageRaster& raster, std::span<const QPointF> line, double wid
             top = std::min(top, p.y());
             bottom = std::max(bottom, p.y());
         }
-        if (right < within.left() || left > within.right() || bottom < within.top() || top > within.bottom()) continue;
+        // Points no outline of the map comes near are left to the raster to drop.
+        if (!(std::max({std::abs(left), std::abs(right), std::abs(top), std::abs(bottom)}) < 1e8)) continue;
+        // The pixels the dash touches, and one more round them.
+        const QRect touched(QPoint(int(std::floor(left)) - 1, int(std::floor(top)) - 1),
+                            QPoint(int(std::floor(right)) + 1, int(std::floor(bottom)) + 1));
+        if (!DeviceRects::meets(region, touched)) continue;
         raster.addPolygon(points);
     }
 }

@@ -5,6 +5,7 @@
 // resting jelly's outline costs only the pixels a frame repaints, where a
 // painter strokes and rasterises the whole outline for every band.
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QTransform>
 #include <span>
@@ -28,8 +29,9 @@ void addBand(CoverageRaster& raster, std::span<const QPointF> line, double width
 // Dashes `on` long and `off` apart along the closed polyline `line`, `width`
 // wide with flat ends, the first starting at its first point and the last cut
 // where the line ends (the dashes of a dashed pen). Dashes whose device box
-// misses `reach` are left out.
+// (grown by a pixel) meets none of the rectangles of `region` (in a region's
+// order) are left out.
 void addDashes(CoverageRaster& raster, std::span<const QPointF> line, double width, double on, double off,
-               const QTransform& toDevice, const QRectF& reach);
+               const QTransform& toDevice, std::span<const QRect> region);
 
 }  // namespace sorbeta

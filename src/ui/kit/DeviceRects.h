@@ -14,6 +14,8 @@ namespace sorbeta::DeviceRects {
 // in bands, so no rectangle ends above one before it), as QRegion keeps
 // them and as this function leaves them.
 std::vector<QRect> within(std::span<const QRect> rects, const QRect& box);
+// Whether any of `rects` (in a region's order) meets `box`.
+bool meets(std::span<const QRect> rects, const QRect& box);
 // Every rectangle moved by `offset`.
 void translate(std::vector<QRect>& rects, const QPoint& offset);
 // The smallest rectangle holding them all (empty when there are none).

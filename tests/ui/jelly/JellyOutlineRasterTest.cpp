@@ -161,7 +161,8 @@ TEST(JellyOutlineRasterTest, DashesLookLikeADashedPen) {
     for (const Pattern& pattern : {Pattern{1.5, 5, 5}, Pattern{2, 2, 5}}) {
         const std::vector<QPointF> line = flattenClosedSpline(shape.outline(kBox), 0.05);
         const Levels raster = ours([&](CoverageRaster& r) {
-            addDashes(r, line, pattern.width, pattern.on, pattern.off, placed(), QRectF(QPointF(0, 0), kSize));
+            const QRect whole(QPoint(0, 0), kSize);
+            addDashes(r, line, pattern.width, pattern.on, pattern.off, placed(), std::span(&whole, 1));
         });
         const QPainterPath dashes = dashedStroke(shape.path(kBox), pattern.width, pattern.on, pattern.off);
         const Levels qt = painted(placed(), [&](QPainter& p) { p.fillPath(dashes, Qt::white); });
@@ -175,16 +176,31 @@ TEST(JellyOutlineRasterTest, DashesLookLikeADashedPen) {
     }
 }
 
-TEST(JellyOutlineRasterTest, DashesOutsideTheReachAreLeftOut) {
+TEST(JellyOutlineRasterTest, OnlyDashesNearTheRegionAreLaidIn) {
     const std::vector<QPointF> line = flattenClosedSpline(wobbling().outline(kBox), 0.05);
-    CoverageRaster raster;
-    raster.reset(kKept);
-    const QRectF reach(40, 30, 30, 20);
-    addDashes(raster, line, 2, 2, 5, placed(), reach);
-    raster.finish();
-    const QRect bounds = raster.bounds();
-    ASSERT_FALSE(bounds.isEmpty());
-    EXPECT_TRUE(reach.adjusted(-6, -6, 6, 6).contains(QRectF(bounds))) << bounds.x() << "," << bounds.y();
+    // A piece of the top edge, one of the middle (no outline there) and one
+    // of the bottom edge, in a region's order.
+    const std::vector<QRect> region{QRect(40, 30, 30, 20), QRect(100, 80, 20, 20), QRect(150, 160, 20, 15)};
+    const Levels levels = ours([&](CoverageRaster& r) { addDashes(r, line, 2, 2, 5, placed(), region); });
+    auto inkWithin = [&](const QRect& area) {
+        long ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) ink += levels.at(x, y);
+        return ink;
+    };
+    EXPECT_GT(inkWithin(region[0]), 0);
+    EXPECT_EQ(inkWithin(region[1]), 0);
+    EXPECT_GT(inkWithin(region[2]), 0);
+    // Every dash laid in lies next to a rectangle of the region.
+    for (int y = 0; y < kSize.height(); ++y)
+        for (int x = 0; x < kSize.width(); ++x) {
+            if (levels.at(x, y) == 0) continue;
+            EXPECT_TRUE(std::any_of(region.begin(), region.end(),
+                                    [&](const QRect& r) { return r.adjusted(-6, -6, 6, 6).contains(x, y); }))
+                << x << "," << y;
+        }
+    // An empty region lays in nothing.
+    EXPECT_EQ(ours([&](CoverageRaster& r) { addDashes(r, line, 2, 2, 5, placed(), {}); }).total, 0);
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ TEST(DeviceRectsTest, CutsTheSamePixelsAsARegionDoesAndKeepsTheOrder) {
             const QRect cut(at(random), at(random), size(random), size(random));
             const std::vector<QRect> within = DeviceRects::within(rects, cut);
             const QRegion expected = region & cut;
+            EXPECT_EQ(DeviceRects::meets(rects, cut), !expected.isEmpty());
             EXPECT_TRUE(samePixels(regionOf(within), expected))
                 << cut.x() << "," << cut.y() << " " << cut.width() << "x" << cut.height();
             EXPECT_EQ(DeviceRects::bounds(within), expected.boundingRect());
@@ -63,6 +64,8 @@ TEST(DeviceRectsTest, EmptyBoxesAndRegionsGiveNothing) {
     EXPECT_TRUE(DeviceRects::within(rects, QRect()).empty());
     EXPECT_TRUE(DeviceRects::within(rects, QRect(20, 20, 5, 5)).empty());
     EXPECT_TRUE(DeviceRects::within({}, QRect(0, 0, 5, 5)).empty());
+    EXPECT_FALSE(DeviceRects::meets(rects, QRect()));
+    EXPECT_FALSE(DeviceRects::meets({}, QRect(0, 0, 5, 5)));
     EXPECT_TRUE(DeviceRects::bounds({}).isEmpty());
     std::vector<QRect> moved = DeviceRects::within(rects, QRect(2, 3, 4, 4));
     DeviceRects::translate(moved, QPoint(0, -3));
