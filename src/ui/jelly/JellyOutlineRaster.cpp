@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 #include "ui/jelly/JellyShape.h"
 #include "ui/kit/DeviceRects.h"
@@ -46,6 +45,9 @@ struct Edges {
         for (std::size_t i = 0; i < n; ++i) miters[i] = miterOf(normals[(i + n - 1) % n], normals[i]);
     }
 };
+
+// Far longer than any outline on a screen, in points.
+constexpr double kLongestDashedLine = 1e6;
 
 std::vector<QPointF>& scratch() {
     thread_local std::vector<QPointF> points;
@@ -104,6 +106,9 @@ void addDashes(CoverageRaster& raster, std::span<const QPointF> line, double wid
     if (n < 3 || !(on > 0) || !(off >= 0) || region.empty()) return;
     const Edges edges(line);
     const double total = edges.starts[n], half = width / 2;
+    // A line whose length is not a number, or far beyond any outline's,
+    // would ask for endless dashes.
+    if (!(total < kLongestDashedLine)) return;
     auto pointAt = [&](std::size_t edge, double along) {
         const double l = edges.starts[edge + 1] - edges.starts[edge];
         const QPointF a = line[edge], b = line[(edge + 1) % n];
@@ -131,14 +136,15 @@ void addDashes(CoverageRaster& raster, std::span<const QPointF> line, double wid
         for (std::size_t i = middle.size(); i-- > 0;) points.push_back(middle[i] - offsets[i] * half);
         for (QPointF& p : points) p = toDevice.map(p);
         double left = points[0].x(), right = left, top = points[0].y(), bottom = top;
+        bool sound = true;  // every point a number near enough to turn into pixels
         for (const QPointF& p : points) {
+            sound = sound && std::abs(p.x()) < 1e8 && std::abs(p.y()) < 1e8;
             left = std::min(left, p.x());
             right = std::max(right, p.x());
             top = std::min(top, p.y());
             bottom = std::max(bottom, p.y());
         }
-        // Points no outline of the map comes near are left to the raster to drop.
-        if (!(std::max({std::abs(left), std::abs(right), std::abs(top), std::abs(bottom)}) < 1e8)) continue;
+        if (!sound) continue;
         // The pixels the dash touches, and one more round them.
         const QRect touched(QPoint(int(std::floor(left)) - 1, int(std::floor(top)) - 1),
                             QPoint(int(std::floor(right)) + 1, int(std::floor(bottom)) + 1));

@@ -203,5 +203,19 @@ TEST(JellyOutlineRasterTest, OnlyDashesNearTheRegionAreLaidIn) {
     EXPECT_EQ(ours([&](CoverageRaster& r) { addDashes(r, line, 2, 2, 5, placed(), {}); }).total, 0);
 }
 
+TEST(JellyOutlineRasterTest, ABrokenLineLaysInNoDashesAndReturnsAtOnce) {
+    // A point that is not a number, or one absurdly far away, would make the
+    // line's length endless or billions of dashes long.
+    const std::vector<QPointF> line = flattenClosedSpline(wobbling().outline(kBox), 0.05);
+    const QRect whole(QPoint(0, 0), kSize);
+    for (const QPointF bad : {QPointF(std::nan(""), 50), QPointF(3e9, 50), QPointF(60, -1e300)}) {
+        std::vector<QPointF> broken = line;
+        broken[broken.size() / 2] = bad;
+        const Levels levels =
+            ours([&](CoverageRaster& r) { addDashes(r, broken, 2, 2, 5, placed(), std::span(&whole, 1)); });
+        EXPECT_EQ(levels.total, 0) << bad.x();
+    }
+}
+
 }  // namespace
 }  // namespace sorbeta
