@@ -136,9 +136,10 @@ void addDashes(CoverageRaster& raster, std::span<const QPointF> line, double wid
         for (std::size_t i = middle.size(); i-- > 0;) points.push_back(middle[i] - offsets[i] * half);
         for (QPointF& p : points) p = toDevice.map(p);
         double left = points[0].x(), right = left, top = points[0].y(), bottom = top;
-        bool sound = true;  // every point a number near enough to turn into pixels
+        bool sound = true;  // every point one the raster would place
         for (const QPointF& p : points) {
-            sound = sound && std::abs(p.x()) < 1e8 && std::abs(p.y()) < 1e8;
+            sound =
+                sound && std::abs(p.x()) <= CoverageRaster::kFarthest && std::abs(p.y()) <= CoverageRaster::kFarthest;
             left = std::min(left, p.x());
             right = std::max(right, p.x());
             top = std::min(top, p.y());

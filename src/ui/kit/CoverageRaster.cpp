@@ -41,14 +41,14 @@ void CoverageRaster::addPolygon(std::span<const QPointF> points) {
 void CoverageRaster::addLine(QPointF from, QPointF to) {
     const double y0 = from.y(), y1 = to.y();
     if (!(y0 != y1) || !std::isfinite(from.x()) || !std::isfinite(to.x()) || !std::isfinite(y0) || !std::isfinite(y1) ||
-        std::max(std::abs(y0), std::abs(y1)) > 1e8)
+        std::max(std::abs(y0), std::abs(y1)) > kFarthest)
         return;
     const double low = std::min(y0, y1), high = std::max(y0, y1);
     const int first = std::max(floorOf(low), top_);
     const int last = std::min(ceilOf(high) - 1, bottom_);
     if (first > last) return;
     // The cells this line may add to lie between its ends.
-    if (std::max(std::abs(from.x()), std::abs(to.x())) > 1e8) return;
+    if (std::max(std::abs(from.x()), std::abs(to.x())) > kFarthest) return;
     if (std::min(from.x(), to.x()) >= keptRight_ + 1.0) return;  // never read
     left_ = std::min(left_, floorOf(std::min(from.x(), to.x())));
     right_ = std::max(right_, floorOf(std::max(from.x(), to.x())));

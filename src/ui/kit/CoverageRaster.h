@@ -16,6 +16,10 @@ namespace sorbeta {
 
 class CoverageRaster {
 public:
+    // Edges reaching further than this from the origin (in device pixels),
+    // or not numbers at all, are left out: no picture is that large.
+    static constexpr double kFarthest = 1e8;
+
     // Starts over, keeping only the pixels of `kept`: rows outside it are
     // dropped, and of the columns outside it only what the edges left of it
     // add to the winding is kept. Rows must then be read within its columns.
