@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/LaunchClaim.h"
 #include "app/SorbetaApp.h"
 #include "model/common/WorkPool.h"
 #include "model/shell/AppLanguage.h"
@@ -24,9 +25,10 @@ int main(int argc, char** argv) {
     // One Sorbeta per user: a second launch raises the first one's window.
     // After a language change the new instance waits for the old one to go.
     using sorbeta::platform::SingleInstance;
-    SingleInstance instance(sorbeta::platform::Places::fromEnvironment().appDataFolder());
+    const auto places = sorbeta::platform::Places::fromEnvironment();
+    SingleInstance instance(places.appDataFolder());
     const bool relaunched = SingleInstance::isRelaunch(QApplication::arguments().mid(1));
-    if (!instance.claim(relaunched ? SingleInstance::kRelaunchWaitMs : 0)) {
+    if (!sorbeta::claimLaunch(instance, places, relaunched ? SingleInstance::kRelaunchWaitMs : 0)) {
         instance.handOver();
         return 0;
     }
