@@ -90,6 +90,8 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     t.file(".local/share/kwalletd/kdewallet.kwl", 400);
     t.file(".config/gcloud/credentials.db", 400);
     t.file(".config/gcloud/logs/2026.01.01/x.log", 400);
+    // HexChat's "logs" are the user's conversations, not an application's log.
+    t.file(".config/hexchat/logs/Libera.Chat/#debian.log", 400);
 
     FileTree system(before.systemRoot);
     system.file("opt/google/chrome/chrome", kSmall);
@@ -153,7 +155,8 @@ std::vector<std::string> LinuxHome::protectedFiles() {
             ".ssh/id_ed25519",
             ".local/share/kwalletd/kdewallet.kwl",
             ".config/gcloud/credentials.db",
-            ".config/gcloud/logs/2026.01.01/x.log"};
+            ".config/gcloud/logs/2026.01.01/x.log",
+            ".config/hexchat/logs/Libera.Chat/#debian.log"};
 }
 
 }  // namespace sorbeta::test

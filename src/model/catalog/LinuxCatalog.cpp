@@ -176,6 +176,7 @@ std::map<std::string, RuleLayer> buildRules() {
     layers["gobuild"].roots = {"{cache}/go-build"};
     layers["devcaches"].roots = devToolCachesOnLinux();
     layers["logs"].roots = {"{config}/*/logs", "{cache}/JetBrains/*/log", "{config}/*/Crashpad/completed"};
+    layers["logs"].keeping = {"{config}/hexchat/logs"};  // HexChat's logs are the conversations themselves
     layers["partial"].roots = {"{Downloads}/*.crdownload", "{Downloads}/*.part"};
     layers["installers"].roots = {"{Downloads}/*.deb", "{Downloads}/*.rpm"};  // never an AppImage: it is the app
     layers["pnpm"].roots = {"{data}/pnpm/store"};

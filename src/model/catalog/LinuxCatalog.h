@@ -39,6 +39,10 @@ struct CategoryLayer {
 struct RuleLayer {
     std::vector<std::string> roots;  // patterns, "*" allowed in any component
     std::vector<ChildPlaces> children;
+    // Places the patterns meet that hold the user's own records rather than
+    // what an application can make again (a chat client's history kept in
+    // a "logs" folder): never offered, nor anything holding them.
+    std::vector<std::string> keeping;
     // The Linux roots lie in the user's own folders (WeChat keeps its files in
     // Documents) although the row's own roots do not.
     bool allowUserFolders = false;

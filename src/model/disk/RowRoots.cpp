@@ -110,10 +110,15 @@ std::vector<Path> linuxCandidates(const CleanSpec& spec, const std::vector<Path>
     if (!layer) return {};
     std::vector<Path> covered;
     for (const Path& path : own) covered.push_back(normal(path));
+    std::vector<Path> kept;
+    for (const Path& path : layerPlaces(layer->keeping, {}, places)) kept.push_back(normal(path));
     std::vector<Path> found;
     for (const Path& path : layerPlaces(layer->roots, layer->children, places)) {
         const Path candidate = normal(path);
         if (std::any_of(covered.begin(), covered.end(), [&](const Path& c) { return isWithin(candidate, c); }))
+            continue;
+        if (std::any_of(kept.begin(), kept.end(),
+                        [&](const Path& k) { return isWithin(candidate, k) || isWithin(k, candidate); }))
             continue;
         covered.push_back(candidate);
         found.push_back(candidate);

@@ -25,7 +25,8 @@ std::vector<Path> layerPlaces(const std::vector<std::string>& roots,
 std::vector<Path> categoryRoots(const CategorySpec& spec, const platform::Places& places);
 
 // A rule's candidates from its Linux layer, without those that `own` (the
-// row's own candidates) already covers.
+// row's own candidates) already covers and those in or around a place the
+// layer keeps.
 std::vector<Path> linuxCandidates(const CleanSpec& spec, const std::vector<Path>& own, const platform::Places& places);
 
 // The application a sandboxed place belongs to: <id> for ~/.var/app/<id>/…,
