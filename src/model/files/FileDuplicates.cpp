@@ -98,7 +98,8 @@ std::optional<std::string> fullDigest(const Path& url) {
     platform::Sha256 hash;
     for (;;) {
         const int64_t read = file->read(chunk.get(), kDigestChunk);
-        if (read <= 0) break;  // the end, or a failure: the digest covers what was read
+        if (read == 0) break;
+        if (read < 0) return std::nullopt;  // matches nothing: never called a copy of anything
         hash.update(chunk.get(), std::size_t(read));
     }
     return platform::Sha256::hex(hash.finish());

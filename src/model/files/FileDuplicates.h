@@ -22,8 +22,10 @@ inline constexpr int64_t kDigestChunk = 4'194'304;
 // 64 KiB, as 64 lower-case hex digits; nothing when the file cannot be opened.
 std::optional<std::string> quickPrint(const Path& url);
 
-// SHA-256 of the whole file as 64 lower-case hex digits (a read that fails
-// ends the reading); nothing when the file cannot be opened.
+// SHA-256 of the whole file as 64 lower-case hex digits; nothing when the
+// file cannot be opened or a read fails part-way. A digest of what happened
+// to be readable would make two damaged files of one size "identical", and
+// one of them would be offered for the Trash.
 std::optional<std::string> fullDigest(const Path& url);
 
 // The sets of two or more candidates outside the code roots with identical

@@ -11,6 +11,7 @@
 
 #include "FilesTestSupport.h"
 #include "model/files/FileDuplicates.h"
+#include "platform/ReadOnlyFile.h"
 
 namespace sorbeta {
 namespace {
@@ -59,6 +60,11 @@ TEST_F(FileDuplicatesTest, QuickPrintHashesTheFirstAndLastBlocks) {
 
     EXPECT_EQ(FileFinder::quickPrint(home() / "Downloads/missing"), std::nullopt);
     EXPECT_EQ(FileFinder::fullDigest(home() / "Downloads"), std::nullopt);  // a folder is no file
+    // A file that opens but cannot be read (as a failing disk or a broken
+    // network mount gives) has no digest, where it used to have that of
+    // nothing at all and so matched every other such file of its size.
+    ASSERT_TRUE(platform::ReadOnlyFile::open("/proc/self/mem"));
+    EXPECT_EQ(FileFinder::fullDigest("/proc/self/mem"), std::nullopt);
     EXPECT_EQ(FileFinder::quickPrint(tree->symlink(small, "Downloads/link")), std::nullopt);
 }
 
