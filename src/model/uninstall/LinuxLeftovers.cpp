@@ -10,6 +10,7 @@
 #include "model/uninstall/TemplateSearch.h"
 #include "model/uninstall/UserEntries.h"
 #include "platform/EntryInfo.h"
+#include "platform/FileFacts.h"
 #include "platform/Listing.h"
 #include "platform/PathText.h"
 #include "platform/SystemdUnit.h"
@@ -40,6 +41,25 @@ std::vector<QString> usableNames(const InstalledApp& app, bool nameIsShared) {
         if (usable && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     }
     return names;
+}
+
+// Whether a program installed apart from the AppImage (a distribution's
+// package, a script in ~/.local/bin) goes by one of the names its leftovers
+// are searched by: ~/.config/nvim then belongs to that nvim as much.
+bool hasInstalledTwin(const InstalledApp& app, const UninstallPlaces& where) {
+    if (app.kind != AppKind::appImage) return false;
+    const auto image = platform::resolvedPath(app.url);
+    std::vector<QString> names{app.bundleID, app.name};
+    names.insert(names.end(), app.desktop.aliases.begin(), app.desktop.aliases.end());
+    for (const QString& name : names) {
+        if (!isPlainName(name)) continue;
+        for (const Path& folder : where.programFolders) {
+            const Path program = folder / QFile::encodeName(name).toStdString();
+            if (!platform::isExecutableFile(program)) continue;
+            if (platform::resolvedPath(program) != image) return true;
+        }
+    }
+    return false;
 }
 
 bool flatpakInstalled(const QString& id, const platform::Places& places) {
@@ -135,9 +155,10 @@ bool isSafeLinuxLeftover(const Path& url, const UninstallPlaces& where) {
 std::vector<Leftover> findLinuxLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
                                          const UninstallPlaces& where, const LinuxLaunchers& launchers) {
     const platform::Places& places = where.places;
-    const bool plainID = isPlainLinuxID(app.bundleID);
+    const bool twin = hasInstalledTwin(app, where);
+    const bool plainID = isPlainLinuxID(app.bundleID) && !twin;
     TemplateSearch search(
-        app.bundleID, usableNames(app, nameIsShared), limited, places,
+        app.bundleID, usableNames(app, nameIsShared || twin), limited, places,
         [&where, &launchers](const Path& item) { return isSafeBelowRoots(item, where, launchers.leftoverRoots); });
     // An identifier too vague to search by still lets the path-matched agents
     // and launchers be found: those cannot claim another application's files.

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/EntryInfo.h"
 
@@ -18,6 +19,17 @@ UninstallPlaces UninstallPlaces::system(const platform::Places& places) {
     if (const char* image = std::getenv("APPIMAGE"); image && *image == '/')
         result.ownAppImage = platform::resolvedPath(image).value_or(std::filesystem::path());
     result.locale = QLocale().name();
+    if (const char* path = std::getenv("PATH")) {
+        // Only absolute folders: a relative one means wherever the app was started.
+        std::string_view rest(path);
+        for (;;) {
+            const std::size_t end = rest.find(':');
+            const std::string_view folder = rest.substr(0, end);
+            if (folder.starts_with('/')) result.programFolders.emplace_back(folder);
+            if (end == std::string_view::npos) break;
+            rest.remove_prefix(end + 1);
+        }
+    }
     return result;
 }
 

@@ -25,6 +25,10 @@ struct UninstallPlaces {
     std::filesystem::path ownAppImage;
     // The interface locale ("zh_CN") whose Name a desktop entry shows.
     QString locale;
+    // The folders of the programs installed for everyone and on the command
+    // line ($PATH): an AppImage named like one of those shares its settings
+    // folders with it, so they are none of its leftovers.
+    std::vector<std::filesystem::path> programFolders;
     // The X display the polite quit asks windows on; absent: $DISPLAY.
     std::optional<std::string> display;
 

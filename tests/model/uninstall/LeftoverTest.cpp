@@ -1,6 +1,7 @@
 // What an application left behind: templates, names, order and safety.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "UninstallFixtures.h"
@@ -164,6 +165,42 @@ TEST_F(LeftoverTest, LinuxTemplatesAgentsAndLaunchersByWhatTheyRun) {
     tree.dir(".local/share/flatpak/app/org.example.Tool");
     const auto again = Uninstaller::findLeftovers(app, false, false, where_);
     EXPECT_TRUE(std::none_of(again.begin(), again.end(), [](const Leftover& l) { return l.kind == Kind::container; }));
+}
+
+TEST_F(LeftoverTest, AnAppImageNamedLikeAnInstalledProgramClaimsNoFolderByName) {
+    test::FileTree tree(home());
+    const fs::path image = test::program(tree, "Applications/nvim.AppImage");
+    tree.file(".config/nvim/init.lua", 10);  // the user's own settings, often a repository
+    tree.file(".local/state/nvim/undo/x", 10);
+    test::FileTree bin(outside() / "bin");
+    where_.programFolders = {outside() / "bin", home() / ".local/bin"};
+    // Named from its file, as an AppImage without a launcher is.
+    const InstalledApp app{.url = image, .name = "nvim", .bundleID = "nvim", .kind = AppKind::appImage};
+
+    // Alone, or reached through a link of its own on the command line, it is nvim.
+    tree.symlink(image, ".local/bin/nvim");
+    const std::vector<std::string> own{row(".config/nvim", Kind::prefs), row(".local/state/nvim", Kind::state)};
+    auto sorted = [](std::vector<std::string> rows) {
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    EXPECT_EQ(sorted(found(app)), own);
+
+    // Beside a distribution's nvim those folders are that nvim's as much.
+    test::program(bin, "nvim");
+    EXPECT_TRUE(found(app).empty()) << ::testing::PrintToString(found(app));
+    // A plain file of that name is no program.
+    fs::remove(outside() / "bin/nvim");
+    bin.file("nvim", 10);
+    EXPECT_EQ(sorted(found(app)), own);
+}
+
+TEST_F(LeftoverTest, ProgramFoldersAreTheAbsoluteFoldersOfThePath) {
+    const QByteArray before = qgetenv("PATH");
+    qputenv("PATH", "/usr/local/bin:bin::/usr/bin:");
+    const auto folders = UninstallPlaces::system(places()).programFolders;
+    qputenv("PATH", before);
+    EXPECT_EQ(folders, (std::vector<fs::path>{"/usr/local/bin", "/usr/bin"}));
 }
 
 TEST_F(LeftoverTest, LinuxSafetyKeepsSharedFoldersAndOurOwnData) {
