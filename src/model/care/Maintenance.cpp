@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <set>
 
 #include <qcoro/qcorofuture.h>
@@ -203,10 +204,18 @@ QCoro::Task<> Maintenance::tick(QDateTime now) {
     co_await snapshot;
 }
 
+// Whether an alert posted `last` must wait at `now`. A clock set back since
+// makes the wait count from now, not from a time that may be far ahead.
+bool Maintenance::spacedOut(std::optional<QDateTime>& last, const QDateTime& now, qint64 spacing) {
+    if (!last) return false;
+    if (now < *last) last = now;
+    return last->secsTo(now) < spacing;
+}
+
 void Maintenance::alertLowSpace(const QDateTime& now, int64_t freeBytes) {
     if (!settings_.lowSpaceAlert) return;
     if (!(settings_.lowSpaceGB * 1e9 > double(freeBytes))) return;
-    if (lastLowSpaceAlert_ && lastLowSpaceAlert_->secsTo(now) < kLowSpaceSpacingSeconds) return;
+    if (spacedOut(lastLowSpaceAlert_, now, kLowSpaceSpacingSeconds)) return;
     lastLowSpaceAlert_ = now;
     notify(sorbeta::tr("磁盘快满了"),
            sorbeta::tr("只剩 %1 可用，打开冰沙看看哪些可以清理。").arg(Bytes::text(freeBytes)));
@@ -220,7 +229,7 @@ QCoro::Task<> Maintenance::alertMemory(QDateTime now) {
     const MemoryBreakdown memory = co_await reading;
     if (!self) co_return;
     if (memory.pressure < kCriticalPressure) co_return;
-    if (lastMemoryAlert_ && lastMemoryAlert_->secsTo(now) < kMemorySpacingSeconds) co_return;
+    if (spacedOut(lastMemoryAlert_, now, kMemorySpacingSeconds)) co_return;
     lastMemoryAlert_ = now;
     notify(sorbeta::tr("内存很紧张"), sorbeta::tr("关掉几个不用的应用，或者在冰沙里释放内存。"));
 }
@@ -284,7 +293,13 @@ QCoro::Task<> Maintenance::recordDailySnapshot(QDateTime now) {
     if (!model->phase().isIdle()) co_return;
     const std::vector<DiskSnapshot>& snapshots = history_->snapshots();
     const QTimeZone zone = history_->zone();
-    if (!snapshots.empty() && snapshots.back().date.toTimeZone(zone).date() == now.toTimeZone(zone).date()) co_return;
+    // Any snapshot of today, not only the latest: after the clock was set
+    // back, a snapshot dated ahead stays the latest, and looking at it alone
+    // would start a whole scan on every pass.
+    const QDate today = now.toTimeZone(zone).date();
+    if (std::any_of(snapshots.begin(), snapshots.end(),
+                    [&](const DiskSnapshot& s) { return s.date.toTimeZone(zone).date() == today; }))
+        co_return;
     QCoro::Task<> scanning = model->scan();
     co_await scanning;
 }

@@ -140,6 +140,18 @@ TEST_F(MaintenanceTest, LowSpaceAlertIsStrictlyBelowTheThresholdAndSpacedTwelveH
     EXPECT_EQ(model->totalBytes(), 1000 * GB);
     EXPECT_EQ(model->freeBytes(), 29'500'000'000);
     EXPECT_EQ(memoryReads, 0);  // the memory alert is off: memory is never read
+
+    // The clock set back a year after an alert: the spacing counts from the
+    // correction, rather than keeping the alert silent for a year.
+    volume = {1000 * GB, 29'500'000'000};
+    tick();
+    ASSERT_EQ(posted.size(), 3u);
+    now = now.addDays(-365);
+    tick();
+    EXPECT_EQ(posted.size(), 3u);
+    now = now.addSecs(43'200);
+    tick();
+    EXPECT_EQ(posted.size(), 4u);
 }
 
 TEST_F(MaintenanceTest, MemoryAlertOnlyAtCriticalPressureAndSpacedTwoHours) {
@@ -163,6 +175,13 @@ TEST_F(MaintenanceTest, MemoryAlertOnlyAtCriticalPressureAndSpacedTwoHours) {
     now = now.addSecs(1);
     tick();
     EXPECT_EQ(posted.size(), 2u);
+    // A clock set back: two hours from the correction, not from the old time.
+    now = now.addDays(-30);
+    tick();
+    EXPECT_EQ(posted.size(), 2u);
+    now = now.addSecs(7'200);
+    tick();
+    EXPECT_EQ(posted.size(), 3u);
 }
 
 TEST_F(MaintenanceTest, SettingsAreSavedOnlyWhenTheyChange) {
@@ -301,6 +320,12 @@ TEST_F(AutoCleanTest, DailySnapshotOnlyWhereTheHistoryPageIsOffered) {
     // A snapshot from today: no second scan the same day.
     history->setSnapshots({DiskSnapshot{now.addSecs(-3600)}});
     QSignalSpy scans(model.get(), &AppModel::scanCompleteChanged);
+    tick();
+    EXPECT_EQ(scans.count(), 0);
+    // Nor when a snapshot taken while the clock ran a year ahead is the
+    // latest: today's is there, so no pass scans again.
+    history->setSnapshots({DiskSnapshot{now.addSecs(-3600)}, DiskSnapshot{now.addDays(365)}});
+    tick();
     tick();
     EXPECT_EQ(scans.count(), 0);
 }
