@@ -206,7 +206,7 @@ QCoro::Task<> Maintenance::tick(QDateTime now) {
 
 // Whether an alert posted `last` must wait at `now`. A clock set back since
 // makes the wait count from now, not from a time that may be far ahead.
-bool Maintenance::spacedOut(std::optional<QDateTime>& last, const QDateTime& now, qint64 spacing) {
+bool Maintenance::alertMustWait(std::optional<QDateTime>& last, const QDateTime& now, qint64 spacing) {
     if (!last) return false;
     if (now < *last) last = now;
     return last->secsTo(now) < spacing;
@@ -215,7 +215,7 @@ bool Maintenance::spacedOut(std::optional<QDateTime>& last, const QDateTime& now
 void Maintenance::alertLowSpace(const QDateTime& now, int64_t freeBytes) {
     if (!settings_.lowSpaceAlert) return;
     if (!(settings_.lowSpaceGB * 1e9 > double(freeBytes))) return;
-    if (spacedOut(lastLowSpaceAlert_, now, kLowSpaceSpacingSeconds)) return;
+    if (alertMustWait(lastLowSpaceAlert_, now, kLowSpaceSpacingSeconds)) return;
     lastLowSpaceAlert_ = now;
     notify(sorbeta::tr("磁盘快满了"),
            sorbeta::tr("只剩 %1 可用，打开冰沙看看哪些可以清理。").arg(Bytes::text(freeBytes)));
@@ -229,7 +229,7 @@ QCoro::Task<> Maintenance::alertMemory(QDateTime now) {
     const MemoryBreakdown memory = co_await reading;
     if (!self) co_return;
     if (memory.pressure < kCriticalPressure) co_return;
-    if (spacedOut(lastMemoryAlert_, now, kMemorySpacingSeconds)) co_return;
+    if (alertMustWait(lastMemoryAlert_, now, kMemorySpacingSeconds)) co_return;
     lastMemoryAlert_ = now;
     notify(sorbeta::tr("内存很紧张"), sorbeta::tr("关掉几个不用的应用，或者在冰沙里释放内存。"));
 }

@@ -138,7 +138,7 @@ private:
     QCoro::Task<> pass();
     QDateTime currentTime() const;
     void notify(const QString& title, const QString& body);
-    static bool spacedOut(std::optional<QDateTime>& last, const QDateTime& now, qint64 spacing);
+    static bool alertMustWait(std::optional<QDateTime>& last, const QDateTime& now, qint64 spacing);
     void alertLowSpace(const QDateTime& now, int64_t freeBytes);
     QCoro::Task<> alertMemory(QDateTime now);
     QCoro::Task<> recordDailySnapshot(QDateTime now);
