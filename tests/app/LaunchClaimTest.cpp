@@ -56,8 +56,10 @@ TEST_F(LaunchClaimTest, FormerHistoryAndHeldItemsSurviveTheFirstLaunch) {
     EXPECT_EQ(area->restore(batches.front()).restored, 1);
     EXPECT_EQ(readAll(home() / "Documents/report.txt"), "kept for seven days");
 
-    // A later launch finds the one instance running and touches nothing.
+    // A later launch finds the one instance running and leaves it and the
+    // data folder as they are.
     platform::SingleInstance second(places().appDataFolder());
     EXPECT_FALSE(claimLaunch(second, places(), 0));
-    EXPECT_TRUE(area->batches().empty());
+    EXPECT_TRUE(instance.holdsLock());
+    EXPECT_EQ(readAll(places().appDataFolder() / "history.json"), R"([{"date":"2026-12-01"}])");
 }
