@@ -54,13 +54,17 @@ protected:
             roles[p.pid()] = p.isMain ? "main" : p.isRuntime ? "runtime" : p.isApplication ? "app" : "stray";
         return roles;
     }
-    // Waits (briefly) until /proc shows the process running `executable`.
+    // Waits (briefly) until /proc shows the process running `executable`
+    // with its environment in place: the kernel names the new program a
+    // moment before it lays out the environment, and a process caught in
+    // between reads as having none.
     int pidRunning(const fs::path& executable) const {
         int pid = 0;
         test::waitUntil(
             [&] {
-                for (const auto& s : platform::ProcFolder().ownProcesses())
-                    if (s.executable == executable) pid = s.pid;
+                const platform::ProcFolder proc;
+                for (const auto& s : proc.ownProcesses())
+                    if (s.executable == executable && proc.environment(s.pid, "APPIMAGE")) pid = s.pid;
                 return pid != 0;
             },
             2000);
