@@ -9,8 +9,11 @@
 
 namespace sorbeta {
 
-// True when this launch is now the one instance (waiting up to `waitMs` for
-// the lock).
+// True when this launch may go on: it is now the one instance (waiting up to
+// `waitMs` for the lock), or no lock can be made at all. A cleaner must still
+// start on a full disk, the very time it is needed; it then runs without
+// the lock and the hand-over socket. False only when another instance holds
+// the lock.
 bool claimLaunch(platform::SingleInstance& instance, const platform::Places& places, int waitMs);
 
 }  // namespace sorbeta

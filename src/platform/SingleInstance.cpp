@@ -35,16 +35,19 @@ QString SingleInstance::socketName() const {
     return QStringLiteral("sorbeta-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
 }
 
-bool SingleInstance::claim(int waitMs) {
-    if (holdsLock()) return true;
-    if (!makeAppFolder(dataFolder_)) return false;
+SingleInstance::Claim SingleInstance::claim(int waitMs) {
+    if (holdsLock()) return Claim::claimed;
+    if (!makeAppFolder(dataFolder_)) return Claim::unavailable;
     lock_ = std::make_unique<QLockFile>(QFile::decodeName((dataFolder_ / kLockName).c_str()));
     // A lock is stale only when its process is gone (the lock file names it),
     // never because of its age.
     lock_->setStaleLockTime(0);
-    if (lock_->tryLock(waitMs)) return true;
+    if (lock_->tryLock(waitMs)) return Claim::claimed;
+    // Only a lock another process holds means another instance; a lock file
+    // that could not be written (the disk is full) means nothing of the kind.
+    const bool taken = lock_->error() == QLockFile::LockFailedError;
     lock_.reset();
-    return false;
+    return taken ? Claim::taken : Claim::unavailable;
 }
 
 bool SingleInstance::holdsLock() const { return lock_ && lock_->isLocked(); }

@@ -29,8 +29,13 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
+    enum class Claim {
+        claimed,      // this is the one instance now
+        taken,        // another instance holds the lock
+        unavailable,  // no lock could be made (a full disk, a folder we may not write)
+    };
     // Tries to become the one instance, waiting up to `waitMs` for the lock.
-    bool claim(int waitMs);
+    Claim claim(int waitMs);
     // Asks the running instance to show itself; false when none answered.
     bool handOver() const;
     // Once claimed: `raise` runs on this thread whenever a later launch

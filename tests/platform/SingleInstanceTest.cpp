@@ -4,13 +4,16 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
 #include <thread>
 
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "platform/SingleInstance.h"
 
 using namespace sorbeta;
 using platform::SingleInstance;
+using Claim = SingleInstance::Claim;
 
 class SingleInstanceTest : public test::HomeTest {
 protected:
@@ -19,24 +22,24 @@ protected:
 
 TEST_F(SingleInstanceTest, ALaterLaunchHandsOverToTheRunningOne) {
     SingleInstance first(data());
-    ASSERT_TRUE(first.claim(0));
+    ASSERT_EQ(first.claim(0), Claim::claimed);
     int raised = 0;
     first.listen([&] { ++raised; });
 
     SingleInstance second(data());
-    EXPECT_FALSE(second.claim(0));
+    EXPECT_EQ(second.claim(0), Claim::taken);
     EXPECT_TRUE(second.handOver());
     EXPECT_TRUE(test::waitUntil([&] { return raised == 1; }, 2000));
 
     // With the first one gone, nobody answers and the next launch claims.
     first.release();
     EXPECT_FALSE(second.handOver());
-    EXPECT_TRUE(second.claim(0));
+    EXPECT_EQ(second.claim(0), Claim::claimed);
 }
 
 TEST_F(SingleInstanceTest, AfterALanguageChangeExactlyOneInstanceRuns) {
     SingleInstance old(data());
-    ASSERT_TRUE(old.claim(0));
+    ASSERT_EQ(old.claim(0), Claim::claimed);
     old.listen([] {});
     const QStringList arguments = SingleInstance::relaunchArguments({QStringLiteral("-x")});
     EXPECT_EQ(arguments, (QStringList{QStringLiteral("-x"), QStringLiteral("--relaunched")}));
@@ -48,7 +51,7 @@ TEST_F(SingleInstanceTest, AfterALanguageChangeExactlyOneInstanceRuns) {
     // waits for the lock rather than handing over and quitting.
     SingleInstance fresh(data());
     std::atomic<bool> claimed = false;
-    std::thread starting([&] { claimed = fresh.claim(SingleInstance::kRelaunchWaitMs); });
+    std::thread starting([&] { claimed = fresh.claim(SingleInstance::kRelaunchWaitMs) == Claim::claimed; });
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_FALSE(claimed);
     old.release();
@@ -59,7 +62,33 @@ TEST_F(SingleInstanceTest, AfterALanguageChangeExactlyOneInstanceRuns) {
     int raised = 0;
     fresh.listen([&] { ++raised; });
     SingleInstance third(data());
-    EXPECT_FALSE(third.claim(0));
+    EXPECT_EQ(third.claim(0), Claim::taken);
     EXPECT_TRUE(third.handOver());
     EXPECT_TRUE(test::waitUntil([&] { return raised == 1; }, 2000));
+}
+
+// A cleaner must start on a full disk: a lock that cannot be made is no sign
+// of another instance.
+TEST_F(SingleInstanceTest, ALockThatCannotBeMadeIsNotAnotherInstance) {
+    {
+        test::ScratchMount disk(places().dataHome);
+        if (!disk.mounted()) GTEST_SKIP() << "no tmpfs here";
+        std::filesystem::create_directories(data());
+        {
+            std::ofstream filler(places().dataHome / "filler", std::ios::binary);
+            const std::string block(1 << 16, 'x');
+            while (filler.write(block.data(), std::streamsize(block.size()))) filler.flush();
+        }
+        SingleInstance full(data());
+        EXPECT_EQ(full.claim(0), Claim::unavailable);
+        EXPECT_FALSE(full.holdsLock());
+
+        std::filesystem::remove(places().dataHome / "filler");
+        EXPECT_EQ(full.claim(0), Claim::claimed);
+        EXPECT_EQ(SingleInstance(data()).claim(0), Claim::taken);
+    }
+    // A file where the data folder should be.
+    std::filesystem::create_directories(data().parent_path());
+    std::ofstream(data()) << "not a folder";
+    EXPECT_EQ(SingleInstance(data()).claim(0), Claim::unavailable);
 }
