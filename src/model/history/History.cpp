@@ -95,15 +95,12 @@ void sortByDate(std::vector<DiskSnapshot>& list) {
 
 enum class FileState { missing, readable, unreadable };
 
-// Far above what 400 snapshots take; a larger file is not one we wrote.
-constexpr std::size_t kMaxHistoryBytes = std::size_t(64) << 20;
-
-FileState readHistory(const std::filesystem::path& url, std::vector<DiskSnapshot>& out) {
+FileState readHistory(const std::filesystem::path& url, std::size_t maxBytes, std::vector<DiskSnapshot>& out) {
     out.clear();
     // Only a regular file of ours is read: a pipe, a device or a link in its
     // place is refused at once, never waited on.
     std::string bytes;
-    switch (platform::readRegularFile(url, kMaxHistoryBytes, bytes)) {
+    switch (platform::readRegularFile(url, maxBytes, bytes)) {
         case platform::ReadOutcome::missing:
             if (platform::presenceOf(url) == platform::Presence::absent) return FileState::missing;
             return FileState::unreadable;
@@ -186,13 +183,13 @@ HistoryStore HistoryStore::standard(const platform::Places& places) {
 
 std::vector<DiskSnapshot> HistoryStore::load() const {
     std::vector<DiskSnapshot> list;
-    readHistory(url, list);
+    readHistory(url, maxBytes, list);
     return list;
 }
 
 std::vector<DiskSnapshot> HistoryStore::record(const DiskSnapshot& snapshot, const QTimeZone& zone) const {
     std::vector<DiskSnapshot> list;
-    const FileState state = readHistory(url, list);
+    const FileState state = readHistory(url, maxBytes, list);
 
     const QDate day = snapshot.date.toTimeZone(zone).date();
     std::erase_if(list, [&](const DiskSnapshot& old) { return old.date.toTimeZone(zone).date() == day; });
@@ -211,7 +208,18 @@ std::vector<DiskSnapshot> HistoryStore::record(const DiskSnapshot& snapshot, con
     // that fails, nothing is written over it.
     if (state == FileState::unreadable && !setAside(url)) return list;
 
-    const std::string text = HistoryFile::encode(list);
+    std::string text = HistoryFile::encode(list);
+    if (text.size() > maxBytes) {
+        // Never write a file the reader would refuse (and then set aside,
+        // taking every day with it): the oldest days go until the rest fits.
+        std::size_t size = text.size();
+        std::size_t drop = 0;
+        while (size > maxBytes && drop + 1 < list.size())
+            size -= HistoryFile::encode({list[drop++]}).size() - 1;  // the brackets stay, a comma goes
+        if (size > maxBytes) return list;
+        list.erase(list.begin(), list.begin() + std::ptrdiff_t(drop));
+        text = HistoryFile::encode(list);
+    }
     QSaveFile file(QFile::decodeName(url.c_str()));
     if (file.open(QIODevice::WriteOnly) && file.write(text.data(), qint64(text.size())) == qint64(text.size()))
         file.commit();

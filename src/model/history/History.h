@@ -31,6 +31,9 @@ struct HistoryStore {
     static constexpr int maxSnapshots = 400;
 
     std::filesystem::path url;
+    // Far above what 400 snapshots usually take; a larger file is not read,
+    // and none is written.
+    std::size_t maxBytes = std::size_t(64) << 20;
 
     // <data folder>/history.json in the data folder of `places`.
     static HistoryStore standard(const platform::Places& places);
@@ -39,9 +42,9 @@ struct HistoryStore {
     std::vector<DiskSnapshot> load() const;
 
     // Replaces the snapshot of the new one's day (in `zone`), keeps the newest
-    // 400, rewrites the file atomically and returns the new history, whether
-    // or not it reached the disk. A file that exists but cannot be read is
-    // moved aside first, never overwritten.
+    // 400 (fewer when they would not fit in maxBytes), rewrites the file atomically and returns the new history,
+    // whether or not it reached the disk. A file that exists but cannot be read is moved aside first, never
+    // overwritten.
     std::vector<DiskSnapshot> record(const DiskSnapshot& snapshot,
                                      const QTimeZone& zone = QTimeZone::systemTimeZone()) const;
 };

@@ -250,5 +250,53 @@ TEST_F(HistoryTest, TenThousandElementsAndOddNamesRoundTrip) {
     EXPECT_TRUE(asideFiles(store().url.parent_path()).empty());
 }
 
+// A history whose folders list grows (many large items at the top of the
+// category folders) must never outgrow what the reader accepts: that file
+// would be set aside whole on the next scan, every day with it.
+TEST_F(HistoryTest, AHistoryTooLargeToReadBackLosesItsOldestDaysNotAll) {
+    HistoryStore small = store();
+    std::vector<DiskSnapshot> days;
+    for (int i = 0; i < 30; ++i) {
+        DiskSnapshot s = snapshot("2024-01-01T12:00:00Z", i);
+        s.date = s.date.addDays(i);
+        for (int p = 0; p < 40; ++p) {
+            const std::string path = "/home/u/Pictures/IMG_" + std::to_string(p) + ".CR3";
+            s.parts[path] = 25'000'000;
+            s.partCategory[path] = "media";
+        }
+        days.push_back(s);
+    }
+    const std::size_t oneDay = HistoryFile::encode({days[0]}).size();
+    small.maxBytes = oneDay * 20;
+    writeAll(small.url, HistoryFile::encode(days));
+    ASSERT_TRUE(small.load().empty());  // already too large to read: set aside, as before
+
+    DiskSnapshot today = days.back();
+    today.date = today.date.addDays(1);
+    ASSERT_EQ(small.record(today, shanghai).size(), 1u);
+    EXPECT_EQ(asideFiles(small.url.parent_path()).size(), 1u);
+
+    // From a readable file that one more day would push over the limit.
+    fs::remove(asideFiles(small.url.parent_path())[0]);
+    const std::vector<DiskSnapshot> nineteen(days.begin(), days.begin() + 19);
+    writeAll(small.url, HistoryFile::encode(nineteen));
+    ASSERT_EQ(small.load().size(), 19u);
+    for (int step = 19; step < 25; ++step) small.record(days[std::size_t(step) % days.size()], shanghai);
+    const auto kept = small.load();
+    EXPECT_TRUE(asideFiles(small.url.parent_path()).empty());
+    ASSERT_GE(kept.size(), 18u);
+    EXPECT_LE(fs::file_size(small.url), small.maxBytes);
+    EXPECT_EQ(kept.back().date, days[24].date);  // the newest stays, the oldest went
+    EXPECT_GT(kept.front().date, days[0].date);
+
+    // A single day larger than the limit writes nothing over a good file.
+    const std::string before = readAll(small.url);
+    DiskSnapshot huge = today;
+    for (int p = 0; p < 2000; ++p) huge.parts["/home/u/" + std::string(200, 'x') + std::to_string(p)] = 1;
+    ASSERT_GT(HistoryFile::encode({huge}).size(), small.maxBytes);
+    small.record(huge, shanghai);
+    EXPECT_TRUE(readAll(small.url) == before);
+}
+
 }  // namespace
 }  // namespace sorbeta
