@@ -152,7 +152,7 @@ int64_t deleteArtifacts(const std::vector<Path>& urls, const DevEnvironment& env
     for (const Path& url : urls) {
         const auto path = DiskScanner::normalised(url);
         if (!path || !platform::entryExists(*path)) continue;
-        if (!isStillArtifact(*path, environment)) continue;
+        if (!isStillArtifact(*path, environment) || ProjectArtifacts::holdsRepository(*path)) continue;
         byProject[path->parent_path()].push_back(*path);
     }
     const QDateTime cutoff = environment.now().addSecs(-kStaleSeconds);

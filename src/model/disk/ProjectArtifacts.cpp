@@ -43,7 +43,9 @@ bool isRealDirectory(const Path& path) {
 bool isInsideGitRepo(const Path& path, const Path& homeFolder) {
     const std::string& home = homeFolder.native();
     Path dir = path.parent_path();
-    while (dir.native().size() > home.size()) {
+    // The home folder itself included: a repository of one's settings there
+    // may track files anywhere below.
+    while (dir.native().size() >= home.size()) {
         // Any ".git" entry counts, even a link that leads nowhere: then git
         // is asked, fails, and the folder is kept.
         if (hasEntry(dir, ".git")) return true;
@@ -85,6 +87,7 @@ bool isRemovable(const Path& artifact, const Path& project, const QDateTime& cut
             if (isRecent(artifact / name, cutoff)) return false;
         }
     }
+    if (holdsRepository(artifact)) return false;
     if (hasEntry(project, ".git") || isInsideGitRepo(project, places.home))
         return !isTracked(artifact, project, places.home, git);
     return true;
@@ -130,6 +133,26 @@ const std::vector<std::string>& searchRoots() {
     static const std::vector<std::string> roots{"~/Developer", "~/Projects",  "~/Code",  "~/GitHub",     "~/dev",
                                                 "~/www",       "~/Workspace", "~/Repos", "~/Development"};
     return roots;
+}
+
+// Whether a ".git" entry lies anywhere inside: a checkout someone keeps
+// there (pip puts editable installs from version control in venv/src/<name>)
+// holds work that exists nowhere else. Names and kinds come from the listings
+// alone, so this costs no look at each file. A folder that cannot be listed
+// may hide one.
+bool holdsRepository(const Path& artifact) {
+    std::vector<Path> pending{artifact};
+    while (!pending.empty()) {
+        const Path folder = std::move(pending.back());
+        pending.pop_back();
+        const auto children = platform::listChildren(folder);
+        if (!children) return true;
+        for (const platform::ListedChild& child : *children) {
+            if (child.name == ".git") return true;
+            if (child.isFolder) pending.push_back(folder / child.name);
+        }
+    }
+    return false;
 }
 
 std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDateTime& now,

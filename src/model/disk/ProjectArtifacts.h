@@ -39,6 +39,10 @@ struct Git {
     std::chrono::milliseconds timeLimit = kGitTimeLimit;
 };
 
+// Whether a ".git" entry lies anywhere inside `artifact`, or a folder in it
+// cannot be listed: such a folder may hold a checkout and is never removed.
+bool holdsRepository(const Path& artifact);
+
 // The removable artifact folders below `roots` (the default code folders of
 // `places` when nullopt), in the order found. Slow: lists folders and may run
 // git; call it off the main thread.

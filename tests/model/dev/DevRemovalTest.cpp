@@ -180,14 +180,20 @@ TEST_F(DevRemovalTest, ArtifactsGoOnlyWhileStillArtifactsOfAnIdleProject) {
     fs::remove_all(linked / "node_modules");
     tree->symlink(elsewhere, "Projects/linked/node_modules");
     ageDays("Projects/linked", 200);
+    // A checkout was kept inside it since the search.
+    const auto checkout = idleProject("Projects/checkout");
+    tree->file("Projects/checkout/node_modules/dep/.git/HEAD");
+    for (const char* part : {"/node_modules/dep/.git", "/node_modules/dep", "/node_modules", ""})
+        ageDays("Projects/checkout" + std::string(part), 200);
 
     EXPECT_EQ(perform({entry("a", 1, DevEntry::Artifacts{{unmarked / "node_modules"}}),
                        entry("b", 1, DevEntry::Artifacts{{busy / "node_modules"}}),
                        entry("c", 1, DevEntry::Artifacts{{named / "src"}}),
-                       entry("d", 1, DevEntry::Artifacts{{linked / "node_modules"}})}),
-              (DevScan::RemovalOutcome{0, 4}));
+                       entry("d", 1, DevEntry::Artifacts{{linked / "node_modules"}}),
+                       entry("e", 1, DevEntry::Artifacts{{checkout / "node_modules"}})}),
+              (DevScan::RemovalOutcome{0, 5}));
     for (const fs::path& still : {unmarked / "node_modules", busy / "node_modules", named / "src",
-                                  linked / "node_modules", elsewhere / "index.js"})
+                                  linked / "node_modules", elsewhere / "index.js", checkout / "node_modules/dep/.git"})
         EXPECT_TRUE(platform::entryExists(still)) << still;
 }
 

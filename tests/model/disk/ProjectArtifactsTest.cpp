@@ -178,6 +178,32 @@ TEST_F(ProjectArtifactsTest, AnyGitEntryAboveTheProjectMeansAsking) {
     EXPECT_TRUE(findIn("Code").empty());
     fs::remove(home() / "Code/mono/.git");
     EXPECT_EQ(findIn("Code"), Paths{modules});
+    // A repository of the home folder itself (one's settings, say) is asked too.
+    tree->dir(".git");
+    EXPECT_TRUE(findIn("Code").empty());
+}
+
+// A checkout kept inside an artifact (pip installs editable packages from
+// version control into venv/src/<name>) holds work found nowhere else, however
+// old its folders look from above.
+TEST_F(ProjectArtifactsTest, ACheckoutAnywhereInsideKeepsTheArtifact) {
+    const auto venv = artifact("Code/py", "venv", "requirements.txt");
+    const auto modules = artifact("Code/web", "node_modules", "package.json");
+    tree->file("Code/py/venv/src/lib/.git/HEAD");
+    tree->file("Code/py/venv/src/lib/lib/work.py");
+    for (const char* old : {"Code/py/venv/src/lib/.git", "Code/py/venv/src/lib", "Code/py/venv/src", "Code/py/venv"})
+        tree->setAgeDays(old, 200);
+    // A worktree or submodule leaves a ".git" file, not a folder.
+    tree->file("Code/web/node_modules/dep/.git");
+    tree->setAgeDays("Code/web/node_modules/dep", 200);
+    tree->setAgeDays("Code/web/node_modules", 200);
+    EXPECT_TRUE(findIn("Code").empty());
+
+    fs::remove(home() / "Code/web/node_modules/dep/.git");
+    tree->setAgeDays("Code/web/node_modules/dep", 200);
+    tree->setAgeDays("Code/web/node_modules", 200);
+    EXPECT_EQ(findIn("Code"), Paths{modules});
+    (void)venv;
 }
 
 TEST_F(ProjectArtifactsTest, ChildWithUnreadableDateKeepsTheFolder) {
