@@ -43,20 +43,27 @@ std::vector<QString> usableNames(const InstalledApp& app, bool nameIsShared) {
     return names;
 }
 
-// Whether a program installed apart from the AppImage (a distribution's
-// package, a script in ~/.local/bin) goes by one of the names its leftovers
-// are searched by: ~/.config/nvim then belongs to that nvim as much.
+// Whether a program installed apart from the AppImage or unpacked folder (a
+// distribution's package, a script in ~/.local/bin) goes by one of the names
+// its leftovers are searched by: ~/.config/nvim then belongs to that nvim as
+// much. Letter case is ignored, as Debian's gimp keeps ~/.config/GIMP; a
+// program that leads back into the application is the application itself.
 bool hasInstalledTwin(const InstalledApp& app, const UninstallPlaces& where) {
-    if (app.kind != AppKind::appImage) return false;
-    const auto image = platform::resolvedPath(app.url);
-    std::vector<QString> names{app.bundleID, app.name};
-    names.insert(names.end(), app.desktop.aliases.begin(), app.desktop.aliases.end());
-    for (const QString& name : names) {
-        if (!isPlainName(name)) continue;
-        for (const Path& folder : where.programFolders) {
-            const Path program = folder / QFile::encodeName(name).toStdString();
+    if (app.kind != AppKind::appImage && app.kind != AppKind::folder) return false;
+    const Path own = comparablePath(app.url.native());
+    std::vector<QString> candidates{app.bundleID, app.name};
+    candidates.insert(candidates.end(), app.desktop.aliases.begin(), app.desktop.aliases.end());
+    std::set<std::string> names;
+    for (const QString& name : candidates)
+        if (isPlainName(name)) names.insert(platform::lowercased(QFile::encodeName(name).toStdString()));
+    if (names.empty()) return false;
+    for (const Path& folder : where.programFolders) {
+        for (const std::string& entry : platform::listNames(folder).value_or(std::vector<std::string>())) {
+            if (!names.count(platform::lowercased(entry))) continue;
+            const Path program = folder / entry;
             if (!platform::isExecutableFile(program)) continue;
-            if (platform::resolvedPath(program) != image) return true;
+            const auto resolved = platform::resolvedPath(program);
+            if (!resolved || !liesIn(*resolved, own)) return true;
         }
     }
     return false;

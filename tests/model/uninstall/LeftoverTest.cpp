@@ -195,6 +195,44 @@ TEST_F(LeftoverTest, AnAppImageNamedLikeAnInstalledProgramClaimsNoFolderByName) 
     EXPECT_EQ(sorted(found(app)), own);
 }
 
+TEST_F(LeftoverTest, AProgramInAnyLetterCaseOrBesideAFolderAppKeepsItsFolders) {
+    test::FileTree tree(home());
+    test::FileTree bin(outside() / "bin");
+    where_.programFolders = {outside() / "bin", home() / ".local/bin"};
+    auto sorted = [](std::vector<std::string> rows) {
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+
+    // Debian's gimp keeps its settings in ~/.config/GIMP, the name a GIMP
+    // AppImage without a launcher is searched by.
+    const fs::path image = test::program(tree, "Applications/GIMP-3.0.2-x86_64.AppImage");
+    tree.file(".config/GIMP/2.10/gimprc", 10);
+    const InstalledApp gimp{.url = image, .name = "GIMP", .bundleID = "GIMP", .kind = AppKind::appImage};
+    EXPECT_EQ(found(gimp), (std::vector<std::string>{row(".config/GIMP", Kind::prefs)}));
+    test::program(bin, "gimp");
+    EXPECT_TRUE(found(gimp).empty()) << ::testing::PrintToString(found(gimp));
+
+    // An unpacked Blender is its own program, whether run from its folder or
+    // through a link of its own on the command line.
+    const fs::path folder = home() / "Applications/blender-4.1.1-linux-x64";
+    const fs::path program = test::program(tree, "Applications/blender-4.1.1-linux-x64/blender");
+    test::desktopEntry(places(), "blender", "Name=Blender\nExec=" + program.native() + " %F\n");
+    tree.file(".config/blender/4.1/config/userpref.blend", 10);
+    tree.file(".cache/blender/x", 10);
+    InstalledApp blender{.url = folder, .name = "Blender", .bundleID = "blender", .kind = AppKind::folder};
+    const std::vector<std::string> own{row(".cache/blender", Kind::cache), row(".config/blender", Kind::prefs),
+                                       row(".local/share/applications/blender.desktop", Kind::other)};
+    EXPECT_EQ(sorted(found(blender)), own);
+    tree.symlink(program, ".local/bin/blender");
+    EXPECT_EQ(sorted(found(blender)), own);
+    // Beside Debian's blender those folders are that Blender's as much; its
+    // launcher is still its own.
+    test::program(bin, "blender");
+    EXPECT_EQ(found(blender),
+              (std::vector<std::string>{row(".local/share/applications/blender.desktop", Kind::other)}));
+}
+
 TEST_F(LeftoverTest, ProgramFoldersAreTheAbsoluteFoldersOfThePath) {
     const QByteArray before = qgetenv("PATH");
     qputenv("PATH", "/usr/local/bin:bin::/usr/bin:");
