@@ -6,7 +6,6 @@
 #include "platform/Listing.h"
 #include "platform/PathText.h"
 #include "platform/SystemdUnit.h"
-#include "platform/TreeWalk.h"
 
 namespace sorbeta::Uninstaller {
 namespace {
@@ -55,19 +54,39 @@ void readUnits(LinuxLaunchers& launchers, const platform::Places& places) {
     }
 }
 
-void readIcons(LinuxLaunchers& launchers, const platform::Places& places) {
+bool isRealFolder(const Path& path) {
+    const auto info = platform::entryInfo(path);
+    return info && info->kind == platform::EntryKind::folder;
+}
+
+void readIconFiles(LinuxLaunchers& launchers, const Path& folder) {
     static const std::vector<std::string> extensions{".png", ".svg", ".svgz", ".xpm"};
-    platform::TreeWalk walk(places.dataHome / "icons");
-    while (const platform::WalkEntry* entry = walk.next()) {
-        if (entry->error != platform::WalkError::none || entry->info.kind == platform::EntryKind::folder) continue;
-        const Path path(std::string(entry->path));
-        const std::string leaf = platform::lastComponent(path);
+    auto children = platform::listChildren(folder).value_or(std::vector<platform::ListedChild>());
+    std::sort(children.begin(), children.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    for (const platform::ListedChild& child : children) {
+        if (child.isFolder) continue;
         for (const std::string& extension : extensions) {
-            if (endsWith(leaf, extension)) {
-                launchers.icons[leaf.substr(0, leaf.size() - extension.size())].push_back(path);
+            if (endsWith(child.name, extension)) {
+                launchers.icons[child.name.substr(0, child.name.size() - extension.size())].push_back(folder /
+                                                                                                      child.name);
                 break;
             }
         }
+    }
+}
+
+// Only where an application puts its own icons: loose in the icon folder and
+// in hicolor's apps folders. A theme the user installed there draws icons of
+// the same names, and those are the theme's.
+void readIcons(LinuxLaunchers& launchers, const platform::Places& places) {
+    const Path icons = places.dataHome / "icons";
+    if (!isRealFolder(icons)) return;
+    readIconFiles(launchers, icons);
+    const Path hicolor = icons / "hicolor";
+    if (!isRealFolder(hicolor)) return;
+    for (const std::string& size : sortedNames(hicolor)) {
+        const Path apps = hicolor / size / "apps";
+        if (isRealFolder(hicolor / size) && isRealFolder(apps)) readIconFiles(launchers, apps);
     }
 }
 

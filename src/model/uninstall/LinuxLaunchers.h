@@ -1,9 +1,9 @@
 #pragma once
 // What starts the user's applications, read once for a whole listing: the
 // user desktop entries, the autostart entries, the user systemd services,
-// the timers and *.wants links that switch them on, and the icon files of
-// the user's icon folder by name. Weighing a hundred applications then reads
-// each of these files once, not once per application.
+// the timers and *.wants links that switch them on, and by name the icon
+// files applications put in the user's icon folder. Weighing a hundred
+// applications then reads each of these files once, not once per application.
 #include <map>
 #include <string>
 #include <vector>
@@ -34,7 +34,7 @@ struct LinuxLaunchers {
     std::vector<LaunchFile> services;
     std::vector<UnitTimer> timers;
     std::vector<UnitLink> unitLinks;
-    std::map<std::string, std::vector<Path>> icons;  // icon name -> its files under {data}/icons
+    std::map<std::string, std::vector<Path>> icons;  // icon name -> its files in {data}/icons and hicolor/*/apps
     std::vector<Path> leftoverRoots;                 // the folders leftovers may lie in, links resolved
 
     static LinuxLaunchers read(const UninstallPlaces& where);

@@ -118,6 +118,11 @@ TEST_F(LeftoverTest, LinuxTemplatesAgentsAndLaunchersByWhatTheyRun) {
     tree.file(".var/app/org.example.Tool/x", 10);
     tree.file(".local/share/icons/hicolor/48x48/apps/org.example.Tool.png", 5);
     tree.file(".local/share/icons/hicolor/48x48/apps/org.example.Toolbox.png", 5);
+    tree.file(".local/share/icons/hicolor/scalable/apps/org.example.Tool.svg", 5);
+    tree.file(".local/share/icons/org.example.Tool.xpm", 5);
+    // The user's icon theme draws the same name: the theme keeps it.
+    tree.file(".local/share/icons/Papirus/48x48/apps/org.example.Tool.svg", 5);
+    tree.file(".local/share/icons/hicolor/48x48/mimetypes/org.example.Tool.png", 5);
     tree.text(".config/autostart/tool.desktop", "[Desktop Entry]\nExec=env A=1 " + image.native() + " --tray\n");
     tree.text(".config/autostart/other.desktop", "[Desktop Entry]\nName=Tool Pro\nExec=/usr/bin/other\n");
     tree.text(".config/systemd/user/tool-sync.service", "[Service]\nExecStart=-%h/Applications/Tool.AppImage --sync\n");
@@ -154,6 +159,8 @@ TEST_F(LeftoverTest, LinuxTemplatesAgentsAndLaunchersByWhatTheyRun) {
         row(".config/systemd/user/tool-sync.timer", Kind::agent),
         row(".local/share/applications/org.example.Tool.desktop", Kind::other),
         row(".local/share/icons/hicolor/48x48/apps/org.example.Tool.png", Kind::other),
+        row(".local/share/icons/hicolor/scalable/apps/org.example.Tool.svg", Kind::other),
+        row(".local/share/icons/org.example.Tool.xpm", Kind::other),
     };
     EXPECT_EQ(small, agentsAndLaunchers);
     EXPECT_TRUE(fs::exists(launcher));
