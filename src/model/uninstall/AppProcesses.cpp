@@ -82,13 +82,20 @@ private:
 
 std::set<std::string> agentProgramSet(const InstalledApp& app, const UninstallPlaces& where) {
     std::set<std::string> programs;
+    // An autostart entry or unit may start the application through a shell,
+    // env or an interpreter, and every other process of such a system program
+    // is the user's, not the application's: only a program inside the
+    // application or the home folder (installed by the user) is its helper.
+    const Path home = Uninstaller::comparablePath(where.places.home.native());
+    const Path bundle = Uninstaller::comparablePath(app.url.native());
     for (const Path& agent : agentPlists(app)) {
         if (!belongs(agent, app, where)) continue;
         if (isPlist(agent)) {
             if (const auto path = program(agent, app, where)) programs.insert(path->native());
         } else {
             for (const Path& path : Uninstaller::agentPrograms(agent, where))
-                if (!path.empty()) programs.insert(path.native());
+                if (Uninstaller::liesIn(path, bundle) || (Uninstaller::liesIn(path, home) && path != home))
+                    programs.insert(path.native());
         }
     }
     return programs;

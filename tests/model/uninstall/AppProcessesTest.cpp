@@ -136,6 +136,40 @@ TEST_F(AppProcessesTest, AnAppImagesRuntimeItsApplicationAndAnUnpackedFolder) {
     EXPECT_EQ(found(folder), (std::map<int, std::string>{{main, "main"}, {other, "stray"}}));
 }
 
+TEST_F(AppProcessesTest, ASystemProgramAnAutostartEntryRunsIsNoHelperButOneInTheHomeFolderIs) {
+    test::FileTree user(home());
+    const fs::path image = test::program(user, "Applications/Tool.AppImage");
+    const fs::path launcher = test::program(user, ".local/bin/tool-launcher");
+    // The user's shell, as the system installs it.
+    const fs::path shell = outside() / "usr/bin/bash";
+    user.dir(shell.parent_path());
+    fs::copy_file("/bin/sh", shell);
+    const fs::path fifo = outside() / "never-written";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    test::FileTree autostart(places().configHome / "autostart");
+    autostart.text("tool.desktop", "[Desktop Entry]\nType=Application\nExec=" + shell.native() + " -c \"sleep 10; " +
+                                       image.native() + "\"\nTryExec=" + image.native() + "\n");
+    autostart.text("tool-launcher.desktop", "[Desktop Entry]\nType=Application\nExec=" + launcher.native() +
+                                                " --start\nTryExec=" + image.native() + "\n");
+    InstalledApp app{.url = image, .name = "Tool", .bundleID = "Tool", .kind = AppKind::appImage};
+    app.leftovers.push_back({autostart.at("tool.desktop"), Leftover::Kind::agent, 1});
+    app.leftovers.push_back({autostart.at("tool-launcher.desktop"), Leftover::Kind::agent, 1});
+    ASSERT_TRUE(AppProcesses::belongs(app.leftovers[0].url, app, where_));
+
+    // A terminal's shell of the user's, which would take SIGKILL after ignoring SIGTERM.
+    QProcess& terminal =
+        start(shell, {"-c", QStringLiteral("trap '' TERM; echo ready; read x < '%1'").arg(fifo.c_str())});
+    ASSERT_TRUE(terminal.waitForReadyRead(2000));
+    const int helper = int(start(launcher, {"30"}).processId());
+    EXPECT_EQ(found(app), (std::map<int, std::string>{{helper, "stray"}}));
+
+    const AppProcesses::CommandRunner run = [](const fs::path&, const std::vector<std::string>&) {};
+    const AppProcesses::QuitTiming quick{1, std::chrono::milliseconds(50), std::chrono::milliseconds(100)};
+    QCoro::waitFor(AppProcesses::quit(app, where_, run, quick));
+    EXPECT_FALSE(ended(terminal, 300));
+    EXPECT_TRUE(found(app).empty());
+}
+
 TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgnoreTerminate) {
     test::FileTree user(home());
     const fs::path program = user.at("Applications/Unpacked/bin/unpacked");
