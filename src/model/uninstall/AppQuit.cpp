@@ -3,6 +3,9 @@
 #include <qcoro/qcorofuture.h>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <map>
+#include <set>
+#include <utility>
 
 #include "model/common/WorkPool.h"
 #include "platform/Async.h"
@@ -23,17 +26,53 @@ std::vector<ProcessSample> askMainToQuit(const InstalledApp& app, const Uninstal
     return mains;
 }
 
+// The processes a running application started, directly or further down,
+// as one table of the user's processes shows them.
+class Descendants {
+public:
+    explicit Descendants(const std::vector<AppProcess>& processes) {
+        for (const AppProcess& process : processes)
+            if (process.isMain) mains_.emplace(process.pid(), process.process.startTime);
+        if (mains_.empty()) return;
+        table_ = platform::ProcFolder().ownProcesses();
+        for (const ProcessSample& sample : table_) byPid_[sample.pid] = &sample;
+    }
+
+    bool mainRuns() const { return !mains_.empty(); }
+
+    // A parent started before its child: a pid handed out again ends the chain.
+    bool ofMain(const ProcessSample& process) const {
+        const ProcessSample* child = &process;
+        for (std::size_t step = 0; step < table_.size(); ++step) {
+            const auto parent = byPid_.find(child->parent);
+            if (parent == byPid_.end() || parent->second->startTime > child->startTime) return false;
+            child = parent->second;
+            if (mains_.count({child->pid, child->startTime})) return true;
+        }
+        return false;
+    }
+
+private:
+    std::set<std::pair<int, uint64_t>> mains_;
+    std::vector<ProcessSample> table_;
+    std::map<int, const ProcessSample*> byPid_;
+};
+
 // Stops the agents, then sends SIGTERM to whatever of the application still
 // runs in the background; returns those processes as sampled.
 std::vector<ProcessSample> stopBackground(const InstalledApp& app, const UninstallPlaces& where,
                                           const CommandRunner& run) {
     for (const Path& agent : agentPlists(app)) bootout(agent, app, where, run);
     const std::vector<AppProcess> processes = find(app, where);
-    const bool mainRuns = std::any_of(processes.begin(), processes.end(), [](const AppProcess& p) { return p.isMain; });
+    const Descendants descendants(processes);
     std::vector<ProcessSample> signalled;
     for (const AppProcess& process : processes) {
-        // The application is only ever asked; its runtime waits until it is gone.
-        if (process.isMain || (process.isRuntime && mainRuns)) continue;
+        // The application is only ever asked; its runtime waits until it is
+        // gone, and so does what it started (its tabs, renderers, the shells
+        // of its terminal): ended while it waits for an answer to "Save
+        // changes?", they would take the user's work with them.
+        if (process.isMain || (descendants.mainRuns() && (process.isRuntime || descendants.ofMain(process.process))))
+            continue;
         if (platform::ProcessHandle::open(process.process).send(platform::Signal::terminate))
             signalled.push_back(process.process);
     }

@@ -3,7 +3,8 @@
 // application itself is asked politely (its windows, else SIGTERM) and never
 // killed; its agents are stopped so they cannot start it again; background
 // processes that remain get SIGTERM and, after a grace time, SIGKILL. An
-// AppImage's runtime is signalled only once the application is gone.
+// AppImage's runtime and the processes the application started are signalled
+// only once the application is gone.
 #include <qcoro/qcorotask.h>
 #include <chrono>
 

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "UninstallFixtures.h"
 #include "model/uninstall/AppProcesses.h"
@@ -69,6 +71,16 @@ protected:
             },
             2000);
         return pid;
+    }
+
+    // Runs and is no zombie (kill(pid, 0) succeeds for one): a child its
+    // parent does not reap stays in /proc with state Z once it ended.
+    static bool alive(int pid) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string line;
+        if (!std::getline(stat, line)) return false;
+        const std::size_t close = line.rfind(')');
+        return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
     }
 
     UninstallPlaces where_;
@@ -212,6 +224,46 @@ TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgno
     QCoro::waitFor(AppProcesses::quit(folder, where_, run, quick));
     EXPECT_FALSE(ended(stays, 300));
     EXPECT_EQ(found(folder), (std::map<int, std::string>{{int(stays.processId()), "main"}}));
+}
+
+TEST_F(AppProcessesTest, QuitLeavesWhatTheOpenApplicationStartedButEndsItsOtherHelpers) {
+    test::FileTree user(home());
+    const fs::path program = user.at("Applications/Unpacked/bin/unpacked");
+    user.dir("Applications/Unpacked/bin");
+    fs::copy_file("/bin/sh", program);
+    const fs::path helper = user.at("Applications/Unpacked/bin/helper");
+    fs::copy_file("/bin/sh", helper);
+    const fs::path fifo = outside() / "never-written";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    InstalledApp folder{
+        .url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked", .kind = AppKind::folder};
+    folder.desktop.program = program;
+    const AppProcesses::CommandRunner run = [](const fs::path&, const std::vector<std::string>&) {};
+    const AppProcesses::QuitTiming quick{4, std::chrono::milliseconds(50), std::chrono::milliseconds(200)};
+
+    // The application waits for an answer to "Save changes?" with a child
+    // of its own (a tab, a renderer) that would end on SIGTERM; a helper it
+    // did not start ignores SIGTERM. The application names its child once it
+    // ignores the request itself.
+    const QString script =
+        QStringLiteral("'%1' -c \"read x < '%2'\" & trap '' TERM; echo $!; read x").arg(program.c_str(), fifo.c_str());
+    QProcess& main = start(program, {"-c", script});
+    QProcess& other = start(helper, {"-c", "trap '' TERM; echo ready; read x"});
+    ASSERT_TRUE(main.waitForReadyRead(2000) && other.waitForReadyRead(2000));
+    const int child = main.readLine().trimmed().toInt();
+    ASSERT_GT(child, 0);
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return platform::ProcFolder().sample(child).value_or(platform::ProcessSample{}).executable == program; },
+        2000));
+    EXPECT_EQ(found(folder),
+              (std::map<int, std::string>{
+                  {int(main.processId()), "main"}, {child, "stray"}, {int(other.processId()), "stray"}}));
+
+    QCoro::waitFor(AppProcesses::quit(folder, where_, run, quick));
+    EXPECT_FALSE(ended(main, 300));
+    EXPECT_TRUE(alive(child));
+    EXPECT_TRUE(ended(other));
+    EXPECT_EQ(other.exitStatus(), QProcess::CrashExit);
 }
 
 TEST_F(AppProcessesTest, AnAppImagesRuntimeIsSignalledOnlyOnceItsApplicationIsGone) {
