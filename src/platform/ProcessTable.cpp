@@ -54,10 +54,10 @@ std::string unescapeUnit(std::string_view text) {
     return out;
 }
 
-// "app[-<launcher>]-<id>…" once the unit's suffix is gone: what follows "app-".
-// Desktop ids may hold dashes themselves, so the launcher part is not cut
-// here: appUnitRuns() compares the end.
-std::string idFromUnit(std::string_view unit) {
+// "app[-<launcher>]-<id>…" once the unit's suffix is gone: what follows
+// "app-", still escaped. Desktop ids may hold dashes themselves, so the
+// launcher part is not cut here: appUnitRuns() tells it by the escaping.
+std::string nameFromUnit(std::string_view unit) {
     std::string_view name;
     if (unit.size() > 6 && unit.substr(unit.size() - 6) == ".scope") {
         name = unit.substr(0, unit.size() - 6);
@@ -72,7 +72,7 @@ std::string idFromUnit(std::string_view unit) {
     }
     if (name.substr(0, 4) != "app-") return {};
     name.remove_prefix(4);
-    return unescapeUnit(name);
+    return std::string(name);
 }
 
 std::string readFile(const Path& path, std::size_t limit) {
@@ -188,7 +188,9 @@ std::optional<std::string> environmentValue(std::string_view environ, std::strin
     return std::nullopt;
 }
 
-std::string appUnitId(std::string_view cgroup) {
+std::string appUnitId(std::string_view cgroup) { return unescapeUnit(appUnitName(cgroup)); }
+
+std::string appUnitName(std::string_view cgroup) {
     std::size_t start = 0;
     while (start < cgroup.size()) {
         const std::size_t end = std::min(cgroup.find('\n', start), cgroup.size());
@@ -197,17 +199,22 @@ std::string appUnitId(std::string_view cgroup) {
         // "<hierarchy>:<controllers>:<path>": the unit is the path's last part.
         const std::size_t slash = line.rfind('/');
         if (slash == std::string_view::npos) continue;
-        if (std::string id = idFromUnit(line.substr(slash + 1)); !id.empty()) return id;
+        if (std::string name = nameFromUnit(line.substr(slash + 1)); !name.empty()) return name;
     }
     return {};
 }
 
-bool appUnitRuns(const std::string& unitId, const std::string& desktopId) {
-    if (desktopId.empty() || unitId.size() < desktopId.size()) return false;
-    if (unitId == desktopId) return true;
-    return unitId.size() > desktopId.size() + 1 &&
-           unitId.compare(unitId.size() - desktopId.size(), desktopId.size(), desktopId) == 0 &&
-           unitId[unitId.size() - desktopId.size() - 1] == '-';
+bool appUnitRuns(const std::string& unitName, const std::string& desktopId) {
+    if (desktopId.empty() || unitName.empty()) return false;
+    // The id's own dashes are escaped, and a launcher's name holds none: a
+    // plain '-' can only end the launcher part. Unescaped, "gnome-my-tool"
+    // would end in "tool" and claim another application's unit.
+    std::string_view id = unitName;
+    if (const std::size_t dash = id.find('-'); dash != std::string_view::npos) {
+        if (dash == 0) return false;
+        id.remove_prefix(dash + 1);
+    }
+    return !id.empty() && id.find('-') == std::string_view::npos && unescapeUnit(id) == desktopId;
 }
 
 std::optional<int64_t> residentOwnBytes(std::string_view status) {
@@ -316,7 +323,7 @@ std::optional<std::string> ProcFolder::environment(int pid, std::string_view key
 
 std::string ProcFolder::appUnit(int pid) const {
     if (pid <= 0) return {};
-    return appUnitId(readFile(root_ / std::to_string(pid) / "cgroup", kCgroupLimit));
+    return appUnitName(readFile(root_ / std::to_string(pid) / "cgroup", kCgroupLimit));
 }
 
 std::string ProcFolder::cgroup(int pid) const {

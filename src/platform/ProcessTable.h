@@ -41,11 +41,14 @@ std::optional<StatFields> parseStat(std::string_view text);
 std::optional<std::string> environmentValue(std::string_view environ, std::string_view key);
 // What names the application of a desktop-started systemd unit in a cgroup
 // file ("app[-<launcher>]-<id>-<n>.scope" or "app[-<launcher>]-<id>[@<n>].service"):
-// "[<launcher>-]<id>", with systemd's \xNN escapes undone; empty when the
-// process runs in no such unit.
+// "[<launcher>-]<id>" as the unit name writes it, the id's own dashes escaped
+// as \x2d; empty when the process runs in no such unit.
+std::string appUnitName(std::string_view cgroup);
+// appUnitName() with systemd's \xNN escapes undone (launcher and id no longer
+// told apart).
 std::string appUnitId(std::string_view cgroup);
-// Whether appUnitId() text names the desktop id (with or without a launcher).
-bool appUnitRuns(const std::string& unitId, const std::string& desktopId);
+// Whether appUnitName() text names the desktop id (with or without a launcher).
+bool appUnitRuns(const std::string& unitName, const std::string& desktopId);
 // The memory only this process holds, in bytes: RssAnon + RssShmem of a
 // status file (shared libraries and mapped files are left out, so a family
 // of processes can be summed). Absent when the file has neither line (a
@@ -73,7 +76,7 @@ public:
     // One variable of a process's environment. Reading another process's
     // environment waits on its memory map: ask only processes that matter.
     std::optional<std::string> environment(int pid, std::string_view key) const;
-    // appUnitId() of the process's cgroup file.
+    // appUnitName() of the process's cgroup file.
     std::string appUnit(int pid) const;
     // cgroupPath() of the process's cgroup file.
     std::string cgroup(int pid) const;

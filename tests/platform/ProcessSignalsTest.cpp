@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <filesystem>
 
+#include "FileTree.h"
 #include "TestEnvironment.h"
 #include "platform/EntryInfo.h"
 #include "platform/PoliteQuit.h"
@@ -38,13 +39,50 @@ TEST(ProcessTextTest, StatEnvironAndCgroupParsers) {
               "org.example.Tool");
     EXPECT_EQ(platform::appUnitId("0::/app.slice/app-flatpak-org.example.My\\x2dTool-77.scope"),
               "flatpak-org.example.My-Tool");
-    // A launcher part or none; a desktop id may hold dashes itself.
-    EXPECT_TRUE(platform::appUnitRuns("gnome-my-tool", "my-tool"));
-    EXPECT_TRUE(platform::appUnitRuns("my-tool", "my-tool"));
-    EXPECT_FALSE(platform::appUnitRuns("gnome-notmy-tool", "my-tool"));
+    EXPECT_EQ(platform::appUnitName("0::/app.slice/app-flatpak-org.example.My\\x2dTool-77.scope"),
+              "flatpak-org.example.My\\x2dTool");
+    // A launcher part or none; a desktop id may hold dashes itself, escaped in the unit's name.
+    EXPECT_TRUE(platform::appUnitRuns("gnome-my\\x2dtool", "my-tool"));
+    EXPECT_TRUE(platform::appUnitRuns("my\\x2dtool", "my-tool"));
+    EXPECT_FALSE(platform::appUnitRuns("gnome-notmy\\x2dtool", "my-tool"));
     EXPECT_FALSE(platform::appUnitRuns("tool", ""));
     EXPECT_EQ(platform::appUnitId("0::/user.slice/session-2.scope\n"), "");
     EXPECT_EQ(platform::withoutDeletedMark("/a/Tool.AppImage (deleted)"), "/a/Tool.AppImage");
+}
+
+// The unit a launcher started an application in names it with the id's own
+// dashes escaped and a launcher part holding none: only the whole id after
+// the launcher is the application's, never a tail of another id.
+class AppUnitTest : public test::HomeTest {
+protected:
+    std::string unitOf(int pid, const std::string& unit) {
+        test::FileTree proc(outside() / "proc");
+        proc.text(std::to_string(pid) + "/cgroup",
+                  "0::/user.slice/user-1000.slice/user@1000.service/app.slice/" + unit + "\n");
+        return platform::ProcFolder(proc.root()).appUnit(pid);
+    }
+};
+
+TEST_F(AppUnitTest, ADesktopIdOwnsOnlyTheUnitsThatNameAllOfIt) {
+    const std::string gnome = unitOf(41, "app-gnome-my\\x2dtool-42.scope");
+    EXPECT_TRUE(platform::appUnitRuns(gnome, "my-tool"));
+    EXPECT_FALSE(platform::appUnitRuns(gnome, "tool"));
+    EXPECT_FALSE(platform::appUnitRuns(gnome, "gnome-my-tool"));
+
+    const std::string code = unitOf(42, "app-visual\\x2dstudio\\x2dcode@0123abcd.service");
+    EXPECT_TRUE(platform::appUnitRuns(code, "visual-studio-code"));
+    EXPECT_FALSE(platform::appUnitRuns(code, "code"));
+    EXPECT_FALSE(platform::appUnitRuns(code, "studio-code"));
+    const std::string launched = unitOf(43, "app-kde-visual\\x2dstudio\\x2dcode-7.scope");
+    EXPECT_TRUE(platform::appUnitRuns(launched, "visual-studio-code"));
+    EXPECT_FALSE(platform::appUnitRuns(launched, "code"));
+
+    // A plain dash ends the launcher: this is "tool" started by GNOME.
+    const std::string plain = unitOf(44, "app-gnome-tool-9.scope");
+    EXPECT_TRUE(platform::appUnitRuns(plain, "tool"));
+    EXPECT_FALSE(platform::appUnitRuns(plain, "gnome-tool"));
+    EXPECT_TRUE(platform::appUnitRuns(unitOf(45, "app-org.example.Tool@1.service"), "org.example.Tool"));
+    EXPECT_FALSE(platform::appUnitRuns(unitOf(46, "session-2.scope"), "session"));
 }
 
 class ProcessSignalsTest : public test::HomeTest {
