@@ -172,6 +172,12 @@ SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const
                 for (const std::string& name : *names) {
                     const Path child = root / name;
                     if (limited() && Access::wouldPrompt(child, places)) continue;
+                    // A folder another file system is mounted on (a network
+                    // share in ~/Documents) holds none of this disk's space,
+                    // as the walk below the root already has it.
+                    if (const auto info = platform::entryInfo(child);
+                        info && info->kind == platform::EntryKind::folder && info->device != target->device)
+                        continue;
                     measure(child);
                 }
                 continue;

@@ -33,6 +33,10 @@ DrillEnvironment DrillEnvironment::system(const platform::Places& places) {
             if (info->links >= 2 && !shared.insert(info->device, info->inode)) return 0;
             return info->allocatedBytes;
         }
+        // A folder another file system is mounted on is not walked: a
+        // network share would be read whole, and none of it is this disk's.
+        if (const auto parent = platform::entryInfo(url.parent_path()); parent && parent->device != info->device)
+            return 0;
         return DiskScanner::size(url, &shared, std::move(stop));
     };
     environment.limited = &DiskScanner::limited;

@@ -146,6 +146,10 @@ TEST_F(DiskScannerTest, NeverEntersAnotherFileSystem) {
     EXPECT_EQ(DiskScanner::size(tree.at("tree")), alloc(own));
     // Measured on its own, the mounted folder is its own root and does count.
     EXPECT_EQ(DiskScanner::size(tree.at("tree/mnt")), alloc(inside));
+    // A category measured child by child leaves it out all the same.
+    const auto parts = DiskScanner::sizeWithParts({tree.at("tree")}, 0, places());
+    EXPECT_EQ(parts.total, DiskScanner::size(tree.at("tree")));
+    EXPECT_EQ(parts.parts.count(tree.at("tree/mnt").native()), 0u);
 }
 
 TEST_F(DiskScannerTest, LimitedModePrunesMediaLibraries) {

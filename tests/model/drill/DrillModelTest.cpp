@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "FileTree.h"
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "model/drill/DrillListing.h"
 #include "platform/Listing.h"
@@ -304,6 +305,18 @@ TEST_F(DrillModelTest, TheSystemSizerCountsFilesByTheirBlocksAndHardLinksOnceInA
     EXPECT_EQ(sizes.count("big") + sizes.count("twin"), 1u);
     EXPECT_EQ(model.cachedSize(tree.at("level/big")).value() + model.cachedSize(tree.at("level/twin")).value(),
               test::FileTree::allocated(tree.at("level/big")));
+}
+
+TEST_F(DrillModelTest, TheSystemSizerLeavesAMountedFolderUnwalkedUntilItIsOpened) {
+    test::FileTree tree(home());
+    test::ScratchMount share(tree.dir("level/share"));
+    if (!share.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    const auto inside = tree.file("level/share/data.bin", 1 << 20);
+    ASSERT_GT(test::FileTree::allocated(inside), 0);
+    DrillEnvironment system = DrillEnvironment::system(places());
+    DiskScanner::InodeSet seen;
+    EXPECT_EQ(system.sizer(tree.at("level/share"), seen, {}), 0);
+    EXPECT_EQ(system.sizer(inside, seen, {}), test::FileTree::allocated(inside));
 }
 
 TEST_F(DrillModelTest, PublishesTheFirstResultAtOnceThenAtMostFourTimesASecond) {
