@@ -176,25 +176,48 @@ std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& suppli
     bool onAC = false;
     for (const PowerSupply& supply : supplies)
         if (attribute(supply, "type") == "Mains" && attribute(supply, "online") == "1") onAC = true;
+    // A laptop with two batteries (an internal and a swappable one) is one
+    // battery to its user: their contents and capacities add up, in one unit.
+    struct Reading {
+        int64_t now = 0, full = 0;
+        bool energy = false;
+        const PowerSupply* supply = nullptr;
+    };
+    std::vector<Reading> readings;
     for (const PowerSupply& supply : supplies) {
         // Mice and keyboards report their batteries with scope "Device".
         if (attribute(supply, "type") != "Battery" || attribute(supply, "scope") == "Device") continue;
+        bool energy = true;
         std::optional<int64_t> now = count(supply, "energy_now");
         std::optional<int64_t> full = count(supply, "energy_full");
         if (!now || !full) {
+            energy = false;
             now = count(supply, "charge_now");
             full = count(supply, "charge_full");
         }
-        if (!now || !full || *full < 1 || *now < 0 || *now > INT64_MAX / 100) continue;
-        BatteryReading out;
-        out.percent = int(std::min<int64_t>(*now * 100 / *full, INT32_MAX));
-        out.charging = attribute(supply, "status") == "Charging";
-        out.onAC = onAC;
-        if (const auto cycles = count(supply, "cycle_count"); cycles && *cycles > 0 && *cycles <= INT32_MAX)
-            out.cycles = int(*cycles);
-        return out;
+        // Far below what would overflow once a few batteries are added up.
+        constexpr int64_t kLargest = INT64_MAX / 1000;
+        if (!now || !full || *full < 1 || *now < 0 || *now > kLargest || *full > kLargest) continue;
+        readings.push_back({*now, *full, energy, &supply});
     }
-    return std::nullopt;
+    if (readings.empty()) return std::nullopt;
+    const bool oneUnit = std::all_of(readings.begin(), readings.end(),
+                                     [&](const Reading& r) { return r.energy == readings.front().energy; });
+    if (!oneUnit) readings.resize(1);
+    int64_t now = 0, full = 0;
+    BatteryReading out;
+    for (const Reading& reading : readings) {
+        now += reading.now;
+        full += reading.full;
+        if (attribute(*reading.supply, "status") == "Charging") out.charging = true;
+        if (const auto cycles = count(*reading.supply, "cycle_count");
+            !out.cycles && cycles && *cycles > 0 && *cycles <= INT32_MAX)
+            out.cycles = int(*cycles);
+    }
+    // A worn battery may report more than its last full charge; it is full.
+    out.percent = int(std::min<int64_t>(now * 100 / full, 100));
+    out.onAC = onAC;
+    return out;
 }
 
 bool isPlaceholderName(std::string_view text) {

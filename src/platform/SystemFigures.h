@@ -69,8 +69,10 @@ int pressureLevel(std::optional<std::string_view> pressureFile, int64_t availabl
 std::optional<CpuTicks> parseCpuTicks(std::string_view stat);
 // Seconds since boot, the first figure of /proc/uptime.
 std::optional<double> parseUptime(std::string_view text);
-// The first system battery (type Battery, scope not Device) with a non-zero
-// full figure, in the given order; charging from its status, on AC from any
+// The system batteries (type Battery, scope not Device) with a non-zero full
+// figure, taken together: their contents over their capacities (only the
+// first when they report in different units), at most 100 %; charging when
+// any of them is, cycles from the first that counts them, on AC from any
 // online mains supply.
 std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& supplies);
 // Texts firmware vendors leave in unused DMI fields.

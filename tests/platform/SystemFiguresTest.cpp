@@ -145,14 +145,38 @@ TEST_F(SystemFiguresTest, BatteriesOfTheSystemOnly) {
     EXPECT_FALSE(SystemFiles(root).battery()->cycles);  // 0 means the firmware does not count
     put(supplies / "BAT1/cycle_count", "321\n");
     put(supplies / "BAT1/status", "Charging\n");
-    put(supplies / "BAT1/charge_now", "4400\n");  // over full: not clamped
+    put(supplies / "BAT1/charge_now", "4400\n");  // over full: a worn battery that is full
     put(supplies / "AC/online", "1\n");
     battery = SystemFiles(root).battery();
     ASSERT_TRUE(battery);
-    EXPECT_EQ(battery->percent, 110);
+    EXPECT_EQ(battery->percent, 100);
     EXPECT_TRUE(battery->charging);
     EXPECT_TRUE(battery->onAC);
     EXPECT_EQ(battery->cycles, 321);
+
+    // Two batteries are one to the user: an internal one nearly full and
+    // idle, a swappable one nearly empty and charging.
+    put(supplies / "BAT0/status", "Not charging\n");
+    put(supplies / "BAT0/energy_now", "23000000\n");
+    put(supplies / "BAT0/energy_full", "23200000\n");
+    std::filesystem::remove_all(supplies / "BAT1");
+    put(supplies / "BAT2/type", "Battery\n");
+    put(supplies / "BAT2/status", "Charging\n");
+    put(supplies / "BAT2/energy_now", "3000000\n");
+    put(supplies / "BAT2/energy_full", "70000000\n");
+    battery = SystemFiles(root).battery();
+    ASSERT_TRUE(battery);
+    EXPECT_EQ(battery->percent, 27);  // 26 of 93.2 Wh
+    EXPECT_TRUE(battery->charging);
+    // Figures in different units do not add up: the first battery alone.
+    std::filesystem::remove(supplies / "BAT2/energy_now");
+    std::filesystem::remove(supplies / "BAT2/energy_full");
+    put(supplies / "BAT2/charge_now", "300000\n");
+    put(supplies / "BAT2/charge_full", "7000000\n");
+    battery = SystemFiles(root).battery();
+    ASSERT_TRUE(battery);
+    EXPECT_EQ(battery->percent, 99);
+    EXPECT_FALSE(battery->charging);
 }
 
 TEST_F(SystemFiguresTest, MachineAndProcessorNames) {
