@@ -83,6 +83,26 @@ protected:
         return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
     }
 
+    // An unpacked application in ~/Applications/Unpacked whose program and
+    // helper are copies of the shell.
+    struct ShellApp {
+        InstalledApp app;
+        fs::path program, helper;
+    };
+    ShellApp unpackedShellApp(test::FileTree& user) const {
+        ShellApp made{.app = {.url = home() / "Applications/Unpacked",
+                              .name = "Unpacked",
+                              .bundleID = "unpacked",
+                              .kind = AppKind::folder},
+                      .program = user.at("Applications/Unpacked/bin/unpacked"),
+                      .helper = user.at("Applications/Unpacked/bin/helper")};
+        user.dir("Applications/Unpacked/bin");
+        fs::copy_file("/bin/sh", made.program);
+        fs::copy_file("/bin/sh", made.helper);
+        made.app.desktop.program = made.program;
+        return made;
+    }
+
     UninstallPlaces where_;
     std::vector<std::unique_ptr<QProcess>> children_;
 };
@@ -184,18 +204,11 @@ TEST_F(AppProcessesTest, ASystemProgramAnAutostartEntryRunsIsNoHelperButOneInThe
 
 TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgnoreTerminate) {
     test::FileTree user(home());
-    const fs::path program = user.at("Applications/Unpacked/bin/unpacked");
-    user.dir("Applications/Unpacked/bin");
-    fs::copy_file("/bin/sh", program);
-    const fs::path helper = user.at("Applications/Unpacked/bin/helper");
-    fs::copy_file("/bin/sh", helper);
+    auto [folder, program, helper] = unpackedShellApp(user);
     // The shells wait on their input rather than in a loop of commands: a
     // command's process is, until it starts, a copy of the shell, which a
     // busy machine can catch and count as one of the application's own.
     const QString stubborn = QStringLiteral("trap '' TERM; echo ready; read x");
-    InstalledApp folder{
-        .url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked", .kind = AppKind::folder};
-    folder.desktop.program = program;
     std::vector<std::pair<std::string, std::vector<std::string>>> commands;
     const AppProcesses::CommandRunner run = [&](const fs::path& exe, const std::vector<std::string>& arguments) {
         commands.emplace_back(exe.native(), arguments);
@@ -228,16 +241,9 @@ TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgno
 
 TEST_F(AppProcessesTest, QuitLeavesWhatTheOpenApplicationStartedButEndsItsOtherHelpers) {
     test::FileTree user(home());
-    const fs::path program = user.at("Applications/Unpacked/bin/unpacked");
-    user.dir("Applications/Unpacked/bin");
-    fs::copy_file("/bin/sh", program);
-    const fs::path helper = user.at("Applications/Unpacked/bin/helper");
-    fs::copy_file("/bin/sh", helper);
+    auto [folder, program, helper] = unpackedShellApp(user);
     const fs::path fifo = outside() / "never-written";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    InstalledApp folder{
-        .url = home() / "Applications/Unpacked", .name = "Unpacked", .bundleID = "unpacked", .kind = AppKind::folder};
-    folder.desktop.program = program;
     const AppProcesses::CommandRunner run = [](const fs::path&, const std::vector<std::string>&) {};
     const AppProcesses::QuitTiming quick{4, std::chrono::milliseconds(50), std::chrono::milliseconds(200)};
 
