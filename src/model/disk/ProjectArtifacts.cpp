@@ -166,19 +166,25 @@ std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDat
         for (const std::string& root : searchRoots()) starts.push_back(places.expandTilde(root));
     }
 
-    std::deque<std::pair<Path, int>> queue;
+    struct Pending {
+        Path dir;
+        int depth = 0;
+        uint64_t device = 0;  // of the code folder it was reached from
+    };
+    std::deque<Pending> queue;
     for (Path start : starts) {
         if (auto resolved = platform::resolvedPath(start)) start = std::move(*resolved);
-        if (!platform::exists(start)) continue;
+        const auto info = platform::entryInfo(start);
+        if (!info) continue;
         if (DiskScanner::limited() && Access::wouldPrompt(start, places)) continue;
-        queue.emplace_back(std::move(start), 0);
+        queue.push_back({std::move(start), 0, info->device});
     }
 
     const auto& byName = rulesByName();
     std::unordered_set<std::string> visited;
     std::vector<Path> results;
     while (!queue.empty()) {
-        const auto [dir, depth] = std::move(queue.front());
+        const auto [dir, depth, device] = std::move(queue.front());
         queue.pop_front();
         if (!visited.insert(dir.native()).second) continue;
 
@@ -206,8 +212,10 @@ std::vector<Path> find(const std::optional<std::vector<Path>>& roots, const QDat
             const Path child = dir / name;
             const auto info = platform::entryInfo(child);
             if (!info) continue;
-            if (info->kind == platform::EntryKind::folder && !platform::isPackageName(name))
-                queue.emplace_back(child, depth + 1);
+            // A share mounted inside a code folder is another machine's
+            // disk: never searched, so never listed folder by folder.
+            if (info->kind == platform::EntryKind::folder && !platform::isPackageName(name) && info->device == device)
+                queue.push_back({child, depth + 1, device});
         }
     }
     return results;

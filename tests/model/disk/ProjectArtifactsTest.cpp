@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "FileTree.h"
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "model/disk/Measure.h"
 #include "model/disk/Targets.h"
@@ -204,6 +205,16 @@ TEST_F(ProjectArtifactsTest, ACheckoutAnywhereInsideKeepsTheArtifact) {
     tree->setAgeDays("Code/web/node_modules", 200);
     EXPECT_EQ(findIn("Code"), Paths{modules});
     (void)venv;
+}
+
+TEST_F(ProjectArtifactsTest, ASharedFolderMountedInACodeFolderIsNotSearched) {
+    const auto local = artifact("Code/app", "node_modules", "package.json");
+    test::ScratchMount share(tree->dir("Code/share"));
+    if (!share.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    artifact("Code/share/web", "node_modules", "package.json");
+    EXPECT_EQ(findIn("Code"), Paths{local});
+    // Named as a root itself, it is searched like any other.
+    EXPECT_EQ(findIn("Code/share"), Paths{home() / "Code/share/web/node_modules"});
 }
 
 TEST_F(ProjectArtifactsTest, ChildWithUnreadableDateKeepsTheFolder) {
