@@ -92,6 +92,15 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     t.file(".config/gcloud/logs/2026.01.01/x.log", 400);
     // HexChat's "logs" are the user's conversations, not an application's log.
     t.file(".config/hexchat/logs/Libera.Chat/#debian.log", 400);
+    // So are WeeChat's with its home in the settings folder, and Pidgin's
+    // when its folder is linked there.
+    t.file(".config/weechat/logs/irc.libera.#debian.weechatlog", 400);
+    t.file(".purple/logs/jabber/me@x/friend@y/2024-01-01.120000+0000UTC.html", 400);
+    t.symlink("../.purple", ".config/purple");
+    // Caches by place only: learned words, uploads waiting, offline mail.
+    t.file(".cache/ibus/libpinyin/user_bigram.db", 400);
+    t.file(".cache/rclone/vfs/gdrive/Documents/report.odt", 400);
+    t.file(".cache/evolution/mail/1234/folders/INBOX/cur/1.eml", 400);
 
     FileTree system(before.systemRoot);
     system.file("opt/google/chrome/chrome", kSmall);
@@ -156,7 +165,12 @@ std::vector<std::string> LinuxHome::protectedFiles() {
             ".local/share/kwalletd/kdewallet.kwl",
             ".config/gcloud/credentials.db",
             ".config/gcloud/logs/2026.01.01/x.log",
-            ".config/hexchat/logs/Libera.Chat/#debian.log"};
+            ".config/hexchat/logs/Libera.Chat/#debian.log",
+            ".config/weechat/logs/irc.libera.#debian.weechatlog",
+            ".config/purple/logs/jabber/me@x/friend@y/2024-01-01.120000+0000UTC.html",
+            ".cache/ibus/libpinyin/user_bigram.db",
+            ".cache/rclone/vfs/gdrive/Documents/report.odt",
+            ".cache/evolution/mail/1234/folders/INBOX/cur/1.eml"};
 }
 
 }  // namespace sorbeta::test

@@ -132,6 +132,10 @@ RuleLayer appCaches() {
     // desktop's search index and session state, Flatpak's own data and ours.
     left.insert(
         {"huggingface", "lm-studio", "JetBrains", "Google", "tracker", "tracker3", "sessions", "flatpak", "Sorbeta"});
+    // Not caches at all, whatever their folder: the input method's learned
+    // words (ibus-libpinyin), files an rclone mount has yet to upload, and
+    // Evolution's offline copies of mail with changes not yet sent back.
+    left.insert({"ibus", "rclone", "evolution"});
     layer.children.push_back({"{cache}", "", left, passwordManagerPrefixes()});
     layer.children.push_back({"{fp}",
                               "cache",
@@ -176,7 +180,9 @@ std::map<std::string, RuleLayer> buildRules() {
     layers["gobuild"].roots = {"{cache}/go-build"};
     layers["devcaches"].roots = devToolCachesOnLinux();
     layers["logs"].roots = {"{config}/*/logs", "{cache}/JetBrains/*/log", "{config}/*/Crashpad/completed"};
-    layers["logs"].keeping = {"{config}/hexchat/logs"};  // HexChat's logs are the conversations themselves
+    // Chat clients whose "logs" are the conversations themselves: HexChat's,
+    // WeeChat's where its home is set there, Pidgin's run with its settings there.
+    layers["logs"].keeping = {"{config}/hexchat/logs", "{config}/weechat/logs", "{config}/purple/logs"};
     layers["partial"].roots = {"{Downloads}/*.crdownload", "{Downloads}/*.part"};
     layers["installers"].roots = {"{Downloads}/*.deb", "{Downloads}/*.rpm"};  // never an AppImage: it is the app
     layers["pnpm"].roots = {"{data}/pnpm/store"};
