@@ -19,8 +19,18 @@ Path resolveHome() {
 
 Path xdgFolder(const char* variable, const Path& home, const char* fallback) {
     const char* env = std::getenv(variable);
-    if (env && *env == '/') return Path(env);
-    return home / fallback;
+    if (!env || *env != '/') return home / fallback;
+    // A cache or settings folder set to the home folder itself (or above it)
+    // would turn every rule that empties it onto the whole home: such a
+    // setting is taken for a mistake.
+    const Path raw(env);
+    const Path folder(withoutTrailingSlashes(resolvedPath(raw).value_or(raw).lexically_normal().native()));
+    const std::string& text = folder.native();
+    const std::string& homeText = home.native();
+    const bool holdsHome =
+        text == "/" || text == homeText ||
+        (homeText.size() > text.size() && homeText.compare(0, text.size(), text) == 0 && homeText[text.size()] == '/');
+    return holdsHome ? home / fallback : raw;
 }
 
 // The folder a leading "{name}" stands for; nullptr for an unknown name.

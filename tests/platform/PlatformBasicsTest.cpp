@@ -34,6 +34,20 @@ TEST_F(PlatformBasicsTest, PlacesAreReadWhenBuiltWithoutACache) {
     EXPECT_EQ(places.cacheHome, home() / ".cache");
     EXPECT_EQ(places.stateHome, outside() / "state");
     EXPECT_EQ(places.dataHome, home() / ".local/share");
+    // Settings or caches set to the home folder itself, through a link, or
+    // above it: every rule emptying them would empty the home.
+    ::setenv("XDG_CACHE_HOME", (outside().native() + "/alias/").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", home().c_str(), 1);
+    ::setenv("XDG_DATA_HOME", home().parent_path().c_str(), 1);
+    ::setenv("XDG_STATE_HOME", "/", 1);
+    const auto mistaken = platform::Places::fromEnvironment();
+    EXPECT_EQ(mistaken.cacheHome, home() / ".cache");
+    EXPECT_EQ(mistaken.configHome, home() / ".config");
+    EXPECT_EQ(mistaken.dataHome, home() / ".local/share");
+    EXPECT_EQ(mistaken.stateHome, home() / ".local/state");
+    // A folder beside the home, or named like it, is as good as any.
+    ::setenv("XDG_CACHE_HOME", (home().native() + "-cache").c_str(), 1);
+    EXPECT_EQ(platform::Places::fromEnvironment().cacheHome, std::filesystem::path(home().native() + "-cache"));
     ::unsetenv("HOME");
     EXPECT_EQ(platform::Places::fromEnvironment().home, std::filesystem::path("/"));
 }
