@@ -188,6 +188,7 @@ WorkingView::WorkingView(AppServices& services, QWidget* parent) : QWidget(paren
         if (weakModel) startScan(*weakModel);
     });
     connect(sidePanel_, &SidePanel::holdingRequested, this, &WorkingView::showHolding);
+    sidePanel_->setRefreshBeforeAsking([this] { refreshPanel(); });
 
     for (auto signal : {&AppModel::phaseChanged, &AppModel::itemsChanged, &AppModel::selectedChanged,
                         &AppModel::hasScannedChanged, &AppModel::freeBytesChanged, &AppModel::scanDoneChanged,

@@ -46,7 +46,7 @@ class CleanJourneyTest : public test::HomeTest {};
 TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     const fs::path logs = home() / "Library/Logs/SomeApp";
     writeBytes(logs / "old.log", 3 * 1024 * 1024);
-    platform::Defaults().setValue("holdCleaned", true);
+    platform::Defaults().setValue("holdCleaned", false);
 
     SorbetaApp app;
     app.start();
@@ -77,6 +77,9 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     model.setSelected({});
     QTest::mouseClick(row, Qt::LeftButton);
     EXPECT_EQ(model.selected(), (std::set<std::string>{"logs"}));
+    // Holding is turned on in the settings window after the scan: the clean
+    // does what the setting says when Clean is pressed.
+    app.services().settings().setHoldCleaned(true);
     ASSERT_TRUE(cleanButton(panel)->isEnabled());
     QTest::mouseClick(cleanButton(panel), Qt::LeftButton);
 

@@ -436,7 +436,10 @@ void SidePanel::refresh(const State& before) {
     rescan_->setEnabled(SidePanelText::rescanEnabled(state_));
 }
 
+void SidePanel::setRefreshBeforeAsking(std::function<void()> refresh) { refreshBeforeAsking_ = std::move(refresh); }
+
 void SidePanel::askToClean() {
+    if (refreshBeforeAsking_) refreshBeforeAsking_();
     if (!SidePanelText::cleanEnabled(state_) || !dialogs_) return;
     // Title, message, the rules to clean and whether they are held are taken
     // now, so the clean does what the dialog says, whatever is ticked or set

@@ -11,6 +11,7 @@
 #include <QMargins>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ public:
     void setState(const SidePanelText::State& state);
     // The holding link shows while the area holds at least one batch.
     void setHoldingBatches(int count);
+    // Brings the state up to date (through setState) when Clean is pressed:
+    // a setting changed in another window since the last change of the
+    // model (holding on or off) must be what the dialog says and the clean does.
+    void setRefreshBeforeAsking(std::function<void()> refresh);
 
 signals:
     void toggleItem(const std::string& id);
@@ -74,6 +79,7 @@ private:
     CandyButton* clean_ = nullptr;
     CandyButton* rescan_ = nullptr;
     QPointer<CandyDialogCenter> dialogs_;
+    std::function<void()> refreshBeforeAsking_;
 };
 
 // One section of rules: its title row and one row per item.
