@@ -256,17 +256,26 @@ QCoro::Task<> Maintenance::runRules() {
     const std::map<std::string, int64_t> sizes = co_await measuring;
     if (!self || !model) co_return;
 
-    const std::vector<AutoRule> due = CareMath::due(plan.enabled, sizes);
+    // A scan or a manual clean may have started while the sizes were
+    // measured: this pass then leaves the model to it.
+    if (!model->phase().isIdle()) co_return;
+
+    // Measuring can take minutes, and the user may have switched a rule off
+    // or raised its threshold meanwhile; automatic cleaning deletes outright,
+    // so what is due comes from the settings as they are now. A rule switched
+    // on meanwhile was not measured and waits for the next pass.
+    const Plan current = planFor(settings_.rules);
+    std::vector<AutoRule> measured;
+    for (const AutoRule& rule : current.enabled)
+        if (sizes.count(rule.itemID)) measured.push_back(rule);
+    const std::vector<AutoRule> due = CareMath::due(measured, sizes);
     if (due.empty()) co_return;
     std::set<std::string> dueIDs;
     for (const AutoRule& rule : due) dueIDs.insert(rule.itemID);
     std::vector<CleanSpec> toClean;
-    for (const CleanSpec& spec : plan.specs)
+    for (const CleanSpec& spec : current.specs)
         if (dueIDs.count(spec.id)) toClean.push_back(spec);
 
-    // A scan or a manual clean may have started while the sizes were
-    // measured: this pass then leaves the model to it.
-    if (!model->phase().isIdle()) co_return;
     model->setPhase(Phase::cleaning());
     QCoro::Task<CleanRun::Result> cleaning = model->clean(toClean);
     const CleanRun::Result result = co_await cleaning;

@@ -298,6 +298,33 @@ TEST_F(AutoCleanTest, AScanThatStartsWhileSizesAreMeasuredKeepsTheModel) {
     EXPECT_TRUE(posted.empty());
 }
 
+TEST_F(AutoCleanTest, SettingsChangedWhileSizesAreMeasuredDecideWhatIsCleaned) {
+    // Switched off while the pass measures: nothing is cleaned.
+    setRules({{"npm", true, 0.001}});
+    auto switchedOff = care->runRules();  // now measuring on a worker
+    setRules({{"npm", false, 0.001}});
+    test::finish(switchedOff);
+    EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
+
+    // Threshold raised above the measured 3 MB meanwhile: not yet due.
+    setRules({{"npm", true, 0.001}});
+    auto raised = care->runRules();
+    setRules({{"npm", true, 0.004}});
+    test::finish(raised);
+    EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
+
+    // Switched on meanwhile: never measured, so left for a later pass.
+    setRules({{"npm", true, 0.001}});
+    auto added = care->runRules();
+    setRules({{"npm", true, 0.001}, {"yarn", true, 0}});
+    test::finish(added);
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_TRUE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    ASSERT_TRUE(care->lastAutoClean());
+    EXPECT_EQ(care->lastAutoClean()->names, QStringList{name("npm")});
+    EXPECT_TRUE(model->phase().isIdle());
+}
+
 TEST_F(AutoCleanTest, AScannedModelIsRescannedAfterAnAutomaticClean) {
     scan(*model);
     ASSERT_TRUE(model->hasScanned());
