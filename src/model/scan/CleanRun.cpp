@@ -143,9 +143,10 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
     for (const CleanItem& item : stillListed(confirmed)) rules.push_back(item.spec);
     if (rules.empty()) co_return;
 
-    QCoro::Task<bool> asking = askAboutBusyApps(rules, host);  // named: see platform/Async.h
-    const bool goOn = co_await asking;
-    if (!model_ || !goOn) co_return;
+    QCoro::Task<std::optional<std::set<std::string>>> asking =
+        askAboutBusyApps(rules, host);  // named: see platform/Async.h
+    const std::optional<std::set<std::string>> declined = co_await asking;
+    if (!model_ || !declined) co_return;
     // While the dialog was open a scan or an automatic clean may have
     // started: then this clean does not go on, so that two runs never change
     // the lists at once. The ticks stay for the user to try again.
@@ -155,13 +156,14 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
     const std::vector<CleanItem> chosen = stillListed(confirmed);
     if (chosen.empty()) co_return;
     rules.clear();
-    for (const CleanItem& item : chosen) rules.push_back(item.spec);
+    for (const CleanItem& item : chosen)
+        if (!declined->count(item.spec.id)) rules.push_back(item.spec);
 
     AppModel& model = *model_;
     model.setPhase(Phase::cleaning());
     const int64_t freeBefore = model.freeBytes() + (model.heldBytes ? model.heldBytes() : 0);
     const int total = int(rules.size());
-    model.setCleanProgress(CleanProgress{0, total, rules.front().name});
+    if (!rules.empty()) model.setCleanProgress(CleanProgress{0, total, rules.front().name});
 
     // Called on the worker: only schedules the update, dropped once the model is gone.
     auto progress = [self = model_, total](int position, QString name) {
@@ -172,10 +174,18 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
             },
             Qt::QueuedConnection);
     };
-    QCoro::Task<Result> cleaning =
-        clean(rules, holdCleaned ? environment_.holding : nullptr, std::move(progress), environment_);
-    const Result result = co_await cleaning;
-    if (!model_) co_return;
+    Result result;
+    if (!rules.empty()) {
+        QCoro::Task<Result> cleaning =
+            clean(rules, holdCleaned ? environment_.holding : nullptr, std::move(progress), environment_);
+        result = co_await cleaning;
+        if (!model_) co_return;
+    }
+    // The declined rules join those the worker spared, in rule order.
+    QStringList skipped;
+    for (const CleanItem& item : chosen)
+        if (declined->count(item.spec.id) || result.skipped.contains(item.spec.name)) skipped << item.spec.name;
+    result.skipped = skipped;
     report(chosen, result, freeBefore);
 
     model_->refreshFreeSoon();
@@ -213,15 +223,17 @@ void CleanRun::report(const std::vector<CleanItem>& chosen, const Result& result
     model.setLastFreed(result.freed);
 }
 
-QCoro::Task<bool> CleanRun::askAboutBusyApps(std::vector<CleanSpec> rules, CandyDialog::Host host) {
+QCoro::Task<std::optional<std::set<std::string>>> CleanRun::askAboutBusyApps(std::vector<CleanSpec> rules,
+                                                                             CandyDialog::Host host) {
     // Reading the process table is file work: do it off the GUI thread.
     QFuture<std::vector<platform::RunningAppPtr>> listing = QtConcurrent::run(workPool(), [apps = environment_.apps] {
         return apps ? apps->list() : std::vector<platform::RunningAppPtr>{};
     });
     const std::vector<platform::RunningAppPtr> running = co_await listing;
-    if (!model_) co_return false;
+    if (!model_) co_return std::nullopt;
 
     QStringList blocked;
+    std::set<std::string> blockedIDs;
     std::vector<platform::RunningAppPtr> busy;
     for (const CleanSpec& rule : rules) {
         bool matched = false;
@@ -235,21 +247,27 @@ QCoro::Task<bool> CleanRun::askAboutBusyApps(std::vector<CleanSpec> rules, Candy
             matched = true;
             if (std::find(busy.begin(), busy.end(), app) == busy.end()) busy.push_back(app);
         }
-        if (matched) blocked << rule.name;
+        if (matched) {
+            blocked << rule.name;
+            blockedIDs.insert(rule.id);
+        }
     }
-    if (busy.empty()) co_return true;
+    if (busy.empty()) co_return std::set<std::string>{};
 
     // With no one to ask, nothing is cleaned while applications run.
-    if (!environment_.dialogs) co_return false;
+    if (!environment_.dialogs) co_return std::nullopt;
     const bool allBlocked = blocked.size() == qsizetype(rules.size());
     QCoro::Task<int> answer = environment_.dialogs->ask(busyAppsDialog(busy, blocked, allBlocked, host));
     const int index = co_await answer;
-    if (!model_) co_return false;
+    if (!model_) co_return std::nullopt;
     if (index == 0) {
         QCoro::Task<bool> quitting = quitAndWait(std::move(busy));
-        co_return co_await quitting;
+        const bool goOn = co_await quitting;
+        if (!goOn) co_return std::nullopt;
+        co_return std::set<std::string>{};
     }
-    co_return index == 1 && !allBlocked;
+    if (index == 1 && !allBlocked) co_return blockedIDs;
+    co_return std::nullopt;
 }
 
 // Asks the busy applications to quit and waits a while for them; whatever

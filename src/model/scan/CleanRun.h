@@ -61,7 +61,11 @@ public:
 
 private:
     std::vector<CleanItem> stillListed(const std::set<std::string>& confirmed) const;
-    QCoro::Task<bool> askAboutBusyApps(std::vector<CleanSpec> rules, CandyDialog::Host host);
+    // Nothing when the clean does not go on; otherwise the ids of the rules
+    // the user chose to skip, which stay skipped even if their application
+    // quits before the clean starts.
+    QCoro::Task<std::optional<std::set<std::string>>> askAboutBusyApps(std::vector<CleanSpec> rules,
+                                                                       CandyDialog::Host host);
     QCoro::Task<bool> quitAndWait(std::vector<platform::RunningAppPtr> busy);
     void report(const std::vector<CleanItem>& chosen, const Result& result, int64_t freeBefore);
 

@@ -201,6 +201,20 @@ TEST_F(AppModelCleanTest, SkipThese) {
     EXPECT_EQ(ids(model->items()), (std::vector<std::string>{"npm", "browser", "logs", "trash"}));
 }
 
+TEST_F(AppModelCleanTest, SkipTheseHoldsWhenTheAppQuitsBeforeTheCleanStarts) {
+    auto chrome = apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
+    auto task = model->cleanSelected(Host::main, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    chrome->terminated = true;  // closed by hand while the question is open
+    center().choose(1);
+    test::finish(task);
+    EXPECT_TRUE(exists("Library/Caches/Google/Chrome/Default/Cache/data_1"));
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_EQ(model->lastSkipped(), QStringList{QStringLiteral("浏览器缓存")});
+    ASSERT_TRUE(model->lastReport());
+    EXPECT_EQ(model->lastReport()->items.size(), 1u);  // npm only
+}
+
 TEST_F(AppModelCleanTest, WithNoOneToAskRunningAppsKeepEverything) {
     environment.dialogs = nullptr;
     auto lonely = makeModel();
