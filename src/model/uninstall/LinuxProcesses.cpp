@@ -133,6 +133,19 @@ std::vector<AppProcess> findForLinuxApp(const InstalledApp& app, const std::vect
         mains.insert(top);
         if (!roles.count(top) || roles[top] == Role::helper) roles[top] = Role::application;
     }
+    // Started through a launcher that execs the real program (a script, a
+    // terminal) and outside the desktop's unit, no process runs the entry's
+    // program. The topmost of the folder's are then the application: only
+    // ever asked to quit, never killed with the user's work. What its agents
+    // run is background all the same.
+    if (app.kind == AppKind::folder && mains.empty()) {
+        for (const auto& [pid, role] : roles) {
+            const ProcessSample* sample = tree.find(pid);
+            if (role != Role::application || programs.count(sample->executable.native())) continue;
+            const auto parentRole = roles.find(sample->parent);
+            if (parentRole == roles.end() || parentRole->second != Role::application) mains.insert(pid);
+        }
+    }
 
     std::vector<AppProcess> result;
     for (const ProcessSample& sample : table) {

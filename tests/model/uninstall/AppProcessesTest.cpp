@@ -272,6 +272,32 @@ TEST_F(AppProcessesTest, QuitLeavesWhatTheOpenApplicationStartedButEndsItsOtherH
     EXPECT_EQ(other.exitStatus(), QProcess::CrashExit);
 }
 
+TEST_F(AppProcessesTest, AFolderAppItsEntryStartsThroughALauncherIsOnlyAskedToQuit) {
+    test::FileTree user(home());
+    auto [folder, program, helper] = unpackedShellApp(user);
+    // The entry runs a script that execs the real program: no process ever
+    // runs the script itself.
+    user.text("Applications/Unpacked/unpacked", "#!/bin/sh\nexec '" + program.native() + "' \"$@\"\n");
+    folder.desktop.program = user.at("Applications/Unpacked/unpacked");
+    const AppProcesses::CommandRunner run = [](const fs::path&, const std::vector<std::string>&) {};
+    const AppProcesses::QuitTiming quick{2, std::chrono::milliseconds(50), std::chrono::milliseconds(100)};
+
+    // The application, asking to save, and a helper its unit runs ignore SIGTERM.
+    QProcess& main = start(program, {"-c", "trap '' TERM; echo ready; read x"});
+    QProcess& background = start(helper, {"-c", "trap '' TERM; echo ready; read x"});
+    ASSERT_TRUE(main.waitForReadyRead(2000) && background.waitForReadyRead(2000));
+    user.text(".config/systemd/user/unpacked.service", "[Service]\nExecStart=" + helper.native() + " -x\n");
+    folder.leftovers.push_back({home() / ".config/systemd/user/unpacked.service", Leftover::Kind::agent, 1});
+    EXPECT_EQ(found(folder),
+              (std::map<int, std::string>{{int(main.processId()), "main"}, {int(background.processId()), "stray"}}));
+
+    QCoro::waitFor(AppProcesses::quit(folder, where_, run, quick));
+    EXPECT_FALSE(ended(main, 300));
+    EXPECT_NE(main.exitStatus(), QProcess::CrashExit);
+    EXPECT_TRUE(ended(background));
+    EXPECT_EQ(background.exitStatus(), QProcess::CrashExit);
+}
+
 TEST_F(AppProcessesTest, AnAppImagesRuntimeIsSignalledOnlyOnceItsApplicationIsGone) {
     test::FileTree user(home());
     const fs::path image = user.at("Applications/Tool.AppImage");
