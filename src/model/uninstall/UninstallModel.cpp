@@ -169,7 +169,7 @@ QFuture<UninstallModel::RunState> UninstallModel::runState(const InstalledApp& a
     return QtConcurrent::run(pool_, [processes = engine_.processes, app] { return runStateOf(processes(app)); });
 }
 
-QCoro::Task<> UninstallModel::uninstall(InstalledApp app) {
+QCoro::Task<> UninstallModel::uninstall(InstalledApp app, std::optional<std::vector<Path>> only) {
     if (busy_) co_return;
     QPointer<UninstallModel> self(this);
     // The pane's run state may be a second old: look again before anything moves.
@@ -178,7 +178,14 @@ QCoro::Task<> UninstallModel::uninstall(InstalledApp app) {
     if (!self || busy_ || running != RunState::none) co_return;
     assign(busy_, true, &UninstallModel::busyChanged);
 
-    const std::vector<Path> urls = pickedURLs(app);
+    std::vector<Path> urls = pickedURLs(app);
+    if (only) {
+        // Leftovers a late weighing added were never listed to the user; items
+        // gone or unticked since are not asked for either.
+        std::set<std::string> listed;
+        for (const Path& each : *only) listed.insert(key(each));
+        std::erase_if(urls, [&](const Path& each) { return listed.count(key(each)) == 0; });
+    }
     auto moving = QtConcurrent::run(pool_, [engine = engine_, urls, app] {
         AfterMove after;
         after.outcome = engine.trash(urls, app.url);

@@ -76,8 +76,9 @@ public:
     int64_t pickedBytes(const InstalledApp& app) const;
 
     // Moves the ticked items to the Trash; refused while anything of the
-    // application runs or another uninstall is busy.
-    QCoro::Task<> uninstall(InstalledApp app);
+    // application runs or another uninstall is busy. `only`: the items a
+    // confirmation listed, so nothing that arrived after it moves.
+    QCoro::Task<> uninstall(InstalledApp app, std::optional<std::vector<Path>> only = std::nullopt);
     // Deletes the given items of an uninstall from the Trash; the bytes freed.
     QCoro::Task<int64_t> purge(std::vector<platform::TrashedItem> items);
     // Asks the application and its background processes to quit.

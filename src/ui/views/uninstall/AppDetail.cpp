@@ -307,6 +307,8 @@ AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services,
     confirm_ = new CandyConfirm(
         [this] {
             const std::vector<Path> urls = model_.pickedURLs(app_);
+            // The confirm moves these, not whatever is ticked when it is pressed.
+            asked_ = urls;
             return CandyConfirm::Texts{
                 .emoji = QStringLiteral("🗑️"),
                 .title = sorbeta::tr("把 %1 和勾选的残留移到废纸篓？").arg(app_.name),
@@ -318,13 +320,14 @@ AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services,
         },
         [self = QPointer<AppDetail>(this)]() {
             if (!self) return;
-            // The newest record of the application, so leftovers gone since are not asked for.
+            // The newest record of the application, so leftovers gone since are not asked for,
+            // and only what the question listed.
             // Runs on its own; the model reports through its result.
-            [](QPointer<UninstallModel> m, InstalledApp which) -> QCoro::Task<> {
+            [](QPointer<UninstallModel> m, InstalledApp which, std::vector<Path> listed) -> QCoro::Task<> {
                 if (!m) co_return;
-                auto task = m->uninstall(std::move(which));  // named: see platform/Async.h
+                auto task = m->uninstall(std::move(which), std::move(listed));  // named: see platform/Async.h
                 co_await task;
-            }(QPointer<UninstallModel>(&self->model_), self->app_);
+            }(QPointer<UninstallModel>(&self->model_), self->app_, self->asked_);
         },
         this, *services_.dialogs);
 

@@ -128,6 +128,7 @@ private:
     CandyButton* back_ = nullptr;
     QShortcut* escape_ = nullptr;
     CandyConfirm* confirm_ = nullptr;
+    std::vector<Path> asked_;  // what the open confirmation lists
     std::vector<FileRow*> rows_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QTest>
 #include <QThreadPool>
@@ -386,4 +387,62 @@ TEST_F(UninstallPageTest, BusyWhileMovingAndEscapeGoesBack) {
     ASSERT_NE(escape, nullptr);
     emit escape->activated();
     EXPECT_FALSE(model->selectedID());
+}
+
+TEST_F(UninstallPageTest, ConfirmMovesOnlyWhatItListedWhileWeighing) {
+    InstalledApp a = app("/opt/apps/Late.app", "Late", 1'000);
+    a.leftovers = {Leftover{.url = home() / ".config/Late", .kind = Leftover::Kind::prefs, .bytes = 500}};
+    fake.apps = {a};
+    std::binary_semaphore weighing{0};
+    bool released = false;
+    const auto release = qScopeGuard([&] {
+        if (!released) weighing.release();
+    });
+    std::vector<Path> trashed;
+    UninstallEngine engine = fake.engine();
+    engine.list = [list = engine.list, &weighing] {
+        UninstallEngine::Listing listing = list();
+        listing.weigh = [weigh = listing.weigh, &weighing](const InstalledApp& x, bool limited, bool shared) {
+            weighing.acquire();
+            return weigh(x, limited, shared);
+        };
+        return listing;
+    };
+    engine.trash = [&trashed](const std::vector<Path>& urls, const Path&) {
+        trashed = urls;
+        return Uninstaller::Outcome{};
+    };
+    model = std::make_unique<UninstallModel>(std::move(engine));
+    CandyDialogCenter center;
+    auto svc = services();
+    svc.dialogs = &center;
+    UninstallMain main(*model, MapServices{}, svc);
+    main.resize(800, 600);
+    main.show();
+
+    [](UninstallModel& m) -> QCoro::Task<> {
+        auto t = m.load();
+        co_await t;
+    }(*model);
+    ASSERT_TRUE(waitUntil([&] { return !model->apps().empty(); }));
+    model->setSelectedID(a.id());
+    AppDetail* detail = main.detail();
+    ASSERT_NE(detail, nullptr);
+    ASSERT_EQ(detail->fileRows().size(), 1u);
+
+    child<CandyButton>(detail, "uninstallButton")->click();
+    const CandyDialog* asked = center.currentFor(CandyDialog::Host::main);
+    ASSERT_NE(asked, nullptr);
+    EXPECT_TRUE(asked->message.startsWith(QStringLiteral("共 1 项，"))) << asked->message.toStdString();
+
+    // The leftovers arrive, all ticked, while the question is open.
+    released = true;
+    weighing.release();
+    ASSERT_TRUE(waitUntil([&] { return model->loaded(); }));
+    ASSERT_EQ(main.detail(), detail);
+    ASSERT_EQ(detail->app().leftovers.size(), 1u);
+
+    center.choose(0);
+    ASSERT_TRUE(waitUntil([&] { return model->lastResult().has_value(); }));
+    EXPECT_EQ(trashed, (std::vector<Path>{a.url}));
 }
