@@ -103,6 +103,12 @@ protected:
         return made;
     }
 
+    // A user unit of the application's that runs `helper`, listed among its leftovers.
+    void addUnitRunning(test::FileTree& user, InstalledApp& app, const fs::path& helper) const {
+        user.text(".config/systemd/user/unpacked.service", "[Service]\nExecStart=" + helper.native() + " -x\n");
+        app.leftovers.push_back({home() / ".config/systemd/user/unpacked.service", Leftover::Kind::agent, 1});
+    }
+
     UninstallPlaces where_;
     std::vector<std::unique_ptr<QProcess>> children_;
 };
@@ -219,8 +225,7 @@ TEST_F(AppProcessesTest, QuitAsksTheApplicationAndEndsItsHelpersEvenWhenTheyIgno
     QProcess& main = start(program, {"-c", "echo ready; read x"});
     QProcess& background = start(helper, {"-c", stubborn});
     ASSERT_TRUE(main.waitForReadyRead(2000) && background.waitForReadyRead(2000));
-    user.text(".config/systemd/user/unpacked.service", "[Service]\nExecStart=" + helper.native() + " -x\n");
-    folder.leftovers.push_back({home() / ".config/systemd/user/unpacked.service", Leftover::Kind::agent, 1});
+    addUnitRunning(user, folder, helper);
     EXPECT_EQ(found(folder),
               (std::map<int, std::string>{{int(main.processId()), "main"}, {int(background.processId()), "stray"}}));
     QCoro::waitFor(AppProcesses::quit(folder, where_, run, quick));
@@ -286,8 +291,7 @@ TEST_F(AppProcessesTest, AFolderAppItsEntryStartsThroughALauncherIsOnlyAskedToQu
     QProcess& main = start(program, {"-c", "trap '' TERM; echo ready; read x"});
     QProcess& background = start(helper, {"-c", "trap '' TERM; echo ready; read x"});
     ASSERT_TRUE(main.waitForReadyRead(2000) && background.waitForReadyRead(2000));
-    user.text(".config/systemd/user/unpacked.service", "[Service]\nExecStart=" + helper.native() + " -x\n");
-    folder.leftovers.push_back({home() / ".config/systemd/user/unpacked.service", Leftover::Kind::agent, 1});
+    addUnitRunning(user, folder, helper);
     EXPECT_EQ(found(folder),
               (std::map<int, std::string>{{int(main.processId()), "main"}, {int(background.processId()), "stray"}}));
 
