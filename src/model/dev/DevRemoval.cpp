@@ -9,6 +9,7 @@
 #include "model/disk/ProjectArtifacts.h"
 #include "model/disk/Removal.h"
 #include "platform/EntryInfo.h"
+#include "platform/FileFacts.h"
 #include "platform/Trash.h"
 
 namespace sorbeta::DevScan {
@@ -23,6 +24,24 @@ std::string resolvedText(const Path& folder) {
 
 bool simulatorTool(const DevEnvironment& environment, std::vector<std::string> arguments) {
     return run(environment.xcrun, arguments, environment.toolTimeLimit, environment.toolEnvironment).has_value();
+}
+
+// A file recorded with an identity must still have it: otherwise it was
+// edited or replaced since it was offered, and is not what the user saw.
+bool stillAsOffered(const Path& url, const std::optional<DevEntry::FileIdentity>& identity) {
+    if (!identity) return true;
+    const auto facts = platform::fileFacts(url);
+    return facts && facts->kind == platform::EntryKind::file &&
+           DevEntry::FileIdentity{facts->device, facts->inode, facts->length, facts->modified.seconds,
+                                  facts->modified.nanoseconds} == *identity;
+}
+
+// A duplicate goes only while its kept copy is there unchanged, so the move
+// never takes the last copy or the newer edit.
+bool safeToMove(const DevEntry::TrashFile& action) {
+    if (!stillAsOffered(action.url, action.identity)) return false;
+    if (action.kept.empty()) return true;
+    return action.keptIdentity && stillAsOffered(action.kept, action.keptIdentity);
 }
 
 struct Carried {
@@ -48,7 +67,7 @@ Carried carryOut(const DevEntry& entry, const DevEnvironment& environment, const
             } else if constexpr (std::is_same_v<Action, DevEntry::Artifacts>) {
                 return shown(deleteArtifacts(action.urls, environment) >= 1);
             } else if constexpr (std::is_same_v<Action, DevEntry::TrashFile>) {
-                return shown(trashFile && trashFile(action.url));
+                return shown(trashFile && safeToMove(action) && trashFile(action.url));
             } else if constexpr (std::is_same_v<Action, DevEntry::Reveal>) {
                 return {};  // nothing to remove: never a success
             } else {

@@ -35,9 +35,24 @@ struct DevEntry {
         std::vector<Path> urls;
         bool operator==(const Artifacts&) const = default;
     };
-    // Move one user file to the Trash.
+    // What a file was when it was offered; a file that no longer matches is
+    // not the one the user saw.
+    struct FileIdentity {
+        uint64_t device = 0;
+        uint64_t inode = 0;
+        int64_t length = 0;
+        int64_t modifiedSeconds = 0;
+        int64_t modifiedNanoseconds = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    // Move one user file to the Trash. With an identity, only while the file
+    // still matches it; with a kept copy (a duplicate), only while that copy
+    // is still there and matches its own identity. Without either, by path.
     struct TrashFile {
         Path url;
+        std::optional<FileIdentity> identity;
+        Path kept;
+        std::optional<FileIdentity> keptIdentity;
         bool operator==(const TrashFile&) const = default;
     };
     // Nothing is removed: the page only shows the item in the file manager.

@@ -6,6 +6,7 @@
 #include "model/dev/DevPaths.h"
 #include "model/files/FileDuplicates.h"
 #include "platform/EntryInfo.h"
+#include "platform/FileFacts.h"
 #include "platform/Listing.h"
 #include "platform/Translate.h"
 
@@ -28,13 +29,26 @@ QString folderText(const Found& file, const Home& home) {
 
 QString titleOf(const Found& file) { return DevPaths::displayed(file.url.filename()); }
 
+// The file as it is now, so a later move can tell whether it changed.
+std::optional<DevEntry::FileIdentity> identityOf(const Path& url) {
+    const auto facts = platform::fileFacts(url);
+    if (!facts || facts->kind != platform::EntryKind::file) return std::nullopt;
+    return DevEntry::FileIdentity{facts->device, facts->inode, facts->length, facts->modified.seconds,
+                                  facts->modified.nanoseconds};
+}
+
 DevEntry entryFor(const Found& file, const char* prefix, QString detail, bool recommended,
-                  std::optional<int> cluster = std::nullopt) {
+                  std::optional<int> cluster = std::nullopt, const Found* kept = nullptr) {
+    DevEntry::TrashFile action{file.url, identityOf(file.url), {}, std::nullopt};
+    if (kept) {
+        action.kept = kept->url;
+        action.keptIdentity = identityOf(kept->url);
+    }
     return DevEntry{QString::fromUtf8(prefix) + DevPaths::displayed(file.url),
                     titleOf(file),
                     std::move(detail),
                     file.bytes,
-                    DevEntry::TrashFile{file.url},
+                    std::move(action),
                     recommended,
                     cluster};
 }
@@ -64,7 +78,7 @@ std::vector<DevEntry> duplicateEntries(const std::vector<Found>& found, const Ho
             const QString folder = folderText(set[i], home);
             const QString detail = i == 0 ? sorbeta::tr("%1 · 保留这一份（最早）").arg(folder)
                                           : sorbeta::tr("%1 · 和 %2 一模一样").arg(folder, kept);
-            entries.push_back(entryFor(set[i], "dup:", detail, i > 0, number));
+            entries.push_back(entryFor(set[i], "dup:", detail, i > 0, number, i > 0 ? &set.front() : nullptr));
         }
         ++number;
     }

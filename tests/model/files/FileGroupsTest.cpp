@@ -4,7 +4,9 @@
 
 #include "FilesTestSupport.h"
 #include "model/dev/DevDates.h"
+#include "model/dev/DevRemoval.h"
 #include "model/files/FileGroups.h"
+#include "model/files/FileTrash.h"
 #include "platform/Translate.h"
 
 namespace sorbeta {
@@ -145,6 +147,52 @@ TEST_F(FileGroupsTest, DuplicatesKeepTheEarliestAndNameIt) {
         EXPECT_EQ(entries[i].cluster, clusters[i]) << i;
         EXPECT_TRUE(entries[i].id.startsWith(QStringLiteral("dup:/"))) << i;
     }
+}
+
+TEST_F(FileGroupsTest, ADuplicateMovesOnlyWhileBothCopiesAreAsSearched) {
+    // A fresh pair of copies, and the ticked entry of a search over them.
+    const auto ticked = [&](const std::string& name, uint32_t seed) {
+        std::filesystem::remove_all(downloads());
+        std::filesystem::create_directories(downloads());
+        const auto first = written("Downloads/" + name, kBig, seed);
+        std::filesystem::copy_file(first, downloads() / ("copy of " + name));
+        const auto groups = FileFinder::all(now, places());
+        const DevGroup* dups = group(groups, "dups");
+        EXPECT_TRUE(dups && dups->entries.size() == 2u);
+        DevEntry picked;
+        if (dups)
+            for (const DevEntry& entry : dups->entries)
+                if (entry.recommended) picked = entry;
+        return picked;
+    };
+    const auto perform = [&](const DevEntry& entry) {
+        return DevScan::perform({entry}, DevEnvironment{},
+                                [&](const std::filesystem::path& url) { return FileFinder::trash(url, places()); });
+    };
+    const auto urlOf = [](const DevEntry& entry) { return std::get<DevEntry::TrashFile>(entry.action).url; };
+    const auto keptOf = [](const DevEntry& entry) { return std::get<DevEntry::TrashFile>(entry.action).kept; };
+
+    // Edited since the search: same length, new modification time.
+    const DevEntry edited = ticked("edited.bin", 11);
+    ASSERT_FALSE(urlOf(edited).empty());
+    flipByte(urlOf(edited), 100);
+    setTimes(urlOf(edited), 1, 1);
+    EXPECT_EQ(perform(edited), (DevScan::RemovalOutcome{0, 1}));
+    EXPECT_TRUE(std::filesystem::exists(urlOf(edited)));
+
+    // The kept copy deleted since the search: the other is the only one left.
+    const DevEntry orphan = ticked("orphan.bin", 12);
+    ASSERT_FALSE(keptOf(orphan).empty());
+    std::filesystem::remove(keptOf(orphan));
+    EXPECT_EQ(perform(orphan), (DevScan::RemovalOutcome{0, 1}));
+    EXPECT_TRUE(std::filesystem::exists(urlOf(orphan)));
+
+    // Both as searched: it goes, as before.
+    const DevEntry unchanged = ticked("same.bin", 13);
+    ASSERT_FALSE(urlOf(unchanged).empty());
+    EXPECT_EQ(perform(unchanged), (DevScan::RemovalOutcome{unchanged.bytes, 0}));
+    EXPECT_FALSE(std::filesystem::exists(urlOf(unchanged)));
+    EXPECT_TRUE(std::filesystem::exists(keptOf(unchanged)));
 }
 
 TEST_F(FileGroupsTest, ALoadLeavesAccessTimesAlone) {
