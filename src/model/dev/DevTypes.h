@@ -41,8 +41,7 @@ struct DevEntry {
         uint64_t device = 0;
         uint64_t inode = 0;
         int64_t length = 0;
-        int64_t modifiedSeconds = 0;
-        int64_t modifiedNanoseconds = 0;
+        int64_t modifiedSeconds = 0, modifiedNanoseconds = 0;  // the content's last change
         bool operator==(const FileIdentity&) const = default;
     };
     // Move one user file to the Trash. With an identity, only while the file
