@@ -50,6 +50,11 @@ bool isSymlink(const Path& path) {
     return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
+bool isRealFolder(const Path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 bool entryExists(const Path& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;

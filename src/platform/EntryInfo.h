@@ -37,6 +37,8 @@ std::optional<EntryInfo> targetInfo(const Path& path);
 bool exists(const Path& path);
 // The path itself is a symbolic link.
 bool isSymlink(const Path& path);
+// The path itself is a folder: a link to one is not.
+bool isRealFolder(const Path& path);
 // An entry of any kind is at the path, a dangling link included.
 bool entryExists(const Path& path);
 

@@ -9,7 +9,6 @@
 #include "model/disk/ProjectArtifacts.h"
 #include "model/disk/Removal.h"
 #include "platform/EntryInfo.h"
-#include "platform/FileFacts.h"
 #include "platform/Trash.h"
 
 namespace sorbeta::DevScan {
@@ -29,11 +28,7 @@ bool simulatorTool(const DevEnvironment& environment, std::vector<std::string> a
 // A file recorded with an identity must still have it: otherwise it was
 // edited or replaced since it was offered, and is not what the user saw.
 bool stillAsOffered(const Path& url, const std::optional<DevEntry::FileIdentity>& identity) {
-    if (!identity) return true;
-    const auto facts = platform::fileFacts(url);
-    return facts && facts->kind == platform::EntryKind::file &&
-           DevEntry::FileIdentity{facts->device, facts->inode, facts->length, facts->modified.seconds,
-                                  facts->modified.nanoseconds} == *identity;
+    return !identity || DevEntry::FileIdentity::of(url) == identity;
 }
 
 // A duplicate goes only while its kept copy is there unchanged, so the move

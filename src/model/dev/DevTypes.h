@@ -43,6 +43,8 @@ struct DevEntry {
         int64_t length = 0;
         int64_t modifiedSeconds = 0, modifiedNanoseconds = 0;  // the content's last change
         bool operator==(const FileIdentity&) const = default;
+        // The regular file at `url` as it is now; nothing for anything else.
+        static std::optional<FileIdentity> of(const std::filesystem::path& url);
     };
     // Move one user file to the Trash. With an identity, only while the file
     // still matches it; with a kept copy (a duplicate), only while that copy

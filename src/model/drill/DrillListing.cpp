@@ -10,10 +10,7 @@
 
 namespace sorbeta::DrillListing {
 
-bool isDirectory(const Path& url) {
-    const auto info = platform::entryInfo(url);
-    return info && info->kind == platform::EntryKind::folder;
-}
+bool isDirectory(const Path& url) { return platform::isRealFolder(url); }
 
 std::vector<Child> list(const std::vector<Path>& urls, bool limited, const platform::Places& places) {
     const auto skipped = [&](const Path& url) { return limited && Access::wouldPrompt(url, places); };

@@ -6,7 +6,6 @@
 #include "model/dev/DevPaths.h"
 #include "model/files/FileDuplicates.h"
 #include "platform/EntryInfo.h"
-#include "platform/FileFacts.h"
 #include "platform/Listing.h"
 #include "platform/Translate.h"
 
@@ -29,20 +28,12 @@ QString folderText(const Found& file, const Home& home) {
 
 QString titleOf(const Found& file) { return DevPaths::displayed(file.url.filename()); }
 
-// The file as it is now, so a later move can tell whether it changed.
-std::optional<DevEntry::FileIdentity> identityOf(const Path& url) {
-    const auto facts = platform::fileFacts(url);
-    if (!facts || facts->kind != platform::EntryKind::file) return std::nullopt;
-    return DevEntry::FileIdentity{facts->device, facts->inode, facts->length, facts->modified.seconds,
-                                  facts->modified.nanoseconds};
-}
-
 DevEntry entryFor(const Found& file, const char* prefix, QString detail, bool recommended,
                   std::optional<int> cluster = std::nullopt, const Found* kept = nullptr) {
-    DevEntry::TrashFile action{file.url, identityOf(file.url), {}, std::nullopt};
+    DevEntry::TrashFile action{file.url, DevEntry::FileIdentity::of(file.url), {}, std::nullopt};
     if (kept) {
         action.kept = kept->url;
-        action.keptIdentity = identityOf(kept->url);
+        action.keptIdentity = DevEntry::FileIdentity::of(kept->url);
     }
     return DevEntry{QString::fromUtf8(prefix) + DevPaths::displayed(file.url),
                     titleOf(file),

@@ -54,11 +54,6 @@ void readUnits(LinuxLaunchers& launchers, const platform::Places& places) {
     }
 }
 
-bool isRealFolder(const Path& path) {
-    const auto info = platform::entryInfo(path);
-    return info && info->kind == platform::EntryKind::folder;
-}
-
 void readIconFiles(LinuxLaunchers& launchers, const Path& folder) {
     static const std::vector<std::string> extensions{".png", ".svg", ".svgz", ".xpm"};
     auto children = platform::listChildren(folder).value_or(std::vector<platform::ListedChild>());
@@ -80,13 +75,13 @@ void readIconFiles(LinuxLaunchers& launchers, const Path& folder) {
 // the same names, and those are the theme's.
 void readIcons(LinuxLaunchers& launchers, const platform::Places& places) {
     const Path icons = places.dataHome / "icons";
-    if (!isRealFolder(icons)) return;
+    if (!platform::isRealFolder(icons)) return;
     readIconFiles(launchers, icons);
     const Path hicolor = icons / "hicolor";
-    if (!isRealFolder(hicolor)) return;
+    if (!platform::isRealFolder(hicolor)) return;
     for (const std::string& size : sortedNames(hicolor)) {
         const Path apps = hicolor / size / "apps";
-        if (isRealFolder(hicolor / size) && isRealFolder(apps)) readIconFiles(launchers, apps);
+        if (platform::isRealFolder(hicolor / size) && platform::isRealFolder(apps)) readIconFiles(launchers, apps);
     }
 }
 
