@@ -2,8 +2,10 @@
 
 #include <QSignalSpy>
 #include <filesystem>
+#include <functional>
 
 #include "../scan/AppModelTestSupport.h"
+#include "PoolHold.h"
 #include "model/care/Maintenance.h"
 #include "model/catalog/Catalog.h"
 #include "model/history/HistoryModel.h"
@@ -79,6 +81,15 @@ protected:
     }
     void runRules() {
         auto task = care->runRules();
+        test::finish(task);
+    }
+    // Runs a pass and makes `change` while its sizes are still being
+    // measured: the pool is held until then, so the pass cannot go on first.
+    void runRulesChanging(const std::function<void()>& change) {
+        test::PoolHold hold;
+        auto task = care->runRules();
+        change();
+        hold.release();
         test::finish(task);
     }
     void setRules(std::vector<AutoRule> rules) {
@@ -231,7 +242,7 @@ protected:
 TEST_F(AutoCleanTest, CleansExactlyTheDueSafeRulesOnceAndNothingElse) {
     setRules({
         {"npm", true, 0.002},     // 3 MB: due
-        {"logs", true, 0.002},    // 1.5 MB: not yet
+        {"logs", true, 0.005},    // 1.5 MB: not yet
         {"yarn", true, 0.001},    // 2 MB: due
         {"pip", false, 0},        // off
         {"npm", true, 100},       // listed again: the first one counts
@@ -290,9 +301,7 @@ TEST_F(AutoCleanTest, AScanThatStartsWhileSizesAreMeasuredKeepsTheModel) {
     EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
     model->setPhase(Phase::idle());
 
-    auto task = care->runRules();  // now measuring on a worker
-    model->setPhase(Phase::scanning(QStringLiteral("x")));
-    test::finish(task);
+    runRulesChanging([&] { model->setPhase(Phase::scanning(QStringLiteral("x"))); });
     EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
     EXPECT_EQ(model->phase(), Phase::scanning(QStringLiteral("x")));
     EXPECT_TRUE(posted.empty());
@@ -301,23 +310,17 @@ TEST_F(AutoCleanTest, AScanThatStartsWhileSizesAreMeasuredKeepsTheModel) {
 TEST_F(AutoCleanTest, SettingsChangedWhileSizesAreMeasuredDecideWhatIsCleaned) {
     // Switched off while the pass measures: nothing is cleaned.
     setRules({{"npm", true, 0.001}});
-    auto switchedOff = care->runRules();  // now measuring on a worker
-    setRules({{"npm", false, 0.001}});
-    test::finish(switchedOff);
+    runRulesChanging([&] { setRules({{"npm", false, 0.001}}); });
     EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
 
     // Threshold raised above the measured 3 MB meanwhile: not yet due.
     setRules({{"npm", true, 0.001}});
-    auto raised = care->runRules();
-    setRules({{"npm", true, 0.004}});
-    test::finish(raised);
+    runRulesChanging([&] { setRules({{"npm", true, 0.01}}); });
     EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
 
     // Switched on meanwhile: never measured, so left for a later pass.
     setRules({{"npm", true, 0.001}});
-    auto added = care->runRules();
-    setRules({{"npm", true, 0.001}, {"yarn", true, 0}});
-    test::finish(added);
+    runRulesChanging([&] { setRules({{"npm", true, 0.001}, {"yarn", true, 0}}); });
     EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
     EXPECT_TRUE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
     ASSERT_TRUE(care->lastAutoClean());
