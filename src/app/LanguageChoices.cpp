@@ -31,7 +31,12 @@ void addLanguageChoices(QMenu* menu, AppLanguage::Relaunch relaunch) {
         action->setData(row.value);
         group->addAction(action);
         const QString value = row.value;
-        QObject::connect(action, &QAction::triggered, menu, [value, relaunch] { LanguageMenu::pick(value, relaunch); });
+        QObject::connect(action, &QAction::triggered, menu, [group, value, relaunch] {
+            // The row already marked: nothing changes, so no relaunch, and
+            // the click that unchecked it is undone.
+            if (value == LanguageMenu::selection()) return markSelection(group);
+            LanguageMenu::pick(value, relaunch);
+        });
     }
     markSelection(group);
     QObject::connect(menu, &QMenu::aboutToShow, group, [group] { markSelection(group); });

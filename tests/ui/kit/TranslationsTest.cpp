@@ -98,5 +98,26 @@ TEST_F(LanguageChoicesTest, MarksStoredChoiceAndPicksWithRelaunch) {
     EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
 }
 
+TEST_F(LanguageChoicesTest, PickingTheMarkedRowAgainKeepsTheAppRunning) {
+    int relaunches = 0;
+    QMenu menu;
+    addLanguageChoices(&menu, [&] { ++relaunches; });
+    const auto actions = menu.actions();
+    ASSERT_TRUE(actions[0]->isChecked());  // nothing stored: follow the system
+    actions[0]->trigger();
+    EXPECT_EQ(relaunches, 0);
+    EXPECT_TRUE(actions[0]->isChecked());
+    EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
+
+    // The same with a stored language.
+    actions[10]->trigger();  // العربية
+    ASSERT_EQ(relaunches, 1);
+    emit menu.aboutToShow();
+    actions[10]->trigger();
+    EXPECT_EQ(relaunches, 1);
+    EXPECT_TRUE(actions[10]->isChecked());
+    EXPECT_EQ(AppLanguage::chosen(), QStringLiteral("ar"));
+}
+
 }  // namespace
 }  // namespace sorbeta
