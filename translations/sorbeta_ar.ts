@@ -1111,6 +1111,10 @@
         <translation>احفظها وانشرها على Xiaohongshu أو Instagram، أو سلّمها إلى تطبيق آخر عبر «مشاركة…».</translation>
     </message>
     <message>
+        <source>没能保存图片</source>
+        <translation>تعذّر حفظ الصورة</translation>
+    </message>
+    <message>
         <source>已保存到「%1」</source>
         <translation>حُفظت في «⁨%1⁩»</translation>
     </message>

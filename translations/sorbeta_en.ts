@@ -1027,6 +1027,10 @@ in this period</translation>
         <translation>Save it and post it to Xiaohongshu or Instagram, or share it with another app.</translation>
     </message>
     <message>
+        <source>没能保存图片</source>
+        <translation>Couldn’t save the picture</translation>
+    </message>
+    <message>
         <source>已保存到「%1」</source>
         <translation>Saved to “%1”</translation>
     </message>

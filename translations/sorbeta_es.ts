@@ -1027,6 +1027,10 @@ en este periodo</translation>
         <translation>Guárdalo y publícalo en Xiaohongshu o Instagram, o usa «Compartir…» para enviarlo a otra aplicación.</translation>
     </message>
     <message>
+        <source>没能保存图片</source>
+        <translation>No se pudo guardar la imagen</translation>
+    </message>
+    <message>
         <source>已保存到「%1」</source>
         <translation>Guardado en «%1»</translation>
     </message>

@@ -1006,6 +1006,10 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <translation>保存して小紅書や Instagram に投稿したり、「共有…」でほかのアプリに送ったりできます。</translation>
     </message>
     <message>
+        <source>没能保存图片</source>
+        <translation>画像を保存できませんでした</translation>
+    </message>
+    <message>
         <source>已保存到「%1」</source>
         <translation>「%1」に保存しました</translation>
     </message>

@@ -1006,6 +1006,10 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <translation>저장해서 샤오홍슈나 Instagram에 올리거나, ‘공유…’로 다른 앱에 보내 보세요.</translation>
     </message>
     <message>
+        <source>没能保存图片</source>
+        <translation>이미지를 저장하지 못했어요</translation>
+    </message>
+    <message>
         <source>已保存到「%1」</source>
         <translation>‘%1’에 저장했어요</translation>
     </message>

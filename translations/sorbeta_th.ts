@@ -1006,6 +1006,10 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <translation>บันทึกไว้แล้วโพสต์ลง Xiaohongshu หรือ Instagram หรือใช้ “แชร์…” ส่งต่อให้แอปอื่น</translation>
     </message>
     <message>
+        <source>没能保存图片</source>
+        <translation>บันทึกรูปภาพไม่สำเร็จ</translation>
+    </message>
+    <message>
         <source>已保存到「%1」</source>
         <translation>บันทึกไว้ที่ “%1” แล้ว</translation>
     </message>

@@ -1006,6 +1006,10 @@ trong khoảng này</translation>
         <translation>Lưu lại rồi đăng lên Xiaohongshu, Instagram, hoặc dùng “Chia sẻ…” để gửi sang ứng dụng khác.</translation>
     </message>
     <message>
+        <source>没能保存图片</source>
+        <translation>Không lưu được ảnh</translation>
+    </message>
+    <message>
         <source>已保存到「%1」</source>
         <translation>Đã lưu vào “%1”</translation>
     </message>

@@ -1006,6 +1006,10 @@
         <translation>存下來發到小紅書、Instagram，或用「分享…」交給其他應用程式。</translation>
     </message>
     <message>
+        <source>没能保存图片</source>
+        <translation>無法儲存圖片</translation>
+    </message>
+    <message>
         <source>已保存到「%1」</source>
         <translation>已儲存到「%1」</translation>
     </message>

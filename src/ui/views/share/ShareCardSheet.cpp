@@ -131,7 +131,11 @@ void ShareCardSheet::save() {
     // Written beside the target and renamed over it: a full disk never
     // leaves half a picture in place of the old one.
     QSaveFile file(chosen);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*data) != data->size() || !file.commit()) return;
+    if (!file.open(QIODevice::WriteOnly) || file.write(*data) != data->size() || !file.commit()) {
+        // Said in place of an earlier save's note, which would point at the old picture.
+        setNote(sorbeta::tr("没能保存图片"));
+        return;
+    }
     setNote(sorbeta::tr("已保存到「%1」").arg(QFileInfo(chosen).absoluteDir().dirName()));
 }
 

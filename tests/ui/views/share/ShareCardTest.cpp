@@ -199,13 +199,24 @@ TEST_F(ShareSheetTest, SavesIntoTheChosenFolderAndSaysWhere) {
     EXPECT_EQ(QImage(target).size(), QSize(1080, 1440));
     EXPECT_EQ(QDir(QString::fromStdString(pictures.string())).entryList(QDir::Files), QStringList{"card.png"});
 
-    // A cancelled panel or a failed write keeps the note as it was.
+    // A cancelled panel keeps the note as it was.
     target.clear();
     sheet.save();
     EXPECT_EQ(sheet.note(), QStringLiteral("已保存到「Pictures」"));
+
+    // A failed write says so instead of pointing at the earlier picture: a
+    // folder that is not there, or a file where the folder should be.
     target = QString::fromStdString((home() / "missing/card.png").string());
     sheet.save();
-    EXPECT_EQ(sheet.note(), QStringLiteral("已保存到「Pictures」"));
+    EXPECT_EQ(sheet.note(), QStringLiteral("没能保存图片"));
+    EXPECT_FALSE(std::filesystem::exists(home() / "missing"));
+    target = QString::fromStdString((pictures / "card.png").string());
+    sheet.save();
+    ASSERT_EQ(sheet.note(), QStringLiteral("已保存到「Pictures」"));
+    target = QString::fromStdString((pictures / "card.png" / "inside.png").string());
+    sheet.save();
+    EXPECT_EQ(sheet.note(), QStringLiteral("没能保存图片"));
+    EXPECT_EQ(QImage(QString::fromStdString((pictures / "card.png").string())).size(), QSize(1080, 1440));
 }
 
 TEST_F(ShareSheetTest, CopyPutsTheImageOnTheClipboard) {
