@@ -90,26 +90,41 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
     // A finished scan's snapshot goes into the history file.
     HistoryModel* history = history_;
     model_->onSnapshot = [history](const DiskSnapshot& snapshot) { history->record(snapshot); };
-    // A clean never runs under an open drill-down level, and the sizes it
-    // measured no longer hold afterwards.
+    // A clean never runs under an open drill-down level. The drill-down's
+    // sizes no longer hold once a scan starts (the disk may have changed
+    // since they were measured) or a clean ends.
     DrillModel* drill = drill_;
-    connect(model_, &AppModel::phaseChanged, drill_, [drill, model = model_] {
-        if (model->phase().isCleaning()) drill->reset();
+    connect(model_, &AppModel::phaseChanged, drill_, [drill, model = model_, last = model_->phase().kind()]() mutable {
+        const Phase::Kind now = model->phase().kind();
+        if (now == last) return;  // a scan's new label
+        if (now == Phase::Kind::cleaning)
+            drill->reset();
+        else if (now == Phase::Kind::scanning || last == Phase::Kind::cleaning)
+            drill->forgetSizes();
+        last = now;
     });
     // A clean reloads the held batches.
     HoldingModel* holding = holding_;
     care_->setHolding(holding_);
     model_->onHeld = [holding] { holding->setBatches(holding->area()->batches()); };
-    // Space freed in the holding area re-reads the volume's free space.
+    // Space freed in the holding area re-reads the volume's free space, and
+    // the drill-down measures its folders afresh.
     QPointer<AppModel> model(model_);
-    holding_->setOnSpaceChanged([model] {
+    QPointer<DrillModel> weakDrill(drill_);
+    holding_->setOnSpaceChanged([model, weakDrill] {
         if (model) model->refreshFreeSoon();
+        if (weakDrill) weakDrill->forgetSizes();
     });
     model_->heldBytes = [holding] { return holding->total(); };
     // So does a purge of what an uninstall moved to the Trash.
-    uninstall_->onSpaceChanged = [model] {
+    uninstall_->onSpaceChanged = [model, weakDrill] {
         if (model) model->refreshFreeSoon();
+        if (weakDrill) weakDrill->forgetSizes();
     };
+    // The move itself changes the sizes of the folders it took from.
+    connect(uninstall_, &UninstallModel::lastResultChanged, drill_, [drill, uninstall = uninstall_] {
+        if (uninstall->lastResult()) drill->forgetSizes();
+    });
 
     // Expired batches go once per launch, after the window is up.
     QPointer<HoldingModel> weakHolding(holding_);

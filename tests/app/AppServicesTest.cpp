@@ -7,6 +7,7 @@
 
 #include "TestEnvironment.h"
 #include "model/care/Maintenance.h"
+#include "model/drill/DrillModel.h"
 #include "model/history/HistoryModel.h"
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingModel.h"
@@ -31,6 +32,23 @@ DiskSnapshot snapshotOn(int day) {
 void writeText(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// Opens a drill-down level over `folder` and waits until it is measured.
+bool measure(DrillModel& drill, const fs::path& folder) {
+    drill.open(DrillLevel{.title = QStringLiteral("level"), .urls = {folder}});
+    return test::waitUntil([&] { return !drill.loading() && !drill.entries().empty(); }, 10000);
+}
+
+// Runs a task to its end on the event loop.
+template <typename Task>
+void finish(Task task) {
+    bool done = false;
+    [](Task t, bool& flag) -> QCoro::Task<> {
+        co_await t;
+        flag = true;
+    }(std::move(task), done);
+    ASSERT_TRUE(test::waitUntil([&] { return done; }, 10000));
 }
 
 }  // namespace
@@ -154,4 +172,69 @@ TEST_F(AppServicesTest, UpkeepGetsTheHoldingModelAndItsLoopStarts) {
     EXPECT_EQ(services.care().holding(), &services.holding());
     EXPECT_TRUE(services.care().started());
     EXPECT_EQ(services.care().settings(), CareSettings{});
+}
+
+TEST_F(AppServicesTest, DrillSizesAreMeasuredAfreshAfterARescan) {
+    AppServices services;
+    const fs::path box = home() / "Projects" / "box";
+    writeText(box / "a" / "small.bin", std::string(4096, 'x'));
+    DrillModel& drill = services.drill();
+    ASSERT_TRUE(measure(drill, box));
+    const int64_t before = drill.entries().front().bytes;
+    drill.popTo(0);
+
+    // 8 MB more in the folder, then a full rescan (the one after a restore).
+    writeText(box / "a" / "big.bin", std::string(8 << 20, 'y'));
+    services.rescanAfterRestore();
+    ASSERT_TRUE(
+        test::waitUntil([&] { return services.model().scanComplete() && services.model().phase().isIdle(); }, 20000));
+
+    ASSERT_TRUE(measure(drill, box));
+    EXPECT_GE(drill.entries().front().bytes, before + (8 << 20));
+}
+
+TEST_F(AppServicesTest, TheDrillDownForgetsItsSizesWhenTheDiskChangesAndKeepsThemOtherwise) {
+    UninstallEngine uninstall = UninstallEngine::system(UninstallPlaces::system(places()));
+    uninstall.processes = [](const InstalledApp&) { return std::vector<AppProcess>{}; };
+    uninstall.trash = [](const std::vector<Path>&, const Path&) { return Uninstaller::Outcome{}; };
+    uninstall.purge = [](const std::vector<platform::TrashedItem>&) { return int64_t(0); };
+    AppServices services(ModelEnvironment::system(places()), StatusModel::Sources::system(), uninstall);
+    writeText(home() / "box" / "a" / "file.bin", std::string(4096, 'x'));
+    DrillModel& drill = services.drill();
+    AppModel& model = services.model();
+    const auto measured = [&] {
+        drill.popTo(0);
+        return measure(drill, home() / "box") && drill.cacheCount() > 0;
+    };
+
+    // A scan's start forgets them; a new label or the scan's end does not.
+    ASSERT_TRUE(measured());
+    model.setPhase(Phase::scanning(QStringLiteral("one")));
+    EXPECT_EQ(drill.cacheCount(), 0u);
+    ASSERT_TRUE(measured());
+    model.setPhase(Phase::scanning(QStringLiteral("two")));
+    model.setPhase(Phase::idle());
+    EXPECT_GT(drill.cacheCount(), 0u);
+
+    // A clean closes the drill-down as it starts and forgets again as it
+    // ends, whatever was measured meanwhile.
+    model.setPhase(Phase::cleaning());
+    EXPECT_TRUE(drill.stack().empty());
+    ASSERT_TRUE(measured());
+    model.setPhase(Phase::idle());
+    EXPECT_EQ(drill.cacheCount(), 0u);
+
+    // Space that changed in the holding area (a restore, a purge).
+    ASSERT_TRUE(measured());
+    services.holding().onSpaceChanged()();
+    EXPECT_EQ(drill.cacheCount(), 0u);
+
+    // An uninstall's move to the Trash, then the purge of what it moved.
+    ASSERT_TRUE(measured());
+    finish(services.uninstall().uninstall(InstalledApp{.url = home() / "box", .name = QStringLiteral("Box")}));
+    ASSERT_TRUE(services.uninstall().lastResult());
+    EXPECT_EQ(drill.cacheCount(), 0u);
+    ASSERT_TRUE(measured());
+    finish(services.uninstall().purge({}));
+    EXPECT_EQ(drill.cacheCount(), 0u);
 }

@@ -87,7 +87,13 @@ void DrillModel::popTo(int depth) {
 
 void DrillModel::reset() {
     popTo(0);
+    forgetSizes();
+}
+
+void DrillModel::forgetSizes() {
     cache_->clear();
+    // What the running load measured may be from before the change: shown, not kept.
+    rememberWalk_ = false;
 }
 
 void DrillModel::cancel() { stopWalk(); }
@@ -109,6 +115,7 @@ void DrillModel::load() {
     setLoading(true);
     found_.clear();
     publishedOnce_ = false;
+    rememberWalk_ = true;
 
     DrillWalk::Setup setup{.urls = level.urls,
                            .limited = environment_.limited(),
@@ -143,7 +150,7 @@ void DrillModel::receive(const std::shared_ptr<DrillWalk>& walk) {
         return list;
     };
     for (DirEntry& entry : batch.entries) {
-        cache_->store(entry.url.native(), entry.bytes);
+        if (rememberWalk_) cache_->store(entry.url.native(), entry.bytes);
         // Nothing measured as empty is shown.
         if (entry.bytes < 1) continue;
         found_.push_back(std::move(entry));

@@ -1,8 +1,8 @@
 #pragma once
 // The drill-down: the stack of open levels and the measured children of the
 // top one, published largest first while they are measured. Every size
-// measured is remembered until reset(), so going back up, or opening a folder
-// seen before, shows at once. Lives on the GUI thread; listing and measuring
+// measured is remembered until reset() or forgetSizes(), so going back up, or
+// opening a folder seen before, shows at once. Lives on the GUI thread; listing and measuring
 // run on the worker pool (DrillWalk).
 #include <QObject>
 #include <cstdint>
@@ -63,6 +63,9 @@ public:
     void popTo(int depth);
     // Closes every level and forgets every measured size.
     void reset();
+    // Forgets every measured size, for when the disk changed under them; the
+    // open levels stay as they show, and what opens next is measured afresh.
+    void forgetSizes();
     // Stops the running walk (the application is leaving).
     void cancel();
 
@@ -92,6 +95,7 @@ private:
     std::shared_ptr<DrillSizeCache> cache_;
     std::shared_ptr<DrillWalk> walk_;
     std::vector<DirEntry> found_;  // the running load's results of 1 byte or more, in completion order
+    bool rememberWalk_ = true;     // false once the sizes were forgotten while the running load measured
     double lastPublished_ = 0;
     bool publishedOnce_ = false;
     std::shared_ptr<Mailbox> mailbox_;

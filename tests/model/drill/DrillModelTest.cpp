@@ -204,6 +204,17 @@ TEST_F(DrillModelTest, GoingBackUsesTheCacheAndPopKeepsItWithinBounds) {
     ASSERT_TRUE(settle(model));
     EXPECT_EQ(sizes.totalCalls(), measured);
 
+    // Forgetting the sizes leaves the open level as it shows; what is
+    // opened next is measured afresh.
+    model.forgetSizes();
+    EXPECT_EQ(model.cacheCount(), 0u);
+    EXPECT_EQ(model.stack().size(), 1u);
+    EXPECT_EQ(model.entries(), rootEntries);
+    EXPECT_FALSE(model.loading());
+    model.open(level({tree.at("root/one")}));
+    ASSERT_TRUE(settle(model));
+    EXPECT_EQ(sizes.totalCalls(), measured + 2);
+
     model.reset();
     EXPECT_TRUE(model.stack().empty());
     EXPECT_EQ(model.cacheCount(), 0u);
@@ -235,6 +246,28 @@ TEST_F(DrillModelTest, AReplacedLevelNeitherShowsNorCachesAndItsQueuedChildrenNe
     // Only the three already running were measured; the other nine were dropped.
     EXPECT_EQ(started.load(), 3);
     for (int i = 0; i < 12; ++i) EXPECT_FALSE(model.cachedSize(tree.at("slow/child-" + std::to_string(i))));
+}
+
+TEST_F(DrillModelTest, ALevelMeasuredWhileTheSizesAreForgottenShowsButIsNotRemembered) {
+    test::FileTree tree(home());
+    tree.file("slow/a");
+    tree.file("slow/b");
+    std::atomic<int> started{0};
+    Gate gate;
+    DrillModel model(environment(gate.sizer(started)));
+    model.open(level({tree.at("slow")}));
+    ASSERT_TRUE(test::waitUntil([&] { return started.load() == 2; }, 5000));
+    model.forgetSizes();  // the disk changed while both were being measured
+    gate.open();
+    ASSERT_TRUE(settle(model));
+    EXPECT_EQ(model.entries().size(), 2u);
+    EXPECT_EQ(model.cacheCount(), 0u);
+
+    // The next load is remembered again.
+    model.popTo(0);
+    model.open(level({tree.at("slow")}));
+    ASSERT_TRUE(settle(model));
+    EXPECT_EQ(model.cacheCount(), 2u);
 }
 
 TEST_F(DrillModelTest, DestroyingTheModelStopsItsWalkAtOnce) {
