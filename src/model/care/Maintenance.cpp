@@ -283,9 +283,11 @@ QCoro::Task<> Maintenance::runRules() {
     model->setPhase(Phase::idle());
     if (!self || result.freed <= 0) co_return;
 
+    // Only the rules that freed something: not those skipped, nor those
+    // whose files would not go.
     QStringList names;
     for (const CleanSpec& spec : toClean)
-        if (!result.skipped.contains(spec.name)) names << spec.name;
+        if (result.freedBy(spec.id) >= 1) names << spec.name;
     setLastAutoClean(AutoClean{currentTime(), result.freed, names});
     notify(sorbeta::tr("自动清理了 %1").arg(Bytes::text(result.freed)), QLocale().createSeparatedList(names));
     if (model->hasScanned()) {

@@ -1,6 +1,7 @@
 #pragma once
-// What one manual clean freed, for the share card: the cleaned rules with the
-// colour each gets on the card, the bytes freed and the free space before.
+// What one manual clean freed, for the share card: the rules that freed
+// something, each at what it freed and in the colour it gets on the card, the
+// bytes freed and the free space before.
 #include <QDateTime>
 #include <QString>
 #include <cstdint>

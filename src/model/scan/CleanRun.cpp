@@ -73,6 +73,11 @@ CandyDialog busyAppsDialog(const std::vector<platform::RunningAppPtr>& busy, con
 
 }  // namespace
 
+int64_t CleanRun::Result::freedBy(const std::string& ruleID) const {
+    const auto found = freedByRule.find(ruleID);
+    return found == freedByRule.end() ? 0 : found->second;
+}
+
 CleanRun::CleanRun(AppModel& model, ModelEnvironment environment)
     : model_(&model), environment_(std::move(environment)) {}
 
@@ -115,9 +120,13 @@ QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std:
             }
             const auto groups = DiskScanner::targetGroups(
                 rule, rule.skipRunningAppDirs ? running : std::set<std::string>{}, environment.places, environment.git);
-            for (const DiskScanner::TargetGroup& group : groups)
-                result.freed += DiskScanner::clean(group.paths, rule.removeRoots, group.allowUserFolders, writer.get(),
-                                                   environment.places);
+            int64_t& ruleFreed = result.freedByRule[rule.id];
+            for (const DiskScanner::TargetGroup& group : groups) {
+                const int64_t freed = DiskScanner::clean(group.paths, rule.removeRoots, group.allowUserFolders,
+                                                         writer.get(), environment.places);
+                ruleFreed += freed;
+                result.freed += freed;
+            }
             cleanedNames << rule.name;
         }
         if (holdIn && writer)
@@ -202,9 +211,18 @@ void CleanRun::report(const std::vector<CleanItem>& chosen, const Result& result
     std::vector<CleanItem> cleaned;
     for (const CleanItem& item : chosen)
         if (!result.skipped.contains(item.spec.name)) cleaned.push_back(item);
-    if (result.freed >= 1 && !cleaned.empty())
+    // The report lists what each rule freed, not what the scan had found: a
+    // rule whose files would not go, or were gone already, is left out.
+    std::vector<CleanItem> freed;
+    for (const CleanItem& item : cleaned) {
+        const int64_t bytes = result.freedBy(item.spec.id);
+        if (bytes < 1) continue;
+        freed.push_back(item);
+        freed.back().bytes = bytes;
+    }
+    if (result.freed >= 1 && !freed.empty())
         model.setLastReport(
-            CleanReport{QDateTime::currentDateTimeUtc(), CleanReport::itemsFrom(cleaned), result.freed, freeBefore});
+            CleanReport{QDateTime::currentDateTimeUtc(), CleanReport::itemsFrom(freed), result.freed, freeBefore});
     else
         model.setLastReport(std::nullopt);
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -32,8 +33,13 @@ class CleanRun {
 public:
     struct Result {
         int64_t freed = 0;
+        // What each rule that ran freed, by rule id; a skipped rule has no entry.
+        std::map<std::string, int64_t> freedByRule;
         QStringList skipped;  // rule names, in rule order
         std::optional<HoldBatch> batch;
+
+        // What the rule freed; 0 when it did not run.
+        int64_t freedBy(const std::string& ruleID) const;
     };
 
     // Takes from `environment` what the clean asks of the system: places,

@@ -293,6 +293,27 @@ TEST_F(AutoCleanTest, SkippedRulesAreLeftOutAndAllSkippedPostsNothing) {
     EXPECT_EQ(care->lastAutoClean()->names, QStringList{name("npm")});
 }
 
+TEST_F(AutoCleanTest, ARuleThatFreedNothingIsNotNamed) {
+    // Xcode's build folder empties between the measuring and the clean: the
+    // look for its build tools, just before its turn, clears it.
+    const fs::path derived = home() / "Library/Developer/Xcode/DerivedData/App-x";
+    environment.isProcessRunning = [derived](const QString&) {
+        fs::remove_all(derived);
+        return false;
+    };
+    care.reset();
+    model = makeModel();
+    care = makeCare();
+    setRules({{"derived", true, 0.001}, {"npm", true, 0.001}});
+    runRules();
+    EXPECT_FALSE(fs::exists(derived));
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].body, name("npm"));
+    ASSERT_TRUE(care->lastAutoClean());
+    EXPECT_EQ(care->lastAutoClean()->names, QStringList{name("npm")});
+}
+
 TEST_F(AutoCleanTest, AScanThatStartsWhileSizesAreMeasuredKeepsTheModel) {
     setRules({{"npm", true, 0.001}});
     // Nothing is measured while the model is busy.

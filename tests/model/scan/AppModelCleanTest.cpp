@@ -4,9 +4,11 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTranslator>
+#include <algorithm>
 #include <filesystem>
 
 #include "AppModelTestSupport.h"
+#include "model/catalog/Catalog.h"
 #include "model/holding/HoldingArea.h"
 #include "model/scan/CleanRun.h"
 #include "platform/Defaults.h"
@@ -125,6 +127,31 @@ TEST_F(AppModelCleanTest, DeletingCleanWithNothingTickedOrNothingFreed) {
     EXPECT_EQ(*model->lastFreed(), 0);
     EXPECT_FALSE(model->lastReport());
     EXPECT_EQ(held, 2);
+}
+
+TEST_F(AppModelCleanTest, TheReportShowsWhatEachRuleFreedAndLeavesOutThoseThatFreedNothing) {
+    const auto yarn = std::find_if(model->items().begin(), model->items().end(),
+                                   [](const CleanItem& item) { return item.spec.id == "yarn"; });
+    ASSERT_NE(yarn, model->items().end());
+    const int64_t yarnFound = yarn->bytes;
+    // Since the scan npm's files went elsewhere and most of yarn's did too.
+    fs::remove_all(home() / ".npm/_cacache");
+    fs::remove(home() / "Library/Caches/Yarn/v6/pkg.tgz");
+    tree->file("Library/Caches/Yarn/v6/left.tgz", 300'000);
+
+    auto task = model->cleanSelected(Host::main, {"npm", "yarn", "logs"});
+    test::finish(task);
+    ASSERT_TRUE(model->lastReport());
+    const CleanReport& report = *model->lastReport();
+    EXPECT_TRUE(model->lastSkipped().isEmpty());  // npm ran, it just found nothing
+    ASSERT_EQ(report.items.size(), 2u);
+    EXPECT_EQ(report.items[0].name, Catalog::cleanable("logs")->name);
+    EXPECT_EQ(report.items[1].name, Catalog::cleanable("yarn")->name);
+    EXPECT_GE(report.items[0].bytes, 1'500'000);
+    EXPECT_GE(report.items[1].bytes, 300'000);
+    EXPECT_LT(report.items[1].bytes, yarnFound);
+    EXPECT_EQ(report.items[0].bytes + report.items[1].bytes, report.freed);
+    EXPECT_EQ(report.freed, *model->lastFreed());
 }
 
 TEST_F(AppModelCleanTest, QuitAndClean) {
