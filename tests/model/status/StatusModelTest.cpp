@@ -30,6 +30,7 @@ struct Figures {
     std::vector<int> quits;
     std::vector<std::function<void()>> scheduled;
     std::binary_semaphore purgeMayEnd{1};
+    std::binary_semaphore hardwareMayEnd{1};
 };
 
 StatusModel::Sources sourcesOf(Figures& f) {
@@ -44,6 +45,8 @@ StatusModel::Sources sourcesOf(Figures& f) {
         return hogs;
     };
     s.hardware = [&f] {
+        f.hardwareMayEnd.acquire();
+        f.hardwareMayEnd.release();
         ++f.hardwareReads;
         return HardwareNames{QStringLiteral("Framework Laptop"), QStringLiteral("Ryzen")};
     };
@@ -99,10 +102,14 @@ TEST(StatusModel, StartsEmptyAndSamplesOnlyWhileRunning) {
     EXPECT_TRUE(model.sampling());
 
     // Stopped while the names were still being read: no sampling starts.
+    // The read is held until then: one that ended before the run awaited it
+    // would let the run sample at once, before the stop.
     Figures g;
     StatusModel other(sourcesOf(g));
+    g.hardwareMayEnd.acquire();
     auto running = other.run();
     other.stop();
+    g.hardwareMayEnd.release();
     QCoro::waitFor(running);
     EXPECT_FALSE(other.sampling());
     EXPECT_EQ(other.memory(), MemoryBreakdown{});
