@@ -30,6 +30,12 @@ protected:
         child.setProcessEnvironment(env);
         child.start(QString::fromStdString(program.string()), {QStringLiteral("30")});
         EXPECT_TRUE(child.waitForStarted(2000));
+        // Started means the new program is named; the kernel lays out its
+        // environment a moment later, and a process caught in between reads
+        // as having none (no FLATPAK_ID).
+        const std::string environment = "/proc/" + std::to_string(child.processId()) + "/environ";
+        EXPECT_TRUE(test::waitUntil(
+            [&] { return std::ifstream(environment).peek() != std::ifstream::traits_type::eof(); }, 2000));
         return child;
     }
 
