@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "AppModelTestSupport.h"
+#include "OnDisk.h"
 #include "model/catalog/Catalog.h"
 #include "model/holding/HoldingArea.h"
 #include "model/scan/CleanRun.h"
@@ -383,6 +384,11 @@ TEST_F(AppModelCleanTest, TheProcessProbeRunsPgrep) {
     child.start(QStringLiteral("/bin/sh"),
                 {QStringLiteral("-c"), QStringLiteral("sleep 5; true"), QStringLiteral("sorbeta-guard-7f3a")});
     ASSERT_TRUE(child.waitForStarted(2000));
+    // pgrep -f reads the command line, which the kernel lays out a moment
+    // after the new program is named: wait until it is there.
+    const std::string commandLine = "/proc/" + std::to_string(child.processId()) + "/cmdline";
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return test::contents(commandLine).find("sorbeta-guard-7f3a") != std::string::npos; }, 2000));
     EXPECT_TRUE(CleanRun::isProcessRunning(QStringLiteral("sorbeta-guard-7f3a"), places()));
     child.kill();
     child.waitForFinished(2000);
