@@ -115,7 +115,7 @@ TEST_F(ProcessRunnerTest, TimeLimitKillsTheToolAndWhatItStarted) {
     auto left = runProcess("/bin/sh", {"-c", "echo done; sleep 10 &"}, options);
     EXPECT_TRUE(left.succeeded());
     EXPECT_EQ(left.out, "done\n");
-    EXPECT_LT(std::chrono::steady_clock::now() - startLeft, 1500ms);
+    EXPECT_LT(std::chrono::steady_clock::now() - startLeft, 4s);  // far below the 10 s sleep
 }
 
 TEST_F(ProcessRunnerTest, LargeOutputIsReadWhileTheToolRuns) {
@@ -193,12 +193,12 @@ TEST_F(ProcessRunnerTest, GraceAsksFirstAndThenKillsWhatIgnoresIt) {
     // it has gone (a long grace, so a loaded machine cannot cut it short).
     const auto note = home() / "term.txt";
     ProcessOptions generous = options;
-    generous.terminateGrace = 2000ms;
+    generous.terminateGrace = 10s;
     const auto asked = std::chrono::steady_clock::now();
     auto polite = runProcess(
         "/bin/sh", {"-c", "trap 'echo term > \"" + note.native() + "\"; exit 7' TERM; while :; do sleep 0.02; done"},
         generous);
-    EXPECT_LT(std::chrono::steady_clock::now() - asked, 1500ms);
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, 4s);  // far below the grace
     EXPECT_TRUE(polite.timedOut);
     EXPECT_FALSE(polite.succeeded());
     EXPECT_EQ(polite.exitCode, -1);
@@ -216,7 +216,7 @@ TEST_F(ProcessRunnerTest, GraceAsksFirstAndThenKillsWhatIgnoresIt) {
     EXPECT_TRUE(stubborn.timedOut);
     EXPECT_EQ(stubborn.signal, SIGKILL);
     EXPECT_GE(took, 230ms);
-    EXPECT_LT(took, 1000ms);
+    EXPECT_LT(took, 4s);  // far below the 10 s sleep, with room for a loaded machine
     pid_t helper = 0;
     std::ifstream(pidFile) >> helper;
     ASSERT_GT(helper, 0);
@@ -228,7 +228,7 @@ TEST_F(ProcessRunnerTest, AHelperOutsideTheGroupHoldingStdoutDoesNotHoldTheCalle
     const auto pidFile = home() / "held.pid";
     const auto start = std::chrono::steady_clock::now();
     auto result = runProcess(
-        "/bin/sh", {"-c", "/usr/bin/setsid /bin/sleep 3 & echo $! > '" + pidFile.native() + "'; echo hi"}, quick());
+        "/bin/sh", {"-c", "/usr/bin/setsid /bin/sleep 10 & echo $! > '" + pidFile.native() + "'; echo hi"}, quick());
     const auto took = std::chrono::steady_clock::now() - start;
     pid_t helper = 0;
     std::ifstream(pidFile) >> helper;

@@ -45,20 +45,20 @@ TEST_F(DevRunTest, NeverWaitsPastTheTimeLimit) {
         EXPECT_FALSE(run(body, 200ms)) << body;
         const auto took = Clock::now() - start;
         EXPECT_GE(took, 200ms) << body;
-        // The limit, the grace, and some slack for a loaded machine.
-        EXPECT_LT(took, 200ms + DevScan::kTerminateGrace + 300ms) << body;
+        // Far below the 5 s sleep, with room for a loaded machine.
+        EXPECT_LT(took, 3s) << body;
     }
 
     // A helper in a session of its own keeps stdout open after the tool exited.
     const auto pidFile = outside() / "helper.pid";
     const auto start = Clock::now();
-    const auto held = run("/usr/bin/setsid /bin/sleep 3 & echo $! > '" + pidFile.native() + "'; echo listing");
+    const auto held = run("/usr/bin/setsid /bin/sleep 10 & echo $! > '" + pidFile.native() + "'; echo listing");
     const auto took = Clock::now() - start;
     pid_t helper = 0;
     std::ifstream(pidFile) >> helper;
     if (helper > 0) ::kill(helper, SIGKILL);
     EXPECT_EQ(held, QByteArray("listing\n"));
-    EXPECT_LT(took, 1500ms);
+    EXPECT_LT(took, 4s);  // far below the 10 s sleep, with room for a loaded machine
 }
 
 TEST_F(DevRunTest, OutputBeyondTheLimitFails) {
