@@ -31,7 +31,18 @@ fs::path FileTree::file(const fs::path& relative, int64_t bytes, char fill) {
         left -= n;
     }
     ::close(fd);
+    dropPreallocation(path);
     return path;
+}
+
+void FileTree::dropPreallocation(const fs::path& path) {
+    // XFS may keep blocks it reserved past the end of a growing file after
+    // the file is closed, so a fresh file can occupy far more than its
+    // length; cutting the file at its length gives them back.
+    std::error_code error;
+    const auto length = fs::file_size(path, error);
+    if (!error) fs::resize_file(path, length, error);
+    if (error) throw std::runtime_error("cannot cut " + path.string() + " to its length");
 }
 
 fs::path FileTree::text(const fs::path& relative, const std::string& contents) {

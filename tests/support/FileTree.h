@@ -16,7 +16,8 @@ public:
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path at(const std::filesystem::path& relative) const;
 
-    // A regular file of `bytes` bytes of real data (parents are created).
+    // A regular file of `bytes` bytes of real data (parents are created),
+    // occupying its length rounded up to whole blocks.
     std::filesystem::path file(const std::filesystem::path& relative, int64_t bytes = 1, char fill = 'x');
     // A file with the given contents.
     std::filesystem::path text(const std::filesystem::path& relative, const std::string& contents);
@@ -35,6 +36,8 @@ public:
 
     // Allocated bytes of one path as stat reports them (st_blocks * 512).
     static int64_t allocated(const std::filesystem::path& path);
+    // Gives back the blocks a file system reserved past the end of a file.
+    static void dropPreallocation(const std::filesystem::path& path);
 
     // Names worth testing: a space, Chinese, and bytes that are not UTF-8.
     static std::string spacedName() { return "with space"; }

@@ -40,7 +40,8 @@ protected:
         HomeTest::TearDown();
     }
 
-    // `bytes` of content that depends on `seed` and the position.
+    // `bytes` of content that depends on `seed` and the position, occupying
+    // its length rounded up to whole blocks.
     std::filesystem::path written(const std::filesystem::path& relative, int64_t bytes, uint32_t seed = 1) {
         const auto path = tree->at(relative);
         std::filesystem::create_directories(path.parent_path());
@@ -54,6 +55,8 @@ protected:
             }
             out.write(block.data(), std::streamsize(std::min<int64_t>(bytes - done, int64_t(block.size()))));
         }
+        out.close();
+        FileTree::dropPreallocation(path);
         return path;
     }
 
