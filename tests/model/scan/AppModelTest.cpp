@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "AppModelTestSupport.h"
+#include "PoolHold.h"
 #include "model/catalog/Catalog.h"
 #include "model/common/WorkPool.h"
 #include "model/disk/Measure.h"
@@ -163,23 +164,36 @@ TEST_F(AppModelTest, AFailedVolumeReadKeepsTheLastFigures) {
 }
 
 TEST_F(AppModelTest, AModelThatGoesMidScanIsLeftAloneByTheMeasurementsStillRunning) {
-    // A project whose artifact asks a git that hangs: that rule is still being
-    // measured when the model goes.
+    // A project whose artifact asks git while the scan finds its targets; this
+    // git says so and answers only when let go, so the test knows when the
+    // measurements are about to be queued.
     tree->file("Code/web/package.json");
     tree->file("Code/web/node_modules/x.js", 100);
     tree->setAgeDays("Code/web/node_modules/x.js", 8);
     tree->setAgeDays("Code/web/node_modules", 8);
     tree->dir("Code/web/.git");
-    const auto script = tree->text(outside() / "slow-git", "#!/bin/sh\nsleep 20\n");
+    const fs::path asked = outside() / "asked", answer = outside() / "answer";
+    const auto script =
+        tree->text(outside() / "waiting-git", "#!/bin/sh\n: > '" + asked.native() + "'\nwhile [ ! -e '" +
+                                                  answer.native() + "' ]; do sleep 0.01; done\nexit 1\n");
     ::chmod(script.c_str(), 0755);
-    environment.git = {script, std::chrono::milliseconds(400)};
+    environment.git = {script, std::chrono::seconds(20)};
     auto model = makeModel();
     auto task = model->scan();
-    ASSERT_TRUE(test::waitUntil([&] { return model->scanDone() > 0; }));
-    EXPECT_LT(model->scanDone(), model->scanTotal());
+    ASSERT_TRUE(test::waitUntil([&] { return fs::exists(asked); }));
+
+    // Every thread of the pool is held once git has answered. The scan hears
+    // that its targets are found only on this thread's next look at its
+    // events, so every measurement it then queues waits behind the hold.
+    tree->text(answer, "");
+    test::PoolHold hold;
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(model->scanDone(), 0);
+    EXPECT_TRUE(model->phase().isScanning());
     model.reset();
+    hold.release();
     workPool()->waitForDone();
-    test::finish(task);  // the scan ends quietly, having applied nothing more
+    test::finish(task);  // the scan ends quietly, having applied nothing
 }
 
 TEST_F(AppModelTest, RefreshingFreeSpaceRestartsTheSeries) {
