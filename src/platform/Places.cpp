@@ -17,20 +17,25 @@ Path resolveHome() {
     return Path(withoutTrailingSlashes(resolved.native()));
 }
 
+// Whether `folder`, its links resolved, is `home` (resolved too) or a folder above it.
+bool holdsHomeFolder(const Path& folder, const Path& home) {
+    const Path real(withoutTrailingSlashes(resolvedPath(folder).value_or(folder).lexically_normal().native()));
+    const std::string& text = real.native();
+    const std::string& homeText = home.native();
+    return text == "/" || text == homeText ||
+           (homeText.size() > text.size() && homeText.compare(0, text.size(), text) == 0 &&
+            homeText[text.size()] == '/');
+}
+
 Path xdgFolder(const char* variable, const Path& home, const char* fallback) {
     const char* env = std::getenv(variable);
     if (!env || *env != '/') return home / fallback;
     // A cache or settings folder set to the home folder itself (or above it)
     // would turn every rule that empties it onto the whole home: such a
-    // setting is taken for a mistake.
+    // setting is taken for a mistake. The fallback may be such a link too
+    // (~/.cache -> ~); whoever lists a place asks holdsHome first.
     const Path raw(env);
-    const Path folder(withoutTrailingSlashes(resolvedPath(raw).value_or(raw).lexically_normal().native()));
-    const std::string& text = folder.native();
-    const std::string& homeText = home.native();
-    const bool holdsHome =
-        text == "/" || text == homeText ||
-        (homeText.size() > text.size() && homeText.compare(0, text.size(), text) == 0 && homeText[text.size()] == '/');
-    return holdsHome ? home / fallback : raw;
+    return holdsHomeFolder(raw, home) ? home / fallback : raw;
 }
 
 // The folder a leading "{name}" stands for; nullptr for an unknown name.
@@ -90,6 +95,8 @@ std::optional<Path> Places::expandPlace(const std::string& pattern) const {
     const std::string base = withoutTrailingSlashes(place->native());
     return Path(base == "/" && !rest.empty() ? rest : base + rest);
 }
+
+bool Places::holdsHome(const Path& folder) const { return holdsHomeFolder(folder, home); }
 
 Path Places::appDataFolder() const { return dataHome / "Sorbeta"; }
 Path Places::holdingFolder() const { return appDataFolder() / "Holding"; }

@@ -42,6 +42,10 @@ struct Places {
     // "{Downloads}", "{Music}", "{Pictures}", "{Videos}"; "~" as in
     // expandTilde. Nothing when the named place is turned off or unknown.
     std::optional<Path> expandPlace(const std::string& pattern) const;
+    // Whether `folder`, its links resolved, is the home folder or one above
+    // it. A place linked there (~/.cache -> ~) names the home's own folders
+    // as its children: such a place is never listed.
+    bool holdsHome(const Path& folder) const;
     // Our data folder, dataHome/Sorbeta (not created here).
     Path appDataFolder() const;
     // appDataFolder()/Holding.

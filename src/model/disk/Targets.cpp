@@ -55,6 +55,8 @@ std::vector<Path> expand(const std::string& pattern, const platform::Places& pla
             for (const Path& candidate : candidates) next.push_back(candidate / piece);
         } else {
             for (const Path& candidate : candidates) {
+                // {config}/*/logs with ~/.config linked to ~ would be ~/*/logs.
+                if (places.holdsHome(candidate)) continue;
                 const auto names = platform::listNames(candidate);
                 if (!names) continue;
                 for (const std::string& name : *names) {
@@ -78,8 +80,8 @@ std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std:
     const auto base = childrenOf ? places.expandPlace(*childrenOf) : std::nullopt;
     if (base) {
         const Path folder(withoutTrailingSlashes(base->native()));
-        const auto names =
-            (limited() && Access::wouldPrompt(folder, places)) ? std::nullopt : platform::listNames(folder);
+        const bool unlisted = (limited() && Access::wouldPrompt(folder, places)) || places.holdsHome(folder);
+        const auto names = unlisted ? std::nullopt : platform::listNames(folder);
         if (names) {
             std::vector<std::string> prefixes;
             for (const std::string& prefix : excludingPrefixes) prefixes.push_back(platform::lowercased(prefix));

@@ -19,10 +19,12 @@ using Path = std::filesystem::path;
 // A catalog pattern ("~/Library/Caches/*/x", "{cache}/*/x") as the paths it
 // names: pieces with "*" are matched against folder listings in listing order
 // (dot-names included); a pattern without "*" is one path, whether or not it
-// exists; a pattern whose place this home does not have names nothing.
+// exists; a pattern whose place this home does not have names nothing. A
+// folder that is the home or above it, its links resolved, is never listed.
 std::vector<Path> expand(const std::string& pattern, const platform::Places& places);
 // The roots' expansions, then the children of `childrenOf` except the names
-// excluded and those starting with an excluded prefix (any letter case).
+// excluded and those starting with an excluded prefix (any letter case);
+// none when `childrenOf` is the home or above it, its links resolved.
 std::vector<Path> resolveRoots(const std::vector<std::string>& roots, const std::optional<std::string>& childrenOf,
                                const std::set<std::string>& excluding,
                                const std::vector<std::string>& excludingPrefixes, const platform::Places& places);

@@ -11,6 +11,7 @@
 #include "TestEnvironment.h"
 #include "model/catalog/Catalog.h"
 #include "model/catalog/LinuxCatalog.h"
+#include "model/disk/Removal.h"
 #include "model/disk/RowRoots.h"
 #include "model/disk/Targets.h"
 
@@ -198,6 +199,63 @@ TEST_F(LinuxHomeTest, CategoriesCountEveryFileOnceAndLeaveEachToTheRightOne) {
         EXPECT_EQ(owners(onLinux.systemRoot / file), std::vector<std::string>{"apps"}) << file;
     // Only the packed snaps, never snapd's partial downloads or mounted trees.
     EXPECT_TRUE(owners(onLinux.systemRoot / "var/lib/snapd/snaps/partial/x").empty());
+}
+
+// A cache or settings folder linked to the home itself (~/.cache -> ~): the
+// home's own folders are no children of that place, for any rule or category.
+class PlaceLinkedToHomeTest : public test::HomeTest {
+protected:
+    // The user's files, none of which any rule may reach.
+    std::vector<fs::path> ownFiles;
+
+    platform::Places linkToHome(const std::string& place) {
+        test::FileTree tree(home());
+        for (const char* file : {".purple/logs/jabber/friend/2020.html", ".weechat/logs/irc.libera.weechatlog",
+                                 ".var/app/org.game.Game/data/save.dat", ".steam/steamapps/game.bin",
+                                 ".local/share/notes/notes.db", "Documents/report.odt"})
+            ownFiles.push_back(tree.file(file, 5000));
+        tree.symlink(home(), place);
+        return platform::Places::fromEnvironment();
+    }
+
+    void expectHomeLeftAlone(const platform::Places& linked) {
+        for (const CleanSpec& spec : Catalog::cleanables()) {
+            for (const fs::path& target : DiskScanner::targets(spec, {}, linked)) {
+                const auto real = DiskScanner::normalised(target);
+                ASSERT_TRUE(real.has_value()) << target;
+                for (const fs::path& file : ownFiles)
+                    EXPECT_FALSE(DiskScanner::isWithin(file, *real)) << spec.id << " offers " << target;
+            }
+        }
+        std::map<fs::path, std::vector<std::string>> owners;
+        for (const CategorySpec& spec : Catalog::categories()) {
+            for (const fs::path& root : DiskScanner::categoryRoots(spec, linked)) {
+                const auto real = DiskScanner::normalised(root);
+                if (!real || !fs::exists(fs::symlink_status(*real))) continue;
+                for (const fs::path& file : ownFiles)
+                    if (DiskScanner::isWithin(file, *real)) owners[file].push_back(spec.id);
+            }
+        }
+        for (const auto& [file, ids] : owners) EXPECT_LE(ids.size(), 1u) << file << " counted by " << ids.front();
+        for (const CleanSpec& spec : Catalog::cleanables())
+            for (const DiskScanner::TargetGroup& group : DiskScanner::targetGroups(spec, {}, linked))
+                DiskScanner::clean(group.paths, spec.removeRoots, group.allowUserFolders, nullptr, linked);
+        for (const fs::path& file : ownFiles) EXPECT_TRUE(fs::exists(file)) << file;
+    }
+};
+
+TEST_F(PlaceLinkedToHomeTest, CacheLinkedToHomeListsNoneOfTheHome) {
+    ownFiles.push_back(test::FileTree(home()).file(".config/someapp/settings.conf", 5000));
+    const platform::Places linked = linkToHome(".cache");
+    ASSERT_EQ(linked.cacheHome, home() / ".cache");
+    expectHomeLeftAlone(linked);
+}
+
+TEST_F(PlaceLinkedToHomeTest, SettingsLinkedToHomeListNoneOfTheHome) {
+    test::FileTree(home()).file(".cache/someapp/cached", 5000);
+    const platform::Places linked = linkToHome(".config");
+    ASSERT_EQ(linked.configHome, home() / ".config");
+    expectHomeLeftAlone(linked);
 }
 
 }  // namespace
