@@ -250,7 +250,7 @@ QCoro::Task<> Maintenance::runRules() {
         QtConcurrent::run(workPool(), [specs = plan.specs, places, git] {
             std::map<std::string, int64_t> sizes;
             for (const CleanSpec& spec : specs)
-                sizes[spec.id] = DiskScanner::size(DiskScanner::targets(spec, {}, places, git));
+                sizes[spec.id] = DiskScanner::size(DiskScanner::cleanableTargets(spec, {}, places, git));
             return sizes;
         });
     const std::map<std::string, int64_t> sizes = co_await measuring;

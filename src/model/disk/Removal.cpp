@@ -176,6 +176,34 @@ Found look(const Path& path) {
     return found;
 }
 
+// What clean() is to do with one place: the path as judged, and whether only
+// what is inside it goes. Nothing when the place is missing or refused.
+struct Judged {
+    Path path;
+    bool contentsOnly = false;
+};
+
+std::optional<Judged> judged(const Path& url, bool removeRoots, bool allowUserFolders, const platform::Places& places) {
+    const Found found = look(url);
+    if (!found.exists) return std::nullopt;
+    const auto path = normalised(url);
+    if (!path) return std::nullopt;
+    // Judge what will really happen: a file or a link goes itself even
+    // when the rule only empties folders.
+    const bool contentsOnly = found.isDirectory && !removeRoots && !found.isLink;
+    if (!judge(componentsOf(*path), allowUserFolders, !contentsOnly, places)) return std::nullopt;
+    return Judged{*path, contentsOnly};
+}
+
+// Whether a folder lies on the file system of the folder around it, both
+// opened without following any link on their way.
+bool onParentsMount(const Path& folder) {
+    const platform::UniqueFd base = platform::openFolder(folder, ParentLinks::refuse);
+    if (!base.valid()) return false;
+    const platform::UniqueFd parent = platform::openFolder(folder.parent_path(), ParentLinks::refuse);
+    return parent.valid() && platform::sameMount(base.get(), parent.get());
+}
+
 using Bytes::plus;
 
 // Removes or holds the entry `name` of an open folder; the bytes that went.
@@ -264,6 +292,11 @@ bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, co
     return judge(componentsOf(*path), allowUserFolders, removingRoot, places);
 }
 
+bool wouldClean(const Path& url, bool removeRoots, bool allowUserFolders, const platform::Places& places) {
+    const auto place = judged(url, removeRoots, allowUserFolders, places);
+    return place && (!place->contentsOnly || onParentsMount(place->path));
+}
+
 int64_t removeMeasured(const Path& item, int64_t measuredBytes, ParentLinks parentLinks) {
     const platform::Removal removal = platform::removeTree(item, parentLinks);
     return removal.complete ? measuredBytes : removal.bytes;
@@ -273,22 +306,17 @@ int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFol
               const platform::Places& places) {
     int64_t freed = 0;
     for (const Path& url : urls) {
-        const Found found = look(url);
-        if (!found.exists) continue;
-        const auto path = normalised(url);
-        if (!path) continue;
-        // Judge what will really happen: a file or a link goes itself even
-        // when the rule only empties folders.
-        const bool contentsOnly = found.isDirectory && !removeRoots && !found.isLink;
-        if (!judge(componentsOf(*path), allowUserFolders, !contentsOnly, places)) continue;
+        const auto place = judged(url, removeRoots, allowUserFolders, places);
+        if (!place) continue;
+        const Path& path = place->path;
         // The Trash is emptied in pairs: an item and its .trashinfo together.
-        if (contentsOnly) {
-            if (const auto part = TrashPairs::partOf(*path, places); part != TrashPairs::Part::none) {
-                freed = plus(freed, TrashPairs::empty(*path, part, hold, places));
+        if (place->contentsOnly) {
+            if (const auto part = TrashPairs::partOf(path, places); part != TrashPairs::Part::none) {
+                freed = plus(freed, TrashPairs::empty(path, part, hold, places));
                 continue;
             }
         }
-        freed = plus(freed, contentsOnly ? emptyFolder(*path, hold) : removePlace(*path, hold));
+        freed = plus(freed, place->contentsOnly ? emptyFolder(path, hold) : removePlace(path, hold));
     }
     return freed;
 }

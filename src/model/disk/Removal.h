@@ -54,6 +54,12 @@ bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, co
 int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
               const platform::Places& places);
 
+// Whether clean() would take anything of `url`: it exists and passes the
+// safety test as the clean judges it (a file or link goes itself, a folder is
+// emptied unless `removeRoots`), and a folder that is only emptied lies on the
+// file system of the folder around it.
+bool wouldClean(const Path& url, bool removeRoots, bool allowUserFolders, const platform::Places& places);
+
 // The direct children of a folder that passed the safety test, listed through
 // the folder opened without following any link on its way, so what is listed
 // is what was judged. None when another file system is mounted on the folder

@@ -175,4 +175,13 @@ std::vector<Path> targets(const CleanSpec& spec, const std::set<std::string>& ru
     return all;
 }
 
+std::vector<Path> cleanableTargets(const CleanSpec& spec, const std::set<std::string>& running,
+                                   const platform::Places& places, const ProjectArtifacts::Git& git) {
+    std::vector<Path> kept;
+    for (TargetGroup& group : targetGroups(spec, running, places, git))
+        for (Path& path : group.paths)
+            if (wouldClean(path, spec.removeRoots, group.allowUserFolders, places)) kept.push_back(std::move(path));
+    return kept;
+}
+
 }  // namespace sorbeta::DiskScanner

@@ -46,4 +46,10 @@ struct TargetGroup {
 std::vector<TargetGroup> targetGroups(const CleanSpec& spec, const std::set<std::string>& running,
                                       const platform::Places& places, const ProjectArtifacts::Git& git = {});
 
+// The targets of which clean() would really take something (see wouldClean):
+// a place reached through a link out of the home, or another file system
+// mounted on a folder the rule only empties, is never offered to the user.
+std::vector<Path> cleanableTargets(const CleanSpec& spec, const std::set<std::string>& running,
+                                   const platform::Places& places, const ProjectArtifacts::Git& git = {});
+
 }  // namespace sorbeta::DiskScanner

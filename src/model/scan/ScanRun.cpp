@@ -31,8 +31,9 @@ struct RuleTargets {
 RuleTargets findRuleTargets(const platform::Places& places, const ProjectArtifacts::Git& git) {
     RuleTargets found;
     for (const CleanSpec& spec : Catalog::cleanables()) {
-        // A scan measures the folders of running applications too.
-        found.byRule.push_back(DiskScanner::targets(spec, {}, places, git));
+        // A scan measures the folders of running applications too, but only
+        // what the clean would take: anything else would be a size it never frees.
+        found.byRule.push_back(DiskScanner::cleanableTargets(spec, {}, places, git));
         for (const fs::path& target : found.byRule.back()) found.shared->add(target);
     }
     return found;

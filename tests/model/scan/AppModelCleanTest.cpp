@@ -9,6 +9,7 @@
 
 #include "AppModelTestSupport.h"
 #include "OnDisk.h"
+#include "ScratchMount.h"
 #include "model/catalog/Catalog.h"
 #include "model/holding/HoldingArea.h"
 #include "model/scan/CleanRun.h"
@@ -153,6 +154,26 @@ TEST_F(AppModelCleanTest, TheReportShowsWhatEachRuleFreedAndLeavesOutThoseThatFr
     EXPECT_LT(report.items[1].bytes, yarnFound);
     EXPECT_EQ(report.items[0].bytes + report.items[1].bytes, report.freed);
     EXPECT_EQ(report.freed, *model->lastFreed());
+}
+
+TEST_F(AppModelCleanTest, WhatTheCleanWouldRefuseIsNeitherMeasuredNorOffered) {
+    // npm's cache moved to another disk behind a link, and another file
+    // system mounted on a cache folder that is only ever emptied.
+    fs::rename(home() / ".npm", outside() / "npm");
+    fs::create_directory_symlink(outside() / "npm", home() / ".npm");
+    test::ScratchMount mount(home() / ".cache/thumbnails");
+    if (mount.mounted()) tree->file(".cache/thumbnails/large/a.png", 2'000'000);
+    scan(*model);
+    const std::vector<std::string> offered = ids(model->items());
+    EXPECT_EQ(std::count(offered.begin(), offered.end(), "npm"), 0);
+    EXPECT_EQ(std::count(offered.begin(), offered.end(), "appcache"), 0);
+
+    auto task = model->cleanSelected(Host::main, {"npm", "appcache"});
+    test::finish(task);
+    EXPECT_TRUE(fs::exists(outside() / "npm/_cacache/index/blob"));
+    if (mount.mounted()) {
+        EXPECT_TRUE(exists(".cache/thumbnails/large/a.png"));
+    }
 }
 
 TEST_F(AppModelCleanTest, QuitAndClean) {
