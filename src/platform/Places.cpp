@@ -17,9 +17,14 @@ Path resolveHome() {
     return Path(withoutTrailingSlashes(resolved.native()));
 }
 
+// A folder with its links resolved as far as it exists, without a trailing slash.
+Path realFolder(const Path& folder) {
+    return Path(withoutTrailingSlashes(resolvedPath(folder).value_or(folder).lexically_normal().native()));
+}
+
 // Whether `folder`, its links resolved, is `home` (resolved too) or a folder above it.
 bool holdsHomeFolder(const Path& folder, const Path& home) {
-    const Path real(withoutTrailingSlashes(resolvedPath(folder).value_or(folder).lexically_normal().native()));
+    const Path real = realFolder(folder);
     const std::string& text = real.native();
     const std::string& homeText = home.native();
     return text == "/" || text == homeText ||
@@ -34,8 +39,11 @@ Path xdgFolder(const char* variable, const Path& home, const char* fallback) {
     // would turn every rule that empties it onto the whole home: such a
     // setting is taken for a mistake. The fallback may be such a link too
     // (~/.cache -> ~); whoever lists a place asks holdsHome first.
+    // Resolved like the home, so that one folder is written one way: with
+    // HOME a link and XDG_CACHE_HOME="$HOME/.cache", ~/.cache/x and {cache}/x
+    // must not count twice.
     const Path raw(env);
-    return holdsHomeFolder(raw, home) ? home / fallback : raw;
+    return holdsHomeFolder(raw, home) ? home / fallback : realFolder(raw);
 }
 
 // The folder a leading "{name}" stands for; nullptr for an unknown name.

@@ -15,10 +15,10 @@ using Path = std::filesystem::path;
 
 struct Places {
     Path home;        // realpath of $HOME, no trailing slash; "/" when HOME is unset or empty
-    Path dataHome;    // $XDG_DATA_HOME when absolute, else home/.local/share
-    Path configHome;  // $XDG_CONFIG_HOME when absolute, else home/.config
-    Path cacheHome;   // $XDG_CACHE_HOME when absolute, else home/.cache
-    Path stateHome;   // $XDG_STATE_HOME when absolute, else home/.local/state
+    Path dataHome;    // $XDG_DATA_HOME resolved when absolute, else home/.local/share
+    Path configHome;  // $XDG_CONFIG_HOME resolved when absolute, else home/.config
+    Path cacheHome;   // $XDG_CACHE_HOME resolved when absolute, else home/.cache
+    Path stateHome;   // $XDG_STATE_HOME resolved when absolute, else home/.local/state
 
     // The user's own folders from configHome/user-dirs.dirs (localised names
     // such as ~/下载), else the English defaults; empty when turned off.

@@ -52,6 +52,16 @@ TEST_F(PlatformBasicsTest, PlacesAreReadWhenBuiltWithoutACache) {
     EXPECT_EQ(platform::Places::fromEnvironment().home, std::filesystem::path("/"));
 }
 
+TEST_F(PlatformBasicsTest, PlacesBelowAHomeReachedThroughALinkAreWrittenAsTheHome) {
+    std::filesystem::create_directories(home() / ".cache");
+    std::filesystem::create_symlink(home(), outside() / "alias");
+    ::setenv("HOME", (outside() / "alias").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (outside() / "alias/.cache/").c_str(), 1);
+    const auto places = platform::Places::fromEnvironment();
+    EXPECT_EQ(places.cacheHome, home() / ".cache");
+    EXPECT_EQ(places.expandPlace("{cache}/typescript"), places.expandTilde("~/.cache/typescript"));
+}
+
 TEST_F(PlatformBasicsTest, AppFoldersArePrivate) {
     const auto folder = places().holdingFolder();
     ASSERT_TRUE(platform::makeAppFolder(folder));
