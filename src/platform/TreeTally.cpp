@@ -42,7 +42,18 @@ struct HeldFolder {
 // A folder and those above it, to tell a folder that is its own ancestor
 // (a bind mount of a parent inside itself). One file system: inodes suffice.
 struct Line {
-    std::shared_ptr<const Line> up;
+    Line(std::shared_ptr<const Line> above, uint64_t folderInode) : up(std::move(above)), inode(folderInode) {}
+    // Lets go of those above one by one while this holds the last reference
+    // to them: a line is as long as the tree is deep, and letting each free
+    // the next would take a stack frame per level.
+    ~Line() {
+        std::shared_ptr<const Line> next = std::move(up);
+        while (next && next.use_count() == 1) next = std::move(next->up);
+    }
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+
+    mutable std::shared_ptr<const Line> up;  // moved out only by the last holder, as it goes
     uint64_t inode = 0;
 };
 
@@ -72,7 +83,7 @@ public:
     // Reads the root, then takes waiting folders until every one was read.
     int64_t runFrom(UniqueFd root, uint64_t inode) {
         std::vector<char> buffer(kListingBytes);
-        readOpen(std::move(root), std::make_shared<const Line>(Line{nullptr, inode}), buffer);
+        readOpen(std::move(root), std::make_shared<const Line>(nullptr, inode), buffer);
         for (;;) {
             Waiting next;
             {
@@ -138,8 +149,7 @@ private:
         {
             std::lock_guard guard(lock_);
             for (FoundFolder& found : folders)
-                queue_.push_back(
-                    Waiting{held, std::move(found.name), std::make_shared<const Line>(Line{line, found.inode})});
+                queue_.push_back(Waiting{held, std::move(found.name), std::make_shared<const Line>(line, found.inode)});
             pending_ += int64_t(folders.size());
             waiting = queue_.size();
         }
@@ -153,7 +163,7 @@ private:
         if (options_.stop.stop_requested()) return;
         UniqueFd fd(::openat(parentFd, folder.name.c_str(), kFolderFlags));
         if (!fd.valid()) return;
-        const auto line = std::make_shared<const Line>(Line{up, folder.inode});
+        const auto line = std::make_shared<const Line>(up, folder.inode);
         std::vector<FoundFolder> inside;
         bytes_ += list(fd.get(), line.get(), inside, buffer);
         for (const FoundFolder& found : inside) walkHere(fd.get(), found, line, buffer);

@@ -1,7 +1,10 @@
 #include "platform/TreeTally.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -76,6 +79,60 @@ private:
     int taken_ = 0;
     std::vector<std::thread> threads_;
 };
+
+// A chain of `depth` folders, each named "d" inside the one before, with one
+// file at its end; returns the file's allocated bytes, or -1. Made and
+// removed relative to the folder above, so no path grows with it.
+int64_t makeChain(const fs::path& root, int depth) {
+    int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int level = 0; level < depth && fd >= 0; ++level) {
+        ::mkdirat(fd, "d", 0755);
+        const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        fd = next;
+    }
+    if (fd < 0) return -1;
+    const int file = ::openat(fd, "end", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    struct stat info {};
+    const bool made = file >= 0 && ::write(file, "end", 3) == 3 && ::fsync(file) == 0 && ::fstat(file, &info) == 0;
+    if (file >= 0) ::close(file);
+    ::close(fd);
+    return made ? int64_t(info.st_blocks) * 512 : -1;
+}
+
+// Takes the chain apart from the top: the folder below "d" moves up to take
+// its place, until none is left.
+void removeChain(const fs::path& root) {
+    const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (bool more = fd >= 0; more;) {
+        const int top = ::openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (top < 0) break;
+        ::unlinkat(top, "end", 0);
+        more = ::renameat(top, "d", fd, "below") == 0;
+        ::close(top);
+        ::unlinkat(fd, "d", AT_REMOVEDIR);
+        if (more) ::renameat(fd, "below", fd, "d");
+    }
+    if (fd >= 0) ::close(fd);
+}
+
+// Runs `job` on a thread with a stack of `bytes`, as small as a worker's may be.
+void onSmallStack(std::size_t bytes, std::function<void()> job) {
+    pthread_attr_t attributes;
+    ASSERT_EQ(::pthread_attr_init(&attributes), 0);
+    ASSERT_EQ(::pthread_attr_setstacksize(&attributes, bytes), 0);
+    pthread_t thread;
+    const int started = ::pthread_create(
+        &thread, &attributes,
+        [](void* argument) -> void* {
+            (*static_cast<std::function<void()>*>(argument))();
+            return nullptr;
+        },
+        &job);
+    ::pthread_attr_destroy(&attributes);
+    ASSERT_EQ(started, 0);
+    ::pthread_join(thread, nullptr);
+}
 
 class TreeTallyTest : public test::HomeTest {
 protected:
@@ -215,6 +272,20 @@ TEST_F(TreeTallyTest, RootsOfEveryKind) {
     EXPECT_EQ(platform::tallyTree(twice, options), 0);  // a second name of a file already counted
     tree.dir("empty/a/b");
     EXPECT_EQ(platform::tallyTree(tree.at("empty"), options), 0);
+}
+
+TEST_F(TreeTallyTest, ATreeFarDeeperThanTheStackIsTalliedWhole) {
+    // Far more levels than a small stack holds frames: none may cost one, the
+    // walk nor the letting go of what it kept for them.
+    constexpr int kDepth = 4000;
+    const fs::path root = home() / "chain";
+    fs::create_directory(root);
+    const int64_t end = makeChain(root, kDepth);
+    ASSERT_GT(end, 0);
+    int64_t tallied = -1;
+    onSmallStack(64 * 1024, [&] { tallied = platform::tallyTree(root, {}); });
+    removeChain(root);
+    EXPECT_EQ(tallied, end);
 }
 
 TEST_F(TreeTallyTest, AFolderThatIsItsOwnAncestorIsNotEnteredAgain) {
