@@ -9,6 +9,7 @@
 
 #include "model/common/WorkPool.h"
 #include "model/disk/Access.h"
+#include "model/disk/RowRoots.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
 #include "platform/TreeTally.h"
@@ -56,6 +57,17 @@ platform::TallyOptions tallyOptions(std::stop_token stop) {
 }
 
 enum FolderState : int { unread, reading, read };
+
+// A folder in the home that another file system is mounted on (a share or a
+// data disk on ~/Music) holds none of the home disk's space. Places outside
+// the home (/opt) are measured as they are, whatever holds them.
+bool isMountedInHome(const Path& root, const platform::Places& places) {
+    if (places.home == "/" || root == places.home || !isWithin(root, places.home)) return false;
+    const auto info = platform::entryInfo(root);
+    if (!info || info->kind != platform::EntryKind::folder) return false;
+    const auto parent = platform::entryInfo(root.parent_path());
+    return parent && parent->device != info->device;
+}
 
 }  // namespace
 
@@ -166,7 +178,7 @@ SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const
     };
     for (const Path& root : roots) {
         const auto target = platform::targetInfo(root);
-        if (!target) continue;
+        if (!target || isMountedInHome(root, places)) continue;
         if (target->kind == platform::EntryKind::folder && !platform::isSymlink(root)) {
             if (const auto names = platform::listNames(root)) {
                 for (const std::string& name : *names) {

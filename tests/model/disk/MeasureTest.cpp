@@ -152,6 +152,30 @@ TEST_F(DiskScannerTest, NeverEntersAnotherFileSystem) {
     EXPECT_EQ(parts.parts.count(tree.at("tree/mnt").native()), 0u);
 }
 
+TEST_F(DiskScannerTest, ACategoryRootAnotherFileSystemIsMountedOnCountsNothing) {
+    FileTree tree(home());
+    const auto document = tree.file("Documents/own.bin", 20000);
+    ScopedTmpfs music(tree.dir("Music"));
+    if (!music.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    tree.file("Music/album/track.bin", 1 << 20);
+    const auto parts = DiskScanner::sizeWithParts({tree.at("Music"), tree.at("Documents")}, 0, places());
+    EXPECT_EQ(parts.total, alloc(document));
+    EXPECT_EQ(parts.parts.count(tree.at("Music/album").native()), 0u);
+    EXPECT_EQ(parts.parts.count(tree.at("Music").native()), 0u);
+
+    // A place outside the home on a file system of its own, as /opt may be, is measured.
+    const fs::path opt = outside() / "opt";
+    fs::create_directories(opt);
+    ScopedTmpfs apps(opt);
+    ASSERT_TRUE(apps.mounted());
+    FileTree elsewhere(outside());
+    const auto app = elsewhere.file("opt/app/bin.bin", 1 << 20);
+    ASSERT_GT(alloc(app), 0);
+    const auto measured = DiskScanner::sizeWithParts({opt}, 0, places());
+    EXPECT_EQ(measured.total, alloc(app));
+    EXPECT_EQ(measured.parts.at((opt / "app").native()), alloc(app));
+}
+
 TEST_F(DiskScannerTest, LimitedModePrunesMediaLibraries) {
     FileTree tree(home());
     const auto photo = tree.file("Pictures/Photos Library.photoslibrary/database/a.db", 30000);
