@@ -55,6 +55,12 @@ bool isRealFolder(const Path& path) {
     return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool isMountedFolder(const Path& path, const EntryInfo& info) {
+    if (info.kind != EntryKind::folder) return false;
+    const auto parent = entryInfo(path.parent_path());
+    return parent && parent->device != info.device;
+}
+
 bool entryExists(const Path& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;

@@ -64,9 +64,7 @@ enum FolderState : int { unread, reading, read };
 bool isMountedInHome(const Path& root, const platform::Places& places) {
     if (places.home == "/" || root == places.home || !isWithin(root, places.home)) return false;
     const auto info = platform::entryInfo(root);
-    if (!info || info->kind != platform::EntryKind::folder) return false;
-    const auto parent = platform::entryInfo(root.parent_path());
-    return parent && parent->device != info->device;
+    return info && platform::isMountedFolder(root, *info);
 }
 
 }  // namespace

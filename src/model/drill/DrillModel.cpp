@@ -35,8 +35,7 @@ DrillEnvironment DrillEnvironment::system(const platform::Places& places) {
         }
         // A folder another file system is mounted on is not walked: a
         // network share would be read whole, and none of it is this disk's.
-        if (const auto parent = platform::entryInfo(url.parent_path()); parent && parent->device != info->device)
-            return 0;
+        if (platform::isMountedFolder(url, *info)) return 0;
         return DiskScanner::size(url, &shared, std::move(stop));
     };
     environment.limited = &DiskScanner::limited;

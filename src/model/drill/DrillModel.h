@@ -2,8 +2,8 @@
 // The drill-down: the stack of open levels and the measured children of the
 // top one, published largest first while they are measured. Every size
 // measured is remembered until reset() or forgetSizes(), so going back up, or
-// opening a folder seen before, shows at once. Lives on the GUI thread; listing and measuring
-// run on the worker pool (DrillWalk).
+// opening a folder seen before, shows at once. Lives on the GUI thread;
+// listing and measuring run on the worker pool (DrillWalk).
 #include <QObject>
 #include <cstdint>
 #include <functional>
