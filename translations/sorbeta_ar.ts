@@ -689,6 +689,17 @@
             <numerusform>وبقي ⁨%n⁩ عنصر في منطقة الانتظار لأن أشياء جديدة حلّت في أماكنها الأصلية</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能放回去，还留在暂存区</source>
+        <translation>
+            <numerusform>تعذّرت إعادة ⁨%n⁩ عنصر، وبقي في منطقة الانتظار</numerusform>
+            <numerusform>تعذّرت إعادة ⁨%n⁩ عنصر، وبقي في منطقة الانتظار</numerusform>
+            <numerusform>تعذّرت إعادة ⁨%n⁩ عنصرين، وبقيا في منطقة الانتظار</numerusform>
+            <numerusform>تعذّرت إعادة ⁨%n⁩ عناصر، وبقيت في منطقة الانتظار</numerusform>
+            <numerusform>تعذّرت إعادة ⁨%n⁩ عنصرًا، وبقيت في منطقة الانتظار</numerusform>
+            <numerusform>تعذّرت إعادة ⁨%n⁩ عنصر، وبقيت في منطقة الانتظار</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>تم تحرير ⁨%1⁩ 🎉</translation>

@@ -633,6 +633,13 @@ y listo</translation>
             <numerusform>%n siguen en la zona de espera porque en su sitio ya hay algo nuevo</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能放回去，还留在暂存区</source>
+        <translation>
+            <numerusform>%n no se pudo devolver y sigue en la zona de espera</numerusform>
+            <numerusform>%n no se pudieron devolver y siguen en la zona de espera</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>%1 liberados 🎉</translation>

@@ -619,6 +619,12 @@ quay lại là xong</translation>
             <numerusform>%n mục vẫn nằm trong khu tạm giữ vì chỗ cũ đã có tệp mới</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能放回去，还留在暂存区</source>
+        <translation>
+            <numerusform>%n mục không đưa về chỗ cũ được nên vẫn nằm trong khu tạm giữ</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>Đã giải phóng %1 🎉</translation>

@@ -619,6 +619,12 @@
             <numerusform>有 %n 項的原位置已經有新檔案，留在暫存區</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能放回去，还留在暂存区</source>
+        <translation>
+            <numerusform>%n 項沒能放回去，還留在暫存區</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>騰出 %1 🎉</translation>

@@ -237,12 +237,18 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& handed) {
             continue;
         }
         if (!files.valid()) {
-            if (!filesMissing) kept.push_back(item);
+            if (!filesMissing) {
+                kept.push_back(item);
+                result.failed.push_back(item.original);
+            }
             continue;
         }
         const platform::Presence held = platform::presenceAt(files.get(), item.stored);
         if (held != platform::Presence::present) {
-            if (held == platform::Presence::unknown) kept.push_back(item);
+            if (held == platform::Presence::unknown) {
+                kept.push_back(item);
+                result.failed.push_back(item.original);
+            }
             continue;
         }
         kept.push_back(item);  // taken back out below once it moved
@@ -251,19 +257,22 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& handed) {
             result.skipped.push_back(item.original);
             continue;
         }
-        if (place.kind != RestoreTargets::Kind::ready) continue;
+        if (place.kind != RestoreTargets::Kind::ready) {
+            result.failed.push_back(item.original);
+            continue;
+        }
         // A dangling link at the original place is something too.
         const platform::Presence there = platform::presenceAt(place.folderFd, place.name);
         if (there != platform::Presence::absent) {
-            if (there == platform::Presence::present) result.skipped.push_back(item.original);
+            (there == platform::Presence::present ? result.skipped : result.failed).push_back(item.original);
             continue;
         }
         const int error = platform::moveNoReplace(files.get(), item.stored, place.folderFd, place.name);
         if (error == 0) {
             ++result.restored;
             kept.pop_back();
-        } else if (error == int(std::errc::file_exists)) {
-            result.skipped.push_back(item.original);
+        } else {
+            (error == int(std::errc::file_exists) ? result.skipped : result.failed).push_back(item.original);
         }
     }
     if (kept.empty()) {

@@ -36,6 +36,10 @@ public:
         // Originals left alone: something is in their place, a folder on the
         // way became a link, or they lie outside the home folder.
         std::vector<std::string> skipped;
+        // Originals that could not go back for any other reason (no
+        // permission, a folder that cannot be made, a disk that is full):
+        // they stay held too.
+        std::vector<std::string> failed;
         bool operator==(const RestoreResult&) const = default;
     };
 

@@ -138,6 +138,38 @@ TEST_F(HoldingTest, RestorePutsBackSkipsTakenPlacesAndRewritesTheManifest) {
     EXPECT_FALSE(present(folderOf(batch)));
 }
 
+TEST_F(HoldingTest, WhatCannotGoBackIsReportedAsFailedAndStaysHeld) {
+    const auto batch = holdFiles({"docs/one", "docs/two"});
+    // The manifest lists a place no file can take: a name longer than any
+    // folder allows, as a disk that refuses the move would.
+    const fs::path manifest = folderOf(batch) / "manifest.json";
+    std::string text = contents(manifest);
+    const std::string two = (home() / "docs/two").native(),
+                      refused = (home() / "docs" / std::string(300, 'n')).native();
+    const std::string quotedTwo = HoldingManifest::quote(two);
+    ASSERT_NE(text.find(quotedTwo), std::string::npos);
+    text.replace(text.find(quotedTwo), quotedTwo.size(), HoldingManifest::quote(refused));
+    test::FileTree(folderOf(batch)).text("manifest.json", text);
+    const auto result = area->restore(batch);
+    EXPECT_EQ(result.restored, 1);
+    EXPECT_TRUE(result.skipped.empty());
+    EXPECT_EQ(result.failed, std::vector<std::string>{refused});
+    const auto left = area->batches();
+    ASSERT_EQ(left.size(), 1u);
+    ASSERT_EQ(left[0].items.size(), 1u);
+    EXPECT_EQ(left[0].items[0].original, refused);
+    EXPECT_TRUE(present(folderOf(batch) / "files" / left[0].items[0].stored));
+
+    if (!test::permissionsEnforced()) return;
+    const auto locked = holdFiles({"ro/a"});
+    ::chmod((home() / "ro").c_str(), 0555);
+    const auto refusedMove = area->restore(locked);
+    ::chmod((home() / "ro").c_str(), 0755);
+    EXPECT_EQ(refusedMove.restored, 0);
+    EXPECT_EQ(refusedMove.failed, std::vector<std::string>{(home() / "ro/a").native()});
+    EXPECT_EQ(area->restore(locked).restored, 1);  // once the folder lets it in
+}
+
 TEST_F(HoldingTest, PurgeCountsOnlyWhatWent) {
     const auto batch = holdFiles({"p/a", "p/b"});
     const int64_t size = DiskScanner::size(folderOf(batch));

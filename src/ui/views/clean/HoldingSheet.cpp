@@ -308,12 +308,14 @@ QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
     const HoldingArea::RestoreResult result = co_await restoring;
     // The sheet may have closed meanwhile: then there is no line to show.
     if (self) {
-        if (result.skipped.empty())
-            self->setMessage(sorbeta::tr("放回去了 %n 项", nullptr, result.restored));
-        else
-            self->setMessage(sorbeta::tr("%1，%2").arg(
-                sorbeta::tr("放回去了 %n 项", nullptr, result.restored),
-                sorbeta::tr("%n 项原处已经有新的了，留在暂存区", nullptr, qint64(result.skipped.size()))));
+        QString text = sorbeta::tr("放回去了 %n 项", nullptr, result.restored);
+        if (!result.skipped.empty())
+            text = sorbeta::tr("%1，%2").arg(
+                text, sorbeta::tr("%n 项原处已经有新的了，留在暂存区", nullptr, qint64(result.skipped.size())));
+        if (!result.failed.empty())
+            text = sorbeta::tr("%1，%2").arg(
+                text, sorbeta::tr("%n 项没能放回去，还留在暂存区", nullptr, qint64(result.failed.size())));
+        self->setMessage(text);
     }
     if (restored) restored();
 }

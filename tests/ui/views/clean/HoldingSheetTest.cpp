@@ -9,7 +9,9 @@
 
 #include "Children.h"
 #include "FileTree.h"
+#include "OnDisk.h"
 #include "TestEnvironment.h"
+#include "model/holding/HoldingManifest.h"
 #include "model/holding/HoldingModel.h"
 #include "platform/Places.h"
 
@@ -82,6 +84,29 @@ protected:
     std::shared_ptr<HoldingArea> area;
     std::unique_ptr<test::FileTree> tree;
 };
+
+TEST_F(HoldingSheetTest, ARestoreThatCouldNotPutEverythingBackSaysSo) {
+    const HoldBatch batch = hold({"kept/a", "kept/b", "kept/c"}, QDateTime::currentDateTimeUtc(), QStringLiteral("t"));
+    // One place is taken; another no file can take (a name longer than a
+    // folder allows), as a disk that refuses the move would be.
+    tree->text("kept/b", "in the way");
+    const std::filesystem::path manifest = area->root() / batch.id / "manifest.json";
+    std::string text = test::contents(manifest);
+    const std::string c = HoldingManifest::quote((home() / "kept/c").native());
+    ASSERT_NE(text.find(c), std::string::npos);
+    text.replace(text.find(c), c.size(), HoldingManifest::quote((home() / "kept" / std::string(300, 'c')).native()));
+    test::FileTree(area->root() / batch.id).text("manifest.json", text);
+
+    HoldingModel holding(area);
+    holding.setBatches(area->batches());
+    HoldingSheet sheet(holding, {});
+    sheet.show();
+    QTest::mouseClick(restoreButton(&sheet, 0), Qt::LeftButton);
+    ASSERT_TRUE(test::waitUntil([&] { return !message(&sheet).isEmpty(); }));
+    EXPECT_EQ(message(&sheet),
+              QStringLiteral("放回去了 1 项，1 项原处已经有新的了，留在暂存区，1 项没能放回去，还留在暂存区"));
+    EXPECT_EQ(rowCount(&sheet), 1);
+}
 
 TEST_F(HoldingSheetTest, EmptyAreaShowsOnlyTheEmptyLine) {
     HoldingModel holding(area);
