@@ -700,6 +700,17 @@
             <numerusform>تعذّرت إعادة ⁨%n⁩ عنصر، وبقيت في منطقة الانتظار</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能删掉，还留在暂存区</source>
+        <translation>
+            <numerusform>تعذّر حذف ⁨%n⁩ عنصر، وبقي في منطقة الانتظار</numerusform>
+            <numerusform>تعذّر حذف ⁨%n⁩ عنصر، وبقي في منطقة الانتظار</numerusform>
+            <numerusform>تعذّر حذف ⁨%n⁩ عنصرين، وبقيا في منطقة الانتظار</numerusform>
+            <numerusform>تعذّر حذف ⁨%n⁩ عناصر، وبقيت في منطقة الانتظار</numerusform>
+            <numerusform>تعذّر حذف ⁨%n⁩ عنصرًا، وبقيت في منطقة الانتظار</numerusform>
+            <numerusform>تعذّر حذف ⁨%n⁩ عنصر، وبقيت في منطقة الانتظار</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>تم تحرير ⁨%1⁩ 🎉</translation>

@@ -640,6 +640,13 @@ then you’re all set</translation>
             <numerusform>%n items could not be put back and stay in the holding area</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能删掉，还留在暂存区</source>
+        <translation>
+            <numerusform>%n item could not be deleted and stays in the holding area</numerusform>
+            <numerusform>%n items could not be deleted and stay in the holding area</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>Freed %1 🎉</translation>

@@ -640,6 +640,13 @@ y listo</translation>
             <numerusform>%n no se pudieron devolver y siguen en la zona de espera</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能删掉，还留在暂存区</source>
+        <translation>
+            <numerusform>%n no se pudo eliminar y sigue en la zona de espera</numerusform>
+            <numerusform>%n no se pudieron eliminar y siguen en la zona de espera</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>%1 liberados 🎉</translation>

@@ -625,6 +625,12 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
             <numerusform>%n 項目は元に戻せなかったため、一時保管庫に残しています</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能删掉，还留在暂存区</source>
+        <translation>
+            <numerusform>%n 項目は削除できなかったため、一時保管庫に残しています</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>%1 を解放しました 🎉</translation>

@@ -625,6 +625,12 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
             <numerusform>%n개 항목은 되돌리지 못해서 임시 보관함에 남겨 두었어요</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能删掉，还留在暂存区</source>
+        <translation>
+            <numerusform>%n개 항목은 삭제하지 못해서 임시 보관함에 남겨 두었어요</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>%1 확보 🎉</translation>

@@ -625,6 +625,12 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
             <numerusform>%n รายการย้ายกลับไม่ได้ จึงยังอยู่ในพื้นที่พักไฟล์</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能删掉，还留在暂存区</source>
+        <translation>
+            <numerusform>%n รายการลบไม่ได้ จึงยังอยู่ในพื้นที่พักไฟล์</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>ได้พื้นที่คืน %1 🎉</translation>

@@ -625,6 +625,12 @@ quay lại là xong</translation>
             <numerusform>%n mục không đưa về chỗ cũ được nên vẫn nằm trong khu tạm giữ</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能删掉，还留在暂存区</source>
+        <translation>
+            <numerusform>%n mục không xóa được nên vẫn nằm trong khu tạm giữ</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>Đã giải phóng %1 🎉</translation>

@@ -625,6 +625,12 @@
             <numerusform>%n 項沒能放回去，還留在暫存區</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n 项没能删掉，还留在暂存区</source>
+        <translation>
+            <numerusform>%n 項沒能刪掉，還留在暫存區</numerusform>
+        </translation>
+    </message>
     <message>
         <source>腾出 %1 🎉</source>
         <translation>騰出 %1 🎉</translation>

@@ -324,9 +324,23 @@ QCoro::Task<> HoldingSheet::purge(HoldBatch batch) {
     QPointer<HoldingSheet> self(this);
     QPointer<HoldingModel> holding = holding_;
     if (!holding) co_return;
+    const std::string id = batch.id;
     QCoro::Task<qint64> purging = holding->purge(std::move(batch));
     const qint64 freed = co_await purging;
-    if (self) self->setMessage(sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(freed, false)));
+    if (!self || !holding) co_return;
+    // What could not go stays listed with its batch.
+    qint64 left = 0;
+    for (const HoldBatch& listed : holding->batches())
+        if (listed.id == id) left = qint64(listed.items.size());
+    // Nothing went and nothing is left: an earlier request took it all.
+    if (freed == 0 && left == 0) co_return;
+    const QString stayed = sorbeta::tr("%n 项没能删掉，还留在暂存区", nullptr, left);
+    if (freed == 0)
+        self->setMessage(stayed);
+    else if (left > 0)
+        self->setMessage(sorbeta::tr("%1，%2").arg(sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(freed, false)), stayed));
+    else
+        self->setMessage(sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(freed, false)));
 }
 
 }  // namespace sorbeta

@@ -1,6 +1,7 @@
 #include "ui/views/clean/HoldingSheet.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -184,6 +185,37 @@ TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
     ASSERT_TRUE(test::waitUntil([&] { return holding.batches().empty(); }));
     QCoreApplication::processEvents();
     EXPECT_EQ(spaceReports, 2);
+}
+
+TEST_F(HoldingSheetTest, ADeleteSaysWhatStayedAndASecondDeleteOfTheSameBatchSaysNothing) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    hold({"x/a"}, now, QStringLiteral("删"));
+    HoldingModel holding(area);
+    holding.setBatches(area->batches());
+    int spaceReports = 0;
+    holding.setOnSpaceChanged([&] { ++spaceReports; });
+    HoldingSheet sheet(holding, {});
+    sheet.show();
+    // Two clicks before the list catches up: the second finds nothing left
+    // and leaves the first one's line standing.
+    deleteButton(&sheet, 0)->click();
+    deleteButton(&sheet, 0)->click();
+    ASSERT_TRUE(test::waitUntil([&] { return spaceReports == 2; }));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(message(&sheet).startsWith(QStringLiteral("腾出 "))) << message(&sheet).toStdString();
+    EXPECT_NE(message(&sheet), QStringLiteral("腾出 0 B 🎉"));
+
+    if (!test::permissionsEnforced()) return;
+    const HoldBatch stuck = hold({"y/a", "y/b"}, now, QStringLiteral("留"));
+    holding.setBatches(area->batches());
+    const std::filesystem::path files = area->root() / stuck.id / "files";
+    ::chmod(files.c_str(), 0555);
+    deleteButton(&sheet, 0)->click();
+    ASSERT_TRUE(test::waitUntil([&] { return spaceReports == 3; }));
+    ::chmod(files.c_str(), 0755);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(message(&sheet), QStringLiteral("2 项没能删掉，还留在暂存区"));
+    EXPECT_EQ(rowCount(&sheet), 1);
 }
 
 }  // namespace
