@@ -127,7 +127,8 @@ QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std:
                 ruleFreed += freed;
                 result.freed += freed;
             }
-            cleanedNames << rule.name;
+            // The batch is named after what it holds.
+            if (ruleFreed > 0) cleanedNames << rule.name;
         }
         if (holdIn && writer)
             result.batch =

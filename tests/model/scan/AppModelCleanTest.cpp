@@ -156,6 +156,16 @@ TEST_F(AppModelCleanTest, TheReportShowsWhatEachRuleFreedAndLeavesOutThoseThatFr
     EXPECT_EQ(report.freed, *model->lastFreed());
 }
 
+TEST_F(AppModelCleanTest, AHeldBatchIsNamedOnlyAfterTheRulesItHolds) {
+    platform::Defaults().setValue(QStringLiteral("holdCleaned"), true);
+    fs::remove_all(home() / ".npm/_cacache");  // gone since the scan
+    auto task = model->cleanSelected(Host::main, {"npm", "logs"});
+    test::finish(task);
+    const auto batches = HoldingArea::standard(places())->batches();
+    ASSERT_EQ(batches.size(), 1u);
+    EXPECT_EQ(batches[0].title, Catalog::cleanable("logs")->name);
+}
+
 TEST_F(AppModelCleanTest, WhatTheCleanWouldRefuseIsNeitherMeasuredNorOffered) {
     // npm's cache moved to another disk behind a link, and another file
     // system mounted on a cache folder that is only ever emptied.
