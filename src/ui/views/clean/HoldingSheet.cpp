@@ -266,6 +266,8 @@ HoldingSheet::HoldingSheet(HoldingModel& holding, std::function<void()> restored
 
     message_ = makeKitText(QString(), roundedFont(12, QFont::DemiBold), Theme::inkSoft(), this);
     message_->setObjectName(QStringLiteral("message"));
+    // A restore that left items behind takes more than one line in some languages.
+    message_->setWordWrap(true);
     message_->hide();
     column->addWidget(message_);
 

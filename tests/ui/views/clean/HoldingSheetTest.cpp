@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTest>
+#include <QTranslator>
 #include <filesystem>
 
 #include "Children.h"
@@ -14,6 +15,7 @@
 #include "TestEnvironment.h"
 #include "model/holding/HoldingManifest.h"
 #include "model/holding/HoldingModel.h"
+#include "model/shell/AppLanguage.h"
 #include "platform/Places.h"
 
 namespace sorbeta {
@@ -106,7 +108,22 @@ TEST_F(HoldingSheetTest, ARestoreThatCouldNotPutEverythingBackSaysSo) {
     ASSERT_TRUE(test::waitUntil([&] { return !message(&sheet).isEmpty(); }));
     EXPECT_EQ(message(&sheet),
               QStringLiteral("放回去了 1 项，1 项原处已经有新的了，留在暂存区，1 项没能放回去，还留在暂存区"));
-    EXPECT_EQ(rowCount(&sheet), 1);
+    ASSERT_EQ(rowCount(&sheet), 1);
+
+    // Again in English, where the line is wider than the sheet: it wraps,
+    // and all of it shows.
+    QTranslator english;
+    ASSERT_TRUE(english.load(AppLanguage::translationResource(QStringLiteral("en"))));
+    QCoreApplication::installTranslator(&english);
+    QTest::mouseClick(restoreButton(&sheet, 0), Qt::LeftButton);
+    ASSERT_TRUE(test::waitUntil([&] { return message(&sheet).startsWith(QStringLiteral("Put back 0")); }));
+    QCoreApplication::removeTranslator(&english);
+    QCoreApplication::processEvents();
+    const QLabel* line = test::child<QLabel>(&sheet, "message");
+    const QRect needed =
+        line->fontMetrics().boundingRect(QRect(0, 0, line->width(), 1000), Qt::TextWordWrap, line->text());
+    EXPECT_LE(line->geometry().right(), sheet.width());
+    EXPECT_GE(line->height(), needed.height()) << line->text().toStdString();
 }
 
 TEST_F(HoldingSheetTest, EmptyAreaShowsOnlyTheEmptyLine) {
