@@ -336,13 +336,12 @@ QCoro::Task<> HoldingSheet::purge(HoldBatch batch) {
         if (listed.id == id) left = qint64(listed.items.size());
     // Nothing went and nothing is left: an earlier request took it all.
     if (freed == 0 && left == 0) co_return;
-    const QString stayed = sorbeta::tr("%n 项没能删掉，还留在暂存区", nullptr, left);
-    if (freed == 0)
-        self->setMessage(stayed);
-    else if (left > 0)
-        self->setMessage(sorbeta::tr("%1，%2").arg(sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(freed, false)), stayed));
-    else
-        self->setMessage(sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(freed, false)));
+    QString text = freed > 0 ? sorbeta::tr("腾出 %1 🎉").arg(Bytes::text(freed, false)) : QString();
+    if (left > 0) {
+        const QString stayed = sorbeta::tr("%n 项没能删掉，还留在暂存区", nullptr, left);
+        text = text.isEmpty() ? stayed : sorbeta::tr("%1，%2").arg(text, stayed);
+    }
+    self->setMessage(text);
 }
 
 }  // namespace sorbeta
