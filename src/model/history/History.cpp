@@ -177,6 +177,10 @@ bool HistoryFile::decode(const QByteArray& data, std::vector<DiskSnapshot>& out)
     return true;
 }
 
+QTimeZone calendarZone(const QTimeZone& zone) {
+    return zone.isValid() ? zone : QTimeZone(QDateTime::currentDateTime().offsetFromUtc());
+}
+
 HistoryStore HistoryStore::standard(const platform::Places& places) {
     return {places.appDataFolder() / "history.json"};
 }
@@ -191,8 +195,9 @@ std::vector<DiskSnapshot> HistoryStore::record(const DiskSnapshot& snapshot, con
     std::vector<DiskSnapshot> list;
     const FileState state = readHistory(url, maxBytes, list);
 
-    const QDate day = snapshot.date.toTimeZone(zone).date();
-    std::erase_if(list, [&](const DiskSnapshot& old) { return old.date.toTimeZone(zone).date() == day; });
+    const QTimeZone calendar = calendarZone(zone);
+    const QDate day = snapshot.date.toTimeZone(calendar).date();
+    std::erase_if(list, [&](const DiskSnapshot& old) { return old.date.toTimeZone(calendar).date() == day; });
     list.push_back(snapshot);
     sortByDate(list);
     if (list.size() > std::size_t(maxSnapshots)) list.erase(list.begin(), list.end() - maxSnapshots);

@@ -49,6 +49,12 @@ struct HistoryStore {
                                      const QTimeZone& zone = QTimeZone::systemTimeZone()) const;
 };
 
+// `zone` when Qt can read it, or else the fixed offset the C library gives
+// local time now. Qt cannot read some TZ values the rest of the desktop
+// takes (a rule with summer time but no dates, a path without its colon);
+// in a zone it cannot read every date falls on the same invalid day.
+QTimeZone calendarZone(const QTimeZone& zone);
+
 namespace HistoryFile {
 // The file's text for a list of snapshots: compact, slashes escaped, dates in
 // whole UTC seconds.

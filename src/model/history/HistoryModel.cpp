@@ -9,7 +9,7 @@ std::optional<HistoryModel::Period> HistoryModel::periodFromValue(int value) {
 }
 
 HistoryModel::HistoryModel(HistoryStore store, QTimeZone zone, QObject* parent)
-    : QObject(parent), store_(std::move(store)), zone_(std::move(zone)) {}
+    : QObject(parent), store_(std::move(store)), zone_(calendarZone(zone)) {}
 
 void HistoryModel::setSnapshots(std::vector<DiskSnapshot> snapshots) {
     if (snapshots == snapshots_) return;

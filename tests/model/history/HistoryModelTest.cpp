@@ -117,6 +117,21 @@ TEST_F(HistoryModelRecord, RecordingStoresTheSnapshotAndShowsTheReturnedHistory)
     EXPECT_EQ(model.store().load(), model.snapshots());
 }
 
+TEST_F(HistoryModelRecord, AZoneQtCannotReadKeepsEveryDay) {
+    // What Qt makes of TZ values the C library takes (TZ=CET-1CEST, a path
+    // without its colon): a zone that is not valid, where every date falls
+    // on the same invalid day.
+    const QTimeZone unreadable("Nowhere/Foo");
+    ASSERT_FALSE(unreadable.isValid());
+    HistoryModel model(HistoryStore::standard(places()), unreadable);
+    EXPECT_TRUE(model.zone().isValid());
+    model.record(taken(QDate(2024, 2, 1), QTime(12, 0)));
+    model.record(taken(QDate(2024, 2, 2), QTime(12, 0)));
+    EXPECT_EQ(model.snapshots().size(), 2u);
+    EXPECT_EQ(model.store().record(taken(QDate(2024, 2, 3), QTime(12, 0)), unreadable).size(), 3u);
+    EXPECT_EQ(model.store().load().size(), 3u);
+}
+
 DiskSnapshot withParts(std::map<std::string, int64_t> parts, std::map<std::string, std::string> partCategory,
                        std::map<std::string, int64_t> categories = {{"media", 1}, {"code", 1}}) {
     DiskSnapshot snapshot;
