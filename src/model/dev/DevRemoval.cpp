@@ -94,7 +94,7 @@ bool isUuidText(const QString& text) {
         const QChar c = text[i];
         if (i == 8 || i == 13 || i == 18 || i == 23) {
             if (c != u'-') return false;
-        } else if (!(c.isDigit() || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'))) {
+        } else if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'))) {
             return false;
         }
     }

@@ -84,7 +84,11 @@ TEST_F(DevRemovalTest, SimulatorToolRunsOnlyForRealIdentifiersAndSucceedsOnlyOnS
     loggingTool("xcrun", 0);
     for (const char* bad :
          {"", "not-a-uuid", "{0A1B2C3D-4E5F-6789-ABCD-EF0123456789}", "0A1B2C3D4E5F6789ABCDEF0123456789",
-          "0A1B2C3D-4E5F-6789-ABCD-EF012345678G", "0A1B2C3D-4E5F-6789-ABCD-EF0123456789; rm -rf ~"}) {
+          "0A1B2C3D-4E5F-6789-ABCD-EF012345678G", "0A1B2C3D-4E5F-6789-ABCD-EF0123456789; rm -rf ~",
+          // A fullwidth and an Arabic-Indic digit: decimal digits, but not hexadecimal ones.
+          "\xEF\xBC\x90"
+          "A1B2C3D-4E5F-6789-ABCD-EF0123456789",
+          "0A1B2C3D-4E5F-6789-ABCD-EF012345678\xD9\xA3"}) {
         EXPECT_FALSE(DevScan::isUuidText(QString::fromUtf8(bad))) << bad;
         EXPECT_EQ(perform({entry("d", 5, DevEntry::SimDevice{QString::fromUtf8(bad)}),
                            entry("r", 5, DevEntry::SimRuntime{QString::fromUtf8(bad)})}),
