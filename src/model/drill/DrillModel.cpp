@@ -70,6 +70,10 @@ void DrillModel::open(DrillLevel level) {
     std::vector<DrillLevel> stack = stack_;
     stack.push_back(std::move(level));
     stopWalk();
+    // Whoever follows the stack reads the entries at once: they are the
+    // new level's (none yet), never the one it replaces.
+    setEntries({});
+    setLoading(true);
     setStack(std::move(stack));
     load();
 }
@@ -78,10 +82,10 @@ void DrillModel::popTo(int depth) {
     const std::size_t keep = std::size_t(std::max(depth, 0));
     if (keep >= stack_.size()) return;
     stopWalk();
-    setStack(std::vector<DrillLevel>(stack_.begin(), stack_.begin() + std::ptrdiff_t(keep)));
-    if (!stack_.empty()) return load();
     setEntries({});
-    setLoading(false);
+    setLoading(keep > 0);
+    setStack(std::vector<DrillLevel>(stack_.begin(), stack_.begin() + std::ptrdiff_t(keep)));
+    if (!stack_.empty()) load();
 }
 
 void DrillModel::reset() {

@@ -220,6 +220,28 @@ TEST_F(DrillModelTest, GoingBackUsesTheCacheAndPopKeepsItWithinBounds) {
     EXPECT_EQ(model.cacheCount(), 0u);
 }
 
+TEST_F(DrillModelTest, ANewTopLevelNeverShowsThePreviousLevelsEntries) {
+    // A pane built for the new top level when the stack changes reads the
+    // entries at once: they must not be the level it replaced.
+    test::FileTree tree(home());
+    tree.file("root/one/x");
+    tree.file("root/two");
+    FakeSizer sizes;
+    sizes.bytesByName = {{"one", 3'000'000}, {"two", 2}, {"x", 10}};
+    DrillModel model(environment(sizes.sizer()));
+    model.open(level({tree.at("root")}));
+    ASSERT_TRUE(settle(model));
+    ASSERT_EQ(model.entries().size(), 2u);
+    std::vector<std::pair<std::size_t, bool>> seen;  // entries and loading when the stack changed
+    QObject::connect(&model, &DrillModel::stackChanged,
+                     [&] { seen.emplace_back(model.entries().size(), model.loading()); });
+    model.open(level({tree.at("root/one")}));
+    ASSERT_TRUE(settle(model));
+    model.popTo(1);
+    ASSERT_TRUE(settle(model));
+    EXPECT_EQ(seen, (std::vector<std::pair<std::size_t, bool>>{{0, true}, {0, true}}));
+}
+
 TEST_F(DrillModelTest, AReplacedLevelNeitherShowsNorCachesAndItsQueuedChildrenNeverRun) {
     test::FileTree tree(home());
     for (int i = 0; i < 12; ++i) tree.file("slow/child-" + std::to_string(i));
