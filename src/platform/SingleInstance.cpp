@@ -1,12 +1,16 @@
 #include "platform/SingleInstance.h"
 
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QSysInfo>
 
 #include "platform/FileOps.h"
 
@@ -18,6 +22,14 @@ constexpr const char* kSocketName = "instance.socket";
 constexpr QByteArrayView kRaise = "raise\n";
 // sockaddr_un holds at most 108 bytes of path.
 constexpr std::size_t kSocketPathMax = 100;
+
+// Whether the lock file names a process of this machine that no longer runs.
+bool holderIsGone(const QLockFile& lock) {
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock.getLockInfo(&pid, &host, &application) || pid <= 0 || host != QSysInfo::machineHostName()) return false;
+    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
 
 }  // namespace
 
@@ -43,6 +55,13 @@ SingleInstance::Claim SingleInstance::claim(int waitMs) {
     // never because of its age.
     lock_->setStaleLockTime(0);
     if (lock_->tryLock(waitMs)) return Claim::claimed;
+    // Qt clears a lock whose process died only once it has written a file of
+    // its own beside it; on a full disk it cannot, and such a lock would keep
+    // every launch out until there is room again. Removing it takes the
+    // file's own lock, which a living holder keeps.
+    if (lock_->error() == QLockFile::LockFailedError && holderIsGone(*lock_) && lock_->removeStaleLockFile() &&
+        lock_->tryLock(0))
+        return Claim::claimed;
     // Only a lock another process holds means another instance; a lock file
     // that could not be written (the disk is full) means nothing of the kind.
     const bool taken = lock_->error() == QLockFile::LockFailedError;

@@ -1,6 +1,8 @@
 // One Sorbeta per user: later launches hand over to the running one, and a
 // relaunch after a language change waits for the old instance to let go.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -87,6 +89,38 @@ TEST_F(SingleInstanceTest, ALockThatCannotBeMadeIsNotAnotherInstance) {
         EXPECT_EQ(full.claim(0), Claim::claimed);
         EXPECT_EQ(SingleInstance(data()).claim(0), Claim::taken);
     }
+    // A lock left by an instance that died (killed at logout, crashed) is
+    // taken over, on a full disk too, where Qt cannot clear it itself.
+    for (const bool fill : {false, true}) {
+        test::ScratchMount disk(places().dataHome);
+        if (fill && !disk.mounted()) continue;  // never fill a real disk
+        std::filesystem::create_directories(data());
+        const pid_t child = ::fork();
+        if (child == 0) {
+            SingleInstance dying(data());
+            ::_exit(dying.claim(0) == Claim::claimed ? 0 : 1);  // never let go
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_TRUE(std::filesystem::exists(data() / "instance.lock"));
+        if (fill) {
+            std::ofstream filler(places().dataHome / "filler", std::ios::binary);
+            const std::string block(1 << 16, 'x');
+            while (filler.write(block.data(), std::streamsize(block.size()))) filler.flush();
+        }
+        SingleInstance next(data());
+        // On the full disk the dead lock's own room may be all there is.
+        const Claim claim = next.claim(0);
+        if (fill)
+            EXPECT_NE(claim, Claim::taken);
+        else
+            EXPECT_EQ(claim, Claim::claimed);
+        if (fill) std::filesystem::remove(places().dataHome / "filler");
+        next.release();
+        std::filesystem::remove_all(data());
+    }
+
     // A file where the data folder should be.
     std::filesystem::create_directories(data().parent_path());
     std::ofstream(data()) << "not a folder";
