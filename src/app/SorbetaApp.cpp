@@ -71,7 +71,9 @@ void SorbetaApp::updateQuitOnClose() {
 
 void SorbetaApp::showMainWindow() {
     if (mainWindow_) {
-        mainWindow_->showNormal();
+        // Out of the dock, but a maximized or full-screen window stays so.
+        mainWindow_->setWindowState(mainWindow_->windowState() & ~Qt::WindowMinimized);
+        mainWindow_->show();
         mainWindow_->raise();
         mainWindow_->activateWindow();
         return;

@@ -43,6 +43,24 @@ TEST(UpdatePromptsTest, SpeaksUpUnaskedOnlyForANewerVersion) {
 
 class AppMenuTest : public test::HomeTest {};
 
+TEST_F(AppMenuTest, ShowingTheWindowAgainBringsItBackAsItWas) {
+    SorbetaApp app;
+    app.start();
+    QMainWindow* window = test::mainWindow();
+    ASSERT_NE(window, nullptr);
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    app.showMainWindow();  // the tray's "open" or a second launch
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isMaximized());
+    window->setWindowState(Qt::WindowMaximized | Qt::WindowMinimized);
+    app.showMainWindow();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(AppMenuTest, SettingsAndUpdateItemsFollowTheirObjects) {
     SorbetaApp app;
     app.start();
