@@ -32,6 +32,20 @@ void yieldWorkToInterface() {
     }
 }
 
-void finishWork() { workPool()->waitForDone(); }
+namespace {
+
+std::stop_source& leaving() {
+    static std::stop_source source;
+    return source;
+}
+
+}  // namespace
+
+std::stop_token leavingToken() { return leaving().get_token(); }
+
+void finishWork() {
+    leaving().request_stop();
+    workPool()->waitForDone();
+}
 
 }  // namespace sorbeta

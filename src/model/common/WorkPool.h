@@ -4,6 +4,8 @@
 // QThreadPool::globalInstance() and wait for them on the GUI thread, so disk
 // work queued there would hold back every frame that fills a large area until
 // a walk finished: the engine keeps to a pool of its own instead.
+#include <stop_token>
+
 class QThreadPool;
 
 namespace sorbeta {
@@ -23,5 +25,9 @@ void yieldWorkToInterface();
 // read freed memory (a scan still finding its places when the window
 // closes, say).
 void finishWork();
+
+// Requested by finishWork() before it waits: work whose result nobody will
+// read once the program is leaving (a scan's measuring) stops early.
+std::stop_token leavingToken();
 
 }  // namespace sorbeta

@@ -158,19 +158,19 @@ int64_t size(const Path& root, InodeSet* shared, std::stop_token stop, SharedFol
     return platform::tallyTree(root, options);
 }
 
-int64_t size(const std::vector<Path>& roots, SharedFolders* folders) {
+int64_t size(const std::vector<Path>& roots, SharedFolders* folders, std::stop_token stop) {
     InodeSet set;
     int64_t total = 0;
-    for (const Path& root : roots) total += size(root, &set, {}, folders);
+    for (const Path& root : roots) total += size(root, &set, stop, folders);
     return total;
 }
 
 SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const platform::Places& places,
-                         SharedFolders* folders) {
+                         SharedFolders* folders, std::stop_token stop) {
     InodeSet set;
     SizedParts result;
     const auto measure = [&](const Path& unit) {
-        const int64_t bytes = size(unit, &set, {}, folders);
+        const int64_t bytes = size(unit, &set, stop, folders);
         result.total += bytes;
         if (bytes >= minParts) result.parts[unit.native()] = bytes;
     };

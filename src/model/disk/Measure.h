@@ -91,7 +91,7 @@ QDateTime distantPast();
 // Folders in `folders` are added up from what was read of them before.
 int64_t size(const Path& root, InodeSet* shared = nullptr, std::stop_token stop = {}, SharedFolders* folders = nullptr);
 // The same for several roots sharing one set.
-int64_t size(const std::vector<Path>& roots, SharedFolders* folders = nullptr);
+int64_t size(const std::vector<Path>& roots, SharedFolders* folders = nullptr, std::stop_token stop = {});
 
 // A category's bytes, measured child by child: each folder root is measured
 // through its direct children (each a part), any other root as one part.
@@ -102,7 +102,7 @@ struct SizedParts {
 // Parts below `minParts` bytes count in the total but are not listed. In
 // limited mode children that would prompt (for the home of `places`) are left out.
 SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const platform::Places& places,
-                         SharedFolders* folders = nullptr);
+                         SharedFolders* folders = nullptr, std::stop_token stop = {});
 
 struct Volume {
     int64_t total = 0;

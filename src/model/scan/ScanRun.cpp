@@ -46,7 +46,10 @@ ScanRun::CategoryMeasure measureCategory(const CategorySpec& spec, const platfor
         std::error_code error;
         if (fs::exists(url, error)) out.urls.push_back(std::move(url));
     }
-    DiskScanner::SizedParts sized = DiskScanner::sizeWithParts(out.urls, AppModel::minPartBytes, places, shared.get());
+    // Once the program is leaving nobody reads the sizes: the walks stop
+    // rather than hold the way out for the rest of the home.
+    DiskScanner::SizedParts sized =
+        DiskScanner::sizeWithParts(out.urls, AppModel::minPartBytes, places, shared.get(), leavingToken());
     out.bytes = sized.total;
     out.parts = std::move(sized.parts);
     return out;
@@ -55,7 +58,7 @@ ScanRun::CategoryMeasure measureCategory(const CategorySpec& spec, const platfor
 ScanRun::RuleMeasure measureRule(std::size_t position, std::vector<fs::path> targets,
                                  const std::shared_ptr<DiskScanner::SharedFolders>& shared) {
     ScanRun::RuleMeasure out{position, 0, std::move(targets)};
-    out.bytes = DiskScanner::size(out.urls, shared.get());
+    out.bytes = DiskScanner::size(out.urls, shared.get(), leavingToken());
     return out;
 }
 

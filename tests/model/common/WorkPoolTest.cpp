@@ -3,6 +3,8 @@
 #include "model/common/WorkPool.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QMutex>
 #include <QSemaphore>
@@ -43,4 +45,20 @@ TEST(WorkPoolTest, AfterTheAppAsksEveryThreadItRunsOnStepsBackFromTheCaller) {
     }
     // The interface thread itself never stepped back.
     EXPECT_EQ(platform::threadNice(), caller);
+}
+
+TEST(WorkPoolTest, LeavingAsksWhatNobodyWillReadToStop) {
+    // In a child: the stop cannot be taken back, and this process's other
+    // tests still scan.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        const std::stop_token leaving = leavingToken();
+        const bool before = leaving.stop_requested();
+        finishWork();
+        ::_exit(!before && leaving.stop_requested() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }

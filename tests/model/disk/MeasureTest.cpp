@@ -216,6 +216,12 @@ TEST_F(DiskScannerTest, SizeWithPartsListsMeasuredUnits) {
     EXPECT_EQ(all.parts.size(), 6u);
     EXPECT_EQ(all.total, alloc(big) + alloc(small) + alloc(file) + alloc(tree.at("linkroot")));
 
+    // A measure asked to stop (the program is leaving) ends with what it had.
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_LT(DiskScanner::sizeWithParts({tree.at("cat")}, 0, places(), nullptr, stop.get_token()).total, alloc(big));
+    EXPECT_LT(DiskScanner::size(std::vector<fs::path>{tree.at("cat")}, nullptr, stop.get_token()), alloc(big));
+
     const auto large = DiskScanner::sizeWithParts({tree.at("cat"), file}, alloc(file) + 1, places());
     EXPECT_EQ(large.parts.size(), 1u);
     EXPECT_EQ(large.parts.count(cat + "/big"), 1u);
