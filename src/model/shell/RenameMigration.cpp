@@ -22,6 +22,17 @@ std::optional<Defaults> storedDomain(const QString& name, const std::filesystem:
     return domain;
 }
 
+// The chosen languages as the settings read them back: a list. The INI
+// format keeps a string list of one as a bare text, which reads back as a
+// text, not a list.
+QVariant languageList(const QVariant& stored) {
+    if (stored.typeId() == QMetaType::QString) return QVariantList{stored};
+    if (stored.typeId() != QMetaType::QStringList) return stored;
+    QVariantList list;
+    for (const QString& code : stored.toStringList()) list << code;
+    return list;
+}
+
 }  // namespace
 
 const QStringList& keys() {
@@ -51,7 +62,8 @@ void run(const platform::Places& places, const QString& domain, const QStringLis
         if (current.contains(key)) continue;
         for (const Defaults& former : formers) {
             if (!former.contains(key)) continue;
-            current.setValue(key, former.value(key));
+            current.setValue(key, key == QLatin1String(AppSettings::kAppleLanguages) ? languageList(former.value(key))
+                                                                                     : former.value(key));
             break;
         }
     }

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "TestEnvironment.h"
+#include "model/shell/AppSettings.h"
 #include "platform/Defaults.h"
 #include "platform/Places.h"
 
@@ -51,6 +52,13 @@ TEST_F(RenameMigrationTest, FirstFormerDomainWinsAndCurrentValuesStay) {
     EXPECT_FALSE(now.contains("unrelated"));
     EXPECT_FALSE(now.contains("accessGuideDone"));  // in no domain: left unset
     EXPECT_TRUE(now.boolValue("migratedFromOldName"));
+}
+
+TEST_F(RenameMigrationTest, AChosenLanguageStoredAsABareTextIsKept) {
+    // How the INI format keeps a string list of one, as a former build wrote it.
+    writeFile(Defaults(oldPlinto).filePath().toStdString(), "[General]\nAppleLanguages=ja\n");
+    runMigration();
+    EXPECT_EQ(AppSettings(Defaults(current)).chosenLanguage(), QStringLiteral("ja"));
 }
 
 TEST_F(RenameMigrationTest, RunsOnlyOnce) {
