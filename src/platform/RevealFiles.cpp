@@ -4,11 +4,16 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QFile>
 #include <QStringList>
 #include <QUrl>
 
 namespace sorbeta::platform {
+
+QByteArray fileUri(const std::filesystem::path& path) {
+    return "file://" + QByteArray::fromStdString(path.native()).toPercentEncoding("/");
+}
+
+QUrl fileUrl(const std::filesystem::path& path) { return QUrl::fromEncoded(fileUri(path)); }
 
 void revealFiles(const std::vector<std::filesystem::path>& items, std::function<void(bool)> done) {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -17,9 +22,7 @@ void revealFiles(const std::vector<std::filesystem::path>& items, std::function<
         return;
     }
     QStringList uris;
-    for (const auto& item : items)
-        uris << QString::fromLatin1(
-            QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(item.native()))).toEncoded());
+    for (const auto& item : items) uris << QString::fromLatin1(fileUri(item));
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));

@@ -7,6 +7,7 @@
 #include "platform/Defaults.h"
 #include "platform/FileOps.h"
 #include "platform/Places.h"
+#include "platform/RevealFiles.h"
 
 using namespace sorbeta;
 
@@ -85,4 +86,14 @@ TEST_F(PlatformBasicsTest, StrictBoolReading) {
     EXPECT_EQ(defaults.stringList("AppleLanguages"), QStringList{"en"});
     defaults.setValue("AppleLanguages", QStringLiteral("en"));
     EXPECT_FALSE(defaults.stringList("AppleLanguages").has_value());
+}
+
+TEST(FileUris, KeepTheBytesOfANameThatIsNotUtf8) {
+    using platform::fileUri;
+    EXPECT_EQ(fileUri("/h/caf\xe9 dir"), QByteArray("file:///h/caf%E9%20dir"));
+    EXPECT_EQ(fileUri("/h/caf\xc3\xa9"), QByteArray("file:///h/caf%C3%A9"));
+    EXPECT_EQ(fileUri("/h/50%#1?x"), QByteArray("file:///h/50%25%231%3Fx"));
+    // Opening the folder: the same bytes, not a replacement character.
+    EXPECT_EQ(platform::fileUrl("/h/caf\xe9").toEncoded(), QByteArray("file:///h/caf%E9"));
+    EXPECT_EQ(platform::fileUrl("/h/caf\xc3\xa9").toLocalFile(), QString::fromUtf8("/h/caf\xc3\xa9"));
 }

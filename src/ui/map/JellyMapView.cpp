@@ -3,7 +3,6 @@
 #include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
-#include <QFile>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -387,9 +386,7 @@ std::unique_ptr<QMenu> JellyMapView::contextMenuFor(const std::string& id) {
 void JellyMapView::reveal(const MapNode& node) {
     platform::revealFiles(node.urls, [urls = node.urls](bool shown) {
         // Without a file manager service, at least open the folder that holds it.
-        if (!shown && !urls.empty())
-            QDesktopServices::openUrl(
-                QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(urls.front().parent_path().native()))));
+        if (!shown && !urls.empty()) QDesktopServices::openUrl(platform::fileUrl(urls.front().parent_path()));
     });
 }
 

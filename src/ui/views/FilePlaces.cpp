@@ -29,8 +29,7 @@ void revealInFileViewer(const std::vector<std::filesystem::path>& items) {
     if (items.empty()) return;
     platform::revealFiles(items, [first = items.front()](bool shown) {
         if (shown) return;
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(first.parent_path().native()))));
+        QDesktopServices::openUrl(platform::fileUrl(first.parent_path()));
     });
 }
 
