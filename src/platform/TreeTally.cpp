@@ -157,16 +157,47 @@ private:
         askForHelp(waiting);
     }
 
-    // A folder walked to its end by this thread alone.
+    // A folder walked to its end by this thread alone, level by level: a
+    // deep tree costs neither a stack frame nor a descriptor per level. Each
+    // folder is listed whole when entered and only the one being read stays
+    // open; going back up reopens the parent through "..", which must still
+    // be the folder it was.
     void walkHere(int parentFd, const FoundFolder& folder, const std::shared_ptr<const Line>& up,
                   std::vector<char>& buffer) {
+        struct Level {
+            std::shared_ptr<const Line> line;
+            std::vector<FoundFolder> inside;
+            std::size_t next = 0;
+        };
+        std::vector<Level> levels;
+        UniqueFd fd;
+        auto enter = [&](UniqueFd opened, uint64_t inode, std::shared_ptr<const Line> above) {
+            Level level{std::make_shared<const Line>(std::move(above), inode), {}, 0};
+            bytes_ += list(opened.get(), level.line.get(), level.inside, buffer);
+            levels.push_back(std::move(level));
+            fd = std::move(opened);
+        };
         if (options_.stop.stop_requested()) return;
-        UniqueFd fd(::openat(parentFd, folder.name.c_str(), kFolderFlags));
-        if (!fd.valid()) return;
-        const auto line = std::make_shared<const Line>(up, folder.inode);
-        std::vector<FoundFolder> inside;
-        bytes_ += list(fd.get(), line.get(), inside, buffer);
-        for (const FoundFolder& found : inside) walkHere(fd.get(), found, line, buffer);
+        if (UniqueFd first(::openat(parentFd, folder.name.c_str(), kFolderFlags)); first.valid())
+            enter(std::move(first), folder.inode, up);
+        while (!levels.empty() && !options_.stop.stop_requested()) {
+            Level& level = levels.back();
+            if (level.next < level.inside.size()) {
+                const FoundFolder child = level.inside[level.next++];
+                if (UniqueFd opened(::openat(fd.get(), child.name.c_str(), kFolderFlags)); opened.valid())
+                    enter(std::move(opened), child.inode, level.line);
+                continue;
+            }
+            levels.pop_back();
+            if (levels.empty()) break;
+            UniqueFd parent(::openat(fd.get(), "..", kFolderFlags));
+            struct stat info {};
+            // Moved elsewhere meanwhile: what is left of the walk goes uncounted.
+            if (!parent.valid() || ::fstat(parent.get(), &info) != 0 || info.st_dev != device_ ||
+                uint64_t(info.st_ino) != levels.back().line->inode)
+                return;
+            fd = std::move(parent);
+        }
     }
 
     // The bytes of what the folder holds besides folders; the folders to

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,24 +81,45 @@ private:
     std::vector<std::thread> threads_;
 };
 
+// Empty folders beside each "d" of a comb.
+constexpr const char* kTeeth[] = {"e1", "e2", "e3", "e4"};
+
 // A chain of `depth` folders, each named "d" inside the one before, with one
 // file at its end; returns the file's allocated bytes, or -1. Made and
-// removed relative to the folder above, so no path grows with it.
-int64_t makeChain(const fs::path& root, int depth) {
+// removed relative to the folder above, so no path grows with it. A comb has
+// empty folders beside each "d" too.
+// A small file `name` in the folder `fd`; its allocated bytes, or -1.
+int64_t smallFile(int fd, const char* name) {
+    const int file = ::openat(fd, name, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    struct stat info {};
+    const bool made = file >= 0 && ::write(file, "end", 3) == 3 && ::fsync(file) == 0 && ::fstat(file, &info) == 0;
+    if (file >= 0) ::close(file);
+    return made ? int64_t(info.st_blocks) * 512 : -1;
+}
+
+int64_t makeChain(const fs::path& root, int depth, bool comb = false) {
     int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int64_t total = 0;
+    bool failed = false;
     for (int level = 0; level < depth && fd >= 0; ++level) {
+        if (comb) {
+            for (const char* tooth : kTeeth) ::mkdirat(fd, tooth, 0755);
+            // One file in a tooth: counted only when the walk comes back up.
+            const int tooth = ::openat(fd, kTeeth[0], O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            const int64_t bytes = tooth >= 0 ? smallFile(tooth, "f") : -1;
+            if (tooth >= 0) ::close(tooth);
+            failed = failed || bytes < 0;
+            total += bytes;
+        }
         ::mkdirat(fd, "d", 0755);
         const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         ::close(fd);
         fd = next;
     }
     if (fd < 0) return -1;
-    const int file = ::openat(fd, "end", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    struct stat info {};
-    const bool made = file >= 0 && ::write(file, "end", 3) == 3 && ::fsync(file) == 0 && ::fstat(file, &info) == 0;
-    if (file >= 0) ::close(file);
+    const int64_t end = smallFile(fd, "end");
     ::close(fd);
-    return made ? int64_t(info.st_blocks) * 512 : -1;
+    return end < 0 || failed ? -1 : total + end;
 }
 
 // Takes the chain apart from the top: the folder below "d" moves up to take
@@ -108,6 +130,11 @@ void removeChain(const fs::path& root) {
         const int top = ::openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (top < 0) break;
         ::unlinkat(top, "end", 0);
+        if (const int tooth = ::openat(top, kTeeth[0], O_RDONLY | O_DIRECTORY | O_CLOEXEC); tooth >= 0) {
+            ::unlinkat(tooth, "f", 0);
+            ::close(tooth);
+        }
+        for (const char* tooth : kTeeth) ::unlinkat(top, tooth, AT_REMOVEDIR);
         more = ::renameat(top, "d", fd, "below") == 0;
         ::close(top);
         ::unlinkat(fd, "d", AT_REMOVEDIR);
@@ -284,6 +311,28 @@ TEST_F(TreeTallyTest, ATreeFarDeeperThanTheStackIsTalliedWhole) {
     ASSERT_GT(end, 0);
     int64_t tallied = -1;
     onSmallStack(64 * 1024, [&] { tallied = platform::tallyTree(root, {}); });
+    removeChain(root);
+    EXPECT_EQ(tallied, end);
+}
+
+TEST_F(TreeTallyTest, ADeepCombStaysWithinTheStackAndTheDescriptors) {
+    // Folders left waiting beside every level keep their parents open until
+    // the walk holds as many as it may; past that it walks on by itself,
+    // and a tree deeper than the descriptors a process may have, on a small
+    // stack, must still come out whole.
+    constexpr int kDepth = 3000;
+    const fs::path root = home() / "comb";
+    fs::create_directory(root);
+    const int64_t end = makeChain(root, kDepth, true);
+    ASSERT_GT(end, 0);
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &old), 0);
+    rlimit low = old;
+    low.rlim_cur = std::min<rlim_t>(old.rlim_cur, 1024);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+    int64_t tallied = -1;
+    onSmallStack(64 * 1024, [&] { tallied = platform::tallyTree(root, {}); });
+    ::setrlimit(RLIMIT_NOFILE, &old);
     removeChain(root);
     EXPECT_EQ(tallied, end);
 }
