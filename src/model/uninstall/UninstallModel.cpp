@@ -222,12 +222,15 @@ QCoro::Task<> UninstallModel::uninstall(InstalledApp app, std::optional<std::vec
 QCoro::Task<int64_t> UninstallModel::purge(std::vector<platform::TrashedItem> items) {
     QPointer<UninstallModel> self(this);
     const auto count = qlonglong(items.size());
+    const std::vector<platform::TrashedItem> purged = items;
     auto purging =
         QtConcurrent::run(pool_, [purgeItems = engine_.purge, items = std::move(items)] { return purgeItems(items); });
     const int64_t freed = co_await purging;
     qCInfo(uninstallLog, "purged %lld item(s) from Trash, freed %lld bytes", count, qlonglong(freed));
     if (!self) co_return freed;
-    setLastResult(std::nullopt);
+    // The result these items came from is done with; a newer uninstall's,
+    // with its own failures and items to purge, stays.
+    if (lastResult_ && lastResult_->inTrash == purged) setLastResult(std::nullopt);
     if (onSpaceChanged) onSpaceChanged();
     co_return freed;
 }

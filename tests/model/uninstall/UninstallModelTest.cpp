@@ -346,6 +346,39 @@ TEST_F(UninstallModelTest, UninstallThatMovedTheBundleRemovesTheApp) {
     EXPECT_EQ(sys.purges, 2);
 }
 
+TEST_F(UninstallModelTest, APurgeLeavesANewerResultAlone) {
+    // A's purge still runs when B is uninstalled: B's result (its failures,
+    // its items to purge) outlives A's purge.
+    sys.listed = {app("/x/A.app", "A"), app("/x/B.app", "B")};
+    std::binary_semaphore gate{0};
+    UninstallEngine engine = sys.engine();
+    engine.purge = [&gate](const std::vector<platform::TrashedItem>&) {
+        gate.acquire();
+        return int64_t(100);
+    };
+    model = std::make_unique<UninstallModel>(std::move(engine));
+    ASSERT_TRUE(finish(model->load()));
+    sys.outcome.trashed = 100;
+    sys.outcome.inTrash = {platform::TrashedItem{.path = "/t/files/A.app", .inode = 1}};
+    ASSERT_TRUE(finish(model->uninstall(model->apps()[0])));
+    bool purged = false;
+    [](UninstallModel& m, std::vector<platform::TrashedItem> items, bool& flag) -> QCoro::Task<> {
+        auto t = m.purge(std::move(items));
+        co_await t;
+        flag = true;
+    }(*model, model->lastResult()->inTrash, purged);
+    sys.outcome.trashed = 7;
+    sys.outcome.failed = {"/h/.config/b"};
+    sys.outcome.inTrash = {platform::TrashedItem{.path = "/t/files/B.app", .inode = 2}};
+    ASSERT_TRUE(finish(model->uninstall(model->apps()[0])));
+    ASSERT_EQ(model->lastResult()->name, "B");
+    gate.release();
+    ASSERT_TRUE(waitUntil([&] { return purged; }));
+    ASSERT_TRUE(model->lastResult());
+    EXPECT_EQ(model->lastResult()->name, "B");
+    EXPECT_EQ(model->lastResult()->failed, 1);
+}
+
 TEST_F(UninstallModelTest, PartialUninstallKeepsTheAppWithWhatRemains) {
     auto a = app("/x/A.app", "A");
     sys.listed = {a};
