@@ -12,6 +12,12 @@ namespace sorbeta {
 
 using Path = std::filesystem::path;
 
+// The identity of a path as text: the path itself, or, for a path that is
+// not UTF-8 (as text its odd bytes would all read as one replacement
+// character), "bytes:" and the path with each byte outside ASCII written as
+// %XX. Two paths never share one.
+QString pathId(const std::filesystem::path& path);
+
 // One file or folder an application keeps outside its bundle.
 struct Leftover {
     enum class Kind { support, cache, prefs, container, state, logs, web, agent, other };
@@ -20,7 +26,7 @@ struct Leftover {
     Kind kind = Kind::other;
     int64_t bytes = 0;
 
-    QString id() const { return QString::fromStdString(url.native()); }
+    QString id() const { return pathId(url); }
     // The short name shown on the row and its one-line explanation, translated.
     static QString label(Kind kind);
     static QString hint(Kind kind);
@@ -53,7 +59,7 @@ struct InstalledApp {
     AppKind kind = AppKind::bundle;
     DesktopIdentity desktop;
 
-    QString id() const { return QString::fromStdString(url.native()); }
+    QString id() const { return pathId(url); }
     int64_t totalBytes() const;
 
     // Equal when the same bundle weighs the same with the same leftovers, so

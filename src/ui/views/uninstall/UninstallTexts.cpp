@@ -95,7 +95,8 @@ std::vector<MapNode> mapNodes(const std::vector<InstalledApp>& visible, Uninstal
     std::vector<MapNode> nodes;
     for (std::size_t i = 0; i < shown.size() && i < std::size_t(kMapApps); ++i) {
         const InstalledApp& app = *shown[i];
-        nodes.push_back(MapNode{.id = app.url.native(),
+        // The application's own id, which opening the jelly selects by.
+        nodes.push_back(MapNode{.id = app.id().toStdString(),
                                 .title = app.name,
                                 .bytes = app.totalBytes(),
                                 .flavor = kPalette[i % std::size(kPalette)],

@@ -220,6 +220,37 @@ TEST_F(UninstallPageTest, PanelFollowsTheModel) {
     EXPECT_EQ(child<QLabel>(&panel, "status")->text(), "很久没打开的排在前面，这些最值得卸。");
 }
 
+TEST_F(UninstallPageTest, ApplicationsWhoseNamesAreNotUtf8StayApart) {
+    // Two names that differ only in a byte that is not UTF-8: as text both
+    // read "Caf\uFFFD", and picking one must never open (and uninstall) the other.
+    fake.apps = {app("/apps/Caf\xe9.AppImage", "Cafe1", 5'000'000), app("/apps/Caf\xe8.AppImage", "Cafe2", 1'000'000)};
+    load(*model);
+    EXPECT_NE(model->apps()[0].id(), model->apps()[1].id());
+    UninstallPanel panel(*model, places().dataHome, [] { return kNow; });
+    UninstallMain main(*model, MapServices{}, services());
+    main.resize(800, 600);
+    main.show();
+    ASSERT_EQ(panel.rows().size(), 2u);
+    panel.rows()[1]->click();
+    ASSERT_TRUE(model->selectedApp());
+    EXPECT_EQ(model->selectedApp()->name, "Cafe2");
+    ASSERT_NE(main.detail(), nullptr);
+    EXPECT_EQ(main.detail()->app().url.native(), "/apps/Caf\xe8.AppImage");
+    // A refresh keeps one row each.
+    model->setSearch(QStringLiteral("x"));
+    model->setSearch(QString());
+    EXPECT_EQ(panel.findChildren<AppRow*>().size(), 2u);
+
+    // Opening a jelly selects by its node's id: the application it shows.
+    model->setSelectedID(std::nullopt);
+    ASSERT_EQ(main.nodes().size(), 2u);
+    for (const MapNode& node : main.nodes()) {
+        model->setSelectedID(QString::fromStdString(node.id));
+        ASSERT_TRUE(model->selectedApp());
+        EXPECT_EQ(model->selectedApp()->url, node.urls.front());
+    }
+}
+
 TEST_F(UninstallPageTest, MainShowsWaitingJellyMapOrDetail) {
     UninstallMain main(*model, MapServices{}, services());
     main.resize(800, 600);
