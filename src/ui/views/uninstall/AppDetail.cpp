@@ -1,6 +1,5 @@
 #include "ui/views/uninstall/AppDetail.h"
 
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
@@ -12,13 +11,11 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "model/common/Bytes.h"
 #include "model/disk/Measure.h"
-#include "platform/RevealFiles.h"
 #include "platform/Translate.h"
 #include "ui/kit/CandyConfirm.h"
 #include "ui/kit/CandyPaint.h"
@@ -28,6 +25,7 @@
 #include "ui/kit/TabularText.h"
 #include "ui/kit/Theme.h"
 #include "ui/kit/Transitions.h"
+#include "ui/views/FilePlaces.h"
 #include "ui/views/uninstall/AppIcons.h"
 #include "ui/views/uninstall/UninstallTexts.h"
 
@@ -35,15 +33,6 @@ namespace sorbeta {
 namespace {
 
 constexpr Spring kCountSpring{0.5, 0.8};
-
-void revealInFileManager(const Path& url) {
-    platform::revealFiles({url}, [url](bool shown) {
-        // Without a file manager service, at least open the folder that holds it.
-        if (!shown)
-            QDesktopServices::openUrl(
-                QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(url.parent_path().native()))));
-    });
-}
 
 // The magnifying glass at a row's end.
 class RevealButton final : public QAbstractButton {
@@ -219,7 +208,7 @@ void FileRow::paintEvent(QPaintEvent*) {
 
 AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services, QWidget* parent)
     : QWidget(parent), app_(std::move(app)), model_(model), services_(std::move(services)) {
-    if (!services_.reveal) services_.reveal = revealInFileManager;
+    if (!services_.reveal) services_.reveal = [](const Path& url) { revealInFileViewer({url}); };
     if (!services_.now) services_.now = [] { return QDateTime::currentDateTimeUtc(); };
     if (!services_.limited) services_.limited = [] { return DiskScanner::limited(); };
     const JellyPalette accent = flavorPalette(Flavor::grape);
