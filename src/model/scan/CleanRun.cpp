@@ -221,6 +221,9 @@ void CleanRun::report(const std::vector<CleanItem>& chosen, const Result& result
         freed.push_back(item);
         freed.back().bytes = bytes;
     }
+    // The last clean's toast goes first: this one's comes in its place even
+    // when it freed just as much.
+    model.setLastFreed(std::nullopt);
     if (result.freed >= 1 && !freed.empty())
         model.setLastReport(
             CleanReport{QDateTime::currentDateTimeUtc(), CleanReport::itemsFrom(freed), result.freed, freeBefore});

@@ -260,6 +260,29 @@ TEST_F(AppModelCleanTest, SkipThese) {
     EXPECT_EQ(ids(model->items()), (std::vector<std::string>{"npm", "browser", "logs", "trash"}));
 }
 
+TEST_F(AppModelCleanTest, EveryCleanAnnouncesItsResultEvenWhenItFreedAsMuchAsTheLast) {
+    // The toast follows lastFreed: a clean that freed as much as the one
+    // before (nothing, say) must still replace that one's toast, with its
+    // own skipped rules.
+    fs::remove_all(home() / ".npm");
+    auto first = model->cleanSelected(Host::main, {"npm"});
+    test::finish(first);
+    ASSERT_EQ(model->lastFreed(), std::optional<int64_t>(0));
+    ASSERT_TRUE(model->lastSkipped().isEmpty());
+    std::vector<std::pair<std::optional<int64_t>, QStringList>> announced;
+    QObject::connect(model.get(), &AppModel::lastFreedChanged,
+                     [&] { announced.emplace_back(model->lastFreed(), model->lastSkipped()); });
+    fs::remove_all(home() / "Library/Logs/app");  // gone since the scan: frees nothing
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
+    auto second = model->cleanSelected(Host::main, {"browser", "logs"});
+    ASSERT_TRUE(waitForDialog());
+    center().choose(1);  // skip the browser's
+    test::finish(second);
+    ASSERT_FALSE(announced.empty());
+    EXPECT_EQ(announced.back().first, std::optional<int64_t>(0));
+    EXPECT_EQ(announced.back().second, QStringList{QStringLiteral("浏览器缓存")});
+}
+
 TEST_F(AppModelCleanTest, SkipTheseHoldsWhenTheAppQuitsBeforeTheCleanStarts) {
     auto chrome = apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
     auto task = model->cleanSelected(Host::main, {"browser", "npm"});
