@@ -6,5 +6,7 @@ target_sources(sorbeta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/JsonText.h
   ${CMAKE_CURRENT_LIST_DIR}/LocaleDates.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LocaleDates.h
+  ${CMAKE_CURRENT_LIST_DIR}/PathId.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PathId.h
   ${CMAKE_CURRENT_LIST_DIR}/WorkPool.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkPool.h)

@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "model/common/PathId.h"
 #include "model/dev/DevDates.h"
 #include "model/dev/DevPaths.h"
 #include "model/disk/Measure.h"
@@ -23,7 +24,7 @@ void addImages(const Path& root, std::vector<DevEntry>& entries) {
                 if (abi.starts_with('.')) continue;
                 const Path folder = root / level / variant / abi;
                 DevEntry entry;
-                entry.id = QStringLiteral("img:") + displayed(folder);
+                entry.id = QStringLiteral("img:") + pathId(folder);
                 entry.title = displayed(level) + QStringLiteral(" · ") + displayed(variant);
                 entry.detail = sorbeta::tr("系统镜像 · ") + displayed(abi);
                 entry.bytes = DiskScanner::size(folder);
@@ -41,7 +42,7 @@ void addEmulators(const Path& root, const QDateTime& now, std::vector<DevEntry>&
         const Path description = root / (folder.stem().native() + ".ini");
         const QDateTime changed = DiskScanner::modified(folder);
         DevEntry entry;
-        entry.id = QStringLiteral("avd:") + displayed(folder);
+        entry.id = QStringLiteral("avd:") + pathId(folder);
         entry.title = displayed(folder.stem());
         entry.detail = sorbeta::tr("模拟器 · 上次改动 ") + DevDates::abbreviatedDate(changed);
         entry.bytes = DiskScanner::size(folder);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "model/common/PathId.h"
 #include "model/dev/DevPaths.h"
 #include "model/dev/DevRun.h"
 #include "model/disk/Access.h"
@@ -96,7 +97,7 @@ std::vector<DevEntry> vmEntries(const DevEnvironment& environment) {
         const int64_t bytes = DiskScanner::size(folder.path);
         if (bytes <= kVmFolderFloor) continue;
         DevEntry entry;
-        entry.id = QStringLiteral("vm:") + DevPaths::displayed(folder.path);
+        entry.id = QStringLiteral("vm:") + pathId(folder.path);
         entry.title = folder.title;
         entry.detail = homeRelative(folder.path, places.home);
         entry.bytes = bytes;

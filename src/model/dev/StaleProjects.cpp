@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "model/common/PathId.h"
 #include "model/dev/DevDates.h"
 #include "model/dev/DevPaths.h"
 #include "model/disk/Measure.h"
@@ -69,7 +70,7 @@ DevEntry entryFor(const Path& project, const std::vector<Path>& artifacts, int64
     QStringList names;
     for (const Path& artifact : artifacts) names.append(DevPaths::displayed(artifact.filename()));
     DevEntry entry;
-    entry.id = QStringLiteral("stale:") + DevPaths::displayed(project);
+    entry.id = QStringLiteral("stale:") + pathId(project);
     entry.title = DevPaths::displayed(project.filename());
     entry.detail = sorbeta::tr("上次改动 ") + DevDates::abbreviatedDate(lastChangeOf(project)) + QStringLiteral(" · ") +
                    names.join(QStringLiteral(", "));

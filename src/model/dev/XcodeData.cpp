@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "model/common/PathId.h"
 #include "model/dev/DevDates.h"
 #include "model/dev/DevPaths.h"
 #include "model/disk/Measure.h"
@@ -27,7 +28,7 @@ std::vector<DevEntry> DevParse::archives(const std::vector<ArchiveItem>& items, 
         for (std::size_t i = 0; i < group.size(); ++i) {
             const ArchiveItem& item = *group[i];
             DevEntry entry;
-            entry.id = QStringLiteral("arc:") + displayed(item.url);
+            entry.id = QStringLiteral("arc:") + pathId(item.url);
             entry.title = item.name;
             entry.detail = DevDates::abbreviatedDateTime(item.date);
             entry.bytes = item.bytes;
@@ -70,7 +71,7 @@ std::vector<DevEntry> DevScan::xcodeApps(const DevEnvironment& environment) {
         const QVariant version = info ? info->value(QStringLiteral("CFBundleShortVersionString")) : QVariant();
 
         DevEntry entry;
-        entry.id = QStringLiteral("xc:") + displayed(bundle);
+        entry.id = QStringLiteral("xc:") + pathId(bundle);
         entry.title = displayed(bundle.stem());
         entry.detail = version.typeId() == QMetaType::QString ? version.toString() : QString();
         entry.bytes = DiskScanner::size(bundle);

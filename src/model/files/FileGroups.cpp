@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/common/PathId.h"
 #include "model/dev/DevDates.h"
 #include "model/dev/DevPaths.h"
 #include "model/files/FileDuplicates.h"
@@ -35,7 +36,9 @@ DevEntry entryFor(const Found& file, const char* prefix, QString detail, bool re
         action.kept = kept->url;
         action.keptIdentity = DevEntry::FileIdentity::of(kept->url);
     }
-    return DevEntry{QString::fromUtf8(prefix) + DevPaths::displayed(file.url),
+    // Told apart by the path's bytes: two names that read alike as text keep
+    // their own ticks.
+    return DevEntry{QString::fromUtf8(prefix) + pathId(file.url),
                     titleOf(file),
                     std::move(detail),
                     file.bytes,

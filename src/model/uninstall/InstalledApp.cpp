@@ -1,7 +1,5 @@
 #include "model/uninstall/InstalledApp.h"
 
-#include <QStringDecoder>
-
 #include "platform/Translate.h"
 
 namespace sorbeta {
@@ -31,14 +29,6 @@ KindTexts textsOf(Leftover::Kind kind) {
 
 QString Leftover::label(Kind kind) { return tr(textsOf(kind).label); }
 QString Leftover::hint(Kind kind) { return tr(textsOf(kind).hint); }
-
-QString pathId(const std::filesystem::path& path) {
-    const QByteArray bytes = QByteArray::fromStdString(path.native());
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) return text;
-    return QStringLiteral("bytes:") + QString::fromLatin1(bytes.toPercentEncoding("/"));
-}
 
 int64_t InstalledApp::totalBytes() const {
     int64_t total = appBytes;

@@ -8,15 +8,11 @@
 #include <optional>
 #include <vector>
 
+#include "model/common/PathId.h"
+
 namespace sorbeta {
 
 using Path = std::filesystem::path;
-
-// The identity of a path as text: the path itself, or, for a path that is
-// not UTF-8 (as text its odd bytes would all read as one replacement
-// character), "bytes:" and the path with each byte outside ASCII written as
-// %XX. Two paths never share one.
-QString pathId(const std::filesystem::path& path);
 
 // One file or folder an application keeps outside its bundle.
 struct Leftover {

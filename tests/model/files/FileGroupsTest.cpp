@@ -4,6 +4,7 @@
 
 #include "FilesTestSupport.h"
 #include "model/dev/DevDates.h"
+#include "model/dev/DevModel.h"
 #include "model/dev/DevRemoval.h"
 #include "model/files/FileGroups.h"
 #include "model/files/FileTrash.h"
@@ -112,6 +113,31 @@ TEST_F(FileGroupsTest, StaleAndLargeBoundaries) {
     EXPECT_EQ(large[0].entries.front().bytes, 500'000'249);
     EXPECT_EQ(large[0].entries.back().bytes, 500'000'050);
     EXPECT_TRUE(groupsOf({}).empty());
+}
+
+TEST_F(FileGroupsTest, NamesThatReadAlikeAsTextKeepTheirOwnTicks) {
+    // Two names that differ in a byte that is not UTF-8 both read
+    // "Caf\uFFFD.bin": ticking the copy to remove must not tick the one kept.
+    const auto kept = written("Downloads/Caf\xe9.bin", kBig, 21);
+    const auto copy = downloads() / "Caf\xe8.bin";
+    std::filesystem::copy_file(kept, copy);
+    Found first = found(kept, test::FileTree::allocated(kept), 1);
+    first.created = now.addDays(-9);
+    Found second = found(copy, test::FileTree::allocated(copy), 1);
+    second.created = now.addDays(-2);
+    const auto groups = groupsOf({first, second});
+    const DevGroup* dups = group(groups, "dups");
+    ASSERT_TRUE(dups);
+    ASSERT_EQ(dups->entries.size(), 2u);
+    EXPECT_NE(dups->entries[0].id, dups->entries[1].id);
+    DevModel page(
+        DevModel::filesTexts(), Flavor::lemon, [] { return std::vector<DevGroup>{}; },
+        [](const std::vector<DevEntry>&) { return DevModel::Result{}; });
+    for (const DevEntry& entry : dups->entries)
+        if (entry.recommended) page.toggle(entry);
+    const std::vector<DevEntry> picked = page.pickedEntries(*dups);
+    ASSERT_EQ(picked.size(), 1u);
+    EXPECT_EQ(std::get<DevEntry::TrashFile>(picked[0].action).url, copy);
 }
 
 TEST_F(FileGroupsTest, DuplicatesKeepTheEarliestAndNameIt) {
