@@ -1,5 +1,6 @@
 #include "model/files/FileFinder.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "model/disk/Access.h"
@@ -48,10 +49,19 @@ public:
     }
 
 private:
+    // A disk's own Trash as the desktop keeps it at the disk's top:
+    // ".Trash-" and a user id (".Trash" itself is skipped by name).
+    static bool isDiskTrash(const std::string& name) {
+        constexpr std::string_view prefix = ".Trash-";
+        return name.size() > prefix.size() && name.starts_with(prefix) &&
+               std::all_of(name.begin() + std::ptrdiff_t(prefix.size()), name.end(),
+                           [](char c) { return c >= '0' && c <= '9'; });
+    }
+
     bool prunes(std::string_view folder) const {
         if (folder == root_) return false;
         const std::string name(lastName(folder));
-        if (skipNames().count(name) || platform::isPackageName(name)) return true;
+        if (skipNames().count(name) || isDiskTrash(name) || platform::isPackageName(name)) return true;
         if (limited_ && Access::wouldPrompt(Path(std::string(folder)), places_)) return true;
         return inCode_ && codeSkipNames().count(name) > 0;
     }

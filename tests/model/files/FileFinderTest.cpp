@@ -51,13 +51,18 @@ TEST_F(FileFinderTest, KeepsBigRegularFilesAndPrunesByName) {
     written("Projects/app/dist/big.bin", kBig);
     written("Projects/app/src/big.bin", kBig);
     written("Code/lib/target/big.bin", kBig);
+    // A disk's own Trash, where a folder is the top of another disk: what was
+    // put there is neither to be found again nor to be kept over a live copy.
+    written("Downloads/.Trash-1000/files/big.bin", kBig);
+    written("Downloads/.Trash/1000/files/big.bin", kBig);
+    written("Downloads/.Trash-old/big.bin", kBig);  // not a Trash
 
     auto found = collectAll();
     auto paths = relativePaths(found, home());
     std::sort(paths.begin(), paths.end());
-    EXPECT_EQ(paths,
-              (std::vector<std::string>{"Documents/build/big.bin", "Documents/dist/big.bin",
-                                        "Downloads/.hidden/big.bin", "Downloads/big.bin", "Projects/app/src/big.bin"}));
+    EXPECT_EQ(paths, (std::vector<std::string>{"Documents/build/big.bin", "Documents/dist/big.bin",
+                                               "Downloads/.Trash-old/big.bin", "Downloads/.hidden/big.bin",
+                                               "Downloads/big.bin", "Projects/app/src/big.bin"}));
     for (const auto& file : found) {
         EXPECT_EQ(file.inCode, file.url.native().starts_with((home() / "Projects").native())) << file.url;
         EXPECT_GE(file.bytes, FileFinder::kCandidateFloor);
