@@ -19,6 +19,8 @@ target_sources(sorbeta_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CoverageRaster.h
   ${CMAKE_CURRENT_LIST_DIR}/DeviceRects.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DeviceRects.h
+  ${CMAKE_CURRENT_LIST_DIR}/FileViewer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FileViewer.h
   ${CMAKE_CURRENT_LIST_DIR}/IconCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IconCache.h
   ${CMAKE_CURRENT_LIST_DIR}/ImageEffects.cpp

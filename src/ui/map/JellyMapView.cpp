@@ -2,7 +2,6 @@
 
 #include <QBackingStore>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -11,16 +10,15 @@
 #include <QPainter>
 #include <QRegion>
 #include <QToolTip>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
 #include <span>
 
-#include "platform/RevealFiles.h"
 #include "platform/Translate.h"
 #include "ui/jelly/JellyBody.h"
 #include "ui/jelly/SelectionRing.h"
 #include "ui/kit/DeviceRects.h"
+#include "ui/kit/FileViewer.h"
 #include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/KitText.h"
@@ -383,12 +381,7 @@ std::unique_ptr<QMenu> JellyMapView::contextMenuFor(const std::string& id) {
     return menu;
 }
 
-void JellyMapView::reveal(const MapNode& node) {
-    platform::revealFiles(node.urls, [urls = node.urls](bool shown) {
-        // Without a file manager service, at least open the folder that holds it.
-        if (!shown && !urls.empty()) QDesktopServices::openUrl(platform::fileUrl(urls.front().parent_path()));
-    });
-}
+void JellyMapView::reveal(const MapNode& node) { revealInFileViewer(node.urls); }
 
 void JellyMapView::contextMenuEvent(QContextMenuEvent* event) {
     const auto id = blobAt(event->pos());

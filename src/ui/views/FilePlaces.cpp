@@ -1,10 +1,6 @@
 #include "ui/views/FilePlaces.h"
 
-#include <QDesktopServices>
 #include <QFile>
-#include <QUrl>
-
-#include "platform/RevealFiles.h"
 
 namespace sorbeta {
 
@@ -23,14 +19,6 @@ QString tildePath(const std::filesystem::path& path, const std::filesystem::path
         from = end;
     }
     return result + text.mid(from);
-}
-
-void revealInFileViewer(const std::vector<std::filesystem::path>& items) {
-    if (items.empty()) return;
-    platform::revealFiles(items, [first = items.front()](bool shown) {
-        if (shown) return;
-        QDesktopServices::openUrl(platform::fileUrl(first.parent_path()));
-    });
 }
 
 }  // namespace sorbeta

@@ -4,14 +4,12 @@
 #include <filesystem>
 #include <vector>
 
+#include "ui/kit/FileViewer.h"
+
 namespace sorbeta {
 
 // `path` as a text with the home folder written "~" wherever it stands as
 // whole components ("/home/u/x" → "~/x"; "/home/u2" stays as it is).
 QString tildePath(const std::filesystem::path& path, const std::filesystem::path& home);
-
-// Shows the items selected in the file manager; where no file manager
-// answers, opens the folder that holds the first one.
-void revealInFileViewer(const std::vector<std::filesystem::path>& items);
 
 }  // namespace sorbeta

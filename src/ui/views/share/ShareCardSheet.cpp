@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,10 +20,10 @@
 #include "platform/FileOps.h"
 #include "platform/Places.h"
 #include "platform/PrivateFolder.h"
-#include "platform/RevealFiles.h"
 #include "platform/Translate.h"
 #include "ui/kit/CandyButtonRow.h"
 #include "ui/kit/CandyControls.h"
+#include "ui/kit/FileViewer.h"
 #include "ui/kit/ImageEffects.h"
 #include "ui/kit/KitText.h"
 #include "ui/kit/Theme.h"
@@ -46,10 +47,7 @@ QString askForSaveFile(QWidget* parent, const QString& proposed) {
 void openWithDesktop(const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }
 
 void revealWithFileManager(const QString& file) {
-    const std::filesystem::path path = file.toStdString();
-    platform::revealFiles({path}, [folder = QFileInfo(file).absolutePath()](bool shown) {
-        if (!shown) QDesktopServices::openUrl(QUrl::fromLocalFile(folder));  // no file manager service
-    });
+    revealInFileViewer({std::filesystem::path(QFile::encodeName(file).toStdString())});
 }
 
 // The Desktop when there is one, else the home folder.
