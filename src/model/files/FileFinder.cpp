@@ -34,8 +34,14 @@ std::string_view lastName(std::string_view path) {
 // mode) folders that would prompt; files kept from the size floor up.
 class RootWalk {
 public:
-    RootWalk(std::string root, bool inCode, const platform::Places& places)
-        : root_(std::move(root)), inCode_(inCode), limited_(DiskScanner::limited()), places_(places) {}
+    // `root` is the folder walked; its files are named under `shown`, the
+    // folder as the user has it (they differ where the folder is a link).
+    RootWalk(std::string root, std::string shown, bool inCode, const platform::Places& places)
+        : root_(std::move(root)),
+          shown_(std::move(shown)),
+          inCode_(inCode),
+          limited_(DiskScanner::limited()),
+          places_(places) {}
 
     void appendTo(std::vector<Found>& found) const {
         platform::WalkOptions options;
@@ -46,6 +52,13 @@ public:
             if (entry->info.allocatedBytes < kCandidateFloor || entry->path == root_) continue;
             if (auto candidate = candidateAt(Path(std::string(entry->path)))) found.push_back(std::move(*candidate));
         }
+    }
+
+    // A walked path as the user reaches it: under the folder they opened.
+    Path shownPath(const Path& walked) const {
+        if (root_ == shown_) return walked;
+        const std::string_view rest = std::string_view(walked.native()).substr(root_.size());
+        return Path(shown_ + (root_ == "/" ? "/" : "") + std::string(rest));
     }
 
 private:
@@ -72,10 +85,11 @@ private:
         if (!facts || facts->kind != platform::EntryKind::file || facts->allocatedBytes < kCandidateFloor)
             return std::nullopt;
         const platform::FileTime used = std::max(facts->modified, facts->accessed);
-        return Found{std::move(path), facts->allocatedBytes, dateOf(used), dateOf(facts->created()), inCode_};
+        return Found{shownPath(path), facts->allocatedBytes, dateOf(used), dateOf(facts->created()), inCode_};
     }
 
     std::string root_;
+    std::string shown_;
     bool inCode_;
     bool limited_;
     const platform::Places& places_;
@@ -138,13 +152,17 @@ std::vector<Found> collect(const std::vector<Path>& roots, const platform::Place
         if (DiskScanner::limited() && Access::wouldPrompt(root, places)) continue;
         bool inCode = false;
         for (const std::string& codeRoot : code) inCode = inCode || isWithin(root, codeRoot);
-        // A user folder that is a link to elsewhere is walked where it leads.
+        // A user folder that is a link to elsewhere (a second disk, say) is
+        // walked where it leads, and its files keep the folder's own path:
+        // the installers of a linked Downloads folder are still the
+        // Downloads folder's, and the page shows them there.
+        std::string walked = root;
         if (platform::isSymlink(root)) {
             const auto target = platform::resolvedPath(root);
             if (!target) continue;
-            root = target->native();
+            walked = target->native();
         }
-        RootWalk(root, inCode, places).appendTo(found);
+        RootWalk(walked, root, inCode, places).appendTo(found);
     }
     return found;
 }

@@ -221,6 +221,37 @@ TEST_F(FileGroupsTest, ADuplicateMovesOnlyWhileBothCopiesAreAsSearched) {
     EXPECT_TRUE(std::filesystem::exists(keptOf(unchanged)));
 }
 
+TEST_F(FileGroupsTest, ALinkedDownloadsFolderIsStillTheDownloadsFolder) {
+    // Downloads kept elsewhere (a second disk), linked from the home.
+    const auto elsewhere = outside() / "data/Downloads";
+    std::filesystem::create_directories(elsewhere);
+    std::filesystem::remove_all(downloads());
+    std::filesystem::create_directory_symlink(elsewhere, downloads());
+    const auto installer = written("Downloads/Tool.deb", kBig, 3);
+    setTimes(installer, 40, 40);
+    // A link inside it that leads to another folder outside the home.
+    const auto other = outside() / "other";
+    std::filesystem::create_directories(other);
+    std::filesystem::create_directory_symlink(other, downloads() / "escape");
+    std::ofstream(other / "keep.txt") << "x";
+
+    const auto groups = FileFinder::all(now, places());
+    const DevGroup* installers = group(groups, "installers");
+    ASSERT_TRUE(installers);
+    ASSERT_EQ(installers->entries.size(), 1u);
+    const DevEntry& entry = installers->entries[0];
+    EXPECT_EQ(std::get<DevEntry::TrashFile>(entry.action).url, downloads() / "Tool.deb");
+    EXPECT_TRUE(entry.detail.startsWith(QStringLiteral("~/Downloads · "))) << entry.detail.toStdString();
+
+    // What the page offers, it can move; nothing beyond the user's folder.
+    EXPECT_FALSE(FileFinder::trash(downloads() / "escape/keep.txt", places()));
+    EXPECT_TRUE(std::filesystem::exists(other / "keep.txt"));
+    std::ofstream(outside() / "data/elsewhere.txt") << "x";
+    EXPECT_FALSE(FileFinder::trash(outside() / "data/elsewhere.txt", places()));
+    EXPECT_TRUE(FileFinder::trash(downloads() / "Tool.deb", places()));
+    EXPECT_FALSE(std::filesystem::exists(elsewhere / "Tool.deb"));
+}
+
 TEST_F(FileGroupsTest, ALoadLeavesAccessTimesAlone) {
     // Two copies of an old installer: the search reads both through.
     const auto first = written("Downloads/setup.iso", kBig, 9);
