@@ -155,9 +155,10 @@ std::set<int> askWindowsToClose(const std::set<int>& pids, const std::string& di
             // A pid means something only on the machine that wrote it.
             const std::string machine = textProperty(c, window, XCB_ATOM_WM_CLIENT_MACHINE);
             if (!machine.empty() && machine != host) continue;
-            if (!throughManager &&
-                !contains(listProperty(c, window, atoms.protocols, XCB_ATOM_ATOM), atoms.deleteWindow))
-                continue;  // nothing would ask it politely
+            // Without WM_DELETE_WINDOW nothing would ask it politely: a window
+            // manager answers a close request for such a window by killing
+            // its client, unsaved work and all.
+            if (!contains(listProperty(c, window, atoms.protocols, XCB_ATOM_ATOM), atoms.deleteWindow)) continue;
             if (!stillOurs(int(pid[0]))) continue;
             sendClose(c, root, window, throughManager, atoms);
             asked.insert(int(pid[0]));

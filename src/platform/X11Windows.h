@@ -1,8 +1,9 @@
 #pragma once
-// Asking an X11 application to close its windows, as its close button would:
-// through the window manager (_NET_CLOSE_WINDOW) where it offers that, else
-// straight to a window that accepts WM_DELETE_WINDOW. Windows are found by
-// the process id they announce (_NET_WM_PID) on this machine.
+// Asking an X11 application to close its windows, as its close button would.
+// Only a window that accepts WM_DELETE_WINDOW is asked: through the window
+// manager (_NET_CLOSE_WINDOW) where it offers that, else straight to the
+// window. Windows are found by the process id they announce (_NET_WM_PID) on
+// this machine.
 #include <functional>
 #include <set>
 #include <string>

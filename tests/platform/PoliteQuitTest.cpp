@@ -39,7 +39,8 @@ void setList(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property, xcb_
 
 // The child: one window announcing our pid, closable through the window
 // manager protocol ("ewmh": it plays the window manager itself) or straight
-// through WM_DELETE_WINDOW ("icccm").
+// through WM_DELETE_WINDOW ("icccm"). "ewmh-bare" plays the window manager
+// too, for a window that does not take WM_DELETE_WINDOW.
 [[noreturn]] void runWindow(const std::string& mode, const char* display) {
     ::signal(SIGTERM, SIG_IGN);
     xcb_connection_t* c = xcb_connect(display, nullptr);
@@ -56,9 +57,10 @@ void setList(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property, xcb_
     const xcb_atom_t protocols = atom(c, "WM_PROTOCOLS");
     const xcb_atom_t deleteWindow = atom(c, "WM_DELETE_WINDOW");
     const xcb_atom_t closeWindow = atom(c, "_NET_CLOSE_WINDOW");
-    if (mode == "icccm") setList(c, window, protocols, XCB_ATOM_ATOM, {deleteWindow});
+    const bool manager = mode.starts_with("ewmh");
+    if (mode != "ewmh-bare") setList(c, window, protocols, XCB_ATOM_ATOM, {deleteWindow});
     xcb_map_window(c, window);
-    if (mode == "ewmh") {
+    if (manager) {
         const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
         setList(c, screen->root, check, XCB_ATOM_WINDOW, {window});
         setList(c, window, check, XCB_ATOM_WINDOW, {window});
@@ -73,8 +75,8 @@ void setList(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property, xcb_
     while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
         if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE) {
             const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
-            const bool closed = mode == "icccm" ? message->type == protocols && message->data.data32[0] == deleteWindow
-                                                : message->type == closeWindow && message->window == window;
+            const bool closed = !manager ? message->type == protocols && message->data.data32[0] == deleteWindow
+                                         : message->type == closeWindow && message->window == window;
             if (closed) ::_exit(0);
         }
         std::free(event);
@@ -146,6 +148,17 @@ TEST_F(PoliteQuitWindows, ThroughTheWindowManagerWhenItClosesWindows) {
     EXPECT_EQ(platform::politeQuit({sampleOf(window)}, server.display()), (platform::PoliteQuitResult{1, 0, 0}));
     ASSERT_TRUE(window.waitForFinished(5000));
     EXPECT_EQ(window.exitCode(), 0);
+}
+
+TEST_F(PoliteQuitWindows, AWindowThatCannotBeAskedIsNotClosedThroughTheWindowManager) {
+    // A window manager answers a close request for a window without
+    // WM_DELETE_WINDOW by killing its client: such a window is not asked,
+    // its process gets the terminate signal instead (which this one ignores).
+    test::XvfbServer server;
+    if (!server.running()) GTEST_SKIP() << "no Xvfb here";
+    QProcess& window = windowChild("ewmh-bare", server.display());
+    EXPECT_EQ(platform::politeQuit({sampleOf(window)}, server.display()), (platform::PoliteQuitResult{0, 1, 0}));
+    EXPECT_FALSE(window.waitForFinished(500));
 }
 
 TEST_F(PoliteQuitWindows, ProcessesWithoutWindowsGetTerminate) {
