@@ -14,9 +14,10 @@ namespace {
 
 // An Exec word in the quoting desktop entries expect: plain when it holds
 // nothing special, else in double quotes with ", `, $ and \ escaped; the
-// value escape then doubles each backslash once more.
+// value escape then doubles each backslash once more and writes line breaks
+// and tabs as \n, \r and \t, so a name holding one cannot start a key of its own.
 QString execWord(const QString& word) {
-    static const QString special = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`=%");
+    static const QString special = QStringLiteral(" \t\n\r\"'\\><~|&;$*?#()`=%");
     bool plain = !word.isEmpty();
     for (const QChar c : word)
         if (special.contains(c)) plain = false;
@@ -32,6 +33,9 @@ QString execWord(const QString& word) {
         text += u'"';
     }
     text.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    text.replace(QLatin1String("\n"), QLatin1String("\\n"));
+    text.replace(QLatin1String("\r"), QLatin1String("\\r"));
+    text.replace(QLatin1String("\t"), QLatin1String("\\t"));
     text.replace(QLatin1String("%"), QLatin1String("%%"));
     return text;
 }

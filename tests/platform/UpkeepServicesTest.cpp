@@ -51,6 +51,14 @@ TEST_F(AutostartTest, EntryStartsThisProgramAndIsReadFromDiskEveryTime) {
     // Quotes, dollars and percents survive the entry's two layers of escaping.
     ASSERT_TRUE(Autostart::enable(places(), QStringLiteral("/opt/a\"b$c%d\\e/sorbeta")));
     EXPECT_EQ(execWords(readDesktopEntry(path)->value("Exec")), (std::vector<std::string>{"/opt/a\"b$c%d\\e/sorbeta"}));
+    // A line break in the path stays in the path: it never starts a key.
+    const std::string broken = "/opt/a\nHidden=true\nExec=/bin/other\r\t/sorbeta";
+    ASSERT_TRUE(Autostart::enable(places(), QString::fromStdString(broken)));
+    const std::optional<DesktopEntry> written = readDesktopEntry(path);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(execWords(written->value("Exec")), (std::vector<std::string>{broken}));
+    EXPECT_EQ(written->keys.count("Hidden"), 0u);
+    EXPECT_TRUE(Autostart::isEnabled(places()));
 
     // A desktop's own switch (Hidden, or GNOME's key) turns the item off.
     std::ofstream(path) << "[Desktop Entry]\nType=Application\nExec=/x/sorbeta\nHidden=true\n";
