@@ -45,7 +45,8 @@ struct Carried {
 };
 
 Carried carryOut(const DevEntry& entry, const DevEnvironment& environment, const TrashFile& trashFile) {
-    const auto shown = [&](bool succeeded) { return Carried{succeeded, entry.bytes}; };
+    // A removal that worked frees what the row showed.
+    const auto shown = [&](bool succeeded) { return Carried{succeeded, succeeded ? entry.bytes : 0}; };
     return std::visit(
         [&](const auto& action) -> Carried {
             using Action = std::decay_t<decltype(action)>;
@@ -60,14 +61,18 @@ Carried carryOut(const DevEntry& entry, const DevEnvironment& environment, const
             } else if constexpr (std::is_same_v<Action, DevEntry::Trash>) {
                 return shown(trash(action.urls, environment));
             } else if constexpr (std::is_same_v<Action, DevEntry::Artifacts>) {
-                return shown(deleteArtifacts(action.urls, environment) >= 1);
+                bool whole = false;
+                const int64_t freed = deleteArtifacts(action.urls, environment, &whole);
+                // Folders that stayed: the entry failed, and freed only what went.
+                if (!whole) return Carried{false, freed};
+                return shown(freed >= 1);
             } else if constexpr (std::is_same_v<Action, DevEntry::TrashFile>) {
                 return shown(trashFile && safeToMove(action) && trashFile(action.url));
             } else if constexpr (std::is_same_v<Action, DevEntry::Reveal>) {
                 return {};  // nothing to remove: never a success
             } else {
                 const PruneResult prune = pruneDocker(environment);
-                return Carried{prune.succeeded, prune.freed};
+                return Carried{prune.succeeded, prune.succeeded ? prune.freed : 0};
             }
         },
         entry.action);
@@ -80,10 +85,8 @@ RemovalOutcome perform(const std::vector<DevEntry>& entries, const DevEnvironmen
     RemovalOutcome outcome;
     for (const DevEntry& entry : entries) {
         const Carried carried = carryOut(entry, environment, trashFile);
-        if (carried.succeeded)
-            outcome.bytes += carried.bytes;
-        else
-            ++outcome.failed;
+        outcome.bytes += carried.bytes;
+        if (!carried.succeeded) ++outcome.failed;
     }
     return outcome;
 }
@@ -159,25 +162,38 @@ bool isStillArtifact(const Path& url, const DevEnvironment& environment) {
     return false;
 }
 
-int64_t deleteArtifacts(const std::vector<Path>& urls, const DevEnvironment& environment) {
+int64_t deleteArtifacts(const std::vector<Path>& urls, const DevEnvironment& environment, bool* whole) {
     // The page may have stood open for days: each project must still be idle
     // and each folder still what the search found.
+    bool left = false;
     std::map<Path, std::vector<Path>> byProject;
     for (const Path& url : urls) {
         const auto path = DiskScanner::normalised(url);
-        if (!path || !platform::entryExists(*path)) continue;
-        if (!isStillArtifact(*path, environment) || ProjectArtifacts::holdsRepository(*path)) continue;
+        if (!path) {
+            left = left || platform::entryExists(url);
+            continue;
+        }
+        if (!platform::entryExists(*path)) continue;
+        if (!isStillArtifact(*path, environment) || ProjectArtifacts::holdsRepository(*path)) {
+            left = true;
+            continue;
+        }
         byProject[path->parent_path()].push_back(*path);
     }
     const QDateTime cutoff = environment.now().addSecs(-kStaleSeconds);
     int64_t freed = 0;
     for (const auto& [project, artifacts] : byProject) {
-        if (changedSince(project, artifacts, cutoff)) continue;
+        if (changedSince(project, artifacts, cutoff)) {
+            left = true;
+            continue;
+        }
         for (const Path& artifact : artifacts) {
             const int64_t size = DiskScanner::size(artifact);
             freed += DiskScanner::removeMeasured(artifact, size);
+            left = left || platform::entryExists(artifact);
         }
     }
+    if (whole) *whole = !left;
     return freed;
 }
 

@@ -16,8 +16,8 @@
 
 namespace sorbeta::DevScan {
 
-// What one removal came to: the sizes shown for the entries that went, and
-// how many did not.
+// What one removal came to: the sizes shown for the entries that went (and
+// what went of a project whose folders did not all go), and how many did not.
 struct RemovalOutcome {
     int64_t bytes = 0;
     int failed = 0;
@@ -30,7 +30,8 @@ using TrashFile = std::function<bool(const std::filesystem::path&)>;
 
 // The entries in order. A succeeded entry adds the size its row showed; the
 // container prune adds what the engine says it reclaimed (its estimate counts
-// data a prune keeps). A reveal-only entry always counts as failed.
+// data a prune keeps). A project whose folders did not all go counts as
+// failed and adds what did go. A reveal-only entry always counts as failed.
 RemovalOutcome perform(const std::vector<DevEntry>& entries, const DevEnvironment& environment,
                        const TrashFile& trashFile);
 
@@ -56,7 +57,9 @@ bool isStillArtifact(const std::filesystem::path& url, const DevEnvironment& env
 
 // Deletes the artifact folders of one project, each only after checking
 // again that it is an artifact and that the project is still idle. Returns
-// the bytes that went.
-int64_t deleteArtifacts(const std::vector<std::filesystem::path>& urls, const DevEnvironment& environment);
+// the bytes that went; `whole`, when given, tells whether every folder that
+// was there went (folders already gone do not count against it).
+int64_t deleteArtifacts(const std::vector<std::filesystem::path>& urls, const DevEnvironment& environment,
+                        bool* whole = nullptr);
 
 }  // namespace sorbeta::DevScan

@@ -166,6 +166,23 @@ TEST_F(DevRemovalTest, ArtifactsGoOnlyWhileStillArtifactsOfAnIdleProject) {
     EXPECT_EQ(perform({entry("stale:first", 777, DevEntry::Artifacts{{first / "node_modules"}})}),
               (DevScan::RemovalOutcome{0, 1}));
 
+    // One folder of the entry goes, the other holds a checkout since the
+    // search and stays: only what went counts, and the entry failed.
+    const auto second = idleProject("Projects/second");
+    tree->file("Projects/second/.venv/lib/big.bin", 1 << 20);
+    tree->text("Projects/second/requirements.txt", "x");
+    tree->file("Projects/second/.venv/src/dep/.git/HEAD");
+    for (const char* part : {"/.venv/lib/big.bin", "/.venv/lib", "/.venv/src/dep/.git/HEAD", "/.venv/src/dep/.git",
+                             "/.venv/src/dep", "/.venv/src", "/.venv", "/requirements.txt", ""})
+        ageDays("Projects/second" + std::string(part), 200);
+    const int64_t modules = DiskScanner::size(second / "node_modules");
+    ASSERT_GT(modules, 0);
+    EXPECT_EQ(
+        perform({entry("stale:second", 5'000'000, DevEntry::Artifacts{{second / "node_modules", second / ".venv"}})}),
+        (DevScan::RemovalOutcome{modules, 1}));
+    EXPECT_FALSE(platform::entryExists(second / "node_modules"));
+    EXPECT_TRUE(platform::entryExists(second / ".venv/lib/big.bin"));
+
     // The marker went meanwhile: no longer a dependency folder.
     const auto unmarked = idleProject("Projects/unmarked");
     fs::remove(unmarked / "package.json");
