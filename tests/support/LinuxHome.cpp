@@ -137,8 +137,8 @@ std::vector<LinuxHome::RuleFinds> LinuxHome::expectedRuleTargets() {
          {".local/share/TelegramDesktop/tdata/user_data/cache",
           ".local/share/TelegramDesktop/tdata/user_data/media_cache"}},
         {"appcache",
-         {".cache/thumbnails", ".cache/fontconfig", ".var/app/com.slack.Slack/cache", ".var/app/org.gimp.GIMP/cache",
-          "snap/code/common/.cache"}},
+         {".cache/thumbnails", ".cache/fontconfig", ".var/app/com.slack.Slack/cache/fontconfig",
+          ".var/app/org.gimp.GIMP/cache/gimp", "snap/code/common/.cache/x"}},
     };
 }
 

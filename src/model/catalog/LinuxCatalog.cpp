@@ -137,12 +137,26 @@ RuleLayer appCaches() {
     // Evolution's offline copies of mail with changes not yet sent back.
     left.insert({"ibus", "rclone", "evolution"});
     layer.children.push_back({"{cache}", "", left, passwordManagerPrefixes()});
+    // A sandbox's cache folder is the cache folder of the application inside:
+    // a Flatpak Evolution keeps its offline mail in its own cache/evolution,
+    // a snapped rclone its uploads in common/.cache/rclone. So each entry is
+    // offered on its own, with the same names left out. The browsers'
+    // sandboxes are left to their own rule whole.
     layer.children.push_back({"{fp}",
                               "cache",
                               {"com.google.Chrome", "org.chromium.Chromium", "com.microsoft.Edge", "com.brave.Browser",
                                "org.mozilla.firefox"},
+                              passwordManagerPrefixes(),
+                              true,
+                              left,
                               passwordManagerPrefixes()});
-    layer.children.push_back({"{snap}", "common/.cache", {"chromium", "brave", "firefox"}, passwordManagerPrefixes()});
+    layer.children.push_back({"{snap}",
+                              "common/.cache",
+                              {"chromium", "brave", "firefox"},
+                              passwordManagerPrefixes(),
+                              true,
+                              left,
+                              passwordManagerPrefixes()});
     return layer;
 }
 

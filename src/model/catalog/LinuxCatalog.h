@@ -21,12 +21,17 @@ namespace sorbeta::LinuxCatalog {
 
 // Every child of one folder as a place of its own (with `leaf`: the child's
 // `leaf` inside it, as for one sandbox per application), except the names
-// left out.
+// left out. With `listingLeaf`, not the leaf itself but each entry in it,
+// except the names left out there: a sandbox's cache folder holds what the
+// cache folder outside it would, what must stay included.
 struct ChildPlaces {
-    std::string folder;                          // a place pattern without "*"
-    std::string leaf;                            // "" for the child itself
-    std::set<std::string> excludingChildren;     // exact names
-    std::vector<std::string> excludingPrefixes;  // name beginnings, any letter case
+    std::string folder;                                // a place pattern without "*"
+    std::string leaf;                                  // "" for the child itself
+    std::set<std::string> excludingChildren;           // exact names
+    std::vector<std::string> excludingPrefixes;        // name beginnings, any letter case
+    bool listingLeaf = false;                          // the leaf's entries, not the leaf
+    std::set<std::string> excludingInLeaf;             // exact names inside the leaf
+    std::vector<std::string> excludingPrefixesInLeaf;  // their beginnings, any letter case
 
     bool operator==(const ChildPlaces&) const = default;
 };

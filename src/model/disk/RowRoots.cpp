@@ -82,8 +82,16 @@ std::vector<Path> layerPlaces(const std::vector<std::string>& roots,
         const auto folder = places.expandPlace(source.folder);
         if (!folder) continue;
         for (const Path& child :
-             resolveRoots({}, folder->native(), source.excludingChildren, source.excludingPrefixes, places))
-            found.push_back(source.leaf.empty() ? child : child / source.leaf);
+             resolveRoots({}, folder->native(), source.excludingChildren, source.excludingPrefixes, places)) {
+            const Path place = source.leaf.empty() ? child : child / source.leaf;
+            if (!source.listingLeaf) {
+                found.push_back(place);
+                continue;
+            }
+            const std::vector<Path> inside =
+                resolveRoots({}, place.native(), source.excludingInLeaf, source.excludingPrefixesInLeaf, places);
+            found.insert(found.end(), inside.begin(), inside.end());
+        }
     }
     return found;
 }

@@ -201,6 +201,33 @@ TEST_F(LinuxHomeTest, CategoriesCountEveryFileOnceAndLeaveEachToTheRightOne) {
     EXPECT_TRUE(owners(onLinux.systemRoot / "var/lib/snapd/snaps/partial/x").empty());
 }
 
+// A sandbox's cache folder is the cache folder of the application inside:
+// what "appcache" leaves in ~/.cache it leaves there too, entry by entry.
+TEST_F(LinuxHomeTest, SandboxCachesKeepWhatTheCacheFolderKeeps) {
+    test::FileTree tree(home());
+    const std::vector<fs::path> kept{
+        tree.file(".var/app/org.gnome.Evolution/cache/evolution/mail/1234/folders/INBOX/cur/1.eml", 400),
+        tree.file("snap/foo/common/.cache/rclone/vfs/gdrive/Documents/report.odt", 400),
+        tree.file(".var/app/org.gnome.Evolution/cache/ibus/libpinyin/user_bigram.db", 400)};
+    const fs::path fonts = tree.file(".var/app/org.gnome.Evolution/cache/fontconfig/cache-1", 400);
+    const fs::path thumbnail = tree.file("snap/foo/common/.cache/thumbnails/large/a.png", 400);
+
+    const CleanSpec& appcache = *Catalog::cleanable("appcache");
+    std::set<std::string> offered;
+    for (const fs::path& target : DiskScanner::cleanableTargets(appcache, {}, onLinux)) {
+        offered.insert(named(target));
+        for (const fs::path& file : kept) EXPECT_FALSE(DiskScanner::isWithin(file, target)) << target;
+    }
+    EXPECT_TRUE(offered.contains(".var/app/org.gnome.Evolution/cache/fontconfig"));
+    EXPECT_TRUE(offered.contains("snap/foo/common/.cache/thumbnails"));
+
+    for (const DiskScanner::TargetGroup& group : DiskScanner::targetGroups(appcache, {}, onLinux))
+        DiskScanner::clean(group.paths, appcache.removeRoots, group.allowUserFolders, nullptr, onLinux);
+    for (const fs::path& file : kept) EXPECT_TRUE(fs::exists(file)) << file;
+    EXPECT_FALSE(fs::exists(fonts));
+    EXPECT_FALSE(fs::exists(thumbnail));
+}
+
 // A cache or settings folder linked to the home itself (~/.cache -> ~): the
 // home's own folders are no children of that place, for any rule or category.
 class PlaceLinkedToHomeTest : public test::HomeTest {
