@@ -61,6 +61,8 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     t.file(".cache/JetBrains/IntelliJIdea2024.1/caches/index", kSmall);
     t.file(".cache/tracker3/files/meta.db", kSmall);
     t.file(".cache/huggingface/hub/model.bin", kSmall);
+    t.file(".cache/torch/hub/checkpoints/resnet50.pth", kSmall);
+    t.file(".cache/whisper/large-v3.pt", kSmall);
     t.file(".cache/keepassxc/keepassxc.ini", kSmall);
     t.file(".var/app/org.gimp.GIMP/cache/gimp/x", kSmall);
     t.file("snap/code/common/.cache/x", kSmall);
@@ -158,6 +160,8 @@ std::vector<std::string> LinuxHome::protectedFiles() {
             ".cache/JetBrains/IntelliJIdea2024.1/caches/index",
             ".cache/tracker3/files/meta.db",
             ".cache/huggingface/hub/model.bin",
+            ".cache/torch/hub/checkpoints/resnet50.pth",
+            ".cache/whisper/large-v3.pt",
             ".cache/keepassxc/keepassxc.ini",
             "下载/App.AppImage",
             "下载/fresh.deb",

@@ -68,7 +68,9 @@ std::map<std::string, CategoryLayer> buildCategories() {
     std::map<std::string, CategoryLayer> layers;
     layers["media"] = {{"{Pictures}", "{Videos}", "{Music}"}, {}};
     layers["docs"] = {{"{Documents}", "{Downloads}", "{Desktop}"}, {}};
-    layers["ai"] = {{"{cache}/huggingface", "{cache}/lm-studio"}, {}};
+    // Downloaded models: Hugging Face's and LM Studio's, PyTorch Hub's
+    // checkpoints and Whisper's speech models.
+    layers["ai"] = {{"{cache}/huggingface", "{cache}/lm-studio", "{cache}/torch", "{cache}/whisper"}, {}};
     layers["deps"] = {
         joined({{"{cache}/yarn", "~/.yarn/berry/cache", "{cache}/pip", "{cache}/Homebrew", "{cache}/org.swift.swiftpm",
                  "~/.swiftpm/cache", "{cache}/go-build", "{cache}/ms-playwright", "{cache}/pnpm", "{data}/pnpm/store",
@@ -130,8 +132,8 @@ RuleLayer appCaches() {
     left.insert(browserCacheNames().begin(), browserCacheNames().end());
     // Model caches (category "ai"), IDE indexes that take long to rebuild, the
     // desktop's search index and session state, Flatpak's own data and ours.
-    left.insert(
-        {"huggingface", "lm-studio", "JetBrains", "Google", "tracker", "tracker3", "sessions", "flatpak", "Sorbeta"});
+    left.insert({"huggingface", "lm-studio", "torch", "whisper", "JetBrains", "Google", "tracker", "tracker3",
+                 "sessions", "flatpak", "Sorbeta"});
     // Not caches at all, whatever their folder: the input method's learned
     // words (ibus-libpinyin), files an rclone mount has yet to upload, and
     // Evolution's offline copies of mail with changes not yet sent back.

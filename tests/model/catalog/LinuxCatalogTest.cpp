@@ -178,6 +178,8 @@ TEST_F(LinuxHomeTest, CategoriesCountEveryFileOnceAndLeaveEachToTheRightOne) {
         {".cache/pypoetry/virtualenvs/proj/pyvenv.cfg", "deps"},
         {".local/share/pnpm/store/v3/files/00/a", "deps"},
         {".cache/huggingface/hub/model.bin", "ai"},
+        {".cache/torch/hub/checkpoints/resnet50.pth", "ai"},
+        {".cache/whisper/large-v3.pt", "ai"},
         {".cache/google-chrome/Default/Cache/Cache_Data/data_1", "caches"},  // browsers stay in caches
         {".cache/thumbnails/large/a.png", "caches"},
         {".var/app/com.slack.Slack/cache/fontconfig/z", "caches"},
