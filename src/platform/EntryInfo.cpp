@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/PathText.h"
 #include "platform/StatInfo.h"
 #include "platform/UniqueFd.h"
 
@@ -81,6 +82,19 @@ std::optional<Path> resolvedPath(const Path& path, bool* missing) {
     if (::realpath(path.c_str(), buffer)) return Path(buffer);
     if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
     return std::nullopt;
+}
+
+Path realFolder(const Path& folder) {
+    return Path(withoutTrailingSlashes(resolvedPath(folder).value_or(folder).lexically_normal().native()));
+}
+
+bool holdsHomeFolder(const Path& folder, const Path& home) {
+    const Path real = realFolder(folder);
+    const std::string& text = real.native();
+    const std::string& homeText = home.native();
+    return text == "/" || text == homeText ||
+           (homeText.size() > text.size() && homeText.compare(0, text.size(), text) == 0 &&
+            homeText[text.size()] == '/');
 }
 
 bool opensForReading(const Path& path) {

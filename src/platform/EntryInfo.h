@@ -55,6 +55,12 @@ Presence presenceAt(int folderFd, const std::string& name);
 // The path with every symbolic link resolved and "." and ".." removed. When it
 // cannot be resolved, `missing` (if given) tells whether a part of it does not exist.
 std::optional<Path> resolvedPath(const Path& path, bool* missing = nullptr);
+// A folder with its links resolved when the whole path resolves, else only
+// "." and ".." removed; without a trailing slash either way.
+Path realFolder(const Path& folder);
+// Whether `folder`, its links resolved, is `home` (resolved already) or a
+// folder above it.
+bool holdsHomeFolder(const Path& folder, const Path& home);
 
 // The file can be opened for reading (without blocking on a special file).
 bool opensForReading(const Path& path);

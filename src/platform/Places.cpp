@@ -17,21 +17,6 @@ Path resolveHome() {
     return Path(withoutTrailingSlashes(resolved.native()));
 }
 
-// A folder with its links resolved as far as it exists, without a trailing slash.
-Path realFolder(const Path& folder) {
-    return Path(withoutTrailingSlashes(resolvedPath(folder).value_or(folder).lexically_normal().native()));
-}
-
-// Whether `folder`, its links resolved, is `home` (resolved too) or a folder above it.
-bool holdsHomeFolder(const Path& folder, const Path& home) {
-    const Path real = realFolder(folder);
-    const std::string& text = real.native();
-    const std::string& homeText = home.native();
-    return text == "/" || text == homeText ||
-           (homeText.size() > text.size() && homeText.compare(0, text.size(), text) == 0 &&
-            homeText[text.size()] == '/');
-}
-
 Path xdgFolder(const char* variable, const Path& home, const char* fallback) {
     const char* env = std::getenv(variable);
     if (!env || *env != '/') return home / fallback;

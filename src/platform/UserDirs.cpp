@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
 #include "platform/PathText.h"
 
@@ -39,8 +40,13 @@ std::optional<Path> folderOf(const std::string& value, const Path& home) {
     else
         return std::nullopt;
     const Path normal(withoutTrailingSlashes(Path(path).lexically_normal().native()));
-    if (normal == home) return Path();  // turned off
-    return normal;
+    // The home is kept resolved, while the file may spell it through a link
+    // (HOME=/x/link, XDG_MUSIC_DIR="/x/link"): links are resolved before the
+    // home is recognised, and in the folders holding the one named, so that
+    // one folder is written one way. The folder itself stays as named: a
+    // Downloads folder linked to another disk is still the Downloads folder.
+    if (holdsHomeFolder(normal, home)) return Path();  // turned off
+    return realFolder(parentOf(normal)) / lastComponent(normal);
 }
 
 std::string_view trimmedFront(std::string_view line) {

@@ -17,7 +17,9 @@ using Path = std::filesystem::path;
 // ("DESKTOP", "DOWNLOAD", "DOCUMENTS", "MUSIC", "PICTURES", "VIDEOS",
 // "TEMPLATES", "PUBLICSHARE"). Values are "$HOME/<path>" or "/<path>" in
 // double quotes with shell escapes; anything else is ignored. A folder set to
-// home itself is how a desktop turns it off: it maps to an empty path.
+// home itself is how a desktop turns it off: it maps to an empty path, as
+// does one above the home. Links are resolved in the folders holding each
+// one (`home` is resolved), never in the folder's own name.
 std::map<std::string, Path> parseUserDirs(std::string_view text, const Path& home);
 
 // The file's folders with the desktop's English defaults for the names it

@@ -61,3 +61,26 @@ TEST_F(UserDirsTest, PlacesTakeTheLocalisedFoldersAndEnglishDefaultsForTheRest) 
     ::setenv("SORBETA_SYSTEM_ROOT", "relative", 1);
     EXPECT_EQ(platform::Places::fromEnvironment().systemRoot, path("/"));
 }
+
+// With HOME reached through a link the file may spell the home that way. Such
+// a folder is the home's own, written as the home is, so it is not measured
+// twice; the home itself, or a folder above it, still turns a folder off.
+TEST_F(UserDirsTest, FoldersNamedThroughALinkedHomeAreWrittenAsTheHome) {
+    std::filesystem::create_symlink(home(), outside() / "alias");
+    const std::string alias = (outside() / "alias").native();
+    ::setenv("HOME", alias.c_str(), 1);
+    test::FileTree tree(home());
+    tree.dir("Downloads");
+    tree.symlink(outside() / "disk", "Videos");  // kept on another disk
+    tree.text(".config/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"" + alias + "/Downloads\"\nXDG_MUSIC_DIR=\"" + alias +
+                                            "/\"\nXDG_VIDEOS_DIR=\"" + alias + "/Videos\"\nXDG_PICTURES_DIR=\"/\"\n");
+    const auto places = platform::Places::fromEnvironment();
+    ASSERT_EQ(places.home, home());
+    EXPECT_EQ(places.downloads, home() / "Downloads");
+    EXPECT_EQ(places.expandPlace("{Downloads}"), places.expandTilde("~/Downloads"));
+    EXPECT_EQ(places.music, path());
+    EXPECT_EQ(places.expandPlace("{Music}/x"), std::nullopt);
+    EXPECT_EQ(places.pictures, path());
+    // A folder that is itself a link is still the folder the user named.
+    EXPECT_EQ(places.videos, home() / "Videos");
+}
