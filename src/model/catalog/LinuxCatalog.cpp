@@ -68,6 +68,7 @@ std::map<std::string, CategoryLayer> buildCategories() {
     std::map<std::string, CategoryLayer> layers;
     layers["media"] = {{"{Pictures}", "{Videos}", "{Music}"}, {}};
     layers["docs"] = {{"{Documents}", "{Downloads}", "{Desktop}"}, {}};
+    layers["projects"] = {codeFolders(), {}};
     // Downloaded models: Hugging Face's and LM Studio's, PyTorch Hub's
     // checkpoints and Whisper's speech models.
     layers["ai"] = {{"{cache}/huggingface", "{cache}/lm-studio", "{cache}/torch", "{cache}/whisper"}, {}};
@@ -241,6 +242,12 @@ std::vector<std::string> withoutRepeats(std::vector<std::string> list) {
 }
 
 }  // namespace
+
+const std::vector<std::string>& codeFolders() {
+    static const std::vector<std::string> folders{"~/projects", "~/code",        "~/github", "~/workspace",
+                                                  "~/repos",    "~/development", "~/src",    "~/git"};
+    return folders;
+}
 
 const CategoryLayer* category(std::string_view id) {
     static const std::map<std::string, CategoryLayer> layers = buildCategories();

@@ -60,6 +60,11 @@ struct RuleLayer {
     std::vector<std::string> guardProcesses;
 };
 
+// Where code is kept on Linux besides the folders the catalog names: their
+// lower-case spellings (names differ by letter case here) and the usual
+// ~/src and ~/git.
+const std::vector<std::string>& codeFolders();
+
 // The layer of a row; nullptr when the row has no Linux counterpart.
 const CategoryLayer* category(std::string_view id);
 const RuleLayer* rule(std::string_view id);

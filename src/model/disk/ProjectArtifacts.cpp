@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "model/catalog/LinuxCatalog.h"
 #include "model/disk/Access.h"
 #include "model/disk/Measure.h"
 #include "platform/EntryInfo.h"
@@ -130,8 +131,13 @@ const std::vector<std::string>& skipDirs() {
 }
 
 const std::vector<std::string>& searchRoots() {
-    static const std::vector<std::string> roots{"~/Developer", "~/Projects",  "~/Code",  "~/GitHub",     "~/dev",
-                                                "~/www",       "~/Workspace", "~/Repos", "~/Development"};
+    static const std::vector<std::string> roots = [] {
+        std::vector<std::string> all{"~/Developer", "~/Projects",  "~/Code",  "~/GitHub",     "~/dev",
+                                     "~/www",       "~/Workspace", "~/Repos", "~/Development"};
+        const std::vector<std::string>& linux = LinuxCatalog::codeFolders();
+        all.insert(all.end(), linux.begin(), linux.end());
+        return all;
+    }();
     return roots;
 }
 

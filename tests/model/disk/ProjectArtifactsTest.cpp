@@ -8,7 +8,9 @@
 #include "FileTree.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
+#include "model/catalog/Catalog.h"
 #include "model/disk/Measure.h"
+#include "model/disk/RowRoots.h"
 #include "model/disk/Targets.h"
 #include "platform/ProcessRunner.h"
 
@@ -75,6 +77,18 @@ TEST_F(ProjectArtifactsTest, FindsOldArtifactsBesideTheirMarker) {
     spec.source = CleanSpec::Source::projectArtifacts;
     const Paths targets = DiskScanner::targets(spec, {}, places());
     EXPECT_EQ(std::set<fs::path>(targets.begin(), targets.end()), (std::set<fs::path>{modules, venv, gradle}));
+}
+
+TEST_F(ProjectArtifactsTest, LowerCaseCodeFoldersAreCodeFoldersToo) {
+    // Letter case tells names apart here: ~/projects is not ~/Projects.
+    const auto modules = artifact("projects/app", "node_modules", "package.json");
+    const auto venv = artifact("src/tool", ".venv", "requirements.txt");
+    const Paths found = find(std::nullopt);
+    EXPECT_EQ(std::set<fs::path>(found.begin(), found.end()), (std::set<fs::path>{modules, venv}));
+    // The map's code category measures them too.
+    const auto roots = DiskScanner::categoryRoots(*Catalog::category("projects"), places());
+    EXPECT_EQ(std::count(roots.begin(), roots.end(), home() / "projects"), 1);
+    EXPECT_EQ(std::count(roots.begin(), roots.end(), home() / "src"), 1);
 }
 
 TEST_F(ProjectArtifactsTest, RecentArtifactsAreKeptAndNotDescended) {
