@@ -1,7 +1,9 @@
 #include "ui/views/settings/GeneralSettings.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <cmath>
 #include <limits>
@@ -51,6 +53,7 @@ GeneralSettings::GeneralSettings(const SettingsContext& context, QWidget* parent
         picker_->setCurrentIndex(std::max(0, picker_->findData(LanguageMenu::selection())));
     }
     connect(picker_, &QComboBox::activated, this, &GeneralSettings::languagePicked);
+    picker_->installEventFilter(this);
     row->addWidget(picker_);
     languageCard->content()->addLayout(row);
     column->addWidget(languageCard);
@@ -103,6 +106,33 @@ void GeneralSettings::languagePicked(int index) {
     // Writing the value already stored does nothing: no relaunch.
     if (value == LanguageMenu::selection()) return;
     LanguageMenu::pick(value, context_.relaunch);
+}
+
+bool GeneralSettings::eventFilter(QObject* watched, QEvent* event) {
+    // A closed combo box steps through its rows on a wheel notch, an arrow
+    // key or a typed letter, and reports each step as a pick. Here a pick
+    // relaunches the app, so the closed picker only opens its list (space,
+    // Alt+Down, F4 and a click still do); the list itself picks as usual.
+    if (watched == picker_ && !picker_->view()->isVisible()) {
+        if (event->type() == QEvent::Wheel) return true;
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            switch (key->key()) {
+                case Qt::Key_Down:
+                    if (key->modifiers() & Qt::AltModifier) break;
+                    return true;
+                case Qt::Key_Up:
+                case Qt::Key_PageUp:
+                case Qt::Key_PageDown:
+                case Qt::Key_Home:
+                case Qt::Key_End: return true;
+                case Qt::Key_Space: break;
+                default:
+                    if (!key->text().isEmpty() && key->text().front().isPrint()) return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void GeneralSettings::refreshCare() {

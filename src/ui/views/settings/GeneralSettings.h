@@ -1,10 +1,12 @@
 #pragma once
 // The general page (interface language, sounds, holding cleaned files, launch
 // at login, the daily record) and the alerts page (low space with its
-// threshold, memory pressure). What they change takes effect at once. Parts
-// are named (objectName): "language", "sound", "holdCleaned",
-// "launchAtLogin", "dailySnapshot", "lowSpace", "threshold", "memory" (the
-// rows; their switches are named "switch").
+// threshold, memory pressure). What they change takes effect at once; the
+// language only on a pick from the picker's open list, never on a wheel notch
+// or an arrow key over the closed picker. Parts are named (objectName):
+// "language", "sound", "holdCleaned", "launchAtLogin", "dailySnapshot",
+// "lowSpace", "threshold", "memory" (the rows; their switches are named
+// "switch").
 #include <QWidget>
 
 #include "ui/views/settings/SettingsContext.h"
@@ -22,6 +24,9 @@ class GeneralSettings final : public QWidget {
 public:
     explicit GeneralSettings(const SettingsContext& context, QWidget* parent = nullptr);
     QComboBox* languagePicker() const { return picker_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void languagePicked(int index);

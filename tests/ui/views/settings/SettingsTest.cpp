@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -8,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <limits>
 
@@ -129,6 +132,36 @@ TEST_F(SettingsPagesTest, LanguagePickerRelaunchesOnlyForAChangedChoice) {
     emit page->languagePicker()->activated(0);
     EXPECT_EQ(relaunches, 2);
     EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
+}
+
+TEST_F(SettingsPagesTest, LanguagePickerChangesOnlyOnAPickFromItsOpenList) {
+    GeneralSettings page(context);
+    page.show();
+    QComboBox* picker = page.languagePicker();
+    picker->setFocus();
+    const int system = picker->currentIndex();
+
+    // A wheel notch or a key over the closed picker neither steps nor relaunches.
+    const QPointF middle = QRectF(picker->rect()).center();
+    for (int delta : {-120, 120, -120}) {
+        QWheelEvent wheel(middle, picker->mapToGlobal(middle), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picker, &wheel);
+    }
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up, Qt::Key_Home, Qt::Key_E})
+        QTest::keyClick(picker, key);
+    EXPECT_EQ(picker->currentIndex(), system);
+    EXPECT_EQ(relaunches, 0);
+    EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
+
+    // Space opens the list, and Enter there picks the marked row.
+    QTest::keyClick(picker, Qt::Key_Space);
+    ASSERT_TRUE(test::waitUntil([&] { return picker->view()->isVisible(); }, 2000));
+    const int english = picker->findData(QStringLiteral("en"));
+    picker->view()->setCurrentIndex(picker->model()->index(english, 0));
+    QTest::keyClick(picker->view(), Qt::Key_Return);
+    EXPECT_EQ(relaunches, 1);
+    EXPECT_EQ(AppLanguage::chosen(), QStringLiteral("en"));
 }
 
 TEST_F(SettingsPagesTest, SoundSwitchStoresFirstThenPlaysOneSample) {
