@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include "model/scan/AppModel.h"
 #include "model/shell/LanguageMenu.h"
 
 namespace sorbeta {
@@ -16,7 +17,7 @@ void markSelection(QActionGroup* group) {
 
 }  // namespace
 
-void addLanguageChoices(QMenu* menu, AppLanguage::Relaunch relaunch) {
+void addLanguageChoices(QMenu* menu, AppLanguage::Relaunch relaunch, const AppModel* model) {
     auto* group = new QActionGroup(menu);
     // Exclusive in look only: a stored code outside the list marks no row, so
     // the group must allow none to be checked.
@@ -40,6 +41,13 @@ void addLanguageChoices(QMenu* menu, AppLanguage::Relaunch relaunch) {
     }
     markSelection(group);
     QObject::connect(menu, &QMenu::aboutToShow, group, [group] { markSelection(group); });
+    if (model) {
+        // The relaunch would drop a running scan, or start the next instance
+        // scanning what a clean here is still deleting.
+        auto follow = [group, model] { group->setEnabled(model->phase().isIdle()); };
+        QObject::connect(model, &AppModel::phaseChanged, group, follow);
+        follow();
+    }
 }
 
 }  // namespace sorbeta

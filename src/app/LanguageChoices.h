@@ -8,7 +8,10 @@ class QMenu;
 
 namespace sorbeta {
 
-// Adds the rows to the menu (after what it already holds); a pick calls `relaunch`.
-void addLanguageChoices(QMenu* menu, AppLanguage::Relaunch relaunch);
+class AppModel;
+
+// Adds the rows to the menu (after what it already holds); a pick calls
+// `relaunch`. With a model, the rows can be picked only while its phase is idle.
+void addLanguageChoices(QMenu* menu, AppLanguage::Relaunch relaunch, const AppModel* model = nullptr);
 
 }  // namespace sorbeta

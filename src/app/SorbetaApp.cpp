@@ -130,7 +130,7 @@ void SorbetaApp::buildMenus(QMenuBar* bar) {
     }
 
     QMenu* language = bar->addMenu(sorbeta::tr("语言"));
-    addLanguageChoices(language, services().relaunch());
+    addLanguageChoices(language, services().relaunch(), &model);
 
     // The platform's quit command (the process otherwise outlives its window
     // in the tray), in the first menu as Linux applications place it.

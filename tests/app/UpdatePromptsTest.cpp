@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QMainWindow>
 #include <QMenuBar>
 
 #include "TestEnvironment.h"
 #include "WindowParts.h"
+#include "app/AppServices.h"
 #include "app/SorbetaApp.h"
 #include "app/UpdatePrompts.h"
+#include "model/scan/AppModel.h"
 #include "platform/Updater.h"
 #include "ui/views/settings/SettingsView.h"
 
@@ -93,6 +96,31 @@ TEST_F(AppMenuTest, SettingsAndUpdateItemsFollowTheirObjects) {
     view = dynamic_cast<SettingsView*>(app.settingsWindow());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->section(), SettingsSection::general);
+}
+
+TEST_F(AppMenuTest, LanguageWaitsWhileAScanOrCleanRuns) {
+    SorbetaApp app;
+    app.start();
+    AppModel& model = app.services().model();
+    ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 60000));
+    QMainWindow* window = test::mainWindow();
+    ASSERT_NE(window, nullptr);
+    QList<QAction*> languages;
+    for (QAction* menu : window->menuBar()->actions())
+        if (menu->menu() && menu->text() == QStringLiteral("语言"))
+            for (QAction* action : menu->menu()->actions())
+                if (!action->isSeparator()) languages << action;
+    ASSERT_EQ(languages.size(), 10);
+    app.openSettings();
+    auto* picker = test::child<QComboBox>(app.settingsWindow(), "language");
+    ASSERT_NE(picker, nullptr);
+
+    model.setPhase(Phase::cleaning());
+    EXPECT_FALSE(picker->isEnabled());
+    for (QAction* action : languages) EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    model.setPhase(Phase::idle());
+    EXPECT_TRUE(picker->isEnabled());
+    for (QAction* action : languages) EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include "TestEnvironment.h"
 #include "app/LanguageChoices.h"
+#include "model/scan/AppModel.h"
+#include "model/scan/ModelEnvironment.h"
 #include "model/shell/AppLanguage.h"
 #include "platform/Defaults.h"
 #include "platform/Translate.h"
@@ -117,6 +119,30 @@ TEST_F(LanguageChoicesTest, PickingTheMarkedRowAgainKeepsTheAppRunning) {
     EXPECT_EQ(relaunches, 1);
     EXPECT_TRUE(actions[10]->isChecked());
     EXPECT_EQ(AppLanguage::chosen(), QStringLiteral("ar"));
+}
+
+TEST_F(LanguageChoicesTest, RowsWaitWhileAScanOrCleanRuns) {
+    AppModel model(ModelEnvironment::system(places()));
+    model.setPhase(Phase::cleaning());
+    QMenu menu;
+    int relaunches = 0;
+    const AppLanguage::Relaunch relaunch = [&] { ++relaunches; };
+    addLanguageChoices(&menu, relaunch, &model);
+    const auto actions = menu.actions();
+    ASSERT_EQ(actions.size(), 11);
+    for (QAction* action : actions) {
+        if (action->isSeparator()) continue;
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    }
+    actions[10]->trigger();
+    EXPECT_EQ(relaunches, 0);
+    EXPECT_EQ(AppLanguage::chosen(), std::nullopt);
+    model.setPhase(Phase::idle());
+    for (QAction* action : actions) EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    model.setPhase(Phase::scanning(QStringLiteral("x")));
+    EXPECT_FALSE(actions[10]->isEnabled());
+    model.setPhase(Phase::idle());
+    EXPECT_TRUE(actions[10]->isEnabled());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/scan/AppModel.h"
 #include "model/shell/AppMode.h"
 #include "model/shell/AppSettings.h"
 #include "model/shell/LanguageMenu.h"
@@ -54,6 +55,15 @@ GeneralSettings::GeneralSettings(const SettingsContext& context, QWidget* parent
     }
     connect(picker_, &QComboBox::activated, this, &GeneralSettings::languagePicked);
     picker_->installEventFilter(this);
+    if (context_.model) {
+        // A relaunch mid-scan or mid-clean would drop the scan, or leave the
+        // next instance scanning what this one is still deleting, with the
+        // clean's report unseen: the language waits until the work is done.
+        AppModel* model = context_.model;
+        auto follow = [this, model] { picker_->setEnabled(model->phase().isIdle()); };
+        connect(model, &AppModel::phaseChanged, picker_, follow);
+        follow();
+    }
     row->addWidget(picker_);
     languageCard->content()->addLayout(row);
     column->addWidget(languageCard);

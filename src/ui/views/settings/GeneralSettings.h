@@ -3,10 +3,10 @@
 // at login, the daily record) and the alerts page (low space with its
 // threshold, memory pressure). What they change takes effect at once; the
 // language only on a pick from the picker's open list, never on a wheel notch
-// or an arrow key over the closed picker. Parts are named (objectName):
-// "language", "sound", "holdCleaned", "launchAtLogin", "dailySnapshot",
-// "lowSpace", "threshold", "memory" (the rows; their switches are named
-// "switch").
+// or an arrow key over the closed picker, and only while no scan or clean
+// runs. Parts are named (objectName): "language", "sound", "holdCleaned",
+// "launchAtLogin", "dailySnapshot", "lowSpace", "threshold", "memory" (the
+// rows; their switches are named "switch").
 #include <QWidget>
 
 #include "ui/views/settings/SettingsContext.h"

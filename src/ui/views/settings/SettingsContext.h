@@ -70,7 +70,7 @@ struct SettingsContext {
     SoundFX* sound = nullptr;  // the sample played when sounds are switched on
     AppLanguage::Relaunch relaunch;
     Access::Probe fullDisk;
-    AppModel* model = nullptr;             // the last scan's items for the rule rows
+    AppModel* model = nullptr;             // the last scan's items for the rule rows; its phase for the language picker
     platform::Updater* updater = nullptr;  // none: no update card
     CareLink* care = nullptr;              // none: the upkeep rows are left out
     // Asks for leave to post notifications when an alert or rule is switched on.

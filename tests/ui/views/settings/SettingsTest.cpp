@@ -16,6 +16,8 @@
 
 #include "Children.h"
 #include "TestEnvironment.h"
+#include "model/scan/AppModel.h"
+#include "model/scan/ModelEnvironment.h"
 #include "model/shell/AppLanguage.h"
 #include "model/shell/AppSettings.h"
 #include "platform/Updater.h"
@@ -162,6 +164,21 @@ TEST_F(SettingsPagesTest, LanguagePickerChangesOnlyOnAPickFromItsOpenList) {
     QTest::keyClick(picker->view(), Qt::Key_Return);
     EXPECT_EQ(relaunches, 1);
     EXPECT_EQ(AppLanguage::chosen(), QStringLiteral("en"));
+}
+
+TEST_F(SettingsPagesTest, LanguagePickerWaitsWhileAScanOrCleanRuns) {
+    AppModel model(ModelEnvironment::system(places()));
+    context.model = &model;
+    model.setPhase(Phase::cleaning());
+    GeneralSettings page(context);
+    QComboBox* picker = page.languagePicker();
+    EXPECT_FALSE(picker->isEnabled());
+    model.setPhase(Phase::idle());
+    EXPECT_TRUE(picker->isEnabled());
+    model.setPhase(Phase::scanning(QStringLiteral("x")));
+    EXPECT_FALSE(picker->isEnabled());
+    model.setPhase(Phase::idle());
+    EXPECT_TRUE(picker->isEnabled());
 }
 
 TEST_F(SettingsPagesTest, SoundSwitchStoresFirstThenPlaysOneSample) {
