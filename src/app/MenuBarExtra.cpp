@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "model/dialog/CandyDialog.h"
+#include "platform/Translate.h"
 #include "ui/kit/CandyDialogView.h"
 #include "ui/views/menubar/MenuBarIcon.h"
 #include "ui/views/menubar/MenuPanel.h"
@@ -23,6 +24,14 @@ QIcon jellyIcon(Flavor flavor) {
     icon.addPixmap(MenuBarIcon::image(flavor, 1));
     icon.addPixmap(MenuBarIcon::image(flavor, 2));
     return icon;
+}
+
+// The platform's quit keys, or Ctrl+Q where its theme names none (Qt's own
+// fallback theme, as on the vnc, eglfs, linuxfb and offscreen platforms).
+QList<QKeySequence> quitKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (keys.isEmpty()) keys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    return keys;
 }
 
 // A click on the icon while the panel is open first closes the popup (a
@@ -50,11 +59,13 @@ MenuBarExtra::MenuBarExtra(AppModel& model, StatusModel& status, Maintenance& ca
         hidePanel();
         emit openSettings();
     });
-    // The platform's quit command works in the panel too.
-    auto* quit = new QAction(window_.get());
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &MenuBarExtra::quitRequested);
-    window_->addAction(quit);
+    // The platform's quit command, for the panel and every window that
+    // carries it: one action, so Ctrl+Q never finds two.
+    quit_ = new QAction(sorbeta::tr("退出"), window_.get());
+    quit_->setShortcuts(quitKeys());
+    quit_->setShortcutContext(Qt::ApplicationShortcut);
+    connect(quit_, &QAction::triggered, this, &MenuBarExtra::quitRequested);
+    window_->addAction(quit_);
 
     // A dialog for the panel shows the panel.
     connect(&dialogs_, &CandyDialogCenter::currentChanged, this, [this] {

@@ -4,6 +4,11 @@
 // the tray does not say where it is). The panel carries its own dialog host,
 // and is shown whenever a dialog waits for it, so a question asked there is
 // never left unseen behind a closed panel.
+//
+// It also holds the application's one quit command: a single action, so that
+// its shortcut is never found twice (Qt fires neither of two actions sharing
+// a key). The main window lists it in its menu and carries it too, so the key
+// works in any of the app's windows while the panel or the main window shows.
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -15,6 +20,8 @@
 
 #include "model/common/Flavor.h"
 #include "model/status/StatusTypes.h"
+
+class QAction;
 
 namespace sorbeta {
 
@@ -41,6 +48,9 @@ public:
     // The popup window and the panel inside it.
     QWidget* panelWindow() const { return window_.get(); }
     MenuPanel* panel() const { return panel_; }
+    // The quit command ("退出", the platform's quit key, application-wide);
+    // it emits quitRequested.
+    QAction* quitAction() const { return quit_; }
 
     // Shows the icon (when the desktop has a tray).
     void show();
@@ -67,6 +77,7 @@ private:
     QSystemTrayIcon* tray_ = nullptr;
     std::unique_ptr<QWidget> window_;
     MenuPanel* panel_ = nullptr;
+    QAction* quit_ = nullptr;
     CandyDialogCenter& dialogs_;
     QElapsedTimer sinceHidden_;
 };

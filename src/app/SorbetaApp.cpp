@@ -133,14 +133,15 @@ void SorbetaApp::buildMenus(QMenuBar* bar) {
     addLanguageChoices(language, services().relaunch(), &model);
 
     // The platform's quit command (the process otherwise outlives its window
-    // in the tray), in the first menu as Linux applications place it.
-    QAction* quit = new QAction(sorbeta::tr("退出"), bar);
-    quit->setShortcut(QKeySequence::Quit);
-    quit->setShortcutContext(Qt::ApplicationShortcut);
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    clean->addSeparator();
-    clean->addAction(quit);
-    bar->parentWidget()->addAction(quit);
+    // in the tray), in the first menu as Linux applications place it. It is
+    // the tray's own: a second action on the same key would leave Qt unable
+    // to choose, and Ctrl+Q would do nothing while the panel is open.
+    if (extra_) {
+        QAction* quit = extra_->quitAction();
+        clean->addSeparator();
+        clean->addAction(quit);
+        bar->parentWidget()->addAction(quit);
+    }
 }
 
 void SorbetaApp::rescan() {

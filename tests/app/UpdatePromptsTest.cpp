@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QSet>
+#include <QTest>
 
 #include "TestEnvironment.h"
 #include "WindowParts.h"
@@ -121,6 +124,65 @@ TEST_F(AppMenuTest, LanguageWaitsWhileAScanOrCleanRuns) {
     model.setPhase(Phase::idle());
     EXPECT_TRUE(picker->isEnabled());
     for (QAction* action : languages) EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+}
+
+// Every command on Ctrl+Q, wherever it lives, counted as it fires. (The
+// offscreen platform names no quit key of its own: the app falls back to
+// Ctrl+Q, as a desktop's theme would give it.)
+class QuitCommands {
+public:
+    QuitCommands() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            QList<QAction*> actions = top->findChildren<QAction*>();
+            actions += top->actions();
+            for (QAction* action : actions)
+                if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Q)) && !seen_.contains(action)) {
+                    seen_.insert(action);
+                    QObject::connect(action, &QAction::triggered, [this] { ++fired; });
+                }
+        }
+    }
+    int fired = 0;
+
+private:
+    QSet<QAction*> seen_;
+};
+
+QWidget* trayPanel() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("menuBarPanel")) return widget;
+    return nullptr;
+}
+
+TEST_F(AppMenuTest, ControlQQuitsOnceFromThePanelAndTheWindow) {
+    SorbetaApp app;
+    app.start();
+    QMainWindow* window = test::mainWindow();
+    QWidget* panel = trayPanel();
+    ASSERT_NE(window, nullptr);
+    ASSERT_NE(panel, nullptr);
+    QuitCommands quit;
+
+    // The panel open over the main window.
+    panel->show();
+    ASSERT_EQ(QApplication::activePopupWidget(), panel);
+    QTest::keyClick(panel, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quit.fired, 1);
+
+    // The main window alone.
+    panel->hide();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quit.fired, 2);
+
+    // The panel after the main window was closed.
+    window->close();
+    ASSERT_TRUE(test::waitUntil([] { return test::mainWindow() == nullptr; }));
+    panel->show();
+    QTest::keyClick(panel, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quit.fired, 3);
+    panel->hide();
 }
 
 }  // namespace
