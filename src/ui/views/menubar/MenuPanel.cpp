@@ -285,7 +285,12 @@ void MenuPanel::rebuild() {
         main_->setText(sorbeta::tr("清理可放心删的 %1").arg(Bytes::text(sum)));
         main_->setSymbol(QStringLiteral("sparkles"));
     } else {
-        main_->setText(idle ? sorbeta::tr("扫描磁盘") : sorbeta::tr("正在扫描…"));
+        // An automatic clean, or one from the main window, can run while no
+        // safe item is listed: it is named as a clean, not as a scan.
+        if (idle)
+            main_->setText(sorbeta::tr("扫描磁盘"));
+        else
+            main_->setText(model_.phase().isCleaning() ? sorbeta::tr("正在清理…") : sorbeta::tr("正在扫描…"));
         main_->setSymbol(QStringLiteral("magnifyingglass"));
     }
     main_->setEnabled(idle);

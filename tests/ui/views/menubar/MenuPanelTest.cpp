@@ -100,9 +100,9 @@ TEST_F(MenuPanelTest, MainButtonReadsThePhaseAndUpkeepLinesTheRules) {
     model->setPhase(Phase::scanning(QStringLiteral("x")));
     EXPECT_EQ(main->text(), QStringLiteral("正在扫描…"));
     EXPECT_FALSE(main->isEnabled());
-    // An automatic clean running while the scan button shows.
+    // An automatic clean running while the scan button shows reads as a clean.
     model->setPhase(Phase::cleaning());
-    EXPECT_EQ(main->text(), QStringLiteral("正在扫描…"));
+    EXPECT_EQ(main->text(), QStringLiteral("正在清理…"));
     EXPECT_FALSE(main->isEnabled());
     model->setPhase(Phase::idle());
 
