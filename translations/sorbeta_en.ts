@@ -958,6 +958,10 @@ in this period</translation>
         <translation>After you close its window, Sorbeta stays in the system tray and takes a look every 30 minutes. It only cleans caches that rebuild themselves, and skips them while the related app is open.</translation>
     </message>
     <message>
+        <source>这台电脑没有系统托盘，关掉窗口冰沙就退出了，只在窗口开着时每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>
+        <translation>This computer has no system tray, so Sorbeta quits when you close its window and takes a look every 30 minutes only while the window is open. It only cleans caches that rebuild themselves, and skips them while the related app is open.</translation>
+    </message>
+    <message>
         <source>换语言后冰沙会自动重新打开一次。</source>
         <translation>After a language change, Sorbeta reopens itself once.</translation>
     </message>

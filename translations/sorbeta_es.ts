@@ -958,6 +958,10 @@ en este periodo</translation>
         <translation>Al cerrar la ventana, Sorbeta se queda en la bandeja del sistema y echa un vistazo cada 30 minutos. Solo limpia automáticamente cachés que se regeneran solas, y se salta las de aplicaciones que estén abiertas.</translation>
     </message>
     <message>
+        <source>这台电脑没有系统托盘，关掉窗口冰沙就退出了，只在窗口开着时每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>
+        <translation>Este equipo no tiene bandeja del sistema: Sorbeta se cierra al cerrar la ventana y solo echa un vistazo cada 30 minutos mientras la ventana está abierta. Solo limpia automáticamente cachés que se regeneran solas, y se salta las de aplicaciones que estén abiertas.</translation>
+    </message>
+    <message>
         <source>换语言后冰沙会自动重新打开一次。</source>
         <translation>Al cambiar de idioma, Sorbeta se reiniciará una vez.</translation>
     </message>

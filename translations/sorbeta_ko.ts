@@ -936,6 +936,10 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <translation>창을 닫아도 Sorbeta는 시스템 트레이에 남아 30분마다 한 번씩 살펴봐요. 지워도 저절로 다시 만들어지는 캐시만 자동으로 정리하며, 관련 앱이 열려 있으면 건너뛰어요.</translation>
     </message>
     <message>
+        <source>这台电脑没有系统托盘，关掉窗口冰沙就退出了，只在窗口开着时每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>
+        <translation>이 컴퓨터에는 시스템 트레이가 없어서 창을 닫으면 Sorbeta가 종료되고, 창이 열려 있는 동안에만 30분마다 한 번씩 살펴봐요. 지워도 저절로 다시 만들어지는 캐시만 자동으로 정리하며, 관련 앱이 열려 있으면 건너뛰어요.</translation>
+    </message>
+    <message>
         <source>换语言后冰沙会自动重新打开一次。</source>
         <translation>언어를 바꾸면 Sorbeta가 자동으로 한 번 다시 열려요.</translation>
     </message>

@@ -936,6 +936,10 @@ trong khoảng này</translation>
         <translation>Sau khi đóng cửa sổ, Sorbeta vẫn ở lại trên khay hệ thống và cứ 30 phút xem qua một lần. Chỉ tự động dọn bộ nhớ đệm có thể tự tạo lại, và bỏ qua khi ứng dụng liên quan đang mở.</translation>
     </message>
     <message>
+        <source>这台电脑没有系统托盘，关掉窗口冰沙就退出了，只在窗口开着时每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>
+        <translation>Máy này không có khay hệ thống, nên Sorbeta thoát khi bạn đóng cửa sổ và chỉ xem qua mỗi 30 phút khi cửa sổ đang mở. Chỉ tự động dọn bộ nhớ đệm có thể tự tạo lại, và bỏ qua khi ứng dụng liên quan đang mở.</translation>
+    </message>
+    <message>
         <source>换语言后冰沙会自动重新打开一次。</source>
         <translation>Sau khi đổi ngôn ngữ, Sorbeta sẽ tự mở lại một lần.</translation>
     </message>

@@ -936,6 +936,10 @@
         <translation>關掉視窗後，冰沙會留在系統匣，每 30 分鐘看一眼。只會自動清理刪了能自己重建的快取，相關應用程式開著時會略過。</translation>
     </message>
     <message>
+        <source>这台电脑没有系统托盘，关掉窗口冰沙就退出了，只在窗口开着时每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，相关应用开着时跳过。</source>
+        <translation>這台電腦沒有系統匣，關掉視窗冰沙就會結束，只在視窗開著時每 30 分鐘看一眼。只會自動清理刪了能自己重建的快取，相關應用程式開著時會略過。</translation>
+    </message>
+    <message>
         <source>换语言后冰沙会自动重新打开一次。</source>
         <translation>切換語言後冰沙會自動重新開啟一次。</translation>
     </message>

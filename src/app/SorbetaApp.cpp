@@ -162,6 +162,7 @@ void SorbetaApp::openSettings() {
         context.updater = updater_;
         auto* care = new MaintenanceLink(container.care());
         context.care = care;
+        context.staysInTray = MenuBarExtra::trayAvailable();
         context.askNotificationPermission = platform::requestNotificationPermission;
         context.openPrivacySettings = [] { QDesktopServices::openUrl(Access::settingsURL()); };
         auto* window = new SettingsView(std::move(context));

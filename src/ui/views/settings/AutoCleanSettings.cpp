@@ -34,10 +34,15 @@ AutoCleanSettings::AutoCleanSettings(const SettingsContext& context, QWidget* pa
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(16);
-    QLabel* explanation =
-        makeKitText(sorbeta::tr("冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，"
-                                "相关应用开着时跳过。"),
-                    roundedFont(12), Theme::inkSoft(), this);
+    // Without a tray the process ends with its window, and the upkeep with it.
+    const QString explanationText =
+        context_.staysInTray ? sorbeta::tr(
+                                   "冰沙关掉窗口后会留在菜单栏，每 30 分钟看一眼。只会自动清理删了能自己重建的缓存，"
+                                   "相关应用开着时跳过。")
+                             : sorbeta::tr(
+                                   "这台电脑没有系统托盘，关掉窗口冰沙就退出了，只在窗口开着时每 30 分钟看一眼。"
+                                   "只会自动清理删了能自己重建的缓存，相关应用开着时跳过。");
+    QLabel* explanation = makeKitText(explanationText, roundedFont(12), Theme::inkSoft(), this);
     explanation->setObjectName(QStringLiteral("explanation"));
     explanation->setWordWrap(true);
     column->addWidget(explanation);

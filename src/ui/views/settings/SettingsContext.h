@@ -73,6 +73,9 @@ struct SettingsContext {
     AppModel* model = nullptr;             // the last scan's items for the rule rows; its phase for the language picker
     platform::Updater* updater = nullptr;  // none: no update card
     CareLink* care = nullptr;              // none: the upkeep rows are left out
+    // Whether the app keeps running once its window is closed (a tray icon
+    // shows it); without, the upkeep runs only while the window is open.
+    bool staysInTray = true;
     // Asks for leave to post notifications when an alert or rule is switched on.
     std::function<void()> askNotificationPermission;
     // Opens the privacy settings page.

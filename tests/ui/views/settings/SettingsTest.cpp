@@ -263,6 +263,21 @@ TEST_F(SettingsPagesTest, PermissionIsAskedOnlyWhenSomethingIsSwitchedOn) {
     EXPECT_EQ(permissionRequests, 3);
 }
 
+TEST_F(SettingsPagesTest, WithoutATrayTheUpkeepIsSaidToRunOnlyWhileTheWindowIsOpen) {
+    // The process ends with its window where no tray shows it: the page must
+    // not promise a look every 30 minutes after the window is closed.
+    const auto explanation = [&](bool tray) {
+        context.staysInTray = tray;
+        AutoCleanSettings page(context);
+        const QLabel* label = test::child<QLabel>(&page, "explanation");
+        return label ? label->text() : QString();
+    };
+    const QString withTray = explanation(true), withoutTray = explanation(false);
+    EXPECT_TRUE(withTray.contains(QStringLiteral("关掉窗口后会留在"))) << withTray.toStdString();
+    EXPECT_NE(withoutTray, withTray);
+    EXPECT_TRUE(withoutTray.startsWith(QStringLiteral("这台电脑没有系统托盘"))) << withoutTray.toStdString();
+}
+
 TEST_F(SettingsPagesTest, RuleRowsSurviveAnEditOfAnotherRule) {
     AutoCleanSettings page(context, nullptr, [] { return QDateTime(QDate(2026, 5, 2), QTime(12, 0), Qt::UTC); });
     QWidget* logs = test::child<QWidget>(&page, "rule:logs");
