@@ -49,32 +49,41 @@ BatchRead readBatchAt(int folderFd, const std::string& name) {
     if (writer.state == platform::FileLock::State::failed) return {Kind::unreadable, {}};
 
     std::string bytes;
+    std::optional<HoldBatch> batch;
+    bool fromJournal = false;
     switch (platform::readRegularFileAt(folderFd, HoldingArea::kManifest, HoldingManifest::kMaxFileBytes, bytes)) {
-        case ReadOutcome::ok: {
-            auto batch = HoldingManifest::decode(bytes);
-            if (!batch || batch->id != name) return {};
-            return {Kind::batch, std::move(batch)};
-        }
+        case ReadOutcome::ok: batch = HoldingManifest::decode(bytes); break;
         case ReadOutcome::failed: return {Kind::unreadable, {}};
         case ReadOutcome::refused: return {};
-        case ReadOutcome::missing: break;
+        case ReadOutcome::missing:
+            // No manifest yet: the clean never got to its commit. Its journal
+            // lists every item that may have moved.
+            switch (
+                platform::readRegularFileAt(folderFd, HoldingArea::kJournal, HoldingManifest::kMaxFileBytes, bytes)) {
+                case ReadOutcome::ok: break;
+                case ReadOutcome::failed: return {Kind::unreadable, {}};
+                default: return {};
+            }
+            batch = HoldingManifest::decodeJournal(bytes);
+            fromJournal = true;
+            break;
     }
-    // No manifest yet: the clean never got to its commit. Its journal lists
-    // every item that may have moved; keep those that really did.
-    switch (platform::readRegularFileAt(folderFd, HoldingArea::kJournal, HoldingManifest::kMaxFileBytes, bytes)) {
-        case ReadOutcome::ok: break;
-        case ReadOutcome::failed: return {Kind::unreadable, {}};
-        default: return {};
-    }
-    auto batch = HoldingManifest::decodeJournal(bytes);
     if (!batch || batch->id != name) return {};
+    // Keep the items whose file really is held. A journal lists moves that
+    // may never have happened, and a manifest that could not be written anew
+    // after a restore (a full disk) still lists what went back.
     bool filesMissing = false;
     const UniqueFd files = platform::openChildFolder(folderFd, HoldingArea::kFiles, &filesMissing);
-    if (!files.valid() && !filesMissing) return {Kind::unreadable, {}};
+    if (!files.valid() && !filesMissing) {
+        // Cannot look now: a manifest stays as it is, with every item it lists.
+        if (fromJournal) return {Kind::unreadable, {}};
+        return {Kind::batch, std::move(batch)};
+    }
     std::erase_if(batch->items, [&](const HoldBatch::Item& item) {
         return !files.valid() || platform::presenceAt(files.get(), item.stored) == platform::Presence::absent;
     });
-    if (batch->items.empty()) return {};
+    // A journal with nothing left is what a clean that moved nothing leaves.
+    if (fromJournal && batch->items.empty()) return {};
     return {Kind::batch, std::move(batch)};
 }
 
@@ -201,7 +210,8 @@ std::vector<HoldBatch> HoldingArea::batches() const {
         const platform::OpenedFolder folder = platform::openOwnFolderAt(root.get(), name, Create::no);
         if (!folder.valid()) continue;
         BatchRead read = readBatchAt(folder.fd.get(), name);
-        if (read.kind == BatchRead::Kind::batch) list.push_back(std::move(*read.batch));
+        // One whose held files are all gone has nothing to show.
+        if (read.kind == BatchRead::Kind::batch && !read.batch->items.empty()) list.push_back(std::move(*read.batch));
     }
     std::stable_sort(list.begin(), list.end(), [](const HoldBatch& a, const HoldBatch& b) { return a.date > b.date; });
     return list;

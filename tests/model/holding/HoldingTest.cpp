@@ -138,6 +138,33 @@ TEST_F(HoldingTest, RestorePutsBackSkipsTakenPlacesAndRewritesTheManifest) {
     EXPECT_FALSE(present(folderOf(batch)));
 }
 
+TEST_F(HoldingTest, AManifestLeftOldByAFailedRewriteListsOnlyWhatIsStillHeld) {
+    const auto batch = holdFiles({"m/one", "m/two"});
+    const fs::path manifest = folderOf(batch) / "manifest.json";
+    const std::string before = contents(manifest);
+    tree->text("m/two", "in the way");
+    // The new manifest cannot be written: a folder that takes no new file
+    // here, as a full disk would refuse it.
+    const bool refused = test::permissionsEnforced();
+    if (refused) ::chmod(folderOf(batch).c_str(), 0555);
+    const auto result = area->restore(batch);
+    ::chmod(folderOf(batch).c_str(), 0700);
+    if (!refused) test::FileTree(folderOf(batch)).text("manifest.json", before);
+    EXPECT_EQ(result.restored, 1);
+    EXPECT_EQ(contents(manifest), before);  // still lists the item that went back
+    EXPECT_EQ(contents(home() / "m/one"), "m/one");
+
+    const auto left = area->batches();
+    ASSERT_EQ(left.size(), 1u);
+    ASSERT_EQ(left[0].items.size(), 1u);
+    EXPECT_EQ(left[0].items[0], batch.items[1]);
+
+    // Once the last one went back too, nothing is listed any more.
+    fs::remove(home() / "m/two");
+    EXPECT_EQ(area->restore(left[0]).restored, 1);
+    EXPECT_TRUE(area->batches().empty());
+}
+
 TEST_F(HoldingTest, WhatCannotGoBackIsReportedAsFailedAndStaysHeld) {
     const auto batch = holdFiles({"docs/one", "docs/two"});
     // The manifest lists a place no file can take: a name longer than any
