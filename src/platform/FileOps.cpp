@@ -151,6 +151,13 @@ bool appendWhole(int fd, std::string_view bytes) {
     return true;
 }
 
+bool flushData(int fd) {
+    for (;;) {
+        if (::fdatasync(fd) == 0) return true;
+        if (errno != EINTR) return false;
+    }
+}
+
 bool writeFileAtomically(const Path& path, std::string_view bytes) {
     const UniqueFd folder(::open(parentOf(path).c_str(), kPathFlags));
     return folder.valid() && writeFileAtomicallyAt(folder.get(), lastComponent(path), bytes);

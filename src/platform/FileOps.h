@@ -58,6 +58,10 @@ UniqueFd openForAppendingAt(int folderFd, const std::string& name);
 // Appends all of `bytes`. When a write fails part-way, the file is cut back
 // to where it was, so no torn piece stays, and the answer is false.
 bool appendWhole(int fd, std::string_view bytes);
+// Forces what was written to an open file, and the size that reaches it, to
+// the disk (fdatasync), so nothing done after it can reach the disk first.
+// False when the data may not be there.
+bool flushData(int fd);
 
 // Writes `bytes` to `path` through a temporary file in the same folder that
 // is flushed to disk and then renamed over the target, so readers see either

@@ -10,8 +10,8 @@ using platform::Create;
 using platform::ParentLinks;
 using platform::UniqueFd;
 
-HoldingWriter::HoldingWriter(const HoldingArea& area, std::string id, std::size_t journalLimit)
-    : area_(area), id_(std::move(id)), batch_(area.root() / id_), journalLimit_(journalLimit) {}
+HoldingWriter::HoldingWriter(const HoldingArea& area, std::string id, std::size_t journalLimit, Flush flush)
+    : area_(area), id_(std::move(id)), batch_(area.root() / id_), journalLimit_(journalLimit), flush_(flush) {}
 
 HoldingWriter::~HoldingWriter() { finish(); }
 
@@ -53,20 +53,27 @@ bool HoldingWriter::prepare() {
     files_ = std::move(files.fd);
     journal_ = std::move(journal);
     const auto header = HoldingManifest::journalHeader(id_, QDateTime::currentDateTimeUtc());
-    if (!header || !append(*header)) {
+    if (!header || !append(*header, Durable::yes)) {
         broken_ = true;
         return false;
     }
     return true;
 }
 
-bool HoldingWriter::append(const std::string& line) {
+bool HoldingWriter::append(const std::string& line, Durable durable) {
     // A torn line is taken back; whatever happens, nothing more is written.
     if (!platform::appendWhole(journal_.get(), line)) {
         broken_ = true;
         return false;
     }
     journalBytes_ += line.size();
+    // Written is not yet on the disk: after a power cut the move that follows
+    // could be there without the line, and the file would be held with
+    // nothing listing it. A line that may not be there moves nothing.
+    if (durable == Durable::yes && !flush_(journal_.get())) {
+        broken_ = true;
+        return false;
+    }
     return true;
 }
 
@@ -92,11 +99,14 @@ bool HoldingWriter::holdAt(int folderFd, const std::string& name, const Path& ur
     HoldBatch::Item item{path, platform::fitName(std::to_string(items_.size()) + "-", name, nameMax_), bytes};
     const std::string line = HoldingManifest::journalItem(item);
     if (journalBytes_ + line.size() > journalLimit_) return false;  // the batch is full: leave it in place
-    // Journal first: a crash between the two leaves an entry whose file never
-    // arrived, which the listing drops, never a file that nothing lists.
-    if (!append(line)) return false;
+    // Journal first, on the disk: a crash between the two leaves an entry
+    // whose file never arrived, which the listing drops, never a file that
+    // nothing lists.
+    if (!append(line, Durable::yes)) return false;
     if (platform::moveNoReplace(folderFd, name, files_.get(), item.stored) != 0) {
-        append(HoldingManifest::journalUndo(item.stored));
+        // Not flushed by itself: the next item's flush carries it, and without
+        // it the entry is still dropped, since its file never arrived.
+        append(HoldingManifest::journalUndo(item.stored), Durable::no);
         return false;
     }
     items_.push_back(std::move(item));

@@ -9,13 +9,15 @@
 #include "model/disk/Removal.h"
 #include "model/holding/HoldingArea.h"
 #include "model/holding/HoldingManifest.h"
+#include "platform/FileOps.h"
 #include "platform/UniqueFd.h"
 
 namespace sorbeta {
 
 // Collects one batch while a clean runs. Each hold is written to the batch's
-// journal before the item moves, so a clean that dies at any moment leaves
-// every moved item listed; the journal stays locked while the writer works.
+// journal, and that line flushed to the disk, before the item moves, so a
+// clean that dies at any moment (the machine's power included) leaves every
+// moved item listed; the journal stays locked while the writer works.
 // One writer is used by one task at a time.
 class HoldingWriter final : public DiskScanner::HoldSink {
 public:
@@ -27,7 +29,11 @@ public:
     // limit, leaving room for the title).
     static constexpr std::size_t kJournalLimit = HoldingManifest::kMaxFileBytes / 2;
 
-    HoldingWriter(const HoldingArea& area, std::string id, std::size_t journalLimit = kJournalLimit);
+    // How the journal is forced to the disk.
+    using Flush = bool (*)(int journalFd);
+
+    HoldingWriter(const HoldingArea& area, std::string id, std::size_t journalLimit = kJournalLimit,
+                  Flush flush = platform::flushData);
     ~HoldingWriter() override;
     HoldingWriter(const HoldingWriter&) = delete;
     HoldingWriter& operator=(const HoldingWriter&) = delete;
@@ -44,7 +50,8 @@ public:
 private:
     friend class HoldingArea;
     bool prepare();
-    bool append(const std::string& line);
+    enum class Durable { no, yes };
+    bool append(const std::string& line, Durable durable);
     void finish();
 
     HoldingArea area_;  // a copy: two paths
@@ -57,6 +64,7 @@ private:
     platform::UniqueFd journal_;  // locked while the writer works
     std::size_t nameMax_ = 255;
     std::size_t journalLimit_;
+    Flush flush_;
     std::size_t journalBytes_ = 0;
     Path lastParent_;
     platform::UniqueFd lastParentFd_;

@@ -3,6 +3,7 @@
 #include <utime.h>
 
 #include <chrono>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "TestEnvironment.h"
 #include "model/disk/Measure.h"
 #include "model/holding/HoldingArea.h"
+#include "platform/FileOps.h"
 #include "platform/Places.h"
 
 using namespace sorbeta;
@@ -22,6 +24,29 @@ using test::present;
 namespace {
 
 QDateTime at(const char* text) { return *HoldingManifest::parseDate(QString::fromLatin1(text)); }
+
+// A journal flush as a writer asks for it: what the journal listed then and
+// which of those items were already in the files folder.
+struct Flush {
+    std::vector<std::string> listed;
+    std::vector<bool> moved;
+};
+std::vector<Flush> flushes;
+fs::path flushedFiles;  // the files folder of the batch being written
+int flushesThatWork = INT_MAX;
+
+bool recordFlush(int journalFd) {
+    const fs::path journal = fs::read_symlink("/proc/self/fd/" + std::to_string(journalFd));
+    Flush flush;
+    if (const auto batch = HoldingManifest::decodeJournal(contents(journal))) {
+        for (const auto& item : batch->items) {
+            flush.listed.push_back(fs::path(item.original).filename().native());
+            flush.moved.push_back(present(flushedFiles / item.stored));
+        }
+    }
+    flushes.push_back(std::move(flush));
+    return int(flushes.size()) <= flushesThatWork && platform::flushData(journalFd);
+}
 
 }  // namespace
 
@@ -265,6 +290,47 @@ TEST_F(HoldingTest, AnInterruptedCleanIsListedFromItsJournal) {
     EXPECT_EQ(area->restore(list[0]).restored, 2);
     EXPECT_EQ(contents(home() / "j/b"), "b");
     EXPECT_FALSE(present(folder));
+}
+
+TEST_F(HoldingTest, EachJournalLineIsFlushedBeforeItsItemMoves) {
+    tree->text("f/a", "a");
+    tree->text("f/b", "b");
+    const std::string id = "6F9619FF-8B86-D011-B42D-00C04FC96401";
+    flushes.clear();
+    flushedFiles = area->root() / id / "files";
+    flushesThatWork = INT_MAX;
+    HoldingWriter writer(*area, id, HoldingWriter::kJournalLimit, recordFlush);
+    EXPECT_TRUE(writer.hold(home() / "f/a", 1));
+    EXPECT_FALSE(writer.hold(home() / "f/missing", 1));
+    EXPECT_TRUE(writer.hold(home() / "f/b", 1));
+    // Once for the header, then once for each item tried, each time before
+    // that item moved and after the one before it did.
+    ASSERT_EQ(flushes.size(), 4u);
+    EXPECT_TRUE(flushes[0].listed.empty());
+    EXPECT_EQ(flushes[1].listed, (std::vector<std::string>{"a"}));
+    EXPECT_EQ(flushes[1].moved, (std::vector<bool>{false}));
+    EXPECT_EQ(flushes[2].listed, (std::vector<std::string>{"a", "missing"}));
+    EXPECT_EQ(flushes[2].moved, (std::vector<bool>{true, false}));
+    EXPECT_EQ(flushes[3].listed, (std::vector<std::string>{"a", "b"}));  // the failed move's undo went with it
+    EXPECT_EQ(flushes[3].moved, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(area->commit(writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
+}
+
+TEST_F(HoldingTest, AJournalLineThatMayNotBeOnTheDiskMovesNothing) {
+    tree->text("f/a", "a");
+    tree->text("f/b", "b");
+    const std::string id = "6F9619FF-8B86-D011-B42D-00C04FC96402";
+    flushes.clear();
+    flushedFiles = area->root() / id / "files";
+    flushesThatWork = 1;  // the header's
+    HoldingWriter writer(*area, id, HoldingWriter::kJournalLimit, recordFlush);
+    EXPECT_FALSE(writer.hold(home() / "f/a", 1));
+    EXPECT_FALSE(writer.hold(home() / "f/b", 1));  // nothing more is taken
+    EXPECT_EQ(flushes.size(), 2u);
+    EXPECT_EQ(contents(home() / "f/a"), "a");
+    EXPECT_EQ(contents(home() / "f/b"), "b");
+    EXPECT_FALSE(area->commit(writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
+    EXPECT_FALSE(present(area->root() / id));
 }
 
 TEST_F(HoldingTest, StrictDates) {
