@@ -94,12 +94,14 @@ void rewrite(int folderFd, const HoldBatch& batch) {
         platform::removeFileAt(folderFd, HoldingArea::kJournal);
 }
 
-// Removes a batch folder whose items are all gone: its journal, its empty
-// files folder, the manifest last and then the folder, each only if that is
-// all it holds.
+// Removes a batch folder whose listed items are all gone: its empty files
+// folder first, and only once that is gone its journal, its manifest and the
+// folder. Held files that nothing lists (a journal line a power cut took)
+// keep the batch's record, and with it the batch's date, beside them.
 int64_t dropEmptyBatch(int rootFd, int folderFd, const std::string& name) {
-    int64_t freed = platform::removeTreeAt(folderFd, HoldingArea::kJournal).bytes;
     platform::removeEmptyFolderAt(folderFd, HoldingArea::kFiles);
+    if (platform::presenceAt(folderFd, HoldingArea::kFiles) != platform::Presence::absent) return 0;
+    int64_t freed = platform::removeTreeAt(folderFd, HoldingArea::kJournal).bytes;
     freed = plus(freed, platform::removeTreeAt(folderFd, HoldingArea::kManifest).bytes);
     platform::removeEmptyFolderAt(rootFd, name);
     return freed;

@@ -68,6 +68,23 @@ protected:
         return *area->commit(*writer, QStringLiteral("清理"), at(date));
     }
     fs::path folderOf(const HoldBatch& batch) const { return area->root() / batch.id; }
+    // Holds the files without a commit and cuts the journal's last line short,
+    // as a power cut that kept the last move but not all of its line leaves
+    // it: the last file is held and nothing lists it. Answers the batch folder.
+    fs::path holdLosingTheLastLine(const std::vector<std::string>& relatives) {
+        auto writer = area->makeWriter();
+        for (const auto& relative : relatives) {
+            tree->text(relative, relative);
+            EXPECT_TRUE(writer->hold(home() / relative, 1)) << relative;
+        }
+        const fs::path folder = writer->batch();
+        writer.reset();
+        const fs::path journal = folder / "manifest.journal";
+        const std::string text = contents(journal);
+        const std::size_t lastLine = text.rfind('\n', text.size() - 2) + 1;
+        fs::resize_file(journal, lastLine + (text.size() - lastLine) / 2);
+        return folder;
+    }
 
     std::unique_ptr<HoldingArea> area;
     std::unique_ptr<test::FileTree> tree;
@@ -331,6 +348,38 @@ TEST_F(HoldingTest, AJournalLineThatMayNotBeOnTheDiskMovesNothing) {
     EXPECT_EQ(contents(home() / "f/b"), "b");
     EXPECT_FALSE(area->commit(writer, QStringLiteral("t"), QDateTime::currentDateTimeUtc()));
     EXPECT_FALSE(present(area->root() / id));
+}
+
+TEST_F(HoldingTest, ARecordStaysWhileItsFilesFolderHoldsWhatNothingLists) {
+    const fs::path folder = holdLosingTheLastLine({"k/a", "k/b", "k/c"});
+    auto list = area->batches();
+    ASSERT_EQ(list.size(), 1u);
+    ASSERT_EQ(list[0].items.size(), 2u);  // k/c is held but not listed
+    tree->text("k/b", "in the way");
+    EXPECT_EQ(area->restore(list[0]).restored, 1);
+    ASSERT_TRUE(present(folder / "manifest.json"));  // now lists k/b alone
+    fs::remove(home() / "k/b");
+    list = area->batches();
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(area->restore(list[0]).restored, 1);
+    EXPECT_TRUE(area->batches().empty());
+    EXPECT_EQ(contents(folder / "files/2-c"), "k/c");
+    EXPECT_TRUE(present(folder / "manifest.json"));
+
+    // Purged, a batch still read from its journal keeps the journal.
+    const fs::path purged = holdLosingTheLastLine({"p/a", "p/b"});
+    list = area->batches();
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_GT(area->purge(list[0]), 0);
+    EXPECT_EQ(contents(purged / "files/1-b"), "p/b");
+    EXPECT_TRUE(present(purged / "manifest.journal"));
+
+    // Once its files folder is empty, a batch folder goes whole.
+    fs::remove(folder / "files/2-c");
+    HoldBatch handed;
+    handed.id = folder.filename().native();
+    EXPECT_EQ(area->restore(handed), HoldingArea::RestoreResult{});
+    EXPECT_FALSE(present(folder));
 }
 
 TEST_F(HoldingTest, StrictDates) {
