@@ -82,8 +82,8 @@ BatchRead readBatchAt(int folderFd, const std::string& name) {
     std::erase_if(batch->items, [&](const HoldBatch::Item& item) {
         return !files.valid() || platform::presenceAt(files.get(), item.stored) == platform::Presence::absent;
     });
-    // A journal with nothing left is what a clean that moved nothing leaves.
-    if (fromJournal && batch->items.empty()) return {};
+    // Still a batch when nothing it lists is left: its date tells how long
+    // whatever else its files folder holds must be kept.
     return {Kind::batch, std::move(batch)};
 }
 
@@ -132,11 +132,25 @@ int64_t deleteListed(int rootFd, int folderFd, HoldBatch batch) {
     return plus(freed, dropEmptyBatch(rootFd, folderFd, batch.id));
 }
 
-QDateTime modifiedAt(int folderFd, const std::string& name) {
+std::optional<QDateTime> changedAt(int folderFd, const std::string& name) {
     const auto info = platform::entryInfoAt(folderFd, name);
-    if (!info) return DiskScanner::distantPast();
+    if (!info) return std::nullopt;
     const int64_t ms = info->modifiedSeconds * 1000 + info->modifiedNanoseconds / 1000000;
     return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+}
+
+QDateTime modifiedAt(int folderFd, const std::string& name) {
+    return changedAt(folderFd, name).value_or(DiskScanner::distantPast());
+}
+
+// Whether a batch folder's files folder holds anything; when that cannot be
+// told, it may.
+bool holdsFiles(int folderFd) {
+    bool missing = false;
+    const UniqueFd files = platform::openChildFolder(folderFd, HoldingArea::kFiles, &missing);
+    if (!files.valid()) return !missing;
+    const auto names = platform::listNamesAt(files.get());
+    return !names || !names->empty();
 }
 
 }  // namespace
@@ -329,13 +343,35 @@ int64_t HoldingArea::purgeExpired(int days, const QDateTime& now) {
             continue;  // another user's, or not readable now: left alone
         }
         switch (read.kind) {
-            case BatchRead::Kind::batch:
-                if (read.batch->date < cutoff) total = plus(total, deleteListed(root, folder.fd.get(), *read.batch));
-                break;
-            case BatchRead::Kind::notABatch:
-                // A folder (or anything else) without a batch: an orphan once a day old.
-                if (modifiedAt(root, name) < orphanCutoff)
+            case BatchRead::Kind::batch: {
+                const HoldBatch& batch = *read.batch;
+                if (batch.date < cutoff) {
+                    // With nothing listed left, whatever its files folder
+                    // still holds was held with it: its time is up too.
+                    const int64_t freed = batch.items.empty() ? platform::removeTreeAt(root, name).bytes
+                                                              : deleteListed(root, folder.fd.get(), batch);
+                    total = plus(total, freed);
+                } else if (batch.items.empty() && !holdsFiles(folder.fd.get()) &&
+                           modifiedAt(root, name) < orphanCutoff) {
+                    // Nothing held: the record of a clean that moved nothing.
                     total = plus(total, platform::removeTreeAt(root, name).bytes);
+                }
+                break;
+            }
+            case BatchRead::Kind::notABatch:
+                if (folder.valid() && holdsFiles(folder.fd.get())) {
+                    // Held files with no record that reads (a journal whose
+                    // header a power cut took) wait out the full time too,
+                    // counted from the last change to the files folder: every
+                    // move in or out touches it, while the batch folder
+                    // changes only with its record, maybe before the last
+                    // item moved in. Never by a time that cannot be read.
+                    const auto changed = changedAt(folder.fd.get(), HoldingArea::kFiles);
+                    if (changed && *changed < cutoff) total = plus(total, platform::removeTreeAt(root, name).bytes);
+                } else if (modifiedAt(root, name) < orphanCutoff) {
+                    // Anything else without a batch: an orphan once a day old.
+                    total = plus(total, platform::removeTreeAt(root, name).bytes);
+                }
                 break;
             case BatchRead::Kind::unreadable:
             case BatchRead::Kind::beingWritten: break;

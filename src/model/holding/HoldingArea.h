@@ -73,7 +73,10 @@ public:
     int64_t purge(const HoldBatch& batch);
     // Deletes batches dated more than `days` days before `now` and folders
     // without a batch that are more than a day old; answers the bytes freed.
-    // A batch whose manifest cannot be read right now is left for a later run.
+    // A folder whose files folder still holds anything is kept the full
+    // `days`, by its batch's date or, with no record that reads, by the last
+    // change to its files folder. A batch whose manifest cannot be read right
+    // now is left for a later run.
     int64_t purgeExpired(int days, const QDateTime& now);
 
     // Names inside a batch folder and in the root.

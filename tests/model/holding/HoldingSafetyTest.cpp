@@ -152,9 +152,12 @@ TEST_F(HoldingSafetyTest, AManifestThatCannotBeOpenedNowIsNotAnOrphan) {
     EXPECT_TRUE(present(folderOf(batch) / "files/0-a"));
     EXPECT_EQ(area->batches().size(), 1u);
 
-    // One that reads but does not decode is an orphan.
+    // One that reads but does not decode is an orphan; what it holds waits
+    // out the full time from the last change to its files folder.
     test::FileTree(folderOf(batch)).text("manifest.json", "not json");
     test::FileTree(folderOf(batch)).setAgeDays("", 30);
+    EXPECT_EQ(area->purgeExpired(7, now), 0);
+    test::FileTree(folderOf(batch)).setAgeDays("files", 8);
     EXPECT_GT(area->purgeExpired(7, now), 0);
     EXPECT_FALSE(present(folderOf(batch)));
 }

@@ -382,6 +382,33 @@ TEST_F(HoldingTest, ARecordStaysWhileItsFilesFolderHoldsWhatNothingLists) {
     EXPECT_FALSE(present(folder));
 }
 
+TEST_F(HoldingTest, HeldFilesNothingListsAreKeptTheFullTime) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const fs::path restored = holdLosingTheLastLine({"r/a", "r/b"});
+    ASSERT_EQ(area->batches().size(), 1u);
+    EXPECT_EQ(area->restore(area->batches()[0]).restored, 1);
+    const fs::path purged = holdLosingTheLastLine({"u/a", "u/b"});
+    ASSERT_EQ(area->batches().size(), 1u);
+    EXPECT_GT(area->purge(area->batches()[0]), 0);
+    // A power cut that kept the moves but none of the journal: no date reads.
+    const fs::path headless = holdLosingTheLastLine({"h/a", "h/b"});
+    fs::resize_file(headless / "manifest.journal", 0);
+    EXPECT_TRUE(area->batches().empty());
+
+    EXPECT_EQ(area->purgeExpired(7, now.addDays(2)), 0);
+    EXPECT_EQ(contents(restored / "files/1-b"), "r/b");
+    EXPECT_EQ(contents(purged / "files/1-b"), "u/b");
+    EXPECT_EQ(contents(headless / "files/0-a"), "h/a");
+    EXPECT_EQ(area->purgeExpired(7, now.addSecs(7 * 86400 - 60)), 0);
+    EXPECT_TRUE(present(headless / "files/1-b"));
+
+    // Past their time they go like any batch.
+    EXPECT_GT(area->purgeExpired(7, now.addDays(8)), 0);
+    EXPECT_FALSE(present(restored));
+    EXPECT_FALSE(present(purged));
+    EXPECT_FALSE(present(headless));
+}
+
 TEST_F(HoldingTest, StrictDates) {
     EXPECT_TRUE(HoldingManifest::parseDate("2026-03-01T09:30:00Z"));
     for (const char* bad :
