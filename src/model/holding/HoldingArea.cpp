@@ -3,6 +3,7 @@
 
 #include <QUuid>
 #include <algorithm>
+#include <ranges>
 #include <set>
 #include <system_error>
 
@@ -255,8 +256,12 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& handed) {
     for (const HoldBatch::Item& item : batch.items) originals.push_back(item.original);
     const std::set<std::string> blocked =
         TrashPairs::blockedPairs(originals, [](const std::string& path) { return platform::entryExists(path); });
+    // Back in the reverse of the order they were held: a folder is held only
+    // after whatever was taken out of it, so it goes back first and what came
+    // out of it then goes back into it, never into an empty folder made in its
+    // place (which would leave the folder itself with something in its way).
     std::vector<HoldBatch::Item> kept;
-    for (const HoldBatch::Item& item : batch.items) {
+    for (const HoldBatch::Item& item : batch.items | std::views::reverse) {
         if (blocked.count(item.original)) {
             result.skipped.push_back(item.original);
             kept.push_back(item);
@@ -301,6 +306,10 @@ HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& handed) {
             (error == int(std::errc::file_exists) ? result.skipped : result.failed).push_back(item.original);
         }
     }
+    // Reported, and kept listed, in the order they were held.
+    std::reverse(kept.begin(), kept.end());
+    std::reverse(result.skipped.begin(), result.skipped.end());
+    std::reverse(result.failed.begin(), result.failed.end());
     if (kept.empty()) {
         dropEmptyBatch(session.root.get(), folder.fd.get(), batch.id);
     } else {

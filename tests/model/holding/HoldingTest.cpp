@@ -207,6 +207,37 @@ TEST_F(HoldingTest, AManifestLeftOldByAFailedRewriteListsOnlyWhatIsStillHeld) {
     EXPECT_TRUE(area->batches().empty());
 }
 
+TEST_F(HoldingTest, AFolderHeldAfterItsContentGoesBackFirst) {
+    tree->text(".cache/p/c/inner", "inner");
+    tree->text(".cache/p/keep", "keep");
+    // A clean holds what it takes out of a folder before the folder itself.
+    const auto batch = holdFiles({".cache/p/c", ".cache/p"});
+    EXPECT_FALSE(present(home() / ".cache/p"));
+    const auto result = area->restore(batch);
+    EXPECT_EQ(result.restored, 2);
+    EXPECT_TRUE(result.skipped.empty());
+    EXPECT_EQ(contents(home() / ".cache/p/keep"), "keep");
+    EXPECT_EQ(contents(home() / ".cache/p/c/inner"), "inner");
+    EXPECT_TRUE(area->batches().empty());
+    EXPECT_FALSE(present(folderOf(batch)));
+
+    // Both kept back by a file in the folder's place: reported and still
+    // listed in the order they were held, so a later restore works the same.
+    const auto again = holdFiles({".cache/p/c", ".cache/p"});
+    tree->text(".cache/p", "in the way");
+    const auto blocked = area->restore(again);
+    EXPECT_EQ(blocked.restored, 0);
+    EXPECT_EQ(blocked.skipped,
+              (std::vector<std::string>{(home() / ".cache/p/c").native(), (home() / ".cache/p").native()}));
+    fs::remove(home() / ".cache/p");
+    const auto left = area->batches();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].items, again.items);
+    EXPECT_EQ(area->restore(left[0]).restored, 2);
+    EXPECT_EQ(contents(home() / ".cache/p/keep"), "keep");
+    EXPECT_EQ(contents(home() / ".cache/p/c/inner"), "inner");
+}
+
 TEST_F(HoldingTest, WhatCannotGoBackIsReportedAsFailedAndStaysHeld) {
     const auto batch = holdFiles({"docs/one", "docs/two"});
     // The manifest lists a place no file can take: a name longer than any
