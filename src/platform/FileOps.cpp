@@ -154,7 +154,11 @@ bool appendWhole(int fd, std::string_view bytes) {
 bool flushData(int fd) {
     for (;;) {
         if (::fdatasync(fd) == 0) return true;
-        if (errno != EINTR) return false;
+        if (errno == EINTR) continue;
+        // A file system that cannot be asked to flush (some network and user
+        // space ones) keeps what it keeps however it is asked: refusing
+        // there would only make it unusable.
+        return errno == EINVAL || errno == ENOTSUP;
     }
 }
 

@@ -60,7 +60,8 @@ UniqueFd openForAppendingAt(int folderFd, const std::string& name);
 bool appendWhole(int fd, std::string_view bytes);
 // Forces what was written to an open file, and the size that reaches it, to
 // the disk (fdatasync), so nothing done after it can reach the disk first.
-// False when the data may not be there.
+// False when the data may not be there; true also where the file system
+// cannot be asked to flush at all.
 bool flushData(int fd);
 
 // Writes `bytes` to `path` through a temporary file in the same folder that
