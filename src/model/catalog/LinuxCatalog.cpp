@@ -201,6 +201,10 @@ std::map<std::string, RuleLayer> buildRules() {
     // WeeChat's where its home is set there, Pidgin's run with its settings there.
     layers["logs"].keeping = {"{config}/hexchat/logs", "{config}/weechat/logs", "{config}/purple/logs"};
     layers["partial"].roots = {"{Downloads}/*.crdownload", "{Downloads}/*.part"};
+    // Transmission names an unfinished torrent's file ".part" in the same
+    // folder; a paused one is days of downloading, left alone while it runs.
+    layers["partial"].guardIdentities = {"transmission-gtk", "transmission-qt", "com.transmissionbt.Transmission"};
+    layers["partial"].guardProcesses = {"(^|/)(transmission-gtk|transmission-qt|transmission-daemon)( |$)"};
     layers["installers"].roots = {"{Downloads}/*.deb", "{Downloads}/*.rpm"};  // never an AppImage: it is the app
     layers["pnpm"].roots = {"{data}/pnpm/store"};
     // files/ and info/ emptied in pairs (see TrashPairs); the folders stay.

@@ -117,6 +117,10 @@ TEST(LinuxCatalogTest, GuardsJoinTheRowsAndProcessPatternsNameTheExecutable) {
     EXPECT_FALSE(runs("slackcache", "/usr/bin/slackcat"));
     EXPECT_TRUE(runs("discordcache", "/usr/share/discord/Discord"));
     EXPECT_TRUE(runs("gradlecache", "GradleDaemon"));  // the row's own guard stays
+    // A torrent client's unfinished ".part" files are not a browser's.
+    EXPECT_TRUE(runs("partial", "/usr/bin/transmission-gtk"));
+    EXPECT_TRUE(runs("partial", "/usr/bin/transmission-daemon --foreground"));
+    EXPECT_FALSE(runs("partial", "/usr/bin/transmission-remote --list"));
 }
 
 class LinuxHomeTest : public test::HomeTest {
