@@ -237,12 +237,24 @@ std::vector<HoldBatch> HoldingArea::batches() const {
 HoldingArea::RestoreResult HoldingArea::restore(const HoldBatch& handed) {
     RestoreResult result;
     if (!platform::isPlainName(handed.id)) return result;
+    // A batch that is there but cannot be looked at now stays held whole,
+    // and says so; one that is gone (restored or deleted already) has
+    // nothing to report.
+    const auto nothingWentBack = [&] {
+        for (const HoldBatch::Item& item : handed.items) result.failed.push_back(item.original);
+        return result;
+    };
     const Session session = open(false);
-    if (!session.valid()) return result;
+    if (!session.valid()) return nothingWentBack();
     const platform::OpenedFolder folder = platform::openOwnFolderAt(session.root.get(), handed.id, Create::no);
-    if (!folder.valid()) return result;
+    if (!folder.valid()) {
+        if (platform::presenceAt(session.root.get(), handed.id) == platform::Presence::absent) return result;
+        return nothingWentBack();
+    }
     // What the batch lists now, never a copy read earlier.
     BatchRead read = readBatchAt(folder.fd.get(), handed.id);
+    if (read.kind == BatchRead::Kind::unreadable || read.kind == BatchRead::Kind::beingWritten)
+        return nothingWentBack();
     if (read.kind != BatchRead::Kind::batch) return result;
     HoldBatch batch = std::move(*read.batch);
 

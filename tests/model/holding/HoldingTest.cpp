@@ -472,6 +472,22 @@ TEST_F(HoldingTest, ExpiryNeverTakesABatchStillBeingWritten) {
     EXPECT_EQ(area->batches().size(), 1u);
 }
 
+TEST_F(HoldingTest, ARestoreThatCannotLookAtTheBatchSaysNothingWentBack) {
+    // A batch another clean is still writing cannot be touched: what the
+    // sheet listed stays held, and the restore says so rather than "0 items".
+    tree->text("w/a", "a");
+    auto writer = area->makeWriter();
+    ASSERT_TRUE(writer->hold(home() / "w/a", 1));
+    HoldBatch listed;
+    listed.id = writer->id();
+    listed.items.push_back(HoldBatch::Item{(home() / "w/a").native(), "0-a", 1});
+    const auto result = area->restore(listed);
+    EXPECT_EQ(result.restored, 0);
+    EXPECT_EQ(result.failed, std::vector<std::string>{(home() / "w/a").native()});
+    EXPECT_TRUE(present(writer->batch() / "files/0-a"));
+    EXPECT_FALSE(present(home() / "w/a"));
+}
+
 TEST_F(HoldingTest, AFullBatchTakesNothingMoreAndStaysReadable) {
     for (int i = 0; i < 5; ++i) tree->text("many/f" + std::to_string(i), "x");
     // Room for the header and about two item lines.
