@@ -104,7 +104,9 @@ const std::vector<std::string>& roots() {
 }
 
 const std::vector<std::string>& codeRoots() {
-    static const std::vector<std::string> table = {"~/Developer", "~/Projects", "~/Code"};
+    // Letter case tells names apart here: the lower-case folders are others.
+    static const std::vector<std::string> table = {"~/Developer", "~/Projects", "~/Code",
+                                                   "~/developer", "~/projects", "~/code"};
     return table;
 }
 

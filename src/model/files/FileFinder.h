@@ -33,7 +33,8 @@ struct Found {
 // "~/Desktop", "~/Movies", "~/Music", "~/Pictures", "~/Developer",
 // "~/Projects", "~/Code".
 const std::vector<std::string>& roots();
-// The roots that hold source code: "~/Developer", "~/Projects", "~/Code".
+// The roots that hold source code: "~/Developer", "~/Projects", "~/Code",
+// and the same names in lower case, which are other folders on Linux.
 const std::vector<std::string>& codeRoots();
 // Folder names never entered, wherever they are (case matters).
 const std::unordered_set<std::string>& skipNames();

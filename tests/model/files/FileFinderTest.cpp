@@ -24,14 +24,15 @@ TEST_F(FileFinderTest, RootsFollowTheDesktopsFoldersAndCodeFolders) {
     const auto& p = places();
     EXPECT_EQ(FileFinder::rootPaths(p),
               (std::vector<std::filesystem::path>{p.downloads, p.documents, p.desktop, p.videos, p.music, p.pictures,
-                                                  home() / "Developer", home() / "Projects", home() / "Code"}));
+                                                  home() / "Developer", home() / "Projects", home() / "Code",
+                                                  home() / "developer", home() / "projects", home() / "code"}));
     // A localised Downloads folder is searched; a folder turned off is not.
     platform::Places local = p;
     local.downloads = home() / "下载";
     local.music.clear();
     const auto roots = FileFinder::rootPaths(local);
     EXPECT_EQ(roots.front(), home() / "下载");
-    EXPECT_EQ(roots.size(), 8u);
+    EXPECT_EQ(roots.size(), 11u);
     EXPECT_EQ(std::count(roots.begin(), roots.end(), p.music), 0);
 }
 
@@ -70,6 +71,14 @@ TEST_F(FileFinderTest, KeepsBigRegularFilesAndPrunesByName) {
     }
     // Roots come in their order: Downloads before Documents before Projects.
     EXPECT_TRUE(relativePaths(found, home()).back() == "Projects/app/src/big.bin");
+}
+
+TEST_F(FileFinderTest, LowerCaseCodeFoldersAreCodeRootsToo) {
+    written("projects/app/build/big.bin", kBig);
+    written("projects/app/src/big.bin", kBig);
+    const auto found = collectAll();
+    ASSERT_EQ(relativePaths(found, home()), std::vector<std::string>{"projects/app/src/big.bin"});
+    EXPECT_TRUE(found[0].inCode);  // never kept over a copy elsewhere, nor offered as one
 }
 
 TEST_F(FileFinderTest, CodeRootsAreWholeFolderNames) {
