@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "model/catalog/Catalog.h"
 #include "model/catalog/LinuxCatalog.h"
 #include "model/disk/Access.h"
 #include "model/disk/Measure.h"
@@ -131,9 +132,9 @@ const std::vector<std::string>& skipDirs() {
 }
 
 const std::vector<std::string>& searchRoots() {
+    // The code category's folders, and the lower-case ones Linux users keep.
     static const std::vector<std::string> roots = [] {
-        std::vector<std::string> all{"~/Developer", "~/Projects",  "~/Code",  "~/GitHub",     "~/dev",
-                                     "~/www",       "~/Workspace", "~/Repos", "~/Development"};
+        std::vector<std::string> all = Catalog::category("projects")->roots;
         const std::vector<std::string>& linux = LinuxCatalog::codeFolders();
         all.insert(all.end(), linux.begin(), linux.end());
         return all;
