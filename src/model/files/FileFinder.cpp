@@ -85,7 +85,9 @@ private:
         if (!facts || facts->kind != platform::EntryKind::file || facts->allocatedBytes < kCandidateFloor)
             return std::nullopt;
         const platform::FileTime used = std::max(facts->modified, facts->accessed);
-        return Found{shownPath(path), facts->allocatedBytes, dateOf(used), dateOf(facts->created()), inCode_};
+        const DevEntry::FileIdentity identity{facts->device, facts->inode, facts->length, facts->modified.seconds,
+                                              facts->modified.nanoseconds};
+        return Found{shownPath(path), facts->allocatedBytes, dateOf(used), dateOf(facts->created()), inCode_, identity};
     }
 
     std::string root_;

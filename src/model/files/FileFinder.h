@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "model/dev/DevTypes.h"
 #include "platform/Places.h"
 
 namespace sorbeta::FileFinder {
@@ -25,6 +26,9 @@ struct Found {
     QDateTime lastUsed;   // the later of modification and access (UTC)
     QDateTime created;    // birth time, else the modification time (UTC)
     bool inCode = false;  // found under a code root: never part of a duplicate set
+    // The file as the walk saw it, before anything read it: a file changed
+    // after that (while it was being hashed, say) is not the one offered.
+    std::optional<DevEntry::FileIdentity> identity;
 
     bool operator==(const Found&) const = default;
 };

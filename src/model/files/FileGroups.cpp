@@ -29,12 +29,18 @@ QString folderText(const Found& file, const Home& home) {
 
 QString titleOf(const Found& file) { return DevPaths::displayed(file.url.filename()); }
 
+// What the file was when the walk looked at it; a record made elsewhere
+// carries none, and then the file as it is now.
+std::optional<DevEntry::FileIdentity> identityOf(const Found& file) {
+    return file.identity ? file.identity : DevEntry::FileIdentity::of(file.url);
+}
+
 DevEntry entryFor(const Found& file, const char* prefix, QString detail, bool recommended,
                   std::optional<int> cluster = std::nullopt, const Found* kept = nullptr) {
-    DevEntry::TrashFile action{file.url, DevEntry::FileIdentity::of(file.url), {}, std::nullopt};
+    DevEntry::TrashFile action{file.url, identityOf(file), {}, std::nullopt};
     if (kept) {
         action.kept = kept->url;
-        action.keptIdentity = DevEntry::FileIdentity::of(kept->url);
+        action.keptIdentity = identityOf(*kept);
     }
     // Told apart by the path's bytes: two names that read alike as text keep
     // their own ticks.

@@ -221,6 +221,28 @@ TEST_F(FileGroupsTest, ADuplicateMovesOnlyWhileBothCopiesAreAsSearched) {
     EXPECT_TRUE(std::filesystem::exists(keptOf(unchanged)));
 }
 
+TEST_F(FileGroupsTest, ACopyChangedAfterTheWalkLookedAtItIsNotTheOneOffered) {
+    // Changed while the search was still hashing: the entry describes the
+    // file the walk saw, so the move finds it changed and leaves it.
+    const auto first = written("Downloads/film.mkv", kBig, 21);
+    const auto copy = downloads() / "film copy.mkv";
+    std::filesystem::copy_file(first, copy);
+    setTimes(first, 400, 400);  // the earliest, so the copy is the ticked one
+    const std::vector<Found> found = FileFinder::collect({downloads()}, places());
+    setTimes(copy, 1, 1);
+
+    const auto groups = groupsOf(found);
+    const DevGroup* dups = group(groups, "dups");
+    ASSERT_TRUE(dups && dups->entries.size() == 2u);
+    const DevEntry& ticked = dups->entries[1];
+    ASSERT_TRUE(ticked.recommended);
+    ASSERT_EQ(std::get<DevEntry::TrashFile>(ticked.action).url, copy);
+    const auto outcome = DevScan::perform(
+        {ticked}, DevEnvironment{}, [&](const std::filesystem::path& url) { return FileFinder::trash(url, places()); });
+    EXPECT_EQ(outcome, (DevScan::RemovalOutcome{0, 1}));
+    EXPECT_TRUE(std::filesystem::exists(copy));
+}
+
 TEST_F(FileGroupsTest, ALinkedDownloadsFolderIsStillTheDownloadsFolder) {
     // Downloads kept elsewhere (a second disk), linked from the home.
     const auto elsewhere = outside() / "data/Downloads";
