@@ -39,6 +39,10 @@ std::vector<DevVmFolder> linuxVmFolders(const platform::Places& places) {
         {places.home / "VirtualBox VMs", QStringLiteral("VirtualBox")},
         {places.dataHome / "gnome-boxes/images", QStringLiteral("GNOME Boxes")},
         {places.dataHome / "containers/storage", QStringLiteral("Podman")},
+        // Docker Desktop's machine disk, as ~/Library/Containers/com.docker.docker/Data/vms on the Mac.
+        {places.home / ".docker/desktop/vms", QStringLiteral("Docker Desktop")},
+        // Rootless Docker keeps images, containers and volumes in the data folder.
+        {places.dataHome / "docker", QStringLiteral("Docker (rootless)")},
         {places.home / ".vagrant.d/boxes", QStringLiteral("Vagrant")},
     };
 }

@@ -81,6 +81,27 @@ TEST_F(ContainerDataTest, FoldersAboveTheFloorAfterThePruneEntry) {
     EXPECT_EQ(limited[1].title, "Colima");
 }
 
+// Docker Desktop for Linux keeps its machine's disk in ~/.docker/desktop/vms,
+// rootless Docker its images and containers in the data folder.
+TEST_F(ContainerDataTest, TheLinuxDockerPlaces) {
+    allocated(".docker/desktop/vms/0/data/Docker.raw", 101'000'000);
+    allocated(".local/share/docker/overlay2/layer/diff/blob", 101'000'000);
+
+    const auto entries = DevScan::vmEntries(environment);
+    ASSERT_EQ(entries.size(), 2u);
+    const fs::path desktop = home() / ".docker/desktop/vms";
+    EXPECT_EQ(entries[0].id, "vm:" + QString::fromStdString(desktop.native()));
+    EXPECT_EQ(entries[0].title, "Docker Desktop");
+    EXPECT_EQ(entries[0].detail, "~/.docker/desktop/vms");
+    EXPECT_EQ(entries[0].bytes, DiskScanner::size(desktop));
+    EXPECT_EQ(entries[0].action, DevEntry::Action(DevEntry::Reveal{desktop}));
+    const fs::path rootless = places().dataHome / "docker";
+    EXPECT_EQ(entries[1].title, "Docker (rootless)");
+    EXPECT_EQ(entries[1].detail, "~/.local/share/docker");
+    EXPECT_EQ(entries[1].action, DevEntry::Action(DevEntry::Reveal{rootless}));
+    for (const DevEntry& entry : entries) EXPECT_FALSE(entry.recommended);
+}
+
 TEST_F(ContainerDataTest, NoPruneEntryWithoutSomethingToReclaim) {
     const auto hasPrune = [&] {
         const auto entries = DevScan::vmEntries(environment);

@@ -162,9 +162,11 @@ TEST_F(DevScanTest, TheSystemEnvironment) {
     QStringList titles;
     for (const DevVmFolder& folder : system.vmFolders) titles << folder.title;
     EXPECT_EQ(titles, (QStringList{"OrbStack", "Docker Desktop", "UTM", "Parallels", "Colima", "libvirt", "VirtualBox",
-                                   "GNOME Boxes", "Podman", "Vagrant"}));
+                                   "GNOME Boxes", "Podman", "Docker Desktop", "Docker (rootless)", "Vagrant"}));
     EXPECT_EQ(system.vmFolders[1].path, home() / "Library/Containers/com.docker.docker/Data/vms");
     EXPECT_EQ(system.vmFolders[8].path, places().dataHome / "containers/storage");
+    EXPECT_EQ(system.vmFolders[9].path, home() / ".docker/desktop/vms");
+    EXPECT_EQ(system.vmFolders[10].path, places().dataHome / "docker");
 }
 
 }  // namespace
