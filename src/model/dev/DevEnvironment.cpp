@@ -20,8 +20,14 @@ const std::vector<TildeFolder>& vmTildeFolders() {
 
 std::vector<std::filesystem::path> dockerCandidates(const std::filesystem::path& home) {
     // Debian's package puts it in /usr/bin: tried last, after the installers' places.
-    return {"/usr/local/bin/docker", "/opt/homebrew/bin/docker", home.native() + "/.local/bin/docker",
-            home.native() + "/.orbstack/bin/docker", "/usr/bin/docker"};
+    // A desktop session's PATH often lacks ~/bin and /snap/bin, so they are named here.
+    return {"/usr/local/bin/docker",
+            "/opt/homebrew/bin/docker",
+            home.native() + "/.local/bin/docker",
+            home.native() + "/bin/docker",
+            home.native() + "/.orbstack/bin/docker",
+            "/snap/bin/docker",
+            "/usr/bin/docker"};
 }
 
 std::filesystem::path linuxAndroidSdk(const platform::Places& places, const QString& androidHome,

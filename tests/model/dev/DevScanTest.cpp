@@ -148,7 +148,8 @@ TEST_F(DevScanTest, TheSystemEnvironment) {
     EXPECT_EQ(system.toolTimeLimit, std::chrono::seconds(120));
     EXPECT_EQ(system.dockerCandidates,
               (std::vector<fs::path>{"/usr/local/bin/docker", "/opt/homebrew/bin/docker", home() / ".local/bin/docker",
-                                     home() / ".orbstack/bin/docker", "/usr/bin/docker"}));
+                                     home() / "bin/docker", home() / ".orbstack/bin/docker", "/snap/bin/docker",
+                                     "/usr/bin/docker"}));
     const auto& tools = system.toolEnvironment;
     EXPECT_NE(std::find(tools.begin(), tools.end(), "DOCKER_HOST=unix:///run/user/1000/docker.sock"), tools.end());
     EXPECT_NE(std::find(tools.begin(), tools.end(), "HOME=" + home().native()), tools.end());
