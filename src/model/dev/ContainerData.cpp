@@ -38,13 +38,6 @@ std::optional<double> decimalNumber(std::string_view text) {
     return number;
 }
 
-// The path as the pages show it, with the home folder written "~".
-QString homeRelative(const std::filesystem::path& path, const std::filesystem::path& home) {
-    QString text = DevPaths::displayed(path);
-    if (home != "/") text.replace(DevPaths::displayed(home), QStringLiteral("~"));
-    return text;
-}
-
 }  // namespace
 
 std::optional<std::filesystem::path> dockerPath(const DevEnvironment& environment) {
@@ -99,7 +92,7 @@ std::vector<DevEntry> vmEntries(const DevEnvironment& environment) {
         DevEntry entry;
         entry.id = QStringLiteral("vm:") + pathId(folder.path);
         entry.title = folder.title;
-        entry.detail = homeRelative(folder.path, places.home);
+        entry.detail = DevPaths::homeRelative(folder.path, places.home);
         entry.bytes = bytes;
         entry.action = DevEntry::Reveal{folder.path};
         entries.push_back(std::move(entry));

@@ -13,18 +13,16 @@
 namespace sorbeta::FileFinder {
 namespace {
 
-// What the groups need of the home: its path text, and the Downloads folder
-// as the desktop names it.
+// What the groups need of the home: its path, and the Downloads folder as
+// the desktop names it.
 struct Home {
-    QString path;
+    Path path;
     std::string downloadsPrefix;  // empty when the desktop has no Downloads folder
 };
 
 // The file's folder as the page shows it: home written as "~".
 QString folderText(const Found& file, const Home& home) {
-    QString folder = DevPaths::displayed(file.url.parent_path());
-    if (!home.path.isEmpty()) folder.replace(home.path, QStringLiteral("~"));
-    return folder;
+    return DevPaths::homeRelative(file.url.parent_path(), home.path);
 }
 
 QString titleOf(const Found& file) { return DevPaths::displayed(file.url.filename()); }
@@ -128,7 +126,7 @@ const GroupLook kLarge{"large", SORBETA_TR_NOOP("大文件"), "doc.fill", Flavor
 
 std::vector<DevGroup> groups(const std::vector<Found>& found, const QDateTime& now, const platform::Places& places) {
     Home home;
-    if (places.home != "/") home.path = DevPaths::displayed(places.home);
+    home.path = places.home;
     if (!places.downloads.empty()) home.downloadsPrefix = places.downloads.native() + "/";
 
     std::vector<DevGroup> result;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "DevTestSupport.h"
+#include "model/dev/DevPaths.h"
 
 namespace sorbeta {
 namespace {
@@ -100,6 +101,27 @@ TEST_F(ContainerDataTest, TheLinuxDockerPlaces) {
     EXPECT_EQ(entries[1].detail, "~/.local/share/docker");
     EXPECT_EQ(entries[1].action, DevEntry::Action(DevEntry::Reveal{rootless}));
     for (const DevEntry& entry : entries) EXPECT_FALSE(entry.recommended);
+}
+
+// A folder beside the home whose name starts like it, or one holding a copy
+// of the home's path, is shown whole.
+TEST_F(ContainerDataTest, OnlyTheHomeItselfIsWrittenAsTilde) {
+    const fs::path sibling = home().native() + "2/vms";
+    const fs::path mirror = outside().native() + home().native() + "/vms";
+    environment.vmFolders = {{home() / "vms", "Home"}, {sibling, "Sibling"}, {mirror, "Mirror"}};
+    for (const fs::path& folder : {home() / "vms", sibling, mirror}) allocated(folder / "disk.img", 101'000'000);
+
+    const auto entries = DevScan::vmEntries(environment);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].detail, "~/vms");
+    EXPECT_EQ(entries[1].detail, QString::fromStdString(sibling.native()));
+    EXPECT_EQ(entries[2].detail, QString::fromStdString(mirror.native()));
+
+    // A home of "/" is never shortened; one written with a trailing slash still is.
+    EXPECT_EQ(DevPaths::homeRelative("/home/al/x", "/"), "/home/al/x");
+    EXPECT_EQ(DevPaths::homeRelative("/home/al/x", "/home/al/"), "~/x");
+    EXPECT_EQ(DevPaths::homeRelative("/home/al", "/home/al"), "~");
+    EXPECT_EQ(DevPaths::homeRelative("/home/al/文件", "/home/al"), QStringLiteral("~/文件"));
 }
 
 TEST_F(ContainerDataTest, NoPruneEntryWithoutSomethingToReclaim) {

@@ -243,6 +243,26 @@ TEST_F(FileGroupsTest, ACopyChangedAfterTheWalkLookedAtItIsNotTheOneOffered) {
     EXPECT_TRUE(std::filesystem::exists(copy));
 }
 
+// Only the home itself is written "~": a folder whose name merely starts
+// like it, or one that holds a copy of its path further down, is shown whole.
+TEST_F(FileGroupsTest, TheHomeIsShortenedOnlyAtTheStart) {
+    const std::string homeText = home().native();
+    const std::filesystem::path sibling = homeText + "2/x";
+    const std::filesystem::path mirror = outside().native() + homeText + "/x";
+    const auto groups =
+        groupsOf({found(home() / "Videos/a.bin", 900'000'000, 1), found(home() / "b.bin", 800'000'000, 1),
+                  found(sibling / "c.bin", 700'000'000, 1), found(mirror / "d.bin", 600'000'000, 1)});
+    const DevGroup* large = group(groups, "large");
+    ASSERT_TRUE(large);
+    ASSERT_EQ(large->entries.size(), 4u);
+    const QString opened =
+        QStringLiteral(" · ") + sorbeta::tr("上次打开 ") + DevDates::abbreviatedDate(now.addDays(-1));
+    EXPECT_EQ(large->entries[0].detail, QStringLiteral("~/Videos") + opened);
+    EXPECT_EQ(large->entries[1].detail, QStringLiteral("~") + opened);
+    EXPECT_EQ(large->entries[2].detail, QString::fromStdString(sibling.native()) + opened);
+    EXPECT_EQ(large->entries[3].detail, QString::fromStdString(mirror.native()) + opened);
+}
+
 TEST_F(FileGroupsTest, ALinkedDownloadsFolderIsStillTheDownloadsFolder) {
     // Downloads kept elsewhere (a second disk), linked from the home.
     const auto elsewhere = outside() / "data/Downloads";
