@@ -39,6 +39,13 @@ std::filesystem::path linuxAndroidSdk(const platform::Places& places, const QStr
     return places.home / "Android/Sdk";
 }
 
+std::filesystem::path androidEmulators(const platform::Places& places, const QString& avdHome,
+                                       const QString& userHome) {
+    if (const std::filesystem::path path = avdHome.toStdString(); path.is_absolute()) return path;
+    if (const std::filesystem::path path = userHome.toStdString(); path.is_absolute()) return path / "avd";
+    return places.home / ".android/avd";
+}
+
 std::vector<DevVmFolder> linuxVmFolders(const platform::Places& places) {
     return {
         {places.dataHome / "libvirt/images", QStringLiteral("libvirt")},
@@ -71,7 +78,8 @@ DevEnvironment DevEnvironment::system(const platform::Places& places) {
                                      DevPlaces::linuxAndroidSdk(places, qEnvironmentVariable("ANDROID_HOME"),
                                                                 qEnvironmentVariable("ANDROID_SDK_ROOT")) /
                                          "system-images"};
-    environment.androidEmulators = places.home / ".android/avd";
+    environment.androidEmulators = DevPlaces::androidEmulators(places, qEnvironmentVariable("ANDROID_AVD_HOME"),
+                                                               qEnvironmentVariable("ANDROID_USER_HOME"));
 
     for (const auto& row : DevPlaces::vmTildeFolders())
         environment.vmFolders.push_back({places.expandTilde(row.path), QString::fromUtf8(row.title)});

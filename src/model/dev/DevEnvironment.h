@@ -35,14 +35,15 @@ struct DevEnvironment {
     std::chrono::milliseconds toolTimeLimit{120'000};
     // Folders holding Android system images, in the order scanned.
     std::vector<Path> androidImageRoots;
-    Path androidEmulators;  // the emulators' folder (~/.android/avd)
+    Path androidEmulators;  // the emulators' folder (~/.android/avd unless moved)
     std::vector<DevVmFolder> vmFolders;
     ProjectArtifacts::Git git;
     std::optional<std::vector<Path>> codeRoots;  // nullopt: the default code folders
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
 
     // The real places and tools of this system, for the home of `places`;
-    // reads ANDROID_HOME, ANDROID_SDK_ROOT, DOCKER_HOST and XDG_RUNTIME_DIR now.
+    // reads ANDROID_HOME, ANDROID_SDK_ROOT, ANDROID_AVD_HOME, ANDROID_USER_HOME,
+    // DOCKER_HOST and XDG_RUNTIME_DIR now.
     static DevEnvironment system(const platform::Places& places);
 };
 
@@ -63,6 +64,10 @@ std::vector<std::filesystem::path> dockerCandidates(const std::filesystem::path&
 // (variables that are not absolute paths do not count).
 std::filesystem::path linuxAndroidSdk(const platform::Places& places, const QString& androidHome,
                                       const QString& androidSdkRoot);
+
+// The emulators' folder: $ANDROID_AVD_HOME, else $ANDROID_USER_HOME/avd,
+// else ~/.android/avd (variables that are not absolute paths do not count).
+std::filesystem::path androidEmulators(const platform::Places& places, const QString& avdHome, const QString& userHome);
 
 // Where Linux keeps virtual machines and container storage, after the other
 // systems' rows.

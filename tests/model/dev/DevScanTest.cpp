@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "DevTestSupport.h"
+#include "model/dev/AndroidData.h"
 
 namespace sorbeta {
 namespace {
@@ -168,6 +169,40 @@ TEST_F(DevScanTest, TheSystemEnvironment) {
     EXPECT_EQ(system.vmFolders[8].path, places().dataHome / "containers/storage");
     EXPECT_EQ(system.vmFolders[9].path, home() / ".docker/desktop/vms");
     EXPECT_EQ(system.vmFolders[10].path, places().dataHome / "docker");
+}
+
+// The emulator's own variables move its AVD folder: ANDROID_AVD_HOME names
+// it, ANDROID_USER_HOME holds it as "avd"; values that are not absolute paths
+// do not count.
+TEST_F(DevScanTest, TheEmulatorsFollowTheirVariables) {
+    const auto emulatorsWith = [&](const char* avdHome, const char* userHome) {
+        const std::pair<const char*, const char*> variables[] = {{"ANDROID_AVD_HOME", avdHome},
+                                                                 {"ANDROID_USER_HOME", userHome}};
+        for (const auto& [name, value] : variables) {
+            if (value)
+                ::setenv(name, value, 1);
+            else
+                ::unsetenv(name);
+        }
+        const fs::path emulators = DevEnvironment::system(places()).androidEmulators;
+        ::unsetenv("ANDROID_AVD_HOME");
+        ::unsetenv("ANDROID_USER_HOME");
+        return emulators;
+    };
+    EXPECT_EQ(emulatorsWith(nullptr, nullptr), home() / ".android/avd");
+    EXPECT_EQ(emulatorsWith("/data/avds", "/data/android"), fs::path("/data/avds"));
+    EXPECT_EQ(emulatorsWith(nullptr, "/data/android"), fs::path("/data/android/avd"));
+    EXPECT_EQ(emulatorsWith("", "/data/android"), fs::path("/data/android/avd"));
+    EXPECT_EQ(emulatorsWith("avds", nullptr), home() / ".android/avd");
+    EXPECT_EQ(emulatorsWith("relative/avds", "relative/android"), home() / ".android/avd");
+
+    // The scan looks in the folder they name.
+    tree->file("emulators/Pixel.avd/userdata.img", 4096);
+    tree->file("emulators/Pixel.ini", 10);
+    environment.androidEmulators = emulatorsWith((home() / "emulators").c_str(), nullptr);
+    const auto entries = DevScan::androidEntries(now, environment);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].title, "Pixel");
 }
 
 }  // namespace
