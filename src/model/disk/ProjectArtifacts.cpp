@@ -1,6 +1,7 @@
 #include "model/disk/ProjectArtifacts.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <set>
 #include <unordered_map>
@@ -35,6 +36,21 @@ bool isSkipDir(const std::string& name) {
 }
 
 bool hasEntry(const Path& folder, const char* name) { return platform::entryExists(folder / name); }
+
+// What a checkout of git, Mercurial, Subversion or Bazaar keeps at its top.
+constexpr std::array<const char*, 4> kCheckoutStores = {".git", ".hg", ".svn", ".bzr"};
+
+bool isCheckoutStore(const std::string& name) {
+    return std::any_of(kCheckoutStores.begin(), kCheckoutStores.end(),
+                       [&](const char* store) { return name == store; });
+}
+
+// A folder that is a checkout of its own. Any store entry counts, even a
+// link that leads nowhere.
+bool isCheckout(const Path& folder) {
+    return std::any_of(kCheckoutStores.begin(), kCheckoutStores.end(),
+                       [&](const char* store) { return hasEntry(folder, store); });
+}
 
 // A folder of its own: not a link, not a package.
 bool isRealDirectory(const Path& path) {
@@ -82,7 +98,7 @@ bool isRecent(const Path& path, const QDateTime& cutoff) {
 
 bool isRemovable(const Path& artifact, const Path& project, const QDateTime& cutoff, const platform::Places& places,
                  const Git& git) {
-    if (hasEntry(artifact, ".git")) return false;
+    if (isCheckout(artifact)) return false;
     if (isRecent(artifact, cutoff)) return false;
     if (const auto names = platform::listNames(artifact)) {
         for (const std::string& name : *names) {
@@ -142,11 +158,11 @@ const std::vector<std::string>& searchRoots() {
     return roots;
 }
 
-// Whether a ".git" entry lies anywhere inside: a checkout someone keeps
-// there (pip puts editable installs from version control in venv/src/<name>)
-// holds work that exists nowhere else. Names and kinds come from the listings
-// alone, so this costs no look at each file. A folder that cannot be listed
-// may hide one.
+// Whether a checkout's store (".git", ".hg", ".svn", ".bzr") lies anywhere
+// inside: a checkout someone keeps there (pip puts editable installs from
+// version control in venv/src/<name>) holds work that exists nowhere else.
+// Names and kinds come from the listings alone, so this costs no look at
+// each file. A folder that cannot be listed may hide one.
 bool holdsRepository(const Path& artifact) {
     std::vector<Path> pending{artifact};
     while (!pending.empty()) {
@@ -155,7 +171,7 @@ bool holdsRepository(const Path& artifact) {
         const auto children = platform::listChildren(folder);
         if (!children) return true;
         for (const platform::ListedChild& child : *children) {
-            if (child.name == ".git") return true;
+            if (isCheckoutStore(child.name)) return true;
             if (child.isFolder) pending.push_back(folder / child.name);
         }
     }

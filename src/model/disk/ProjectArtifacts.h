@@ -39,8 +39,9 @@ struct Git {
     std::chrono::milliseconds timeLimit = kGitTimeLimit;
 };
 
-// Whether a ".git" entry lies anywhere inside `artifact`, or a folder in it
-// cannot be listed: such a folder may hold a checkout and is never removed.
+// Whether a checkout's store (".git", ".hg", ".svn" or ".bzr") lies anywhere
+// inside `artifact`, or a folder in it cannot be listed: such a folder may
+// hold a checkout and is never removed.
 bool holdsRepository(const Path& artifact);
 
 // The removable artifact folders below `roots` (the default code folders of

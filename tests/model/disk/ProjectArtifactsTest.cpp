@@ -221,6 +221,30 @@ TEST_F(ProjectArtifactsTest, ACheckoutAnywhereInsideKeepsTheArtifact) {
     (void)venv;
 }
 
+// Mercurial, Subversion and Bazaar checkouts hold work as a git one does:
+// whether the dependency folder is one or holds one further down.
+TEST_F(ProjectArtifactsTest, CheckoutsOfOtherVersionControlKeepTheArtifact) {
+    for (const char* name : {".hg", ".svn", ".bzr"}) {
+        const std::string store = name;
+        SCOPED_TRACE(store);
+        const std::string own = "Code/own" + store, deep = "Code/deep" + store;
+        artifact(own, "node_modules", "package.json", 200);
+        tree->dir(own + "/node_modules/" + store);
+        tree->setAgeDays(own + "/node_modules/" + store, 200);
+        tree->setAgeDays(own + "/node_modules", 200);
+        artifact(deep, "venv", "requirements.txt", 200);
+        tree->file(deep + "/venv/src/lib/" + store + "/store");
+        for (const std::string& old :
+             {"/venv/src/lib/" + store, std::string("/venv/src/lib"), std::string("/venv/src"), std::string("/venv")})
+            tree->setAgeDays(deep + old, 200);
+    }
+    const auto plain = artifact("Code/plain", "node_modules", "package.json", 200);
+    EXPECT_EQ(findIn("Code"), Paths{plain});
+    for (const char* store : {".hg", ".svn", ".bzr"})
+        EXPECT_TRUE(ProjectArtifacts::holdsRepository(home() / (std::string("Code/deep") + store) / "venv")) << store;
+    EXPECT_FALSE(ProjectArtifacts::holdsRepository(plain));
+}
+
 TEST_F(ProjectArtifactsTest, ASharedFolderMountedInACodeFolderIsNotSearched) {
     const auto local = artifact("Code/app", "node_modules", "package.json");
     test::ScratchMount share(tree->dir("Code/share"));
