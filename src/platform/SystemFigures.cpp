@@ -262,8 +262,9 @@ std::string machineName(const std::string& vendor, const std::string& product, c
 
 std::string processorName(std::string_view cpuinfo) {
     std::string found;
-    // x86 names the chip in "model name"; some ARM kernels in "Hardware" or "cpu model".
-    for (const char* key : {"model name", "cpu model", "Hardware", "Model"}) {
+    // x86 names the chip in "model name", LoongArch in "Model Name"; some ARM
+    // kernels in "Hardware" or "cpu model".
+    for (const char* key : {"model name", "Model Name", "cpu model", "Hardware", "Model"}) {
         forEachLine(cpuinfo, [&](std::string_view line) {
             if (!found.empty()) return;
             const auto colon = line.find(':');

@@ -200,6 +200,11 @@ TEST_F(SystemFiguresTest, MachineAndProcessorNames) {
     EXPECT_EQ(SystemFiles(root).machineName(), "Framework Laptop 13 (AMD Ryzen 7040Series)");
     EXPECT_EQ(SystemFiles(root).processorName(), "AMD Ryzen 7 7840U");
     EXPECT_EQ(processorName("processor : 0\nHardware : BCM2835\n"), "BCM2835");
+    // LoongArch capitalises the key.
+    EXPECT_EQ(
+        processorName("system type\t\t: generic-loongson-machine\n\nprocessor\t\t: 0\npackage\t\t\t: 0\n"
+                      "CPU Family\t\t: Loongson-64bit\nModel Name\t\t: Loongson-3A6000\nCPU MHz\t\t\t: 2500.00\n"),
+        "Loongson-3A6000");
     EXPECT_EQ(SystemFiles(home() / "none").processorName(), "");
 }
 
