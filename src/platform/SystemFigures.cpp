@@ -178,31 +178,38 @@ std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& suppli
         if (attribute(supply, "type") == "Mains" && attribute(supply, "online") == "1") onAC = true;
     // A laptop with two batteries (an internal and a swappable one) is one
     // battery to its user: their contents and capacities add up, in one unit.
+    enum class Unit { energy, charge, percent };
     struct Reading {
         int64_t now = 0, full = 0;
-        bool energy = false;
+        Unit unit = Unit::energy;
         const PowerSupply* supply = nullptr;
     };
     std::vector<Reading> readings;
     for (const PowerSupply& supply : supplies) {
         // Mice and keyboards report their batteries with scope "Device".
         if (attribute(supply, "type") != "Battery" || attribute(supply, "scope") == "Device") continue;
-        bool energy = true;
+        Unit unit = Unit::energy;
         std::optional<int64_t> now = count(supply, "energy_now");
         std::optional<int64_t> full = count(supply, "energy_full");
         if (!now || !full) {
-            energy = false;
+            unit = Unit::charge;
             now = count(supply, "charge_now");
             full = count(supply, "charge_full");
+        }
+        // Some batteries (many ARM laptops, virtual machines) give only a percentage.
+        if (!now || !full) {
+            unit = Unit::percent;
+            now = count(supply, "capacity");
+            full = 100;
         }
         // Far below what would overflow once a few batteries are added up.
         constexpr int64_t kLargest = INT64_MAX / 1000;
         if (!now || !full || *full < 1 || *now < 0 || *now > kLargest || *full > kLargest) continue;
-        readings.push_back({*now, *full, energy, &supply});
+        readings.push_back({*now, *full, unit, &supply});
     }
     if (readings.empty()) return std::nullopt;
     const bool oneUnit = std::all_of(readings.begin(), readings.end(),
-                                     [&](const Reading& r) { return r.energy == readings.front().energy; });
+                                     [&](const Reading& r) { return r.unit == readings.front().unit; });
     if (!oneUnit) readings.resize(1);
     int64_t now = 0, full = 0;
     BatteryReading out;
@@ -322,7 +329,7 @@ std::optional<BatteryReading> SystemFiles::battery() const {
     for (const std::string& name : names) {
         PowerSupply supply{name, {}};
         for (const char* key : {"type", "scope", "status", "online", "energy_now", "energy_full", "charge_now",
-                                "charge_full", "cycle_count"}) {
+                                "charge_full", "capacity", "cycle_count"}) {
             std::string value;
             if (readSmallFile(folder / name / key, 4096, value)) supply.attributes[key] = std::string(trimmed(value));
         }

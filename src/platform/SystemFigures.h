@@ -70,8 +70,9 @@ std::optional<CpuTicks> parseCpuTicks(std::string_view stat);
 // Seconds since boot, the first figure of /proc/uptime.
 std::optional<double> parseUptime(std::string_view text);
 // The system batteries (type Battery, scope not Device) with a non-zero full
-// figure, taken together: their contents over their capacities (only the
-// first when they report in different units), at most 100 %; charging when
+// figure, or else with only a percentage ("capacity"), taken together: their
+// contents over their capacities (only the first when they report in
+// different units, a percentage being one), at most 100 %; charging when
 // any of them is, cycles from the first that counts them, on AC from any
 // online mains supply.
 std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& supplies);

@@ -179,6 +179,44 @@ TEST_F(SystemFiguresTest, BatteriesOfTheSystemOnly) {
     EXPECT_FALSE(battery->charging);
 }
 
+// Some batteries (many ARM laptops, tablets, virtual machines) publish only
+// their charge in percent, with neither energy nor charge figures.
+TEST_F(SystemFiguresTest, BatteriesThatGiveOnlyAPercentage) {
+    const auto root = home() / "percent";
+    const auto supplies = root / "sys/class/power_supply";
+    put(supplies / "battery/type", "Battery\n");
+    put(supplies / "battery/status", "Charging\n");
+    put(supplies / "battery/capacity", "57\n");
+    put(supplies / "ac/type", "Mains\n");
+    put(supplies / "ac/online", "1\n");
+    auto battery = SystemFiles(root).battery();
+    ASSERT_TRUE(battery);
+    EXPECT_EQ(battery->percent, 57);
+    EXPECT_TRUE(battery->charging);
+    EXPECT_TRUE(battery->onAC);
+
+    // Nonsense is no battery; more than full is full.
+    put(supplies / "battery/capacity", "unknown\n");
+    EXPECT_FALSE(SystemFiles(root).battery());
+    put(supplies / "battery/capacity", "-3\n");
+    EXPECT_FALSE(SystemFiles(root).battery());
+    put(supplies / "battery/capacity", "104\n");
+    EXPECT_EQ(SystemFiles(root).battery()->percent, 100);
+
+    // Energy figures, where there are any, say more than the rounded percentage.
+    put(supplies / "battery/capacity", "12\n");
+    put(supplies / "battery/energy_now", "300\n");
+    put(supplies / "battery/energy_full", "1000\n");
+    EXPECT_EQ(SystemFiles(root).battery()->percent, 30);
+
+    // A second battery that gives only a percentage is in another unit: the first alone.
+    put(supplies / "battery2/type", "Battery\n");
+    put(supplies / "battery2/capacity", "90\n");
+    EXPECT_EQ(SystemFiles(root).battery()->percent, 30);
+    std::filesystem::remove_all(supplies / "battery");
+    EXPECT_EQ(SystemFiles(root).battery()->percent, 90);
+}
+
 TEST_F(SystemFiguresTest, MachineAndProcessorNames) {
     EXPECT_TRUE(isPlaceholderName("To Be Filled By O.E.M."));
     EXPECT_TRUE(isPlaceholderName(" System Product Name\n"));
