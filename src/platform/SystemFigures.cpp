@@ -306,7 +306,7 @@ MemoryReading SystemFiles::memory() const {
         ::closedir(folder);
     }
     std::string psi;
-    const bool hasPsi = readSmallFile(root_ / "proc/pressure/memory", 4096, psi);
+    const bool hasPsi = readSmallFile(root_ / "proc/pressure/memory", kAttributeLimit, psi);
     return memoryFrom(fields, zram, hasPsi ? std::optional<std::string_view>(psi) : std::nullopt);
 }
 
@@ -331,19 +331,20 @@ std::optional<BatteryReading> SystemFiles::battery() const {
         for (const char* key : {"type", "scope", "status", "online", "energy_now", "energy_full", "charge_now",
                                 "charge_full", "capacity", "cycle_count"}) {
             std::string value;
-            if (readSmallFile(folder / name / key, 4096, value)) supply.attributes[key] = std::string(trimmed(value));
+            if (readSmallFile(folder / name / key, kAttributeLimit, value))
+                supply.attributes[key] = std::string(trimmed(value));
         }
         supplies.push_back(std::move(supply));
     }
     return batteryFrom(supplies);
 }
 
-std::optional<double> SystemFiles::uptime() const { return parseUptime(read("proc/uptime", 4096)); }
+std::optional<double> SystemFiles::uptime() const { return parseUptime(read("proc/uptime")); }
 
 std::string SystemFiles::machineName() const {
-    auto dmi = [&](const char* name) { return std::string(trimmed(read(Path("sys/class/dmi/id") / name, 4096))); };
+    auto dmi = [&](const char* name) { return std::string(trimmed(read(Path("sys/class/dmi/id") / name))); };
     return platform::machineName(dmi("sys_vendor"), dmi("product_name"), dmi("product_version"),
-                                 read("proc/device-tree/model", 4096));
+                                 read("proc/device-tree/model"));
 }
 
 std::string SystemFiles::processorName() const { return platform::processorName(read("proc/cpuinfo", 4 << 20)); }

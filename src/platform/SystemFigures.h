@@ -98,8 +98,13 @@ public:
     std::string machineName() const;    // empty when unknown
     std::string processorName() const;  // empty when unknown
 
+    // A sysfs attribute reports one page as its size, whatever it holds: 4 KiB
+    // on most machines, 16 or 64 KiB on some arm64 and ppc64le kernels and
+    // 256 KiB on a few others. Files are read up to this much, not more.
+    static constexpr std::size_t kAttributeLimit = 256 * 1024;
+
 private:
-    std::string read(const Path& relative, std::size_t limit = 64 * 1024) const;
+    std::string read(const Path& relative, std::size_t limit = kAttributeLimit) const;
     Path root_;
 };
 

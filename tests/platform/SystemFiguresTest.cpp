@@ -217,6 +217,41 @@ TEST_F(SystemFiguresTest, BatteriesThatGiveOnlyAPercentage) {
     EXPECT_EQ(SystemFiles(root).battery()->percent, 90);
 }
 
+// A sysfs attribute reports one page as its size whatever it holds: 16 or
+// 64 KiB on some arm64 and ppc64le kernels.
+TEST_F(SystemFiguresTest, AttributeFilesAsLargeAsALargePage) {
+    const auto root = home() / "pages";
+    const auto page = [](const std::string& value) {
+        std::string text = value + "\n";
+        text.resize(64 * 1024, ' ');
+        return text;
+    };
+    const auto supplies = root / "sys/class/power_supply";
+    put(supplies / "BAT0/type", page("Battery"));
+    put(supplies / "BAT0/status", page("Charging"));
+    put(supplies / "BAT0/energy_now", page("250"));
+    put(supplies / "BAT0/energy_full", page("1000"));
+    put(supplies / "BAT0/cycle_count", page("12"));
+    const auto battery = SystemFiles(root).battery();
+    ASSERT_TRUE(battery);
+    EXPECT_EQ(battery->percent, 25);
+    EXPECT_TRUE(battery->charging);
+    EXPECT_EQ(battery->cycles, 12);
+
+    put(root / "sys/class/dmi/id/sys_vendor", page("Framework"));
+    put(root / "sys/class/dmi/id/product_name", page("Laptop 16"));
+    EXPECT_EQ(SystemFiles(root).machineName(), "Framework Laptop 16");
+    put(root / "proc/meminfo", kMeminfo);
+    put(root / "sys/block/zram0/mm_stat", page("4096000 1024000 2048000 0 2048000 0 0 0 0"));
+    EXPECT_EQ(SystemFiles(root).memory().compressed, 100000 * KiB + 2048000);
+
+    // Still only a small file is read: a huge one is not a figure.
+    std::string huge = page("Laptop 16");
+    huge.resize(4 << 20, ' ');
+    put(root / "sys/class/dmi/id/product_name", huge);
+    EXPECT_EQ(SystemFiles(root).machineName(), "Framework");
+}
+
 TEST_F(SystemFiguresTest, MachineAndProcessorNames) {
     EXPECT_TRUE(isPlaceholderName("To Be Filled By O.E.M."));
     EXPECT_TRUE(isPlaceholderName(" System Product Name\n"));
