@@ -75,6 +75,42 @@ std::string nameFromUnit(std::string_view unit) {
     return std::string(name);
 }
 
+// 8-4-4-4-12 hexadecimal digits, as the kernel makes random UUIDs.
+bool isUuid(std::string_view text) {
+    if (text.size() != 36) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        if (i == 8 || i == 13 || i == 18 || i == 23 ? c != '-' : !hex) return false;
+    }
+    return true;
+}
+
+// "<snap>_<app>" of "snap.<snap>.<app>-<uuid>.scope" (names escaped) or
+// "snap.<snap>.<app>.service"; a hook's "snap.<snap>.hook.<hook>" has one
+// part too many.
+std::string snapIdFromUnit(std::string_view unit) {
+    constexpr std::string_view scope = ".scope", service = ".service";
+    constexpr std::size_t kUuid = 36;
+    std::string_view tag;
+    if (unit.ends_with(scope)) {
+        tag = unit.substr(0, unit.size() - scope.size());
+        if (tag.size() <= kUuid + 1 || tag[tag.size() - kUuid - 1] != '-' || !isUuid(tag.substr(tag.size() - kUuid)))
+            return {};
+        tag.remove_suffix(kUuid + 1);
+    } else if (unit.ends_with(service)) {
+        tag = unit.substr(0, unit.size() - service.size());
+    } else {
+        return {};
+    }
+    if (!tag.starts_with("snap.")) return {};
+    const std::string name = unescapeUnit(tag.substr(5));
+    const std::size_t dot = name.find('.');
+    if (dot == std::string::npos || dot == 0 || dot + 1 == name.size() || name.find('.', dot + 1) != std::string::npos)
+        return {};
+    return name.substr(0, dot) + '_' + name.substr(dot + 1);
+}
+
 std::string readFile(const Path& path, std::size_t limit) {
     std::string text;
     if (!readSmallFile(path, limit, text)) return {};
@@ -200,6 +236,19 @@ std::string appUnitName(std::string_view cgroup) {
         const std::size_t slash = line.rfind('/');
         if (slash == std::string_view::npos) continue;
         if (std::string name = nameFromUnit(line.substr(slash + 1)); !name.empty()) return name;
+    }
+    return {};
+}
+
+std::string snapAppId(std::string_view cgroup) {
+    std::size_t start = 0;
+    while (start < cgroup.size()) {
+        const std::size_t end = std::min(cgroup.find('\n', start), cgroup.size());
+        const std::string_view line = cgroup.substr(start, end - start);
+        start = end + 1;
+        const std::size_t slash = line.rfind('/');
+        if (slash == std::string_view::npos) continue;
+        if (std::string id = snapIdFromUnit(line.substr(slash + 1)); !id.empty()) return id;
     }
     return {};
 }

@@ -47,6 +47,13 @@ std::string appUnitName(std::string_view cgroup);
 // appUnitName() with systemd's \xNN escapes undone (launcher and id no longer
 // told apart).
 std::string appUnitId(std::string_view cgroup);
+// The desktop id snapd gives the entries of a Snap application,
+// "<snap>_<app>", when a cgroup file puts the process in one of the units
+// snapd runs that application in: "snap.<snap>.<app>-<uuid>.scope" (the
+// names' dashes escaped as \x2d) for each start of it, or
+// "snap.<snap>.<app>.service" for a service. Empty otherwise, a hook's
+// scope among them.
+std::string snapAppId(std::string_view cgroup);
 // Whether appUnitName() text names the desktop id (with or without a launcher).
 bool appUnitRuns(const std::string& unitName, const std::string& desktopId);
 // The memory only this process holds, in bytes: RssAnon + RssShmem of a

@@ -50,6 +50,29 @@ TEST(ProcessTextTest, StatEnvironAndCgroupParsers) {
     EXPECT_EQ(platform::withoutDeletedMark("/a/Tool.AppImage (deleted)"), "/a/Tool.AppImage");
 }
 
+TEST(ProcessTextTest, SnapApplicationUnits) {
+    const std::string slice = "0::/user.slice/user-1000.slice/user@1000.service/app.slice/";
+    const std::string uuid = "6c1f5b0e-9a1d-4c4e-8f3a-2b7d9e0c1a55";
+    EXPECT_EQ(platform::snapAppId(slice + "snap.firefox.firefox-" + uuid + ".scope\n"), "firefox_firefox");
+    // The dashes of the snap's and the application's names are escaped in a scope's name.
+    EXPECT_EQ(platform::snapAppId(slice + "snap.gnome\\x2dcalculator.gnome\\x2dcalculator-" + uuid + ".scope\n"),
+              "gnome-calculator_gnome-calculator");
+    EXPECT_EQ(platform::snapAppId(slice + "snap.my-tool.my-tool-" + uuid + ".scope"), "my-tool_my-tool");
+    EXPECT_EQ(platform::snapAppId(slice + "snap.firefox_beta.firefox-" + uuid + ".scope"), "firefox_beta_firefox");
+    EXPECT_EQ(platform::snapAppId("0::/system.slice/snap.syncer.sync-daemon.service\n"), "syncer_sync-daemon");
+    EXPECT_EQ(platform::snapAppId("12:cpuset:/\n1:name=systemd:/user.slice/snap.x.y-" + uuid + ".scope\n"), "x_y");
+    // Hooks, other units and broken names are no application.
+    EXPECT_EQ(platform::snapAppId(slice + "snap.firefox.hook.configure-" + uuid + ".scope"), "");
+    EXPECT_EQ(platform::snapAppId(slice + "snap.firefox.firefox.scope"), "");
+    EXPECT_EQ(platform::snapAppId(slice + "snap.firefox.firefox-1234.scope"), "");
+    EXPECT_EQ(platform::snapAppId(slice + "snap.firefox-" + uuid + ".scope"), "");
+    EXPECT_EQ(platform::snapAppId(slice + "snap..firefox-" + uuid + ".scope"), "");
+    EXPECT_EQ(platform::snapAppId(slice + "snap.firefox.-" + uuid + ".scope"), "");
+    EXPECT_EQ(platform::snapAppId("0::/system.slice/snapd.service\n"), "");
+    EXPECT_EQ(platform::snapAppId(slice + "app-gnome-firefox_firefox-42.scope"), "");
+    EXPECT_EQ(platform::snapAppId(""), "");
+}
+
 // The unit a launcher started an application in names it with the id's own
 // dashes escaped and a launcher part holding none: only the whole id after
 // the launcher is the application's, never a tail of another id.

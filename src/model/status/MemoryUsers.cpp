@@ -139,6 +139,8 @@ std::vector<Group> applications(const std::vector<ProcessUse>& processes, const 
     for (std::size_t i = 0; i < processes.size(); ++i) {
         byPid.emplace(processes[i].sample.pid, i);
         units[i] = platform::appUnitId(processes[i].cgroup);
+        // snapd starts its applications in units of its own.
+        if (units[i].empty()) units[i] = platform::snapAppId(processes[i].cgroup);
     }
     std::vector<Group> groups;
     unitGroups(processes, units, byPid, apps, groups);

@@ -1,7 +1,7 @@
 #pragma once
 // The applications that hold the most memory right now. One record per
 // application: the processes of an application unit (the scope or service
-// the desktop starts each application in), or, where the desktop starts none,
+// the desktop or snapd starts each application in), or, where none is started,
 // a process running a shown application's program together with its children.
 // What is not an application the user started from the desktop is never
 // listed: the desktop session itself, background helpers, kernel threads and

@@ -173,6 +173,34 @@ TEST_F(MemoryUsersTest, KernelThreadsByTheirFlagsHybridCgroupsAndAUnitWhoseHeadE
     EXPECT_EQ(found[1].processes[0].pid, 621);
 }
 
+// snapd starts each run of a snap's application in a scope of its own and
+// names the application's desktop entry "<snap>_<app>"; what the entry runs
+// is a launcher, so only the scope tells the application.
+TEST_F(MemoryUsersTest, SnapApplicationsByTheirScopesAndServices) {
+    const std::string uuid = "0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0";
+    entry("firefox_firefox.desktop", "Firefox",
+          "env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/firefox_firefox.desktop "
+          "/snap/bin/firefox %u");
+    entry("gnome-calculator_gnome-calculator.desktop", "Calculator", "/snap/bin/gnome-calculator");
+    entry("syncer_daemon.desktop", "Syncer", "/snap/bin/syncer.daemon");
+    process(700, 1, "viewer", 300, unit("snap.firefox.firefox-" + uuid + ".scope"));
+    process(701, 700, "helper", 100, unit("snap.firefox.firefox-" + uuid + ".scope"));
+    process(702, 1, "helper", 50, unit("snap.firefox.firefox-" + uuid + ".scope"));
+    process(710, 1, "editor", 200, unit("snap.gnome\\x2dcalculator.gnome\\x2dcalculator-" + uuid + ".scope"));
+    process(720, 1, "helper", 150, unit("snap.syncer.daemon.service"));
+    process(730, 1, "helper", 900, unit("snap.firefox.hook.configure-" + uuid + ".scope"));  // a hook, no app
+    process(740, 1, "helper", 900, unit("snap.unknown.app-" + uuid + ".scope"));             // no entry
+
+    const auto found = hogs();
+    ASSERT_EQ(pidsOf(found), (std::vector<int>{700, 710, 720}));
+    EXPECT_EQ(found[0].name, QStringLiteral("Firefox (de)"));
+    EXPECT_EQ(found[0].bundleID, QStringLiteral("firefox_firefox"));
+    EXPECT_EQ(found[0].bytes, 450 * MiB);
+    EXPECT_EQ(found[0].processes.size(), 3u);
+    EXPECT_EQ(found[1].name, QStringLiteral("Calculator (de)"));
+    EXPECT_EQ(found[2].name, QStringLiteral("Syncer (de)"));
+}
+
 TEST_F(MemoryUsersTest, DesktopIndexPrecedenceSubfoldersLinksAndLaunchers) {
     tree_->text("user/org.example.Editor.desktop", "[Desktop Entry]\nType=Application\nName=Mine\nExec=editor\n");
     entry("org.example.Editor.desktop", "Theirs", "editor");
