@@ -7,6 +7,19 @@
 #include "platform/PathText.h"
 
 namespace sorbeta {
+namespace {
+
+// a − b, stopping at INT64_MAX and −INT64_MAX.
+int64_t saturatedDifference(int64_t a, int64_t b) {
+    int64_t result = 0;
+    if (__builtin_sub_overflow(a, b, &result)) return a < b ? -INT64_MAX : INT64_MAX;
+    return std::max<int64_t>(result, -INT64_MAX);
+}
+
+}  // namespace
+
+int64_t DiskChange::delta() const { return saturatedDifference(after, before); }
+
 namespace HistoryMath {
 
 std::optional<DiskSnapshot> baseline(std::span<const DiskSnapshot> list, const QDateTime& target) {
@@ -48,7 +61,9 @@ std::vector<DiskChange> changes(const DiskSnapshot& older, const DiskSnapshot& n
     return result;
 }
 
-int64_t usedSpace(const DiskSnapshot& snapshot) { return std::max<int64_t>(0, snapshot.total - snapshot.free); }
+int64_t usedSpace(const DiskSnapshot& snapshot) {
+    return std::max<int64_t>(0, saturatedDifference(snapshot.total, snapshot.free));
+}
 
 QDateTime daysBefore(const QDateTime& date, int days, const QTimeZone& zone) {
     const QDateTime local = date.toTimeZone(zone);

@@ -21,8 +21,10 @@ struct DiskChange {
     int64_t before = 0;
     int64_t after = 0;
 
-    // Positive: it grew.
-    int64_t delta() const { return after - before; }
+    // Positive: it grew. A history file may hold any counts: the difference
+    // stops at INT64_MAX either way instead of wrapping, so it can always be
+    // negated.
+    int64_t delta() const;
     bool operator==(const DiskChange&) const = default;
 };
 
@@ -40,7 +42,7 @@ std::optional<DiskSnapshot> baseline(std::span<const DiskSnapshot> list, const Q
 // largest change first, equal changes by path.
 std::vector<DiskChange> changes(const DiskSnapshot& older, const DiskSnapshot& newer, int64_t minDelta);
 
-// total − free, never below 0.
+// total − free, never below 0 nor above INT64_MAX.
 int64_t usedSpace(const DiskSnapshot& snapshot);
 
 // `date` moved back by `days` calendar days in `zone`: the same wall-clock

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <limits>
 
 #include "TestEnvironment.h"
 #include "model/history/HistoryMath.h"
@@ -186,6 +187,45 @@ TEST(HistoryMathUsed, FreeAboveTotalCountsAsNothingUsed) {
     EXPECT_EQ(HistoryMath::usedSpace(snapshot), 0);
     snapshot.free = 40;
     EXPECT_EQ(HistoryMath::usedSpace(snapshot), 60);
+}
+
+// The file holds whatever 64-bit counts it was given, a damaged or edited
+// one too: differences between two days stop at the largest count (either
+// way) instead of wrapping around.
+TEST(HistoryMathSaturation, DifferencesOfExtremeCountsStopAtTheLargest) {
+    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+    EXPECT_EQ((DiskChange{"/h/x", "code", kMin, kMax}.delta()), kMax);
+    EXPECT_EQ((DiskChange{"/h/x", "code", -1, kMax}.delta()), kMax);
+    EXPECT_EQ((DiskChange{"/h/x", "code", kMax, kMin}.delta()), -kMax);  // its size can be told
+    EXPECT_EQ((DiskChange{"/h/x", "code", 0, kMin}.delta()), -kMax);
+    EXPECT_EQ((DiskChange{"/h/x", "code", 5, 3}.delta()), -2);
+
+    DiskSnapshot snapshot;
+    snapshot.total = kMax;
+    snapshot.free = -1;
+    EXPECT_EQ(HistoryMath::usedSpace(snapshot), kMax);
+    snapshot.total = kMin;
+    snapshot.free = 1;
+    EXPECT_EQ(HistoryMath::usedSpace(snapshot), 0);
+
+    // Two such days in the model: the header's change and the folders' list.
+    DiskSnapshot older = withParts({{"/h/up", kMin}, {"/h/down", kMax}, {"/h/same", 7}},
+                                   {{"/h/up", "code"}, {"/h/down", "media"}, {"/h/same", "code"}});
+    older.date = QDateTime(QDate(2024, 6, 1), QTime(9, 0), kPlus8).toUTC();
+    older.total = 100;
+    older.free = kMax;
+    DiskSnapshot newer = withParts({{"/h/up", kMax}, {"/h/down", kMin}, {"/h/same", 7}},
+                                   {{"/h/up", "code"}, {"/h/down", "media"}, {"/h/same", "code"}});
+    newer.date = QDateTime(QDate(2024, 6, 2), QTime(9, 0), kPlus8).toUTC();
+    newer.total = kMax;
+    newer.free = kMin;
+    HistoryModel model(HistoryStore{}, kPlus8);
+    model.setPeriod(Period::all);
+    model.setSnapshots({older, newer});
+    EXPECT_EQ(model.usedDelta(), kMax);
+    EXPECT_EQ(model.changes(),
+              (std::vector<DiskChange>{{"/h/down", "media", kMax, kMin}, {"/h/up", "code", kMin, kMax}}));
 }
 
 TEST(PathNamesDisplay, ApplicationsGenericFoldersAndPlainNames) {
