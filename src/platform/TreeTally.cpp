@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/StatInfo.h"
 #include "platform/UniqueFd.h"
 
 namespace sorbeta::platform {
@@ -63,6 +64,10 @@ bool isOnLine(const Line* line, uint64_t inode) {
     return false;
 }
 
+std::optional<uint64_t> mountOf(const TallyOptions& options, int folderFd, const char* name) {
+    return options.mountIdAt ? options.mountIdAt(folderFd, name) : mountIdAt(folderFd, name);
+}
+
 struct FoundFolder {
     std::string name;
     uint64_t inode = 0;
@@ -77,8 +82,11 @@ struct Waiting {
 
 class Walk : public std::enable_shared_from_this<Walk> {
 public:
-    Walk(const TallyOptions& options, dev_t device)
-        : options_(options), device_(device), mostHelpers_(std::max(1u, std::thread::hardware_concurrency()) - 1) {}
+    Walk(const TallyOptions& options, dev_t device, std::optional<uint64_t> mount)
+        : options_(options),
+          device_(device),
+          mount_(mount),
+          mostHelpers_(std::max(1u, std::thread::hardware_concurrency()) - 1) {}
 
     // Reads the root, then takes waiting folders until every one was read.
     int64_t runFrom(UniqueFd root, uint64_t inode) {
@@ -213,6 +221,7 @@ private:
                 if (info.st_dev != device_) return true;
                 if (options_.skipFolder && options_.skipFolder(name)) return true;
                 if (isOnLine(line, uint64_t(info.st_ino))) return true;
+                if (!onRootMount(fd, name)) return true;
                 if (options_.knownFolder) {
                     if (const auto known = options_.knownFolder(uint64_t(info.st_dev), uint64_t(info.st_ino))) {
                         bytes += *known;
@@ -230,6 +239,14 @@ private:
             return true;
         });
         return bytes;
+    }
+
+    // A bind mount keeps the device number: another mount of the same file
+    // system (~/Videos bound on ~/Public/v) would be counted twice.
+    bool onRootMount(int fd, const char* name) const {
+        if (!mount_) return true;
+        const std::optional<uint64_t> own = mountOf(options_, fd, name);
+        return !own || *own == *mount_;
     }
 
     // Asks for another thread while there are more folders waiting than
@@ -252,6 +269,7 @@ private:
 
     const TallyOptions options_;
     const dev_t device_;
+    const std::optional<uint64_t> mount_;  // the root's, when it could be told
     const int mostHelpers_;
     std::atomic<int64_t> bytes_{0};
 
@@ -277,7 +295,7 @@ int64_t tallyTree(const std::filesystem::path& root, const TallyOptions& options
     if (options.skipFolder && options.skipFolder(root.native())) return 0;
     UniqueFd fd(::open(root.c_str(), kFolderFlags));
     if (!fd.valid()) return 0;
-    const auto walk = std::make_shared<Walk>(options, info.st_dev);
+    const auto walk = std::make_shared<Walk>(options, info.st_dev, mountOf(options, AT_FDCWD, root.c_str()));
     return walk->runFrom(std::move(fd), uint64_t(info.st_ino));
 }
 

@@ -6,9 +6,10 @@
 // tree is walked by as many threads as are free.
 //
 // The same rules as TreeWalk: a link, the root included, counts as itself and
-// is never followed; a folder on another file system is not entered; a folder
-// that is its own ancestor is not entered again; what cannot be read or
-// examined adds nothing. Folders hold nothing of their own.
+// is never followed; a folder on another file system or on another mount of
+// the root's (a bind mount) is not entered; a folder that is its own ancestor
+// is not entered again; what cannot be read or examined adds nothing. Folders
+// hold nothing of their own.
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -35,6 +36,11 @@ struct TallyOptions {
     // whether it did. The job takes folders of this walk until none is left
     // and never waits for anything. Without it the calling thread walks alone.
     std::function<bool(std::function<void()> job)> offerHelp;
+    // Which mount a folder lies on, asked as platform::mountIdAt is: with
+    // AT_FDCWD and the root's path, then with a folder's descriptor and the
+    // name in it. Called on any of the walking threads. Without it, the
+    // kernel is asked.
+    std::function<std::optional<uint64_t>(int folderFd, const char* name)> mountIdAt;
     // A walk whose stop is requested ends early with what it counted so far.
     std::stop_token stop;
 };

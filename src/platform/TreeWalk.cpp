@@ -40,6 +40,7 @@ struct TreeWalk::State {
     std::vector<Level> levels;
     std::vector<std::vector<char>> spareListings;  // reused by the next folder entered
     uint64_t device = 0;
+    std::optional<uint64_t> mount;  // the root's, when it could be told
     bool rootDone = false;
 
     // The next name in the deepest open folder, or nullptr once it is read to its end.
@@ -87,14 +88,25 @@ struct TreeWalk::State {
         return false;
     }
 
-    // Describes a folder and decides whether to enter it; `open` opens it.
-    template <typename Open>
-    void folder(const struct stat& info, Open open) {
+    std::optional<uint64_t> mountOf(int folderFd, const char* name) const {
+        return options.mountIdAt ? options.mountIdAt(folderFd, name) : platform::mountIdAt(folderFd, name);
+    }
+
+    // Describes a folder and decides whether to enter it; `open` opens it and
+    // `mountOfFolder` tells the mount it lies on.
+    template <typename Open, typename MountOf>
+    void folder(const struct stat& info, Open open, MountOf mountOfFolder) {
         entry.info = entryInfoOf(info);
         if (uint64_t(info.st_dev) != device) return;  // another file system: reported, not entered
         if (onLine(uint64_t(info.st_ino))) {
             entry.error = WalkError::cycle;
             return;
+        }
+        // A bind mount keeps the device number: another mount of the same
+        // file system (~/Videos bound on ~/Public/v) would be counted twice.
+        if (mount) {
+            const std::optional<uint64_t> own = mountOfFolder();
+            if (own && *own != *mount) return;
         }
         if (options.skipFolder && options.skipFolder(std::string_view(path))) return;
         UniqueFd fd(open());
@@ -115,10 +127,13 @@ struct TreeWalk::State {
             return &entry;
         }
         device = uint64_t(info.st_dev);
-        if (S_ISDIR(info.st_mode))
-            folder(info, [this] { return ::open(path.c_str(), kFolderFlags); });
-        else
+        if (S_ISDIR(info.st_mode)) {
+            mount = mountOf(AT_FDCWD, path.c_str());
+            const auto open = [this] { return ::open(path.c_str(), kFolderFlags); };
+            folder(info, open, [this] { return mount; });
+        } else {
             entry.info = entryInfoOf(info);
+        }
         entry.path = path;
         return &entry;
     }
@@ -142,7 +157,9 @@ struct TreeWalk::State {
                 entry.error = WalkError::failedStat;
             } else if (S_ISDIR(info.st_mode)) {
                 // `level` may move when a level is added: the name is read before that.
-                folder(info, [parent, name] { return ::openat(parent, name, kFolderFlags); });
+                folder(
+                    info, [parent, name] { return ::openat(parent, name, kFolderFlags); },
+                    [this, parent, name] { return mountOf(parent, name); });
             } else {
                 entry.info = entryInfoOf(info);
             }

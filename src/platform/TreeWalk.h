@@ -5,13 +5,14 @@
 // what went wrong, so each caller decides what they mean to it.
 //
 // The walk never follows a symbolic link (a link, the root included, is
-// reported as itself), never enters a folder on another file system (the
-// folder itself is reported), and reports every folder once, before what it
-// holds. Callers only pull records; how the tree is read behind next() is the
-// walker's own business.
+// reported as itself), never enters a folder on another file system or on
+// another mount of the root's (a bind mount; the folder itself is reported),
+// and reports every folder once, before what it holds. Callers only pull
+// records; how the tree is read behind next() is the walker's own business.
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/EntryInfo.h"
@@ -37,6 +38,10 @@ struct WalkOptions {
     // Folders this answers true for (given their path) are reported but not
     // entered. Called on the walking thread: cheap and free of side effects.
     std::function<bool(std::string_view folderPath)> skipFolder;
+    // Which mount a folder lies on, asked as platform::mountIdAt is: with
+    // AT_FDCWD and the root's path, then with a folder's descriptor and the
+    // name in it. Without it, the kernel is asked.
+    std::function<std::optional<uint64_t>(int folderFd, const char* name)> mountIdAt;
 };
 
 class TreeWalk {

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -19,7 +20,9 @@
 #include <vector>
 
 #include "FileTree.h"
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
+#include "platform/EntryInfo.h"
 #include "platform/TreeWalk.h"
 
 using namespace sorbeta;
@@ -351,6 +354,54 @@ TEST_F(TreeTallyTest, AFolderThatIsItsOwnAncestorIsNotEnteredAgain) {
     const int64_t tallied = platform::tallyTree(tree.at("loop"), options);
     ::umount2(mountPoint.c_str(), MNT_DETACH);
     EXPECT_EQ(tallied, test::FileTree::allocated(a) + test::FileTree::allocated(b));
+}
+
+TEST_F(TreeTallyTest, AnotherMountOfTheSameFileSystemIsNotEntered) {
+    test::FileTree tree(home());
+    const auto clip = tree.file("t/Videos/clip.bin", 40000);
+    const auto own = tree.file("t/Public/own.bin", 3000);
+    const auto under = tree.file("t/Public/v/under.bin", 20000);
+    const auto kept = tree.file("t/Public/unsure/kept.bin", 5000);
+    const int64_t all = test::FileTree::allocated(clip) + test::FileTree::allocated(own) +
+                        test::FileTree::allocated(under) + test::FileTree::allocated(kept);
+    // Mounts a test cannot make, told as the kernel would: "v" is another
+    // mount of the root's file system, "unsure" one whose mount is unknown.
+    std::optional<uint64_t> rootMount = 7;
+    Helpers helpers(3);
+    platform::TallyOptions options;
+    options.offerHelp = [&](std::function<void()> job) { return helpers.offer(std::move(job)); };
+    options.mountIdAt = [&rootMount](int, const char* name) -> std::optional<uint64_t> {
+        const std::string_view text(name);
+        if (text.starts_with("/")) return rootMount;
+        if (text == "v") return 8;
+        if (text == "unsure") return std::nullopt;
+        return 7;
+    };
+    // Nor is it offered as a folder already known (a bound folder has the
+    // inode of the one it shows, which may well be known).
+    const auto bound = platform::entryInfo(tree.at("t/Public/v"));
+    ASSERT_TRUE(bound);
+    const uint64_t boundInode = bound->inode;
+    options.knownFolder = [boundInode](uint64_t, uint64_t inode) {
+        return inode == boundInode ? std::optional<int64_t>(1 << 30) : std::nullopt;
+    };
+    EXPECT_EQ(platform::tallyTree(tree.at("t"), options), all - test::FileTree::allocated(under));
+    // A root whose mount cannot be told is walked as before: by device alone.
+    options.knownFolder = nullptr;
+    rootMount.reset();
+    EXPECT_EQ(platform::tallyTree(tree.at("t"), options), all);
+
+    // The same with a real bind mount, where the process may make one.
+    fs::remove(under);
+    test::BindMount binding(tree.at("t/Videos"), tree.at("t/Public/v"));
+    if (!binding.mounted()) GTEST_SKIP() << "cannot bind-mount here";
+    options.mountIdAt = nullptr;
+    const int64_t once =
+        test::FileTree::allocated(clip) + test::FileTree::allocated(own) + test::FileTree::allocated(kept);
+    EXPECT_EQ(platform::tallyTree(tree.at("t"), options), once);
+    EXPECT_EQ(platform::tallyTree(tree.at("t/Public"), options), once - test::FileTree::allocated(clip));
+    // As a root of its own, the bound folder is walked.
+    EXPECT_EQ(platform::tallyTree(tree.at("t/Public/v"), options), test::FileTree::allocated(clip));
 }
 
 }  // namespace

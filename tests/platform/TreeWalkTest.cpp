@@ -1,15 +1,21 @@
 #include "platform/TreeWalk.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "FileTree.h"
 #include "ScratchMount.h"
 #include "TestEnvironment.h"
 #include "platform/EntryInfo.h"
+#include "platform/FileOps.h"
+#include "platform/MountInfo.h"
+#include "platform/StatInfo.h"
 
 using namespace sorbeta;
 using platform::EntryKind;
@@ -132,4 +138,58 @@ TEST_F(TreeWalkTest, StaysOnItsFileSystemAndNeverGoesRoundInACircle) {
     EXPECT_EQ(seen.at(t + "/inner/again").error, WalkError::cycle);
     EXPECT_EQ(seen.count(t + "/inner/again/a.bin"), 0u);
     EXPECT_EQ(seen.size(), 5u);  // t, a.bin, inner, inner/again, mnt
+}
+
+TEST_F(TreeWalkTest, AnotherMountOfTheSameFileSystemIsReportedButNotEntered) {
+    test::FileTree tree(home());
+    tree.file("t/Videos/clip.bin", 10);
+    tree.file("t/Public/v/under.bin", 10);
+    tree.file("t/Public/unsure/kept.bin", 10);
+    const std::string t = tree.at("t").native();
+    // Mounts a test cannot make, told as the kernel would: "v" is another
+    // mount of the root's file system, "unsure" one whose mount is unknown.
+    const auto mounts = [](std::optional<uint64_t> root) {
+        return [root](int, const char* name) -> std::optional<uint64_t> {
+            const std::string_view text(name);
+            if (text.starts_with("/")) return root;
+            if (text == "v") return 8;
+            if (text == "unsure") return std::nullopt;
+            return 7;
+        };
+    };
+    platform::WalkOptions options;
+    options.mountIdAt = mounts(7);
+    auto seen = walkAll(tree.at("t"), std::move(options));
+    EXPECT_EQ(seen.at(t + "/Public/v").kind, EntryKind::folder);  // reported, not entered
+    EXPECT_EQ(seen.at(t + "/Public/v").error, WalkError::none);
+    EXPECT_EQ(seen.count(t + "/Public/v/under.bin"), 0u);
+    EXPECT_EQ(seen.count(t + "/Public/unsure/kept.bin"), 1u);
+    EXPECT_EQ(seen.count(t + "/Videos/clip.bin"), 1u);
+    // A root whose mount cannot be told is walked as before: by device alone.
+    options = {};
+    options.mountIdAt = mounts(std::nullopt);
+    seen = walkAll(tree.at("t"), std::move(options));
+    EXPECT_EQ(seen.count(t + "/Public/v/under.bin"), 1u);
+
+    // The same with a real bind mount, where the process may make one.
+    fs::remove_all(tree.at("t/Public/v/under.bin"));
+    test::BindMount bound(tree.at("t/Videos"), tree.at("t/Public/v"));
+    if (!bound.mounted()) GTEST_SKIP() << "cannot bind-mount here";
+    // The kernel tells the bound folder's mount, the one /proc lists for it, from its parent's.
+    const auto boundMount = platform::mountIdAt(AT_FDCWD, tree.at("t/Public/v").c_str());
+    ASSERT_TRUE(boundMount);
+    EXPECT_NE(boundMount, platform::mountIdAt(AT_FDCWD, tree.at("t/Public").c_str()));
+    std::string mountInfo;
+    ASSERT_TRUE(platform::readSmallFile("/proc/self/mountinfo", 4 << 20, mountInfo));
+    bool listed = false;
+    for (const platform::MountEntry& mount : platform::parseMountInfo(mountInfo))
+        listed = listed || (mount.mountPoint == tree.at("t/Public/v").native() && mount.id == *boundMount);
+    EXPECT_TRUE(listed);
+
+    seen = walkAll(tree.at("t"));
+    EXPECT_EQ(seen.count(t + "/Public/v"), 1u);
+    EXPECT_EQ(seen.count(t + "/Public/v/clip.bin"), 0u);
+    EXPECT_EQ(seen.count(t + "/Videos/clip.bin"), 1u);
+    // As a root of its own, the bound folder is walked.
+    EXPECT_EQ(walkAll(tree.at("t/Public/v")).count(t + "/Public/v/clip.bin"), 1u);
 }

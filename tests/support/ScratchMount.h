@@ -1,7 +1,8 @@
 #pragma once
 // A small tmpfs mounted on a folder for the life of the object, to check that
-// walks never cross into another file system. mounted() is false where the
-// process may not mount (tests then skip).
+// walks never cross into another file system, and a folder bound on another,
+// to check that they never walk one file system twice. mounted() is false
+// where the process may not mount (tests then skip).
 #include <sys/mount.h>
 
 #include <filesystem>
@@ -19,6 +20,26 @@ public:
     }
     ScratchMount(const ScratchMount&) = delete;
     ScratchMount& operator=(const ScratchMount&) = delete;
+
+    bool mounted() const { return mounted_; }
+
+private:
+    std::filesystem::path at_;
+    bool mounted_ = false;
+};
+
+// `from` bound on `at` (both folders that exist) for the life of the object:
+// the same file system, the same device number, another mount.
+class BindMount {
+public:
+    BindMount(const std::filesystem::path& from, const std::filesystem::path& at) : at_(at) {
+        mounted_ = ::mount(from.c_str(), at_.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    }
+    ~BindMount() {
+        if (mounted_) ::umount2(at_.c_str(), MNT_DETACH);
+    }
+    BindMount(const BindMount&) = delete;
+    BindMount& operator=(const BindMount&) = delete;
 
     bool mounted() const { return mounted_; }
 
