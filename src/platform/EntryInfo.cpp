@@ -59,7 +59,16 @@ bool isRealFolder(const Path& path) {
 bool isMountedFolder(const Path& path, const EntryInfo& info) {
     if (info.kind != EntryKind::folder) return false;
     const auto parent = entryInfo(path.parent_path());
-    return parent && parent->device != info.device;
+    if (!parent) return false;
+    if (parent->device != info.device) return true;
+    // A bind mount of a folder of the same file system keeps the device
+    // number: only the mounts tell it apart. Both are asked through the
+    // folder around it, as the path leads there.
+    const UniqueFd around(::open(path.parent_path().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!around.valid()) return false;
+    const auto outer = mountIdAt(around.get(), "");
+    const auto own = mountIdAt(around.get(), path.filename().c_str());
+    return outer && own && *outer != *own;
 }
 
 bool entryExists(const Path& path) {

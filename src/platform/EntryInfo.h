@@ -39,8 +39,9 @@ bool exists(const Path& path);
 bool isSymlink(const Path& path);
 // The path itself is a folder: a link to one is not.
 bool isRealFolder(const Path& path);
-// The folder at `path`, described by `info`, lies on another file system
-// than the folder around it: one is mounted on it.
+// The folder at `path`, described by `info`, lies on another file system or
+// another mount than the folder around it: one is mounted on it, a bind mount
+// of a folder of the same file system included.
 bool isMountedFolder(const Path& path, const EntryInfo& info);
 // An entry of any kind is at the path, a dangling link included.
 bool entryExists(const Path& path);

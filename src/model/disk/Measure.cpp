@@ -59,8 +59,10 @@ platform::TallyOptions tallyOptions(std::stop_token stop) {
 enum FolderState : int { unread, reading, read };
 
 // A folder in the home that another file system is mounted on (a share or a
-// data disk on ~/Music) holds none of the home disk's space. Places outside
-// the home (/opt) are measured as they are, whatever holds them.
+// data disk on ~/Music) holds none of the home disk's space; one that another
+// folder is bound on holds nothing of its own, the bound folder counts where
+// it lies. Places outside the home (/opt) are measured as they are, whatever
+// holds them.
 bool isMountedInHome(const Path& root, const platform::Places& places) {
     if (places.home == "/" || root == places.home || !isWithin(root, places.home)) return false;
     const auto info = platform::entryInfo(root);
@@ -182,11 +184,11 @@ SizedParts sizeWithParts(const std::vector<Path>& roots, int64_t minParts, const
                 for (const std::string& name : *names) {
                     const Path child = root / name;
                     if (limited() && Access::wouldPrompt(child, places)) continue;
-                    // A folder another file system is mounted on (a network
-                    // share in ~/Documents) holds none of this disk's space,
-                    // as the walk below the root already has it.
-                    if (const auto info = platform::entryInfo(child);
-                        info && info->kind == platform::EntryKind::folder && info->device != target->device)
+                    // A folder something is mounted on (a network share in
+                    // ~/Documents) holds none of this disk's space, and a bind
+                    // mount (~/Videos bound on ~/Public/v) none that is not
+                    // counted where it lies, as the walk below the root has it.
+                    if (const auto info = platform::entryInfo(child); info && platform::isMountedFolder(child, *info))
                         continue;
                     measure(child);
                 }

@@ -7,7 +7,9 @@
 #include <thread>
 
 #include "FileTree.h"
+#include "ScratchMount.h"
 #include "TestEnvironment.h"
+#include "platform/EntryInfo.h"
 #include "platform/Places.h"
 
 namespace sorbeta {
@@ -174,6 +176,34 @@ TEST_F(DiskScannerTest, ACategoryRootAnotherFileSystemIsMountedOnCountsNothing) 
     const auto measured = DiskScanner::sizeWithParts({opt}, 0, places());
     EXPECT_EQ(measured.total, alloc(app));
     EXPECT_EQ(measured.parts.at((opt / "app").native()), alloc(app));
+}
+
+TEST_F(DiskScannerTest, AnotherMountOfTheHomeFileSystemCountsOnce) {
+    FileTree tree(home());
+    const auto clip = tree.file("Videos/clip.bin", 1 << 20);
+    const auto own = tree.file("Public/own.bin", 20000);
+    tree.dir("Public/v");
+    tree.dir("Music");
+    tree.file("data/music/track.bin", 1 << 20);
+    test::BindMount videos(tree.at("Videos"), tree.at("Public/v"));
+    if (!videos.mounted()) GTEST_SKIP() << "cannot bind-mount here";
+    test::BindMount music(tree.at("data/music"), tree.at("Music"));
+    ASSERT_TRUE(music.mounted());
+    const auto bound = platform::entryInfo(tree.at("Public/v"));
+    ASSERT_TRUE(bound);
+    EXPECT_EQ(bound->device, platform::entryInfo(tree.at("Public"))->device);
+    EXPECT_TRUE(platform::isMountedFolder(tree.at("Public/v"), *bound));
+    EXPECT_FALSE(platform::isMountedFolder(tree.at("Videos"), *platform::entryInfo(tree.at("Videos"))));
+
+    // ~/Videos bound on ~/Public/v counts where it lies, not again as a part of ~/Public.
+    const auto parts = DiskScanner::sizeWithParts({tree.at("Public"), tree.at("Videos")}, 0, places());
+    EXPECT_EQ(parts.total, alloc(clip) + alloc(own));
+    EXPECT_EQ(parts.parts.count(tree.at("Public/v").native()), 0u);
+    EXPECT_EQ(parts.parts.at(tree.at("Videos/clip.bin").native()), alloc(clip));
+    // A category root in the home that a folder is bound on counts nothing of its own.
+    const auto bare = DiskScanner::sizeWithParts({tree.at("Music"), tree.at("Public")}, 0, places());
+    EXPECT_EQ(bare.total, alloc(own));
+    EXPECT_EQ(bare.parts.count(tree.at("Music/track.bin").native()), 0u);
 }
 
 TEST_F(DiskScannerTest, LimitedModePrunesMediaLibraries) {
