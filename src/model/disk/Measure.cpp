@@ -59,14 +59,18 @@ platform::TallyOptions tallyOptions(std::stop_token stop) {
 enum FolderState : int { unread, reading, read };
 
 // A folder in the home that another file system is mounted on (a share or a
-// data disk on ~/Music) holds none of the home disk's space; one that another
-// folder is bound on holds nothing of its own, the bound folder counts where
-// it lies. Places outside the home (/opt) are measured as they are, whatever
-// holds them.
+// data disk on ~/Music) holds none of the home disk's space. A folder of the
+// same disk bound on a category root (music kept in /data/music, bound on
+// ~/Music) is that category's and is measured; the walks below the roots
+// still never enter a bind mount, so nothing bound inside counts twice.
+// Places outside the home (/opt) are measured as they are, whatever holds
+// them.
 bool isMountedInHome(const Path& root, const platform::Places& places) {
     if (places.home == "/" || root == places.home || !isWithin(root, places.home)) return false;
     const auto info = platform::entryInfo(root);
-    return info && platform::isMountedFolder(root, *info);
+    if (!info || info->kind != platform::EntryKind::folder) return false;
+    const auto parent = platform::entryInfo(root.parent_path());
+    return parent && parent->device != info->device;
 }
 
 }  // namespace
