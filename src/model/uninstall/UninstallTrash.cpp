@@ -110,18 +110,23 @@ bool isInTrash(const Path& url, const UninstallPlaces& where) {
 
 Outcome trash(const std::vector<Path>& urls, const Path& appURL, const UninstallPlaces& where) {
     Outcome outcome;
+    // What someone else removed meanwhile is neither moved nor failed; what
+    // cannot be looked at counts as still there.
+    const auto fail = [&outcome](const Path& url) {
+        if (platform::presenceOf(url) != platform::Presence::absent) outcome.failed.push_back(url);
+    };
     const std::string app = platform::withoutTrailingSlashes(appURL.native());
     for (const Path& url : urls) {
         const bool isApp = platform::withoutTrailingSlashes(url.native()) == app;
         const bool mayGo = isApp ? isInAppRoot(appURL, where) : isSafeLeftover(url, where);
         if (!mayGo) {
-            outcome.failed.push_back(url);
+            fail(url);
             continue;
         }
         const int64_t bytes = DiskScanner::size(url);
         const platform::Trash::MoveResult moved = platform::Trash::moveToTrash(url, where.places);
         if (!moved.item) {
-            outcome.failed.push_back(url);
+            fail(url);
             continue;
         }
         outcome.trashed += bytes;

@@ -13,7 +13,7 @@ namespace sorbeta::Uninstaller {
 
 struct Outcome {
     int64_t trashed = 0;                         // bytes moved, measured just before each move
-    std::vector<Path> failed;                    // refused or not moved, in input order
+    std::vector<Path> failed;                    // refused or not moved and still there, in input order
     std::vector<platform::TrashedItem> inTrash;  // where the moved items now lie, in input order
 
     bool operator==(const Outcome&) const = default;

@@ -75,8 +75,9 @@ TEST_F(UninstallTrashTest, TrashesWhatMayGoAndPurgesExactlyThat) {
     const fs::path missing = home() / ".cache/org.example.Tool";
     const int64_t cacheBytes = test::FileTree::allocated(cache);
 
-    const auto outcome = Uninstaller::trash({app, unsafe, settings, parentStep, cache, missing}, app, where_);
-    EXPECT_EQ(outcome.failed, (std::vector<fs::path>{unsafe, parentStep, missing}));
+    // Something else removed the cache folder before the move: not a failure.
+    const auto outcome = Uninstaller::trash({app, unsafe, parentStep, settings, cache, missing}, app, where_);
+    EXPECT_EQ(outcome.failed, (std::vector<fs::path>{unsafe, parentStep}));
     ASSERT_EQ(outcome.inTrash.size(), 3u);
     const fs::path files = places().dataHome / "Trash/files";
     EXPECT_EQ(outcome.inTrash[0].path, files / "Tool.AppImage");
@@ -92,6 +93,11 @@ TEST_F(UninstallTrashTest, TrashesWhatMayGoAndPurgesExactlyThat) {
     const fs::path downloaded = test::program(user, "Downloads/Tool.AppImage");
     EXPECT_EQ(Uninstaller::trash({downloaded}, downloaded, where_).failed, (std::vector<fs::path>{downloaded}));
     EXPECT_TRUE(present(downloaded));
+    // Gone before it was judged, a refused item is not counted either; a
+    // dangling link is still something there.
+    const fs::path link = user.symlink(home() / "nowhere", "Downloads/link");
+    EXPECT_EQ(Uninstaller::trash({home() / "Downloads/gone", link}, downloaded, where_).failed,
+              (std::vector<fs::path>{link}));
 
     // Something else took a trashed item's name since (perhaps with the same
     // inode number again): it stays.
