@@ -111,20 +111,45 @@ void searchAgents(TemplateSearch& search, const Path& bundle, const LinuxLaunche
         if (matched.count(link.name)) search.add(link.link, Kind::agent);
 }
 
+bool runsFrom(const UserEntry& user, const Path& bundle) {
+    return liesIn(user.program, bundle) || liesIn(user.tryExec, bundle);
+}
+
+// The icon files (comparable paths) the launchers that stay show, by path
+// or by a theme name: those stay too.
+std::set<Path> iconsShownElsewhere(const Path& bundle, const LinuxLaunchers& launchers) {
+    std::set<Path> shown;
+    for (const UserEntry& user : launchers.entries) {
+        if (runsFrom(user, bundle)) continue;
+        const std::string icon = user.entry.value("Icon");
+        if (icon.empty()) continue;
+        if (icon.front() == '/') {
+            shown.insert(comparablePath(icon));
+        } else if (const auto files = launchers.icons.find(icon); files != launchers.icons.end()) {
+            for (const Path& file : files->second) shown.insert(comparablePath(file.native()));
+        }
+    }
+    return shown;
+}
+
 void searchLaunchers(TemplateSearch& search, const Path& bundle, const platform::Places& places,
                      const LinuxLaunchers& launchers) {
     const Path iconsResolved = comparablePath((places.dataHome / "icons").native());
+    const std::set<Path> shownElsewhere = iconsShownElsewhere(bundle, launchers);
+    const auto addIcon = [&](const Path& file) {
+        if (!shownElsewhere.count(comparablePath(file.native()))) search.add(file, Kind::other);
+    };
     for (const UserEntry& user : launchers.entries) {
-        if (!liesIn(user.program, bundle) && !liesIn(user.tryExec, bundle)) continue;
+        if (!runsFrom(user, bundle)) continue;
         search.add(user.file, Kind::other);
         const std::string icon = user.entry.value("Icon");
         if (icon.empty()) continue;
         if (icon.front() == '/') {
             const Path file = comparablePath(icon);
-            if (liesIn(file, iconsResolved) && file != iconsResolved) search.add(file, Kind::other);
+            if (liesIn(file, iconsResolved) && file != iconsResolved) addIcon(file);
         } else if (icon.find('/') == std::string::npos && isPlainName(QFile::decodeName(icon.c_str()))) {
             if (const auto files = launchers.icons.find(icon); files != launchers.icons.end())
-                for (const Path& file : files->second) search.add(file, Kind::other);
+                for (const Path& file : files->second) addIcon(file);
         }
     }
 }

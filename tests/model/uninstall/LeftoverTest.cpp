@@ -240,6 +240,36 @@ TEST_F(LeftoverTest, AProgramInAnyLetterCaseOrBesideAFolderAppKeepsItsFolders) {
               (std::vector<std::string>{row(".local/share/applications/blender.desktop", Kind::other)}));
 }
 
+TEST_F(LeftoverTest, AnIconAnotherLauncherShowsStays) {
+    test::FileTree tree(home());
+    const fs::path image = test::program(tree, "Applications/Tool.AppImage");
+    const fs::path png = tree.file(".local/share/icons/hicolor/48x48/apps/tool.png", 5);
+    const fs::path xpm = tree.file(".local/share/icons/tool.xpm", 5);
+    test::desktopEntry(places(), "tool", "Name=Tool\nIcon=tool\nExec=" + image.native() + "\n");
+    // A second launcher of its own names the icon too: it goes with the rest.
+    test::desktopEntry(places(), "tool-new-window",
+                       "Name=Tool\nIcon=" + xpm.native() + "\nExec=" + image.native() + " --new-window\n");
+    const InstalledApp app{.url = image, .name = "Tool", .bundleID = "org.example.Tool", .kind = AppKind::appImage};
+    const std::string pngRow = row(".local/share/icons/hicolor/48x48/apps/tool.png", Kind::other);
+    const std::string xpmRow = row(".local/share/icons/tool.xpm", Kind::other);
+    auto icons = [&] {
+        std::vector<std::string> rows;
+        for (const std::string& r : found(app))
+            if (r == pngRow || r == xpmRow) rows.push_back(r);
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    EXPECT_EQ(icons(), (std::vector<std::string>{pngRow, xpmRow}));
+
+    // Another application's launcher shows one file by its path: that file stays.
+    test::desktopEntry(places(), "other", "Name=Other\nIcon=" + xpm.native() + "\nExec=/usr/bin/other\n");
+    EXPECT_EQ(icons(), (std::vector<std::string>{pngRow}));
+    // By the theme name, it shows them all.
+    test::desktopEntry(places(), "other", "Name=Other\nIcon=tool\nExec=/usr/bin/other\n");
+    EXPECT_TRUE(icons().empty()) << ::testing::PrintToString(icons());
+    EXPECT_TRUE(fs::exists(png));
+}
+
 TEST_F(LeftoverTest, ProgramFoldersAreTheAbsoluteFoldersOfThePath) {
     const QByteArray before = qgetenv("PATH");
     qputenv("PATH", "/usr/local/bin:bin::/usr/bin:");
