@@ -6,6 +6,7 @@
 
 #include "model/disk/Removal.h"
 #include "model/uninstall/LeftoverSearch.h"
+#include "model/uninstall/LinuxApps.h"
 #include "model/uninstall/LinuxLaunchers.h"
 #include "model/uninstall/TemplateSearch.h"
 #include "model/uninstall/UserEntries.h"
@@ -66,6 +67,49 @@ bool hasInstalledTwin(const InstalledApp& app, const UninstallPlaces& where) {
             if (!resolved || !liesIn(*resolved, own)) return true;
         }
     }
+    return false;
+}
+
+// Whether another copy of the application stays, one whose file name gives
+// one of the names its leftovers are searched by: an AppImage where users
+// keep them (home, ~/Applications and its grouping folders, ~/.local/bin,
+// the download and desktop folders), found or not by the listing, or one a
+// launcher runs from anywhere. Foo-1.2 and Foo-1.3 keep their settings in
+// the same folders, so uninstalling one must leave those to the other.
+bool hasSecondCopy(const InstalledApp& app, const UninstallPlaces& where, const LinuxLaunchers& launchers) {
+    std::vector<QString> candidates{app.bundleID, app.name};
+    candidates.insert(candidates.end(), app.desktop.aliases.begin(), app.desktop.aliases.end());
+    if (app.kind == AppKind::appImage) candidates.push_back(nameFromFile(platform::lastComponent(app.url)).name);
+    std::set<QString> names;
+    for (const QString& name : candidates)
+        if (!name.isEmpty()) names.insert(name.toLower());
+    const Path own = comparablePath(app.url.native());
+    const auto isCopy = [&](const Path& file) {
+        const Path resolved = comparablePath(file.native());
+        const std::string name = platform::lastComponent(resolved);
+        if (resolved.empty() || liesIn(resolved, own) || !isAppImageName(name)) return false;
+        if (!names.count(nameFromFile(name).name.toLower())) return false;
+        const auto info = platform::entryInfo(resolved);
+        return info && info->kind == platform::EntryKind::file;
+    };
+    const auto holdsCopy = [&](const Path& folder) {
+        const auto entries = platform::listNames(folder).value_or(std::vector<std::string>());
+        return std::any_of(entries.begin(), entries.end(),
+                           [&](const std::string& entry) { return isAppImageName(entry) && isCopy(folder / entry); });
+    };
+    const platform::Places& places = where.places;
+    for (const Path& folder :
+         {places.home, where.userBin(), places.downloads, places.desktop, where.userApplications()})
+        if (!folder.empty() && holdsCopy(folder)) return true;
+    for (const std::string& entry :
+         platform::listNames(where.userApplications()).value_or(std::vector<std::string>())) {
+        const Path group = where.userApplications() / entry;
+        if (entry.front() != '.' && platform::isRealFolder(group) && holdsCopy(group)) return true;
+    }
+    for (const UserEntry& user : launchers.entries)
+        if (isCopy(user.program) || isCopy(user.tryExec)) return true;
+    for (const LaunchFile& entry : launchers.autostart)
+        if (std::any_of(entry.programs.begin(), entry.programs.end(), isCopy)) return true;
     return false;
 }
 
@@ -187,7 +231,7 @@ bool isSafeLinuxLeftover(const Path& url, const UninstallPlaces& where) {
 std::vector<Leftover> findLinuxLeftovers(const InstalledApp& app, bool limited, bool nameIsShared,
                                          const UninstallPlaces& where, const LinuxLaunchers& launchers) {
     const platform::Places& places = where.places;
-    const bool twin = hasInstalledTwin(app, where);
+    const bool twin = hasInstalledTwin(app, where) || hasSecondCopy(app, where, launchers);
     const bool plainID = isPlainLinuxID(app.bundleID) && !twin;
     TemplateSearch search(
         app.bundleID, usableNames(app, nameIsShared || twin), limited, places,

@@ -3,7 +3,8 @@
 // data, caches and state under its identifier or names, its Flatpak-style
 // ~/.var/app folder, the autostart entries and user systemd units that run
 // it, and the desktop entries and icons that launch it. Agents and launchers
-// are matched by the path they run, never by name.
+// are matched by the path they run, never by name. Beside a program or
+// another copy of it that goes by the same name, only those are found.
 #include <vector>
 
 #include "model/uninstall/InstalledApp.h"

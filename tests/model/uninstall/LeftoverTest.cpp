@@ -240,6 +240,40 @@ TEST_F(LeftoverTest, AProgramInAnyLetterCaseOrBesideAFolderAppKeepsItsFolders) {
               (std::vector<std::string>{row(".local/share/applications/blender.desktop", Kind::other)}));
 }
 
+TEST_F(LeftoverTest, AnotherCopyOfTheSameAppImageKeepsTheFoldersItUses) {
+    test::FileTree tree(home());
+    const fs::path image = test::program(tree, "Applications/Foo-1.2.AppImage");
+    tree.file(".config/Foo/settings", 10);
+    tree.file(".cache/Foo/x", 10);
+    const fs::path launcher = test::desktopEntry(places(), "foo", "Name=Foo\nExec=" + image.native() + "\n");
+    // Named from its file, as the listing names it.
+    const InstalledApp app{.url = image, .name = "Foo", .bundleID = "Foo", .kind = AppKind::appImage};
+    auto sorted = [](std::vector<std::string> rows) {
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    const std::string own = row(".local/share/applications/foo.desktop", Kind::other);
+
+    // Alone, or beside a link of its own, the folders are its own.
+    tree.symlink(image, ".local/bin/Foo.AppImage");
+    EXPECT_EQ(sorted(found(app)),
+              (std::vector<std::string>{row(".cache/Foo", Kind::cache), row(".config/Foo", Kind::prefs), own}));
+
+    // A newer copy in Downloads, not yet made runnable, goes by the same name:
+    // only what runs this copy goes.
+    const fs::path newer = tree.file("Downloads/Foo-1.3-x86_64.AppImage", 10);
+    EXPECT_EQ(found(app), (std::vector<std::string>{own}));
+    fs::remove(newer);
+    // So does one a launcher runs from anywhere, or one grouped in ~/Applications.
+    const fs::path elsewhere = test::program(tree, "Programs/foo.AppImage");
+    test::desktopEntry(places(), "foo-old", "Name=Foo (old)\nExec=" + elsewhere.native() + " %U\n");
+    EXPECT_EQ(found(app), (std::vector<std::string>{own}));
+    fs::remove(places().dataHome / "applications/foo-old.desktop");
+    test::program(tree, "Applications/Old/foo-1.0.AppImage");
+    EXPECT_EQ(found(app), (std::vector<std::string>{own}));
+    EXPECT_TRUE(fs::exists(launcher));
+}
+
 TEST_F(LeftoverTest, AnIconAnotherLauncherShowsStays) {
     test::FileTree tree(home());
     const fs::path image = test::program(tree, "Applications/Tool.AppImage");
