@@ -1901,6 +1901,10 @@
         <translation>حرة</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>تعذّر نقل ⁨%1⁩ إلى المهملات</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> نُقل إلى المهملات · </translation>
     </message>

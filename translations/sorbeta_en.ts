@@ -1777,6 +1777,10 @@ The files will be deleted directly, without going through the Trash.</translatio
         <translation>Free</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>%1 could not be moved to the Trash</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> moved to the Trash · </translation>
     </message>

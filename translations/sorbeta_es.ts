@@ -1777,6 +1777,10 @@ Los archivos se eliminarán directamente, sin pasar por la Papelera.</translatio
         <translation>Libre</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>No se pudo mover %1 a la Papelera</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> se movió a la Papelera · </translation>
     </message>

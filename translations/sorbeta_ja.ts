@@ -1746,6 +1746,10 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <translation>空き</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>%1 をゴミ箱に移動できませんでした</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> をゴミ箱に移動しました · </translation>
     </message>

@@ -1746,6 +1746,10 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <translation>여유</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>%1 앱을 휴지통으로 옮기지 못했어요</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> 앱을 휴지통으로 옮겼어요 · </translation>
     </message>

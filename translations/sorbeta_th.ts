@@ -1746,6 +1746,10 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <translation>ว่าง</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>ย้าย %1 ไปถังขยะไม่สำเร็จ</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> ย้ายไปถังขยะแล้ว · </translation>
     </message>

@@ -1746,6 +1746,10 @@ Các tệp sẽ bị xoá thẳng, không qua Thùng rác.</translation>
         <translation>Trống</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>Không thể chuyển %1 vào Thùng rác</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> đã được chuyển vào Thùng rác · </translation>
     </message>

@@ -158,6 +158,10 @@
 文件会被直接删除，不经过回收站。</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>%1 没能移到回收站</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> 移到回收站了 · </translation>
     </message>

@@ -1746,6 +1746,10 @@
         <translation>空閒</translation>
     </message>
     <message>
+        <source>%1 没能移到废纸篓</source>
+        <translation>%1 沒能移到垃圾桶</translation>
+    </message>
+    <message>
         <source> 移到废纸篓了 · </source>
         <translation> 已移到垃圾桶 · </translation>
     </message>

@@ -25,6 +25,9 @@ QCoro::Task<> purge(QPointer<UninstallModel> model, std::vector<platform::Trashe
 }  // namespace
 
 QString toastTitle(const UninstallModel::Result& result) {
+    // The leftovers that went are in the subtitle's count and the purge; the
+    // title must not call an application moved that is still in place.
+    if (result.appStayed) return tr("%1 没能移到废纸篓").arg(result.name);
     return result.name + tr(" 移到废纸篓了 · ") + Bytes::text(result.bytes, false);
 }
 

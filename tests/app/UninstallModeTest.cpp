@@ -169,6 +169,9 @@ TEST(UninstallShellTexts, ToastAndPurgeWordings) {
     EXPECT_EQ(UninstallShell::toastSubtitle(result), "清倒废纸篓后才会腾出空间，反悔的话去废纸篓里放回来");
     result.failed = 2;
     EXPECT_EQ(UninstallShell::toastSubtitle(result), "有 2 项没权限移走，可以在访达里手动拖进废纸篓");
+    // The application itself could not be moved: the title does not say it went.
+    result.appStayed = true;
+    EXPECT_EQ(UninstallShell::toastTitle(result), "Tool 没能移到废纸篓");
     EXPECT_EQ(UninstallShell::purgeTitle("Tool"), "彻底删除刚卸载的 Tool？");
     EXPECT_EQ(UninstallShell::purgeMessage(1'234'000'000),
               "只删这次移进废纸篓的 1.2 G，废纸篓里别的东西不动。删了就不能放回来了。");

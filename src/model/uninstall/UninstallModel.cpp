@@ -197,10 +197,13 @@ QCoro::Task<> UninstallModel::uninstall(InstalledApp app, std::optional<std::vec
     const AfterMove after = co_await moving;
     if (!self) co_return;
     assign(busy_, false, &UninstallModel::busyChanged);
+    const bool appAsked =
+        std::any_of(urls.begin(), urls.end(), [&](const Path& each) { return key(each) == key(app.url); });
     setLastResult(Result{.name = app.name,
                          .bytes = after.outcome.trashed,
                          .failed = int(after.outcome.failed.size()),
-                         .inTrash = after.outcome.inTrash});
+                         .inTrash = after.outcome.inTrash,
+                         .appStayed = appAsked && !after.bundleGone});
 
     auto listed = std::find_if(apps_.begin(), apps_.end(),
                                [&](const InstalledApp& each) { return key(each.url) == key(app.url); });

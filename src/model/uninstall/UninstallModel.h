@@ -34,6 +34,7 @@ public:
         int64_t bytes = 0;
         int failed = 0;
         std::vector<platform::TrashedItem> inTrash;
+        bool appStayed = false;  // the application itself was to go but is still there
         bool operator==(const Result&) const = default;
     };
 

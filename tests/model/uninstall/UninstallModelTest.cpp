@@ -324,6 +324,7 @@ TEST_F(UninstallModelTest, UninstallThatMovedTheBundleRemovesTheApp) {
     EXPECT_EQ(model->lastResult()->name, "A");
     EXPECT_EQ(model->lastResult()->bytes, 100);
     EXPECT_EQ(model->lastResult()->failed, 0);
+    EXPECT_FALSE(model->lastResult()->appStayed);
     EXPECT_EQ(model->lastResult()->inTrash, sys.outcome.inTrash);
     EXPECT_EQ(spaceCalls, 0);  // only a purge frees space
 
@@ -401,7 +402,26 @@ TEST_F(UninstallModelTest, PartialUninstallKeepsTheAppWithWhatRemains) {
     // Its picks are gone: everything ticked again.
     EXPECT_TRUE(model->isPicked(a.url, left));
     EXPECT_EQ(model->lastResult()->failed, 1);
+    EXPECT_FALSE(model->lastResult()->appStayed);  // it was not asked to go
     EXPECT_TRUE(model->lastResult()->inTrash.empty());
+}
+
+TEST_F(UninstallModelTest, AnAppWhoseMoveFailedIsToldApartFromOneThatWent) {
+    auto a = app("/x/A.app", "A");
+    sys.listed = {a};
+    sys.weights["/x/A.app"] = {"/x/A.app", 100, {leftover("/h/.cache/a", 7)}};
+    loadAll();
+    // The leftover went; the application itself could not be moved.
+    sys.outcome.trashed = 7;
+    sys.outcome.failed = {"/x/A.app"};
+    sys.outcome.inTrash = {platform::TrashedItem{.path = "/t/files/a", .inode = 3}};
+    sys.present = {"/x/A.app"};
+    ASSERT_TRUE(finish(model->uninstall(model->apps()[0])));
+    ASSERT_TRUE(model->lastResult());
+    EXPECT_TRUE(model->lastResult()->appStayed);
+    EXPECT_EQ(model->lastResult()->failed, 1);
+    ASSERT_EQ(model->apps().size(), 1u);
+    EXPECT_TRUE(model->apps()[0].leftovers.empty());
 }
 
 }  // namespace
