@@ -55,6 +55,7 @@ void AppModel::setCategories(std::vector<CategoryResult> value) {
 
 void AppModel::setItems(std::vector<CleanItem> value) {
     items_ = std::move(value);
+    ++itemsVersion_;
     emit itemsChanged();
 }
 

@@ -180,6 +180,9 @@ private:
     int scanTotal_ = 0;
     std::optional<CleanReport> lastReport_;
     bool fullDisk_ = true;
+    // Moves on whenever the list is replaced, so a clean can tell that the
+    // list its user confirmed is no longer the one shown.
+    uint64_t itemsVersion_ = 0;
 
     ModelEnvironment environment_;
     uint64_t freeRefreshGeneration_ = 0;  // a running refresh stops when this moves on

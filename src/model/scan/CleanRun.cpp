@@ -152,6 +152,7 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
     std::vector<CleanSpec> rules;
     for (const CleanItem& item : stillListed(confirmed)) rules.push_back(item.spec);
     if (rules.empty()) co_return;
+    const uint64_t confirmedList = model_->itemsVersion_;
 
     QCoro::Task<std::optional<std::set<std::string>>> asking =
         askAboutBusyApps(rules, host);  // named: see platform/Async.h
@@ -161,6 +162,9 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
     // started: then this clean does not go on, so that two runs never change
     // the lists at once. The ticks stay for the user to try again.
     if (!model_->phase().isIdle()) co_return;
+    // Or one may have ended and put a new list in place of the one the user
+    // confirmed: what it holds now was never confirmed, so nothing goes.
+    if (model_->itemsVersion_ != confirmedList) co_return;
 
     // Exactly what was confirmed and is still listed.
     const std::vector<CleanItem> chosen = stillListed(confirmed);

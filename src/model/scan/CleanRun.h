@@ -49,7 +49,8 @@ public:
 
     // Cleans the rules in `confirmed` that are still listed, asking `host`
     // about busy applications first. Does nothing unless the model is idle,
-    // before and after the question. With `holdCleaned` what goes is held;
+    // before and after the question, nor when a new list took the place of
+    // the one confirmed meanwhile. With `holdCleaned` what goes is held;
     // the choice is the one made before the question, whatever the setting
     // says by the time the clean starts.
     QCoro::Task<> run(CandyDialog::Host host, std::set<std::string> confirmed, bool holdCleaned);

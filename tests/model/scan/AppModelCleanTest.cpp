@@ -400,6 +400,35 @@ TEST_F(AppModelCleanTest, AScanStartedDuringTheDialogStopsTheClean) {
     model->setPhase(Phase::idle());
 }
 
+TEST_F(AppModelCleanTest, AScanThatEndedDuringTheDialogStopsTheClean) {
+    apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
+    auto cleaning = model->cleanSelected(Host::main, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    // A new scan ends before the answer: its list, with npm's new logs, is
+    // not the one the user confirmed.
+    tree->file(".npm/_logs/debug-0.log", 1'000'000);
+    auto scanning = model->scan();
+    test::finish(scanning);
+    ASSERT_TRUE(model->phase().isIdle());
+    ASSERT_TRUE(center().isShowing());
+    center().choose(1);  // skip these
+    test::finish(cleaning);
+
+    EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
+    EXPECT_TRUE(exists(".npm/_logs/debug-0.log"));
+    EXPECT_TRUE(model->phase().isIdle());
+    EXPECT_FALSE(model->lastFreed().has_value());
+    EXPECT_EQ(held, 0);
+
+    // Asked again about the new list, the clean goes on.
+    auto again = model->cleanSelected(Host::main, {"browser", "npm"});
+    ASSERT_TRUE(waitForDialog());
+    center().choose(1);
+    test::finish(again);
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_TRUE(model->lastFreed().has_value());
+}
+
 // Marks every text looked up in the application's one context.
 class MarkingTranslator final : public QTranslator {
 public:
