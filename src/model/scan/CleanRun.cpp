@@ -93,8 +93,23 @@ bool CleanRun::isProcessRunning(const QString& name, const platform::Places& pla
 QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
                                               std::function<void(int, QString)> progress,
                                               ModelEnvironment environment) {
+    std::vector<CleanItem> items;
+    for (CleanSpec& rule : rules) items.push_back(CleanItem{std::move(rule), 0, {}});
+    return cleanItems(std::move(items), false, std::move(holdIn), std::move(progress), std::move(environment));
+}
+
+QCoro::Task<CleanRun::Result> CleanRun::cleanListed(std::vector<CleanItem> items, std::shared_ptr<HoldingArea> holdIn,
+                                                    std::function<void(int, QString)> progress,
+                                                    ModelEnvironment environment) {
+    return cleanItems(std::move(items), true, std::move(holdIn), std::move(progress), std::move(environment));
+}
+
+QCoro::Task<CleanRun::Result> CleanRun::cleanItems(std::vector<CleanItem> items, bool onlyListed,
+                                                   std::shared_ptr<HoldingArea> holdIn,
+                                                   std::function<void(int, QString)> progress,
+                                                   ModelEnvironment environment) {
     // One worker, rule after rule: the holding writer is used by this task only.
-    auto body = [rules = std::move(rules), holdIn = std::move(holdIn), progress = std::move(progress),
+    auto body = [items = std::move(items), onlyListed, holdIn = std::move(holdIn), progress = std::move(progress),
                  environment = std::move(environment)]() -> Result {
         const std::set<std::string> running =
             environment.apps ? runningIdentifiers(*environment.apps) : std::set<std::string>{};
@@ -106,8 +121,8 @@ QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std:
         std::unique_ptr<HoldingWriter> writer = holdIn ? holdIn->makeWriter() : nullptr;
         Result result;
         QStringList cleanedNames;
-        for (std::size_t position = 0; position < rules.size(); ++position) {
-            const CleanSpec& rule = rules[position];
+        for (std::size_t position = 0; position < items.size(); ++position) {
+            const CleanSpec& rule = items[position].spec;
             if (progress) progress(int(position), rule.name);
             const std::vector<std::string> processes = LinuxCatalog::guardProcesses(rule);
             const bool busy = guardedByRunningApp(rule, running) ||
@@ -118,8 +133,15 @@ QCoro::Task<CleanRun::Result> CleanRun::clean(std::vector<CleanSpec> rules, std:
                 result.skipped << rule.name;
                 continue;
             }
-            const auto groups = DiskScanner::targetGroups(
-                rule, rule.skipRunningAppDirs ? running : std::set<std::string>{}, environment.places, environment.git);
+            // Found again, so that what runs or became too new by now is spared.
+            auto groups = DiskScanner::targetGroups(rule, rule.skipRunningAppDirs ? running : std::set<std::string>{},
+                                                    environment.places, environment.git);
+            if (onlyListed) {
+                // The patterns may meet more by now than the list showed the user.
+                const std::set<std::filesystem::path> listed(items[position].urls.begin(), items[position].urls.end());
+                for (DiskScanner::TargetGroup& group : groups)
+                    std::erase_if(group.paths, [&](const std::filesystem::path& path) { return !listed.count(path); });
+            }
             int64_t& ruleFreed = result.freedByRule[rule.id];
             for (const DiskScanner::TargetGroup& group : groups) {
                 const int64_t freed = DiskScanner::clean(group.paths, rule.removeRoots, group.allowUserFolders,
@@ -169,15 +191,15 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
     // Exactly what was confirmed and is still listed.
     const std::vector<CleanItem> chosen = stillListed(confirmed);
     if (chosen.empty()) co_return;
-    rules.clear();
+    std::vector<CleanItem> toClean;
     for (const CleanItem& item : chosen)
-        if (!declined->count(item.spec.id)) rules.push_back(item.spec);
+        if (!declined->count(item.spec.id)) toClean.push_back(item);
 
     AppModel& model = *model_;
     model.setPhase(Phase::cleaning());
     const int64_t freeBefore = model.freeBytes() + (model.heldBytes ? model.heldBytes() : 0);
-    const int total = int(rules.size());
-    if (!rules.empty()) model.setCleanProgress(CleanProgress{0, total, rules.front().name});
+    const int total = int(toClean.size());
+    if (!toClean.empty()) model.setCleanProgress(CleanProgress{0, total, toClean.front().spec.name});
 
     // Called on the worker: only schedules the update, dropped once the model is gone.
     auto progress = [self = model_, total](int position, QString name) {
@@ -189,9 +211,9 @@ QCoro::Task<> CleanRun::run(CandyDialog::Host host, std::set<std::string> confir
             Qt::QueuedConnection);
     };
     Result result;
-    if (!rules.empty()) {
-        QCoro::Task<Result> cleaning =
-            clean(rules, holdCleaned ? environment_.holding : nullptr, std::move(progress), environment_);
+    if (!toClean.empty()) {
+        QCoro::Task<Result> cleaning = cleanListed(std::move(toClean), holdCleaned ? environment_.holding : nullptr,
+                                                   std::move(progress), environment_);
         result = co_await cleaning;
         if (!model_) co_return;
     }

@@ -61,12 +61,21 @@ public:
     // rule's position and name.
     static QCoro::Task<Result> clean(std::vector<CleanSpec> rules, std::shared_ptr<HoldingArea> holdIn,
                                      std::function<void(int, QString)> progress, ModelEnvironment environment);
+    // The same for rules a scan measured: each takes only the targets the
+    // scan listed for it, whatever its patterns meet by the time it runs.
+    static QCoro::Task<Result> cleanListed(std::vector<CleanItem> items, std::shared_ptr<HoldingArea> holdIn,
+                                           std::function<void(int, QString)> progress, ModelEnvironment environment);
 
     // Whether a process whose command line matches `name` runs (pgrep -f).
     // Blocks; a probe that cannot run or hangs counts as running.
     static bool isProcessRunning(const QString& name, const platform::Places& places);
 
 private:
+    // With `onlyListed` each rule keeps to its item's targets; without, the
+    // items' targets are not looked at.
+    static QCoro::Task<Result> cleanItems(std::vector<CleanItem> items, bool onlyListed,
+                                          std::shared_ptr<HoldingArea> holdIn,
+                                          std::function<void(int, QString)> progress, ModelEnvironment environment);
     std::vector<CleanItem> stillListed(const std::set<std::string>& confirmed) const;
     // Nothing when the clean does not go on; otherwise the ids of the rules
     // the user chose to skip, which stay skipped even if their application

@@ -400,6 +400,19 @@ TEST_F(AppModelCleanTest, AScanStartedDuringTheDialogStopsTheClean) {
     model->setPhase(Phase::idle());
 }
 
+TEST_F(AppModelCleanTest, ARuleTakesOnlyTheTargetsTheScanListed) {
+    // Places the rules' patterns meet only after the scan: the list never showed them.
+    tree->file(".npm/_logs/late.log", 500'000);
+    tree->file(".config/NewApp/logs/late.log", 500'000);
+    auto task = model->cleanSelected(Host::main, {"npm", "logs"});
+    test::finish(task);
+
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_FALSE(exists("Library/Logs/app/crash.log"));
+    EXPECT_TRUE(exists(".npm/_logs/late.log"));
+    EXPECT_TRUE(exists(".config/NewApp/logs/late.log"));
+}
+
 TEST_F(AppModelCleanTest, AScanThatEndedDuringTheDialogStopsTheClean) {
     apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
     auto cleaning = model->cleanSelected(Host::main, {"browser", "npm"});
