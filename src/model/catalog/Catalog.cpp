@@ -377,8 +377,11 @@ void addReviewPersonalRules(std::vector<CleanSpec>& list) {
                  {"~/Library/Application Support/MobileSync/Backup/*"}));
         r.removeRoots = true;
     }
-    list.push_back(rule("trash", SORBETA_TR_NOOP("清倒废纸篓"), "trash", review,
-                        SORBETA_TR_NOOP("废纸篓里的东西会被永久删除。"), {"~/.Trash"}));
+    {
+        CleanSpec& r = list.emplace_back(rule("trash", SORBETA_TR_NOOP("清倒废纸篓"), "trash", review,
+                                              SORBETA_TR_NOOP("废纸篓里的东西会被永久删除。"), {"~/.Trash"}));
+        r.onlyListedEntries = true;
+    }
     {
         CleanSpec& r = list.emplace_back(rule(
             "wechatmedia", SORBETA_TR_NOOP("微信里 3 个月前的图片和视频"), "chat", review,

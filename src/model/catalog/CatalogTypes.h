@@ -45,6 +45,10 @@ struct CleanSpec {
     std::vector<std::string> guardBundleIDs;
     std::vector<std::string> guardProcesses;
     bool skipRunningAppDirs = false;
+    // Things keep arriving in these folders that the user never saw listed
+    // (the Trash): the scan notes what each folder the rule empties holds,
+    // and the clean takes nothing else.
+    bool onlyListedEntries = false;
 
     bool operator==(const CleanSpec&) const = default;
 };

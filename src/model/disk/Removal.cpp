@@ -206,6 +206,14 @@ bool onParentsMount(const Path& folder) {
 
 using Bytes::plus;
 
+// Whether the entry `name` of an open folder is still the one `entries`
+// lists; true for everything when there is no listing.
+bool isListedAt(const FolderEntries* entries, int folderFd, const std::string& name) {
+    if (!entries) return true;
+    const auto info = platform::entryInfoAt(folderFd, name);
+    return info && entries->count(FolderEntry{name, info->device, info->inode}) > 0;
+}
+
 // Removes or holds the entry `name` of an open folder; the bytes that went.
 int64_t removeItemAt(int folderFd, const std::string& name, const Path& item, HoldSink* hold) {
     if (hold) {
@@ -221,7 +229,7 @@ int64_t removeItemAt(int folderFd, const std::string& name, const Path& item, Ho
 // following any link on its way, so what is emptied is what was judged; a
 // folder on which another file system is mounted is judged by where it lies,
 // but what is inside belongs to that other disk: it is left alone.
-int64_t emptyFolder(const Path& folder, HoldSink* hold) {
+int64_t emptyFolder(const Path& folder, HoldSink* hold, const FolderEntries* only) {
     const platform::UniqueFd base = platform::openFolder(folder, ParentLinks::refuse);
     if (!base.valid()) return 0;
     const platform::UniqueFd parent = platform::openFolder(folder.parent_path(), ParentLinks::refuse);
@@ -229,7 +237,10 @@ int64_t emptyFolder(const Path& folder, HoldSink* hold) {
     const auto names = platform::listNamesAt(base.get());
     if (!names) return 0;  // a listing cut short is no listing
     int64_t freed = 0;
-    for (const std::string& name : *names) freed = plus(freed, removeItemAt(base.get(), name, folder / name, hold));
+    for (const std::string& name : *names) {
+        if (!isListedAt(only, base.get(), name)) continue;
+        freed = plus(freed, removeItemAt(base.get(), name, folder / name, hold));
+    }
     return freed;
 }
 
@@ -257,6 +268,27 @@ std::vector<Path> contentsOf(const Path& folder) {
     if (!names) return children;  // a listing cut short is no listing
     for (const std::string& name : *names) children.push_back(folder / name);
     return children;
+}
+
+FolderEntries entriesOf(const Path& url) {
+    FolderEntries entries;
+    const auto folder = normalised(url);
+    if (!folder) return entries;
+    const platform::UniqueFd base = platform::openFolder(*folder, ParentLinks::refuse);
+    if (!base.valid()) return entries;
+    const auto names = platform::listNamesAt(base.get());
+    if (!names) return entries;
+    for (const std::string& name : *names) {
+        if (const auto info = platform::entryInfoAt(base.get(), name))
+            entries.insert(FolderEntry{name, info->device, info->inode});
+    }
+    return entries;
+}
+
+bool isListed(const FolderEntries* entries, const Path& item) {
+    if (!entries) return true;
+    const auto info = platform::entryInfo(item);
+    return info && entries->count(FolderEntry{item.filename().native(), info->device, info->inode}) > 0;
 }
 
 std::optional<Path> normalised(const Path& url) {
@@ -303,20 +335,26 @@ int64_t removeMeasured(const Path& item, int64_t measuredBytes, ParentLinks pare
 }
 
 int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
-              const platform::Places& places) {
+              const platform::Places& places, const ListedEntries* listed) {
     int64_t freed = 0;
     for (const Path& url : urls) {
         const auto place = judged(url, removeRoots, allowUserFolders, places);
         if (!place) continue;
         const Path& path = place->path;
+        const FolderEntries* only = nullptr;
+        if (listed && place->contentsOnly) {
+            const auto found = listed->find(url);
+            if (found == listed->end()) continue;
+            only = &found->second;
+        }
         // The Trash is emptied in pairs: an item and its .trashinfo together.
         if (place->contentsOnly) {
             if (const auto part = TrashPairs::partOf(path, places); part != TrashPairs::Part::none) {
-                freed = plus(freed, TrashPairs::empty(path, part, hold, places));
+                freed = plus(freed, TrashPairs::empty(path, part, hold, places, only));
                 continue;
             }
         }
-        freed = plus(freed, place->contentsOnly ? emptyFolder(path, hold) : removePlace(path, hold));
+        freed = plus(freed, place->contentsOnly ? emptyFolder(path, hold, only) : removePlace(path, hold));
     }
     return freed;
 }

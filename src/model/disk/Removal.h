@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/disk/FolderEntries.h"
 #include "platform/FileOps.h"
 #include "platform/Places.h"
 
@@ -50,9 +51,18 @@ bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, co
 // item the batch cannot take is left where it is. Returns the bytes freed or
 // held, counting only what really went. Each place is opened once, before
 // anything goes, and its items are removed relative to that open folder, so
-// a link or mount put in its place meanwhile is never reached.
+// a link or mount put in its place meanwhile is never reached. With `listed`
+// a folder that is emptied loses only the entries listed for it (entriesOf),
+// and a folder with no listing nothing.
 int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
-              const platform::Places& places);
+              const platform::Places& places, const ListedEntries* listed = nullptr);
+
+// What the folder `url` (as a rule's target names it) holds now, listed as
+// the clean would list it; none when it cannot be listed so.
+FolderEntries entriesOf(const Path& url);
+// Whether `item` is still the very entry that `entries` lists by its name;
+// true for everything when there is no listing.
+bool isListed(const FolderEntries* entries, const Path& item);
 
 // Whether clean() would take anything of `url`: it exists and passes the
 // safety test as the clean judges it (a file or link goes itself, a folder is

@@ -37,11 +37,13 @@ Part partOf(const Path& folder, const platform::Places& places) {
     return Part::none;
 }
 
-int64_t empty(const Path& folder, Part part, DiskScanner::HoldSink* hold, const platform::Places& places) {
+int64_t empty(const Path& folder, Part part, DiskScanner::HoldSink* hold, const platform::Places& places,
+              const DiskScanner::FolderEntries* only) {
     const Path trash = folder.parent_path();
     int64_t freed = 0;
     if (part == Part::files) {
         for (const Path& item : DiskScanner::contentsOf(folder)) {
+            if (!DiskScanner::isListed(only, item)) continue;
             freed += take(item, hold);
             // An item that stays keeps its description.
             if (platform::entryExists(item)) continue;
@@ -56,6 +58,7 @@ int64_t empty(const Path& folder, Part part, DiskScanner::HoldSink* hold, const 
             if (name.size() <= kInfoSuffix.size() || !name.ends_with(kInfoSuffix)) continue;
             const Path item = trash / "files" / name.substr(0, name.size() - kInfoSuffix.size());
             if (platform::presenceOf(item) != platform::Presence::absent) continue;
+            if (!DiskScanner::isListed(only, description)) continue;
             freed += take(description, hold);
         }
     }

@@ -143,9 +143,11 @@ QCoro::Task<CleanRun::Result> CleanRun::cleanItems(std::vector<CleanItem> items,
                     std::erase_if(group.paths, [&](const std::filesystem::path& path) { return !listed.count(path); });
             }
             int64_t& ruleFreed = result.freedByRule[rule.id];
+            const std::optional<DiskScanner::ListedEntries>& entries = items[position].entries;
             for (const DiskScanner::TargetGroup& group : groups) {
-                const int64_t freed = DiskScanner::clean(group.paths, rule.removeRoots, group.allowUserFolders,
-                                                         writer.get(), environment.places);
+                const int64_t freed =
+                    DiskScanner::clean(group.paths, rule.removeRoots, group.allowUserFolders, writer.get(),
+                                       environment.places, onlyListed && entries ? &*entries : nullptr);
                 ruleFreed += freed;
                 result.freed += freed;
             }

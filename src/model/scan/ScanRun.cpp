@@ -10,6 +10,7 @@
 #include "model/catalog/Catalog.h"
 #include "model/common/WorkPool.h"
 #include "model/disk/Measure.h"
+#include "model/disk/Removal.h"
 #include "model/disk/RowRoots.h"
 #include "model/disk/Targets.h"
 #include "model/scan/AppModel.h"
@@ -25,6 +26,7 @@ namespace fs = std::filesystem;
 // among them that a category's walk may meet too.
 struct RuleTargets {
     std::vector<std::vector<fs::path>> byRule;
+    std::vector<std::optional<DiskScanner::ListedEntries>> entriesByRule;
     std::shared_ptr<DiskScanner::SharedFolders> shared = std::make_shared<DiskScanner::SharedFolders>();
 };
 
@@ -35,6 +37,10 @@ RuleTargets findRuleTargets(const platform::Places& places, const ProjectArtifac
         // what the clean would take: anything else would be a size it never frees.
         found.byRule.push_back(DiskScanner::cleanableTargets(spec, {}, places, git));
         for (const fs::path& target : found.byRule.back()) found.shared->add(target);
+        std::optional<DiskScanner::ListedEntries>& entries = found.entriesByRule.emplace_back();
+        if (!spec.onlyListedEntries) continue;
+        entries.emplace();
+        for (const fs::path& target : found.byRule.back()) (*entries)[target] = DiskScanner::entriesOf(target);
     }
     return found;
 }
@@ -56,8 +62,9 @@ ScanRun::CategoryMeasure measureCategory(const CategorySpec& spec, const platfor
 }
 
 ScanRun::RuleMeasure measureRule(std::size_t position, std::vector<fs::path> targets,
+                                 std::optional<DiskScanner::ListedEntries> entries,
                                  const std::shared_ptr<DiskScanner::SharedFolders>& shared) {
-    ScanRun::RuleMeasure out{position, 0, std::move(targets)};
+    ScanRun::RuleMeasure out{position, 0, std::move(targets), std::move(entries)};
     out.bytes = DiskScanner::size(out.urls, shared.get(), leavingToken());
     return out;
 }
@@ -129,9 +136,9 @@ QCoro::Task<> ScanRun::measureAll() {
                      [this](CategoryMeasure m) { applyCategory(std::move(m)); });
     }
     for (std::size_t position = 0; position < rules.size(); ++position) {
-        whenMeasured(
-            QtConcurrent::run(workPool(), measureRule, position, std::move(targets.byRule[position]), targets.shared),
-            [this](RuleMeasure m) { applyRule(std::move(m)); });
+        whenMeasured(QtConcurrent::run(workPool(), measureRule, position, std::move(targets.byRule[position]),
+                                       std::move(targets.entriesByRule[position]), targets.shared),
+                     [this](RuleMeasure m) { applyRule(std::move(m)); });
     }
     QFuture<void> applied = allApplied_.future();
     co_await applied;
@@ -171,7 +178,7 @@ void ScanRun::applyRule(RuleMeasure measure) {
     model.setScanDone(model.scanDone() + 1);
     if (measure.bytes < AppModel::cleanItemThreshold) return;
     const CleanSpec& spec = Catalog::cleanables()[measure.position];
-    found_.push_back(CleanItem{spec, measure.bytes, std::move(measure.urls)});
+    found_.push_back(CleanItem{spec, measure.bytes, std::move(measure.urls), std::move(measure.entries)});
     // Only the first scan shows items as they come and ticks the pre-selected
     // ones; later scans keep the previous list and the user's ticks until the end.
     if (!firstScan_) return;

@@ -36,6 +36,7 @@ public:
         std::size_t position = 0;
         int64_t bytes = 0;
         std::vector<std::filesystem::path> urls;
+        std::optional<DiskScanner::ListedEntries> entries;
     };
 
     // Takes from `environment` the places, the access probe and the git tool.

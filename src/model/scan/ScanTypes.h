@@ -6,9 +6,11 @@
 #include <QString>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "model/catalog/CatalogTypes.h"
+#include "model/disk/FolderEntries.h"
 
 namespace sorbeta {
 
@@ -18,6 +20,9 @@ struct CleanItem {
     CleanSpec spec;
     int64_t bytes = 0;
     std::vector<std::filesystem::path> urls;  // the measured targets, in target order
+    // For a rule with onlyListedEntries: what each of the targets held when
+    // the scan listed them; the clean takes nothing else from them.
+    std::optional<DiskScanner::ListedEntries> entries;
 
     bool operator==(const CleanItem&) const = default;
 };

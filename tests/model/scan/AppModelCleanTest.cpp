@@ -413,6 +413,39 @@ TEST_F(AppModelCleanTest, ARuleTakesOnlyTheTargetsTheScanListed) {
     EXPECT_TRUE(exists(".config/NewApp/logs/late.log"));
 }
 
+TEST_F(AppModelCleanTest, EmptyingTheTrashTakesOnlyWhatTheScanSawThere) {
+    const auto info = [](const char* path) { return "[Trash Info]\nPath=/x/" + std::string(path) + "\n"; };
+    tree->file(".local/share/Trash/files/seen.iso", 1'000'000);
+    tree->text(".local/share/Trash/info/seen.iso.trashinfo", info("seen.iso"));
+    tree->file(".local/share/Trash/files/reused.txt", 1000);
+    tree->text(".local/share/Trash/info/reused.txt.trashinfo", info("reused.txt"));
+    tree->text(".local/share/Trash/info/orphan.trashinfo", info("orphan"));
+    scan(*model);
+
+    // Trashed after the scan: a new pair, a description whose item is still
+    // on its way, another file under a name the scan saw, one more in ~/.Trash.
+    tree->file(".local/share/Trash/files/late.zip", 1000);
+    tree->text(".local/share/Trash/info/late.zip.trashinfo", info("late.zip"));
+    tree->text(".local/share/Trash/info/inflight.trashinfo", info("inflight"));
+    tree->file("elsewhere/reused.txt", 2000);
+    fs::rename(home() / "elsewhere/reused.txt", home() / ".local/share/Trash/files/reused.txt");
+    tree->file(".Trash/late.txt", 1000);
+
+    auto task = model->cleanSelected(Host::main, {"trash"});
+    test::finish(task);
+
+    EXPECT_FALSE(exists(".local/share/Trash/files/seen.iso"));
+    EXPECT_FALSE(exists(".local/share/Trash/info/seen.iso.trashinfo"));
+    EXPECT_FALSE(exists(".local/share/Trash/info/orphan.trashinfo"));
+    EXPECT_FALSE(exists(".Trash/old.zip"));
+    EXPECT_TRUE(exists(".local/share/Trash/files/late.zip"));
+    EXPECT_TRUE(exists(".local/share/Trash/info/late.zip.trashinfo"));
+    EXPECT_TRUE(exists(".local/share/Trash/info/inflight.trashinfo"));
+    EXPECT_TRUE(exists(".local/share/Trash/files/reused.txt"));
+    EXPECT_TRUE(exists(".local/share/Trash/info/reused.txt.trashinfo"));
+    EXPECT_TRUE(exists(".Trash/late.txt"));
+}
+
 TEST_F(AppModelCleanTest, AScanThatEndedDuringTheDialogStopsTheClean) {
     apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
     auto cleaning = model->cleanSelected(Host::main, {"browser", "npm"});
