@@ -1,9 +1,8 @@
 #include "ui/views/uninstall/UninstallTexts.h"
 
-#include <QFile>
-
 #include "model/common/Bytes.h"
 #include "platform/Translate.h"
+#include "ui/views/FilePlaces.h"
 
 namespace sorbeta {
 
@@ -54,11 +53,7 @@ QString detailUsage(const InstalledApp& app, const QDateTime& now) {
 }
 
 QString homeShown(const std::filesystem::path& path, const std::filesystem::path& home) {
-    const QString text = QFile::decodeName(QByteArray::fromStdString(path.native()));
-    const QString homeText = QFile::decodeName(QByteArray::fromStdString(home.native()));
-    if (homeText.isEmpty()) return text;
-    QString shown = text;
-    return shown.replace(homeText, QStringLiteral("~"));
+    return tildePath(path, home);
 }
 
 QString runningMessage(UninstallModel::RunState state, const QString& name) {

@@ -35,7 +35,7 @@ bool figureShown(bool loaded, int64_t total);
 int64_t appsTotal(const std::vector<InstalledApp>& apps);
 // The detail pane's second line: usage, then the version when there is one.
 QString detailUsage(const InstalledApp& app, const QDateTime& now);
-// A path with the home folder written as "~" wherever it occurs.
+// A path with the home folder written as "~" (see tildePath).
 QString homeShown(const std::filesystem::path& path, const std::filesystem::path& home);
 // The bar's message while something of the application runs; empty for none.
 QString runningMessage(UninstallModel::RunState state, const QString& name);

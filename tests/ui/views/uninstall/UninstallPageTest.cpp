@@ -119,7 +119,11 @@ TEST(UninstallTexts, StatusLinesAndHomeShownAsTilde) {
     EXPECT_TRUE(UninstallTexts::figureShown(true, 0));
 
     EXPECT_EQ(UninstallTexts::homeShown("/Users/me/Library/Caches/x", "/Users/me"), "~/Library/Caches/x");
-    EXPECT_EQ(UninstallTexts::homeShown("/Users/me/a/Users/me/b", "/Users/me"), "~/a~/b");
+    // Only the home itself: not a copy of its path further down, not a
+    // folder whose name starts like it, and never a home of "/".
+    EXPECT_EQ(UninstallTexts::homeShown("/Users/me/a/Users/me/b", "/Users/me"), "~/a/Users/me/b");
+    EXPECT_EQ(UninstallTexts::homeShown("/Users/meg/b", "/Users/me"), "/Users/meg/b");
+    EXPECT_EQ(UninstallTexts::homeShown("/opt/x", "/"), "/opt/x");
     EXPECT_EQ(UninstallTexts::homeShown("/opt/x", "/Users/me"), "/opt/x");
     EXPECT_EQ(UninstallTexts::runningMessage(UninstallModel::RunState::none, "X"), "");
     EXPECT_EQ(UninstallTexts::runningMessage(UninstallModel::RunState::app, "X"), "X 正在运行，先退出再卸载");
