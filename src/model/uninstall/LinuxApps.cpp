@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
+#include <set>
 
 #include "model/uninstall/UserEntries.h"
 #include "platform/EntryInfo.h"
@@ -57,8 +59,9 @@ private:
             if (info->kind == EntryKind::file && isAppImageName(name)) {
                 appImage(child);
             } else if (info->kind == EntryKind::folder && !isBundleName(name)) {
-                // A folder that holds AppImages only groups them.
-                if (!groupedAppImages(child)) folderApp(child);
+                // A folder that holds AppImages, or unpacked applications
+                // of their own, only groups them.
+                if (!groupedAppImages(child) && !groupedFolderApps(child)) folderApp(child);
             }
         }
     }
@@ -77,6 +80,29 @@ private:
             appImage(folder / name);
         }
         return grouping;
+    }
+
+    // A folder whose launchers run programs from two or more folders inside
+    // it (~/Applications/JetBrains/idea/bin/idea.sh and .../pycharm/bin/
+    // pycharm.sh) groups that many applications: each is listed, and goes,
+    // on its own. A launcher that runs a program lying directly in the
+    // folder makes it one application.
+    bool groupedFolderApps(const Path& folder) {
+        const auto resolved = platform::resolvedPath(folder);
+        if (!resolved) return false;
+        std::set<std::string> inside;
+        for (const UserEntry& user : entries_) {
+            for (const Path& program : {user.program, user.tryExec}) {
+                if (!liesIn(program, *resolved) || program == *resolved) continue;
+                const Path relative = program.lexically_relative(*resolved);
+                if (std::distance(relative.begin(), relative.end()) < 2) return false;
+                inside.insert(relative.begin()->native());
+            }
+        }
+        if (inside.size() < 2) return false;
+        for (const std::string& name : inside)
+            if (platform::isRealFolder(folder / name)) folderApp(folder / name);
+        return true;
     }
 
     const UserEntry* entryRunning(const Path& bundle, bool strictlyInside) const {

@@ -69,8 +69,10 @@ bool isLinuxAppInRoot(const Path& url, const UninstallPlaces& where) {
     const auto applications = platform::resolvedPath(where.userApplications());
     const auto bin = platform::resolvedPath(where.userBin());
     const std::string name = platform::lastComponent(*place);
+    // An unpacked application lies in ~/Applications or, beside others it is
+    // grouped with, one folder down (~/Applications/JetBrains/idea).
     if (info->kind == platform::EntryKind::folder)
-        return applications && parent == *applications &&
+        return applications && (parent == *applications || platform::parentOf(parent) == *applications) &&
                !(name.size() > 4 && name.compare(name.size() - 4, 4, ".app") == 0) && !holdsAppImages(*place);
     if (info->kind != platform::EntryKind::file || !isAppImageName(name)) return false;
     return (applications && (parent == *applications || platform::parentOf(parent) == *applications)) ||

@@ -25,8 +25,9 @@ Outcome trash(const std::vector<Path>& urls, const Path& appURL, const Uninstall
 
 // A bundle (*.app) directly in an application folder or one folder below, or
 // a Linux application where those are installed (an AppImage in
-// ~/Applications, one folder below it or ~/.local/bin; a folder directly in
-// ~/Applications). Folders are compared with their links resolved.
+// ~/Applications, one folder below it or ~/.local/bin; a folder in
+// ~/Applications or one folder below it). Folders are compared with their
+// links resolved.
 bool isInAppRoot(const Path& url, const UninstallPlaces& where);
 
 // Strictly inside a Trash: ~/.Trash/…, /Volumes/<disk>/.Trashes/<uid>/…, or a

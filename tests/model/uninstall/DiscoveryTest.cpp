@@ -128,6 +128,36 @@ TEST_F(DiscoveryTest, AppImagesAndUnpackedFoldersAUserInstalled) {
     EXPECT_EQ(find(apps, hidden)->bundleID, "Gone");  // a hidden entry names nothing
 }
 
+TEST_F(DiscoveryTest, AFolderOfUnpackedAppsListsEachOnItsOwn) {
+    // Two IDEs unpacked side by side in one folder: uninstalling one must
+    // never take the other.
+    test::FileTree tree(home());
+    const fs::path idea = test::program(tree, "Applications/JetBrains/idea/bin/idea.sh");
+    const fs::path pycharm = test::program(tree, "Applications/JetBrains/pycharm/bin/pycharm.sh");
+    test::desktopEntry(places(), "jetbrains-idea", "Name=IntelliJ IDEA\nExec=" + idea.native() + "\n");
+    test::desktopEntry(places(), "jetbrains-pycharm", "Name=PyCharm\nExec=" + pycharm.native() + "\n");
+    // One application whose two launchers run from one folder inside stays one.
+    const fs::path office = test::program(tree, "Applications/Office/program/soffice");
+    test::desktopEntry(places(), "office", "Name=Office\nExec=" + office.native() + "\n");
+    test::desktopEntry(places(), "office-start", "Name=Office Start\nExec=" + office.native() + " --start\n");
+    // A launcher of a program lying in the folder itself makes it one application.
+    const fs::path suite = test::program(tree, "Applications/Suite/suite");
+    const fs::path tool = test::program(tree, "Applications/Suite/tools/tool");
+    test::desktopEntry(places(), "suite", "Name=Suite\nExec=" + suite.native() + "\n");
+    test::desktopEntry(places(), "suite-tool", "Name=Suite Tool\nExec=" + tool.native() + "\n");
+
+    const auto apps = Uninstaller::listApps(where_);
+    std::vector<std::string> urls;
+    for (const InstalledApp& app : apps) urls.push_back(app.url.native());
+    std::sort(urls.begin(), urls.end());
+    const std::vector<std::string> expected{home() / "Applications/JetBrains/idea",
+                                            home() / "Applications/JetBrains/pycharm", home() / "Applications/Office",
+                                            home() / "Applications/Suite"};
+    EXPECT_EQ(urls, expected);
+    EXPECT_EQ(find(apps, home() / "Applications/JetBrains/idea")->name, "IntelliJ IDEA");
+    EXPECT_EQ(find(apps, home() / "Applications/JetBrains/pycharm")->desktop.program, pycharm);
+}
+
 TEST_F(DiscoveryTest, NamesAndVersionsFromAppImageFileNames) {
     const auto parts = [](const std::string& file) {
         const auto found = Uninstaller::nameFromFile(file);

@@ -50,17 +50,20 @@ TEST_F(UninstallTrashTest, ApplicationFoldersAreJudgedWithTheirLinksResolved) {
     EXPECT_FALSE(inRoot(apps / "Utilities/Deep/Tool.app"));
 
     // Linux applications: AppImages in ~/Applications (or one folder down) and
-    // ~/.local/bin, folders directly in ~/Applications.
+    // ~/.local/bin, folders in ~/Applications or one folder down.
     const fs::path image = test::program(user, "Applications/Tool.AppImage");
     const fs::path grouped = test::program(user, "Applications/Group/Tool.AppImage");
     const fs::path cli = test::program(user, ".local/bin/tool.appimage");
     const fs::path deep = test::program(user, "Applications/A/B/Tool.AppImage");
     const fs::path folder = test::program(user, "Applications/Unpacked/tool").parent_path();
+    const fs::path groupedFolder =
+        test::program(user, "Applications/JetBrains/idea/bin/idea.sh").parent_path().parent_path();
+    const fs::path deepFolder = test::program(user, "Applications/A/B/C/tool").parent_path();
     const fs::path downloaded = test::program(user, "Downloads/Tool.AppImage");
     const fs::path plain = test::program(user, "Applications/tool");
     user.symlink(downloaded, "Applications/Link.AppImage");
-    for (const fs::path& p : {image, grouped, cli, folder}) EXPECT_TRUE(inRoot(p)) << p;
-    for (const fs::path& p : {deep, downloaded, plain, home() / "Applications/Link.AppImage",
+    for (const fs::path& p : {image, grouped, cli, folder, groupedFolder}) EXPECT_TRUE(inRoot(p)) << p;
+    for (const fs::path& p : {deep, deepFolder, downloaded, plain, home() / "Applications/Link.AppImage",
                               home() / "Applications/Group", home() / "Applications"})
         EXPECT_FALSE(inRoot(p)) << p;
 }
