@@ -174,8 +174,15 @@ std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& suppli
     };
     auto count = [&](const PowerSupply& supply, const char* key) { return number<int64_t>(attribute(supply, key)); };
     bool onAC = false;
-    for (const PowerSupply& supply : supplies)
-        if (attribute(supply, "type") == "Mains" && attribute(supply, "online") == "1") onAC = true;
+    // A USB-C charger is a "USB" supply of the machine's own (ucsi-source-psy-*,
+    // cros-usbpd-charger), online while it feeds the machine; many laptops
+    // charged that way have no "Mains" supply at all.
+    for (const PowerSupply& supply : supplies) {
+        const std::string type = attribute(supply, "type");
+        if ((type == "Mains" || type == "USB") && attribute(supply, "scope") != "Device" &&
+            attribute(supply, "online") == "1")
+            onAC = true;
+    }
     // A laptop with two batteries (an internal and a swappable one) is one
     // battery to its user: their contents and capacities add up, in one unit.
     enum class Unit { energy, charge, percent };

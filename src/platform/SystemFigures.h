@@ -74,7 +74,7 @@ std::optional<double> parseUptime(std::string_view text);
 // contents over their capacities (only the first when they report in
 // different units, a percentage being one), at most 100 %; charging when
 // any of them is, cycles from the first that counts them, on AC from any
-// online mains supply.
+// online mains or USB supply of the machine's own (a USB-C charger).
 std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& supplies);
 // Texts firmware vendors leave in unused DMI fields.
 bool isPlaceholderName(std::string_view text);

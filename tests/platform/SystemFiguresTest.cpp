@@ -179,6 +179,28 @@ TEST_F(SystemFiguresTest, BatteriesOfTheSystemOnly) {
     EXPECT_FALSE(battery->charging);
 }
 
+// Laptops charged through USB-C show the charger as a "USB" supply, often
+// with no "Mains" one at all.
+TEST_F(SystemFiguresTest, AUsbCChargerFeedingTheMachineIsMainsPower) {
+    const auto root = home() / "usbc";
+    const auto supplies = root / "sys/class/power_supply";
+    put(supplies / "BAT0/type", "Battery\n");
+    put(supplies / "BAT0/status", "Charging\n");
+    put(supplies / "BAT0/energy_now", "500\n");
+    put(supplies / "BAT0/energy_full", "1000\n");
+    put(supplies / "ucsi-source-psy-USBC000:001/type", "USB\n");
+    put(supplies / "ucsi-source-psy-USBC000:001/online", "0\n");
+    EXPECT_FALSE(SystemFiles(root).battery()->onAC);
+    put(supplies / "ucsi-source-psy-USBC000:001/online", "1\n");
+    EXPECT_TRUE(SystemFiles(root).battery()->onAC);
+    // A device's own USB supply (a headset charging from the machine) is not the machine's power.
+    put(supplies / "ucsi-source-psy-USBC000:001/online", "0\n");
+    put(supplies / "headset/type", "USB\n");
+    put(supplies / "headset/scope", "Device\n");
+    put(supplies / "headset/online", "1\n");
+    EXPECT_FALSE(SystemFiles(root).battery()->onAC);
+}
+
 // Some batteries (many ARM laptops, tablets, virtual machines) publish only
 // their charge in percent, with neither energy nor charge figures.
 TEST_F(SystemFiguresTest, BatteriesThatGiveOnlyAPercentage) {
