@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/ArmCores.h"
 #include "platform/FileOps.h"
 
 namespace sorbeta::platform {
@@ -287,6 +288,21 @@ std::string processorName(std::string_view cpuinfo) {
         });
         if (!found.empty()) return found;
     }
+    // A mainline arm64 kernel names no model: only each core's codes, in one
+    // block per core. Every kind of core once, in the order met ("ARM
+    // Cortex-A55 + ARM Cortex-A76" on a big.LITTLE chip).
+    std::string implementer;
+    std::vector<std::string> cores;
+    forEachLine(cpuinfo, [&](std::string_view line) {
+        const auto colon = line.find(':');
+        if (colon == std::string_view::npos) return;
+        const std::string_view key = trimmed(line.substr(0, colon)), value = trimmed(line.substr(colon + 1));
+        if (key == "CPU implementer") implementer = std::string(value);
+        if (key != "CPU part") return;
+        const std::string core = armCoreName(implementer, value);
+        if (!core.empty() && std::find(cores.begin(), cores.end(), core) == cores.end()) cores.push_back(core);
+    });
+    for (const std::string& core : cores) found += (found.empty() ? "" : " + ") + core;
     return found;
 }
 

@@ -300,6 +300,17 @@ TEST_F(SystemFiguresTest, MachineAndProcessorNames) {
         processorName("system type\t\t: generic-loongson-machine\n\nprocessor\t\t: 0\npackage\t\t\t: 0\n"
                       "CPU Family\t\t: Loongson-64bit\nModel Name\t\t: Loongson-3A6000\nCPU MHz\t\t\t: 2500.00\n"),
         "Loongson-3A6000");
+    // A mainline arm64 kernel gives only each core's codes: a big.LITTLE chip
+    // names both kinds once, in the order met; unknown codes name nothing.
+    const auto core = [](const char* implementer, const char* part) {
+        return std::string("processor\t: 0\nBogoMIPS\t: 48.00\nCPU implementer\t: ") + implementer +
+               "\nCPU architecture: 8\nCPU variant\t: 0x1\nCPU part\t: " + part + "\nCPU revision\t: 0\n\n";
+    };
+    EXPECT_EQ(processorName(core("0x41", "0xd05") + core("0x41", "0xd05") + core("0x41", "0xd0b")),
+              "ARM Cortex-A55 + ARM Cortex-A76");
+    EXPECT_EQ(processorName(core("0x41", "0xd0c")), "ARM Neoverse-N1");
+    EXPECT_EQ(processorName(core("0x61", "0x023")), "Apple M1");
+    EXPECT_EQ(processorName(core("0x41", "0xfff") + core("0x99", "0xd05") + core("0x41", "junk")), "");
     EXPECT_EQ(SystemFiles(home() / "none").processorName(), "");
 }
 
