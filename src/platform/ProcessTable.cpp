@@ -226,32 +226,28 @@ std::optional<std::string> environmentValue(std::string_view environ, std::strin
 
 std::string appUnitId(std::string_view cgroup) { return unescapeUnit(appUnitName(cgroup)); }
 
-std::string appUnitName(std::string_view cgroup) {
+namespace {
+
+// The first unit, named by the last part of a cgroup file's paths
+// ("<hierarchy>:<controllers>:<path>"), that `fromUnit` makes something of.
+std::string fromCgroupUnits(std::string_view cgroup, std::string (*fromUnit)(std::string_view)) {
     std::size_t start = 0;
     while (start < cgroup.size()) {
         const std::size_t end = std::min(cgroup.find('\n', start), cgroup.size());
         const std::string_view line = cgroup.substr(start, end - start);
         start = end + 1;
-        // "<hierarchy>:<controllers>:<path>": the unit is the path's last part.
         const std::size_t slash = line.rfind('/');
         if (slash == std::string_view::npos) continue;
-        if (std::string name = nameFromUnit(line.substr(slash + 1)); !name.empty()) return name;
+        if (std::string found = fromUnit(line.substr(slash + 1)); !found.empty()) return found;
     }
     return {};
 }
 
-std::string snapAppId(std::string_view cgroup) {
-    std::size_t start = 0;
-    while (start < cgroup.size()) {
-        const std::size_t end = std::min(cgroup.find('\n', start), cgroup.size());
-        const std::string_view line = cgroup.substr(start, end - start);
-        start = end + 1;
-        const std::size_t slash = line.rfind('/');
-        if (slash == std::string_view::npos) continue;
-        if (std::string id = snapIdFromUnit(line.substr(slash + 1)); !id.empty()) return id;
-    }
-    return {};
-}
+}  // namespace
+
+std::string appUnitName(std::string_view cgroup) { return fromCgroupUnits(cgroup, nameFromUnit); }
+
+std::string snapAppId(std::string_view cgroup) { return fromCgroupUnits(cgroup, snapIdFromUnit); }
 
 bool appUnitRuns(const std::string& unitName, const std::string& desktopId) {
     if (desktopId.empty() || unitName.empty()) return false;
