@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/disk/FolderEntries.h"
+#include "model/disk/ListedEntries.h"
 #include "platform/FileOps.h"
 #include "platform/Places.h"
 

@@ -1,7 +1,7 @@
 target_sources(sorbeta_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Access.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Access.h
-  ${CMAKE_CURRENT_LIST_DIR}/FolderEntries.h
+  ${CMAKE_CURRENT_LIST_DIR}/ListedEntries.h
   ${CMAKE_CURRENT_LIST_DIR}/Measure.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Measure.h
   ${CMAKE_CURRENT_LIST_DIR}/ProjectArtifacts.cpp

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/catalog/CatalogTypes.h"
-#include "model/disk/FolderEntries.h"
+#include "model/disk/ListedEntries.h"
 
 namespace sorbeta {
 
