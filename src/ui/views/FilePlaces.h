@@ -8,8 +8,8 @@
 
 namespace sorbeta {
 
-// `path` as a text with the home folder written "~" wherever it stands as
-// whole components ("/home/u/x" → "~/x"; "/home/u2" stays as it is).
+// `path` as a text with the home folder written "~" where the path starts
+// with it as whole components ("/home/u/x" → "~/x"; "/home/u2" stays as it is).
 QString tildePath(const std::filesystem::path& path, const std::filesystem::path& home);
 
 }  // namespace sorbeta
