@@ -1,6 +1,8 @@
 #include "model/files/FileGroups.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_set>
 
 #include "model/common/PathId.h"
 #include "model/dev/DevDates.h"
@@ -145,10 +147,19 @@ std::vector<DevGroup> groups(const std::vector<Found>& found, const QDateTime& n
 }
 
 std::vector<DevGroup> all(const QDateTime& now, const platform::Places& places) {
+    // The desktop may keep two of its folders in one (Music and Videos both
+    // in ~/Media) or one inside another (Downloads in Documents). A file
+    // reached twice by one name is one candidate: twice, it would be offered
+    // twice under one id, its bytes counted twice, and its second removal
+    // would fail.
     std::vector<Path> existing;
     for (const Path& root : rootPaths(places))
-        if (platform::exists(root)) existing.push_back(root);
-    return groups(collect(existing, places), now, places);
+        if (platform::exists(root) && std::find(existing.begin(), existing.end(), root) == existing.end())
+            existing.push_back(root);
+    std::vector<Found> found = collect(existing, places);
+    std::unordered_set<std::string> seen;
+    std::erase_if(found, [&](const Found& file) { return !seen.insert(file.url.native()).second; });
+    return groups(found, now, places);
 }
 
 }  // namespace sorbeta::FileFinder

@@ -67,6 +67,27 @@ TEST_F(FileGroupsTest, AnOldBigInstallerIsListedThreeTimes) {
     EXPECT_EQ(groups[0].flavor, Flavor::peach);
 }
 
+TEST_F(FileGroupsTest, FoldersTheDesktopKeepsTogetherOfferEachFileOnce) {
+    // Downloads inside Documents, then Downloads and Desktop as one folder:
+    // an old installer there is one entry, counted once.
+    platform::Places nested = places();
+    nested.downloads = documents() / "Downloads";
+    const auto image = written("Documents/Downloads/Tool.iso", kBig);
+    setTimes(image, 40, 40);
+    platform::Places shared = places();
+    shared.desktop = shared.downloads;
+    const auto other = written("Downloads/Other.iso", kBig, 2);
+    setTimes(other, 40, 40);
+    for (const auto& [where, file] : {std::pair{nested, image}, std::pair{shared, other}}) {
+        const auto groups = FileFinder::all(now, where);
+        const DevGroup* installers = group(groups, "installers");
+        ASSERT_TRUE(installers) << file;
+        ASSERT_EQ(installers->entries.size(), 1u) << file;
+        EXPECT_EQ(installers->entries[0].id, QStringLiteral("inst:") + QString::fromStdString(file.native()));
+        EXPECT_EQ(installers->recommendedBytes(), installers->entries[0].bytes);
+    }
+}
+
 TEST_F(FileGroupsTest, InstallersAreOldPackagesInTheDownloadsFolder) {
     const auto d = downloads();
     const auto groups = groupsOf({
