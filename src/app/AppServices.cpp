@@ -81,6 +81,7 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
 
     // The developer and files pages, searched the first time each is shown.
     toolkits_ = new Toolkits(DevModel::developer(developer), fileFinderPage(developer), this);
+    forgetDrillSizesAfterRemovals();
 
     holding_ = new HoldingModel(area, this);
     holding_->setBatches(holding_->area()->batches());
@@ -139,6 +140,17 @@ void AppServices::setToolkits(Toolkits* toolkits) {
     if (toolkits == toolkits_) return;
     toolkits->setParent(this);
     delete std::exchange(toolkits_, toolkits);
+    forgetDrillSizesAfterRemovals();
+}
+
+void AppServices::forgetDrillSizesAfterRemovals() {
+    // What the developer and files pages remove (build folders deleted,
+    // files moved to the Trash) changes the sizes of the folders it lay in.
+    DrillModel* drill = drill_;
+    for (DevModel* page : {&toolkits_->dev(), &toolkits_->files()})
+        connect(page, &DevModel::lastResultChanged, drill_, [drill, page] {
+            if (page->lastResult()) drill->forgetSizes();
+        });
 }
 
 void AppServices::rescanAfterRestore() { startScan(*model_); }

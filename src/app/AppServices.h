@@ -85,6 +85,8 @@ public:
     static Qt::LayoutDirection layoutDirection();
 
 private:
+    void forgetDrillSizesAfterRemovals();
+
     platform::Places places_;
     AppSettings settings_;
     Access::Probe hasFullDisk_;

@@ -7,6 +7,7 @@
 
 #include "TestEnvironment.h"
 #include "model/care/Maintenance.h"
+#include "model/dev/DevModel.h"
 #include "model/drill/DrillModel.h"
 #include "model/history/HistoryModel.h"
 #include "model/holding/HoldingArea.h"
@@ -236,5 +237,41 @@ TEST_F(AppServicesTest, TheDrillDownForgetsItsSizesWhenTheDiskChangesAndKeepsThe
     EXPECT_EQ(drill.cacheCount(), 0u);
     ASSERT_TRUE(measured());
     finish(services.uninstall().purge({}));
+    EXPECT_EQ(drill.cacheCount(), 0u);
+}
+
+TEST_F(AppServicesTest, WhatTheFilesAndDeveloperPagesRemoveMakesTheDrillDownMeasureAfresh) {
+    AppServices services;
+    const fs::path file = home() / "box" / "a" / "file.bin";
+    writeText(file, std::string(4096, 'x'));
+    DrillModel& drill = services.drill();
+    ASSERT_TRUE(measure(drill, home() / "box"));
+    ASSERT_GT(drill.cacheCount(), 0u);
+
+    // A file the files page moves to the Trash leaves its folder smaller.
+    DevEntry entry;
+    entry.id = QStringLiteral("big:file");
+    entry.bytes = 4096;
+    entry.action = DevEntry::TrashFile{file, DevEntry::FileIdentity::of(file), {}, std::nullopt};
+    finish(services.toolkits().files().run({entry}));
+    ASSERT_TRUE(services.toolkits().files().lastResult());
+    ASSERT_FALSE(fs::exists(file));
+    EXPECT_EQ(drill.cacheCount(), 0u);
+
+    // So does what the developer page deletes, on pages put in place later too.
+    const auto page = [] {
+        return new DevModel(
+            DevModel::filesTexts(), Flavor::lemon, [] { return std::vector<DevGroup>{}; },
+            [](const std::vector<DevEntry>&) {
+                return DevModel::Result{1000, 0};
+            });
+    };
+    services.setToolkits(new Toolkits(page(), page()));
+    drill.popTo(0);
+    writeText(home() / "box" / "b" / "file.bin", std::string(4096, 'y'));
+    ASSERT_TRUE(measure(drill, home() / "box"));
+    ASSERT_GT(drill.cacheCount(), 0u);
+    finish(services.toolkits().dev().run({entry}));
+    ASSERT_TRUE(services.toolkits().dev().lastResult());
     EXPECT_EQ(drill.cacheCount(), 0u);
 }
