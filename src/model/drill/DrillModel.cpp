@@ -48,6 +48,9 @@ DrillModel::DrillModel(DrillEnvironment environment, QObject* parent)
       cache_(std::make_shared<DrillSizeCache>()),
       mailbox_(std::make_shared<Mailbox>()) {
     mailbox_->model = this;
+    heldBack_.setSingleShot(true);
+    heldBack_.setInterval(int(kPublishInterval * 1000));
+    connect(&heldBack_, &QTimer::timeout, this, &DrillModel::publishHeldBack);
     if (!environment_.sizer) environment_.sizer = DrillEnvironment::system(environment_.places).sizer;
     if (!environment_.limited) environment_.limited = &DiskScanner::limited;
     if (!environment_.pool) environment_.pool = workPool();
@@ -106,6 +109,7 @@ std::optional<int64_t> DrillModel::cachedSize(const std::filesystem::path& url) 
 }
 
 void DrillModel::stopWalk() {
+    heldBack_.stop();
     if (walk_) walk_->stop();
     walk_.reset();
 }
@@ -146,12 +150,6 @@ void DrillModel::receive(const std::shared_ptr<DrillWalk>& walk) {
     // A level that is no longer on top keeps nothing and shows nothing.
     if (walk != walk_ || walk->stopped()) return;
     DrillWalk::Batch batch = walk->take();
-    const auto sorted = [this] {
-        std::vector<DirEntry> list = found_;
-        std::stable_sort(list.begin(), list.end(),
-                         [](const DirEntry& a, const DirEntry& b) { return a.bytes > b.bytes; });
-        return list;
-    };
     for (DirEntry& entry : batch.entries) {
         if (rememberWalk_) cache_->store(entry.url.native(), entry.bytes);
         // Nothing measured as empty is shown.
@@ -159,15 +157,39 @@ void DrillModel::receive(const std::shared_ptr<DrillWalk>& walk) {
         found_.push_back(std::move(entry));
         const double now = environment_.clock();
         if (!publishedOnce_ || now - lastPublished_ > kPublishInterval) {
-            setEntries(sorted());
+            setEntries(sortedFound());
             lastPublished_ = now;
             publishedOnce_ = true;
         }
     }
-    if (!batch.finished) return;
-    setEntries(sorted());
+    if (!batch.finished) {
+        // Results that came in too soon after the last publication would
+        // otherwise wait for the next result, which a large folder still
+        // being measured may hold back for minutes.
+        if (found_.size() != entries_.size() && !heldBack_.isActive()) heldBack_.start();
+        return;
+    }
+    heldBack_.stop();
+    setEntries(sortedFound());
     setLoading(false);
     walk_.reset();
+}
+
+std::vector<DirEntry> DrillModel::sortedFound() const {
+    std::vector<DirEntry> list = found_;
+    std::stable_sort(list.begin(), list.end(), [](const DirEntry& a, const DirEntry& b) { return a.bytes > b.bytes; });
+    return list;
+}
+
+void DrillModel::publishHeldBack() {
+    if (!walk_ || found_.size() == entries_.size()) return;
+    const double now = environment_.clock();
+    if (now - lastPublished_ <= kPublishInterval) {
+        heldBack_.start();  // the clock says the interval is not over yet
+        return;
+    }
+    setEntries(sortedFound());
+    lastPublished_ = now;
 }
 
 void DrillModel::setStack(std::vector<DrillLevel> stack) {

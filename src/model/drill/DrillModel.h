@@ -5,6 +5,7 @@
 // opening a folder seen before, shows at once. Lives on the GUI thread;
 // listing and measuring run on the worker pool (DrillWalk).
 #include <QObject>
+#include <QTimer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -43,7 +44,9 @@ class DrillModel final : public QObject {
     Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
 
 public:
-    // While results stream in, entries are re-sorted and published at most this often.
+    // While results stream in, entries are re-sorted and published at most
+    // this often; results held back are published once the interval is over,
+    // even while no other result comes in.
     static constexpr double kPublishInterval = 0.25;
 
     explicit DrillModel(DrillEnvironment environment, QObject* parent = nullptr);
@@ -83,6 +86,8 @@ private:
 
     void load();
     void receive(const std::shared_ptr<DrillWalk>& walk);
+    std::vector<DirEntry> sortedFound() const;
+    void publishHeldBack();
     void setStack(std::vector<DrillLevel> stack);
     void setEntries(std::vector<DirEntry> entries);
     void setLoading(bool loading);
@@ -98,6 +103,7 @@ private:
     bool rememberWalk_ = true;     // false once the sizes were forgotten while the running load measured
     double lastPublished_ = 0;
     bool publishedOnce_ = false;
+    QTimer heldBack_;  // runs while results of the running load wait to be published
     std::shared_ptr<Mailbox> mailbox_;
 };
 

@@ -397,6 +397,34 @@ TEST_F(DrillModelTest, PublishesTheFirstResultAtOnceThenAtMostFourTimesASecond) 
     EXPECT_EQ(names(model.entries()), expected);
 }
 
+TEST_F(DrillModelTest, ResultsHeldBackByTheThrottleShowWhileALargeFolderIsStillMeasured) {
+    test::FileTree tree(home());
+    for (const char* name : {"a", "b", "c", "d", "large"}) tree.file(std::string("level/") + name);
+    std::atomic<bool> release{false};
+    std::atomic<int> small{0};
+    DrillSizer sizer = [&](const fs::path& url, DiskScanner::InodeSet&, std::stop_token stop) -> int64_t {
+        if (url.filename() != "large") {
+            ++small;
+            return 5;
+        }
+        while (!release && !stop.stop_requested()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return 9;
+    };
+    DrillModel model(environment(sizer));
+    model.open(level({tree.at("level")}));
+    // The first result shows at once; the others come in within the interval.
+    ASSERT_TRUE(test::waitUntil([&] { return small == 4 && !model.entries().empty(); }, 5000));
+    test::waitUntil([] { return false; }, 300);  // every small result is taken in meanwhile
+    ASSERT_LT(model.entries().size(), 4u);
+    now_ += 1;  // the interval is over, while the large folder is still measured
+    EXPECT_TRUE(test::waitUntil([&] { return model.entries().size() == 4; }, 5000));
+    EXPECT_TRUE(model.loading());
+    release = true;
+    ASSERT_TRUE(settle(model));
+    EXPECT_EQ(model.entries().size(), 5u);
+    EXPECT_EQ(model.entries().front().name, QStringLiteral("large"));
+}
+
 TEST(DrillListing, GenericNamesTakeTheirParentCaseSensitively) {
     EXPECT_EQ(DrillListing::displayName("/p/app/build"), QStringLiteral("app/build"));
     EXPECT_EQ(DrillListing::displayName("/p/web-app/node_modules"), QStringLiteral("web-app/node_modules"));
