@@ -73,7 +73,7 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
     status_ = new StatusModel(std::move(status), this);
 
     // The stored history, oldest first; equal dates keep their file order.
-    history_ = new HistoryModel(historyStore_, QTimeZone::systemTimeZone(), this);
+    history_ = new HistoryModel(historyStore_, this);
     std::vector<DiskSnapshot> stored = historyStore_.load();
     std::stable_sort(stored.begin(), stored.end(),
                      [](const DiskSnapshot& a, const DiskSnapshot& b) { return a.date < b.date; });

@@ -8,8 +8,12 @@ std::optional<HistoryModel::Period> HistoryModel::periodFromValue(int value) {
     return std::nullopt;
 }
 
+HistoryModel::HistoryModel(HistoryStore store, QObject* parent) : QObject(parent), store_(std::move(store)) {}
+
 HistoryModel::HistoryModel(HistoryStore store, QTimeZone zone, QObject* parent)
-    : QObject(parent), store_(std::move(store)), zone_(calendarZone(zone)) {}
+    : QObject(parent), store_(std::move(store)), fixedZone_(std::move(zone)) {}
+
+QTimeZone HistoryModel::zone() const { return calendarZone(fixedZone_ ? *fixedZone_ : QTimeZone::systemTimeZone()); }
 
 void HistoryModel::setSnapshots(std::vector<DiskSnapshot> snapshots) {
     if (snapshots == snapshots_) return;
@@ -23,12 +27,12 @@ void HistoryModel::setPeriod(Period period) {
     emit periodChanged();
 }
 
-void HistoryModel::record(const DiskSnapshot& snapshot) { setSnapshots(store_.record(snapshot, zone_)); }
+void HistoryModel::record(const DiskSnapshot& snapshot) { setSnapshots(store_.record(snapshot, zone())); }
 
 std::optional<DiskSnapshot> HistoryModel::baseline() const {
     if (snapshots_.size() < 2) return std::nullopt;
     if (period_ == Period::all) return snapshots_.front();
-    const QDateTime target = HistoryMath::daysBefore(snapshots_.back().date, int(period_), zone_);
+    const QDateTime target = HistoryMath::daysBefore(snapshots_.back().date, int(period_), zone());
     return HistoryMath::baseline(std::span(snapshots_).first(snapshots_.size() - 1), target);
 }
 

@@ -28,8 +28,12 @@ public:
     // Exactly 1, 7, 30 and 0 make a period.
     static std::optional<Period> periodFromValue(int value);
 
-    // `zone` is the calendar's: it decides where days begin.
-    explicit HistoryModel(HistoryStore store, QTimeZone zone = QTimeZone::systemTimeZone(), QObject* parent = nullptr);
+    // Days begin where the system's time zone puts them, looked up again on
+    // every use: a laptop carried into another zone, or a zone changed in the
+    // settings, moves them without a restart.
+    explicit HistoryModel(HistoryStore store, QObject* parent = nullptr);
+    // Days begin in `zone`, whatever the system says.
+    HistoryModel(HistoryStore store, QTimeZone zone, QObject* parent = nullptr);
 
     // Oldest first. Storing an equal list notifies nobody.
     const std::vector<DiskSnapshot>& snapshots() const { return snapshots_; }
@@ -37,7 +41,8 @@ public:
     Period period() const { return period_; }
     void setPeriod(Period period);
     const HistoryStore& store() const { return store_; }
-    const QTimeZone& zone() const { return zone_; }
+    // The calendar's zone now: it decides where days begin.
+    QTimeZone zone() const;
 
     // Records a finished scan's snapshot in the file and shows the history it returns.
     void record(const DiskSnapshot& snapshot);
@@ -59,7 +64,7 @@ private:
     std::vector<DiskSnapshot> snapshots_;
     Period period_ = Period::week;
     HistoryStore store_;
-    QTimeZone zone_;
+    std::optional<QTimeZone> fixedZone_;  // none: the system's
 };
 
 }  // namespace sorbeta

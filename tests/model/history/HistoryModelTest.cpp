@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <ctime>
 #include <limits>
 
 #include "TestEnvironment.h"
@@ -131,6 +132,44 @@ TEST_F(HistoryModelRecord, AZoneQtCannotReadKeepsEveryDay) {
     EXPECT_EQ(model.snapshots().size(), 2u);
     EXPECT_EQ(model.store().record(taken(QDate(2024, 2, 3), QTime(12, 0)), unreadable).size(), 3u);
     EXPECT_EQ(model.store().load().size(), 3u);
+}
+
+// Sets TZ for one test and puts the old value back.
+class ZoneOfTheSystem {
+public:
+    explicit ZoneOfTheSystem(const char* zone) : had_(qEnvironmentVariableIsSet("TZ")), old_(qgetenv("TZ")) {
+        set(zone);
+    }
+    ~ZoneOfTheSystem() {
+        if (had_)
+            qputenv("TZ", old_);
+        else
+            qunsetenv("TZ");
+        ::tzset();
+    }
+    void set(const char* zone) {
+        qputenv("TZ", zone);
+        ::tzset();
+    }
+
+private:
+    bool had_;
+    QByteArray old_;
+};
+
+TEST_F(HistoryModelRecord, DaysFollowTheSystemZoneAsItChanges) {
+    ZoneOfTheSystem system("Asia/Shanghai");
+    HistoryModel model(HistoryStore::standard(places()));
+    ASSERT_EQ(model.zone().id(), QByteArray("Asia/Shanghai"));
+    // 10:00 on 1 February in New York; 23:00 in Shanghai.
+    model.record(taken(QDate(2024, 2, 1), QTime(10, 0), 100, QTimeZone("America/New_York")));
+    // Carried to New York: 21:00 the same day there, though the next day in Shanghai.
+    system.set("America/New_York");
+    EXPECT_EQ(model.zone().id(), QByteArray("America/New_York"));
+    model.record(taken(QDate(2024, 2, 1), QTime(21, 0), 200, QTimeZone("America/New_York")));
+    ASSERT_EQ(model.snapshots().size(), 1u);
+    EXPECT_EQ(HistoryMath::usedSpace(model.snapshots().front()), 200);
+    EXPECT_EQ(model.store().load(), model.snapshots());
 }
 
 DiskSnapshot withParts(std::map<std::string, int64_t> parts, std::map<std::string, std::string> partCategory,

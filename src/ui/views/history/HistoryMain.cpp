@@ -86,6 +86,7 @@ void HistoryMain::refresh() {
     map_->setVisible(!waiting && !grown.empty());
     calm_->setVisible(!waiting && grown.empty());
     if (waiting) return;
+    chart_->setZone(model_->zone());
     chart_->setSnapshots(model_->visible());
     map_->setNodes(HistoryPageText::nodes(grown));
 }

@@ -159,6 +159,12 @@ void UsageChart::setSnapshots(std::vector<DiskSnapshot> snapshots) {
     update();
 }
 
+void UsageChart::setZone(QTimeZone zone) {
+    if (zone == zone_) return;
+    zone_ = std::move(zone);
+    update();
+}
+
 void UsageChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);

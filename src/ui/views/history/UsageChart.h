@@ -37,6 +37,9 @@ public:
     explicit UsageChart(QTimeZone zone, QWidget* parent = nullptr);
     void setSnapshots(std::vector<DiskSnapshot> snapshots);
     const std::vector<DiskSnapshot>& snapshots() const { return snapshots_; }
+    // Where the day marks' days begin.
+    void setZone(QTimeZone zone);
+    const QTimeZone& zone() const { return zone_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
