@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "platform/EntryInfo.h"
 #include "platform/FileOps.h"
 #include "platform/Places.h"
 #include "platform/PrivateFolder.h"
@@ -36,8 +37,10 @@ namespace {
 QString askForSaveFile(QWidget* parent, const QString& proposed) {
     QFileDialog dialog(parent, sorbeta::tr("保存图片"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // No default suffix: Qt adds it only after a desktop's own dialog has
+    // closed, so that dialog never asks about replacing the file it names.
+    // The sheet adds the suffix itself (see pngFile).
     dialog.setMimeTypeFilters({QStringLiteral("image/png")});
-    dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.setDirectory(QFileInfo(proposed).absolutePath());
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted) return {};
@@ -48,6 +51,12 @@ void openWithDesktop(const QString& file) { QDesktopServices::openUrl(QUrl::from
 
 void revealWithFileManager(const QString& file) {
     revealInFileViewer({std::filesystem::path(QFile::encodeName(file).toStdString())});
+}
+
+// A name without an extension gets ".png", as a save dialog's default suffix
+// would.
+QString withPngSuffix(const QString& file) {
+    return QFileInfo(file).fileName().contains(QLatin1Char('.')) ? file : file + QStringLiteral(".png");
 }
 
 // The Desktop when there is one, else the home folder.
@@ -124,7 +133,7 @@ void ShareCardSheet::save() {
     if (image_.isNull()) return;
     const std::optional<QByteArray> data = ShareCard::png(image_);
     if (!data) return;
-    const QString chosen = desktop_.chooseSaveFile(QDir(proposedFolder()).filePath(fileName()));
+    const QString chosen = pngFile(QDir(proposedFolder()).filePath(fileName()));
     if (chosen.isEmpty()) return;
     // Written beside the target and renamed over it: a full disk never
     // leaves half a picture in place of the old one.
@@ -135,6 +144,20 @@ void ShareCardSheet::save() {
         return;
     }
     setNote(sorbeta::tr("已保存到「%1」").arg(QFileInfo(chosen).absoluteDir().dirName()));
+}
+
+QString ShareCardSheet::pngFile(const QString& proposed) {
+    QString chosen = desktop_.chooseSaveFile(proposed);
+    while (!chosen.isEmpty()) {
+        const QString file = withPngSuffix(chosen);
+        // The dialog asked about replacing the name as typed, never about the
+        // one with the suffix: a picture of that name is offered again, so
+        // the dialog asks before it is replaced.
+        if (file == chosen || platform::presenceOf(QFile::encodeName(file).toStdString()) == platform::Presence::absent)
+            return file;
+        chosen = desktop_.chooseSaveFile(file);
+    }
+    return {};
 }
 
 void ShareCardSheet::copy() {

@@ -27,7 +27,8 @@ class ShareCardSheet final : public QDialog {
 public:
     // What the sheet asks of the desktop; tests replace them.
     struct Desktop {
-        // The file to save to, proposed as `proposed`; empty when cancelled.
+        // The file to save to as the user named it, proposed as `proposed`;
+        // empty when cancelled. Replacing that very file is confirmed there.
         std::function<QString(const QString& proposed)> chooseSaveFile;
         // Where the picture for sharing goes; none when there is no safe place.
         std::function<std::optional<std::filesystem::path>()> temporaryFolder;
@@ -56,6 +57,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The PNG file the user picks, ".png" added to a name without an
+    // extension; empty when cancelled.
+    QString pngFile(const QString& proposed);
     void rebuildButtons();
     void setNote(const QString& text);
     void share();

@@ -219,6 +219,53 @@ TEST_F(ShareSheetTest, SavesIntoTheChosenFolderAndSaysWhere) {
     EXPECT_EQ(QImage(QString::fromStdString((pictures / "card.png").string())).size(), QSize(1080, 1440));
 }
 
+// A desktop's own save dialog confirms replacing the name the user typed;
+// the ".png" added to a bare name must not replace a picture unasked.
+TEST_F(ShareSheetTest, ASuffixAddedToABareNameNeverReplacesAPictureUnasked) {
+    const auto pictures = home() / "Pictures";
+    std::filesystem::create_directory(pictures);
+    const QString bare = QString::fromStdString((pictures / "mine").string());
+    const QString png = bare + QStringLiteral(".png");
+    QStringList offered;
+    QStringList answers;
+    ShareCardSheet::Desktop desktop;
+    desktop.chooseSaveFile = [&](const QString& proposed) {
+        offered << proposed;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    };
+    ShareCardSheet sheet(reportOf({5'000'000'000}), nullptr, desktop);
+    sheet.prepare();
+
+    // No picture of that name yet: saved with the suffix at once.
+    answers = {bare};
+    sheet.save();
+    EXPECT_EQ(offered.size(), 1);
+    EXPECT_EQ(QImage(png).size(), QSize(1080, 1440));
+
+    // Now there is one: the dialog is offered it by its full name, and a
+    // cancel there leaves it alone.
+    QFile precious(png);
+    ASSERT_TRUE(precious.open(QIODevice::WriteOnly));
+    precious.write("precious");
+    precious.close();
+    offered.clear();
+    answers = {bare};
+    sheet.save();
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_EQ(offered[1], png);
+    ASSERT_TRUE(precious.open(QIODevice::ReadOnly));
+    EXPECT_EQ(precious.readAll(), QByteArray("precious"));
+    precious.close();
+
+    // Confirmed there, it is replaced.
+    offered.clear();
+    answers = {bare, png};
+    sheet.save();
+    EXPECT_EQ(offered.size(), 2);
+    EXPECT_EQ(QImage(png).size(), QSize(1080, 1440));
+    EXPECT_EQ(QDir(QString::fromStdString(pictures.string())).entryList(QDir::Files), QStringList{"mine.png"});
+}
+
 TEST_F(ShareSheetTest, CopyPutsTheImageOnTheClipboard) {
     ShareCardSheet sheet(reportOf({5'000'000'000}));
     sheet.copy();  // nothing rendered: nothing happens
