@@ -75,6 +75,9 @@ class ProcFolder {
 public:
     explicit ProcFolder(Path root = "/proc") : root_(std::move(root)) {}
 
+    // The folder read: /proc, or a test's fixture.
+    const Path& root() const { return root_; }
+
     // The process now, or nothing when it is gone or cannot be read.
     std::optional<ProcessSample> sample(int pid) const;
     // Every process of the user running this program, except this program

@@ -8,6 +8,7 @@
 #include "TestEnvironment.h"
 #include "platform/EntryInfo.h"
 #include "platform/PoliteQuit.h"
+#include "platform/ProcessPlaces.h"
 #include "platform/ProcessSignals.h"
 #include "platform/ProcessTable.h"
 
@@ -71,6 +72,71 @@ TEST(ProcessTextTest, SnapApplicationUnits) {
     EXPECT_EQ(platform::snapAppId("0::/system.slice/snapd.service\n"), "");
     EXPECT_EQ(platform::snapAppId(slice + "app-gnome-firefox_firefox-42.scope"), "");
     EXPECT_EQ(platform::snapAppId(""), "");
+}
+
+TEST(ProcessTextTest, MappedFilesAndCommandLinePaths) {
+    using namespace std::string_literals;
+    const std::string maps =
+        "55d0c0a00000-55d0c0a02000 r--p 00000000 08:01 131 /usr/bin/python3.11\n"
+        "7f00-7f10 r-xp 00001000 08:02 77   /home/u/p/.venv/lib/python3.11/site-packages/_speed.so\n"
+        "7f10-7f20 rw-p 00000000 00:00 0 \n"
+        "7f20-7f30 rw-p 00000000 00:00 0                          [heap]\n"
+        "7f30-7f40 r--p 00000000 08:02 78   /home/u/p/with space/lib.so (deleted)\n"
+        "7f40-7f50 r--p 00002000 08:01 131 /usr/bin/python3.11";
+    EXPECT_EQ(
+        platform::mappedFiles(maps),
+        (std::vector<platform::Path>{"/usr/bin/python3.11", "/home/u/p/.venv/lib/python3.11/site-packages/_speed.so",
+                                     "/home/u/p/with space/lib.so"}));
+    EXPECT_TRUE(platform::mappedFiles("").empty());
+
+    // A service as systemd starts it, and a dev server started from the project folder.
+    const std::string service = "/home/u/bot/.venv/bin/python\0-u\0main.py\0--config=/home/u/bot/./conf.toml\0"s;
+    EXPECT_EQ(platform::commandLinePaths(service, "/home/u/bot"),
+              (std::vector<platform::Path>{"/home/u/bot/.venv/bin/python", "/home/u/bot/conf.toml"}));
+    const std::string server =
+        "node\0node_modules/.bin/vite\0--port\0"
+        "5173\0--x=\0-\0"s;
+    EXPECT_EQ(platform::commandLinePaths(server, "/home/u/web"),
+              (std::vector<platform::Path>{"/home/u/web/node_modules/.bin/vite"}));
+    // Without a working folder a relative path leads nowhere.
+    EXPECT_TRUE(platform::commandLinePaths(server, {}).empty());
+
+    const std::vector<platform::Path> places{"/home/u/web/node_modules/.bin/vite", "/home/u/bot/.venv"};
+    EXPECT_TRUE(platform::anyLiesIn(places, "/home/u/web/node_modules"));
+    EXPECT_TRUE(platform::anyLiesIn(places, "/home/u/bot/.venv/"));
+    EXPECT_FALSE(platform::anyLiesIn(places, "/home/u/web/node_modules/.bin/vit"));
+    EXPECT_FALSE(platform::anyLiesIn(places, "/home/u/bot/.ven"));
+    EXPECT_FALSE(platform::anyLiesIn(places, "/home/u/bot/.venv/bin"));
+    EXPECT_FALSE(platform::anyLiesIn(places, {}));
+}
+
+// What each of the user's processes runs, works in, maps and names, read
+// from its folder of /proc.
+class ProcessPlacesTest : public test::HomeTest {};
+
+TEST_F(ProcessPlacesTest, EveryPlaceAProcessHoldsOnTo) {
+    using namespace std::string_literals;
+    test::FileTree proc(outside() / "proc");
+    const std::string stat = "4242 (python) S 1 4242 4242 0 -1 4194560 0 0 0 0 0 0 0 0 20 0 1 0 5000 1 2 3\n";
+    proc.text("4242/stat", stat);
+    proc.symlink("/usr/bin/python3.11", "4242/exe");
+    proc.symlink(home() / "bot", "4242/cwd");
+    proc.text("4242/cmdline", "python\0.venv/bin/tool\0"s);
+    proc.text("4242/maps", "7f00-7f10 r-xp 00001000 08:02 77 " + (home() / "bot/.venv/lib/_c.so").native() + "\n");
+    // The script reached through a linked folder: both where it was named and where it lies.
+    test::FileTree(home()).dir("real/bin");
+    test::FileTree(home()).symlink(home() / "real", "linked");
+    proc.text("4243/stat", "4243 (sh) S 1 4243 4243 0 -1 4194560 0 0 0 0 0 0 0 0 20 0 1 0 6000 1 2 3\n");
+    proc.text("4243/cmdline", "/bin/sh\0"s + (home() / "linked/bin/run.sh").native());
+
+    const auto places = platform::placesInUse(platform::ProcFolder(proc.root()));
+    for (const platform::Path& expected :
+         {platform::Path("/usr/bin/python3.11"), home() / "bot", home() / "bot/.venv/bin/tool",
+          home() / "bot/.venv/lib/_c.so", home() / "linked/bin/run.sh", home() / "real/bin/run.sh"})
+        EXPECT_NE(std::find(places.begin(), places.end(), expected), places.end()) << expected;
+    EXPECT_TRUE(platform::anyLiesIn(places, home() / "bot/.venv"));
+    EXPECT_TRUE(platform::anyLiesIn(places, home() / "real"));
+    EXPECT_FALSE(platform::anyLiesIn(places, home() / "other"));
 }
 
 // The unit a launcher started an application in names it with the id's own

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include "platform/ProcessPlaces.h"
 #include "platform/ProcessRunner.h"
 
 namespace sorbeta {
@@ -68,6 +69,7 @@ DevEnvironment DevEnvironment::system(const platform::Places& places) {
     environment.dockerCandidates = DevPlaces::dockerCandidates(places.home);
 
     environment.toolEnvironment = platform::toolEnvironment(places.home);
+    environment.placesInUse = [] { return platform::placesInUse(platform::ProcFolder()); };
     // The container engine's tool finds its daemon through these.
     for (const char* name : {"DOCKER_HOST", "XDG_RUNTIME_DIR"}) {
         if (qEnvironmentVariableIsSet(name))

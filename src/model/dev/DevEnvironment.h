@@ -38,6 +38,9 @@ struct DevEnvironment {
     Path androidEmulators;  // the emulators' folder (~/.android/avd unless moved)
     std::vector<DevVmFolder> vmFolders;
     ProjectArtifacts::Git git;
+    // Everything the user's running programs hold on to (what they run, work
+    // in, map or name on their command line); none: nothing runs.
+    std::function<std::vector<Path>()> placesInUse;
     std::optional<std::vector<Path>> codeRoots;  // nullopt: the default code folders
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
 

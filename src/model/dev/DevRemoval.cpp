@@ -181,9 +181,11 @@ int64_t deleteArtifacts(const std::vector<Path>& urls, const DevEnvironment& env
         byProject[path->parent_path()].push_back(*path);
     }
     const QDateTime cutoff = environment.now().addSecs(-kStaleSeconds);
+    // A program started since the search may run from one of them now.
+    const std::vector<Path> inUse = byProject.empty() ? std::vector<Path>{} : placesInUse(environment);
     int64_t freed = 0;
     for (const auto& [project, artifacts] : byProject) {
-        if (changedSince(project, artifacts, cutoff)) {
+        if (changedSince(project, artifacts, cutoff) || heldByRunningProgram(artifacts, inUse)) {
             left = true;
             continue;
         }

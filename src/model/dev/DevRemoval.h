@@ -56,7 +56,8 @@ bool trash(const std::vector<std::filesystem::path>& urls, const DevEnvironment&
 bool isStillArtifact(const std::filesystem::path& url, const DevEnvironment& environment);
 
 // Deletes the artifact folders of one project, each only after checking
-// again that it is an artifact and that the project is still idle. Returns
+// again that it is an artifact, that the project is still idle and that no
+// running program holds on to anything inside its folders. Returns
 // the bytes that went; `whole`, when given, tells whether every folder that
 // was there went (folders already gone do not count against it).
 int64_t deleteArtifacts(const std::vector<std::filesystem::path>& urls, const DevEnvironment& environment,

@@ -1,6 +1,7 @@
 #include "model/dev/StaleProjects.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <map>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "model/disk/Removal.h"
 #include "platform/EntryInfo.h"
 #include "platform/PathText.h"
+#include "platform/ProcessPlaces.h"
 #include "platform/Translate.h"
 #include "platform/TreeWalk.h"
 
@@ -110,6 +112,15 @@ bool changedSince(const Path& project, const std::vector<Path>& artifacts, const
     return false;
 }
 
+std::vector<Path> placesInUse(const DevEnvironment& environment) {
+    return environment.placesInUse ? environment.placesInUse() : std::vector<Path>{};
+}
+
+bool heldByRunningProgram(const std::vector<Path>& folders, const std::vector<Path>& places) {
+    return std::any_of(folders.begin(), folders.end(),
+                       [&](const Path& folder) { return platform::anyLiesIn(places, folder); });
+}
+
 std::vector<DevEntry> staleProjects(const QDateTime& now, const std::optional<std::vector<Path>>& roots,
                                     const DevEnvironment& environment) {
     const QDateTime cutoff = now.addSecs(-kStaleSeconds);
@@ -125,6 +136,8 @@ std::vector<DevEntry> staleProjects(const QDateTime& now, const std::optional<st
         projects[it->second].second.push_back(artifact);
     }
 
+    // What the running programs hold on to, read once the first idle project needs it.
+    std::optional<std::vector<Path>> inUse;
     std::vector<DevEntry> entries;
     for (auto& [project, artifacts] : projects) {
         // What the removal would refuse is never offered.
@@ -132,6 +145,8 @@ std::vector<DevEntry> staleProjects(const QDateTime& now, const std::optional<st
             return !DiskScanner::isSafeToTouch(artifact, true, true, environment.places);
         });
         if (artifacts.empty() || changedSince(project, artifacts, cutoff)) continue;
+        if (!inUse) inUse = placesInUse(environment);
+        if (heldByRunningProgram(artifacts, *inUse)) continue;
         const int64_t bytes = DiskScanner::size(artifacts);
         if (bytes <= kStaleFloor) continue;
         entries.push_back(entryFor(project, artifacts, bytes));

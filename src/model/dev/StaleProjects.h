@@ -26,8 +26,17 @@ inline constexpr int64_t kInUseEntryLimit = 200'000;
 bool changedSince(const std::filesystem::path& project, const std::vector<std::filesystem::path>& artifacts,
                   const QDateTime& cutoff);
 
+// What the running programs hold on to now (DevEnvironment::placesInUse).
+std::vector<std::filesystem::path> placesInUse(const DevEnvironment& environment);
+// Whether one of `places` lies inside one of the folders: a service started
+// from a virtual environment or a build's binary months ago leaves its
+// project idle, yet its folders are in use.
+bool heldByRunningProgram(const std::vector<std::filesystem::path>& folders,
+                          const std::vector<std::filesystem::path>& places);
+
 // One entry per idle project below `roots` (the default code folders when
-// nullopt) with more than the floor to free, largest first; all recommended.
+// nullopt) whose folders no running program holds on to, with more than the
+// floor to free, largest first; all recommended.
 std::vector<DevEntry> staleProjects(const QDateTime& now,
                                     const std::optional<std::vector<std::filesystem::path>>& roots,
                                     const DevEnvironment& environment);

@@ -218,5 +218,19 @@ TEST_F(DevRemovalTest, ArtifactsGoOnlyWhileStillArtifactsOfAnIdleProject) {
         EXPECT_TRUE(platform::entryExists(still)) << still;
 }
 
+TEST_F(DevRemovalTest, ArtifactsARunningProgramHoldsOnToStay) {
+    // Started since the search from the project's dependencies.
+    const auto bot = idleProject("Projects/bot");
+    const auto artifacts = DevEntry::Artifacts{{bot / "node_modules"}};
+    environment.placesInUse = [&] { return std::vector<fs::path>{bot / "node_modules/dep/index.js"}; };
+    EXPECT_EQ(perform({entry("stale:bot", 777, artifacts)}), (DevScan::RemovalOutcome{0, 1}));
+    EXPECT_TRUE(platform::entryExists(bot / "node_modules/dep/index.js"));
+
+    // Once it ended they go.
+    environment.placesInUse = [] { return std::vector<fs::path>{}; };
+    EXPECT_EQ(perform({entry("stale:bot", 777, artifacts)}), (DevScan::RemovalOutcome{777, 0}));
+    EXPECT_FALSE(platform::entryExists(bot / "node_modules"));
+}
+
 }  // namespace
 }  // namespace sorbeta

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include "DevTestSupport.h"
 #include "model/dev/DevDates.h"
 
@@ -105,6 +107,38 @@ TEST_F(StaleProjectsTest, DependencyFoldersAreNotEnteredButDoubtfulPlacesAreInUs
     const QDateTime cutoff = now.addSecs(-DevScan::kStaleSeconds);
     EXPECT_FALSE(DevScan::changedSince(mono, {mono / "node_modules"}, cutoff));
     EXPECT_TRUE(DevScan::changedSince(mono, {}, cutoff));
+}
+
+TEST_F(StaleProjectsTest, ProjectsARunningProgramHoldsOnToAreInUse) {
+    // A service started months ago from its project's dependencies changes
+    // nothing in the project, yet deleting them pulls them from under it.
+    project("Projects/service", 60'000'000);
+    const auto other = project("Projects/other", 60'000'000);
+    environment.placesInUse = [this] {
+        return std::vector<fs::path>{home() / "Projects/service/node_modules/.bin/server",
+                                     home() / "Projects/other/node_modules.old/x"};
+    };
+    auto entries = stale();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].title, "other");
+
+    // The user's processes as the application reads them: one runs a
+    // program kept in the other project's dependencies.
+    environment.placesInUse = DevEnvironment::system(places()).placesInUse;
+    EXPECT_EQ(stale().size(), 2u);
+    const fs::path program = other / "node_modules/.bin/sleep";
+    fs::create_directories(program.parent_path());
+    fs::copy_file("/bin/sleep", program);
+    for (const char* part : {"/node_modules/.bin/sleep", "/node_modules/.bin", "/node_modules", ""})
+        ageDays("Projects/other" + std::string(part), 120);
+    QProcess child;
+    child.start(QString::fromStdString(program.native()), {QStringLiteral("30")});
+    ASSERT_TRUE(child.waitForStarted(2000));
+    entries = stale();
+    child.kill();
+    child.waitForFinished(2000);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].title, "service");
 }
 
 TEST_F(StaleProjectsTest, ProjectsTheRemovalWouldRefuseAreNotListed) {
