@@ -190,7 +190,7 @@ int64_t deleteArtifacts(const std::vector<Path>& urls, const DevEnvironment& env
             continue;
         }
         for (const Path& artifact : artifacts) {
-            const int64_t size = DiskScanner::size(artifact);
+            const int64_t size = freedByDeleting({artifact});
             freed += DiskScanner::removeMeasured(artifact, size);
             left = left || platform::entryExists(artifact);
         }

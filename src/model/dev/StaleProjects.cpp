@@ -112,6 +112,30 @@ bool changedSince(const Path& project, const std::vector<Path>& artifacts, const
     return false;
 }
 
+int64_t freedByDeleting(const std::vector<Path>& folders) {
+    struct Key {
+        uint64_t device, inode;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const noexcept { return std::hash<uint64_t>()(key.inode ^ key.device); }
+    };
+    std::unordered_map<Key, uint64_t, KeyHash> linksMet;
+    int64_t total = 0;
+    for (const Path& folder : folders) {
+        platform::TreeWalk walk(folder);
+        while (const platform::WalkEntry* entry = walk.next()) {
+            const platform::EntryInfo& info = entry->info;
+            if (entry->error == platform::WalkError::failedStat || entry->error == platform::WalkError::failed ||
+                info.kind == platform::EntryKind::folder)
+                continue;
+            if (info.links > 1 && ++linksMet[Key{info.device, info.inode}] != info.links) continue;
+            total += info.allocatedBytes;
+        }
+    }
+    return total;
+}
+
 std::vector<Path> placesInUse(const DevEnvironment& environment) {
     return environment.placesInUse ? environment.placesInUse() : std::vector<Path>{};
 }
@@ -147,7 +171,7 @@ std::vector<DevEntry> staleProjects(const QDateTime& now, const std::optional<st
         if (artifacts.empty() || changedSince(project, artifacts, cutoff)) continue;
         if (!inUse) inUse = placesInUse(environment);
         if (heldByRunningProgram(artifacts, *inUse)) continue;
-        const int64_t bytes = DiskScanner::size(artifacts);
+        const int64_t bytes = freedByDeleting(artifacts);
         if (bytes <= kStaleFloor) continue;
         entries.push_back(entryFor(project, artifacts, bytes));
     }

@@ -26,6 +26,12 @@ inline constexpr int64_t kInUseEntryLimit = 200'000;
 bool changedSince(const std::filesystem::path& project, const std::vector<std::filesystem::path>& artifacts,
                   const QDateTime& cutoff);
 
+// What deleting the folders frees. A file that also has links outside them
+// frees nothing when its names here go (pnpm and uv link every installed
+// file from their stores), so a file counts only once all its links were met
+// inside; folders and links count as in DiskScanner::size.
+int64_t freedByDeleting(const std::vector<std::filesystem::path>& folders);
+
 // What the running programs hold on to now (DevEnvironment::placesInUse).
 std::vector<std::filesystem::path> placesInUse(const DevEnvironment& environment);
 // Whether one of `places` lies inside one of the folders: a service started
@@ -35,8 +41,8 @@ bool heldByRunningProgram(const std::vector<std::filesystem::path>& folders,
                           const std::vector<std::filesystem::path>& places);
 
 // One entry per idle project below `roots` (the default code folders when
-// nullopt) whose folders no running program holds on to, with more than the
-// floor to free, largest first; all recommended.
+// nullopt) whose folders no running program holds on to and whose deletion
+// frees more than the floor, largest first; all recommended.
 std::vector<DevEntry> staleProjects(const QDateTime& now,
                                     const std::optional<std::vector<std::filesystem::path>>& roots,
                                     const DevEnvironment& environment);

@@ -109,6 +109,28 @@ TEST_F(StaleProjectsTest, DependencyFoldersAreNotEnteredButDoubtfulPlacesAreInUs
     EXPECT_TRUE(DevScan::changedSince(mono, {}, cutoff));
 }
 
+TEST_F(StaleProjectsTest, FilesLinkedFromAPackageStoreFreeNothing) {
+    // pnpm and uv link every installed file from their store: deleting the
+    // project's names leaves the store's, and frees nothing.
+    const auto linked = project("Projects/linked", 60'000'000);
+    tree->dir(".local/share/pnpm/store");
+    tree->hardlink("Projects/linked/node_modules/big/blob.bin", ".local/share/pnpm/store/blob.bin");
+    // Two names of one file, both inside: deleting them frees it, counted once.
+    const auto twice = project("Projects/twice", 60'000'000);
+    tree->hardlink("Projects/twice/node_modules/big/blob.bin", "Projects/twice/node_modules/big/again.bin");
+    for (const char* part : {"/node_modules/big/again.bin", "/node_modules/big", "/node_modules", ""})
+        ageDays("Projects/twice" + std::string(part), 120);
+    ageDays("Projects/linked", 120);
+
+    EXPECT_EQ(DevScan::freedByDeleting({linked / "node_modules"}), 0);
+    const auto entries = stale();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].title, "twice");
+    EXPECT_EQ(entries[0].bytes, DiskScanner::size(twice / "node_modules"));
+    EXPECT_GE(entries[0].bytes, 60'000'000);
+    EXPECT_LT(entries[0].bytes, 120'000'000);
+}
+
 TEST_F(StaleProjectsTest, ProjectsARunningProgramHoldsOnToAreInUse) {
     // A service started months ago from its project's dependencies changes
     // nothing in the project, yet deleting them pulls them from under it.
