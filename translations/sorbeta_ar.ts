@@ -751,6 +751,17 @@
         <source>这次没能清理掉任何东西，文件都还在原处</source>
         <translation>لم يُنظَّف أي شيء هذه المرة، وما زالت الملفات في مكانها</translation>
     </message>
+    <message numerus="yes">
+        <source>有 %n 项没能清理掉，还在原处</source>
+        <translation>
+            <numerusform>تعذّر تنظيف ⁨%n⁩ عنصر، وما زالت في مكانها</numerusform>
+            <numerusform>تعذّر تنظيف ⁨%n⁩ عنصر، وما زال في مكانه</numerusform>
+            <numerusform>تعذّر تنظيف ⁨%n⁩ عنصرين، وما زالا في مكانهما</numerusform>
+            <numerusform>تعذّر تنظيف ⁨%n⁩ عناصر، وما زالت في مكانها</numerusform>
+            <numerusform>تعذّر تنظيف ⁨%n⁩ عنصرًا، وما زالت في مكانها</numerusform>
+            <numerusform>تعذّر تنظيف ⁨%n⁩ عنصر، وما زالت في مكانها</numerusform>
+        </translation>
+    </message>
     <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>تبقى في منطقة الانتظار 7 أيام تحسّبًا لتغيير رأيك</translation>

@@ -687,6 +687,13 @@ then you’re all set</translation>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
         <translation>Nothing could be cleaned this time; the files are still where they were</translation>
     </message>
+    <message numerus="yes">
+        <source>有 %n 项没能清理掉，还在原处</source>
+        <translation>
+            <numerusform>%n item could not be cleaned and is still where it was</numerusform>
+            <numerusform>%n items could not be cleaned and are still where they were</numerusform>
+        </translation>
+    </message>
     <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>Kept in the holding area for 7 days, in case you change your mind</translation>

@@ -687,6 +687,13 @@ y listo</translation>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
         <translation>Esta vez no se pudo limpiar nada; los archivos siguen donde estaban</translation>
     </message>
+    <message numerus="yes">
+        <source>有 %n 项没能清理掉，还在原处</source>
+        <translation>
+            <numerusform>%n elemento no se pudo limpiar y sigue donde estaba</numerusform>
+            <numerusform>%n elementos no se pudieron limpiar y siguen donde estaban</numerusform>
+        </translation>
+    </message>
     <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>Se guarda 7 días en la zona de espera, por si cambias de idea</translation>

@@ -671,6 +671,12 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
         <source>这次没能清理掉任何东西，文件都还在原处</source>
         <translation>今回は何もクリーンアップできませんでした。ファイルはすべて元の場所にあります</translation>
     </message>
+    <message numerus="yes">
+        <source>有 %n 项没能清理掉，还在原处</source>
+        <translation>
+            <numerusform>%n 項目はクリーンアップできず、元の場所に残っています</numerusform>
+        </translation>
+    </message>
     <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>一時保管庫に7日間保管されるので、気が変わったら復元できます</translation>

@@ -671,6 +671,12 @@ Sorbeta는 파일 크기만 읽고, 직접 체크한 항목만 삭제해요.</tr
         <source>这次没能清理掉任何东西，文件都还在原处</source>
         <translation>이번에는 아무것도 정리하지 못했어요. 파일은 모두 그대로 있어요</translation>
     </message>
+    <message numerus="yes">
+        <source>有 %n 项没能清理掉，还在原处</source>
+        <translation>
+            <numerusform>%n개 항목은 정리하지 못해 그대로 남아 있어요</numerusform>
+        </translation>
+    </message>
     <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>임시 보관함에 7일 동안 보관되니 마음이 바뀌면 복원할 수 있어요</translation>

@@ -671,6 +671,12 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
         <source>这次没能清理掉任何东西，文件都还在原处</source>
         <translation>ครั้งนี้ล้างอะไรไม่ได้เลย ไฟล์ทั้งหมดยังอยู่ที่เดิม</translation>
     </message>
+    <message numerus="yes">
+        <source>有 %n 项没能清理掉，还在原处</source>
+        <translation>
+            <numerusform>มี %n รายการที่ล้างไม่ได้ ยังอยู่ที่เดิม</numerusform>
+        </translation>
+    </message>
     <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>พักไว้ในพื้นที่พักไฟล์ 7 วัน เปลี่ยนใจก็กู้คืนได้</translation>

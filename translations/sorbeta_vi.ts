@@ -671,6 +671,12 @@ quay lại là xong</translation>
         <source>这次没能清理掉任何东西，文件都还在原处</source>
         <translation>Lần này không dọn được gì, các tệp vẫn ở nguyên chỗ cũ</translation>
     </message>
+    <message numerus="yes">
+        <source>有 %n 项没能清理掉，还在原处</source>
+        <translation>
+            <numerusform>Có %n mục không dọn được, vẫn ở nguyên chỗ cũ</numerusform>
+        </translation>
+    </message>
     <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>Được giữ 7 ngày trong khu tạm giữ, đổi ý thì vẫn khôi phục được</translation>

@@ -671,6 +671,12 @@
         <source>这次没能清理掉任何东西，文件都还在原处</source>
         <translation>這次沒能清理掉任何東西，檔案都還在原處</translation>
     </message>
+    <message numerus="yes">
+        <source>有 %n 项没能清理掉，还在原处</source>
+        <translation>
+            <numerusform>有 %n 項沒能清理掉，還在原處</numerusform>
+        </translation>
+    </message>
     <message>
         <source>在暂存区放 7 天，后悔了可以恢复</source>
         <translation>在暫存區放 7 天，後悔了可以還原</translation>

@@ -460,8 +460,8 @@ void WorkingView::refreshFreedToast() {
             if (weakModel) weakModel->setLastFreed(std::nullopt);
         };
     }
-    freedToast_ = new FreedToast(*model.lastFreed(), model.lastSkipped(), model.lastBatch().has_value(),
-                                 std::move(actions), this);
+    freedToast_ = new FreedToast(*model.lastFreed(), model.lastSkipped(), model.lastFailed(),
+                                 model.lastBatch().has_value(), std::move(actions), this);
     freedToast_->setObjectName(QStringLiteral("freedToast"));
     layoutChildren();
     transitions_->enter(freedToast_, Transition::slide(Edge::bottom), kFreedSpring);

@@ -1,8 +1,10 @@
 // One clean from start to end, through the real main window on a temporary
 // home: scan, tick, confirm in the candy dialog, hold the files, toast, rescan.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -46,6 +48,11 @@ class CleanJourneyTest : public test::HomeTest {};
 TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     const fs::path logs = home() / "Library/Logs/SomeApp";
     writeBytes(logs / "old.log", 3 * 1024 * 1024);
+    // Beside it a folder that cannot move into the holding area.
+    const fs::path locked = home() / "Library/Logs/Locked";
+    writeBytes(locked / "stuck.log", 1);
+    const bool lockable = test::permissionsEnforced();
+    if (lockable) ::chmod(locked.c_str(), 0555);
     platform::Defaults().setValue("holdCleaned", false);
 
     SorbetaApp app;
@@ -96,6 +103,13 @@ TEST_F(CleanJourneyTest, ScanTickConfirmHoldToastAndRescan) {
     EXPECT_FALSE(fs::exists(logs / "old.log"));
     EXPECT_FALSE(app.services().holding().batches().empty());
     ASSERT_TRUE(test::waitUntil([&] { return freedToast(working) != nullptr; }, 10000));
+    // The toast says what stayed behind instead of a plain success.
+    EXPECT_EQ(
+        freedToast(working)->findChild<QLabel*>(QStringLiteral("toastSubtitle"))->text(),
+        lockable ? QStringLiteral("有 1 项没能清理掉，还在原处") : QStringLiteral("在暂存区放 7 天，后悔了可以恢复"));
+    if (lockable) {
+        EXPECT_TRUE(fs::exists(locked / "stuck.log"));
+    }
     ASSERT_TRUE(test::waitUntil([&] { return model.scanComplete() && model.phase().isIdle(); }, 60000));
     EXPECT_EQ(rowButton(safeSection(panel), "logs"), nullptr);  // nothing left to clean
     EXPECT_TRUE(holdingLink(panel)->isVisibleTo(panel));

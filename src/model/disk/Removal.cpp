@@ -214,22 +214,32 @@ bool isListedAt(const FolderEntries* entries, int folderFd, const std::string& n
     return info && entries->count(FolderEntry{name, info->device, info->inode}) > 0;
 }
 
+// Counts an item that was to go when something is still at its place (one
+// that vanished by itself meanwhile did not stay).
+void noteIfStayed(int folderFd, const std::string& name, int* stayed) {
+    if (stayed && platform::presenceAt(folderFd, name) != platform::Presence::absent) ++*stayed;
+}
+
 // Removes or holds the entry `name` of an open folder; the bytes that went.
-int64_t removeItemAt(int folderFd, const std::string& name, const Path& item, HoldSink* hold) {
+int64_t removeItemAt(int folderFd, const std::string& name, const Path& item, HoldSink* hold, int* stayed) {
     if (hold) {
         // The user asked to keep what is cleaned: an item the batch cannot
         // take stays where it is.
         const int64_t bytes = size(item);
-        return hold->holdAt(folderFd, name, item, bytes) ? bytes : 0;
+        if (hold->holdAt(folderFd, name, item, bytes)) return bytes;
+        noteIfStayed(folderFd, name, stayed);
+        return 0;
     }
-    return platform::removeTreeAt(folderFd, name).bytes;
+    const platform::Removal removal = platform::removeTreeAt(folderFd, name);
+    if (!removal.complete) noteIfStayed(folderFd, name, stayed);
+    return removal.bytes;
 }
 
 // Empties a folder that was judged safe. The folder is opened without
 // following any link on its way, so what is emptied is what was judged; a
 // folder on which another file system is mounted is judged by where it lies,
 // but what is inside belongs to that other disk: it is left alone.
-int64_t emptyFolder(const Path& folder, HoldSink* hold, const FolderEntries* only) {
+int64_t emptyFolder(const Path& folder, HoldSink* hold, const FolderEntries* only, int* stayed) {
     const platform::UniqueFd base = platform::openFolder(folder, ParentLinks::refuse);
     if (!base.valid()) return 0;
     const platform::UniqueFd parent = platform::openFolder(folder.parent_path(), ParentLinks::refuse);
@@ -239,17 +249,17 @@ int64_t emptyFolder(const Path& folder, HoldSink* hold, const FolderEntries* onl
     int64_t freed = 0;
     for (const std::string& name : *names) {
         if (!isListedAt(only, base.get(), name)) continue;
-        freed = plus(freed, removeItemAt(base.get(), name, folder / name, hold));
+        freed = plus(freed, removeItemAt(base.get(), name, folder / name, hold, stayed));
     }
     return freed;
 }
 
 // Removes or holds one place itself (a file, a link, or a folder whole).
-int64_t removePlace(const Path& place, HoldSink* hold) {
+int64_t removePlace(const Path& place, HoldSink* hold, int* stayed) {
     const std::string name = platform::lastComponent(place);
     const platform::UniqueFd parent = platform::openFolder(platform::parentOf(place), ParentLinks::refuse);
     if (!parent.valid() || !platform::isPlainName(name)) return 0;
-    return removeItemAt(parent.get(), name, place, hold);
+    return removeItemAt(parent.get(), name, place, hold, stayed);
 }
 
 }  // namespace
@@ -335,7 +345,7 @@ int64_t removeMeasured(const Path& item, int64_t measuredBytes, ParentLinks pare
 }
 
 int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
-              const platform::Places& places, const ListedEntries* listed) {
+              const platform::Places& places, const ListedEntries* listed, int* stayed) {
     int64_t freed = 0;
     for (const Path& url : urls) {
         const auto place = judged(url, removeRoots, allowUserFolders, places);
@@ -350,11 +360,12 @@ int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFol
         // The Trash is emptied in pairs: an item and its .trashinfo together.
         if (place->contentsOnly) {
             if (const auto part = TrashPairs::partOf(path, places); part != TrashPairs::Part::none) {
-                freed = plus(freed, TrashPairs::empty(path, part, hold, places, only));
+                freed = plus(freed, TrashPairs::empty(path, part, hold, places, only, stayed));
                 continue;
             }
         }
-        freed = plus(freed, place->contentsOnly ? emptyFolder(path, hold, only) : removePlace(path, hold));
+        freed =
+            plus(freed, place->contentsOnly ? emptyFolder(path, hold, only, stayed) : removePlace(path, hold, stayed));
     }
     return freed;
 }

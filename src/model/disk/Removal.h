@@ -53,9 +53,11 @@ bool isSafeToTouch(const Path& url, bool allowUserFolders, bool removingRoot, co
 // anything goes, and its items are removed relative to that open folder, so
 // a link or mount put in its place meanwhile is never reached. With `listed`
 // a folder that is emptied loses only the entries listed for it (entriesOf),
-// and a folder with no listing nothing.
+// and a folder with no listing nothing. `stayed`, when given, grows by one
+// for each item that was to go and is still there afterwards (it could not
+// be deleted whole, or the batch would not take it).
 int64_t clean(const std::vector<Path>& urls, bool removeRoots, bool allowUserFolders, HoldSink* hold,
-              const platform::Places& places, const ListedEntries* listed = nullptr);
+              const platform::Places& places, const ListedEntries* listed = nullptr, int* stayed = nullptr);
 
 // What the folder `url` (as a rule's target names it) holds now, listed as
 // the clean would list it; none when it cannot be listed so.

@@ -9,19 +9,20 @@ namespace {
 constexpr std::string_view kInfoSuffix = ".trashinfo";
 
 // Holds or deletes one item that passed the safety test; the bytes that went.
-int64_t take(const Path& item, DiskScanner::HoldSink* hold) {
+int64_t take(const Path& item, DiskScanner::HoldSink* hold, int* stayed) {
     const int64_t bytes = DiskScanner::size(item);
-    if (hold) return hold->hold(item, bytes) ? bytes : 0;
-    return DiskScanner::removeMeasured(item, bytes);
+    const int64_t went = hold ? (hold->hold(item, bytes) ? bytes : 0) : DiskScanner::removeMeasured(item, bytes);
+    if (stayed && platform::presenceOf(item) != platform::Presence::absent) ++*stayed;
+    return went;
 }
 
 // A file beside the emptied folder, taken only when it passes the safety
 // test itself, as its normalised path.
-int64_t takeBeside(const Path& path, DiskScanner::HoldSink* hold, const platform::Places& places) {
+int64_t takeBeside(const Path& path, DiskScanner::HoldSink* hold, const platform::Places& places, int* stayed) {
     if (!platform::entryExists(path)) return 0;
     const auto normal = DiskScanner::normalised(path);
     if (!normal || !DiskScanner::isSafeToTouch(*normal, false, true, places)) return 0;
-    return take(*normal, hold);
+    return take(*normal, hold, stayed);
 }
 
 bool isPairFolder(const Path& folder, const char* name) {
@@ -38,20 +39,20 @@ Part partOf(const Path& folder, const platform::Places& places) {
 }
 
 int64_t empty(const Path& folder, Part part, DiskScanner::HoldSink* hold, const platform::Places& places,
-              const DiskScanner::FolderEntries* only) {
+              const DiskScanner::FolderEntries* only, int* stayed) {
     const Path trash = folder.parent_path();
     int64_t freed = 0;
     if (part == Part::files) {
         for (const Path& item : DiskScanner::contentsOf(folder)) {
             if (!DiskScanner::isListed(only, item)) continue;
-            freed += take(item, hold);
+            freed += take(item, hold, stayed);
             // An item that stays keeps its description.
             if (platform::entryExists(item)) continue;
             const std::string described = item.filename().native() + std::string(kInfoSuffix);
-            freed += takeBeside(trash / "info" / described, hold, places);
+            freed += takeBeside(trash / "info" / described, hold, places, stayed);
         }
         // The sizes of folders that are no longer there.
-        freed += takeBeside(trash / "directorysizes", hold, places);
+        freed += takeBeside(trash / "directorysizes", hold, places, stayed);
     } else if (part == Part::info) {
         for (const Path& description : DiskScanner::contentsOf(folder)) {
             const std::string name = description.filename().native();
@@ -59,7 +60,7 @@ int64_t empty(const Path& folder, Part part, DiskScanner::HoldSink* hold, const 
             const Path item = trash / "files" / name.substr(0, name.size() - kInfoSuffix.size());
             if (platform::presenceOf(item) != platform::Presence::absent) continue;
             if (!DiskScanner::isListed(only, description)) continue;
-            freed += take(description, hold);
+            freed += take(description, hold, stayed);
         }
     }
     return freed;

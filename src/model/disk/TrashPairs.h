@@ -27,9 +27,10 @@ Part partOf(const Path& folder, const platform::Places& places);
 // DiskScanner::clean does) and answering the bytes that went. files/: each
 // item, then its info file only once the item is really gone, then
 // directorysizes. info/: the info files whose item is not in files/. With
-// `only`, of the items and lone info files just those it lists.
+// `only`, of the items and lone info files just those it lists. `stayed`
+// counts what was to go and is still there, as DiskScanner::clean does.
 int64_t empty(const Path& folder, Part part, DiskScanner::HoldSink* hold, const platform::Places& places,
-              const DiskScanner::FolderEntries* only = nullptr);
+              const DiskScanner::FolderEntries* only = nullptr, int* stayed = nullptr);
 
 // The partner of a path that one pair of a Trash takes: ".../Trash/info/<n>.trashinfo"
 // for ".../Trash/files/<n>" and back; empty for any other path.

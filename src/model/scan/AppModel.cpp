@@ -35,6 +35,7 @@ void AppModel::setSelected(std::set<std::string> value) { SORBETA_SET(selected_,
 void AppModel::setPhase(Phase value) { SORBETA_SET(phase_, phaseChanged) }
 void AppModel::setLastFreed(std::optional<int64_t> value) { SORBETA_SET(lastFreed_, lastFreedChanged) }
 void AppModel::setLastSkipped(QStringList value) { SORBETA_SET(lastSkipped_, lastSkippedChanged) }
+void AppModel::setLastFailed(int value) { SORBETA_SET(lastFailed_, lastFailedChanged) }
 void AppModel::setHasScanned(bool value) { SORBETA_SET(hasScanned_, hasScannedChanged) }
 void AppModel::setScanComplete(bool value) { SORBETA_SET(scanComplete_, scanCompleteChanged) }
 void AppModel::setLastBatch(std::optional<HoldBatch> value) { SORBETA_SET(lastBatch_, lastBatchChanged) }

@@ -35,6 +35,7 @@ class AppModel final : public QObject {
     Q_PROPERTY(sorbeta::Phase phase READ phase WRITE setPhase NOTIFY phaseChanged)
     Q_PROPERTY(std::optional<int64_t> lastFreed READ lastFreed WRITE setLastFreed NOTIFY lastFreedChanged)
     Q_PROPERTY(QStringList lastSkipped READ lastSkipped NOTIFY lastSkippedChanged)
+    Q_PROPERTY(int lastFailed READ lastFailed NOTIFY lastFailedChanged)
     Q_PROPERTY(bool hasScanned READ hasScanned NOTIFY hasScannedChanged)
     Q_PROPERTY(bool scanComplete READ scanComplete NOTIFY scanCompleteChanged)
     Q_PROPERTY(std::optional<sorbeta::DiskSnapshot> lastSnapshot READ lastSnapshot NOTIFY lastSnapshotChanged)
@@ -68,6 +69,8 @@ public:
     std::optional<int64_t> lastFreed() const { return lastFreed_; }
     void setLastFreed(std::optional<int64_t> value);
     const QStringList& lastSkipped() const { return lastSkipped_; }
+    // How many items the last manual clean could not remove or hold.
+    int lastFailed() const { return lastFailed_; }
     bool hasScanned() const { return hasScanned_; }
     bool scanComplete() const { return scanComplete_; }
     const std::optional<DiskSnapshot>& lastSnapshot() const { return lastSnapshot_; }
@@ -134,6 +137,7 @@ signals:
     void phaseChanged();
     void lastFreedChanged();
     void lastSkippedChanged();
+    void lastFailedChanged();
     void hasScannedChanged();
     void scanCompleteChanged();
     void lastSnapshotChanged();
@@ -152,6 +156,7 @@ private:
     void setCategories(std::vector<CategoryResult> value);
     void setItems(std::vector<CleanItem> value);
     void setLastSkipped(QStringList value);
+    void setLastFailed(int value);
     void setHasScanned(bool value);
     void setScanComplete(bool value);
     void setLastSnapshot(std::optional<DiskSnapshot> value);
@@ -171,6 +176,7 @@ private:
     Phase phase_ = Phase::idle();
     std::optional<int64_t> lastFreed_;
     QStringList lastSkipped_;
+    int lastFailed_ = 0;
     bool hasScanned_ = false;
     bool scanComplete_ = false;
     std::optional<DiskSnapshot> lastSnapshot_;

@@ -147,7 +147,7 @@ QCoro::Task<CleanRun::Result> CleanRun::cleanItems(std::vector<CleanItem> items,
             for (const DiskScanner::TargetGroup& group : groups) {
                 const int64_t freed =
                     DiskScanner::clean(group.paths, rule.removeRoots, group.allowUserFolders, writer.get(),
-                                       environment.places, onlyListed && entries ? &*entries : nullptr);
+                                       environment.places, onlyListed && entries ? &*entries : nullptr, &result.failed);
                 ruleFreed += freed;
                 result.freed += freed;
             }
@@ -270,6 +270,7 @@ void CleanRun::report(const std::vector<CleanItem>& chosen, const Result& result
         if (!cleanedIDs.count(item.spec.id)) remaining.push_back(item);
     model.setItems(std::move(remaining));
     model.setLastSkipped(result.skipped);
+    model.setLastFailed(result.failed);
     model.setLastFreed(result.freed);
 }
 

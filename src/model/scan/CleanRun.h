@@ -36,6 +36,9 @@ public:
         // What each rule that ran freed, by rule id; a skipped rule has no entry.
         std::map<std::string, int64_t> freedByRule;
         QStringList skipped;  // rule names, in rule order
+        // Items of the rules that ran that could not be deleted or held:
+        // they are still where they were.
+        int failed = 0;
         std::optional<HoldBatch> batch;
 
         // What the rule freed; 0 when it did not run.

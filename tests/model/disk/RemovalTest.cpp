@@ -222,7 +222,18 @@ TEST_F(DiskRemovalTest, UndeletableFilesAreLeftAndNotCounted) {
     const int64_t goneBytes = allocated(gone1) + allocated(gone2);
     ::chmod((home() / "Library/Caches/app/locked").c_str(), 0555);
     ::chmod((home() / "Library/Caches/app/closed").c_str(), 0);
-    const int64_t freed = clean({home() / "Library/Caches/app"}, true, false, nullptr);
+    int stayed = 0;
+    const int64_t freed =
+        DiskScanner::clean({home() / "Library/Caches/app"}, true, false, nullptr, places(), nullptr, &stayed);
+    EXPECT_EQ(stayed, 1);  // the folder that was to go whole
+    // Emptied instead, each folder that would not go is one item left behind;
+    // what went, or had gone by itself, is not.
+    tree.file("Library/Caches/app/b", 4096);
+    stayed = 0;
+    DiskScanner::clean({home() / "Library/Caches/app", home() / "Library/Caches/gone"}, false, false, nullptr, places(),
+                       nullptr, &stayed);
+    EXPECT_EQ(stayed, 2);
+    EXPECT_FALSE(present(home() / "Library/Caches/app/b"));
     ::chmod((home() / "Library/Caches/app/locked").c_str(), 0755);
     ::chmod((home() / "Library/Caches/app/closed").c_str(), 0755);
     EXPECT_EQ(freed, goneBytes);
@@ -244,11 +255,16 @@ TEST_F(DiskRemovalTest, HeldItemsMoveAndRefusedOnesStay) {
     EXPECT_EQ(writer->items().size(), 2u);
     for (const auto& item : writer->items()) EXPECT_TRUE(present(writer->batch() / "files" / item.stored));
 
-    // A holding area that cannot take anything: the user's files stay put.
+    // A holding area that cannot take anything: the user's files stay put,
+    // and are counted as left behind.
     tree.text("blocked", "a file where the holding folder should be");
     HoldingArea blocked(home() / "blocked/Holding");
     auto refusing = blocked.makeWriter();
     const auto c = tree.file(".cache/app/c.log", 4096);
-    EXPECT_EQ(clean({home() / ".cache/app"}, false, false, refusing.get()), 0);
+    const auto d = tree.file(".cache/app/d.log", 4096);
+    int stayed = 0;
+    EXPECT_EQ(DiskScanner::clean({home() / ".cache/app"}, false, false, refusing.get(), places(), nullptr, &stayed), 0);
     EXPECT_TRUE(present(c));
+    EXPECT_TRUE(present(d));
+    EXPECT_EQ(stayed, 2);
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QLocale>
 #include <QProcess>
@@ -154,6 +155,28 @@ TEST_F(AppModelCleanTest, TheReportShowsWhatEachRuleFreedAndLeavesOutThoseThatFr
     EXPECT_LT(report.items[1].bytes, yarnFound);
     EXPECT_EQ(report.items[0].bytes + report.items[1].bytes, report.freed);
     EXPECT_EQ(report.freed, *model->lastFreed());
+}
+
+TEST_F(AppModelCleanTest, ItemsThatWouldNotGoAreCountedNotPassedOverInSilence) {
+    if (!test::permissionsEnforced()) GTEST_SKIP() << "permissions are not enforced";
+    // Since the scan yarn's folder became one whose files cannot be deleted.
+    const fs::path locked = home() / "Library/Caches/Yarn/v6";
+    ::chmod(locked.c_str(), 0555);
+    auto task = model->cleanSelected(Host::main, {"yarn", "logs"});
+    test::finish(task);
+    ::chmod(locked.c_str(), 0755);
+    EXPECT_TRUE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    EXPECT_FALSE(exists("Library/Logs/app/crash.log"));
+    ASSERT_TRUE(model->lastFreed());
+    EXPECT_GE(*model->lastFreed(), 1'500'000);
+    EXPECT_EQ(model->lastFailed(), 1);
+    EXPECT_TRUE(model->lastSkipped().isEmpty());
+
+    // The next clean that takes everything clears the count.
+    auto again = model->cleanSelected(Host::main, {"yarn"});
+    test::finish(again);
+    EXPECT_FALSE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    EXPECT_EQ(model->lastFailed(), 0);
 }
 
 TEST_F(AppModelCleanTest, AHeldBatchIsNamedOnlyAfterTheRulesItHolds) {

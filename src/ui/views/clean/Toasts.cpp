@@ -211,18 +211,26 @@ QString FreedToast::titleText(int64_t bytes, bool held) {
     return held ? sorbeta::tr("移走了 %1").arg(size) : sorbeta::tr("释放了 %1").arg(size);
 }
 
-QString FreedToast::subtitleText(int64_t bytes, const QStringList& skipped, bool held) {
-    if (!skipped.isEmpty())
-        return sorbeta::tr("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(skipped));
+QString FreedToast::subtitleText(int64_t bytes, const QStringList& skipped, int failed, bool held) {
+    // Items that would not go are never passed over in silence: a clean that
+    // freed something yet left some behind is no plain success.
+    const QString stayed = failed >= 1 && (bytes >= 1 || !skipped.isEmpty())
+                               ? sorbeta::tr("有 %n 项没能清理掉，还在原处", nullptr, failed)
+                               : QString();
+    if (!skipped.isEmpty()) {
+        const QString busy = sorbeta::tr("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(skipped));
+        return stayed.isEmpty() ? busy : busy + u'\n' + stayed;
+    }
     // Nothing skipped and nothing freed: every item stayed where it was (a
     // hold that was refused, a removal that failed), so the disk is no lighter.
     if (bytes == 0) return sorbeta::tr("这次没能清理掉任何东西，文件都还在原处");
+    if (!stayed.isEmpty()) return stayed;
     return held ? sorbeta::tr("在暂存区放 7 天，后悔了可以恢复") : sorbeta::tr("磁盘轻了一点点");
 }
 
-FreedToast::FreedToast(int64_t bytes, QStringList skipped, bool held, Actions actions, QWidget* parent)
+FreedToast::FreedToast(int64_t bytes, QStringList skipped, int failed, bool held, Actions actions, QWidget* parent)
     : Toast(actions.share ? 12.0 : 6.0, rgba(255, 92, 138), actions.dismiss, parent) {
-    buildRow(sorbeta::tr("🍧"), titleText(bytes, held), subtitleText(bytes, skipped, held));
+    buildRow(sorbeta::tr("🍧"), titleText(bytes, held), subtitleText(bytes, skipped, failed, held));
     auto later = [this](std::function<void()> action) { return [this, action] { runQueued(action); }; };
     if (held && actions.freeNow) addButton(sorbeta::tr("现在腾出空间"), Flavor::grape, 46, later(actions.freeNow));
     if (actions.share) addButton(sorbeta::tr("分享战报"), Flavor::strawberry, 46, later(actions.share));

@@ -99,10 +99,11 @@ public:
         std::function<void()> share;    // opens the share card
         std::function<void()> dismiss;  // the owner removes the toast
     };
-    FreedToast(int64_t bytes, QStringList skipped, bool held, Actions actions, QWidget* parent = nullptr);
+    // `failed`: how many items could not be removed or held and stayed put.
+    FreedToast(int64_t bytes, QStringList skipped, int failed, bool held, Actions actions, QWidget* parent = nullptr);
 
     static QString titleText(int64_t bytes, bool held);
-    static QString subtitleText(int64_t bytes, const QStringList& skipped, bool held);
+    static QString subtitleText(int64_t bytes, const QStringList& skipped, int failed, bool held);
 };
 
 class CandyToast final : public Toast {

@@ -63,12 +63,12 @@ TEST(ToastCountdownTest, StepsStandStillWhileHovered) {
 
 TEST(FreedToastTest, CountsDownTwelveOrSixSecondsAndPausesWhileHovered) {
     int dismissed = 0;
-    FreedToast withShare(5'000'000, {}, false, {{}, [] {}, [&] { ++dismissed; }});
+    FreedToast withShare(5'000'000, {}, 0, false, {{}, [] {}, [&] { ++dismissed; }});
     withShare.setPointerProbe([] { return true; });
     EXPECT_EQ(stepsUntilClosed(withShare, dismissed), 48);
 
     dismissed = 0;
-    FreedToast plain(5'000'000, {}, false, {{}, {}, [&] { ++dismissed; }});
+    FreedToast plain(5'000'000, {}, 0, false, {{}, {}, [&] { ++dismissed; }});
     bool pointerInside = true;
     plain.setPointerProbe([&] { return pointerInside; });
     holdTheClock(plain);
@@ -89,7 +89,7 @@ TEST(FreedToastTest, CountsDownTwelveOrSixSecondsAndPausesWhileHovered) {
 }
 
 TEST(FreedToastTest, OnlyTheCapsuleCountsAsHovered) {
-    FreedToast toast(1, {}, false, {{}, {}, [] {}});
+    FreedToast toast(1, {}, 0, false, {{}, {}, [] {}});
     toast.adjustSize();
     const QRectF capsule = toast.capsuleRect();
     ASSERT_FALSE(capsule.isEmpty());
@@ -118,27 +118,38 @@ TEST(FreedToastTest, OnlyTheCapsuleCountsAsHovered) {
 TEST(FreedToastTest, TextsAndButtons) {
     EXPECT_EQ(FreedToast::titleText(1'500'000, true), QStringLiteral("移走了 1.5 M"));
     EXPECT_EQ(FreedToast::titleText(1'500'000, false), QStringLiteral("释放了 1.5 M"));
-    EXPECT_EQ(FreedToast::subtitleText(1, {}, true), QStringLiteral("在暂存区放 7 天，后悔了可以恢复"));
-    EXPECT_EQ(FreedToast::subtitleText(1, {}, false), QStringLiteral("磁盘轻了一点点"));
+    EXPECT_EQ(FreedToast::subtitleText(1, {}, 0, true), QStringLiteral("在暂存区放 7 天，后悔了可以恢复"));
+    EXPECT_EQ(FreedToast::subtitleText(1, {}, 0, false), QStringLiteral("磁盘轻了一点点"));
     const QStringList two = {QStringLiteral("Slack"), QStringLiteral("Xcode")};
-    EXPECT_EQ(FreedToast::subtitleText(1, two, true),
+    EXPECT_EQ(FreedToast::subtitleText(1, two, 0, true),
               QStringLiteral("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(two)));
     // Nothing freed: the disk is no lighter, unless applications were skipped
     // (then that is the reason). The title still says what was freed.
     const QString keptInPlace = QStringLiteral("这次没能清理掉任何东西，文件都还在原处");
-    EXPECT_EQ(FreedToast::subtitleText(0, {}, false), keptInPlace);
-    EXPECT_EQ(FreedToast::subtitleText(0, {}, true), keptInPlace);
-    EXPECT_EQ(FreedToast::subtitleText(0, two, false),
+    EXPECT_EQ(FreedToast::subtitleText(0, {}, 0, false), keptInPlace);
+    EXPECT_EQ(FreedToast::subtitleText(0, {}, 0, true), keptInPlace);
+    EXPECT_EQ(FreedToast::subtitleText(0, two, 0, false),
               QStringLiteral("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(two)));
-    const FreedToast none(0, {}, false, {{}, {}, [] {}});
+    const FreedToast none(0, {}, 0, false, {{}, {}, [] {}});
     EXPECT_EQ(none.findChild<QLabel*>(QStringLiteral("toastTitle"))->text(), QStringLiteral("释放了 0 B"));
     EXPECT_EQ(none.findChild<QLabel*>(QStringLiteral("toastSubtitle"))->text(), keptInPlace);
+    // Some items would not go: a clean that freed something says so instead
+    // of the plain success, also beside the skipped applications.
+    const QString leftBehind = QStringLiteral("有 3 项没能清理掉，还在原处");
+    EXPECT_EQ(FreedToast::subtitleText(1, {}, 3, false), leftBehind);
+    EXPECT_EQ(FreedToast::subtitleText(1, {}, 3, true), leftBehind);
+    EXPECT_EQ(FreedToast::subtitleText(0, {}, 3, false), keptInPlace);
+    EXPECT_EQ(
+        FreedToast::subtitleText(1, two, 3, false),
+        QStringLiteral("%1 的应用还开着，这次先跳过了").arg(QLocale().createSeparatedList(two)) + u'\n' + leftBehind);
+    const FreedToast partly(2'000'000, {}, 3, false, {{}, {}, [] {}});
+    EXPECT_EQ(partly.findChild<QLabel*>(QStringLiteral("toastSubtitle"))->text(), leftBehind);
 
     auto nothing = [] {};
-    EXPECT_EQ(buttonTexts(FreedToast(1, {}, true, {nothing, nothing, nothing})),
+    EXPECT_EQ(buttonTexts(FreedToast(1, {}, 0, true, {nothing, nothing, nothing})),
               (QStringList{QStringLiteral("现在腾出空间"), QStringLiteral("分享战报"), QStringLiteral("好耶")}));
-    EXPECT_EQ(buttonTexts(FreedToast(1, {}, true, {{}, {}, nothing})), QStringList{QStringLiteral("好耶")});
-    EXPECT_EQ(buttonTexts(FreedToast(1, {}, false, {nothing, {}, nothing})), QStringList{QStringLiteral("好耶")});
+    EXPECT_EQ(buttonTexts(FreedToast(1, {}, 0, true, {{}, {}, nothing})), QStringList{QStringLiteral("好耶")});
+    EXPECT_EQ(buttonTexts(FreedToast(1, {}, 0, false, {nothing, {}, nothing})), QStringList{QStringLiteral("好耶")});
 }
 
 // Flavour and capsule height of each candy button, in row order; all compact.
@@ -155,7 +166,7 @@ std::vector<std::pair<Flavor, double>> buttonStyles(const QWidget& toast) {
 TEST(ToastTest, ButtonStylesAndHeights) {
     auto nothing = [] {};
     using Styles = std::vector<std::pair<Flavor, double>>;
-    EXPECT_EQ(buttonStyles(FreedToast(1, {}, true, {nothing, nothing, nothing})),
+    EXPECT_EQ(buttonStyles(FreedToast(1, {}, 0, true, {nothing, nothing, nothing})),
               (Styles{{Flavor::grape, 46}, {Flavor::strawberry, 46}, {Flavor::lime, 46}}));
     const CandyToast candy(QStringLiteral("🧹"), QStringLiteral("t"), QStringLiteral("s"),
                            CandyToast::Action{QStringLiteral("看看"), nothing}, 5, QStringLiteral("好"), nothing);
@@ -164,7 +175,7 @@ TEST(ToastTest, ButtonStylesAndHeights) {
 
 TEST(FreedToastTest, ButtonsRunQueuedAndARemovedToastCallsNothing) {
     int freed = 0, dismissed = 0;
-    auto* toast = new FreedToast(1, {}, true, {[&] { ++freed; }, {}, [&] { ++dismissed; }});
+    auto* toast = new FreedToast(1, {}, 0, true, {[&] { ++freed; }, {}, [&] { ++dismissed; }});
     const auto buttons = toast->findChildren<QAbstractButton*>();
     ASSERT_EQ(buttons.size(), 2);
     buttons[0]->click();
@@ -176,7 +187,7 @@ TEST(FreedToastTest, ButtonsRunQueuedAndARemovedToastCallsNothing) {
 
     // Closing queued, then removed before the queue runs: dismiss never comes.
     dismissed = 0;
-    auto* doomed = new FreedToast(1, {}, false, {{}, {}, [&] { ++dismissed; }});
+    auto* doomed = new FreedToast(1, {}, 0, false, {{}, {}, [&] { ++dismissed; }});
     for (int i = 0; i < 24; ++i) doomed->step();
     delete doomed;
     QApplication::processEvents();
@@ -207,7 +218,7 @@ TEST(ToastTest, NamesAreShownVerbatim) {
     auto nothing = [] {};
     const QString name = QStringLiteral("<b>Slack</b> & <i>Co</i>");
     CandyToast candy(QStringLiteral("<u>📦</u>"), name, name, std::nullopt, 5, QStringLiteral("好"), nothing);
-    FreedToast freed(1'000'000, {name}, false, {{}, {}, nothing});
+    FreedToast freed(1'000'000, {name}, 0, false, {{}, {}, nothing});
     for (const QWidget* toast : {static_cast<const QWidget*>(&candy), static_cast<const QWidget*>(&freed)}) {
         const auto labels = toast->findChildren<QLabel*>();
         ASSERT_EQ(labels.size(), 3);
