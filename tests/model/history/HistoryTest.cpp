@@ -97,6 +97,16 @@ TEST_F(HistoryTest, OneSnapshotPerDayOfTheGivenZoneAndAtMost400) {
     EXPECT_EQ(store().load().size(), 400u);
 }
 
+TEST_F(HistoryTest, AScanThatCouldNotMeasureTheDiskKeepsTheDaysGoodSnapshot) {
+    store().record(snapshot("2024-03-01T10:00:00Z", 400), shanghai);
+    DiskSnapshot unmeasured = snapshot("2024-03-01T11:00:00Z", 0);
+    unmeasured.total = 0;
+    const auto list = store().record(unmeasured, shanghai);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].free, 400);
+    EXPECT_EQ(store().load(), list);
+}
+
 TEST_F(HistoryTest, ReadingSortsStablyAndIgnoresUnknownKeys) {
     writeAll(store().url,
              "[{\"date\":\"2024-03-02T00:00:00Z\",\"total\":1,\"free\":2,\"categories\":{},\"parts\":{},"
