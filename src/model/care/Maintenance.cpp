@@ -289,7 +289,11 @@ QCoro::Task<> Maintenance::runRules() {
     for (const CleanSpec& spec : toClean)
         if (result.freedBy(spec.id) >= 1) names << spec.name;
     setLastAutoClean(AutoClean{currentTime(), result.freed, names});
-    notify(sorbeta::tr("自动清理了 %1").arg(Bytes::text(result.freed)), QLocale().createSeparatedList(names));
+    // Items that would not go are told, as on the clean page: a pass that
+    // freed something yet left some behind is no plain success.
+    QString body = QLocale().createSeparatedList(names);
+    if (result.failed >= 1) body += u'\n' + sorbeta::tr("有 %n 项没能清理掉，还在原处", nullptr, result.failed);
+    notify(sorbeta::tr("自动清理了 %1").arg(Bytes::text(result.freed)), body);
     if (model->hasScanned()) {
         QCoro::Task<> rescan = model->scan();
         co_await rescan;

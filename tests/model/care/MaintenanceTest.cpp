@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QSignalSpy>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "../scan/AppModelTestSupport.h"
 #include "PoolHold.h"
@@ -312,6 +314,29 @@ TEST_F(AutoCleanTest, ARuleThatFreedNothingIsNotNamed) {
     EXPECT_EQ(posted[0].body, name("npm"));
     ASSERT_TRUE(care->lastAutoClean());
     EXPECT_EQ(care->lastAutoClean()->names, QStringList{name("npm")});
+}
+
+TEST_F(AutoCleanTest, ItemsThatWouldNotGoAreToldInTheNotification) {
+    if (!test::permissionsEnforced()) GTEST_SKIP() << "permissions are not enforced";
+    // Yarn's cache folder holds a file that cannot be deleted.
+    const fs::path locked = home() / "Library/Caches/Yarn/v6";
+    ::chmod(locked.c_str(), 0555);
+    const std::unique_ptr<const char, void (*)(const char*)> unlock(locked.c_str(),
+                                                                    [](const char* path) { ::chmod(path, 0755); });
+    setRules({{"npm", true, 0.001}, {"yarn", true, 0.001}});
+    runRules();
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_TRUE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].body, name("npm") + QStringLiteral("\n有 1 项没能清理掉，还在原处"));
+    ASSERT_TRUE(care->lastAutoClean());
+    EXPECT_EQ(care->lastAutoClean()->names, QStringList{name("npm")});
+
+    // Nothing freed at all: still no notification, whatever stayed.
+    setRules({{"yarn", true, 0.001}});
+    runRules();
+    EXPECT_TRUE(exists("Library/Caches/Yarn/v6/pkg.tgz"));
+    EXPECT_EQ(posted.size(), 1u);
 }
 
 TEST_F(AutoCleanTest, AScanThatStartsWhileSizesAreMeasuredKeepsTheModel) {
