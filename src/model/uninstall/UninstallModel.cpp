@@ -223,14 +223,21 @@ QCoro::Task<> UninstallModel::uninstall(InstalledApp app, std::optional<std::vec
 }
 
 QCoro::Task<int64_t> UninstallModel::purge(std::vector<platform::TrashedItem> items) {
+    // The same items asked for twice (the confirmation answered twice) are
+    // deleted once: two workers on one tree would each count what it freed.
+    if (std::any_of(items.begin(), items.end(),
+                    [this](const platform::TrashedItem& item) { return purging_.count(key(item.path)) > 0; }))
+        co_return 0;
     QPointer<UninstallModel> self(this);
     const auto count = qlonglong(items.size());
     const std::vector<platform::TrashedItem> purged = items;
+    for (const platform::TrashedItem& item : purged) purging_.insert(key(item.path));
     auto purging =
         QtConcurrent::run(pool_, [purgeItems = engine_.purge, items = std::move(items)] { return purgeItems(items); });
     const int64_t freed = co_await purging;
     qCInfo(uninstallLog, "purged %lld item(s) from Trash, freed %lld bytes", count, qlonglong(freed));
     if (!self) co_return freed;
+    for (const platform::TrashedItem& item : purged) purging_.erase(key(item.path));
     // The result these items came from is done with; a newer uninstall's,
     // with its own failures and items to purge, stays.
     if (lastResult_ && lastResult_->inTrash == purged) setLastResult(std::nullopt);

@@ -81,6 +81,7 @@ public:
     // confirmation listed, so nothing that arrived after it moves.
     QCoro::Task<> uninstall(InstalledApp app, std::optional<std::vector<Path>> only = std::nullopt);
     // Deletes the given items of an uninstall from the Trash; the bytes freed.
+    // A call naming an item another purge is still deleting does nothing.
     QCoro::Task<int64_t> purge(std::vector<platform::TrashedItem> items);
     // Asks the application and its background processes to quit.
     void quit(const InstalledApp& app);
@@ -113,6 +114,7 @@ private:
     std::optional<QString> selectedID_;
     std::map<std::string, std::set<std::string>> picked_;
     bool busy_ = false;
+    std::set<std::string> purging_;  // the Trash paths purges are deleting now
     std::optional<Result> lastResult_;
     QString search_;
     int weighed_ = 0;

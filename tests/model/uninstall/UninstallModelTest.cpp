@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 #include <semaphore>
+#include <thread>
 
 #include "TestEnvironment.h"
 #include "model/common/WorkPool.h"
@@ -378,6 +379,59 @@ TEST_F(UninstallModelTest, APurgeLeavesANewerResultAlone) {
     ASSERT_TRUE(model->lastResult());
     EXPECT_EQ(model->lastResult()->name, "B");
     EXPECT_EQ(model->lastResult()->failed, 1);
+}
+
+TEST_F(UninstallModelTest, ASecondPurgeOfTheSameItemsWhileOneRunsDoesNothing) {
+    // Purges wait until the gate opens; it opens at the latest when the test
+    // ends, so a failing check leaves nothing stuck on the pool.
+    std::atomic<bool> open = false;
+    std::atomic<int> purges = 0;
+    const std::shared_ptr<void> opens(nullptr, [&open](void*) { open = true; });
+    UninstallEngine engine = sys.engine();
+    engine.purge = [&open, &purges](const std::vector<platform::TrashedItem>&) {
+        ++purges;
+        while (!open) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return int64_t(100);
+    };
+    model = std::make_unique<UninstallModel>(std::move(engine));
+    int spaceCalls = 0;
+    model->onSpaceChanged = [&] { ++spaceCalls; };
+    const std::vector<platform::TrashedItem> items{platform::TrashedItem{.path = "/t/files/A.app", .inode = 1}};
+    const auto start = [](UninstallModel& m, std::vector<platform::TrashedItem> what, int64_t& out,
+                          bool& flag) -> QCoro::Task<> {
+        auto t = m.purge(std::move(what));
+        out = co_await t;
+        flag = true;
+    };
+    int64_t first = -1;
+    bool firstDone = false;
+    start(*model, items, first, firstDone);
+    ASSERT_TRUE(waitUntil([&] { return purges == 1; }));
+
+    // Pressed again while the first still deletes: nothing more runs.
+    int64_t second = -1;
+    bool secondDone = false;
+    start(*model, items, second, secondDone);
+    ASSERT_TRUE(waitUntil([&] { return secondDone; }));
+    EXPECT_EQ(second, 0);
+    EXPECT_EQ(spaceCalls, 0);
+
+    // Other items are not held up by it.
+    int64_t other = -1;
+    bool otherDone = false;
+    start(*model, {platform::TrashedItem{.path = "/t/files/B.app", .inode = 2}}, other, otherDone);
+    ASSERT_TRUE(waitUntil([&] { return purges == 2; }));
+
+    open = true;
+    ASSERT_TRUE(waitUntil([&] { return firstDone && otherDone; }));
+    EXPECT_EQ(first, 100);
+    EXPECT_EQ(other, 100);
+    EXPECT_EQ(purges, 2);
+    EXPECT_EQ(spaceCalls, 2);
+
+    // Once it is done, the same items may be asked for again.
+    ASSERT_TRUE(finish(model->purge(items)));
+    EXPECT_EQ(purges, 3);
 }
 
 TEST_F(UninstallModelTest, PartialUninstallKeepsTheAppWithWhatRemains) {
