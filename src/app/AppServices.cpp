@@ -81,7 +81,7 @@ AppServices::AppServices(ModelEnvironment environment, StatusModel::Sources stat
 
     // The developer and files pages, searched the first time each is shown.
     toolkits_ = new Toolkits(DevModel::developer(developer), fileFinderPage(developer), this);
-    forgetDrillSizesAfterRemovals();
+    followRemovals();
 
     holding_ = new HoldingModel(area, this);
     holding_->setBatches(holding_->area()->batches());
@@ -140,16 +140,20 @@ void AppServices::setToolkits(Toolkits* toolkits) {
     if (toolkits == toolkits_) return;
     toolkits->setParent(this);
     delete std::exchange(toolkits_, toolkits);
-    forgetDrillSizesAfterRemovals();
+    followRemovals();
 }
 
-void AppServices::forgetDrillSizesAfterRemovals() {
+void AppServices::followRemovals() {
     // What the developer and files pages remove (build folders deleted,
-    // files moved to the Trash) changes the sizes of the folders it lay in.
+    // files moved to the Trash) changes the sizes of the folders it lay in,
+    // and what they delete outright the volume's free space.
     DrillModel* drill = drill_;
+    QPointer<AppModel> model(model_);
     for (DevModel* page : {&toolkits_->dev(), &toolkits_->files()})
-        connect(page, &DevModel::lastResultChanged, drill_, [drill, page] {
-            if (page->lastResult()) drill->forgetSizes();
+        connect(page, &DevModel::lastResultChanged, drill_, [drill, model, page] {
+            if (!page->lastResult()) return;
+            drill->forgetSizes();
+            if (model) model->refreshFreeSoon();
         });
 }
 

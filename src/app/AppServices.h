@@ -85,7 +85,7 @@ public:
     static Qt::LayoutDirection layoutDirection();
 
 private:
-    void forgetDrillSizesAfterRemovals();
+    void followRemovals();
 
     platform::Places places_;
     AppSettings settings_;

@@ -111,6 +111,31 @@ TEST_F(AppServicesTest, APurgeOfUninstalledItemsAsksForAFreeSpaceRefresh) {
     EXPECT_TRUE(test::waitUntil([&] { return model.totalBytes() > 0; }, 2000));
 }
 
+TEST_F(AppServicesTest, RemovalsOnTheFilesAndDeveloperPagesAskForAFreeSpaceRefresh) {
+    const auto page = [] {
+        return new DevModel(
+            DevModel::filesTexts(), Flavor::lemon, [] { return std::vector<DevGroup>{}; },
+            [](const std::vector<DevEntry>&) {
+                return DevModel::Result{1000, 0};
+            });
+    };
+    DevEntry entry;
+    entry.id = QStringLiteral("build:a");
+    entry.bytes = 1000;
+    entry.action = DevEntry::Artifacts{{home() / "code" / "a" / "target"}};
+    for (const bool files : {true, false}) {
+        SCOPED_TRACE(files ? "files page" : "developer page");
+        AppServices services;
+        services.setToolkits(new Toolkits(page(), page()));
+        AppModel& model = services.model();
+        ASSERT_EQ(model.totalBytes(), 0);
+        DevModel& removing = files ? services.toolkits().files() : services.toolkits().dev();
+        finish(removing.run({entry}));
+        ASSERT_TRUE(removing.lastResult());
+        EXPECT_TRUE(test::waitUntil([&] { return model.totalBytes() > 0; }, 2000));
+    }
+}
+
 TEST(AppServicesHomes, EachHomeKeepsItsOwnHistoryFile) {
     // The history file follows the data folder of the moment, so a second
     // home in the same process never writes into the first one.
