@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,8 +18,11 @@ namespace {
 QString text(const std::filesystem::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.native())); }
 
 bool readable(const QString& file) {
+    // Only a regular file (or a link to one) is opened: opening a named pipe
+    // or a device an entry names could wait on the GUI thread for ever.
+    if (file.isEmpty() || !QFileInfo(file).isFile()) return false;
     QImageReader reader(file);
-    return !file.isEmpty() && reader.canRead();
+    return reader.canRead();
 }
 
 // The icon files an AppImage integration or a user puts in the user's icon folder.

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QTest>
 #include <QThreadPool>
+#include <future>
 #include <semaphore>
 
 #include "Children.h"
@@ -13,6 +17,7 @@
 #include "model/common/WorkPool.h"
 #include "model/dialog/CandyDialog.h"
 #include "ui/views/uninstall/AppDetail.h"
+#include "ui/views/uninstall/AppIcons.h"
 #include "ui/views/uninstall/UninstallMain.h"
 #include "ui/views/uninstall/UninstallPanel.h"
 #include "ui/views/uninstall/UninstallTexts.h"
@@ -72,6 +77,20 @@ void load(UninstallModel& model) {
         flag = true;
     }(model, done);
     ASSERT_TRUE(waitUntil([&] { return done; }));
+}
+
+// Looks `key` up on another thread. A lookup still waiting after five
+// seconds is blocked opening the pipe: its other end is opened until the
+// lookup returns, so the test fails instead of hanging. Empty: it blocked.
+std::optional<std::filesystem::path> iconFileBeside(const std::filesystem::path& pipe, const QString& key,
+                                                    const std::filesystem::path& dataHome) {
+    auto lookup = std::async(std::launch::async, [&] { return AppIcons::iconFile(key, dataHome); });
+    if (lookup.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return lookup.get();
+    while (lookup.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -184,6 +203,29 @@ protected:
             .home = home(), .dataHome = places().dataHome, .now = [] { return kNow; }, .limited = [] { return false; }};
     }
 };
+
+TEST_F(UninstallPageTest, IconLookupsReadOnlyRegularFiles) {
+    // A picture the lookup does take, absolute and by name.
+    const std::filesystem::path dataHome = places().dataHome;
+    const std::filesystem::path apps = dataHome / "icons/hicolor/48x48/apps";
+    std::filesystem::create_directories(apps);
+    QImage picture(8, 8, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString((apps / "good.png").string())));
+    EXPECT_EQ(AppIcons::iconFile(QString::fromStdString((apps / "good.png").string()), dataHome), apps / "good.png");
+    EXPECT_EQ(AppIcons::iconFile(QStringLiteral("good"), dataHome), apps / "good.png");
+
+    // A named pipe is never opened: nothing writes to it, so opening it
+    // would wait forever.
+    const std::filesystem::path pipe = apps / "piped.png";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(iconFileBeside(pipe, QString::fromStdString(pipe.string()), dataHome), std::filesystem::path());
+    EXPECT_EQ(iconFileBeside(pipe, QStringLiteral("piped"), dataHome), std::filesystem::path());
+    // Nor through a link to it.
+    const std::filesystem::path link = home() / "link.png";
+    std::filesystem::create_symlink(pipe, link);
+    EXPECT_EQ(iconFileBeside(pipe, QString::fromStdString(link.string()), dataHome), std::filesystem::path());
+}
 
 TEST_F(UninstallPageTest, PanelFollowsTheModel) {
     UninstallPanel panel(*model, places().dataHome, [] { return kNow; });
