@@ -20,6 +20,13 @@ std::string lastComponent(const Path& path) {
     return std::string(slash == std::string_view::npos ? text : text.substr(slash + 1));
 }
 
+bool liesWithin(const Path& inner, const Path& outer) {
+    const std::string_view a = inner.native();
+    const std::string_view b = withoutTrailingSlashes(std::string_view(outer.native()));
+    if (a.empty() || b.empty() || !a.starts_with(b)) return false;
+    return a.size() == b.size() || b == "/" || a[b.size()] == '/';
+}
+
 Path parentOf(const Path& path) {
     const std::string_view text = withoutTrailingSlashes(std::string_view(path.native()));
     const auto slash = text.rfind('/');

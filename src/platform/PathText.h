@@ -18,6 +18,10 @@ std::string lastComponent(const Path& path);
 // The folder that holds the last component: "." for a bare name, "/" for a
 // component right below the root.
 Path parentOf(const Path& path);
+// Whether `inner` is `outer` or lies below it, by whole components ("/a/bc"
+// is not in "/a/b"), trailing slashes on `outer` ignored; nothing lies in an
+// empty path and an empty path lies nowhere.
+bool liesWithin(const Path& inner, const Path& outer);
 
 // Whether one name matches one shell pattern piece ("*", "?", "[...]"), with
 // no special treatment of a leading dot or of "/" (fnmatch without flags).

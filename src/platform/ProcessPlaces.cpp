@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <set>
 #include <string>
@@ -98,14 +99,7 @@ std::vector<Path> placesInUse(const ProcFolder& proc) {
 }
 
 bool anyLiesIn(const std::vector<Path>& places, const Path& folder) {
-    const std::string_view root = withoutTrailingSlashes(std::string_view(folder.native()));
-    if (root.empty()) return false;
-    for (const Path& place : places) {
-        const std::string_view text = place.native();
-        if (!text.starts_with(root)) continue;
-        if (text.size() == root.size() || text[root.size()] == '/' || root == "/") return true;
-    }
-    return false;
+    return std::any_of(places.begin(), places.end(), [&](const Path& place) { return liesWithin(place, folder); });
 }
 
 }  // namespace sorbeta::platform

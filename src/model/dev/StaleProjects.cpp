@@ -113,14 +113,7 @@ bool changedSince(const Path& project, const std::vector<Path>& artifacts, const
 }
 
 int64_t freedByDeleting(const std::vector<Path>& folders) {
-    struct Key {
-        uint64_t device, inode;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key& key) const noexcept { return std::hash<uint64_t>()(key.inode ^ key.device); }
-    };
-    std::unordered_map<Key, uint64_t, KeyHash> linksMet;
+    std::unordered_map<DiskScanner::FileKey, uint64_t, DiskScanner::FileKeyHash> linksMet;
     int64_t total = 0;
     for (const Path& folder : folders) {
         platform::TreeWalk walk(folder);
@@ -129,7 +122,7 @@ int64_t freedByDeleting(const std::vector<Path>& folders) {
             if (entry->error == platform::WalkError::failedStat || entry->error == platform::WalkError::failed ||
                 info.kind == platform::EntryKind::folder)
                 continue;
-            if (info.links > 1 && ++linksMet[Key{info.device, info.inode}] != info.links) continue;
+            if (info.links > 1 && ++linksMet[DiskScanner::FileKey{info.device, info.inode}] != info.links) continue;
             total += info.allocatedBytes;
         }
     }

@@ -64,12 +64,7 @@ void measureAround(std::vector<Path>& roots, const Path& inner) {
 
 }  // namespace
 
-bool isWithin(const Path& inner, const Path& outer) {
-    const std::string& a = inner.native();
-    const std::string& b = outer.native();
-    if (a.size() < b.size() || a.compare(0, b.size(), b) != 0) return false;
-    return a.size() == b.size() || b == "/" || a[b.size()] == '/';
-}
+bool isWithin(const Path& inner, const Path& outer) { return platform::liesWithin(inner, outer); }
 
 std::vector<Path> layerPlaces(const std::vector<std::string>& roots,
                               const std::vector<LinuxCatalog::ChildPlaces>& children, const platform::Places& places) {

@@ -196,10 +196,7 @@ std::vector<DiskSnapshot> HistoryStore::record(const DiskSnapshot& snapshot, con
     const FileState state = readHistory(url, maxBytes, list);
     // A scan that could not read the disk's size measured no use at all: it
     // would show as a drop to nothing and take its day's good snapshot.
-    if (snapshot.total <= 0) {
-        sortByDate(list);
-        return list;
-    }
+    if (snapshot.total <= 0) return list;
 
     const QTimeZone calendar = calendarZone(zone);
     const QDate day = snapshot.date.toTimeZone(calendar).date();

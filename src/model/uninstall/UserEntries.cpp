@@ -6,6 +6,7 @@
 #include "model/disk/Removal.h"
 #include "platform/EntryInfo.h"
 #include "platform/Listing.h"
+#include "platform/PathText.h"
 
 namespace sorbeta::Uninstaller {
 
@@ -39,11 +40,6 @@ Path comparablePath(const std::string& program) {
     return Path(program).lexically_normal();
 }
 
-bool liesIn(const Path& program, const Path& bundle) {
-    if (program.empty() || bundle.empty()) return false;
-    const std::string& p = program.native();
-    const std::string& b = bundle.native();
-    return p == b || (p.size() > b.size() && p.compare(0, b.size(), b) == 0 && p[b.size()] == '/');
-}
+bool liesIn(const Path& program, const Path& bundle) { return platform::liesWithin(program, bundle); }
 
 }  // namespace sorbeta::Uninstaller
