@@ -74,7 +74,7 @@ struct Frame {
 
 class Walk {
 public:
-    Walk(int baseFd, const Identity& base) : baseFd_(baseFd), base_(base) {}
+    Walk(int baseFd, const Identity& base, LockedFolders locked) : baseFd_(baseFd), base_(base), locked_(locked) {}
 
     Removal run(const std::string& name) {
         struct statx info {};
@@ -145,9 +145,24 @@ private:
         return enter(folderFd, entry.name);
     }
 
+    // Gives a folder of ours that lacks its owner's read, write or search
+    // permission all three, so it can be listed and emptied. Never through a
+    // link, and never a folder of another disk mounted inside the tree.
+    void openUp(int folderFd, const std::string& name) const {
+        struct statx info {};
+        constexpr unsigned fields = STATX_TYPE | STATX_MODE | STATX_UID | STATX_MNT_ID;
+        if (::statx(folderFd, name.c_str(), AT_SYMLINK_NOFOLLOW, fields, &info) != 0) return;
+        if (!S_ISDIR(info.stx_mode) || info.stx_uid != ::geteuid() || (info.stx_mode & S_IRWXU) == S_IRWXU) return;
+        const Identity found{makedev(info.stx_dev_major, info.stx_dev_minor), info.stx_ino,
+                             (info.stx_mask & STATX_MNT_ID) ? info.stx_mnt_id : 0};
+        if (!found.sameMount(base_)) return;
+        ::fchmodat(folderFd, name.c_str(), (info.stx_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+    }
+
     // Opens a child folder and pushes it; true when it was entered or is gone.
     bool enter(int folderFd, const std::string& name) {
         if (const RemovalFolderHook hook = folderHook.load(std::memory_order_relaxed)) hook(folderFd, name.c_str());
+        if (locked_ == LockedFolders::openUp) openUp(folderFd, name);
         UniqueFd fd(::openat(folderFd, name.c_str(), kFolderFlags));
         if (!fd.valid()) {
             if (errno == ENOENT) return true;
@@ -225,6 +240,7 @@ private:
 
     int baseFd_;
     Identity base_;
+    LockedFolders locked_;
     std::vector<Frame> stack_;
     std::size_t firstOpen_ = 0;  // frames below this index have their descriptor closed
     Removal result_;
@@ -233,11 +249,11 @@ private:
 
 }  // namespace
 
-Removal removeTreeAt(int parentFd, const std::string& name) {
+Removal removeTreeAt(int parentFd, const std::string& name, LockedFolders locked) {
     if (!isPlainName(name)) return {};
     Identity base;
     if (!identify(parentFd, base)) return {};
-    return Walk(parentFd, base).run(name);
+    return Walk(parentFd, base, locked).run(name);
 }
 
 Removal removeTree(const Path& path, ParentLinks parentLinks) {

@@ -32,11 +32,19 @@ struct Removal {
     int64_t bytes = 0;
 };
 
+// What the walk does with a folder below the entry that will not let it in
+// or take anything out of it (a read-only module cache, say).
+enum class LockedFolders {
+    leave,   // it stays, with what it holds: the user's folders are theirs
+    openUp,  // one of ours (the holding area's) on the walk's own disk gets
+             // its owner's permissions back first, so its contents can go
+};
+
 // Removes the entry `name` of an open folder and, for a folder, everything
 // below it. Goes on past failures so that whatever can go, goes; a folder
 // that still holds something stays. An entry that is not there is not
 // "complete": nothing was removed.
-Removal removeTreeAt(int parentFd, const std::string& name);
+Removal removeTreeAt(int parentFd, const std::string& name, LockedFolders locked = LockedFolders::leave);
 
 // The same for a path; its folders are opened as `parentLinks` says.
 Removal removeTree(const Path& path, ParentLinks parentLinks);

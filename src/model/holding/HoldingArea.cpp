@@ -88,6 +88,13 @@ BatchRead readBatchAt(int folderFd, const std::string& name) {
     return {Kind::batch, std::move(batch)};
 }
 
+// Removes the entry `name` of a folder of the holding area. Held items
+// that the user's tools made read-only (module caches) are ours now: they are
+// opened up so that they can go, or they would never leave.
+platform::Removal removeHeld(int folderFd, const std::string& name) {
+    return platform::removeTreeAt(folderFd, name, platform::LockedFolders::openUp);
+}
+
 // Writes a batch's manifest anew; the journal is then no longer needed.
 void rewrite(int folderFd, const HoldBatch& batch) {
     const auto bytes = HoldingManifest::encode(batch);
@@ -119,7 +126,7 @@ int64_t deleteListed(int rootFd, int folderFd, HoldBatch batch) {
             if (!filesMissing) left.push_back(std::move(item));
             continue;
         }
-        const platform::Removal removal = platform::removeTreeAt(files.get(), item.stored);
+        const platform::Removal removal = removeHeld(files.get(), item.stored);
         freed = plus(freed, removal.bytes);
         if (removal.complete || platform::presenceAt(files.get(), item.stored) == platform::Presence::absent) continue;
         item.bytes = std::max<int64_t>(0, item.bytes - removal.bytes);
@@ -369,13 +376,13 @@ int64_t HoldingArea::purgeExpired(int days, const QDateTime& now) {
                 if (batch.date < cutoff) {
                     // With nothing listed left, whatever its files folder
                     // still holds was held with it: its time is up too.
-                    const int64_t freed = batch.items.empty() ? platform::removeTreeAt(root, name).bytes
-                                                              : deleteListed(root, folder.fd.get(), batch);
+                    const int64_t freed =
+                        batch.items.empty() ? removeHeld(root, name).bytes : deleteListed(root, folder.fd.get(), batch);
                     total = plus(total, freed);
                 } else if (batch.items.empty() && !holdsFiles(folder.fd.get()) &&
                            modifiedAt(root, name) < orphanCutoff) {
                     // Nothing held: the record of a clean that moved nothing.
-                    total = plus(total, platform::removeTreeAt(root, name).bytes);
+                    total = plus(total, removeHeld(root, name).bytes);
                 }
                 break;
             }
@@ -388,10 +395,10 @@ int64_t HoldingArea::purgeExpired(int days, const QDateTime& now) {
                     // changes only with its record, maybe before the last
                     // item moved in. Never by a time that cannot be read.
                     const auto changed = changedAt(folder.fd.get(), HoldingArea::kFiles);
-                    if (changed && *changed < cutoff) total = plus(total, platform::removeTreeAt(root, name).bytes);
+                    if (changed && *changed < cutoff) total = plus(total, removeHeld(root, name).bytes);
                 } else if (modifiedAt(root, name) < orphanCutoff) {
                     // Anything else without a batch: an orphan once a day old.
-                    total = plus(total, platform::removeTreeAt(root, name).bytes);
+                    total = plus(total, removeHeld(root, name).bytes);
                 }
                 break;
             case BatchRead::Kind::unreadable:

@@ -290,6 +290,39 @@ TEST_F(HoldingTest, PurgeCountsOnlyWhatWent) {
     EXPECT_EQ(area->batches(), std::vector<HoldBatch>{stuck});
 }
 
+TEST_F(HoldingTest, HeldFoldersThatWereReadOnlyStillGo) {
+    if (!test::permissionsEnforced()) GTEST_SKIP() << "permissions are not enforced";
+    // Module caches (Go's among them) keep their folders read-only. Moved in
+    // whole, they must still go when the batch is deleted or expires, or the
+    // space they hold is never given back.
+    const auto makeCache = [&](const std::string& name) {
+        tree->text(name + "/m@v1/sub/f.go", "f");
+        tree->text(name + "/shut/g", "g");
+        ::chmod((home() / name / "m@v1/sub").c_str(), 0555);
+        ::chmod((home() / name / "m@v1").c_str(), 0555);
+        ::chmod((home() / name / "shut").c_str(), 0);
+    };
+    makeCache("mod");
+    makeCache("old");
+    // A link out of the held item is removed itself: what it leads to keeps
+    // its permissions and its contents.
+    tree->text("outside/kept", "kept");
+    ::chmod((home() / "outside").c_str(), 0555);
+    fs::create_symlink(home() / "outside", home() / "mod/out");
+    const auto purged = holdFiles({"mod"});
+    const auto expired = holdFiles({"old"}, "2026-03-01T09:00:00Z");
+    const int64_t size = DiskScanner::size(folderOf(purged) / "files");
+    EXPECT_GE(area->purge(purged), size);
+    EXPECT_FALSE(present(folderOf(purged)));
+    EXPECT_GT(area->purgeExpired(7, at("2026-03-10T12:00:00Z")), 0);
+    EXPECT_FALSE(present(folderOf(expired)));
+    EXPECT_TRUE(area->batches().empty());
+    struct stat outside {};
+    ASSERT_EQ(::stat((home() / "outside").c_str(), &outside), 0);
+    EXPECT_EQ(outside.st_mode & 07777, 0555u);
+    EXPECT_EQ(contents(home() / "outside/kept"), "kept");
+}
+
 TEST_F(HoldingTest, ExpiryKeepsTheLimitAndOrphansOfLessThanADay) {
     const QDateTime now = at("2026-03-10T12:00:00Z");
     const auto exact = holdFiles({"e1"}, "2026-03-03T12:00:00Z");
