@@ -309,7 +309,9 @@ QCoro::Task<> HoldingSheet::restore(HoldBatch batch) {
     QCoro::Task<HoldingArea::RestoreResult> restoring = holding->restore(std::move(batch));
     const HoldingArea::RestoreResult result = co_await restoring;
     // The sheet may have closed meanwhile: then there is no line to show.
-    if (self) {
+    // Nothing back, nothing left: an earlier request (a double click) took
+    // the batch, and its line stays.
+    if (self && result != HoldingArea::RestoreResult{}) {
         QString text = sorbeta::tr("放回去了 %n 项", nullptr, result.restored);
         if (!result.skipped.empty())
             text = sorbeta::tr("%1，%2").arg(

@@ -178,6 +178,23 @@ TEST_F(HoldingSheetTest, RestoreShowsCountsAndRescans) {
     ASSERT_TRUE(test::waitUntil([&] { return restores == 3; }));
 }
 
+TEST_F(HoldingSheetTest, ASecondRestoreOfTheSameBatchLeavesTheFirstLineStanding) {
+    hold({"r/a", "r/b"}, QDateTime::currentDateTimeUtc(), QStringLiteral("回"));
+    HoldingModel holding(area);
+    holding.setBatches(area->batches());
+    int restores = 0;
+    HoldingSheet sheet(holding, [&] { ++restores; });
+    sheet.show();
+    // A double click: the second request finds the batch already put back.
+    restoreButton(&sheet, 0)->click();
+    restoreButton(&sheet, 0)->click();
+    ASSERT_TRUE(test::waitUntil([&] { return restores == 2; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(message(&sheet), QStringLiteral("放回去了 2 项"));
+    EXPECT_TRUE(std::filesystem::exists(home() / "r/a"));
+    EXPECT_EQ(rowCount(&sheet), 0);
+}
+
 TEST_F(HoldingSheetTest, DeleteShowsFreedSizeAndNeverTouchesAClosedSheet) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     hold({"x/a", "x/b"}, now, QStringLiteral("删"));
