@@ -16,6 +16,8 @@
 #include "app/MenuBarExtra.h"
 #include "app/ModelTasks.h"
 #include "app/UpdatePrompts.h"
+#include "model/care/Maintenance.h"
+#include "model/dialog/CandyDialog.h"
 #include "model/disk/Access.h"
 #include "model/scan/AppModel.h"
 #include "platform/Notifications.h"
@@ -58,9 +60,20 @@ void SorbetaApp::start() {
     connect(extra_.get(), &MenuBarExtra::openSettings, this, &SorbetaApp::openSettings);
     connect(extra_.get(), &MenuBarExtra::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     extra_->show();
+    // A question counts while its window shows it: one left in a main window
+    // that was closed (an update prompt at login) must not stop the
+    // automatic clean until the window is opened again.
+    container.care().setQuestionOnScreen([this] { return questionOnScreen(); });
     updater_->start();
     updateQuitOnClose();
     showMainWindow();
+}
+
+bool SorbetaApp::questionOnScreen() const {
+    const std::optional<CandyDialog>& question = CandyDialogCenter::shared().current();
+    if (!question) return false;
+    if (question->host == CandyDialog::Host::menuBar) return extra_ && extra_->panelWindow()->isVisible();
+    return mainWindow_ && mainWindow_->isVisible() && !mainWindow_->isMinimized();
 }
 
 void SorbetaApp::updateQuitOnClose() {

@@ -51,6 +51,8 @@ public slots:
 private:
     void buildMenus(QMenuBar* bar);
     void updateQuitOnClose();
+    // A dialog waits in a window that shows it.
+    bool questionOnScreen() const;
 
     std::unique_ptr<AppServices> services_;
     std::unique_ptr<MenuBarExtra> extra_;

@@ -13,6 +13,8 @@
 #include "app/AppServices.h"
 #include "app/SorbetaApp.h"
 #include "app/UpdatePrompts.h"
+#include "model/care/Maintenance.h"
+#include "model/dialog/CandyDialog.h"
 #include "model/scan/AppModel.h"
 #include "platform/Updater.h"
 #include "ui/views/settings/SettingsView.h"
@@ -182,6 +184,48 @@ TEST_F(AppMenuTest, ControlQQuitsOnceFromThePanelAndTheWindow) {
     panel->show();
     QTest::keyClick(panel, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(quit.fired, 3);
+    panel->hide();
+}
+
+TEST_F(AppMenuTest, AQuestionHoldsTheAutomaticCleanBackOnlyWhileItsWindowShowsIt) {
+    SorbetaApp app;
+    app.start();
+    QMainWindow* window = test::mainWindow();
+    ASSERT_NE(window, nullptr);
+    Maintenance& care = app.services().care();
+    CandyDialogCenter& center = CandyDialogCenter::shared();
+    auto question = [](CandyDialog::Host host) {
+        CandyDialog dialog;
+        dialog.title = QStringLiteral("冰沙有新版本 1.3.0 了");
+        dialog.host = host;
+        dialog.choices = {{QStringLiteral("好"), Flavor::lime, true, false},
+                          {QStringLiteral("以后再说"), Flavor::cloud, false, true}};
+        return dialog;
+    };
+    EXPECT_FALSE(care.userIsAsked());
+
+    center.confirm(question(CandyDialog::Host::main), [] {});
+    EXPECT_TRUE(care.userIsAsked());
+    window->setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(care.userIsAsked());
+    app.showMainWindow();
+    EXPECT_TRUE(care.userIsAsked());
+    // Closed unanswered: the question waits for the window, upkeep does not.
+    window->close();
+    ASSERT_TRUE(test::waitUntil([] { return test::mainWindow() == nullptr; }));
+    ASSERT_TRUE(center.isShowing());
+    EXPECT_FALSE(care.userIsAsked());
+    center.choose(1);
+
+    // The panel shows its own questions, whatever the main window does.
+    center.confirm(question(CandyDialog::Host::menuBar), [] {});
+    QWidget* panel = trayPanel();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(test::waitUntil([&] { return panel->isVisible(); }));
+    EXPECT_TRUE(care.userIsAsked());
+    center.choose(1);
+    EXPECT_FALSE(care.userIsAsked());
+    while (center.isShowing()) center.choose(-1);
     panel->hide();
 }
 

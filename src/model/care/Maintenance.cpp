@@ -11,6 +11,7 @@
 #include "model/catalog/Catalog.h"
 #include "model/common/Bytes.h"
 #include "model/common/WorkPool.h"
+#include "model/dialog/CandyDialog.h"
 #include "model/disk/Targets.h"
 #include "model/history/HistoryModel.h"
 #include "model/holding/HoldingModel.h"
@@ -127,6 +128,14 @@ int Maintenance::enabledRuleCount() const {
                              [](const AutoRule& rule) { return rule.enabled; }));
 }
 
+void Maintenance::setQuestionOnScreen(std::function<bool()> onScreen) { questionOnScreen_ = std::move(onScreen); }
+
+bool Maintenance::userIsAsked() const {
+    if (questionOnScreen_) return questionOnScreen_();
+    const CandyDialogCenter* dialogs = model_ ? model_->environment().dialogs : nullptr;
+    return dialogs && dialogs->isShowing();
+}
+
 // ----- the loop
 
 void Maintenance::start() {
@@ -240,7 +249,7 @@ QCoro::Task<> Maintenance::runRules() {
     if (!model) co_return;
     const Plan plan = planFor(settings_.rules);
     if (plan.enabled.empty()) co_return;
-    if (!model->phase().isIdle()) co_return;
+    if (!model->phase().isIdle() || userIsAsked()) co_return;
 
     // Running applications spare nothing here: the sizes decide, the clean
     // itself skips what a running application guards.
@@ -257,8 +266,8 @@ QCoro::Task<> Maintenance::runRules() {
     if (!self || !model) co_return;
 
     // A scan or a manual clean may have started while the sizes were
-    // measured: this pass then leaves the model to it.
-    if (!model->phase().isIdle()) co_return;
+    // measured, or a question come up: this pass then leaves the model to it.
+    if (!model->phase().isIdle() || userIsAsked()) co_return;
 
     // Measuring can take minutes, and the user may have switched a rule off
     // or raised its threshold meanwhile; automatic cleaning deletes outright,

@@ -9,7 +9,7 @@
 // This is the one place that deletes files without asking: the automatic
 // clean uses the same targets, safety test and removal as the manual clean,
 // only ever for safe catalog rules, and never while a scan or another clean
-// runs.
+// runs or a question waits for the user's answer.
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
@@ -117,6 +117,15 @@ public:
 
     int enabledRuleCount() const;
 
+    // Whether a question waits on screen for the user's answer: most often
+    // whether to clean, or what to do about running applications before a
+    // clean. The automatic clean waits meanwhile; cleaning under it would
+    // leave the model busy when the answer comes, and the clean the user
+    // just confirmed would be dropped. Without `onScreen`: whether the
+    // model's dialog centre holds a question.
+    void setQuestionOnScreen(std::function<bool()> onScreen);
+    bool userIsAsked() const;
+
     // Starts the loop once; later calls do nothing.
     void start();
     bool started() const { return started_; }
@@ -153,6 +162,7 @@ private:
     std::optional<QDateTime> lastLowSpaceAlert_;
     std::optional<QDateTime> lastMemoryAlert_;
     QObject* timer_ = nullptr;  // the boot-clock timer, made on first use
+    std::function<bool()> questionOnScreen_;
 };
 
 }  // namespace sorbeta

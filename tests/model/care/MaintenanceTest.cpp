@@ -10,6 +10,7 @@
 #include "PoolHold.h"
 #include "model/care/Maintenance.h"
 #include "model/catalog/Catalog.h"
+#include "model/dialog/CandyDialog.h"
 #include "model/history/HistoryModel.h"
 #include "platform/Autostart.h"
 #include "platform/Defaults.h"
@@ -351,6 +352,37 @@ TEST_F(AutoCleanTest, AScanThatStartsWhileSizesAreMeasuredKeepsTheModel) {
     EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
     EXPECT_EQ(model->phase(), Phase::scanning(QStringLiteral("x")));
     EXPECT_TRUE(posted.empty());
+}
+
+TEST_F(AutoCleanTest, NothingIsCleanedWhileTheUserIsBeingAsked) {
+    // A question on screen is most often the confirmation of a clean, or its
+    // question about running applications: an automatic clean under it
+    // would make the user's answered clean find the model busy and drop it.
+    auto question = [] {
+        CandyDialog dialog;
+        dialog.title = QStringLiteral("清理这些？");
+        dialog.choices = {{QStringLiteral("清理"), Flavor::strawberry, true, false},
+                          {QStringLiteral("再想想"), Flavor::cloud, false, true}};
+        return dialog;
+    };
+    setRules({{"npm", true, 0.001}});
+    dialogs.confirm(question(), [] {});
+    runRules();
+    EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
+    EXPECT_TRUE(model->phase().isIdle());
+    EXPECT_TRUE(posted.empty());
+    dialogs.choose(1);
+
+    // Asked while the sizes are measured: the pass leaves it too.
+    runRulesChanging([&] { dialogs.confirm(question(), [] {}); });
+    EXPECT_TRUE(exists(".npm/_cacache/index/blob"));
+    EXPECT_TRUE(posted.empty());
+    dialogs.choose(1);
+
+    // Answered: the next pass cleans.
+    runRules();
+    EXPECT_FALSE(exists(".npm/_cacache/index/blob"));
+    EXPECT_EQ(posted.size(), 1u);
 }
 
 TEST_F(AutoCleanTest, SettingsChangedWhileSizesAreMeasuredDecideWhatIsCleaned) {
