@@ -118,6 +118,9 @@ CareSettings CareSettings::load(const platform::Defaults& defaults) {
     // Only safe catalog rules may ever be cleaned without asking.
     const std::set<std::string> safe = safeIDs();
     std::erase_if(settings->rules, [&](const AutoRule& rule) { return !safe.count(rule.itemID); });
+    // Only an edit by hand stores a threshold the slider cannot make: one of
+    // 0 or below would keep a switched-on alert silent however full the disk.
+    settings->lowSpaceGB = std::clamp(settings->lowSpaceGB, kMinLowSpaceGB, kMaxLowSpaceGB);
     return *settings;
 }
 

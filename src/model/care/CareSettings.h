@@ -25,6 +25,9 @@ struct AutoRule {
 };
 
 struct CareSettings {
+    // The low-space threshold the alert page offers, in decimal gigabytes.
+    static constexpr double kMinLowSpaceGB = 5, kMaxLowSpaceGB = 200;
+
     bool lowSpaceAlert = false;
     double lowSpaceGB = 30;  // decimal gigabytes
     bool memoryAlert = false;
@@ -40,7 +43,8 @@ struct CareSettings {
 
     // The stored settings: fresh ones when nothing readable is stored; a
     // readable value gets the default rules it lacks appended and loses the
-    // rules that name no safe catalog row. Writes nothing.
+    // rules that name no safe catalog row, and its low-space threshold is
+    // kept inside the range the alert page offers. Writes nothing.
     static CareSettings load(const platform::Defaults& defaults);
     // Stores the settings; one that cannot be written as JSON (a threshold
     // that is not a finite number) leaves the stored value as it was.

@@ -129,6 +129,21 @@ TEST_F(CareSettingsTest, StoredRulesComeFirstThenMissingDefaultsAndOnlySafeRowsS
     EXPECT_EQ(load().rules, CareSettings::defaultRules());
 }
 
+TEST_F(CareSettingsTest, AHandEditedLowSpaceThresholdIsKeptInsideTheSlidersRange) {
+    // Below the range an alert that is on would never come; above it the
+    // slider could not show it.
+    for (const auto& [stored, read] : std::vector<std::pair<double, double>>{
+             {-10, 5}, {0, 5}, {4.5, 5}, {5, 5}, {12.5, 12.5}, {200, 200}, {250, 200}, {1e300, 200}}) {
+        QJsonObject object = storedObject(QJsonArray{rule("logs", true, 2)});
+        object["lowSpaceGB"] = stored;
+        store(object);
+        const CareSettings settings = load();
+        EXPECT_EQ(settings.lowSpaceGB, read) << stored;
+        EXPECT_TRUE(settings.lowSpaceAlert);
+        EXPECT_EQ(settings.rules.front(), (AutoRule{"logs", true, 2}));
+    }
+}
+
 TEST_F(CareSettingsTest, SavedSettingsReadBackEqualAndUnwritableOnesLeaveTheStoredValue) {
     CareSettings settings;
     settings.lowSpaceAlert = true;
