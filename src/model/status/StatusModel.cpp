@@ -84,12 +84,17 @@ void StatusModel::refresh() {
     assign(memory_, sources_.memory(), &StatusModel::memoryChanged);
 
     // Counters that went backwards (a reset) or did not move give no share.
+    // No counters at all (the file could not be read) are no sample: taken
+    // as the next baseline, they would make the next share the average
+    // since boot.
     const platform::CpuTicks ticks = sources_.cpuTicks();
-    if (lastTicks_ && ticks.total > lastTicks_->total && ticks.busy >= lastTicks_->busy) {
-        const double share = double(ticks.busy - lastTicks_->busy) / double(ticks.total - lastTicks_->total);
-        assign(cpu_, std::clamp(share, 0.0, 1.0), &StatusModel::cpuChanged);
+    if (ticks.total > 0) {
+        if (lastTicks_ && ticks.total > lastTicks_->total && ticks.busy >= lastTicks_->busy) {
+            const double share = double(ticks.busy - lastTicks_->busy) / double(ticks.total - lastTicks_->total);
+            assign(cpu_, std::clamp(share, 0.0, 1.0), &StatusModel::cpuChanged);
+        }
+        lastTicks_ = ticks;
     }
-    lastTicks_ = ticks;
 
     if (const auto load = sources_.loadAverage()) assign(load_, *load, &StatusModel::loadChanged);
     assign(battery_, sources_.battery(), &StatusModel::batteryChanged);

@@ -144,6 +144,15 @@ TEST(StatusModel, ProcessorShareFromTickDifferences) {
     model.refresh();
     EXPECT_DOUBLE_EQ(model.cpu(), 1.0);
     EXPECT_EQ(cpuChanges.count(), 3);  // equal values are stored silently
+    // /proc/stat could not be read (no counters at all): not a reset to
+    // zero, so the next share still counts from the last real counters
+    // rather than showing the average since boot.
+    f.ticks = {0, 0};
+    model.refresh();
+    EXPECT_DOUBLE_EQ(model.cpu(), 1.0);
+    f.ticks = {600, 2100};
+    model.refresh();
+    EXPECT_DOUBLE_EQ(model.cpu(), 0.5);
 
     f.load.reset();  // getloadavg failed: the last figure stays
     model.refresh();
