@@ -190,7 +190,11 @@ Roots telegramCaches() {
 std::map<std::string, RuleLayer> buildRules() {
     std::map<std::string, RuleLayer> layers;
     layers["browser"] = browsers();
-    layers["yarn"].roots = {"{cache}/yarn", "~/.yarn/berry/cache"};
+    // Only Yarn 1's download cache. Yarn 2 and later run a Plug'n'Play
+    // project straight from the archives in ~/.yarn/berry/cache: emptying it
+    // breaks every such project until it is installed again, as removing its
+    // node_modules would. The category "deps" still measures it.
+    layers["yarn"].roots = {"{cache}/yarn"};
     layers["pip"].roots = {"{cache}/pip"};
     layers["brew"].roots = {"{cache}/Homebrew/downloads"};
     layers["spm"].roots = {"{cache}/org.swift.swiftpm", "~/.swiftpm/cache"};

@@ -179,6 +179,7 @@ TEST_F(LinuxHomeTest, CategoriesCountEveryFileOnceAndLeaveEachToTheRightOne) {
     }
     const std::map<std::string, std::string> ownedBy{
         {".cache/yarn/v6/pkg.tgz", "deps"},
+        {".yarn/berry/cache/a.zip", "deps"},
         {".cache/pypoetry/virtualenvs/proj/pyvenv.cfg", "deps"},
         {".local/share/pnpm/store/v3/files/00/a", "deps"},
         {".cache/huggingface/hub/model.bin", "ai"},
