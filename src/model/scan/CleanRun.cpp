@@ -16,6 +16,7 @@
 #include "model/holding/HoldingArea.h"
 #include "model/scan/AppModel.h"
 #include "platform/Async.h"
+#include "platform/ProcessPlaces.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Translate.h"
 
@@ -41,6 +42,21 @@ bool guardedByRunningApp(const CleanSpec& rule, const std::set<std::string>& run
     const std::vector<std::string> ids = LinuxCatalog::guardIdentities(rule);
     return std::any_of(ids.begin(), ids.end(),
                        [&](const std::string& id) { return running.count(lowered(id).toStdString()) > 0; });
+}
+
+// Keeps the project artifacts in which a running program holds something (a
+// server started from a .venv, a tool run out of node_modules): removed, they
+// would pull its files out from under it. Each one kept counts as an item
+// that did not go. `inUse` is read at the first artifact met.
+void spareArtifactsInUse(std::vector<DiskScanner::TargetGroup>& groups, const ModelEnvironment& environment,
+                         std::optional<std::vector<std::filesystem::path>>& inUse, int& stayed) {
+    if (!environment.placesInUse) return;
+    for (DiskScanner::TargetGroup& group : groups) {
+        if (group.paths.empty()) continue;
+        if (!inUse) inUse = environment.placesInUse();
+        stayed += int(std::erase_if(
+            group.paths, [&](const std::filesystem::path& artifact) { return platform::anyLiesIn(*inUse, artifact); }));
+    }
 }
 
 // The dialog that asks about the applications that still run.
@@ -119,6 +135,7 @@ QCoro::Task<CleanRun::Result> CleanRun::cleanItems(std::vector<CleanItem> items,
                                               return isProcessRunning(name, environment.places);
                                           });
         std::unique_ptr<HoldingWriter> writer = holdIn ? holdIn->makeWriter() : nullptr;
+        std::optional<std::vector<std::filesystem::path>> inUse;
         Result result;
         QStringList cleanedNames;
         for (std::size_t position = 0; position < items.size(); ++position) {
@@ -142,6 +159,8 @@ QCoro::Task<CleanRun::Result> CleanRun::cleanItems(std::vector<CleanItem> items,
                 for (DiskScanner::TargetGroup& group : groups)
                     std::erase_if(group.paths, [&](const std::filesystem::path& path) { return !listed.count(path); });
             }
+            if (rule.source == CleanSpec::Source::projectArtifacts)
+                spareArtifactsInUse(groups, environment, inUse, result.failed);
             int64_t& ruleFreed = result.freedByRule[rule.id];
             const std::optional<DiskScanner::ListedEntries>& entries = items[position].entries;
             for (const DiskScanner::TargetGroup& group : groups) {

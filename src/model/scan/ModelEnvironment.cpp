@@ -1,6 +1,7 @@
 #include "model/scan/ModelEnvironment.h"
 
 #include "model/holding/HoldingArea.h"
+#include "platform/ProcessPlaces.h"
 
 namespace sorbeta {
 
@@ -11,6 +12,7 @@ ModelEnvironment ModelEnvironment::system(const platform::Places& places) {
     environment.settings = AppSettings(places);
     environment.holding = HoldingArea::standard(places);
     environment.dialogs = &CandyDialogCenter::shared();
+    environment.placesInUse = [] { return platform::placesInUse(platform::ProcFolder()); };
     return environment;
 }
 

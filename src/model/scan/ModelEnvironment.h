@@ -4,6 +4,7 @@
 // home, fakes and short waits.
 #include <QString>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -28,6 +29,10 @@ struct ModelEnvironment {
     std::shared_ptr<const platform::RunningApps> apps;
     // Called on the clean's worker thread; empty: the pgrep probe.
     std::function<bool(const QString& processName)> isProcessRunning;
+    // What the user's running programs hold on to (platform/ProcessPlaces.h),
+    // asked on the clean's worker thread before project artifacts go; empty:
+    // nothing is held.
+    std::function<std::vector<std::filesystem::path>()> placesInUse;
     // Where "hold cleaned files" is read.
     AppSettings settings;
     // Where held files go.

@@ -376,6 +376,30 @@ TEST_F(AppModelCleanTest, GuardingProcessesAndRunningAppFoldersAreSpared) {
     EXPECT_FALSE(exists("Library/Caches/com.example.Idle/blob"));
 }
 
+// A program running from an idle project's dependencies (a server started
+// from its .venv weeks ago) would lose its files midway: that folder stays,
+// and is counted as one that did not go.
+TEST_F(AppModelCleanTest, ProjectArtifactsARunningProgramHoldsAreSpared) {
+    for (const char* project : {"Code/api", "Code/site"}) {
+        const fs::path folder(project);
+        tree->text(folder / "requirements.txt", "flask\n");
+        tree->file(folder / ".venv/lib/python3.11/site-packages/flask/app.py", 1'200'000);
+        for (const fs::path inner : {".venv/lib/python3.11/site-packages/flask", ".venv/lib/python3.11/site-packages",
+                                     ".venv/lib/python3.11", ".venv/lib", ".venv"})
+            tree->setAgeDays(folder / inner, 30);
+    }
+    const fs::path held = places().home / "Code/api/.venv/lib/python3.11/site-packages/flask/app.py";
+    environment.placesInUse = [held] { return std::vector<fs::path>{held, "/usr/bin/python3.11"}; };
+    model = makeModel();
+    scan(*model);
+
+    auto task = model->cleanSelected(Host::main, {"artifacts"});
+    test::finish(task);
+    EXPECT_TRUE(fs::exists(held));
+    EXPECT_FALSE(exists("Code/site/.venv"));
+    EXPECT_EQ(model->lastFailed(), 1);
+}
+
 TEST_F(AppModelCleanTest, OnlyTheConfirmedRulesAreCleanedEvenIfTicksChangeDuringTheDialog) {
     apps->add(QStringLiteral("com.google.Chrome"), QStringLiteral("Chrome"), false);
     auto task = model->cleanSelected(Host::main, {"browser", "npm"});
