@@ -14,6 +14,7 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     // Browsers: caches in the cache folder, profiles elsewhere.
     t.file(".cache/google-chrome/Default/Cache/Cache_Data/data_1", kSmall);
     t.file(".config/google-chrome/Default/Cookies", kSmall);
+    t.file(".cache/BraveSoftware/Brave-Browser-Beta/Default/Cache/Cache_Data/data_1", kSmall);
     t.file(".cache/mozilla/firefox/abc.default-release/cache2/entries/E1", kSmall);
     t.file(".mozilla/firefox/abc.default-release/places.sqlite", kSmall);
     t.file(".var/app/org.mozilla.firefox/cache/mozilla/firefox/p1/cache2/entries/E2", kSmall);
@@ -116,7 +117,8 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
 std::vector<LinuxHome::RuleFinds> LinuxHome::expectedRuleTargets() {
     return {
         {"browser",
-         {".cache/google-chrome", ".cache/mozilla/firefox/abc.default-release/cache2",
+         {".cache/google-chrome", ".cache/BraveSoftware/Brave-Browser-Beta",
+          ".cache/mozilla/firefox/abc.default-release/cache2",
           ".var/app/org.mozilla.firefox/cache/mozilla/firefox/p1/cache2", "snap/chromium/common/.cache/chromium"}},
         {"yarn", {".cache/yarn"}},
         {"pip", {".cache/pip"}},

@@ -100,7 +100,8 @@ RuleLayer browsers() {
     layer.roots = {
         "{cache}/google-chrome", "{cache}/google-chrome-beta", "{cache}/google-chrome-unstable", "{cache}/chromium",
         "{cache}/microsoft-edge", "{cache}/microsoft-edge-beta", "{cache}/microsoft-edge-dev",
-        "{cache}/BraveSoftware/Brave-Browser", "{cache}/mozilla/firefox/*/cache2",
+        "{cache}/BraveSoftware/Brave-Browser", "{cache}/BraveSoftware/Brave-Browser-Beta",
+        "{cache}/BraveSoftware/Brave-Browser-Nightly", "{cache}/mozilla/firefox/*/cache2",
         // Flatpak and Snap keep each application's cache folder in its sandbox.
         "{fp}/com.google.Chrome/cache/google-chrome", "{fp}/org.chromium.Chromium/cache/chromium",
         "{fp}/com.microsoft.Edge/cache/microsoft-edge", "{fp}/com.brave.Browser/cache/BraveSoftware/Brave-Browser",
@@ -119,6 +120,8 @@ RuleLayer browsers() {
                              "microsoft-edge-dev",
                              "com.microsoft.Edge",
                              "brave-browser",
+                             "brave-browser-beta",
+                             "brave-browser-nightly",
                              "brave",
                              "firefox",
                              "firefox-esr"};
