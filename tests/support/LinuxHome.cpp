@@ -65,6 +65,10 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     t.file(".cache/torch/hub/checkpoints/resnet50.pth", kSmall);
     t.file(".cache/whisper/large-v3.pt", kSmall);
     t.file(".cache/keepassxc/keepassxc.ini", kSmall);
+    // Installed packages that projects run from, not fetched again by
+    // themselves: renv's library (projects link to it) and Cypress's binary.
+    t.file(".cache/R/renv/cache/v5/R-4.3/x86_64-pc-linux-gnu/dplyr/1.1.4/0a1b/dplyr/DESCRIPTION", kSmall);
+    t.file(".cache/Cypress/13.6.0/Cypress/Cypress", kSmall);
     t.file(".var/app/org.gimp.GIMP/cache/gimp/x", kSmall);
     t.file("snap/code/common/.cache/x", kSmall);
     // The user's folders.
@@ -166,6 +170,8 @@ std::vector<std::string> LinuxHome::protectedFiles() {
             ".cache/torch/hub/checkpoints/resnet50.pth",
             ".cache/whisper/large-v3.pt",
             ".cache/keepassxc/keepassxc.ini",
+            ".cache/R/renv/cache/v5/R-4.3/x86_64-pc-linux-gnu/dplyr/1.1.4/0a1b/dplyr/DESCRIPTION",
+            ".cache/Cypress/13.6.0/Cypress/Cypress",
             "下载/App.AppImage",
             "下载/fresh.deb",
             ".ssh/id_ed25519",

@@ -142,6 +142,10 @@ RuleLayer appCaches() {
     // words (ibus-libpinyin), files an rclone mount has yet to upload, and
     // Evolution's offline copies of mail with changes not yet sent back.
     left.insert({"ibus", "rclone", "evolution"});
+    // Nor are installed packages that projects run from and that nothing
+    // fetches again by itself: renv's library, to which every R project's
+    // own library links, and the Cypress binary its npm package put there.
+    left.insert({"R", "Cypress"});
     layer.children.push_back({"{cache}", "", left, passwordManagerPrefixes()});
     // A sandbox's cache folder is the cache folder of the application inside:
     // a Flatpak Evolution keeps its offline mail in its own cache/evolution,
