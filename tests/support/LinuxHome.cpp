@@ -69,6 +69,7 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     // themselves: renv's library (projects link to it) and Cypress's binary.
     t.file(".cache/R/renv/cache/v5/R-4.3/x86_64-pc-linux-gnu/dplyr/1.1.4/0a1b/dplyr/DESCRIPTION", kSmall);
     t.file(".cache/Cypress/13.6.0/Cypress/Cypress", kSmall);
+    t.file(".cache/ms-playwright-go/1.50.1/node", kSmall);
     t.file(".var/app/org.gimp.GIMP/cache/gimp/x", kSmall);
     t.file("snap/code/common/.cache/x", kSmall);
     // The user's folders.
@@ -172,6 +173,7 @@ std::vector<std::string> LinuxHome::protectedFiles() {
             ".cache/keepassxc/keepassxc.ini",
             ".cache/R/renv/cache/v5/R-4.3/x86_64-pc-linux-gnu/dplyr/1.1.4/0a1b/dplyr/DESCRIPTION",
             ".cache/Cypress/13.6.0/Cypress/Cypress",
+            ".cache/ms-playwright-go/1.50.1/node",
             "下载/App.AppImage",
             "下载/fresh.deb",
             ".ssh/id_ed25519",

@@ -146,7 +146,11 @@ RuleLayer appCaches() {
     // fetches again by itself: renv's library, to which every R project's
     // own library links, and the Cypress binary its npm package put there.
     left.insert({"R", "Cypress"});
-    layer.children.push_back({"{cache}", "", left, passwordManagerPrefixes()});
+    // Playwright's browsers and its drivers for other languages
+    // (ms-playwright-go): fetched only when the user installs them again.
+    Roots leftPrefixes = passwordManagerPrefixes();
+    leftPrefixes.push_back("ms-playwright");
+    layer.children.push_back({"{cache}", "", left, leftPrefixes});
     // A sandbox's cache folder is the cache folder of the application inside:
     // a Flatpak Evolution keeps its offline mail in its own cache/evolution,
     // a snapped rclone its uploads in common/.cache/rclone. So each entry is
@@ -159,14 +163,14 @@ RuleLayer appCaches() {
                               passwordManagerPrefixes(),
                               true,
                               left,
-                              passwordManagerPrefixes()});
+                              leftPrefixes});
     layer.children.push_back({"{snap}",
                               "common/.cache",
                               {"chromium", "brave", "firefox"},
                               passwordManagerPrefixes(),
                               true,
                               left,
-                              passwordManagerPrefixes()});
+                              leftPrefixes});
     return layer;
 }
 
