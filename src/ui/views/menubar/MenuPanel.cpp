@@ -147,7 +147,9 @@ protected:
         const bool rtl = layoutDirection() == Qt::RightToLeft;
         painter.setFont(font);
         painter.setPen(Theme::ink());
-        painter.drawText(line, Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft), title_);
+        // Absolute: the painter already mirrors a plain left or right in
+        // right-to-left, which put the title on top of the percentage.
+        painter.drawText(line, Qt::AlignVCenter | Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft), title_);
         painter.setPen(Theme::inkSoft());
         drawTabularText(painter, line, Qt::AlignVCenter | Qt::AlignTrailing, percentText(fraction_), layoutDirection());
 
@@ -201,7 +203,9 @@ MenuPanel::MenuPanel(AppModel& model, StatusModel& status, Maintenance& care, st
     header_ = new Header(this);
     inset(header_);
     disk_ = new Meter(sorbeta::tr("磁盘"), Flavor::blueberry, this);
+    disk_->setObjectName(QStringLiteral("diskMeter"));
     memoryMeter_ = new Meter(sorbeta::tr("内存"), Flavor::mint, this);
+    memoryMeter_->setObjectName(QStringLiteral("memoryMeter"));
     inset(disk_);
     inset(memoryMeter_);
 

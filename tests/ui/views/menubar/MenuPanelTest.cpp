@@ -2,14 +2,18 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLayout>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 #include <filesystem>
 
 #include "model/care/Maintenance.h"
 #include "model/common/Bytes.h"
 #include "model/history/HistoryModel.h"
 #include "model/scan/AppModelTestSupport.h"
+#include "model/shell/AppLanguage.h"
 #include "model/status/StatusModel.h"
 #include "ui/kit/CandyControls.h"
 #include "ui/kit/Theme.h"
@@ -143,6 +147,60 @@ TEST_F(MenuPanelTest, CleanButtonReplacesTheTicksByTheSafeItemsAndCleansOnlyThos
     // The clean rescanned: no safe items left, so the button scans again.
     ASSERT_TRUE(test::waitUntil([&] { return model->phase().isIdle() && model->safeItems().empty(); }, 10'000));
     EXPECT_EQ(main->text(), QStringLiteral("扫描磁盘"));
+}
+
+// The columns of the meter's text line that hold ink.
+std::vector<bool> meterInk(QWidget* meter) {
+    QImage image(meter->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    // On screen the widget's painter takes its direction; a painter handed to
+    // render() must be given it.
+    QPainter painter(&image);
+    painter.setLayoutDirection(meter->layoutDirection());
+    meter->render(&painter, QPoint(), QRegion(), QWidget::RenderFlags());  // its own drawing only
+    painter.end();
+    std::vector<bool> ink(std::size_t(image.width()), false);
+    for (int y = 0; y < image.height() / 2; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) ink[std::size_t(x)] = true;
+    return ink;
+}
+
+bool anyInk(const std::vector<bool>& ink, int from, int to) {
+    for (int x = from; x < to; ++x)
+        if (ink[std::size_t(x)]) return true;
+    return false;
+}
+
+// The meter's title stands at the leading end and its percentage at the
+// trailing end: in Arabic the title moves to the right, not on top of the
+// percentage.
+TEST_F(MenuPanelTest, MeterTitleAndPercentageStandAtOppositeEnds) {
+    for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QTranslator arabic;
+        if (direction == Qt::RightToLeft) {
+            ASSERT_TRUE(arabic.load(AppLanguage::translationResource(QStringLiteral("ar"))));
+            QCoreApplication::installTranslator(&arabic);
+        }
+        QGuiApplication::setLayoutDirection(direction);
+        MenuPanel fresh(
+            *model, *status, *care, [this] { return memory; }, [this] { return now; });
+        fresh.resize(fresh.width(), fresh.sizeHint().height());
+        fresh.layout()->activate();
+        for (const char* name : {"diskMeter", "memoryMeter"}) {
+            auto* meter = fresh.findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(meter, nullptr) << name;
+            const int width = meter->width();
+            ASSERT_GT(width, 200) << name;
+            const int end = 50;
+            const std::vector<bool> ink = meterInk(meter);
+            EXPECT_TRUE(anyInk(ink, 0, end)) << name << " " << direction;
+            EXPECT_TRUE(anyInk(ink, width - end, width)) << name << " " << direction;
+            EXPECT_FALSE(anyInk(ink, end, width - end)) << name << " " << direction;
+        }
+        QCoreApplication::removeTranslator(&arabic);
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TEST(MenuBarIcon, FlavourAndColoursOfTheJelly) {
