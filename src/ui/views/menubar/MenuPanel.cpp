@@ -228,6 +228,14 @@ MenuPanel::MenuPanel(AppModel& model, StatusModel& status, Maintenance& care, st
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         small->addWidget(button, 1);
     }
+    // Side by side while both capsules fit across the panel; where a
+    // language's texts are longer, one above the other instead of the
+    // capsules running into each other and past the panel's edge.
+    const int rowWidth = kWidth - 2 * (18 - room.left());
+    if (purge_->sizeHint().width() + open_->sizeHint().width() > rowWidth) {
+        small->setDirection(QBoxLayout::TopToBottom);
+        small->setSpacing(actions->spacing());
+    }
     connect(purge_, &QAbstractButton::clicked, this, [this] { giveMemoryBack(QPointer<StatusModel>(&status_)); });
     connect(open_, &QAbstractButton::clicked, this, &MenuPanel::openMainWindow);
     actions->addLayout(small);

@@ -203,6 +203,36 @@ TEST_F(MenuPanelTest, MeterTitleAndPercentageStandAtOppositeEnds) {
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
+// In every language the two small buttons keep their capsules apart and
+// within the panel's text column, side by side where they fit.
+TEST_F(MenuPanelTest, SmallButtonCapsulesStayApartAndInsideThePanelInEveryLanguage) {
+    for (const auto& language : AppLanguage::languages) {
+        const QString code = QString::fromUtf8(language.code);
+        QTranslator translator;
+        if (code != QStringLiteral("zh-Hans"))
+            ASSERT_TRUE(translator.load(AppLanguage::translationResource(code))) << language.code;
+        QCoreApplication::installTranslator(&translator);
+        MenuPanel fresh(
+            *model, *status, *care, [this] { return memory; }, [this] { return now; });
+        fresh.setLayoutDirection(code == QStringLiteral("ar") ? Qt::RightToLeft : Qt::LeftToRight);
+        fresh.resize(fresh.width(), fresh.sizeHint().height());
+        fresh.layout()->activate();
+        auto capsule = [&](const char* name) {
+            auto* button = fresh.findChild<CandyButton*>(QString::fromLatin1(name));
+            return button->capsuleRect().translated(button->geometry().topLeft());
+        };
+        const QRectF purge = capsule("purge");
+        const QRectF open = capsule("openMain");
+        const QRectF main = capsule("mainAction");
+        EXPECT_FALSE(purge.intersects(open)) << language.code;
+        for (const QRectF& rect : {purge, open}) {
+            EXPECT_GE(rect.left(), main.left() - 0.5) << language.code;
+            EXPECT_LE(rect.right(), main.right() + 0.5) << language.code;
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
 TEST(MenuBarIcon, FlavourAndColoursOfTheJelly) {
     EXPECT_EQ(MenuBarIcon::flavor(0, 0), Flavor::cloud);
     EXPECT_EQ(MenuBarIcon::flavor(1000, 50), Flavor::mango);
