@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>打开“完全磁盘访问”设置…</source>
-        <translation>Open “Full Disk Access” Settings…</translation>
+        <translation>Open "Full Disk Access" Settings…</translation>
     </message>
     <message>
         <source>语言</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>已经是最新版本</source>
-        <translation>You’re up to date</translation>
+        <translation>You're up to date</translation>
     </message>
     <message>
         <source>冰沙 %1 就是现在最新的版本。</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>没能检查更新</source>
-        <translation>Couldn’t check for updates</translation>
+        <translation>Couldn't check for updates</translation>
     </message>
     <message>
         <source>连不上更新服务器，过会儿再试试。</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>关掉几个不用的应用，或者在冰沙里释放内存。</source>
-        <translation>Quit a few apps you aren’t using, or free up memory in Sorbeta.</translation>
+        <translation>Quit a few apps you aren't using, or free up memory in Sorbeta.</translation>
     </message>
     <message>
         <source>自动清理了 %1</source>
@@ -256,7 +256,7 @@ Remember to save your work before they quit.</translation>
     </message>
     <message>
         <source>先不清理</source>
-        <translation>Don’t Clean Yet</translation>
+        <translation>Don't Clean Yet</translation>
     </message>
     <message>
         <source>跳过这几项</source>
@@ -457,13 +457,13 @@ Remember to save your work before they quit.</translation>
 点右上角圆点选中，点果冻看里面有什么</source>
         <translation>%1 · %2
 %3
-Click the dot at the top right to select, click the jelly to see what’s inside</translation>
+Click the dot at the top right to select, click the jelly to see what's inside</translation>
     </message>
     <message>
         <source>%1 共 %2，其中旁边的小果冻可以清理，这块是剩下的 %3
 点开看看里面有什么</source>
         <translation>%1 holds %2 in total; the small jellies beside it can be cleaned, this piece is the remaining %3
-Click to see what’s inside</translation>
+Click to see what's inside</translation>
     </message>
     <message>
         <source>%1 · 连同残留共 %2
@@ -501,7 +501,7 @@ Click to see what it left behind</translation>
     </message>
     <message>
         <source>拖到“完全磁盘访问”列表里</source>
-        <translation>Drag to the “Full Disk Access” list</translation>
+        <translation>Drag to the "Full Disk Access" list</translation>
     </message>
     <message>
         <source>拖我</source>
@@ -514,7 +514,7 @@ Click to see what it left behind</translation>
     <message>
         <source>开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。
 冰沙只读文件大小，只删你亲手勾选的东西。</source>
-        <translation>Turn on “Full Disk Access” once, and the system stops asking you folder by folder.
+        <translation>Turn on "Full Disk Access" once, and the system stops asking you folder by folder.
 Sorbeta only reads file sizes and only deletes what you tick yourself.</translation>
     </message>
     <message>
@@ -527,12 +527,12 @@ Sorbeta only reads file sizes and only deletes what you tick yourself.</translat
     </message>
     <message>
         <source>打开冰沙的开关</source>
-        <translation>Turn on Sorbeta’s switch</translation>
+        <translation>Turn on Sorbeta's switch</translation>
     </message>
     <message>
         <source>列表里没有的话，
 把右边的图标拖进去</source>
-        <translation>If it isn’t in the list,
+        <translation>If it isn't in the list,
 drag the icon on the right into it</translation>
     </message>
     <message>
@@ -543,7 +543,7 @@ drag the icon on the right into it</translation>
         <source>系统问的时候点它，
 回来就好了</source>
         <translation>Click it when the system asks,
-then you’re all set</translation>
+then you're all set</translation>
     </message>
     <message>
         <source>先跳过</source>
@@ -559,7 +559,7 @@ then you’re all set</translation>
     </message>
     <message>
         <source>等你打开开关…打开后这里会自己继续</source>
-        <translation>Waiting for the switch… this continues by itself once it’s on</translation>
+        <translation>Waiting for the switch… this continues by itself once it's on</translation>
     </message>
     <message>
         <source>拿到钥匙啦</source>
@@ -571,7 +571,7 @@ then you’re all set</translation>
     </message>
     <message>
         <source>照片、文稿、下载等还没算进来</source>
-        <translation>Photos, documents, downloads and more aren’t counted yet</translation>
+        <translation>Photos, documents, downloads and more aren't counted yet</translation>
     </message>
     <message>
         <source>去开启 ›</source>
@@ -791,7 +791,7 @@ then you’re all set</translation>
     </message>
     <message>
         <source>正在量「%1」…</source>
-        <translation>Measuring “%1”…</translation>
+        <translation>Measuring "%1"…</translation>
     </message>
     <message>
         <source>这段时间没有东西明显变大</source>
@@ -930,7 +930,7 @@ in this period</translation>
     </message>
     <message>
         <source>有了完全磁盘访问，冰沙才能看到文稿、下载、照片和聊天应用的数据，系统也不会一个个文件夹地弹窗。</source>
-        <translation>Sorbeta reads files with your account’s own permissions: the documents, downloads, photos and chat app data you can open are all counted, with nothing extra to allow.</translation>
+        <translation>Sorbeta reads files with your account's own permissions: the documents, downloads, photos and chat app data you can open are all counted, with nothing extra to allow.</translation>
     </message>
     <message>
         <source>已开启完全磁盘访问</source>
@@ -1053,11 +1053,11 @@ in this period</translation>
     </message>
     <message>
         <source>没能保存图片</source>
-        <translation>Couldn’t save the picture</translation>
+        <translation>Couldn't save the picture</translation>
     </message>
     <message>
         <source>已保存到「%1」</source>
-        <translation>Saved to “%1”</translation>
+        <translation>Saved to "%1"</translation>
     </message>
     <message>
         <source>已拷贝，可以直接粘贴</source>
@@ -1219,7 +1219,7 @@ in this period</translation>
     </message>
     <message>
         <source>会用系统自带的 purge 清掉文件缓存，需要输入管理员密码（由系统弹窗，冰沙看不到）。</source>
-        <translation>The kernel will drop its file cache. This needs the administrator password (asked in the system’s own prompt; Sorbeta never sees it).</translation>
+        <translation>The kernel will drop its file cache. This needs the administrator password (asked in the system's own prompt; Sorbeta never sees it).</translation>
     </message>
     <message>
         <source>之后几分钟里打开文件会稍慢一点，系统会慢慢重新缓存。</source>
@@ -1338,7 +1338,7 @@ in this period</translation>
     </message>
     <message>
         <source>CoreSimulator 的缓存和各个模拟器的临时文件，需要时会重建。</source>
-        <translation>CoreSimulator caches and each simulator’s temporary files; rebuilt when needed.</translation>
+        <translation>CoreSimulator caches and each simulator's temporary files; rebuilt when needed.</translation>
     </message>
     <message>
         <source>旧的设备支持文件</source>
@@ -1354,7 +1354,7 @@ in this period</translation>
     </message>
     <message>
         <source>Xcode 自己的缓存目录。</source>
-        <translation>Xcode’s own cache folders.</translation>
+        <translation>Xcode's own cache folders.</translation>
     </message>
     <message>
         <source>浏览器缓存</source>
@@ -1370,7 +1370,7 @@ in this period</translation>
     </message>
     <message>
         <source>npm 的下载缓存，装包时会重新下载。</source>
-        <translation>npm’s download cache; packages are downloaded again when installed.</translation>
+        <translation>npm's download cache; packages are downloaded again when installed.</translation>
     </message>
     <message>
         <source>Yarn 缓存</source>
@@ -1378,7 +1378,7 @@ in this period</translation>
     </message>
     <message>
         <source>Yarn 的下载缓存。</source>
-        <translation>Yarn’s download cache.</translation>
+        <translation>Yarn's download cache.</translation>
     </message>
     <message>
         <source>Bun 缓存</source>
@@ -1386,7 +1386,7 @@ in this period</translation>
     </message>
     <message>
         <source>Bun 的安装缓存。</source>
-        <translation>Bun’s install cache.</translation>
+        <translation>Bun's install cache.</translation>
     </message>
     <message>
         <source>pip 缓存</source>
@@ -1434,7 +1434,7 @@ in this period</translation>
     </message>
     <message>
         <source>Gradle 的守护进程日志、构建缓存和通知。依赖仓库本身不动。Gradle 在跑时跳过。</source>
-        <translation>Gradle’s daemon logs, build cache and notifications. The dependency repository itself is left alone. Skipped while Gradle runs.</translation>
+        <translation>Gradle's daemon logs, build cache and notifications. The dependency repository itself is left alone. Skipped while Gradle runs.</translation>
     </message>
     <message>
         <source>其他开发工具缓存</source>
@@ -1474,7 +1474,7 @@ in this period</translation>
     </message>
     <message>
         <source>微信的缩略图和网页缓存，删后会自动重新生成。聊天记录、图片和文件都不动。微信开着时跳过。</source>
-        <translation>WeChat’s thumbnails and web cache; regenerated automatically after deletion. Chat history, images and files are left alone. Skipped while WeChat is open.</translation>
+        <translation>WeChat's thumbnails and web cache; regenerated automatically after deletion. Chat history, images and files are left alone. Skipped while WeChat is open.</translation>
     </message>
     <message>
         <source>LINE 缓存</source>
@@ -1482,7 +1482,7 @@ in this period</translation>
     </message>
     <message>
         <source>LINE 的缓存，删后会自动重新生成。聊天记录和相册都不动。LINE 开着时跳过。</source>
-        <translation>LINE’s cache; regenerated automatically after deletion. Chat history and albums are left alone. Skipped while LINE is open.</translation>
+        <translation>LINE's cache; regenerated automatically after deletion. Chat history and albums are left alone. Skipped while LINE is open.</translation>
     </message>
     <message>
         <source>QQ 缓存</source>
@@ -1490,7 +1490,7 @@ in this period</translation>
     </message>
     <message>
         <source>QQ 的缓存，删后会自动重新生成。聊天记录和文件都不动。QQ 开着时跳过。</source>
-        <translation>QQ’s cache; regenerated automatically after deletion. Chat history and files are left alone. Skipped while QQ is open.</translation>
+        <translation>QQ's cache; regenerated automatically after deletion. Chat history and files are left alone. Skipped while QQ is open.</translation>
     </message>
     <message>
         <source>Discord 缓存</source>
@@ -1498,7 +1498,7 @@ in this period</translation>
     </message>
     <message>
         <source>Discord 的网页和图片缓存，删后会自动重新生成。Discord 开着时跳过。</source>
-        <translation>Discord’s web and image cache; regenerated automatically after deletion. Skipped while Discord is open.</translation>
+        <translation>Discord's web and image cache; regenerated automatically after deletion. Skipped while Discord is open.</translation>
     </message>
     <message>
         <source>Slack 缓存</source>
@@ -1506,7 +1506,7 @@ in this period</translation>
     </message>
     <message>
         <source>Slack 的网页和图片缓存，删后会自动重新生成。Slack 开着时跳过。</source>
-        <translation>Slack’s web and image cache; regenerated automatically after deletion. Skipped while Slack is open.</translation>
+        <translation>Slack's web and image cache; regenerated automatically after deletion. Skipped while Slack is open.</translation>
     </message>
     <message>
         <source>剪映 / CapCut 缓存</source>
@@ -1534,7 +1534,7 @@ in this period</translation>
     </message>
     <message>
         <source>pnpm 的全局内容仓库。已有项目还能用，但下次安装要重新下载。</source>
-        <translation>pnpm’s global content store. Existing projects keep working, but the next install downloads again.</translation>
+        <translation>pnpm's global content store. Existing projects keep working, but the next install downloads again.</translation>
     </message>
     <message>
         <source>打包归档。删掉后就不能再从这些归档重新导出或上传了。</source>
@@ -1698,15 +1698,15 @@ in this period</translation>
     </message>
     <message>
         <source>正在重新扫描「%1」…</source>
-        <translation>Rescanning “%1”…</translation>
+        <translation>Rescanning "%1"…</translation>
     </message>
     <message>
         <source>正在翻看「%1」…</source>
-        <translation>Looking through “%1”…</translation>
+        <translation>Looking through "%1"…</translation>
     </message>
     <message>
         <source>正在清理「%1」… %2/%3</source>
-        <translation>Cleaning “%1”… %2/%3</translation>
+        <translation>Cleaning "%1"… %2/%3</translation>
     </message>
     <message>
         <source>正在清理，稍等一下 🫧</source>

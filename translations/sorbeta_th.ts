@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>打开“完全磁盘访问”设置…</source>
-        <translation>เปิดการตั้งค่า “การเข้าถึงดิสก์เต็มรูปแบบ”…</translation>
+        <translation>เปิดการตั้งค่า "การเข้าถึงดิสก์เต็มรูปแบบ"…</translation>
     </message>
     <message>
         <source>语言</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>拖到“完全磁盘访问”列表里</source>
-        <translation>ลากไปใส่รายการ “การเข้าถึงดิสก์เต็มรูปแบบ”</translation>
+        <translation>ลากไปใส่รายการ "การเข้าถึงดิสก์เต็มรูปแบบ"</translation>
     </message>
     <message>
         <source>拖我</source>
@@ -504,7 +504,7 @@
     <message>
         <source>开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。
 冰沙只读文件大小，只删你亲手勾选的东西。</source>
-        <translation>เปิด “การเข้าถึงดิสก์เต็มรูปแบบ” ครั้งเดียว ระบบจะไม่ถามคุณทีละโฟลเดอร์อีก
+        <translation>เปิด "การเข้าถึงดิสก์เต็มรูปแบบ" ครั้งเดียว ระบบจะไม่ถามคุณทีละโฟลเดอร์อีก
 Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพาะสิ่งที่คุณติ๊กเลือกเองเท่านั้น</translation>
     </message>
     <message>
@@ -769,7 +769,7 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>正在量「%1」…</source>
-        <translation>กำลังวัดขนาด “%1”…</translation>
+        <translation>กำลังวัดขนาด "%1"…</translation>
     </message>
     <message>
         <source>这段时间没有东西明显变大</source>
@@ -1025,7 +1025,7 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>存下来发到小红书、Instagram，或者用隔空投送传到手机。</source>
-        <translation>บันทึกไว้แล้วโพสต์ลง Xiaohongshu หรือ Instagram หรือใช้ “แชร์…” ส่งต่อให้แอปอื่น</translation>
+        <translation>บันทึกไว้แล้วโพสต์ลง Xiaohongshu หรือ Instagram หรือใช้ "แชร์…" ส่งต่อให้แอปอื่น</translation>
     </message>
     <message>
         <source>没能保存图片</source>
@@ -1033,7 +1033,7 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>已保存到「%1」</source>
-        <translation>บันทึกไว้ที่ “%1” แล้ว</translation>
+        <translation>บันทึกไว้ที่ "%1" แล้ว</translation>
     </message>
     <message>
         <source>已拷贝，可以直接粘贴</source>
@@ -1667,15 +1667,15 @@ Sorbeta อ่านแค่ขนาดไฟล์ และลบเฉพ�
     </message>
     <message>
         <source>正在重新扫描「%1」…</source>
-        <translation>กำลังสแกน “%1” ใหม่…</translation>
+        <translation>กำลังสแกน "%1" ใหม่…</translation>
     </message>
     <message>
         <source>正在翻看「%1」…</source>
-        <translation>กำลังค้นดู “%1”…</translation>
+        <translation>กำลังค้นดู "%1"…</translation>
     </message>
     <message>
         <source>正在清理「%1」… %2/%3</source>
-        <translation>กำลังล้าง “%1”… %2/%3</translation>
+        <translation>กำลังล้าง "%1"… %2/%3</translation>
     </message>
     <message>
         <source>正在清理，稍等一下 🫧</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>打开“完全磁盘访问”设置…</source>
-        <translation>Mở cài đặt “Toàn quyền truy cập ổ đĩa”…</translation>
+        <translation>Mở cài đặt "Toàn quyền truy cập ổ đĩa"…</translation>
     </message>
     <message>
         <source>语言</source>
@@ -491,7 +491,7 @@ Bấm để xem nó để lại những gì</translation>
     </message>
     <message>
         <source>拖到“完全磁盘访问”列表里</source>
-        <translation>Kéo vào danh sách “Toàn quyền truy cập ổ đĩa”</translation>
+        <translation>Kéo vào danh sách "Toàn quyền truy cập ổ đĩa"</translation>
     </message>
     <message>
         <source>拖我</source>
@@ -504,7 +504,7 @@ Bấm để xem nó để lại những gì</translation>
     <message>
         <source>开一次「完全磁盘访问」，系统就不会再一个个文件夹地来问你。
 冰沙只读文件大小，只删你亲手勾选的东西。</source>
-        <translation>Bật “Toàn quyền truy cập ổ đĩa” một lần, hệ thống sẽ không hỏi bạn từng thư mục nữa.
+        <translation>Bật "Toàn quyền truy cập ổ đĩa" một lần, hệ thống sẽ không hỏi bạn từng thư mục nữa.
 Sorbeta chỉ đọc kích thước tệp, và chỉ xoá những gì chính bạn đánh dấu.</translation>
     </message>
     <message>
@@ -769,7 +769,7 @@ quay lại là xong</translation>
     </message>
     <message>
         <source>正在量「%1」…</source>
-        <translation>Đang đo “%1”…</translation>
+        <translation>Đang đo "%1"…</translation>
     </message>
     <message>
         <source>这段时间没有东西明显变大</source>
@@ -1025,7 +1025,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>存下来发到小红书、Instagram，或者用隔空投送传到手机。</source>
-        <translation>Lưu lại rồi đăng lên Xiaohongshu, Instagram, hoặc dùng “Chia sẻ…” để gửi sang ứng dụng khác.</translation>
+        <translation>Lưu lại rồi đăng lên Xiaohongshu, Instagram, hoặc dùng "Chia sẻ…" để gửi sang ứng dụng khác.</translation>
     </message>
     <message>
         <source>没能保存图片</source>
@@ -1033,7 +1033,7 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>已保存到「%1」</source>
-        <translation>Đã lưu vào “%1”</translation>
+        <translation>Đã lưu vào "%1"</translation>
     </message>
     <message>
         <source>已拷贝，可以直接粘贴</source>
@@ -1667,15 +1667,15 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>正在重新扫描「%1」…</source>
-        <translation>Đang quét lại “%1”…</translation>
+        <translation>Đang quét lại "%1"…</translation>
     </message>
     <message>
         <source>正在翻看「%1」…</source>
-        <translation>Đang xem “%1”…</translation>
+        <translation>Đang xem "%1"…</translation>
     </message>
     <message>
         <source>正在清理「%1」… %2/%3</source>
-        <translation>Đang dọn “%1”… %2/%3</translation>
+        <translation>Đang dọn "%1"… %2/%3</translation>
     </message>
     <message>
         <source>正在清理，稍等一下 🫧</source>

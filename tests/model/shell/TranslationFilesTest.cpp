@@ -102,6 +102,20 @@ TEST(TranslationFiles, EveryLanguageTranslatesEveryTextWithItsPlaceholders) {
     }
 }
 
+// The interface font is one CJK family, which draws curly quotes and
+// apostrophes full width: "system’s" shows a wide gap after the apostrophe.
+// Languages not written in CJK scripts keep to straight ones.
+TEST(TranslationFiles, NonCjkLanguagesUseStraightQuotes) {
+    const QRegularExpression curly(QStringLiteral("[\u2018\u2019\u201C\u201D]"));
+    for (const char* language : {"en", "es", "vi", "th", "ar"}) {
+        const TsFile file = readTs(tsPath(language));
+        ASSERT_TRUE(file.error.isEmpty()) << language << ": " << file.error.toStdString();
+        for (const auto& [source, message] : file.messages)
+            for (const QString& form : message.forms)
+                EXPECT_FALSE(form.contains(curly)) << language << ": " << form.toStdString();
+    }
+}
+
 // The Chinese file holds only the Linux wordings; those keep their key's placeholders too.
 TEST(TranslationFiles, ChineseLinuxWordingsKeepTheirPlaceholders) {
     const TsFile chinese = readTs(tsPath("zh_Hans"));
