@@ -48,7 +48,7 @@ public:
     explicit SearchField(QWidget* parent) : QWidget(parent) {
         setFixedHeight(36);
         auto* row = new QHBoxLayout(this);
-        row->setContentsMargins(12 + 14 + 8, 0, 12, 0);
+        row->setContentsMargins(textMargins());
         edit_ = new QLineEdit(this);
         edit_->setFrame(false);
         edit_->setFont(roundedFont(14, QFont::Medium));
@@ -69,13 +69,17 @@ protected:
         paintSymbol(painter, QStringLiteral("magnifyingglass"), glass, Theme::inkSoft(), SymbolWeight::semibold);
     }
     void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::LayoutDirectionChange)
-            layout()->setContentsMargins(layoutDirection() == Qt::RightToLeft ? QMargins(12, 0, 34, 0)
-                                                                              : QMargins(34, 0, 12, 0));
+        if (event->type() == QEvent::LayoutDirectionChange) layout()->setContentsMargins(textMargins());
         QWidget::changeEvent(event);
     }
 
 private:
+    // Room for the glass at the leading end. A field made in a right-to-left
+    // interface starts out right to left and never sees a direction change.
+    QMargins textMargins() const {
+        return layoutDirection() == Qt::RightToLeft ? QMargins(12, 0, 12 + 14 + 8, 0) : QMargins(12 + 14 + 8, 0, 12, 0);
+    }
+
     QLineEdit* edit_ = nullptr;
 };
 

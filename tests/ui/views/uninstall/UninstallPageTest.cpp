@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QShortcut>
@@ -264,6 +266,28 @@ TEST_F(UninstallPageTest, PanelFollowsTheModel) {
     QTest::mouseClick(sortSwitch, Qt::LeftButton, {}, unused.center().toPoint());
     EXPECT_EQ(model->sort(), UninstallModel::Sort::unused);
     EXPECT_EQ(child<QLabel>(&panel, "status")->text(), "很久没打开的排在前面，这些最值得卸。");
+}
+
+// The search text keeps clear of the glass at the leading end, also in a
+// panel made for a right-to-left interface.
+TEST_F(UninstallPageTest, SearchTextKeepsClearOfTheGlass) {
+    for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QGuiApplication::setLayoutDirection(direction);
+        UninstallPanel panel(*model, places().dataHome, [] { return kNow; });
+        panel.resize(400, 700);
+        panel.layout()->activate();
+        auto* edit = child<QLineEdit>(&panel, "search");
+        QWidget* field = edit->parentWidget();
+        field->layout()->activate();
+        const QRect text = edit->geometry();
+        const int glassRoom = 12 + 14;  // the glass and its inset
+        if (direction == Qt::RightToLeft) {
+            EXPECT_LE(text.right(), field->width() - glassRoom);
+        } else {
+            EXPECT_GE(text.left(), glassRoom);
+        }
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TEST_F(UninstallPageTest, ApplicationsWhoseNamesAreNotUtf8StayApart) {
