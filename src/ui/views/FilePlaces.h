@@ -12,4 +12,8 @@ namespace sorbeta {
 // with it as whole components ("/home/u/x" → "~/x"; "/home/u2" stays as it is).
 QString tildePath(const std::filesystem::path& path, const std::filesystem::path& home);
 
+// `text` set apart to read left to right inside a line of either direction:
+// a path stays "~/Downloads" in a right-to-left interface, not "Downloads/~".
+QString leftToRightRun(const QString& text);
+
 }  // namespace sorbeta

@@ -181,7 +181,7 @@ void DrillPane::place() {
         const QString text = note_->property("fullText").toString();
         int height = 0;
         if (note_->property("isPath").toBool()) {
-            note_->setText(QFontMetrics(note_->font()).elidedText(text, Qt::ElideMiddle, noteWidth));
+            note_->setText(leftToRightRun(QFontMetrics(note_->font()).elidedText(text, Qt::ElideMiddle, noteWidth)));
             height = QFontMetrics(note_->font()).height();
         } else {
             height = note_->heightForWidth(noteWidth);

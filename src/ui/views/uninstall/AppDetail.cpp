@@ -201,7 +201,7 @@ void FileRow::paintEvent(QPaintEvent*) {
     painter.setFont(pathFont);
     painter.setPen(Theme::inkSoft());
     painter.drawText(pathRect, leading,
-                     QFontMetricsF(pathFont).elidedText(look_.path, Qt::ElideMiddle, pathRect.width()));
+                     leftToRightRun(QFontMetricsF(pathFont).elidedText(look_.path, Qt::ElideMiddle, pathRect.width())));
 }
 
 // AppDetail ----------------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTextLayout>
 #include <QThreadPool>
 #include <filesystem>
 #include <map>
@@ -14,6 +15,7 @@
 #include "model/dialog/CandyDialog.h"
 #include "model/drill/DrillModel.h"
 #include "ui/jelly/ScanningJelly.h"
+#include "ui/kit/Theme.h"
 #include "ui/views/FilePlaces.h"
 #include "ui/views/drill/DrillHeader.h"
 #include "ui/views/drill/DrillPaneText.h"
@@ -24,6 +26,28 @@ namespace fs = std::filesystem;
 
 DrillLevel level(std::vector<fs::path> urls, QString title, std::optional<QString> note = std::nullopt) {
     return DrillLevel{.title = std::move(title), .flavor = Flavor::grape, .urls = std::move(urls), .note = note};
+}
+
+// Whether `text`, laid out as a right-to-left line, shows its "~" to the
+// left of its last "x", as a path reads.
+bool readsFromTilde(const QString& text) {
+    QTextLayout layout(text, roundedFont(12));
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1000);
+    layout.endLayout();
+    // The edge after the "~" against the edge before the "x".
+    return line.cursorToX(int(text.indexOf(u'~')) + 1) < line.cursorToX(int(text.lastIndexOf(u'x')));
+}
+
+// A path shown in an Arabic interface keeps its order: "~/Downloads", not
+// "Downloads/~" with the home sign carried to the other end.
+TEST(FilePlaces, PathsReadLeftToRightInARightToLeftLine) {
+    EXPECT_FALSE(readsFromTilde(QStringLiteral("~/Downloads/x")));  // what a bare path does
+    EXPECT_TRUE(readsFromTilde(leftToRightRun(QStringLiteral("~/Downloads/x"))));
 }
 
 TEST(DrillPaneText, CrumbsNoteLineAndHomeAsTilde) {
