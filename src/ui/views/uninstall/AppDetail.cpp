@@ -161,7 +161,8 @@ void FileRow::paintEvent(QPaintEvent*) {
         painter.fillPath(back, withOpacity(Qt::white, 0.8));
     }
     const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const Qt::Alignment leading = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    // Absolute: the painter mirrors a plain left or right in right-to-left.
+    const Qt::Alignment leading = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter;
     // Between the check and the reveal button: texts, then the size.
     const double start = 12 + 20 + 10;
     const double end = 12 + reveal_->width() + 10;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QTest>
@@ -421,6 +422,44 @@ TEST_F(UninstallPageTest, DetailRowsTicksAndRunningState) {
     model->setSelectedID(listed.id());
     child<CandyButton>(&detail, "back")->click();
     EXPECT_FALSE(model->selectedID());
+}
+
+// Whether the row, painted as on screen in its direction, puts ink in the
+// columns [from, to).
+bool rowInkIn(QWidget* row, int from, int to) {
+    QImage image(row->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setLayoutDirection(row->layoutDirection());  // as the widget's own painter has it
+    row->render(&painter, QPoint(), QRegion(), QWidget::RenderFlags());
+    painter.end();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = from; x < to; ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) return true;
+    return false;
+}
+
+// A file row's texts follow its chip: after it in left to right, before it
+// (at the right, away from the size) in right to left.
+TEST_F(UninstallPageTest, FileRowTextsStandBesideTheirChipInBothDirections) {
+    InstalledApp a = app((home() / "Applications/Tool.AppImage").native(), "Tool", 4'000'000);
+    fake.apps = {a};
+    load(*model);
+    for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QGuiApplication::setLayoutDirection(direction);
+        AppDetail detail(model->apps()[0], *model, services());
+        detail.resize(900, 600);
+        detail.show();
+        auto rows = detail.fileRows();
+        ASSERT_EQ(rows.size(), 1u);
+        QWidget* row = rows[0];
+        ASSERT_GT(row->width(), 600);
+        // Just past the check and the chip at the left: the texts in left to
+        // right; in right to left only the size stands at that end, before 110.
+        EXPECT_EQ(rowInkIn(row, 110, 200), direction == Qt::LeftToRight);
+        EXPECT_EQ(rowInkIn(row, row->width() - 200, row->width() - 110), direction == Qt::RightToLeft);
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TEST_F(UninstallPageTest, DetailWithoutLeftoversAndItsConfirmation) {
