@@ -133,7 +133,7 @@ void SectionButton::paintEvent(QPaintEvent*) {
     const QRectF textRect =
         rtl ? QRectF(frame.left() + 8, frame.top(), tile.left() - 10 - frame.left() - 8, frame.height())
             : QRectF(tile.right() + 10, frame.top(), frame.right() - 8 - tile.right() - 10, frame.height());
-    painter.drawText(textRect, Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft),
+    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft),
                      wrappedLines(text(), sectionTitleFont(), textRect.width()).join(QLatin1Char('\n')));
 }
 

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -361,6 +363,32 @@ TEST_F(SettingsPagesTest, UpdateCardFooterAndButtonFollowTheChecker) {
     EXPECT_TRUE(automatic->toggle()->isChecked());
     QTest::mouseClick(automatic->toggle(), Qt::LeftButton);
     EXPECT_FALSE(updater.automaticallyChecksForUpdates());
+}
+
+// A section's title stands beside its tile: at the right, with the tile, in
+// a right-to-left interface, not across the sidebar at the left.
+TEST_F(SettingsPagesTest, SectionTitlesStandBesideTheirTilesInBothDirections) {
+    for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QGuiApplication::setLayoutDirection(direction);
+        SettingsView view(context);
+        view.show();
+        auto* alerts = test::child<SectionButton>(&view, "section:alerts");  // not selected: no fill
+        QImage image(alerts->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setLayoutDirection(alerts->layoutDirection());  // as the widget's own painter has it
+        alerts->render(&painter, QPoint(), QRegion(), QWidget::RenderFlags());
+        painter.end();
+        const int half = image.width() / 2;
+        bool inkFar = false;  // in the half away from the tile
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < half; ++x) {
+                const int column = direction == Qt::RightToLeft ? x : image.width() - 1 - x;
+                if (qAlpha(image.pixel(column, y)) > 0) inkFar = true;
+            }
+        EXPECT_FALSE(inkFar) << int(direction);
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TEST_F(SettingsPagesTest, WindowKeepsItsSizeAndEachSectionStartsAtTheTop) {
