@@ -209,8 +209,9 @@ TEST_F(MenuPanelTest, SmallButtonCapsulesStayApartAndInsideThePanelInEveryLangua
     for (const auto& language : AppLanguage::languages) {
         const QString code = QString::fromUtf8(language.code);
         QTranslator translator;
-        if (code != QStringLiteral("zh-Hans"))
+        if (code != QStringLiteral("zh-Hans")) {
             ASSERT_TRUE(translator.load(AppLanguage::translationResource(code))) << language.code;
+        }
         QCoreApplication::installTranslator(&translator);
         MenuPanel fresh(
             *model, *status, *care, [this] { return memory; }, [this] { return now; });
