@@ -6,6 +6,7 @@
 #include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace sorbeta {
 
@@ -19,6 +20,42 @@ QLabel* makeKitText(const QString& text, const QFont& font, const QColor& colour
     label->setPalette(colours);
     label->setAlignment(kitLeading(label) | Qt::AlignVCenter);
     return label;
+}
+
+ElidedKitText::ElidedKitText(const QFont& font, const QColor& colour, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setFont(font);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colour);
+    setPalette(colours);
+    setAlignment(kitLeading(this) | Qt::AlignVCenter);
+}
+
+void ElidedKitText::setFullText(const QString& text) {
+    full_ = text;
+    updateGeometry();
+    elide();
+}
+
+QSize ElidedKitText::sizeHint() const {
+    const QFontMetrics metrics(font());
+    const QMargins margins = contentsMargins();
+    return QSize(
+        metrics.horizontalAdvance(full_) + margins.left() + margins.right(),
+        std::max(metrics.height(), int(std::ceil(textLineHeight(font(), full_)))) + margins.top() + margins.bottom());
+}
+
+QSize ElidedKitText::minimumSizeHint() const { return QSize(0, sizeHint().height()); }
+
+void ElidedKitText::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    elide();
+}
+
+void ElidedKitText::elide() {
+    const QString shown = fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width());
+    setText(shown);
+    setToolTip(shown == full_ ? QString() : plainToolTip(full_));
 }
 
 QString plainToolTip(const QString& text) {

@@ -3,10 +3,10 @@
 // since rule, file and application names must never be read as markup.
 #include <QColor>
 #include <QFont>
+#include <QLabel>
 #include <QString>
 #include <Qt>
 
-class QLabel;
 class QWidget;
 
 namespace sorbeta {
@@ -15,6 +15,25 @@ namespace sorbeta {
 // direction of its own text, so a Chinese or numeric text would stand on the
 // left of a right-to-left window.
 QLabel* makeKitText(const QString& text, const QFont& font, const QColor& colour, QWidget* parent);
+
+// One line of a name that may be longer than its box (an application's
+// name): it asks its layout for the whole text but lets it be narrower, and
+// then shows the text cut with an ellipsis, the whole of it in the tooltip.
+class ElidedKitText final : public QLabel {
+public:
+    ElidedKitText(const QFont& font, const QColor& colour, QWidget* parent);
+    void setFullText(const QString& text);
+    const QString& fullText() const { return full_; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void elide();
+    QString full_;
+};
 
 // A tooltip that shows `text` verbatim, line breaks and runs of spaces kept.
 // Qt reads a tooltip that looks like markup as rich text, so a file name

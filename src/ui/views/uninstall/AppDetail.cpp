@@ -237,7 +237,8 @@ AppDetail::AppDetail(InstalledApp app, UninstallModel& model, Services services,
     header->addWidget(icon_);
     auto* names = new QVBoxLayout;
     names->setSpacing(3);
-    name_ = makeKitText(QString(), roundedFont(24, QFont::Black), Theme::ink(), this);
+    // A long name gives way to the total: it is cut short, not clipped.
+    name_ = new ElidedKitText(roundedFont(24, QFont::Black), Theme::ink(), this);
     name_->setObjectName(QStringLiteral("name"));
     names->addWidget(name_);
     usage_ = makeKitText(QString(), roundedFont(12), Theme::inkSoft(), this);
@@ -392,7 +393,7 @@ void AppDetail::rebuildRows() {
     limitedNote_->setVisible(services_.limited());
 
     icon_->setPixmap(AppIcons::icon(app_, services_.dataHome).pixmap(QSize(64, 64), devicePixelRatioF()));
-    name_->setText(app_.name);
+    name_->setFullText(app_.name);
     usage_->setText(UninstallTexts::detailUsage(app_, services_.now()));
     usage_->setToolTip(plainToolTip(app_.bundleID));
 }

@@ -26,6 +26,7 @@ class QVBoxLayout;
 namespace sorbeta {
 
 class CandyConfirm;
+class ElidedKitText;
 
 // One item: its check, kind chip, hint, path and size, with a reveal button
 // that is faint until the pointer is over the row.
@@ -114,7 +115,7 @@ private:
     bool polling_ = false;
     QTimer pollTimer_;
     QLabel* icon_ = nullptr;
-    QLabel* name_ = nullptr;
+    ElidedKitText* name_ = nullptr;
     QLabel* usage_ = nullptr;
     class PickedTotal;
     PickedTotal* total_ = nullptr;

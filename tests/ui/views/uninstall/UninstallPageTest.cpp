@@ -462,6 +462,39 @@ TEST_F(UninstallPageTest, FileRowTextsStandBesideTheirChipInBothDirections) {
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
+// A name longer than the header has room for is cut short with an ellipsis
+// before the total, the whole of it in the tooltip; a short one stands whole.
+TEST_F(UninstallPageTest, LongNameGivesWayToTheTotal) {
+    const QString longName = QStringLiteral("Kdenlive Video Editor Extraordinarily Long Name For A Narrow Header");
+    fake.apps = {app((home() / "Applications/Long.AppImage").native(), longName, 4'000'000),
+                 app((home() / "Applications/Tool.AppImage").native(), QStringLiteral("Tool"), 3'000'000)};
+    load(*model);
+    for (const InstalledApp& listed : model->apps()) {
+        // Placed by its page as the window lays it out, not by its own layout.
+        QWidget page;
+        page.resize(720, 600);
+        AppDetail detail(listed, *model, services());
+        detail.setParent(&page);
+        detail.setGeometry(0, 0, 720, 600);
+        page.show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        auto* name = child<QLabel>(&detail, "name");
+        auto* total = child<QWidget>(&detail, "pickedTotal");
+        ASSERT_NE(name, nullptr);
+        ASSERT_NE(total, nullptr);
+        EXPECT_LE(QFontMetrics(name->font()).horizontalAdvance(name->text()), name->contentsRect().width())
+            << name->text().toStdString();
+        EXPECT_LT(name->geometry().right(), total->geometry().left());
+        if (listed.name == longName) {
+            EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << name->text().toStdString();
+            EXPECT_TRUE(name->toolTip().contains(longName));
+        } else {
+            EXPECT_EQ(name->text(), QStringLiteral("Tool"));
+            EXPECT_TRUE(name->toolTip().isEmpty());
+        }
+    }
+}
+
 TEST_F(UninstallPageTest, DetailWithoutLeftoversAndItsConfirmation) {
     InstalledApp a = app("/opt/apps/Solo.app", "Solo", 2'000'000);
     a.version = QStringLiteral("2.1");
