@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/AppServices.h"
 #include "app/ModelTasks.h"
@@ -503,13 +504,18 @@ void WorkingView::layoutChildren() {
     map_->setGeometry(QRect(QPoint(0, 0), main.size()));
     scanning_->setGeometry(QRect(QPoint(0, 0), main.size()));
     if (drillPane_) drillPane_->setGeometry(QRect(QPoint(0, 0), main.size()));
-    // Toasts: centred at the bottom, 30 above the window's edge.
+    // Toasts: centred at the bottom, 30 above the window's edge, yet clear of
+    // the side column. A toast, its shadow's room included, takes the clicks
+    // where it lies, and the column ends in the buttons a result leads to next
+    // (clean, rescan, free memory); a long translation would cover them.
     for (QWidget* toast : {static_cast<QWidget*>(memoryToast_.data()), static_cast<QWidget*>(uninstallToast_.data()),
                            static_cast<QWidget*>(freedToast_.data())}) {
         if (!toast) continue;
         const QSize size = toast->sizeHint();
-        toast->setGeometry(
-            QRect((width() - size.width()) / 2, height() - kToastBottom - size.height(), size.width(), size.height()));
+        int left = (width() - size.width()) / 2;
+        left = rtl ? std::min(left, column.left() - size.width()) : std::max(left, column.right() + 1);
+        left = std::max(0, std::min(left, width() - size.width()));
+        toast->setGeometry(QRect(left, height() - kToastBottom - size.height(), size.width(), size.height()));
     }
 }
 

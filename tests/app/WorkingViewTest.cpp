@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -15,8 +17,10 @@
 #include "app/ModelTasks.h"
 #include "model/disk/Access.h"
 #include "model/scan/AppModel.h"
+#include "model/shell/AppLanguage.h"
 #include "platform/Defaults.h"
 #include "ui/jelly/ScanningJelly.h"
+#include "ui/kit/CandyControls.h"
 #include "ui/kit/KitClock.h"
 #include "ui/kit/TransitionLayer.h"
 #include "ui/map/JellyMapView.h"
@@ -209,6 +213,39 @@ TEST_F(WorkingViewTest, TheFirstScanLooksThroughAndOnlyALaterOneRescans) {
     ASSERT_TRUE(model.phase().isScanning());
     EXPECT_TRUE(summaryText(sidePanel(&view)).startsWith(QStringLiteral("正在重新扫描「")));
     ASSERT_TRUE(test::waitUntil([&] { return model.phase().isIdle(); }, 20000));
+}
+
+// The toast after a clean lies beside the side column, whichever way the
+// window reads, even in a language whose toast is long (Spanish): a click on
+// the clean or rescan button below it reaches the button, not the toast.
+TEST_F(WorkingViewTest, FreedToastLeavesTheSideColumnsButtonsFree) {
+    QTranslator spanish;
+    ASSERT_TRUE(spanish.load(AppLanguage::translationResource(QStringLiteral("es"))));
+    QCoreApplication::installTranslator(&spanish);
+    const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&spanish); });
+    for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        AppServices services;
+        WorkingView view(services);
+        view.setLayoutDirection(direction);
+        view.resize(1280, 820);
+        view.show();
+        // A held clean's toast offers to free the space now: a longer row.
+        services.model().setLastBatch(HoldBatch{.id = "batch"});
+        services.model().setLastFreed(int64_t(2'000'000'000));
+        FreedToast* toast = freedToast(&view);
+        ASSERT_NE(toast, nullptr);
+        const QRect toastRect = toast->geometry();
+        EXPECT_GE(toastRect.left(), 0);
+        EXPECT_LE(toastRect.right(), view.width() - 1);
+        EXPECT_EQ(toastRect.bottom(), 820 - 30 - 1);
+        for (QAbstractButton* button : {cleanButton(sidePanel(&view)), rescanButton(sidePanel(&view))}) {
+            ASSERT_NE(button, nullptr);
+            // The capsule: the widget reaches past it by its shadow's room.
+            const QRect onView =
+                QRect(button->mapTo(&view, QPoint(0, 0)), button->size()).marginsRemoved(CandyButton::kShadowMargins);
+            EXPECT_FALSE(toastRect.intersects(onView)) << button->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(WorkingViewTest, FreedToastSlidesInAndOutWithItsResult) {
