@@ -1122,17 +1122,17 @@
     </message>
     <message>
         <source>用冰沙给 Mac 腾地方</source>
-        <translation>أفسح مكانًا على حاسوبك مع Sorbeta</translation>
+        <translation>أفسح مكانًا مع Sorbeta</translation>
     </message>
     <message numerus="yes">
         <source>清理了 %n 项 · 可用空间 %1 → %2</source>
         <translation>
-            <numerusform>نُظّف ⁨%n⁩ عنصر · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
-            <numerusform>نُظّف ⁨%n⁩ عنصر · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
-            <numerusform>نُظّف ⁨%n⁩ عنصران · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
-            <numerusform>نُظّفت ⁨%n⁩ عناصر · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
-            <numerusform>نُظّف ⁨%n⁩ عنصرًا · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
-            <numerusform>نُظّف ⁨%n⁩ عنصر · المساحة المتاحة ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصر · المتاح ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصر · المتاح ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصران · المتاح ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّفت ⁨%n⁩ عناصر · المتاح ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصرًا · المتاح ⁨%1⁩ → ⁨%2⁩</numerusform>
+            <numerusform>نُظّف ⁨%n⁩ عنصر · المتاح ⁨%1⁩ → ⁨%2⁩</numerusform>
         </translation>
     </message>
     <message>

@@ -1030,7 +1030,7 @@ in this period</translation>
     </message>
     <message>
         <source>用冰沙给 Mac 腾地方</source>
-        <translation>Make room on your computer with Sorbeta</translation>
+        <translation>Make room with Sorbeta</translation>
     </message>
     <message numerus="yes">
         <source>清理了 %n 项 · 可用空间 %1 → %2</source>

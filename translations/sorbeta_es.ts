@@ -1035,8 +1035,8 @@ en este periodo</translation>
     <message numerus="yes">
         <source>清理了 %n 项 · 可用空间 %1 → %2</source>
         <translation>
-            <numerusform>%n elemento limpiado · Espacio libre %1 → %2</numerusform>
-            <numerusform>%n elementos limpiados · Espacio libre %1 → %2</numerusform>
+            <numerusform>Limpiado: %n · Libre %1 → %2</numerusform>
+            <numerusform>Limpiados: %n · Libre %1 → %2</numerusform>
         </translation>
     </message>
     <message>

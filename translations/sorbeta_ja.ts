@@ -1007,12 +1007,12 @@ Sorbeta が読むのはファイルのサイズだけ。削除するのはあな
     </message>
     <message>
         <source>用冰沙给 Mac 腾地方</source>
-        <translation>Sorbeta でパソコンの容量を空けよう</translation>
+        <translation>Sorbeta で容量を空けよう</translation>
     </message>
     <message numerus="yes">
         <source>清理了 %n 项 · 可用空间 %1 → %2</source>
         <translation>
-            <numerusform>%n 項目をクリーンアップ · 空き容量 %1 → %2</numerusform>
+            <numerusform>%n 項目を削除 · 空き容量 %1 → %2</numerusform>
         </translation>
     </message>
     <message>

@@ -1007,12 +1007,12 @@ trong khoảng này</translation>
     </message>
     <message>
         <source>用冰沙给 Mac 腾地方</source>
-        <translation>Dọn chỗ cho máy tính cùng Sorbeta</translation>
+        <translation>Dọn chỗ cho máy cùng Sorbeta</translation>
     </message>
     <message numerus="yes">
         <source>清理了 %n 项 · 可用空间 %1 → %2</source>
         <translation>
-            <numerusform>Đã dọn %n mục · Dung lượng trống %1 → %2</numerusform>
+            <numerusform>Đã dọn %n mục · Trống %1 → %2</numerusform>
         </translation>
     </message>
     <message>

@@ -174,7 +174,7 @@ void paintShareCard(QPainter& painter, const CleanReport& report, Qt::LayoutDire
 
     y += paintFreedFigure(painter, report, left, right, y, rtl);
 
-    const QFont summaryFont = roundedFont(13, QFont::DemiBold);
+    const QFont summaryFont = ShareCardLayout::summaryFont();
     const QFontMetricsF summaryMetrics(summaryFont);
     const QString summary =
         summaryMetrics.elidedText(ShareCardLayout::summaryText(report), Qt::ElideRight, right - left);
@@ -183,13 +183,13 @@ void paintShareCard(QPainter& painter, const CleanReport& report, Qt::LayoutDire
 
     // Footer at the bottom: the slogan at the leading edge, the address
     // (always left to right) at the trailing one.
-    const QFont footFont = roundedFont(12, QFont::DemiBold);
+    const QFont footFont = ShareCardLayout::footFont();
     const QFontMetricsF footMetrics(footFont);
     const double footTop = card.height() - kPadding - footMetrics.height();
     const QString address = platform::BuildInfo::webAddress();
     const double addressWidth = footMetrics.horizontalAdvance(address);
     const QString slogan = footMetrics.elidedText(sorbeta::tr("用冰沙给 Mac 腾地方"), Qt::ElideRight,
-                                                  std::max(0.0, right - left - addressWidth - 8));
+                                                  ShareCardLayout::sloganRoom(address));
     const double sloganWidth = footMetrics.horizontalAdvance(slogan);
     drawLine(painter, slogan, footFont, Theme::inkSoft(), {leadingX(left, right, sloganWidth, rtl), footTop});
     drawLine(painter, address, footFont, Theme::inkSoft(), {rtl ? left : right - addressWidth, footTop});

@@ -1,11 +1,13 @@
 #include "ui/views/share/ShareCardLayout.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <algorithm>
 
 #include "model/common/Bytes.h"
 #include "model/common/LocaleDates.h"
 #include "platform/Translate.h"
+#include "ui/kit/Theme.h"
 #include "ui/map/Treemap.h"
 
 namespace sorbeta::ShareCardLayout {
@@ -49,6 +51,15 @@ std::vector<Blob> blobs(const CleanReport& report, QSizeF area, bool rightToLeft
 QString summaryText(const CleanReport& report) {
     return sorbeta::tr("清理了 %n 项 · 可用空间 %1 → %2", nullptr, qint64(report.items.size()))
         .arg(Bytes::text(report.freeBefore), Bytes::text(Bytes::plus(report.freeBefore, report.freed)));
+}
+
+QFont summaryFont() { return roundedFont(13, QFont::DemiBold); }
+
+QFont footFont() { return roundedFont(12, QFont::DemiBold); }
+
+double sloganRoom(const QString& address) {
+    const double addressWidth = QFontMetricsF(footFont()).horizontalAdvance(address);
+    return std::max(0.0, kCardSize.width() - 2 * kPadding - addressWidth - 8);
 }
 
 QString fileName(const QDateTime& date) {

@@ -3,6 +3,7 @@
 // the blobs of the jelly area with their labels, the texts, the file name.
 // The card is 360 × 480 points; painting and tests read the same numbers.
 #include <QDateTime>
+#include <QFont>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -45,8 +46,16 @@ struct Blob {
 std::vector<Blob> blobs(const CleanReport& report, QSizeF area, bool rightToLeft = false);
 
 // "清理了 %n 项 · 可用空间 %1 → %2": every cleaned item counts; the space
-// after is the space before plus what was freed.
+// after is the space before plus what was freed. One line across the card
+// in its font, cut short where it is wider.
 QString summaryText(const CleanReport& report);
+QFont summaryFont();
+
+// The footer's font. The slogan stands at the leading edge with the room the
+// address (always whole) leaves it at the trailing one, 8 apart; a slogan
+// wider than that is cut short.
+QFont footFont();
+double sloganRoom(const QString& address);
 
 // "Sorbeta-2026-03-07.png", the day of the report's date in UTC.
 QString fileName(const QDateTime& date);

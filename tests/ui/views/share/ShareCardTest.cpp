@@ -5,12 +5,15 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QTimeZone>
 
 #include "Children.h"
 #include "TestEnvironment.h"
+#include "TsFiles.h"
+#include "platform/BuildInfo.h"
 #include "platform/PrivateFolder.h"
 #include "ui/kit/Theme.h"
 #include "ui/views/share/ShareCard.h"
@@ -81,6 +84,46 @@ TEST(ShareCardLayoutTest, SummaryCountsEveryItemAndAddsTheFreedSpace) {
     report.freeBefore = 12'300'000'000;
     report.freed = 2'500'000'000;
     EXPECT_EQ(summaryText(report), QStringLiteral("清理了 8 项 · 可用空间 12.3 G → 14.8 G"));
+}
+
+// The card's slogan stands whole beside the address in every language: a
+// picture people share should not end its one sentence in "…".
+TEST(ShareCardLayoutTest, SloganFitsBesideTheAddressInEveryLanguage) {
+    const QString source = QStringLiteral("用冰沙给 Mac 腾地方");
+    const QFontMetricsF metrics(footFont());
+    const double room = sloganRoom(platform::BuildInfo::webAddress());
+    EXPECT_LE(metrics.horizontalAdvance(source), room);
+    for (const char* language : {"en", "es", "ja", "ko", "th", "vi", "zh_Hant", "ar"}) {
+        const test::TsFile file = test::readTs(test::tsPath(QString::fromLatin1(language)));
+        ASSERT_TRUE(file.error.isEmpty()) << language;
+        const auto found = file.messages.find(source);
+        ASSERT_NE(found, file.messages.end()) << language;
+        ASSERT_FALSE(found->second.forms.empty()) << language;
+        const QString slogan = found->second.forms.front();
+        EXPECT_LE(metrics.horizontalAdvance(slogan), room) << language << ": " << slogan.toStdString();
+    }
+}
+
+// The summary of a usual clean (a dozen items, tens of gigabytes) stands
+// whole across the card in every language and each of its plural forms.
+TEST(ShareCardLayoutTest, SummaryOfAUsualCleanFitsAcrossTheCard) {
+    const QString source = QStringLiteral("清理了 %n 项 · 可用空间 %1 → %2");
+    const QFontMetricsF metrics(summaryFont());
+    const double room = kCardSize.width() - 2 * kPadding;
+    const auto usual = [](QString text) {
+        return text.replace(QStringLiteral("%n"), QStringLiteral("12"))
+            .replace(QStringLiteral("%1"), QStringLiteral("45.3 G"))
+            .replace(QStringLiteral("%2"), QStringLiteral("47.1 G"));
+    };
+    EXPECT_LE(metrics.horizontalAdvance(usual(source)), room);
+    for (const char* language : {"en", "es", "ja", "ko", "th", "vi", "zh_Hant", "ar"}) {
+        const test::TsFile file = test::readTs(test::tsPath(QString::fromLatin1(language)));
+        ASSERT_TRUE(file.error.isEmpty()) << language;
+        const auto found = file.messages.find(source);
+        ASSERT_NE(found, file.messages.end()) << language;
+        for (const QString& form : found->second.forms)
+            EXPECT_LE(metrics.horizontalAdvance(usual(form)), room) << language << ": " << usual(form).toStdString();
+    }
 }
 
 TEST(ShareCardLayoutTest, FileNameTakesTheDayInUtc) {
