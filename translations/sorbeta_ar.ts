@@ -524,8 +524,8 @@
         <translation>تحديد للتنظيف لاحقًا</translation>
     </message>
     <message>
-        <source>版本 </source>
-        <translation>الإصدار </translation>
+        <source>版本 %1（%2）</source>
+        <translation>الإصدار ⁨%1⁩ (⁨%2⁩)</translation>
     </message>
     <message>
         <source>现在 %1</source>

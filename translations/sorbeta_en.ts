@@ -484,8 +484,8 @@ Click to see what it left behind</translation>
         <translation>Select to clean later</translation>
     </message>
     <message>
-        <source>版本 </source>
-        <translation>Version </translation>
+        <source>版本 %1（%2）</source>
+        <translation>Version %1 (%2)</translation>
     </message>
     <message>
         <source>现在 %1</source>

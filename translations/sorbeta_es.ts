@@ -484,8 +484,8 @@ Pulsa para ver qué ha dejado</translation>
         <translation>Seleccionar para limpiar luego</translation>
     </message>
     <message>
-        <source>版本 </source>
-        <translation>Versión </translation>
+        <source>版本 %1（%2）</source>
+        <translation>Versión %1 (%2)</translation>
     </message>
     <message>
         <source>现在 %1</source>

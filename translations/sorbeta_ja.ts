@@ -474,8 +474,8 @@
         <translation>選択してあとでクリーンアップ</translation>
     </message>
     <message>
-        <source>版本 </source>
-        <translation>バージョン </translation>
+        <source>版本 %1（%2）</source>
+        <translation>バージョン %1（%2）</translation>
     </message>
     <message>
         <source>现在 %1</source>

@@ -474,8 +474,8 @@
         <translation>선택해서 나중에 정리</translation>
     </message>
     <message>
-        <source>版本 </source>
-        <translation>버전 </translation>
+        <source>版本 %1（%2）</source>
+        <translation>버전 %1 (%2)</translation>
     </message>
     <message>
         <source>现在 %1</source>

@@ -474,8 +474,8 @@
         <translation>เลือกไว้ ล้างทีหลัง</translation>
     </message>
     <message>
-        <source>版本 </source>
-        <translation>เวอร์ชัน </translation>
+        <source>版本 %1（%2）</source>
+        <translation>เวอร์ชัน %1 (%2)</translation>
     </message>
     <message>
         <source>现在 %1</source>

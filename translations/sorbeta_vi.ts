@@ -474,8 +474,8 @@ Bấm để xem nó để lại những gì</translation>
         <translation>Chọn để dọn sau</translation>
     </message>
     <message>
-        <source>版本 </source>
-        <translation>Phiên bản </translation>
+        <source>版本 %1（%2）</source>
+        <translation>Phiên bản %1 (%2)</translation>
     </message>
     <message>
         <source>现在 %1</source>

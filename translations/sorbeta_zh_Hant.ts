@@ -474,8 +474,8 @@
         <translation>選取，稍後清理</translation>
     </message>
     <message>
-        <source>版本 </source>
-        <translation>版本 </translation>
+        <source>版本 %1（%2）</source>
+        <translation>版本 %1（%2）</translation>
     </message>
     <message>
         <source>现在 %1</source>

@@ -25,7 +25,8 @@ AppInfo AppInfo::current() {
 }
 
 QString AppInfo::versionLine() const {
-    return sorbeta::tr("版本 ") + shortVersion + QStringLiteral("（") + build + QStringLiteral("）");
+    // The brackets are the language's own: full width only in Chinese and Japanese.
+    return sorbeta::tr("版本 %1（%2）").arg(shortVersion, build);
 }
 
 QIcon AppInfo::icon() {

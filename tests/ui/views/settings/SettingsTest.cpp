@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 #include <QWheelEvent>
 #include <cmath>
 #include <limits>
@@ -319,6 +320,18 @@ TEST(SettingsTextsTest, RelativeDatesAndVersionFallbacks) {
     EXPECT_EQ(missing.versionLine(), QStringLiteral("版本 1.0（1）"));
     EXPECT_EQ(AppInfo::from(QStringLiteral("冰沙"), QStringLiteral("2.1"), QStringLiteral("77")).versionLine(),
               QStringLiteral("版本 2.1（77）"));
+}
+
+// Only Chinese and Japanese put the build in full-width brackets; another
+// language has its own, with a space before them.
+TEST(SettingsTextsTest, VersionLineTakesTheLanguagesBrackets) {
+    QTranslator english;
+    ASSERT_TRUE(english.load(AppLanguage::translationResource(QStringLiteral("en"))));
+    QCoreApplication::installTranslator(&english);
+    const QString line =
+        AppInfo::from(QStringLiteral("Sorbeta"), QStringLiteral("2.1"), QStringLiteral("77")).versionLine();
+    QCoreApplication::removeTranslator(&english);
+    EXPECT_EQ(line, QStringLiteral("Version 2.1 (77)"));
 }
 
 TEST_F(SettingsPagesTest, AccessPageFollowsTheProbeAndOffersNoLinuxSettingsPage) {
