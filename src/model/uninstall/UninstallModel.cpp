@@ -1,6 +1,7 @@
 #include "model/uninstall/UninstallModel.h"
 
 #include <qcoro/qcorofuture.h>
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -73,7 +74,12 @@ QCoro::Task<> UninstallModel::load() {
         const bool nameIsShared = shared.count(app.name.toLower()) > 0;
         QFuture<Uninstaller::Weighed> weighing = QtConcurrent::run(
             pool_, [weigh = found.weigh, app, limited, nameIsShared] { return weigh(app, limited, nameIsShared); });
-        applied.append(weighing.then(this, [this](const Uninstaller::Weighed& weighed) { applyWeighed(weighed); }));
+        // Continued on the main thread through the application, which outlives
+        // this model: a model gone before its weighing ends drops the result
+        // (Qt 6.4 does not cope with a context that dies first).
+        applied.append(weighing.then(QCoreApplication::instance(), [self](const Uninstaller::Weighed& weighed) {
+            if (self) self->applyWeighed(weighed);
+        }));
     }
     auto all = QtFuture::whenAll(applied.begin(), applied.end());
     co_await all;

@@ -1,5 +1,6 @@
 #include "ui/views/uninstall/AppDetail.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
@@ -441,7 +442,9 @@ void AppDetail::poll() {
     if (polling_) return;
     polling_ = true;
     QPointer<AppDetail> self(this);
-    model_.runState(app_).then(this, [self](UninstallModel::RunState state) {
+    // Continued through the application, which outlives this pane: Qt 6.4
+    // cannot continue on a context that is deleted before the read ends.
+    model_.runState(app_).then(QCoreApplication::instance(), [self](UninstallModel::RunState state) {
         if (!self) return;
         self->polling_ = false;
         if (state == self->runState_) return;
