@@ -196,16 +196,21 @@ std::optional<BatteryReading> batteryFrom(const std::vector<PowerSupply>& suppli
     for (const PowerSupply& supply : supplies) {
         // Mice and keyboards report their batteries with scope "Device".
         if (attribute(supply, "type") != "Battery" || attribute(supply, "scope") == "Device") continue;
+        // A full figure of 0 (firmware that has not learnt the battery yet)
+        // says nothing: the next unit is tried, down to the percentage.
+        auto unknown = [](const std::optional<int64_t>& now, const std::optional<int64_t>& full) {
+            return !now || !full || *full < 1;
+        };
         Unit unit = Unit::energy;
         std::optional<int64_t> now = count(supply, "energy_now");
         std::optional<int64_t> full = count(supply, "energy_full");
-        if (!now || !full) {
+        if (unknown(now, full)) {
             unit = Unit::charge;
             now = count(supply, "charge_now");
             full = count(supply, "charge_full");
         }
         // Some batteries (many ARM laptops, virtual machines) give only a percentage.
-        if (!now || !full) {
+        if (unknown(now, full)) {
             unit = Unit::percent;
             now = count(supply, "capacity");
             full = 100;

@@ -237,6 +237,21 @@ TEST_F(SystemFiguresTest, BatteriesThatGiveOnlyAPercentage) {
     EXPECT_EQ(SystemFiles(root).battery()->percent, 30);
     std::filesystem::remove_all(supplies / "battery");
     EXPECT_EQ(SystemFiles(root).battery()->percent, 90);
+
+    // Firmware that reports a full energy or charge of 0 still gives its percentage.
+    auto percent = [&] {
+        const auto battery = SystemFiles(root).battery();
+        return battery ? battery->percent : -1;
+    };
+    put(supplies / "battery2/energy_now", "4000\n");
+    put(supplies / "battery2/energy_full", "0\n");
+    EXPECT_EQ(percent(), 90);
+    put(supplies / "battery2/charge_now", "4000\n");
+    put(supplies / "battery2/charge_full", "0\n");
+    EXPECT_EQ(percent(), 90);
+    // Its charge figures, where they are sound, still say more.
+    put(supplies / "battery2/charge_full", "5000\n");
+    EXPECT_EQ(percent(), 80);
 }
 
 // A sysfs attribute reports one page as its size whatever it holds: 16 or
