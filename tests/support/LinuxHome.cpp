@@ -14,6 +14,13 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     // Browsers: caches in the cache folder, profiles elsewhere.
     t.file(".cache/google-chrome/Default/Cache/Cache_Data/data_1", kSmall);
     t.file(".config/google-chrome/Default/Cookies", kSmall);
+    // Chromium browsers keep their Crashpad database in "Crash Reports": only
+    // "completed" goes, not the reports still waiting to be sent.
+    t.file(".config/google-chrome/Crash Reports/completed/a1.dmp", kSmall);
+    t.file(".config/google-chrome/Crash Reports/pending/b2.dmp", kSmall);
+    t.file(".config/google-chrome/Crash Reports/settings.dat", 400);
+    t.file(".config/BraveSoftware/Brave-Browser/Crash Reports/completed/c3.dmp", kSmall);
+    t.file(".config/BraveSoftware/Brave-Browser/Default/Login Data", 400);
     t.file(".cache/BraveSoftware/Brave-Browser-Beta/Default/Cache/Cache_Data/data_1", kSmall);
     t.file(".cache/mozilla/firefox/abc.default-release/cache2/entries/E1", kSmall);
     t.file(".mozilla/firefox/abc.default-release/places.sqlite", kSmall);
@@ -130,7 +137,10 @@ std::vector<LinuxHome::RuleFinds> LinuxHome::expectedRuleTargets() {
         {"brew", {".cache/Homebrew/downloads"}},
         {"gobuild", {".cache/go-build"}},
         {"devcaches", {".cache/typescript", ".cache/pypoetry/artifacts", ".cache/composer"}},
-        {"logs", {".config/Slack/logs", ".cache/JetBrains/IntelliJIdea2024.1/log", ".config/Slack/Crashpad/completed"}},
+        {"logs",
+         {".config/Slack/logs", ".cache/JetBrains/IntelliJIdea2024.1/log", ".config/Slack/Crashpad/completed",
+          ".config/google-chrome/Crash Reports/completed",
+          ".config/BraveSoftware/Brave-Browser/Crash Reports/completed"}},
         {"partial", {"下载/movie.mkv.part", "下载/page.crdownload"}},
         {"installers", {"下载/tool.deb", "下载/tool2.rpm"}},
         {"pnpm", {".local/share/pnpm/store"}},
@@ -181,6 +191,9 @@ std::vector<std::string> LinuxHome::protectedFiles() {
             ".config/gcloud/credentials.db",
             ".config/gcloud/logs/2026.01.01/x.log",
             ".config/hexchat/logs/Libera.Chat/#debian.log",
+            ".config/google-chrome/Crash Reports/pending/b2.dmp",
+            ".config/google-chrome/Crash Reports/settings.dat",
+            ".config/BraveSoftware/Brave-Browser/Default/Login Data",
             ".config/weechat/logs/irc.libera.#debian.weechatlog",
             ".config/purple/logs/jabber/me@x/friend@y/2024-01-01.120000+0000UTC.html",
             ".cache/ibus/libpinyin/user_bigram.db",

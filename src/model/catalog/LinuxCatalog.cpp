@@ -64,6 +64,15 @@ const Roots& passwordManagerPrefixes() {
     return prefixes;
 }
 
+// Logs and crash reports the applications write: an Electron application's
+// logs and Crashpad reports in its settings folder, JetBrains' logs, and the
+// Chromium browsers' reports in "Crash Reports" (Brave's one level deeper).
+// Of a Crashpad database only "completed" goes: reports sent, or never to be.
+Roots logPlaces() {
+    return {"{config}/*/logs", "{cache}/JetBrains/*/log", "{config}/*/Crashpad/completed",
+            "{config}/*/Crash Reports/completed", "{config}/BraveSoftware/*/Crash Reports/completed"};
+}
+
 std::map<std::string, CategoryLayer> buildCategories() {
     std::map<std::string, CategoryLayer> layers;
     layers["media"] = {{"{Pictures}", "{Videos}", "{Music}"}, {}};
@@ -90,7 +99,7 @@ std::map<std::string, CategoryLayer> buildCategories() {
     // Every child of the cache folder and each sandbox's cache; what another
     // category measures is left to it when the roots are resolved.
     layers["caches"] = {{}, {{"{cache}", "", {}, {}}, {"{fp}", "cache", {}, {}}, {"{snap}", "common/.cache", {}, {}}}};
-    layers["logs"] = {{"{config}/*/logs", "{cache}/JetBrains/*/log", "{config}/*/Crashpad/completed"}, {}};
+    layers["logs"] = {logPlaces(), {}};
     layers["trash"] = {{"{data}/Trash"}, {}};
     return layers;
 }
@@ -211,7 +220,7 @@ std::map<std::string, RuleLayer> buildRules() {
     layers["spm"].roots = {"{cache}/org.swift.swiftpm", "~/.swiftpm/cache"};
     layers["gobuild"].roots = {"{cache}/go-build"};
     layers["devcaches"].roots = devToolCachesOnLinux();
-    layers["logs"].roots = {"{config}/*/logs", "{cache}/JetBrains/*/log", "{config}/*/Crashpad/completed"};
+    layers["logs"].roots = logPlaces();
     // Chat clients whose "logs" are the conversations themselves: HexChat's,
     // WeeChat's where its home is set there, Pidgin's run with its settings there.
     layers["logs"].keeping = {"{config}/hexchat/logs", "{config}/weechat/logs", "{config}/purple/logs"};

@@ -31,7 +31,7 @@ bool isCacheOrLogLeaf(const std::string& root) {
     std::string lower = leaf;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     const bool named = lower.find("cache") != std::string::npos || lower == "logs" || lower == "log" ||
-                       root.ends_with("/Crashpad/completed");
+                       root.ends_with("/Crashpad/completed") || root.ends_with("/Crash Reports/completed");
     return named && leaf.find('*') == std::string::npos;
 }
 
@@ -193,6 +193,7 @@ TEST_F(LinuxHomeTest, CategoriesCountEveryFileOnceAndLeaveEachToTheRightOne) {
         {".config/Slack/logs/browser.log", "logs"},
         {".cache/JetBrains/IntelliJIdea2024.1/log/idea.log", "logs"},
         {".cache/JetBrains/IntelliJIdea2024.1/caches/index", "caches"},
+        {".config/google-chrome/Crash Reports/completed/a1.dmp", "logs"},
         {"文档/xwechat_files/wxid_a/cache/x", "chat"},
         {"下载/tool.deb", "docs"},
         {"图片/trip.jpg", "media"},
