@@ -60,6 +60,8 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     t.file("文档/xwechat_files/wxid_a/msg/video/2026-12/new.mp4", kSmall);
     t.file(".var/app/com.slack.Slack/config/Slack/Cache/y", kSmall);
     t.file(".var/app/com.slack.Slack/cache/fontconfig/z", kSmall);
+    t.file(".var/app/com.slack.Slack/config/Slack/logs/browser.log", kSmall);
+    t.file(".var/app/com.slack.Slack/config/Slack/Crashpad/completed/e.dmp", kSmall);
     t.file("snap/discord/42/.config/discord/GPUCache/x", kSmall);
     t.symlink("42", "snap/discord/current");
     // Other applications' caches, and what the rule for them leaves alone.
@@ -112,6 +114,8 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     t.file(".config/weechat/logs/irc.libera.#debian.weechatlog", 400);
     t.file(".purple/logs/jabber/me@x/friend@y/2024-01-01.120000+0000UTC.html", 400);
     t.symlink("../.purple", ".config/purple");
+    // The same in HexChat's Flatpak sandbox.
+    t.file(".var/app/io.github.Hexchat/config/hexchat/logs/Libera.Chat/#debian.log", 400);
     // Caches by place only: learned words, uploads waiting, offline mail.
     t.file(".cache/ibus/libpinyin/user_bigram.db", 400);
     t.file(".cache/rclone/vfs/gdrive/Documents/report.odt", 400);
@@ -140,7 +144,8 @@ std::vector<LinuxHome::RuleFinds> LinuxHome::expectedRuleTargets() {
         {"logs",
          {".config/Slack/logs", ".cache/JetBrains/IntelliJIdea2024.1/log", ".config/Slack/Crashpad/completed",
           ".config/google-chrome/Crash Reports/completed",
-          ".config/BraveSoftware/Brave-Browser/Crash Reports/completed"}},
+          ".config/BraveSoftware/Brave-Browser/Crash Reports/completed", ".var/app/com.slack.Slack/config/Slack/logs",
+          ".var/app/com.slack.Slack/config/Slack/Crashpad/completed"}},
         {"partial", {"下载/movie.mkv.part", "下载/page.crdownload"}},
         {"installers", {"下载/tool.deb", "下载/tool2.rpm"}},
         {"pnpm", {".local/share/pnpm/store"}},
@@ -191,6 +196,7 @@ std::vector<std::string> LinuxHome::protectedFiles() {
             ".config/gcloud/credentials.db",
             ".config/gcloud/logs/2026.01.01/x.log",
             ".config/hexchat/logs/Libera.Chat/#debian.log",
+            ".var/app/io.github.Hexchat/config/hexchat/logs/Libera.Chat/#debian.log",
             ".config/google-chrome/Crash Reports/pending/b2.dmp",
             ".config/google-chrome/Crash Reports/settings.dat",
             ".config/BraveSoftware/Brave-Browser/Default/Login Data",

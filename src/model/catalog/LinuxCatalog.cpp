@@ -68,9 +68,16 @@ const Roots& passwordManagerPrefixes() {
 // logs and Crashpad reports in its settings folder, JetBrains' logs, and the
 // Chromium browsers' reports in "Crash Reports" (Brave's one level deeper).
 // Of a Crashpad database only "completed" goes: reports sent, or never to be.
+// A Flatpak application's settings folder is its sandbox's config.
 Roots logPlaces() {
-    return {"{config}/*/logs", "{cache}/JetBrains/*/log", "{config}/*/Crashpad/completed",
-            "{config}/*/Crash Reports/completed", "{config}/BraveSoftware/*/Crash Reports/completed"};
+    return {"{config}/*/logs",
+            "{cache}/JetBrains/*/log",
+            "{config}/*/Crashpad/completed",
+            "{config}/*/Crash Reports/completed",
+            "{config}/BraveSoftware/*/Crash Reports/completed",
+            "{fp}/*/config/*/logs",
+            "{fp}/*/config/*/Crashpad/completed",
+            "{fp}/*/config/*/Crash Reports/completed"};
 }
 
 std::map<std::string, CategoryLayer> buildCategories() {
@@ -222,8 +229,10 @@ std::map<std::string, RuleLayer> buildRules() {
     layers["devcaches"].roots = devToolCachesOnLinux();
     layers["logs"].roots = logPlaces();
     // Chat clients whose "logs" are the conversations themselves: HexChat's,
-    // WeeChat's where its home is set there, Pidgin's run with its settings there.
-    layers["logs"].keeping = {"{config}/hexchat/logs", "{config}/weechat/logs", "{config}/purple/logs"};
+    // WeeChat's where its home is set there, Pidgin's run with its settings there;
+    // outside a sandbox and in one.
+    layers["logs"].keeping = {"{config}/hexchat/logs",      "{config}/weechat/logs",      "{config}/purple/logs",
+                              "{fp}/*/config/hexchat/logs", "{fp}/*/config/weechat/logs", "{fp}/*/config/purple/logs"};
     layers["partial"].roots = {"{Downloads}/*.crdownload", "{Downloads}/*.part"};
     // Transmission names an unfinished torrent's file ".part" in the same
     // folder; a paused one is days of downloading, left alone while it runs.

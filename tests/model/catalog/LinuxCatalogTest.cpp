@@ -194,6 +194,7 @@ TEST_F(LinuxHomeTest, CategoriesCountEveryFileOnceAndLeaveEachToTheRightOne) {
         {".cache/JetBrains/IntelliJIdea2024.1/log/idea.log", "logs"},
         {".cache/JetBrains/IntelliJIdea2024.1/caches/index", "caches"},
         {".config/google-chrome/Crash Reports/completed/a1.dmp", "logs"},
+        {".var/app/com.slack.Slack/config/Slack/logs/browser.log", "logs"},
         {"文档/xwechat_files/wxid_a/cache/x", "chat"},
         {"下载/tool.deb", "docs"},
         {"图片/trip.jpg", "media"},
