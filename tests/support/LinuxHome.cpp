@@ -64,6 +64,15 @@ platform::Places LinuxHome::build(FileTree& t, const platform::Places& before) {
     t.file(".var/app/com.slack.Slack/config/Slack/Crashpad/completed/e.dmp", kSmall);
     t.file("snap/discord/42/.config/discord/GPUCache/x", kSmall);
     t.symlink("42", "snap/discord/current");
+    // A snap without XDG_CACHE_HOME keeps its cache in each revision's home;
+    // "current" links to one of them. A revision linked elsewhere is not the snap's.
+    t.file("snap/discord/42/.cache/fontconfig/c", kSmall);
+    t.file("snap/discord/41/.cache/mesa_shader_cache/d", kSmall);
+    t.file("snap/discord/x1/.cache/fontconfig/c", kSmall);
+    t.file("snap/discord/42/.cache/keepassxc/keepassxc.ini", 400);
+    t.file("snap/firefox/9/.cache/mozilla/firefox/p/cache2/x", kSmall);
+    t.file("projects/app/.cache/build.bin", kSmall);
+    t.symlink("../../projects/app", "snap/discord/43");
     // Other applications' caches, and what the rule for them leaves alone.
     t.file(".cache/thumbnails/large/a.png", kSmall);
     t.file(".cache/fontconfig/cache-1", kSmall);
@@ -162,7 +171,8 @@ std::vector<LinuxHome::RuleFinds> LinuxHome::expectedRuleTargets() {
           ".local/share/TelegramDesktop/tdata/user_data/media_cache"}},
         {"appcache",
          {".cache/thumbnails", ".cache/fontconfig", ".var/app/com.slack.Slack/cache/fontconfig",
-          ".var/app/org.gimp.GIMP/cache/gimp", "snap/code/common/.cache/x"}},
+          ".var/app/org.gimp.GIMP/cache/gimp", "snap/code/common/.cache/x", "snap/discord/42/.cache/fontconfig",
+          "snap/discord/41/.cache/mesa_shader_cache", "snap/discord/x1/.cache/fontconfig"}},
     };
 }
 
@@ -200,6 +210,9 @@ std::vector<std::string> LinuxHome::protectedFiles() {
             ".config/google-chrome/Crash Reports/pending/b2.dmp",
             ".config/google-chrome/Crash Reports/settings.dat",
             ".config/BraveSoftware/Brave-Browser/Default/Login Data",
+            "snap/discord/42/.cache/keepassxc/keepassxc.ini",
+            "snap/firefox/9/.cache/mozilla/firefox/p/cache2/x",
+            "projects/app/.cache/build.bin",
             ".config/weechat/logs/irc.libera.#debian.weechatlog",
             ".config/purple/logs/jabber/me@x/friend@y/2024-01-01.120000+0000UTC.html",
             ".cache/ibus/libpinyin/user_bigram.db",

@@ -10,6 +10,13 @@ namespace {
 
 using Roots = std::vector<std::string>;
 
+// A snap's home is one folder per revision (~/snap/<name>/<revision>, and
+// "x1", "x2" for snaps installed from a file) beside "common" and the link
+// "current": a snap without XDG_CACHE_HOME set keeps its cache in the
+// revision's .cache. The patterns never match "current" or "common".
+const std::string kSnapRevisions = "[0-9]*";
+const std::string kLocalSnapRevisions = "x[0-9]*";
+
 // An Electron application's caches: what it rebuilds by itself. Its profile,
 // local storage and cookies beside them are never touched.
 Roots electronCaches(const std::string& profile, bool serviceWorker = true) {
@@ -105,7 +112,12 @@ std::map<std::string, CategoryLayer> buildCategories() {
                       {}};
     // Every child of the cache folder and each sandbox's cache; what another
     // category measures is left to it when the roots are resolved.
-    layers["caches"] = {{}, {{"{cache}", "", {}, {}}, {"{fp}", "cache", {}, {}}, {"{snap}", "common/.cache", {}, {}}}};
+    layers["caches"] = {{},
+                        {{"{cache}", "", {}, {}},
+                         {"{fp}", "cache", {}, {}},
+                         {"{snap}", "common/.cache", {}, {}},
+                         {"{snap}", kSnapRevisions + "/.cache", {}, {}},
+                         {"{snap}", kLocalSnapRevisions + "/.cache", {}, {}}}};
     layers["logs"] = {logPlaces(), {}};
     layers["trash"] = {{"{data}/Trash"}, {}};
     return layers;
@@ -180,13 +192,10 @@ RuleLayer appCaches() {
                               true,
                               left,
                               leftPrefixes});
-    layer.children.push_back({"{snap}",
-                              "common/.cache",
-                              {"chromium", "brave", "firefox"},
-                              passwordManagerPrefixes(),
-                              true,
-                              left,
-                              leftPrefixes});
+    for (const std::string& leaf :
+         {std::string("common/.cache"), kSnapRevisions + "/.cache", kLocalSnapRevisions + "/.cache"})
+        layer.children.push_back(
+            {"{snap}", leaf, {"chromium", "brave", "firefox"}, passwordManagerPrefixes(), true, left, leftPrefixes});
     return layer;
 }
 

@@ -21,9 +21,11 @@ namespace sorbeta::LinuxCatalog {
 
 // Every child of one folder as a place of its own (with `leaf`: the child's
 // `leaf` inside it, as for one sandbox per application), except the names
-// left out. With `listingLeaf`, not the leaf itself but each entry in it,
-// except the names left out there: a sandbox's cache folder holds what the
-// cache folder outside it would, what must stay included.
+// left out. A leaf whose first component is a pattern ("[0-9]*/.cache": a
+// snap's revisions) names each folder it matches there, never a link. With
+// `listingLeaf`, not the leaf itself but each entry in it, except the names
+// left out there: a sandbox's cache folder holds what the cache folder
+// outside it would, what must stay included.
 struct ChildPlaces {
     std::string folder;                                // a place pattern without "*"
     std::string leaf;                                  // "" for the child itself

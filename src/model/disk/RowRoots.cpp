@@ -62,6 +62,26 @@ void measureAround(std::vector<Path>& roots, const Path& inner) {
     }
 }
 
+// A child's leaf: itself when it names one place, else each folder the
+// pattern of its first component matches (a snap's revisions, "[0-9]*/.cache"),
+// never through a link (a snap's "current" names a revision already there,
+// and a link may lead out of the sandboxes altogether).
+std::vector<Path> leafPlaces(const Path& child, const std::string& leaf) {
+    if (leaf.empty()) return {child};
+    const std::size_t slash = leaf.find('/');
+    const std::string first = leaf.substr(0, slash);
+    if (first.find_first_of("*?[") == std::string::npos) return {child / leaf};
+    const std::string rest = slash == std::string::npos ? std::string() : leaf.substr(slash + 1);
+    std::vector<Path> places;
+    const auto names = platform::listNames(child);
+    if (!names) return places;
+    for (const std::string& name : *names) {
+        if (!platform::matchesGlob(first, name) || platform::isSymlink(child / name)) continue;
+        places.push_back(rest.empty() ? child / name : child / name / rest);
+    }
+    return places;
+}
+
 }  // namespace
 
 bool isWithin(const Path& inner, const Path& outer) { return platform::liesWithin(inner, outer); }
@@ -78,14 +98,15 @@ std::vector<Path> layerPlaces(const std::vector<std::string>& roots,
         if (!folder) continue;
         for (const Path& child :
              resolveRoots({}, folder->native(), source.excludingChildren, source.excludingPrefixes, places)) {
-            const Path place = source.leaf.empty() ? child : child / source.leaf;
-            if (!source.listingLeaf) {
-                found.push_back(place);
-                continue;
+            for (const Path& place : leafPlaces(child, source.leaf)) {
+                if (!source.listingLeaf) {
+                    found.push_back(place);
+                    continue;
+                }
+                const std::vector<Path> inside =
+                    resolveRoots({}, place.native(), source.excludingInLeaf, source.excludingPrefixesInLeaf, places);
+                found.insert(found.end(), inside.begin(), inside.end());
             }
-            const std::vector<Path> inside =
-                resolveRoots({}, place.native(), source.excludingInLeaf, source.excludingPrefixesInLeaf, places);
-            found.insert(found.end(), inside.begin(), inside.end());
         }
     }
     return found;

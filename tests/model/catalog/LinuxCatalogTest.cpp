@@ -195,6 +195,8 @@ TEST_F(LinuxHomeTest, CategoriesCountEveryFileOnceAndLeaveEachToTheRightOne) {
         {".cache/JetBrains/IntelliJIdea2024.1/caches/index", "caches"},
         {".config/google-chrome/Crash Reports/completed/a1.dmp", "logs"},
         {".var/app/com.slack.Slack/config/Slack/logs/browser.log", "logs"},
+        {"snap/discord/42/.cache/fontconfig/c", "caches"},
+        {"snap/discord/x1/.cache/fontconfig/c", "caches"},
         {"文档/xwechat_files/wxid_a/cache/x", "chat"},
         {"下载/tool.deb", "docs"},
         {"图片/trip.jpg", "media"},
