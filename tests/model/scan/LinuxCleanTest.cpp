@@ -22,7 +22,7 @@ protected:
         environment.places = test::LinuxHome::build(*tree, places());
         for (const char* big : {".cache/mozilla/firefox/abc.default-release/cache2/entries/big", ".cache/pip/http/big",
                                 ".cache/thumbnails/big", ".var/app/org.gimp.GIMP/cache/gimp/big",
-                                "snap/code/common/.cache/big", ".config/Slack/Cache/big"})
+                                "snap/code/common/.cache/big", ".config/Slack/Cache/big", ".config/Slack/logs/big"})
             tree->file(big, 1'500'000);
         // Slack runs: a probe that sees its executable.
         environment.isProcessRunning = [](const QString& pattern) { return pattern.contains(u"slack"); };
@@ -63,6 +63,22 @@ TEST_F(LinuxCleanTest, RunningSandboxesAndProcessesAreSpared) {
     for (const std::string& file : test::LinuxHome::protectedFiles()) EXPECT_TRUE(exists(file.c_str())) << file;
     EXPECT_TRUE(exists(".config/Slack/Cache/big"));
     EXPECT_EQ(model->lastSkipped(), QStringList{QStringLiteral("Slack 缓存")});
+}
+
+// A snap's revision homes are its own, as its common folder is: their
+// caches are spared while the snap runs.
+TEST_F(LinuxCleanTest, RevisionCachesOfARunningSnapAreSpared) {
+    apps->add(QStringLiteral("discord"), QStringLiteral("Discord"));  // snap name
+    auto task = model->cleanSelected(Host::main, {"appcache", "logs"});
+    test::finish(task);
+    EXPECT_FALSE(dialogs.isShowing());
+    EXPECT_TRUE(exists("snap/discord/42/.cache/fontconfig/c"));
+    EXPECT_TRUE(exists("snap/discord/x1/.cache/fontconfig/c"));
+    EXPECT_FALSE(exists(".cache/thumbnails/big"));
+    // The browsers' crash reports go with the other logs.
+    EXPECT_FALSE(exists(".config/google-chrome/Crash Reports/completed/a1.dmp"));
+    EXPECT_FALSE(exists(".config/Slack/logs/big"));
+    for (const std::string& file : test::LinuxHome::protectedFiles()) EXPECT_TRUE(exists(file.c_str())) << file;
 }
 
 }  // namespace
